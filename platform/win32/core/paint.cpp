@@ -1,0 +1,365 @@
+// Update regions (as rectangles), WM_PAINT, device contexts on the
+// top-level windows' backing surfaces, and rendering to PNG.
+#include <algorithm>
+
+#include "core/state.h"
+#include "core/window.h"
+#include "internal/gdi_surface.h"
+
+namespace win32::core {
+namespace {
+
+RECT ClientBounds(const Window& w) { return RECT{0, 0, w.client.right - w.client.left, w.client.bottom - w.client.top}; }
+
+RECT Intersect(const RECT& a, const RECT& b) {
+  RECT r{};
+  IntersectRect(&r, &a, &b);
+  return r;
+}
+
+RECT Shift(RECT r, POINT by) {
+  OffsetRect(&r, by.x, by.y);
+  return r;
+}
+
+// Everything about a DC made on a window's surface.
+HDC MakeDCLocked(Window& w, bool wholeWindow, const RECT* clipClient) {
+  WindowPtr top = FindWindowLocked(TopLevelOfLocked(w.hwnd));
+  if (!top) return nullptr;
+  EnsureSurfaceLocked(*top);
+  if (!top->surface) return nullptr;
+  const POINT winOff = SurfaceOffsetLocked(w);
+  const POINT clientOff{winOff.x + w.client.left - w.rect.left, winOff.y + w.client.top - w.rect.top};
+  const POINT origin = wholeWindow ? winOff : clientOff;
+  RECT clip = wholeWindow ? Shift(RECT{0, 0, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top}, winOff)
+                          : Shift(ClientBounds(w), clientOff);
+  if (clipClient) clip = Intersect(clip, Shift(*clipClient, clientOff));
+  // Ancestors clip their children to their client areas.
+  for (WindowPtr a = (w.style & WS_CHILD) ? FindWindowLocked(w.parent) : nullptr; a;
+       a = (a->style & WS_CHILD) ? FindWindowLocked(a->parent) : nullptr) {
+    const POINT o = SurfaceOffsetLocked(*a);
+    clip = Intersect(clip, Shift(ClientBounds(*a), POINT{o.x + a->client.left - a->rect.left, o.y + a->client.top - a->rect.top}));
+  }
+  HDC dc = internal::CreateSurfaceDC(top->surface.get(), origin, clip, w.hwnd);
+  if (!dc) return nullptr;
+  // Logical coordinates of the DC are relative to `origin`.
+  auto exclude = [&](const RECT& surfaceRect) {
+    ExcludeClipRect(dc, surfaceRect.left - origin.x, surfaceRect.top - origin.y, surfaceRect.right - origin.x,
+                    surfaceRect.bottom - origin.y);
+  };
+  if (w.style & WS_CLIPCHILDREN) {
+    for (HWND c : w.children) {
+      WindowPtr cw = FindWindowLocked(c);
+      if (cw && (cw->style & WS_VISIBLE)) exclude(Shift(cw->rect, clientOff));
+    }
+  }
+  if ((w.style & WS_CLIPSIBLINGS) && (w.style & WS_CHILD)) {
+    const auto& sib = SiblingsLocked(w);
+    const POINT parentClient{winOff.x - w.rect.left, winOff.y - w.rect.top};
+    for (HWND h : sib) {
+      if (h == w.hwnd) break;
+      WindowPtr sw = FindWindowLocked(h);
+      if (sw && (sw->style & WS_VISIBLE)) exclude(Shift(sw->rect, parentClient));
+    }
+  }
+  return dc;
+}
+
+void Present(HWND hwnd) {
+  cairo_surface_t* surface = nullptr;
+  HWND top;
+  RECT whole{};
+  {
+    Lock lk(S().mu);
+    top = TopLevelOfLocked(hwnd);
+    WindowPtr t = FindWindowLocked(top);
+    if (!t || !t->surface) return;
+    surface = t->surface.get();
+    whole = RECT{0, 0, t->rect.right - t->rect.left, t->rect.bottom - t->rect.top};
+  }
+  cairo_surface_flush(surface);
+  Backend().Present(top, surface, whole);
+}
+
+void PaintNow(HWND hwnd, bool children) {
+  bool needs;
+  std::vector<HWND> kids;
+  {
+    Lock lk(S().mu);
+    WindowPtr w = FindWindowLocked(hwnd);
+    if (!w) return;
+    needs = NeedsPaintLocked(*w);
+    kids = w->children;
+  }
+  if (needs) {
+    SendMessage(hwnd, WM_PAINT, 0, 0);
+    Lock lk(S().mu);
+    if (WindowPtr w = FindWindowLocked(hwnd); w && NeedsPaintLocked(*w)) ValidateLocked(*w, nullptr);
+  }
+  if (!children) return;
+  std::reverse(kids.begin(), kids.end());  // bottom of the z-order first
+  for (HWND c : kids) PaintNow(c, true);
+}
+
+}  // namespace
+
+void EnsureSurfaceLocked(Window& w) {
+  if (w.style & WS_CHILD) return;
+  const int cx = std::max<LONG>(1, w.rect.right - w.rect.left), cy = std::max<LONG>(1, w.rect.bottom - w.rect.top);
+  if (w.surface && cairo_image_surface_get_width(w.surface.get()) == cx &&
+      cairo_image_surface_get_height(w.surface.get()) == cy)
+    return;
+  w.surface.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, cx, cy));
+}
+
+void InvalidateLocked(Window& w, const RECT* clientRect, bool erase, bool frame, std::optional<bool> children) {
+  const RECT bounds = ClientBounds(w);
+  const RECT r = clientRect ? Intersect(*clientRect, bounds) : bounds;
+  if (!IsRectEmpty(&r)) {
+    UnionRect(&w.update, &w.update, &r);
+    w.erase = w.erase || erase;
+  }
+  if (frame) w.frameDirty = true;
+  if (!children.value_or(!(w.style & WS_CLIPCHILDREN))) return;
+  for (HWND c : w.children) {
+    WindowPtr cw = FindWindowLocked(c);
+    if (!cw || !(cw->style & WS_VISIBLE)) continue;
+    RECT overlap = Intersect(r, cw->rect);
+    if (IsRectEmpty(&overlap)) continue;
+    const RECT inChild = Shift(overlap, POINT{-cw->client.left, -cw->client.top});
+    const bool frameHit = !EqualRect(&cw->rect, &cw->client);
+    InvalidateLocked(*cw, &inChild, erase, frameHit, children ? children : std::nullopt);
+  }
+}
+
+void ValidateLocked(Window& w, const RECT* clientRect) {
+  if (!clientRect) {
+    w.update = RECT{};
+    w.erase = false;
+    w.frameDirty = false;
+    w.internalPaint = false;
+    return;
+  }
+  RECT rest{};
+  // Rectangles only: validating a part that covers the update empties it.
+  if (SubtractRect(&rest, &w.update, clientRect)) {
+    w.update = rest;
+  } else {
+    w.update = RECT{};
+  }
+  if (IsRectEmpty(&w.update)) w.erase = false;
+}
+
+bool NeedsPaintLocked(const Window& w) {
+  return IsReallyVisibleLocked(w.hwnd) && (!IsRectEmpty(&w.update) || w.frameDirty || w.internalPaint);
+}
+
+}  // namespace win32::core
+
+using namespace win32::core;
+
+BOOL WINAPI InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase) {
+  return RedrawWindow(hWnd, lpRect, nullptr, RDW_INVALIDATE | (bErase ? RDW_ERASE : 0));
+}
+
+BOOL WINAPI InvalidateRgn(HWND hWnd, HRGN hRgn, BOOL bErase) {
+  return RedrawWindow(hWnd, nullptr, hRgn, RDW_INVALIDATE | (bErase ? RDW_ERASE : 0));
+}
+
+BOOL WINAPI ValidateRect(HWND hWnd, const RECT* lpRect) {
+  return RedrawWindow(hWnd, lpRect, nullptr, RDW_VALIDATE | RDW_NOCHILDREN);
+}
+
+BOOL WINAPI ValidateRgn(HWND hWnd, HRGN hRgn) { return RedrawWindow(hWnd, nullptr, hRgn, RDW_VALIDATE | RDW_NOCHILDREN); }
+
+BOOL WINAPI RedrawWindow(HWND hWnd, const RECT* lprcUpdate, HRGN hrgnUpdate, UINT flags) {
+  RECT box{};
+  if (hrgnUpdate && GetRgnBox(hrgnUpdate, &box)) lprcUpdate = &box;
+  std::vector<HWND> targets;
+  {
+    Lock lk(S().mu);
+    if (!hWnd || hWnd == GetDesktopWindow()) {
+      targets = S().topLevels;
+      lprcUpdate = nullptr;
+    } else if (FindWindowLocked(hWnd)) {
+      targets = {hWnd};
+    } else {
+      SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+      return FALSE;
+    }
+    std::optional<bool> children;
+    if (flags & RDW_ALLCHILDREN) children = true;
+    if (flags & RDW_NOCHILDREN) children = false;
+    for (HWND h : targets) {
+      WindowPtr w = FindWindowLocked(h);
+      if (flags & RDW_INVALIDATE) InvalidateLocked(*w, lprcUpdate, flags & RDW_ERASE, flags & RDW_FRAME, children);
+      if (flags & RDW_INTERNALPAINT) w->internalPaint = true;
+      if (flags & RDW_VALIDATE) {
+        ValidateLocked(*w, lprcUpdate);
+        if (flags & RDW_NOFRAME) w->frameDirty = false;
+        if (children.value_or(false)) {
+          for (HWND d : DescendantsLocked(h)) ValidateLocked(*FindWindowLocked(d), nullptr);
+        }
+      }
+      if (flags & RDW_NOINTERNALPAINT) w->internalPaint = false;
+    }
+    NotifyAll();
+  }
+  if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) {
+    for (HWND h : targets) PaintNow(h, !(flags & RDW_NOCHILDREN));
+  }
+  return TRUE;
+}
+
+BOOL WINAPI UpdateWindow(HWND hWnd) {
+  if (!IsWindow(hWnd)) return FALSE;
+  PaintNow(hWnd, true);
+  return TRUE;
+}
+
+BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase) {
+  bool eraseNow = false, any;
+  {
+    Lock lk(S().mu);
+    WindowPtr w = FindWindowLocked(hWnd);
+    if (!w) return FALSE;
+    if (lpRect) *lpRect = w->update;
+    any = !IsRectEmpty(&w->update);
+    eraseNow = bErase && w->erase;
+    if (eraseNow) w->erase = false;
+  }
+  if (eraseNow) {
+    HDC dc = GetDC(hWnd);
+    SendMessage(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    ReleaseDC(hWnd, dc);
+  }
+  return any;
+}
+
+HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
+  if (!lpPaint) return nullptr;
+  bool frame;
+  {
+    Lock lk(S().mu);
+    WindowPtr w = FindWindowLocked(hWnd);
+    if (!w) return nullptr;
+    frame = w->frameDirty;
+    w->frameDirty = false;
+  }
+  if (frame) SendMessage(hWnd, WM_NCPAINT, 1, 0);
+  RECT paint;
+  bool erase;
+  HDC dc;
+  {
+    Lock lk(S().mu);
+    WindowPtr w = FindWindowLocked(hWnd);
+    if (!w) return nullptr;
+    paint = Intersect(w->update, ClientBounds(*w));
+    erase = w->erase;
+    w->update = RECT{};
+    w->erase = false;
+    w->internalPaint = false;
+    dc = MakeDCLocked(*w, false, &paint);
+  }
+  *lpPaint = PAINTSTRUCT{};
+  lpPaint->hdc = dc;
+  lpPaint->rcPaint = paint;
+  lpPaint->fErase = TRUE;
+  if (erase && dc) lpPaint->fErase = SendMessage(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) == 0;
+  else if (!erase) lpPaint->fErase = FALSE;
+  return dc;
+}
+
+BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint) {
+  if (!lpPaint) return FALSE;
+  ReleaseDC(hWnd, lpPaint->hdc);
+  return TRUE;
+}
+
+HDC WINAPI GetDCEx(HWND hWnd, HRGN, DWORD flags) {
+  Lock lk(S().mu);
+  if (!hWnd || hWnd == GetDesktopWindow()) {
+    State& s = S();
+    if (!s.screenSurface) s.screenSurface.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1024, 768));
+    return win32::internal::CreateSurfaceDC(s.screenSurface.get(), POINT{0, 0}, RECT{0, 0, 1024, 768}, nullptr);
+  }
+  WindowPtr w = FindWindowLocked(hWnd);
+  if (!w) return nullptr;
+  return MakeDCLocked(*w, (flags & DCX_WINDOW) != 0, nullptr);
+}
+
+HDC WINAPI GetDC(HWND hWnd) { return GetDCEx(hWnd, nullptr, DCX_CACHE); }
+HDC WINAPI GetWindowDC(HWND hWnd) { return GetDCEx(hWnd, nullptr, DCX_WINDOW | DCX_CACHE); }
+
+int WINAPI ReleaseDC(HWND hWnd, HDC hDC) {
+  if (!hDC) return 0;
+  win32::internal::DeleteSurfaceDC(hDC);
+  if (hWnd) Present(hWnd);
+  return 1;
+}
+
+HWND WINAPI WindowFromDC(HDC hDC) { return win32::internal::WindowFromSurfaceDC(hDC); }
+
+BOOL WINAPI LockWindowUpdate(HWND) { return TRUE; }
+
+int WINAPI ScrollWindowEx(HWND hWnd, int dx, int dy, const RECT* prcScroll, const RECT* prcClip, HRGN,
+                          LPRECT prcUpdate, UINT flags) {
+  RECT area{};
+  if (!GetClientRect(hWnd, &area)) return 0;
+  if (prcScroll) IntersectRect(&area, &area, prcScroll);
+  if (prcClip) IntersectRect(&area, &area, prcClip);
+  if (flags & SW_SCROLLCHILDREN) {
+    std::vector<std::pair<HWND, RECT>> moves;
+    {
+      Lock lk(S().mu);
+      WindowPtr w = FindWindowLocked(hWnd);
+      for (HWND c : w->children) moves.emplace_back(c, FindWindowLocked(c)->rect);
+    }
+    for (auto& [c, r] : moves)
+      SetWindowPos(c, nullptr, r.left + dx, r.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // The bits are not moved: the whole area is painted again, which looks
+  // the same.
+  if (flags & (SW_INVALIDATE | SW_ERASE)) RedrawWindow(hWnd, &area, nullptr, RDW_INVALIDATE | ((flags & SW_ERASE) ? RDW_ERASE : 0));
+  if (prcUpdate) *prcUpdate = area;
+  return SIMPLEREGION;
+}
+
+BOOL WINAPI ScrollWindow(HWND hWnd, int XAmount, int YAmount, const RECT* lpRect, const RECT* lpClipRect) {
+  return ScrollWindowEx(hWnd, XAmount, YAmount, lpRect, lpClipRect, nullptr, nullptr,
+                        SW_INVALIDATE | SW_ERASE | (lpRect ? 0 : SW_SCROLLCHILDREN)) != 0;
+}
+
+namespace win32 {
+
+bool RenderWindowToPng(HWND topLevel, const char* path) {
+  if (!path || !IsWindow(topLevel)) return false;
+  PaintNow(topLevel, true);
+  cairo_surface_t* surface;
+  {
+    Lock lk(S().mu);
+    WindowPtr w = FindWindowLocked(topLevel);
+    if (!w || (w->style & WS_CHILD)) return false;
+    EnsureSurfaceLocked(*w);
+    surface = w->surface.get();
+    cairo_surface_reference(surface);
+  }
+  cairo_surface_flush(surface);
+  const bool ok = cairo_surface_write_to_png(surface, path) == CAIRO_STATUS_SUCCESS;
+  cairo_surface_destroy(surface);
+  return ok;
+}
+
+}  // namespace win32
+
+namespace win32::internal {
+
+cairo_surface_t* GetWindowSurface(HWND topLevel) {
+  Lock lk(S().mu);
+  WindowPtr w = FindWindowLocked(topLevel);
+  if (!w || (w->style & WS_CHILD)) return nullptr;
+  EnsureSurfaceLocked(*w);
+  return w->surface.get();
+}
+
+}  // namespace win32::internal

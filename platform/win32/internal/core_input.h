@@ -1,0 +1,12 @@
+// Input injection for display backends and the test robot (the public
+// functions are in win32/input.h), plus the keyboard state they update.
+#pragma once
+
+#include "win32/input.h"
+
+namespace win32::internal {
+
+// True while the key is down in the state GetKeyState reports.
+bool IsKeyDown(UINT vk);
+
+}  // namespace win32::internal

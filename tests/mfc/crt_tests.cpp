@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "afx.h"
+
+namespace {
+
+struct SplitResult {
+  char drive[_MAX_DRIVE];
+  char dir[_MAX_DIR];
+  char fname[_MAX_FNAME];
+  char ext[_MAX_EXT];
+};
+
+SplitResult Split(const char* path) {
+  SplitResult r{};
+  _splitpath(path, r.drive, r.dir, r.fname, r.ext);
+  return r;
+}
+
+TEST(CrtTest, SplitPathAcceptsBothSeparators) {
+  const SplitResult slash = Split("/home/user/file.tar.gz");
+  EXPECT_STREQ(slash.drive, "");
+  EXPECT_STREQ(slash.dir, "/home/user/");
+  EXPECT_STREQ(slash.fname, "file.tar");
+  EXPECT_STREQ(slash.ext, ".gz");
+
+  const SplitResult back = Split("data\\sub/name.cfg");
+  EXPECT_STREQ(back.dir, "data\\sub/");
+  EXPECT_STREQ(back.fname, "name");
+  EXPECT_STREQ(back.ext, ".cfg");
+
+  const SplitResult bare = Split("noext");
+  EXPECT_STREQ(bare.dir, "");
+  EXPECT_STREQ(bare.fname, "noext");
+  EXPECT_STREQ(bare.ext, "");
+
+  const SplitResult dotDir = Split("a.b\\c");
+  EXPECT_STREQ(dotDir.dir, "a.b\\");
+  EXPECT_STREQ(dotDir.fname, "c");
+  EXPECT_STREQ(dotDir.ext, "");
+
+  const SplitResult folder = Split("only/folder/");
+  EXPECT_STREQ(folder.dir, "only/folder/");
+  EXPECT_STREQ(folder.fname, "");
+}
+
+TEST(CrtTest, SplitPathToleratesNullOutputs) {
+  char fname[_MAX_FNAME];
+  _splitpath("x/y.z", nullptr, nullptr, fname, nullptr);
+  EXPECT_STREQ(fname, "y");
+}
+
+TEST(CrtTest, MakePathAddsSeparatorAndDot) {
+  char path[_MAX_PATH];
+  _makepath(path, "C", "dir", "name", "txt");
+  EXPECT_STREQ(path, "dir/name.txt");
+  _makepath(path, nullptr, "dir\\", "name", ".txt");
+  EXPECT_STREQ(path, "dir\\name.txt");
+  _makepath(path, nullptr, nullptr, "name", nullptr);
+  EXPECT_STREQ(path, "name");
+}
+
+TEST(CrtTest, CaseInsensitiveComparesFoldOnlyAscii) {
+  EXPECT_EQ(_stricmp("Hello", "hELLO"), 0);
+  EXPECT_LT(_stricmp("abc", "ABD"), 0);
+  EXPECT_GT(_stricmp("abcd", "ABC"), 0);
+  EXPECT_EQ(_strnicmp("PREFIXrest", "prefixOTHER", 6), 0);
+  EXPECT_NE(_strnicmp("PREFIXrest", "prefixOTHER", 7), 0);
+  const auto* upper = reinterpret_cast<const unsigned char*>("\xc3\x89T\xc3\xa9");
+  const auto* lower = reinterpret_cast<const unsigned char*>("\xc3\x89t\xc3\xa9");
+  EXPECT_EQ(_mbsicmp(upper, lower), 0);
+  EXPECT_NE(_mbsicmp(reinterpret_cast<const unsigned char*>("\xc3\x89"),
+                     reinterpret_cast<const unsigned char*>("\xc3\xa9")),
+            0);
+  EXPECT_EQ(_mbsnicmp(upper, lower, 2), 0);
+  // "_" sorts between the cases of letters; folding to lower case puts it before them.
+  EXPECT_LT(_stricmp("_", "a"), 0);
+  char text[] = "MiXed 9";
+  EXPECT_STREQ(_strupr(text), "MIXED 9");
+  EXPECT_STREQ(_strlwr(text), "mixed 9");
+}
+
+TEST(CrtTest, IntegerConversions) {
+  EXPECT_EQ(_atoi64(" \t-9223372036854775807x"), -9223372036854775807LL);
+  EXPECT_EQ(_atoi64("99999999999999999999"), INT64_MAX);
+  char* end = nullptr;
+  EXPECT_EQ(_strtoi64("  0x1fZ", &end, 16), 0x1f);
+  EXPECT_EQ(*end, 'Z');
+  char buffer[72];
+  EXPECT_STREQ(_itoa(-42, buffer, 10), "-42");
+  EXPECT_STREQ(_itoa(-1, buffer, 16), "ffffffff");
+  EXPECT_STREQ(_itoa(5, buffer, 2), "101");
+  EXPECT_STREQ(_ltoa(123456, buffer, 10), "123456");
+  EXPECT_STREQ(_ultoa(35, buffer, 36), "z");
+  EXPECT_STREQ(_i64toa(-9000000000LL, buffer, 10), "-9000000000");
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+// Classes with run-time information shared by the object and archive tests.
+#pragma once
+
+#include "afx.h"
+
+class CShape : public CObject {
+  DECLARE_DYNAMIC(CShape)
+};
+
+class CCircle : public CShape {
+  DECLARE_DYNCREATE(CCircle)
+};
+
+class CPoint3 : public CObject {
+  DECLARE_SERIAL(CPoint3)
+
+ public:
+  void Serialize(CArchive& ar) override;
+  LONG x = 0;
+  WORD y = 0;
+  BYTE z = 0;
+};
+
+class CVersioned : public CObject {
+  DECLARE_SERIAL(CVersioned)
+
+ public:
+  void Serialize(CArchive& ar) override;
+  int value = 0;
+  UINT loadedSchema = 0;
+};
+
+// Holds two objects, possibly the same one twice; it owns what it loaded.
+class CHolder : public CObject {
+  DECLARE_SERIAL(CHolder)
+
+ public:
+  ~CHolder() override {
+    if (owns) {
+      delete first;
+      if (second != first) delete second;
+    }
+  }
+  void Serialize(CArchive& ar) override;
+  CString name;
+  CObject* first = nullptr;
+  CObject* second = nullptr;
+  bool owns = true;
+};

@@ -1,0 +1,77 @@
+#include "message_log.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include <windows.h>
+
+#include "message_names.h"
+
+namespace halvane::test {
+namespace {
+
+bool Listed(std::initializer_list<UINT> only, UINT message) {
+  return std::find(only.begin(), only.end(), message) != only.end();
+}
+
+}  // namespace
+
+void PrintTo(const Command& command, std::ostream* out) {
+  *out << "{id " << command.id << ", " << (command.name.empty() ? std::to_string(command.code) : command.name)
+       << "}";
+}
+
+void PrintTo(const Message& message, std::ostream* out) {
+  *out << message.name;
+  if (!message.notification.empty()) *out << ' ' << message.notification;
+  *out << " (" << message.wParam << ", " << message.lParam << ")";
+}
+
+void MessageLog::add(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  messages_.push_back(
+      {hwnd, message, wParam, lParam, MessageName(message, hwnd), NotificationName(message, wParam, lParam)});
+}
+
+std::vector<std::string> MessageLog::names() const {
+  std::vector<std::string> out;
+  out.reserve(messages_.size());
+  for (const Message& m : messages_) out.push_back(m.name);
+  return out;
+}
+
+std::vector<std::string> MessageLog::names(std::initializer_list<UINT> only) const {
+  std::vector<std::string> out;
+  for (const Message& m : messages_) {
+    if (Listed(only, m.message)) out.push_back(m.name);
+  }
+  return out;
+}
+
+std::vector<Message> MessageLog::filtered(std::initializer_list<UINT> only) const {
+  std::vector<Message> out;
+  std::copy_if(messages_.begin(), messages_.end(), std::back_inserter(out),
+               [&](const Message& m) { return Listed(only, m.message); });
+  return out;
+}
+
+std::vector<Command> MessageLog::commands() const {
+  std::vector<Command> out;
+  for (const Message& m : messages_) {
+    if (m.message == WM_COMMAND) out.push_back({LOWORD(m.wParam), HIWORD(m.wParam), m.notification});
+  }
+  return out;
+}
+
+std::vector<std::string> MessageLog::notifications() const {
+  std::vector<std::string> out;
+  for (const Message& m : messages_) {
+    if (!m.notification.empty()) out.push_back(m.name + ' ' + m.notification);
+  }
+  return out;
+}
+
+bool MessageLog::contains(UINT message) const {
+  return std::any_of(messages_.begin(), messages_.end(), [&](const Message& m) { return m.message == message; });
+}
+
+}  // namespace halvane::test

@@ -1,0 +1,126 @@
+// The test robot: finds windows, acts on them through the same input path a
+// person uses, answers modal dialogs by title and reads what is on screen.
+//
+//   halvane::test::Robot robot;
+//   robot.onMessageBox("Confirm", IDYES);
+//   robot.click(robot.topLevel("Main").childByText("&Delete"));
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "message_log.h"
+#include "message_recorder.h"
+#include "recording_window.h"
+#include "window.h"
+
+namespace halvane::test {
+
+class Robot;
+using DialogHandler = std::function<void(Robot& robot, Window dialog)>;
+
+// A registered modal handler; times()/always() change how often it runs.
+class HandlerRegistration {
+ public:
+  struct State;
+  explicit HandlerRegistration(std::shared_ptr<State> state) : state_(std::move(state)) {}
+
+  HandlerRegistration& times(int count);
+  HandlerRegistration& always();
+  // How often the handler has run so far.
+  int calls() const;
+
+ private:
+  std::shared_ptr<State> state_;
+};
+
+class Robot {
+ public:
+  Robot();
+  ~Robot();
+  Robot(const Robot&) = delete;
+  Robot& operator=(const Robot&) = delete;
+
+  // --- Modal loops -------------------------------------------------------
+  // Makes this robot answer the idle calls of every modal loop (the fixture
+  // does this); the destructor removes the hook again.
+  void attachModalIdleHook();
+  void detachModalIdleHook();
+  // Runs `handler` when a modal loop of a window titled `title` is idle.
+  // One-shot unless times()/always() say otherwise.
+  HandlerRegistration onDialog(const std::string& title, DialogHandler handler);
+  // Answers a message box by clicking the button with `buttonId` (IDYES...).
+  HandlerRegistration onMessageBox(const std::string& caption, int buttonId);
+  // Titles of counted handlers with runs left (always() ones excluded).
+  std::vector<std::string> pendingHandlers() const;
+  // The modal idle step: true when a handler acted or the loop was ended.
+  bool onModalIdle(HWND modalWindow);
+
+  // --- Finding -----------------------------------------------------------
+  std::vector<Window> topLevels() const;
+  Window topLevel(const std::string& title) const;
+  Window topLevelMatching(const std::regex& title) const;
+  Window topLevelByClass(const std::string& className) const;
+  // The first visible top-level window in z-order.
+  Window topmost() const;
+  Window focused() const;
+  Window active() const;
+
+  // --- Acting ------------------------------------------------------------
+  // Every action pumps the queue until idle before it returns.
+  void type(const std::string& text);
+  void key(UINT vk);
+  // Presses the keys in order and releases them in reverse: {VK_CONTROL, 'C'}.
+  void keys(std::initializer_list<UINT> chord);
+  void press(UINT vk);
+  void release(UINT vk);
+  // Points are client coordinates of `window`; without one, its centre.
+  void click(Window window);
+  void click(Window window, POINT point);
+  void doubleClick(Window window);
+  void doubleClick(Window window, POINT point);
+  void rightClick(Window window);
+  void rightClick(Window window, POINT point);
+  void drag(Window window, POINT from, POINT to);
+  // Opens the combo box's list with the mouse and clicks the item.
+  void choose(Window combo, const std::string& item);
+  // Clicks the item of a list box.
+  void select(Window listBox, const std::string& item);
+  // Menus arrive with a later task; this fails the test until then.
+  void chooseMenu(std::initializer_list<std::string> path);
+
+  // Dispatches the current thread's messages until only timers remain.
+  void pumpUntilIdle();
+  // Moves the virtual clock on by `ms`, firing the timers due on the way.
+  void advance(DWORD ms);
+
+  // --- Reading -----------------------------------------------------------
+  std::vector<std::string> texts(Window window) const;
+  // Renders a top-level window to $HALVANE_TEST_OUTPUT/<suite>/<name>.png.
+  std::filesystem::path snapshot(Window window, const std::string& name) const;
+
+  // Items of the opened list of a combo box, or an empty Window.
+  Window droppedList(Window combo) const;
+
+ private:
+  struct Handlers;
+
+  void mouseButton(Window window, POINT point, int clicks, bool right);
+  void clickScreen(POINT screen, int clicks, bool right);
+  void moveTo(POINT screen);
+  void button(bool right, bool down);
+  void clickListItem(Window list, int index);
+  // Whether an unanswered modal loop may still wait for a timer.
+  bool keepWaiting(HWND modalWindow);
+
+  std::unique_ptr<Handlers> handlers_;
+  bool hookAttached_ = false;
+  POINT cursor_{};
+};
+
+}  // namespace halvane::test

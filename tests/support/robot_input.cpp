@@ -1,0 +1,141 @@
+// Acting: keys and mouse through the window system's input injection, the
+// same path a person's input takes, then pumping until idle.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "robot.h"
+#include "window_system_queries.h"
+
+namespace halvane::test {
+namespace {
+
+constexpr int kDragSteps = 4;
+// Past this many messages in one pump something posts itself forever.
+constexpr int kPumpLimit = 100000;
+
+POINT CentreOf(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+POINT ToScreen(Window window, POINT client) {
+  ClientToScreen(window.hwnd(), &client);
+  return client;
+}
+
+POINT ClientCentre(Window window) {
+  POINT centre = CentreOf(window.rect());
+  ScreenToClient(window.hwnd(), &centre);
+  return centre;
+}
+
+// The root of a message's window when it is a dialog: its keys go through
+// IsDialogMessage as an application's loop would send them.
+HWND DialogRootOf(HWND hwnd) {
+  const HWND root = hwnd != nullptr ? GetAncestor(hwnd, GA_ROOT) : nullptr;
+  return root != nullptr && Window(root).className() == "#32770" ? root : nullptr;
+}
+
+bool ActionTarget(Window window, const char* action) {
+  if (window.exists()) return true;
+  ADD_FAILURE() << "Robot: " << action << " on a window that does not exist";
+  return false;
+}
+
+}  // namespace
+
+void Robot::pumpUntilIdle() {
+  MSG msg{};
+  for (int count = 0; PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE); ++count) {
+    if (count == kPumpLimit) {
+      ADD_FAILURE() << "Robot: the queue never became idle (last message " << msg.message << ")";
+      return;
+    }
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    const HWND dialog = DialogRootOf(msg.hwnd);
+    if (dialog != nullptr && IsDialogMessage(dialog, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessage(&msg);
+  }
+}
+
+void Robot::advance(DWORD ms) {
+  internal::AdvanceClockThroughTimers(ms, [this] { pumpUntilIdle(); });
+}
+
+void Robot::press(UINT vk) {
+  internal::InjectKey(vk, true);
+  pumpUntilIdle();
+}
+
+void Robot::release(UINT vk) {
+  internal::InjectKey(vk, false);
+  pumpUntilIdle();
+}
+
+void Robot::key(UINT vk) {
+  press(vk);
+  release(vk);
+}
+
+void Robot::keys(std::initializer_list<UINT> chord) {
+  for (UINT vk : chord) press(vk);
+  for (auto it = std::rbegin(chord); it != std::rend(chord); ++it) release(*it);
+}
+
+void Robot::type(const std::string& text) {
+  for (char c : text) {
+    internal::InjectCharacter(c);
+    pumpUntilIdle();
+  }
+}
+
+void Robot::moveTo(POINT screen) {
+  cursor_ = screen;
+  internal::InjectMouseMove(screen);
+  pumpUntilIdle();
+}
+
+void Robot::button(bool right, bool down) {
+  internal::InjectMouseButton(right, down, cursor_);
+  pumpUntilIdle();
+}
+
+void Robot::clickScreen(POINT screen, int clicks, bool right) {
+  moveTo(screen);
+  for (int i = 0; i < clicks; ++i) {
+    button(right, true);
+    button(right, false);
+  }
+}
+
+void Robot::mouseButton(Window window, POINT point, int clicks, bool right) {
+  if (ActionTarget(window, "click")) clickScreen(ToScreen(window, point), clicks, right);
+}
+
+void Robot::click(Window window) { click(window, ClientCentre(window)); }
+void Robot::click(Window window, POINT point) { mouseButton(window, point, 1, false); }
+void Robot::doubleClick(Window window) { doubleClick(window, ClientCentre(window)); }
+void Robot::doubleClick(Window window, POINT point) { mouseButton(window, point, 2, false); }
+void Robot::rightClick(Window window) { rightClick(window, ClientCentre(window)); }
+void Robot::rightClick(Window window, POINT point) { mouseButton(window, point, 1, true); }
+
+void Robot::drag(Window window, POINT from, POINT to) {
+  if (!ActionTarget(window, "drag")) return;
+  moveTo(ToScreen(window, from));
+  button(false, true);
+  for (int step = 1; step <= kDragSteps; ++step) {
+    const POINT at{from.x + (to.x - from.x) * step / kDragSteps, from.y + (to.y - from.y) * step / kDragSteps};
+    moveTo(ToScreen(window, at));
+  }
+  button(false, false);
+}
+
+void Robot::chooseMenu(std::initializer_list<std::string> path) {
+  std::string joined;
+  for (const std::string& item : path) joined += (joined.empty() ? "" : " > ") + item;
+  ADD_FAILURE() << "Robot: chooseMenu(" << joined << ") waits for the menus of a later task";
+}
+
+}  // namespace halvane::test

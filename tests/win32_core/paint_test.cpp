@@ -1,0 +1,69 @@
+// Invalidation, WM_PAINT and rendering a window to PNG.
+#include <cstdlib>
+#include <string>
+
+#include "core_test_support.h"
+#include "internal/core_backend.h"
+
+namespace core_test {
+namespace {
+
+using PaintTest = CoreTest;
+
+TEST_F(PaintTest, PaintIsSynthesisedUntilValidated) {
+  HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  Pump();
+  MSG msg;
+  EXPECT_FALSE(PeekMessage(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE));
+  RECT r{1, 2, 30, 40};
+  InvalidateRect(top, &r, FALSE);
+  RECT u;
+  EXPECT_TRUE(GetUpdateRect(top, &u, FALSE));
+  EXPECT_TRUE(EqualRect(&u, &r));
+  ValidateRect(top, nullptr);
+  EXPECT_FALSE(PeekMessage(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE));
+  InvalidateRect(top, nullptr, TRUE);
+  Log().clear();
+  UpdateWindow(top);
+  EXPECT_EQ(MessagesOf(top), (std::vector<UINT>{WM_PAINT, WM_ERASEBKGND}));
+  EXPECT_FALSE(GetUpdateRect(top, nullptr, FALSE));
+}
+
+TEST_F(PaintTest, InvalidatingAParentReachesChildrenUnlessClipChildren) {
+  HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  HWND child = MakeChild(top, 1);
+  Pump();
+  InvalidateRect(top, nullptr, TRUE);
+  EXPECT_TRUE(GetUpdateRect(child, nullptr, FALSE));
+  ValidateRect(child, nullptr);
+  SetWindowLong(top, GWL_STYLE, GetWindowLong(top, GWL_STYLE) | WS_CLIPCHILDREN);
+  InvalidateRect(top, nullptr, TRUE);
+  EXPECT_FALSE(GetUpdateRect(child, nullptr, FALSE));
+}
+
+TEST_F(PaintTest, HiddenWindowsGetNoPaint) {
+  HWND top = MakeTop();
+  InvalidateRect(top, nullptr, TRUE);
+  MSG msg;
+  EXPECT_FALSE(PeekMessage(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE));
+}
+
+TEST_F(PaintTest, CaptionedWindowRendersToPng) {
+#ifdef CORE_TEST_GDI_STUB
+  GTEST_SKIP() << "the drawing library is not built yet";
+#else
+  HWND top = CreateWindowEx(0, kClass, "Halvane Window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 320, 200, nullptr,
+                            nullptr, nullptr, nullptr);
+  ASSERT_NE(top, nullptr);
+  const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
+  const std::string path = std::string(dir ? dir : ".") + "/win32_core_window.png";
+  ASSERT_TRUE(win32::RenderWindowToPng(top, path.c_str()));
+  cairo_surface_t* s = win32::internal::GetWindowSurface(top);
+  ASSERT_NE(s, nullptr);
+  EXPECT_EQ(cairo_image_surface_get_width(s), 320);
+  EXPECT_EQ(cairo_image_surface_get_height(s), 200);
+#endif
+}
+
+}  // namespace
+}  // namespace core_test
