@@ -5,6 +5,7 @@
 #include "core/nonclient.h"
 #include "core/state.h"
 #include "core/window.h"
+#include "internal/ctl_scroll.h"
 
 using namespace win32::core;
 
@@ -107,7 +108,16 @@ LRESULT ContextMenu(HWND hwnd, WPARAM wp, LPARAM lp) {
 
 LRESULT WINAPI DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   if (!IsWindow(hWnd)) return 0;
+  // A standard scroll bar that is tracking the mouse sees its input first.
+  if ((Msg == WM_MOUSEMOVE || Msg == WM_LBUTTONUP || Msg == WM_TIMER || Msg == WM_CAPTURECHANGED) &&
+      win32::internal::ScrollBarTrackMessage(hWnd, Msg, wParam, lParam))
+    return 0;
   switch (Msg) {
+    case WM_NCLBUTTONDOWN:
+      if (wParam == HTVSCROLL || wParam == HTHSCROLL)
+        win32::internal::ScrollBarNcLButtonDown(hWnd, wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_NCDESTROY: win32::internal::ScrollBarWindowDestroyed(hWnd); return 0;
     case WM_NCCREATE: {
       auto* cs = reinterpret_cast<CREATESTRUCT*>(lParam);
       if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName)) SetText(hWnd, cs->lpszName);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/window.h"
+#include "internal/ctl_scroll.h"
 
 namespace win32::core {
 namespace {
@@ -204,6 +205,7 @@ void PaintNonClient(HWND hwnd) {
     InflateRect(&e, 1, 1);
     DrawEdge(dc, &e, BDR_SUNKENOUTER, BF_RECT);
   }
+  if (f->style & (WS_VSCROLL | WS_HSCROLL)) win32::internal::PaintScrollBars(hwnd, dc);
   ReleaseDC(hwnd, dc);
 }
 

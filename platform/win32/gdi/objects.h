@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -15,6 +16,8 @@
 #include "win32/wingdi.h"
 
 namespace win32::gdi::detail {
+
+using win32::gdi::GdiRecord;
 
 struct FontObject {
   LOGFONT lf{};

@@ -1,0 +1,261 @@
+// The "Edit" class driven through messages and injected input, with the
+// notifications its parent receives.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "win32/input.h"
+#include "windows.h"
+
+namespace {
+
+constexpr int kEditId = 100;
+std::vector<int>* g_notes = nullptr;
+
+LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_COMMAND && LOWORD(wParam) == kEditId && g_notes) g_notes->push_back(HIWORD(wParam));
+  return DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+class EditTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    win32::ResetWindowSystem();
+    win32::UseVirtualClock(true);
+    g_notes = &notes_;
+    WNDCLASSEX wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = ParentProc;
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = "EditTestParent";
+    RegisterClassEx(&wc);
+    parent_ = CreateWindowEx(0, "EditTestParent", "Edits", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 320, 240,
+                             nullptr, nullptr, nullptr, nullptr);
+  }
+  void TearDown() override { g_notes = nullptr; }
+
+  HWND Make(DWORD style, const char* text = "", int cx = 200, int cy = 24) {
+    HWND edit = CreateWindowEx(WS_EX_CLIENTEDGE, "Edit", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 10, 10, cx, cy,
+                               parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), nullptr, nullptr);
+    Pump();
+    notes_.clear();
+    return edit;
+  }
+  static void Pump() {
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessage(&msg);
+    }
+  }
+  static std::string Text(HWND hwnd) {
+    char buf[512] = {};
+    GetWindowText(hwnd, buf, sizeof(buf));
+    return buf;
+  }
+  static void Keys(std::initializer_list<UINT> held, UINT key) {
+    for (UINT k : held) win32::input::KeyDown(k);
+    win32::input::KeyDown(key);
+    win32::input::KeyUp(key);
+    for (UINT k : held) win32::input::KeyUp(k);
+    Pump();
+  }
+  void Type(HWND edit, const std::string& text) {
+    SetFocus(edit);
+    win32::input::TypeText(text);
+    Pump();
+  }
+  void Snapshot(const char* name) {
+    const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
+    if (!dir) return;
+    const std::string path = std::string(dir) + "/" + name + ".png";
+    EXPECT_TRUE(win32::RenderWindowToPng(parent_, path.c_str()));
+  }
+  static std::pair<DWORD, DWORD> Sel(HWND edit) {
+    DWORD s = 0, e = 0;
+    SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+    return {s, e};
+  }
+
+  HWND parent_ = nullptr;
+  std::vector<int> notes_;
+};
+
+TEST_F(EditTest, SetTextSendsUpdateThenChange) {
+  HWND edit = Make(ES_AUTOHSCROLL);
+  SetWindowText(edit, "hello");
+  EXPECT_EQ(notes_, (std::vector<int>{EN_UPDATE, EN_CHANGE}));
+  EXPECT_EQ(Text(edit), "hello");
+  EXPECT_EQ(SendMessage(edit, EM_GETMODIFY, 0, 0), FALSE);
+  EXPECT_EQ(SendMessage(edit, EM_CANUNDO, 0, 0), FALSE);
+}
+
+TEST_F(EditTest, TypingBackspaceAndUndo) {
+  HWND edit = Make(ES_AUTOHSCROLL);
+  Type(edit, "abcd");
+  Keys({}, VK_BACK);
+  EXPECT_EQ(Text(edit), "abc");
+  EXPECT_EQ(SendMessage(edit, EM_GETMODIFY, 0, 0), TRUE);
+  SendMessage(edit, EM_UNDO, 0, 0);
+  EXPECT_EQ(Text(edit), "abcd");
+  SendMessage(edit, WM_UNDO, 0, 0);
+  EXPECT_EQ(Text(edit), "abc");
+}
+
+TEST_F(EditTest, ShiftArrowsSelectAndCopyPaste) {
+  HWND edit = Make(ES_AUTOHSCROLL, "hello world");
+  SetFocus(edit);
+  Keys({}, VK_HOME);
+  Keys({VK_CONTROL, VK_SHIFT}, VK_RIGHT);
+  EXPECT_EQ(Sel(edit), (std::pair<DWORD, DWORD>{0, 6}));
+  Keys({VK_CONTROL}, 'C');
+  Keys({}, VK_END);
+  Keys({VK_SHIFT}, VK_INSERT);
+  EXPECT_EQ(Text(edit), "hello worldhello ");
+  SendMessage(edit, EM_SETSEL, 0, 5);
+  notes_.clear();
+  SendMessage(edit, WM_CUT, 0, 0);
+  EXPECT_EQ(Text(edit), " worldhello ");
+  EXPECT_EQ(notes_, (std::vector<int>{EN_UPDATE, EN_CHANGE}));
+}
+
+TEST_F(EditTest, SetSelRules) {
+  HWND edit = Make(ES_AUTOHSCROLL, "abcdef");
+  SendMessage(edit, EM_SETSEL, 0, -1);
+  EXPECT_EQ(Sel(edit), (std::pair<DWORD, DWORD>{0, 6}));
+  EXPECT_EQ(SendMessage(edit, EM_GETSEL, 0, 0), MAKELRESULT(0, 6));
+  SendMessage(edit, EM_SETSEL, 4, 1);
+  EXPECT_EQ(Sel(edit), (std::pair<DWORD, DWORD>{1, 4}));
+  SendMessage(edit, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+  const auto [s, e] = Sel(edit);
+  EXPECT_EQ(s, e);
+}
+
+TEST_F(EditTest, LimitCutsTypingAndPasteWithMaxText) {
+  HWND edit = Make(ES_AUTOHSCROLL);
+  SendMessage(edit, EM_LIMITTEXT, 3, 0);
+  EXPECT_EQ(SendMessage(edit, EM_GETLIMITTEXT, 0, 0), 3);
+  Type(edit, "abcd");
+  EXPECT_EQ(Text(edit), "abc");
+  EXPECT_EQ(notes_.back(), EN_MAXTEXT);
+  SendMessage(edit, EM_SETSEL, 0, -1);
+  SendMessage(edit, WM_COPY, 0, 0);
+  SendMessage(edit, EM_SETSEL, 1, 1);
+  notes_.clear();
+  SendMessage(edit, WM_PASTE, 0, 0);
+  EXPECT_EQ(Text(edit), "abc");
+  EXPECT_EQ(notes_, (std::vector<int>{EN_MAXTEXT}));
+  SendMessage(edit, EM_LIMITTEXT, 0, 0);
+  EXPECT_GT(SendMessage(edit, EM_GETLIMITTEXT, 0, 0), 30000);
+}
+
+TEST_F(EditTest, PasswordShowsStarsAndRefusesCopy) {
+  HWND edit = Make(ES_PASSWORD | ES_AUTOHSCROLL, "secret");
+  EXPECT_EQ(SendMessage(edit, EM_GETPASSWORDCHAR, 0, 0), '*');
+  SendMessage(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("clip"));
+  SendMessage(edit, EM_SETSEL, 0, -1);
+  SendMessage(edit, WM_COPY, 0, 0);
+  SendMessage(edit, WM_CUT, 0, 0);
+  EXPECT_EQ(Text(edit), "clip");
+}
+
+TEST_F(EditTest, ReadOnlyRefusesUserEditsButTakesReplaceSel) {
+  HWND edit = Make(ES_READONLY | ES_AUTOHSCROLL, "fixed");
+  Type(edit, "x");
+  Keys({}, VK_DELETE);
+  SendMessage(edit, EM_SETSEL, 0, -1);
+  SendMessage(edit, WM_CLEAR, 0, 0);
+  EXPECT_EQ(Text(edit), "fixed");
+  EXPECT_TRUE(notes_.empty() || notes_ == (std::vector<int>{EN_SETFOCUS}));
+  SendMessage(edit, EM_SETSEL, 5, 5);
+  SendMessage(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("!"));
+  EXPECT_EQ(Text(edit), "fixed!");
+  SendMessage(edit, EM_SETREADONLY, FALSE, 0);
+  EXPECT_FALSE(GetWindowLongPtr(edit, GWL_STYLE) & ES_READONLY);
+}
+
+TEST_F(EditTest, NumberUppercaseAndSingleLineRules) {
+  HWND number = Make(ES_NUMBER | ES_AUTOHSCROLL);
+  Type(number, "1a2");
+  EXPECT_EQ(Text(number), "12");
+  HWND upper = Make(ES_UPPERCASE | ES_AUTOHSCROLL);
+  Type(upper, "ab");
+  EXPECT_EQ(Text(upper), "AB");
+}
+
+TEST_F(EditTest, MultiLineLinesAndLineMessages) {
+  HWND edit = Make(ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, "", 200, 60);
+  SetWindowText(edit, "one\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix");
+  EXPECT_EQ(SendMessage(edit, EM_GETLINECOUNT, 0, 0), 6);
+  EXPECT_EQ(SendMessage(edit, EM_LINEINDEX, 2, 0), 10);
+  EXPECT_EQ(SendMessage(edit, EM_LINELENGTH, 10, 0), 5);
+  EXPECT_EQ(SendMessage(edit, EM_LINEFROMCHAR, 11, 0), 2);
+  EXPECT_EQ(SendMessage(edit, EM_LINEINDEX, 9, 0), -1);
+  char line[16] = {};
+  *reinterpret_cast<WORD*>(line) = sizeof(line);
+  EXPECT_EQ(SendMessage(edit, EM_GETLINE, 3, reinterpret_cast<LPARAM>(line)), 4);
+  EXPECT_EQ(std::string(line, 4), "four");
+  SendMessage(edit, EM_SETSEL, 31, 31);
+  SendMessage(edit, EM_SCROLLCARET, 0, 0);
+  EXPECT_GT(SendMessage(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  SendMessage(edit, EM_LINESCROLL, 0, -10);
+  EXPECT_EQ(SendMessage(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  SetFocus(edit);
+  Keys({VK_CONTROL}, VK_END);
+  Keys({}, VK_RETURN);
+  EXPECT_EQ(Text(edit), "one\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix\r\n");
+  EXPECT_EQ(SendMessage(edit, EM_GETLINECOUNT, 0, 0), 7);
+}
+
+TEST_F(EditTest, DialogCodes) {
+  HWND single = Make(ES_AUTOHSCROLL);
+  EXPECT_EQ(SendMessage(single, WM_GETDLGCODE, 0, 0), DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS);
+  HWND multi = Make(ES_MULTILINE | ES_WANTRETURN);
+  EXPECT_TRUE(SendMessage(multi, WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS);
+  MSG tab{multi, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+  EXPECT_FALSE(SendMessage(multi, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&tab)) & DLGC_WANTALLKEYS);
+}
+
+TEST_F(EditTest, ClickPlacesCaretAndDragSelects) {
+  HWND edit = Make(ES_AUTOHSCROLL, "abcdefgh");
+  const LRESULT endPos = SendMessage(edit, EM_POSFROMCHAR, 8, 0);
+  const LRESULT midPos = SendMessage(edit, EM_POSFROMCHAR, 3, 0);
+  EXPECT_GT(LOWORD(endPos), LOWORD(midPos));
+  EXPECT_EQ(SendMessage(edit, EM_POSFROMCHAR, 9, 0), -1);
+  EXPECT_EQ(LOWORD(SendMessage(edit, EM_CHARFROMPOS, 0, midPos)), 3);
+  POINT from{GET_X_LPARAM(midPos), GET_Y_LPARAM(midPos) + 2};
+  POINT to{GET_X_LPARAM(endPos) + 20, from.y};
+  ClientToScreen(edit, &from);
+  ClientToScreen(edit, &to);
+  win32::input::MouseMove(from);
+  win32::input::MouseButton(0, true, from);
+  win32::input::MouseMove(to);
+  win32::input::MouseButton(0, false, to);
+  Pump();
+  EXPECT_EQ(GetFocus(), edit);
+  EXPECT_EQ(Sel(edit), (std::pair<DWORD, DWORD>{3, 8}));
+  EXPECT_EQ(notes_.front(), EN_SETFOCUS);
+}
+
+TEST_F(EditTest, Snapshots) {
+  HWND normal = Make(ES_AUTOHSCROLL, "Normal text");
+  SetWindowPos(normal, nullptr, 10, 10, 140, 22, SWP_NOZORDER);
+  HWND focused = Make(ES_AUTOHSCROLL, "Focused selection");
+  SetWindowPos(focused, nullptr, 160, 10, 140, 22, SWP_NOZORDER);
+  HWND readOnly = Make(ES_READONLY | ES_AUTOHSCROLL, "Read-only");
+  SetWindowPos(readOnly, nullptr, 10, 40, 140, 22, SWP_NOZORDER);
+  HWND password = Make(ES_PASSWORD | ES_AUTOHSCROLL, "secret");
+  SetWindowPos(password, nullptr, 160, 40, 140, 22, SWP_NOZORDER);
+  HWND multi = Make(ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, "", 290, 80);
+  SetWindowPos(multi, nullptr, 10, 70, 290, 80, SWP_NOZORDER);
+  SetWindowText(multi, "First line\r\nSecond line\r\nThird line\r\nFourth line\r\nFifth line\r\nSixth line");
+  SetFocus(focused);
+  SendMessage(focused, EM_SETSEL, 0, 7);
+  Pump();
+  EXPECT_EQ(Text(password), "secret");
+  Snapshot("edit_controls");
+}
+
+}  // namespace
