@@ -99,7 +99,8 @@ std::vector<Window> Window::descendants() const {
 Window Window::childByText(const std::string& wanted) const {
   const std::string plain = StripMnemonic(wanted);
   for (const Window& w : descendants()) {
-    if (StripMnemonic(w.text()) == plain) return w;
+    const std::string shown = StripMnemonic(w.text());
+    if (shown == wanted || shown == plain) return w;
   }
   return {};
 }

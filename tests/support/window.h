@@ -34,7 +34,8 @@ class Window {
   // The direct child with this control id, or an empty Window.
   Window child(int id) const;
   // The first descendant (depth first, creation order) whose text equals
-  // `text`; "&" mnemonic markers are ignored on both sides.
+  // `text`, given either as shown ("Deep & Dark", "Delete") or with its
+  // "&" mnemonic markers ("Deep && Dark", "&Delete").
   Window childByText(const std::string& text) const;
   Window childByClass(const std::string& className) const;
   std::vector<Window> children() const;

@@ -103,6 +103,37 @@ TEST_F(InputTest, DisabledWindowsEatClicks) {
   EXPECT_TRUE(MessagesOf(top, {WM_NCHITTEST}).empty());
 }
 
+// A window that answers HTTRANSPARENT (a group box) passes the point to the
+// sibling beneath it, and only when none is there to its parent.
+TEST_F(InputTest, TransparentWindowsPassTheClickToTheSiblingBeneath) {
+  HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  HWND cover = MakeChild(top, 1);  // created first: above the next one
+  HWND under = MakeChild(top, 2);
+  Pump();
+  std::vector<HWND> transparent{cover};
+  SetHandler([&transparent](HWND hwnd, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (msg == WM_NCHITTEST && std::find(transparent.begin(), transparent.end(), hwnd) != transparent.end())
+      return HTTRANSPARENT;
+    return std::nullopt;
+  });
+  const auto downs = [] {
+    std::vector<HWND> out;
+    for (const Recorded& r : Log()) {
+      if (r.message == WM_LBUTTONDOWN) out.push_back(r.hwnd);
+    }
+    return out;
+  };
+  Log().clear();
+  Click(ClientPoint(top, 20, 20));
+  Pump();
+  EXPECT_EQ(downs(), std::vector<HWND>{under});
+  transparent.push_back(under);
+  Log().clear();
+  Click(ClientPoint(top, 20, 20));
+  Pump();
+  EXPECT_EQ(downs(), std::vector<HWND>{top});
+}
+
 TEST_F(InputTest, KeyboardStateFollowsKeys) {
   MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
   Pump();

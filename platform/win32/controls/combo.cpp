@@ -40,9 +40,11 @@ HWND CreateList(HWND hwnd, DWORD comboStyle) {
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), instance, nullptr);
   }
   // A popup owned through the combo: it floats over everything and is never
-  // activated, so the dialog keeps the focus while the list is open.
+  // activated, so the dialog keeps the focus while the list is open. Its
+  // owner is the combo's top-level window, so the combo comes along as the
+  // creation parameter for the list to report to.
   return CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, win32::internal::kComboListClass, "",
-                        WS_POPUP | WS_BORDER | ListStyle(comboStyle), 0, 0, 0, 0, hwnd, nullptr, instance, nullptr);
+                        WS_POPUP | WS_BORDER | ListStyle(comboStyle), 0, 0, 0, 0, hwnd, nullptr, instance, hwnd);
 }
 
 LRESULT Create(HWND hwnd, ComboState& state, const CREATESTRUCT& cs) {
@@ -169,6 +171,10 @@ LRESULT HandleCombo(HWND hwnd, ComboState& state, UINT msg, WPARAM wParam, LPARA
   LRESULT result = 0;
   if (HandleItemMessage(hwnd, state, msg, wParam, lParam, result)) return result;
   switch (msg) {
+    case WM_NCCREATE:
+      // Scroll bars belong to the list; the combo box itself shows none.
+      SetWindowLong(hwnd, GWL_STYLE, static_cast<LONG>(StyleOf(hwnd) & ~(WS_VSCROLL | WS_HSCROLL)));
+      return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_CREATE:
       return Create(hwnd, state, *reinterpret_cast<const CREATESTRUCT*>(lParam));
     case WM_DESTROY:

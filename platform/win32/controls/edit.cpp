@@ -94,6 +94,8 @@ LRESULT DialogCode(HWND hwnd, LPARAM lParam) {
     const bool dialogKey = msg && msg->message == WM_KEYDOWN && (msg->wParam == VK_TAB || msg->wParam == VK_ESCAPE);
     if (!dialogKey) code |= DLGC_WANTALLKEYS;
   }
+  // The edit of a combo box keeps Enter and Escape while the list is open.
+  if (InCombo(hwnd)) code |= SendMessage(GetParent(hwnd), WM_GETDLGCODE, 0, lParam) & DLGC_WANTMESSAGE;
   return code;
 }
 

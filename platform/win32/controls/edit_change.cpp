@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "controls/edit.h"
-#include "internal/clipboard_text.h"
+#include "internal/svc_clipboard.h"
 
 namespace win32::controls {
 namespace {
@@ -72,7 +72,7 @@ bool DoUndo(HWND hwnd, EditState& state) {
 void CopySel(HWND hwnd, const EditState& state) {
   if (state.passwordChar || !state.buffer.hasSelection()) return;
   (void)hwnd;
-  internal::SetClipboardText(state.buffer.selectedText());
+  internal::WriteClipboardText(hwnd, state.buffer.selectedText());
 }
 
 void CutSel(HWND hwnd, EditState& state) {
@@ -83,7 +83,7 @@ void CutSel(HWND hwnd, EditState& state) {
 
 void Paste(HWND hwnd, EditState& state) {
   if (IsReadOnly(hwnd)) return;
-  if (auto text = internal::GetClipboardText()) ReplaceSel(hwnd, state, *text, true);
+  if (auto text = internal::ReadClipboardText(hwnd)) ReplaceSel(hwnd, state, *text, true);
 }
 
 void ClearSel(HWND hwnd, EditState& state) {

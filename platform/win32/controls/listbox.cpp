@@ -38,6 +38,10 @@ bool IsComboListClass(HWND hwnd) {
 LRESULT OnCreate(HWND hwnd, ListBoxState& state, const CREATESTRUCT& cs) {
   state.notify = cs.hwndParent;
   state.comboList = IsComboListClass(hwnd) || (cs.style & LBS_COMBOBOX);
+  // A drop-down list is a popup whose parent is the combo's top-level
+  // window; the combo names itself in the creation parameter.
+  if (state.comboList && !(cs.style & WS_CHILD) && cs.lpCreateParams)
+    state.notify = static_cast<HWND>(cs.lpCreateParams);
   state.hasVScroll = (cs.style & WS_VSCROLL) != 0;
   state.hasHScroll = (cs.style & WS_HSCROLL) != 0;
   MeasureDefaultHeight(hwnd, state);
@@ -323,6 +327,10 @@ LRESULT HandleListBox(HWND hwnd, ListBoxState& state, UINT msg, WPARAM wParam, L
     case WM_DESTROY:
       SendDeleteAll(hwnd, state);
       return 0;
+    case WM_MOUSEACTIVATE:
+      // Clicking a drop-down list must leave the focus in its combo box.
+      if (state.comboList && !(GetWindowLong(hwnd, GWL_STYLE) & WS_CHILD)) return MA_NOACTIVATE;
+      return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_NCPAINT: {
       // The bars are painted here as well as by the window manager, so the
       // list shows them whichever paints last.

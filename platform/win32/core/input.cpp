@@ -1,9 +1,11 @@
 // Keyboard and mouse input: injection into the input queues, the keyboard
 // state, and the processing of raw events into messages on the receiving
 // thread (hit testing, activation, cursor, double clicks).
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "core/clock.h"
 #include "core/queue.h"
@@ -91,14 +93,17 @@ void InjectKey(UINT vk, bool down) {
   PushInputLocked(KeyQueueLocked(), ev);
 }
 
+bool Skipped(const std::vector<HWND>& skip, HWND h) { return std::find(skip.begin(), skip.end(), h) != skip.end(); }
+
 // The window under a screen point for mouse input: visible windows only;
 // a disabled window takes nothing (null), a disabled child passes the
-// click to its parent.
-HWND MouseTargetLocked(POINT pt, bool* disabled) {
+// click to its parent. Windows in `skip` answered HTTRANSPARENT: the point
+// goes on to the windows beneath them.
+HWND MouseTargetLocked(POINT pt, bool* disabled, const std::vector<HWND>& skip = {}) {
   *disabled = false;
   for (HWND h : S().topLevels) {
     WindowPtr w = FindWindowLocked(h);
-    if (!w || !(w->style & WS_VISIBLE) || !PtInRect(&w->rect, pt)) continue;
+    if (!w || Skipped(skip, h) || !(w->style & WS_VISIBLE) || !PtInRect(&w->rect, pt)) continue;
     if (w->style & WS_DISABLED) {
       *disabled = true;
       return nullptr;
@@ -109,7 +114,8 @@ HWND MouseTargetLocked(POINT pt, bool* disabled) {
       WindowPtr next;
       for (HWND c : w->children) {
         WindowPtr cw = FindWindowLocked(c);
-        if (cw && (cw->style & WS_VISIBLE) && !(cw->style & WS_DISABLED) && PtInRect(&cw->rect, local)) {
+        if (cw && !Skipped(skip, c) && (cw->style & WS_VISIBLE) && !(cw->style & WS_DISABLED) &&
+            PtInRect(&cw->rect, local)) {
           next = cw;
           break;
         }
@@ -233,11 +239,17 @@ std::optional<MSG> CookMouse(const InputEvent& ev) {
   LRESULT hit = HTCLIENT;
   if (!captured) {
     hit = SendMessage(hwnd, WM_NCHITTEST, 0, screen);
-    // A transparent window lets the point through to its parent.
+    // A transparent window (a group box over its radio buttons) lets the
+    // point through to the windows beneath it, and in the end its parent.
+    std::vector<HWND> transparent;
     while (hit == HTTRANSPARENT) {
-      HWND parent = (GetWindowLong(hwnd, GWL_STYLE) & WS_CHILD) ? GetParent(hwnd) : nullptr;
-      if (!parent) return std::nullopt;
-      hwnd = parent;
+      transparent.push_back(hwnd);
+      {
+        Lock lk(S().mu);
+        bool disabled;
+        hwnd = MouseTargetLocked(ev.pt, &disabled, transparent);
+      }
+      if (!hwnd) return std::nullopt;
       hit = SendMessage(hwnd, WM_NCHITTEST, 0, screen);
     }
   }

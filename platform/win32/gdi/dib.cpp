@@ -124,8 +124,15 @@ void EncodePixel(const DibFormat& f, uint8_t* row, int x, uint32_t px, const std
 
 }  // namespace
 
+// Resource data need not be aligned: the header is read by copying it.
+BITMAPINFOHEADER ReadDibHeader(const BITMAPINFO* bmi) {
+  BITMAPINFOHEADER h;
+  std::memcpy(&h, bmi, sizeof h);
+  return h;
+}
+
 size_t DibHeaderBytes(const BITMAPINFO* bmi) {
-  const BITMAPINFOHEADER& h = bmi->bmiHeader;
+  const BITMAPINFOHEADER h = ReadDibHeader(bmi);
   size_t bytes = h.biSize;
   if (h.biCompression == BI_BITFIELDS && h.biSize == sizeof(BITMAPINFOHEADER)) bytes += 12;
   size_t colors = h.biClrUsed;
@@ -135,7 +142,7 @@ size_t DibHeaderBytes(const BITMAPINFO* bmi) {
 
 std::optional<DibFormat> ParseDib(const BITMAPINFO* bmi, size_t available) {
   if (!bmi || available < sizeof(BITMAPINFOHEADER)) return std::nullopt;
-  const BITMAPINFOHEADER& h = bmi->bmiHeader;
+  const BITMAPINFOHEADER h = ReadDibHeader(bmi);
   const int bpp = h.biBitCount;
   if (h.biSize < sizeof(BITMAPINFOHEADER) || h.biWidth <= 0 || h.biHeight == 0) return std::nullopt;
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) return std::nullopt;

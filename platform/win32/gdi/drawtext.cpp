@@ -58,8 +58,12 @@ void WrapParagraph(const Layout& layout, std::string_view para, int width, int u
     while (end < para.size()) {
       size_t next = end + 1;
       while (next < para.size() && (static_cast<unsigned char>(para[next]) & 0xC0) == 0x80) ++next;
-      if (layout.Width(para.substr(start, next - start)) > width && end > start) break;
-      if (para[end] == ' ' || para[end] == '\t') lastBreak = end;
+      // Blanks may hang past the edge: a line never breaks because of one.
+      if (para[end] == ' ' || para[end] == '\t') {
+        lastBreak = end;
+      } else if (layout.Width(para.substr(start, next - start)) > width && end > start) {
+        break;
+      }
       end = next;
     }
     if (end < para.size() && lastBreak != std::string_view::npos) {

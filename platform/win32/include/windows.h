@@ -20,3 +20,12 @@
 #if __has_include("win32/dialogs.h")
 #include "win32/dialogs.h"
 #endif
+#if __has_include("win32/services.h")
+#include "win32/services.h"
+#endif
+#if __has_include("win32/winreg.h")
+#include "win32/winreg.h"
+#endif
+#if __has_include("win32/shellapi.h")
+#include "win32/shellapi.h"
+#endif

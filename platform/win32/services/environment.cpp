@@ -38,8 +38,8 @@ DWORD WINAPI ExpandEnvironmentStrings(LPCSTR lpSrc, LPSTR lpDst, DWORD nSize) {
       out += value;
       i = end + 1;
     } else {
-      out += src.substr(i, end - i);
-      i = end;
+      out += src.substr(i, end - i + 1);
+      i = end + 1;
     }
   }
   // The answer counts the NUL, whether or not it fitted.
