@@ -473,24 +473,7 @@ typedef struct tagDELETEITEMSTRUCT {
 #endif
 
 // ---- Messages controls send their parents --------------------------------
-#ifndef WM_DRAWITEM
-#define WM_DRAWITEM 0x002B
-#define WM_MEASUREITEM 0x002C
-#define WM_DELETEITEM 0x002D
-#define WM_VKEYTOITEM 0x002E
-#define WM_CHARTOITEM 0x002F
-#define WM_COMPAREITEM 0x0039
-#endif
 
-#ifndef WM_CTLCOLORBTN
-#define WM_CTLCOLORMSGBOX 0x0132
-#define WM_CTLCOLOREDIT 0x0133
-#define WM_CTLCOLORLISTBOX 0x0134
-#define WM_CTLCOLORBTN 0x0135
-#define WM_CTLCOLORDLG 0x0136
-#define WM_CTLCOLORSCROLLBAR 0x0137
-#define WM_CTLCOLORSTATIC 0x0138
-#endif
 
 // ---- Dialog codes (answers to WM_GETDLGCODE) -----------------------------
 #ifndef DLGC_WANTARROWS

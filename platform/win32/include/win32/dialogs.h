@@ -41,50 +41,10 @@
 #ifndef DC_HASDEFID
 #define DC_HASDEFID 0x534B
 #endif
-#ifndef WM_NEXTDLGCTL
-#define WM_NEXTDLGCTL 0x0028
-#endif
-#ifndef WM_ENTERIDLE
-#define WM_ENTERIDLE 0x0121
-#endif
-#ifndef MSGF_DIALOGBOX
-#define MSGF_DIALOGBOX 0
-#define MSGF_MESSAGEBOX 1
-#endif
-#ifndef WM_CTLCOLORMSGBOX
-#define WM_CTLCOLORMSGBOX 0x0132
-#define WM_CTLCOLOREDIT 0x0133
-#define WM_CTLCOLORLISTBOX 0x0134
-#define WM_CTLCOLORBTN 0x0135
-#define WM_CTLCOLORDLG 0x0136
-#define WM_CTLCOLORSCROLLBAR 0x0137
-#define WM_CTLCOLORSTATIC 0x0138
-#endif
 
 // Answers of WM_GETDLGCODE.
-#ifndef DLGC_WANTARROWS
-#define DLGC_WANTARROWS 0x0001
-#define DLGC_WANTTAB 0x0002
-#define DLGC_WANTALLKEYS 0x0004
-#define DLGC_WANTMESSAGE 0x0004
-#define DLGC_HASSETSEL 0x0008
-#define DLGC_DEFPUSHBUTTON 0x0010
-#define DLGC_UNDEFPUSHBUTTON 0x0020
-#define DLGC_RADIOBUTTON 0x0040
-#define DLGC_WANTCHARS 0x0080
-#define DLGC_STATIC 0x0100
-#define DLGC_BUTTON 0x2000
-#endif
 
 // Dialog window extra bytes.
-#ifndef DWLP_MSGRESULT
-#define DWLP_MSGRESULT 0
-#define DWLP_DLGPROC (DWLP_MSGRESULT + sizeof(LRESULT))
-#define DWLP_USER (DWLP_DLGPROC + sizeof(DLGPROC))
-#endif
-#ifndef DLGWINDOWEXTRA
-#define DLGWINDOWEXTRA 30
-#endif
 
 // Command ids of the standard dialog buttons.
 #ifndef IDOK
