@@ -297,14 +297,8 @@ LRESULT HandleButton(HWND hwnd, ButtonState& state, UINT msg, WPARAM wParam, LPA
 
 using ButtonClass = ControlClass<ButtonState, HandleButton>;
 
-void InitButtonClass() {
-  ButtonClass::Table().Clear();
-  RegisterControlClass("Button", ButtonClass::WndProc, CS_DBLCLKS);
-}
-
-const struct ButtonRegistration {
-  ButtonRegistration() { win32::internal::AddSystemClassInitializer(InitButtonClass); }
-} kButtonRegistration;
+constexpr char kButtonClassName[] = "Button";
+const SystemClassRegistration<InitControlClass<ButtonClass, kButtonClassName>> kButtonRegistration;
 
 }  // namespace
 }  // namespace win32::controls

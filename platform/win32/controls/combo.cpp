@@ -255,14 +255,8 @@ LRESULT HandleCombo(HWND hwnd, ComboState& state, UINT msg, WPARAM wParam, LPARA
 
 using ComboClass = ControlClass<ComboState, HandleCombo>;
 
-void InitComboClass() {
-  ComboClass::Table().Clear();
-  RegisterControlClass("ComboBox", ComboClass::WndProc, CS_DBLCLKS);
-}
-
-const struct ComboRegistration {
-  ComboRegistration() { win32::internal::AddSystemClassInitializer(InitComboClass); }
-} kComboRegistration;
+constexpr char kComboClassName[] = "ComboBox";
+const SystemClassRegistration<InitControlClass<ComboClass, kComboClassName>> kComboRegistration;
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "internal/core_classes.h"
 #include "windows.h"
 
 namespace win32::controls {
@@ -50,6 +51,19 @@ class ControlClass {
 
 // Registers a built-in class with the given procedure and cursor.
 void RegisterControlClass(const char* name, WNDPROC proc, UINT classStyle);
+
+// Runs `Init` after every window-system reset (from a static object).
+template <void (*Init)()>
+struct SystemClassRegistration {
+  SystemClassRegistration() { win32::internal::AddSystemClassInitializer(Init); }
+};
+
+// Registers a control class anew, with no window states left from before.
+template <class Class, const char* Name>
+void InitControlClass() {
+  Class::Table().Clear();
+  RegisterControlClass(Name, Class::WndProc, CS_DBLCLKS);
+}
 
 // The window's style and its low type bits.
 DWORD StyleOf(HWND hwnd);

@@ -238,14 +238,8 @@ LRESULT HandleEdit(HWND hwnd, EditState& state, UINT msg, WPARAM wParam, LPARAM 
 
 using EditClass = ControlClass<EditState, HandleEdit>;
 
-void InitEditClass() {
-  EditClass::Table().Clear();
-  RegisterControlClass("Edit", EditClass::WndProc, CS_DBLCLKS);
-}
-
-const struct EditRegistration {
-  EditRegistration() { win32::internal::AddSystemClassInitializer(InitEditClass); }
-} kEditRegistration;
+constexpr char kEditClassName[] = "Edit";
+const SystemClassRegistration<InitControlClass<EditClass, kEditClassName>> kEditRegistration;
 
 }  // namespace
 }  // namespace win32::controls

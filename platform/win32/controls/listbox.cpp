@@ -391,9 +391,7 @@ void InitListBoxClasses() {
   RegisterControlClass(win32::internal::kComboListClass, ListBoxClass::WndProc, CS_DBLCLKS | CS_SAVEBITS);
 }
 
-const struct ListBoxRegistration {
-  ListBoxRegistration() { win32::internal::AddSystemClassInitializer(InitListBoxClasses); }
-} kListBoxRegistration;
+const SystemClassRegistration<InitListBoxClasses> kListBoxRegistration;
 
 }  // namespace
 }  // namespace win32::controls

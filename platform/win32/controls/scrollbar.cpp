@@ -173,14 +173,8 @@ LRESULT HandleScrollBar(HWND hwnd, ScrollBarState& state, UINT msg, WPARAM wPara
 
 using ScrollBarClass = ControlClass<ScrollBarState, HandleScrollBar>;
 
-void InitScrollBarClass() {
-  ScrollBarClass::Table().Clear();
-  RegisterControlClass("ScrollBar", ScrollBarClass::WndProc, CS_DBLCLKS);
-}
-
-const struct ScrollBarRegistration {
-  ScrollBarRegistration() { win32::internal::AddSystemClassInitializer(InitScrollBarClass); }
-} kScrollBarRegistration;
+constexpr char kScrollBarClassName[] = "ScrollBar";
+const SystemClassRegistration<InitControlClass<ScrollBarClass, kScrollBarClassName>> kScrollBarRegistration;
 
 }  // namespace
 }  // namespace win32::controls

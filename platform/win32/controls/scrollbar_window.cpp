@@ -150,9 +150,7 @@ void EndWindowTracking(HWND hwnd, WindowBars& bars) {
 
 void ClearTable() { Table().Clear(); }
 
-const struct WindowBarsRegistration {
-  WindowBarsRegistration() { win32::internal::AddSystemClassInitializer(ClearTable); }
-} kWindowBarsRegistration;
+const SystemClassRegistration<ClearTable> kWindowBarsRegistration;
 
 }  // namespace
 }  // namespace win32::controls

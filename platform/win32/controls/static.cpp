@@ -217,14 +217,8 @@ LRESULT HandleStatic(HWND hwnd, StaticState& state, UINT msg, WPARAM wParam, LPA
 
 using StaticClass = ControlClass<StaticState, HandleStatic>;
 
-void InitStaticClass() {
-  StaticClass::Table().Clear();
-  RegisterControlClass("Static", StaticClass::WndProc, CS_DBLCLKS);
-}
-
-const struct StaticRegistration {
-  StaticRegistration() { win32::internal::AddSystemClassInitializer(InitStaticClass); }
-} kStaticRegistration;
+constexpr char kStaticClassName[] = "Static";
+const SystemClassRegistration<InitControlClass<StaticClass, kStaticClassName>> kStaticRegistration;
 
 }  // namespace
 }  // namespace win32::controls
