@@ -379,36 +379,48 @@ int WINAPI GetMapMode(HDC hdc) {
   return dc ? dc->attrs.mapMode : 0;
 }
 
-BOOL WINAPI SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
-  return WithDc(hdc, [&](DcObject& dc) { StorePoint(lppt, std::exchange(dc.attrs.viewportOrg, POINT{x, y})); });
+namespace {
+
+// The viewport and window origins share their Set/Get/Offset operations.
+using Origin = POINT DcAttributes::*;
+
+BOOL SetOrigin(HDC hdc, Origin origin, POINT value, LPPOINT previous) {
+  return WithDc(hdc, [&](DcObject& dc) { StorePoint(previous, std::exchange(dc.attrs.*origin, value)); });
 }
 
-BOOL WINAPI GetViewportOrgEx(HDC hdc, LPPOINT lppoint) {
-  return WithDc(hdc, [&](DcObject& dc) { StorePoint(lppoint, dc.attrs.viewportOrg); });
+BOOL GetOrigin(HDC hdc, Origin origin, LPPOINT point) {
+  return WithDc(hdc, [&](DcObject& dc) { StorePoint(point, dc.attrs.*origin); });
 }
+
+BOOL OffsetOrigin(HDC hdc, Origin origin, int dx, int dy, LPPOINT previous) {
+  return WithDc(hdc, [&](DcObject& dc) {
+    POINT& p = dc.attrs.*origin;
+    StorePoint(previous, p);
+    p.x += dx;
+    p.y += dy;
+  });
+}
+
+}  // namespace
+
+BOOL WINAPI SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
+  return SetOrigin(hdc, &DcAttributes::viewportOrg, POINT{x, y}, lppt);
+}
+
+BOOL WINAPI GetViewportOrgEx(HDC hdc, LPPOINT lppoint) { return GetOrigin(hdc, &DcAttributes::viewportOrg, lppoint); }
 
 BOOL WINAPI OffsetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
-  return WithDc(hdc, [&](DcObject& dc) {
-    StorePoint(lppt, dc.attrs.viewportOrg);
-    dc.attrs.viewportOrg.x += x;
-    dc.attrs.viewportOrg.y += y;
-  });
+  return OffsetOrigin(hdc, &DcAttributes::viewportOrg, x, y, lppt);
 }
 
 BOOL WINAPI SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
-  return WithDc(hdc, [&](DcObject& dc) { StorePoint(lppt, std::exchange(dc.attrs.windowOrg, POINT{x, y})); });
+  return SetOrigin(hdc, &DcAttributes::windowOrg, POINT{x, y}, lppt);
 }
 
-BOOL WINAPI GetWindowOrgEx(HDC hdc, LPPOINT lppoint) {
-  return WithDc(hdc, [&](DcObject& dc) { StorePoint(lppoint, dc.attrs.windowOrg); });
-}
+BOOL WINAPI GetWindowOrgEx(HDC hdc, LPPOINT lppoint) { return GetOrigin(hdc, &DcAttributes::windowOrg, lppoint); }
 
 BOOL WINAPI OffsetWindowOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
-  return WithDc(hdc, [&](DcObject& dc) {
-    StorePoint(lppt, dc.attrs.windowOrg);
-    dc.attrs.windowOrg.x += x;
-    dc.attrs.windowOrg.y += y;
-  });
+  return OffsetOrigin(hdc, &DcAttributes::windowOrg, x, y, lppt);
 }
 
 namespace {
