@@ -7,10 +7,13 @@
 
 #include <vector>
 
+#include "raw_input.h"
 #include "win32/input.h"
 #include "windows.h"
 
 namespace controls_test {
+
+using namespace halvane::test::raw_input;
 
 struct Notice {
   UINT msg;
@@ -56,19 +59,7 @@ class ControlsTest : public ::testing::Test {
     return hwnd;
   }
 
-  static void Pump() {
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessage(&msg);
-    }
-  }
 
-  static POINT ScreenPoint(HWND hwnd, int x, int y) {
-    POINT pt{x, y};
-    ClientToScreen(hwnd, &pt);
-    return pt;
-  }
 
   static POINT Center(HWND hwnd) {
     RECT rc{};
@@ -76,25 +67,6 @@ class ControlsTest : public ::testing::Test {
     return ScreenPoint(hwnd, rc.right / 2, rc.bottom / 2);
   }
 
-  static void Press(POINT screen) {
-    win32::input::MouseMove(screen);
-    win32::input::MouseButton(0, true, screen);
-    Pump();
-  }
-  static void Release(POINT screen) {
-    win32::input::MouseMove(screen);
-    win32::input::MouseButton(0, false, screen);
-    Pump();
-  }
-  static void Click(POINT screen) {
-    Press(screen);
-    Release(screen);
-  }
-  static void Key(UINT vk) {
-    win32::input::KeyDown(vk);
-    win32::input::KeyUp(vk);
-    Pump();
-  }
 
   static std::vector<UINT> CommandCodes(int id) {
     std::vector<UINT> codes;

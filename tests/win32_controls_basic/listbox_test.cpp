@@ -21,7 +21,7 @@ LPARAM Str(const char* s) { return reinterpret_cast<LPARAM>(s); }
 POINT ItemPoint(HWND list, int index) {
   RECT rc{};
   SendMessage(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rc));
-  return ControlsTest::ScreenPoint(list, 10, (rc.top + rc.bottom) / 2);
+  return ScreenPoint(list, 10, (rc.top + rc.bottom) / 2);
 }
 
 class Keys {

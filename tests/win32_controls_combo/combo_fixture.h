@@ -8,10 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "raw_input.h"
 #include "win32/input.h"
 #include "windows.h"
 
 namespace combo_test {
+
+using namespace halvane::test::raw_input;
 
 struct Notice {
   int id;
@@ -96,19 +99,7 @@ class ComboTest : public ::testing::Test {
     return buffer;
   }
 
-  static void Pump() {
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessage(&msg);
-    }
-  }
 
-  static POINT ScreenPoint(HWND hwnd, int x, int y) {
-    POINT pt{x, y};
-    ClientToScreen(hwnd, &pt);
-    return pt;
-  }
 
   // The screen point in the middle of item `index` of a list.
   static POINT ItemPoint(HWND list, int index) {
@@ -124,25 +115,6 @@ class ComboTest : public ::testing::Test {
     return ScreenPoint(combo, rc.right - 10, rc.bottom / 2);
   }
 
-  static void Press(POINT screen) {
-    win32::input::MouseMove(screen);
-    win32::input::MouseButton(0, true, screen);
-    Pump();
-  }
-  static void Release(POINT screen) {
-    win32::input::MouseMove(screen);
-    win32::input::MouseButton(0, false, screen);
-    Pump();
-  }
-  static void Click(POINT screen) {
-    Press(screen);
-    Release(screen);
-  }
-  static void Key(UINT vk) {
-    win32::input::KeyDown(vk);
-    win32::input::KeyUp(vk);
-    Pump();
-  }
   static void AltKey(UINT vk) {
     win32::input::KeyDown(VK_MENU);
     Key(vk);
