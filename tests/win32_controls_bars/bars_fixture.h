@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,21 @@ inline RECT RectInParent(HWND hwnd) {
   MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&rc), 2);
   return rc;
 }
+
+// Records the codes of the WM_NOTIFY messages a window gets and answers
+// them through `reply` when one is set.
+struct NotifyLog {
+  std::vector<UINT> codes;
+  std::function<LRESULT(const NMHDR&)> reply;
+
+  explicit NotifyLog(RecordingWindow& window) {
+    window.answer(WM_NOTIFY, [this](HWND, WPARAM, LPARAM lParam) -> LRESULT {
+      const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+      codes.push_back(header.code);
+      return reply ? reply(header) : 0;
+    });
+  }
+};
 
 class BarsTest : public halvane::test::RobotTest {};
 
