@@ -1,0 +1,86 @@
+// Classic painting of the toolbar: raised buttons that sink when pressed,
+// checked buttons on a dithered face, embossed images when disabled, flat
+// buttons that rise under the mouse, and the divider along the top.
+#include "controls/toolbar.h"
+
+namespace win32::controls {
+namespace {
+
+// The 50% dither of highlight and face that a checked button shows.
+HBRUSH CreateCheckedBrush(HDC dc) {
+  HBITMAP pattern = CreateCompatibleBitmap(dc, 8, 8);
+  HDC memory = CreateCompatibleDC(dc);
+  {
+    SelectGuard select(memory, pattern);
+    COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    for (int y = 0; y < 8; ++y) {
+      for (int x = 0; x < 8; ++x) SetPixelV(memory, x, y, ((x + y) % 2) ? light : face);
+    }
+  }
+  DeleteDC(memory);
+  HBRUSH brush = CreatePatternBrush(pattern);
+  DeleteObject(pattern);
+  return brush;
+}
+
+void PaintSeparator(HWND hwnd, HDC dc, const ToolbarButton& b) {
+  if (!(StyleOf(hwnd) & TBSTYLE_FLAT)) return;
+  int middle = (b.rect.left + b.rect.right) / 2 - 1;
+  RECT line{middle, b.rect.top + 1, middle + 2, b.rect.bottom - 1};
+  DrawEdge(dc, &line, EDGE_ETCHED, BF_LEFT);
+}
+
+void PaintFrame(HWND hwnd, HDC dc, const ToolbarState& s, int index, RECT rc) {
+  const ToolbarButton& b = s.buttons[static_cast<size_t>(index)];
+  bool flat = (StyleOf(hwnd) & TBSTYLE_FLAT) != 0;
+  bool down = (b.state & (TBSTATE_PRESSED | TBSTATE_CHECKED)) != 0;
+  if (b.state & TBSTATE_CHECKED && !(b.state & TBSTATE_PRESSED)) {
+    RECT inside = rc;
+    InflateRect(&inside, -2, -2);
+    HBRUSH dither = CreateCheckedBrush(dc);
+    FillRect(dc, &inside, dither);
+    DeleteObject(dither);
+  }
+  if (flat) {
+    bool hot = index == s.hot && (b.state & TBSTATE_ENABLED);
+    if (down) {
+      DrawEdge(dc, &rc, BDR_SUNKENOUTER, BF_RECT);
+    } else if (hot) {
+      DrawEdge(dc, &rc, BDR_RAISEDINNER, BF_RECT);
+    }
+    return;
+  }
+  DrawEdge(dc, &rc, down ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_SOFT);
+}
+
+void PaintButton(HWND hwnd, HDC dc, const ToolbarState& s, int index) {
+  const ToolbarButton& b = s.buttons[static_cast<size_t>(index)];
+  if (b.style & TBSTYLE_SEP) {
+    PaintSeparator(hwnd, dc, b);
+    return;
+  }
+  PaintFrame(hwnd, dc, s, index, b.rect);
+  bool down = (b.state & (TBSTATE_PRESSED | TBSTATE_CHECKED)) != 0;
+  int x = (b.rect.left + b.rect.right - s.bitmapSize.cx) / 2 + (down ? 1 : 0);
+  int y = (b.rect.top + b.rect.bottom - s.bitmapSize.cy) / 2 + (down ? 1 : 0);
+  bool disabled = !(b.state & TBSTATE_ENABLED) || (b.state & TBSTATE_INDETERMINATE);
+  DrawButtonImage(s, dc, b.image, x, y, disabled);
+}
+
+}  // namespace
+
+void PaintToolbar(HWND hwnd, const ToolbarState& s, HDC dc) {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  if (!(StyleOf(hwnd) & TBSTYLE_TRANSPARENT)) FillSysColor(dc, client, COLOR_BTNFACE);
+  if (!(StyleOf(hwnd) & CCS_NODIVIDER)) {
+    RECT divider{client.left, 0, client.right, 2};
+    DrawEdge(dc, &divider, EDGE_ETCHED, BF_TOP);
+  }
+  for (int i = 0; i < static_cast<int>(s.buttons.size()); ++i) {
+    if (!(s.buttons[static_cast<size_t>(i)].state & TBSTATE_HIDDEN)) PaintButton(hwnd, dc, s, i);
+  }
+}
+
+}  // namespace win32::controls
