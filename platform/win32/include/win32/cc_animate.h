@@ -21,14 +21,21 @@
 #define ACN_START 1
 #define ACN_STOP 2
 
-#define Animate_Create(hwndP, id, dwStyle, hInstance)                                                         \
-  CreateWindow(ANIMATE_CLASS, NULL, dwStyle, 0, 0, 0, 0, hwndP, (HMENU)(INT_PTR)(id), hInstance, NULL)
-#define Animate_Open(hwnd, szName) (BOOL) SendMessage(hwnd, ACM_OPEN, 0, (LPARAM)(LPSTR)(szName))
-#define Animate_OpenEx(hwnd, hInst, szName) \
-  (BOOL) SendMessage(hwnd, ACM_OPEN, (WPARAM)(hInst), (LPARAM)(LPSTR)(szName))
-#define Animate_Play(hwnd, from, to, rep) \
-  (BOOL) SendMessage(hwnd, ACM_PLAY, (WPARAM)(rep), (LPARAM)MAKELONG(from, to))
-#define Animate_Stop(hwnd) (BOOL) SendMessage(hwnd, ACM_STOP, 0, 0)
-#define Animate_IsPlaying(hwnd) (BOOL) SendMessage(hwnd, ACM_ISPLAYING, 0, 0)
-#define Animate_Close(hwnd) Animate_Open(hwnd, NULL)
-#define Animate_Seek(hwnd, frame) Animate_Play(hwnd, frame, frame, 1)
+// The helpers as functions, so that a call whose answer is not used compiles
+// without a warning.
+inline HWND Animate_Create(HWND parent, int id, DWORD style, HINSTANCE instance) {
+  return CreateWindowEx(0, ANIMATE_CLASS, nullptr, style, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+inline BOOL Animate_OpenEx(HWND hwnd, HINSTANCE instance, LPCSTR name) {
+  return static_cast<BOOL>(
+      SendMessage(hwnd, ACM_OPEN, reinterpret_cast<WPARAM>(instance), reinterpret_cast<LPARAM>(name)));
+}
+inline BOOL Animate_Open(HWND hwnd, LPCSTR name) { return Animate_OpenEx(hwnd, nullptr, name); }
+inline BOOL Animate_Play(HWND hwnd, int from, int to, int repeat) {
+  return static_cast<BOOL>(SendMessage(hwnd, ACM_PLAY, static_cast<WPARAM>(repeat), MAKELPARAM(from, to)));
+}
+inline BOOL Animate_Stop(HWND hwnd) { return static_cast<BOOL>(SendMessage(hwnd, ACM_STOP, 0, 0)); }
+inline BOOL Animate_IsPlaying(HWND hwnd) { return static_cast<BOOL>(SendMessage(hwnd, ACM_ISPLAYING, 0, 0)); }
+inline BOOL Animate_Close(HWND hwnd) { return Animate_Open(hwnd, nullptr); }
+inline BOOL Animate_Seek(HWND hwnd, int frame) { return Animate_Play(hwnd, frame, frame, 1); }
