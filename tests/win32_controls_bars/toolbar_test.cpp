@@ -217,6 +217,29 @@ TEST_F(Toolbar, BitmapsFromHandlesAndResources) {
   TBADDBITMAP standard{HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
   EXPECT_EQ(SendMessage(toolbar, TB_ADDBITMAP, 15, Ptr(&standard)), 3);
   EXPECT_EQ(SendMessage(toolbar, TB_ADDBITMAP, 15, Ptr(&standard)), 18);
+  // A 24-bit DIB of two images as a BITMAP resource of the module.
+  static const std::vector<BYTE> dib = [] {
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = 32;
+    header.biHeight = 15;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    std::vector<BYTE> bytes(sizeof(header) + 32 * 3 * 15, 0x80);
+    std::memcpy(bytes.data(), &header, sizeof(header));
+    return bytes;
+  }();
+  win32::internal::AddResource(GetModuleHandle(nullptr), RT_BITMAP, MAKEINTRESOURCE(4141), dib.data(), dib.size());
+  TBADDBITMAP fromResource{GetModuleHandle(nullptr), 4141};
+  EXPECT_EQ(SendMessage(toolbar, TB_ADDBITMAP, 0, Ptr(&fromResource)), 33);
+  TBBUTTON last = Button(34, 1);
+  SendMessage(toolbar, TB_ADDBUTTONS, 1, Ptr(&last));
+  UpdateWindow(parent.hwnd());
+  RECT rc{};
+  SendMessage(toolbar, TB_GETITEMRECT, 0, Ptr(&rc));
+  HDC dc = GetDC(toolbar);
+  EXPECT_EQ(GetPixel(dc, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2), RGB(0x80, 0x80, 0x80));
+  ReleaseDC(toolbar, dc);
   TBADDBITMAP missing{GetModuleHandle(nullptr), 4242};
   EXPECT_EQ(SendMessage(toolbar, TB_ADDBITMAP, 1, Ptr(&missing)), -1);
   EXPECT_EQ(SendMessage(toolbar, TB_ADDBITMAP, 1, 0), -1);

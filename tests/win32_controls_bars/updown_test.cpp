@@ -65,6 +65,8 @@ TEST_F(UpDown, DeltaPosComesBeforeTheChangeAndCanVeto) {
   EXPECT_EQ(parent.deltas[0].posAtNotify, 5);
   EXPECT_EQ(SendMessage(spin, UDM_GETPOS32, 0, 0), 6);
   EXPECT_THAT(parent.scrollCodes(), ::testing::ElementsAre(SB_THUMBPOSITION, SB_ENDSCROLL));
+  EXPECT_THAT(parent.window.names({WM_NOTIFY, WM_VSCROLL}),
+              ::testing::ElementsAre("WM_NOTIFY", "WM_VSCROLL", "WM_VSCROLL"));
   parent.veto = true;
   Click(ScreenPoint(spin, 8, 26));  // down arrow
   EXPECT_EQ(parent.deltas.back().delta, -1);
