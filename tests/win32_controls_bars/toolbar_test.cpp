@@ -156,6 +156,27 @@ TEST_F(Toolbar, CheckButtonsToggleAndGroupsKeepOneChecked) {
   EXPECT_TRUE(SendMessage(toolbar, TB_ISBUTTONCHECKED, kBold, 0));
 }
 
+TEST_F(Toolbar, FlatButtonsRiseUnderTheMouse) {
+  RecordingWindow parent("Toolbar", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 400, 300});
+  HWND toolbar = MakeToolbar(parent.hwnd(), TBSTYLE_FLAT);
+  RECT rc{};
+  SendMessage(toolbar, TB_GETITEMRECT, 1, Ptr(&rc));
+  auto corner = [&] {
+    UpdateWindow(parent.hwnd());
+    HDC dc = GetDC(toolbar);
+    COLORREF c = GetPixel(dc, rc.left, rc.top + 5);
+    ReleaseDC(toolbar, dc);
+    return c;
+  };
+  EXPECT_EQ(corner(), GetSysColor(COLOR_BTNFACE));
+  win32::input::MouseMove(ButtonCenter(toolbar, kOpen));
+  Pump();
+  EXPECT_EQ(corner(), GetSysColor(COLOR_BTNHIGHLIGHT));
+  win32::input::MouseMove(ScreenPoint(parent.hwnd(), 200, 200));
+  Pump();
+  EXPECT_EQ(corner(), GetSysColor(COLOR_BTNFACE));
+}
+
 TEST_F(Toolbar, StatesButtonsAndIndexesCanBeReadAndChanged) {
   RecordingWindow parent("Toolbar", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 400, 300});
   HWND toolbar = MakeToolbar(parent.hwnd());
