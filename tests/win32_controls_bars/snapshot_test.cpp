@@ -50,5 +50,24 @@ TEST_F(Snapshots, FrameWithEveryBar) {
   EXPECT_TRUE(a == GetSysColor(COLOR_BTNHIGHLIGHT) || b == GetSysColor(COLOR_BTNHIGHLIGHT));
 }
 
+TEST_F(Snapshots, TooltipOverAButton) {
+  RecordingWindow frame("Tips", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {40, 40, 300, 200});
+  HWND button = Child(frame.hwnd(), "Button", "Save", BS_PUSHBUTTON, 1, {20, 20, 100, 44});
+  HWND tip = CreateWindowEx(0, TOOLTIPS_CLASS, nullptr, WS_POPUP, 0, 0, 0, 0, frame.hwnd(), nullptr, nullptr, nullptr);
+  SendMessage(tip, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  TOOLINFO info{};
+  info.cbSize = sizeof(info);
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = frame.hwnd();
+  info.uId = reinterpret_cast<UINT_PTR>(button);
+  info.lpszText = const_cast<LPSTR>("Save the document");
+  SendMessage(tip, TTM_ADDTOOL, 0, Ptr(&info));
+  win32::input::MouseMove(ScreenPoint(button, 30, 10));
+  Pump();
+  robot.advance(GetDoubleClickTime());
+  ASSERT_TRUE(IsWindowVisible(tip));
+  EXPECT_TRUE(std::filesystem::exists(robot.snapshot(halvane::test::Window(tip), "tooltip")));
+}
+
 }  // namespace
 }  // namespace bars_test
