@@ -331,6 +331,23 @@ TEST_F(Toolbar, TooltipsTakeTheOwnersTextOrTheStringResource) {
   EXPECT_FALSE(IsWindow(tip));
 }
 
+TEST_F(Toolbar, AGivenTooltipGetsTheButtonsAddedAfterIt) {
+  RecordingWindow parent("Toolbar", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 400, 300});
+  HWND toolbar = MakeToolbar(parent.hwnd());
+  EXPECT_EQ(SendMessage(toolbar, TB_GETTOOLTIPS, 0, 0), 0);
+  HWND tip = CreateWindowEx(0, TOOLTIPS_CLASS, nullptr, WS_POPUP, 0, 0, 0, 0, parent.hwnd(), nullptr, nullptr, nullptr);
+  SendMessage(toolbar, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tip), 0);
+  EXPECT_EQ(reinterpret_cast<HWND>(SendMessage(toolbar, TB_GETTOOLTIPS, 0, 0)), tip);
+  TBBUTTON more[] = {Button(STD_PRINT, 300), Separator()};
+  SendMessage(toolbar, TB_ADDBUTTONS, 2, Ptr(more));
+  EXPECT_EQ(SendMessage(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+  SendMessage(toolbar, TB_DELETEBUTTON, static_cast<WPARAM>(SendMessage(toolbar, TB_COMMANDTOINDEX, 300, 0)), 0);
+  EXPECT_EQ(SendMessage(tip, TTM_GETTOOLCOUNT, 0, 0), 0);
+  // The tooltip stays its creator's.
+  DestroyWindow(toolbar);
+  EXPECT_TRUE(IsWindow(tip));
+}
+
 TEST_F(Toolbar, BadInputAndDestroyedToolbarsFail) {
   RecordingWindow parent("Toolbar", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 400, 300});
   HWND toolbar = MakeToolbar(parent.hwnd());

@@ -178,6 +178,26 @@ TEST_F(Tooltips, InactiveTooltipsAndEmptyTextsShowNothing) {
   EXPECT_FALSE(IsWindowVisible(tip));
 }
 
+TEST_F(Tooltips, InactiveWindowsShowTipsOnlyWhenAlwaysTip) {
+  RecordingWindow parent("Tips", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 200, 200});
+  HWND normal = MakeTip(parent.hwnd());
+  HWND always = MakeTip(parent.hwnd(), TTS_ALWAYSTIP);
+  TOOLINFO left = RectTool(parent.hwnd(), 1, {0, 0, 80, 100}, const_cast<LPSTR>("Left"));
+  TOOLINFO right = RectTool(parent.hwnd(), 2, {80, 0, 160, 100}, const_cast<LPSTR>("Right"));
+  SendMessage(normal, TTM_ADDTOOL, 0, Ptr(&left));
+  SendMessage(always, TTM_ADDTOOL, 0, Ptr(&right));
+  RecordingWindow other("Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {300, 300, 500, 500});
+  SetActiveWindow(other.hwnd());
+  ASSERT_NE(GetActiveWindow(), parent.hwnd());
+  MoveTo(ScreenPoint(parent.hwnd(), 20, 20));
+  robot.advance(GetDoubleClickTime());
+  EXPECT_FALSE(IsWindowVisible(normal));
+  MoveTo(ScreenPoint(parent.hwnd(), 100, 20));
+  robot.advance(GetDoubleClickTime());
+  EXPECT_TRUE(IsWindowVisible(always));
+  EXPECT_EQ(TextOf(always), "Right");
+}
+
 TEST_F(Tooltips, ToolsCanBeListedChangedAndRemoved) {
   RecordingWindow parent("Tips");
   HWND button = Child(parent.hwnd(), "Button", "OK", BS_PUSHBUTTON, 1, {20, 20, 100, 44});
