@@ -153,11 +153,13 @@ TEST_F(Animation, ARepeatCountEndsThePlayWithAStop) {
 TEST_F(Animation, CentredTransparentClipsFromAFileAutoPlay) {
   auto path = std::filesystem::temp_directory_path() / "halvane_bars_clip.avi";
   {
-    std::vector<BYTE> clip =
-        AviBuilder(4, 2, 8).palette({kWhite, kBlue}).frame({0, 1, 1, 0, 0, 1, 1, 0}).frame({1, 1, 1, 1, 1, 1, 1, 1})
-            .build();
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(clip.data()),
-                                                static_cast<std::streamsize>(clip.size()));
+    std::vector<BYTE> clip = AviBuilder(4, 2, 8)
+                                 .palette({kWhite, kBlue})
+                                 .frame({0, 1, 1, 0, 0, 1, 1, 0})
+                                 .frame({1, 1, 1, 1, 1, 1, 1, 1})
+                                 .build();
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(clip.data()), static_cast<std::streamsize>(clip.size()));
   }
   AnimateParent parent;
   HWND anim = Child(parent.window.hwnd(), ANIMATE_CLASS, nullptr, ACS_CENTER | ACS_TRANSPARENT | ACS_AUTOPLAY, 3,

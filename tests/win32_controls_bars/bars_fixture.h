@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "commctrl.h"
 #include "raw_input.h"
 #include "recording_window.h"
 #include "robot_test.h"
 #include "windows.h"
-#include "commctrl.h"
 
 namespace bars_test {
 

@@ -31,8 +31,8 @@ TEST_F(Snapshots, FrameWithEveryBar) {
   SendMessage(progress, PBM_SETPOS, 40, 0);
   HWND edit = Child(frame.hwnd(), "Edit", "", ES_AUTOHSCROLL, 4, {20, 100, 100, 121}, WS_EX_CLIENTEDGE);
   SendMessage(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  HWND spin = Child(frame.hwnd(), UPDOWN_CLASS, "", UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS,
-                    5, {0, 0, 16, 0});
+  HWND spin = Child(frame.hwnd(), UPDOWN_CLASS, "", UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 5,
+                    {0, 0, 16, 0});
   SendMessage(spin, UDM_SETRANGE32, 1, 1023);
   SendMessage(spin, UDM_SETPOS32, 0, 512);
   Pump();

@@ -11,8 +11,7 @@ void MoveTo(POINT screen) {
 }
 
 HWND MakeTip(HWND owner, DWORD style = 0) {
-  HWND tip = CreateWindowEx(0, TOOLTIPS_CLASS, nullptr, WS_POPUP | style, 0, 0, 0, 0, owner, nullptr, nullptr,
-                            nullptr);
+  HWND tip = CreateWindowEx(0, TOOLTIPS_CLASS, nullptr, WS_POPUP | style, 0, 0, 0, 0, owner, nullptr, nullptr, nullptr);
   EXPECT_NE(tip, nullptr);
   return tip;
 }

@@ -104,8 +104,8 @@ TEST_F(UpDown, InvertedRangeCountsDownWithTheUpArrow) {
 TEST_F(UpDown, BuddyShowsThePositionAndIsReadBack) {
   RecordingWindow parent("Spin");
   HWND edit = Child(parent.hwnd(), "Edit", "", WS_BORDER, 1, {10, 10, 110, 32});
-  HWND spin = Child(parent.hwnd(), UPDOWN_CLASS, "", UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, 2,
-                    {0, 0, 16, 0});
+  HWND spin =
+      Child(parent.hwnd(), UPDOWN_CLASS, "", UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, 2, {0, 0, 16, 0});
   EXPECT_EQ(reinterpret_cast<HWND>(SendMessage(spin, UDM_GETBUDDY, 0, 0)), edit);
   // The pair fills the edit's old rectangle: the arrows at its right.
   RECT e = RectInParent(edit);
@@ -134,8 +134,8 @@ TEST_F(UpDown, BuddyShowsThePositionAndIsReadBack) {
 TEST_F(UpDown, NoThousandsAndLeftAlignment) {
   RecordingWindow parent("Spin");
   HWND edit = Child(parent.hwnd(), "Edit", "", 0, 1, {40, 10, 140, 32});
-  HWND spin = Child(parent.hwnd(), UPDOWN_CLASS, "", UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ALIGNLEFT, 2,
-                    {0, 0, 18, 10});
+  HWND spin =
+      Child(parent.hwnd(), UPDOWN_CLASS, "", UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ALIGNLEFT, 2, {0, 0, 18, 10});
   SendMessage(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
   RECT s = RectInParent(spin);
   EXPECT_EQ(s.left, 40);

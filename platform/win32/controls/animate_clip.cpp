@@ -114,8 +114,11 @@ void CollectFrames(Span movi, ParsedFile& file) {
 class FrameDecoder {
  public:
   explicit FrameDecoder(const VideoFormat& format)
-      : format_(format), width_(format.width), height_(std::abs(format.height)),
-        indices_(static_cast<size_t>(width_) * height_, 0), pixels_(indices_.size(), 0) {}
+      : format_(format),
+        width_(format.width),
+        height_(std::abs(format.height)),
+        indices_(static_cast<size_t>(width_) * height_, 0),
+        pixels_(indices_.size(), 0) {}
 
   bool Supported() const {
     if (format_.compression == BI_RGB) return format_.bitCount == 8 || format_.bitCount == 24 || format_.bitCount == 32;
@@ -200,8 +203,8 @@ class FrameDecoder {
 
 DWORD FrameMilliseconds(const ParsedFile& file) {
   double ms = file.microsecondsPerFrame ? file.microsecondsPerFrame / 1000.0
-              : file.rate                ? 1000.0 * file.scale / file.rate
-                                         : 100.0;
+              : file.rate               ? 1000.0 * file.scale / file.rate
+                                        : 100.0;
   return static_cast<DWORD>(std::clamp(ms, 1.0, 60000.0));
 }
 

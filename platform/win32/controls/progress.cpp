@@ -17,9 +17,7 @@ struct ProgressState {
   COLORREF backColor = CLR_DEFAULT;
 };
 
-LRESULT PackedRange(const ProgressState& s) {
-  return MAKELRESULT(static_cast<WORD>(s.low), static_cast<WORD>(s.high));
-}
+LRESULT PackedRange(const ProgressState& s) { return MAKELRESULT(static_cast<WORD>(s.low), static_cast<WORD>(s.high)); }
 
 // Changes the position (answering the old one) and repaints when it moved.
 LRESULT MoveTo(HWND hwnd, ProgressState& s, int pos) {

@@ -49,8 +49,8 @@ void DrawOwnerPart(HWND hwnd, HDC dc, int index, const StatusPart& part, const R
 void PaintPart(HWND hwnd, HDC dc, int index, const StatusPart& part, const RECT& rc) {
   if (part.type & SBT_OWNERDRAW) {
     RECT inner = rc;
-    if (!(part.type & SBT_NOBORDERS)) DrawEdge(dc, &inner, (part.type & SBT_POPOUT) ? BDR_RAISEDOUTER : BDR_SUNKENOUTER,
-                                               BF_RECT | BF_ADJUST);
+    if (!(part.type & SBT_NOBORDERS))
+      DrawEdge(dc, &inner, (part.type & SBT_POPOUT) ? BDR_RAISEDOUTER : BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
     DrawOwnerPart(hwnd, dc, index, part, inner);
     return;
   }

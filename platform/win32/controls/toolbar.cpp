@@ -228,8 +228,7 @@ LRESULT HandleButtonMessage(HWND hwnd, ToolbarState& s, UINT msg, WPARAM wParam,
 
 bool IsButtonMessage(UINT msg) {
   return (msg >= TB_ENABLEBUTTON && msg <= TB_INDETERMINATE) ||
-         (msg >= TB_ISBUTTONENABLED && msg <= TB_ISBUTTONINDETERMINATE) || msg == TB_SETSTATE ||
-         msg == TB_GETSTATE;
+         (msg >= TB_ISBUTTONENABLED && msg <= TB_ISBUTTONINDETERMINATE) || msg == TB_SETSTATE || msg == TB_GETSTATE;
 }
 
 LRESULT HandleToolbar(HWND hwnd, ToolbarState& s, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -101,7 +101,7 @@ const std::array<Glyph, kCount>& Glyphs() {
         p.line(12, 3, 3, 12, kRed, 2);
       },
       [](const Painter& p) { p.page(3, 1, 13, 14); },  // new
-      [](const Painter& p) {                            // open
+      [](const Painter& p) {                           // open
         p.box(1, 4, 13, 13, kYellow, kOlive);
         p.box(1, 3, 6, 5, kYellow, kOlive);
       },

@@ -114,9 +114,7 @@ void LayoutToolbar(HWND hwnd, ToolbarState& s) {
   for (const ToolbarButton& b : s.buttons) UpdateToolRect(hwnd, s, b);
 }
 
-int ToolbarHeight(HWND hwnd, const ToolbarState& s) {
-  return TopOfButtons(hwnd) + s.rows * s.buttonSize.cy + kPadding;
-}
+int ToolbarHeight(HWND hwnd, const ToolbarState& s) { return TopOfButtons(hwnd) + s.rows * s.buttonSize.cy + kPadding; }
 
 int ButtonAt(const ToolbarState& s, POINT pt) {
   for (size_t i = 0; i < s.buttons.size(); ++i) {
@@ -126,9 +124,7 @@ int ButtonAt(const ToolbarState& s, POINT pt) {
   return -1;
 }
 
-HWND ToolbarOwner(HWND hwnd, const ToolbarState& s) {
-  return s.owner && IsWindow(s.owner) ? s.owner : GetParent(hwnd);
-}
+HWND ToolbarOwner(HWND hwnd, const ToolbarState& s) { return s.owner && IsWindow(s.owner) ? s.owner : GetParent(hwnd); }
 
 int AddBitmap(HWND hwnd, ToolbarState& s, int count, const TBADDBITMAP& add) {
   ImageStrip strip;

@@ -1,10 +1,10 @@
 // The "tooltips_class32" class: the tool list, its messages, and the
 // subclassing that lets TTF_SUBCLASS tools feed their mouse messages in.
+#include "controls/tooltip.h"
+
 #include <algorithm>
 #include <cstring>
 #include <unordered_map>
-
-#include "controls/tooltip.h"
 
 namespace win32::controls {
 namespace {
@@ -21,9 +21,7 @@ std::unordered_map<HWND, Subclass>& Subclasses() {
   return subclasses;
 }
 
-bool IsMouseMessage(UINT msg) {
-  return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || msg == WM_MOUSELEAVE;
-}
+bool IsMouseMessage(UINT msg) { return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || msg == WM_MOUSELEAVE; }
 
 LRESULT CALLBACK WatchedWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto it = Subclasses().find(hwnd);

@@ -24,7 +24,7 @@ struct Tool {
 struct TooltipState {
   std::vector<Tool> tools;
   bool active = true;
-  int current = -1;         // the tool under the mouse
+  int current = -1;  // the tool under the mouse
   bool shown = false;
   bool suppressed = false;  // clicked: no tip until the mouse moves to another tool
   int initialDelay = -1;    // -1: the default from the double-click time

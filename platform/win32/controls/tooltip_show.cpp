@@ -139,8 +139,8 @@ std::string ToolText(HWND tip, Tool& tool, bool ask) {
     LoadString(info.hinst, static_cast<UINT>(reinterpret_cast<UINT_PTR>(info.lpszText)), buffer, sizeof(buffer));
     text = buffer;
   } else if (info.lpszText && info.lpszText != LPSTR_TEXTCALLBACK) {
-    text.assign(info.lpszText, info.lpszText == info.szText ? strnlen(info.szText, sizeof(info.szText))
-                                                             : std::strlen(info.lpszText));
+    text.assign(info.lpszText,
+                info.lpszText == info.szText ? strnlen(info.szText, sizeof(info.szText)) : std::strlen(info.lpszText));
   }
   if (info.uFlags & TTF_DI_SETITEM) {
     tool.callback = false;
@@ -221,8 +221,10 @@ bool HandleTooltipWindow(HWND tip, TooltipState& s, UINT msg, WPARAM wParam, LPA
   switch (msg) {
     case WM_TIMER:
       if (wParam == kShowTimer) {
-        if (s.suppressed) KillTimer(tip, kShowTimer);
-        else ShowTip(tip, s);
+        if (s.suppressed)
+          KillTimer(tip, kShowTimer);
+        else
+          ShowTip(tip, s);
       } else if (wParam == kPopTimer) {
         HideTip(tip, s);
         s.suppressed = true;

@@ -103,8 +103,8 @@ HWND SetBuddy(HWND hwnd, UpDownState& s, HWND buddy) {
   if (!s.buddy) return old;
   if (StyleOf(hwnd) & UDS_ARROWKEYS) {
     SetProp(s.buddy, kBuddyProp, hwnd);
-    s.buddyProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtr(s.buddy, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(UpDownBuddyProc)));
+    s.buddyProc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtr(s.buddy, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(UpDownBuddyProc)));
   }
   AlignWithBuddy(hwnd, s);
   UpdateBuddy(hwnd, s);
@@ -235,8 +235,7 @@ bool StepUpDown(HWND hwnd, UpDownState& s, int increment) {
   UINT scroll = (StyleOf(hwnd) & UDS_HORZ) ? WM_HSCROLL : WM_VSCROLL;
   HWND parent = GetParent(hwnd);
   if (parent) {
-    SendMessage(parent, scroll, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(s.pos)),
-                reinterpret_cast<LPARAM>(hwnd));
+    SendMessage(parent, scroll, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(s.pos)), reinterpret_cast<LPARAM>(hwnd));
   }
   return true;
 }
