@@ -80,28 +80,64 @@ Pixels ReadBitmap(HBITMAP bitmap, SIZE& size) {
   return pixels;
 }
 
-// Cuts a strip of images out of `bitmap`; white mask pixels (or pixels of
-// `key`) become transparent. Answers false when the bitmap is unreadable.
-bool CutImages(const ImageList& list, HBITMAP bitmap, HBITMAP mask, const COLORREF* key, std::vector<Pixels>& out) {
+struct Raster {
+  Pixels pixels;
   SIZE size{};
-  Pixels colors = ReadBitmap(bitmap, size);
-  if (colors.empty() || size.cx < list.cx) return false;
-  SIZE maskSize{};
-  Pixels maskPixels = mask ? ReadBitmap(mask, maskSize) : Pixels{};
-  bool maskUsable = !maskPixels.empty() && maskSize.cx >= size.cx && maskSize.cy >= size.cy;
-  for (int first = 0; first + list.cx <= size.cx; first += list.cx) {
+  bool empty() const { return pixels.empty(); }
+  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * static_cast<size_t>(size.cx) + x]; }
+};
+
+Raster Read(HBITMAP bitmap) {
+  Raster raster;
+  raster.pixels = ReadBitmap(bitmap, raster.size);
+  return raster;
+}
+
+// Nearest-pixel scaling, for icons of another size than the list's.
+Raster Resample(const Raster& source, int cx, int cy) {
+  if (source.empty() || (source.size.cx == cx && source.size.cy == cy)) return source;
+  Raster out{Pixels(static_cast<size_t>(cx) * static_cast<size_t>(cy)), SIZE{cx, cy}};
+  for (int y = 0; y < cy; ++y) {
+    for (int x = 0; x < cx; ++x)
+      out.pixels[static_cast<size_t>(y) * cx + x] = source.At(x * source.size.cx / cx, y * source.size.cy / cy);
+  }
+  return out;
+}
+
+// Cuts a strip of images out of `colors`; white mask pixels (or pixels of
+// `key`) become transparent in a masked list. False when there is no image.
+bool CutImages(const ImageList& list, const Raster& colors, const Raster& mask, const COLORREF* key,
+               std::vector<Pixels>& out) {
+  if (colors.empty() || colors.size.cx < list.cx) return false;
+  bool maskUsable = !mask.empty() && mask.size.cx >= colors.size.cx && mask.size.cy >= colors.size.cy;
+  for (int first = 0; first + list.cx <= colors.size.cx; first += list.cx) {
     Pixels image(static_cast<size_t>(list.cx) * static_cast<size_t>(list.cy), 0);
-    for (int y = 0; y < std::min<int>(list.cy, size.cy); ++y) {
+    for (int y = 0; y < std::min<int>(list.cy, colors.size.cy); ++y) {
       for (int x = 0; x < list.cx; ++x) {
-        uint32_t px = colors[static_cast<size_t>(y) * size.cx + first + x];
-        bool transparent = list.masked() && ((key && px == ToPixel(*key)) ||
-                                             (maskUsable && maskPixels[static_cast<size_t>(y) * maskSize.cx + first + x]));
+        uint32_t px = colors.At(first + x, y);
+        bool transparent =
+            list.masked() && ((key && px == ToPixel(*key)) || (maskUsable && mask.At(first + x, y)));
         image[static_cast<size_t>(y) * list.cx + x] = transparent ? 0 : (px | kOpaque);
       }
     }
     out.push_back(std::move(image));
   }
   return true;
+}
+
+bool CutImages(const ImageList& list, HBITMAP bitmap, HBITMAP mask, const COLORREF* key, std::vector<Pixels>& out) {
+  return CutImages(list, Read(bitmap), mask ? Read(mask) : Raster{}, key, out);
+}
+
+// The icon's picture scaled to the list's image size.
+bool IconImage(const ImageList& list, HICON icon, std::vector<Pixels>& out) {
+  ICONINFO info{};
+  if (!GetIconInfo(icon, &info)) return false;
+  Raster colors = Resample(Read(info.hbmColor), list.cx, list.cy);
+  Raster mask = Resample(Read(info.hbmMask), list.cx, list.cy);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return CutImages(list, colors, mask, nullptr, out);
 }
 
 bool ValidIndex(const ImageList& list, int i) { return i >= 0 && i < static_cast<int>(list.images.size()); }
@@ -228,17 +264,8 @@ BOOL WINAPI ImageList_Replace(HIMAGELIST himl, int i, HBITMAP hbmImage, HBITMAP 
 int WINAPI ImageList_ReplaceIcon(HIMAGELIST himl, int i, HICON hicon) {
   ImageList* list = Lists().Find(himl);
   if (!list || (i != -1 && !win32::controls::ValidIndex(*list, i))) return -1;
-  ICONINFO info{};
-  if (!GetIconInfo(hicon, &info)) return -1;
-  // Icons always carry their mask, whatever the list's flags say.
-  ImageList masked = *list;
-  masked.flags |= ILC_MASK;
-  masked.images.clear();
   std::vector<Pixels> images;
-  bool cut = win32::controls::CutImages(masked, info.hbmColor, info.hbmMask, nullptr, images);
-  DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
-  if (!cut) return -1;
+  if (!win32::controls::IconImage(*list, hicon, images)) return -1;
   if (i == -1) return win32::controls::Append(*list, {std::move(images.front())});
   list->images[static_cast<size_t>(i)] = std::move(images.front());
   return i;

@@ -1,0 +1,1 @@
+#include "listview_fixture.h"
