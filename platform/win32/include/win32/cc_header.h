@@ -112,12 +112,19 @@ typedef struct tagNMHEADERA {
   HDITEMA* pitem;
 } NMHEADERA, *LPNMHEADERA, NMHEADER, *LPNMHEADER, HD_NOTIFY;
 
-#define Header_GetItemCount(hwnd) (int)SendMessage((hwnd), HDM_GETITEMCOUNT, 0, 0)
-#define Header_InsertItem(hwnd, i, phdi) \
-  (int)SendMessage((hwnd), HDM_INSERTITEM, (WPARAM)(int)(i), (LPARAM)(const HDITEM*)(phdi))
-#define Header_DeleteItem(hwnd, i) (BOOL)SendMessage((hwnd), HDM_DELETEITEM, (WPARAM)(int)(i), 0)
-#define Header_GetItem(hwnd, i, phdi) (BOOL)SendMessage((hwnd), HDM_GETITEM, (WPARAM)(int)(i), (LPARAM)(HDITEM*)(phdi))
-#define Header_SetItem(hwnd, i, phdi) \
-  (BOOL)SendMessage((hwnd), HDM_SETITEM, (WPARAM)(int)(i), (LPARAM)(const HDITEM*)(phdi))
-#define Header_Layout(hwnd, playout) (BOOL)SendMessage((hwnd), HDM_LAYOUT, 0, (LPARAM)(HDLAYOUT*)(playout))
-#define Header_GetItemRect(hwnd, i, prc) (BOOL)SendMessage((hwnd), HDM_GETITEMRECT, (WPARAM)(int)(i), (LPARAM)(prc))
+// The usual helper calls, as functions so a statement may drop the result.
+inline int Header_GetItemCount(HWND hwnd) { return (int)SendMessage(hwnd, HDM_GETITEMCOUNT, 0, 0); }
+inline int Header_InsertItem(HWND hwnd, int i, const HDITEM* phdi) {
+  return (int)SendMessage(hwnd, HDM_INSERTITEM, (WPARAM)i, (LPARAM)phdi);
+}
+inline BOOL Header_DeleteItem(HWND hwnd, int i) { return (BOOL)SendMessage(hwnd, HDM_DELETEITEM, (WPARAM)i, 0); }
+inline BOOL Header_GetItem(HWND hwnd, int i, HDITEM* phdi) {
+  return (BOOL)SendMessage(hwnd, HDM_GETITEM, (WPARAM)i, (LPARAM)phdi);
+}
+inline BOOL Header_SetItem(HWND hwnd, int i, const HDITEM* phdi) {
+  return (BOOL)SendMessage(hwnd, HDM_SETITEM, (WPARAM)i, (LPARAM)phdi);
+}
+inline BOOL Header_Layout(HWND hwnd, HDLAYOUT* playout) { return (BOOL)SendMessage(hwnd, HDM_LAYOUT, 0, (LPARAM)playout); }
+inline BOOL Header_GetItemRect(HWND hwnd, int i, RECT* prc) {
+  return (BOOL)SendMessage(hwnd, HDM_GETITEMRECT, (WPARAM)i, (LPARAM)prc);
+}

@@ -273,57 +273,78 @@ typedef struct tagLVDISPINFO {
 
 typedef int(CALLBACK* PFNLVCOMPARE)(LPARAM, LPARAM, LPARAM);
 
-#define ListView_GetItemCount(hwnd) (int)SendMessage((hwnd), LVM_GETITEMCOUNT, 0, 0)
-#define ListView_InsertItem(hwnd, pitem) (int)SendMessage((hwnd), LVM_INSERTITEM, 0, (LPARAM)(const LVITEM*)(pitem))
-#define ListView_DeleteItem(hwnd, i) (BOOL)SendMessage((hwnd), LVM_DELETEITEM, (WPARAM)(int)(i), 0)
-#define ListView_DeleteAllItems(hwnd) (BOOL)SendMessage((hwnd), LVM_DELETEALLITEMS, 0, 0)
-#define ListView_GetItem(hwnd, pitem) (BOOL)SendMessage((hwnd), LVM_GETITEM, 0, (LPARAM)(LVITEM*)(pitem))
-#define ListView_SetItem(hwnd, pitem) (BOOL)SendMessage((hwnd), LVM_SETITEM, 0, (LPARAM)(const LVITEM*)(pitem))
-#define ListView_GetNextItem(hwnd, i, flags) \
-  (int)SendMessage((hwnd), LVM_GETNEXTITEM, (WPARAM)(int)(i), MAKELPARAM((flags), 0))
-#define ListView_InsertColumn(hwnd, iCol, pcol) \
-  (int)SendMessage((hwnd), LVM_INSERTCOLUMN, (WPARAM)(int)(iCol), (LPARAM)(const LVCOLUMN*)(pcol))
-#define ListView_GetColumnWidth(hwnd, iCol) (int)SendMessage((hwnd), LVM_GETCOLUMNWIDTH, (WPARAM)(int)(iCol), 0)
-#define ListView_SetColumnWidth(hwnd, iCol, cx) \
-  (BOOL)SendMessage((hwnd), LVM_SETCOLUMNWIDTH, (WPARAM)(int)(iCol), MAKELPARAM((cx), 0))
-#define ListView_GetHeader(hwnd) (HWND)SendMessage((hwnd), LVM_GETHEADER, 0, 0)
-#define ListView_EnsureVisible(hwnd, i, fPartialOK) \
-  (BOOL)SendMessage((hwnd), LVM_ENSUREVISIBLE, (WPARAM)(int)(i), MAKELPARAM((fPartialOK), 0))
-#define ListView_GetTopIndex(hwnd) (int)SendMessage((hwnd), LVM_GETTOPINDEX, 0, 0)
-#define ListView_GetCountPerPage(hwnd) (int)SendMessage((hwnd), LVM_GETCOUNTPERPAGE, 0, 0)
-#define ListView_SortItems(hwnd, pfnCompare, lPrm) \
-  (BOOL)SendMessage((hwnd), LVM_SORTITEMS, (WPARAM)(LPARAM)(lPrm), (LPARAM)(PFNLVCOMPARE)(pfnCompare))
-#define ListView_SetExtendedListViewStyle(hwnd, dw) \
-  (DWORD)SendMessage((hwnd), LVM_SETEXTENDEDLISTVIEWSTYLE, 0, (LPARAM)(dw))
-#define ListView_GetExtendedListViewStyle(hwnd) (DWORD)SendMessage((hwnd), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0)
-#define ListView_SetImageList(hwnd, himl, iImageList) \
-  (HIMAGELIST)SendMessage((hwnd), LVM_SETIMAGELIST, (WPARAM)(iImageList), (LPARAM)(HIMAGELIST)(himl))
-#define ListView_GetImageList(hwnd, iImageList) (HIMAGELIST)SendMessage((hwnd), LVM_GETIMAGELIST, (WPARAM)(INT)(iImageList), 0)
-#define ListView_GetItemRect(hwnd, i, prc, code) \
-  (BOOL)SendMessage((hwnd), LVM_GETITEMRECT, (WPARAM)(int)(i), ((prc) ? (((RECT*)(prc))->left = (code), (LPARAM)(RECT*)(prc)) : (LPARAM)(RECT*)NULL))
-#define ListView_HitTest(hwnd, pinfo) (int)SendMessage((hwnd), LVM_HITTEST, 0, (LPARAM)(LVHITTESTINFO*)(pinfo))
-#define ListView_SubItemHitTest(hwnd, plvhti) (int)SendMessage((hwnd), LVM_SUBITEMHITTEST, 0, (LPARAM)(LVHITTESTINFO*)(plvhti))
-#define ListView_SetItemState(hwnd, i, data, mask)                                    \
-  {                                                                                   \
-    LV_ITEM _lvi;                                                                     \
-    _lvi.stateMask = mask;                                                            \
-    _lvi.state = data;                                                                \
-    SendMessage((hwnd), LVM_SETITEMSTATE, (WPARAM)(i), (LPARAM)(LV_ITEM*)&_lvi);      \
-  }
-#define ListView_GetItemState(hwnd, i, mask) (UINT)SendMessage((hwnd), LVM_GETITEMSTATE, (WPARAM)(i), (LPARAM)(mask))
-#define ListView_SetItemText(hwnd, i, iSubItem_, pszText_)                           \
-  {                                                                                  \
-    LV_ITEM _lvi;                                                                    \
-    _lvi.iSubItem = iSubItem_;                                                       \
-    _lvi.pszText = pszText_;                                                         \
-    SendMessage((hwnd), LVM_SETITEMTEXT, (WPARAM)(i), (LPARAM)(LV_ITEM*)&_lvi);      \
-  }
-#define ListView_GetItemText(hwnd, i, iSubItem_, pszText_, cchTextMax_)              \
-  {                                                                                  \
-    LV_ITEM _lvi;                                                                    \
-    _lvi.iSubItem = iSubItem_;                                                       \
-    _lvi.cchTextMax = cchTextMax_;                                                   \
-    _lvi.pszText = pszText_;                                                         \
-    SendMessage((hwnd), LVM_GETITEMTEXT, (WPARAM)(i), (LPARAM)(LV_ITEM*)&_lvi);      \
-  }
-#define ListView_GetSelectedCount(hwnd) (UINT)SendMessage((hwnd), LVM_GETSELECTEDCOUNT, 0, 0)
+// The usual helper calls, as functions so a statement may drop the result.
+inline int ListView_GetItemCount(HWND hwnd) { return (int)SendMessage(hwnd, LVM_GETITEMCOUNT, 0, 0); }
+inline int ListView_InsertItem(HWND hwnd, const LVITEM* pitem) {
+  return (int)SendMessage(hwnd, LVM_INSERTITEM, 0, (LPARAM)pitem);
+}
+inline BOOL ListView_DeleteItem(HWND hwnd, int i) { return (BOOL)SendMessage(hwnd, LVM_DELETEITEM, (WPARAM)i, 0); }
+inline BOOL ListView_DeleteAllItems(HWND hwnd) { return (BOOL)SendMessage(hwnd, LVM_DELETEALLITEMS, 0, 0); }
+inline BOOL ListView_GetItem(HWND hwnd, LVITEM* pitem) { return (BOOL)SendMessage(hwnd, LVM_GETITEM, 0, (LPARAM)pitem); }
+inline BOOL ListView_SetItem(HWND hwnd, const LVITEM* pitem) {
+  return (BOOL)SendMessage(hwnd, LVM_SETITEM, 0, (LPARAM)pitem);
+}
+inline int ListView_GetNextItem(HWND hwnd, int i, UINT flags) {
+  return (int)SendMessage(hwnd, LVM_GETNEXTITEM, (WPARAM)i, MAKELPARAM(flags, 0));
+}
+inline int ListView_InsertColumn(HWND hwnd, int iCol, const LVCOLUMN* pcol) {
+  return (int)SendMessage(hwnd, LVM_INSERTCOLUMN, (WPARAM)iCol, (LPARAM)pcol);
+}
+inline int ListView_GetColumnWidth(HWND hwnd, int iCol) {
+  return (int)SendMessage(hwnd, LVM_GETCOLUMNWIDTH, (WPARAM)iCol, 0);
+}
+inline BOOL ListView_SetColumnWidth(HWND hwnd, int iCol, int cx) {
+  return (BOOL)SendMessage(hwnd, LVM_SETCOLUMNWIDTH, (WPARAM)iCol, MAKELPARAM(cx, 0));
+}
+inline HWND ListView_GetHeader(HWND hwnd) { return (HWND)SendMessage(hwnd, LVM_GETHEADER, 0, 0); }
+inline BOOL ListView_EnsureVisible(HWND hwnd, int i, BOOL fPartialOK) {
+  return (BOOL)SendMessage(hwnd, LVM_ENSUREVISIBLE, (WPARAM)i, MAKELPARAM(fPartialOK, 0));
+}
+inline int ListView_GetTopIndex(HWND hwnd) { return (int)SendMessage(hwnd, LVM_GETTOPINDEX, 0, 0); }
+inline int ListView_GetCountPerPage(HWND hwnd) { return (int)SendMessage(hwnd, LVM_GETCOUNTPERPAGE, 0, 0); }
+inline BOOL ListView_SortItems(HWND hwnd, PFNLVCOMPARE pfnCompare, LPARAM lPrm) {
+  return (BOOL)SendMessage(hwnd, LVM_SORTITEMS, (WPARAM)lPrm, (LPARAM)pfnCompare);
+}
+inline DWORD ListView_SetExtendedListViewStyle(HWND hwnd, DWORD dw) {
+  return (DWORD)SendMessage(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, (LPARAM)dw);
+}
+inline DWORD ListView_GetExtendedListViewStyle(HWND hwnd) {
+  return (DWORD)SendMessage(hwnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+}
+inline HIMAGELIST ListView_SetImageList(HWND hwnd, HIMAGELIST himl, int iImageList) {
+  return (HIMAGELIST)SendMessage(hwnd, LVM_SETIMAGELIST, (WPARAM)iImageList, (LPARAM)himl);
+}
+inline HIMAGELIST ListView_GetImageList(HWND hwnd, int iImageList) {
+  return (HIMAGELIST)SendMessage(hwnd, LVM_GETIMAGELIST, (WPARAM)iImageList, 0);
+}
+inline BOOL ListView_GetItemRect(HWND hwnd, int i, RECT* prc, int code) {
+  if (prc) prc->left = code;
+  return (BOOL)SendMessage(hwnd, LVM_GETITEMRECT, (WPARAM)i, (LPARAM)prc);
+}
+inline int ListView_HitTest(HWND hwnd, LVHITTESTINFO* pinfo) { return (int)SendMessage(hwnd, LVM_HITTEST, 0, (LPARAM)pinfo); }
+inline int ListView_SubItemHitTest(HWND hwnd, LVHITTESTINFO* pinfo) {
+  return (int)SendMessage(hwnd, LVM_SUBITEMHITTEST, 0, (LPARAM)pinfo);
+}
+inline BOOL ListView_SetItemState(HWND hwnd, int i, UINT data, UINT mask) {
+  LVITEM item{};
+  item.stateMask = mask;
+  item.state = data;
+  return (BOOL)SendMessage(hwnd, LVM_SETITEMSTATE, (WPARAM)i, (LPARAM)&item);
+}
+inline UINT ListView_GetItemState(HWND hwnd, int i, UINT mask) {
+  return (UINT)SendMessage(hwnd, LVM_GETITEMSTATE, (WPARAM)i, (LPARAM)mask);
+}
+inline BOOL ListView_SetItemText(HWND hwnd, int i, int iSubItem, LPSTR pszText) {
+  LVITEM item{};
+  item.iSubItem = iSubItem;
+  item.pszText = pszText;
+  return (BOOL)SendMessage(hwnd, LVM_SETITEMTEXT, (WPARAM)i, (LPARAM)&item);
+}
+inline int ListView_GetItemText(HWND hwnd, int i, int iSubItem, LPSTR pszText, int cchTextMax) {
+  LVITEM item{};
+  item.iSubItem = iSubItem;
+  item.cchTextMax = cchTextMax;
+  item.pszText = pszText;
+  return (int)SendMessage(hwnd, LVM_GETITEMTEXT, (WPARAM)i, (LPARAM)&item);
+}
+inline UINT ListView_GetSelectedCount(HWND hwnd) { return (UINT)SendMessage(hwnd, LVM_GETSELECTEDCOUNT, 0, 0); }
