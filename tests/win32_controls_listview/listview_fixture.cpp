@@ -15,7 +15,11 @@ Notice Describe(const NMHDR& hdr) {
   Notice n;
   n.code = hdr.code;
   n.from = hdr.hwndFrom;
-  if (hdr.code == LVN_KEYDOWN) {
+  if (hdr.code == LVN_BEGINLABELEDIT || hdr.code == LVN_ENDLABELEDIT) {
+    const auto& info = reinterpret_cast<const NMLVDISPINFO&>(hdr);
+    n.item = info.item.iItem;
+    n.text = info.item.pszText ? info.item.pszText : "(none)";
+  } else if (hdr.code == LVN_KEYDOWN) {
     n.key = reinterpret_cast<const NMLVKEYDOWN&>(hdr).wVKey;
   } else if (hdr.code >= HDN_LAST && hdr.code <= HDN_FIRST) {
     const auto& nm = reinterpret_cast<const NMHEADER&>(hdr);

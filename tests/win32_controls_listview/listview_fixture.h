@@ -27,6 +27,7 @@ struct Notice {
   UINT changed = 0;
   int width = -1;  // HDN_*: the width the header item carried, if any
   WORD key = 0;    // LVN_KEYDOWN
+  std::string text;  // LVN_BEGINLABELEDIT / LVN_ENDLABELEDIT; "(none)" for null
 };
 
 struct Recording {

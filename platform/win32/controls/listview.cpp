@@ -78,6 +78,7 @@ LRESULT OnCreate(HWND hwnd, ListViewState& state, const CREATESTRUCT& cs) {
 }
 
 void OnDestroy(HWND hwnd, ListViewState& state) {
+  EndLabelEdit(hwnd, state, false);
   DeleteAll(hwnd, state);
   // The list owns its image lists unless told they are shared.
   if (!(StyleOf(hwnd) & LVS_SHAREIMAGELISTS)) {
@@ -236,6 +237,7 @@ LRESULT HandleListView(HWND hwnd, ListViewState& state, UINT msg, WPARAM wParam,
       break;
   }
   LRESULT result = 0;
+  if (HandleLabelEditMessage(hwnd, state, msg, wParam, lParam, result)) return result;
   if (HandleViewMessage(hwnd, state, msg, wParam, lParam, result)) return result;
   if (HandleColumnMessage(hwnd, state, msg, wParam, lParam, result)) return result;
   if (msg >= LVM_FIRST && msg < LVM_FIRST + 0x100) return HandleItemMessage(hwnd, state, msg, wParam, lParam);

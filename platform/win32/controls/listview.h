@@ -51,6 +51,10 @@ struct ListViewState {
   int pressedSubItem = -1;
   POINT pressPoint{};
   bool selectOnRelease = false;  // a click on a selected item of several
+  bool editOnRelease = false;    // a click on the label of the focused item
+  // The label editor (LVS_EDITLABELS).
+  HWND editor = nullptr;
+  int editItem = -1;
 };
 
 // ---- Dispatch and notifications (listview.cpp) ---------------------------
@@ -120,6 +124,17 @@ void Relayout(HWND hwnd, ListViewState& state);
 
 // ---- Input (listview_input.cpp) ------------------------------------------
 LRESULT HandleListViewInput(HWND hwnd, ListViewState& state, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// ---- Label editing (listview_edit.cpp) -----------------------------------
+// Opens the editor on an item's label after LVN_BEGINLABELEDIT; null when
+// the parent refused or the item does not exist.
+HWND BeginLabelEdit(HWND hwnd, ListViewState& state, int index);
+// Closes the editor: LVN_ENDLABELEDIT with the new text (commit) or none.
+void EndLabelEdit(HWND hwnd, ListViewState& state, bool commit);
+// A click on the focused item's label edits it when no double click follows.
+void ScheduleLabelEdit(HWND hwnd);
+bool HandleLabelEditMessage(HWND hwnd, ListViewState& state, UINT msg, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result);
 
 // ---- Painting (listview_paint.cpp) ---------------------------------------
 int LabelTextWidth(HWND hwnd, const ListViewState& state, const std::string& text);

@@ -48,9 +48,20 @@ void ClickSelect(HWND hwnd, ListViewState& state, int item, WPARAM keys, bool de
   }
 }
 
+// A second click on the label of the focused, selected item of a focused
+// list edits the label.
+bool ClickEditsLabel(HWND hwnd, const ListViewState& state, const LVHITTESTINFO& hit, WPARAM keys) {
+  if (!(StyleOf(hwnd) & LVS_EDITLABELS) || !state.focused || hit.iItem < 0 || !(hit.flags & LVHT_ONITEMLABEL) ||
+      (keys & (MK_CONTROL | MK_SHIFT)))
+    return false;
+  UINT itemState = state.items[static_cast<size_t>(hit.iItem)].state;
+  return (itemState & (LVIS_SELECTED | LVIS_FOCUSED)) == (LVIS_SELECTED | LVIS_FOCUSED);
+}
+
 void OnButtonDown(HWND hwnd, ListViewState& state, WPARAM keys, POINT pt, bool doubleClick) {
-  if (GetFocus() != hwnd) SetFocus(hwnd);
   LVHITTESTINFO hit = HitAt(hwnd, state, pt);
+  state.editOnRelease = !doubleClick && ClickEditsLabel(hwnd, state, hit, keys);
+  if (GetFocus() != hwnd) SetFocus(hwnd);
   state.selectOnRelease = false;
   if (hit.iItem >= 0) {
     ClickSelect(hwnd, state, hit.iItem, keys, !doubleClick);
@@ -84,6 +95,7 @@ void OnMouseMove(HWND hwnd, ListViewState& state, POINT pt) {
     return;
   int item = state.pressedItem;
   state.selectOnRelease = false;
+  state.editOnRelease = false;
   StopTracking(hwnd, state);
   NotifyItem(hwnd, state, LVN_BEGINDRAG, item, 0, 0, 0, 0, state.pressPoint);
 }
@@ -93,6 +105,8 @@ void OnButtonUp(HWND hwnd, ListViewState& state) {
   StopTracking(hwnd, state);
   if (state.selectOnRelease && ValidItem(state, state.pressedItem)) SelectOnly(hwnd, state, state.pressedItem);
   state.selectOnRelease = false;
+  if (state.editOnRelease) ScheduleLabelEdit(hwnd);
+  state.editOnRelease = false;
   NotifyActivate(hwnd, state, NM_CLICK, state.pressedItem, state.pressedSubItem, state.pressPoint);
 }
 
@@ -188,6 +202,8 @@ void OnKeyDown(HWND hwnd, ListViewState& state, WPARAM vk) {
     OnSpace(hwnd, state);
   } else if (vk == 'A' && KeyDown(VK_CONTROL) && !IsSingleSelect(hwnd)) {
     SelectAll(hwnd, state, true);
+  } else if (vk == VK_F2 && (StyleOf(hwnd) & LVS_EDITLABELS)) {
+    BeginLabelEdit(hwnd, state, FocusedItem(state));
   } else if (vk == VK_RETURN) {
     NotifySimple(hwnd, state, NM_RETURN);
   }

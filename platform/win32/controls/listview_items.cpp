@@ -157,6 +157,7 @@ void SelectAll(HWND hwnd, ListViewState& state, bool select) {
 // LVN_DELETEALLITEMS first; a parent answering TRUE wants no LVN_DELETEITEM
 // for each item.
 void DeleteAll(HWND hwnd, ListViewState& state) {
+  EndLabelEdit(hwnd, state, false);
   if (state.items.empty()) return;
   bool quiet = NotifyItem(hwnd, state, LVN_DELETEALLITEMS, -1) != 0;
   while (!state.items.empty()) {
@@ -209,6 +210,7 @@ LRESULT InsertItem(HWND hwnd, ListViewState& state, const LVITEM* source) {
 
 LRESULT DeleteItem(HWND hwnd, ListViewState& state, int index) {
   if (!ValidItem(state, index)) return FALSE;
+  if (index == state.editItem) EndLabelEdit(hwnd, state, false);
   NotifyItem(hwnd, state, LVN_DELETEITEM, index);
   if (!ValidItem(state, index)) return FALSE;
   state.items.erase(state.items.begin() + index);

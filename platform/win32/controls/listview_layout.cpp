@@ -223,6 +223,7 @@ int HitTest(HWND hwnd, const ListViewState& state, LVHITTESTINFO& info, bool sub
 void SetTop(HWND hwnd, ListViewState& state, int top) {
   top = std::clamp(top, 0, MaxTop(hwnd, state));
   if (top == state.top) return;
+  EndLabelEdit(hwnd, state, true);
   state.top = top;
   UpdateScrollBars(hwnd, state);
   Redraw(hwnd);
@@ -231,6 +232,7 @@ void SetTop(HWND hwnd, ListViewState& state, int top) {
 void SetScrollX(HWND hwnd, ListViewState& state, int x) {
   x = std::clamp(x, 0, MaxScrollX(hwnd, state));
   if (x == state.scrollX) return;
+  EndLabelEdit(hwnd, state, true);
   state.scrollX = x;
   LayoutHeader(hwnd, state);
   UpdateScrollBars(hwnd, state);

@@ -162,8 +162,12 @@
 #define LVM_GETEXTENDEDLISTVIEWSTYLE (LVM_FIRST + 55)
 #define LVM_GETSUBITEMRECT (LVM_FIRST + 56)
 #define LVM_SUBITEMHITTEST (LVM_FIRST + 57)
+#define LVM_EDITLABEL (LVM_FIRST + 23)
+#define LVM_GETEDITCONTROL (LVM_FIRST + 24)
 #define LVM_GETSELECTIONMARK (LVM_FIRST + 66)
 #define LVM_SETSELECTIONMARK (LVM_FIRST + 67)
+#define LVM_CANCELEDITLABEL (LVM_FIRST + 179)
+#define LVM_EDITLABELA LVM_EDITLABEL
 #define LVM_GETITEMA LVM_GETITEM
 #define LVM_SETITEMA LVM_SETITEM
 #define LVM_INSERTITEMA LVM_INSERTITEM
@@ -347,4 +351,6 @@ inline int ListView_GetItemText(HWND hwnd, int i, int iSubItem, LPSTR pszText, i
   item.pszText = pszText;
   return (int)SendMessage(hwnd, LVM_GETITEMTEXT, (WPARAM)i, (LPARAM)&item);
 }
+inline HWND ListView_EditLabel(HWND hwnd, int i) { return (HWND)SendMessage(hwnd, LVM_EDITLABEL, (WPARAM)i, 0); }
+inline HWND ListView_GetEditControl(HWND hwnd) { return (HWND)SendMessage(hwnd, LVM_GETEDITCONTROL, 0, 0); }
 inline UINT ListView_GetSelectedCount(HWND hwnd) { return (UINT)SendMessage(hwnd, LVM_GETSELECTEDCOUNT, 0, 0); }
