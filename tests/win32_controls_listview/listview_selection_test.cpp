@@ -185,6 +185,15 @@ TEST_F(ListViewSelection, KeysAreReportedFirst) {
               ElementsAre(Change(LVN_ITEMCHANGED, 0, kSelFocus, 0), Change(LVN_ITEMCHANGED, 1, 0, kSelFocus)));
 }
 
+TEST_F(ListViewSelection, EnterIsReported) {
+  HWND list = MakeList(LVS_REPORT, {{"Name", 100}});
+  AddRows(list, 2);
+  robot.clickListViewItem(Window(list), 0);
+  ClearLog();
+  robot.key(VK_RETURN);
+  EXPECT_THAT(Codes(), ElementsAre(LVN_KEYDOWN, NM_RETURN));
+}
+
 TEST_F(ListViewSelection, TypingALetterJumpsToTheNextMatchingRow) {
   HWND list = MakeList(LVS_REPORT, {{"Name", 100}});
   for (const char* name : {"apple", "berry", "banana", "cherry"}) AddRow(list, {name});

@@ -138,6 +138,12 @@ TEST_F(ListViewGeometry, OwnerDrawnRowsAskTheParent) {
   EXPECT_TRUE(second.itemState & ODS_SELECTED);
   EXPECT_FALSE(Log().draws[0].itemState & ODS_SELECTED);
   EXPECT_TRUE(EqualRect(&second.rcItem, &(row = ItemRect(list, 1, LVIR_BOUNDS))));
+
+  // A moved or resized list measures its rows again.
+  Log().rowHeight = 30;
+  SetWindowPos(list, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+  row = ItemRect(list, 0, LVIR_BOUNDS);
+  EXPECT_EQ(row.bottom - row.top, 30);
 }
 
 TEST_F(ListViewGeometry, OnlyTheReportViewShowsTheHeader) {

@@ -205,6 +205,11 @@ LRESULT HandleListView(HWND hwnd, ListViewState& state, UINT msg, WPARAM wParam,
     case WM_SIZE:
       Relayout(hwnd, state);
       return 0;
+    case WM_WINDOWPOSCHANGED:
+      // Owner-drawn rows are measured again here, as programs that set
+      // their row height after creation expect.
+      if (StyleOf(hwnd) & LVS_OWNERDRAWFIXED) MeasureRows(hwnd, state);
+      return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_SETFONT:
       OnSetFont(hwnd, state, wParam, lParam);
       return 0;
