@@ -146,6 +146,19 @@ TEST_F(ListViewGeometry, OwnerDrawnRowsAskTheParent) {
   EXPECT_EQ(row.bottom - row.top, 30);
 }
 
+TEST_F(ListViewGeometry, RowsPaintInTheListsColours) {
+  HWND list = MakeList(LVS_REPORT, {{"Name", 100}, {"Size", 60}});
+  AddRows(list, 3);
+  SendMessage(list, LVM_SETBKCOLOR, 0, RGB(10, 20, 30));
+  SendMessage(list, LVM_SETTEXTBKCOLOR, 0, RGB(40, 50, 60));
+  UpdateWindow(parent_);
+  HDC dc = GetDC(list);
+  RECT row = ItemRect(list, 1, LVIR_BOUNDS);
+  EXPECT_EQ(GetPixel(dc, 150, (row.top + row.bottom) / 2), RGB(40, 50, 60)) << "rows in the text background";
+  EXPECT_EQ(GetPixel(dc, 300, (row.top + row.bottom) / 2), RGB(10, 20, 30)) << "beyond the columns the background";
+  ReleaseDC(list, dc);
+}
+
 TEST_F(ListViewGeometry, OnlyTheReportViewShowsTheHeader) {
   HWND list = MakeList(LVS_LIST, {{"Name", 100}});
   AddRows(list, 2);

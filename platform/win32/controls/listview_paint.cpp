@@ -71,6 +71,12 @@ void DrawCells(HWND hwnd, const ListViewState& state, HDC dc, int index, bool hi
 void DrawRow(HWND hwnd, const ListViewState& state, HDC dc, int index, const RowColors& colors) {
   bool highlighted = IsSelectedItem(state, index) && ShowsSelection(hwnd, state);
   RECT highlight = HighlightRect(hwnd, state, index);
+  if (state.textBackground != CLR_NONE && state.textBackground != CLR_DEFAULT) {
+    RECT bounds = ItemRect(hwnd, state, index, LVIR_BOUNDS);
+    HBRUSH brush = CreateSolidBrush(state.textBackground);
+    FillRect(dc, &bounds, brush);
+    DeleteObject(brush);
+  }
   if (highlighted) FillSysColor(dc, highlight, colors.highlight);
   DrawIcon(hwnd, state, dc, index, highlighted);
   DrawCells(hwnd, state, dc, index, highlighted, colors);
