@@ -1,6 +1,7 @@
 // The header control alone and as the list view's column header: items,
 // layout, divider tracking and clicks with their notifications.
 #include "listview_fixture.h"
+#include "win32/input.h"
 
 namespace listview_test {
 namespace {
@@ -115,6 +116,36 @@ TEST_F(HeaderTest, DraggingADividerTracksAndResizesTheColumn) {
   AddRow(list, {"a", "b"});
   SendMessage(list, LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
   EXPECT_EQ(cell.left, 140);
+}
+
+TEST_F(HeaderTest, WithoutFullDragTheWidthChangesWhenTheButtonGoesUp) {
+  HWND header = CreateWindowEx(0, WC_HEADER, "", WS_CHILD | WS_VISIBLE | HDS_BUTTONS, 0, 0, 300, 20, parent_, nullptr,
+                               nullptr, nullptr);
+  HDITEM item = WidthAndText(80, "Name");
+  Header_InsertItem(header, 0, &item);
+  auto screen = [&](int x) {
+    POINT pt{x, 10};
+    ClientToScreen(header, &pt);
+    return pt;
+  };
+  auto width = [&] {
+    RECT rc{};
+    Header_GetItemRect(header, 0, &rc);
+    return rc.right - rc.left;
+  };
+  win32::input::MouseMove(screen(80));
+  win32::input::MouseButton(0, true, screen(80));
+  win32::input::MouseMove(screen(120));
+  robot.pumpUntilIdle();
+  EXPECT_EQ(width(), 80);
+  ASSERT_FALSE(Notices({HDN_TRACK}).empty());
+  EXPECT_EQ(Notices({HDN_TRACK}).back().width, 120);
+  EXPECT_TRUE(Notices({HDN_ITEMCHANGED}).empty());
+  win32::input::MouseButton(0, false, screen(120));
+  robot.pumpUntilIdle();
+  EXPECT_EQ(width(), 120);
+  EXPECT_THAT(Codes(), ElementsAre(HDN_BEGINTRACK, HDN_TRACK, HDN_ENDTRACK, HDN_ITEMCHANGING, HDN_ITEMCHANGED));
+  DestroyWindow(header);
 }
 
 TEST_F(HeaderTest, ARefusedBeginTrackLeavesTheColumn) {

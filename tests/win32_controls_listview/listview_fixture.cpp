@@ -40,6 +40,7 @@ Notice Describe(const NMHDR& hdr) {
 LRESULT AnswerDispInfo(LPARAM lParam) {
   auto* info = reinterpret_cast<NMLVDISPINFO*>(lParam);
   size_t sub = static_cast<size_t>(info->item.iSubItem);
+  if (info->item.mask & LVIF_IMAGE) info->item.iImage = 100 + info->item.iItem;
   if ((info->item.mask & LVIF_TEXT) && sub < Log().callbackTexts.size()) {
     std::string text = Log().callbackTexts[sub] + " " + std::to_string(info->item.iItem);
     std::strncpy(info->item.pszText, text.c_str(), static_cast<size_t>(info->item.cchTextMax) - 1);
@@ -62,6 +63,13 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       FillRect(dis.hDC, &dis.rcItem, brush);
       DeleteObject(brush);
       return TRUE;
+    }
+    case WM_CONTEXTMENU: {
+      Notice n;
+      n.code = WM_CONTEXTMENU;
+      n.from = reinterpret_cast<HWND>(wParam);
+      Log().notices.push_back(n);
+      return 0;
     }
     case WM_MEASUREITEM:
       ++Log().measures;

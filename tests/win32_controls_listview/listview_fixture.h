@@ -16,7 +16,7 @@
 
 namespace listview_test {
 
-// One WM_NOTIFY as the parent saw it.
+// One WM_NOTIFY (or WM_CONTEXTMENU) as the parent saw it.
 struct Notice {
   UINT code = 0;
   HWND from = nullptr;

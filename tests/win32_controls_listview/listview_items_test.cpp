@@ -189,6 +189,38 @@ TEST_F(ListViewItems, CallbackTextsComeFromTheParent) {
   EXPECT_EQ(ItemText(list, 0, 1), "");
 }
 
+TEST_F(ListViewItems, CallbackImagesComeFromTheParent) {
+  HWND list = MakeList(LVS_REPORT, {{"Name", 100}});
+  LVITEM item{};
+  item.mask = LVIF_TEXT | LVIF_IMAGE;
+  item.pszText = Str("x");
+  item.iImage = I_IMAGECALLBACK;
+  item.iItem = 0;
+  ListView_InsertItem(list, &item);
+  LVITEM read{};
+  read.mask = LVIF_IMAGE;
+  ASSERT_TRUE(ListView_GetItem(list, &read));
+  EXPECT_EQ(read.iImage, 100);
+}
+
+TEST_F(ListViewItems, AutoSizedColumnsFitCellsOrCaptions) {
+  HWND list = MakeList(LVS_REPORT, {{"Name", 40}, {"A much longer caption", 40}, {"Last", 40}});
+  AddRow(list, {"A fairly long name", "x"});
+  auto width = [&](const char* text) {
+    return static_cast<int>(SendMessage(list, LVM_GETSTRINGWIDTH, 0, reinterpret_cast<LPARAM>(text)));
+  };
+  ListView_SetColumnWidth(list, 1, LVSCW_AUTOSIZE);
+  EXPECT_EQ(ListView_GetColumnWidth(list, 1), width("x") + 12);
+  ListView_SetColumnWidth(list, 1, LVSCW_AUTOSIZE_USEHEADER);
+  EXPECT_EQ(ListView_GetColumnWidth(list, 1), width("A much longer caption") + 12);
+  ListView_SetColumnWidth(list, 2, LVSCW_AUTOSIZE_USEHEADER);
+  RECT client{};
+  GetClientRect(list, &client);
+  EXPECT_EQ(ListView_GetColumnWidth(list, 0) + ListView_GetColumnWidth(list, 1) + ListView_GetColumnWidth(list, 2),
+            client.right)
+      << "the last column fills the client";
+}
+
 TEST_F(ListViewItems, SetItemChangesTextImageAndParam) {
   HWND list = MakeList(LVS_REPORT, {{"Name", 100}});
   AddRow(list, {"old"}, 1);

@@ -106,9 +106,12 @@ TEST_F(ListViewSelection, DoubleClickAndRightClick) {
   ClearLog();
   robot.rightClick(Window(list), LabelPoint(list, 2));
   EXPECT_THAT(Selected(list), ElementsAre(2));
-  std::vector<Notice> right = Notices({NM_RCLICK});
-  ASSERT_EQ(right.size(), 1u);
+  std::vector<Notice> right = Notices({NM_RCLICK, WM_CONTEXTMENU});
+  ASSERT_EQ(right.size(), 2u);
+  EXPECT_EQ(right[0].code, static_cast<UINT>(NM_RCLICK));
   EXPECT_EQ(right[0].item, 2);
+  EXPECT_EQ(right[1].code, static_cast<UINT>(WM_CONTEXTMENU)) << "then the parent is asked for a menu";
+  EXPECT_EQ(right[1].from, list);
 }
 
 TEST_F(ListViewSelection, DraggingARowStartsADragInsteadOfAClick) {
