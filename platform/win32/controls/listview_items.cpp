@@ -316,9 +316,13 @@ LRESULT FindItem(HWND hwnd, const ListViewState& state, int start, const LVFINDI
 
 LRESULT SortItems(HWND hwnd, ListViewState& state, LPARAM sortParam, PFNLVCOMPARE compare) {
   if (!compare) return FALSE;
-  std::stable_sort(state.items.begin(), state.items.end(), [&](const ListViewItem& a, const ListViewItem& b) {
+  // Sorted apart from the list, so a callback that changes the list cannot
+  // pull the items from under the sort.
+  std::vector<ListViewItem> sorted = state.items;
+  std::stable_sort(sorted.begin(), sorted.end(), [&](const ListViewItem& a, const ListViewItem& b) {
     return compare(a.lParam, b.lParam, sortParam) < 0;
   });
+  state.items = std::move(sorted);
   state.mark = -1;
   Redraw(hwnd);
   return TRUE;
