@@ -121,6 +121,20 @@ class Robot {
   std::unique_ptr<Handlers> handlers_;
   bool hookAttached_ = false;
   POINT cursor_{};
+
+ public:
+  // List views.
+  // Clicks the row (scrolled into view first) in its first column; `keys`
+  // (VK_CONTROL, VK_SHIFT) are held during the click.
+  void clickListViewItem(Window listView, int index, std::initializer_list<UINT> keys = {});
+  // Clicks the first row whose first column reads `text`.
+  void clickListViewItem(Window listView, const std::string& text, std::initializer_list<UINT> keys = {});
+  void doubleClickListViewItem(Window listView, int index);
+  int listViewItemCount(Window listView) const;
+  std::string listViewItemText(Window listView, int index, int subItem = 0) const;
+  // The texts of one column, top to bottom.
+  std::vector<std::string> listViewColumn(Window listView, int subItem = 0) const;
+  std::vector<int> listViewSelection(Window listView) const;
 };
 
 }  // namespace halvane::test

@@ -36,6 +36,12 @@
 #define SBN_FIRST (0U - 880U)
 #define SBN_LAST (0U - 899U)
 
+// Text and images a control asks its parent for when it needs them.
+#define LPSTR_TEXTCALLBACK ((LPSTR)-1L)
+#define LPSTR_TEXTCALLBACKA LPSTR_TEXTCALLBACK
+#define I_IMAGECALLBACK (-1)
+#define I_IMAGENONE (-2)
+
 // Placement of bars along their parent's edges.
 #define CCS_TOP 0x00000001L
 #define CCS_NOMOVEY 0x00000002L
