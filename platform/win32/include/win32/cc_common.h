@@ -36,6 +36,12 @@
 #define SBN_FIRST (0U - 880U)
 #define SBN_LAST (0U - 899U)
 
+// Item texts and images that the parent supplies on demand.
+#define LPSTR_TEXTCALLBACKA ((LPSTR)(LONG_PTR)-1L)
+#define LPSTR_TEXTCALLBACK LPSTR_TEXTCALLBACKA
+#define I_IMAGECALLBACK (-1)
+#define I_IMAGENONE (-2)
+
 // Placement of bars along their parent's edges.
 #define CCS_TOP 0x00000001L
 #define CCS_NOMOVEY 0x00000002L
