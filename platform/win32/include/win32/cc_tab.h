@@ -110,29 +110,39 @@ typedef struct tagNMTCKEYDOWN {
   UINT flags;
 } NMTCKEYDOWN, TC_KEYDOWN;
 
-// Message wrappers.
+// Message wrappers. Functions, so that a call whose answer is not used
+// compiles cleanly.
 #define TabCtrl_GetImageList(hwnd) ((HIMAGELIST)SendMessage((hwnd), TCM_GETIMAGELIST, 0, 0))
 #define TabCtrl_SetImageList(hwnd, himl) ((HIMAGELIST)SendMessage((hwnd), TCM_SETIMAGELIST, 0, (LPARAM)(himl)))
-#define TabCtrl_GetItemCount(hwnd) ((int)SendMessage((hwnd), TCM_GETITEMCOUNT, 0, 0))
-#define TabCtrl_GetItem(hwnd, iItem, pitem) \
-  ((BOOL)SendMessage((hwnd), TCM_GETITEM, (WPARAM)(int)(iItem), (LPARAM)(TCITEM*)(pitem)))
-#define TabCtrl_SetItem(hwnd, iItem, pitem) \
-  ((BOOL)SendMessage((hwnd), TCM_SETITEM, (WPARAM)(int)(iItem), (LPARAM)(TCITEM*)(pitem)))
-#define TabCtrl_InsertItem(hwnd, iItem, pitem) \
-  ((int)SendMessage((hwnd), TCM_INSERTITEM, (WPARAM)(int)(iItem), (LPARAM)(const TCITEM*)(pitem)))
-#define TabCtrl_DeleteItem(hwnd, i) ((BOOL)SendMessage((hwnd), TCM_DELETEITEM, (WPARAM)(int)(i), 0))
-#define TabCtrl_DeleteAllItems(hwnd) ((BOOL)SendMessage((hwnd), TCM_DELETEALLITEMS, 0, 0))
-#define TabCtrl_GetItemRect(hwnd, i, prc) \
-  ((BOOL)SendMessage((hwnd), TCM_GETITEMRECT, (WPARAM)(int)(i), (LPARAM)(RECT*)(prc)))
-#define TabCtrl_GetCurSel(hwnd) ((int)SendMessage((hwnd), TCM_GETCURSEL, 0, 0))
-#define TabCtrl_SetCurSel(hwnd, i) ((int)SendMessage((hwnd), TCM_SETCURSEL, (WPARAM)(i), 0))
-#define TabCtrl_HitTest(hwndTC, pinfo) ((int)SendMessage((hwndTC), TCM_HITTEST, 0, (LPARAM)(TC_HITTESTINFO*)(pinfo)))
-#define TabCtrl_SetItemExtra(hwndTC, cb) ((BOOL)SendMessage((hwndTC), TCM_SETITEMEXTRA, (WPARAM)(cb), 0))
-#define TabCtrl_AdjustRect(hwnd, bLarger, prc) \
-  ((int)SendMessage((hwnd), TCM_ADJUSTRECT, (WPARAM)(BOOL)(bLarger), (LPARAM)(RECT*)(prc)))
-#define TabCtrl_SetItemSize(hwnd, x, y) ((DWORD)SendMessage((hwnd), TCM_SETITEMSIZE, 0, MAKELPARAM(x, y)))
-#define TabCtrl_SetPadding(hwnd, cx, cy) ((void)SendMessage((hwnd), TCM_SETPADDING, 0, MAKELPARAM(cx, cy)))
-#define TabCtrl_GetRowCount(hwnd) ((int)SendMessage((hwnd), TCM_GETROWCOUNT, 0, 0))
-#define TabCtrl_GetCurFocus(hwnd) ((int)SendMessage((hwnd), TCM_GETCURFOCUS, 0, 0))
-#define TabCtrl_SetCurFocus(hwnd, i) SendMessage((hwnd), TCM_SETCURFOCUS, (WPARAM)(i), 0)
-#define TabCtrl_SetMinTabWidth(hwnd, x) ((int)SendMessage((hwnd), TCM_SETMINTABWIDTH, 0, (LPARAM)(x)))
+inline int TabCtrl_GetItemCount(HWND hwnd) { return (int)SendMessage(hwnd, TCM_GETITEMCOUNT, 0, 0); }
+inline BOOL TabCtrl_GetItem(HWND hwnd, int iItem, TCITEM* pitem) {
+  return (BOOL)SendMessage(hwnd, TCM_GETITEM, (WPARAM)iItem, (LPARAM)pitem);
+}
+inline BOOL TabCtrl_SetItem(HWND hwnd, int iItem, const TCITEM* pitem) {
+  return (BOOL)SendMessage(hwnd, TCM_SETITEM, (WPARAM)iItem, (LPARAM)pitem);
+}
+inline int TabCtrl_InsertItem(HWND hwnd, int iItem, const TCITEM* pitem) {
+  return (int)SendMessage(hwnd, TCM_INSERTITEM, (WPARAM)iItem, (LPARAM)pitem);
+}
+inline BOOL TabCtrl_DeleteItem(HWND hwnd, int i) { return (BOOL)SendMessage(hwnd, TCM_DELETEITEM, (WPARAM)i, 0); }
+inline BOOL TabCtrl_DeleteAllItems(HWND hwnd) { return (BOOL)SendMessage(hwnd, TCM_DELETEALLITEMS, 0, 0); }
+inline BOOL TabCtrl_GetItemRect(HWND hwnd, int i, RECT* prc) {
+  return (BOOL)SendMessage(hwnd, TCM_GETITEMRECT, (WPARAM)i, (LPARAM)prc);
+}
+inline int TabCtrl_GetCurSel(HWND hwnd) { return (int)SendMessage(hwnd, TCM_GETCURSEL, 0, 0); }
+inline int TabCtrl_SetCurSel(HWND hwnd, int i) { return (int)SendMessage(hwnd, TCM_SETCURSEL, (WPARAM)i, 0); }
+inline int TabCtrl_HitTest(HWND hwnd, TCHITTESTINFO* pinfo) {
+  return (int)SendMessage(hwnd, TCM_HITTEST, 0, (LPARAM)pinfo);
+}
+inline BOOL TabCtrl_SetItemExtra(HWND hwnd, int cb) { return (BOOL)SendMessage(hwnd, TCM_SETITEMEXTRA, (WPARAM)cb, 0); }
+inline void TabCtrl_AdjustRect(HWND hwnd, BOOL bLarger, RECT* prc) {
+  SendMessage(hwnd, TCM_ADJUSTRECT, (WPARAM)bLarger, (LPARAM)prc);
+}
+inline DWORD TabCtrl_SetItemSize(HWND hwnd, int x, int y) {
+  return (DWORD)SendMessage(hwnd, TCM_SETITEMSIZE, 0, MAKELPARAM(x, y));
+}
+inline void TabCtrl_SetPadding(HWND hwnd, int cx, int cy) { SendMessage(hwnd, TCM_SETPADDING, 0, MAKELPARAM(cx, cy)); }
+inline int TabCtrl_GetRowCount(HWND hwnd) { return (int)SendMessage(hwnd, TCM_GETROWCOUNT, 0, 0); }
+inline int TabCtrl_GetCurFocus(HWND hwnd) { return (int)SendMessage(hwnd, TCM_GETCURFOCUS, 0, 0); }
+inline void TabCtrl_SetCurFocus(HWND hwnd, int i) { SendMessage(hwnd, TCM_SETCURFOCUS, (WPARAM)i, 0); }
+inline int TabCtrl_SetMinTabWidth(HWND hwnd, int x) { return (int)SendMessage(hwnd, TCM_SETMINTABWIDTH, 0, (LPARAM)x); }

@@ -237,70 +237,112 @@ typedef struct tagTVKEYDOWN {
   UINT flags;
 } NMTVKEYDOWN, *LPNMTVKEYDOWN, TV_KEYDOWN;
 
-// Message wrappers.
-#define TreeView_InsertItem(hwnd, lpis) \
-  ((HTREEITEM)SendMessage((hwnd), TVM_INSERTITEM, 0, (LPARAM)(LPTVINSERTSTRUCT)(lpis)))
-#define TreeView_DeleteItem(hwnd, hitem) ((BOOL)SendMessage((hwnd), TVM_DELETEITEM, 0, (LPARAM)(HTREEITEM)(hitem)))
-#define TreeView_DeleteAllItems(hwnd) ((BOOL)SendMessage((hwnd), TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT))
-#define TreeView_Expand(hwnd, hitem, code) \
-  ((BOOL)SendMessage((hwnd), TVM_EXPAND, (WPARAM)(code), (LPARAM)(HTREEITEM)(hitem)))
-#define TreeView_GetItemRect(hwnd, hitem, prc, code) \
-  (*(HTREEITEM*)(prc) = (hitem), (BOOL)SendMessage((hwnd), TVM_GETITEMRECT, (WPARAM)(code), (LPARAM)(RECT*)(prc)))
-#define TreeView_GetCount(hwnd) ((UINT)SendMessage((hwnd), TVM_GETCOUNT, 0, 0))
-#define TreeView_GetIndent(hwnd) ((UINT)SendMessage((hwnd), TVM_GETINDENT, 0, 0))
-#define TreeView_SetIndent(hwnd, indent) ((BOOL)SendMessage((hwnd), TVM_SETINDENT, (WPARAM)(indent), 0))
+// Message wrappers. Functions, so that a call whose answer is not used
+// compiles cleanly.
+inline HTREEITEM TreeView_InsertItem(HWND hwnd, const TVINSERTSTRUCT* lpis) {
+  return (HTREEITEM)SendMessage(hwnd, TVM_INSERTITEM, 0, (LPARAM)lpis);
+}
+inline BOOL TreeView_DeleteItem(HWND hwnd, HTREEITEM hitem) {
+  return (BOOL)SendMessage(hwnd, TVM_DELETEITEM, 0, (LPARAM)hitem);
+}
+inline BOOL TreeView_DeleteAllItems(HWND hwnd) { return (BOOL)SendMessage(hwnd, TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT); }
+inline BOOL TreeView_Expand(HWND hwnd, HTREEITEM hitem, UINT code) {
+  return (BOOL)SendMessage(hwnd, TVM_EXPAND, (WPARAM)code, (LPARAM)hitem);
+}
+inline BOOL TreeView_GetItemRect(HWND hwnd, HTREEITEM hitem, RECT* prc, BOOL code) {
+  *(HTREEITEM*)prc = hitem;
+  return (BOOL)SendMessage(hwnd, TVM_GETITEMRECT, (WPARAM)code, (LPARAM)prc);
+}
+inline UINT TreeView_GetCount(HWND hwnd) { return (UINT)SendMessage(hwnd, TVM_GETCOUNT, 0, 0); }
+inline UINT TreeView_GetIndent(HWND hwnd) { return (UINT)SendMessage(hwnd, TVM_GETINDENT, 0, 0); }
+inline BOOL TreeView_SetIndent(HWND hwnd, int indent) {
+  return (BOOL)SendMessage(hwnd, TVM_SETINDENT, (WPARAM)indent, 0);
+}
 #define TreeView_GetImageList(hwnd, iImage) ((HIMAGELIST)SendMessage((hwnd), TVM_GETIMAGELIST, (WPARAM)(iImage), 0))
 #define TreeView_SetImageList(hwnd, himl, iImage) \
   ((HIMAGELIST)SendMessage((hwnd), TVM_SETIMAGELIST, (WPARAM)(iImage), (LPARAM)(himl)))
-#define TreeView_GetNextItem(hwnd, hitem, code) \
-  ((HTREEITEM)SendMessage((hwnd), TVM_GETNEXTITEM, (WPARAM)(code), (LPARAM)(HTREEITEM)(hitem)))
-#define TreeView_GetChild(hwnd, hitem) TreeView_GetNextItem(hwnd, hitem, TVGN_CHILD)
-#define TreeView_GetNextSibling(hwnd, hitem) TreeView_GetNextItem(hwnd, hitem, TVGN_NEXT)
-#define TreeView_GetPrevSibling(hwnd, hitem) TreeView_GetNextItem(hwnd, hitem, TVGN_PREVIOUS)
-#define TreeView_GetParent(hwnd, hitem) TreeView_GetNextItem(hwnd, hitem, TVGN_PARENT)
-#define TreeView_GetFirstVisible(hwnd) TreeView_GetNextItem(hwnd, NULL, TVGN_FIRSTVISIBLE)
-#define TreeView_GetNextVisible(hwnd, hitem) TreeView_GetNextItem(hwnd, hitem, TVGN_NEXTVISIBLE)
-#define TreeView_GetPrevVisible(hwnd, hitem) TreeView_GetNextItem(hwnd, hitem, TVGN_PREVIOUSVISIBLE)
-#define TreeView_GetLastVisible(hwnd) TreeView_GetNextItem(hwnd, NULL, TVGN_LASTVISIBLE)
-#define TreeView_GetSelection(hwnd) TreeView_GetNextItem(hwnd, NULL, TVGN_CARET)
-#define TreeView_GetDropHilight(hwnd) TreeView_GetNextItem(hwnd, NULL, TVGN_DROPHILITE)
-#define TreeView_GetRoot(hwnd) TreeView_GetNextItem(hwnd, NULL, TVGN_ROOT)
-#define TreeView_Select(hwnd, hitem, code) \
-  ((BOOL)SendMessage((hwnd), TVM_SELECTITEM, (WPARAM)(code), (LPARAM)(HTREEITEM)(hitem)))
-#define TreeView_SelectItem(hwnd, hitem) TreeView_Select(hwnd, hitem, TVGN_CARET)
-#define TreeView_SelectDropTarget(hwnd, hitem) TreeView_Select(hwnd, hitem, TVGN_DROPHILITE)
-#define TreeView_SelectSetFirstVisible(hwnd, hitem) TreeView_Select(hwnd, hitem, TVGN_FIRSTVISIBLE)
-#define TreeView_GetItem(hwnd, pitem) ((BOOL)SendMessage((hwnd), TVM_GETITEM, 0, (LPARAM)(TVITEM*)(pitem)))
-#define TreeView_SetItem(hwnd, pitem) ((BOOL)SendMessage((hwnd), TVM_SETITEM, 0, (LPARAM)(const TVITEM*)(pitem)))
-#define TreeView_EditLabel(hwnd, hitem) ((HWND)SendMessage((hwnd), TVM_EDITLABEL, 0, (LPARAM)(HTREEITEM)(hitem)))
-#define TreeView_GetEditControl(hwnd) ((HWND)SendMessage((hwnd), TVM_GETEDITCONTROL, 0, 0))
-#define TreeView_GetVisibleCount(hwnd) ((UINT)SendMessage((hwnd), TVM_GETVISIBLECOUNT, 0, 0))
-#define TreeView_HitTest(hwnd, lpht) ((HTREEITEM)SendMessage((hwnd), TVM_HITTEST, 0, (LPARAM)(LPTVHITTESTINFO)(lpht)))
-#define TreeView_SortChildren(hwnd, hitem, recurse) \
-  ((BOOL)SendMessage((hwnd), TVM_SORTCHILDREN, (WPARAM)(recurse), (LPARAM)(HTREEITEM)(hitem)))
-#define TreeView_EnsureVisible(hwnd, hitem) ((BOOL)SendMessage((hwnd), TVM_ENSUREVISIBLE, 0, (LPARAM)(HTREEITEM)(hitem)))
-#define TreeView_SortChildrenCB(hwnd, psort, recurse) \
-  ((BOOL)SendMessage((hwnd), TVM_SORTCHILDRENCB, (WPARAM)(recurse), (LPARAM)(LPTVSORTCB)(psort)))
-#define TreeView_EndEditLabelNow(hwnd, fCancel) \
-  ((BOOL)SendMessage((hwnd), TVM_ENDEDITLABELNOW, (WPARAM)(fCancel), 0))
-#define TreeView_SetItemHeight(hwnd, iHeight) ((int)SendMessage((hwnd), TVM_SETITEMHEIGHT, (WPARAM)(iHeight), 0))
-#define TreeView_GetItemHeight(hwnd) ((int)SendMessage((hwnd), TVM_GETITEMHEIGHT, 0, 0))
-#define TreeView_SetBkColor(hwnd, clr) ((COLORREF)SendMessage((hwnd), TVM_SETBKCOLOR, 0, (LPARAM)(clr)))
-#define TreeView_SetTextColor(hwnd, clr) ((COLORREF)SendMessage((hwnd), TVM_SETTEXTCOLOR, 0, (LPARAM)(clr)))
-#define TreeView_GetBkColor(hwnd) ((COLORREF)SendMessage((hwnd), TVM_GETBKCOLOR, 0, 0))
-#define TreeView_GetTextColor(hwnd) ((COLORREF)SendMessage((hwnd), TVM_GETTEXTCOLOR, 0, 0))
-#define TreeView_GetItemState(hwnd, hti, mask) \
-  ((UINT)SendMessage((hwnd), TVM_GETITEMSTATE, (WPARAM)(hti), (LPARAM)(mask)))
-#define TreeView_SetItemState(hwnd, hti, data, _mask)                                          \
-  {                                                                                           \
-    TVITEM _ms_TVi;                                                                           \
-    _ms_TVi.mask = TVIF_STATE;                                                                \
-    _ms_TVi.hItem = (hti);                                                                    \
-    _ms_TVi.stateMask = (_mask);                                                              \
-    _ms_TVi.state = (data);                                                                   \
-    SendMessage((hwnd), TVM_SETITEM, 0, (LPARAM)(TVITEM*)&_ms_TVi);                           \
-  }
-#define TreeView_GetCheckState(hwnd, hti) \
-  ((((UINT)(SendMessage((hwnd), TVM_GETITEMSTATE, (WPARAM)(hti), TVIS_STATEIMAGEMASK))) >> 12) - 1)
-#define TreeView_SetCheckState(hwnd, hti, fCheck) \
-  TreeView_SetItemState(hwnd, hti, INDEXTOSTATEIMAGEMASK((fCheck) ? 2 : 1), TVIS_STATEIMAGEMASK)
+inline HTREEITEM TreeView_GetNextItem(HWND hwnd, HTREEITEM hitem, UINT code) {
+  return (HTREEITEM)SendMessage(hwnd, TVM_GETNEXTITEM, (WPARAM)code, (LPARAM)hitem);
+}
+inline HTREEITEM TreeView_GetChild(HWND hwnd, HTREEITEM hitem) { return TreeView_GetNextItem(hwnd, hitem, TVGN_CHILD); }
+inline HTREEITEM TreeView_GetNextSibling(HWND hwnd, HTREEITEM hitem) {
+  return TreeView_GetNextItem(hwnd, hitem, TVGN_NEXT);
+}
+inline HTREEITEM TreeView_GetPrevSibling(HWND hwnd, HTREEITEM hitem) {
+  return TreeView_GetNextItem(hwnd, hitem, TVGN_PREVIOUS);
+}
+inline HTREEITEM TreeView_GetParent(HWND hwnd, HTREEITEM hitem) { return TreeView_GetNextItem(hwnd, hitem, TVGN_PARENT); }
+inline HTREEITEM TreeView_GetFirstVisible(HWND hwnd) { return TreeView_GetNextItem(hwnd, NULL, TVGN_FIRSTVISIBLE); }
+inline HTREEITEM TreeView_GetNextVisible(HWND hwnd, HTREEITEM hitem) {
+  return TreeView_GetNextItem(hwnd, hitem, TVGN_NEXTVISIBLE);
+}
+inline HTREEITEM TreeView_GetPrevVisible(HWND hwnd, HTREEITEM hitem) {
+  return TreeView_GetNextItem(hwnd, hitem, TVGN_PREVIOUSVISIBLE);
+}
+inline HTREEITEM TreeView_GetLastVisible(HWND hwnd) { return TreeView_GetNextItem(hwnd, NULL, TVGN_LASTVISIBLE); }
+inline HTREEITEM TreeView_GetSelection(HWND hwnd) { return TreeView_GetNextItem(hwnd, NULL, TVGN_CARET); }
+inline HTREEITEM TreeView_GetDropHilight(HWND hwnd) { return TreeView_GetNextItem(hwnd, NULL, TVGN_DROPHILITE); }
+inline HTREEITEM TreeView_GetRoot(HWND hwnd) { return TreeView_GetNextItem(hwnd, NULL, TVGN_ROOT); }
+inline BOOL TreeView_Select(HWND hwnd, HTREEITEM hitem, UINT code) {
+  return (BOOL)SendMessage(hwnd, TVM_SELECTITEM, (WPARAM)code, (LPARAM)hitem);
+}
+inline BOOL TreeView_SelectItem(HWND hwnd, HTREEITEM hitem) { return TreeView_Select(hwnd, hitem, TVGN_CARET); }
+inline BOOL TreeView_SelectDropTarget(HWND hwnd, HTREEITEM hitem) {
+  return TreeView_Select(hwnd, hitem, TVGN_DROPHILITE);
+}
+inline BOOL TreeView_SelectSetFirstVisible(HWND hwnd, HTREEITEM hitem) {
+  return TreeView_Select(hwnd, hitem, TVGN_FIRSTVISIBLE);
+}
+inline BOOL TreeView_GetItem(HWND hwnd, TVITEM* pitem) { return (BOOL)SendMessage(hwnd, TVM_GETITEM, 0, (LPARAM)pitem); }
+inline BOOL TreeView_SetItem(HWND hwnd, const TVITEM* pitem) {
+  return (BOOL)SendMessage(hwnd, TVM_SETITEM, 0, (LPARAM)pitem);
+}
+inline HWND TreeView_EditLabel(HWND hwnd, HTREEITEM hitem) {
+  return (HWND)SendMessage(hwnd, TVM_EDITLABEL, 0, (LPARAM)hitem);
+}
+inline HWND TreeView_GetEditControl(HWND hwnd) { return (HWND)SendMessage(hwnd, TVM_GETEDITCONTROL, 0, 0); }
+inline UINT TreeView_GetVisibleCount(HWND hwnd) { return (UINT)SendMessage(hwnd, TVM_GETVISIBLECOUNT, 0, 0); }
+inline HTREEITEM TreeView_HitTest(HWND hwnd, TVHITTESTINFO* lpht) {
+  return (HTREEITEM)SendMessage(hwnd, TVM_HITTEST, 0, (LPARAM)lpht);
+}
+inline BOOL TreeView_SortChildren(HWND hwnd, HTREEITEM hitem, BOOL recurse) {
+  return (BOOL)SendMessage(hwnd, TVM_SORTCHILDREN, (WPARAM)recurse, (LPARAM)hitem);
+}
+inline BOOL TreeView_EnsureVisible(HWND hwnd, HTREEITEM hitem) {
+  return (BOOL)SendMessage(hwnd, TVM_ENSUREVISIBLE, 0, (LPARAM)hitem);
+}
+inline BOOL TreeView_SortChildrenCB(HWND hwnd, const TVSORTCB* psort, BOOL recurse) {
+  return (BOOL)SendMessage(hwnd, TVM_SORTCHILDRENCB, (WPARAM)recurse, (LPARAM)psort);
+}
+inline BOOL TreeView_EndEditLabelNow(HWND hwnd, BOOL fCancel) {
+  return (BOOL)SendMessage(hwnd, TVM_ENDEDITLABELNOW, (WPARAM)fCancel, 0);
+}
+inline int TreeView_SetItemHeight(HWND hwnd, int iHeight) {
+  return (int)SendMessage(hwnd, TVM_SETITEMHEIGHT, (WPARAM)iHeight, 0);
+}
+inline int TreeView_GetItemHeight(HWND hwnd) { return (int)SendMessage(hwnd, TVM_GETITEMHEIGHT, 0, 0); }
+inline COLORREF TreeView_SetBkColor(HWND hwnd, COLORREF clr) {
+  return (COLORREF)SendMessage(hwnd, TVM_SETBKCOLOR, 0, (LPARAM)clr);
+}
+inline COLORREF TreeView_SetTextColor(HWND hwnd, COLORREF clr) {
+  return (COLORREF)SendMessage(hwnd, TVM_SETTEXTCOLOR, 0, (LPARAM)clr);
+}
+inline COLORREF TreeView_GetBkColor(HWND hwnd) { return (COLORREF)SendMessage(hwnd, TVM_GETBKCOLOR, 0, 0); }
+inline COLORREF TreeView_GetTextColor(HWND hwnd) { return (COLORREF)SendMessage(hwnd, TVM_GETTEXTCOLOR, 0, 0); }
+inline UINT TreeView_GetItemState(HWND hwnd, HTREEITEM hti, UINT mask) {
+  return (UINT)SendMessage(hwnd, TVM_GETITEMSTATE, (WPARAM)hti, (LPARAM)mask);
+}
+inline BOOL TreeView_SetItemState(HWND hwnd, HTREEITEM hti, UINT data, UINT mask) {
+  TVITEM item{};
+  item.mask = TVIF_STATE;
+  item.hItem = hti;
+  item.stateMask = mask;
+  item.state = data;
+  return TreeView_SetItem(hwnd, &item);
+}
+inline UINT TreeView_GetCheckState(HWND hwnd, HTREEITEM hti) {
+  return (TreeView_GetItemState(hwnd, hti, TVIS_STATEIMAGEMASK) >> 12) - 1;
+}
+inline BOOL TreeView_SetCheckState(HWND hwnd, HTREEITEM hti, BOOL fCheck) {
+  return TreeView_SetItemState(hwnd, hti, INDEXTOSTATEIMAGEMASK(fCheck ? 2 : 1), TVIS_STATEIMAGEMASK);
+}
