@@ -201,6 +201,13 @@ class TreeTabTest : public ::testing::Test {
     return codes;
   }
   static void ClearLog() { Log().notices.clear(); }
+  // The latest notice with `code`; an empty one when none came.
+  static Notice LastOf(UINT code) {
+    for (auto it = Log().notices.rbegin(); it != Log().notices.rend(); ++it) {
+      if (it->code == code) return *it;
+    }
+    return Notice{};
+  }
 
   HWND parent_ = nullptr;
 };

@@ -1,0 +1,255 @@
+// Tree views driven with the mouse and the keyboard: clicks and their
+// notification order, buttons, double clicks, the movement keys,
+// type-ahead, check boxes and in-place label editing.
+#include "tree_tab_fixture.h"
+
+namespace tree_tab_test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using TreeInput = TreeTabTest;
+
+constexpr DWORD kClassic = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT;
+
+std::vector<UINT> Without(std::vector<UINT> codes, UINT code) {
+  codes.erase(std::remove(codes.begin(), codes.end(), code), codes.end());
+  return codes;
+}
+
+TEST_F(TreeInput, ClickSendsClickThenSelectsByMouse) {
+  HWND tree = Tree(kClassic);
+  SampleTree s = BuildSample(tree);
+  TreeView_SelectItem(tree, s.fruit);
+  ClearLog();
+  Click(LabelPoint(tree, s.grain));
+  EXPECT_EQ(GetFocus(), tree);
+  EXPECT_EQ(TreeView_GetSelection(tree), s.grain);
+  ASSERT_THAT(Codes(), ElementsAre(static_cast<UINT>(NM_SETFOCUS), static_cast<UINT>(NM_CLICK),
+                                   static_cast<UINT>(TVN_SELCHANGING), static_cast<UINT>(TVN_SELCHANGED)));
+  // NM_CLICK still sees the old selection, as Win32 parents expect.
+  EXPECT_EQ(Log().notices[1].selectionThen, s.fruit);
+  EXPECT_EQ(Log().notices[3].action, static_cast<UINT>(TVC_BYMOUSE));
+  // A parent that handles NM_CLICK keeps the selection where it was.
+  Log().answers[NM_CLICK] = 1;
+  Click(LabelPoint(tree, s.vegetables));
+  EXPECT_EQ(TreeView_GetSelection(tree), s.grain);
+}
+
+TEST_F(TreeInput, ClickOnTheButtonTogglesAndDoubleClickOnTheLabelToo) {
+  HWND tree = Tree(kClassic);
+  SampleTree s = BuildSample(tree);
+  Click(ButtonPoint(tree, s.fruit));
+  EXPECT_TRUE(TreeView_GetItemState(tree, s.fruit, TVIS_EXPANDED));
+  EXPECT_EQ(TreeView_GetSelection(tree), nullptr);
+  // User actions notify every time, not only on the first expansion.
+  Click(ButtonPoint(tree, s.fruit));
+  EXPECT_FALSE(TreeView_GetItemState(tree, s.fruit, TVIS_EXPANDED));
+  EXPECT_THAT(Without(Codes(), NM_SETFOCUS),
+              ElementsAre(static_cast<UINT>(TVN_ITEMEXPANDING), static_cast<UINT>(TVN_ITEMEXPANDED),
+                          static_cast<UINT>(TVN_ITEMEXPANDING), static_cast<UINT>(TVN_ITEMEXPANDED)));
+  ClearLog();
+  DoubleClick(LabelPoint(tree, s.vegetables));
+  EXPECT_TRUE(TreeView_GetItemState(tree, s.vegetables, TVIS_EXPANDED));
+  EXPECT_EQ(TreeView_GetSelection(tree), s.vegetables);
+  EXPECT_THAT(Codes(), ::testing::Contains(static_cast<UINT>(NM_DBLCLK)));
+  // Handling NM_DBLCLK stops the toggle.
+  Log().answers[NM_DBLCLK] = 1;
+  DoubleClick(LabelPoint(tree, s.vegetables));
+  EXPECT_TRUE(TreeView_GetItemState(tree, s.vegetables, TVIS_EXPANDED));
+}
+
+TEST_F(TreeInput, RightClickSendsRightClickAndLeavesTheSelection) {
+  HWND tree = Tree(kClassic);
+  SampleTree s = BuildSample(tree);
+  TreeView_SelectItem(tree, s.fruit);
+  ClearLog();
+  POINT pt = LabelPoint(tree, s.grain);
+  win32::input::MouseMove(pt);
+  win32::input::MouseButton(1, true, pt);
+  win32::input::MouseButton(1, false, pt);
+  Pump();
+  EXPECT_THAT(Without(Codes(), NM_SETFOCUS), ElementsAre(static_cast<UINT>(NM_RCLICK)));
+  EXPECT_EQ(TreeView_GetSelection(tree), s.fruit);
+}
+
+TEST_F(TreeInput, ArrowsHomeEndAndPagesMoveTheSelection) {
+  HWND tree = Tree(kClassic);
+  SampleTree s = BuildSample(tree);
+  TreeView_Expand(tree, s.fruit, TVE_EXPAND);
+  SetFocus(tree);
+  Key(VK_DOWN);  // nothing selected: the first item
+  EXPECT_EQ(TreeView_GetSelection(tree), s.fruit);
+  Key(VK_DOWN);
+  EXPECT_EQ(TreeView_GetSelection(tree), s.apple);
+  EXPECT_EQ(Log().notices.back().code, static_cast<UINT>(TVN_SELCHANGED));
+  EXPECT_EQ(Log().notices.back().action, static_cast<UINT>(TVC_BYKEYBOARD));
+  Key(VK_END);
+  EXPECT_EQ(TreeView_GetSelection(tree), s.grain);
+  Key(VK_UP);
+  EXPECT_EQ(TreeView_GetSelection(tree), s.vegetables);
+  Key(VK_HOME);
+  EXPECT_EQ(TreeView_GetSelection(tree), s.fruit);
+  Key(VK_NEXT);
+  EXPECT_EQ(TreeView_GetSelection(tree), s.grain);  // the page is longer than the tree
+  Key(VK_PRIOR);
+  EXPECT_EQ(TreeView_GetSelection(tree), s.fruit);
+  // Every key goes to the parent first.
+  EXPECT_THAT(Codes(), ::testing::Contains(static_cast<UINT>(TVN_KEYDOWN)));
+}
+
+TEST_F(TreeInput, LeftAndRightCollapseExpandAndWalkTheLevels) {
+  HWND tree = Tree(kClassic);
+  SampleTree s = BuildSample(tree);
+  TreeView_SelectItem(tree, s.banana);  // expands Fruit on the way
+  SetFocus(tree);
+  Key(VK_RIGHT);
+  EXPECT_TRUE(TreeView_GetItemState(tree, s.banana, TVIS_EXPANDED));
+  Key(VK_RIGHT);
+  EXPECT_EQ(TreeView_GetSelection(tree), s.cavendish);
+  Key(VK_LEFT);
+  EXPECT_EQ(TreeView_GetSelection(tree), s.banana);
+  Key(VK_LEFT);
+  EXPECT_FALSE(TreeView_GetItemState(tree, s.banana, TVIS_EXPANDED));
+  Key(VK_LEFT);
+  EXPECT_EQ(TreeView_GetSelection(tree), s.fruit);
+  Key(VK_SUBTRACT);
+  EXPECT_FALSE(TreeView_GetItemState(tree, s.fruit, TVIS_EXPANDED));
+  Key(VK_ADD);
+  EXPECT_TRUE(TreeView_GetItemState(tree, s.fruit, TVIS_EXPANDED));
+  Key(VK_MULTIPLY);
+  EXPECT_TRUE(TreeView_GetItemState(tree, s.banana, TVIS_EXPANDED));
+  EXPECT_THAT(VisibleTexts(tree), ElementsAre("Fruit", "Apple", "Banana", "Cavendish", "Plantain", "Cherry",
+                                              "Vegetables", "Grain"));
+  ClearLog();
+  Key(VK_RETURN);
+  EXPECT_THAT(Codes(), ElementsAre(static_cast<UINT>(TVN_KEYDOWN), static_cast<UINT>(NM_RETURN)));
+}
+
+TEST_F(TreeInput, TypeAheadFindsByPrefixAndCyclesOnOneLetter) {
+  HWND tree = Tree(kClassic);
+  HTREEITEM alpha = Add(tree, TVI_ROOT, "Alpha");
+  HTREEITEM beta = Add(tree, TVI_ROOT, "Beta");
+  HTREEITEM bravo = Add(tree, TVI_ROOT, "Bravo");
+  SetFocus(tree);
+  win32::input::TypeText("b");
+  Pump();
+  EXPECT_EQ(TreeView_GetSelection(tree), beta);
+  win32::input::TypeText("b");
+  Pump();
+  EXPECT_EQ(TreeView_GetSelection(tree), bravo);
+  win32::AdvanceClock(2000);
+  win32::input::TypeText("al");
+  Pump();
+  EXPECT_EQ(TreeView_GetSelection(tree), alpha);
+  // A parent that answers TVN_KEYDOWN keeps the key from the search.
+  win32::AdvanceClock(2000);
+  Log().answers[TVN_KEYDOWN] = 1;
+  win32::input::TypeText("b");
+  Pump();
+  EXPECT_EQ(TreeView_GetSelection(tree), alpha);
+}
+
+TEST_F(TreeInput, CheckBoxesToggleByClickAndSpace) {
+  HWND tree = Tree(kClassic | TVS_CHECKBOXES);
+  HTREEITEM item = Add(tree, TVI_ROOT, "Option");
+  EXPECT_EQ(TreeView_GetCheckState(tree, item), 0u);
+  RECT label{};
+  TreeView_GetItemRect(tree, item, &label, TRUE);
+  TVHITTESTINFO hit{};
+  hit.pt = {label.left - 8, (label.top + label.bottom) / 2};
+  ASSERT_EQ(TreeView_HitTest(tree, &hit), item);
+  ASSERT_EQ(hit.flags, static_cast<UINT>(TVHT_ONITEMSTATEICON));
+  Click(ScreenPoint(tree, hit.pt.x, hit.pt.y));
+  EXPECT_EQ(TreeView_GetCheckState(tree, item), 1u);
+  TreeView_SelectItem(tree, item);
+  Key(VK_SPACE);
+  EXPECT_EQ(TreeView_GetCheckState(tree, item), 0u);
+  TreeView_SetCheckState(tree, item, TRUE);
+  EXPECT_EQ(TreeView_GetCheckState(tree, item), 1u);
+}
+
+TEST_F(TreeInput, LabelEditKeepsTheTextOnlyWhenTheParentAccepts) {
+  HWND tree = Tree(kClassic | TVS_EDITLABELS);
+  SampleTree s = BuildSample(tree);
+  HWND edit = TreeView_EditLabel(tree, s.grain);
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(TreeView_GetEditControl(tree), edit);
+  EXPECT_EQ(GetFocus(), edit);
+  EXPECT_EQ(TreeView_GetSelection(tree), s.grain);
+  EXPECT_EQ(LastOf(TVN_BEGINLABELEDIT).text, "Grain");
+  win32::input::TypeText("Rice");
+  Key(VK_RETURN);
+  EXPECT_EQ(TreeView_GetEditControl(tree), nullptr);
+  EXPECT_FALSE(IsWindow(edit));
+  EXPECT_EQ(LastOf(TVN_ENDLABELEDIT).newItem, s.grain);
+  EXPECT_EQ(LastOf(TVN_ENDLABELEDIT).text, "Rice");
+  EXPECT_EQ(TextOf(tree, s.grain), "Grain");  // not accepted
+  Log().answers[TVN_ENDLABELEDIT] = TRUE;
+  TreeView_EditLabel(tree, s.grain);
+  win32::input::TypeText("Oats");
+  Key(VK_RETURN);
+  EXPECT_EQ(TextOf(tree, s.grain), "Oats");
+  EXPECT_EQ(GetFocus(), tree);
+}
+
+TEST_F(TreeInput, LabelEditCancelsWithEscapeAndCanBeRefused) {
+  HWND tree = Tree(kClassic | TVS_EDITLABELS);
+  SampleTree s = BuildSample(tree);
+  Log().answers[TVN_ENDLABELEDIT] = TRUE;
+  TreeView_EditLabel(tree, s.grain);
+  win32::input::TypeText("Gone");
+  Key(VK_ESCAPE);
+  EXPECT_EQ(LastOf(TVN_ENDLABELEDIT).text, "<null>");
+  EXPECT_EQ(TextOf(tree, s.grain), "Grain");
+  // TVM_ENDEDITLABELNOW keeps the text unless told to cancel.
+  TreeView_EditLabel(tree, s.grain);
+  SetWindowText(TreeView_GetEditControl(tree), "Barley");
+  EXPECT_TRUE(TreeView_EndEditLabelNow(tree, FALSE));
+  EXPECT_EQ(TextOf(tree, s.grain), "Barley");
+  EXPECT_FALSE(TreeView_EndEditLabelNow(tree, FALSE));
+  Log().answers[TVN_BEGINLABELEDIT] = TRUE;
+  EXPECT_EQ(TreeView_EditLabel(tree, s.grain), nullptr);
+}
+
+TEST_F(TreeInput, SecondClickOnTheSelectionEditsAfterThePause) {
+  HWND tree = Tree(kClassic | TVS_EDITLABELS);
+  SampleTree s = BuildSample(tree);
+  Click(LabelPoint(tree, s.grain));
+  ASSERT_EQ(TreeView_GetSelection(tree), s.grain);
+  win32::AdvanceClock(GetDoubleClickTime() + 10);
+  Click(LabelPoint(tree, s.grain));
+  EXPECT_EQ(TreeView_GetEditControl(tree), nullptr);
+  win32::AdvanceClock(GetDoubleClickTime() + 10);
+  Pump();
+  HWND edit = TreeView_GetEditControl(tree);
+  ASSERT_NE(edit, nullptr);
+  // Clicking elsewhere in the tree ends the edit.
+  Click(LabelPoint(tree, s.fruit));
+  EXPECT_EQ(TreeView_GetEditControl(tree), nullptr);
+  EXPECT_FALSE(IsWindow(edit));
+}
+
+TEST_F(TreeInput, DraggingAnItemAsksTheParentToBeginADrag) {
+  HWND tree = Tree(kClassic);
+  SampleTree s = BuildSample(tree);
+  POINT from = LabelPoint(tree, s.grain);
+  Press(from);
+  win32::input::MouseMove(POINT{from.x + 20, from.y - 20});
+  Pump();
+  Release(POINT{from.x + 20, from.y - 20});
+  ASSERT_THAT(Codes(), ::testing::Contains(static_cast<UINT>(TVN_BEGINDRAG)));
+  EXPECT_EQ(TreeView_GetSelection(tree), nullptr);
+  HWND still = Tree(kClassic | TVS_DISABLEDRAGDROP);
+  SampleTree t = BuildSample(still);
+  ClearLog();
+  from = LabelPoint(still, t.grain);
+  Press(from);
+  win32::input::MouseMove(POINT{from.x + 20, from.y - 20});
+  Pump();
+  Release(POINT{from.x + 20, from.y - 20});
+  EXPECT_THAT(Codes(), ::testing::Not(::testing::Contains(static_cast<UINT>(TVN_BEGINDRAG))));
+}
+
+}  // namespace
+}  // namespace tree_tab_test
