@@ -56,6 +56,8 @@ LRESULT InsertItem(HWND hwnd, TabState& state, int index, const TCITEM* in) {
   state.items.insert(state.items.begin() + index, item);
   if (state.cur >= index) ++state.cur;
   if (state.focus >= index) ++state.focus;
+  // The first tab of an empty control becomes the selected one.
+  if (Count(state) == 1) state.cur = state.focus = 0;
   Relayout(hwnd, state);
   return index;
 }
