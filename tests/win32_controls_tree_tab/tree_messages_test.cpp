@@ -300,6 +300,26 @@ TEST_F(TreeMessages, ItemRectanglesIndentAndHitTests) {
   EXPECT_EQ(hit.flags, static_cast<UINT>(TVHT_TOLEFT | TVHT_ABOVE));
 }
 
+TEST_F(TreeMessages, LabelsFollowRenamingAndBoldText) {
+  HWND tree = Tree(kClassic);
+  HTREEITEM item = Add(tree, TVI_ROOT, "Name");
+  RECT plain{};
+  TreeView_GetItemRect(tree, item, &plain, TRUE);
+  TreeView_SetItemState(tree, item, TVIS_BOLD, TVIS_BOLD);
+  RECT bold{};
+  TreeView_GetItemRect(tree, item, &bold, TRUE);
+  EXPECT_GT(bold.right, plain.right);
+  TVITEM tvi{};
+  tvi.mask = TVIF_TEXT;
+  tvi.hItem = item;
+  tvi.pszText = const_cast<LPSTR>("A much longer name");
+  TreeView_SetItem(tree, &tvi);
+  RECT renamed{};
+  TreeView_GetItemRect(tree, item, &renamed, TRUE);
+  EXPECT_GT(renamed.right, bold.right);
+  EXPECT_EQ(renamed.left, plain.left);
+}
+
 TEST_F(TreeMessages, EnsureVisibleExpandsAndScrolls) {
   HWND tree = Tree(kClassic | WS_VSCROLL, 200, 60);
   HTREEITEM last = nullptr;

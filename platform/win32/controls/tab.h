@@ -16,7 +16,6 @@ struct TabItem {
   LPARAM param = 0;
   DWORD state = 0;
   RECT rect{};  // in the strip, unselected position
-  int row = 0;  // 0 is the row next to the display area
 };
 
 struct TabState {

@@ -87,7 +87,6 @@ void LayoutTabs(HWND hwnd, TabState& state) {
       TabItem& item = state.items[static_cast<size_t>(index)];
       int w = widths[static_cast<size_t>(index)];
       item.rect = RECT{x, y, x + w, y + height};
-      item.row = state.rows - 1 - shown;
       x += w + Gap(hwnd);
     }
   }

@@ -24,6 +24,7 @@ LRESULT OnCreate(HWND hwnd, TreeViewState& state, const CREATESTRUCT& cs) {
 
 void OnSetFont(HWND hwnd, TreeViewState& state, WPARAM font, LPARAM redraw) {
   state.font = reinterpret_cast<HFONT>(font);
+  ForgetLabelWidths(state);
   Measure(hwnd, state);
   UpdateScrollBars(hwnd, state);
   if (LOWORD(redraw)) Redraw(hwnd);
@@ -229,6 +230,11 @@ LRESULT HandleWindowMessage(HWND hwnd, TreeViewState& state, UINT msg, WPARAM wP
       return 0;
     case WM_ENABLE:
       Redraw(hwnd);
+      return 0;
+    case WM_STYLECHANGED:
+      // Lines, buttons and check boxes change the layout.
+      ForgetLabelWidths(state);
+      MarkShapeChanged(hwnd, state);
       return 0;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS | DLGC_WANTCHARS;

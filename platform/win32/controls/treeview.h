@@ -26,6 +26,7 @@ struct TreeItem {
   UINT state = 0;
   LPARAM param = 0;
   bool deleting = false;  // its TVN_DELETEITEM is on the way
+  int labelWidth = -1;    // measured label width; -1 until measured
 };
 
 struct FontDeleter {
@@ -133,6 +134,8 @@ void EnsureVisible(HWND hwnd, TreeViewState& state, TreeItem& item);
 void UpdateScrollBars(HWND hwnd, TreeViewState& state);
 void OnScroll(HWND hwnd, TreeViewState& state, UINT msg, WPARAM wParam);
 void Measure(HWND hwnd, TreeViewState& state);
+// Forgets the measured label widths (after a font change).
+void ForgetLabelWidths(TreeViewState& state);
 HFONT BoldFont(TreeViewState& state);
 void RedrawItem(HWND hwnd, TreeViewState& state, TreeItem* item);
 

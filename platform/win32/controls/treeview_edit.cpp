@@ -102,6 +102,7 @@ bool EndEdit(HWND hwnd, TreeViewState& state, bool cancel) {
   if (!cancel && accepted && item) {
     item->text = buffer.data();
     item->textCallback = false;
+    item->labelWidth = -1;
   }
   state.edit = nullptr;
   state.editItem = nullptr;

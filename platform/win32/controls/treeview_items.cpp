@@ -29,6 +29,7 @@ void ApplyText(TreeItem& item, LPCSTR text) {
 
 // Copies the fields `in.mask` names into the item.
 void ApplyFields(TreeItem& item, const TVITEM& in) {
+  if (in.mask & (TVIF_TEXT | TVIF_STATE)) item.labelWidth = -1;
   if (in.mask & TVIF_TEXT) ApplyText(item, in.pszText);
   if (in.mask & TVIF_IMAGE) item.image = in.iImage;
   if (in.mask & TVIF_SELECTEDIMAGE) item.selectedImage = in.iSelectedImage;
@@ -329,6 +330,7 @@ std::string ItemText(HWND hwnd, const TreeViewState& state, const TreeItem& item
     if (TreeItem* live = FindItem(state, item.handle)) {
       live->text = result;
       live->textCallback = false;
+      live->labelWidth = -1;
     }
   }
   return result;

@@ -24,7 +24,7 @@ RECT Client(HWND hwnd) {
   return rc;
 }
 
-int LabelWidth(HWND hwnd, TreeViewState& state, const TreeItem& item) {
+int MeasureLabel(HWND hwnd, TreeViewState& state, const TreeItem& item) {
   std::string text = ItemText(hwnd, state, item);
   HDC dc = GetDC(hwnd);
   SIZE size{};
@@ -34,6 +34,15 @@ int LabelWidth(HWND hwnd, TreeViewState& state, const TreeItem& item) {
   }
   ReleaseDC(hwnd, dc);
   return size.cx + 2 * kLabelMargin;
+}
+
+// Widths are kept, since every layout of the scroll range measures all
+// visible labels; callback texts may change at any time and are measured
+// each time.
+int LabelWidth(HWND hwnd, TreeViewState& state, TreeItem& item) {
+  if (item.textCallback) return MeasureLabel(hwnd, state, item);
+  if (item.labelWidth < 0) item.labelWidth = MeasureLabel(hwnd, state, item);
+  return item.labelWidth;
 }
 
 int ContentWidth(HWND hwnd, TreeViewState& state) {
@@ -93,6 +102,10 @@ HFONT BoldFont(TreeViewState& state) {
   return state.boldFont ? state.boldFont.get() : base;
 }
 
+void ForgetLabelWidths(TreeViewState& state) {
+  for (auto& entry : state.items) entry.second->labelWidth = -1;
+}
+
 const std::vector<TreeItem*>& Visible(TreeViewState& state) {
   if (!state.visibleDirty) return state.visible;
   state.visible.clear();
@@ -135,7 +148,7 @@ int Level(HWND hwnd, const TreeItem& item) {
 }
 
 RowLayout LayoutRow(HWND hwnd, TreeViewState& state, int visibleIndex) {
-  const TreeItem& item = *Visible(state)[static_cast<size_t>(visibleIndex)];
+  TreeItem& item = *Visible(state)[static_cast<size_t>(visibleIndex)];
   int height = RowHeight(hwnd, state);
   int top = (visibleIndex - state.top) * height;
   int left = -state.xOffset;
