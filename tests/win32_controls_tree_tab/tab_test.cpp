@@ -1,5 +1,7 @@
 // Tab controls: items, the silent and the user's selection with its
 // notifications and veto, keys, geometry, rows and the display area.
+#include <cstdlib>
+
 #include "tree_tab_fixture.h"
 
 namespace tree_tab_test {
@@ -227,6 +229,44 @@ TEST_F(TabTest, MultiLineWrapsIntoRowsWithTheSelectionNextToTheArea) {
   TabCtrl_GetItemRect(tabs, 0, &first);
   TabCtrl_GetItemRect(tabs, 4, &last);
   EXPECT_LT(first.top, last.top);
+}
+
+TEST_F(TabTest, ALineTooLongScrollsBehindArrows) {
+  HWND tabs = Tabs(TCS_TABS, {"Connector", "Trace", "Data handler", "Resources", "Properties"}, 200);
+  RECT client{};
+  GetClientRect(tabs, &client);
+  RECT first{};
+  TabCtrl_GetItemRect(tabs, 0, &first);
+  EXPECT_EQ(first.left, 2);
+  // The arrows sit at the right end of the strip, in place of tabs.
+  const int arrow = GetSystemMetrics(SM_CXVSCROLL);
+  POINT right = ScreenPoint(tabs, client.right - arrow / 2, first.bottom - arrow / 2 - 2);
+  TCHITTESTINFO hit{};
+  hit.pt = {client.right - arrow / 2, (first.top + first.bottom) / 2};
+  EXPECT_EQ(TabCtrl_HitTest(tabs, &hit), -1);
+  ClearLog();
+  Click(right);
+  RECT moved{};
+  TabCtrl_GetItemRect(tabs, 0, &moved);
+  EXPECT_LT(moved.right, first.right);
+  EXPECT_EQ(TabCtrl_GetCurSel(tabs), 0);
+  EXPECT_THAT(Codes(), IsEmpty());
+  // Moving the selection to the end brings the last tab into view.
+  SetFocus(tabs);
+  for (int i = 0; i < 4; ++i) Key(VK_RIGHT);
+  EXPECT_EQ(TabCtrl_GetCurSel(tabs), 4);
+  RECT last{};
+  TabCtrl_GetItemRect(tabs, 4, &last);
+  EXPECT_LE(last.right, client.right - 2 * arrow);
+  EXPECT_GE(last.left, 0);
+  UpdateWindow(parent_);
+  const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
+  std::string path = std::string(dir && *dir ? dir : "/tmp") + "/tab_control_scrolling.png";
+  EXPECT_TRUE(win32::RenderWindowToPng(parent_, path.c_str()));
+  // Wide enough again, the strip stops scrolling and starts at the first tab.
+  SetWindowPos(tabs, nullptr, 0, 0, 600, 150, SWP_NOMOVE | SWP_NOZORDER);
+  TabCtrl_GetItemRect(tabs, 0, &first);
+  EXPECT_EQ(first.left, 2);
 }
 
 }  // namespace

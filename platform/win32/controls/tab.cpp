@@ -16,6 +16,7 @@ bool Valid(const TabState& state, int index) { return index >= 0 && index < Coun
 
 void Relayout(HWND hwnd, TabState& state) {
   LayoutTabs(hwnd, state);
+  ShowSelectedTab(hwnd, state);
   Redraw(hwnd);
 }
 
@@ -232,7 +233,20 @@ void OnKeyDown(HWND hwnd, TabState& state, UINT vk) {
   }
 }
 
+// The arrows of a scrolling strip move it by one tab.
+bool ClickArrows(HWND hwnd, TabState& state, POINT pt) {
+  if (!state.scrolling) return false;
+  for (bool right : {false, true}) {
+    RECT arrow = ArrowRect(hwnd, state, right);
+    if (!PtInRect(&arrow, pt)) continue;
+    ScrollTabsTo(hwnd, state, state.firstTab + (right ? 1 : -1));
+    return true;
+  }
+  return false;
+}
+
 void OnLeftDown(HWND hwnd, TabState& state, POINT pt) {
+  if (ClickArrows(hwnd, state, pt)) return;
   int index = TabFromPoint(state, pt);
   if (index < 0) return;
   if (!(StyleOf(hwnd) & TCS_FOCUSNEVER) && GetFocus() != hwnd) SetFocus(hwnd);

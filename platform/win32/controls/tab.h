@@ -30,6 +30,10 @@ struct TabState {
   int minWidth = -1;    // TCM_SETMINTABWIDTH; -1 is the default
   int rows = 1;
   bool focused = false;
+  // A single line too long for the control scrolls behind two arrows.
+  bool scrolling = false;
+  int firstTab = 0;
+  int stripRight = 0;  // tabs show left of this
 };
 
 // ---- Layout (tab_layout.cpp) ------------------------------------------------
@@ -41,6 +45,12 @@ int StripBottom(HWND hwnd, const TabState& state);
 void AdjustRect(HWND hwnd, const TabState& state, bool larger, RECT& rc);
 // The item under a client point, or -1.
 int TabFromPoint(const TabState& state, POINT pt);
+// The scroll arrows of a strip that does not fit (left or right one).
+RECT ArrowRect(HWND hwnd, const TabState& state, bool right);
+// Scrolls the strip so that the tab `first` is the first one shown.
+void ScrollTabsTo(HWND hwnd, TabState& state, int first);
+// Scrolls the strip so that the selected tab shows.
+void ShowSelectedTab(HWND hwnd, TabState& state);
 // The rectangle an item is painted in: raised and wider when selected.
 RECT PaintedRect(HWND hwnd, const TabState& state, int index);
 

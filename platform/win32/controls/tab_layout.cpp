@@ -13,6 +13,31 @@ constexpr int kDisplayInset = 4;   // border and margin around the display area
 constexpr int kDefaultMinWidth = 42;
 constexpr int kButtonGap = 3;      // between TCS_BUTTONS buttons
 constexpr int kSelectedRaise = 2;  // the selected tab stands above the others
+constexpr int kArrowGap = 2;       // between the arrows and the panel
+
+int Gap(HWND hwnd) { return (StyleOf(hwnd) & TCS_BUTTONS) ? kButtonGap : 0; }
+
+int ArrowWidth() { return GetSystemMetrics(SM_CXVSCROLL); }
+
+// The smallest first tab with which the rest of the strip fits.
+int LastFirstTab(const std::vector<int>& widths, int room) {
+  int first = static_cast<int>(widths.size());
+  for (int used = 0; first > 0 && used + widths[static_cast<size_t>(first - 1)] <= room; --first) {
+    used += widths[static_cast<size_t>(first - 1)];
+  }
+  return std::min(first, std::max(static_cast<int>(widths.size()) - 1, 0));
+}
+
+// Single line: whether the strip scrolls, where it is cut off and which
+// tab comes first.
+void FitSingleLine(HWND hwnd, TabState& state, const std::vector<int>& widths, int clientRight) {
+  int total = kStripMargin;
+  for (int w : widths) total += w + Gap(hwnd);
+  state.scrolling = !(StyleOf(hwnd) & TCS_MULTILINE) && total > clientRight;
+  state.stripRight = state.scrolling ? clientRight - 2 * ArrowWidth() - kArrowGap : clientRight;
+  int last = LastFirstTab(widths, state.stripRight - kStripMargin);
+  state.firstTab = state.scrolling ? std::clamp(state.firstTab, 0, last) : 0;
+}
 
 int TextWidth(HWND hwnd, const TabState& state, const std::string& text) {
   HDC dc = GetDC(hwnd);
@@ -30,8 +55,6 @@ int TabWidth(HWND hwnd, const TabState& state, const TabItem& item) {
   int minimum = state.minWidth >= 0 ? state.minWidth : kDefaultMinWidth;
   return std::max(TextWidth(hwnd, state, item.text) + 2 * state.padding.cx, minimum);
 }
-
-int Gap(HWND hwnd) { return (StyleOf(hwnd) & TCS_BUTTONS) ? kButtonGap : 0; }
 
 // Splits the tabs into rows that fit `width`; one row when not multi-line.
 std::vector<std::vector<int>> SplitRows(HWND hwnd, const std::vector<int>& widths, int width) {
@@ -70,6 +93,9 @@ void LayoutTabs(HWND hwnd, TabState& state) {
   std::vector<int> widths;
   for (const TabItem& item : state.items) widths.push_back(TabWidth(hwnd, state, item));
   std::vector<std::vector<int>> rows = SplitRows(hwnd, widths, client.right);
+  FitSingleLine(hwnd, state, widths, client.right);
+  int scrolled = 0;
+  for (int i = 0; i < state.firstTab; ++i) scrolled += widths[static_cast<size_t>(i)] + Gap(hwnd);
   // The row holding the selection moves next to the display area.
   int selectedRow = 0;
   for (size_t r = 0; r < rows.size(); ++r) {
@@ -82,7 +108,7 @@ void LayoutTabs(HWND hwnd, TabState& state) {
     // Rows after the selected one come first, so it ends up at the bottom.
     int shown = (r - selectedRow - 1 + state.rows) % state.rows;
     int y = kStripMargin + shown * (height + buttons);
-    int x = kStripMargin;
+    int x = kStripMargin - scrolled;
     for (int index : rows[static_cast<size_t>(r)]) {
       TabItem& item = state.items[static_cast<size_t>(index)];
       int w = widths[static_cast<size_t>(index)];
@@ -106,7 +132,31 @@ void AdjustRect(HWND hwnd, const TabState& state, bool larger, RECT& rc) {
   rc.bottom -= sign * kDisplayInset;
 }
 
+RECT ArrowRect(HWND hwnd, const TabState& state, bool right) {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  int size = ArrowWidth();
+  int bottom = StripBottom(hwnd, state) - kArrowGap;
+  int left = client.right - (right ? 1 : 2) * size;
+  return RECT{left, bottom - size, left + size, bottom};
+}
+
+void ScrollTabsTo(HWND hwnd, TabState& state, int first) {
+  state.firstTab = std::max(first, 0);
+  LayoutTabs(hwnd, state);
+  Redraw(hwnd);
+}
+
+void ShowSelectedTab(HWND hwnd, TabState& state) {
+  if (!state.scrolling || state.cur < 0 || state.cur >= static_cast<int>(state.items.size())) return;
+  if (state.cur < state.firstTab) return ScrollTabsTo(hwnd, state, state.cur);
+  while (state.items[static_cast<size_t>(state.cur)].rect.right > state.stripRight && state.firstTab < state.cur) {
+    ScrollTabsTo(hwnd, state, state.firstTab + 1);
+  }
+}
+
 int TabFromPoint(const TabState& state, POINT pt) {
+  if (pt.x >= state.stripRight || pt.x < 0) return -1;
   for (size_t i = 0; i < state.items.size(); ++i) {
     if (PtInRect(&state.items[i].rect, pt)) return static_cast<int>(i);
   }

@@ -56,6 +56,19 @@ void PaintTab(HWND hwnd, const TabState& state, HDC dc, int index, int panelTop)
   DrawLabel(hwnd, state, dc, index, rc);
 }
 
+// Tabs cut off at the arrows end there; the arrows are greyed at the ends.
+void PaintArrows(HWND hwnd, const TabState& state, HDC dc, int panelTop) {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  RECT cover{state.stripRight, 0, client.right, panelTop};
+  FillSysColor(dc, cover, COLOR_BTNFACE);
+  bool atEnd = state.items.empty() || state.items.back().rect.right <= state.stripRight;
+  RECT left = ArrowRect(hwnd, state, false);
+  RECT right = ArrowRect(hwnd, state, true);
+  DrawFrameControl(dc, &left, DFC_SCROLL, DFCS_SCROLLLEFT | (state.firstTab == 0 ? DFCS_INACTIVE : 0));
+  DrawFrameControl(dc, &right, DFC_SCROLL, DFCS_SCROLLRIGHT | (atEnd ? DFCS_INACTIVE : 0));
+}
+
 }  // namespace
 
 void PaintTabs(HWND hwnd, TabState& state, HDC dc) {
@@ -74,6 +87,7 @@ void PaintTabs(HWND hwnd, TabState& state, HDC dc) {
     if (i != state.cur) PaintTab(hwnd, state, dc, i, panelTop);
   }
   if (state.cur >= 0 && state.cur < static_cast<int>(state.items.size())) PaintTab(hwnd, state, dc, state.cur, panelTop);
+  if (state.scrolling) PaintArrows(hwnd, state, dc, panelTop);
   SetBkMode(dc, oldMode);
 }
 
