@@ -231,6 +231,35 @@ TEST_F(TabTest, MultiLineWrapsIntoRowsWithTheSelectionNextToTheArea) {
   EXPECT_LT(first.top, last.top);
 }
 
+TEST_F(TabTest, FontsButtonsAndTheClassName) {
+  HWND tabs = Tabs(TCS_TABS, {"One", "Two"});
+  char name[64] = {};
+  GetClassName(tabs, name, sizeof(name));
+  EXPECT_STREQ(name, "SysTabControl32");
+  RECT small{};
+  TabCtrl_GetItemRect(tabs, 0, &small);
+  LOGFONT lf{};
+  lf.lfHeight = -24;
+  lstrcpyn(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+  HFONT big = CreateFontIndirect(&lf);
+  SendMessage(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(big), TRUE);
+  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessage(tabs, WM_GETFONT, 0, 0)), big);
+  RECT large{};
+  TabCtrl_GetItemRect(tabs, 0, &large);
+  EXPECT_GT(large.bottom - large.top, small.bottom - small.top);
+  EXPECT_GT(large.right - large.left, small.right - small.left);
+  DestroyWindow(tabs);
+  DeleteObject(big);
+  // Buttons stand apart from each other.
+  HWND buttons = Tabs(TCS_BUTTONS, {"One", "Two"});
+  RECT one{}, two{};
+  TabCtrl_GetItemRect(buttons, 0, &one);
+  TabCtrl_GetItemRect(buttons, 1, &two);
+  EXPECT_GT(two.left, one.right);
+  Click(TabPoint(buttons, 1));
+  EXPECT_EQ(TabCtrl_GetCurSel(buttons), 1);
+}
+
 TEST_F(TabTest, ALineTooLongScrollsBehindArrows) {
   HWND tabs = Tabs(TCS_TABS, {"Connector", "Trace", "Data handler", "Resources", "Properties"}, 200);
   RECT client{};

@@ -98,6 +98,29 @@ TEST_F(TreeInput, ArrowsHomeEndAndPagesMoveTheSelection) {
   EXPECT_THAT(Codes(), ::testing::Contains(static_cast<UINT>(TVN_KEYDOWN)));
 }
 
+TEST_F(TreeInput, ControlArrowsScrollWithoutMovingTheSelection) {
+  HWND tree = Tree(kClassic | WS_VSCROLL, 200, 60);
+  std::vector<HTREEITEM> rows;
+  for (int i = 0; i < 20; ++i) rows.push_back(Add(tree, TVI_ROOT, ("Row " + std::to_string(i)).c_str()));
+  TreeView_SelectItem(tree, rows[0]);
+  SetFocus(tree);
+  win32::input::KeyDown(VK_CONTROL);
+  Key(VK_DOWN);
+  Key(VK_DOWN);
+  win32::input::KeyUp(VK_CONTROL);
+  Pump();
+  EXPECT_EQ(TreeView_GetFirstVisible(tree), rows[2]);
+  EXPECT_EQ(TreeView_GetSelection(tree), rows[0]);
+  // Moving the selection brings it back into view.
+  Key(VK_DOWN);
+  EXPECT_EQ(TreeView_GetSelection(tree), rows[1]);
+  EXPECT_EQ(TreeView_GetFirstVisible(tree), rows[1]);
+  // Losing the focus is reported too.
+  ClearLog();
+  SetFocus(parent_);
+  EXPECT_THAT(Codes(), ElementsAre(static_cast<UINT>(NM_KILLFOCUS)));
+}
+
 TEST_F(TreeInput, LeftAndRightCollapseExpandAndWalkTheLevels) {
   HWND tree = Tree(kClassic);
   SampleTree s = BuildSample(tree);
