@@ -50,8 +50,6 @@ struct TreeViewState {
   int itemHeight = 0;  // 0: from the font
   bool customHeight = false;
   HFONT font = nullptr;
-  OwnedFont boldFont;  // TVIS_BOLD items, made from `boldFontBase`
-  HFONT boldFontBase = nullptr;
   HANDLE normalImages = nullptr;
   HANDLE stateImages = nullptr;
   COLORREF bkColor = CLR_INVALID;
@@ -136,7 +134,9 @@ void OnScroll(HWND hwnd, TreeViewState& state, UINT msg, WPARAM wParam);
 void Measure(HWND hwnd, TreeViewState& state);
 // Forgets the measured label widths (after a font change).
 void ForgetLabelWidths(TreeViewState& state);
-HFONT BoldFont(TreeViewState& state);
+// The bold form of the control's font for TVIS_BOLD items, made for one
+// use: the state keeps no GDI object that could outlive the window system.
+OwnedFont MakeBoldFont(const TreeViewState& state);
 void RedrawItem(HWND hwnd, TreeViewState& state, TreeItem* item);
 
 // ---- Keyboard and mouse (treeview_input.cpp) ------------------------------

@@ -28,8 +28,9 @@ int MeasureLabel(HWND hwnd, TreeViewState& state, const TreeItem& item) {
   std::string text = ItemText(hwnd, state, item);
   HDC dc = GetDC(hwnd);
   SIZE size{};
+  OwnedFont bold = (item.state & TVIS_BOLD) ? MakeBoldFont(state) : nullptr;
   {
-    SelectGuard font(dc, (item.state & TVIS_BOLD) ? BoldFont(state) : PaintFont(state.font));
+    SelectGuard font(dc, bold ? bold.get() : PaintFont(state.font));
     GetTextExtentPoint32(dc, text.c_str(), static_cast<int>(text.size()), &size);
   }
   ReleaseDC(hwnd, dc);
@@ -91,15 +92,11 @@ int Scrolled(UINT code, int current, int line, int page, int last, int track) {
 
 }  // namespace
 
-HFONT BoldFont(TreeViewState& state) {
-  HFONT base = PaintFont(state.font);
-  if (state.boldFont && state.boldFontBase == base) return state.boldFont.get();
+OwnedFont MakeBoldFont(const TreeViewState& state) {
   LOGFONT lf{};
-  GetObject(base, sizeof(lf), &lf);
+  GetObject(PaintFont(state.font), sizeof(lf), &lf);
   lf.lfWeight = FW_BOLD;
-  state.boldFont.reset(CreateFontIndirect(&lf));
-  state.boldFontBase = base;
-  return state.boldFont ? state.boldFont.get() : base;
+  return OwnedFont(CreateFontIndirect(&lf));
 }
 
 void ForgetLabelWidths(TreeViewState& state) {

@@ -104,7 +104,8 @@ void PaintLabel(const PaintContext& pc, const TreeItem& item, const RowLayout& l
     SetTextColor(pc.dc, pc.enabled ? Or(pc.state.textColor, COLOR_WINDOWTEXT) : GetSysColor(COLOR_GRAYTEXT));
   }
   std::string text = ItemText(pc.hwnd, pc.state, item);
-  SelectGuard font(pc.dc, (item.state & TVIS_BOLD) ? BoldFont(pc.state) : nullptr);
+  OwnedFont bold = (item.state & TVIS_BOLD) ? MakeBoldFont(pc.state) : nullptr;
+  SelectGuard font(pc.dc, bold.get());
   RECT textRect{label.left + 2, label.top, label.right, label.bottom};
   DrawText(pc.dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER);
   if (focused && &item == pc.state.caret && !pc.state.edit) DrawFocusRect(pc.dc, &label);
