@@ -235,6 +235,19 @@ TEST_F(TreeInput, LabelEditCancelsWithEscapeAndCanBeRefused) {
   EXPECT_EQ(TreeView_EditLabel(tree, s.grain), nullptr);
 }
 
+TEST_F(TreeInput, DeletingTheEditedItemCancelsTheEdit) {
+  HWND tree = Tree(kClassic | TVS_EDITLABELS);
+  SampleTree s = BuildSample(tree);
+  Log().answers[TVN_ENDLABELEDIT] = TRUE;
+  HWND edit = TreeView_EditLabel(tree, s.plantain);
+  ASSERT_NE(edit, nullptr);
+  TreeView_DeleteItem(tree, s.banana);
+  EXPECT_FALSE(IsWindow(edit));
+  EXPECT_EQ(TreeView_GetEditControl(tree), nullptr);
+  EXPECT_EQ(LastOf(TVN_ENDLABELEDIT).text, "<null>");
+  EXPECT_THAT(ChildTexts(tree, s.fruit), ElementsAre("Apple", "Cherry"));
+}
+
 TEST_F(TreeInput, SecondClickOnTheSelectionEditsAfterThePause) {
   HWND tree = Tree(kClassic | TVS_EDITLABELS);
   SampleTree s = BuildSample(tree);

@@ -340,6 +340,48 @@ TEST_F(TreeMessages, EnsureVisibleExpandsAndScrolls) {
   EXPECT_GT(info.nPos, 0);
 }
 
+TEST_F(TreeMessages, ScrollBarsFollowTheContent) {
+  HWND tree = Tree(kClassic, 120, 60);
+  HTREEITEM wide = Add(tree, TVI_ROOT, "A label far too wide for this narrow tree view");
+  EXPECT_TRUE(GetWindowLong(tree, GWL_STYLE) & WS_HSCROLL);
+  EXPECT_FALSE(GetWindowLong(tree, GWL_STYLE) & WS_VSCROLL);
+  RECT before{};
+  TreeView_GetItemRect(tree, wide, &before, TRUE);
+  SendMessage(tree, WM_HSCROLL, SB_LINEDOWN, 0);
+  RECT after{};
+  TreeView_GetItemRect(tree, wide, &after, TRUE);
+  EXPECT_LT(after.left, before.left);
+  std::vector<HTREEITEM> rows;
+  for (int i = 0; i < 20; ++i) rows.push_back(Add(tree, TVI_ROOT, "Row"));
+  EXPECT_TRUE(GetWindowLong(tree, GWL_STYLE) & WS_VSCROLL);
+  SendMessage(tree, WM_VSCROLL, SB_PAGEDOWN, 0);
+  EXPECT_EQ(TreeView_GetFirstVisible(tree), rows[TreeView_GetVisibleCount(tree) - 1]);
+  SendMessage(tree, WM_VSCROLL, SB_BOTTOM, 0);
+  EXPECT_EQ(TreeView_GetFirstVisible(tree), rows[20 - TreeView_GetVisibleCount(tree)]);
+  SendMessage(tree, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA * 10), 0);
+  EXPECT_EQ(TreeView_GetFirstVisible(tree), wide);
+  // Emptied, the tree needs no bars at all.
+  TreeView_DeleteAllItems(tree);
+  EXPECT_FALSE(GetWindowLong(tree, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL));
+}
+
+TEST_F(TreeMessages, ParentMayHandTheCallbackTextOverForGood) {
+  HWND tree = Tree(kClassic);
+  TVINSERTSTRUCT tvis{};
+  tvis.hParent = TVI_ROOT;
+  tvis.hInsertAfter = TVI_LAST;
+  tvis.item.mask = TVIF_TEXT;
+  tvis.item.pszText = LPSTR_TEXTCALLBACK;
+  Log().callbackTexts[0] = "Kept";
+  HTREEITEM item = TreeView_InsertItem(tree, &tvis);
+  // Once the parent answers with TVIF_DI_SETITEM it is not asked again.
+  Log().keepCallbackTexts = true;
+  Log().textRequests = 0;
+  EXPECT_EQ(TextOf(tree, item), "Kept");
+  EXPECT_EQ(TextOf(tree, item), "Kept");
+  EXPECT_EQ(Log().textRequests, 1);
+}
+
 TEST_F(TreeMessages, InvalidHandlesFailQuietly) {
   HWND tree = Tree(kClassic);
   HTREEITEM bogus = reinterpret_cast<HTREEITEM>(0x4242);

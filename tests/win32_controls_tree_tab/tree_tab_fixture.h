@@ -39,6 +39,8 @@ struct Recording {
   // Texts answered to TVN_GETDISPINFO by item lParam.
   std::map<LPARAM, std::string> callbackTexts;
   int callbackChildren = 0;
+  bool keepCallbackTexts = false;  // answer with TVIF_DI_SETITEM
+  int textRequests = 0;
 };
 
 inline Recording& Log() {
@@ -82,6 +84,8 @@ inline Notice Describe(const NMHDR& header) {
 
 inline void AnswerDispInfo(NMTVDISPINFO& info) {
   if (info.item.mask & TVIF_TEXT) {
+    ++Log().textRequests;
+    if (Log().keepCallbackTexts) info.item.mask |= TVIF_DI_SETITEM;
     const std::string& text = Log().callbackTexts[info.item.lParam];
     std::snprintf(info.item.pszText, static_cast<size_t>(info.item.cchTextMax), "%s", text.c_str());
   }

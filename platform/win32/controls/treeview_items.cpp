@@ -260,17 +260,12 @@ bool GetItem(HWND hwnd, TreeViewState& state, TVITEM* out) {
   if (!out) return false;
   TreeItem* item = FindItem(state, out->hItem);
   if (!item) return false;
-  UINT callbacks = CallbackFields(*item, out->mask);
+  // The text is asked for on its own, so that TVIF_DI_SETITEM can keep it.
+  UINT callbacks = CallbackFields(*item, out->mask) & ~static_cast<UINT>(TVIF_TEXT);
   char buffer[kDispInfoText];
   NMTVDISPINFO info{};
   if (callbacks) info = AskDispInfo(hwnd, state, *item, callbacks, buffer, sizeof(buffer));
-  if (out->mask & TVIF_TEXT) {
-    if (callbacks & TVIF_TEXT) {
-      CopyText(info.item.pszText && info.item.pszText != LPSTR_TEXTCALLBACK ? info.item.pszText : "", *out);
-    } else {
-      CopyText(item->text, *out);
-    }
-  }
+  if (out->mask & TVIF_TEXT) CopyText(ItemText(hwnd, state, *item), *out);
   if (out->mask & TVIF_IMAGE) out->iImage = (callbacks & TVIF_IMAGE) ? info.item.iImage : item->image;
   if (out->mask & TVIF_SELECTEDIMAGE) {
     out->iSelectedImage = (callbacks & TVIF_SELECTEDIMAGE) ? info.item.iSelectedImage : item->selectedImage;
