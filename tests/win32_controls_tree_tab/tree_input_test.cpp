@@ -151,6 +151,10 @@ TEST_F(TreeInput, LeftAndRightCollapseExpandAndWalkTheLevels) {
 
 TEST_F(TreeInput, TypeAheadFindsByPrefixAndCyclesOnOneLetter) {
   HWND tree = Tree(kClassic);
+  SetFocus(tree);
+  win32::input::TypeText("xy");  // an empty tree has nothing to find
+  Pump();
+  win32::AdvanceClock(2000);
   HTREEITEM alpha = Add(tree, TVI_ROOT, "Alpha");
   HTREEITEM beta = Add(tree, TVI_ROOT, "Beta");
   HTREEITEM bravo = Add(tree, TVI_ROOT, "Bravo");

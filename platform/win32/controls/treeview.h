@@ -141,7 +141,7 @@ void RedrawItem(HWND hwnd, TreeViewState& state, TreeItem* item);
 
 // ---- Keyboard and mouse (treeview_input.cpp) ------------------------------
 LRESULT HandleTreeInput(HWND hwnd, TreeViewState& state, UINT msg, WPARAM wParam, LPARAM lParam);
-bool ToggleCheck(HWND hwnd, TreeViewState& state, TreeItem& item);
+void ToggleCheck(HWND hwnd, TreeViewState& state, TreeItem& item);
 
 // ---- Label editing (treeview_edit.cpp) ------------------------------------
 HWND BeginEdit(HWND hwnd, TreeViewState& state, TreeItem* item);

@@ -152,9 +152,10 @@ void OnChar(HWND hwnd, TreeViewState& state, char ch) {
   std::string prefix = cycle ? state.search.substr(0, 1) : state.search;
   const std::vector<TreeItem*> visible = Visible(state);
   int count = static_cast<int>(visible.size());
+  if (count == 0) return;
   int start = state.caret ? std::max(VisibleIndex(state, state.caret), 0) : 0;
   for (int step = cycle ? 1 : 0; step <= count; ++step) {
-    TreeItem* candidate = visible[static_cast<size_t>((start + step) % std::max(count, 1))];
+    TreeItem* candidate = visible[static_cast<size_t>((start + step) % count)];
     if (StartsWithNoCase(ItemText(hwnd, state, *candidate), prefix)) {
       if (FindItem(state, candidate->handle)) SelectByKey(hwnd, state, candidate);
       return;
@@ -253,12 +254,11 @@ void OnEditTimer(HWND hwnd, TreeViewState& state) {
 
 }  // namespace
 
-bool ToggleCheck(HWND hwnd, TreeViewState& state, TreeItem& item) {
+void ToggleCheck(HWND hwnd, TreeViewState& state, TreeItem& item) {
   UINT image = STATEIMAGEMASKTOINDEX(item.state);
   UINT next = image == 2 ? 1 : 2;
   item.state = (item.state & ~static_cast<UINT>(TVIS_STATEIMAGEMASK)) | INDEXTOSTATEIMAGEMASK(next);
   RedrawItem(hwnd, state, &item);
-  return next == 2;
 }
 
 LRESULT HandleTreeInput(HWND hwnd, TreeViewState& state, UINT msg, WPARAM wParam, LPARAM lParam) {
