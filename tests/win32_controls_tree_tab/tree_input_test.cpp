@@ -270,6 +270,29 @@ TEST_F(TreeInput, SecondClickOnTheSelectionEditsAfterThePause) {
   EXPECT_FALSE(IsWindow(edit));
 }
 
+TEST_F(TreeInput, ParentMayDestroyTheControlsFromTheirNotifications) {
+  HWND tree = Tree(kClassic);
+  SampleTree s = BuildSample(tree);
+  HWND tabs = CreateWindowEx(0, WC_TABCONTROL, "", WS_CHILD | WS_VISIBLE, 220, 10, 150, 60, parent_, nullptr, nullptr,
+                             nullptr);
+  for (const char* label : {"One", "Two"}) {
+    TCITEM item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<LPSTR>(label);
+    TabCtrl_InsertItem(tabs, TabCtrl_GetItemCount(tabs), &item);
+  }
+  Log().onNotify = [](const NMHDR& header) {
+    if (header.code == TVN_SELCHANGED || header.code == TCN_SELCHANGING) DestroyWindow(header.hwndFrom);
+  };
+  Click(LabelPoint(tree, s.grain));
+  EXPECT_FALSE(IsWindow(tree));
+  RECT two{};
+  TabCtrl_GetItemRect(tabs, 1, &two);
+  Click(ScreenPoint(tabs, (two.left + two.right) / 2, (two.top + two.bottom) / 2));
+  EXPECT_FALSE(IsWindow(tabs));
+  Log().onNotify = nullptr;
+}
+
 TEST_F(TreeInput, DraggingAnItemAsksTheParentToBeginADrag) {
   HWND tree = Tree(kClassic);
   SampleTree s = BuildSample(tree);
