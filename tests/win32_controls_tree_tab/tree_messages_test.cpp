@@ -382,6 +382,28 @@ TEST_F(TreeMessages, ParentMayHandTheCallbackTextOverForGood) {
   EXPECT_EQ(Log().textRequests, 1);
 }
 
+TEST_F(TreeMessages, DropHighlightFirstVisibleAndItemHeight) {
+  HWND tree = Tree(kClassic | WS_VSCROLL, 200, 60);
+  SampleTree s = BuildSample(tree);
+  ASSERT_TRUE(TreeView_SelectDropTarget(tree, s.grain));
+  EXPECT_EQ(TreeView_GetDropHilight(tree), s.grain);
+  EXPECT_TRUE(TreeView_GetItemState(tree, s.grain, TVIS_DROPHILITED));
+  EXPECT_EQ(TreeView_GetSelection(tree), nullptr);
+  TreeView_SelectDropTarget(tree, nullptr);
+  EXPECT_FALSE(TreeView_GetItemState(tree, s.grain, TVIS_DROPHILITED));
+  ASSERT_TRUE(TreeView_SelectSetFirstVisible(tree, s.cherry));
+  EXPECT_TRUE(TreeView_GetItemState(tree, s.fruit, TVIS_EXPANDED));
+  EXPECT_EQ(TreeView_GetFirstVisible(tree), s.cherry);
+  int old = TreeView_SetItemHeight(tree, 31);
+  EXPECT_GT(old, 0);
+  EXPECT_EQ(TreeView_GetItemHeight(tree), 30);  // kept even
+  RECT rc{};
+  TreeView_GetItemRect(tree, s.cherry, &rc, FALSE);
+  EXPECT_EQ(rc.bottom - rc.top, 30);
+  TreeView_SetItemHeight(tree, -1);
+  EXPECT_EQ(TreeView_GetItemHeight(tree), old);
+}
+
 TEST_F(TreeMessages, InvalidHandlesFailQuietly) {
   HWND tree = Tree(kClassic);
   HTREEITEM bogus = reinterpret_cast<HTREEITEM>(0x4242);
