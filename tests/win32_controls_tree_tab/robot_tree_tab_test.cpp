@@ -8,8 +8,8 @@
 namespace tree_tab_test {
 namespace {
 
-using ::testing::ElementsAre;
 using halvane::test::Window;
+using ::testing::ElementsAre;
 using RobotTreeTab = TreeTabTest;
 
 TEST_F(RobotTreeTab, SelectsATreeItemByPathOpeningTheBranches) {
@@ -45,8 +45,8 @@ TEST_F(RobotTreeTab, MissingItemsFailNamingTheLevel) {
 
 TEST_F(RobotTreeTab, SelectsTabsByText) {
   halvane::test::Robot robot;
-  HWND tabs = CreateWindowEx(0, WC_TABCONTROL, "", WS_CHILD | WS_VISIBLE, 10, 10, 300, 100, parent_, nullptr,
-                             nullptr, nullptr);
+  HWND tabs =
+      CreateWindowEx(0, WC_TABCONTROL, "", WS_CHILD | WS_VISIBLE, 10, 10, 300, 100, parent_, nullptr, nullptr, nullptr);
   int i = 0;
   for (const char* label : {"General", "Trace", "Resources"}) {
     TCITEM item{};

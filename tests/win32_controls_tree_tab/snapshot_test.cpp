@@ -42,8 +42,8 @@ void ExpectSnapshot(HWND dialog, const char* name) {
 }
 
 TEST_F(Snapshots, DialogWithATreeOfThreeLevels) {
-  DialogTemplateBuilder dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0,
-                               RECT{0, 0, 200, 150}, "Select Source", {8, "MS Sans Serif"});
+  DialogTemplateBuilder dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, RECT{0, 0, 200, 150},
+                               "Select Source", {8, "MS Sans Serif"});
   dialog.Item(WS_CHILD | WS_VISIBLE, 0, RECT{7, 7, 193, 15}, 0xFFFF, "Static", "Objects:")
       .Item(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
                 TVS_SHOWSELALWAYS,
@@ -64,8 +64,8 @@ TEST_F(Snapshots, DialogWithATreeOfThreeLevels) {
 }
 
 TEST_F(Snapshots, DialogWithATabControlOfThreeTabs) {
-  DialogTemplateBuilder dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0,
-                               RECT{0, 0, 220, 140}, "Connector Properties", {8, "MS Sans Serif"});
+  DialogTemplateBuilder dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, RECT{0, 0, 220, 140},
+                               "Connector Properties", {8, "MS Sans Serif"});
   dialog.Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP | TCS_TABS, 0, RECT{7, 7, 213, 112}, kTabId, WC_TABCONTROL, "")
       .Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, RECT{20, 35, 170, 45}, 1001, "Button",
             "Trace to file")

@@ -1,6 +1,7 @@
 // Tree views driven with the mouse and the keyboard: clicks and their
 // notification order, buttons, double clicks, the movement keys,
 // type-ahead, check boxes and in-place label editing.
+#include "internal/dlg_template_builder.h"
 #include "tree_tab_fixture.h"
 
 namespace tree_tab_test {
@@ -142,8 +143,8 @@ TEST_F(TreeInput, LeftAndRightCollapseExpandAndWalkTheLevels) {
   EXPECT_TRUE(TreeView_GetItemState(tree, s.fruit, TVIS_EXPANDED));
   Key(VK_MULTIPLY);
   EXPECT_TRUE(TreeView_GetItemState(tree, s.banana, TVIS_EXPANDED));
-  EXPECT_THAT(VisibleTexts(tree), ElementsAre("Fruit", "Apple", "Banana", "Cavendish", "Plantain", "Cherry",
-                                              "Vegetables", "Grain"));
+  EXPECT_THAT(VisibleTexts(tree),
+              ElementsAre("Fruit", "Apple", "Banana", "Cavendish", "Plantain", "Cherry", "Vegetables", "Grain"));
   ClearLog();
   Key(VK_RETURN);
   EXPECT_THAT(Codes(), ElementsAre(static_cast<UINT>(TVN_KEYDOWN), static_cast<UINT>(NM_RETURN)));
@@ -252,6 +253,64 @@ TEST_F(TreeInput, DeletingTheEditedItemCancelsTheEdit) {
   EXPECT_THAT(ChildTexts(tree, s.fruit), ElementsAre("Apple", "Cherry"));
 }
 
+// Dispatches through the dialog manager, as a modeless dialog's loop does.
+void PumpDialog(HWND dialog) {
+  MSG msg;
+  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (IsDialogMessage(dialog, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessage(&msg);
+  }
+}
+
+void DialogKey(HWND dialog, UINT vk) {
+  win32::input::KeyDown(vk);
+  win32::input::KeyUp(vk);
+  PumpDialog(dialog);
+}
+
+TEST_F(TreeInput, InADialogArrowsMoveAndEnterEndsALabelEditNotTheDialog) {
+  win32::internal::DialogTemplateBuilder layout(WS_POPUP | WS_CAPTION | DS_SETFONT, 0, RECT{0, 0, 160, 120}, "Tree",
+                                                {8, "MS Sans Serif"});
+  layout
+      .Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP | kClassic | TVS_EDITLABELS, 0, RECT{5, 5, 155, 90}, 300, WC_TREEVIEW,
+            "")
+      .Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, RECT{100, 98, 150, 112}, IDOK, "Button", "OK");
+  static int closed = 0;
+  closed = 0;
+  // The dialog is the tree's parent: it accepts every new label.
+  HWND dialog = CreateDialogIndirect(
+      nullptr, layout.Get(), parent_, [](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> INT_PTR {
+        if (msg == WM_COMMAND && LOWORD(wParam) == IDOK) ++closed;
+        if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == TVN_ENDLABELEDIT) {
+          SetWindowLongPtr(hwnd, DWLP_MSGRESULT, TRUE);
+          return TRUE;
+        }
+        return msg == WM_INITDIALOG ? TRUE : FALSE;
+      });
+  ASSERT_NE(dialog, nullptr);
+  ShowWindow(dialog, SW_SHOW);
+  HWND tree = GetDlgItem(dialog, 300);
+  SampleTree s = BuildSample(tree);
+  SetFocus(tree);
+  DialogKey(dialog, VK_DOWN);
+  DialogKey(dialog, VK_DOWN);
+  EXPECT_EQ(TreeView_GetSelection(tree), s.vegetables);
+  win32::input::KeyDown(VK_F2);
+  win32::input::KeyUp(VK_F2);
+  PumpDialog(dialog);
+  ASSERT_NE(TreeView_GetEditControl(tree), nullptr);
+  win32::input::TypeText("Greens");
+  PumpDialog(dialog);
+  DialogKey(dialog, VK_RETURN);
+  EXPECT_EQ(TextOf(tree, s.vegetables), "Greens");
+  EXPECT_EQ(closed, 0);
+  // Without an edit, Enter is the dialog's.
+  DialogKey(dialog, VK_RETURN);
+  EXPECT_EQ(closed, 1);
+  DestroyWindow(dialog);
+}
+
 TEST_F(TreeInput, SecondClickOnTheSelectionEditsAfterThePause) {
   HWND tree = Tree(kClassic | TVS_EDITLABELS);
   SampleTree s = BuildSample(tree);
@@ -273,8 +332,8 @@ TEST_F(TreeInput, SecondClickOnTheSelectionEditsAfterThePause) {
 TEST_F(TreeInput, ParentMayDestroyTheControlsFromTheirNotifications) {
   HWND tree = Tree(kClassic);
   SampleTree s = BuildSample(tree);
-  HWND tabs = CreateWindowEx(0, WC_TABCONTROL, "", WS_CHILD | WS_VISIBLE, 220, 10, 150, 60, parent_, nullptr, nullptr,
-                             nullptr);
+  HWND tabs =
+      CreateWindowEx(0, WC_TABCONTROL, "", WS_CHILD | WS_VISIBLE, 220, 10, 150, 60, parent_, nullptr, nullptr, nullptr);
   for (const char* label : {"One", "Two"}) {
     TCITEM item{};
     item.mask = TCIF_TEXT;

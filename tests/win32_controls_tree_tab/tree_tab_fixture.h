@@ -26,7 +26,7 @@ struct Notice {
   HTREEITEM oldItem = nullptr;
   HTREEITEM newItem = nullptr;
   UINT newState = 0;
-  std::string text;  // label-edit texts; "<null>" for a cancelled edit
+  std::string text;                   // label-edit texts; "<null>" for a cancelled edit
   HTREEITEM selectionThen = nullptr;  // the tree's selection when it arrived
 };
 
@@ -107,8 +107,7 @@ inline LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
   return DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
-inline HTREEITEM AddItem(HWND tree, HTREEITEM parent, const char* text, HTREEITEM after = TVI_LAST,
-                         LPARAM param = 0) {
+inline HTREEITEM AddItem(HWND tree, HTREEITEM parent, const char* text, HTREEITEM after = TVI_LAST, LPARAM param = 0) {
   TVINSERTSTRUCT tvis{};
   tvis.hParent = parent;
   tvis.hInsertAfter = after;

@@ -8,8 +8,8 @@
 namespace win32::controls {
 namespace {
 
-constexpr int kStripMargin = 2;    // above the first row and left of the first tab
-constexpr int kDisplayInset = 4;   // border and margin around the display area
+constexpr int kStripMargin = 2;   // above the first row and left of the first tab
+constexpr int kDisplayInset = 4;  // border and margin around the display area
 constexpr int kDefaultMinWidth = 42;
 constexpr int kButtonGap = 3;      // between TCS_BUTTONS buttons
 constexpr int kSelectedRaise = 2;  // the selected tab stands above the others

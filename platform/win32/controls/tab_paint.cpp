@@ -86,7 +86,8 @@ void PaintTabs(HWND hwnd, TabState& state, HDC dc) {
   for (int i = 0; i < static_cast<int>(state.items.size()); ++i) {
     if (i != state.cur) PaintTab(hwnd, state, dc, i, panelTop);
   }
-  if (state.cur >= 0 && state.cur < static_cast<int>(state.items.size())) PaintTab(hwnd, state, dc, state.cur, panelTop);
+  if (state.cur >= 0 && state.cur < static_cast<int>(state.items.size()))
+    PaintTab(hwnd, state, dc, state.cur, panelTop);
   if (state.scrolling) PaintArrows(hwnd, state, dc, panelTop);
   SetBkMode(dc, oldMode);
 }

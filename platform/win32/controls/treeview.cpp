@@ -128,8 +128,7 @@ LRESULT HandleItemMessage(HWND hwnd, TreeViewState& state, UINT msg, WPARAM wPar
       return reinterpret_cast<LRESULT>(
           GetNextItem(hwnd, state, static_cast<UINT>(wParam), reinterpret_cast<HTREEITEM>(lParam)));
     case TVM_SELECTITEM:
-      return SelectMessage(hwnd, state, static_cast<UINT>(wParam), reinterpret_cast<HTREEITEM>(lParam)) ? TRUE
-                                                                                                         : FALSE;
+      return SelectMessage(hwnd, state, static_cast<UINT>(wParam), reinterpret_cast<HTREEITEM>(lParam)) ? TRUE : FALSE;
     case TVM_EXPAND:
       return OnExpand(hwnd, state, static_cast<UINT>(wParam), lParam);
     case TVM_GETCOUNT:
@@ -167,8 +166,9 @@ LRESULT HandleViewMessage(HWND hwnd, TreeViewState& state, UINT msg, WPARAM wPar
     case TVM_SETINDENT:
       return OnSetIndent(hwnd, state, wParam);
     case TVM_GETIMAGELIST:
-      return reinterpret_cast<LRESULT>(wParam == TVSIL_STATE ? state.stateImages
-                                                             : wParam == TVSIL_NORMAL ? state.normalImages : nullptr);
+      return reinterpret_cast<LRESULT>(wParam == TVSIL_STATE    ? state.stateImages
+                                       : wParam == TVSIL_NORMAL ? state.normalImages
+                                                                : nullptr);
     case TVM_SETIMAGELIST:
       return OnSetImageList(hwnd, state, wParam, lParam);
     case TVM_GETITEMHEIGHT:

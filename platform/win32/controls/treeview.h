@@ -15,14 +15,14 @@ namespace win32::controls {
 
 struct TreeItem {
   HTREEITEM handle = nullptr;
-  TreeItem* parent = nullptr;        // null for a top-level item
+  TreeItem* parent = nullptr;       // null for a top-level item
   std::vector<TreeItem*> children;  // owned by TreeViewState::items
   std::string text;
   bool textCallback = false;  // LPSTR_TEXTCALLBACK: the parent supplies the text
   int image = 0;
   int selectedImage = 0;
-  int childrenFlag = 0;       // cChildren as given: 0, 1 or I_CHILDRENCALLBACK
-  bool childrenSet = false;   // TVIF_CHILDREN was given; else the real children count
+  int childrenFlag = 0;      // cChildren as given: 0, 1 or I_CHILDRENCALLBACK
+  bool childrenSet = false;  // TVIF_CHILDREN was given; else the real children count
   UINT state = 0;
   LPARAM param = 0;
   bool deleting = false;  // its TVN_DELETEITEM is on the way
@@ -119,10 +119,10 @@ int RowsPerPage(HWND hwnd, TreeViewState& state);
 // The indent level of the item's own column: depth, plus one with root lines.
 int Level(HWND hwnd, const TreeItem& item);
 struct RowLayout {
-  RECT row;       // the whole line
-  RECT button;    // the item's column of the indent (its button sits here)
-  RECT check;     // the state image (TVS_CHECKBOXES), empty otherwise
-  RECT label;     // the text with its margins
+  RECT row;     // the whole line
+  RECT button;  // the item's column of the indent (its button sits here)
+  RECT check;   // the state image (TVS_CHECKBOXES), empty otherwise
+  RECT label;   // the text with its margins
 };
 RowLayout LayoutRow(HWND hwnd, TreeViewState& state, int visibleIndex);
 bool ItemRect(HWND hwnd, TreeViewState& state, TreeItem* item, bool textOnly, RECT& out);

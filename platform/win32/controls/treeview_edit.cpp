@@ -50,9 +50,9 @@ HWND CreateLabelEdit(HWND hwnd, TreeViewState& state, TreeItem& item) {
   int right = std::max(label.right + kEditSlack, std::min<int>(client.right, label.right + kEditSlack * 4));
   std::string text = ItemText(hwnd, state, item);
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtr(hwnd, GWLP_HINSTANCE));
-  HWND edit = CreateWindowEx(0, "Edit", text.c_str(), WS_CHILD | WS_BORDER | ES_AUTOHSCROLL | ES_LEFT, label.left - 1,
-                             label.top, right - label.left + 1, label.bottom - label.top, hwnd, nullptr, instance,
-                             nullptr);
+  HWND edit =
+      CreateWindowEx(0, "Edit", text.c_str(), WS_CHILD | WS_BORDER | ES_AUTOHSCROLL | ES_LEFT, label.left - 1,
+                     label.top, right - label.left + 1, label.bottom - label.top, hwnd, nullptr, instance, nullptr);
   if (!edit) return nullptr;
   SendMessage(edit, WM_SETFONT, reinterpret_cast<WPARAM>(PaintFont(state.font)), FALSE);
   LONG_PTR previous = SetWindowLongPtr(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LabelEditProc));

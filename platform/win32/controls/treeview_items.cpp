@@ -45,8 +45,8 @@ void ApplyFields(TreeItem& item, const TVITEM& in) {
   }
 }
 
-size_t InsertPosition(HWND hwnd, const TreeViewState& state, const std::vector<TreeItem*>& list,
-                      HTREEITEM after, const TreeItem& item) {
+size_t InsertPosition(HWND hwnd, const TreeViewState& state, const std::vector<TreeItem*>& list, HTREEITEM after,
+                      const TreeItem& item) {
   if (after == TVI_FIRST) return 0;
   if (after == TVI_LAST || !after) return list.size();
   if (after == TVI_SORT) {

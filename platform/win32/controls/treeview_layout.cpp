@@ -7,8 +7,8 @@
 namespace win32::controls {
 namespace {
 
-constexpr int kLabelMargin = 2;   // pixels each side of the text
-constexpr int kCheckWidth = 16;   // room of the state image
+constexpr int kLabelMargin = 2;  // pixels each side of the text
+constexpr int kCheckWidth = 16;  // room of the state image
 constexpr int kMinRowHeight = 16;
 constexpr int kHorizontalLine = 8;
 
@@ -59,9 +59,7 @@ int MaxTop(HWND hwnd, TreeViewState& state) {
   return std::max(0, static_cast<int>(Visible(state).size()) - RowsPerPage(hwnd, state));
 }
 
-int MaxXOffset(HWND hwnd, TreeViewState& state) {
-  return std::max(0, ContentWidth(hwnd, state) - Client(hwnd).right);
-}
+int MaxXOffset(HWND hwnd, TreeViewState& state) { return std::max(0, ContentWidth(hwnd, state) - Client(hwnd).right); }
 
 int TrackPosition(HWND hwnd, int bar, WPARAM wParam) {
   SCROLLINFO info{sizeof(info), SIF_TRACKPOS, 0, 0, 0, 0, 0};
@@ -225,14 +223,24 @@ void UpdateScrollBars(HWND hwnd, TreeViewState& state) {
   state.updatingBars = true;
   int count = static_cast<int>(Visible(state).size());
   state.top = std::clamp(state.top, 0, MaxTop(hwnd, state));
-  SCROLLINFO vert{sizeof(vert), SIF_RANGE | SIF_PAGE | SIF_POS, 0, std::max(0, count - 1),
-                  static_cast<UINT>(RowsPerPage(hwnd, state)), state.top, 0};
+  SCROLLINFO vert{sizeof(vert),
+                  SIF_RANGE | SIF_PAGE | SIF_POS,
+                  0,
+                  std::max(0, count - 1),
+                  static_cast<UINT>(RowsPerPage(hwnd, state)),
+                  state.top,
+                  0};
   SetScrollInfo(hwnd, SB_VERT, &vert, TRUE);
   if (!(StyleOf(hwnd) & TVS_NOHSCROLL)) {
     int width = ContentWidth(hwnd, state);
     state.xOffset = std::clamp(state.xOffset, 0, std::max(0, width - Client(hwnd).right));
-    SCROLLINFO horz{sizeof(horz), SIF_RANGE | SIF_PAGE | SIF_POS, 0, std::max(0, width - 1),
-                    static_cast<UINT>(std::max(Client(hwnd).right, 0)), state.xOffset, 0};
+    SCROLLINFO horz{sizeof(horz),
+                    SIF_RANGE | SIF_PAGE | SIF_POS,
+                    0,
+                    std::max(0, width - 1),
+                    static_cast<UINT>(std::max(Client(hwnd).right, 0)),
+                    state.xOffset,
+                    0};
     SetScrollInfo(hwnd, SB_HORZ, &horz, TRUE);
   }
   state.updatingBars = false;

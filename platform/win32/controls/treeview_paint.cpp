@@ -7,8 +7,8 @@
 namespace win32::controls {
 namespace {
 
-constexpr int kBoxHalf = 4;    // the expand box is 9 x 9
-constexpr int kSignHalf = 2;   // its sign is 5 pixels long
+constexpr int kBoxHalf = 4;   // the expand box is 9 x 9
+constexpr int kSignHalf = 2;  // its sign is 5 pixels long
 constexpr int kCheckSize = 13;
 
 struct PaintContext {
@@ -55,7 +55,8 @@ void PaintLines(const PaintContext& pc, const TreeItem& item, const RowLayout& l
   // Ancestors with siblings still to come carry their line through this row.
   int ancestorLevel = level - 1;
   for (const TreeItem* a = item.parent; a && ancestorLevel > 0; a = a->parent, --ancestorLevel) {
-    if (NextSibling(pc.state, *a)) DottedVertical(pc.dc, ColumnCenter(pc, ancestorLevel - 1), row.top, row.bottom, pc.line);
+    if (NextSibling(pc.state, *a))
+      DottedVertical(pc.dc, ColumnCenter(pc, ancestorLevel - 1), row.top, row.bottom, pc.line);
   }
 }
 

@@ -44,7 +44,8 @@ bool Collapse(HWND hwnd, TreeViewState& state, TreeItem& item, bool notify, bool
     DeleteChildren(hwnd, state, *live);
   }
   MarkShapeChanged(hwnd, state);
-  if (expanded && notify && (live = FindItem(state, handle))) NotifyExpand(hwnd, state, *live, TVN_ITEMEXPANDED, TVE_COLLAPSE);
+  if (expanded && notify && (live = FindItem(state, handle)))
+    NotifyExpand(hwnd, state, *live, TVN_ITEMEXPANDED, TVE_COLLAPSE);
   return true;
 }
 
@@ -158,7 +159,8 @@ void ExpandAncestors(HWND hwnd, TreeViewState& state, const TreeItem& item) {
   std::vector<HTREEITEM> chain;
   for (const TreeItem* p = item.parent; p; p = p->parent) chain.push_back(p->handle);
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    if (TreeItem* p = FindItem(state, *it); p && !(p->state & TVIS_EXPANDED)) Expand(hwnd, state, *p, TVE_EXPAND, false);
+    if (TreeItem* p = FindItem(state, *it); p && !(p->state & TVIS_EXPANDED))
+      Expand(hwnd, state, *p, TVE_EXPAND, false);
   }
 }
 

@@ -49,7 +49,7 @@ typedef struct _TREEITEM* HTREEITEM;
 #define TVIS_USERMASK 0xF000
 
 #define INDEXTOSTATEIMAGEMASK(i) ((UINT)(i) << 12)
-#define STATEIMAGEMASKTOINDEX(s) (((UINT)(s) & TVIS_STATEIMAGEMASK) >> 12)
+#define STATEIMAGEMASKTOINDEX(s) ((((UINT)(s)) & TVIS_STATEIMAGEMASK) >> 12)
 #define INDEXTOOVERLAYMASK(i) ((UINT)(i) << 8)
 
 #define I_CHILDRENCALLBACK (-1)
@@ -271,7 +271,9 @@ inline HTREEITEM TreeView_GetNextSibling(HWND hwnd, HTREEITEM hitem) {
 inline HTREEITEM TreeView_GetPrevSibling(HWND hwnd, HTREEITEM hitem) {
   return TreeView_GetNextItem(hwnd, hitem, TVGN_PREVIOUS);
 }
-inline HTREEITEM TreeView_GetParent(HWND hwnd, HTREEITEM hitem) { return TreeView_GetNextItem(hwnd, hitem, TVGN_PARENT); }
+inline HTREEITEM TreeView_GetParent(HWND hwnd, HTREEITEM hitem) {
+  return TreeView_GetNextItem(hwnd, hitem, TVGN_PARENT);
+}
 inline HTREEITEM TreeView_GetFirstVisible(HWND hwnd) { return TreeView_GetNextItem(hwnd, NULL, TVGN_FIRSTVISIBLE); }
 inline HTREEITEM TreeView_GetNextVisible(HWND hwnd, HTREEITEM hitem) {
   return TreeView_GetNextItem(hwnd, hitem, TVGN_NEXTVISIBLE);
@@ -293,7 +295,9 @@ inline BOOL TreeView_SelectDropTarget(HWND hwnd, HTREEITEM hitem) {
 inline BOOL TreeView_SelectSetFirstVisible(HWND hwnd, HTREEITEM hitem) {
   return TreeView_Select(hwnd, hitem, TVGN_FIRSTVISIBLE);
 }
-inline BOOL TreeView_GetItem(HWND hwnd, TVITEM* pitem) { return (BOOL)SendMessage(hwnd, TVM_GETITEM, 0, (LPARAM)pitem); }
+inline BOOL TreeView_GetItem(HWND hwnd, TVITEM* pitem) {
+  return (BOOL)SendMessage(hwnd, TVM_GETITEM, 0, (LPARAM)pitem);
+}
 inline BOOL TreeView_SetItem(HWND hwnd, const TVITEM* pitem) {
   return (BOOL)SendMessage(hwnd, TVM_SETITEM, 0, (LPARAM)pitem);
 }
