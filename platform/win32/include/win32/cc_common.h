@@ -40,7 +40,6 @@
 #define LPSTR_TEXTCALLBACKA ((LPSTR)(LONG_PTR)-1L)
 #define LPSTR_TEXTCALLBACK LPSTR_TEXTCALLBACKA
 #define I_IMAGECALLBACK (-1)
-#define I_IMAGENONE (-2)
 
 // Placement of bars along their parent's edges.
 #define CCS_TOP 0x00000001L
