@@ -17,6 +17,7 @@
 #include "message_log.h"
 #include "message_recorder.h"
 #include "recording_window.h"
+#include "win32/cc_treeview.h"
 #include "window.h"
 
 namespace halvane::test {
@@ -135,6 +136,27 @@ class Robot {
   // The texts of one column, top to bottom.
   std::vector<std::string> listViewColumn(Window listView, int subItem = 0) const;
   std::vector<int> listViewSelection(Window listView) const;
+
+  // Tree views and tab controls.
+  // The item at `path` (texts from the top level down), or null with a
+  // failure that lists the texts found at the level that missed.
+  HTREEITEM treeItem(Window tree, const std::vector<std::string>& path) const;
+  // Opens the branches on the way with their buttons and clicks the item.
+  void selectTreeItem(Window tree, const std::vector<std::string>& path);
+  // Opens every collapsed branch down to the item with its expand button
+  // (or a double click where it has none).
+  void expandTreeItem(Window tree, const std::vector<std::string>& path);
+  // Texts of the children of `path` (the top level for an empty path).
+  std::vector<std::string> treeChildren(Window tree, const std::vector<std::string>& path) const;
+  // The path of the selected item, empty when none.
+  std::vector<std::string> selectedTreePath(Window tree) const;
+  // Clicks the tab with `text`.
+  void selectTab(Window tabs, const std::string& text);
+  // The text of the selected tab, empty when none.
+  std::string selectedTab(Window tabs) const;
+
+ private:
+  void openTreeItem(Window tree, HTREEITEM item);
 };
 
 }  // namespace halvane::test

@@ -37,8 +37,8 @@
 #define SBN_LAST (0U - 899U)
 
 // Text and images a control asks its parent for when it needs them.
-#define LPSTR_TEXTCALLBACK ((LPSTR)-1L)
-#define LPSTR_TEXTCALLBACKA LPSTR_TEXTCALLBACK
+#define LPSTR_TEXTCALLBACKA ((LPSTR)(LONG_PTR)-1L)
+#define LPSTR_TEXTCALLBACK LPSTR_TEXTCALLBACKA
 #define I_IMAGECALLBACK (-1)
 #define I_IMAGENONE (-2)
 
