@@ -1,0 +1,1 @@
+#include "commdlg_fixture.h"
