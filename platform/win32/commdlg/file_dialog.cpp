@@ -41,8 +41,9 @@ std::string CurrentFolder() {
   return ec ? std::string("/") : cwd.string();
 }
 
-// A 16x16 picture of an arrow pointing up, for "Up one level".
-HBITMAP MakeUpArrow() {
+}  // namespace
+
+HBITMAP MakeUpArrowBitmap() {
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
   HBITMAP bmp = CreateCompatibleBitmap(screen, 16, 16);
@@ -61,8 +62,6 @@ HBITMAP MakeUpArrow() {
   DeleteDC(dc);
   return bmp;
 }
-
-}  // namespace
 
 FileDialog::FileDialog(OPENFILENAME& ofn, bool save) : ofn_(ofn), save_(save) {}
 
@@ -159,7 +158,7 @@ void FileDialog::FillTypes() {
 }
 
 void FileDialog::SetUpButtonImage() {
-  upImage_ = MakeUpArrow();
+  upImage_ = MakeUpArrowBitmap();
   SendDlgItemMessage(dlg_, kUpOneLevelId, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(upImage_));
 }
 

@@ -15,6 +15,8 @@ namespace win32::commdlg {
 
 // The "Up one level" button (the toolbar of the classic dialog).
 inline constexpr int kUpOneLevelId = ctl1;
+// Its 16x16 picture, an arrow pointing up; the caller deletes it.
+HBITMAP MakeUpArrowBitmap();
 
 class FileDialog {
  public:
