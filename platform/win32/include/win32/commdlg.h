@@ -34,6 +34,8 @@
 #define lst2 0x0461
 #define cmb1 0x0470
 #define cmb2 0x0471
+#define cmb3 0x0472
+#define cmb4 0x0473
 #define edt1 0x0480
 #define edt2 0x0481
 #define edt3 0x0482
