@@ -1,7 +1,6 @@
 #include "commdlg/commdlg_common.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 
 namespace win32::commdlg {
@@ -35,12 +34,6 @@ int CopyOut(std::string_view text, LPSTR buffer, int size) {
     buffer[text.size()] = '\0';
   }
   return needed;
-}
-
-bool LessNoCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-  });
 }
 
 }  // namespace win32::commdlg

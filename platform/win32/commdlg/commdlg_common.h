@@ -40,7 +40,4 @@ std::string ItemText(HWND dlg, int id);
 // size without copying.
 int CopyOut(std::string_view text, LPSTR buffer, int size);
 
-// Lower-case ASCII comparison, the file names' order in the lists.
-bool LessNoCase(const std::string& a, const std::string& b);
-
 }  // namespace win32::commdlg

@@ -30,11 +30,6 @@ void AddStandardControls(internal::DialogTemplateBuilder& b, bool multiSelect) {
       .Item(kPushButton, 0, RECT{223, 141, 273, 155}, pshHelp, "Button", "&Help");
 }
 
-bool IsFolder(const std::string& path) {
-  std::error_code ec;
-  return fs::is_directory(path, ec);
-}
-
 std::string CurrentFolder() {
   std::error_code ec;
   const fs::path cwd = fs::current_path(ec);
@@ -211,26 +206,17 @@ const std::vector<std::string>& FileDialog::CurrentPatterns() const {
 // Folders first ("[name]"), then the files the type shows, each sorted
 // without regard to case; hidden names only with OFN_FORCESHOWHIDDEN.
 void FileDialog::FillList() {
-  std::vector<std::string> folders, files;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (name.front() == '.' && !(ofn_.Flags & OFN_FORCESHOWHIDDEN)) continue;
-    std::error_code typeError;
-    if (it->is_directory(typeError)) folders.push_back(name);
-    else if (MatchesAny(name, CurrentPatterns())) files.push_back(name);
-  }
-  std::sort(folders.begin(), folders.end(), LessNoCase);
-  std::sort(files.begin(), files.end(), LessNoCase);
+  const FolderContents contents = ListFolder(folder_, (ofn_.Flags & OFN_FORCESHOWHIDDEN) != 0);
   entries_.clear();
   HWND list = GetDlgItem(dlg_, lst1);
   SendMessage(list, LB_RESETCONTENT, 0, 0);
-  for (const std::string& f : folders) {
+  for (const std::string& f : contents.folders) {
     entries_.push_back({f, true});
     const std::string shown = "[" + f + "]";
     SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
   }
-  for (const std::string& f : files) {
+  for (const std::string& f : contents.files) {
+    if (!MatchesAny(f, CurrentPatterns())) continue;
     entries_.push_back({f, false});
     SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(f.c_str()));
   }

@@ -2,25 +2,11 @@
 // and folder changes, and the checks of Open/Save.
 #include <strings.h>
 
-#include <filesystem>
-
 #include "commdlg/commdlg_common.h"
 #include "commdlg/file_dialog.h"
 
 namespace win32::commdlg {
 namespace {
-
-namespace fs = std::filesystem;
-
-bool Exists(const std::string& path) {
-  std::error_code ec;
-  return fs::exists(path, ec);
-}
-
-bool IsFolder(const std::string& path) {
-  std::error_code ec;
-  return fs::is_directory(path, ec);
-}
 
 std::string Quoted(const std::vector<std::string>& names) {
   std::string text;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <filesystem>
 
 namespace win32::commdlg {
 namespace {
@@ -167,6 +168,35 @@ std::vector<std::string> AncestorsOf(const std::string& folder) {
   }
   std::reverse(chain.begin(), chain.end());
   return chain;
+}
+
+bool IsFolder(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_directory(path, ec);
+}
+
+bool Exists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::exists(path, ec);
+}
+
+bool LessNoCase(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return Lower(x) < Lower(y); });
+}
+
+FolderContents ListFolder(const std::string& folder, bool hidden) {
+  FolderContents contents;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::string name = it->path().filename().string();
+    if (name.front() == '.' && !hidden) continue;
+    std::error_code typeError;
+    (it->is_directory(typeError) ? contents.folders : contents.files).push_back(std::move(name));
+  }
+  std::sort(contents.folders.begin(), contents.folders.end(), LessNoCase);
+  std::sort(contents.files.begin(), contents.files.end(), LessNoCase);
+  return contents;
 }
 
 namespace {

@@ -47,6 +47,21 @@ bool HasExtension(const std::string& name);
 // The folder and its ancestors, root first.
 std::vector<std::string> AncestorsOf(const std::string& folder);
 
+// Lower-case ASCII comparison, the file names' order in the lists.
+bool LessNoCase(const std::string& a, const std::string& b);
+
+// Questions to the file system; errors answer false.
+bool IsFolder(const std::string& path);
+bool Exists(const std::string& path);
+
+// The folders and files of `folder`, each sorted without regard to case;
+// names starting with "." only when `hidden` is set.
+struct FolderContents {
+  std::vector<std::string> folders;
+  std::vector<std::string> files;
+};
+FolderContents ListFolder(const std::string& folder, bool hidden);
+
 // Writes the result into `ofn`: one full path, or with several names the
 // folder and the names separated by zero bytes. Answers 0, or
 // FNERR_BUFFERTOOSMALL with the size needed in the buffer's first two

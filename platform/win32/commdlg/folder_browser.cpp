@@ -2,8 +2,8 @@
 // the current folder in a list; double-click descends, "Up one level"
 // goes back, the chosen folder is the selected entry or the current one.
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,13 +14,6 @@
 
 namespace win32::commdlg {
 namespace {
-
-namespace fs = std::filesystem;
-
-bool IsFolder(const std::string& path) {
-  std::error_code ec;
-  return fs::is_directory(path, ec);
-}
 
 bool IsWithin(const std::string& path, const std::string& root) {
   if (root == "/") return true;
@@ -148,17 +141,9 @@ class FolderBrowser {
     if (!IsFolder(target) || !IsWithin(target, root_)) return;
     folder_ = target;
     SetDlgItemText(dlg_, stc2, folder_.c_str());
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
-      std::error_code typeError;
-      const std::string name = it->path().filename().string();
-      if (name.front() != '.' && it->is_directory(typeError)) names.push_back(name);
-    }
-    std::sort(names.begin(), names.end(), LessNoCase);
     HWND list = GetDlgItem(dlg_, lst1);
     SendMessage(list, LB_RESETCONTENT, 0, 0);
-    for (const std::string& n : names) SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(n.c_str()));
+    for (const std::string& n : ListFolder(folder_, false).folders) SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(n.c_str()));
     if (HWND edit = GetDlgItem(dlg_, edt1)) SetWindowText(edit, "");
   }
 
