@@ -48,6 +48,7 @@ TEST_F(FolderBrowserTest, DoubleClickDescendsAndOkReturnsTheCurrentFolder) {
   robot.onDialog("Browse for Folder", [&](Robot& r, Window dlg) {
     titleText = dlg.child(stc1).text();
     top = dlg.child(lst1).listItems();
+    r.snapshot(dlg, "folder_browser");
     DoubleClickItem(r, dlg.child(lst1), 1);
     inSub = dlg.child(lst1).listItems();
     r.click(dlg.childByText("Up one level"));
@@ -56,7 +57,7 @@ TEST_F(FolderBrowserTest, DoubleClickDescendsAndOkReturnsTheCurrentFolder) {
     DoubleClickItem(r, dlg.child(lst1), 1);
     r.click(dlg.child(IDOK));
   });
-  BROWSEINFO bi = Info(BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE);
+  BROWSEINFO bi = Info(BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE | BIF_EDITBOX);
   EXPECT_EQ(dir / "sub", TakePath(SHBrowseForFolder(&bi)));
   EXPECT_EQ("Select the ClassPath Directory", titleText);
   EXPECT_EQ((Strings{"Alpha", "sub"}), top);
