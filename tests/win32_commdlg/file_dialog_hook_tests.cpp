@@ -15,6 +15,7 @@ struct HookLog {
   HWND dialog = nullptr;
   LPARAM initParam = 0;
   std::string folderAtInit;
+  std::string folderListAtInit;  // CDM_GETFOLDERIDLIST
   std::string fileAtFileOk;
   std::string specAtFileOk;
   int tooSmallAnswer = 0;
@@ -49,6 +50,13 @@ void OnNotify(HookLog& log, HWND hook, const OFNOTIFY& note) {
   switch (note.hdr.code) {
     case CDN_INITDONE:
       log.folderAtInit = Ask(dialog, CDM_GETFOLDERPATH);
+      {
+        alignas(USHORT) char list[MAX_PATH + 8] = {};
+        char path[MAX_PATH] = {};
+        SendMessage(dialog, CDM_GETFOLDERIDLIST, sizeof list, reinterpret_cast<LPARAM>(list));
+        SHGetPathFromIDList(reinterpret_cast<PCIDLIST_ABSOLUTE>(list), path);
+        log.folderListAtInit = path;
+      }
       for (const auto& [id, text] : log.controlTexts)
         SendMessage(dialog, CDM_SETCONTROLTEXT, id, reinterpret_cast<LPARAM>(text.c_str()));
       for (int id : log.hiddenControls) SendMessage(dialog, CDM_HIDECONTROL, id, 0);
@@ -127,6 +135,7 @@ TEST_F(FileDialogHookTest, TheHookHearsEveryStepInOrderAndMayRefuseTheName) {
   EXPECT_TRUE(stayedAfterVeto);
   EXPECT_EQ(reinterpret_cast<LPARAM>(&ofn), log.initParam);
   EXPECT_EQ(dir.path(), log.folderAtInit);
+  EXPECT_EQ(dir.path(), log.folderListAtInit);
   EXPECT_EQ(2u, log.typeAtTypeChange);
   EXPECT_EQ(dir / "c.log", log.fileAtFileOk);
   EXPECT_EQ("c.log", log.specAtFileOk);

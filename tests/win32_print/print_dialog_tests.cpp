@@ -119,6 +119,50 @@ TEST_F(PrintDialogTest, PrintSetupChoosesPaperAndOrientationForLaterDcs) {
   EXPECT_EQ(5100, GetDeviceCaps(pd.hDC, PHYSICALHEIGHT));
 }
 
+struct HookSeen {
+  LPARAM initParam = 0;
+  int commands = 0;
+  bool swallowOk = true;
+};
+
+UINT_PTR CALLBACK PrintHook(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_INITDIALOG) {
+    const auto* pd = reinterpret_cast<const PRINTDLG*>(lParam);
+    auto* seen = reinterpret_cast<HookSeen*>(pd->lCustData);
+    SetProp(dlg, "seen", seen);
+    seen->initParam = lParam;
+    return TRUE;
+  }
+  auto* seen = static_cast<HookSeen*>(GetProp(dlg, "seen"));
+  if (msg != WM_COMMAND || !seen) return FALSE;
+  ++seen->commands;
+  if (LOWORD(wParam) == IDOK && seen->swallowOk) {
+    seen->swallowOk = false;  // the first OK is the hook's
+    return TRUE;
+  }
+  return FALSE;
+}
+
+TEST_F(PrintDialogTest, TheHookSeesTheDialogsMessagesFirst) {
+  HookSeen seen;
+  bool stayed = false;
+  robot.onDialog("Print", [&](Robot& r, Window dlg) {
+    r.click(dlg.child(IDOK));
+    stayed = dlg.isVisible();
+    r.click(dlg.child(IDOK));
+  });
+  pd = Pd(PD_ENABLEPRINTHOOK);
+  pd.lpfnPrintHook = PrintHook;
+  pd.lCustData = reinterpret_cast<LPARAM>(&seen);
+  ASSERT_TRUE(PrintDlg(&pd));
+  EXPECT_EQ(reinterpret_cast<LPARAM>(&pd), seen.initParam);
+  EXPECT_TRUE(stayed);
+  EXPECT_GE(seen.commands, 2);
+  PRINTDLG noHook = Pd(PD_PRINTSETUP | PD_ENABLESETUPHOOK);
+  EXPECT_FALSE(PrintDlg(&noHook));
+  EXPECT_EQ(static_cast<DWORD>(CDERR_NOHOOK), CommDlgExtendedError());
+}
+
 TEST_F(PrintDialogTest, TheDefaultPrinterComesWithoutADialog) {
   pd = Pd(PD_RETURNDEFAULT | PD_RETURNDC);
   ASSERT_TRUE(PrintDlg(&pd));

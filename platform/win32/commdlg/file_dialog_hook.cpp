@@ -4,6 +4,7 @@
 
 #include "commdlg/commdlg_common.h"
 #include "commdlg/file_dialog.h"
+#include "commdlg/item_lists.h"
 #include "win32/winres.h"
 
 namespace win32::commdlg {
@@ -101,6 +102,9 @@ bool FileDialog::HandleCdm(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
       return true;
     case CDM_GETFOLDERPATH:
       result = CopyOut(folder_, buffer, size);
+      return true;
+    case CDM_GETFOLDERIDLIST:
+      result = CopyItemList(folder_, reinterpret_cast<void*>(lParam), size);
       return true;
     case CDM_SETCONTROLTEXT:
       result = SetDlgItemText(dlg_, static_cast<int>(wParam), reinterpret_cast<LPCSTR>(lParam));

@@ -49,6 +49,16 @@ std::string PathOfItemList(PCIDLIST_ABSOLUTE pidl) {
   return std::string(reinterpret_cast<const char*>(bytes + kCountSize));
 }
 
+int CopyItemList(const std::string& path, void* buffer, int size) {
+  const int needed = static_cast<int>(kCountSize + path.size() + 1 + kCountSize);
+  if (!buffer || size < needed) return needed;
+  PIDLIST_ABSOLUTE pidl = MakeItemList(path);
+  if (!pidl) return 0;
+  std::memcpy(buffer, pidl, static_cast<size_t>(needed));
+  CoTaskMemFree(pidl);
+  return needed;
+}
+
 }  // namespace win32::commdlg
 
 LPVOID WINAPI CoTaskMemAlloc(SIZE_T cb) { return std::malloc(cb ? cb : 1); }

@@ -12,4 +12,8 @@ PIDLIST_ABSOLUTE MakeItemList(const std::string& path);
 // The path an item list holds; empty for null or a malformed list.
 std::string PathOfItemList(PCIDLIST_ABSOLUTE pidl);
 
+// Copies the item list of `path` to a caller buffer of `size` bytes when
+// it fits; answers the list's size.
+int CopyItemList(const std::string& path, void* buffer, int size);
+
 }  // namespace win32::commdlg

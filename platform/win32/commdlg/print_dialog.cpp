@@ -24,6 +24,7 @@ constexpr DWORD kGroupBox = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
 struct PrintChoice {
   PRINTDLG& pd;
   PageSetup setup;
+  LPPRINTHOOKPROC hook = nullptr;  // the caller's hook of the running dialog
 };
 
 PageSetup ReadSetup(HGLOBAL devMode) {
@@ -154,21 +155,29 @@ bool AcceptSetup(HWND dlg, PrintChoice& c) {
   return true;
 }
 
+// The caller's hook sees every message first (WM_INITDIALOG after the
+// dialog's own set-up, with the structure); an answer other than zero
+// means it handled the message.
 template <void (*Init)(HWND, PrintChoice&), bool (*Accept)(HWND, PrintChoice&)>
 INT_PTR CALLBACK ChoiceProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_INITDIALOG) {
     SetWindowLongPtr(dlg, DWLP_USER, lParam);
-    Init(dlg, *reinterpret_cast<PrintChoice*>(lParam));
+    auto& c = *reinterpret_cast<PrintChoice*>(lParam);
+    Init(dlg, c);
+    if (c.hook) return static_cast<INT_PTR>(c.hook(dlg, msg, wParam, reinterpret_cast<LPARAM>(&c.pd)));
     return TRUE;
   }
   auto* c = reinterpret_cast<PrintChoice*>(GetWindowLongPtr(dlg, DWLP_USER));
-  if (msg != WM_COMMAND || !c) return FALSE;
+  if (!c) return FALSE;
+  if (c->hook && c->hook(dlg, msg, wParam, lParam)) return TRUE;
+  if (msg != WM_COMMAND) return FALSE;
   if (LOWORD(wParam) == IDOK && Accept(dlg, *c)) EndDialog(dlg, IDOK);
   if (LOWORD(wParam) == IDCANCEL) EndDialog(dlg, IDCANCEL);
   return TRUE;
 }
 
 INT_PTR RunPrintDialog(PrintChoice& c) {
+  c.hook = (c.pd.Flags & PD_ENABLEPRINTHOOK) ? c.pd.lpfnPrintHook : nullptr;
   internal::DialogTemplateBuilder b(kDialogStyle, 0, RECT{0, 0, 260, 147}, "Print", kDialogFont);
   b.Item(kGroupBox, 0, RECT{7, 4, 253, 42}, grp1, "Button", "Printer")
       .Item(kLabel, 0, RECT{14, 17, 42, 25}, stc1, "Static", "&Name:")
@@ -196,6 +205,7 @@ INT_PTR RunPrintDialog(PrintChoice& c) {
 }
 
 INT_PTR RunSetupDialog(PrintChoice& c) {
+  c.hook = (c.pd.Flags & PD_ENABLESETUPHOOK) ? c.pd.lpfnSetupHook : nullptr;
   internal::DialogTemplateBuilder b(kDialogStyle, 0, RECT{0, 0, 260, 110}, "Print Setup", kDialogFont);
   b.Item(kGroupBox, 0, RECT{7, 4, 253, 30}, grp3, "Button", "Printer")
       .Item(kLabel, 0, RECT{14, 15, 42, 23}, stc1, "Static", "&Name:")
@@ -219,12 +229,16 @@ BOOL WINAPI PrintDlg(LPPRINTDLG lppd) {
   using namespace win32::commdlg;
   if (!lppd || lppd->lStructSize != sizeof(PRINTDLG)) return Fail(CDERR_STRUCTSIZE);
   if (lppd->hwndOwner && !IsWindow(lppd->hwndOwner)) return Fail(CDERR_INITIALIZATION);
+  const bool setup = (lppd->Flags & PD_PRINTSETUP) != 0;
+  if ((!setup && (lppd->Flags & PD_ENABLEPRINTHOOK) && !lppd->lpfnPrintHook) ||
+      (setup && (lppd->Flags & PD_ENABLESETUPHOOK) && !lppd->lpfnSetupHook))
+    return Fail(CDERR_NOHOOK);
   PrintChoice choice{*lppd, ReadSetup(lppd->hDevMode)};
   if (lppd->Flags & PD_RETURNDEFAULT) {
     if (lppd->hDevMode || lppd->hDevNames) return Fail(PDERR_RETDEFFAILURE);
     return Deliver(*lppd, choice.setup);
   }
-  const INT_PTR answer = (lppd->Flags & PD_PRINTSETUP) ? RunSetupDialog(choice) : RunPrintDialog(choice);
+  const INT_PTR answer = setup ? RunSetupDialog(choice) : RunPrintDialog(choice);
   if (answer != IDOK) return Fail(answer == -1 ? CDERR_DIALOGFAILURE : 0);
   return Deliver(*lppd, choice.setup);
 }
