@@ -320,6 +320,33 @@ TEST_F(FileDialogTest, AnInitialNameWithAFolderOpensThatFolder) {
   EXPECT_EQ(initial, file);
 }
 
+TEST_F(FileDialogTest, TheSaveDialogSaysSaveAndEscapeCancels) {
+  std::string button, lookIn, type;
+  robot.onDialog("Save As", [&](Robot& r, Window dlg) {
+    button = dlg.child(IDOK).text();
+    lookIn = dlg.child(stc4).text();
+    type = dlg.child(stc2).text();
+    r.key(VK_ESCAPE);
+  });
+  OPENFILENAME ofn = Ofn(0);
+  EXPECT_FALSE(GetSaveFileName(&ofn));
+  EXPECT_EQ(0u, CommDlgExtendedError());
+  EXPECT_EQ("&Save", button);
+  EXPECT_EQ("Save &in:", lookIn);
+  EXPECT_EQ("Save as &type:", type);
+}
+
+TEST_F(FileDialogTest, HiddenFilesShowOnlyWhenAsked) {
+  Strings listed;
+  robot.onDialog("Open", [&](Robot& r, Window dlg) {
+    listed = Listed(dlg);
+    r.click(dlg.child(IDCANCEL));
+  });
+  OPENFILENAME ofn = Ofn(OFN_FORCESHOWHIDDEN);
+  EXPECT_FALSE(GetOpenFileName(&ofn));
+  EXPECT_EQ((Strings{"[Alpha]", "[sub]", ".hidden.txt", "a.txt", "B.txt"}), listed);
+}
+
 TEST_F(FileDialogTest, BadStructuresFailWithTheirErrors) {
   OPENFILENAME ofn = Ofn(0);
   ofn.lStructSize = 12;
