@@ -1,6 +1,9 @@
 // The explorer-style hook and child template: notification order, the
 // CDN_FILEOK veto, the CDM_* messages and the child's place.
+#include <cstring>
+
 #include "commdlg_fixture.h"
+#include "internal/dlg_template_builder.h"
 #include "resource.h"
 
 namespace halvane::test {
@@ -222,6 +225,25 @@ TEST_F(FileDialogHookTest, AChildTemplateSitsBelowTheStandardControls) {
   EXPECT_GE(childRect.top, okRect.bottom);
   EXPECT_GE(optionRect.top, okRect.bottom);
   EXPECT_EQ((Strings{"WM_INITDIALOG", "CDN_INITDONE", "CDN_FOLDERCHANGE"}), log.events);
+}
+
+TEST_F(FileDialogHookTest, AChildTemplateMayComeInGlobalMemory) {
+  win32::internal::DialogTemplateBuilder withItem(WS_CHILD | WS_VISIBLE | DS_CONTROL | DS_SETFONT, 0,
+                                                  RECT{0, 0, 200, 20}, "", {8, "MS Sans Serif"});
+  withItem.Item(WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, RECT{62, 4, 180, 14}, 1070, "Button", "&Rename");
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, withItem.Size());
+  std::memcpy(GlobalLock(block), withItem.Get(), withItem.Size());
+  GlobalUnlock(block);
+  bool present = false;
+  robot.onDialog("Save As", [&](Robot& r, Window dlg) {
+    present = dlg.childByText("&Rename").isVisible();
+    r.click(dlg.child(IDCANCEL));
+  });
+  OPENFILENAME ofn = HookedOfn(OFN_ENABLETEMPLATEHANDLE);
+  ofn.hInstance = reinterpret_cast<HINSTANCE>(block);
+  EXPECT_FALSE(GetSaveFileName(&ofn));
+  EXPECT_TRUE(present);
+  GlobalFree(block);
 }
 
 TEST_F(FileDialogHookTest, MissingTemplatesAndHooksFailWithTheirErrors) {

@@ -33,14 +33,25 @@ INT_PTR CALLBACK FileDialog::ChildProc(HWND child, UINT msg, WPARAM wParam, LPAR
 
 bool FileDialog::CreateChild() {
   const bool hook = (ofn_.Flags & OFN_ENABLEHOOK) != 0;
-  const bool custom = (ofn_.Flags & OFN_ENABLETEMPLATE) != 0;
-  if (!hook && !custom) return true;
+  const bool fromMemory = (ofn_.Flags & OFN_ENABLETEMPLATEHANDLE) != 0;
+  const bool custom = !fromMemory && (ofn_.Flags & OFN_ENABLETEMPLATE) != 0;
+  if (!hook && !custom && !fromMemory) return true;
   if (hook && !ofn_.lpfnHook) {
     Finish(FALSE, CDERR_NOHOOK);
     return false;
   }
   const auto param = reinterpret_cast<LPARAM>(&ofn_);
-  if (custom) {
+  if (fromMemory) {
+    // hInstance then holds a block of global memory with the template.
+    HGLOBAL block = reinterpret_cast<HGLOBAL>(ofn_.hInstance);
+    const auto* dialogTemplate = static_cast<LPCDLGTEMPLATE>(GlobalLock(block));
+    if (!dialogTemplate) {
+      Finish(FALSE, CDERR_NOTEMPLATE);
+      return false;
+    }
+    CreateDialogIndirectParam(nullptr, dialogTemplate, dlg_, ChildProc, param);
+    GlobalUnlock(block);
+  } else if (custom) {
     if (!ofn_.lpTemplateName || !FindResource(ofn_.hInstance, ofn_.lpTemplateName, RT_DIALOG)) {
       Finish(FALSE, ofn_.lpTemplateName ? CDERR_FINDRESFAILURE : CDERR_NOTEMPLATE);
       return false;
