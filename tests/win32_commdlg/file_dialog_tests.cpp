@@ -347,6 +347,28 @@ TEST_F(FileDialogTest, HiddenFilesShowOnlyWhenAsked) {
   EXPECT_EQ((Strings{"[Alpha]", "[sub]", ".hidden.txt", "a.txt", "B.txt"}), listed);
 }
 
+TEST_F(FileDialogTest, AnInitialPatternFiltersAndNoFilterShowsEveryFile) {
+  Strings filtered, unfiltered;
+  robot.onDialog("Open", [&](Robot& r, Window dlg) {
+    filtered = Listed(dlg);
+    r.click(dlg.child(IDCANCEL));
+  });
+  OPENFILENAME ofn = Ofn(0);
+  std::strcpy(file, "*.log");
+  EXPECT_FALSE(GetOpenFileName(&ofn));
+  EXPECT_EQ((Strings{"[Alpha]", "[sub]", "c.log"}), filtered);
+
+  robot.onDialog("Open", [&](Robot& r, Window dlg) {
+    unfiltered = Listed(dlg);
+    r.click(dlg.child(IDCANCEL));
+  });
+  ofn = Ofn(0);
+  ofn.lpstrFilter = nullptr;
+  file[0] = '\0';
+  EXPECT_FALSE(GetOpenFileName(&ofn));
+  EXPECT_EQ((Strings{"[Alpha]", "[sub]", "a.txt", "B.txt", "c.log", "notes"}), unfiltered);
+}
+
 TEST_F(FileDialogTest, BadStructuresFailWithTheirErrors) {
   OPENFILENAME ofn = Ofn(0);
   ofn.lStructSize = 12;

@@ -91,6 +91,8 @@ void FileDialog::ReadInitialState() {
     folder_ = !dir.empty() && IsFolder(dir) ? dir : CurrentFolder();
   }
   folder_ = NormalizePath(JoinPath(CurrentFolder(), folder_));
+  // An initial pattern filters the list, as a typed one does.
+  if (HasWildcard(initialName_)) typedPatterns_ = SplitPatterns(initialName_);
 }
 
 FileDialog* FileDialog::FromDialog(HWND dlg) {
