@@ -118,19 +118,19 @@ DcObject NewDc(DcKind kind) {
   return dc;
 }
 
-// The fixed extents of the metric and English map modes at 96 dpi.
-void ApplyMapModeExtents(DcAttributes& a) {
+// The fixed extents of the metric and English map modes: logical units
+// per inch against the device's pixels per inch (96 on screen).
+void ApplyMapModeExtents(DcAttributes& a, int dpi) {
   struct Extents {
     int mode;
-    LONG window;  // logical units per...
-    LONG viewport;  // ...this many pixels
+    LONG window;  // logical units per inch
   };
-  static constexpr Extents kModes[] = {{MM_LOMETRIC, 254, 96},  {MM_HIMETRIC, 2540, 96}, {MM_LOENGLISH, 100, 96},
-                                       {MM_HIENGLISH, 1000, 96}, {MM_TWIPS, 1440, 96}};
+  static constexpr Extents kModes[] = {
+      {MM_LOMETRIC, 254}, {MM_HIMETRIC, 2540}, {MM_LOENGLISH, 100}, {MM_HIENGLISH, 1000}, {MM_TWIPS, 1440}};
   for (const Extents& e : kModes) {
     if (e.mode != a.mapMode) continue;
     a.windowExt = SIZE{e.window, e.window};
-    a.viewportExt = SIZE{e.viewport, -e.viewport};
+    a.viewportExt = SIZE{dpi, -dpi};
     return;
   }
   a.windowExt = SIZE{1, 1};
@@ -202,6 +202,31 @@ HWND WindowFromSurfaceDC(HDC dc) {
   return obj && obj->kind == DcKind::Surface ? obj->owner : nullptr;
 }
 
+HDC CreatePrinterDC(std::shared_ptr<PrinterDevice> device, const RECT& printable, int dpi) {
+  if (!device || dpi <= 0) return nullptr;
+  DcObject dc = NewDc(DcKind::Printer);
+  dc.printer = std::move(device);
+  dc.surfaceOrigin = POINT{dc.printer->DeviceCaps(PHYSICALOFFSETX), dc.printer->DeviceCaps(PHYSICALOFFSETY)};
+  dc.surfaceClip = RECT{printable.left + dc.surfaceOrigin.x, printable.top + dc.surfaceOrigin.y,
+                        printable.right + dc.surfaceOrigin.x, printable.bottom + dc.surfaceOrigin.y};
+  dc.printerDpi = dpi;
+  return AddAs<HDC>(std::move(dc));
+}
+
+PrinterDevice* PrinterDeviceOf(HDC dc) {
+  const DcObject* obj = GetDc(dc);
+  return obj && obj->kind == DcKind::Printer ? obj->printer.get() : nullptr;
+}
+
+BOOL SetPrinterPage(HDC dc, cairo_surface_t* page) {
+  DcObject* obj = GetDc(dc);
+  if (!obj || obj->kind != DcKind::Printer) return FALSE;
+  // Drawing is in printer pixels; the page is in points.
+  if (page) cairo_surface_set_device_scale(page, 72.0 / obj->printerDpi, 72.0 / obj->printerDpi);
+  obj->target = ShareSurface(page);
+  return TRUE;
+}
+
 }  // namespace win32::internal
 
 HDC WINAPI CreateCompatibleDC(HDC hdc) {
@@ -212,7 +237,13 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
 HDC WINAPI CreateDC(LPCSTR pwszDriver, LPCSTR pwszDevice, LPCSTR pszPort, const void* pdm) {
   const bool display = (pwszDriver && strcasecmp(pwszDriver, "DISPLAY") == 0) ||
                        (pwszDevice && strcasecmp(pwszDevice, "DISPLAY") == 0);
-  if (!display) return nullptr;
+  if (!display) {
+    auto device = win32::internal::OpenPrinterDevice(pwszDriver, pwszDevice, pszPort, pdm);
+    if (!device) return nullptr;
+    const int dpi = device->DeviceCaps(LOGPIXELSX);
+    const RECT printable{0, 0, device->DeviceCaps(HORZRES), device->DeviceCaps(VERTRES)};
+    return win32::internal::CreatePrinterDC(std::move(device), printable, dpi);
+  }
   DcObject dc = NewDc(DcKind::Display);
   dc.target = NewImage(1024, 768);
   dc.surfaceClip = RECT{0, 0, 1024, 768};
@@ -258,6 +289,7 @@ BOOL WINAPI RestoreDC(HDC hdc, int nSavedDC) {
 int WINAPI GetDeviceCaps(HDC hdc, int index) {
   const DcObject* dc = GetDc(hdc);
   if (!dc) return 0;
+  if (dc->printer) return dc->printer->DeviceCaps(index);
   const int bpp = dc->kind == DcKind::Memory ? (SelectedBitmap(*dc) ? SelectedBitmap(*dc)->bpp : 32)
                                              : State().screenBpp;
   const bool palette = bpp <= 8;
@@ -370,7 +402,8 @@ int WINAPI SetMapMode(HDC hdc, int iMode) {
   if (!dc || iMode < MM_TEXT || iMode > MM_ANISOTROPIC) return 0;
   const int old = dc->attrs.mapMode;
   dc->attrs.mapMode = iMode;
-  if (iMode != MM_ISOTROPIC && iMode != MM_ANISOTROPIC) ApplyMapModeExtents(dc->attrs);
+  if (iMode != MM_ISOTROPIC && iMode != MM_ANISOTROPIC)
+    ApplyMapModeExtents(dc->attrs, dc->printerDpi ? dc->printerDpi : 96);
   return old;
 }
 

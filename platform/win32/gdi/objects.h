@@ -13,6 +13,7 @@
 
 #include "gdi/region.h"
 #include "gdi/surface_ptr.h"
+#include "internal/gdi_printer.h"
 #include "win32/wingdi.h"
 
 namespace win32::gdi::detail {
@@ -95,7 +96,7 @@ struct DcAttributes {
   std::optional<Region> clip;  // device coordinates; none = unclipped
 };
 
-enum class DcKind { Memory, Surface, Display, Info };
+enum class DcKind { Memory, Surface, Display, Info, Printer };
 
 struct DcObject {
   DcKind kind = DcKind::Memory;
@@ -103,6 +104,8 @@ struct DcObject {
   POINT surfaceOrigin{};
   RECT surfaceClip{};  // surface coordinates
   HWND owner = nullptr;
+  std::shared_ptr<internal::PrinterDevice> printer;  // printer DCs and ICs
+  int printerDpi = 0;
   DcAttributes attrs;
   std::vector<DcAttributes> saved;
   UINT realizedEntries = 0;

@@ -11,3 +11,6 @@
 #include "win32/services.h"
 #include "win32/winreg.h"
 #include "win32/shellapi.h"
+#include "win32/print.h"
+#include "win32/commdlg.h"
+#include "win32/shlobj.h"
