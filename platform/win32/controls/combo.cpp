@@ -268,3 +268,7 @@ DWORD ComboType(HWND hwnd) {
 bool IsDropDownList(HWND hwnd) { return ComboType(hwnd) == CBS_DROPDOWNLIST; }
 
 }  // namespace win32::controls
+
+BOOL WINAPI GetComboBoxInfo(HWND hwndCombo, PCOMBOBOXINFO pcbi) {
+  return SendMessage(hwndCombo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(pcbi)) == TRUE;
+}

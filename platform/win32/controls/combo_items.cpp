@@ -161,6 +161,21 @@ bool HandleFieldMessage(HWND hwnd, ComboState& state, UINT msg, WPARAM wParam, L
     case CB_GETDROPPEDSTATE:
       result = state.dropped ? TRUE : FALSE;
       return true;
+    case CB_GETCOMBOBOXINFO: {
+      auto* info = reinterpret_cast<COMBOBOXINFO*>(lParam);
+      if (!info || info->cbSize != sizeof(COMBOBOXINFO)) {
+        result = FALSE;
+        return true;
+      }
+      info->rcItem = FieldTextRect(hwnd, state);
+      info->rcButton = ButtonRect(hwnd, state);
+      info->stateButton = state.dropped ? STATE_SYSTEM_PRESSED : 0;
+      info->hwndCombo = hwnd;
+      info->hwndItem = state.edit ? state.edit : hwnd;
+      info->hwndList = state.list;
+      result = TRUE;
+      return true;
+    }
     case CB_GETDROPPEDCONTROLRECT:
       if (auto* rc = reinterpret_cast<RECT*>(lParam)) *rc = DroppedRect(hwnd, state);
       result = lParam ? TRUE : CB_ERR;
@@ -194,7 +209,7 @@ bool HandleFieldMessage(HWND hwnd, ComboState& state, UINT msg, WPARAM wParam, L
 }  // namespace
 
 bool HandleItemMessage(HWND hwnd, ComboState& state, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (msg < CB_GETEDITSEL || msg > CB_INITSTORAGE || !state.list) return false;
+  if (msg < CB_GETEDITSEL || msg > CB_GETCOMBOBOXINFO || !state.list) return false;
   if (UINT twin = ListTwin(msg)) {
     result = SendMessage(state.list, twin, wParam, lParam);
     return true;

@@ -153,6 +153,7 @@ void ResetWindowSystem() {
     }
     core::Retired().push_back(std::move(slot));
   }
+  core::Backend().Reset();
   core::S();
 }
 

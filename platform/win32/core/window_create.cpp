@@ -248,5 +248,6 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
   if (captureInside) ReleaseCapture();
   SendDestroy(hWnd);
   SendNcDestroy(hWnd);
+  if (!child) Backend().WindowChanged(hWnd);
   return TRUE;
 }

@@ -14,3 +14,4 @@
 #include "win32/print.h"
 #include "win32/commdlg.h"
 #include "win32/shlobj.h"
+#include "win32/display.h"

@@ -20,6 +20,8 @@ class DisplayBackend {
   // A top-level window was shown, hidden, moved or resized, or destroyed.
   virtual void WindowChanged(HWND topLevel) = 0;
   virtual SIZE ScreenSize() const = 0;
+  // The window system was reset: every window it showed is gone.
+  virtual void Reset() {}
 };
 
 // Installs a backend (null restores headless). Survives ResetWindowSystem.

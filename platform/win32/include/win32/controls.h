@@ -292,6 +292,7 @@
 #define CB_SETEXTENDEDUI 0x0155
 #define CB_GETEXTENDEDUI 0x0156
 #define CB_GETDROPPEDSTATE 0x0157
+#define CB_GETCOMBOBOXINFO 0x0164
 #define CB_FINDSTRINGEXACT 0x0158
 #define CB_SETLOCALE 0x0159
 #define CB_GETLOCALE 0x015A
@@ -318,6 +319,21 @@
 #define CBN_CLOSEUP 8
 #define CBN_SELENDOK 9
 #define CBN_SELENDCANCEL 10
+
+#define STATE_SYSTEM_PRESSED 0x00000008
+#define STATE_SYSTEM_INVISIBLE 0x00008000
+
+typedef struct tagCOMBOBOXINFO {
+  DWORD cbSize;
+  RECT rcItem;
+  RECT rcButton;
+  DWORD stateButton;
+  HWND hwndCombo;
+  HWND hwndItem;
+  HWND hwndList;
+} COMBOBOXINFO, *PCOMBOBOXINFO, *LPCOMBOBOXINFO;
+
+BOOL WINAPI GetComboBoxInfo(HWND hwndCombo, PCOMBOBOXINFO pcbi);
 
 // ---- Scroll bars ---------------------------------------------------------
 #define SBS_HORZ 0x0000L
