@@ -51,9 +51,6 @@
 #define TTM_GETMAXTIPWIDTH (WM_USER + 25)
 #define TTM_POP (WM_USER + 28)
 
-#define LPSTR_TEXTCALLBACKA ((LPSTR)-1L)
-#define LPSTR_TEXTCALLBACK LPSTR_TEXTCALLBACKA
-
 typedef struct tagTOOLINFOA {
   UINT cbSize;
   UINT uFlags;
