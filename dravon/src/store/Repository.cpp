@@ -67,12 +67,7 @@ bool Repository::Open(const std::string& path, bool create) {
     Close();
     return false;
   }
-  sql::Stmt version(m_db, "PRAGMA user_version");
-  if (!version.Next()) {
-    Close();
-    return false;
-  }
-  const long long schema = version.Int(0);
+  const long long schema = SchemaVersion();
   const bool ok = schema == kSchemaVersion || (schema == 0 && CreateSchema());
   struct stat st {};
   if (!ok || stat(path.c_str(), &st) != 0) {
@@ -82,6 +77,11 @@ bool Repository::Open(const std::string& path, bool create) {
   m_dev = st.st_dev;
   m_ino = st.st_ino;
   return true;
+}
+
+long long Repository::SchemaVersion() {
+  sql::Stmt version(m_db, "PRAGMA user_version");
+  return version.Next() ? version.Int(0) : -1;
 }
 
 bool Repository::CreateSchema() {

@@ -63,6 +63,8 @@ class Repository {
   Found HasBO(const std::string& name);
   Found LoadBO(const std::string& name, CQRBusObjDef& def);
   bool SaveBO(const CQRBusObjDef& def);
+  // All of them or none.
+  bool SaveBOs(const std::vector<const CQRBusObjDef*>& defs);
   Found DeleteBO(const std::string& name);
   bool RenameBO(const std::string& oldName, const std::string& newName);
 
@@ -89,6 +91,7 @@ class Repository {
   std::optional<std::vector<Change>> ChangesSince(long long seq);
 
  private:
+  long long SchemaVersion();  // -1 when unreadable
   bool CreateSchema();
   // Bumps the counter and logs the change, inside the caller's transaction.
   bool LogChange(int kind, const std::string& name, char action);

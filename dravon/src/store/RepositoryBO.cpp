@@ -156,6 +156,15 @@ bool Repository::SaveBO(const CQRBusObjDef& def) {
   return Write(17, def.name(), 'S', [&] { return WriteBO(def); });
 }
 
+bool Repository::SaveBOs(const std::vector<const CQRBusObjDef*>& defs) {
+  sql::Transaction tx(m_db);
+  if (!tx.Began()) return false;
+  for (const CQRBusObjDef* def : defs) {
+    if (!WriteBO(*def) || !LogChange(17, def->name(), 'S')) return false;
+  }
+  return tx.Commit();
+}
+
 Found Repository::DeleteBO(const std::string& name) {
   return Delete("DELETE FROM bo_defs WHERE name = ?", 17, name, false);
 }
