@@ -21,6 +21,9 @@ class NameType : public CObject {
   int m_nFlag = 0;
 };
 
+inline CArchive& operator<<(CArchive& ar, const NameType& n) { return ar << n.m_strName << n.m_strType << n.m_nFlag; }
+inline CArchive& operator>>(CArchive& ar, NameType& n) { return ar >> n.m_strName >> n.m_strType >> n.m_nFlag; }
+
 // Business-object name to its associated map.
 using CMapTable = CMap<CString, const char*, NameType, NameType&>;
 

@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <cstring>
-#include <fstream>
 
 #include "store/Sha256.h"
 
@@ -51,10 +50,11 @@ CREATE TABLE object_bos(kind INTEGER NOT NULL, name TEXT NOT NULL, bo TEXT NOT N
 
 constexpr char kSqliteMagic[] = "SQLite format 3";
 
-bool FileIsDatabase(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+// Reads through the connection's own file: opening and closing the file
+// here would drop the process's locks on it.
+bool FileIsDatabase(const sql::Db& db) {
   char head[sizeof kSqliteMagic] = {};
-  return in.read(head, sizeof head) && std::memcmp(head, kSqliteMagic, sizeof head) == 0;
+  return db.ReadFileStart(head, sizeof head) && std::memcmp(head, kSqliteMagic, sizeof head) == 0;
 }
 
 }  // namespace
@@ -96,7 +96,7 @@ bool Repository::StillThere() const {
   if (!m_db.IsOpen() || stat(m_path.c_str(), &st) != 0) return false;
   // Unreadable by its owner counts as lost even for a process that could
   // read it anyway.
-  return st.st_dev == m_dev && st.st_ino == m_ino && (st.st_mode & S_IRUSR) != 0 && FileIsDatabase(m_path);
+  return st.st_dev == m_dev && st.st_ino == m_ino && (st.st_mode & S_IRUSR) != 0 && FileIsDatabase(m_db);
 }
 
 bool Repository::LogChange(int kind, const std::string& name, char action) {

@@ -25,6 +25,15 @@ bool Db::Exec(const char* sql) {
   return m_db && sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
+bool Db::ReadFileStart(void* buffer, int count) const {
+  sqlite3_file* file = nullptr;
+  if (!m_db || sqlite3_file_control(m_db.get(), "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK ||
+      file == nullptr || file->pMethods == nullptr) {
+    return false;
+  }
+  return file->pMethods->xRead(file, buffer, count, 0) == SQLITE_OK;
+}
+
 Stmt::Stmt(const Db& db, const char* sql) {
   if (!db.IsOpen()) return;
   sqlite3_stmt* raw = nullptr;

@@ -20,6 +20,8 @@ class Db {
   sqlite3* Handle() const { return m_db.get(); }
   // Runs statements without results; false on any error.
   bool Exec(const char* sql);
+  // The first bytes of the database file as they are on disk now.
+  bool ReadFileStart(void* buffer, int count) const;
   // The code of the last failure: tells a lost file from a refused write.
   int LastError() const { return m_db ? sqlite3_errcode(m_db.get()) : SQLITE_CANTOPEN; }
 
