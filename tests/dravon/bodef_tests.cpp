@@ -190,7 +190,10 @@ TEST_F(BODefTest, NamesAreUniqueIgnoringCasePerObjectType) {
   ASSERT_TRUE(dravon::admin::AddObject(kServer, HvObjNativeMap, "CustomerMap", {"Customer"}, error)) << error;
   EXPECT_EQ(Dm().IsUnique(HvObjNativeMap, "customermap"), 0);
   EXPECT_EQ(Dm().IsUnique(HvObjCollabTemplate, "CustomerMap"), 1);
-  EXPECT_NE(Dm().GetMap("CustomerMap"), nullptr);
+  CQRObj* map = Dm().GetMap("CustomerMap");
+  ASSERT_NE(map, nullptr);
+  EXPECT_EQ(map->GetObjType(), HvObjNativeMap);
+  EXPECT_EQ(Dm().GetMap("CustomerMap"), map) << "one object per name";
   EXPECT_EQ(Dm().GetTemplate("CustomerMap"), nullptr);
 }
 

@@ -1,5 +1,6 @@
 // Connectors on the server, their resource table, and properties with
 // the standard list and its dependencies.
+#include "DravonAdmin.h"
 #include "dravon_test_support.h"
 
 namespace dravon_test {
@@ -67,6 +68,24 @@ TEST_F(ConnectorTest, AddedConnectorsAreStoredWithEverything) {
   EXPECT_EQ(Dm().DeleteObject(HvObjConnector, "Sap", 0), 1);
   EXPECT_EQ(Dm().RefreshConnectors(1)->Find("Sap"), nullptr);
   EXPECT_EQ(Dm().DeleteObject(HvObjConnector, "Sap", 0), 0);
+}
+
+TEST_F(ConnectorTest, ImplicitMapsComeFromTheServersMaps) {
+  std::string error;
+  ASSERT_TRUE(dravon::admin::AddObject(kServer, HvObjNativeMap, "OrderMap", {"Order"}, error)) << error;
+  ASSERT_TRUE(LogIn());
+  CQRConnector* c = AddSample(Dm(), "Erp");
+  ASSERT_NE(c, nullptr);
+  CStringList one, all;
+  one.AddTail("Order");
+  const NameType* map = c->GetImplicitMap(one, all);
+  ASSERT_NE(map, nullptr);
+  EXPECT_EQ(map->m_strName, "OrderMap");
+  EXPECT_EQ(map->m_nFlag, 0);
+  CStringList none;
+  none.AddTail("Unmapped");
+  EXPECT_EQ(c->GetImplicitMap(none, all), nullptr);
+  EXPECT_EQ(c->GetImplicitMap(CStringList(), all), nullptr);
 }
 
 TEST_F(ConnectorTest, ResourceTableAnswersMinusOneWithoutATable) {

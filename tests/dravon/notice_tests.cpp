@@ -41,6 +41,22 @@ TEST_F(NoticeTest, AnotherProcessesSaveAndDeleteArriveAsNotices) {
   EXPECT_EQ(Dm().DeleteObject(HvObjBusObj, "Shared", 0), 0);
 }
 
+TEST_F(NoticeTest, ADeleteOfADefinitionNotLoadedHereNamesAStandIn) {
+  ASSERT_TRUE(LogIn());
+  PutOnServer("Elsewhere", {"String"});
+  Dm().CloseBO("Elsewhere", nullptr);
+  Dm().ReleaseBODefs();
+  ASSERT_EQ(Dm().GetBO("Elsewhere", 0, 0), nullptr);
+  HWND main = MakeWindow();
+  Dm().UniteObject(nullptr, main);
+  ASSERT_EQ(RunOtherClient({"delete", "Elsewhere"}), 0);
+  PollOnce();
+  ASSERT_EQ(MessagesOf(main), std::vector<UINT>{WM_HV_OBJECT_DELETED});
+  EXPECT_EQ(NoticesOf(main)[0].name, "Elsewhere");
+  EXPECT_TRUE(reinterpret_cast<CQRObj*>(NoticesOf(main)[0].lParam)->is_dead());
+  EXPECT_EQ(Dm().RefreshBONames(0)->Find("Elsewhere"), nullptr);
+}
+
 TEST_F(NoticeTest, OwnWritesAndEditedDefinitionsBringNoRefresh) {
   ASSERT_TRUE(LogIn());
   PutOnServer("Mine", {"String"});

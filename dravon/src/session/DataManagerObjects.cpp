@@ -11,7 +11,7 @@ CQRObj* FindNamed(dravon::Session& s, int kind, const char* name) {
   const dravon::Found found = s.Repo().HasObject(kind, name);
   if (found == dravon::Found::Failed) s.CheckAfterFailure();
   if (found != dravon::Found::Yes) return nullptr;
-  return s.Make<CQRObjRef>(kind, name, s.Server());
+  return s.NamedObject(kind, name);
 }
 
 }  // namespace

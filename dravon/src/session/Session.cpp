@@ -55,6 +55,7 @@ void Session::Forget(CQRObj* object) {
   }
   std::erase_if(m_connectors, [object](const auto& entry) { return entry.second == object; });
   std::erase_if(m_servers, [object](const auto& entry) { return entry.second == object; });
+  std::erase_if(m_named, [object](const auto& entry) { return entry.second == object; });
   if (m_server == object) m_server = nullptr;
   // Expanded attributes must not keep pointing at a definition that went.
   for (const auto& [raw, owned] : m_owned) {
@@ -72,6 +73,12 @@ void Session::Destroy(CQRObj* object) {
   std::unique_ptr<CQRObj> doomed = std::move(it->second);
   m_owned.erase(it);
   doomed.reset();
+}
+
+CQRObjRef* Session::NamedObject(int kind, const std::string& name) {
+  CQRObjRef*& object = m_named[{kind, name}];
+  if (object == nullptr) object = Make<CQRObjRef>(kind, name.c_str(), m_server);
+  return object;
 }
 
 bool Session::Owns(const CQRObj* object) const { return m_owned.count(object) != 0; }

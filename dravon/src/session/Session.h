@@ -71,6 +71,8 @@ class Session {
   Found LoadConnector(const std::string& name, CQRConnector& connector);
 
   CQRObjRefArray& Dependencies() { return m_dependencies; }
+  // One object per listed map, template... of a kind and name.
+  CQRObjRef* NamedObject(int kind, const std::string& name);
   Notifier& Notices() { return m_notifier; }
 
  private:
@@ -92,6 +94,7 @@ class Session {
   CStringList m_connectorNames;
   std::map<std::string, CQRConnector*> m_connectors;
   CQRObjRefArray m_dependencies;
+  std::map<std::pair<int, std::string>, CQRObjRef*> m_named;
   Notifier m_notifier;
 };
 
