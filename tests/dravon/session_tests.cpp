@@ -48,6 +48,7 @@ TEST_F(SessionTest, GetObjectGivesOneServerObjectPerExistingServer) {
   ASSERT_NE(server, nullptr);
   EXPECT_EQ(server->GetObjType(), HvObjServer);
   EXPECT_EQ(Dm().GetObject(HvObjServer, kServer, 0), server);
+  EXPECT_EQ(Dm().GetObjectA(HvObjServer, kServer, 0), server) << "the ANSI name callers use";
   EXPECT_EQ(Dm().GetObject(HvObjServer, "Elsewhere", 1), nullptr);
   EXPECT_EQ(Dm().GetObject(HvObjBusObj, kServer, 1), nullptr);
   ASSERT_TRUE(LogIn());

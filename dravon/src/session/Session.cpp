@@ -112,24 +112,24 @@ bool Session::Connect(const std::string& server, const std::string& user, const 
   return RefetchBONames();
 }
 
-void Session::Disconnect() {
+void Session::EndSession() {
   m_notifier.StopPolling();
   m_repo.Close();
   if (m_server != nullptr) {
     m_server->SetConnected(FALSE);
     m_server->SetDead(TRUE);
   }
+}
+
+void Session::Disconnect() {
+  EndSession();
   m_server = nullptr;
   m_connectorNames.RemoveAll();
 }
 
+// The server object stays current, dead, until the program disconnects.
 void Session::Lose() {
-  m_notifier.StopPolling();
-  m_repo.Close();
-  if (m_server != nullptr) {
-    m_server->SetConnected(FALSE);
-    m_server->SetDead(TRUE);
-  }
+  EndSession();
   m_notifier.PostToMain(WM_HV_SERVER_LOST, 0, 0);
 }
 

@@ -76,6 +76,8 @@ class Session {
   Notifier& Notices() { return m_notifier; }
 
  private:
+  // Closes the repository and marks the server object dead.
+  void EndSession();
   void Lose();
   void Poll();
   void ApplyChange(const Change& change);
