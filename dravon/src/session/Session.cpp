@@ -149,7 +149,8 @@ bool Session::BeginCall() {
 }
 
 void Session::CheckAfterFailure() {
-  if (m_repo.IsOpen() && (!m_repo.StillThere() || IsLostFileError(m_repo.LastError() & 0xff))) Lose();
+  const int failure = m_repo.TakeFailure() & 0xff;  // the primary code
+  if (m_repo.IsOpen() && (!m_repo.StillThere() || IsLostFileError(failure))) Lose();
 }
 
 // --- Business objects ------------------------------------------------------------

@@ -110,17 +110,18 @@ bool Repository::LogChange(int kind, const std::string& name, char action) {
 }
 
 Found Repository::Delete(const char* sql, int kind, const std::string& name, bool bindKind) {
+  bool failed = false;
   bool existed = false;
   const bool ok = Write(kind, name, 'D', [&] {
     sql::Stmt stmt(m_db, sql);
     stmt.Bind(1, name);
     if (bindKind) stmt.Bind(2, kind);
-    if (!stmt.Run()) return false;
-    existed = sqlite3_changes(m_db.Handle()) > 0;
+    failed = !stmt.Run();
+    existed = !failed && sqlite3_changes(m_db.Handle()) > 0;
     return existed;  // nothing deleted: nothing to log, roll back
   });
   if (ok) return Found::Yes;
-  return existed || m_db.LastError() != SQLITE_OK ? Found::Failed : Found::No;
+  return failed || existed ? Found::Failed : Found::No;
 }
 
 // --- Accounts --------------------------------------------------------------

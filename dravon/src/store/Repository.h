@@ -48,8 +48,8 @@ class Repository {
   // False once the file was removed, replaced, made unreadable or is no
   // database any more.
   bool StillThere() const;
-  // The SQLite code of the last failure.
-  int LastError() const { return m_db.LastError(); }
+  // The SQLite code of the last failure, once.
+  int TakeFailure() const { return m_db.TakeFailure(); }
 
   // Accounts.
   bool AddAccount(const std::string& user, const std::string& password);

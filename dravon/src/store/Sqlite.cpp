@@ -22,7 +22,15 @@ bool Db::Open(const std::string& path, bool create) {
 }
 
 bool Db::Exec(const char* sql) {
-  return m_db && sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+  const int rc = m_db ? sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr) : SQLITE_CANTOPEN;
+  if (rc != SQLITE_OK) NoteFailure(rc);
+  return rc == SQLITE_OK;
+}
+
+int Db::TakeFailure() const {
+  const int code = m_failure;
+  m_failure = SQLITE_OK;
+  return code;
 }
 
 bool Db::ReadFileStart(void* buffer, int count) const {
@@ -34,10 +42,19 @@ bool Db::ReadFileStart(void* buffer, int count) const {
   return file->pMethods->xRead(file, buffer, count, 0) == SQLITE_OK;
 }
 
-Stmt::Stmt(const Db& db, const char* sql) {
-  if (!db.IsOpen()) return;
+Stmt::Stmt(const Db& db, const char* sql) : m_db(db) {
+  if (!db.IsOpen()) {
+    db.NoteFailure(SQLITE_CANTOPEN);
+    return;
+  }
   sqlite3_stmt* raw = nullptr;
-  if (sqlite3_prepare_v2(db.Handle(), sql, -1, &raw, nullptr) == SQLITE_OK) m_stmt.reset(raw);
+  const int rc = sqlite3_prepare_v2(db.Handle(), sql, -1, &raw, nullptr);
+  if (rc == SQLITE_OK) {
+    m_stmt.reset(raw);
+  } else {
+    sqlite3_finalize(raw);
+    db.NoteFailure(rc);
+  }
 }
 
 Stmt& Stmt::Bind(int index, std::string_view text) {
@@ -64,6 +81,7 @@ bool Stmt::Next() {
   if (rc == SQLITE_ROW) return true;
   m_done = true;
   m_failed = rc != SQLITE_DONE;
+  if (m_failed) m_db.NoteFailure(rc);
   return false;
 }
 

@@ -22,10 +22,13 @@ class Db {
   bool Exec(const char* sql);
   // The first bytes of the database file as they are on disk now.
   bool ReadFileStart(void* buffer, int count) const;
-  // The code of the last failure: tells a lost file from a refused write.
-  int LastError() const { return m_db ? sqlite3_errcode(m_db.get()) : SQLITE_CANTOPEN; }
+  // The code of the last failure since TakeFailure, kept past the
+  // rollback that follows it: tells a lost file from a refused write.
+  int TakeFailure() const;
+  void NoteFailure(int code) const { m_failure = code; }
 
  private:
+  mutable int m_failure = SQLITE_OK;
   struct Closer {
     void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
   };
@@ -35,6 +38,8 @@ class Db {
 class Stmt {
  public:
   Stmt(const Db& db, const char* sql);
+  Stmt(const Stmt&) = delete;
+  Stmt& operator=(const Stmt&) = delete;
   bool Ok() const { return m_stmt != nullptr; }
 
   Stmt& Bind(int index, std::string_view text);
@@ -56,6 +61,7 @@ class Stmt {
   struct Finalizer {
     void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
   };
+  const Db& m_db;
   std::unique_ptr<sqlite3_stmt, Finalizer> m_stmt;
   bool m_done = false;
   bool m_failed = false;
