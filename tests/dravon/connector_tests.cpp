@@ -88,6 +88,27 @@ TEST_F(ConnectorTest, ImplicitMapsComeFromTheServersMaps) {
   EXPECT_EQ(c->GetImplicitMap(CStringList(), all), nullptr);
 }
 
+TEST_F(ConnectorTest, AnotherProcessesChangesReachLoadedConnectors) {
+  ASSERT_TRUE(LogIn());
+  CQRConnector* c = AddSample(Dm(), "Shared");
+  ASSERT_NE(c, nullptr);
+  HWND main = MakeWindow();
+  Dm().UniteObject(nullptr, main);
+  ASSERT_EQ(RunOtherClient({"save-connector", "Shared"}), 0);
+  PollOnce();
+  ASSERT_EQ(c->GetSupportedBOs().GetSize(), 2) << "an unmodified connector is read again";
+  EXPECT_EQ(c->GetSupportedBOs()[1]->name, "FromOtherClient");
+  EXPECT_TRUE(MessagesOf(main).empty());
+  ASSERT_EQ(RunOtherClient({"delete-connector", "Shared"}), 0);
+  PollOnce();
+  ASSERT_EQ(MessagesOf(main), std::vector<UINT>{WM_HV_OBJECT_DELETED});
+  EXPECT_EQ(NoticesOf(main)[0].wParam, static_cast<WPARAM>(HvObjConnector));
+  EXPECT_EQ(NoticesOf(main)[0].lParam, reinterpret_cast<LPARAM>(c));
+  EXPECT_EQ(Dm().RefreshConnectors(0)->Find("Shared"), nullptr);
+  EXPECT_EQ(Dm().GetConnector("Shared"), nullptr);
+  EXPECT_EQ(c->GetState() & HvStateOnServer, 0);
+}
+
 TEST_F(ConnectorTest, ResourceTableAnswersMinusOneWithoutATable) {
   CQRConnector c("Bare", nullptr, HvStateNew);
   EXPECT_EQ(c.GetResTable(), nullptr);

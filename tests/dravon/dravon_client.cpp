@@ -1,6 +1,6 @@
 // A second data-manager client for the tests: logs in to a server and
 // runs the operations its command line names, in order.
-//   dravon_client SERVER USER PASSWORD (save NAME | delete NAME)...
+//   dravon_client SERVER USER PASSWORD (save|delete|save-connector|delete-connector NAME)...
 // Exit code 0 when every operation succeeded.
 #include <cstring>
 
@@ -17,6 +17,21 @@ bool SaveOne(CDataManager& dm, const char* name) {
   return def->Save() != 0;
 }
 
+bool SaveConnector(CDataManager& dm, const char* name) {
+  CQRConnector* connector = dm.GetConnector(name);
+  if (connector == nullptr) return false;
+  connector->AddBO("FromOtherClient", 1);
+  return connector->Save() != 0;
+}
+
+bool Run(CDataManager& dm, const char* op, const char* name) {
+  if (std::strcmp(op, "save") == 0) return SaveOne(dm, name);
+  if (std::strcmp(op, "delete") == 0) return dm.DeleteBO(name) != 0;
+  if (std::strcmp(op, "save-connector") == 0) return SaveConnector(dm, name);
+  if (std::strcmp(op, "delete-connector") == 0) return dm.DeleteObject(HvObjConnector, name, 0) != 0;
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -25,8 +40,7 @@ int main(int argc, char** argv) {
   if (!dm->LogToServer(argv[1], argv[2], argv[3])) return 3;
   int failures = 0;
   for (int i = 4; i + 1 < argc; i += 2) {
-    const bool ok = std::strcmp(argv[i], "save") == 0 ? SaveOne(*dm, argv[i + 1]) : dm->DeleteBO(argv[i + 1]) != 0;
-    if (!ok) ++failures;
+    if (!Run(*dm, argv[i], argv[i + 1])) ++failures;
   }
   delete dm;
   return failures == 0 ? 0 : 1;

@@ -325,6 +325,9 @@ void Session::ConnectorChangedElsewhere(const Change& change) {
   if (change.action == 'D') {
     ListRemove(m_connectorNames, change.name.c_str());
     if (connector != nullptr) {
+      // Kept alive for the notice; no longer handed out under the name.
+      m_connectors.erase(it);
+      connector->RemoveState(HvStateOnServer | HvStateSavedToServer);
       m_notifier.PostToMain(WM_HV_OBJECT_DELETED, HvObjConnector, reinterpret_cast<LPARAM>(connector));
     }
     return;
