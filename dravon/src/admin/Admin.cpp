@@ -1,0 +1,125 @@
+#include "DravonAdmin.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "BusObjDef.h"
+#include "store/RepositoryCopy.h"
+#include "store/Repository.h"
+#include "store/ServerPaths.h"
+
+namespace dravon::admin {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Opens an existing server, or says why not.
+bool OpenServer(Repository& repo, const std::string& server, std::string& error) {
+  if (!IsValidServerName(server)) {
+    error = "invalid server name '" + server + "'";
+    return false;
+  }
+  if (!ServerExists(server)) {
+    error = "no server '" + server + "'";
+    return false;
+  }
+  if (!repo.Open(ServerFile(server), false)) {
+    error = "cannot open the repository of server '" + server + "'";
+    return false;
+  }
+  return true;
+}
+
+bool Fail(std::string& error, const std::string& text) {
+  error = text;
+  return false;
+}
+
+}  // namespace
+
+std::string ServersFolder() { return dravon::ServersFolder(); }
+
+std::vector<std::string> ListServers() { return dravon::ListServers(); }
+
+bool CreateServer(const std::string& server, const std::string& user, const std::string& password,
+                  std::string& error) {
+  if (!IsValidServerName(server)) return Fail(error, "invalid server name '" + server + "'");
+  if (ServerExists(server)) return Fail(error, "server '" + server + "' exists");
+  if (user.empty()) return Fail(error, "an account needs a user name");
+  std::error_code ec;
+  fs::create_directories(dravon::ServersFolder(), ec);
+  Repository repo;
+  if (!repo.Open(ServerFile(server), true)) return Fail(error, "cannot create " + ServerFile(server));
+  if (repo.AddAccount(user, password)) return true;
+  repo.Close();
+  std::string ignored;
+  RemoveServer(server, ignored);
+  return Fail(error, "cannot add the account '" + user + "'");
+}
+
+bool RemoveServer(const std::string& server, std::string& error) {
+  if (!ServerExists(server)) return Fail(error, "no server '" + server + "'");
+  const std::string file = ServerFile(server);
+  std::error_code ec;
+  for (const char* suffix : {"-wal", "-shm"}) fs::remove(file + suffix, ec);
+  if (!fs::remove(file, ec)) return Fail(error, "cannot remove " + file);
+  return true;
+}
+
+bool ListAccounts(const std::string& server, std::vector<std::string>& users, std::string& error) {
+  Repository repo;
+  if (!OpenServer(repo, server, error)) return false;
+  auto accounts = repo.Accounts();
+  if (!accounts) return Fail(error, "cannot read the accounts");
+  users = std::move(*accounts);
+  return true;
+}
+
+bool AddAccount(const std::string& server, const std::string& user, const std::string& password,
+                std::string& error) {
+  Repository repo;
+  return OpenServer(repo, server, error) &&
+         (repo.AddAccount(user, password) || Fail(error, "cannot add the account '" + user + "'"));
+}
+
+bool RemoveAccount(const std::string& server, const std::string& user, std::string& error) {
+  Repository repo;
+  return OpenServer(repo, server, error) &&
+         (repo.RemoveAccount(user) || Fail(error, "no account '" + user + "'"));
+}
+
+bool SetPassword(const std::string& server, const std::string& user, const std::string& password,
+                 std::string& error) {
+  Repository repo;
+  return OpenServer(repo, server, error) &&
+         (repo.SetPassword(user, password) || Fail(error, "no account '" + user + "'"));
+}
+
+bool LoadRepositoryCopy(const std::string& server, const std::string& path, int& count, std::string& error) {
+  count = 0;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return Fail(error, "cannot read " + path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  std::vector<std::unique_ptr<CQRBusObjDef>> defs;
+  if (!ParseRepositoryCopy(text.str(), defs, error)) return false;
+  Repository repo;
+  if (!OpenServer(repo, server, error)) return false;
+  std::vector<const CQRBusObjDef*> toSave;
+  for (const auto& def : defs) toSave.push_back(def.get());
+  if (!repo.SaveBOs(toSave)) return Fail(error, "the server did not take the definitions; nothing was saved");
+  count = static_cast<int>(defs.size());
+  return true;
+}
+
+bool AddObject(const std::string& server, int kind, const std::string& name, const std::vector<std::string>& bos,
+               std::string& error) {
+  Repository repo;
+  return OpenServer(repo, server, error) &&
+         (repo.SaveObject(kind, name, bos) || Fail(error, "cannot save '" + name + "'"));
+}
+
+}  // namespace dravon::admin
