@@ -11,3 +11,4 @@
 #include "win32/services.h"
 #include "win32/winreg.h"
 #include "win32/shellapi.h"
+#include "win32/mdi.h"
