@@ -13,18 +13,16 @@ bool FrameCommand(HWND client, WPARAM wParam) {
   const auto info = InfoOf(client);
   if (!info || HIWORD(wParam) == 1) return false;
   const UINT id = LOWORD(wParam);
-  if (id >= 0xF000) {
-    if (info->active == nullptr) return false;
-    SendMessage(info->active, WM_SYSCOMMAND, id, 0);
-    return true;
-  }
+  // The list's ids (0xFF00 up, as frames use) come before the system ones.
   if (id >= info->idFirstChild && id < info->idFirstChild + info->children.size()) {
     HWND child = info->children[id - info->idFirstChild];
     if (IsIconic(child)) ShowWindow(child, SW_RESTORE);
     Activate(client, child);
     return true;
   }
-  return false;
+  if (id < SC_SIZE || id > SC_CONTEXTHELP || info->active == nullptr) return false;
+  SendMessage(info->active, WM_SYSCOMMAND, id, 0);
+  return true;
 }
 
 bool IsMaximizeCommand(WPARAM command) { return (command & 0xFFF0) == SC_MAXIMIZE; }
