@@ -71,7 +71,20 @@ TEST_F(MenuBarTest, SnapshotOfAFrameWithItsFileMenuOpen) {
     GetWindowRect(main->hwnd(), &wr);
     EXPECT_GT(pr.top, wr.top);
     shot = r.snapshot(main->window(), "frame_file_menu_open", true);
-    r.snapshot(popup, "file_menu_popup");
+    r.key(VK_UP);     // Open, which has no cascade
+    r.key(VK_RIGHT);  // so Right moves on to Edit, with its grey and checked items
+  });
+  robot.onMenu([&](Robot& r, Window popup) {
+    r.snapshot(main->window(), "frame_edit_menu_open", true);
+    // The popup is as wide as its items, not a window's minimum width.
+    RECT pr{};
+    GetWindowRect(popup.hwnd(), &pr);
+    EXPECT_LT(pr.right - pr.left, GetSystemMetrics(SM_CXMINTRACK));
+    r.key(VK_DOWN);
+  });
+  robot.onMenu([&](Robot& r, Window popup) {
+    // The checked Copy is drawn in the highlight colours when selected.
+    r.snapshot(popup, "edit_menu_copy_selected");
     r.key(VK_ESCAPE);
     r.key(VK_ESCAPE);
   });

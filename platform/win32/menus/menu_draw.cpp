@@ -34,6 +34,23 @@ class SelectedFont {
   HGDIOBJ old_;
 };
 
+// Menu glyphs come as black-on-white masks: the black pixels are drawn
+// in the item's text colour, so that they show on the highlight too.
+void DrawGlyph(HDC dc, const RECT& r, UINT glyph, COLORREF colour) {
+  const int cx = r.right - r.left, cy = r.bottom - r.top;
+  HDC mask = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, cx, cy);
+  HGDIOBJ old = SelectObject(mask, bitmap);
+  RECT box{0, 0, cx, cy};
+  DrawFrameControl(mask, &box, DFC_MENU, glyph);
+  for (int y = 0; y < cy; ++y)
+    for (int x = 0; x < cx; ++x)
+      if ((GetPixel(mask, x, y) & 0xFFFFFF) == 0) SetPixelV(dc, r.left + x, r.top + y, colour);
+  SelectObject(mask, old);
+  DeleteObject(bitmap);
+  DeleteDC(mask);
+}
+
 HICON SystemIconOf(HWND window) {
   auto icon = reinterpret_cast<HICON>(GetClassLongPtr(window, GCLP_HICONSM));
   if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtr(window, GCLP_HICON));
@@ -70,7 +87,7 @@ void DrawPopupItem(HDC dc, const MenuItem& item, RECT r, const PopupLayout& layo
     RECT mark{r.left + (layout.labelLeft - size) / 2, r.top + (r.bottom - r.top - size) / 2, 0, 0};
     mark.right = mark.left + size;
     mark.bottom = mark.top + size;
-    DrawFrameControl(dc, &mark, DFC_MENU, (item.type & MFT_RADIOCHECK) ? DFCS_MENUBULLET : DFCS_MENUCHECK);
+    DrawGlyph(dc, mark, (item.type & MFT_RADIOCHECK) ? DFCS_MENUBULLET : DFCS_MENUCHECK, grey ? GetSysColor(COLOR_GRAYTEXT) : text);
   }
   SelectedFont font(dc, (item.state & MF_DEFAULT) != 0);
   RECT label{r.left + layout.labelLeft, r.top, r.right, r.bottom};
@@ -84,7 +101,7 @@ void DrawPopupItem(HDC dc, const MenuItem& item, RECT r, const PopupLayout& layo
     const int size = GetSystemMetrics(SM_CXMENUCHECK);
     RECT arrow{r.right - size - 4, r.top + (r.bottom - r.top - size) / 2, r.right - 4, 0};
     arrow.bottom = arrow.top + size;
-    DrawFrameControl(dc, &arrow, DFC_MENU, DFCS_MENUARROW);
+    DrawGlyph(dc, arrow, DFCS_MENUARROW, text);
   }
 }
 
