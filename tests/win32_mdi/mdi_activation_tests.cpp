@@ -125,5 +125,20 @@ TEST_F(MdiActivationTest, ClickingAnInactiveChildActivatesIt) {
   EXPECT_EQ(GetFocus(), a);
 }
 
+TEST_F(MdiActivationTest, ChildSystemMenuHasNextAndItsCommandsActOnTheChild) {
+  HWND a = newChild("A");
+  HWND b = newChild("B");
+  HMENU menu = GetSystemMenu(b, FALSE);
+  char text[64] = {};
+  GetMenuString(menu, SC_CLOSE, text, sizeof(text), MF_BYCOMMAND);
+  EXPECT_STREQ(text, "&Close\tCtrl+F4");
+  ASSERT_NE(GetMenuState(menu, SC_NEXTWINDOW, MF_BYCOMMAND), UINT(-1));
+  SendMessage(b, WM_SYSCOMMAND, SC_NEXTWINDOW, 0);
+  EXPECT_EQ(active(), a);
+  // The frame's own system menu keeps Alt+F4.
+  GetMenuString(GetSystemMenu(frame, FALSE), SC_CLOSE, text, sizeof(text), MF_BYCOMMAND);
+  EXPECT_STREQ(text, "&Close\tAlt+F4");
+}
+
 }  // namespace
 }  // namespace halvane::test

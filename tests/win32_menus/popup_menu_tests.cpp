@@ -1,5 +1,6 @@
 // TrackPopupMenu: the command returned or posted, alignment and keeping on
 // screen, the notifications, and the robot's answers.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "menu_fixture.h"
@@ -114,6 +115,32 @@ TEST_F(PopupMenuTest, RightButtonChoosesOnlyWithTpmRightButton) {
   robot.onMenu(rightClickFirst);
   EXPECT_EQ(TrackPopupMenu(editMenu(), TPM_RETURNCMD | TPM_RIGHTBUTTON, 100, 100, 0, main->hwnd(), nullptr),
             BOOL(kCopy));
+}
+
+TEST_F(PopupMenuTest, PopupWithNoHandlerFailsNamingItsItemsAndIsCancelled) {
+  ::testing::TestPartResultArray results;
+  BOOL chosen = 1;
+  {
+    ::testing::ScopedFakeTestPartResultReporter reporter(
+        ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
+    chosen = TrackPopupMenu(editMenu(), TPM_RETURNCMD, 100, 100, 0, main->hwnd(), nullptr);
+  }
+  ASSERT_EQ(results.size(), 1);
+  const std::string message = results.GetTestPartResult(0).message();
+  EXPECT_NE(message.find("\"&Paste\""), std::string::npos) << message;
+  EXPECT_EQ(chosen, 0);
+}
+
+TEST_F(PopupMenuTest, MissingItemFailsNamingIt) {
+  ::testing::TestPartResultArray results;
+  {
+    ::testing::ScopedFakeTestPartResultReporter reporter(
+        ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
+    robot.onPopupMenu({"&Delete"});
+    TrackPopupMenu(editMenu(), TPM_RETURNCMD, 100, 100, 0, main->hwnd(), nullptr);
+  }
+  ASSERT_EQ(results.size(), 1);
+  EXPECT_NE(std::string(results.GetTestPartResult(0).message()).find("\"&Delete\""), std::string::npos);
 }
 
 TEST_F(PopupMenuTest, BadArgumentsFail) {

@@ -81,6 +81,34 @@ TEST_F(SystemMenuTest, AltSpaceOpensItAndChoosingSendsSysCommand) {
   EXPECT_FALSE(IsWindow(main->hwnd()));
 }
 
+TEST_F(SystemMenuTest, ClickingTheCaptionIconOpensTheSystemMenu) {
+  RECT wr{};
+  GetWindowRect(main->hwnd(), &wr);
+  const POINT icon{wr.left + 8, wr.top + 10};
+  ASSERT_EQ(SendMessage(main->hwnd(), WM_NCHITTEST, 0, MAKELPARAM(icon.x, icon.y)), HTSYSMENU);
+  std::vector<std::string> items;
+  GUITHREADINFO info{};
+  robot.onMenu([&](Robot& r, Window) {
+    items = r.openMenuItems();
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(0, &info);
+    r.key(VK_ESCAPE);
+  });
+  ClickScreen(icon);
+  ASSERT_EQ(items.size(), 7u);
+  EXPECT_EQ(items.back(), "&Close\tAlt+F4");
+  EXPECT_TRUE(info.flags & GUI_SYSTEMMENUMODE);
+  EXPECT_EQ(info.hwndMenuOwner, main->hwnd());
+  EXPECT_TRUE(commands().empty());
+}
+
+TEST_F(SystemMenuTest, NextWindowActivatesAnotherTopLevelWindow) {
+  RecordingWindow other("Other");
+  SetActiveWindow(main->hwnd());
+  SendMessage(main->hwnd(), WM_SYSCOMMAND, SC_NEXTWINDOW, 0);
+  EXPECT_EQ(GetActiveWindow(), other.hwnd());
+}
+
 TEST_F(SystemMenuTest, CaptionDoubleClickMaximisesAndRestores) {
   RECT wr{};
   GetWindowRect(main->hwnd(), &wr);

@@ -261,12 +261,6 @@ bool MenuTracker::ItemScreenRect(HMENU menu, UINT index, RECT& rect) const {
   return false;
 }
 
-HMENU MenuTracker::MenuOfPopup(HWND popup) const {
-  for (const Level& level : levels_)
-    if (level.window == popup) return level.menu;
-  return nullptr;
-}
-
 void MenuTracker::PaintPopup(HWND popup, HDC dc) const {
   for (const Level& level : levels_)
     if (level.window == popup) DrawPopup(dc, level.items, level.layout, level.selected);

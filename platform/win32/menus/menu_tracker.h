@@ -47,7 +47,6 @@ class MenuTracker {
   // The popup window of `menu` and its item's screen rectangle.
   bool ItemScreenRect(HMENU menu, UINT index, RECT& rect) const;
   void PaintPopup(HWND popup, HDC dc) const;
-  HMENU MenuOfPopup(HWND popup) const;
 
  private:
   struct Level {

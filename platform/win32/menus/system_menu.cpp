@@ -14,18 +14,23 @@ struct SystemItem {
 };
 
 // Windows that can be sized or minimised get the full menu; fixed ones
-// (dialogs, message boxes) only Move and Close.
-std::vector<SystemItem> ItemsFor(DWORD style) {
-  if (style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX))
-    return {{SC_RESTORE, "&Restore"},   {SC_MOVE, "&Move"},     {SC_SIZE, "&Size"},
-            {SC_MINIMIZE, "Mi&nimize"}, {SC_MAXIMIZE, "Ma&ximize"}, {0, nullptr},
-            {SC_CLOSE, "&Close\tAlt+F4"}};
-  return {{SC_MOVE, "&Move"}, {SC_CLOSE, "&Close\tAlt+F4"}};
+// (dialogs, message boxes) only Move and Close. MDI children close with
+// Ctrl+F4 and have Next.
+std::vector<SystemItem> ItemsFor(DWORD style, DWORD exStyle) {
+  const bool mdiChild = (exStyle & WS_EX_MDICHILD) != 0;
+  const char* close = mdiChild ? "&Close\tCtrl+F4" : "&Close\tAlt+F4";
+  if (!(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX))) return {{SC_MOVE, "&Move"}, {SC_CLOSE, close}};
+  std::vector<SystemItem> items = {{SC_RESTORE, "&Restore"},   {SC_MOVE, "&Move"},         {SC_SIZE, "&Size"},
+                                   {SC_MINIMIZE, "Mi&nimize"}, {SC_MAXIMIZE, "Ma&ximize"}, {0, nullptr},
+                                   {SC_CLOSE, close}};
+  if (mdiChild) items.insert(items.end(), {{0, nullptr}, {SC_NEXTWINDOW, "Nex&t\tCtrl+F6"}});
+  return items;
 }
 
 HMENU MakeSystemMenu(HWND hwnd) {
   HMENU menu = CreatePopupMenu();
-  for (const SystemItem& item : ItemsFor(DWORD(GetWindowLong(hwnd, GWL_STYLE)))) {
+  for (const SystemItem& item :
+       ItemsFor(DWORD(GetWindowLong(hwnd, GWL_STYLE)), DWORD(GetWindowLong(hwnd, GWL_EXSTYLE)))) {
     if (item.text == nullptr) {
       AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
     } else {
