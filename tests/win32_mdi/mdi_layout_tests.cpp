@@ -55,6 +55,17 @@ TEST_F(MdiLayoutTest, MaximisedChildPutsItsButtonsIntoTheFrameBarAndItsTitleInto
   EXPECT_EQ(GetMenuItemCount(bar), 2);
 }
 
+TEST_F(MdiLayoutTest, ChildMadeWhileAnotherIsMaximisedTakesOverTheMaximisedState) {
+  HWND a = newChild("A");
+  SendMessage(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(a), 0);
+  HWND b = newChild("B");
+  EXPECT_TRUE(IsZoomed(b));
+  EXPECT_FALSE(IsZoomed(a));
+  EXPECT_EQ(frameTitle(), "Frame - [B]");
+  EXPECT_EQ(GetMenuItemCount(GetMenu(frame)), 6) << "one set of buttons";
+  EXPECT_EQ(GetSubMenu(GetMenu(frame), 0), GetSystemMenu(b, FALSE));
+}
+
 TEST_F(MdiLayoutTest, CloseButtonInTheBarClosesTheMaximisedChildAndTheNextOneStaysMaximised) {
   HWND a = newChild("A");
   HWND b = newChild("B");

@@ -192,10 +192,7 @@ void Activate(HWND client, HWND child) {
   if (child != nullptr) {
     SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // The maximised state goes with the activation.
-    if (moveMaximized) {
-      ShowWindow(child, SW_SHOWMAXIMIZED);
-      ShowWindow(old, SW_RESTORE);
-    }
+    if (moveMaximized) ShowWindow(child, SW_SHOWMAXIMIZED);
     SendMessage(child, WM_NCACTIVATE, TRUE, 0);
     SendActivation(child, old, child);
     if (GetActiveWindow() == info->frame && IsWindow(child)) SetFocus(child);
@@ -245,7 +242,10 @@ void ChildSized(HWND client, HWND child, WPARAM sizeType) {
   const auto info = InfoOf(client);
   if (!info) return;
   if (sizeType == SIZE_MAXIMIZED) {
-    if (info->maximized != child) SetMaximizedChild(client, child);
+    // One child is maximised at a time: the one before is restored.
+    const HWND before = info->maximized;
+    if (before != child) SetMaximizedChild(client, child);
+    if (before != nullptr && before != child && IsZoomed(before)) ShowWindow(before, SW_RESTORE);
   } else if (info->maximized == child) {
     SetMaximizedChild(client, nullptr);
   }

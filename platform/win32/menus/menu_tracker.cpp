@@ -91,6 +91,7 @@ bool MenuTracker::NextMessage(MSG& msg) {
       return false;
     }
     if (internal::RunModalIdle(topWindow())) continue;
+    Send(WM_ENTERIDLE, MSGF_MENU, reinterpret_cast<LPARAM>(topWindow()));
     if (!done_) WaitMessage();
   }
   return false;
