@@ -47,6 +47,15 @@ TEST_F(MenuBarTest, RightJustifiedItemsGoToTheRightEnd) {
   EXPECT_EQ(commands(), std::vector<UINT>{999});
 }
 
+TEST_F(MenuBarTest, DestroyingTheWindowDestroysItsMenus) {
+  HMENU system = GetSystemMenu(main->hwnd(), FALSE);
+  HMENU file = fileMenu();
+  main.reset();
+  EXPECT_FALSE(IsMenu(menu_));
+  EXPECT_FALSE(IsMenu(file));
+  EXPECT_FALSE(IsMenu(system));
+}
+
 TEST_F(MenuBarTest, InvalidHandlesFail) {
   RECT r{};
   EXPECT_FALSE(GetMenuItemRect(main->hwnd(), reinterpret_cast<HMENU>(0x7777), 0, &r));

@@ -87,8 +87,10 @@ bool IsSystemCommandEnabled(HWND hwnd, UINT command) {
   return state != UINT(-1) && !(state & (MF_GRAYED | MF_DISABLED));
 }
 
+// A window that goes takes its system menu and its menu bar with it.
 void ForgetWindowMenus(HWND hwnd) {
   if (HMENU menu = menus::TakeSystemMenu(hwnd)) DestroyMenu(menu);
+  if (HMENU bar = GetMenu(hwnd); IsMenu(bar)) DestroyMenu(bar);
 }
 
 void MenuStateChanged(HMENU menu) {
