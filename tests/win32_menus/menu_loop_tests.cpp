@@ -186,6 +186,43 @@ TEST_F(MenuLoopTest, ChangesMadeInInitMenuPopupAreHonoured) {
   EXPECT_EQ(commands(), std::vector<UINT>{kUndo});
 }
 
+TEST_F(MenuLoopTest, AKeyWithoutAMnemonicAsksTheOwnerThroughMenuChar) {
+  std::vector<Message> asked;
+  main->answer(WM_MENUCHAR, [&](HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    asked.push_back({hwnd, WM_MENUCHAR, wParam, lParam, "", ""});
+    return LRESULT(MAKELRESULT(2, MNC_EXECUTE));  // the third item, Paste
+  });
+  robot.onMenu([](Robot& r, Window) { r.type("z"); });
+  robot.keys({VK_MENU, 'E'});
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(LOWORD(asked[0].wParam), 'z');
+  EXPECT_TRUE(HIWORD(asked[0].wParam) & MF_POPUP);
+  EXPECT_EQ(reinterpret_cast<HMENU>(asked[0].lParam), editMenu());
+  EXPECT_EQ(commands(), std::vector<UINT>{kPaste});
+}
+
+TEST_F(MenuLoopTest, ASharedMnemonicSelectsInTurnAndEnterChooses) {
+  AppendMenu(editMenu(), MF_STRING, 204, "&Cut");  // shares C with Copy
+  robot.onMenu([](Robot& r, Window) {
+    r.type("c");  // Copy, selected only
+    r.type("c");  // Cut
+    r.key(VK_RETURN);
+  });
+  robot.keys({VK_MENU, 'E'});
+  EXPECT_EQ(commands(), std::vector<UINT>{204});
+}
+
+TEST_F(MenuLoopTest, OnlyOneMenuLoopRunsAtATime) {
+  BOOL nested = TRUE;
+  robot.onMenu([&](Robot& r, Window) {
+    nested = TrackPopupMenu(editMenu(), TPM_RETURNCMD, 10, 10, 0, main->hwnd(), nullptr);
+    r.key(VK_ESCAPE);
+    r.key(VK_ESCAPE);
+  });
+  robot.keys({VK_MENU, 'F'});
+  EXPECT_FALSE(nested);
+}
+
 TEST_F(MenuLoopTest, HoverSwitchesBarItemsAndAClickOutsideCancels) {
   std::vector<std::string> afterHover;
   robot.onMenu([&](Robot&, Window) { internal::InjectMouseMove(BarItemCentre(1)); });
