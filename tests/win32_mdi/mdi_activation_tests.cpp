@@ -41,6 +41,16 @@ TEST_F(MdiActivationTest, NewChildIsActivatedAndBothChildrenHearOfIt) {
   EXPECT_EQ(GetWindow(client, GW_CHILD), b) << "the active child is on top";
 }
 
+TEST_F(MdiActivationTest, HiddenChildBecomesActiveWhenShown) {
+  HWND a = newChild("A");
+  HWND hidden = newChild("Hidden", 0);
+  EXPECT_EQ(active(), a);
+  EXPECT_FALSE(IsWindowVisible(hidden));
+  ShowWindow(hidden, SW_SHOW);
+  EXPECT_EQ(active(), hidden);
+  EXPECT_EQ(GetWindow(client, GW_CHILD), hidden);
+}
+
 TEST_F(MdiActivationTest, WindowMenuListsTheChildrenWithTheActiveOneChecked) {
   HWND a = newChild("Alpha");
   newChild("Beta");

@@ -109,6 +109,13 @@ LRESULT WINAPI DefMDIChildProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
       return result;
     }
     case WM_WINDOWPOSCHANGING: return ChildPosChanging(hWnd, lParam);
+    case WM_WINDOWPOSCHANGED: {
+      // A child made hidden becomes the active one when it is shown.
+      const LRESULT result = DefWindowProc(hWnd, uMsg, wParam, lParam);
+      const auto* wp = reinterpret_cast<const WINDOWPOS*>(lParam);
+      if (wp != nullptr && (wp->flags & SWP_SHOWWINDOW)) Activate(client, hWnd);
+      return result;
+    }
     case WM_DESTROY: ChildGone(client, hWnd); return 0;
     default: return DefWindowProc(hWnd, uMsg, wParam, lParam);
   }
