@@ -63,6 +63,28 @@ TEST_F(MdiActivationTest, WindowMenuListsTheChildrenWithTheActiveOneChecked) {
   EXPECT_EQ(windowMenuItems()[2], "&1 Gamma (checked)");
 }
 
+TEST_F(MdiActivationTest, PastNineChildrenMoreWindowsChoosesFromADialog) {
+  std::vector<HWND> children;
+  for (int i = 1; i <= 10; ++i) children.push_back(newChild("Child " + std::to_string(i)));
+  const auto items = windowMenuItems();
+  ASSERT_EQ(items.size(), 12u);
+  EXPECT_EQ(items[10], "&9 Child 9");
+  EXPECT_EQ(items[11], "&More Windows...");
+  std::vector<std::string> listed;
+  robot.onDialog("Select Window", [&](Robot& r, Window dialog) {
+    listed = dialog.child(100).listItems();
+    r.select(dialog.child(100), "Child 3");
+    r.snapshot(dialog, "select_window");
+    r.click(dialog.child(IDOK));
+  });
+  robot.chooseMenu({"&Window", "&More Windows..."});
+  EXPECT_EQ(listed.size(), 10u);
+  EXPECT_EQ(active(), children[2]);
+  robot.onDialog("Select Window", [](Robot& r, Window dialog) { r.click(dialog.child(IDCANCEL)); });
+  SendMessage(frame, WM_COMMAND, kFirstChild + 9, 0);
+  EXPECT_EQ(active(), children[2]) << "Cancel changes nothing";
+}
+
 TEST_F(MdiActivationTest, NextAndPreviousFollowTheZOrder) {
   HWND a = newChild("A");
   HWND b = newChild("B");

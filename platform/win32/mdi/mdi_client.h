@@ -28,6 +28,9 @@ void SetMaximizedChild(HWND client, HWND child);
 void UpdateFrameTitle(HWND client);
 void SetFrameTitle(HWND client, const char* title);
 HMENU SetFrameMenus(HWND client, HMENU frameMenu, HMENU windowMenu);
+// The window menu lists this many children, then "More Windows...".
+constexpr UINT kListedChildren = 9;
+void ChooseMoreWindows(HWND client);
 
 // Arrangement (mdi_arrange.cpp).
 void Tile(HWND client, UINT how);

@@ -1,5 +1,7 @@
 // The default procedures of MDI frames and children, their keyboard and
 // CreateMDIWindow.
+#include <algorithm>
+
 #include "mdi/mdi_client.h"
 #include "mdi/mdi_state.h"
 
@@ -14,7 +16,12 @@ bool FrameCommand(HWND client, WPARAM wParam) {
   if (!info || HIWORD(wParam) == 1) return false;
   const UINT id = LOWORD(wParam);
   // The list's ids (0xFF00 up, as frames use) come before the system ones.
-  if (id >= info->idFirstChild && id < info->idFirstChild + info->children.size()) {
+  const size_t listed = std::min<size_t>(info->children.size(), kListedChildren);
+  if (id == info->idFirstChild + kListedChildren && info->children.size() > kListedChildren) {
+    ChooseMoreWindows(client);
+    return true;
+  }
+  if (id >= info->idFirstChild && id < info->idFirstChild + listed) {
     HWND child = info->children[id - info->idFirstChild];
     if (IsIconic(child)) ShowWindow(child, SW_RESTORE);
     Activate(client, child);

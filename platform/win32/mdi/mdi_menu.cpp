@@ -9,9 +9,6 @@
 namespace win32::mdi {
 namespace {
 
-// The window menu lists at most nine children.
-constexpr UINT kListedChildren = 9;
-
 std::string TextOf(HWND hwnd) {
   char text[256] = {};
   GetWindowText(hwnd, text, sizeof(text));
@@ -19,7 +16,7 @@ std::string TextOf(HWND hwnd) {
 }
 
 bool IsListItem(const ClientInfo& info, UINT id) {
-  return id >= info.idFirstChild && id < info.idFirstChild + kListedChildren;
+  return id >= info.idFirstChild && id <= info.idFirstChild + kListedChildren;
 }
 
 // Takes the list (and its separator) out of the window menu.
@@ -40,6 +37,8 @@ bool AppendList(const ClientInfo& info) {
     const UINT checked = info.children[i] == info.active ? MF_CHECKED : MF_UNCHECKED;
     AppendMenu(info.windowMenu, MF_STRING | checked, info.idFirstChild + i, text.c_str());
   }
+  if (info.children.size() > kListedChildren)
+    AppendMenu(info.windowMenu, MF_STRING, info.idFirstChild + kListedChildren, "&More Windows...");
   return true;
 }
 
