@@ -157,6 +157,23 @@ TEST_F(MdiActivationTest, ClickingAnInactiveChildActivatesIt) {
   EXPECT_EQ(GetFocus(), a);
 }
 
+TEST_F(MdiActivationTest, AltMinusOpensTheChildSystemMenuAndItsCommandGoesToTheChild) {
+  HWND a = newChild("A");
+  std::vector<std::string> items;
+  robot.onMenu([&](Robot& r, Window) {
+    items = r.openMenuItems();
+    r.key(VK_END);  // Next
+    r.key(VK_UP);   // over the separator to Close
+    r.key(VK_RETURN);
+  });
+  robot.keys({VK_MENU, VK_OEM_MINUS});
+  robot.pumpUntilIdle();
+  ASSERT_FALSE(items.empty());
+  EXPECT_EQ(items.back(), "Nex&t\tCtrl+F6");
+  EXPECT_FALSE(IsWindow(a)) << "Close went to the child, not to the frame";
+  EXPECT_TRUE(IsWindow(frame));
+}
+
 TEST_F(MdiActivationTest, ChildSystemMenuHasNextAndItsCommandsActOnTheChild) {
   HWND a = newChild("A");
   HWND b = newChild("B");

@@ -124,6 +124,13 @@ LRESULT WINAPI DefMDIChildProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
       return result;
     }
     case WM_DESTROY: ChildGone(client, hWnd); return 0;
+    case WM_SYSCHAR:
+      // Alt+minus opens the child's own system menu.
+      if (wParam == '-') {
+        SendMessage(hWnd, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+        return 0;
+      }
+      return DefWindowProc(hWnd, uMsg, wParam, lParam);
     default: return DefWindowProc(hWnd, uMsg, wParam, lParam);
   }
 }

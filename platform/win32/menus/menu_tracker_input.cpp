@@ -104,6 +104,13 @@ void MenuTracker::OnKey(UINT vk) {
         MoveSelection(vk == VK_DOWN ? 1 : -1);
       }
       return;
+    case VK_HOME:
+    case VK_END:
+      if (levels_.empty()) return;
+      // From past the other end, the first selectable item in that direction.
+      levels_.back().selected = -1;
+      MoveSelection(vk == VK_HOME ? 1 : -1);
+      return;
     case VK_LEFT:
       if (levels_.size() > 1) {
         CloseFrom(levels_.size() - 1);
