@@ -33,6 +33,32 @@ TEST_F(MenuBarTest, TheBarTakesOneMenuRowBetweenCaptionAndClient) {
   EXPECT_EQ(MenuItemFromPoint(main->hwnd(), menu_, POINT{window.right - 10, centre.y}), -1);
 }
 
+TEST_F(MenuBarTest, ItemsThatDoNotFitWrapToAnotherRow) {
+  AppendMenu(menu_, MF_STRING, 998, "&Window");
+  DrawMenuBar(main->hwnd());
+  RECT oneRow{};
+  GetClientRect(main->hwnd(), &oneRow);
+  RECT window{};
+  GetWindowRect(main->hwnd(), &window);
+  MoveWindow(main->hwnd(), window.left, window.top, 120, window.bottom - window.top, TRUE);
+  RECT file{}, view{};
+  ASSERT_TRUE(GetMenuItemRect(main->hwnd(), menu_, 0, &file));
+  ASSERT_TRUE(GetMenuItemRect(main->hwnd(), menu_, 3, &view));
+  EXPECT_EQ(view.top, file.bottom) << "Window goes to the second row";
+  EXPECT_EQ(view.left, file.left);
+  RECT twoRows{};
+  GetClientRect(main->hwnd(), &twoRows);
+  EXPECT_EQ(oneRow.bottom - twoRows.bottom, GetSystemMetrics(SM_CYMENU));
+  POINT clientTop{0, 0};
+  ClientToScreen(main->hwnd(), &clientTop);
+  EXPECT_LE(view.bottom, clientTop.y);
+  const POINT centre{(view.left + view.right) / 2, (view.top + view.bottom) / 2};
+  EXPECT_EQ(SendMessage(main->hwnd(), WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), HTMENU);
+  robot.snapshot(main->window(), "wrapped_bar");
+  robot.chooseMenu({"&Window"});
+  EXPECT_EQ(commands(), std::vector<UINT>{998});
+}
+
 TEST_F(MenuBarTest, RightJustifiedItemsGoToTheRightEnd) {
   AppendMenu(menu_, MF_STRING | MF_RIGHTJUSTIFY, 999, "&Help");
   DrawMenuBar(main->hwnd());

@@ -68,11 +68,20 @@ RECT ButtonLeftOf(const RECT& b, int gap) {
   return RECT{b.left - gap - w, b.top, b.left - gap, b.bottom};
 }
 
+// The menu bar's extra rows when its items wrap.
+int ExtraBarHeight(const FrameInfo& f, int windowWidth) {
+  if (!f.menu) return 0;
+  const RECT in = FrameInsets(f.style, f.exStyle & ~(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), true);
+  const int rows = win32::internal::MenuBarRows(f.hwnd, windowWidth - in.left - in.right);
+  return (rows - 1) * GetSystemMetrics(SM_CYMENU);
+}
+
 // The menu bar between the caption and the client edge, window coordinates.
 RECT BarRect(const FrameInfo& f) {
   if (!f.menu) return RECT{};
   const RECT in = FrameInsets(f.style, f.exStyle & ~(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), true);
-  return RECT{in.left, in.top - GetSystemMetrics(SM_CYMENU), f.window.right - in.right, in.top};
+  return RECT{in.left, in.top - GetSystemMetrics(SM_CYMENU), f.window.right - in.right,
+              in.top + ExtraBarHeight(f, f.window.right)};
 }
 
 void DrawFrame(HDC dc, const FrameInfo& f, RECT& r) {
@@ -151,7 +160,8 @@ RECT ClientFromWindowRect(HWND hwnd, const RECT& windowRect) {
   auto f = Describe(hwnd);
   if (!f) return windowRect;
   const RECT in = FrameInsets(f->style, f->exStyle, f->menu);
-  RECT r{windowRect.left + in.left, windowRect.top + in.top, windowRect.right - in.right, windowRect.bottom - in.bottom};
+  const int top = in.top + ExtraBarHeight(*f, windowRect.right - windowRect.left);
+  RECT r{windowRect.left + in.left, windowRect.top + top, windowRect.right - in.right, windowRect.bottom - in.bottom};
   if (f->style & WS_VSCROLL) r.right -= GetSystemMetrics(SM_CXVSCROLL);
   if (f->style & WS_HSCROLL) r.bottom -= GetSystemMetrics(SM_CYHSCROLL);
   r.right = std::max(r.right, r.left);

@@ -14,6 +14,8 @@ RECT SystemIconRect(HWND hwnd);
 
 // Implemented by menus/.
 void PaintMenuBar(HWND hwnd, HDC windowDc, const RECT& bar);
+// The rows the window's menu bar needs at `width`.
+int MenuBarRows(HWND hwnd, int width);
 // Whether a system command is enabled in the window's system menu (the
 // caption's close button and Alt+F4 follow SC_CLOSE).
 bool IsSystemCommandEnabled(HWND hwnd, UINT command);

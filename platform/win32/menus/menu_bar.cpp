@@ -63,11 +63,18 @@ void PaintMenuBar(HWND hwnd, HDC windowDc, const RECT& bar) {
   for (size_t i = 0; i < items.size(); ++i) DrawBarItem(windowDc, items[i], rects[i], LookOf(hwnd, int(i)));
 }
 
+int MenuBarRows(HWND hwnd, int width) {
+  const auto items = win32::menus::ItemsOf(GetMenu(hwnd));
+  return items.empty() ? 1 : win32::menus::BarRows(items, width);
+}
+
 }  // namespace win32::internal
 
 BOOL WINAPI DrawMenuBar(HWND hWnd) {
   if (!IsWindow(hWnd) || GetMenu(hWnd) == nullptr) return FALSE;
-  RedrawWindow(hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+  // The bar may need more or fewer rows now: the frame is measured again.
+  SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   return TRUE;
 }
 

@@ -66,18 +66,32 @@ std::vector<RECT> LayOutBar(const std::vector<MenuItem>& items, const RECT& bar)
   const auto firstRight = std::find_if(items.begin(), items.end(),
                                        [](const MenuItem& item) { return (item.type & MFT_RIGHTJUSTIFY) != 0; });
   const size_t split = size_t(firstRight - items.begin());
+  const int rowHeight = GetSystemMetrics(SM_CYMENU);
   std::vector<RECT> rects(items.size());
-  int x = bar.left;
+  // Items that do not fit go on to the next row.
+  int x = bar.left, y = bar.top;
   for (size_t i = 0; i < split; ++i) {
-    rects[i] = RECT{x, bar.top, x + widths[i], bar.bottom};
+    if (x > bar.left && x + widths[i] > bar.right) {
+      x = bar.left;
+      y += rowHeight;
+    }
+    rects[i] = RECT{x, y, x + widths[i], y + rowHeight};
     x += widths[i];
   }
+  // Right-justified items end the last row.
   int right = bar.right;
   for (size_t i = items.size(); i > split; --i) {
-    rects[i - 1] = RECT{right - widths[i - 1], bar.top, right, bar.bottom};
+    rects[i - 1] = RECT{right - widths[i - 1], y, right, y + rowHeight};
     right -= widths[i - 1];
   }
   return rects;
+}
+
+int BarRows(const std::vector<MenuItem>& items, int width) {
+  const auto rects = LayOutBar(items, RECT{0, 0, width, GetSystemMetrics(SM_CYMENU)});
+  int bottom = GetSystemMetrics(SM_CYMENU);
+  for (const RECT& r : rects) bottom = std::max<int>(bottom, r.bottom);
+  return bottom / GetSystemMetrics(SM_CYMENU);
 }
 
 PopupLayout LayOutPopup(const std::vector<MenuItem>& items) {

@@ -24,7 +24,10 @@ class MenuFont {
 
 // The items of a bar inside `bar`, same coordinates; right-justified items
 // and those after them go to the right end.
+// Items that do not fit wrap to further rows of SM_CYMENU.
 std::vector<RECT> LayOutBar(const std::vector<MenuItem>& items, const RECT& bar);
+// How many rows a bar `width` wide needs.
+int BarRows(const std::vector<MenuItem>& items, int width);
 
 struct PopupLayout {
   SIZE size{};              // the popup window, border included
