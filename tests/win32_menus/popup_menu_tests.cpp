@@ -63,7 +63,8 @@ TEST_F(PopupMenuTest, AlignmentFlagsPlaceThePopupAroundThePoint) {
     bool rightOfPoint, belowPoint;
   };
   const POINT at{500, 400};
-  for (const Case& c : {Case{TPM_LEFTALIGN | TPM_TOPALIGN, true, true}, Case{TPM_RIGHTALIGN | TPM_BOTTOMALIGN, false, false}}) {
+  const Case cases[] = {{TPM_LEFTALIGN | TPM_TOPALIGN, true, true}, {TPM_RIGHTALIGN | TPM_BOTTOMALIGN, false, false}};
+  for (const Case& c : cases) {
     RECT r{};
     robot.onMenu([&](Robot& rb, Window) {
       r = OpenPopupRect();

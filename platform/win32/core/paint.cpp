@@ -381,7 +381,8 @@ bool RenderWindowWithPopupsToPng(HWND topLevel, const char* path) {
     GetWindowRect(h, &r);
     UnionRect(&all, &all, &r);
   }
-  cairo_surface_t* picture = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, all.right - all.left, all.bottom - all.top);
+  cairo_surface_t* picture =
+      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, all.right - all.left, all.bottom - all.top);
   cairo_t* cr = cairo_create(picture);
   for (HWND h : layers) {
     RECT r{};

@@ -72,7 +72,8 @@ void AddChildButtons(HMENU menu, HWND child) {
   const struct {
     UINT command;
     HBITMAP bitmap;
-  } buttons[] = {{SC_MINIMIZE, HBMMENU_MBAR_MINIMIZE}, {SC_RESTORE, HBMMENU_MBAR_RESTORE}, {SC_CLOSE, HBMMENU_MBAR_CLOSE}};
+  } buttons[] = {
+      {SC_MINIMIZE, HBMMENU_MBAR_MINIMIZE}, {SC_RESTORE, HBMMENU_MBAR_RESTORE}, {SC_CLOSE, HBMMENU_MBAR_CLOSE}};
   for (const auto& b : buttons)
     AppendMenu(menu, MF_BITMAP | MF_RIGHTJUSTIFY, b.command, reinterpret_cast<LPCSTR>(b.bitmap));
 }

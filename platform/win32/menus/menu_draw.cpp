@@ -87,7 +87,8 @@ void DrawPopupItem(HDC dc, const MenuItem& item, RECT r, const PopupLayout& layo
     RECT mark{r.left + (layout.labelLeft - size) / 2, r.top + (r.bottom - r.top - size) / 2, 0, 0};
     mark.right = mark.left + size;
     mark.bottom = mark.top + size;
-    DrawGlyph(dc, mark, (item.type & MFT_RADIOCHECK) ? DFCS_MENUBULLET : DFCS_MENUCHECK, grey ? GetSysColor(COLOR_GRAYTEXT) : text);
+    const UINT glyph = (item.type & MFT_RADIOCHECK) ? DFCS_MENUBULLET : DFCS_MENUCHECK;
+    DrawGlyph(dc, mark, glyph, grey ? GetSysColor(COLOR_GRAYTEXT) : text);
   }
   SelectedFont font(dc, (item.state & MF_DEFAULT) != 0);
   RECT label{r.left + layout.labelLeft, r.top, r.right, r.bottom};

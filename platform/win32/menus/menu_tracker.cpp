@@ -139,7 +139,8 @@ RECT MenuTracker::BarItemScreenRect(int index) const {
 }
 
 void MenuTracker::RedrawBar() const {
-  if (request_.bar != nullptr) RedrawWindow(request_.owner, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+  if (request_.bar != nullptr)
+    RedrawWindow(request_.owner, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 bool MenuTracker::LevelIsSystem(size_t level) const { return level == 0 && request_.systemMenu; }
