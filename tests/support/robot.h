@@ -92,8 +92,29 @@ class Robot {
   void choose(Window combo, const std::string& item);
   // Clicks the item of a list box.
   void select(Window listBox, const std::string& item);
-  // Menus arrive with a later task; this fails the test until then.
+
+  // --- Menus -------------------------------------------------------------
+  // Chooses an item of the active window's menu bar with the mouse: the
+  // bar item, then each popup's item by its text ("&Open..." matches
+  // "&Open...\tCtrl+O"). Fails the test when an item is missing or grey.
   void chooseMenu(std::initializer_list<std::string> path);
+  // The same without failing for a grey item: answers whether the last
+  // item was chosen (a grey one leaves the menu open; the robot closes it).
+  bool tryChooseMenu(std::initializer_list<std::string> path);
+  // Opens the system menu of the active window with Alt+Space and chooses
+  // `item` ("&Close").
+  void chooseSystemMenu(const std::string& item);
+  // Runs `handler` when a menu loop (menu bar, system menu, TrackPopupMenu)
+  // is idle; the window is the deepest open popup, or the menu's owner when
+  // only the bar is selected. Keys and clicks made in the handler go to the
+  // menu loop. One-shot unless times()/always() say otherwise.
+  HandlerRegistration onMenu(DialogHandler handler);
+  // Answers the next popup menu by choosing the item at `path` (each popup's
+  // item in turn), or by closing it with Escape.
+  HandlerRegistration onPopupMenu(std::vector<std::string> path);
+  HandlerRegistration onPopupMenuCancel();
+  // The texts of the items of the deepest open popup menu.
+  std::vector<std::string> openMenuItems() const;
 
   // Dispatches the current thread's messages until only timers remain.
   void pumpUntilIdle();
@@ -102,8 +123,9 @@ class Robot {
 
   // --- Reading -----------------------------------------------------------
   std::vector<std::string> texts(Window window) const;
-  // Renders a top-level window to $HALVANE_TEST_OUTPUT/<suite>/<name>.png.
-  std::filesystem::path snapshot(Window window, const std::string& name) const;
+  // Renders a top-level window to $HALVANE_TEST_OUTPUT/<suite>/<name>.png,
+  // with the popups it owns above it (open menus) when `withPopups`.
+  std::filesystem::path snapshot(Window window, const std::string& name, bool withPopups = false) const;
 
   // Items of the opened list of a combo box, or an empty Window.
   Window droppedList(Window combo) const;
@@ -118,6 +140,16 @@ class Robot {
   void clickListItem(Window list, int index);
   // Whether an unanswered modal loop may still wait for a timer.
   bool keepWaiting(HWND modalWindow);
+  // Runs a modal or menu handler; false when it failed or threw.
+  bool runHandler(HandlerRegistration::State& state, Window window);
+  // Menu loops (robot_menus.cpp).
+  bool onMenuIdle();
+  void takeMenuStep();
+  void clickMenuItem(HWND owner, HMENU menu, int index);
+  bool finishMenuPath(std::vector<std::string> path, bool failOnGrey);
+  bool chooseMenuPath(const std::vector<std::string>& path, bool failOnGrey);
+  // Input goes straight to a running menu loop: it reads the queue itself.
+  bool pumpsForMenu() const;
 
   std::unique_ptr<Handlers> handlers_;
   bool hookAttached_ = false;

@@ -7,15 +7,9 @@
 #include <windows.h>
 
 #include "robot.h"
+#include "robot_handlers.h"
 
 namespace halvane::test {
-
-struct HandlerRegistration::State {
-  std::string title;
-  DialogHandler handler;
-  int remaining = 1;  // negative: always
-  int calls = 0;
-};
 
 HandlerRegistration& HandlerRegistration::times(int count) {
   state_->remaining = count;
@@ -28,34 +22,6 @@ HandlerRegistration& HandlerRegistration::always() {
 }
 
 int HandlerRegistration::calls() const { return state_->calls; }
-
-struct Robot::Handlers {
-  std::vector<std::shared_ptr<HandlerRegistration::State>> registered;
-
-  // An unanswered modal window the robot lets the clock run for: a timer
-  // of its own may still end it. The robot's watchdog timer bounds the wait.
-  HWND waiting = nullptr;
-  DWORD waitingSince = 0;
-  UINT_PTR watchdog = 0;
-
-  void stopWaiting() {
-    if (watchdog != 0) KillTimer(nullptr, watchdog);
-    watchdog = 0;
-    waiting = nullptr;
-  }
-
-  // The first handler for `title` that has runs left, its count taken.
-  std::shared_ptr<HandlerRegistration::State> take(const std::string& title) {
-    for (const auto& state : registered) {
-      if (state->title == title && state->remaining != 0) {
-        if (state->remaining > 0) --state->remaining;
-        ++state->calls;
-        return state;
-      }
-    }
-    return nullptr;
-  }
-};
 
 namespace {
 
@@ -139,8 +105,10 @@ HandlerRegistration Robot::onDialog(const std::string& title, DialogHandler hand
 
 std::vector<std::string> Robot::pendingHandlers() const {
   std::vector<std::string> titles;
-  for (const auto& state : handlers_->registered) {
-    if (state->remaining > 0) titles.push_back(state->title);
+  for (const auto* list : {&handlers_->registered, &handlers_->menuHandlers}) {
+    for (const auto& state : *list) {
+      if (state->remaining > 0) titles.push_back(state->title);
+    }
   }
   return titles;
 }
@@ -157,6 +125,7 @@ HandlerRegistration Robot::onMessageBox(const std::string& caption, int buttonId
 }
 
 bool Robot::onModalIdle(HWND modalWindow) {
+  if (pumpsForMenu()) return onMenuIdle();
   const Window dialog(modalWindow);
   if (!dialog.exists()) return false;
   const auto state = handlers_->take(dialog.text());
@@ -168,18 +137,22 @@ bool Robot::onModalIdle(HWND modalWindow) {
     return true;
   }
   handlers_->stopWaiting();
+  if (!runHandler(*state, dialog)) EndModalLoop(dialog);
+  return true;
+}
+
+bool Robot::runHandler(HandlerRegistration::State& state, Window window) {
   const int failedBefore = FailedPartCount();
   bool threw = true;
   try {
-    state->handler(*this, dialog);
+    state.handler(*this, window);
     threw = false;
   } catch (const std::exception& error) {
-    ADD_FAILURE() << "The handler of \"" << state->title << "\" threw: " << error.what();
+    ADD_FAILURE() << "The handler of \"" << state.title << "\" threw: " << error.what();
   } catch (...) {
-    ADD_FAILURE() << "The handler of \"" << state->title << "\" threw";
+    ADD_FAILURE() << "The handler of \"" << state.title << "\" threw";
   }
-  if (threw || FailedPartCount() > failedBefore) EndModalLoop(dialog);
-  return true;
+  return !threw && FailedPartCount() <= failedBefore;
 }
 
 }  // namespace halvane::test

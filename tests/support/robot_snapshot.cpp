@@ -24,7 +24,7 @@ std::string SuiteName() {
 
 }  // namespace
 
-std::filesystem::path Robot::snapshot(Window window, const std::string& name) const {
+std::filesystem::path Robot::snapshot(Window window, const std::string& name, bool withPopups) const {
   if (!window.exists()) {
     ADD_FAILURE() << "Robot: snapshot \"" << name << "\" of a window that does not exist";
     return {};
@@ -33,7 +33,7 @@ std::filesystem::path Robot::snapshot(Window window, const std::string& name) co
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   const std::filesystem::path file = folder / (name + ".png");
-  if (error || !internal::RenderToPng(window.hwnd(), file)) {
+  if (error || !internal::RenderToPng(window.hwnd(), file, withPopups)) {
     ADD_FAILURE() << "Robot: could not write the snapshot " << file;
     return {};
   }

@@ -38,8 +38,9 @@ void InjectMouseButton(bool right, bool down, POINT screen) {
   win32::input::MouseButton(right ? 1 : 0, down, screen);
 }
 
-bool RenderToPng(HWND window, const std::filesystem::path& file) {
-  return win32::RenderWindowToPng(window, file.c_str());
+bool RenderToPng(HWND window, const std::filesystem::path& file, bool withPopups) {
+  return withPopups ? win32::RenderWindowWithPopupsToPng(window, file.c_str())
+                    : win32::RenderWindowToPng(window, file.c_str());
 }
 
 }  // namespace halvane::test::internal

@@ -22,6 +22,7 @@ void InjectCharacter(char c);
 void InjectMouseMove(POINT screen);
 void InjectMouseButton(bool right, bool down, POINT screen);
 
-bool RenderToPng(HWND window, const std::filesystem::path& file);
+// With the popups it owns (open menus) when `withPopups`.
+bool RenderToPng(HWND window, const std::filesystem::path& file, bool withPopups);
 
 }  // namespace halvane::test::internal

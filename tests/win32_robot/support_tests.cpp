@@ -152,8 +152,8 @@ TEST_F(RobotSupportTest, DoubleClickGivesADoubleClickMessageToClassesThatAskForI
               ElementsAre("WM_LBUTTONDOWN", "WM_LBUTTONUP", "WM_LBUTTONDBLCLK", "WM_LBUTTONUP"));
 }
 
-TEST_F(RobotSupportTest, ChooseMenuFailsUntilMenusExist) {
-  EXPECT_NONFATAL_FAILURE(robot.chooseMenu({"&File", "&Open..."}), "menus");
+TEST_F(RobotSupportTest, ChooseMenuFailsWithoutAMenuBar) {
+  EXPECT_NONFATAL_FAILURE(robot.chooseMenu({"&File", "&Open..."}), "menu bar");
 }
 
 TEST(RobotWithoutFixture, AnswersModalLoopsOnceItsHookIsAttached) {

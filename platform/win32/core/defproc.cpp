@@ -6,6 +6,7 @@
 #include "core/state.h"
 #include "core/window.h"
 #include "internal/ctl_scroll.h"
+#include "internal/menu_bridge.h"
 
 using namespace win32::core;
 
@@ -79,14 +80,124 @@ void PositionChanged(HWND hwnd, const WINDOWPOS& wp) {
   }
 }
 
-LRESULT SysCommand(HWND hwnd, WPARAM wp) {
+// The next (or previous) visible top-level window that can take the
+// activation, for SC_NEXTWINDOW and SC_PREVWINDOW.
+HWND CycleTopLevel(HWND from, bool next) {
+  std::vector<HWND> candidates;
+  for (HWND h = GetWindow(GetDesktopWindow(), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+    const LONG style = GetWindowLong(h, GWL_STYLE);
+    if (h == from || (IsWindowVisible(h) && IsWindowEnabled(h) && (style & WS_CAPTION) == WS_CAPTION &&
+                      !(GetWindowLong(h, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)))
+      candidates.push_back(h);
+  }
+  if (candidates.size() < 2) return nullptr;
+  auto it = std::find(candidates.begin(), candidates.end(), from);
+  if (it == candidates.end()) return candidates.front();
+  // The z-order puts the active window first: the next one is below it,
+  // the previous one is the bottom-most.
+  return next ? *(it + 1 == candidates.end() ? candidates.begin() : it + 1) : candidates.back();
+}
+
+LRESULT SysCommand(HWND hwnd, WPARAM wp, LPARAM lp) {
   switch (wp & 0xFFF0) {
     case SC_CLOSE: SendMessage(hwnd, WM_CLOSE, 0, 0); break;
     case SC_MINIMIZE: ShowWindow(hwnd, SW_MINIMIZE); break;
     case SC_MAXIMIZE: ShowWindow(hwnd, SW_MAXIMIZE); break;
     case SC_RESTORE: ShowWindow(hwnd, SW_RESTORE); break;
+    case SC_KEYMENU: win32::internal::KeyMenu(hwnd, static_cast<char>(lp)); break;
+    case SC_MOUSEMENU:
+      win32::internal::MouseMenu(hwnd, static_cast<UINT>(wp & 0x000F), POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+      break;
+    case SC_NEXTWINDOW:
+    case SC_PREVWINDOW:
+      if (HWND other = CycleTopLevel(hwnd, (wp & 0xFFF0) == SC_NEXTWINDOW)) SetActiveWindow(other);
+      break;
     default: break;
   }
+  return 0;
+}
+
+// The command of a caption button, or 0 for other hit-test codes.
+WPARAM CaptionButtonCommand(HWND hwnd, WPARAM hit) {
+  switch (hit) {
+    case HTCLOSE: return SC_CLOSE;
+    case HTMINBUTTON: return IsIconic(hwnd) ? SC_RESTORE : SC_MINIMIZE;
+    case HTMAXBUTTON: return IsZoomed(hwnd) ? SC_RESTORE : SC_MAXIMIZE;
+    default: return 0;
+  }
+}
+
+bool CaptionButtonEnabled(HWND hwnd, WPARAM hit) {
+  const LONG style = GetWindowLong(hwnd, GWL_STYLE);
+  if (hit == HTCLOSE) return win32::internal::IsSystemCommandEnabled(hwnd, SC_CLOSE);
+  if (hit == HTMINBUTTON) return (style & WS_MINIMIZEBOX) != 0;
+  return (style & WS_MAXIMIZEBOX) != 0;
+}
+
+// Mouse presses in the non-client area: the menu bar and the system-menu
+// icon start the menu loop; the caption buttons act on release.
+LRESULT NcLButtonDown(HWND hwnd, WPARAM hit, LPARAM lp) {
+  switch (hit) {
+    case HTVSCROLL:
+    case HTHSCROLL:
+      win32::internal::ScrollBarNcLButtonDown(hwnd, hit, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+      break;
+    case HTMENU:
+    case HTSYSMENU: SendMessage(hwnd, WM_SYSCOMMAND, SC_MOUSEMENU + hit, lp); break;
+    case HTCLOSE:
+    case HTMINBUTTON:
+    case HTMAXBUTTON:
+      if (CaptionButtonEnabled(hwnd, hit)) win32::internal::PressCaptionButton(hwnd, static_cast<UINT>(hit));
+      break;
+    default: break;
+  }
+  return 0;
+}
+
+LRESULT NcLButtonUp(HWND hwnd, WPARAM hit, LPARAM lp) {
+  if (win32::internal::ReleaseCaptionButton(hwnd, static_cast<UINT>(hit)))
+    SendMessage(hwnd, WM_SYSCOMMAND, CaptionButtonCommand(hwnd, hit), lp);
+  return 0;
+}
+
+LRESULT NcLButtonDblClk(HWND hwnd, WPARAM hit, LPARAM lp) {
+  const LONG style = GetWindowLong(hwnd, GWL_STYLE);
+  if (hit == HTCAPTION && (IsIconic(hwnd) || (style & WS_MAXIMIZEBOX)))
+    SendMessage(hwnd, WM_SYSCOMMAND, (IsIconic(hwnd) || IsZoomed(hwnd)) ? SC_RESTORE : SC_MAXIMIZE, lp);
+  else if (hit == HTSYSMENU)
+    SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lp);
+  else
+    return NcLButtonDown(hwnd, hit, lp);
+  return 0;
+}
+
+// Keys that reach the default handling with Alt or F10: Alt+F4 closes,
+// Alt alone or F10 selects the menu bar, Alt+letter opens by mnemonic.
+LRESULT SysKeyDown(HWND hwnd, WPARAM vk, LPARAM lp) {
+  HWND top = GetAncestor(hwnd, GA_ROOT);
+  const bool repeat = (HIWORD(lp) & KF_REPEAT) != 0;
+  if (vk == VK_MENU) {
+    if (!repeat) win32::internal::ArmAltMenu(true);
+    return 0;
+  }
+  win32::internal::ArmAltMenu(false);
+  if (vk == VK_F4 && (HIWORD(lp) & KF_ALTDOWN)) {
+    if (win32::internal::IsSystemCommandEnabled(top, SC_CLOSE)) SendMessage(top, WM_SYSCOMMAND, SC_CLOSE, 0);
+  } else if (vk == VK_F10 && !repeat) {
+    SendMessage(top, WM_SYSCOMMAND, SC_KEYMENU, 0);
+  }
+  return 0;
+}
+
+LRESULT SysKeyUp(HWND hwnd, WPARAM vk) {
+  if ((vk == VK_MENU || vk == VK_F10) && win32::internal::TakeAltMenu() && vk == VK_MENU)
+    SendMessage(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_KEYMENU, 0);
+  return 0;
+}
+
+LRESULT SysChar(HWND hwnd, WPARAM ch, LPARAM lp) {
+  if (!(HIWORD(lp) & KF_ALTDOWN)) return 0;
+  SendMessage(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(ch & 0xFF));
   return 0;
 }
 
@@ -113,11 +224,13 @@ LRESULT WINAPI DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) 
       win32::internal::ScrollBarTrackMessage(hWnd, Msg, wParam, lParam))
     return 0;
   switch (Msg) {
-    case WM_NCLBUTTONDOWN:
-      if (wParam == HTVSCROLL || wParam == HTHSCROLL)
-        win32::internal::ScrollBarNcLButtonDown(hWnd, wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_NCLBUTTONDOWN: return NcLButtonDown(hWnd, wParam, lParam);
+    case WM_NCLBUTTONUP: return NcLButtonUp(hWnd, wParam, lParam);
+    case WM_NCLBUTTONDBLCLK: return NcLButtonDblClk(hWnd, wParam, lParam);
+    case WM_NCDESTROY:
+      win32::internal::ScrollBarWindowDestroyed(hWnd);
+      win32::internal::ForgetWindowMenus(hWnd);
       return 0;
-    case WM_NCDESTROY: win32::internal::ScrollBarWindowDestroyed(hWnd); return 0;
     case WM_NCCREATE: {
       auto* cs = reinterpret_cast<CREATESTRUCT*>(lParam);
       if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName)) SetText(hWnd, cs->lpszName);
@@ -142,13 +255,11 @@ LRESULT WINAPI DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) 
       return w ? static_cast<LRESULT>(w->text.size()) : 0;
     }
     case WM_CLOSE: DestroyWindow(hWnd); return 0;
-    case WM_SYSCOMMAND: return SysCommand(hWnd, wParam);
-    case WM_SYSKEYDOWN:
-      if (wParam == VK_F4 && (HIWORD(lParam) & KF_ALTDOWN)) {
-        HWND top = GetAncestor(hWnd, GA_ROOT);
-        SendMessage(top, WM_SYSCOMMAND, SC_CLOSE, 0);
-      }
-      return 0;
+    case WM_SYSCOMMAND: return SysCommand(hWnd, wParam, lParam);
+    case WM_SYSKEYDOWN: return SysKeyDown(hWnd, wParam, lParam);
+    case WM_SYSKEYUP: return SysKeyUp(hWnd, wParam);
+    case WM_SYSCHAR: return SysChar(hWnd, wParam, lParam);
+    case WM_KEYDOWN: win32::internal::ArmAltMenu(false); return 0;
     case WM_ERASEBKGND: return EraseBackground(hWnd, reinterpret_cast<HDC>(wParam));
     case WM_PAINT: {
       PAINTSTRUCT ps;

@@ -7,10 +7,12 @@
 #include <cstring>
 #include <vector>
 
+#include "internal/mdi_bridge.h"
 #include "core/clock.h"
 #include "core/queue.h"
 #include "core/window.h"
 #include "internal/core_input.h"
+#include "internal/mdi_bridge.h"
 
 namespace win32::core {
 namespace {
@@ -256,9 +258,11 @@ std::optional<MSG> CookMouse(const InputEvent& ev) {
   bool eat = false;
   if (IsButtonDown(ev.message)) {
     HWND top = GetAncestor(hwnd, GA_ROOT);
-    if (top && top != GetActiveWindow()) {
+    // An inactive MDI child of the active frame is activated by the click too.
+    const bool inactiveTop = top && top != GetActiveWindow();
+    if (inactiveTop || (top && win32::internal::InactiveMdiChildAt(hwnd))) {
       const LRESULT r = SendMessage(hwnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top), MAKELPARAM(hit, ev.message));
-      if (r == MA_ACTIVATE || r == MA_ACTIVATEANDEAT) win32::core::ActivateWindow(top, WA_CLICKACTIVE);
+      if (inactiveTop && (r == MA_ACTIVATE || r == MA_ACTIVATEANDEAT)) win32::core::ActivateWindow(top, WA_CLICKACTIVE);
       eat = r == MA_ACTIVATEANDEAT || r == MA_NOACTIVATEANDEAT;
     }
   }

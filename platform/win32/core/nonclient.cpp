@@ -6,11 +6,14 @@
 
 #include "core/window.h"
 #include "internal/ctl_scroll.h"
+#include "internal/mdi_bridge.h"
+#include "internal/menu_bridge.h"
 
 namespace win32::core {
 namespace {
 
 struct FrameInfo {
+  HWND hwnd = nullptr;
   DWORD style = 0;
   DWORD exStyle = 0;
   bool menu = false;
@@ -29,9 +32,13 @@ std::optional<FrameInfo> Describe(HWND hwnd) {
   f.exStyle = w->exStyle;
   f.menu = !(w->style & WS_CHILD) && w->id != 0;
   f.active = S().active == hwnd;
+  f.hwnd = hwnd;
   f.window = RECT{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
   f.text = w->text;
   f.icon = w->cls->wc.hIconSm ? w->cls->wc.hIconSm : w->cls->wc.hIcon;
+  lk.unlock();
+  // An MDI child looks active while it is its client's active child.
+  if (f.exStyle & WS_EX_MDICHILD) f.active = win32::internal::IsActiveMdiChild(hwnd);
   return f;
 }
 
@@ -59,6 +66,22 @@ RECT CloseButtonRect(const RECT& caption) {
 RECT ButtonLeftOf(const RECT& b, int gap) {
   const int w = b.right - b.left;
   return RECT{b.left - gap - w, b.top, b.left - gap, b.bottom};
+}
+
+// The menu bar's extra rows when its items wrap.
+int ExtraBarHeight(const FrameInfo& f, int windowWidth) {
+  if (!f.menu) return 0;
+  const RECT in = FrameInsets(f.style, f.exStyle & ~(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), true);
+  const int rows = win32::internal::MenuBarRows(f.hwnd, windowWidth - in.left - in.right);
+  return (rows - 1) * GetSystemMetrics(SM_CYMENU);
+}
+
+// The menu bar between the caption and the client edge, window coordinates.
+RECT BarRect(const FrameInfo& f) {
+  if (!f.menu) return RECT{};
+  const RECT in = FrameInsets(f.style, f.exStyle & ~(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), true);
+  return RECT{in.left, in.top - GetSystemMetrics(SM_CYMENU), f.window.right - in.right,
+              in.top + ExtraBarHeight(f, f.window.right)};
 }
 
 void DrawFrame(HDC dc, const FrameInfo& f, RECT& r) {
@@ -101,7 +124,9 @@ void DrawCaption(HDC dc, const FrameInfo& f) {
   RECT buttons = cap;
   if (f.style & WS_SYSMENU) {
     RECT close = CloseButtonRect(cap);
-    DrawFrameControl(dc, &close, DFC_CAPTION, DFCS_CAPTIONCLOSE);
+    // The system menu's Close greys the button.
+    const UINT closeState = win32::internal::IsSystemCommandEnabled(f.hwnd, SC_CLOSE) ? 0 : DFCS_INACTIVE;
+    DrawFrameControl(dc, &close, DFC_CAPTION, DFCS_CAPTIONCLOSE | closeState);
     buttons.right = close.left;
     if (f.style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) {
       RECT max = ButtonLeftOf(close, 2);
@@ -135,7 +160,8 @@ RECT ClientFromWindowRect(HWND hwnd, const RECT& windowRect) {
   auto f = Describe(hwnd);
   if (!f) return windowRect;
   const RECT in = FrameInsets(f->style, f->exStyle, f->menu);
-  RECT r{windowRect.left + in.left, windowRect.top + in.top, windowRect.right - in.right, windowRect.bottom - in.bottom};
+  const int top = in.top + ExtraBarHeight(*f, windowRect.right - windowRect.left);
+  RECT r{windowRect.left + in.left, windowRect.top + top, windowRect.right - in.right, windowRect.bottom - in.bottom};
   if (f->style & WS_VSCROLL) r.right -= GetSystemMetrics(SM_CXVSCROLL);
   if (f->style & WS_HSCROLL) r.bottom -= GetSystemMetrics(SM_CYHSCROLL);
   r.right = std::max(r.right, r.left);
@@ -180,8 +206,9 @@ LRESULT NcHitTest(HWND hwnd, POINT screen) {
       }
       return HTCAPTION;
     }
-    if (f->menu && p.y >= cap.bottom + 1 && p.y < client.top) return HTMENU;
   }
+  const RECT bar = BarRect(*f);
+  if (PtInRect(&bar, p)) return HTMENU;
   return HTBORDER;
 }
 
@@ -193,6 +220,7 @@ void PaintNonClient(HWND hwnd) {
   RECT r = f->window;
   DrawFrame(dc, *f, r);
   if (HasCaption(*f)) DrawCaption(dc, *f);
+  if (f->menu) win32::internal::PaintMenuBar(hwnd, dc, BarRect(*f));
   RECT inner = ClientFromWindowRect(hwnd, f->window);
   if (f->exStyle & WS_EX_CLIENTEDGE) {
     RECT e = inner;
@@ -210,3 +238,19 @@ void PaintNonClient(HWND hwnd) {
 }
 
 }  // namespace win32::core
+
+namespace win32::internal {
+
+RECT MenuBarRect(HWND hwnd) {
+  auto f = win32::core::Describe(hwnd);
+  return f ? win32::core::BarRect(*f) : RECT{};
+}
+
+RECT SystemIconRect(HWND hwnd) {
+  auto f = win32::core::Describe(hwnd);
+  if (!f || !win32::core::HasCaption(*f) || !(f->style & WS_SYSMENU)) return RECT{};
+  const RECT cap = win32::core::CaptionRect(*f);
+  return RECT{cap.left, cap.top, cap.left + GetSystemMetrics(SM_CXSMICON) + 2, cap.bottom};
+}
+
+}  // namespace win32::internal

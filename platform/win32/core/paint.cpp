@@ -350,6 +350,57 @@ bool RenderWindowToPng(HWND topLevel, const char* path) {
   return ok;
 }
 
+namespace {
+
+// Whether `hwnd` is owned, directly or through its owners, by `owner`.
+bool IsOwnedByLocked(HWND hwnd, HWND owner) {
+  for (WindowPtr w = FindWindowLocked(hwnd); w && w->owner; w = FindWindowLocked(w->owner)) {
+    if (w->owner == owner) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool RenderWindowWithPopupsToPng(HWND topLevel, const char* path) {
+  if (!path || !IsWindow(topLevel)) return false;
+  std::vector<HWND> layers;  // bottom first
+  {
+    Lock lk(S().mu);
+    for (HWND h : S().topLevels) {
+      if (h == topLevel) break;
+      WindowPtr w = FindWindowLocked(h);
+      if (w && (w->style & WS_VISIBLE) && IsOwnedByLocked(h, topLevel)) layers.insert(layers.begin(), h);
+    }
+  }
+  layers.insert(layers.begin(), topLevel);
+  RECT all{};
+  for (HWND h : layers) {
+    PaintNow(h, true);
+    RECT r{};
+    GetWindowRect(h, &r);
+    UnionRect(&all, &all, &r);
+  }
+  cairo_surface_t* picture =
+      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, all.right - all.left, all.bottom - all.top);
+  cairo_t* cr = cairo_create(picture);
+  for (HWND h : layers) {
+    RECT r{};
+    GetWindowRect(h, &r);
+    Lock lk(S().mu);
+    WindowPtr w = FindWindowLocked(h);
+    if (!w) continue;
+    EnsureSurfaceLocked(*w);
+    cairo_surface_flush(w->surface.get());
+    cairo_set_source_surface(cr, w->surface.get(), r.left - all.left, r.top - all.top);
+    cairo_paint(cr);
+  }
+  cairo_destroy(cr);
+  const bool ok = cairo_surface_write_to_png(picture, path) == CAIRO_STATUS_SUCCESS;
+  cairo_surface_destroy(picture);
+  return ok;
+}
+
 }  // namespace win32
 
 namespace win32::internal {

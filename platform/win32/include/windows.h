@@ -15,3 +15,4 @@
 #include "win32/commdlg.h"
 #include "win32/shlobj.h"
 #include "win32/display.h"
+#include "win32/mdi.h"

@@ -97,6 +97,40 @@ bool Matches(const ACCEL& accel, const MSG& msg) {
   }
 }
 
+// The popup of `menu` (or of its submenus) holding command `id` and the
+// item's position in its parent, found by searching depth first.
+struct PopupOfCommand {
+  HMENU popup = nullptr;
+  UINT position = 0;
+};
+
+PopupOfCommand FindPopupOf(HMENU menu, UINT id, int depth) {
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count && depth < 16; ++i) {
+    HMENU sub = GetSubMenu(menu, i);
+    if (sub == nullptr) continue;
+    if (GetMenuState(sub, id, MF_BYCOMMAND) != UINT(-1)) {
+      // The item may sit deeper still; the innermost popup is the one.
+      PopupOfCommand inner = FindPopupOf(sub, id, depth + 1);
+      return inner.popup != nullptr ? inner : PopupOfCommand{sub, UINT(i)};
+    }
+  }
+  return {};
+}
+
+// An accelerator of a menu command updates the menu first, as if the user
+// were about to open it, and does nothing for a grey item.
+bool MenuAllowsCommand(HWND hwnd, UINT id) {
+  HMENU menu = GetMenu(hwnd);
+  if (!IsMenu(menu) || GetMenuState(menu, id, MF_BYCOMMAND) == UINT(-1)) return true;
+  SendMessage(hwnd, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
+  const PopupOfCommand found = FindPopupOf(menu, id, 0);
+  if (found.popup != nullptr)
+    SendMessage(hwnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(found.popup), MAKELPARAM(found.position, FALSE));
+  const UINT state = GetMenuState(menu, id, MF_BYCOMMAND);
+  return state != UINT(-1) && !(state & (MF_GRAYED | MF_DISABLED));
+}
+
 }  // namespace
 
 namespace win32::internal {
@@ -147,7 +181,7 @@ int WINAPI TranslateAccelerator(HWND hWnd, HACCEL hAccTable, LPMSG lpMsg) {
   for (const ACCEL& accel : *entries) {
     if (!Matches(accel, *lpMsg)) continue;
     // HIWORD 1 marks a command that came from an accelerator.
-    SendMessage(hWnd, WM_COMMAND, MAKEWPARAM(accel.cmd, 1), 0);
+    if (MenuAllowsCommand(hWnd, accel.cmd)) SendMessage(hWnd, WM_COMMAND, MAKEWPARAM(accel.cmd, 1), 0);
     return 1;
   }
   return 0;

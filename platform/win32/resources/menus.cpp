@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "internal/menu_bridge.h"
 #include "resources/menu_table.h"
 #include "win32/winbase.h"
 
@@ -281,7 +282,9 @@ int WINAPI GetMenuString(HMENU hMenu, UINT uIDItem, LPSTR lpString, int cchMax, 
 }
 
 BOOL WINAPI EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable) {
-  return BOOL(ChangeState(hMenu, uIDEnableItem, uEnable, MF_GRAYED | MF_DISABLED, uEnable));
+  const UINT old = ChangeState(hMenu, uIDEnableItem, uEnable, MF_GRAYED | MF_DISABLED, uEnable);
+  if (old != kNotFound) win32::internal::MenuStateChanged(hMenu);
+  return BOOL(old);
 }
 
 DWORD WINAPI CheckMenuItem(HMENU hMenu, UINT uIDCheckItem, UINT uCheck) {

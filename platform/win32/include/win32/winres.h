@@ -218,6 +218,72 @@ BOOL WINAPI SetMenuDefaultItem(HMENU hMenu, UINT uItem, UINT fByPos);
 UINT WINAPI GetMenuDefaultItem(HMENU hMenu, UINT fByPos, UINT gmdiFlags);
 HMENU WINAPI LoadMenu(HINSTANCE hInstance, LPCSTR lpMenuName);
 HMENU WINAPI LoadMenuIndirect(const MENUTEMPLATE* lpMenuTemplate);
+
+// Menus on screen: the menu bar, popup menus and the menu loop.
+#define TPM_LEFTBUTTON 0x0000L
+#define TPM_RIGHTBUTTON 0x0002L
+#define TPM_LEFTALIGN 0x0000L
+#define TPM_CENTERALIGN 0x0004L
+#define TPM_RIGHTALIGN 0x0008L
+#define TPM_TOPALIGN 0x0000L
+#define TPM_VCENTERALIGN 0x0010L
+#define TPM_BOTTOMALIGN 0x0020L
+#define TPM_HORIZONTAL 0x0000L
+#define TPM_VERTICAL 0x0040L
+#define TPM_NONOTIFY 0x0080L
+#define TPM_RETURNCMD 0x0100L
+#define TPM_RECURSE 0x0001L
+
+typedef struct tagTPMPARAMS {
+  UINT cbSize;
+  RECT rcExclude;
+} TPMPARAMS, *LPTPMPARAMS;
+
+// WM_MENUCHAR answers (HIWORD).
+#define MNC_IGNORE 0
+#define MNC_CLOSE 1
+#define MNC_EXECUTE 2
+#define MNC_SELECT 3
+
+// The menu of a popup menu window (class "#32768").
+#define MN_GETHMENU 0x01E1
+
+// Bitmaps of menu-bar items that stand for an MDI child's buttons.
+#define HBMMENU_CALLBACK ((HBITMAP)-1)
+#define HBMMENU_SYSTEM ((HBITMAP)1)
+#define HBMMENU_MBAR_RESTORE ((HBITMAP)2)
+#define HBMMENU_MBAR_MINIMIZE ((HBITMAP)3)
+#define HBMMENU_MBAR_CLOSE ((HBITMAP)5)
+#define HBMMENU_MBAR_CLOSE_D ((HBITMAP)6)
+#define HBMMENU_MBAR_MINIMIZE_D ((HBITMAP)7)
+
+#define GUI_CARETBLINKING 0x00000001
+#define GUI_INMOVESIZE 0x00000002
+#define GUI_INMENUMODE 0x00000004
+#define GUI_SYSTEMMENUMODE 0x00000008
+#define GUI_POPUPMENUMODE 0x00000010
+
+typedef struct tagGUITHREADINFO {
+  DWORD cbSize;
+  DWORD flags;
+  HWND hwndActive;
+  HWND hwndFocus;
+  HWND hwndCapture;
+  HWND hwndMenuOwner;
+  HWND hwndMoveSize;
+  HWND hwndCaret;
+  RECT rcCaret;
+} GUITHREADINFO, *PGUITHREADINFO, *LPGUITHREADINFO;
+
+BOOL WINAPI DrawMenuBar(HWND hWnd);
+BOOL WINAPI GetMenuItemRect(HWND hWnd, HMENU hMenu, UINT uItem, LPRECT lprcItem);
+int WINAPI MenuItemFromPoint(HWND hWnd, HMENU hMenu, POINT ptScreen);
+HMENU WINAPI GetSystemMenu(HWND hWnd, BOOL bRevert);
+BOOL WINAPI TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd, const RECT* prcRect);
+BOOL WINAPI TrackPopupMenuEx(HMENU hMenu, UINT uFlags, int x, int y, HWND hwnd, LPTPMPARAMS lptpm);
+BOOL WINAPI EndMenu(void);
+BOOL WINAPI GetGUIThreadInfo(DWORD idThread, PGUITHREADINFO pgui);
+
 #define AppendMenuA AppendMenu
 #define InsertMenuA InsertMenu
 #define ModifyMenuA ModifyMenu

@@ -1262,6 +1262,9 @@ const MSG* GetCurrentMessage();
 // Paints every pending update of a top-level window, frame included, and
 // writes its surface as a PNG file.
 bool RenderWindowToPng(HWND topLevel, const char* path);
+// The same with the visible windows it owns that are above it (open menus,
+// drop-down lists), composed as the screen shows them.
+bool RenderWindowWithPopupsToPng(HWND topLevel, const char* path);
 
 // What MessageBeep and Beep recorded since the last reset.
 struct RecordedBeep {
