@@ -181,6 +181,36 @@ TEST_F(X11DialogTest, RealKeysAndClicksReachTheControls) {
   EXPECT_EQ(record_.comboAtOk, 2);
 }
 
+TEST_F(X11DialogTest, AccentedLettersOfTheLayoutAreTypedAsUtf8) {
+  // Give a key with no symbol the letter e-acute, as a French layout has.
+  int minCode = 0, maxCode = 0;
+  XDisplayKeycodes(xtest_, &minCode, &maxCode);
+  int perCode = 0;
+  KeySym* map = XGetKeyboardMapping(xtest_, static_cast<KeyCode>(minCode), maxCode - minCode + 1, &perCode);
+  ASSERT_NE(map, nullptr);
+  KeyCode spare = 0;
+  for (int code = maxCode; code >= minCode && !spare; --code) {
+    if (map[(code - minCode) * perCode] == NoSymbol) spare = static_cast<KeyCode>(code);
+  }
+  XFree(map);
+  ASSERT_NE(spare, 0);
+  KeySym eacute = XK_eacute;
+  XChangeKeyboardMapping(xtest_, spare, 1, &eacute, 1);
+  XSync(xtest_, False);
+  OpenDialog();
+  ClickAt(CenterOf(Item(kEdit)));
+  Key(XK_c);
+  XTestFakeKeyEvent(xtest_, spare, True, CurrentTime);
+  XTestFakeKeyEvent(xtest_, spare, False, CurrentTime);
+  Type("t");
+  char text[32] = {};
+  GetWindowText(Item(kEdit), text, sizeof text);
+  EXPECT_STREQ(text, "c\xC3\xA9t");
+  KeySym none = NoSymbol;
+  XChangeKeyboardMapping(xtest_, spare, 1, &none, 1);
+  XSync(xtest_, False);
+}
+
 TEST_F(X11DialogTest, TheWindowManagersCloseAsksTheDialogToCancel) {
   OpenDialog();
   Window xid = 0;

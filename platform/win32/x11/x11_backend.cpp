@@ -368,7 +368,10 @@ void X11Backend::Dispatch(XEvent& ev) {
 
 void X11Backend::HandleKey(XEvent& ev) {
   const UINT vk = VirtualKeyFromKeysym(XLookupKeysym(&ev.xkey, 0));
-  if (!vk) return;
+  if (!vk) {
+    if (ev.type == KeyPress) TypeLatinText(ev.xkey);
+    return;
+  }
   if (ev.type == KeyRelease && XEventsQueued(display_, QueuedAfterReading)) {
     // Auto-repeat arrives as a release and a press at the same moment; the
     // window system expects repeated key-downs without the release.
@@ -380,6 +383,16 @@ void X11Backend::HandleKey(XEvent& ev) {
     input::KeyDown(vk);
   else
     input::KeyUp(vk);
+}
+
+// Keys with no virtual key (accented letters of the keyboard's layout)
+// still type their character: its UTF-8 bytes arrive as WM_CHAR, in order
+// with the other keys, as the ANSI code page of this platform is UTF-8.
+void X11Backend::TypeLatinText(XKeyEvent& key) {
+  KeySym sym = NoSymbol;
+  char latin1[8];
+  XLookupString(&key, latin1, sizeof latin1, &sym, nullptr);
+  for (char byte : TextFromKeysym(sym)) input::Char(byte);
 }
 
 void X11Backend::HandleButton(const XButtonEvent& ev, bool down) {

@@ -64,6 +64,7 @@ class X11Backend final : public internal::DisplayBackend {
   void ReadEvents();
   void Dispatch(XEvent& ev);
   void HandleKey(XEvent& ev);
+  void TypeLatinText(XKeyEvent& key);
   void HandleButton(const XButtonEvent& ev, bool down);
   void HandleClientMessage(const XClientMessageEvent& ev);
   void HandleSelectionRequest(const XSelectionRequestEvent& req);
