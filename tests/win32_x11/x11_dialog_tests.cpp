@@ -140,6 +140,23 @@ class X11DialogTest : public ::testing::Test {
 
   HWND Item(WORD id) const { return GetDlgItem(dialog_, id); }
 
+  // The top-level X window whose name is `title`, or 0.
+  Window XWindowNamed(const std::string& title) {
+    Window found = 0, rootReturn, parent;
+    Window* children = nullptr;
+    unsigned count = 0;
+    XQueryTree(xtest_, DefaultRootWindow(xtest_), &rootReturn, &parent, &children, &count);
+    for (unsigned i = 0; i < count && !found; ++i) {
+      char* name = nullptr;
+      if (XFetchName(xtest_, children[i], &name) && name) {
+        if (title == name) found = children[i];
+        XFree(name);
+      }
+    }
+    if (children) XFree(children);
+    return found;
+  }
+
   Display* xtest_ = nullptr;
   HWND dialog_ = nullptr;
   DialogRecord record_;
@@ -213,22 +230,7 @@ TEST_F(X11DialogTest, AccentedLettersOfTheLayoutAreTypedAsUtf8) {
 
 TEST_F(X11DialogTest, TheWindowManagersCloseAsksTheDialogToCancel) {
   OpenDialog();
-  Window xid = 0;
-  {
-    // The dialog's X window is the one whose name is the dialog's title.
-    Window rootReturn, parent;
-    Window* children = nullptr;
-    unsigned count = 0;
-    XQueryTree(xtest_, DefaultRootWindow(xtest_), &rootReturn, &parent, &children, &count);
-    for (unsigned i = 0; i < count; ++i) {
-      char* name = nullptr;
-      if (XFetchName(xtest_, children[i], &name) && name) {
-        if (std::string(name) == "Real input") xid = children[i];
-        XFree(name);
-      }
-    }
-    if (children) XFree(children);
-  }
+  const Window xid = XWindowNamed("Real input");
   ASSERT_NE(xid, 0u);
   XEvent ev{};
   ev.xclient.type = ClientMessage;
@@ -239,6 +241,33 @@ TEST_F(X11DialogTest, TheWindowManagersCloseAsksTheDialogToCancel) {
   XSendEvent(xtest_, xid, False, NoEventMask, &ev);
   Settle();
   EXPECT_EQ(record_.cancelCount, 1);
+}
+
+TEST_F(X11DialogTest, TheWindowsIconIsShownToTheWindowManager) {
+  OpenDialog();
+  SendMessage(dialog_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadIcon(nullptr, IDI_APPLICATION)));
+  RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  Settle();
+  const Window xid = XWindowNamed("Real input");
+  ASSERT_NE(xid, 0u);
+  Atom type;
+  int format;
+  unsigned long count = 0, remaining;
+  unsigned char* data = nullptr;
+  ASSERT_EQ(XGetWindowProperty(xtest_, xid, XInternAtom(xtest_, "_NET_WM_ICON", False), 0, 1 << 16, False,
+                               AnyPropertyType, &type, &format, &count, &remaining, &data),
+            Success);
+  ASSERT_NE(data, nullptr);
+  const auto* words = reinterpret_cast<const unsigned long*>(data);
+  ASSERT_GE(count, 2u);
+  EXPECT_EQ(words[0], 32u);
+  EXPECT_EQ(words[1], 32u);
+  EXPECT_EQ(count, 2 + words[0] * words[1]);
+  long opaque = 0;
+  // Xlib hands format-32 items back sign-extended in longs.
+  for (unsigned long i = 2; i < count; ++i) opaque += ((words[i] & 0xFFFFFFFFUL) >> 24) == 0xFF;
+  EXPECT_GT(opaque, 0);
+  XFree(data);
 }
 
 TEST_F(X11DialogTest, TheScreenShowsWhatTheWindowPainted) {

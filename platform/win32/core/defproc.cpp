@@ -35,6 +35,22 @@ LRESULT GetText(HWND hwnd, WPARAM size, LPSTR buffer) {
   return static_cast<LRESULT>(n);
 }
 
+// WM_SETICON answers the icon it replaces; WM_GETICON with ICON_SMALL2
+// falls back to the big icon, as the caption does.
+LRESULT WindowIcon(HWND hwnd, bool set, WPARAM kind, HICON icon) {
+  Lock lk(S().mu);
+  WindowPtr w = FindWindowLocked(hwnd);
+  if (!w) return 0;
+  HICON& slot = kind == ICON_BIG ? w->bigIcon : w->smallIcon;
+  HICON old = slot;
+  if (set) {
+    slot = icon;
+  } else if (kind == ICON_SMALL2 && !old) {
+    old = w->bigIcon;
+  }
+  return reinterpret_cast<LRESULT>(old);
+}
+
 LRESULT EraseBackground(HWND hwnd, HDC dc) {
   HBRUSH brush = reinterpret_cast<HBRUSH>(GetClassLongPtr(hwnd, GCLP_HBRBACKGROUND));
   if (!brush) return 0;
@@ -249,6 +265,8 @@ LRESULT WINAPI DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) 
       return TRUE;
     case WM_SETTEXT: return SetText(hWnd, reinterpret_cast<LPCSTR>(lParam));
     case WM_GETTEXT: return GetText(hWnd, wParam, reinterpret_cast<LPSTR>(lParam));
+    case WM_SETICON:
+    case WM_GETICON: return WindowIcon(hWnd, Msg == WM_SETICON, wParam, reinterpret_cast<HICON>(lParam));
     case WM_GETTEXTLENGTH: {
       Lock lk(S().mu);
       WindowPtr w = FindWindowLocked(hWnd);

@@ -11,6 +11,7 @@
 #include "internal/svc_clipboard.h"
 #include "win32/input.h"
 #include "win32/winuser.h"
+#include "x11/x11_icon.h"
 #include "x11/x11_keys.h"
 
 namespace win32::x11 {
@@ -91,7 +92,7 @@ X11Backend::X11Backend(Display* display)
   atoms_ = Atoms{atom("WM_PROTOCOLS"),   atom("WM_DELETE_WINDOW"), atom("_MOTIF_WM_HINTS"),
                  atom("_NET_WM_NAME"),   atom("UTF8_STRING"),      atom("CLIPBOARD"),
                  atom("TARGETS"),        atom("HALVANE_SELECTION"), atom("HALVANE_WAKE"),
-                 atom("HALVANE_SYNC")};
+                 atom("HALVANE_SYNC"),  atom("_NET_WM_ICON")};
   XSetWindowAttributes attrs{};
   attrs.event_mask = PropertyChangeMask;
   helper_ = XCreateWindow(display_, root_, -10, -10, 1, 1, 0, CopyFromParent, InputOnly, CopyFromParent,
@@ -230,7 +231,24 @@ void X11Backend::Present(HWND topLevel, cairo_surface_t* surface, const RECT& da
   XClearArea(display_, tw.xid, damaged.left, damaged.top, static_cast<unsigned>(damaged.right - damaged.left),
              static_cast<unsigned>(damaged.bottom - damaged.top), False);
   UpdateTitleLocked(topLevel, tw);
+  UpdateIconLocked(topLevel, tw);
   XFlush(display_);
+}
+
+// Present runs on the window's own thread, so asking the window for its
+// icon is a plain call.
+void X11Backend::UpdateIconLocked(HWND hwnd, TopWindow& tw) {
+  auto icon = reinterpret_cast<HICON>(SendMessage(hwnd, WM_GETICON, ICON_BIG, 0));
+  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtr(hwnd, GCLP_HICON));
+  if (icon == tw.icon) return;
+  tw.icon = icon;
+  const std::vector<unsigned long> data = NetWmIconData(icon);
+  if (data.empty()) {
+    XDeleteProperty(display_, tw.xid, atoms_.netWmIcon);
+    return;
+  }
+  XChangeProperty(display_, tw.xid, atoms_.netWmIcon, XA_CARDINAL, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(data.data()), static_cast<int>(data.size()));
 }
 
 // Copies the damaged part of what the window painted into its pixmap. The

@@ -44,10 +44,11 @@ class X11Backend final : public internal::DisplayBackend {
     RECT placed{};
     bool mapped = false;
     std::string title;
+    HICON icon = nullptr;
   };
   struct Atoms {
     Atom protocols, deleteWindow, motifHints, netWmName, utf8String, clipboard, targets, selectionProperty,
-        wake, sync;
+        wake, sync, netWmIcon;
   };
 
   explicit X11Backend(Display* display);
@@ -58,6 +59,7 @@ class X11Backend final : public internal::DisplayBackend {
   void DestroyXWindowLocked(TopWindow& tw);
   void ResizePixmapLocked(TopWindow& tw, int width, int height);
   void UpdateTitleLocked(HWND hwnd, TopWindow& tw);
+  void UpdateIconLocked(HWND hwnd, TopWindow& tw);
   void PutSurfaceLocked(TopWindow& tw, cairo_surface_t* surface, const RECT& damaged);
   std::optional<HWND> WindowOf(Window xid);
 

@@ -229,6 +229,7 @@
 // WM_SETICON / WM_GETICON.
 #define ICON_SMALL 0
 #define ICON_BIG 1
+#define ICON_SMALL2 2
 
 // WM_NCCALCSIZE answers.
 #define WVR_ALIGNTOP 0x0010
