@@ -45,8 +45,7 @@ class CCmdTarget : public CObject {
   virtual const AFX_MSGMAP* GetMessageMap() const;
 
   // Calls one entry's handler for a command kind.
-  static BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, const AFX_MSGMAP_ENTRY* pEntry,
-                             void* pExtra);
+  static BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, const AFX_MSGMAP_ENTRY* pEntry, void* pExtra);
 };
 
 class CCmdUI {

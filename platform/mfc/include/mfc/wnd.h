@@ -26,7 +26,6 @@ class CDC;
 class CFont;
 class CMenu;
 class CScrollBar;
-class CFrameWnd;
 
 // The window procedure of every window with a CWnd.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
@@ -170,8 +169,6 @@ class CWnd : public CCmdTarget {
   CWnd* GetTopLevelParent() const;
   CWnd* GetTopLevelOwner() const;
   CWnd* GetParentOwner() const;
-  CFrameWnd* GetParentFrame() const;
-  CFrameWnd* GetTopLevelFrame() const;
   CWnd* GetWindow(UINT nCmd) const;
   BOOL IsChild(const CWnd* pWnd) const;
   static CWnd* PASCAL FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName);
@@ -219,7 +216,6 @@ class CWnd : public CCmdTarget {
   virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
   virtual BOOL ContinueModal();
   virtual void EndModalLoop(int nResult);
-  virtual void OnFinalRelease();
 
   // Message handlers; each default passes the message on (Default).
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -266,6 +262,7 @@ class CWnd : public CCmdTarget {
   afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo);
   afx_msg void OnSetText(LPCTSTR lpszText);
   afx_msg void OnCancelMode();
+  afx_msg LRESULT OnNcHitTest(CPoint point);
 
   // The C++ object waiting to be attached to the next window this thread
   // creates (through the creation hook).
@@ -288,7 +285,6 @@ class CWnd : public CCmdTarget {
   void UpdateMenuCommandUI(CMenu* pPopupMenu, BOOL bDisableIfNoHandler);
 
   friend LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
-  friend class CWndHandleMap;
 };
 
 // CWnd::m_nFlags.
