@@ -1,7 +1,7 @@
 // CBitmap, CPalette and CRgn.
 #include "gdi_map.h"
-#include "gdi_resource.h"
 #include "mfc/dc.h"
+#include "mfc/modulestate.h"
 
 IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 IMPLEMENT_DYNAMIC(CPalette, CGdiObject)
@@ -11,7 +11,7 @@ CBitmap* PASCAL CBitmap::FromHandle(HBITMAP hBitmap) { return TypedFromHandle<CB
 
 BOOL CBitmap::LoadBitmap(LPCTSTR lpszResourceName) {
   if (!lpszResourceName) return FALSE;
-  const HINSTANCE module = afx::FindResourceModule(lpszResourceName, RT_BITMAP);
+  const HINSTANCE module = AfxFindResourceHandle(lpszResourceName, RT_BITMAP);
   return module && AttachCreated(::LoadBitmap(module, lpszResourceName));
 }
 

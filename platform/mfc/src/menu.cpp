@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "gdi_resource.h"
 #include "mfc/handlemap.h"
+#include "mfc/modulestate.h"
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
@@ -61,7 +61,7 @@ BOOL CMenu::CreatePopupMenu() { return AttachNew(*this, ::CreatePopupMenu()); }
 
 BOOL CMenu::LoadMenu(LPCTSTR lpszResourceName) {
   if (!lpszResourceName) return FALSE;
-  const HINSTANCE module = afx::FindResourceModule(lpszResourceName, RT_MENU);
+  const HINSTANCE module = AfxFindResourceHandle(lpszResourceName, RT_MENU);
   return module && AttachNew(*this, ::LoadMenu(module, lpszResourceName));
 }
 

@@ -116,7 +116,7 @@ class CBitmap : public CGdiObject {
   static CBitmap* PASCAL FromHandle(HBITMAP hBitmap);
   operator HBITMAP() const { return static_cast<HBITMAP>(GetSafeHandle()); }
 
-  // Found through the class library's resource lookup.
+  // Found through the resource chain (AfxFindResourceHandle).
   BOOL LoadBitmap(LPCTSTR lpszResourceName);
   BOOL LoadBitmap(UINT nIDResource);
   // One of the system's OBM_* bitmaps.

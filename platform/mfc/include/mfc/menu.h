@@ -34,7 +34,7 @@ class CMenu : public CObject {
 
   BOOL CreateMenu();
   BOOL CreatePopupMenu();
-  // Found through the class library's resource lookup.
+  // Found through the resource chain (AfxFindResourceHandle).
   BOOL LoadMenu(LPCTSTR lpszResourceName);
   BOOL LoadMenu(UINT nIDResource);
   BOOL LoadMenuIndirect(const void* lpMenuTemplate);
