@@ -8,6 +8,7 @@
 #include "mfc/gdi.h"
 #include "mfc/handlemap.h"
 #include "mfc/menu.h"
+#include "mfc/winthread.h"
 
 namespace {
 
@@ -52,6 +53,17 @@ TEST_F(HandleMapTest, TemporaryObjectsLiveUntilTheLastUnlock) {
   EXPECT_FALSE(AfxUnlockTempMaps());
   EXPECT_EQ(Counted::live, 2);  // still locked once
   EXPECT_TRUE(AfxUnlockTempMaps());
+  EXPECT_EQ(Counted::live, 0);
+}
+
+TEST_F(HandleMapTest, TheThreadsIdleTimeDeletesTemporaryObjects) {
+  CountedMap map;
+  int a = 1;
+  map.FromHandle(&a);
+  CWinThread thread;
+  thread.OnIdle(0);  // the first idle pass updates command UI only
+  EXPECT_EQ(Counted::live, 1);
+  thread.OnIdle(1);
   EXPECT_EQ(Counted::live, 0);
 }
 

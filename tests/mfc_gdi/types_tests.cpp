@@ -126,6 +126,18 @@ TEST(CRectTest, OperatorsWithPointsSizesAndRects) {
   EXPECT_EQ(CRect(1, 2, 3, 5).MulDiv(3, 2), CRect(2, 3, 5, 8));
 }
 
+TEST(CRectTest, NullRectPointersChangeNothing) {
+  const LPCRECT none = nullptr;
+  EXPECT_TRUE(CRect(none).IsRectNull());
+  CRect rect(1, 2, 3, 4);
+  rect.CopyRect(none);
+  rect.InflateRect(none);
+  rect.DeflateRect(none);
+  EXPECT_EQ(rect, CRect(1, 2, 3, 4));
+  EXPECT_FALSE(rect.EqualRect(none));
+  EXPECT_FALSE(rect.IntersectRect(&rect, none));
+}
+
 TEST(CRectTest, PassesAsRectPointer) {
   CRect rect(0, 0, 5, 5);
   LPRECT writable = rect;

@@ -18,7 +18,7 @@ void CRect::SetRect(POINT topLeft, POINT bottomRight) noexcept {
 }
 
 BOOL CRect::EqualRect(LPCRECT lpRect) const noexcept {
-  return left == lpRect->left && top == lpRect->top && right == lpRect->right && bottom == lpRect->bottom;
+  return lpRect && left == lpRect->left && top == lpRect->top && right == lpRect->right && bottom == lpRect->bottom;
 }
 
 void CRect::InflateRect(int l, int t, int r, int b) noexcept {
@@ -29,11 +29,11 @@ void CRect::InflateRect(int l, int t, int r, int b) noexcept {
 }
 
 void CRect::InflateRect(LPCRECT lpRect) noexcept {
-  InflateRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+  if (lpRect) InflateRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
 }
 
 void CRect::DeflateRect(LPCRECT lpRect) noexcept {
-  DeflateRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+  if (lpRect) DeflateRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
 }
 
 void CRect::OffsetRect(int x, int y) noexcept {

@@ -86,7 +86,7 @@ class CRect : public RECT {
   CRect() noexcept : RECT{0, 0, 0, 0} {}
   CRect(int l, int t, int r, int b) noexcept : RECT{l, t, r, b} {}
   CRect(const RECT& srcRect) noexcept : RECT(srcRect) {}
-  CRect(LPCRECT lpSrcRect) noexcept : RECT(*lpSrcRect) {}
+  CRect(LPCRECT lpSrcRect) noexcept : RECT(lpSrcRect ? *lpSrcRect : RECT{0, 0, 0, 0}) {}
   CRect(POINT point, SIZE size) noexcept : RECT{point.x, point.y, point.x + size.cx, point.y + size.cy} {}
   CRect(POINT topLeft, POINT bottomRight) noexcept : RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y} {}
 
@@ -114,7 +114,9 @@ class CRect : public RECT {
   void SetRect(int x1, int y1, int x2, int y2) noexcept;
   void SetRect(POINT topLeft, POINT bottomRight) noexcept;
   void SetRectEmpty() noexcept { SetRect(0, 0, 0, 0); }
-  void CopyRect(LPCRECT lpSrcRect) noexcept { *static_cast<RECT*>(this) = *lpSrcRect; }
+  void CopyRect(LPCRECT lpSrcRect) noexcept {
+    if (lpSrcRect) *static_cast<RECT*>(this) = *lpSrcRect;
+  }
   BOOL EqualRect(LPCRECT lpRect) const noexcept;
 
   void InflateRect(int x, int y) noexcept { InflateRect(x, y, x, y); }
