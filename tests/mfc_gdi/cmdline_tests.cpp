@@ -24,10 +24,10 @@ TEST(CommandLineTest, NoArgumentsMeansANewFileWithSplash) {
 }
 
 TEST(CommandLineTest, AFileNameOpensIt) {
-  const auto info = Parse({"orvex", "/home/user/Customer.bo"});
+  const auto info = Parse({"orvex", "/tmp/missing/Customer.bo"});
   EXPECT_EQ(info->m_nShellCommand, CCommandLineInfo::FileOpen);
-  // An absolute path is a file, not a flag.
-  EXPECT_STREQ(info->m_strFileName, "/home/user/Customer.bo");
+  // An absolute path is a file, not a flag, even when the file is missing.
+  EXPECT_STREQ(info->m_strFileName, "/tmp/missing/Customer.bo");
   EXPECT_EQ(Parse({"orvex", "relative.bo", "second.bo"})->m_strFileName, CString("relative.bo"));
 }
 
@@ -82,6 +82,13 @@ class ProductCommandLine : public CCommandLineInfo {
   bool expectServer = false;
   CString server;
 };
+
+TEST(CommandLineTest, SlashFlagsMayCarryPathsAsValues) {
+  ProductCommandLine info;
+  afx::ParseCommandLine(info, {"orvex", "/o/tmp/a.bo", "/pse/cret", "/s"});
+  EXPECT_EQ(info.calls, (std::vector<std::string>{"flag:o/tmp/a.bo", "flag:pse/cret", "flag:s (last)"}));
+  EXPECT_TRUE(info.m_strFileName.IsEmpty());
+}
 
 TEST(CommandLineTest, DerivedParsersSeeEveryArgumentOnce) {
   ProductCommandLine info;

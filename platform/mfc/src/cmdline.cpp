@@ -1,6 +1,7 @@
 #include "mfc/cmdline.h"
 
 #include <cstring>
+#include <filesystem>
 
 #include "windows.h"
 
@@ -59,10 +60,17 @@ void CCommandLineInfo::ParseLast(BOOL bLast) {
 namespace afx {
 namespace {
 
+// "/" also begins absolute paths here. An argument with a second "/" is a
+// path when its first folder exists ("/home/..."), and a flag with a
+// value otherwise ("/o/home/a.bo", "/pse/cret").
 bool IsFlag(const std::string& argument) {
   if (argument.size() < 2) return false;
   if (argument[0] == '-') return true;
-  return argument[0] == '/' && argument.find('/', 1) == std::string::npos;
+  if (argument[0] != '/') return false;
+  const auto second = argument.find('/', 1);
+  if (second == std::string::npos) return true;
+  std::error_code error;
+  return !std::filesystem::is_directory(argument.substr(0, second), error);
 }
 
 }  // namespace

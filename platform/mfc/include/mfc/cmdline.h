@@ -34,8 +34,8 @@ class CCommandLineInfo : public CObject {
 namespace afx {
 
 // Feeds every argument after the first (the program) to the parser. An
-// argument is a flag when it begins with "-", or with "/" and has no
-// other "/" (so that an absolute path stays a file name).
+// argument is a flag when it begins with "-", or with "/" unless it is an
+// absolute path: one with a second "/" whose first folder exists.
 void ParseCommandLine(CCommandLineInfo& rCmdInfo, const std::vector<std::string>& arguments);
 // The same on the process's own arguments (win32::GetArgv).
 void ParseCommandLine(CCommandLineInfo& rCmdInfo);
