@@ -335,6 +335,42 @@ TEST_F(DCTest, WrappersWithoutHandlesFailQuietly) {
   EXPECT_EQ(stale->GetPixel(0, 0), CLR_INVALID);
 }
 
+TEST_F(DCTest, RegionsPaintLikeTheRawCalls) {
+  ExpectSamePixels(
+      [](HDC dc) {
+        HRGN region = ::CreateRectRgn(4, 4, 30, 20);
+        HBRUSH fill = ::CreateSolidBrush(RGB(0, 90, 0));
+        HBRUSH frame = ::CreateSolidBrush(RGB(90, 0, 0));
+        ::FillRgn(dc, region, fill);
+        ::OffsetRgn(region, 26, 20);
+        ::FrameRgn(dc, region, frame, 2, 3);
+        ::DeleteObject(region);
+        ::DeleteObject(fill);
+        ::DeleteObject(frame);
+      },
+      [](CDC& dc) {
+        CRgn region;
+        region.CreateRectRgn(4, 4, 30, 20);
+        CBrush fill(RGB(0, 90, 0));
+        CBrush frame(RGB(90, 0, 0));
+        dc.FillRgn(&region, &fill);
+        region.OffsetRgn(26, 20);
+        dc.FrameRgn(&region, &frame, 2, 3);
+      });
+}
+
+TEST_F(DCTest, CharacterWidthsAddUpToTheExtent) {
+  Canvas canvas(4, 4);
+  CDC* dc = CDC::FromHandle(canvas.dc());
+  int widths[3] = {};
+  ASSERT_TRUE(dc->GetCharWidth('a', 'c', widths));
+  EXPECT_EQ(widths[0] + widths[1] + widths[2], dc->GetTextExtent("abc", 3).cx);
+  EXPECT_EQ(dc->GetNearestColor(RGB(12, 34, 56)), RGB(12, 34, 56));  // a true-colour DC
+  CDC empty;
+  EXPECT_FALSE(empty.GetCharWidth('a', 'c', widths));
+  EXPECT_FALSE(empty.FillRgn(nullptr, nullptr));
+}
+
 TEST_F(DCTest, RegionsCombineAndCompare) {
   CRgn a;
   CRgn b;

@@ -45,6 +45,14 @@ BOOL CDC::Ellipse(LPCRECT lpRect) {
   return lpRect ? Ellipse(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom) : FALSE;
 }
 
+BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush) {
+  return m_hDC && pRgn && pBrush ? ::FillRgn(m_hDC, *pRgn, *pBrush) : FALSE;
+}
+
+BOOL CDC::FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight) {
+  return m_hDC && pRgn && pBrush ? ::FrameRgn(m_hDC, *pRgn, *pBrush, nWidth, nHeight) : FALSE;
+}
+
 void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush) {
   if (m_hDC && lpRect && pBrush) ::FillRect(m_hDC, lpRect, *pBrush);
 }
@@ -102,6 +110,10 @@ COLORREF CDC::GetPixel(int x, int y) const { return m_hDC ? ::GetPixel(m_hDC, x,
 
 COLORREF CDC::SetPixel(int x, int y, COLORREF crColor) {
   return m_hDC ? ::SetPixel(m_hDC, x, y, crColor) : CLR_INVALID;
+}
+
+COLORREF CDC::GetNearestColor(COLORREF crColor) const {
+  return m_hAttribDC ? ::GetNearestColor(m_hAttribDC, crColor) : CLR_INVALID;
 }
 
 BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
@@ -183,4 +195,8 @@ int CDC::GetTextFace(CString& rString) const {
   const int length = GetTextFace(LF_FACESIZE, face);
   rString = face;
   return length;
+}
+
+BOOL CDC::GetCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const {
+  return m_hAttribDC && lpBuffer ? ::GetCharWidth(m_hAttribDC, nFirstChar, nLastChar, lpBuffer) : FALSE;
 }

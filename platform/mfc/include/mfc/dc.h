@@ -131,6 +131,8 @@ class CDC : public CObject {
   BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3);
   BOOL Ellipse(int x1, int y1, int x2, int y2);
   BOOL Ellipse(LPCRECT lpRect);
+  BOOL FillRgn(CRgn* pRgn, CBrush* pBrush);
+  BOOL FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight);
   void FillRect(LPCRECT lpRect, CBrush* pBrush);
   void FrameRect(LPCRECT lpRect, CBrush* pBrush);
   void InvertRect(LPCRECT lpRect);
@@ -148,6 +150,7 @@ class CDC : public CObject {
   COLORREF GetPixel(POINT point) const { return GetPixel(point.x, point.y); }
   COLORREF SetPixel(int x, int y, COLORREF crColor);
   COLORREF SetPixel(POINT point, COLORREF crColor) { return SetPixel(point.x, point.y, crColor); }
+  COLORREF GetNearestColor(COLORREF crColor) const;
 
   // Blocks of pixels.
   BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
@@ -172,6 +175,7 @@ class CDC : public CObject {
   BOOL GetOutputTextMetrics(LPTEXTMETRIC lpMetrics) const;
   int GetTextFace(int nCount, LPTSTR lpszFacename) const;
   int GetTextFace(CString& rString) const;
+  BOOL GetCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const;
 
  private:
   template <class T>
