@@ -18,6 +18,7 @@ CWinThread::CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam)
 
 CWinThread::~CWinThread() {
   if (m_hThread != nullptr) ::CloseHandle(m_hThread);
+  if (m_hStartGate != nullptr) ::CloseHandle(m_hStartGate);
   AFX_THREAD_STATE* state = AfxGetThreadState();
   if (state->m_pCurrentWinThread == this) state->m_pCurrentWinThread = nullptr;
 }
@@ -38,6 +39,7 @@ void EndThread() {
 
 DWORD WINAPI CWinThread::ThreadEntry(LPVOID pParam) {
   auto* pThread = static_cast<CWinThread*>(pParam);
+  if (pThread->m_hStartGate != nullptr) ::WaitForSingleObject(pThread->m_hStartGate, INFINITE);
   AfxGetThreadState()->m_pCurrentWinThread = pThread;
   UINT result = 0;
   if (pThread->m_pfnThreadProc != nullptr) {
@@ -53,13 +55,23 @@ DWORD WINAPI CWinThread::ThreadEntry(LPVOID pParam) {
 
 BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_ATTRIBUTES lpSecurityAttrs) {
   if (m_hThread != nullptr) return FALSE;
-  m_hThread = ::CreateThread(lpSecurityAttrs, nStackSize, &ThreadEntry, this, dwCreateFlags, &m_nThreadID);
+  // The window system's threads start at once: a suspended start is a
+  // gate the new thread waits at.
+  if (dwCreateFlags & CREATE_SUSPENDED) m_hStartGate = ::CreateEvent(nullptr, TRUE, FALSE, nullptr);
+  m_hThread = ::CreateThread(lpSecurityAttrs, nStackSize, &ThreadEntry, this,
+                             dwCreateFlags & ~static_cast<DWORD>(CREATE_SUSPENDED), &m_nThreadID);
   return m_hThread != nullptr;
 }
 
 int CWinThread::GetThreadPriority() { return ::GetThreadPriority(m_hThread); }
 BOOL CWinThread::SetThreadPriority(int nPriority) { return ::SetThreadPriority(m_hThread, nPriority); }
-DWORD CWinThread::ResumeThread() { return ::ResumeThread(m_hThread); }
+DWORD CWinThread::ResumeThread() {
+  if (m_hStartGate == nullptr) return ::ResumeThread(m_hThread);
+  // The previous suspend count: 1 the first time the gate opens.
+  const DWORD previous = ::WaitForSingleObject(m_hStartGate, 0) == WAIT_OBJECT_0 ? 0 : 1;
+  ::SetEvent(m_hStartGate);
+  return previous;
+}
 BOOL CWinThread::PostThreadMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::PostThreadMessage(m_nThreadID, message, wParam, lParam);
 }

@@ -13,7 +13,8 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
 }
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
-  return ::PostMessage(m_hWnd, message, wParam, lParam);
+  // Without a window the message would go to the thread's queue instead.
+  return m_hWnd != nullptr && ::PostMessage(m_hWnd, message, wParam, lParam);
 }
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm) const {

@@ -195,22 +195,22 @@ LRESULT ThreadMessage(CCmdTarget* p, const AFX_CALL& c) {
   {WM_COMMAND + WM_REFLECT_BASE, (UINT)(WORD)(wNotifyCode), 0, 0, AfxSig_cmd, \
    &afx::CmdBool<&ThisClass::memberFxn>},
 
-// WM_NOTIFY.
+// WM_NOTIFY: the codes are kept as words, as OnCmdMsg passes them.
 #define ON_NOTIFY(wNotifyCode, id, memberFxn) \
-  {WM_NOTIFY, (UINT)(wNotifyCode), (UINT)(id), (UINT)(id), AfxSig_notify, &afx::Notify<&ThisClass::memberFxn>},
+  {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(id), AfxSig_notify, &afx::Notify<&ThisClass::memberFxn>},
 #define ON_NOTIFY_RANGE(wNotifyCode, id, idLast, memberFxn)                       \
-  {WM_NOTIFY, (UINT)(wNotifyCode), (UINT)(id), (UINT)(idLast), AfxSig_notify, \
+  {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), AfxSig_notify, \
    &afx::NotifyRange<&ThisClass::memberFxn>},
 #define ON_NOTIFY_EX(wNotifyCode, id, memberFxn) \
-  {WM_NOTIFY, (UINT)(wNotifyCode), (UINT)(id), (UINT)(id), AfxSig_notify, &afx::NotifyEx<&ThisClass::memberFxn>},
+  {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(id), AfxSig_notify, &afx::NotifyEx<&ThisClass::memberFxn>},
 #define ON_NOTIFY_EX_RANGE(wNotifyCode, id, idLast, memberFxn)                    \
-  {WM_NOTIFY, (UINT)(wNotifyCode), (UINT)(id), (UINT)(idLast), AfxSig_notify, \
+  {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), AfxSig_notify, \
    &afx::NotifyEx<&ThisClass::memberFxn>},
 #define ON_NOTIFY_REFLECT(wNotifyCode, memberFxn)                       \
-  {WM_NOTIFY + WM_REFLECT_BASE, (UINT)(wNotifyCode), 0, 0, AfxSig_notify, \
+  {WM_NOTIFY + WM_REFLECT_BASE, (UINT)(WORD)(wNotifyCode), 0, 0, AfxSig_notify, \
    &afx::Notify<&ThisClass::memberFxn>},
 #define ON_NOTIFY_REFLECT_EX(wNotifyCode, memberFxn)                    \
-  {WM_NOTIFY + WM_REFLECT_BASE, (UINT)(wNotifyCode), 0, 0, AfxSig_notify, \
+  {WM_NOTIFY + WM_REFLECT_BASE, (UINT)(WORD)(wNotifyCode), 0, 0, AfxSig_notify, \
    &afx::NotifyReflectEx<&ThisClass::memberFxn>},
 
 // User-defined messages.

@@ -64,6 +64,8 @@ class CWinThread : public CCmdTarget {
 
  private:
   static DWORD WINAPI ThreadEntry(LPVOID pParam);
+  // A thread made suspended waits here until ResumeThread opens it.
+  HANDLE m_hStartGate = nullptr;
 };
 
 CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority = THREAD_PRIORITY_NORMAL,

@@ -9,6 +9,9 @@
 #include "mfc/types.h"
 
 #define afx_msg
+#ifndef AFXAPI
+#define AFXAPI
+#endif
 
 // WinHelp commands.
 #ifndef HELP_CONTEXT
