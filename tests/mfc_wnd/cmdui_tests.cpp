@@ -36,6 +36,7 @@ class CCommandWnd : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CCommandWnd, CWnd)
+  ON_WM_INITMENUPOPUP()
   ON_COMMAND(ID_ALPHA, OnAlpha)
   ON_UPDATE_COMMAND_UI(ID_ALPHA, OnUpdateAlpha)
   ON_COMMAND(ID_BETA, OnBeta)
@@ -46,16 +47,8 @@ END_MESSAGE_MAP()
 
 using CmdUITest = WndTest;
 
-// Updates every item of a menu the way a frame does before showing it.
-void UpdateMenu(CMenu& menu, CCmdTarget& target) {
-  CCmdUI state;
-  state.m_pMenu = &menu;
-  state.m_nIndexMax = static_cast<UINT>(menu.GetMenuItemCount());
-  for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
-    state.m_nID = menu.GetMenuItemID(static_cast<int>(state.m_nIndex));
-    state.DoUpdate(&target, TRUE);
-  }
-}
+// What the window system sends before it shows a popup menu.
+void UpdateMenu(CMenu& menu, CWnd& wnd) { wnd.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu.m_hMenu), 0); }
 
 TEST_F(CmdUITest, MenuItemsFollowTheirUpdateHandlers) {
   CCommandWnd wnd;
@@ -65,6 +58,7 @@ TEST_F(CmdUITest, MenuItemsFollowTheirUpdateHandlers) {
   menu.AppendMenu(MF_STRING, ID_ALPHA, "Alpha");
   menu.AppendMenu(MF_STRING, ID_BETA, "Beta");
   menu.AppendMenu(MF_STRING, ID_GAMMA, "Gamma");
+  menu.AppendMenu(MF_SEPARATOR);
   menu.AppendMenu(MF_STRING, ID_ORPHAN, "Orphan");
 
   wnd.alphaEnabled = false;
@@ -78,7 +72,10 @@ TEST_F(CmdUITest, MenuItemsFollowTheirUpdateHandlers) {
   menu.GetMenuString(ID_BETA, text, MF_BYCOMMAND);
   EXPECT_EQ(std::string(text), "Beta (on)");
 
+  // The system menu is left alone.
   wnd.alphaEnabled = true;
+  wnd.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu.m_hMenu), MAKELPARAM(0, TRUE));
+  EXPECT_TRUE(menu.GetMenuState(ID_ALPHA, MF_BYCOMMAND) & MF_GRAYED);
   UpdateMenu(menu, wnd);
   EXPECT_FALSE(menu.GetMenuState(ID_ALPHA, MF_BYCOMMAND) & MF_GRAYED);
   // The new text keeps the item's check mark.

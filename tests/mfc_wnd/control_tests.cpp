@@ -104,4 +104,23 @@ TEST_F(ControlTest, BitmapButtonLoadsSizesAndPaintsItsBitmap) {
   parent.DestroyWindow();
 }
 
+TEST_F(ControlTest, AutoLoadFindsTheBitmapsNamedAfterTheButton) {
+  CWnd parent;
+  ASSERT_TRUE(CreateTopLevel(parent, "Bitmaps"));
+  CButton plain;
+  ASSERT_TRUE(plain.Create("PICT", WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 90, 60), &parent, 3));
+  plain.UnsubclassWindow();
+  CBitmapButton button;
+  ASSERT_TRUE(button.AutoLoad(3, &parent));
+  EXPECT_NE(button.m_bitmap.GetSafeHandle(), nullptr);
+  EXPECT_NE(button.m_bitmapSel.GetSafeHandle(), nullptr);
+  EXPECT_EQ(button.m_bitmapFocus.GetSafeHandle(), nullptr) << "no PICTF: optional";
+  CRect rect;
+  button.GetWindowRect(&rect);
+  EXPECT_EQ(rect.Size(), CSize(4, 2));
+  CBitmapButton missing;
+  EXPECT_FALSE(missing.AutoLoad(99, &parent));
+  parent.DestroyWindow();
+}
+
 }  // namespace

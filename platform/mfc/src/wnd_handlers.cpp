@@ -50,7 +50,6 @@ HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT) {
   if (pWnd != nullptr && ReflectLastMsg(pWnd->m_hWnd, &result)) return reinterpret_cast<HBRUSH>(result);
   return reinterpret_cast<HBRUSH>(Default());
 }
-void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
 void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
 void CWnd::OnEnable(BOOL) { Default(); }
 UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
