@@ -200,10 +200,6 @@ int CWinApp::Run() {
   return CWinThread::Run();
 }
 
-BOOL CWinApp::OnIdle(LONG lCount) { return CWinThread::OnIdle(lCount); }
-
-BOOL CWinApp::PreTranslateMessage(MSG* pMsg) { return CWinThread::PreTranslateMessage(pMsg); }
-
 void CWinApp::OnAppExit() {
   if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr) {
     m_pMainWnd->SendMessage(WM_CLOSE);

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-class CWnd;
 class CWinThread;
 struct AFX_MODULE_STATE;
 
@@ -11,8 +10,6 @@ struct AFX_THREAD_STATE {
   AFX_MODULE_STATE* m_pModuleState = nullptr;  // set by AFX_MANAGE_STATE
   CWinThread* m_pCurrentWinThread = nullptr;
   MSG m_lastSentMsg{};                         // the message Default passes on
-  MSG m_msgCur{};                              // the message the pump took
-  int m_nDisablePumpCount = 0;
 };
 
 AFX_THREAD_STATE* AfxGetThreadState();

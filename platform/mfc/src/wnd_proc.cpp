@@ -152,10 +152,6 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
   return OnCmdMsg(nID, static_cast<int>(MAKELONG(LOWORD(header->code), WM_NOTIFY)), &notify, nullptr);
 }
 
-BOOL CWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
-  return CCmdTarget::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
-}
-
 BOOL PASCAL CWnd::ReflectLastMsg(HWND hWndChild, LRESULT* pResult) {
   CWnd* pChild = FromHandlePermanent(hWndChild);
   if (pChild == nullptr) return FALSE;

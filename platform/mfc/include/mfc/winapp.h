@@ -37,8 +37,6 @@ class CWinApp : public CWinThread {
   BOOL InitInstance() override;
   int ExitInstance() override;
   int Run() override;
-  BOOL OnIdle(LONG lCount) override;
-  BOOL PreTranslateMessage(MSG* pMsg) override;
 
   // Profile.
   void SetRegistryKey(LPCTSTR lpszRegistryKey);

@@ -86,7 +86,6 @@ class CWnd : public CCmdTarget {
                                 BOOL bOnlyPerm = FALSE) const;
   static const MSG* PASCAL GetCurrentMessage();
   LRESULT Default();
-  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
   // Window text and state.
   void SetWindowText(LPCTSTR lpszString);
