@@ -104,6 +104,27 @@ TEST_F(ControlTest, BitmapButtonLoadsSizesAndPaintsItsBitmap) {
   parent.DestroyWindow();
 }
 
+TEST_F(ControlTest, TypedLookUpsGiveObjectsOfTheControlsClass) {
+  CWnd parent;
+  ASSERT_TRUE(CreateTopLevel(parent, "Typed"));
+  ::CreateWindowEx(0, "EDIT", "typed", WS_CHILD | WS_VISIBLE, 0, 0, 80, 20, parent.m_hWnd,
+                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(7)), nullptr, nullptr);
+  CEdit* edit = parent.GetDlgItemAs<CEdit>(7);
+  ASSERT_NE(edit, nullptr);
+  EXPECT_TRUE(edit->IsKindOf(RUNTIME_CLASS(CEdit)));
+  edit->SetSel(0, -1);
+  edit->ReplaceSel("done");
+  EXPECT_EQ(parent.GetDlgItemAs<CEdit>(7), edit) << "one temporary per class and handle";
+  CButton button;
+  ASSERT_TRUE(button.Create("OK", WS_VISIBLE, CRect(0, 30, 60, 50), &parent, 8));
+  EXPECT_EQ(parent.GetDlgItemAs<CButton>(8), &button) << "the permanent object when it is one";
+  EXPECT_EQ(parent.GetDlgItemAs<CEdit>(99), nullptr);
+  CString text;
+  edit->GetWindowText(text);
+  EXPECT_EQ(std::string(text), "done");
+  parent.DestroyWindow();
+}
+
 TEST_F(ControlTest, AutoLoadFindsTheBitmapsNamedAfterTheButton) {
   CWnd parent;
   ASSERT_TRUE(CreateTopLevel(parent, "Bitmaps"));

@@ -186,12 +186,8 @@ class CChoices : public CDialog {
 
  protected:
   BOOL OnInitDialog() override {
-    for (const char* text : {"Plain", "Rich", "Richer"}) {
-      SendDlgItemMessage(IDC_KIND, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-    }
-    for (const char* text : {"alpha", "beta", "gamma"}) {
-      SendDlgItemMessage(IDC_ITEMS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-    }
+    for (const char* text : {"Plain", "Rich", "Richer"}) GetDlgItemAs<CComboBox>(IDC_KIND)->AddString(text);
+    for (const char* text : {"alpha", "beta", "gamma"}) GetDlgItemAs<CListBox>(IDC_ITEMS)->AddString(text);
     return CDialog::OnInitDialog();
   }
   void DoDataExchange(CDataExchange* pDX) override {

@@ -6,7 +6,6 @@
 
 #include "mfc/controls.h"
 #include "mfc/msgmap_wnd.h"
-#include "wnd_map.h"
 
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 IMPLEMENT_DYNAMIC(CStatic, CWnd)

@@ -11,7 +11,6 @@
 #include "mfc/msgmap_wnd.h"
 #include "mfc/wnd.h"
 #include "mfc/modulestate.h"
-#include "wnd_map.h"
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 

@@ -5,7 +5,6 @@
 #include "mfc/menu.h"
 #include "mfc/msgmap_wnd.h"
 #include "mfc/wnd.h"
-#include "wnd_map.h"
 
 AfxWndHandleMap& AfxGetWndHandleMap() {
   thread_local AfxWndHandleMap map;

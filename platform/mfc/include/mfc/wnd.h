@@ -6,6 +6,7 @@
 
 #include "afxstr.h"
 #include "mfc/cmdtarget.h"
+#include "mfc/handlemap.h"
 #include "mfc/types.h"
 
 #define afx_msg
@@ -58,6 +59,11 @@ class CWnd : public CCmdTarget {
   static CWnd* PASCAL FromHandlePermanent(HWND hWnd);
   // Deletes this thread's temporary objects.
   static void PASCAL DeleteTempMap();
+  // The object of a window as a T: the permanent object when it is one,
+  // else a temporary T. Safer than casting FromHandle's CWnd to a control
+  // class it is not.
+  template <class T>
+  static T* PASCAL FromHandleAs(HWND hWnd);
 
   BOOL Attach(HWND hWndNew);
   HWND Detach();
@@ -178,6 +184,10 @@ class CWnd : public CCmdTarget {
 
   // Dialog items.
   CWnd* GetDlgItem(int nID) const;
+  template <class T>
+  T* GetDlgItemAs(int nID) const {
+    return FromHandleAs<T>(::GetDlgItem(m_hWnd, nID));
+  }
   void GetDlgItem(int nID, HWND* phWnd) const;
   void SetDlgItemText(int nID, LPCTSTR lpszString);
   int GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const;
@@ -296,3 +306,17 @@ class CWnd : public CCmdTarget {
 
 // Calls the window's WindowProc with the current message recorded.
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+
+// This thread's map of window handles to CWnd objects.
+struct AfxWndHandleTraits {
+  static void Set(CWnd& wnd, HWND h) { wnd.m_hWnd = h; }
+  static void Clear(CWnd& wnd) { wnd.m_hWnd = nullptr; }
+};
+using AfxWndHandleMap = afx::HandleMap<CWnd, HWND, AfxWndHandleTraits>;
+AfxWndHandleMap& AfxGetWndHandleMap();
+
+template <class T>
+T* PASCAL CWnd::FromHandleAs(HWND hWnd) {
+  if (hWnd == nullptr || !::IsWindow(hWnd)) return nullptr;
+  return AfxGetWndHandleMap().FromHandle<T>(hWnd);
+}
