@@ -107,6 +107,44 @@ TEST_F(AppTest, AnApplicationRunsInProcessAndEndsCleanly) {
   EXPECT_EQ(AfxGetApp(), &again);
 }
 
+class CShellApp : public CWinApp {
+ public:
+  CShellApp() : CWinApp("Shell") {}
+  int newFiles = 0;
+  CWnd mainWnd;
+
+ protected:
+  afx_msg void OnFileNew() {
+    ++newFiles;
+    if (CreateTopLevel(mainWnd, "New")) m_pMainWnd = &mainWnd;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CShellApp, CWinApp)
+  ON_COMMAND(ID_FILE_NEW, OnFileNew)
+END_MESSAGE_MAP()
+
+TEST_F(AppTest, ShellCommandsFromTheCommandLine) {
+  CShellApp app;
+  AfxWinInitArgs({"shell"});
+  CCommandLineInfo nothing;
+  nothing.m_nShellCommand = CCommandLineInfo::FileNothing;
+  EXPECT_TRUE(app.ProcessShellCommand(nothing));
+  EXPECT_EQ(app.newFiles, 0);
+  CCommandLineInfo info;
+  app.ParseCommandLine(info);
+  EXPECT_EQ(info.m_nShellCommand, CCommandLineInfo::FileNew);
+  EXPECT_TRUE(app.ProcessShellCommand(info));
+  EXPECT_EQ(app.newFiles, 1);
+  // Opening needs a document manager: without one the start-up stops.
+  CCommandLineInfo open;
+  open.m_nShellCommand = CCommandLineInfo::FileOpen;
+  open.m_strFileName = "some.txt";
+  EXPECT_FALSE(app.ProcessShellCommand(open));
+  app.mainWnd.DestroyWindow();
+}
+
 TEST_F(AppTest, AnApplicationWithoutAMainWindowEndsAtOnce) {
   CWinApp app("Bare");
   EXPECT_EQ(AfxRunApplication({"bare"}), 0);

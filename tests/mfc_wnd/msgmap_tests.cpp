@@ -155,6 +155,85 @@ TEST_F(MessageMapTest, DerivedMapsOverrideAndFallBackToTheBase) {
   wnd.DestroyWindow();
 }
 
+// One handler per kind of parameter unpacking.
+class CUnpackingWnd : public CWnd {
+ public:
+  std::vector<std::string> log;
+
+ protected:
+  afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos) {
+    log.push_back("context " + std::to_string(pWnd == this) + " " + std::to_string(pos.x) + "," + std::to_string(pos.y));
+  }
+  afx_msg int OnMouseActivate(CWnd*, UINT nHitTest, UINT message) {
+    log.push_back("activate " + std::to_string(nHitTest) + " " + std::to_string(message));
+    return MA_NOACTIVATE;
+  }
+  afx_msg void OnKillFocus(CWnd* pNewWnd) { log.push_back(pNewWnd == nullptr ? "kill none" : "kill some"); }
+  afx_msg void OnGetMinMaxInfo(MINMAXINFO* info) { info->ptMinTrackSize.x = 333; }
+  afx_msg BOOL OnEraseBkgnd(CDC* pDC) {
+    log.push_back(pDC != nullptr && pDC->m_hDC != nullptr ? "erase dc" : "erase none");
+    return TRUE;
+  }
+  afx_msg HBRUSH OnCtlColor(CDC*, CWnd*, UINT nCtlColor) {
+    log.push_back("ctlcolor " + std::to_string(nCtlColor));
+    return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+  }
+  afx_msg BOOL OnNcActivate(BOOL bActive) {
+    log.push_back("ncactivate " + std::to_string(bActive));
+    return CWnd::OnNcActivate(bActive);
+  }
+  afx_msg void OnSysCommand(UINT nID, LPARAM) { log.push_back("syscommand " + std::to_string(nID)); }
+  afx_msg BOOL OnMouseWheel(UINT, short zDelta, CPoint) {
+    log.push_back("wheel " + std::to_string(zDelta));
+    return TRUE;
+  }
+  afx_msg void OnActivate(UINT nState, CWnd*, BOOL bMinimized) {
+    log.push_back("state " + std::to_string(nState) + " " + std::to_string(bMinimized));
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CUnpackingWnd, CWnd)
+  ON_WM_CONTEXTMENU()
+  ON_WM_MOUSEACTIVATE()
+  ON_WM_KILLFOCUS()
+  ON_WM_GETMINMAXINFO()
+  ON_WM_ERASEBKGND()
+  ON_WM_CTLCOLOR()
+  ON_WM_NCACTIVATE()
+  ON_WM_SYSCOMMAND()
+  ON_WM_MOUSEWHEEL()
+  ON_WM_ACTIVATE()
+END_MESSAGE_MAP()
+
+TEST_F(MessageMapTest, EachKindOfParameterIsUnpacked) {
+  CUnpackingWnd wnd;
+  ASSERT_TRUE(CreateTopLevel(wnd, "Unpacking"));
+  wnd.log.clear();
+  wnd.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(wnd.m_hWnd), MAKELPARAM(-5, 40));
+  EXPECT_EQ(wnd.SendMessage(WM_MOUSEACTIVATE, 0, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)), MA_NOACTIVATE);
+  wnd.SendMessage(WM_KILLFOCUS);
+  MINMAXINFO info{};
+  wnd.SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.ptMinTrackSize.x, 333);
+  HDC dc = ::GetDC(wnd.m_hWnd);
+  EXPECT_EQ(wnd.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)), TRUE);
+  EXPECT_EQ(wnd.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), 0),
+            reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH)));
+  wnd.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0);
+  ::ReleaseDC(wnd.m_hWnd, dc);
+  wnd.SendMessage(WM_NCACTIVATE, TRUE);
+  wnd.SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+  wnd.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+  wnd.SendMessage(WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 1), 0);
+  EXPECT_TRUE(wnd.m_hWnd != nullptr) << "SC_CLOSE was handled, not passed on";
+  const std::vector<std::string> expected{
+      "context 1 -5,40", "activate 1 513", "kill none", "erase dc", "ctlcolor 1", "ctlcolor 6",
+      "ncactivate 1",    "syscommand 61536", "wheel -120", "state 2 1"};
+  EXPECT_EQ(wnd.log, expected);
+  wnd.DestroyWindow();
+}
+
 // ---------------------------------------------------------------------------
 // Control notifications: to the parent, and reflected to the control.
 
