@@ -56,7 +56,8 @@ void Robot::pumpUntilIdle() {
       return;
     }
     const HWND dialog = DialogRootOf(msg.hwnd);
-    if (dialog != nullptr && IsDialogMessage(dialog, &msg)) continue;
+    // As the modal loop does: the message filter first, then the dialog keys.
+    if (dialog != nullptr && (CallMsgFilter(&msg, MSGF_DIALOGBOX) || IsDialogMessage(dialog, &msg))) continue;
     TranslateMessage(&msg);
     DispatchMessage(&msg);
   }

@@ -1,28 +1,14 @@
-// The parts of CString that read string resources through the window system.
-#include <vector>
-
+// The parts of CString that read string resources, through the resource
+// chain of the module state.
 #include <windows.h>
 
 #include "afxstr.h"
-
-// Until the module state exists, the resources are the program's own.
-HINSTANCE AfxGetResourceHandle() { return GetModuleHandle(nullptr); }
+#include "mfc/modulestate.h"
 
 BOOL CString::LoadString(UINT nID) {
-  // LoadString truncates to the buffer: grow until the text fits.
-  std::vector<char> buffer(256);
-  for (;;) {
-    const int length = ::LoadString(AfxGetResourceHandle(), nID, buffer.data(), static_cast<int>(buffer.size()));
-    if (length <= 0) {
-      Empty();
-      return FALSE;
-    }
-    if (static_cast<size_t>(length) < buffer.size() - 1) {
-      m_str.assign(buffer.data(), static_cast<size_t>(length));
-      return TRUE;
-    }
-    buffer.resize(buffer.size() * 2);
-  }
+  if (AfxLoadString(nID, *this)) return TRUE;
+  Empty();
+  return FALSE;
 }
 
 void CString::SetFromPointer(LPCTSTR lpsz) {

@@ -27,13 +27,18 @@ HANDLE AddObjectLocked(KernelPtr obj) {
 }
 
 // A named object already in the table, answered again as Win32 does (with
-// ERROR_ALREADY_EXISTS).
+// ERROR_ALREADY_EXISTS): through a handle of its own, so that closing one
+// handle leaves the object to the others.
 HANDLE FindNamedLocked(LPCSTR name, KernelObject::Kind kind) {
   if (!name || !*name) return nullptr;
+  KernelPtr found;
   for (auto& [h, obj] : S().kernel) {
-    if (obj->kind == kind && obj->name == name) return h;
+    if (obj->kind == kind && obj->name == name) {
+      found = obj;
+      break;
+    }
   }
-  return nullptr;
+  return found ? AddObjectLocked(std::move(found)) : nullptr;
 }
 
 bool IsSignaledLocked(const KernelObject& o, DWORD me) {

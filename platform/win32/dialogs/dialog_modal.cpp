@@ -50,7 +50,8 @@ INT_PTR RunModalLoop(HWND dlg, const std::shared_ptr<DialogInfo>& info) {
   bool shown = false;
   MSG msg{};
   while (!info->ended && IsWindow(dlg) && NextMessage(dlg, *info, shown, msg)) {
-    if (!IsDialogMessage(dlg, &msg)) {
+    // The message filter (the class library's PreTranslateMessage) comes first.
+    if (!CallMsgFilter(&msg, MSGF_DIALOGBOX) && !IsDialogMessage(dlg, &msg)) {
       TranslateMessage(&msg);
       DispatchMessage(&msg);
     }

@@ -153,12 +153,21 @@ LPSTR WINAPI lstrcat(LPSTR lpString1, LPCSTR lpString2);
 int WINAPI lstrcmp(LPCSTR lpString1, LPCSTR lpString2);
 int WINAPI lstrcmpi(LPCSTR lpString1, LPCSTR lpString2);
 
+// Initialisation files; a name without a folder is beside the registry file.
+DWORD WINAPI GetPrivateProfileString(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault, LPSTR lpReturnedString,
+                                     DWORD nSize, LPCSTR lpFileName);
+UINT WINAPI GetPrivateProfileInt(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefault, LPCSTR lpFileName);
+BOOL WINAPI WritePrivateProfileString(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString, LPCSTR lpFileName);
+
 // The ANSI names.
 #define CreateEventA CreateEvent
 #define OpenEventA OpenEvent
 #define CreateMutexA CreateMutex
 #define OpenMutexA OpenMutex
 #define CreateSemaphoreA CreateSemaphore
+#define GetPrivateProfileStringA GetPrivateProfileString
+#define GetPrivateProfileIntA GetPrivateProfileInt
+#define WritePrivateProfileStringA WritePrivateProfileString
 #define lstrlenA lstrlen
 #define lstrcpyA lstrcpy
 #define lstrcpynA lstrcpyn
