@@ -111,6 +111,13 @@ TEST_F(ProfileTest, IniFileRoundTripsBesideTheRegistry) {
   EXPECT_EQ(ReadFile("orvex.INI"), "[Settings]\r\nCount=12\r\n");
 }
 
+TEST_F(ProfileTest, IniFileMakesItsFolder) {
+  win32::SetRegistryFile((folder_ / "fresh" / "registry.reg").string());
+  const afx::ProfileStore store(nullptr, "kestrun.INI");
+  EXPECT_TRUE(store.WriteInt("Settings", "Count", 3));
+  EXPECT_EQ(ReadFile("fresh/kestrun.INI"), "[Settings]\r\nCount=3\r\n");
+}
+
 TEST_F(ProfileTest, IniFileReadsHandWrittenFiles) {
   {
     std::ofstream out(folder_ / "hand.ini", std::ios::binary);

@@ -107,7 +107,11 @@ class IniFile {
                  lines_.begin() + static_cast<std::ptrdiff_t>(end));
   }
 
+  // Makes the folder first: the one beside the registry may not exist yet.
   bool Save(const std::string& path) const {
+    std::error_code error;
+    const auto folder = std::filesystem::path(path).parent_path();
+    if (!folder.empty()) std::filesystem::create_directories(folder, error);
     std::string text;
     for (const auto& line : lines_) text += line + "\r\n";
     static std::atomic<unsigned> serial{0};
