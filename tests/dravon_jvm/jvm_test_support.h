@@ -1,0 +1,55 @@
+// Helpers of the JVM host's tests: a child process with its own environment,
+// and the encryption class called through JNI with explicit UTF-16 strings.
+#pragma once
+
+#include <jni.h>
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace jvmtest {
+
+// Runs the probe with the variables set (an empty value removes the
+// variable) and answers what it printed on standard output and error.
+std::string RunProbe(const std::string& classPath, const std::map<std::string, std::string>& variables);
+
+// The value of "key: value" line in the probe's output; nullopt when absent.
+std::optional<std::string> ProbeLine(const std::string& output, const std::string& key);
+
+// Starts the test process's machine on the built jar; true when it runs.
+bool StartMachine();
+
+// Java strings from and to UTF-8, through UTF-16 (JNI's own "UTF" is the
+// modified form, which differs for characters outside the basic plane).
+jstring ToJava(JNIEnv* env, const std::string& text);
+std::string FromJava(JNIEnv* env, jstring text);
+
+// The encryption class of the jar. Each call answers nullopt when Java
+// answers null, and fails the test when a Java exception escapes.
+class Encryption {
+ public:
+  explicit Encryption(JNIEnv* env);
+  ~Encryption();
+  Encryption(const Encryption&) = delete;
+  Encryption& operator=(const Encryption&) = delete;
+  bool Ready() const { return instance_ != nullptr; }
+
+  std::optional<std::string> GenKey();
+  std::optional<std::string> Encrypt(const std::optional<std::string>& clear, const std::optional<std::string>& key);
+  std::optional<std::string> Decrypt(const std::optional<std::string>& text, const std::optional<std::string>& key);
+
+ private:
+  std::optional<std::string> Call(jmethodID method, const std::optional<std::string>& first,
+                                  const std::optional<std::string>& second);
+  std::optional<std::string> Result(jobject result);
+
+  JNIEnv* env_;
+  jclass class_ = nullptr;
+  jobject instance_ = nullptr;
+  jmethodID genkey_ = nullptr;
+  jmethodID encrypt_ = nullptr;
+  jmethodID decrypt_ = nullptr;
+};
+
+}  // namespace jvmtest
