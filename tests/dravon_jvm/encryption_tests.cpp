@@ -4,7 +4,8 @@
 #include <string>
 
 #include "JVM.h"
-#include "jvm_test_support.h"
+#include "java_support.h"
+#include "probe_support.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ size_t Base64Length(size_t bytes) { return (bytes + 2) / 3 * 4; }
 class EncryptionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!HALVANE_HAVE_JAR) GTEST_SKIP() << "lib/Halvane.jar was not built (no JDK at configure time)";
+    REQUIRE_JAR();
     ASSERT_TRUE(jvmtest::StartMachine()) << JVM::GetFailureReason();
     env_ = JVM::GetJNIEnv();
     ASSERT_NE(nullptr, env_);

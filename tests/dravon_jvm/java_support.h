@@ -1,21 +1,13 @@
-// Helpers of the JVM host's tests: a child process with its own environment,
-// and the encryption class called through JNI with explicit UTF-16 strings.
+// The test process's machine, and the encryption class called through JNI
+// with explicit UTF-16 strings.
 #pragma once
 
 #include <jni.h>
 
-#include <map>
 #include <optional>
 #include <string>
 
 namespace jvmtest {
-
-// Runs the probe with the variables set (an empty value removes the
-// variable) and answers what it printed on standard output and error.
-std::string RunProbe(const std::string& classPath, const std::map<std::string, std::string>& variables);
-
-// The value of "key: value" line in the probe's output; nullopt when absent.
-std::optional<std::string> ProbeLine(const std::string& output, const std::string& key);
 
 // Starts the test process's machine on the built jar; true when it runs.
 bool StartMachine();
