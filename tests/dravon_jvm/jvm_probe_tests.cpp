@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -64,9 +65,15 @@ TEST(JvmProbeTest, UnusableLibjvmFailsWithTheLoaderReason) {
 
 TEST(JvmLibraryTest, JavaHomeWinsOverTheDefaultAndTheLayoutsAreSearched) {
   std::string error;
+  const char* before = std::getenv("JAVA_HOME");
+  std::optional<std::string> saved = before != nullptr ? std::optional<std::string>(before) : std::nullopt;
   ::setenv("JAVA_HOME", "/opt/some-jdk", 1);
   EXPECT_EQ(fs::path("/opt/some-jdk"), dravon::jvm::FindJavaHome(error));
-  ::unsetenv("JAVA_HOME");
+  if (saved) {
+    ::setenv("JAVA_HOME", saved->c_str(), 1);
+  } else {
+    ::unsetenv("JAVA_HOME");
+  }
   EXPECT_TRUE(error.empty());
   auto candidates = dravon::jvm::LibjvmCandidates("/opt/jdk");
   ASSERT_FALSE(candidates.empty());
