@@ -13,9 +13,10 @@
 
 class JVM {
  public:
-  // Starts the machine with the class path. Non-zero when it runs; zero with
-  // a reason (GetFailureReason, also written to standard error) when no Java
-  // runtime could be loaded or started. Later calls answer as the first did,
+  // Starts the machine with the class path, written as on Windows ("\" or
+  // "/" in paths, ";" between them) or natively. Non-zero when it runs; zero
+  // with a reason (GetFailureReason, also written to standard error) when no
+  // Java runtime could be loaded or started. Later calls answer as the first did,
   // whatever their arguments: the machine is never started twice.
   static int Init(const char* classPath, bool ignoreUnrecognizedOptions);
 

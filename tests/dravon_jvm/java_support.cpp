@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "JVM.h"
 
 namespace jvmtest {
@@ -61,7 +63,13 @@ std::string Utf8(const std::u16string& text) {
 
 }  // namespace
 
-bool StartMachine() { return JVM::Init(HALVANE_JAR, true) != 0; }
+std::string ClassPathAsProgramsWriteIt() {
+  std::string path = std::string(HALVANE_JAR) + ";" + HALVANE_BUILD_DIR "/lib/xerces.jar";
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+bool StartMachine() { return JVM::Init(ClassPathAsProgramsWriteIt().c_str(), true) != 0; }
 
 jstring ToJava(JNIEnv* env, const std::string& text) {
   std::u16string wide = Utf16(text);

@@ -9,7 +9,11 @@
 
 namespace jvmtest {
 
-// Starts the test process's machine on the built jar; true when it runs.
+// The jar and xerces.jar with Windows separators ("\" and ";"), as the
+// programs pass class paths.
+std::string ClassPathAsProgramsWriteIt();
+
+// Starts the test process's machine on that class path; true when it runs.
 bool StartMachine();
 
 // Java strings from and to UTF-8, through UTF-16 (JNI's own "UTF" is the

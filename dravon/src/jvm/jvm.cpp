@@ -1,5 +1,6 @@
 #include "JVM.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <mutex>
 #include <vector>
@@ -39,6 +40,15 @@ JavaVM* ExistingMachine(const dravon::jvm::JvmLibrary& library) {
   return vm;
 }
 
+// Programs write class paths as on Windows, with "\" in paths (which the
+// window system takes as "/" too) and ";" between them.
+std::string NativeClassPath(const char* classPath) {
+  std::string path = classPath != nullptr ? classPath : "";
+  std::replace(path.begin(), path.end(), '\\', '/');
+  std::replace(path.begin(), path.end(), ';', ':');
+  return path;
+}
+
 // Starts the machine, or takes the one something else in the process
 // already started; answers the failure reason, empty on success.
 std::string StartMachine(const char* classPath, bool ignoreUnrecognizedOptions, JavaVM*& vm) {
@@ -47,7 +57,7 @@ std::string StartMachine(const char* classPath, bool ignoreUnrecognizedOptions, 
   vm = ExistingMachine(library);
   if (vm != nullptr) return {};
 
-  std::string classPathOption = std::string("-Djava.class.path=") + (classPath != nullptr ? classPath : "");
+  std::string classPathOption = "-Djava.class.path=" + NativeClassPath(classPath);
   // -Xrs leaves the process's own signal handling (interrupt, terminate) alone.
   std::vector<std::string> options = {classPathOption, "-Xrs"};
   std::vector<JavaVMOption> vmOptions;
