@@ -40,24 +40,42 @@ TEST_F(JvmHostTest, InitTwiceAnswersTheSameAndKeepsOneMachine) {
   EXPECT_EQ(std::string(HALVANE_JAR) + ":" + HALVANE_BUILD_DIR "/lib/xerces.jar", jvmtest::FromJava(env, value));
 }
 
-TEST_F(JvmHostTest, EachThreadGetsItsOwnAttachedEnvironment) {
+// Java threads in the main thread group, where attached threads go.
+jint LiveJavaThreads(JNIEnv* env) {
+  jclass thread = env->FindClass("java/lang/Thread");
+  jmethodID activeCount = env->GetStaticMethodID(thread, "activeCount", "()I");
+  jint count = env->CallStaticIntMethod(thread, activeCount);
+  env->DeleteLocalRef(thread);
+  return count;
+}
+
+TEST_F(JvmHostTest, EachThreadIsAttachedWhileItRuns) {
   JNIEnv* mainEnv = JVM::GetJNIEnv();
   ASSERT_NE(nullptr, mainEnv);
   EXPECT_EQ(mainEnv, JVM::GetJNIEnv());
+  const jint threadsBefore = LiveJavaThreads(mainEnv);
   for (int round = 0; round < 2; ++round) {
     JNIEnv* threadEnv = nullptr;
     JNIEnv* threadEnvAgain = nullptr;
     bool classFound = false;
+    jint threadsDuring = 0;
     std::thread worker([&] {
       threadEnv = JVM::GetJNIEnv();
       threadEnvAgain = JVM::GetJNIEnv();
-      if (threadEnv != nullptr) classFound = threadEnv->FindClass("Velmora/HvEncryptJavaInterface") != nullptr;
+      if (threadEnv == nullptr) return;
+      jclass found = threadEnv->FindClass("Velmora/HvEncryptJavaInterface");
+      classFound = found != nullptr;
+      if (found != nullptr) threadEnv->DeleteLocalRef(found);
+      threadsDuring = LiveJavaThreads(threadEnv);
     });
     worker.join();
     ASSERT_NE(nullptr, threadEnv);
     EXPECT_NE(mainEnv, threadEnv);
     EXPECT_EQ(threadEnv, threadEnvAgain);
     EXPECT_TRUE(classFound);
+    EXPECT_EQ(threadsBefore + 1, threadsDuring);
+    // The thread's end detached it.
+    EXPECT_EQ(threadsBefore, LiveJavaThreads(mainEnv));
   }
 }
 
