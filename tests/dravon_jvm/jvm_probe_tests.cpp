@@ -63,6 +63,18 @@ TEST(JvmProbeTest, UnusableLibjvmFailsWithTheLoaderReason) {
       << *reason;
 }
 
+TEST(JvmProbeTest, MachineThatRefusesItsOptionsFailsWithTheReason) {
+  REQUIRE_JAR();
+  // The runtime reads these options too, and refuses the unknown one.
+  std::string output = RunProbe(HALVANE_JAR, {{"JAVA_TOOL_OPTIONS", "-XX:+NoSuchOptionAtAll"}});
+  EXPECT_EQ("0", ProbeLine(output, "init")) << output;
+  EXPECT_EQ("0", ProbeLine(output, "init again")) << output;
+  EXPECT_EQ("null", ProbeLine(output, "env after")) << output;
+  std::optional<std::string> reason = ProbeLine(output, "reason");
+  ASSERT_TRUE(reason) << output;
+  EXPECT_NE(std::string::npos, reason->find("did not start: invalid options")) << *reason;
+}
+
 TEST(JvmLibraryTest, JavaHomeWinsOverTheDefaultAndTheLayoutsAreSearched) {
   std::string error;
   const char* before = std::getenv("JAVA_HOME");

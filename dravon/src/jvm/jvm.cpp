@@ -40,6 +40,18 @@ JavaVM* ExistingMachine(const dravon::jvm::JvmLibrary& library) {
   return vm;
 }
 
+// The meaning of JNI_CreateJavaVM's error codes, as the JNI specification
+// numbers them.
+std::string CreationError(jint code) {
+  switch (code) {
+    case -3: return "this Java runtime does not offer the JNI version asked for";
+    case -4: return "not enough memory";
+    case -5: return "a machine exists already";
+    case -6: return "invalid options";
+    default: return "the runtime failed";
+  }
+}
+
 // Programs write class paths as on Windows, with "\" in paths (which the
 // window system takes as "/" too) and ";" between them.
 std::string NativeClassPath(const char* classPath) {
@@ -73,7 +85,8 @@ std::string StartMachine(const char* classPath, bool ignoreUnrecognizedOptions, 
   jint result = library.createJavaVM(&vm, reinterpret_cast<void**>(&env), &arguments);
   if (result == JNI_OK) return {};
   vm = nullptr;
-  return "the Java virtual machine did not start (JNI_CreateJavaVM answered " + std::to_string(result) + ")";
+  return "the Java virtual machine did not start: " + CreationError(result) + " (JNI_CreateJavaVM answered " +
+         std::to_string(result) + "; the machine wrote the details to standard error)";
 }
 
 }  // namespace
