@@ -3,6 +3,9 @@
 // the raw calls do on missing objects.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "gdi_canvas.h"
@@ -420,3 +423,32 @@ TEST_F(DCTest, PalettesSelectAndRealize) {
 }
 
 }  // namespace
+
+// A document printed through CDC becomes a PDF file in the print folder.
+TEST(CDCPrinting, PagesGoToThePdfPrinter) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "mfc_gdi_print";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  setenv("HALVANE_PRINT_DIR", dir.c_str(), 1);
+  {
+    CDC dc;
+    ASSERT_TRUE(dc.CreateDC("WINSPOOL", "PDF Printer", nullptr, nullptr));
+    EXPECT_GT(dc.GetDeviceCaps(LOGPIXELSX), 96);
+    ASSERT_GT(dc.StartDoc("Wrapped report"), 0);
+    for (int page = 0; page < 2; ++page) {
+      ASSERT_GT(dc.StartPage(), 0);
+      dc.TextOut(300, 300, CString("Page text"));
+      ASSERT_GT(dc.EndPage(), 0);
+    }
+    ASSERT_GT(dc.EndDoc(), 0);
+    EXPECT_LE(dc.StartPage(), 0) << "no page outside a document";
+  }
+  unsetenv("HALVANE_PRINT_DIR");
+  const std::filesystem::path pdf = dir / "Wrapped report.pdf";
+  ASSERT_TRUE(std::filesystem::exists(pdf));
+  std::ifstream in(pdf, std::ios::binary);
+  std::string head(5, '\0');
+  in.read(head.data(), 5);
+  EXPECT_EQ(head, "%PDF-");
+  std::filesystem::remove_all(dir);
+}

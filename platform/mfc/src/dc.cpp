@@ -92,6 +92,19 @@ BOOL CDC::RestoreDC(int nSavedDC) { return m_hDC ? ::RestoreDC(m_hDC, nSavedDC) 
 
 int CDC::GetDeviceCaps(int nIndex) const { return m_hAttribDC ? ::GetDeviceCaps(m_hAttribDC, nIndex) : 0; }
 
+int CDC::StartDoc(LPDOCINFO lpDocInfo) { return ::StartDoc(m_hDC, lpDocInfo); }
+int CDC::StartDoc(LPCTSTR lpszDocName) {
+  DOCINFO info{};
+  info.cbSize = sizeof info;
+  info.lpszDocName = lpszDocName;
+  return StartDoc(&info);
+}
+int CDC::StartPage() { return ::StartPage(m_hDC); }
+int CDC::EndPage() { return ::EndPage(m_hDC); }
+int CDC::EndDoc() { return ::EndDoc(m_hDC); }
+int CDC::AbortDoc() { return ::AbortDoc(m_hDC); }
+int CDC::SetAbortProc(ABORTPROC lpfn) { return ::SetAbortProc(m_hDC, lpfn); }
+
 template <class T>
 T* CDC::SelectTyped(T* pObject) {
   if (!m_hDC || !pObject) return nullptr;

@@ -5,6 +5,7 @@
 
 #include "mfc/handlemap.h"
 #include "mfc/modulestate.h"
+#include "mfc/wnd.h"
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
@@ -154,3 +155,7 @@ BOOL CMenu::InsertMenuItem(UINT uItem, LPMENUITEMINFO lpMenuItemInfo, BOOL fByPo
 }
 
 CMenu* CMenu::GetSubMenu(int nPos) const { return m_hMenu ? FromHandle(::GetSubMenu(m_hMenu, nPos)) : nullptr; }
+
+BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect) {
+  return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr, lpRect);
+}

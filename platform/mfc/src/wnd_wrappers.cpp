@@ -85,8 +85,11 @@ int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
 int CWnd::SetDlgCtrlID(int nID) { return ::SetDlgCtrlID(m_hWnd, nID); }
 CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
 BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu != nullptr ? pMenu->m_hMenu : nullptr); }
-// The window system draws the system menu itself and does not hand it out.
-CMenu* CWnd::GetSystemMenu(BOOL) const { return nullptr; }
+// Reverting answers null, as the window's own copy is dropped.
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const {
+  HMENU menu = ::GetSystemMenu(m_hWnd, bRevert);
+  return menu != nullptr ? CMenu::FromHandle(menu) : nullptr;
+}
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
   ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);

@@ -46,6 +46,13 @@ class CDC : public CObject {
   virtual BOOL RestoreDC(int nSavedDC);
   int GetDeviceCaps(int nIndex) const;
   virtual BOOL IsPrinting() const { return m_bPrinting; }
+  int StartDoc(LPDOCINFO lpDocInfo);
+  int StartDoc(LPCTSTR lpszDocName);
+  int StartPage();
+  int EndPage();
+  int EndDoc();
+  int AbortDoc();
+  int SetAbortProc(ABORTPROC lpfn);
 
   // Objects: each SelectObject answers the object selected before (a
   // temporary wrapper unless one is attached to it), or null on failure.

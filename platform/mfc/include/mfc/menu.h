@@ -10,6 +10,8 @@
 #include "mfc/object.h"
 #include "windows.h"
 
+class CWnd;
+
 class CMenu : public CObject {
   DECLARE_DYNCREATE(CMenu)
 
@@ -67,4 +69,7 @@ class CMenu : public CObject {
   // The popup at the position, as a temporary object unless one is
   // attached to it; null when the item is not a popup.
   CMenu* GetSubMenu(int nPos) const;
+  // With TPM_RETURNCMD the chosen id (0 when cancelled); otherwise the
+  // command goes to pWnd as WM_COMMAND.
+  BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr);
 };
