@@ -22,8 +22,10 @@ bool SameChar(std::string_view a, std::string_view b) {
 // Reads the token at `pos` of `pattern` and moves past it.
 Token NextToken(std::string_view pattern, size_t& pos) {
   char c = pattern[pos];
-  if (c == '*') return ++pos, Token{Token::Kind::AnyRun, {}};
-  if (c == '?') return ++pos, Token{Token::Kind::AnyOne, {}};
+  if (c == '*' || c == '?') {
+    ++pos;
+    return Token{c == '*' ? Token::Kind::AnyRun : Token::Kind::AnyOne, {}};
+  }
   if (c == '\\' && pos + 1 < pattern.size()) ++pos;
   size_t length = utils::Utf8Length(pattern, pos);
   Token token{Token::Kind::Literal, pattern.substr(pos, length)};
