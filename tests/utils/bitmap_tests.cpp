@@ -93,4 +93,12 @@ TEST_F(BitmapTest, TheWindowlessLoadUsesTheProgramsModule) {
   EXPECT_EQ(nullptr, CUtilFunc::GetDIBBitmapFromResource(reinterpret_cast<HWND>(0x1234), "MISSING"));
 }
 
+TEST_F(BitmapTest, ABitmapShorterThanItsHeaderSaysIsRefused) {
+  ASSERT_NE(nullptr, FindResource(Module(), "IDB_TRUNCATED", RT_BITMAP));
+  EXPECT_EQ(nullptr, CUtilFunc::GetBitmapInfoFromResource(Module(), "IDB_TRUNCATED"));
+  HPALETTE palette = reinterpret_cast<HPALETTE>(1);
+  EXPECT_EQ(nullptr, CUtilFunc::LoadBitmapWithPalette(Module(), "IDB_TRUNCATED", &palette));
+  EXPECT_EQ(nullptr, palette);
+}
+
 }  // namespace

@@ -23,7 +23,7 @@ size_t PixelBytes(const BITMAPINFOHEADER& header) {
 
 bool IsPlainDib(const BITMAPINFOHEADER& header) {
   return header.biSize >= sizeof(BITMAPINFOHEADER) && header.biWidth > 0 && header.biHeight != 0 &&
-         header.biPlanes == 1 && header.biCompression == BI_RGB &&
+         header.biClrUsed <= 256 && header.biPlanes == 1 && header.biCompression == BI_RGB &&
          (header.biBitCount == 1 || header.biBitCount == 4 || header.biBitCount == 8 ||
           header.biBitCount == 16 || header.biBitCount == 24 || header.biBitCount == 32);
 }
