@@ -20,8 +20,8 @@ class BusObjSpec {
   const char* getName() const { return m_name.c_str(); }
 
   int getAttrCount() const { return static_cast<int>(m_attrs.size()); }
-  // Null outside 0 .. count - 1.
-  const BOAttrType* getAttrDesc(int index) const;
+  // Null outside 0 .. count - 1. Descriptions never change once made.
+  BOAttrType* getAttrDesc(int index) const;
   // The index of the attribute of that name (ignoring case), else -1.
   int getAttrIndex(const char* name) const;
   // The specification of an object attribute's type, from the directory;
@@ -40,6 +40,6 @@ class BusObjSpec {
   void addVerb(const std::string& verb);
 
   std::string m_name;
-  std::vector<BOAttrType> m_attrs;
+  std::vector<std::unique_ptr<BOAttrType>> m_attrs;
   std::vector<std::string> m_verbs;
 };

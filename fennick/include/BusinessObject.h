@@ -32,7 +32,7 @@ class BusinessObject {
   const char* getTypeName() const { return m_spec->getName(); }
 
   int getAttrCount() const { return m_spec->getAttrCount(); }
-  const BOAttrType* getAttrDesc(int index) const { return m_spec->getAttrDesc(index); }
+  BOAttrType* getAttrDesc(int index) const { return m_spec->getAttrDesc(index); }
   int getAttrIndex(const char* name) const { return m_spec->getAttrIndex(name); }
 
   // The text (`const char*`), child `BusinessObject*` or `BusObjContainer*`

@@ -12,8 +12,8 @@
 namespace {
 
 constexpr std::array<const char*, BOAttrType::kTypeCount + 1> kTypeNames = {
-    "Object", "Boolean",     "Integer",   "Float", "Double",      "String",
-    "Date",   "Long text",   "Cipher text", "Directory", "File", "Invalid type"};
+    "Object", "Boolean", "Integer", "Float", "Double", "String", "Date", "Long text", "Cipher text", "Directory", "File",
+    "Invalid type"};
 
 // The spellings definitions write without the blank.
 struct Alias {

@@ -10,19 +10,19 @@
 BusObjSpec::BusObjSpec(const CQRBusObjDef& def) : m_name(def.name()) {
   const CBODefAttrArray& attrs = def.GetAttrs();
   m_attrs.reserve(attrs.GetSize());
-  for (INT_PTR i = 0; i < attrs.GetSize(); ++i) m_attrs.emplace_back(*attrs[i]);
+  for (INT_PTR i = 0; i < attrs.GetSize(); ++i) m_attrs.push_back(std::make_unique<BOAttrType>(*attrs[i]));
   const CBODefVerbArray& verbs = def.GetVerbs(0);
   for (INT_PTR i = 0; i < verbs.GetSize(); ++i) addVerb(verbs[i]->GetName().GetString());
 }
 
-const BOAttrType* BusObjSpec::getAttrDesc(int index) const {
-  return index >= 0 && index < getAttrCount() ? &m_attrs[index] : nullptr;
+BOAttrType* BusObjSpec::getAttrDesc(int index) const {
+  return index >= 0 && index < getAttrCount() ? m_attrs[index].get() : nullptr;
 }
 
 int BusObjSpec::getAttrIndex(const char* name) const {
   if (name == nullptr) return -1;
   for (int i = 0; i < getAttrCount(); ++i) {
-    if (fennick::EqualNoCase(m_attrs[i].getName(), name)) return i;
+    if (fennick::EqualNoCase(m_attrs[i]->getName(), name)) return i;
   }
   return -1;
 }
