@@ -1,0 +1,32 @@
+// The process-wide directory of business-object specifications, by name
+// (ignoring case). A name it does not hold yet is looked up among the
+// definitions of the data manager's session.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "BusObjSpec.h"
+
+class BusObjSpecDirectory {
+ public:
+  static BusObjSpecDirectory* getTheBusObjSpecDirectory();
+
+  // Null when neither the directory nor the session knows the name.
+  BusObjSpec* find(const char* name);
+  std::shared_ptr<BusObjSpec> findShared(const char* name);
+  // Makes (or makes anew) the specification of a definition.
+  BusObjSpec* add(const CQRBusObjDef& def);
+  // Instances made before keep the specification they were made with.
+  void remove(const char* name);
+  void clear();
+  int getCount() const { return static_cast<int>(m_specs.size()); }
+
+ private:
+  BusObjSpecDirectory() = default;
+  static std::string keyOf(const char* name);
+  std::shared_ptr<BusObjSpec> put(const CQRBusObjDef& def);
+
+  std::map<std::string, std::shared_ptr<BusObjSpec>> m_specs;
+};

@@ -1,0 +1,73 @@
+#include "fennick_test_support.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include <windows.h>
+
+#include "DravonAdmin.h"
+
+namespace fennick_test {
+
+namespace {
+constexpr const char* kServer = "FennickServer";
+constexpr const char* kUser = "tester";
+constexpr const char* kPassword = "secret";
+}  // namespace
+
+std::unique_ptr<CBODefAttr> MakeAttr(const AttrDef& def, int position) {
+  auto attr = std::make_unique<CBODefAttr>(position, def.name.c_str(), def.type.c_str());
+  attr->SetCardinality(def.cardinality.c_str());
+  attr->SetMaxLength(def.maxLength.c_str());
+  attr->SetDefaultValue(def.defaultValue.c_str());
+  attr->SetKey(def.key ? TRUE : FALSE);
+  return attr;
+}
+
+void FennickTest::SetUp() {
+  char pattern[] = "/tmp/fennick-test-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  m_folder = pattern;
+  setenv("HALVANE_SERVERS", m_folder.c_str(), 1);
+  win32::ResetWindowSystem();
+  win32::UseVirtualClock(true);
+  Directory().clear();
+  std::string error;
+  ASSERT_TRUE(dravon::admin::CreateServer(kServer, kUser, kPassword, error)) << error;
+  ASSERT_NE(Dm().LogToServer(kServer, kUser, kPassword), 0);
+}
+
+void FennickTest::TearDown() {
+  Directory().clear();
+  delete CDataManager::PeekInstance();
+  win32::ResetWindowSystem();
+  std::error_code ec;
+  std::filesystem::remove_all(m_folder, ec);
+}
+
+void FennickTest::Define(const char* name, const std::vector<AttrDef>& attrs, const std::vector<std::string>& verbs) {
+  CQRBusObjDef* def = Dm().GetBO(name, 1, 0);
+  ASSERT_NE(def, nullptr);
+  int position = 1;
+  for (const AttrDef& attr : attrs) def->GetAttrs().Add(MakeAttr(attr, position++).release());
+  for (const std::string& verb : verbs) def->AddVerb(verb.c_str(), "");
+  ASSERT_EQ(def->Save(), 1);
+  Dm().ReleaseBODefs();
+}
+
+void FennickTest::DefineCustomer() {
+  Define("Address",
+         {{"Street", "String", "", "10", "Main"},
+          {"Zip", "Integer", "", "", "12345", true},
+          {"Verified", "Boolean", "", "", "maybe"}},
+         {"Create", "Retrieve"});
+  Define("Customer",
+         {{"Name", "String", "", "", "", true},
+          {"Age", "Integer"},
+          {"Home", "Address", "1"},
+          {"Shipping", "Address", "N"},
+          {"Since", "Date"}},
+         {"Create", "Retrieve", "Update", "Delete"});
+}
+
+}  // namespace fennick_test

@@ -1,0 +1,57 @@
+// The fixture of the instance tests: a temporary server holding a few
+// definitions, a session logged in to it and an empty spec directory.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "BusObjDef.h"
+#include "BusObjSpecDirectory.h"
+#include "DataManager.h"
+
+namespace fennick_test {
+
+struct AttrDef {
+  AttrDef(std::string name, std::string type, std::string cardinality = "", std::string maxLength = "",
+          std::string defaultValue = "", bool key = false)
+      : name(std::move(name)),
+        type(std::move(type)),
+        cardinality(std::move(cardinality)),
+        maxLength(std::move(maxLength)),
+        defaultValue(std::move(defaultValue)),
+        key(key) {}
+
+  std::string name;
+  std::string type;
+  std::string cardinality;
+  std::string maxLength;
+  std::string defaultValue;
+  bool key = false;
+};
+
+// A definition's attribute, outside any server.
+std::unique_ptr<CBODefAttr> MakeAttr(const AttrDef& def, int position = 1);
+
+class FennickTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  CDataManager& Dm() { return *CDataManager::InitInstance(); }
+  BusObjSpecDirectory& Directory() { return *BusObjSpecDirectory::getTheBusObjSpecDirectory(); }
+  // Saves a definition on the server, then lets the session forget it, so
+  // that specifications come from the server's copy.
+  void Define(const char* name, const std::vector<AttrDef>& attrs, const std::vector<std::string>& verbs);
+  // Address(Street String 10 "Main", Zip Integer key "12345", Verified
+  // Boolean with a default that is no Boolean) and Customer(Name String
+  // key, Age Integer, Home Address, Shipping Address N, Since Date).
+  void DefineCustomer();
+
+  std::string m_folder;
+};
+
+}  // namespace fennick_test
