@@ -163,4 +163,23 @@ bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
 
 void Redraw(HWND hwnd) { InvalidateRect(hwnd, nullptr, TRUE); }
 
+int ScrollTrackPosition(HWND hwnd, int bar, WPARAM wParam) {
+  SCROLLINFO info{sizeof(info), SIF_TRACKPOS, 0, 0, 0, 0, 0};
+  return GetScrollInfo(hwnd, bar, &info) ? info.nTrackPos : HIWORD(wParam);
+}
+
+int ScrolledPosition(UINT code, int current, int line, int page, int last, int track) {
+  switch (code) {
+    case SB_LINEUP: return current - line;
+    case SB_LINEDOWN: return current + line;
+    case SB_PAGEUP: return current - page;
+    case SB_PAGEDOWN: return current + page;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: return track;
+    case SB_TOP: return 0;
+    case SB_BOTTOM: return last;
+    default: return current;
+  }
+}
+
 }  // namespace win32::controls

@@ -142,4 +142,10 @@ bool StartsWithNoCase(const std::string& text, const std::string& prefix);
 // Repaints the whole control soon.
 void Redraw(HWND hwnd);
 
+// The thumb's position while a scroll bar is tracked (the 16-bit position
+// of the message when the bar cannot say).
+int ScrollTrackPosition(HWND hwnd, int bar, WPARAM wParam);
+// The new first position for a scroll code, or `current` when unchanged.
+int ScrolledPosition(UINT code, int current, int line, int page, int last, int track);
+
 }  // namespace win32::controls

@@ -154,49 +154,17 @@ void UpdateScrollBars(HWND hwnd, ListBoxState& state) {
   }
 }
 
-namespace {
-
-int TrackPosition(HWND hwnd, int bar, WPARAM wParam) {
-  SCROLLINFO info{sizeof(info), SIF_TRACKPOS, 0, 0, 0, 0, 0};
-  return GetScrollInfo(hwnd, bar, &info) ? info.nTrackPos : HIWORD(wParam);
-}
-
-// The new first position for a scroll code, or `current` when unchanged.
-int Scrolled(UINT code, int current, int line, int page, int last, int track) {
-  switch (code) {
-    case SB_LINEUP:
-      return current - line;
-    case SB_LINEDOWN:
-      return current + line;
-    case SB_PAGEUP:
-      return current - page;
-    case SB_PAGEDOWN:
-      return current + page;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-      return track;
-    case SB_TOP:
-      return 0;
-    case SB_BOTTOM:
-      return last;
-    default:
-      return current;
-  }
-}
-
-}  // namespace
-
 void OnScroll(HWND hwnd, ListBoxState& state, UINT msg, WPARAM wParam) {
   UINT code = LOWORD(wParam);
   if (msg == WM_VSCROLL) {
     int page = std::max(1, ItemsPerPage(hwnd, state) - 1);
-    int track = TrackPosition(hwnd, SB_VERT, wParam);
-    SetTop(hwnd, state, Scrolled(code, state.top, 1, page, MaxTop(hwnd, state), track));
+    int track = ScrollTrackPosition(hwnd, SB_VERT, wParam);
+    SetTop(hwnd, state, ScrolledPosition(code, state.top, 1, page, MaxTop(hwnd, state), track));
     return;
   }
   int last = MaxHorizontalPos(hwnd, state);
-  int track = TrackPosition(hwnd, SB_HORZ, wParam);
-  int pos = std::clamp(Scrolled(code, state.horizontalPos, kHorizontalLine, ClientWidth(hwnd), last, track), 0, last);
+  int track = ScrollTrackPosition(hwnd, SB_HORZ, wParam);
+  int pos = std::clamp(ScrolledPosition(code, state.horizontalPos, kHorizontalLine, ClientWidth(hwnd), last, track), 0, last);
   if (pos == state.horizontalPos) return;
   state.horizontalPos = pos;
   UpdateScrollBars(hwnd, state);

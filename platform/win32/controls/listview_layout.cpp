@@ -65,33 +65,6 @@ void SetBar(HWND hwnd, int bar, int max, int page, int pos) {
   SetScrollInfo(hwnd, bar, &info, TRUE);
 }
 
-int TrackPosition(HWND hwnd, int bar, WPARAM wParam) {
-  SCROLLINFO info{sizeof(info), SIF_TRACKPOS, 0, 0, 0, 0, 0};
-  return GetScrollInfo(hwnd, bar, &info) ? info.nTrackPos : HIWORD(wParam);
-}
-
-int Scrolled(UINT code, int current, int line, int page, int last, int track) {
-  switch (code) {
-    case SB_LINEUP:
-      return current - line;
-    case SB_LINEDOWN:
-      return current + line;
-    case SB_PAGEUP:
-      return current - page;
-    case SB_PAGEDOWN:
-      return current + page;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-      return track;
-    case SB_TOP:
-      return 0;
-    case SB_BOTTOM:
-      return last;
-    default:
-      return current;
-  }
-}
-
 // The column under a client x, or -1.
 int ColumnAt(const ListViewState& state, int x) {
   int left = -state.scrollX;
@@ -271,13 +244,13 @@ void OnScroll(HWND hwnd, ListViewState& state, UINT msg, WPARAM wParam) {
   UINT code = LOWORD(wParam);
   if (msg == WM_VSCROLL) {
     int page = std::max(1, CountPerPage(hwnd, state));
-    SetTop(hwnd, state, Scrolled(code, state.top, 1, page, MaxTop(hwnd, state), TrackPosition(hwnd, SB_VERT, wParam)));
+    SetTop(hwnd, state, ScrolledPosition(code, state.top, 1, page, MaxTop(hwnd, state), ScrollTrackPosition(hwnd, SB_VERT, wParam)));
     return;
   }
   int page = std::max(1, static_cast<int>(Client(hwnd).right));
   SetScrollX(hwnd, state,
-             Scrolled(code, state.scrollX, kHorizontalLine, page, MaxScrollX(hwnd, state),
-                      TrackPosition(hwnd, SB_HORZ, wParam)));
+             ScrolledPosition(code, state.scrollX, kHorizontalLine, page, MaxScrollX(hwnd, state),
+                      ScrollTrackPosition(hwnd, SB_HORZ, wParam)));
 }
 
 // Report rows scroll by whole lines: dy rounds to the nearest row.

@@ -61,33 +61,6 @@ int MaxTop(HWND hwnd, TreeViewState& state) {
 
 int MaxXOffset(HWND hwnd, TreeViewState& state) { return std::max(0, ContentWidth(hwnd, state) - Client(hwnd).right); }
 
-int TrackPosition(HWND hwnd, int bar, WPARAM wParam) {
-  SCROLLINFO info{sizeof(info), SIF_TRACKPOS, 0, 0, 0, 0, 0};
-  return GetScrollInfo(hwnd, bar, &info) ? info.nTrackPos : HIWORD(wParam);
-}
-
-int Scrolled(UINT code, int current, int line, int page, int last, int track) {
-  switch (code) {
-    case SB_LINEUP:
-      return current - line;
-    case SB_LINEDOWN:
-      return current + line;
-    case SB_PAGEUP:
-      return current - page;
-    case SB_PAGEDOWN:
-      return current + page;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-      return track;
-    case SB_TOP:
-      return 0;
-    case SB_BOTTOM:
-      return last;
-    default:
-      return current;
-  }
-}
-
 }  // namespace
 
 OwnedFont MakeBoldFont(const TreeViewState& state) {
@@ -250,12 +223,12 @@ void OnScroll(HWND hwnd, TreeViewState& state, UINT msg, WPARAM wParam) {
   UINT code = LOWORD(wParam);
   if (msg == WM_VSCROLL) {
     int page = std::max(1, RowsPerPage(hwnd, state));
-    SetTop(hwnd, state, Scrolled(code, state.top, 1, page, MaxTop(hwnd, state), TrackPosition(hwnd, SB_VERT, wParam)));
+    SetTop(hwnd, state, ScrolledPosition(code, state.top, 1, page, MaxTop(hwnd, state), ScrollTrackPosition(hwnd, SB_VERT, wParam)));
     return;
   }
   int last = MaxXOffset(hwnd, state);
-  int track = TrackPosition(hwnd, SB_HORZ, wParam);
-  int pos = std::clamp(Scrolled(code, state.xOffset, kHorizontalLine, Client(hwnd).right, last, track), 0, last);
+  int track = ScrollTrackPosition(hwnd, SB_HORZ, wParam);
+  int pos = std::clamp(ScrolledPosition(code, state.xOffset, kHorizontalLine, Client(hwnd).right, last, track), 0, last);
   if (pos == state.xOffset) return;
   state.xOffset = pos;
   UpdateScrollBars(hwnd, state);
