@@ -1,0 +1,74 @@
+// A scriptable discovery agent for tests of the agent's callers: what it
+// offers, how its calls fail and which notices it posts when.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BDKAgent.h"
+
+namespace dravon::test {
+
+struct ScriptedNode {
+  std::string name;
+  std::string description;
+  bool generable = true;
+  bool hasChildren = false;
+  int kind = TREENODE_PLAIN;
+};
+
+// A notice posted after a generation request, `delayMs` on the window
+// system's clock after the previous one.
+struct ScriptedNotice {
+  DWORD delayMs = 0;
+  UINT message = 0;
+  WPARAM wParam = 0;  // content type for 0x59B
+  std::string text1;  // the notice's text
+  std::string text2;  // second text of 0x590
+  UINT style = 0;     // message-box style or, for 0x59B, the count
+};
+
+struct ScriptedItem {
+  std::string name;
+  std::string bytes;
+};
+
+struct ScriptedAgent {
+  std::string version = ZTK::ZTK_VERSION_2;
+  AgentPropArray properties;
+  CQRBDKAgentMetaData metadata;
+  std::map<std::string, std::vector<ScriptedNode>> tree;  // ":"-joined path -> children
+  std::map<int, std::vector<ScriptedItem>> content;       // content type -> items
+  // Results of the calls; BDK_SEE_MESSAGE makes errorMessage the last error.
+  int initResult = BDK_OK;
+  int setPropertiesResult = BDK_OK;
+  int generateResult = BDK_OK;
+  std::string errorMessage;
+  // The connection status answers this from the given status call on
+  // (1 = the first); 0 never.
+  int statusFailsFromCall = 0;
+  int failedStatus = BDK_CONNECTION_LOST;
+  // Posted after GenerateSpecs or RequestContent. Without any, a content
+  // request posts 0x59B for its type and GenerateSpecs posts 0x593 with
+  // the content of type 0.
+  std::vector<ScriptedNotice> notices;
+};
+
+// What a scripted agent was asked, for checks.
+struct ScriptedCalls {
+  std::vector<std::string> calls;      // "Init", "SetAgentProperties", ...
+  AgentPropArray lastProperties;       // as last sent
+  std::vector<std::string> lastNames;  // of the last generation request
+  int statusCalls = 0;
+};
+
+// Offers the agent under the name until RemoveScriptedAgents.
+void AddScriptedAgent(const std::string& name, const ScriptedAgent& script);
+void RemoveScriptedAgents();
+// Changes the status a connected agent of that name answers from now on.
+void SetScriptedStatus(const std::string& name, int status);
+ScriptedCalls ScriptedCallsOf(const std::string& name);
+
+}  // namespace dravon::test
