@@ -140,6 +140,18 @@ class X11DialogTest : public ::testing::Test {
 
   HWND Item(WORD id) const { return GetDlgItem(dialog_, id); }
 
+  // What the window manager sends when its close button is clicked.
+  void AskToClose(Window xid) {
+    XEvent ev{};
+    ev.xclient.type = ClientMessage;
+    ev.xclient.window = xid;
+    ev.xclient.message_type = XInternAtom(xtest_, "WM_PROTOCOLS", False);
+    ev.xclient.format = 32;
+    ev.xclient.data.l[0] = static_cast<long>(XInternAtom(xtest_, "WM_DELETE_WINDOW", False));
+    XSendEvent(xtest_, xid, False, NoEventMask, &ev);
+    Settle();
+  }
+
   // The top-level X window whose name is `title`, or 0.
   Window XWindowNamed(const std::string& title) {
     Window found = 0, rootReturn, parent;
@@ -232,15 +244,11 @@ TEST_F(X11DialogTest, TheWindowManagersCloseAsksTheDialogToCancel) {
   OpenDialog();
   const Window xid = XWindowNamed("Real input");
   ASSERT_NE(xid, 0u);
-  XEvent ev{};
-  ev.xclient.type = ClientMessage;
-  ev.xclient.window = xid;
-  ev.xclient.message_type = XInternAtom(xtest_, "WM_PROTOCOLS", False);
-  ev.xclient.format = 32;
-  ev.xclient.data.l[0] = static_cast<long>(XInternAtom(xtest_, "WM_DELETE_WINDOW", False));
-  XSendEvent(xtest_, xid, False, NoEventMask, &ev);
-  Settle();
+  AskToClose(xid);
   EXPECT_EQ(record_.cancelCount, 1);
+  EnableMenuItem(GetSystemMenu(dialog_, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+  AskToClose(xid);
+  EXPECT_EQ(record_.cancelCount, 1) << "a greyed Close keeps the window";
 }
 
 TEST_F(X11DialogTest, TheWindowsIconIsShownToTheWindowManager) {

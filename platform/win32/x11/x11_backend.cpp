@@ -10,6 +10,7 @@
 
 #include "internal/svc_clipboard.h"
 #include "win32/input.h"
+#include "win32/winres.h"
 #include "win32/winuser.h"
 #include "x11/x11_icon.h"
 #include "x11/x11_keys.h"
@@ -46,6 +47,12 @@ std::string WindowTitle(HWND hwnd) {
   char text[512] = {};
   GetWindowText(hwnd, text, sizeof text);
   return text;
+}
+
+bool CloseAllowed(HWND hwnd) {
+  if (!(GetWindowLongPtr(hwnd, GWL_STYLE) & WS_SYSMENU)) return true;
+  HMENU menu = GetSystemMenu(hwnd, FALSE);
+  return !menu || !(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
 }
 
 int MouseButtonIndex(unsigned xButton) {
@@ -433,7 +440,9 @@ void X11Backend::HandleClientMessage(const XClientMessageEvent& ev) {
     return;
   }
   if (ev.message_type == atoms_.protocols && static_cast<Atom>(ev.data.l[0]) == atoms_.deleteWindow) {
-    if (auto hwnd = WindowOf(ev.window)) PostMessage(*hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    // The window manager's close is the caption's close button: a greyed
+    // Close item makes it do nothing.
+    if (auto hwnd = WindowOf(ev.window); hwnd && CloseAllowed(*hwnd)) PostMessage(*hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
   }
 }
 
