@@ -1,4 +1,4 @@
-// The description of one attribute of a business-object specification:
+// The description of one attribute of a business-object type description:
 // its name, type, cardinality, keys, length and default, taken from the
 // attribute of the definition.
 #pragma once

@@ -1,4 +1,4 @@
-// Thrown when an instance cannot be made (no specification of its type).
+// Thrown when an instance cannot be made (no type description of its type).
 #pragma once
 
 #include <stdexcept>

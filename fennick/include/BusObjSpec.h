@@ -1,5 +1,5 @@
-// The specification of one business-object type: its attributes in order
-// and the verbs it supports. Instances share their type's specification.
+// The description of one business-object type: its attributes in order
+// and the verbs it supports. Instances share their type's description.
 #pragma once
 
 #include <memory>
@@ -24,7 +24,7 @@ class BusObjSpec {
   BOAttrType* getAttrDesc(int index) const;
   // The index of the attribute of that name (ignoring case), else -1.
   int getAttrIndex(const char* name) const;
-  // The specification of an object attribute's type, from the directory;
+  // The type description of an object attribute's type, from the directory;
   // null for a simple attribute or a type the directory cannot find.
   BusObjSpec* getChildSpec(int index) const;
 

@@ -1,4 +1,4 @@
-// The process-wide directory of business-object specifications, by name
+// The process-wide directory of business-object type descriptions, by name
 // (ignoring case). A name it does not hold yet is looked up among the
 // definitions of the data manager's session.
 #pragma once
@@ -16,9 +16,9 @@ class BusObjSpecDirectory {
   // Null when neither the directory nor the session knows the name.
   BusObjSpec* find(const char* name);
   std::shared_ptr<BusObjSpec> findShared(const char* name);
-  // Makes (or makes anew) the specification of a definition.
+  // Makes (or makes anew) the type description of a definition.
   BusObjSpec* add(const CQRBusObjDef& def);
-  // Instances made before keep the specification they were made with.
+  // Instances made before keep the type description they were made with.
   void remove(const char* name);
   void clear();
   int getCount() const { return static_cast<int>(m_specs.size()); }

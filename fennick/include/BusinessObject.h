@@ -1,5 +1,5 @@
 // One business-object instance: a value per attribute of its type's
-// specification, and a verb.
+// description, and a verb.
 //
 // A simple attribute holds a text (or none). A single object attribute
 // holds a child instance, a multiple one a container of them; both are
@@ -20,7 +20,7 @@ class BusObjContainer;
 
 class BusinessObject {
  public:
-  // Throws BusObjException when the directory finds no specification.
+  // Throws BusObjException when the directory finds no type description.
   explicit BusinessObject(const char* typeName);
   explicit BusinessObject(std::shared_ptr<BusObjSpec> spec);
   // Deep copies: children and containers are copied, the copy has no owner.

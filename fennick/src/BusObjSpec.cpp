@@ -1,4 +1,4 @@
-// Specifications built from definitions.
+// Type descriptions built from definitions.
 #include "BusObjSpec.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-// The process-wide directory of specifications.
+// The process-wide directory of type descriptions.
 #include "BusObjSpecDirectory.h"
 
 #include "DataManager.h"

@@ -11,7 +11,7 @@ namespace {
 std::shared_ptr<BusObjSpec> SpecOf(const char* typeName) {
   std::shared_ptr<BusObjSpec> spec = BusObjSpecDirectory::getTheBusObjSpecDirectory()->findShared(typeName);
   if (!spec)
-    throw BusObjException(std::string("No specification of the business object type \"") +
+    throw BusObjException(std::string("No type description of the business object type \"") +
                           (typeName != nullptr ? typeName : "") + "\"");
   return spec;
 }
@@ -21,7 +21,7 @@ std::shared_ptr<BusObjSpec> SpecOf(const char* typeName) {
 BusinessObject::BusinessObject(const char* typeName) : BusinessObject(SpecOf(typeName)) {}
 
 BusinessObject::BusinessObject(std::shared_ptr<BusObjSpec> spec) : m_spec(std::move(spec)) {
-  if (!m_spec) throw BusObjException("A business object needs a specification");
+  if (!m_spec) throw BusObjException("A business object needs a type description");
   m_slots.resize(m_spec->getAttrCount());
 }
 

@@ -44,7 +44,7 @@ class FennickTest : public ::testing::Test {
   CDataManager& Dm() { return *CDataManager::InitInstance(); }
   BusObjSpecDirectory& Directory() { return *BusObjSpecDirectory::getTheBusObjSpecDirectory(); }
   // Saves a definition on the server, then lets the session forget it, so
-  // that specifications come from the server's copy.
+  // that type descriptions come from the server's copy.
   void Define(const char* name, const std::vector<AttrDef>& attrs, const std::vector<std::string>& verbs);
   // Address(Street String 10 "Main", Zip Integer key "12345", Verified
   // Boolean with a default that is no Boolean) and Customer(Name String

@@ -36,7 +36,7 @@ TEST_F(InstanceTest, ANewObjectHasItsTypesAttributesAndNoValues) {
   EXPECT_FALSE(customer.hasOwner());
 }
 
-TEST_F(InstanceTest, ATypeWithoutSpecificationThrows) {
+TEST_F(InstanceTest, ATypeWithoutDescriptionThrows) {
   EXPECT_THROW(BusinessObject("Missing"), BusObjException);
   EXPECT_THROW(BusinessObject(static_cast<const char*>(nullptr)), BusObjException);
   EXPECT_THROW(BusinessObject(std::shared_ptr<BusObjSpec>()), BusObjException);

@@ -1,4 +1,4 @@
-// Specifications built from the server's definitions, and the directory.
+// Type descriptions built from the server's definitions, and the directory.
 #include "BusinessObject.h"
 #include "fennick_test_support.h"
 

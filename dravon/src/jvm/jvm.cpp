@@ -40,8 +40,8 @@ JavaVM* ExistingMachine(const dravon::jvm::JvmLibrary& library) {
   return vm;
 }
 
-// The meaning of JNI_CreateJavaVM's error codes, as the JNI specification
-// numbers them.
+// The meaning of JNI_CreateJavaVM's error codes, as the JNI
+// invocation interface numbers them.
 std::string CreationError(jint code) {
   switch (code) {
     case -3: return "this Java runtime does not offer the JNI version asked for";

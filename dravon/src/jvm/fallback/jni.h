@@ -35,7 +35,7 @@ struct JavaVMInitArgs {
 
 struct JavaVM_;
 
-// The invocation function table, in the order the JNI specification fixes.
+// The invocation function table, in the order the JNI invocation interface fixes.
 struct JNIInvokeInterface_ {
   void* reserved0;
   void* reserved1;
