@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "internal/core_classes.h"
+#include "win32/cc_imagelist.h"
 
 namespace win32::controls {
 
@@ -162,5 +163,11 @@ bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
 }
 
 void Redraw(HWND hwnd) { InvalidateRect(hwnd, nullptr, TRUE); }
+
+SIZE ImageSize(HANDLE list) {
+  int cx = 0, cy = 0;
+  if (!list || !ImageList_GetIconSize(static_cast<HIMAGELIST>(list), &cx, &cy)) return SIZE{0, 0};
+  return SIZE{cx, cy};
+}
 
 }  // namespace win32::controls

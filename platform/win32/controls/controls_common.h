@@ -142,4 +142,7 @@ bool StartsWithNoCase(const std::string& text, const std::string& prefix);
 // Repaints the whole control soon.
 void Redraw(HWND hwnd);
 
+// The size of one image of an image list, {0, 0} without one.
+SIZE ImageSize(HANDLE list);
+
 }  // namespace win32::controls
