@@ -9,4 +9,8 @@ namespace win32::internal {
 // True while the key is down in the state GetKeyState reports.
 bool IsKeyDown(UINT vk);
 
+// True when `hwnd` should draw its caret now: it owns a shown caret, has
+// the focus and the blink is in its on phase.
+bool CaretVisible(HWND hwnd);
+
 }  // namespace win32::internal
