@@ -30,6 +30,14 @@ POINT FromCorner(HWND hwnd, int x, int y) {
   return p;
 }
 
+// The calling thread's GUI state; cbSize 0 when the call failed.
+GUITHREADINFO ThreadInfo() {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetGUIThreadInfo(0, &info)) info.cbSize = 0;
+  return info;
+}
+
 POINT Shifted(POINT p, int dx, int dy) { return POINT{p.x + dx, p.y + dy}; }
 
 void KeyStroke(UINT vk) {
@@ -49,12 +57,22 @@ TEST_F(SizeMoveTest, DraggingTheCaptionMovesTheWholeWindowInsideTheLoop) {
   const RECT before = WindowRect(frame.hwnd());
   const POINT caption = FromCorner(frame.hwnd(), 150, 10);
   ASSERT_EQ(SendMessage(frame.hwnd(), WM_NCHITTEST, 0, MAKELPARAM(before.left + 150, before.top + 10)), HTCAPTION);
+  HWND moving = nullptr;
+  frame.answer(WM_MOVING, [&moving](HWND, WPARAM, LPARAM) {
+    GUITHREADINFO info = ThreadInfo();
+    if (info.cbSize && (info.flags & GUI_INMOVESIZE)) moving = info.hwndMoveSize;
+    return LRESULT(TRUE);
+  });
   frame.clear();
   robot.drag(frame, caption, Shifted(caption, 50, 30));
   RECT expected = before;
   OffsetRect(&expected, 50, 30);
   EXPECT_TRUE(SameRect(WindowRect(frame.hwnd()), expected));
 
+  EXPECT_EQ(moving, frame.hwnd()) << "GetGUIThreadInfo names the window during the loop";
+  const GUITHREADINFO after = ThreadInfo();
+  ASSERT_NE(after.cbSize, 0u);
+  EXPECT_FALSE(after.flags & GUI_INMOVESIZE);
   const auto sys = frame.filtered({WM_SYSCOMMAND});
   ASSERT_EQ(sys.size(), 1u);
   EXPECT_EQ(sys[0].wParam, WPARAM(SC_MOVE + HTCAPTION));

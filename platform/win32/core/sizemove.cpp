@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "internal/core_input.h"
 #include "internal/dlg_modal.h"
 
 namespace win32::core {
@@ -9,6 +10,9 @@ namespace {
 
 // How far one arrow key moves the window or its edge.
 constexpr int kKeyStep = 8;
+
+// The window of the thread's running loop, for GetGUIThreadInfo.
+thread_local HWND t_moveSizeWindow = nullptr;
 
 struct Edges {
   bool left = false, right = false, top = false, bottom = false;
@@ -61,6 +65,7 @@ class SizeMoveLoop {
 
   void Run() {
     win32::internal::ModalLoopGuard modal(hwnd_);
+    t_moveSizeWindow = hwnd_;
     SetCapture(hwnd_);
     SendMessage(hwnd_, WM_ENTERSIZEMOVE, 0, 0);
     MSG msg{};
@@ -70,6 +75,7 @@ class SizeMoveLoop {
       if (!done_ && (GetCapture() != hwnd_ || !IsWindow(hwnd_))) done_ = true;
     }
     if (GetCapture() == hwnd_) ReleaseCapture();
+    t_moveSizeWindow = nullptr;
     if (IsWindow(hwnd_)) SendMessage(hwnd_, WM_EXITSIZEMOVE, 0, 0);
   }
 
@@ -198,3 +204,5 @@ void RunSizeMoveLoop(HWND hwnd, WPARAM command, POINT cursor) {
 }
 
 }  // namespace win32::core
+
+HWND win32::internal::MoveSizeWindow() { return win32::core::t_moveSizeWindow; }

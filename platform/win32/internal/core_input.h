@@ -13,4 +13,7 @@ bool IsKeyDown(UINT vk);
 // the focus and the blink is in its on phase.
 bool CaretVisible(HWND hwnd);
 
+// The window the calling thread is moving or sizing, or null.
+HWND MoveSizeWindow();
+
 }  // namespace win32::internal
