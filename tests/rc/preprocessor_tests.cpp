@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "rc_runner.h"
+#include "commctrl.h"
+#include "windows.h"
 
 namespace {
 
@@ -81,6 +83,32 @@ END
   EXPECT_EQ(strings[0xE701], "caps");
   EXPECT_EQ(strings[0xE001], "ready");
   EXPECT_EQ(strings[0xE801], "bar");
+}
+
+// The header constants the compiler knows are the window system's own:
+// each string's id is the value the script computed, its text the name.
+TEST(Preprocessor, HeaderConstantsHaveTheValuesOfTheWindowSystemsHeaders) {
+  CompileResult r = Compile(R"(#include <windows.h>
+#include <commctrl.h>
+STRINGTABLE
+BEGIN
+    WS_OVERLAPPEDWINDOW >> 16 "overlapped"
+    TVS_HASLINES | TVS_LINESATROOT "tree"
+    LVS_REPORT | LVS_SINGLESEL "list"
+    VK_F13 "f13"
+    SC_MOVE - 0xF000 "move"
+    IDCANCEL "cancel"
+END
+)");
+  ASSERT_EQ(r.exitCode, 0) << r.errors;
+  auto strings = r.Strings();
+  EXPECT_EQ(strings[WS_OVERLAPPEDWINDOW >> 16], "overlapped");
+  EXPECT_EQ(strings[TVS_HASLINES | TVS_LINESATROOT], "tree");
+  EXPECT_EQ(strings[LVS_REPORT | LVS_SINGLESEL], "list");
+  EXPECT_EQ(strings[VK_F13], "f13");
+  EXPECT_EQ(strings[SC_MOVE - 0xF000], "move");
+  EXPECT_EQ(strings[IDCANCEL], "cancel");
+  EXPECT_EQ(strings.size(), 6u) << "no two constants share a value";
 }
 
 TEST(Preprocessor, Windows1252ScriptsBecomeUnicode) {

@@ -40,6 +40,14 @@ bool ActionTarget(Window window, const char* action) {
   return false;
 }
 
+// A left press on a caption or a sizing border.
+bool StartsSizeMoveLoop(POINT screen) {
+  HWND hwnd = WindowFromPoint(screen);
+  if (hwnd == nullptr) return false;
+  const LRESULT hit = SendMessage(hwnd, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+  return hit == HTCAPTION || (hit >= HTSIZEFIRST && hit <= HTSIZELAST);
+}
+
 }  // namespace
 
 void Robot::pumpUntilIdle() {
@@ -102,6 +110,8 @@ void Robot::moveTo(POINT screen) {
 
 void Robot::button(bool right, bool down) {
   internal::InjectMouseButton(right, down, cursor_);
+  // The move or size loop such a press starts reads the release itself.
+  if (down && !right && StartsSizeMoveLoop(cursor_)) return;
   pumpUntilIdle();
 }
 
@@ -127,10 +137,13 @@ void Robot::rightClick(Window window, POINT point) { mouseButton(window, point, 
 void Robot::drag(Window window, POINT from, POINT to) {
   if (!ActionTarget(window, "drag")) return;
   moveTo(ToScreen(window, from));
-  button(false, true);
+  // The whole gesture is queued before the pump: a press on a caption or a
+  // border runs a move or size loop that reads the rest itself.
+  internal::InjectMouseButton(false, true, cursor_);
   for (int step = 1; step <= kDragSteps; ++step) {
     const POINT at{from.x + (to.x - from.x) * step / kDragSteps, from.y + (to.y - from.y) * step / kDragSteps};
-    moveTo(ToScreen(window, at));
+    cursor_ = ToScreen(window, at);
+    internal::InjectMouseMove(cursor_);
   }
   button(false, false);
 }

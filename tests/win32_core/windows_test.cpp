@@ -268,5 +268,35 @@ TEST_F(WindowsTest, MinimizeMaximizeRestoreKeepPlacement) {
   EXPECT_TRUE(EqualRect(&before, &after));
 }
 
+// A thread that ends takes its windows with it; another thread's stay.
+TEST_F(WindowsTest, AnEndingThreadDestroysItsWindows) {
+  HWND mine = MakeTop("Mine");
+  struct Made {
+    HWND top = nullptr, child = nullptr, owned = nullptr;
+  } made;
+  auto run = [](LPVOID param) -> DWORD {
+    auto* m = static_cast<Made*>(param);
+    m->top = MakeTop("Worker");
+    m->child = MakeChild(m->top, 1);
+    m->owned = MakeTop("Owned", WS_POPUP, m->top);
+    return 7;
+  };
+  HANDLE thread = CreateThread(nullptr, 0, run, &made, 0, nullptr);
+  ASSERT_NE(thread, nullptr);
+  ASSERT_EQ(WaitForSingleObject(thread, INFINITE), static_cast<DWORD>(WAIT_OBJECT_0));
+  ASSERT_NE(made.top, nullptr);
+  EXPECT_FALSE(IsWindow(made.top));
+  EXPECT_FALSE(IsWindow(made.child));
+  EXPECT_FALSE(IsWindow(made.owned));
+  EXPECT_TRUE(IsWindow(mine));
+  int destroyed = 0;
+  for (const auto& r : Log()) destroyed += r.message == WM_DESTROY ? 1 : 0;
+  EXPECT_EQ(destroyed, 3) << "each got WM_DESTROY on its thread";
+  DWORD code = 0;
+  EXPECT_TRUE(GetExitCodeThread(thread, &code));
+  EXPECT_EQ(code, 7u);
+  CloseHandle(thread);
+}
+
 }  // namespace
 }  // namespace core_test

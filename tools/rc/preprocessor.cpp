@@ -273,7 +273,7 @@ void Preprocessor::Include(const std::string& rest, const Location& where, const
   if (!system && !IsSystemHeader(name)) throw CompileError(where, "cannot open include file '" + name + "'");
   if (builtinsLoaded_) return;
   builtinsLoaded_ = true;
-  std::istringstream lines{std::string(BuiltinDefinitions())};
+  std::istringstream lines{std::string(HeaderDefinitions()) + std::string(BuiltinDefinitions())};
   std::string line;
   int number = 0;
   while (std::getline(lines, line)) ProcessLine(line, Location{"<" + name + ">", ++number}, dir);

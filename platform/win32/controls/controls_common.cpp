@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "internal/core_classes.h"
+#include "win32/cc_imagelist.h"
 
 namespace win32::controls {
 
@@ -180,6 +181,12 @@ int ScrolledPosition(UINT code, int current, int line, int page, int last, int t
     case SB_BOTTOM: return last;
     default: return current;
   }
+}
+
+SIZE ImageSize(HANDLE list) {
+  int cx = 0, cy = 0;
+  if (!list || !ImageList_GetIconSize(static_cast<HIMAGELIST>(list), &cx, &cy)) return SIZE{0, 0};
+  return SIZE{cx, cy};
 }
 
 }  // namespace win32::controls

@@ -147,5 +147,7 @@ void Redraw(HWND hwnd);
 int ScrollTrackPosition(HWND hwnd, int bar, WPARAM wParam);
 // The new first position for a scroll code, or `current` when unchanged.
 int ScrolledPosition(UINT code, int current, int line, int page, int last, int track);
+// The size of one image of an image list, {0, 0} without one.
+SIZE ImageSize(HANDLE list);
 
 }  // namespace win32::controls

@@ -105,6 +105,7 @@ void Focus(HWND hwnd, EditState& state, bool focused) {
     CreateCaret(hwnd, nullptr, 1, state.lineHeight);
     const POINT caret = PosFromChar(hwnd, state, state.buffer.caret());
     SetCaretPos(caret.x, caret.y);
+    ShowCaret(hwnd);
   } else {
     DestroyCaret();
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/edit.h"
+#include "internal/core_input.h"
 
 namespace win32::controls {
 namespace {
@@ -62,9 +63,11 @@ void PaintEdit(HWND hwnd, const EditState& state, HDC dc) {
     DrawLine(dc, measure, shown, line, origin, state, showSelection);
   }
   if (state.focused) {
+    // The caret follows the text; it shows in the blink's on phase.
     const POINT caret = PosFromChar(hwnd, state, state.buffer.caret());
+    SetCaretPos(caret.x, caret.y);
     const RECT rc{caret.x, caret.y, caret.x + 1, caret.y + state.lineHeight};
-    FillSysColor(dc, rc, COLOR_WINDOWTEXT);
+    if (win32::internal::CaretVisible(hwnd)) FillSysColor(dc, rc, COLOR_WINDOWTEXT);
   }
 }
 

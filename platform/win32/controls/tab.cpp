@@ -196,6 +196,7 @@ LRESULT HandleTabMessage(HWND hwnd, TabState& state, UINT msg, WPARAM wParam, LP
     case TCM_SETIMAGELIST: {
       HANDLE old = state.images;
       state.images = reinterpret_cast<HANDLE>(lParam);
+      Relayout(hwnd, state);
       return reinterpret_cast<LRESULT>(old);
     }
     case TCM_SETITEMEXTRA:

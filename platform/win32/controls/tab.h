@@ -37,6 +37,9 @@ struct TabState {
 };
 
 // ---- Layout (tab_layout.cpp) ------------------------------------------------
+constexpr int kTabImageGap = 3;  // between a tab's image and its text
+// The width an item's image takes before its text (0 without one).
+int ImageRoom(const TabState& state, const TabItem& item);
 void LayoutTabs(HWND hwnd, TabState& state);
 int TabHeight(HWND hwnd, const TabState& state);
 // The bottom of the strip: where the display area's border starts.

@@ -53,7 +53,7 @@ int TextWidth(HWND hwnd, const TabState& state, const std::string& text) {
 int TabWidth(HWND hwnd, const TabState& state, const TabItem& item) {
   if ((StyleOf(hwnd) & TCS_FIXEDWIDTH) && state.itemSize.cx > 0) return state.itemSize.cx;
   int minimum = state.minWidth >= 0 ? state.minWidth : kDefaultMinWidth;
-  return std::max(TextWidth(hwnd, state, item.text) + 2 * state.padding.cx, minimum);
+  return std::max(ImageRoom(state, item) + TextWidth(hwnd, state, item.text) + 2 * state.padding.cx, minimum);
 }
 
 // Splits the tabs into rows that fit `width`; one row when not multi-line.
@@ -75,6 +75,11 @@ std::vector<std::vector<int>> SplitRows(HWND hwnd, const std::vector<int>& width
 
 }  // namespace
 
+int ImageRoom(const TabState& state, const TabItem& item) {
+  if (item.image < 0 || !state.images) return 0;
+  return static_cast<int>(ImageSize(state.images).cx) + kTabImageGap;
+}
+
 int TabHeight(HWND hwnd, const TabState& state) {
   if (state.itemSize.cy > 0) return state.itemSize.cy;
   HDC dc = GetDC(hwnd);
@@ -84,7 +89,8 @@ int TabHeight(HWND hwnd, const TabState& state) {
     height = FontLineHeight(dc);
   }
   ReleaseDC(hwnd, dc);
-  return height + 2 * state.padding.cy;
+  // The tabs are tall enough for their images.
+  return std::max(height, static_cast<int>(ImageSize(state.images).cy)) + 2 * state.padding.cy;
 }
 
 void LayoutTabs(HWND hwnd, TabState& state) {

@@ -1,6 +1,6 @@
 // Classic tab painting: 3-D tabs with rounded-off corners over a raised
 // panel, the selected tab raised and joined to the panel; or push buttons
-// with TCS_BUTTONS. Images of the image list are not drawn.
+// with TCS_BUTTONS. An item's image goes left of its text, both centred.
 #include <algorithm>
 
 #include "controls/tab.h"
@@ -28,11 +28,27 @@ void DrawTabFrame(HDC dc, const RECT& rc) {
   Line(dc, r, t + 2, r, b, COLOR_3DDKSHADOW);
 }
 
+// Draws the item's image and answers the rectangle left for the text,
+// which with an image starts right of it.
+RECT DrawImage(HDC dc, const TabState& state, const TabItem& item, const RECT& rc) {
+  const int room = ImageRoom(state, item);
+  if (room == 0) return rc;
+  SIZE text{};
+  GetTextExtentPoint32(dc, item.text.c_str(), static_cast<int>(item.text.size()), &text);
+  const SIZE image = ImageSize(state.images);
+  const int left = std::max<int>(rc.left + 1, (rc.left + rc.right - room - text.cx) / 2);
+  ImageList_Draw(static_cast<HIMAGELIST>(state.images), item.image, dc, left, (rc.top + rc.bottom - image.cy) / 2,
+                 ILD_TRANSPARENT);
+  return RECT{left + room, rc.top, std::max<LONG>(rc.right, left + room), rc.bottom};
+}
+
 void DrawLabel(HWND hwnd, const TabState& state, HDC dc, int index, RECT rc) {
-  const std::string& text = state.items[static_cast<size_t>(index)].text;
+  const TabItem& item = state.items[static_cast<size_t>(index)];
   SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
   if (index == state.cur && !(StyleOf(hwnd) & TCS_BUTTONS)) OffsetRect(&rc, 0, -1);
-  DrawControlText(dc, text, rc, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX, !IsWindowEnabled(hwnd));
+  const RECT textRect = DrawImage(dc, state, item, rc);
+  const UINT align = EqualRect(&textRect, &rc) ? DT_CENTER : DT_LEFT;
+  DrawControlText(dc, item.text, textRect, DT_SINGLELINE | align | DT_VCENTER | DT_NOPREFIX, !IsWindowEnabled(hwnd));
   if (index == state.cur && state.focused) {
     RECT focus = rc;
     InflateRect(&focus, -kFocusInset, -kFocusInset + 1);

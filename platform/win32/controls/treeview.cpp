@@ -69,6 +69,9 @@ LRESULT OnSetImageList(HWND hwnd, TreeViewState& state, WPARAM kind, LPARAM list
   if (kind != TVSIL_STATE && kind != TVSIL_NORMAL) return 0;
   HANDLE old = slot;
   slot = reinterpret_cast<HANDLE>(list);
+  // The images set the row height and the label's place.
+  Measure(hwnd, state);
+  UpdateScrollBars(hwnd, state);
   Redraw(hwnd);
   return reinterpret_cast<LRESULT>(old);
 }

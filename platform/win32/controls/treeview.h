@@ -121,7 +121,8 @@ int Level(HWND hwnd, const TreeItem& item);
 struct RowLayout {
   RECT row;     // the whole line
   RECT button;  // the item's column of the indent (its button sits here)
-  RECT check;   // the state image (TVS_CHECKBOXES), empty otherwise
+  RECT check;   // the state image (TVS_CHECKBOXES or a state list), empty otherwise
+  RECT image;   // the normal image when there is a normal list, else empty
   RECT label;   // the text with its margins
 };
 RowLayout LayoutRow(HWND hwnd, TreeViewState& state, int visibleIndex);

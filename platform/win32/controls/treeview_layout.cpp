@@ -8,7 +8,8 @@ namespace win32::controls {
 namespace {
 
 constexpr int kLabelMargin = 2;  // pixels each side of the text
-constexpr int kCheckWidth = 16;  // room of the state image
+constexpr int kCheckWidth = 16;  // room of the check box without a state list
+constexpr int kImageGap = 2;     // between the normal image and the label
 constexpr int kMinRowHeight = 16;
 constexpr int kHorizontalLine = 8;
 
@@ -97,7 +98,9 @@ void Measure(HWND hwnd, TreeViewState& state) {
     height = FontLineHeight(dc) + 3;
   }
   ReleaseDC(hwnd, dc);
-  height = std::max(height, kMinRowHeight);
+  // Rows are tall enough for the images.
+  height = std::max({height, kMinRowHeight, static_cast<int>(ImageSize(state.normalImages).cy),
+                     static_cast<int>(ImageSize(state.stateImages).cy)});
   if (!(StyleOf(hwnd) & TVS_NONEVENHEIGHT)) height += height % 2;
   state.itemHeight = height;
 }
@@ -125,9 +128,15 @@ RowLayout LayoutRow(HWND hwnd, TreeViewState& state, int visibleIndex) {
   layout.row = RECT{0, top, std::max(Client(hwnd).right, 0), top + height};
   int content = left + level * state.indent;
   if (level > 0) layout.button = RECT{content - state.indent, top, content, top + height};
-  if (StyleOf(hwnd) & TVS_CHECKBOXES) {
-    layout.check = RECT{content, top, content + kCheckWidth, top + height};
-    content += kCheckWidth;
+  if (state.stateImages || (StyleOf(hwnd) & TVS_CHECKBOXES)) {
+    const int width = state.stateImages ? static_cast<int>(ImageSize(state.stateImages).cx) : kCheckWidth;
+    layout.check = RECT{content, top, content + width, top + height};
+    content += width;
+  }
+  if (state.normalImages) {
+    const int width = static_cast<int>(ImageSize(state.normalImages).cx) + kImageGap;
+    layout.image = RECT{content, top, content + width, top + height};
+    content += width;
   }
   layout.label = RECT{content, top, content + LabelWidth(hwnd, state, item), top + height};
   return layout;
@@ -160,6 +169,8 @@ TreeItem* HitTest(HWND hwnd, TreeViewState& state, POINT pt, UINT& flags) {
     flags = TVHT_ONITEMRIGHT;
   } else if (pt.x >= layout.label.left) {
     flags = TVHT_ONITEMLABEL;
+  } else if (!IsRectEmpty(&layout.image) && pt.x >= layout.image.left) {
+    flags = TVHT_ONITEMICON;
   } else if (!IsRectEmpty(&layout.check) && pt.x >= layout.check.left) {
     flags = TVHT_ONITEMSTATEICON;
   } else if (!IsRectEmpty(&layout.button) && pt.x >= layout.button.left && (StyleOf(hwnd) & TVS_HASBUTTONS) &&

@@ -1,5 +1,5 @@
-// Classic tree-view painting: dotted lines, [+]/[-] boxes, check boxes and
-// the highlighted selection. Images of the image lists are not drawn.
+// Classic tree-view painting: dotted lines, [+]/[-] boxes, state images or
+// check boxes, the normal (or selected) image and the highlighted selection.
 #include <algorithm>
 
 #include "controls/treeview.h"
@@ -76,15 +76,41 @@ void PaintButton(const PaintContext& pc, const TreeItem& item, const RowLayout& 
   }
 }
 
+// Draws image `index` of `list` in the middle of `box`.
+void DrawCentred(const PaintContext& pc, HANDLE list, int index, const RECT& box) {
+  const SIZE size = ImageSize(list);
+  ImageList_Draw(static_cast<HIMAGELIST>(list), index, pc.dc, box.left, (box.top + box.bottom - size.cy) / 2,
+                 ILD_TRANSPARENT);
+}
+
 void PaintCheck(const PaintContext& pc, const TreeItem& item, const RowLayout& layout) {
   if (IsRectEmpty(&layout.check)) return;
   UINT image = STATEIMAGEMASKTOINDEX(item.state);
   if (image == 0) return;
+  if (pc.state.stateImages) {
+    DrawCentred(pc, pc.state.stateImages, static_cast<int>(image), layout.check);
+    return;
+  }
   int x = (layout.check.left + layout.check.right - kCheckSize) / 2;
   int y = (layout.check.top + layout.check.bottom - kCheckSize) / 2;
   RECT box{x, y, x + kCheckSize, y + kCheckSize};
   UINT stateFlags = DFCS_BUTTONCHECK | (image == 2 ? DFCS_CHECKED : 0) | (pc.enabled ? 0 : DFCS_INACTIVE);
   DrawFrameControl(pc.dc, &box, DFC_BUTTON, stateFlags);
+}
+
+// The selected item shows its selected image; callbacks ask the parent.
+void PaintImage(const PaintContext& pc, const TreeItem& item, const RowLayout& layout) {
+  if (IsRectEmpty(&layout.image)) return;
+  const bool selected = &item == pc.state.caret;
+  int index = selected ? item.selectedImage : item.image;
+  if (index == I_IMAGECALLBACK) {
+    TVITEM query{};
+    query.mask = selected ? TVIF_SELECTEDIMAGE : TVIF_IMAGE;
+    query.hItem = item.handle;
+    GetItem(pc.hwnd, pc.state, &query);
+    index = selected ? query.iSelectedImage : query.iImage;
+  }
+  if (index >= 0) DrawCentred(pc, pc.state.normalImages, index, layout.image);
 }
 
 COLORREF Or(COLORREF color, int sysColor) { return color == CLR_INVALID ? GetSysColor(sysColor) : color; }
@@ -133,6 +159,7 @@ void PaintTreeView(HWND hwnd, TreeViewState& state, HDC dc) {
     if (pc.style & TVS_HASLINES) PaintLines(pc, item, layout);
     PaintButton(pc, item, layout);
     PaintCheck(pc, item, layout);
+    PaintImage(pc, item, layout);
     PaintLabel(pc, item, layout);
   }
   SetBkMode(dc, oldMode);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/nonclient.h"
+#include "core/sizemove.h"
 #include "core/state.h"
 #include "core/window.h"
 #include "internal/ctl_scroll.h"
@@ -116,6 +117,8 @@ HWND CycleTopLevel(HWND from, bool next) {
 
 LRESULT SysCommand(HWND hwnd, WPARAM wp, LPARAM lp) {
   switch (wp & 0xFFF0) {
+    case SC_MOVE:
+    case SC_SIZE: RunSizeMoveLoop(hwnd, wp, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); break;
     case SC_CLOSE: SendMessage(hwnd, WM_CLOSE, 0, 0); break;
     case SC_MINIMIZE: ShowWindow(hwnd, SW_MINIMIZE); break;
     case SC_MAXIMIZE: ShowWindow(hwnd, SW_MAXIMIZE); break;
@@ -150,10 +153,26 @@ bool CaptionButtonEnabled(HWND hwnd, WPARAM hit) {
   return (style & WS_MAXIMIZEBOX) != 0;
 }
 
+// A press on a sizing border: a sizing frame sizes itself; a child without
+// one (the status bar's grip) hands the press to its parent.
+void SizingPress(HWND hwnd, WPARAM hit, LPARAM lp) {
+  const LONG style = GetWindowLong(hwnd, GWL_STYLE);
+  if (style & WS_THICKFRAME)
+    SendMessage(hwnd, WM_SYSCOMMAND, SC_SIZE + (hit - HTLEFT + WMSZ_LEFT), lp);
+  else if (style & WS_CHILD)
+    SendMessage(GetParent(hwnd), WM_NCLBUTTONDOWN, hit, lp);
+}
+
 // Mouse presses in the non-client area: the menu bar and the system-menu
-// icon start the menu loop; the caption buttons act on release.
+// icon start the menu loop; the caption buttons act on release; the caption
+// and the borders move and size the window.
 LRESULT NcLButtonDown(HWND hwnd, WPARAM hit, LPARAM lp) {
+  if (hit >= HTSIZEFIRST && hit <= HTSIZELAST) {
+    SizingPress(hwnd, hit, lp);
+    return 0;
+  }
   switch (hit) {
+    case HTCAPTION: SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE + HTCAPTION, lp); break;
     case HTVSCROLL:
     case HTHSCROLL:
       win32::internal::ScrollBarNcLButtonDown(hwnd, hit, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
@@ -306,11 +325,7 @@ LRESULT WINAPI DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) 
       const DWORD style = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE));
       if (wp && !(wp->flags & SWP_NOSIZE) && (!(style & WS_CHILD) || (style & WS_THICKFRAME)) &&
           !(style & WS_MINIMIZE)) {
-        MINMAXINFO mmi{};
-        mmi.ptMaxSize = {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
-        mmi.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-        mmi.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-        SendMessage(hWnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+        const MINMAXINFO mmi = QueryMinMaxInfo(hWnd);
         if (style & (WS_THICKFRAME | WS_CAPTION)) {
           wp->cx = std::clamp<int>(wp->cx, mmi.ptMinTrackSize.x, std::max(mmi.ptMinTrackSize.x, mmi.ptMaxTrackSize.x));
           wp->cy = std::clamp<int>(wp->cy, mmi.ptMinTrackSize.y, std::max(mmi.ptMinTrackSize.y, mmi.ptMaxTrackSize.y));

@@ -147,7 +147,11 @@ void InjectMouse(UINT msg, POINT pt, int wheel) {
     bool disabled;
     target = MouseTargetLocked(pt, &disabled);
   }
+  // Off every window (a drag that leaves the window before the press has
+  // taken the capture) the active window's thread gets it; cooking then
+  // decides the window.
   WindowPtr w = FindWindowLocked(target);
+  if (!w) w = FindWindowLocked(s.active);
   if (!w) return;
   InputEvent ev;
   ev.kind = InputEvent::Kind::Mouse;

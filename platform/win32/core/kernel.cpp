@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "core/clock.h"
+#include "core/window.h"
 
 namespace win32::core {
 namespace {
@@ -90,6 +91,7 @@ void RunThread(ThreadStart start) {
   } catch (const ThreadExit& e) {
     code = e.code;
   }
+  DestroyThreadWindows();
   Lock lk(S().mu);
   start.obj->exitCode = code;
   start.obj->finished = true;

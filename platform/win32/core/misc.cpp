@@ -72,64 +72,6 @@ BOOL WINAPI CallMsgFilter(LPMSG lpMsg, int nCode) {
   return CallHooks(WH_MSGFILTER, nCode, 0, reinterpret_cast<LPARAM>(lpMsg)) != 0;
 }
 
-BOOL WINAPI CreateCaret(HWND hWnd, HBITMAP, int nWidth, int nHeight) {
-  Lock lk(S().mu);
-  if (!FindWindowLocked(hWnd)) return FALSE;
-  Caret& c = S().caret;
-  c.owner = hWnd;
-  c.size = SIZE{nWidth ? nWidth : 1, nHeight};
-  c.pos = POINT{};
-  c.hideCount = 1;
-  return TRUE;
-}
-
-BOOL WINAPI DestroyCaret(void) {
-  Lock lk(S().mu);
-  Caret& c = S().caret;
-  if (!c.owner) return FALSE;
-  c.owner = nullptr;
-  c.hideCount = 1;
-  return TRUE;
-}
-
-namespace {
-BOOL ChangeCaretVisibility(HWND hwnd, int delta) {
-  Lock lk(S().mu);
-  Caret& c = S().caret;
-  if (!c.owner || (hwnd && hwnd != c.owner)) return FALSE;
-  if (delta < 0 || c.hideCount > 0) c.hideCount -= delta;
-  return TRUE;
-}
-}  // namespace
-
-BOOL WINAPI HideCaret(HWND hWnd) { return ChangeCaretVisibility(hWnd, -1); }
-BOOL WINAPI ShowCaret(HWND hWnd) { return ChangeCaretVisibility(hWnd, 1); }
-
-BOOL WINAPI SetCaretPos(int X, int Y) {
-  Lock lk(S().mu);
-  if (!S().caret.owner) return FALSE;
-  S().caret.pos = POINT{X, Y};
-  return TRUE;
-}
-
-BOOL WINAPI GetCaretPos(LPPOINT lpPoint) {
-  if (!lpPoint) return FALSE;
-  Lock lk(S().mu);
-  *lpPoint = S().caret.pos;
-  return TRUE;
-}
-
-UINT WINAPI GetCaretBlinkTime(void) {
-  Lock lk(S().mu);
-  return S().caret.blinkTime;
-}
-
-BOOL WINAPI SetCaretBlinkTime(UINT uMSeconds) {
-  Lock lk(S().mu);
-  S().caret.blinkTime = uMSeconds;
-  return TRUE;
-}
-
 BOOL WINAPI GetCursorPos(LPPOINT lpPoint) {
   if (!lpPoint) return FALSE;
   Lock lk(S().mu);

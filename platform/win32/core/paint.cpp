@@ -302,34 +302,6 @@ HWND WINAPI WindowFromDC(HDC hDC) { return win32::internal::WindowFromSurfaceDC(
 
 BOOL WINAPI LockWindowUpdate(HWND) { return TRUE; }
 
-int WINAPI ScrollWindowEx(HWND hWnd, int dx, int dy, const RECT* prcScroll, const RECT* prcClip, HRGN,
-                          LPRECT prcUpdate, UINT flags) {
-  RECT area{};
-  if (!GetClientRect(hWnd, &area)) return 0;
-  if (prcScroll) IntersectRect(&area, &area, prcScroll);
-  if (prcClip) IntersectRect(&area, &area, prcClip);
-  if (flags & SW_SCROLLCHILDREN) {
-    std::vector<std::pair<HWND, RECT>> moves;
-    {
-      Lock lk(S().mu);
-      WindowPtr w = FindWindowLocked(hWnd);
-      for (HWND c : w->children) moves.emplace_back(c, FindWindowLocked(c)->rect);
-    }
-    for (auto& [c, r] : moves)
-      SetWindowPos(c, nullptr, r.left + dx, r.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  // The bits are not moved: the whole area is painted again, which looks
-  // the same.
-  if (flags & (SW_INVALIDATE | SW_ERASE)) RedrawWindow(hWnd, &area, nullptr, RDW_INVALIDATE | ((flags & SW_ERASE) ? RDW_ERASE : 0));
-  if (prcUpdate) *prcUpdate = area;
-  return SIMPLEREGION;
-}
-
-BOOL WINAPI ScrollWindow(HWND hWnd, int XAmount, int YAmount, const RECT* lpRect, const RECT* lpClipRect) {
-  return ScrollWindowEx(hWnd, XAmount, YAmount, lpRect, lpClipRect, nullptr, nullptr,
-                        SW_INVALIDATE | SW_ERASE | (lpRect ? 0 : SW_SCROLLCHILDREN)) != 0;
-}
-
 namespace win32 {
 
 bool RenderWindowToPng(HWND topLevel, const char* path) {

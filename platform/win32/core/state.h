@@ -135,6 +135,7 @@ struct Caret {
   SIZE size{};
   int hideCount = 1;
   UINT blinkTime = 530;
+  bool blinkOn = true;  // the phase of the blink while it is shown
 };
 
 struct State {

@@ -46,6 +46,8 @@ void ActivateWindow(HWND hwnd, int how);
 
 // Timers and the queue (queue.cpp, timers.cpp).
 void ForgetWindowLocked(HWND hwnd);
+// Destroys every window of the calling thread, as Win32 does when it ends.
+void DestroyThreadWindows();
 void RemoveWindowTimersLocked(HWND hwnd);
 
 }  // namespace win32::core

@@ -251,3 +251,23 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
   if (!child) Backend().WindowChanged(hWnd);
   return TRUE;
 }
+
+namespace win32::core {
+
+void DestroyThreadWindows() {
+  const DWORD me = CurrentThreadId();
+  // Each window whose parent is not also going: destroying it takes its
+  // children (and the windows it owns) with it.
+  std::vector<HWND> roots;
+  {
+    Lock lk(S().mu);
+    for (auto& [h, w] : S().windows) {
+      if (w->thread != me || w->destroying) continue;
+      WindowPtr parent = w->parent ? FindWindowLocked(w->parent) : nullptr;
+      if (!parent || parent->thread != me) roots.push_back(h);
+    }
+  }
+  for (HWND h : roots) DestroyWindow(h);
+}
+
+}  // namespace win32::core

@@ -9,4 +9,11 @@ namespace win32::internal {
 // True while the key is down in the state GetKeyState reports.
 bool IsKeyDown(UINT vk);
 
+// True when `hwnd` should draw its caret now: it owns a shown caret, has
+// the focus and the blink is in its on phase.
+bool CaretVisible(HWND hwnd);
+
+// The window the calling thread is moving or sizing, or null.
+HWND MoveSizeWindow();
+
 }  // namespace win32::internal

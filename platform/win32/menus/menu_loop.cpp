@@ -2,6 +2,7 @@
 // the system menu, TrackPopupMenu; and the queries about a running loop.
 #include <cctype>
 
+#include "internal/core_input.h"
 #include "internal/menu_bridge.h"
 #include "menus/menu_state.h"
 #include "menus/menu_tracker.h"
@@ -161,6 +162,10 @@ BOOL WINAPI GetGUIThreadInfo(DWORD, PGUITHREADINFO pgui) {
     if (tracker->isPopupLoop()) pgui->flags |= GUI_POPUPMENUMODE;
     if (tracker->isSystemLoop()) pgui->flags |= GUI_SYSTEMMENUMODE;
     pgui->hwndMenuOwner = tracker->owner();
+  }
+  if (HWND moving = win32::internal::MoveSizeWindow()) {
+    pgui->flags |= GUI_INMOVESIZE;
+    pgui->hwndMoveSize = moving;
   }
   return TRUE;
 }
