@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "afxres.h"
 #include "afxstr.h"
 #include "windows.h"
 
@@ -12,11 +13,6 @@ namespace afx {
 class ProfileStore;
 }
 
-// The menu items that show the list.
-#define ID_FILE_MRU_FILE1 0xE110
-#define ID_FILE_MRU_FILE16 0xE11F
-#define ID_FILE_MRU_FIRST ID_FILE_MRU_FILE1
-#define ID_FILE_MRU_LAST ID_FILE_MRU_FILE16
 
 // Display names longer than this are abbreviated.
 #define AFX_ABBREV_FILENAME_LEN 30
