@@ -253,3 +253,59 @@ TEST_F(WndMapTest, PreTranslateMessageWalksFromTheWindowToItsParents) {
 }
 
 }  // namespace
+
+namespace {
+
+// A bar that takes a strip of `height` off the top of the free rectangle.
+class TopStrip : public CWnd {
+ public:
+  explicit TopStrip(int height) : height_(height) {}
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message != WM_SIZEPARENT) return CWnd::WindowProc(message, wParam, lParam);
+    auto* layout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
+    CRect strip(layout->rect.left, layout->rect.top, layout->rect.right, layout->rect.top + height_);
+    layout->rect.top += height_;
+    layout->sizeTotal.cy += height_;
+    AfxRepositionWindow(layout, m_hWnd, &strip);
+    return 0;
+  }
+
+ private:
+  int height_;
+};
+
+CRect ChildRect(const CWnd& child) {
+  CRect rect;
+  child.GetWindowRect(&rect);
+  child.GetParent()->ScreenToClient(&rect);
+  return rect;
+}
+
+}  // namespace
+
+TEST_F(WndTest, RepositionBarsStacksBarsAndGivesTheRestToTheLeftOver) {
+  CWnd frame;
+  ASSERT_TRUE(CreateTopLevel(frame, "Layout"));
+  TopStrip first(20), second(30);
+  CWnd rest;
+  const CRect zero(0, 0, 0, 0);
+  ASSERT_TRUE(first.Create(nullptr, "first", WS_CHILD | WS_VISIBLE, zero, &frame, 0xE800));
+  ASSERT_TRUE(second.Create(nullptr, "second", WS_CHILD | WS_VISIBLE, zero, &frame, 0xE801));
+  ASSERT_TRUE(rest.Create(nullptr, "rest", WS_CHILD | WS_VISIBLE, zero, &frame, AFX_IDW_PANE_FIRST));
+
+  CRect client;
+  frame.GetClientRect(&client);
+  CRect query;
+  frame.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CWnd::reposQuery, &query, nullptr, FALSE);
+  EXPECT_EQ(query, CRect(0, 0, 0, 50)) << "a query without stretching answers the bars' total";
+  EXPECT_EQ(ChildRect(rest), zero) << "a query moves nothing";
+
+  frame.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+  EXPECT_EQ(ChildRect(first), CRect(0, 0, client.right, 20));
+  EXPECT_EQ(ChildRect(second), CRect(0, 20, client.right, 50));
+  EXPECT_EQ(ChildRect(rest), CRect(0, 50, client.right, client.bottom));
+
+  const CRect extra(5, 0, 0, 5);
+  frame.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CWnd::reposExtra, const_cast<CRect*>(&extra));
+  EXPECT_EQ(ChildRect(rest), CRect(5, 50, client.right, client.bottom - 5));
+}

@@ -11,6 +11,7 @@
 #include "mfc/ddx.h"
 #include "mfc/dialog.h"
 #include "mfc/gdi.h"
+#include "mfc/layout.h"
 #include "mfc/menu.h"
 #include "mfc/modulestate.h"
 #include "mfc/msgmap.h"

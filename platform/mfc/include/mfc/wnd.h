@@ -226,6 +226,12 @@ class CWnd : public CCmdTarget {
   virtual void PreSubclassWindow();
   virtual void DoDataExchange(class CDataExchange* pDX);
   virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
+  // Lays out the control bars among the children with ids nIDFirst..nIDLast
+  // (each answers WM_SIZEPARENT by taking its edge of the rectangle) and
+  // gives what is left to the child nIDLeftOver.
+  enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2 };
+  void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                      LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
   virtual BOOL ContinueModal();
   virtual void EndModalLoop(int nResult);
 
