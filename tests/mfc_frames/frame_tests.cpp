@@ -181,3 +181,30 @@ TEST_F(FramesTest, ClosingTheMainFrameAsksEveryDocumentFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FramesTest, AModalStateDisablesTheFrameAndTheWindowsItOwns) {
+  StartedApp s;
+  CMainFrame* frame = s.MainFrame();
+  HWND palette = ::CreateWindowEx(0, "STATIC", "Palette", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, frame->m_hWnd, nullptr,
+                                  nullptr, nullptr);
+  HWND asleep = ::CreateWindowEx(0, "STATIC", "Asleep", WS_POPUP | WS_DISABLED, 0, 0, 50, 50, frame->m_hWnd, nullptr,
+                                 nullptr, nullptr);
+  frame->BeginModalState();
+  frame->BeginModalState();
+  EXPECT_TRUE(frame->InModalState());
+  EXPECT_FALSE(frame->IsWindowEnabled());
+  EXPECT_FALSE(::IsWindowEnabled(palette));
+  frame->EndModalState();
+  EXPECT_FALSE(frame->IsWindowEnabled()) << "nested: still modal";
+  frame->EndModalState();
+  EXPECT_FALSE(frame->InModalState());
+  EXPECT_TRUE(frame->IsWindowEnabled());
+  EXPECT_TRUE(::IsWindowEnabled(palette));
+  EXPECT_FALSE(::IsWindowEnabled(asleep)) << "what was disabled before stays so";
+  frame->EndModalState();
+  EXPECT_TRUE(frame->IsWindowEnabled()) << "an unmatched end changes nothing";
+}
+
+}  // namespace

@@ -68,7 +68,6 @@ class CFrameWnd : public CWnd {
   virtual void ActivateFrame(int nCmdShow = -1);
   void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
   virtual void RecalcLayout(BOOL bNotify = TRUE);
-  virtual BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder);
 
   // Title: "Doc - App" (or "App - Doc" with FWS_PREFIXTITLE).
   virtual void OnUpdateFrameTitle(BOOL bAddToTitle);

@@ -211,8 +211,6 @@ void CFrameWnd::RecalcLayout(BOOL) {
   m_bInRecalcLayout = FALSE;
 }
 
-BOOL CFrameWnd::NegotiateBorderSpace(UINT, LPRECT) { return FALSE; }
-
 void CFrameWnd::OnSize(UINT nType, int cx, int cy) {
   CWnd::OnSize(nType, cx, cy);
   if (nType != SIZE_MINIMIZED) RecalcLayout();
