@@ -146,6 +146,10 @@ TEST_F(FramesTest, TheStatusLineShowsTheMenuItemsPrompt) {
   EXPECT_EQ(Window(status).text(), "Ready");
   frame->SetMessageText("Working");
   EXPECT_EQ(Window(status).text(), "Working");
+  // A prompt asked for while busy is shown at the next idle time.
+  frame->m_nIDTracking = ID_NOTE_STAMP;
+  frame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+  EXPECT_EQ(Window(status).text(), "Adds a stamp to the note");
 }
 
 TEST_F(FramesTest, TheChildsKeysAreTranslatedForTheFrame) {

@@ -24,13 +24,6 @@ class CView;
 // The default frame window style.
 #define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)
 
-// Docking sides of EnableDocking.
-#define CBRS_ALIGN_LEFT 0x1000L
-#define CBRS_ALIGN_TOP 0x2000L
-#define CBRS_ALIGN_RIGHT 0x4000L
-#define CBRS_ALIGN_BOTTOM 0x8000L
-#define CBRS_ALIGN_ANY 0xF000L
-
 // What a frame needs to make its views: passed through CREATESTRUCT's
 // lpCreateParams to OnCreateClient.
 struct CCreateContext {
@@ -40,6 +33,9 @@ struct CCreateContext {
   CView* m_pLastView = nullptr;
   CFrameWnd* m_pCurrentFrame = nullptr;
 };
+
+// Sets a window's text unless it has it already (no caption repaint).
+void AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew);
 
 class CFrameWnd : public CWnd {
   DECLARE_DYNCREATE(CFrameWnd)
@@ -83,12 +79,13 @@ class CFrameWnd : public CWnd {
   void SetMessageText(UINT nID);
 
   // Control bars (CControlBar*), each added when it is made. The members
-  // that need the bar classes are defined with them.
+  // that need the bar classes are defined with them (src/bars).
   CPtrList m_listControlBars;
   void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
   CControlBar* GetControlBar(UINT nID);
   void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
-  void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle; }
+  // Makes the dock bars of the sides allowed.
+  void EnableDocking(DWORD dwDockStyle);
   void AddControlBar(CControlBar* pBar) { m_listControlBars.AddTail(pBar); }
   void RemoveControlBar(CControlBar* pBar);
   DWORD m_dwDockStyle = 0;  // the sides EnableDocking allowed
@@ -150,9 +147,11 @@ class CFrameWnd : public CWnd {
   afx_msg LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
-  // View > Toolbar and Status Bar (with the bar classes).
+  // View > Toolbar and Status Bar, and the key indicators of the status
+  // bar (with the bar classes).
   afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
   afx_msg BOOL OnBarCheck(UINT nID);
+  afx_msg void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
 
  private:
   CView* m_pViewActive = nullptr;

@@ -302,10 +302,6 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg) {
   return hAccel != nullptr && ::TranslateAccelerator(m_hWnd, hAccel, pMsg);
 }
 
-void CFrameWnd::RemoveControlBar(CControlBar* pBar) {
-  if (POSITION pos = m_listControlBars.Find(pBar)) m_listControlBars.RemoveAt(pos);
-}
-
 namespace {
 
 struct ModalDisable {

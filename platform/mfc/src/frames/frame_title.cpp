@@ -1,5 +1,7 @@
 // CFrameWnd's title and status-line messages, and the command-UI state of
 // its menus at popup and idle time.
+#include <string>
+
 #include <windows.h>
 
 #include "afxres.h"
@@ -9,16 +11,13 @@
 #include "mfc/modulestate.h"
 #include "mfc/view.h"
 
-namespace {
-
-// Setting the same text again would only repaint the caption.
-void SetTextIfChanged(HWND hWnd, const CString& text) {
-  char current[512] = {};
-  ::GetWindowText(hWnd, current, sizeof current);
-  if (text != current) ::SetWindowText(hWnd, text);
+void AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew) {
+  const int length = ::GetWindowTextLength(hWndCtrl);
+  std::string current(static_cast<size_t>(length) + 1, '\0');
+  ::GetWindowText(hWndCtrl, current.data(), length + 1);
+  current.resize(static_cast<size_t>(length));
+  if (current != lpszNew) ::SetWindowText(hWndCtrl, lpszNew);
 }
-
-}  // namespace
 
 void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
   if ((GetStyle() & FWS_ADDTOTITLE) == 0) return;
@@ -41,7 +40,7 @@ void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName) {
   } else {
     text = m_strTitle + " - " + docPart;
   }
-  SetTextIfChanged(m_hWnd, text);
+  AfxSetWindowText(m_hWnd, text);
 }
 
 void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const {

@@ -194,9 +194,7 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
   CDocument* pDocument = GetActiveDocument();
   CString text = pDocument != nullptr ? pDocument->GetTitle() : m_strTitle;
   if (m_nWindow > 0) text.AppendFormat(":%d", m_nWindow);
-  char current[512] = {};
-  ::GetWindowText(m_hWnd, current, sizeof current);
-  if (text != current) SetWindowText(text);
+  AfxSetWindowText(m_hWnd, text);
 }
 
 BOOL CMDIChildWnd::PreTranslateMessage(MSG* pMsg) {
