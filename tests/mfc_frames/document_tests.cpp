@@ -150,3 +150,41 @@ TEST_F(FramesTest, ASingleDocumentTemplateReusesItsDocument) {
 }
 
 }  // namespace
+
+namespace {
+
+using halvane::test::Robot;
+
+TEST_F(FramesTest, TheRecentFileListReopensFilesAndForgetsMissingOnes) {
+  StartedApp s;
+  CNoteDoc* doc = s.NewNote();
+  doc->m_text = "kept";
+  const std::string path = PathOf("recent.note");
+  ASSERT_TRUE(doc->DoSave(path.c_str()));
+  doc->OnCloseDocument();
+  ASSERT_EQ(s.app.GetOpenDocumentCount(), 0);
+  s.Command(ID_FILE_MRU_FILE1);
+  ASSERT_EQ(s.app.GetOpenDocumentCount(), 1);
+  EXPECT_EQ(std::string(static_cast<CNoteDoc*>(s.MainFrame()->GetActiveDocument())->m_text), "kept");
+  s.app.CloseAllDocuments(FALSE);
+
+  std::filesystem::remove(path);
+  robot.onMessageBox("Frames Test", IDOK);
+  s.Command(ID_FILE_MRU_FILE1);
+  EXPECT_EQ(s.app.GetOpenDocumentCount(), 0);
+  EXPECT_TRUE((*s.app.m_pRecentFileList)[0].IsEmpty()) << "a file that is gone leaves the list";
+}
+
+TEST_F(FramesTest, CancellingTheSaveAsDialogKeepsTheProgramOpen) {
+  StartedApp s;
+  CNoteDoc* doc = s.NewNote();
+  doc->SetModifiedFlag();
+  robot.onMessageBox("Frames Test", IDYES);
+  robot.onDialog("Save As", [](Robot& r, halvane::test::Window dlg) { r.click(dlg.child(IDCANCEL)); });
+  s.Command(ID_APP_EXIT);
+  ASSERT_NE(s.app.m_pMainWnd, nullptr);
+  EXPECT_EQ(s.app.GetOpenDocumentCount(), 1);
+  EXPECT_TRUE(doc->IsModified());
+}
+
+}  // namespace

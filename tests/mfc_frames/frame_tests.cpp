@@ -212,3 +212,25 @@ TEST_F(FramesTest, AModalStateDisablesTheFrameAndTheWindowsItOwns) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FramesTest, ClickingAViewActivatesItsChildAndView) {
+  StartedApp s;
+  CNoteDoc* first = s.NewNote();
+  CMDIChildWnd* firstChild = s.ActiveChild();
+  s.NewNote();
+  s.MainFrame()->MDITile(MDITILE_HORIZONTAL);
+  robot.pumpUntilIdle();
+  ASSERT_NE(s.ActiveChild(), firstChild);
+  auto* view = static_cast<CNoteView*>(firstChild->GetActiveView());
+  const int activations = view->m_activations;
+  robot.click(Window(view->m_hWnd));
+  EXPECT_EQ(s.ActiveChild(), firstChild);
+  EXPECT_EQ(s.MainFrame()->GetActiveDocument(), first);
+  EXPECT_GT(view->m_activations, activations);
+  EXPECT_EQ(robot.focused(), Window(view->m_hWnd));
+  EXPECT_EQ(TextOf(s.MainFrame()), "Note1 - Frames Test");
+}
+
+}  // namespace
