@@ -117,8 +117,8 @@ class CSdiApp : public CWinApp {
   CSdiApp() : CWinApp("Frames Test") {}
   CSingleDocTemplate* m_pTemplate = nullptr;
   BOOL InitInstance() override {
-    m_pTemplate =
-        new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CFrameWnd), RUNTIME_CLASS(CNoteView));
+    m_pTemplate = new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CFrameWnd),
+                                         RUNTIME_CLASS(CNoteView));
     AddDocTemplate(m_pTemplate);
     OnFileNew();
     return m_pMainWnd != nullptr;

@@ -57,7 +57,9 @@ CWnd* CFrameWnd::GetMessageBar() {
   return FromHandle(::GetDlgItem(pTop->m_hWnd, AFX_IDW_STATUS_BAR));
 }
 
-void CFrameWnd::SetMessageText(LPCTSTR lpszText) { SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(lpszText)); }
+void CFrameWnd::SetMessageText(LPCTSTR lpszText) {
+  SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(lpszText));
+}
 
 void CFrameWnd::SetMessageText(UINT nID) { SendMessage(WM_SETMESSAGESTRING, nID); }
 
