@@ -1,0 +1,7 @@
+// The class library's common controls: image lists and the wrappers of the
+// list, tree, tab, header, bar and small controls.
+#pragma once
+
+#include "afxwin.h"
+#include "mfc/cmn_imagelist.h"
+#include "mfc/cmn_progress.h"
