@@ -4,4 +4,6 @@
 
 #include "afxwin.h"
 #include "mfc/cmn_imagelist.h"
+#include "mfc/cmn_header.h"
+#include "mfc/cmn_listctrl.h"
 #include "mfc/cmn_progress.h"
