@@ -7,3 +7,4 @@
 #include "mfc/cmn_header.h"
 #include "mfc/cmn_listctrl.h"
 #include "mfc/cmn_progress.h"
+#include "mfc/cmn_treectrl.h"
