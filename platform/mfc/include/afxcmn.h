@@ -7,4 +7,8 @@
 #include "mfc/cmn_header.h"
 #include "mfc/cmn_listctrl.h"
 #include "mfc/cmn_progress.h"
+#include "mfc/cmn_statusbar.h"
+#include "mfc/cmn_tabctrl.h"
+#include "mfc/cmn_toolbar.h"
+#include "mfc/cmn_tooltip.h"
 #include "mfc/cmn_treectrl.h"
