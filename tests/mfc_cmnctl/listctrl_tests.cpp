@@ -113,7 +113,8 @@ TEST_F(ListCtrlTest, ClicksSelectAndTheSelectionIsWalked) {
   robot.clickListViewItem(Window(list.m_hWnd), 3, {VK_CONTROL});
   EXPECT_EQ(list.GetSelectedCount(), 3u);
   std::vector<int> walked;
-  for (POSITION pos = list.GetFirstSelectedItemPosition(); pos != nullptr;) walked.push_back(list.GetNextSelectedItem(pos));
+  for (POSITION pos = list.GetFirstSelectedItemPosition(); pos != nullptr;)
+    walked.push_back(list.GetNextSelectedItem(pos));
   EXPECT_EQ(walked, (std::vector<int>{0, 2, 3}));
 
   // Hit testing finds the item under the middle of its rectangle.
@@ -250,7 +251,7 @@ class CWatchedList : public CListCtrl {
 };
 
 BEGIN_MESSAGE_MAP(CWatchedList, CListCtrl)
-  ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
+ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
 END_MESSAGE_MAP()
 
 // A parent that would see the same notification when not reflected.
@@ -264,7 +265,7 @@ class CListParent : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CListParent, CWnd)
-  ON_NOTIFY(LVN_ITEMCHANGED, 5, OnItemChanged)
+ON_NOTIFY(LVN_ITEMCHANGED, 5, OnItemChanged)
 END_MESSAGE_MAP()
 
 TEST_F(ListCtrlTest, ReflectedItemChangedReachesTheDerivedControl) {

@@ -78,15 +78,16 @@ TEST_F(SmallControlTest, SpinRangeBuddyBaseAndAccelerators) {
 // A clip of three solid frames written to a file for the test.
 class ClipFile {
  public:
-  ClipFile() : path_(std::filesystem::temp_directory_path() / ("mfc_cmnctl_clip_" + std::to_string(::getpid()) + ".avi")) {
+  ClipFile()
+      : path_(std::filesystem::temp_directory_path() / ("mfc_cmnctl_clip_" + std::to_string(::getpid()) + ".avi")) {
     auto bytes = bars_test::AviBuilder(8, 6, 8)
                      .palette({0xFF0000, 0x00FF00, 0x0000FF})
                      .solidFrame(0)
                      .solidFrame(1)
                      .solidFrame(2)
                      .build();
-    std::ofstream(path_, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                 static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path_, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }
   ~ClipFile() { std::filesystem::remove(path_); }
   ClipFile(const ClipFile&) = delete;

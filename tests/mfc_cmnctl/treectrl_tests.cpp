@@ -38,7 +38,8 @@ TEST_F(TreeCtrlTest, RelationsTextsDataAndState) {
   CWnd parent;
   ASSERT_TRUE(CreateParent(parent, "Tree"));
   CTreeCtrl tree;
-  ASSERT_TRUE(tree.Create(WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, CRect(0, 0, 200, 200), &parent, 9));
+  ASSERT_TRUE(
+      tree.Create(WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, CRect(0, 0, 200, 200), &parent, 9));
   const Fruit f = FillFruit(tree);
   EXPECT_EQ(tree.GetCount(), 5u);
   EXPECT_EQ(tree.GetRootItem(), f.root);
@@ -120,9 +121,7 @@ TEST_F(TreeCtrlTest, KeysExpandAndMoveTheSelection) {
   parent.DestroyWindow();
 }
 
-int CALLBACK ByLengthThenReverse(LPARAM lParam1, LPARAM lParam2, LPARAM) {
-  return static_cast<int>(lParam2 - lParam1);
-}
+int CALLBACK ByLengthThenReverse(LPARAM lParam1, LPARAM lParam2, LPARAM) { return static_cast<int>(lParam2 - lParam1); }
 
 TEST_F(TreeCtrlTest, SortChildrenByTextAndByCallback) {
   CWnd parent;
@@ -131,7 +130,8 @@ TEST_F(TreeCtrlTest, SortChildrenByTextAndByCallback) {
   ASSERT_TRUE(tree.Create(WS_VISIBLE, CRect(0, 0, 200, 200), &parent, 9));
   HTREEITEM root = tree.InsertItem("Root");
   int order = 0;
-  for (const char* name : {"delta", "alpha", "charlie", "bravo"}) tree.SetItemData(tree.InsertItem(name, root), ++order);
+  for (const char* name : {"delta", "alpha", "charlie", "bravo"})
+    tree.SetItemData(tree.InsertItem(name, root), ++order);
   EXPECT_TRUE(tree.SortChildren(root));
   EXPECT_EQ(Children(tree, root), (std::vector<std::string>{"alpha", "bravo", "charlie", "delta"}));
   TVSORTCB sort{root, ByLengthThenReverse, 0};

@@ -16,17 +16,20 @@ class CHeaderCtrl : public CWnd {
 
   int GetItemCount() const { return static_cast<int>(SendMessage(HDM_GETITEMCOUNT)); }
   BOOL GetItem(int nPos, HDITEM* pHeaderItem) const {
-    return static_cast<BOOL>(SendMessage(HDM_GETITEM, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(pHeaderItem)));
+    return static_cast<BOOL>(
+        SendMessage(HDM_GETITEM, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(pHeaderItem)));
   }
   BOOL SetItem(int nPos, HDITEM* pHeaderItem) {
-    return static_cast<BOOL>(SendMessage(HDM_SETITEM, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(pHeaderItem)));
+    return static_cast<BOOL>(
+        SendMessage(HDM_SETITEM, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(pHeaderItem)));
   }
   int InsertItem(int nPos, HDITEM* phdi) {
     return static_cast<int>(SendMessage(HDM_INSERTITEM, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(phdi)));
   }
   BOOL DeleteItem(int nPos) { return static_cast<BOOL>(SendMessage(HDM_DELETEITEM, static_cast<WPARAM>(nPos))); }
   BOOL GetItemRect(int nIndex, LPRECT lpRect) const {
-    return static_cast<BOOL>(SendMessage(HDM_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)));
+    return static_cast<BOOL>(
+        SendMessage(HDM_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)));
   }
   BOOL Layout(HDLAYOUT* pHeaderLayout) {
     return static_cast<BOOL>(SendMessage(HDM_LAYOUT, 0, reinterpret_cast<LPARAM>(pHeaderLayout)));
@@ -34,7 +37,9 @@ class CHeaderCtrl : public CWnd {
   int HitTest(LPHDHITTESTINFO pHeaderHitTestInfo) {
     return static_cast<int>(SendMessage(HDM_HITTEST, 0, reinterpret_cast<LPARAM>(pHeaderHitTestInfo)));
   }
-  int OrderToIndex(int nOrder) const { return static_cast<int>(SendMessage(HDM_ORDERTOINDEX, static_cast<WPARAM>(nOrder))); }
+  int OrderToIndex(int nOrder) const {
+    return static_cast<int>(SendMessage(HDM_ORDERTOINDEX, static_cast<WPARAM>(nOrder)));
+  }
   CImageList* SetImageList(CImageList* pImageList);
   CImageList* GetImageList() const;
 

@@ -23,7 +23,8 @@ class CListCtrl : public CWnd {
 
   // Columns.
   int InsertColumn(int nCol, const LVCOLUMN* pColumn) {
-    return static_cast<int>(SendMessage(LVM_INSERTCOLUMN, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(pColumn)));
+    return static_cast<int>(
+        SendMessage(LVM_INSERTCOLUMN, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(pColumn)));
   }
   // `nWidth` and `nSubItem` of -1 leave the column's defaults.
   int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1);
@@ -34,7 +35,9 @@ class CListCtrl : public CWnd {
   BOOL SetColumn(int nCol, const LVCOLUMN* pColumn) {
     return static_cast<BOOL>(SendMessage(LVM_SETCOLUMN, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(pColumn)));
   }
-  int GetColumnWidth(int nCol) const { return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(nCol))); }
+  int GetColumnWidth(int nCol) const {
+    return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(nCol)));
+  }
   BOOL SetColumnWidth(int nCol, int cx) {
     return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(nCol), MAKELPARAM(cx, 0)));
   }
@@ -52,7 +55,9 @@ class CListCtrl : public CWnd {
   int InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage, LPARAM lParam);
   BOOL DeleteItem(int nItem) { return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(nItem))); }
   BOOL DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
-  BOOL GetItem(LVITEM* pItem) const { return static_cast<BOOL>(SendMessage(LVM_GETITEM, 0, reinterpret_cast<LPARAM>(pItem))); }
+  BOOL GetItem(LVITEM* pItem) const {
+    return static_cast<BOOL>(SendMessage(LVM_GETITEM, 0, reinterpret_cast<LPARAM>(pItem)));
+  }
   BOOL SetItem(const LVITEM* pItem) {
     return static_cast<BOOL>(SendMessage(LVM_SETITEM, 0, reinterpret_cast<LPARAM>(pItem)));
   }
@@ -69,13 +74,15 @@ class CListCtrl : public CWnd {
     return static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(nItem), static_cast<LPARAM>(nMask)));
   }
   BOOL SetItemState(int nItem, LVITEM* pItem) {
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pItem)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pItem)));
   }
   BOOL SetItemState(int nItem, UINT nState, UINT nMask);
   BOOL GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const;
   BOOL GetSubItemRect(int iItem, int iSubItem, int nArea, CRect& ref) const;
   int FindItem(LVFINDINFO* pFindInfo, int nStart = -1) const {
-    return static_cast<int>(SendMessage(LVM_FINDITEM, static_cast<WPARAM>(nStart), reinterpret_cast<LPARAM>(pFindInfo)));
+    return static_cast<int>(
+        SendMessage(LVM_FINDITEM, static_cast<WPARAM>(nStart), reinterpret_cast<LPARAM>(pFindInfo)));
   }
   int HitTest(LVHITTESTINFO* pHitTestInfo) const {
     return static_cast<int>(SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(pHitTestInfo)));
@@ -85,7 +92,8 @@ class CListCtrl : public CWnd {
     return static_cast<int>(SendMessage(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(pInfo)));
   }
   BOOL SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData) {
-    return static_cast<BOOL>(SendMessage(LVM_SORTITEMS, static_cast<WPARAM>(dwData), reinterpret_cast<LPARAM>(pfnCompare)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SORTITEMS, static_cast<WPARAM>(dwData), reinterpret_cast<LPARAM>(pfnCompare)));
   }
 
   // Selection.

@@ -44,7 +44,9 @@ class CStatusBarCtrl : public CWnd {
   BOOL SetIcon(int nPane, HICON hIcon) {
     return static_cast<BOOL>(SendMessage(SB_SETICON, static_cast<WPARAM>(nPane), reinterpret_cast<LPARAM>(hIcon)));
   }
-  HICON GetIcon(int nPane) const { return reinterpret_cast<HICON>(SendMessage(SB_GETICON, static_cast<WPARAM>(nPane))); }
+  HICON GetIcon(int nPane) const {
+    return reinterpret_cast<HICON>(SendMessage(SB_GETICON, static_cast<WPARAM>(nPane)));
+  }
 
   // SBT_OWNERDRAW parts paint here.
   virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);

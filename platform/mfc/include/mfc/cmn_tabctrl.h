@@ -15,7 +15,8 @@ class CTabCtrl : public CWnd {
   BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   LONG InsertItem(int nItem, TCITEM* pTabCtrlItem) {
-    return static_cast<LONG>(SendMessage(TCM_INSERTITEM, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
+    return static_cast<LONG>(
+        SendMessage(TCM_INSERTITEM, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
   }
   LONG InsertItem(int nItem, LPCTSTR lpszItem) { return InsertItem(TCIF_TEXT, nItem, lpszItem, 0, 0); }
   LONG InsertItem(int nItem, LPCTSTR lpszItem, int nImage) {
@@ -25,10 +26,12 @@ class CTabCtrl : public CWnd {
   BOOL DeleteItem(int nItem) { return static_cast<BOOL>(SendMessage(TCM_DELETEITEM, static_cast<WPARAM>(nItem))); }
   BOOL DeleteAllItems() { return static_cast<BOOL>(SendMessage(TCM_DELETEALLITEMS)); }
   BOOL GetItem(int nItem, TCITEM* pTabCtrlItem) const {
-    return static_cast<BOOL>(SendMessage(TCM_GETITEM, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
+    return static_cast<BOOL>(
+        SendMessage(TCM_GETITEM, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
   }
   BOOL SetItem(int nItem, TCITEM* pTabCtrlItem) {
-    return static_cast<BOOL>(SendMessage(TCM_SETITEM, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
+    return static_cast<BOOL>(
+        SendMessage(TCM_SETITEM, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
   }
   int GetItemCount() const { return static_cast<int>(SendMessage(TCM_GETITEMCOUNT)); }
   int GetCurSel() const { return static_cast<int>(SendMessage(TCM_GETCURSEL)); }
@@ -36,10 +39,13 @@ class CTabCtrl : public CWnd {
   int GetCurFocus() const { return static_cast<int>(SendMessage(TCM_GETCURFOCUS)); }
   void SetCurFocus(int nItem) { SendMessage(TCM_SETCURFOCUS, static_cast<WPARAM>(nItem)); }
   BOOL GetItemRect(int nItem, LPRECT lpRect) const {
-    return static_cast<BOOL>(SendMessage(TCM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect)));
+    return static_cast<BOOL>(
+        SendMessage(TCM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect)));
   }
   // The display area of a window rectangle, or (bLarger) the reverse.
-  void AdjustRect(BOOL bLarger, LPRECT lpRect) { SendMessage(TCM_ADJUSTRECT, bLarger, reinterpret_cast<LPARAM>(lpRect)); }
+  void AdjustRect(BOOL bLarger, LPRECT lpRect) {
+    SendMessage(TCM_ADJUSTRECT, bLarger, reinterpret_cast<LPARAM>(lpRect));
+  }
   int HitTest(TCHITTESTINFO* pHitTestInfo) const {
     return static_cast<int>(SendMessage(TCM_HITTEST, 0, reinterpret_cast<LPARAM>(pHitTestInfo)));
   }

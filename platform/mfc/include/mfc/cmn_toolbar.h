@@ -21,27 +21,37 @@ class CToolBarCtrl : public CWnd {
   // bitmap that stays the caller's. The index of the first new image.
   int AddBitmap(int nNumButtons, UINT nBitmapID);
   int AddBitmap(int nNumButtons, CBitmap* pBitmap);
-  BOOL SetBitmapSize(CSize size) { return static_cast<BOOL>(SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(size.cx, size.cy))); }
-  BOOL SetButtonSize(CSize size) { return static_cast<BOOL>(SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(size.cx, size.cy))); }
+  BOOL SetBitmapSize(CSize size) {
+    return static_cast<BOOL>(SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(size.cx, size.cy)));
+  }
+  BOOL SetButtonSize(CSize size) {
+    return static_cast<BOOL>(SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(size.cx, size.cy)));
+  }
   CSize GetButtonSize() const;
   void SetButtonStructSize(int nSize) { SendMessage(TB_BUTTONSTRUCTSIZE, static_cast<WPARAM>(nSize)); }
 
   // Buttons by index.
   BOOL AddButtons(int nNumButtons, LPTBBUTTON lpButtons) {
-    return static_cast<BOOL>(SendMessage(TB_ADDBUTTONS, static_cast<WPARAM>(nNumButtons), reinterpret_cast<LPARAM>(lpButtons)));
+    return static_cast<BOOL>(
+        SendMessage(TB_ADDBUTTONS, static_cast<WPARAM>(nNumButtons), reinterpret_cast<LPARAM>(lpButtons)));
   }
   BOOL InsertButton(int nIndex, LPTBBUTTON lpButton) {
-    return static_cast<BOOL>(SendMessage(TB_INSERTBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpButton)));
+    return static_cast<BOOL>(
+        SendMessage(TB_INSERTBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpButton)));
   }
   BOOL DeleteButton(int nIndex) { return static_cast<BOOL>(SendMessage(TB_DELETEBUTTON, static_cast<WPARAM>(nIndex))); }
   BOOL GetButton(int nIndex, LPTBBUTTON lpButton) const {
-    return static_cast<BOOL>(SendMessage(TB_GETBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpButton)));
+    return static_cast<BOOL>(
+        SendMessage(TB_GETBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpButton)));
   }
   int GetButtonCount() const { return static_cast<int>(SendMessage(TB_BUTTONCOUNT)); }
   BOOL GetItemRect(int nIndex, LPRECT lpRect) const {
-    return static_cast<BOOL>(SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)));
+    return static_cast<BOOL>(
+        SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)));
   }
-  BOOL SetCmdID(int nIndex, UINT nID) { return static_cast<BOOL>(SendMessage(TB_SETCMDID, static_cast<WPARAM>(nIndex), nID)); }
+  BOOL SetCmdID(int nIndex, UINT nID) {
+    return static_cast<BOOL>(SendMessage(TB_SETCMDID, static_cast<WPARAM>(nIndex), nID));
+  }
 
   // Buttons by command id.
   UINT CommandToIndex(UINT nID) const { return static_cast<UINT>(SendMessage(TB_COMMANDTOINDEX, nID)); }
@@ -65,7 +75,9 @@ class CToolBarCtrl : public CWnd {
   void SetRows(int nRows, BOOL bLarger, LPRECT lpRect) {
     SendMessage(TB_SETROWS, MAKEWPARAM(nRows, bLarger), reinterpret_cast<LPARAM>(lpRect));
   }
-  void SetOwner(CWnd* pWnd) { SendMessage(TB_SETPARENT, reinterpret_cast<WPARAM>(pWnd != nullptr ? pWnd->m_hWnd : nullptr)); }
+  void SetOwner(CWnd* pWnd) {
+    SendMessage(TB_SETPARENT, reinterpret_cast<WPARAM>(pWnd != nullptr ? pWnd->m_hWnd : nullptr));
+  }
   CToolTipCtrl* GetToolTips() const;
   void SetToolTips(CToolTipCtrl* pTip) {
     SendMessage(TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(pTip != nullptr ? pTip->m_hWnd : nullptr));
@@ -75,7 +87,5 @@ class CToolBarCtrl : public CWnd {
   BOOL Set(UINT message, int nID, LPARAM value) {
     return static_cast<BOOL>(SendMessage(message, static_cast<WPARAM>(nID), value));
   }
-  BOOL Ask(UINT message, int nID) const {
-    return SendMessage(message, static_cast<WPARAM>(nID)) != 0;
-  }
+  BOOL Ask(UINT message, int nID) const { return SendMessage(message, static_cast<WPARAM>(nID)) != 0; }
 };

@@ -31,7 +31,9 @@ class CTreeCtrl : public CWnd {
     return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, lpszItem, nImage, nSelectedImage, 0, 0, 0, hParent,
                       hInsertAfter);
   }
-  BOOL DeleteItem(HTREEITEM hItem) { return static_cast<BOOL>(SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(hItem))); }
+  BOOL DeleteItem(HTREEITEM hItem) {
+    return static_cast<BOOL>(SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(hItem)));
+  }
   BOOL DeleteAllItems() { return DeleteItem(TVI_ROOT); }
 
   // Relations.
@@ -65,20 +67,23 @@ class CTreeCtrl : public CWnd {
   }
 
   // Item attributes.
-  BOOL GetItem(TVITEM* pItem) const { return static_cast<BOOL>(SendMessage(TVM_GETITEM, 0, reinterpret_cast<LPARAM>(pItem))); }
-  BOOL SetItem(TVITEM* pItem) { return static_cast<BOOL>(SendMessage(TVM_SETITEM, 0, reinterpret_cast<LPARAM>(pItem))); }
+  BOOL GetItem(TVITEM* pItem) const {
+    return static_cast<BOOL>(SendMessage(TVM_GETITEM, 0, reinterpret_cast<LPARAM>(pItem)));
+  }
+  BOOL SetItem(TVITEM* pItem) {
+    return static_cast<BOOL>(SendMessage(TVM_SETITEM, 0, reinterpret_cast<LPARAM>(pItem)));
+  }
   BOOL SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
                UINT nStateMask, LPARAM lParam);
   CString GetItemText(HTREEITEM hItem) const;
-  BOOL SetItemText(HTREEITEM hItem, LPCTSTR lpszItem) {
-    return SetItem(hItem, TVIF_TEXT, lpszItem, 0, 0, 0, 0, 0);
-  }
+  BOOL SetItemText(HTREEITEM hItem, LPCTSTR lpszItem) { return SetItem(hItem, TVIF_TEXT, lpszItem, 0, 0, 0, 0, 0); }
   DWORD_PTR GetItemData(HTREEITEM hItem) const;
   BOOL SetItemData(HTREEITEM hItem, DWORD_PTR dwData) {
     return SetItem(hItem, TVIF_PARAM, nullptr, 0, 0, 0, 0, static_cast<LPARAM>(dwData));
   }
   UINT GetItemState(HTREEITEM hItem, UINT nStateMask) const {
-    return static_cast<UINT>(SendMessage(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(hItem), static_cast<LPARAM>(nStateMask)));
+    return static_cast<UINT>(
+        SendMessage(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(hItem), static_cast<LPARAM>(nStateMask)));
   }
   BOOL SetItemState(HTREEITEM hItem, UINT nState, UINT nStateMask) {
     return SetItem(hItem, TVIF_STATE, nullptr, 0, 0, nState, nStateMask, 0);
@@ -112,7 +117,9 @@ class CTreeCtrl : public CWnd {
   UINT GetIndent() const { return static_cast<UINT>(SendMessage(TVM_GETINDENT)); }
   void SetIndent(UINT nIndent) { SendMessage(TVM_SETINDENT, nIndent); }
   SHORT GetItemHeight() const { return static_cast<SHORT>(SendMessage(TVM_GETITEMHEIGHT)); }
-  SHORT SetItemHeight(SHORT cyHeight) { return static_cast<SHORT>(SendMessage(TVM_SETITEMHEIGHT, static_cast<WPARAM>(cyHeight))); }
+  SHORT SetItemHeight(SHORT cyHeight) {
+    return static_cast<SHORT>(SendMessage(TVM_SETITEMHEIGHT, static_cast<WPARAM>(cyHeight)));
+  }
   COLORREF GetBkColor() const { return static_cast<COLORREF>(SendMessage(TVM_GETBKCOLOR)); }
   COLORREF SetBkColor(COLORREF clr) { return static_cast<COLORREF>(SendMessage(TVM_SETBKCOLOR, 0, clr)); }
   COLORREF GetTextColor() const { return static_cast<COLORREF>(SendMessage(TVM_GETTEXTCOLOR)); }

@@ -13,10 +13,10 @@ inline BOOL CreateCommonControl(CWnd& control, LPCTSTR lpszClass, DWORD dwExStyl
 }  // namespace afx
 
 // The Create and CreateEx of a wrapper whose creation is the class alone.
-#define AFX_IMPLEMENT_CONTROL_CREATE(class_name, window_class)                                            \
-  BOOL class_name::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {                  \
-    return afx::CreateCommonControl(*this, window_class, 0, dwStyle, rect, pParentWnd, nID);              \
-  }                                                                                                       \
+#define AFX_IMPLEMENT_CONTROL_CREATE(class_name, window_class)                                              \
+  BOOL class_name::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {                    \
+    return afx::CreateCommonControl(*this, window_class, 0, dwStyle, rect, pParentWnd, nID);                \
+  }                                                                                                         \
   BOOL class_name::CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) { \
-    return afx::CreateCommonControl(*this, window_class, dwExStyle, dwStyle, rect, pParentWnd, nID);      \
+    return afx::CreateCommonControl(*this, window_class, dwExStyle, dwStyle, rect, pParentWnd, nID);        \
   }

@@ -6,9 +6,7 @@
 
 namespace afx {
 
-inline CImageList* ImageListOf(LRESULT handle) {
-  return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(handle));
-}
+inline CImageList* ImageListOf(LRESULT handle) { return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(handle)); }
 
 inline LPARAM ImageListHandle(const CImageList* pImageList) {
   return reinterpret_cast<LPARAM>(pImageList != nullptr ? pImageList->GetSafeHandle() : nullptr);

@@ -44,8 +44,8 @@ int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, 
   return InsertItem(&item);
 }
 
-BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState,
-                        UINT nStateMask, LPARAM lParam) {
+BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
+                        LPARAM lParam) {
   LVITEM item{};
   item.mask = nMask;
   item.iItem = nItem;

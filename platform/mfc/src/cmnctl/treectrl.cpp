@@ -79,7 +79,8 @@ BOOL CTreeCtrl::GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) cons
   if (lpRect == nullptr) return FALSE;
   // The message takes the item in the rectangle's first bytes.
   std::memcpy(lpRect, &hItem, sizeof hItem);
-  return static_cast<BOOL>(SendMessage(TVM_GETITEMRECT, static_cast<WPARAM>(bTextOnly), reinterpret_cast<LPARAM>(lpRect)));
+  return static_cast<BOOL>(
+      SendMessage(TVM_GETITEMRECT, static_cast<WPARAM>(bTextOnly), reinterpret_cast<LPARAM>(lpRect)));
 }
 
 HTREEITEM CTreeCtrl::HitTest(CPoint pt, UINT* pFlags) const {
