@@ -49,6 +49,10 @@ TEST_F(ImageListTest, DrawPaintsTheImageAndLeavesMaskedPixels) {
   EXPECT_EQ(list.GetBkColor(), kBlue);
   EXPECT_TRUE(list.Draw(canvas.dc(), 1, CPoint(6, 1), ILD_NORMAL));
   EXPECT_EQ(canvas.at(7, 2), kBlue) << "a normal draw fills the background";
+  // A colour of the call's own fills instead; a size clips the image.
+  EXPECT_TRUE(list.DrawEx(canvas.dc(), 1, CPoint(6, 1), CSize(2, 4), kGreen, CLR_DEFAULT, ILD_NORMAL));
+  EXPECT_EQ(canvas.at(7, 2), kGreen);
+  EXPECT_EQ(canvas.at(9, 2), kBlue) << "outside the clipped size";
   EXPECT_FALSE(list.Draw(canvas.dc(), 2, CPoint(0, 0), ILD_NORMAL));
   EXPECT_FALSE(list.Draw(nullptr, 0, CPoint(0, 0), ILD_NORMAL));
 }

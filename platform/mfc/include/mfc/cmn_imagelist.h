@@ -52,6 +52,9 @@ class CImageList : public CObject {
   BOOL Remove(int nImage) { return ImageList_Remove(m_hImageList, nImage); }
 
   BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle);
+  // `sz` clips the image (0 by 0: whole); `clrBk` (CLR_DEFAULT: the list's)
+  // fills masked pixels, `clrFg` is the blend colour.
+  BOOL DrawEx(CDC* pDC, int nImage, POINT pt, SIZE sz, COLORREF clrBk, COLORREF clrFg, UINT nStyle);
   // A new icon of the image; the caller destroys it.
   HICON ExtractIcon(int nImage) { return ImageList_ExtractIcon(nullptr, m_hImageList, nImage); }
   BOOL SetOverlayImage(int nImage, int nOverlay) { return ImageList_SetOverlayImage(m_hImageList, nImage, nOverlay); }

@@ -82,6 +82,10 @@ BOOL CImageList::Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask) {
 }
 
 BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle) {
+  return DrawEx(pDC, nImage, pt, SIZE{0, 0}, CLR_DEFAULT, CLR_DEFAULT, nStyle);
+}
+
+BOOL CImageList::DrawEx(CDC* pDC, int nImage, POINT pt, SIZE sz, COLORREF clrBk, COLORREF clrFg, UINT nStyle) {
   if (pDC == nullptr) return FALSE;
-  return ImageList_Draw(m_hImageList, nImage, pDC->m_hDC, pt.x, pt.y, nStyle);
+  return ImageList_DrawEx(m_hImageList, nImage, pDC->m_hDC, pt.x, pt.y, sz.cx, sz.cy, clrBk, clrFg, nStyle);
 }
