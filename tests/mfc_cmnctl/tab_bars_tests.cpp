@@ -1,6 +1,8 @@
 // CTabCtrl, CStatusBarCtrl, CToolTipCtrl and CToolBarCtrl over their
 // controls: items and selection, parts and texts, tools, buttons and
 // their states, and the commands a click sends.
+#include <gmock/gmock.h>
+
 #include <string>
 #include <vector>
 
@@ -189,6 +191,39 @@ TEST_F(TabBarsTest, StatusBarIconIsDrawnInItsPart) {
   status.SetIcon(1, nullptr);
   status.SetIcon(-1, nullptr);
   DestroyIcon(icon);
+  parent.DestroyWindow();
+}
+
+// Owner-drawn controls that record what they are asked to paint.
+class COwnerStatus : public CStatusBarCtrl {
+ public:
+  std::vector<ULONG_PTR> drawn;
+  void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override { drawn.push_back(lpDrawItemStruct->itemData); }
+};
+
+class COwnerList : public CListCtrl {
+ public:
+  std::vector<UINT> drawn;
+  void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override { drawn.push_back(lpDrawItemStruct->itemID); }
+};
+
+TEST_F(TabBarsTest, OwnerDrawnPartsAndRowsPaintInTheControl) {
+  CWnd parent;
+  ASSERT_TRUE(CreateParent(parent, "Owner"));
+  COwnerStatus status;
+  ASSERT_TRUE(status.Create(WS_VISIBLE | CCS_BOTTOM, CRect(0, 0, 0, 0), &parent, 12));
+  status.SetText(reinterpret_cast<LPCTSTR>(static_cast<INT_PTR>(77)), 0, SBT_OWNERDRAW);
+  COwnerList list;
+  ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 100), &parent, 5));
+  list.InsertColumn(0, "Name", LVCFMT_LEFT, 100);
+  list.InsertItem(0, "zero");
+  list.InsertItem(1, "one");
+  status.UpdateWindow();
+  list.UpdateWindow();
+  robot.pumpUntilIdle();
+  ASSERT_FALSE(status.drawn.empty()) << "the parent handed WM_DRAWITEM back";
+  EXPECT_EQ(status.drawn.back(), 77u);
+  EXPECT_THAT(list.drawn, ::testing::IsSupersetOf({0u, 1u}));
   parent.DestroyWindow();
 }
 
