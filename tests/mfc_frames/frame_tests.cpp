@@ -61,7 +61,7 @@ TEST_F(FramesTest, CommandsGoFromTheActiveViewOutwards) {
   RouteLog().clear();
   s.NewNote();
   s.Command(ID_ROUTE_PROBE);
-  EXPECT_EQ(RouteLog(), (Strings{"view", "document", "child frame", "main frame", "app"}));
+  EXPECT_EQ(RouteLog(), (Strings{"view", "document", "template", "child frame", "main frame", "app"}));
 
   // The active child's own command; a second note gets the stamps.
   RouteLog().clear();

@@ -145,6 +145,15 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs) {
 
 BOOL CMainFrame::OnRouteProbe(UINT) { return LogRoute("main frame"); }
 
+CNoteTemplate::CNoteTemplate()
+    : CMultiDocTemplate(IDR_NOTETYPE, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CNoteView)) {}
+
+BEGIN_MESSAGE_MAP(CNoteTemplate, CMultiDocTemplate)
+  ON_COMMAND_EX(ID_ROUTE_PROBE, OnRouteProbe)
+END_MESSAGE_MAP()
+
+BOOL CNoteTemplate::OnRouteProbe(UINT) { return LogRoute("template"); }
+
 void CRenameDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
   DDX_Text(pDX, IDC_NEW_NAME, m_name);
@@ -159,8 +168,7 @@ END_MESSAGE_MAP()
 BOOL CFramesApp::InitInstance() {
   SetRegistryKey("Halvane");
   LoadStdProfileSettings(4);
-  m_pNoteTemplate = new CMultiDocTemplate(IDR_NOTETYPE, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CChildFrame),
-                                          RUNTIME_CLASS(CNoteView));
+  m_pNoteTemplate = new CNoteTemplate;
   AddDocTemplate(m_pNoteTemplate);
   m_pFormTemplate = new CMultiDocTemplate(IDR_FORMTYPE, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CChildFrame),
                                           RUNTIME_CLASS(CNoteForm));

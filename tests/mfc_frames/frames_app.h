@@ -90,6 +90,16 @@ class CMainFrame : public CMDIFrameWnd {
   DECLARE_MESSAGE_MAP()
 };
 
+// The note template also sees commands, after the note itself.
+class CNoteTemplate : public CMultiDocTemplate {
+ public:
+  CNoteTemplate();
+
+ protected:
+  afx_msg BOOL OnRouteProbe(UINT nID);
+  DECLARE_MESSAGE_MAP()
+};
+
 class CRenameDlg : public CDialog {
  public:
   explicit CRenameDlg(CWnd* pParent) : CDialog(IDD_RENAME, pParent) {}
@@ -101,7 +111,7 @@ class CFramesApp : public CWinApp {
  public:
   CFramesApp() : CWinApp("Frames Test") {}
 
-  CMultiDocTemplate* m_pNoteTemplate = nullptr;
+  CNoteTemplate* m_pNoteTemplate = nullptr;
   CMultiDocTemplate* m_pFormTemplate = nullptr;
   // Run once at the first idle time of the message pump.
   std::function<void()> m_script;
