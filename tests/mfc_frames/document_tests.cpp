@@ -188,3 +188,38 @@ TEST_F(FramesTest, CancellingTheSaveAsDialogKeepsTheProgramOpen) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FramesTest, AProgramCanMakeTheDocumentAndFrameStepByStep) {
+  StartedApp s;
+  CDocTemplate* pTemplate = s.app.m_pNoteTemplate;
+  auto* doc = static_cast<CNoteDoc*>(pTemplate->CreateNewDocument());
+  ASSERT_NE(doc, nullptr);
+  EXPECT_EQ(doc->GetDocTemplate(), pTemplate);
+  CFrameWnd* frame = pTemplate->CreateNewFrame(doc, nullptr);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_FALSE(frame->IsWindowVisible()) << "shown by the first update";
+  EXPECT_EQ(TextOf(s.MainFrame()), "Frames Test") << "no title yet: nothing added";
+  doc->SetTitle("Customer");
+  pTemplate->InitialUpdateFrame(frame, doc, TRUE);
+  EXPECT_TRUE(frame->IsWindowVisible());
+  EXPECT_EQ(s.ActiveChild(), frame);
+  auto* view = static_cast<CNoteView*>(frame->GetActiveView());
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->GetDocument(), doc);
+  EXPECT_EQ(view->m_initialUpdates, 1);
+  EXPECT_EQ(TextOf(frame), "Customer");
+  EXPECT_EQ(TextOf(s.MainFrame()), "Customer - Frames Test");
+
+  // Views hear of changes made through another view, not the sender.
+  doc->UpdateAllViews(nullptr);
+  EXPECT_EQ(view->m_updates, 2);
+  doc->UpdateAllViews(view);
+  EXPECT_EQ(view->m_updates, 2);
+  POSITION pos = doc->GetFirstViewPosition();
+  EXPECT_EQ(doc->GetNextView(pos), view);
+  EXPECT_EQ(pos, nullptr);
+}
+
+}  // namespace

@@ -27,6 +27,8 @@ void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
 }
 
 void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName) {
+  // A document without a title yet adds nothing (no dangling " - ").
+  if (lpszDocName != nullptr && lpszDocName[0] == '\0') lpszDocName = nullptr;
   CString docPart;
   if (lpszDocName != nullptr) {
     docPart = lpszDocName;
