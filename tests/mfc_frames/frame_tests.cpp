@@ -31,6 +31,14 @@ TEST_F(FramesTest, TitlesNameTheActiveDocumentAndItsWindowNumber) {
   EXPECT_EQ(TextOf(first), "Plan:1");
   EXPECT_EQ(TextOf(s.MainFrame()), "Plan - Frames Test");
 
+  // A delayed title change waits for the idle time.
+  s.MainFrame()->SetTitle("Planner");
+  s.MainFrame()->DelayUpdateFrameTitle();
+  EXPECT_EQ(TextOf(s.MainFrame()), "Plan - Frames Test");
+  s.MainFrame()->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+  EXPECT_EQ(TextOf(s.MainFrame()), "Plan - Planner");
+  s.MainFrame()->SetTitle("Frames Test");
+
   // Closing one window leaves the document and an unnumbered title.
   second->SendMessage(WM_CLOSE);
   robot.pumpUntilIdle();

@@ -64,19 +64,24 @@ class CFrameWnd : public CWnd {
   virtual void ActivateFrame(int nCmdShow = -1);
   void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
   virtual void RecalcLayout(BOOL bNotify = TRUE);
+  void DelayRecalcLayout(BOOL bNotify = TRUE) { m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0); }
 
-  // Title: "Doc - App" (or "App - Doc" with FWS_PREFIXTITLE).
+  // Title: "Doc - App" with FWS_PREFIXTITLE (PreCreateWindow adds it to
+  // FWS_ADDTOTITLE), "App - Doc" without.
   virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+  void DelayUpdateFrameTitle() { m_nIdleFlags |= idleTitle; }
   void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
   void SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
   CString GetTitle() const { return m_strTitle; }
-  // Which view window of the document this frame is (":2"), 0 for none.
+  // Which window of its document this frame is (":2"); 0 when the only one.
   int m_nWindow = -1;
 
   // Status-line messages.
   virtual void GetMessageString(UINT nID, CString& rMessage) const;
   void SetMessageText(LPCTSTR lpszText);
   void SetMessageText(UINT nID);
+  // The status bar that shows them (the top-level frame's).
+  virtual CWnd* GetMessageBar();
 
   // Control bars (CControlBar*), each added when it is made. The members
   // that need the bar classes are defined with them (src/bars).
@@ -122,19 +127,11 @@ class CFrameWnd : public CWnd {
   std::vector<HWND> m_disabledByModal;
 
   BOOL OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext);
-  // The status bar that shows the messages (the top-level frame's).
-  virtual CWnd* GetMessageBar();
   // The window class with the icon of nIDResource, if there is one.
   LPCTSTR GetIconWndClass(DWORD dwDefaultStyle, UINT nIDResource);
   // Work left for the next idle time.
-  enum IdleFlags { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
+  enum IdleFlags { idleTitle = 2, idleNotify = 4, idleLayout = 8 };
   UINT m_nIdleFlags = 0;
-
- public:
-  void DelayUpdateFrameTitle() { m_nIdleFlags |= idleTitle; }
-  void DelayRecalcLayout(BOOL bNotify = TRUE) { m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0); }
-
- protected:
 
   afx_msg int OnCreate(LPCREATESTRUCT lpcs);
   afx_msg void OnDestroy();
