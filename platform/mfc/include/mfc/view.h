@@ -52,7 +52,6 @@ class CView : public CWnd {
   afx_msg LRESULT OnInitialUpdateMessage(WPARAM wParam, LPARAM lParam);
 
   friend class CDocument;
-  friend class CFrameWnd;
 };
 
 // SetScaleToFitSize's mapping: the whole total in the window.
