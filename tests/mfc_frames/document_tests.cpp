@@ -109,6 +109,13 @@ TEST_F(FramesTest, AFailedSaveKeepsTheFileThatWasThere) {
   EXPECT_FALSE(doc->OnSaveDocument(path.c_str()));
   EXPECT_EQ(Contents(path), before);
   EXPECT_TRUE(doc->IsModified()) << "the changes are not counted as saved";
+
+  // A read-only file is not replaced either.
+  std::filesystem::remove(path + ".~sav");
+  ::SetFileAttributes(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  robot.onMessageBox("Frames Test", IDOK);
+  EXPECT_FALSE(doc->DoSave(path.c_str()));
+  EXPECT_EQ(Contents(path), before);
 }
 
 // One document in the main frame, reused by File New.
