@@ -1,27 +1,20 @@
 // CDocManager: the File commands over every template.
 #include "mfc/docmanager.h"
 
-#include <algorithm>
-#include <string>
-#include <vector>
-
 #include <windows.h>
 
 #include "afxres.h"
 #include "mfc/document.h"
+#include "mfc/filedialog.h"
 #include "mfc/frame.h"
 #include "mfc/view.h"
 #include "mfc/winapp.h"
 
 namespace {
 
-// "Name (*.ext)\0*.ext\0" for each template, then all files.
-std::string FileFilter(const CPtrList& templates, CDocTemplate* pOnly, CString& defaultExt) {
-  std::string filter;
-  auto add = [&filter](const CString& name, const CString& pattern) {
-    filter.append(name).push_back('\0');
-    filter.append(pattern).push_back('\0');
-  };
+// "Name (*.ext)|*.ext|" for each template, then all files.
+CString FileFilter(const CPtrList& templates, CDocTemplate* pOnly, CString& defaultExt) {
+  CString filter;
   POSITION pos = templates.GetHeadPosition();
   while (pos != nullptr) {
     auto* pTemplate = static_cast<CDocTemplate*>(templates.GetNext(pos));
@@ -30,34 +23,11 @@ std::string FileFilter(const CPtrList& templates, CDocTemplate* pOnly, CString& 
     if (!pTemplate->GetDocString(name, CDocTemplate::filterName) || name.IsEmpty()) continue;
     if (!pTemplate->GetDocString(ext, CDocTemplate::filterExt) || ext.IsEmpty()) continue;
     if (defaultExt.IsEmpty()) defaultExt = ext.Mid(ext[0] == '.' ? 1 : 0);
-    add(name, "*" + ext);
+    filter += name + "|*" + ext + "|";
   }
   CString all;
   all.LoadString(AFX_IDS_ALLFILTER);
-  add(all, "*");
-  return filter;
-}
-
-// The system's file dialog; the one place to change for a dialog class.
-BOOL PromptForFileName(CString& fileName, LPCTSTR lpszTitle, const std::string& filter, LPCTSTR lpszDefExt,
-                       DWORD lFlags, BOOL bOpenFileDialog) {
-  std::vector<char> buffer(4096, '\0');
-  const std::string initial(fileName);
-  initial.copy(buffer.data(), std::min(initial.size(), buffer.size() - 1));
-  OPENFILENAME ofn{};
-  ofn.lStructSize = sizeof ofn;
-  CWnd* pMainWnd = AfxGetMainWnd();
-  ofn.hwndOwner = pMainWnd != nullptr ? pMainWnd->GetSafeHwnd() : nullptr;
-  ofn.lpstrFilter = filter.c_str();
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = buffer.data();
-  ofn.nMaxFile = static_cast<DWORD>(buffer.size());
-  ofn.lpstrTitle = lpszTitle;
-  ofn.lpstrDefExt = lpszDefExt != nullptr && lpszDefExt[0] != '\0' ? lpszDefExt : nullptr;
-  ofn.Flags = lFlags | OFN_EXPLORER | (bOpenFileDialog ? 0 : OFN_OVERWRITEPROMPT);
-  const BOOL ok = bOpenFileDialog ? ::GetOpenFileName(&ofn) : ::GetSaveFileName(&ofn);
-  if (ok) fileName = buffer.data();
-  return ok;
+  return filter + all + "|*||";
 }
 
 }  // namespace
@@ -110,11 +80,15 @@ void CDocManager::OnFileOpen() {
 
 BOOL CDocManager::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
                                    CDocTemplate* pTemplate) {
-  CString title;
+  CString title, defaultExt;
   title.LoadString(nIDSTitle);
-  CString defaultExt;
-  const std::string filter = FileFilter(m_templateList, pTemplate, defaultExt);
-  return PromptForFileName(fileName, title, filter, defaultExt, lFlags, bOpenFileDialog);
+  const CString filter = FileFilter(m_templateList, pTemplate, defaultExt);
+  CFileDialog dialog(bOpenFileDialog, defaultExt.IsEmpty() ? nullptr : static_cast<LPCTSTR>(defaultExt), fileName,
+                     OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | lFlags, filter, AfxGetMainWnd());
+  dialog.m_ofn.lpstrTitle = title;
+  if (dialog.DoModal() != IDOK) return FALSE;
+  fileName = dialog.GetPathName();
+  return TRUE;
 }
 
 CDocument* CDocManager::OpenDocumentFile(LPCTSTR lpszFileName) {
