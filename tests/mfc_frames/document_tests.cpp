@@ -230,3 +230,33 @@ TEST_F(FramesTest, AProgramCanMakeTheDocumentAndFrameStepByStep) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FramesTest, FileNewOffersTheKindsOfDocumentWhenThereAreSeveral) {
+  StartedApp s;
+  // Forms have no name for new documents: File New leaves them out.
+  s.app.AddDocTemplate(new CMultiDocTemplate(IDR_SKETCHTYPE, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CChildFrame),
+                                             RUNTIME_CLASS(CNoteView)));
+  std::vector<std::string> kinds;
+  robot.onDialog("New", [&](halvane::test::Robot& r, Window dlg) {
+    kinds = dlg.child(AFX_IDC_LISTBOX).listItems();
+    r.click(dlg.child(IDCANCEL));
+  });
+  s.Command(ID_FILE_NEW);
+  EXPECT_EQ(kinds, (std::vector<std::string>{"Note", "Sketch"}));
+  EXPECT_EQ(s.app.GetOpenDocumentCount(), 0) << "cancelled";
+
+  robot.onDialog("New", [](halvane::test::Robot& r, Window dlg) {
+    r.select(dlg.child(AFX_IDC_LISTBOX), "Sketch");
+    r.click(dlg.child(IDOK));
+  });
+  s.Command(ID_FILE_NEW);
+  ASSERT_EQ(s.app.GetOpenDocumentCount(), 1);
+  EXPECT_EQ(s.MainFrame()->GetActiveDocument()->GetTitle(), "Sketch1");
+  robot.onDialog("New", [](halvane::test::Robot& r, Window dlg) { r.doubleClick(dlg.child(AFX_IDC_LISTBOX)); });
+  s.Command(ID_FILE_NEW);
+  EXPECT_EQ(s.MainFrame()->GetActiveDocument()->GetTitle(), "Note1") << "a double click takes the item";
+}
+
+}  // namespace

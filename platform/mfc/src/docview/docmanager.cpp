@@ -4,9 +4,12 @@
 #include <windows.h>
 
 #include "afxres.h"
+#include "mfc/controls.h"
+#include "mfc/dialog.h"
 #include "mfc/document.h"
 #include "mfc/filedialog.h"
 #include "mfc/frame.h"
+#include "mfc/msgmap_wnd.h"
 #include "mfc/view.h"
 #include "mfc/winapp.h"
 
@@ -28,6 +31,58 @@ CString FileFilter(const CPtrList& templates, CDocTemplate* pOnly, CString& defa
   CString all;
   all.LoadString(AFX_IDS_ALLFILTER);
   return filter + all + "|*||";
+}
+
+// File New's choice among the templates that make new documents.
+class CNewTypeDlg : public CDialog {
+ public:
+  CNewTypeDlg(const CPtrList& templates, CWnd* pParent) : CDialog(AFX_IDD_NEWTYPEDLG, pParent), m_templates(templates) {}
+  CDocTemplate* m_pSelectedTemplate = nullptr;
+
+ protected:
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    auto* pList = GetDlgItemAs<CListBox>(AFX_IDC_LISTBOX);
+    POSITION pos = m_templates.GetHeadPosition();
+    while (pos != nullptr) {
+      auto* pTemplate = static_cast<CDocTemplate*>(m_templates.GetNext(pos));
+      CString name;
+      if (!pTemplate->GetDocString(name, CDocTemplate::fileNewName) || name.IsEmpty()) continue;
+      pList->SetItemDataPtr(pList->AddString(name), pTemplate);
+    }
+    pList->SetCurSel(0);
+    return TRUE;
+  }
+  void OnOK() override {
+    auto* pList = GetDlgItemAs<CListBox>(AFX_IDC_LISTBOX);
+    const int selected = pList->GetCurSel();
+    if (selected == LB_ERR) return;
+    m_pSelectedTemplate = static_cast<CDocTemplate*>(pList->GetItemDataPtr(selected));
+    CDialog::OnOK();
+  }
+  afx_msg void OnListDoubleClick() { OnOK(); }
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  const CPtrList& m_templates;
+};
+
+BEGIN_MESSAGE_MAP(CNewTypeDlg, CDialog)
+  ON_LBN_DBLCLK(AFX_IDC_LISTBOX, OnListDoubleClick)
+END_MESSAGE_MAP()
+
+// The templates File New can make: those with a name for new documents.
+int NewableCount(const CPtrList& templates, CDocTemplate*& pOnly) {
+  int count = 0;
+  POSITION pos = templates.GetHeadPosition();
+  while (pos != nullptr) {
+    auto* pTemplate = static_cast<CDocTemplate*>(templates.GetNext(pos));
+    CString name;
+    if (!pTemplate->GetDocString(name, CDocTemplate::fileNewName) || name.IsEmpty()) continue;
+    pOnly = pTemplate;
+    ++count;
+  }
+  return count;
 }
 
 }  // namespace
@@ -68,8 +123,15 @@ void CDocManager::OnFileNew() {
     AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
     return;
   }
-  // With several kinds the first is the one made.
-  static_cast<CDocTemplate*>(m_templateList.GetHead())->OpenDocumentFile(nullptr);
+  // One kind is made at once; several are offered to choose from (a
+  // template without a name for new documents only opens files).
+  CDocTemplate* pTemplate = static_cast<CDocTemplate*>(m_templateList.GetHead());
+  if (NewableCount(m_templateList, pTemplate) > 1) {
+    CNewTypeDlg dlg(m_templateList, AfxGetMainWnd());
+    if (dlg.DoModal() != IDOK || dlg.m_pSelectedTemplate == nullptr) return;
+    pTemplate = dlg.m_pSelectedTemplate;
+  }
+  pTemplate->OpenDocumentFile(nullptr);
 }
 
 void CDocManager::OnFileOpen() {
