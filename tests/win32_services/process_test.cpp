@@ -50,6 +50,9 @@ TEST(CommandLineTest, ProcessArgumentsComeFromTheRealCommandLine) {
   EXPECT_EQ(nullptr, win32::GetArgv()[win32::GetArgc()]);
   EXPECT_NE(std::string::npos, std::string(win32::GetArgv()[0]).find("win32_services_tests"));
   EXPECT_EQ(win32::GetArgc(), static_cast<int>(win32::SplitCommandLine(GetCommandLine()).size()));
+  // The runtime's names answer the same arguments.
+  ASSERT_EQ(__argc, win32::GetArgc());
+  for (int i = 0; i < __argc; ++i) EXPECT_STREQ(__argv[i], win32::GetArgv()[i]);
 }
 
 class ProcessTest : public ::testing::Test {

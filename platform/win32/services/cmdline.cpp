@@ -137,4 +137,7 @@ char** GetArgv() { return ProcessArguments().pointers.data(); }
 
 }  // namespace win32
 
+int __argc = win32::GetArgc();
+char** __argv = win32::GetArgv();
+
 LPSTR WINAPI GetCommandLine(void) { return const_cast<LPSTR>(win32::ProcessArguments().commandLine.c_str()); }

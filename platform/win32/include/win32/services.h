@@ -266,3 +266,8 @@ void RestoreWaitCursor();
 
 }  // namespace win32
 #endif
+
+// The C runtime's view of the process's arguments, as programs read it.
+// Variables, not macros: the system headers use these names for parameters.
+extern int __argc;
+extern char** __argv;
