@@ -180,6 +180,56 @@ TEST(CArchiveTest, SharedObjectInsideAnotherIsWrittenOnce) {
   });
 }
 
+Bytes Str(const std::string& s) { return Concat({{static_cast<BYTE>(s.size())}, Text(s)}); }
+
+TEST(CArchiveTest, ObjectListKeepsTheClassicLayoutAndBackReferences) {
+  CTopic a("Intro", "Start", "", "intro.html"), b("Usage", "", "x", "use.html");
+  CTopic c(CString('T', 255), "", CString('x', 300), "p");
+  CPoint3 p1, p2;
+  p1.x = 7;
+  p2.z = 9;
+  CObList list;
+  for (CObject* pOb : std::initializer_list<CObject*>{&a, &b, &a, &c, &p1, &p2, &b}) list.AddTail(pOb);
+  const Bytes bytes = Store([&](CArchive& ar) { list.Serialize(ar); });
+
+  // Index 1 is the CTopic class, 2..4 its objects, 5 the CPoint3 class,
+  // 6 and 7 its objects.
+  const Bytes expected = Concat({
+      {0x07, 0x00},
+      {0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00}, Text("CTopic"), Str("Intro"), Str("Start"), Str(""), Str("intro.html"),
+      {0x01, 0x80}, Str("Usage"), Str(""), Str("x"), Str("use.html"),
+      {0x02, 0x00},
+      {0x01, 0x80}, {0xFF, 0xFF, 0x00}, Bytes(255, 'T'), Str(""), {0xFF, 0x2C, 0x01}, Bytes(300, 'x'), Str("p"),
+      kPointClass, PointBytes(7, 0, 0),
+      {0x05, 0x80}, PointBytes(0, 0, 9),
+      {0x03, 0x00},
+  });
+  EXPECT_EQ(bytes, expected);
+
+  Load(bytes, [](CArchive& ar) {
+    CObList back;
+    back.Serialize(ar);
+    ASSERT_EQ(back.GetCount(), 7);
+    std::vector<CObject*> items;
+    for (POSITION pos = back.GetHeadPosition(); pos;) items.push_back(back.GetNext(pos));
+    EXPECT_EQ(items[0], items[2]);
+    EXPECT_EQ(items[1], items[6]);
+    EXPECT_NE(items[4], items[5]);
+    auto* first = DYNAMIC_DOWNCAST(CTopic, items[0]);
+    auto* third = DYNAMIC_DOWNCAST(CTopic, items[3]);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(third, nullptr);
+    EXPECT_EQ(first->page, "intro.html");
+    EXPECT_EQ(static_cast<CTopic*>(items[1])->third, "x");
+    EXPECT_EQ(third->title.GetLength(), 255);
+    EXPECT_EQ(third->third, CString('x', 300));
+    ASSERT_TRUE(items[5]->IsKindOf(RUNTIME_CLASS(CPoint3)));
+    EXPECT_EQ(static_cast<CPoint3*>(items[4])->x, 7);
+    EXPECT_EQ(static_cast<CPoint3*>(items[5])->z, 9);
+    for (size_t i : {0, 1, 3, 4, 5}) delete items[i];
+  });
+}
+
 Bytes StoredPoint() {
   CPoint3 p;
   return Store([&](CArchive& ar) { ar << &p; });

@@ -185,6 +185,20 @@ TEST_F(FileTest, StdioAcceptsLfOnlyAndKeepsLoneCr) {
   EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "", "c\rd"}));
 }
 
+TEST_F(FileTest, StdioReadsLfAndCrLfFilesTheSame) {
+  const auto linesOf = [&](const std::string& name) {
+    CStdioFile in(PathOf(name).c_str(), CFile::modeRead | CFile::typeText);
+    std::vector<std::string> lines;
+    for (CString line; in.ReadString(line);) lines.emplace_back(line.GetString());
+    return lines;
+  };
+  Put("unix.txt", "[Section]\nkey=value\n\nlast");
+  Put("dos.txt", "[Section]\r\nkey=value\r\n\r\nlast");
+  const std::vector<std::string> expected{"[Section]", "key=value", "", "last"};
+  EXPECT_EQ(linesOf("unix.txt"), expected);
+  EXPECT_EQ(linesOf("dos.txt"), expected);
+}
+
 TEST_F(FileTest, StdioCrLfSplitAcrossTheReadBuffer) {
   std::string data(4095, 'x');
   data += "\r\ny\r\n";

@@ -10,6 +10,15 @@ IMPLEMENT_DYNCREATE(CCircle, CShape)
 IMPLEMENT_SERIAL(CPoint3, CObject, 1)
 IMPLEMENT_SERIAL(CVersioned, CObject, VERSIONABLE_SCHEMA | 2)
 IMPLEMENT_SERIAL(CHolder, CObject, 1)
+IMPLEMENT_SERIAL(CTopic, CObject, 1)
+
+void CTopic::Serialize(CArchive& ar) {
+  if (ar.IsStoring()) {
+    ar << title << sub << third << page;
+  } else {
+    ar >> title >> sub >> third >> page;
+  }
+}
 
 void CPoint3::Serialize(CArchive& ar) {
   if (ar.IsStoring()) {

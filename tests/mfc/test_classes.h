@@ -47,3 +47,15 @@ class CHolder : public CObject {
   CObject* second = nullptr;
   bool owns = true;
 };
+
+// A help topic as the help data file keeps it: four texts.
+class CTopic : public CObject {
+  DECLARE_SERIAL(CTopic)
+
+ public:
+  CTopic() = default;
+  CTopic(const char* title, const char* sub, const char* third, const char* page)
+      : title(title), sub(sub), third(third), page(page) {}
+  void Serialize(CArchive& ar) override;
+  CString title, sub, third, page;
+};
