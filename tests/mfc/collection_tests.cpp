@@ -148,6 +148,43 @@ TEST(CMapTest, LookupSetAtRemoveKey) {
   EXPECT_EQ(map.GetStartPosition(), nullptr);
 }
 
+// A value object as programs keep in maps: a CObject with texts and no
+// archive operators of its own.
+class CBinding : public CObject {
+ public:
+  CBinding() = default;
+  CBinding(const CBinding& other) : CObject() { *this = other; }
+  CBinding& operator=(const CBinding& other) {
+    name = other.name;
+    flag = other.flag;
+    return *this;
+  }
+  CString name;
+  int flag = 0;
+};
+
+TEST(CMapTest, ValuesWithoutArchiveOperatorsWorkButRefuseToSerialise) {
+  CMap<CString, const char*, CBinding, CBinding&> map;
+  CBinding binding;
+  binding.name = "Native";
+  binding.flag = 1;
+  map.SetAt("Customer", binding);
+  CBinding found;
+  ASSERT_TRUE(map.Lookup("Customer", found));
+  EXPECT_EQ(found.name, "Native");
+  EXPECT_EQ(found.flag, 1);
+  CMemFile file;
+  CArchive ar(&file, CArchive::store);
+  bool refused = false;
+  try {
+    map.Serialize(ar);
+  } catch (CNotSupportedException* e) {
+    refused = true;
+    e->Delete();
+  }
+  EXPECT_TRUE(refused);
+}
+
 TEST(CMapTest, IterationOrderFollowsBucketsAndSurvivesRemoval) {
   CMapStringToString map;
   map.InitHashTable(7);

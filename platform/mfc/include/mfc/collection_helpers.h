@@ -45,7 +45,8 @@ UINT HashKey(ARG_KEY key) {
 }
 
 // Elements are stored bit for bit when they are plain data and through the
-// archive's operators otherwise (CString and the like).
+// archive's operators otherwise (CString and the like). A collection of a
+// type with neither is still usable; only serialising it is refused.
 template <class TYPE>
 void SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount) {
   if (nCount <= 0) return;
@@ -56,7 +57,7 @@ void SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount) {
     } else if (ar.Read(pElements, nBytes) < nBytes) {
       AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
     }
-  } else {
+  } else if constexpr (requires { ar << pElements[0]; ar >> pElements[0]; }) {
     for (INT_PTR i = 0; i < nCount; ++i) {
       if (ar.IsStoring()) {
         ar << pElements[i];
@@ -64,6 +65,8 @@ void SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount) {
         ar >> pElements[i];
       }
     }
+  } else {
+    AfxThrowNotSupportedException();
   }
 }
 
