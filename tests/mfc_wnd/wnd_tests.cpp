@@ -185,6 +185,25 @@ TEST_F(WndMapTest, WrappersOnAGoneWindowFailQuietly) {
   wnd.SetWindowText("nothing");
 }
 
+TEST_F(WndMapTest, RegisteredClassesAreSharedByTheirAttributes) {
+  HCURSOR arrow = ::LoadCursor(nullptr, IDC_ARROW);
+  const std::string name = AfxRegisterWndClass(0, arrow);
+  EXPECT_EQ(name, AfxRegisterWndClass(0, arrow)) << "the same attributes, the same class";
+  EXPECT_NE(name, AfxRegisterWndClass(CS_DBLCLKS, arrow));
+  EXPECT_NE(name, AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_WAIT)));
+  WNDCLASS wc{};
+  ASSERT_TRUE(::GetClassInfo(AfxGetInstanceHandle(), name.c_str(), &wc));
+  EXPECT_EQ(wc.hCursor, arrow);
+  EXPECT_EQ(wc.hbrBackground, nullptr) << "no background brush unless asked";
+  CWnd splash;
+  ASSERT_TRUE(splash.CreateEx(WS_EX_TOPMOST, name.c_str(), "", WS_POPUP, CRect(0, 0, 60, 40), nullptr, 0));
+  char className[64];
+  ::GetClassName(splash.m_hWnd, className, sizeof className);
+  EXPECT_EQ(name, className);
+  EXPECT_EQ(::GetClassLongPtr(splash.m_hWnd, GCLP_HCURSOR), reinterpret_cast<LONG_PTR>(arrow));
+  splash.DestroyWindow();
+}
+
 TEST_F(WndMapTest, StyleTextPlacementAndCentring) {
   CWnd wnd;
   ASSERT_TRUE(CreateTopLevel(wnd, "Wrappers"));

@@ -61,5 +61,39 @@ TEST_F(PaintTest, CaptionedWindowRendersToPng) {
   EXPECT_EQ(cairo_image_surface_get_height(s), 200);
 }
 
+TEST_F(PaintTest, WindowDcCoversTheFrameAndCopiesAsAScreenshot) {
+  HWND top = CreateWindowEx(0, kClass, "Shot", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 320, 200, nullptr, nullptr,
+                            nullptr, nullptr);
+  ASSERT_NE(top, nullptr);
+  UpdateWindow(top);
+  RECT window;
+  GetWindowRect(top, &window);
+  POINT clientOrigin{0, 0};
+  ClientToScreen(top, &clientOrigin);
+  const int frameX = clientOrigin.x - window.left, frameY = clientOrigin.y - window.top;
+  ASSERT_GT(frameX, 0);
+  ASSERT_GT(frameY, frameX) << "the caption is above the client area";
+
+  HDC client = GetDC(top);
+  SetPixel(client, 0, 0, RGB(10, 20, 30));
+  ReleaseDC(top, client);
+
+  HDC whole = GetWindowDC(top);
+  RECT box;
+  GetClipBox(whole, &box);
+  EXPECT_EQ(box.right - box.left, 320);
+  EXPECT_EQ(box.bottom - box.top, 200);
+  HDC memory = CreateCompatibleDC(whole);
+  HBITMAP shot = CreateCompatibleBitmap(whole, 320, 200);
+  HGDIOBJ old = SelectObject(memory, shot);
+  ASSERT_TRUE(BitBlt(memory, 0, 0, 320, 200, whole, 0, 0, SRCCOPY));
+  EXPECT_EQ(GetPixel(memory, frameX, frameY), RGB(10, 20, 30)) << "the client area sits inside the frame";
+  EXPECT_NE(GetPixel(memory, frameX, frameY / 2), RGB(10, 20, 30));
+  SelectObject(memory, old);
+  DeleteObject(shot);
+  DeleteDC(memory);
+  ReleaseDC(top, whole);
+}
+
 }  // namespace
 }  // namespace core_test
