@@ -125,6 +125,33 @@ TEST_F(MessageMapTest, PrivateAndRegisteredMessagesAnswerThroughTheMap) {
   wnd.DestroyWindow();
 }
 
+// A handler that reads the message in hand, also around a nested message.
+class CCurrentMessageWnd : public CWnd {
+ public:
+  std::vector<WPARAM> seen;
+
+ protected:
+  afx_msg void OnCommandRange(UINT) {
+    seen.push_back(GetCurrentMessage()->wParam);
+    if (seen.size() == 1) SendMessage(WM_COMMAND, MAKEWPARAM(402, 1));
+    seen.push_back(GetCurrentMessage()->wParam);
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCurrentMessageWnd, CWnd)
+  ON_COMMAND_RANGE(400, 409, OnCommandRange)
+END_MESSAGE_MAP()
+
+TEST_F(MessageMapTest, TheCurrentMessageIsTheOneInHandAndComesBackAfterANestedOne) {
+  CCurrentMessageWnd wnd;
+  ASSERT_TRUE(CreateTopLevel(wnd, "Current"));
+  wnd.SendMessage(WM_COMMAND, 401);
+  EXPECT_EQ(wnd.seen, (std::vector<WPARAM>{401, MAKEWPARAM(402, 1), MAKEWPARAM(402, 1), 401}));
+  EXPECT_EQ(CWnd::GetCurrentMessage()->message, 0u) << "nothing in hand outside a handler";
+  wnd.DestroyWindow();
+}
+
 TEST_F(MessageMapTest, CommandsSingleRangeAndContinuedRouting) {
   CRecordingWnd wnd;
   ASSERT_TRUE(CreateTopLevel(wnd, "Recorder"));
