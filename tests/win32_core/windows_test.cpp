@@ -268,6 +268,40 @@ TEST_F(WindowsTest, MinimizeMaximizeRestoreKeepPlacement) {
   EXPECT_TRUE(EqualRect(&before, &after));
 }
 
+// What a program saved of its frame at exit comes back at the next start.
+TEST_F(WindowsTest, SetWindowPlacementRestoresASavedPlacement) {
+  HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  const RECT saved{30, 40, 430, 340};
+  WINDOWPLACEMENT wp{};
+  wp.length = sizeof wp;
+  wp.showCmd = SW_SHOWMAXIMIZED;
+  wp.rcNormalPosition = saved;
+  ASSERT_TRUE(SetWindowPlacement(top, &wp));
+  EXPECT_TRUE(IsZoomed(top));
+  WINDOWPLACEMENT back{};
+  ASSERT_TRUE(GetWindowPlacement(top, &back));
+  EXPECT_EQ(back.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
+  EXPECT_TRUE(EqualRect(&back.rcNormalPosition, &saved));
+  ShowWindow(top, SW_RESTORE);
+  RECT now;
+  GetWindowRect(top, &now);
+  EXPECT_TRUE(EqualRect(&now, &saved));
+
+  // A minimised window shown normally goes straight to the new place.
+  const RECT other{5, 6, 205, 106};
+  ShowWindow(top, SW_MINIMIZE);
+  wp.showCmd = SW_SHOWNORMAL;
+  wp.rcNormalPosition = other;
+  ASSERT_TRUE(SetWindowPlacement(top, &wp));
+  EXPECT_FALSE(IsIconic(top));
+  GetWindowRect(top, &now);
+  EXPECT_TRUE(EqualRect(&now, &other));
+
+  DestroyWindow(top);
+  EXPECT_FALSE(SetWindowPlacement(top, &wp));
+  EXPECT_FALSE(GetWindowPlacement(top, &back));
+}
+
 // A thread that ends takes its windows with it; another thread's stay.
 TEST_F(WindowsTest, AnEndingThreadDestroysItsWindows) {
   HWND mine = MakeTop("Mine");

@@ -267,6 +267,7 @@ BOOL WINAPI SetWindowPlacement(HWND hWnd, const WINDOWPLACEMENT* p) {
   {
     Lock lk(S().mu);
     WindowPtr w = FindWindowLocked(hWnd);
+    if (!w) return FALSE;
     w->normalRect = r;
   }
   if (!(IsIconic(hWnd) || IsZoomed(hWnd)))
