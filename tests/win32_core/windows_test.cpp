@@ -134,6 +134,32 @@ TEST_F(WindowsTest, ParentOwnerAndAncestors) {
   EXPECT_FALSE(IsWindow(overlapped));
 }
 
+TEST_F(WindowsTest, SetParentMovesAChildBetweenParentsKeepingItsPlace) {
+  HWND first = MakeTop("First", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  HWND second = MakeTop("Second", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  HWND child = MakeChild(first, 7, WS_CHILD | WS_VISIBLE, RECT{12, 14, 62, 44});
+  EXPECT_EQ(SetParent(child, second), first);
+  EXPECT_EQ(GetParent(child), second);
+  EXPECT_EQ(GetWindow(second, GW_CHILD), child);
+  EXPECT_EQ(GetWindow(first, GW_CHILD), nullptr);
+  EXPECT_EQ(GetDlgItem(second, 7), child);
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, second, reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 12);
+  EXPECT_EQ(r.top, 14);
+  // Refused: a window under itself or under its own child, dead handles.
+  HWND grandchild = MakeChild(child, 8);
+  EXPECT_EQ(SetParent(child, grandchild), nullptr);
+  EXPECT_EQ(SetParent(child, child), nullptr);
+  EXPECT_EQ(GetParent(child), second);
+  DestroyWindow(first);
+  EXPECT_EQ(SetParent(child, first), nullptr);
+  // Destroying the new parent takes the child along.
+  DestroyWindow(second);
+  EXPECT_FALSE(IsWindow(child));
+}
+
 TEST_F(WindowsTest, ChildrenKeepCreationOrderAndIds) {
   HWND top = MakeTop();
   HWND a = MakeChild(top, 10), b = MakeChild(top, 11), c = MakeChild(top, 12);
