@@ -57,6 +57,24 @@ TEST_F(Buttons, Auto3StateCyclesAndPlainCheckBoxDoesNot) {
   EXPECT_EQ(SendMessage(plain, BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
+// A program turns a check box into a three-state one and back at run time.
+TEST_F(Buttons, SetStyleSwitchesBetweenTwoAndThreeStates) {
+  HWND box = Child("Button", "Box", BS_AUTOCHECKBOX, 13, {10, 10, 150, 30});
+  SendMessage(box, BM_SETSTYLE, BS_AUTO3STATE, TRUE);
+  EXPECT_EQ(GetWindowLong(box, GWL_STYLE) & BS_TYPEMASK, BS_AUTO3STATE);
+  SendMessage(box, BM_SETCHECK, BST_INDETERMINATE, 0);
+  EXPECT_EQ(SendMessage(box, BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+  SendMessage(box, BM_CLICK, 0, 0);
+  EXPECT_EQ(SendMessage(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  SendMessage(box, BM_SETSTYLE, BS_AUTOCHECKBOX, TRUE);
+  std::vector<LRESULT> states;
+  for (int i = 0; i < 3; ++i) {
+    SendMessage(box, BM_CLICK, 0, 0);
+    states.push_back(SendMessage(box, BM_GETCHECK, 0, 0));
+  }
+  EXPECT_THAT(states, ElementsAre(BST_CHECKED, BST_UNCHECKED, BST_CHECKED));
+}
+
 TEST_F(Buttons, AutoRadioChecksWithinItsGroupOnly) {
   HWND a = Child("Button", "A", BS_AUTORADIOBUTTON | WS_GROUP, 21, {10, 10, 100, 30});
   HWND b = Child("Button", "B", BS_AUTORADIOBUTTON, 22, {10, 40, 100, 60});
