@@ -2,6 +2,7 @@
 // subclassing, creation hooks, self-deleting windows and the wrappers on
 // windows that are gone.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "wnd_fixture.h"
@@ -202,6 +203,56 @@ TEST_F(WndMapTest, RegisteredClassesAreSharedByTheirAttributes) {
   EXPECT_EQ(name, className);
   EXPECT_EQ(::GetClassLongPtr(splash.m_hWnd, GCLP_HCURSOR), reinterpret_cast<LONG_PTR>(arrow));
   splash.DestroyWindow();
+}
+
+// Counts a private message; the first one may destroy a sibling.
+class CHearingWnd : public CWnd {
+ public:
+  int heard = 0;
+  CWnd* victim = nullptr;
+
+ protected:
+  afx_msg LRESULT OnNotice(WPARAM, LPARAM) {
+    ++heard;
+    if (victim != nullptr) std::exchange(victim, nullptr)->DestroyWindow();
+    return 0;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+constexpr UINT WM_NOTICE = WM_APP + 9;
+
+BEGIN_MESSAGE_MAP(CHearingWnd, CWnd)
+  ON_MESSAGE(WM_NOTICE, OnNotice)
+END_MESSAGE_MAP()
+
+TEST_F(WndMapTest, SendMessageToDescendantsReachesTheTreeAsAsked) {
+  CWnd frame;
+  ASSERT_TRUE(CreateTopLevel(frame, "Frame"));
+  CHearingWnd view, sibling, last, inner;
+  ASSERT_TRUE(view.Create(nullptr, "view", WS_VISIBLE, CRect(0, 0, 50, 50), &frame, 1));
+  ASSERT_TRUE(sibling.Create(nullptr, "sibling", WS_VISIBLE, CRect(0, 60, 50, 90), &frame, 2));
+  ASSERT_TRUE(last.Create(nullptr, "last", WS_VISIBLE, CRect(60, 0, 90, 50), &frame, 3));
+  ASSERT_TRUE(inner.Create(nullptr, "inner", WS_VISIBLE, CRect(0, 0, 20, 20), &view, 4));
+  // A window of no object of ours, under the view.
+  HWND plain = ::CreateWindowEx(0, "Static", "plain", WS_CHILD, 0, 30, 20, 10, view.m_hWnd, nullptr, nullptr, nullptr);
+  ASSERT_NE(plain, nullptr);
+
+  frame.SendMessageToDescendants(WM_NOTICE, 0, 0, FALSE, FALSE);
+  EXPECT_EQ(view.heard + sibling.heard + last.heard, 3);
+  EXPECT_EQ(inner.heard, 0) << "not deep";
+  frame.SendMessageToDescendants(WM_NOTICE, 0, 0, TRUE, TRUE);
+  EXPECT_EQ(inner.heard, 1);
+  EXPECT_EQ(last.heard, 2);
+
+  // A window that closes itself on the notice does not end the walk.
+  sibling.victim = &sibling;
+  frame.SendMessageToDescendants(WM_NOTICE);
+  EXPECT_FALSE(::IsWindow(sibling.m_hWnd));
+  EXPECT_EQ(sibling.heard, 3);
+  EXPECT_EQ(last.heard, 3) << "the window after the destroyed one still hears";
+  EXPECT_EQ(inner.heard, 2);
+  frame.DestroyWindow();
 }
 
 TEST_F(WndMapTest, StyleTextPlacementAndCentring) {

@@ -17,17 +17,26 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
   return m_hWnd != nullptr && ::PostMessage(m_hWnd, message, wParam, lParam);
 }
 
-void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm) const {
-  for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    CWnd* pChild = FromHandlePermanent(child);
-    if (!bOnlyPerm || pChild != nullptr) ::SendMessage(child, message, wParam, lParam);
-    if (bDeep && ::IsWindow(child)) {
-      CWnd temp;
-      temp.m_hWnd = child;
-      temp.SendMessageToDescendants(message, wParam, lParam, bDeep, bOnlyPerm);
-      temp.m_hWnd = nullptr;
-    }
+namespace {
+
+// Handlers may destroy or create windows: each level walks its children as
+// they were before the first send and skips the ones gone since. A child's
+// own children are read after its handler ran, so the ones it made hear too.
+void SendToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm) {
+  std::vector<HWND> children;
+  for (HWND child = ::GetWindow(hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+    children.push_back(child);
+  for (HWND child : children) {
+    if (!::IsWindow(child)) continue;
+    if (!bOnlyPerm || CWnd::FromHandlePermanent(child) != nullptr) ::SendMessage(child, message, wParam, lParam);
+    if (bDeep && ::IsWindow(child)) SendToDescendants(child, message, wParam, lParam, bDeep, bOnlyPerm);
   }
+}
+
+}  // namespace
+
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm) const {
+  SendToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
 }
 
 void CWnd::SetWindowText(LPCTSTR lpszString) { ::SetWindowText(m_hWnd, lpszString); }
