@@ -86,6 +86,49 @@ TEST_F(ControlTest, EditButtonStaticAndScrollBar) {
   parent.DestroyWindow();
 }
 
+TEST_F(ControlTest, FontsScrollingExtentsAndImagesThroughTheWrappers) {
+  CWnd parent;
+  ASSERT_TRUE(CreateTopLevel(parent, "Wrappers"));
+  CEdit edit;
+  ASSERT_TRUE(edit.Create(WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, CRect(0, 0, 150, 40), &parent, 1));
+  CFont font;
+  ASSERT_TRUE(font.CreatePointFont(100, "Courier New"));
+  edit.SetFont(&font);
+  ASSERT_NE(edit.GetFont(), nullptr);
+  EXPECT_EQ(edit.GetFont()->GetSafeHandle(), font.GetSafeHandle());
+  edit.SetWindowText("one\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix");
+  EXPECT_EQ(edit.GetLineCount(), 6);
+  edit.LineScroll(2);
+  EXPECT_EQ(edit.GetFirstVisibleLine(), 2);
+  // CharFromPos packs the character index (low word) and line (high word).
+  const int hit = edit.CharFromPos(CPoint(2, 2));
+  EXPECT_EQ(HIWORD(hit), 2);
+  EXPECT_EQ(LOWORD(hit), static_cast<WORD>(edit.LineIndex(2)));
+  edit.ShowScrollBar(SB_VERT, FALSE);
+  EXPECT_FALSE(edit.GetStyle() & WS_VSCROLL);
+
+  CListBox list;
+  ASSERT_TRUE(list.Create(WS_VISIBLE | WS_HSCROLL, CRect(0, 50, 100, 120), &parent, 2));
+  list.SetHorizontalExtent(400);
+  EXPECT_EQ(list.GetHorizontalExtent(), 400);
+  CComboBox combo;
+  ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWNLIST, CRect(0, 130, 100, 230), &parent, 3));
+  EXPECT_EQ(combo.SetDroppedWidth(250), 250);
+  EXPECT_EQ(combo.GetDroppedWidth(), 250);
+  EXPECT_FALSE(combo.GetDroppedState());
+
+  CBitmap picture;
+  {
+    CClientDC dc(&parent);
+    ASSERT_TRUE(picture.CreateCompatibleBitmap(&dc, 8, 8));
+  }
+  CButton button;
+  ASSERT_TRUE(button.Create("", WS_VISIBLE | BS_PUSHBUTTON | BS_BITMAP, CRect(110, 0, 150, 30), &parent, 4));
+  EXPECT_EQ(button.SetBitmap(picture), nullptr);
+  EXPECT_EQ(button.GetBitmap(), static_cast<HBITMAP>(picture.GetSafeHandle()));
+  parent.DestroyWindow();
+}
+
 TEST_F(ControlTest, BitmapButtonLoadsSizesAndPaintsItsBitmap) {
   CWnd parent;
   ASSERT_TRUE(CreateTopLevel(parent, "Bitmaps", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
