@@ -44,6 +44,34 @@ TEST_F(InputTest, ClickActivatesAndReachesTheChild) {
   EXPECT_EQ(down.wParam & MK_LBUTTON, static_cast<WPARAM>(MK_LBUTTON));
 }
 
+LRESULT CALLBACK PlainProc(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProc(h, m, w, l); }
+
+TEST_F(InputTest, TheMouseShowsTheClassCursorAndItsPositionIsKnown) {
+  WNDCLASS wc{};
+  wc.lpfnWndProc = PlainProc;
+  wc.hCursor = LoadCursor(nullptr, IDC_WAIT);
+  wc.lpszClassName = "InputTestWaitCursor";
+  ASSERT_TRUE(RegisterClass(&wc));
+  HWND busy = CreateWindowEx(0, wc.lpszClassName, "Busy", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 200, 150, nullptr,
+                             nullptr, nullptr, nullptr);
+  ASSERT_NE(busy, nullptr);
+  SetCursor(nullptr);
+  const POINT over = ClientPoint(busy, 20, 30);
+  win32::input::MouseMove(over);
+  Pump();
+  EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_WAIT));
+  POINT at{};
+  ASSERT_TRUE(GetCursorPos(&at));
+  EXPECT_EQ(at.x, over.x);
+  EXPECT_EQ(at.y, over.y);
+  // A program's own choice lasts until the mouse moves again.
+  EXPECT_EQ(SetCursor(LoadCursor(nullptr, IDC_ARROW)), LoadCursor(nullptr, IDC_WAIT));
+  EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_ARROW));
+  win32::input::MouseMove(ClientPoint(busy, 21, 30));
+  Pump();
+  EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_WAIT));
+}
+
 TEST_F(InputTest, DoubleClickNeedsTheClassStyleAndTheTime) {
   HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
   Pump();
