@@ -184,7 +184,7 @@ Bytes Str(const std::string& s) { return Concat({{static_cast<BYTE>(s.size())}, 
 
 TEST(CArchiveTest, ObjectListKeepsTheClassicLayoutAndBackReferences) {
   CTopic a("Intro", "Start", "", "intro.html"), b("Usage", "", "x", "use.html");
-  CTopic c(CString('T', 255), "", CString('x', 300), "p");
+  CTopic c(CString('T', 255), "", CString('x', 300), CString('p', 65535));
   CPoint3 p1, p2;
   p1.x = 7;
   p2.z = 9;
@@ -199,7 +199,8 @@ TEST(CArchiveTest, ObjectListKeepsTheClassicLayoutAndBackReferences) {
       {0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00}, Text("CTopic"), Str("Intro"), Str("Start"), Str(""), Str("intro.html"),
       {0x01, 0x80}, Str("Usage"), Str(""), Str("x"), Str("use.html"),
       {0x02, 0x00},
-      {0x01, 0x80}, {0xFF, 0xFF, 0x00}, Bytes(255, 'T'), Str(""), {0xFF, 0x2C, 0x01}, Bytes(300, 'x'), Str("p"),
+      {0x01, 0x80}, {0xFF, 0xFF, 0x00}, Bytes(255, 'T'), Str(""), {0xFF, 0x2C, 0x01}, Bytes(300, 'x'),
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}, Bytes(65535, 'p'),
       kPointClass, PointBytes(7, 0, 0),
       {0x05, 0x80}, PointBytes(0, 0, 9),
       {0x03, 0x00},
@@ -223,6 +224,7 @@ TEST(CArchiveTest, ObjectListKeepsTheClassicLayoutAndBackReferences) {
     EXPECT_EQ(static_cast<CTopic*>(items[1])->third, "x");
     EXPECT_EQ(third->title.GetLength(), 255);
     EXPECT_EQ(third->third, CString('x', 300));
+    EXPECT_EQ(third->page.GetLength(), 65535);
     ASSERT_TRUE(items[5]->IsKindOf(RUNTIME_CLASS(CPoint3)));
     EXPECT_EQ(static_cast<CPoint3*>(items[4])->x, 7);
     EXPECT_EQ(static_cast<CPoint3*>(items[5])->z, 9);
