@@ -3,10 +3,11 @@
 #include <array>
 #include <cctype>
 #include <cmath>
-#include <cstring>
 #include <ctime>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
