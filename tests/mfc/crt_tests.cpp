@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "afx.h"
 
 namespace {
@@ -95,32 +93,6 @@ TEST(CrtTest, IntegerConversions) {
   EXPECT_STREQ(_ltoa(123456, buffer, 10), "123456");
   EXPECT_STREQ(_ultoa(35, buffer, 36), "z");
   EXPECT_STREQ(_i64toa(-9000000000LL, buffer, 10), "-9000000000");
-}
-
-struct Row {
-  int key;
-  int arrival;
-};
-
-int ByKey(const void* a, const void* b) {
-  return static_cast<const Row*>(a)->key - static_cast<const Row*>(b)->key;
-}
-
-TEST(CrtTest, StableSortKeepsTheOrderOfEqualElements) {
-  // Enough equal keys that an unstable sort would reorder some.
-  std::vector<Row> rows;
-  for (int i = 0; i < 200; ++i) rows.push_back({(i * 7) % 5, i});
-  AfxStableSort(rows.data(), rows.size(), sizeof(Row), ByKey);
-  for (size_t i = 1; i < rows.size(); ++i) {
-    ASSERT_LE(rows[i - 1].key, rows[i].key) << i;
-    if (rows[i - 1].key == rows[i].key) {
-      EXPECT_LT(rows[i - 1].arrival, rows[i].arrival) << i;
-    }
-  }
-  Row one{3, 0};
-  AfxStableSort(&one, 1, sizeof one, ByKey);
-  AfxStableSort(nullptr, 0, sizeof one, ByKey);
-  EXPECT_EQ(one.key, 3);
 }
 
 }  // namespace

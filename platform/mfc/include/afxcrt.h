@@ -77,10 +77,6 @@ char* _ultoa(unsigned long value, char* buffer, int radix);
 char* _i64toa(__int64 value, char* buffer, int radix);
 char* _ui64toa(unsigned __int64 value, char* buffer, int radix);
 
-// qsort's contract, but elements that compare equal keep their order
-// (qsort leaves it open, so sorted grids would shuffle equal rows).
-void AfxStableSort(void* base, size_t num, size_t width, int (*compare)(const void*, const void*));
-
 #define _snprintf snprintf
 #define _vsnprintf vsnprintf
 #define _strdup strdup

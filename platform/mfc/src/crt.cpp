@@ -3,11 +3,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstring>
-#include <numeric>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -148,15 +145,3 @@ char* _i64toa(__int64 value, char* buffer, int radix) {
 }
 
 char* _ui64toa(unsigned __int64 value, char* buffer, int radix) { return WriteUnsigned(value, false, buffer, radix); }
-
-void AfxStableSort(void* base, size_t num, size_t width, int (*compare)(const void*, const void*)) {
-  if (num < 2 || width == 0) return;
-  auto* bytes = static_cast<unsigned char*>(base);
-  std::vector<size_t> order(num);
-  std::iota(order.begin(), order.end(), size_t{0});
-  std::stable_sort(order.begin(), order.end(),
-                   [&](size_t a, size_t b) { return compare(bytes + a * width, bytes + b * width) < 0; });
-  std::vector<unsigned char> sorted(num * width);
-  for (size_t i = 0; i < num; ++i) std::memcpy(sorted.data() + i * width, bytes + order[i] * width, width);
-  std::memcpy(bytes, sorted.data(), sorted.size());
-}

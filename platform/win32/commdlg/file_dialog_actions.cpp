@@ -183,6 +183,7 @@ void FileDialog::Finish(BOOL result, DWORD error) {
   done_ = true;
   result_ = result;
   error_ = error;
+  if (result && !(ofn_.Flags & OFN_NOCHANGEDIR)) SetCurrentDirectory(folder_.c_str());
   EndDialog(dlg_, result);
 }
 
