@@ -255,6 +255,18 @@ TEST_F(WndMapTest, SendMessageToDescendantsReachesTheTreeAsAsked) {
   frame.DestroyWindow();
 }
 
+TEST_F(WndMapTest, ACreationHookLeftBeforeAResetDoesNotStopTheNextWindow) {
+  // As when a creation was cut short and the window system was made anew.
+  CWnd abandoned;
+  CWnd::HookWindowCreate(&abandoned);
+  restartWindowSystem();
+  CWnd wnd;
+  ASSERT_TRUE(CreateTopLevel(wnd, "After reset"));
+  EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
+  EXPECT_EQ(abandoned.m_hWnd, nullptr);
+  wnd.DestroyWindow();
+}
+
 TEST_F(WndMapTest, StyleTextPlacementAndCentring) {
   CWnd wnd;
   ASSERT_TRUE(CreateTopLevel(wnd, "Wrappers"));

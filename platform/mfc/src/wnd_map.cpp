@@ -97,7 +97,10 @@ LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void PASCAL CWnd::HookWindowCreate(CWnd* pWnd) {
-  if (t_hHook == nullptr) t_hHook = ::SetWindowsHookEx(WH_CBT, AfxCbtFilterHook, nullptr, ::GetCurrentThreadId());
+  // A fresh hook each time: one kept from before a reset of the window
+  // system would name a hook that no longer exists.
+  if (t_hHook != nullptr) ::UnhookWindowsHookEx(t_hHook);
+  t_hHook = ::SetWindowsHookEx(WH_CBT, AfxCbtFilterHook, nullptr, ::GetCurrentThreadId());
   t_pWndInit = pWnd;
 }
 
