@@ -229,4 +229,74 @@ TEST_F(AppTest, MessageBoxesUseTheApplicationsNameAndStrings) {
   EXPECT_EQ(AfxMessageBox(9999), 0) << "no such string: no box";
 }
 
+// Handlers that fail with the class library's exceptions.
+class CFailingWnd : public CWnd {
+ public:
+  bool failCreate = false;
+  int painted = 0;
+
+ protected:
+  afx_msg int OnCreate(LPCREATESTRUCT cs) {
+    if (failCreate) AfxThrowMemoryException();
+    return CWnd::OnCreate(cs);
+  }
+  afx_msg void OnMissingFile() { AfxThrowFileException(CFileException::fileNotFound, ENOENT, "missing.cfg"); }
+  afx_msg void OnQuietFailure() { AfxThrowUserException(); }
+  afx_msg LRESULT OnUnsupported(WPARAM, LPARAM) { AfxThrowNotSupportedException(); }
+  afx_msg void OnPaint() {
+    ++painted;
+    AfxThrowResourceException();
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CFailingWnd, CWnd)
+  ON_WM_CREATE()
+  ON_WM_PAINT()
+  ON_COMMAND(700, OnMissingFile)
+  ON_COMMAND(701, OnQuietFailure)
+  ON_MESSAGE(WM_APP + 70, OnUnsupported)
+END_MESSAGE_MAP()
+
+TEST_F(AppTest, AnExceptionFromAHandlerIsReportedAndTheProgramGoesOn) {
+  CWinApp app("Guarded");
+  CFailingWnd wnd;
+  ASSERT_TRUE(CreateTopLevel(wnd, "Failing", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+  std::vector<std::string> texts;
+  const auto answerTheBox = [&] {
+    robot.onDialog("Guarded", [&texts](Robot& r, Window box) {
+      texts = r.texts(box);
+      r.click(box.childByText("OK"));
+    });
+  };
+  answerTheBox();
+  EXPECT_EQ(wnd.SendMessage(WM_COMMAND, 700), TRUE) << "a failed command counts as handled";
+  EXPECT_NE(std::find_if(texts.begin(), texts.end(),
+                         [](const std::string& t) { return t.find("missing.cfg") != std::string::npos; }),
+            texts.end());
+  texts.clear();
+  answerTheBox();
+  EXPECT_EQ(wnd.SendMessage(WM_APP + 70), 0);
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "An unsupported operation was attempted."), texts.end());
+  texts.clear();
+  EXPECT_EQ(wnd.SendMessage(WM_COMMAND, 701), TRUE);
+  EXPECT_TRUE(texts.empty()) << "a user exception has been reported by whoever threw it";
+
+  // A failed paint is not asked for again, and says nothing.
+  wnd.painted = 0;
+  wnd.Invalidate();
+  wnd.UpdateWindow();
+  EXPECT_EQ(wnd.painted, 1);
+  EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE));
+  EXPECT_TRUE(texts.empty());
+  wnd.DestroyWindow();
+
+  // A failed WM_CREATE fails the creation without a box.
+  CFailingWnd refused;
+  refused.failCreate = true;
+  EXPECT_FALSE(CreateTopLevel(refused, "Refused"));
+  EXPECT_EQ(refused.m_hWnd, nullptr);
+  EXPECT_TRUE(texts.empty());
+}
+
 }  // namespace

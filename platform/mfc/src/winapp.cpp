@@ -202,6 +202,8 @@ int CWinApp::Run() {
   return CWinThread::Run();
 }
 
+LRESULT CWinApp::ProcessWndProcException(CException* e, const MSG* pMsg) { return AfxReportWndProcException(e, pMsg); }
+
 void CWinApp::OnAppExit() {
   if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr) {
     m_pMainWnd->SendMessage(WM_CLOSE);

@@ -1,6 +1,8 @@
 // Threads of the class library and the message pump.
 #include <windows.h>
 
+#include "afxres.h"
+
 #include "mfc/handlemap.h"
 #include "mfc/winapp.h"
 #include "mfc/winthread.h"
@@ -86,7 +88,40 @@ void CWinThread::Delete() {
   if (m_bAutoDelete) delete this;
 }
 
-LRESULT CWinThread::ProcessWndProcException(CException*, const MSG*) { return 0; }
+namespace {
+
+// A failed creation fails; a failed paint is not asked for again.
+LRESULT SilentAnswer(const MSG* pMsg) {
+  if (pMsg->message == WM_CREATE) return -1;
+  if (pMsg->message == WM_PAINT) ::ValidateRect(pMsg->hwnd, nullptr);
+  return 0;
+}
+
+}  // namespace
+
+LRESULT CWinThread::ProcessWndProcException(CException*, const MSG* pMsg) { return SilentAnswer(pMsg); }
+
+LRESULT AfxReportWndProcException(CException* e, const MSG* pMsg) {
+  if (pMsg->message == WM_CREATE || pMsg->message == WM_PAINT) return SilentAnswer(pMsg);
+  UINT nIDP = AFX_IDP_INTERNAL_FAILURE;
+  LRESULT result = 0;
+  if (pMsg->message == WM_COMMAND) {
+    // A menu or accelerator command (not a control's notification).
+    if (pMsg->lParam == 0) nIDP = AFX_IDP_COMMAND_FAILURE;
+    result = TRUE;
+  }
+  if (e->IsKindOf(RUNTIME_CLASS(CMemoryException))) {
+    e->ReportError(MB_ICONEXCLAMATION | MB_SYSTEMMODAL, nIDP);
+  } else if (!e->IsKindOf(RUNTIME_CLASS(CUserException))) {
+    e->ReportError(MB_ICONSTOP, nIDP);
+  }
+  return result;
+}
+
+LRESULT AfxProcessWndProcException(CException* e, const MSG* pMsg) {
+  CWinThread* pThread = AfxGetThread();
+  return pThread != nullptr ? pThread->ProcessWndProcException(e, pMsg) : AfxReportWndProcException(e, pMsg);
+}
 
 BOOL CWinThread::IsIdleMessage(MSG* pMsg) {
   // Painting and mouse moves would keep the idle work running.

@@ -2,7 +2,9 @@
 // notifications, and reflection of control notifications to the control.
 #include <windows.h>
 
+#include "mfc/exception.h"
 #include "mfc/msgmap_wnd.h"
+#include "mfc/winthread.h"
 #include "mfc/wnd.h"
 #include "winthread_state.h"
 
@@ -58,7 +60,14 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
 
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
   CurrentMessage current(hWnd, nMsg, wParam, lParam);
-  const LRESULT result = pWnd->WindowProc(nMsg, wParam, lParam);
+  LRESULT result = 0;
+  try {
+    result = pWnd->WindowProc(nMsg, wParam, lParam);
+  } catch (CException* e) {
+    // The window system's frames are no place for it: it ends here.
+    result = AfxProcessWndProcException(e, CWnd::GetCurrentMessage());
+    e->Delete();
+  }
   // A class whose OnNcDestroy did not reach CWnd's still lets go of the
   // handle; after CWnd's the object may be gone, so ask the map.
   if (nMsg == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {

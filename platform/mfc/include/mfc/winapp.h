@@ -40,6 +40,7 @@ class CWinApp : public CWinThread {
   BOOL InitInstance() override;
   int ExitInstance() override;
   int Run() override;
+  LRESULT ProcessWndProcException(CException* e, const MSG* pMsg) override;
 
   // Profile.
   void SetRegistryKey(LPCTSTR lpszRegistryKey);

@@ -75,3 +75,10 @@ CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPri
 CWinThread* AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority = THREAD_PRIORITY_NORMAL, UINT nStackSize = 0,
                            DWORD dwCreateFlags = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
 CWinThread* AfxGetThread();
+// What becomes of a class-library exception that leaves a window's message
+// handler: the thread's ProcessWndProcException answers for the message.
+LRESULT AfxProcessWndProcException(CException* e, const MSG* pMsg);
+// An application's answer: the exception is reported (a user exception
+// silently), a command counts as handled; WM_CREATE fails the creation and
+// WM_PAINT validates the window without a report.
+LRESULT AfxReportWndProcException(CException* e, const MSG* pMsg);
