@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <mbstring.h>
+#include <tchar.h>
+
 #include "afx.h"
 
 namespace {
@@ -93,6 +96,15 @@ TEST(CrtTest, IntegerConversions) {
   EXPECT_STREQ(_ltoa(123456, buffer, 10), "123456");
   EXPECT_STREQ(_ultoa(35, buffer, 36), "z");
   EXPECT_STREQ(_i64toa(-9000000000LL, buffer, 10), "-9000000000");
+}
+
+// Programs include the runtime's own headers for these names.
+TEST(CrtTest, RuntimeHeadersGiveTheMultibyteAndGenericTextNames) {
+  EXPECT_EQ(_mbsnicmp(reinterpret_cast<const unsigned char*>("CF_QROBJ"),
+                      reinterpret_cast<const unsigned char*>("cf_qrobj tail"), 8),
+            0);
+  EXPECT_EQ(_tcslen(_T("abc")), 3u);
+  EXPECT_EQ(_tcsicmp(_T("Orvex"), _T("ORVEX")), 0);
 }
 
 }  // namespace
