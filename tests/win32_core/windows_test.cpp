@@ -1,4 +1,6 @@
 // Window creation, destruction, the tree, longs and positions.
+#include <algorithm>
+
 #include "core_test_support.h"
 
 namespace core_test {
@@ -86,6 +88,22 @@ TEST_F(WindowsTest, NestedDestroyDuringDestroyIsHarmless) {
   EXPECT_TRUE(DestroyWindow(top));
   EXPECT_EQ(destroys, 2);
   EXPECT_FALSE(IsWindow(child));
+}
+
+// An in-place editor commits its text when it loses the focus, also when
+// it is destroyed while it has it.
+TEST_F(WindowsTest, DestroyingTheFocusedWindowTakesTheFocusAwayFirst) {
+  HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  HWND editor = MakeChild(top, 3);
+  SetFocus(editor);
+  ASSERT_EQ(GetFocus(), editor);
+  Log().clear();
+  DestroyWindow(editor);
+  const std::vector<UINT> seen = MessagesOf(editor);
+  const auto kill = std::find(seen.begin(), seen.end(), static_cast<UINT>(WM_KILLFOCUS));
+  ASSERT_NE(kill, seen.end());
+  EXPECT_LT(kill - seen.begin(), std::find(seen.begin(), seen.end(), static_cast<UINT>(WM_NCDESTROY)) - seen.begin());
+  EXPECT_NE(GetFocus(), editor);
 }
 
 TEST_F(WindowsTest, StaleHandlesFailQuietly) {
