@@ -1,6 +1,11 @@
-// Extensions of the windowing part: bitmap buttons and extension-library
-// support.
+// Extensions of the windowing part: bitmap buttons, control bars and
+// extension-library support.
 #pragma once
 
 #include "afxwin.h"
 #include "mfc/bitmapbutton.h"
+#include "mfc/ctrlbar.h"
+#include "mfc/dialogbar.h"
+#include "mfc/dockbar.h"
+#include "mfc/statusbar.h"
+#include "mfc/toolbar.h"

@@ -1,0 +1,193 @@
+// CToolBar: buttons from a TOOLBAR resource, its strip in the parent's
+// layout, clicks as commands, button states from the command UI, tips and
+// status prompts from the commands' strings.
+#include <string>
+
+#include "bars_fixture.h"
+#include "raw_input.h"
+
+namespace {
+
+using ToolBarTest = BarsTest;
+using halvane::test::Window;
+
+constexpr DWORD kBarStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY;
+
+CPoint Centre(const CToolBar& bar, int index) {
+  CRect item;
+  bar.GetItemRect(index, &item);
+  return item.CenterPoint();
+}
+
+// The tooltip's question as the toolbar's tooltip asks it.
+std::string AskTip(CToolBar& bar, UINT nID) {
+  NMTTDISPINFO info{};
+  info.hdr.hwndFrom = reinterpret_cast<HWND>(bar.SendMessage(TB_GETTOOLTIPS));
+  info.hdr.idFrom = nID;
+  info.hdr.code = TTN_NEEDTEXT;
+  info.lpszText = info.szText;
+  bar.SendMessage(WM_NOTIFY, nID, reinterpret_cast<LPARAM>(&info));
+  return info.lpszText != nullptr ? info.lpszText : "";
+}
+
+TEST_F(ToolBarTest, LoadsButtonsAndImagesFromTheToolbarResource) {
+  CHostWnd host;
+  ASSERT_TRUE(host.CreateHost("Tools"));
+  CToolBar bar;
+  ASSERT_TRUE(bar.Create(&host, kBarStyle));
+  EXPECT_EQ(bar.GetDlgCtrlID(), AFX_IDW_TOOLBAR);
+  EXPECT_EQ(bar.GetBarStyle() & CBRS_ALIGN_ANY, static_cast<DWORD>(CBRS_ALIGN_TOP));
+  EXPECT_FALSE(bar.GetStyle() & CBRS_ALIGN_TOP) << "bar styles are not window styles";
+  ASSERT_TRUE(bar.LoadToolBar(IDR_TOOLS));
+  EXPECT_FALSE(bar.LoadToolBar(999)) << "no such resource";
+
+  ASSERT_EQ(bar.GetCount(), 4);
+  EXPECT_EQ(bar.GetItemID(0), static_cast<UINT>(ID_TOOL_CUT));
+  EXPECT_EQ(bar.GetItemID(2), static_cast<UINT>(ID_SEPARATOR));
+  EXPECT_EQ(bar.CommandToIndex(ID_TOOL_BOLD), 3);
+  EXPECT_EQ(bar.CommandToIndex(ID_TOOL_ORPHAN), -1);
+
+  UINT id = 0, style = 0;
+  int image = -1;
+  bar.GetButtonInfo(3, id, style, image);
+  EXPECT_EQ(id, static_cast<UINT>(ID_TOOL_BOLD));
+  EXPECT_EQ(image, 2) << "images are numbered over the buttons, separators skipped";
+  EXPECT_EQ(style, static_cast<UINT>(TBBS_BUTTON));
+  EXPECT_EQ(bar.GetButtonStyle(2), static_cast<UINT>(TBBS_SEPARATOR));
+
+  // Buttons of 16x15 images are 23x22; a separator is narrow.
+  CRect cut, separator;
+  bar.GetItemRect(0, &cut);
+  bar.GetItemRect(2, &separator);
+  EXPECT_EQ(cut.Size(), CSize(23, 22));
+  EXPECT_LT(separator.Width(), cut.Width());
+
+  bar.SetButtonInfo(1, ID_TOOL_ORPHAN, TBBS_CHECKBOX, 0);
+  EXPECT_EQ(bar.CommandToIndex(ID_TOOL_ORPHAN), 1);
+  EXPECT_EQ(bar.GetButtonStyle(1), static_cast<UINT>(TBBS_CHECKBOX));
+  host.DestroyWindow();
+}
+
+TEST_F(ToolBarTest, TakesItsStripOffTheTopAndAQueryMovesNothing) {
+  CHostWnd host;
+  ASSERT_TRUE(host.CreateHost("Layout"));
+  CToolBar bar;
+  ASSERT_TRUE(bar.Create(&host, kBarStyle));
+  ASSERT_TRUE(bar.LoadToolBar(IDR_TOOLS));
+  CWnd pane;
+  ASSERT_TRUE(pane.Create(nullptr, "pane", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &host, AFX_IDW_PANE_FIRST));
+
+  CRect query;
+  host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CWnd::reposQuery, &query, nullptr, FALSE);
+  CRect item;
+  bar.GetItemRect(3, &item);
+  // The buttons' row, its padding above and below, the border under the
+  // bar and the bar's own top and bottom insets.
+  CRect first;
+  bar.GetItemRect(0, &first);
+  const int height = item.bottom + first.top + 2 + 1 + 1;
+  EXPECT_EQ(query.Height(), height);
+  EXPECT_EQ(query.Width(), item.right + 2 + 2) << "unstretched: as wide as its buttons";
+  EXPECT_EQ(RectInParent(bar).Height(), 0) << "a query moves nothing";
+
+  host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+  CRect client;
+  host.GetClientRect(&client);
+  EXPECT_EQ(RectInParent(bar), CRect(0, 0, client.right, height));
+  EXPECT_EQ(RectInParent(pane), CRect(0, height, client.right, client.bottom));
+  // The borders are outside the client area, where the buttons start.
+  CRect barClient;
+  bar.GetClientRect(&barClient);
+  EXPECT_EQ(barClient.Height(), height - 4);
+
+  bar.ShowWindow(SW_HIDE);
+  host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+  EXPECT_EQ(RectInParent(pane), client) << "a hidden bar takes no room";
+  host.DestroyWindow();
+}
+
+TEST_F(ToolBarTest, AClickSendsTheCommandToTheOwnerAndAGreyButtonSendsNothing) {
+  CHostWnd host;
+  ASSERT_TRUE(host.CreateHost("Clicks"));
+  CToolBar bar;
+  ASSERT_TRUE(bar.Create(&host, kBarStyle));
+  ASSERT_TRUE(bar.LoadToolBar(IDR_TOOLS));
+  host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+
+  robot.click(Window(bar.m_hWnd), Centre(bar, 1));
+  robot.click(Window(bar.m_hWnd), Centre(bar, 3));
+  EXPECT_EQ(host.commands, (std::vector<UINT>{ID_TOOL_COPY, ID_TOOL_BOLD}));
+
+  bar.SetButtonStyle(0, bar.GetButtonStyle(0) | TBBS_DISABLED);
+  EXPECT_FALSE(bar.SendMessage(TB_ISBUTTONENABLED, ID_TOOL_CUT));
+  robot.click(Window(bar.m_hWnd), Centre(bar, 0));
+  EXPECT_EQ(host.commands.size(), 2u);
+  host.DestroyWindow();
+}
+
+TEST_F(ToolBarTest, ButtonsFollowTheUpdateHandlersAtIdle) {
+  CHostWnd host;
+  ASSERT_TRUE(host.CreateHost("Idle"));
+  CToolBar bar;
+  ASSERT_TRUE(bar.Create(&host, kBarStyle));
+  ASSERT_TRUE(bar.LoadToolBar(IDR_TOOLS));
+  bar.SetButtonInfo(1, ID_TOOL_ORPHAN, TBBS_BUTTON, 1);
+
+  host.cutEnabled = false;
+  host.boldCheck = 1;
+  bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+  EXPECT_FALSE(bar.SendMessage(TB_ISBUTTONENABLED, ID_TOOL_CUT));
+  EXPECT_TRUE(bar.SendMessage(TB_ISBUTTONCHECKED, ID_TOOL_BOLD));
+  EXPECT_TRUE(bar.SendMessage(TB_ISBUTTONENABLED, ID_TOOL_BOLD)) << "it has a command handler";
+  EXPECT_FALSE(bar.SendMessage(TB_ISBUTTONENABLED, ID_TOOL_ORPHAN)) << "no handler: grey";
+
+  host.cutEnabled = true;
+  host.boldCheck = 2;
+  bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+  EXPECT_TRUE(bar.SendMessage(TB_ISBUTTONENABLED, ID_TOOL_CUT));
+  EXPECT_FALSE(bar.SendMessage(TB_ISBUTTONCHECKED, ID_TOOL_BOLD));
+  EXPECT_TRUE(bar.SendMessage(TB_ISBUTTONINDETERMINATE, ID_TOOL_BOLD));
+
+  // Without the idle flag a command nobody handles keeps its state.
+  bar.SetButtonStyle(1, TBBS_BUTTON);
+  bar.SendMessage(WM_IDLEUPDATECMDUI, FALSE);
+  EXPECT_TRUE(bar.SendMessage(TB_ISBUTTONENABLED, ID_TOOL_ORPHAN));
+
+  // A hidden bar is left alone.
+  bar.ShowWindow(SW_HIDE);
+  host.cutEnabled = false;
+  bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+  EXPECT_TRUE(bar.SendMessage(TB_ISBUTTONENABLED, ID_TOOL_CUT));
+  host.DestroyWindow();
+}
+
+TEST_F(ToolBarTest, TipsAndPromptsComeFromTheCommandStrings) {
+  CHostWnd host;
+  ASSERT_TRUE(host.CreateHost("Tips"));
+  CToolBar bar;
+  ASSERT_TRUE(bar.Create(&host, kBarStyle));
+  ASSERT_TRUE(bar.LoadToolBar(IDR_TOOLS));
+  host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+  ASSERT_NE(bar.SendMessage(TB_GETTOOLTIPS), 0) << "CBRS_TOOLTIPS gives the control its tooltip";
+
+  EXPECT_EQ(AskTip(bar, ID_TOOL_CUT), "Cut");
+  EXPECT_EQ(AskTip(bar, ID_TOOL_BOLD), "") << "a string without a newline has no tip";
+  EXPECT_EQ(AskTip(bar, ID_TOOL_ORPHAN), "");
+
+  // Flying over the buttons tells the owner which prompt to show; leaving
+  // the bar brings back the idle message.
+  auto moveTo = [this](const CWnd& wnd, CPoint point) {
+    wnd.ClientToScreen(&point);
+    win32::input::MouseMove(point);
+    robot.pumpUntilIdle();
+  };
+  moveTo(bar, Centre(bar, 1));
+  moveTo(bar, Centre(bar, 1) + CSize(1, 1));
+  moveTo(bar, Centre(bar, 2));
+  moveTo(bar, Centre(bar, 0));
+  moveTo(host, CPoint(5, 200));
+  EXPECT_EQ(host.messages, (std::vector<UINT>{ID_TOOL_COPY, AFX_IDS_IDLEMESSAGE, ID_TOOL_CUT, AFX_IDS_IDLEMESSAGE}));
+  host.DestroyWindow();
+}
+
+}  // namespace
