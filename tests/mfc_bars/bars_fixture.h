@@ -48,6 +48,46 @@ class CHostWnd : public CWnd {
   DECLARE_MESSAGE_MAP()
 };
 
+// A view that paints itself white.
+class CPlainView : public CView {
+  DECLARE_DYNCREATE(CPlainView)
+
+ public:
+  void OnDraw(CDC* pDC) override;
+};
+
+// A frame as programs make it: a docking toolbar with tips and prompts, a
+// status bar with the message pane, a server pane and the key indicators,
+// and a plain view. Frames delete themselves with their window.
+class CBarsFrame : public CFrameWnd {
+  DECLARE_DYNCREATE(CBarsFrame)
+
+ public:
+  CToolBar m_wndToolBar;
+  CStatusBar m_wndStatusBar;
+  std::vector<UINT> commands;
+  bool cutEnabled = true;
+  int boldCheck = 0;
+
+  static CBarsFrame* Open(const char* title);
+
+ protected:
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg void OnCut() { commands.push_back(ID_TOOL_CUT); }
+  afx_msg void OnBold() { commands.push_back(ID_TOOL_BOLD); }
+  afx_msg void OnUpdateCut(CCmdUI* pCmdUI) { pCmdUI->Enable(cutEnabled); }
+  afx_msg void OnUpdateBold(CCmdUI* pCmdUI) { pCmdUI->SetCheck(boldCheck); }
+  afx_msg void OnUpdateServer(CCmdUI* pCmdUI) { pCmdUI->Enable(cutEnabled); }
+  DECLARE_MESSAGE_MAP()
+};
+
+// What the program's pump does when the queue runs dry.
+inline void RunIdle(CWnd* pMainWnd) {
+  CWinThread thread;
+  thread.m_pMainWnd = pMainWnd;
+  thread.OnIdle(0);
+}
+
 // A child's rectangle in its parent's client coordinates.
 inline CRect RectInParent(const CWnd& child) {
   CRect rect;

@@ -1,5 +1,5 @@
 // CStatusBar: indicator panes from string resources sized to their texts,
-// the stretching message pane, pane styles, and the idle update.
+// the stretching message pane and pane styles.
 #include <cstring>
 #include <string>
 
@@ -89,25 +89,6 @@ TEST_F(StatusBarTest, TheWindowTextIsTheMessagePaneAndAMissingStringFails) {
 
   const UINT missing[] = {ID_SEPARATOR, ID_TOOL_ORPHAN};
   EXPECT_FALSE(bar.SetIndicators(missing, 2)) << "no string for the indicator";
-  host.DestroyWindow();
-}
-
-TEST_F(StatusBarTest, PanesFollowTheirUpdateHandlersAtIdle) {
-  CHostWnd host;
-  ASSERT_TRUE(host.CreateHost("Idle"));
-  CStatusBar bar;
-  ASSERT_TRUE(bar.Create(&host));
-  ASSERT_TRUE(bar.SetIndicators(kIndicators, 4));
-  host.cutEnabled = false;
-  bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-  EXPECT_TRUE(bar.GetPaneStyle(1) & SBPS_DISABLED);
-  EXPECT_EQ(Shown(bar, 1), "") << "a disabled indicator is blank";
-  EXPECT_EQ(std::string(bar.GetPaneText(1)), "Disconnected") << "and keeps its text";
-  EXPECT_EQ(Shown(bar, 2), "CAP") << "a pane nobody updates stays as it is";
-
-  host.cutEnabled = true;
-  bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-  EXPECT_EQ(Shown(bar, 1), "Disconnected");
   host.DestroyWindow();
 }
 

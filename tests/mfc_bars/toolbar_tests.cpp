@@ -1,6 +1,6 @@
 // CToolBar: buttons from a TOOLBAR resource, its strip in the parent's
-// layout, clicks as commands, button states from the command UI, tips and
-// status prompts from the commands' strings.
+// layout, clicks as commands, tips and status prompts from the commands'
+// strings.
 #include <string>
 
 #include "bars_fixture.h"
@@ -122,42 +122,6 @@ TEST_F(ToolBarTest, AClickSendsTheCommandToTheOwnerAndAGreyButtonSendsNothing) {
   EXPECT_FALSE(bar.SendMessage(TB_ISBUTTONENABLED, ID_TOOL_CUT));
   robot.click(Window(bar.m_hWnd), Centre(bar, 0));
   EXPECT_EQ(host.commands.size(), 2u);
-  host.DestroyWindow();
-}
-
-TEST_F(ToolBarTest, ButtonsFollowTheUpdateHandlersAtIdle) {
-  CHostWnd host;
-  ASSERT_TRUE(host.CreateHost("Idle"));
-  CToolBar bar;
-  ASSERT_TRUE(bar.Create(&host, kBarStyle));
-  ASSERT_TRUE(bar.LoadToolBar(IDR_TOOLS));
-  bar.SetButtonInfo(1, ID_TOOL_ORPHAN, TBBS_BUTTON, 1);
-
-  host.cutEnabled = false;
-  host.boldCheck = 1;
-  bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-  EXPECT_FALSE(bar.SendMessage(TB_ISBUTTONENABLED, ID_TOOL_CUT));
-  EXPECT_TRUE(bar.SendMessage(TB_ISBUTTONCHECKED, ID_TOOL_BOLD));
-  EXPECT_TRUE(bar.SendMessage(TB_ISBUTTONENABLED, ID_TOOL_BOLD)) << "it has a command handler";
-  EXPECT_FALSE(bar.SendMessage(TB_ISBUTTONENABLED, ID_TOOL_ORPHAN)) << "no handler: grey";
-
-  host.cutEnabled = true;
-  host.boldCheck = 2;
-  bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-  EXPECT_TRUE(bar.SendMessage(TB_ISBUTTONENABLED, ID_TOOL_CUT));
-  EXPECT_FALSE(bar.SendMessage(TB_ISBUTTONCHECKED, ID_TOOL_BOLD));
-  EXPECT_TRUE(bar.SendMessage(TB_ISBUTTONINDETERMINATE, ID_TOOL_BOLD));
-
-  // Without the idle flag a command nobody handles keeps its state.
-  bar.SetButtonStyle(1, TBBS_BUTTON);
-  bar.SendMessage(WM_IDLEUPDATECMDUI, FALSE);
-  EXPECT_TRUE(bar.SendMessage(TB_ISBUTTONENABLED, ID_TOOL_ORPHAN));
-
-  // A hidden bar is left alone.
-  bar.ShowWindow(SW_HIDE);
-  host.cutEnabled = false;
-  bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-  EXPECT_TRUE(bar.SendMessage(TB_ISBUTTONENABLED, ID_TOOL_CUT));
   host.DestroyWindow();
 }
 

@@ -1,5 +1,5 @@
-// Extensions of the windowing part: bitmap buttons, control bars and
-// extension-library support.
+// Extensions of the windowing part: bitmap buttons, form views, control
+// bars and extension-library support.
 #pragma once
 
 #include "afxwin.h"
@@ -7,5 +7,6 @@
 #include "mfc/ctrlbar.h"
 #include "mfc/dialogbar.h"
 #include "mfc/dockbar.h"
+#include "mfc/formview.h"
 #include "mfc/statusbar.h"
 #include "mfc/toolbar.h"

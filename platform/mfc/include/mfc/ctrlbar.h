@@ -99,6 +99,10 @@ class CControlBar : public CWnd {
   enum { delayNone = 0, delayShow = 1, delayHide = 2 };
   int m_nStateFlags = delayNone;
 
+  // The show or hide a delayed ShowControlBar asked for, applied unless
+  // the layout is a query; answers the window style the layout sees.
+  DWORD RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout);
+
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  protected:
@@ -109,14 +113,12 @@ class CControlBar : public CWnd {
   // Creates the bar's window: the CBRS_ part of dwStyle is the bar style,
   // the rest and dwCtrlStyle the window style.
   BOOL CreateBar(LPCTSTR lpszClassName, DWORD dwStyle, DWORD dwCtrlStyle, CWnd* pParentWnd, UINT nID);
-  // The show or hide a delayed ShowControlBar asked for, applied unless
-  // the layout is a query; answers the window style the layout sees.
-  DWORD RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout);
   // Tells the owner to show a command's prompt (0: the idle message).
   void SetFlybyMessage(UINT nID);
   BOOL IsHorizontal() const { return (m_dwStyle & CBRS_ORIENT_HORZ) != 0 || (m_dwStyle & CBRS_ALIGN_ANY) == 0; }
 
   void PostNcDestroy() override;
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg void OnDestroy();
   afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);

@@ -9,6 +9,7 @@
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
+  ON_WM_CREATE()
   ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
   ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
   ON_WM_DESTROY()
@@ -283,11 +284,6 @@ LRESULT CControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   // A bar is a go-between: its children's notifications go to its owner.
   if (IsParentNotification(message)) return ForwardToOwner(message, wParam, lParam);
   return CWnd::WindowProc(message, wParam, lParam);
-}
-
-void CControlBar::OnDestroy() {
-  if (m_pDockBar != nullptr) m_pDockBar->RemoveControlBar(this);
-  CWnd::OnDestroy();
 }
 
 void CControlBar::PostNcDestroy() {

@@ -148,11 +148,14 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
   auto toEdgeSize = [bHorz](const CSize& s) { return bHorz ? s : Swapped(s); };
   int across = 0;
   int longest = 0;
+  AFX_SIZEPARENTPARAMS layout{};
+  layout.bQuery = m_bLayoutQuery;
   for (const auto& row : m_rows) {
     int along = 0;
     int thickness = 0;
     for (CControlBar* bar : row) {
-      if (!bar->IsVisible()) continue;
+      // A delayed show or hide of a docked bar happens in its edge's layout.
+      if (!(bar->RecalcDelayShow(&layout) & WS_VISIBLE)) continue;
       const CSize size = toEdgeSize(bar->CalcDynamicLayout(-1, bHorz ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK));
       // Where it was put, unless the bars before it need the room or it
       // would run off the end.
