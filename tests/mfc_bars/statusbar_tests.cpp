@@ -36,6 +36,7 @@ TEST_F(StatusBarTest, IndicatorsTakeTheirStringsAndWidthsAndTheMessagePaneStretc
   host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
 
   EXPECT_EQ(bar.GetCount(), 4);
+  EXPECT_EQ(bar.GetStatusBarCtrl().GetParts(0, nullptr), 4);
   EXPECT_EQ(std::string(bar.GetPaneText(1)), "Disconnected") << "the application's string";
   EXPECT_EQ(std::string(bar.GetPaneText(2)), "CAP") << "the class library's default";
   EXPECT_EQ(Shown(bar, 3), "NUM");

@@ -42,6 +42,8 @@ TEST_F(ToolBarTest, LoadsButtonsAndImagesFromTheToolbarResource) {
   EXPECT_FALSE(bar.LoadToolBar(999)) << "no such resource";
 
   ASSERT_EQ(bar.GetCount(), 4);
+  EXPECT_EQ(bar.GetToolBarCtrl().GetButtonCount(), 4);
+  EXPECT_EQ(CWnd::FromHandlePermanent(bar.m_hWnd), &bar) << "the control's wrapper leaves the bar the window's object";
   EXPECT_EQ(bar.GetItemID(0), static_cast<UINT>(ID_TOOL_CUT));
   EXPECT_EQ(bar.GetItemID(2), static_cast<UINT>(ID_SEPARATOR));
   EXPECT_EQ(bar.CommandToIndex(ID_TOOL_BOLD), 3);

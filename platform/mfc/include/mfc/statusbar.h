@@ -9,9 +9,8 @@
 
 #include <vector>
 
+#include "mfc/cmn_statusbar.h"
 #include "mfc/ctrlbar.h"
-
-class CStatusBarCtrl;
 
 // Pane styles.
 #define SBPS_NORMAL 0x0000
@@ -46,6 +45,7 @@ class CStatusBar : public CControlBar {
   void GetPaneText(int nIndex, CString& rString) const { rString = GetPaneText(nIndex); }
   BOOL SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate = TRUE);
 
+  // The control's own members on the bar's window.
   CStatusBarCtrl& GetStatusBarCtrl() const;
 
   CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
@@ -69,6 +69,9 @@ class CStatusBar : public CControlBar {
     CString strText;
   };
   std::vector<Pane> m_panes;
+  // A second wrapper of the bar's window, outside the handle map (the bar
+  // is the window's object).
+  mutable CStatusBarCtrl m_statusBarCtrl;
 
   bool ValidIndex(int nIndex) const { return nIndex >= 0 && static_cast<size_t>(nIndex) < m_panes.size(); }
   int TextWidth(const CString& text) const;

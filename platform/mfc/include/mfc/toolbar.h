@@ -9,10 +9,9 @@
 
 #include <vector>
 
+#include "mfc/cmn_toolbar.h"
 #include "mfc/ctrlbar.h"
 #include "mfc/gdi.h"
-
-class CToolBarCtrl;
 
 // Button styles of GetButtonStyle/SetButtonStyle: the style in the low
 // word, the state in the high word (TBBS_DISABLED set when not enabled).
@@ -64,6 +63,7 @@ class CToolBar : public CControlBar {
   void GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const;
   void SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage);
 
+  // The control's own members on the bar's window.
   CToolBarCtrl& GetToolBarCtrl() const;
 
   CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
@@ -86,6 +86,9 @@ class CToolBar : public CControlBar {
   CSize m_sizeImage{16, 15};
   bool m_bVertical = false;  // buttons wrapped one per row
   UINT m_nFlybyID = 0;       // the command under the mouse
+  // A second wrapper of the bar's window, outside the handle map (the bar
+  // is the window's object).
+  mutable CToolBarCtrl m_toolBarCtrl;
 
   BOOL GetButton(int nIndex, TBBUTTON& button) const;
   void SetButton(int nIndex, const TBBUTTON& button);

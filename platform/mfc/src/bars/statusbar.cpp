@@ -26,7 +26,15 @@ CStatusBar::CStatusBar() {
   m_cyBottomBorder = 0;
 }
 
-CStatusBar::~CStatusBar() { DestroyWindow(); }
+CStatusBar::~CStatusBar() {
+  m_statusBarCtrl.m_hWnd = nullptr;
+  DestroyWindow();
+}
+
+CStatusBarCtrl& CStatusBar::GetStatusBarCtrl() const {
+  m_statusBarCtrl.m_hWnd = m_hWnd;
+  return m_statusBarCtrl;
+}
 
 BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) { return CreateEx(pParentWnd, 0, dwStyle, nID); }
 

@@ -48,6 +48,7 @@ CToolBar::CToolBar() {
 }
 
 CToolBar::~CToolBar() {
+  m_toolBarCtrl.m_hWnd = nullptr;
   DestroyWindow();
   for (HBITMAP well : m_imageWells) ::DeleteObject(well);
 }
@@ -144,6 +145,11 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount) {
   m_bVertical = false;
   if (buttons.empty()) return TRUE;
   return SendMessage(TB_ADDBUTTONS, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())) != FALSE;
+}
+
+CToolBarCtrl& CToolBar::GetToolBarCtrl() const {
+  m_toolBarCtrl.m_hWnd = m_hWnd;
+  return m_toolBarCtrl;
 }
 
 int CToolBar::CommandToIndex(UINT nIDFind) const { return static_cast<int>(SendMessage(TB_COMMANDTOINDEX, nIDFind)); }
