@@ -1,5 +1,5 @@
 // Extensions of the windowing part: bitmap buttons, form views, control
-// bars and extension-library support.
+// bars, printing and print preview, and extension-library support.
 #pragma once
 
 #include "afxwin.h"
@@ -8,5 +8,7 @@
 #include "mfc/dialogbar.h"
 #include "mfc/dockbar.h"
 #include "mfc/formview.h"
+#include "mfc/preview.h"
+#include "mfc/print.h"
 #include "mfc/statusbar.h"
 #include "mfc/toolbar.h"

@@ -43,9 +43,12 @@ class CPreviewDC : public CDC {
   int m_nScaleDen = 1;
   CSize m_sizeTopLeft{0, 0};
   HFONT m_hScreenFont = nullptr;  // the printer's font at the screen's scale; owned
+  int m_nSavedOutput = 0;         // the output DC's state before it was lent
 
   // The screen's mapping: the printer's, scaled and moved to the page.
   void MirrorMappingMode();
+  // The screen's colours, modes, pen and brush: the printer's.
+  void MirrorAttributes();
   // The screen's font: the printer's current font, scaled.
   void MirrorFont();
 };

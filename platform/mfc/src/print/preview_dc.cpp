@@ -25,23 +25,30 @@ CPreviewDC::~CPreviewDC() {
 
 void CPreviewDC::SetAttribDC(HDC hDC) {
   CDC::SetAttribDC(hDC);
+  MirrorAttributes();
   MirrorMappingMode();
   MirrorFont();
 }
 
+// The output DC is borrowed (a paint DC with its own object): it stays out
+// of the DC map and goes back unchanged.
 void CPreviewDC::SetOutputDC(HDC hDC) {
-  CDC::SetOutputDC(hDC);
+  ReleaseOutputDC();
+  m_hDC = hDC;
+  // Its owner gets it back as it was.
+  m_nSavedOutput = hDC != nullptr ? ::SaveDC(hDC) : 0;
+  MirrorAttributes();
   MirrorMappingMode();
   MirrorFont();
 }
 
 void CPreviewDC::ReleaseOutputDC() {
-  if (m_hDC != nullptr) ::SelectObject(m_hDC, ::GetStockObject(SYSTEM_FONT));
+  if (m_hDC != nullptr) ::RestoreDC(m_hDC, m_nSavedOutput);
   if (m_hScreenFont != nullptr) {
     ::DeleteObject(m_hScreenFont);
     m_hScreenFont = nullptr;
   }
-  CDC::ReleaseOutputDC();
+  m_hDC = nullptr;
 }
 
 void CPreviewDC::SetScaleRatio(int nNumerator, int nDenominator) {
@@ -81,6 +88,18 @@ void CPreviewDC::MirrorMappingMode() {
   ::SetWindowOrgEx(m_hDC, windowOrg.x, windowOrg.y, nullptr);
   ::SetViewportOrgEx(m_hDC, ::MulDiv(viewportOrg.x, m_nScaleNum, m_nScaleDen) + m_sizeTopLeft.cx,
                      ::MulDiv(viewportOrg.y, m_nScaleNum, m_nScaleDen) + m_sizeTopLeft.cy, nullptr);
+}
+
+void CPreviewDC::MirrorAttributes() {
+  if (m_hDC == nullptr || m_hAttribDC == nullptr) return;
+  // The page starts as the printer's would, not as the screen DC was left.
+  ::SetBkColor(m_hDC, ::GetBkColor(m_hAttribDC));
+  ::SetTextColor(m_hDC, ::GetTextColor(m_hAttribDC));
+  ::SetBkMode(m_hDC, ::GetBkMode(m_hAttribDC));
+  ::SetTextAlign(m_hDC, ::GetTextAlign(m_hAttribDC));
+  ::SetROP2(m_hDC, ::GetROP2(m_hAttribDC));
+  ::SelectObject(m_hDC, ::GetCurrentObject(m_hAttribDC, OBJ_PEN));
+  ::SelectObject(m_hDC, ::GetCurrentObject(m_hAttribDC, OBJ_BRUSH));
 }
 
 void CPreviewDC::MirrorFont() {

@@ -1,0 +1,4 @@
+// Resource ids of the printing tests.
+#pragma once
+
+#define IDR_REPORT 300
