@@ -64,6 +64,17 @@ TEST_F(ToolBarTest, LoadsButtonsAndImagesFromTheToolbarResource) {
   EXPECT_EQ(cut.Size(), CSize(23, 22));
   EXPECT_LT(separator.Width(), cut.Width());
 
+  // A text goes under its image; the buttons grow for it, the others
+  // stay without one.
+  ASSERT_TRUE(bar.SetButtonText(0, "Cut it"));
+  EXPECT_EQ(std::string(bar.GetButtonText(0)), "Cut it");
+  EXPECT_EQ(std::string(bar.GetButtonText(1)), "");
+  EXPECT_FALSE(bar.SetButtonText(2, "gap")) << "a separator has no text";
+  CRect withText;
+  bar.GetItemRect(0, &withText);
+  EXPECT_GT(withText.Height(), cut.Height());
+  EXPECT_EQ(bar.CommandToIndex(ID_TOOL_CUT), 0) << "the button is still itself";
+
   bar.SetButtonInfo(1, ID_TOOL_ORPHAN, TBBS_CHECKBOX, 0);
   EXPECT_EQ(bar.CommandToIndex(ID_TOOL_ORPHAN), 1);
   EXPECT_EQ(bar.GetButtonStyle(1), static_cast<UINT>(TBBS_CHECKBOX));

@@ -65,6 +65,10 @@ class CToolBar : public CControlBar {
 
   // The control's own members on the bar's window.
   CToolBarCtrl& GetToolBarCtrl() const;
+  // A text under the button's image; the buttons grow to hold it.
+  BOOL SetButtonText(int nIndex, LPCTSTR lpszText);
+  CString GetButtonText(int nIndex) const;
+  void GetButtonText(int nIndex, CString& rString) const { rString = GetButtonText(nIndex); }
 
   CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
   CSize CalcDynamicLayout(int nLength, DWORD nMode) override;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 
@@ -133,6 +134,7 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount) {
     TBBUTTON& button = buttons[i];
     const UINT id = lpIDArray != nullptr ? lpIDArray[i] : ID_SEPARATOR;
     button.fsState = TBSTATE_ENABLED;
+    button.iString = -1;
     if (id == ID_SEPARATOR) {
       button.fsStyle = TBSTYLE_SEP;
     } else {
@@ -163,7 +165,7 @@ void CToolBar::SetButton(int nIndex, const TBBUTTON& button) {
   TBBUTTON old{};
   if (!GetButton(nIndex, old)) return;
   const bool sameButton = old.idCommand == button.idCommand && old.fsStyle == button.fsStyle &&
-                          old.iBitmap == button.iBitmap && old.idCommand != 0;
+                          old.iBitmap == button.iBitmap && old.iString == button.iString && old.idCommand != 0;
   if (sameButton) {
     if (old.fsState != button.fsState) SendMessage(TB_SETSTATE, static_cast<WPARAM>(button.idCommand), button.fsState);
     return;
@@ -218,6 +220,35 @@ void CToolBar::SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage) {
   // A separator's "image" is its width.
   button.iBitmap = (button.fsStyle & TBSTYLE_SEP) ? iImage : iImage + m_nImageBase;
   SetButton(nIndex, button);
+}
+
+BOOL CToolBar::SetButtonText(int nIndex, LPCTSTR lpszText) {
+  TBBUTTON button{};
+  if (!GetButton(nIndex, button) || (button.fsStyle & TBSTYLE_SEP) || lpszText == nullptr) return FALSE;
+  // The control's list of texts: each ended by a null, an empty one last.
+  std::string texts(lpszText);
+  if (texts.empty()) {
+    button.iString = -1;
+  } else {
+    texts.push_back('\0');
+    const auto index = SendMessage(TB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts.c_str()));
+    if (index < 0) return FALSE;
+    button.iString = index;
+  }
+  SetButton(nIndex, button);
+  // The control grew its buttons for the text: the bar's sizes follow.
+  const auto size = static_cast<DWORD>(SendMessage(TB_GETBUTTONSIZE));
+  m_sizeButton = CSize(LOWORD(size), HIWORD(size));
+  return TRUE;
+}
+
+CString CToolBar::GetButtonText(int nIndex) const {
+  const UINT id = GetItemID(nIndex);
+  const auto length = SendMessage(TB_GETBUTTONTEXT, id, 0);
+  if (id == ID_SEPARATOR || length < 0) return CString();
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  SendMessage(TB_GETBUTTONTEXT, id, reinterpret_cast<LPARAM>(text.data()));
+  return CString(text.c_str());
 }
 
 void CToolBar::SetOrientation(bool vertical) {
