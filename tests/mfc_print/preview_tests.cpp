@@ -145,6 +145,34 @@ TEST_F(PreviewTest, SnapshotOfTwoPreviewPages) {
   frame->DestroyWindow();
 }
 
+TEST_F(PreviewTest, InAMultipleDocumentProgramThePreviewCoversTheMainFrame) {
+  CReportsApp app;
+  AfxWinInitArgs({"reports"});
+  ASSERT_TRUE(app.InitApplication() && app.InitInstance());
+  auto* main = static_cast<CMDIFrameWnd*>(app.m_pMainWnd);
+  ASSERT_NE(app.m_pTemplate->OpenDocumentFile(nullptr), nullptr);
+  CMDIChildWnd* child = main->MDIGetActive();
+  ASSERT_NE(child, nullptr);
+  CView* view = child->GetActiveView();
+  HWND client = ::GetDlgItem(main->m_hWnd, AFX_IDW_PANE_FIRST);
+
+  main->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+  CPreviewView* preview = dynamic_cast<CPreviewView*>(main->GetDlgItem(AFX_IDW_PANE_FIRST));
+  ASSERT_NE(preview, nullptr);
+  EXPECT_EQ(preview->GetParent(), main);
+  EXPECT_FALSE(::IsWindowVisible(client)) << "the MDI client and its children make room";
+  // The bar's commands reach the preview through the MDI frame.
+  RunIdle(main);
+  robot.click(Button(*main, AFX_ID_PREVIEW_NEXT));
+  EXPECT_EQ(preview->GetCurrentPage(), 2u);
+  robot.click(Button(*main, AFX_ID_PREVIEW_CLOSE));
+  EXPECT_EQ(::GetDlgItem(main->m_hWnd, AFX_IDW_PANE_FIRST), client);
+  EXPECT_TRUE(::IsWindowVisible(client));
+  EXPECT_EQ(child->GetActiveView(), view);
+  EXPECT_EQ(CReportView::Calls().back(), "end");
+  AfxWinTerm();
+}
+
 TEST_F(PreviewTest, ThePreviewDCDrawsPrinterUnitsScaledOntoTheScreen) {
   HDC printer = halvane::test::PrinterDC();
   ASSERT_NE(printer, nullptr);

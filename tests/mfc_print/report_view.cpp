@@ -105,3 +105,17 @@ int CReportFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   RecalcLayout();
   return 0;
 }
+
+IMPLEMENT_DYNCREATE(CReportChild, CMDIChildWnd)
+IMPLEMENT_DYNCREATE(CReportsFrame, CMDIFrameWnd)
+
+BOOL CReportsApp::InitInstance() {
+  m_pTemplate = new CMultiDocTemplate(IDR_REPORT, RUNTIME_CLASS(CReportDoc), RUNTIME_CLASS(CReportChild),
+                                      RUNTIME_CLASS(CReportView));
+  AddDocTemplate(m_pTemplate);
+  auto* frame = new CReportsFrame;
+  if (!frame->LoadFrame(IDR_REPORTS)) return FALSE;
+  m_pMainWnd = frame;
+  frame->ShowWindow(SW_SHOW);
+  return TRUE;
+}

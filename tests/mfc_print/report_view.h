@@ -51,3 +51,20 @@ class CReportFrame : public CFrameWnd {
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   DECLARE_MESSAGE_MAP()
 };
+
+// The same view in a multiple-document program: the preview covers the
+// main frame, in place of its MDI client.
+class CReportChild : public CMDIChildWnd {
+  DECLARE_DYNCREATE(CReportChild)
+};
+
+class CReportsFrame : public CMDIFrameWnd {
+  DECLARE_DYNCREATE(CReportsFrame)
+};
+
+class CReportsApp : public CWinApp {
+ public:
+  CReportsApp() : CWinApp("Reports") {}
+  CMultiDocTemplate* m_pTemplate = nullptr;
+  BOOL InitInstance() override;
+};

@@ -2,3 +2,4 @@
 #pragma once
 
 #define IDR_REPORT 300
+#define IDR_REPORTS 301
