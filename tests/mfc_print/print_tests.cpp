@@ -1,6 +1,8 @@
 // Printing from a view: the preparation with or without the dialog, the
 // page loop's calls in order, the pages in the PDF printer's file, and
 // Cancel in the "Printing" dialog.
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,28 @@ TEST_F(PrintTest, CancelInThePrintingDialogAbortsTheJob) {
   EXPECT_TRUE(folder.files().empty()) << "an aborted job leaves no file";
   EXPECT_FALSE(robot.topLevel("Printing").exists());
   EXPECT_TRUE(frame->IsWindowEnabled());
+  frame->DestroyWindow();
+}
+
+TEST_F(PrintTest, AJobThatCannotBeWrittenSaysSo) {
+  CWinApp app("Reports Test");
+  CReportFrame* frame = CReportFrame::Open();
+  ASSERT_NE(frame, nullptr);
+  const std::string saved = ::getenv("HALVANE_PRINT_DIR");
+  ::setenv("HALVANE_PRINT_DIR", (folder / "missing/folder").c_str(), 1);
+  std::vector<std::string> shown;
+  robot.onDialog("Reports Test", [&](Robot& r, Window box) {
+    shown = r.texts(box);
+    r.click(box.child(IDOK));
+  });
+  frame->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+  ::setenv("HALVANE_PRINT_DIR", saved.c_str(), 1);
+  EXPECT_NE(std::find_if(shown.begin(), shown.end(), [](const std::string& text) {
+              return text == "Failed to start print job." || text == "The document could not be printed.";
+            }), shown.end());
+  EXPECT_EQ(CReportView::Calls().back(), "end") << "the view cleans up";
+  EXPECT_TRUE(frame->IsWindowEnabled());
+  EXPECT_TRUE(folder.files().empty());
   frame->DestroyWindow();
 }
 

@@ -70,8 +70,9 @@ void CView::PrintPages(CPrintInfo& info) {
   afx::CPrintingDialog status(this, title, info.m_pPD->GetDeviceName(), info.m_pPD->GetPortName());
   dcPrint.SetAbortProc(&afx::CPrintingDialog::AbortProc);
 
-  bool failed = dcPrint.StartDoc(&docInfo) <= 0;
-  if (!failed) {
+  const bool started = dcPrint.StartDoc(&docInfo) > 0;
+  bool failed = !started;
+  if (started) {
     // The range the dialog gave, kept inside the document's pages.
     const UINT minPage = info.GetMinPage(), maxPage = info.GetMaxPage();
     const UINT start = std::clamp(info.GetFromPage(), minPage, maxPage);
@@ -96,15 +97,17 @@ void CView::PrintPages(CPrintInfo& info) {
       }
       if (info.m_nCurPage == end) break;
     }
+    // A document that could not be finished (written) is a failure too.
     if (failed)
       dcPrint.AbortDoc();
     else
-      dcPrint.EndDoc();
+      failed = dcPrint.EndDoc() <= 0;
   }
   if (mainWnd != nullptr) mainWnd->EnableWindow(TRUE);
   OnEndPrinting(&dcPrint, &info);
   status.DestroyWindow();
   // The job deletes the printer DC.
   dcPrint.Detach();
-  if (failed && !afx::CPrintingDialog::UserAborted()) AfxMessageBox(AFX_IDP_FAILED_TO_START_PRINT);
+  if (failed && !afx::CPrintingDialog::UserAborted())
+    AfxMessageBox(started ? AFX_IDP_FAILED_TO_PRINT : AFX_IDP_FAILED_TO_START_PRINT, MB_OK | MB_ICONEXCLAMATION);
 }
