@@ -83,6 +83,8 @@ TEST_F(DockBarTest, BarsDockInRowsAndTheRestGoesToThePane) {
   second.ShowWindow(SW_HIDE);
   host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
   EXPECT_EQ(RectInParent(pane).left, 0);
+  EXPECT_EQ(edges.left.GetDockedCount(), 1);
+  EXPECT_EQ(edges.left.GetDockedVisibleCount(), 0);
   third.DestroyWindow();
   EXPECT_EQ(edges.top.GetDockedCount(), 1);
   EXPECT_EQ(third.m_pDockBar, nullptr);

@@ -113,6 +113,12 @@ TEST_F(ToolBarTest, TakesItsStripOffTheTopAndAQueryMovesNothing) {
   bar.GetClientRect(&barClient);
   EXPECT_EQ(barClient.Height(), height - 4);
 
+  EXPECT_EQ(bar.GetBorders(), CRect(2, 1, 2, 1));
+  bar.SetHeight(40);
+  EXPECT_EQ(bar.CalcFixedLayout(FALSE, TRUE).cy, 40);
+  host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+  EXPECT_EQ(RectInParent(pane).top, 40);
+
   bar.ShowWindow(SW_HIDE);
   host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
   EXPECT_EQ(RectInParent(pane), client) << "a hidden bar takes no room";

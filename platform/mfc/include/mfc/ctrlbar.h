@@ -93,8 +93,6 @@ class CControlBar : public CWnd {
   int m_cxRightBorder = 6;
   int m_cyTopBorder = 1;
   int m_cyBottomBorder = 1;
-  int m_cxDefaultGap = 2;
-  int m_nMRUWidth = 32767;
   // ShowControlBar with a delay: the state the next layout applies.
   enum { delayNone = 0, delayShow = 1, delayHide = 2 };
   int m_nStateFlags = delayNone;

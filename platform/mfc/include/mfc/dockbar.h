@@ -30,8 +30,6 @@ class CDockBar : public CControlBar {
   // Docked bars receive the idle update themselves.
   void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
-  BOOL m_bFloating = FALSE;
-
  protected:
   DECLARE_MESSAGE_MAP()
   afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);

@@ -79,11 +79,9 @@ void CToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage) {
 }
 
 void CToolBar::SetHeight(int cyHeight) {
-  // The height is the buttons' plus the borders.
-  CRect inside(0, 0, 0, 0);
-  CalcInsideRect(inside, TRUE);
-  const int buttonHeight = std::max(static_cast<int>(m_sizeImage.cy), cyHeight + inside.Height());
-  SetSizes(CSize(m_sizeButton.cx, buttonHeight), m_sizeImage);
+  // What the bar adds around its buttons stays; the buttons take the rest.
+  const int around = static_cast<int>(CalcFixedLayout(FALSE, TRUE).cy) - static_cast<int>(m_sizeButton.cy);
+  SetSizes(CSize(m_sizeButton.cx, std::max(static_cast<int>(m_sizeImage.cy), cyHeight - around)), m_sizeImage);
 }
 
 BOOL CToolBar::LoadToolBar(LPCTSTR lpszResourceName) {
