@@ -161,6 +161,9 @@ TEST_F(PreviewTest, InAMultipleDocumentProgramThePreviewCoversTheMainFrame) {
   ASSERT_NE(preview, nullptr);
   EXPECT_EQ(preview->GetParent(), main);
   EXPECT_FALSE(::IsWindowVisible(client)) << "the MDI client and its children make room";
+  // The child's view still hears the command: the preview showing stays.
+  main->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+  EXPECT_EQ(main->GetDlgItem(AFX_IDW_PANE_FIRST), preview);
   // The bar's commands reach the preview through the MDI frame.
   RunIdle(main);
   robot.click(Button(*main, AFX_ID_PREVIEW_NEXT));

@@ -64,6 +64,11 @@ BOOL CView::DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* p
   CFrameWnd* frame = GetTopLevelFrame();
   if (frame == nullptr) frame = GetParentFrame();
   if (frame == nullptr || pState == nullptr || pPreviewViewClass == nullptr) return FALSE;
+  // One preview at a time: the one showing stays.
+  if (dynamic_cast<CPreviewView*>(FromHandlePermanent(::GetDlgItem(frame->m_hWnd, AFX_IDW_PANE_FIRST))) != nullptr) {
+    delete pState;
+    return TRUE;
+  }
   auto* view = dynamic_cast<CPreviewView*>(pPreviewViewClass->CreateObject());
   if (view == nullptr) return FALSE;
 
