@@ -38,6 +38,12 @@ class Meter {
     ::GetTextExtentPoint32(dc_, text.c_str(), static_cast<int>(text.size()), &size);
     return CSize(size.cx, size.cy);
   }
+  // The height the text's static control needs at `width`.
+  int Height(const std::string& text, int width) const {
+    RECT rect{0, 0, width, 0};
+    ::DrawText(dc_, text.c_str(), -1, &rect, DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX);
+    return rect.bottom - rect.top;
+  }
   int AveCharWidth() const {
     TEXTMETRIC tm{};
     ::GetTextMetrics(dc_, &tm);
@@ -68,13 +74,15 @@ CSize Wrapped(CSize extent, int limit) {
   return CSize(limit, (extent.cx + limit - 1) / limit * extent.cy);
 }
 
+
 CRect At(int left, int top, CSize size) { return CRect(left, top, left + size.cx, top + size.cy); }
 
 // The layout a box should have, worked out from the metrics alone.
 Layout Expected(const std::string& text, const std::string& check, const std::vector<std::string>& captions,
                 bool icon) {
   Meter m;
-  const CSize textSize = Wrapped(m.Extent(text), m.cxScreen / 2 - 2 * m.cxFrame - 26);
+  CSize textSize = Wrapped(m.Extent(text), m.cxScreen / 2 - 2 * m.cxFrame - 26);
+  textSize.cy = std::max(textSize.cy, static_cast<LONG>(m.Height(text, textSize.cx)));
   CSize checkSize(0, 0);
   if (!check.empty()) {
     CSize extent = m.Extent(check);
@@ -196,6 +204,33 @@ TEST_F(MessageBoxTest, ALongTextKeepsTheLimitWidthAndGrowsByWholeLines) {
     r.click(box.childByText("&OK"));
   });
   EXPECT_EQ(ShowBox(text.c_str(), nullptr, 0).pressed, IDOK);
+}
+
+TEST_F(MessageBoxTest, LineBreaksAndEarlyWrapsGrowTheTextSoNoLineIsCut) {
+  const std::string text = "The business object could not be saved.\nReason: the server refused it.\nTry again later.";
+  robot.onDialog(kCaption, [&](Robot& r, Window box) {
+    const Layout expected = Expected(text, "", {"&OK"}, true);
+    EXPECT_EQ(expected.text.Height(), 3 * Meter().Extent("x").cy) << "three lines, not the one of the extent";
+    ExpectLayout(box, expected);
+    r.click(box.childByText("&OK"));
+  });
+  EXPECT_EQ(ShowBox(text.c_str(), nullptr, kStop).pressed, IDOK);
+
+  // Words wrap before the limit, so a text that whole lines of the limit
+  // would just hold needs one line more.
+  Meter m;
+  const int limit = m.cxScreen / 2 - 2 * m.cxFrame - 26;
+  std::string tight;
+  while (m.Extent(tight + "abcdefghij ").cx <= 2 * limit) tight += "abcdefghij ";
+  robot.onDialog(kCaption, [&](Robot& r, Window box) {
+    const Layout expected = Expected(tight, "", {"&OK"}, false);
+    const int wholeLines = (m.Extent(tight).cx + limit - 1) / limit;
+    EXPECT_LT(wholeLines * m.Extent("x").cy, m.Height(tight, limit)) << "the extent's lines would cut the last one";
+    EXPECT_EQ(expected.text.Height(), m.Height(tight, limit));
+    ExpectLayout(box, expected);
+    r.click(box.childByText("&OK"));
+  });
+  ShowBox(tight.c_str(), nullptr, 0);
 }
 
 TEST_F(MessageBoxTest, ASingleButtonRowIsCentredAsTheButtonWidthMinusSix) {
@@ -408,6 +443,11 @@ TEST_F(MessageBoxTest, Snapshots) {
       {"message_box_set3_question", "Save the changes to Customer before closing?", kYesNoCancel | kQuestion},
       {"message_box_set7_exclamation", "Customer already exists on the server. Replace it?", 7 | kExclamation},
       {"message_box_set8_information", "Customer has changed. Where do you want to save it?", 8 | kInformation},
+      {"message_box_long_text",
+       "The definition refers to business objects that the server does not have: Customer, Address, "
+       "Contact, Order, OrderLine and Invoice. Save them to the server first, or remove the attributes "
+       "that refer to them.",
+       4 | kQuestion | 0x100},
   };
   for (const Case& c : cases) {
     robot.onDialog(kCaption, [&](Robot& r, Window box) {

@@ -148,7 +148,13 @@ CSize CDefMessageBox::WrapExtent(CSize extent, int maxWidth) {
 }
 
 CRect CDefMessageBox::GetTxRect(CDC& dc) const {
-  const CSize size = WrapExtent(dc.GetTextExtent(TextOrEmpty(m_lpszText)), m_cxScreen / 2 - 2 * m_cxFrame - 26);
+  const CString text = TextOrEmpty(m_lpszText);
+  CSize size = WrapExtent(dc.GetTextExtent(text), m_cxScreen / 2 - 2 * m_cxFrame - 26);
+  // Whole lines of the extent are too few when the text has line breaks or
+  // words wrap early; the height the static control needs keeps every line.
+  CRect needed(0, 0, size.cx, 0);
+  dc.DrawText(text, &needed, DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX);
+  size.cy = std::max(size.cy, static_cast<LONG>(needed.Height()));
   return CRect(0, 0, size.cx, size.cy);
 }
 
