@@ -263,7 +263,8 @@ void CDefMessageBox::OnBtClicked(UINT nID) {
 }
 
 void CDefMessageBox::OnOK() {
-  // Reached only without a default button: nothing to press.
+  // Enter comes here only when the set has no default button (nothing is
+  // pressed then); any other IDOK presses the default button.
   if (const int id = DefaultButtonId()) OnBtClicked(static_cast<UINT>(kFirstButtonControl + id));
 }
 
