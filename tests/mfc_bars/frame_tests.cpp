@@ -21,15 +21,8 @@ std::string Shown(const CStatusBar& bar, int index) {
 
 CView* ViewOf(CFrameWnd& frame) { return static_cast<CView*>(frame.GetDlgItem(AFX_IDW_PANE_FIRST)); }
 
-// The view's client area in the frame: what the layout gave it (its
-// border lies outside).
-CRect ViewArea(CFrameWnd& frame) {
-  CRect area;
-  CView* view = ViewOf(frame);
-  view->GetClientRect(&area);
-  view->MapWindowPoints(&frame, &area);
-  return area;
-}
+// What the layout gave the view.
+CRect ViewArea(CFrameWnd& frame) { return RectInParent(*ViewOf(frame)); }
 
 TEST_F(FrameBarsTest, TheViewGetsWhatTheDockedToolbarAndTheStatusBarLeave) {
   CBarsFrame* frame = CBarsFrame::Open("Layout");

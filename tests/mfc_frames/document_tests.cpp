@@ -109,6 +109,13 @@ TEST_F(FramesTest, AFailedSaveKeepsTheFileThatWasThere) {
   EXPECT_FALSE(doc->OnSaveDocument(path.c_str()));
   EXPECT_EQ(Contents(path), before);
   EXPECT_TRUE(doc->IsModified()) << "the changes are not counted as saved";
+
+  // A read-only file is not replaced either.
+  std::filesystem::remove(path + ".~sav");
+  ::SetFileAttributes(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  robot.onMessageBox("Frames Test", IDOK);
+  EXPECT_FALSE(doc->DoSave(path.c_str()));
+  EXPECT_EQ(Contents(path), before);
 }
 
 // One document in the main frame, reused by File New.
@@ -117,8 +124,8 @@ class CSdiApp : public CWinApp {
   CSdiApp() : CWinApp("Frames Test") {}
   CSingleDocTemplate* m_pTemplate = nullptr;
   BOOL InitInstance() override {
-    m_pTemplate =
-        new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CFrameWnd), RUNTIME_CLASS(CNoteView));
+    m_pTemplate = new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CFrameWnd),
+                                         RUNTIME_CLASS(CNoteView));
     AddDocTemplate(m_pTemplate);
     OnFileNew();
     return m_pMainWnd != nullptr;
@@ -147,6 +154,109 @@ TEST_F(FramesTest, ASingleDocumentTemplateReusesItsDocument) {
   EXPECT_EQ(app.GetOpenDocumentCount(), 1);
   EXPECT_EQ(app.m_pMainWnd, frame);
   AfxWinTerm();
+}
+
+}  // namespace
+
+namespace {
+
+using halvane::test::Robot;
+
+TEST_F(FramesTest, TheRecentFileListReopensFilesAndForgetsMissingOnes) {
+  StartedApp s;
+  CNoteDoc* doc = s.NewNote();
+  doc->m_text = "kept";
+  const std::string path = PathOf("recent.note");
+  ASSERT_TRUE(doc->DoSave(path.c_str()));
+  doc->OnCloseDocument();
+  ASSERT_EQ(s.app.GetOpenDocumentCount(), 0);
+  s.Command(ID_FILE_MRU_FILE1);
+  ASSERT_EQ(s.app.GetOpenDocumentCount(), 1);
+  EXPECT_EQ(std::string(static_cast<CNoteDoc*>(s.MainFrame()->GetActiveDocument())->m_text), "kept");
+  s.app.CloseAllDocuments(FALSE);
+
+  std::filesystem::remove(path);
+  robot.onMessageBox("Frames Test", IDOK);
+  s.Command(ID_FILE_MRU_FILE1);
+  EXPECT_EQ(s.app.GetOpenDocumentCount(), 0);
+  EXPECT_TRUE((*s.app.m_pRecentFileList)[0].IsEmpty()) << "a file that is gone leaves the list";
+}
+
+TEST_F(FramesTest, CancellingTheSaveAsDialogKeepsTheProgramOpen) {
+  StartedApp s;
+  CNoteDoc* doc = s.NewNote();
+  doc->SetModifiedFlag();
+  robot.onMessageBox("Frames Test", IDYES);
+  robot.onDialog("Save As", [](Robot& r, halvane::test::Window dlg) { r.click(dlg.child(IDCANCEL)); });
+  s.Command(ID_APP_EXIT);
+  ASSERT_NE(s.app.m_pMainWnd, nullptr);
+  EXPECT_EQ(s.app.GetOpenDocumentCount(), 1);
+  EXPECT_TRUE(doc->IsModified());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FramesTest, AProgramCanMakeTheDocumentAndFrameStepByStep) {
+  StartedApp s;
+  CDocTemplate* pTemplate = s.app.m_pNoteTemplate;
+  auto* doc = static_cast<CNoteDoc*>(pTemplate->CreateNewDocument());
+  ASSERT_NE(doc, nullptr);
+  EXPECT_EQ(doc->GetDocTemplate(), pTemplate);
+  CFrameWnd* frame = pTemplate->CreateNewFrame(doc, nullptr);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_FALSE(frame->IsWindowVisible()) << "shown by the first update";
+  EXPECT_EQ(TextOf(s.MainFrame()), "Frames Test") << "no title yet: nothing added";
+  doc->SetTitle("Customer");
+  pTemplate->InitialUpdateFrame(frame, doc, TRUE);
+  EXPECT_TRUE(frame->IsWindowVisible());
+  EXPECT_EQ(s.ActiveChild(), frame);
+  auto* view = static_cast<CNoteView*>(frame->GetActiveView());
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->GetDocument(), doc);
+  EXPECT_EQ(view->m_initialUpdates, 1);
+  EXPECT_EQ(TextOf(frame), "Customer");
+  EXPECT_EQ(TextOf(s.MainFrame()), "Customer - Frames Test");
+
+  // Views hear of changes made through another view, not the sender.
+  doc->UpdateAllViews(nullptr);
+  EXPECT_EQ(view->m_updates, 2);
+  doc->UpdateAllViews(view);
+  EXPECT_EQ(view->m_updates, 2);
+  POSITION pos = doc->GetFirstViewPosition();
+  EXPECT_EQ(doc->GetNextView(pos), view);
+  EXPECT_EQ(pos, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FramesTest, FileNewOffersTheKindsOfDocumentWhenThereAreSeveral) {
+  StartedApp s;
+  // Forms have no name for new documents: File New leaves them out.
+  s.app.AddDocTemplate(new CMultiDocTemplate(IDR_SKETCHTYPE, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CChildFrame),
+                                             RUNTIME_CLASS(CNoteView)));
+  std::vector<std::string> kinds;
+  robot.onDialog("New", [&](halvane::test::Robot& r, Window dlg) {
+    kinds = dlg.child(AFX_IDC_LISTBOX).listItems();
+    r.click(dlg.child(IDCANCEL));
+  });
+  s.Command(ID_FILE_NEW);
+  EXPECT_EQ(kinds, (std::vector<std::string>{"Note", "Sketch"}));
+  EXPECT_EQ(s.app.GetOpenDocumentCount(), 0) << "cancelled";
+
+  robot.onDialog("New", [](halvane::test::Robot& r, Window dlg) {
+    r.select(dlg.child(AFX_IDC_LISTBOX), "Sketch");
+    r.click(dlg.child(IDOK));
+  });
+  s.Command(ID_FILE_NEW);
+  ASSERT_EQ(s.app.GetOpenDocumentCount(), 1);
+  EXPECT_EQ(s.MainFrame()->GetActiveDocument()->GetTitle(), "Sketch1");
+  robot.onDialog("New", [](halvane::test::Robot& r, Window dlg) { r.doubleClick(dlg.child(AFX_IDC_LISTBOX)); });
+  s.Command(ID_FILE_NEW);
+  EXPECT_EQ(s.MainFrame()->GetActiveDocument()->GetTitle(), "Note1") << "a double click takes the item";
 }
 
 }  // namespace

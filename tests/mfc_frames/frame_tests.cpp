@@ -31,6 +31,14 @@ TEST_F(FramesTest, TitlesNameTheActiveDocumentAndItsWindowNumber) {
   EXPECT_EQ(TextOf(first), "Plan:1");
   EXPECT_EQ(TextOf(s.MainFrame()), "Plan - Frames Test");
 
+  // A delayed title change waits for the idle time.
+  s.MainFrame()->SetTitle("Planner");
+  s.MainFrame()->DelayUpdateFrameTitle();
+  EXPECT_EQ(TextOf(s.MainFrame()), "Plan - Frames Test");
+  s.MainFrame()->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+  EXPECT_EQ(TextOf(s.MainFrame()), "Plan - Planner");
+  s.MainFrame()->SetTitle("Frames Test");
+
   // Closing one window leaves the document and an unnumbered title.
   second->SendMessage(WM_CLOSE);
   robot.pumpUntilIdle();
@@ -61,7 +69,7 @@ TEST_F(FramesTest, CommandsGoFromTheActiveViewOutwards) {
   RouteLog().clear();
   s.NewNote();
   s.Command(ID_ROUTE_PROBE);
-  EXPECT_EQ(RouteLog(), (Strings{"view", "document", "child frame", "main frame", "app"}));
+  EXPECT_EQ(RouteLog(), (Strings{"view", "document", "template", "child frame", "main frame", "app"}));
 
   // The active child's own command; a second note gets the stamps.
   RouteLog().clear();
@@ -146,6 +154,10 @@ TEST_F(FramesTest, TheStatusLineShowsTheMenuItemsPrompt) {
   EXPECT_EQ(Window(status).text(), "Ready");
   frame->SetMessageText("Working");
   EXPECT_EQ(Window(status).text(), "Working");
+  // A prompt asked for while busy is shown at the next idle time.
+  frame->m_nIDTracking = ID_NOTE_STAMP;
+  frame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+  EXPECT_EQ(Window(status).text(), "Adds a stamp to the note");
 }
 
 TEST_F(FramesTest, TheChildsKeysAreTranslatedForTheFrame) {
@@ -178,6 +190,70 @@ TEST_F(FramesTest, ClosingTheMainFrameAsksEveryDocumentFirst) {
   EXPECT_EQ(s.app.GetOpenDocumentCount(), 0);
   MSG msg;
   EXPECT_TRUE(::PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FramesTest, AModalStateDisablesTheFrameAndTheWindowsItOwns) {
+  StartedApp s;
+  CMainFrame* frame = s.MainFrame();
+  HWND palette = ::CreateWindowEx(0, "STATIC", "Palette", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, frame->m_hWnd, nullptr,
+                                  nullptr, nullptr);
+  HWND asleep = ::CreateWindowEx(0, "STATIC", "Asleep", WS_POPUP | WS_DISABLED, 0, 0, 50, 50, frame->m_hWnd, nullptr,
+                                 nullptr, nullptr);
+  frame->BeginModalState();
+  frame->BeginModalState();
+  EXPECT_TRUE(frame->InModalState());
+  EXPECT_FALSE(frame->IsWindowEnabled());
+  EXPECT_FALSE(::IsWindowEnabled(palette));
+  frame->EndModalState();
+  EXPECT_FALSE(frame->IsWindowEnabled()) << "nested: still modal";
+  frame->EndModalState();
+  EXPECT_FALSE(frame->InModalState());
+  EXPECT_TRUE(frame->IsWindowEnabled());
+  EXPECT_TRUE(::IsWindowEnabled(palette));
+  EXPECT_FALSE(::IsWindowEnabled(asleep)) << "what was disabled before stays so";
+  frame->EndModalState();
+  EXPECT_TRUE(frame->IsWindowEnabled()) << "an unmatched end changes nothing";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FramesTest, ClickingAViewActivatesItsChildAndView) {
+  StartedApp s;
+  CNoteDoc* first = s.NewNote();
+  CMDIChildWnd* firstChild = s.ActiveChild();
+  s.NewNote();
+  s.MainFrame()->MDITile(MDITILE_HORIZONTAL);
+  robot.pumpUntilIdle();
+  ASSERT_NE(s.ActiveChild(), firstChild);
+  auto* view = static_cast<CNoteView*>(firstChild->GetActiveView());
+  const int activations = view->m_activations;
+  robot.click(Window(view->m_hWnd));
+  EXPECT_EQ(s.ActiveChild(), firstChild);
+  EXPECT_EQ(s.MainFrame()->GetActiveDocument(), first);
+  EXPECT_GT(view->m_activations, activations);
+  EXPECT_EQ(robot.focused(), Window(view->m_hWnd));
+  EXPECT_EQ(TextOf(s.MainFrame()), "Note1 - Frames Test");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FramesTest, AChildFrameTakesTheSizeItsClassAsksFor) {
+  StartedApp s;
+  CChildFrame::s_size = CSize(300, 200);
+  s.NewNote();
+  CRect rect;
+  s.ActiveChild()->GetWindowRect(&rect);
+  EXPECT_EQ(rect.Size(), CSize(300, 200));
+  EXPECT_TRUE(s.ActiveChild()->GetStyle() & WS_CHILD);
+  EXPECT_TRUE(s.ActiveChild()->GetStyle() & FWS_ADDTOTITLE);
 }
 
 }  // namespace

@@ -121,6 +121,17 @@ BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
   ON_COMMAND(ID_FRAME_ONLY, OnFrameOnly)
 END_MESSAGE_MAP()
 
+CSize CChildFrame::s_size(0, 0);
+
+BOOL CChildFrame::PreCreateWindow(CREATESTRUCT& cs) {
+  if (!CMDIChildWnd::PreCreateWindow(cs)) return FALSE;
+  if (s_size.cx > 0) {
+    cs.cx = s_size.cx;
+    cs.cy = s_size.cy;
+  }
+  return TRUE;
+}
+
 BOOL CChildFrame::OnRouteProbe(UINT) { return LogRoute("child frame"); }
 
 void CChildFrame::OnFrameOnly() { RouteLog().emplace_back("frame only"); }
@@ -145,6 +156,15 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs) {
 
 BOOL CMainFrame::OnRouteProbe(UINT) { return LogRoute("main frame"); }
 
+CNoteTemplate::CNoteTemplate()
+    : CMultiDocTemplate(IDR_NOTETYPE, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CNoteView)) {}
+
+BEGIN_MESSAGE_MAP(CNoteTemplate, CMultiDocTemplate)
+  ON_COMMAND_EX(ID_ROUTE_PROBE, OnRouteProbe)
+END_MESSAGE_MAP()
+
+BOOL CNoteTemplate::OnRouteProbe(UINT) { return LogRoute("template"); }
+
 void CRenameDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
   DDX_Text(pDX, IDC_NEW_NAME, m_name);
@@ -159,8 +179,7 @@ END_MESSAGE_MAP()
 BOOL CFramesApp::InitInstance() {
   SetRegistryKey("Halvane");
   LoadStdProfileSettings(4);
-  m_pNoteTemplate = new CMultiDocTemplate(IDR_NOTETYPE, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CChildFrame),
-                                          RUNTIME_CLASS(CNoteView));
+  m_pNoteTemplate = new CNoteTemplate;
   AddDocTemplate(m_pNoteTemplate);
   m_pFormTemplate = new CMultiDocTemplate(IDR_FORMTYPE, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CChildFrame),
                                           RUNTIME_CLASS(CNoteForm));

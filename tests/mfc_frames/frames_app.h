@@ -71,6 +71,11 @@ class CNoteForm : public CFormView {
 class CChildFrame : public CMDIChildWnd {
   DECLARE_DYNCREATE(CChildFrame)
 
+ public:
+  // A size of its own for the next frames; none: the client's default.
+  static CSize s_size;
+  BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
  protected:
   afx_msg BOOL OnRouteProbe(UINT nID);
   afx_msg void OnFrameOnly();
@@ -90,6 +95,16 @@ class CMainFrame : public CMDIFrameWnd {
   DECLARE_MESSAGE_MAP()
 };
 
+// The note template also sees commands, after the note itself.
+class CNoteTemplate : public CMultiDocTemplate {
+ public:
+  CNoteTemplate();
+
+ protected:
+  afx_msg BOOL OnRouteProbe(UINT nID);
+  DECLARE_MESSAGE_MAP()
+};
+
 class CRenameDlg : public CDialog {
  public:
   explicit CRenameDlg(CWnd* pParent) : CDialog(IDD_RENAME, pParent) {}
@@ -101,7 +116,7 @@ class CFramesApp : public CWinApp {
  public:
   CFramesApp() : CWinApp("Frames Test") {}
 
-  CMultiDocTemplate* m_pNoteTemplate = nullptr;
+  CNoteTemplate* m_pNoteTemplate = nullptr;
   CMultiDocTemplate* m_pFormTemplate = nullptr;
   // Run once at the first idle time of the message pump.
   std::function<void()> m_script;

@@ -79,7 +79,31 @@ TEST_F(FramesTest, AnMdiSessionFromStartToExit) {
     ASSERT_NE(app.m_pRecentFileList, nullptr);
     EXPECT_EQ(std::string((*app.m_pRecentFileList)[0]), path);
 
-    // Exit with the last note unchanged: no prompt, the pump ends.
+    // A modal dialog with data exchange renames the active note.
+    robot.onDialog("Rename", [](Robot& r, Window dlg) {
+      Window edit = dlg.child(IDC_NEW_NAME);
+      EXPECT_EQ(edit.text(), "Note1");
+      ::SetWindowText(edit.hwnd(), "");
+      r.click(edit);
+      r.type("Plan");
+      r.click(dlg.child(IDOK));
+    });
+    robot.chooseMenu({"&Note", "&Rename..."});
+    EXPECT_EQ(main.text(), "Plan - Frames Test");
+
+    // File Open asks for the file and shows it in a new child.
+    robot.onDialog("Open", [&](Robot& r, Window dlg) {
+      ::SetWindowText(dlg.child(edt1).hwnd(), path.c_str());
+      r.click(dlg.child(IDOK));
+    });
+    robot.chooseMenu({"&File", "&Open..."});
+    EXPECT_EQ(app.GetOpenDocumentCount(), 2);
+    EXPECT_EQ(main.text(), "second.note - Frames Test");
+    auto* reopened = static_cast<CNoteDoc*>(frame->GetActiveDocument());
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->m_stamps, 1);
+
+    // Exit with the notes unchanged: no prompt, the pump ends.
     robot.chooseMenu({"&File", "E&xit"});
   };
   EXPECT_EQ(AfxRunApplication({"frames"}), 0);

@@ -52,8 +52,6 @@ class CDocTemplate : public CCmdTarget {
   CRuntimeClass* m_pViewClass;
   CString m_strDocStrings;
 
-  // Reports a document that could not be made or opened.
-  static void ReportFailure(UINT nIDPrompt, LPCTSTR lpszPathName);
   // Makes the document's first frame, or deletes the document.
   CFrameWnd* FrameFor(CDocument* pDocument);
 };

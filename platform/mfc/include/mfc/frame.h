@@ -24,13 +24,6 @@ class CView;
 // The default frame window style.
 #define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)
 
-// Docking sides of EnableDocking.
-#define CBRS_ALIGN_LEFT 0x1000L
-#define CBRS_ALIGN_TOP 0x2000L
-#define CBRS_ALIGN_RIGHT 0x4000L
-#define CBRS_ALIGN_BOTTOM 0x8000L
-#define CBRS_ALIGN_ANY 0xF000L
-
 // What a frame needs to make its views: passed through CREATESTRUCT's
 // lpCreateParams to OnCreateClient.
 struct CCreateContext {
@@ -40,6 +33,9 @@ struct CCreateContext {
   CView* m_pLastView = nullptr;
   CFrameWnd* m_pCurrentFrame = nullptr;
 };
+
+// Sets a window's text unless it has it already (no caption repaint).
+void AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew);
 
 class CFrameWnd : public CWnd {
   DECLARE_DYNCREATE(CFrameWnd)
@@ -68,28 +64,32 @@ class CFrameWnd : public CWnd {
   virtual void ActivateFrame(int nCmdShow = -1);
   void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
   virtual void RecalcLayout(BOOL bNotify = TRUE);
-  virtual BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder);
+  void DelayRecalcLayout(BOOL bNotify = TRUE) { m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0); }
 
-  // Title: "Doc - App" (or "App - Doc" with FWS_PREFIXTITLE).
+  // Title: "Doc - App" with FWS_PREFIXTITLE (PreCreateWindow adds it to
+  // FWS_ADDTOTITLE), "App - Doc" without.
   virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+  void DelayUpdateFrameTitle() { m_nIdleFlags |= idleTitle; }
   void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
   void SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
   CString GetTitle() const { return m_strTitle; }
-  // Which view window of the document this frame is (":2"), 0 for none.
+  // Which window of its document this frame is (":2"); 0 when the only one.
   int m_nWindow = -1;
 
   // Status-line messages.
   virtual void GetMessageString(UINT nID, CString& rMessage) const;
   void SetMessageText(LPCTSTR lpszText);
   void SetMessageText(UINT nID);
+  // The status bar that shows them (the top-level frame's).
+  virtual CWnd* GetMessageBar();
 
   // Control bars (CControlBar*), each added when it is made. The members
-  // that need the bar classes are defined with them.
+  // that need the bar classes are defined with them (src/bars).
   CPtrList m_listControlBars;
   void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
   CControlBar* GetControlBar(UINT nID);
   void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
-  // Makes the dock bars of the sides dwDockStyle allows (CBRS_ALIGN_*).
+  // Makes the dock bars of the sides allowed.
   void EnableDocking(DWORD dwDockStyle);
   void AddControlBar(CControlBar* pBar) { m_listControlBars.AddTail(pBar); }
   void RemoveControlBar(CControlBar* pBar);
@@ -127,19 +127,11 @@ class CFrameWnd : public CWnd {
   std::vector<HWND> m_disabledByModal;
 
   BOOL OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext);
-  // The status bar that shows the messages (the top-level frame's).
-  virtual CWnd* GetMessageBar();
   // The window class with the icon of nIDResource, if there is one.
   LPCTSTR GetIconWndClass(DWORD dwDefaultStyle, UINT nIDResource);
   // Work left for the next idle time.
-  enum IdleFlags { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
+  enum IdleFlags { idleTitle = 2, idleNotify = 4, idleLayout = 8 };
   UINT m_nIdleFlags = 0;
-
- public:
-  void DelayUpdateFrameTitle() { m_nIdleFlags |= idleTitle; }
-  void DelayRecalcLayout(BOOL bNotify = TRUE) { m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0); }
-
- protected:
 
   afx_msg int OnCreate(LPCREATESTRUCT lpcs);
   afx_msg void OnDestroy();
@@ -152,10 +144,10 @@ class CFrameWnd : public CWnd {
   afx_msg LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
-  // View > Toolbar and Status Bar (with the bar classes).
+  // View > Toolbar and Status Bar, and the key indicators of the status
+  // bar (with the bar classes).
   afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
   afx_msg BOOL OnBarCheck(UINT nID);
-  // The CAP, NUM and SCRL indicators follow the keys' toggle states.
   afx_msg void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
 
  private:

@@ -70,6 +70,10 @@ void CFrameWnd::EnableDocking(DWORD dwDockStyle) {
   }
 }
 
+void CFrameWnd::RemoveControlBar(CControlBar* pBar) {
+  if (POSITION pos = m_listControlBars.Find(pBar)) m_listControlBars.RemoveAt(pos);
+}
+
 CControlBar* CFrameWnd::GetControlBar(UINT nID) {
   for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;) {
     auto* bar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));

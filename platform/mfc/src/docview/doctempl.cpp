@@ -90,13 +90,11 @@ CFrameWnd* CDocTemplate::FrameFor(CDocument* pDocument) {
   CFrameWnd* pFrame = CreateNewFrame(pDocument, nullptr);
   pDocument->m_bAutoDelete = bAutoDelete;
   if (pFrame == nullptr) {
-    ReportFailure(AFX_IDP_FAILED_TO_CREATE_DOC, nullptr);
+    AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
     delete pDocument;
   }
   return pFrame;
 }
-
-void CDocTemplate::ReportFailure(UINT nIDPrompt, LPCTSTR) { AfxMessageBox(nIDPrompt); }
 
 CDocTemplate::Confidence CDocTemplate::MatchDocType(LPCTSTR lpszPathName, CDocument*& rpDocMatch) {
   rpDocMatch = nullptr;

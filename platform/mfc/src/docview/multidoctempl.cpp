@@ -61,7 +61,7 @@ void CMultiDocTemplate::SetDefaultTitle(CDocument* pDocument) {
 CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible) {
   CDocument* pDocument = CreateNewDocument();
   if (pDocument == nullptr) {
-    ReportFailure(AFX_IDP_FAILED_TO_CREATE_DOC, lpszPathName);
+    AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
     return nullptr;
   }
   CFrameWnd* pFrame = FrameFor(pDocument);
@@ -93,6 +93,7 @@ CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, CRuntimeClass* pDocClas
 
 CSingleDocTemplate::~CSingleDocTemplate() { delete m_pOnlyDoc; }
 
+// The one document has the one position there is.
 POSITION CSingleDocTemplate::GetFirstDocPosition() const {
   return m_pOnlyDoc != nullptr ? reinterpret_cast<POSITION>(1) : nullptr;
 }
@@ -130,7 +131,7 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMake
   } else {
     pDocument = CreateNewDocument();
     if (pDocument == nullptr) {
-      ReportFailure(AFX_IDP_FAILED_TO_CREATE_DOC, lpszPathName);
+      AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
       return nullptr;
     }
   }

@@ -218,8 +218,6 @@ void CFrameWnd::RecalcLayout(BOOL) {
   m_bInRecalcLayout = FALSE;
 }
 
-BOOL CFrameWnd::NegotiateBorderSpace(UINT, LPRECT) { return FALSE; }
-
 void CFrameWnd::OnSize(UINT nType, int cx, int cy) {
   CWnd::OnSize(nType, cx, cy);
   if (nType != SIZE_MINIMIZED) RecalcLayout();
@@ -309,10 +307,6 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg) {
   if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST) return FALSE;
   HACCEL hAccel = GetDefaultAccelerator();
   return hAccel != nullptr && ::TranslateAccelerator(m_hWnd, hAccel, pMsg);
-}
-
-void CFrameWnd::RemoveControlBar(CControlBar* pBar) {
-  if (POSITION pos = m_listControlBars.Find(pBar)) m_listControlBars.RemoveAt(pos);
 }
 
 namespace {

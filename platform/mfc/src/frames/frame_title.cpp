@@ -1,5 +1,7 @@
 // CFrameWnd's title and status-line messages, and the command-UI state of
 // its menus at popup and idle time.
+#include <string>
+
 #include <windows.h>
 
 #include "afxres.h"
@@ -9,16 +11,13 @@
 #include "mfc/modulestate.h"
 #include "mfc/view.h"
 
-namespace {
-
-// Setting the same text again would only repaint the caption.
-void SetTextIfChanged(HWND hWnd, const CString& text) {
-  char current[512] = {};
-  ::GetWindowText(hWnd, current, sizeof current);
-  if (text != current) ::SetWindowText(hWnd, text);
+void AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew) {
+  const int length = ::GetWindowTextLength(hWndCtrl);
+  std::string current(static_cast<size_t>(length) + 1, '\0');
+  ::GetWindowText(hWndCtrl, current.data(), length + 1);
+  current.resize(static_cast<size_t>(length));
+  if (current != lpszNew) ::SetWindowText(hWndCtrl, lpszNew);
 }
-
-}  // namespace
 
 void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
   if ((GetStyle() & FWS_ADDTOTITLE) == 0) return;
@@ -28,6 +27,8 @@ void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
 }
 
 void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName) {
+  // A document without a title yet adds nothing (no dangling " - ").
+  if (lpszDocName != nullptr && lpszDocName[0] == '\0') lpszDocName = nullptr;
   CString docPart;
   if (lpszDocName != nullptr) {
     docPart = lpszDocName;
@@ -41,7 +42,7 @@ void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName) {
   } else {
     text = m_strTitle + " - " + docPart;
   }
-  SetTextIfChanged(m_hWnd, text);
+  AfxSetWindowText(m_hWnd, text);
 }
 
 void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const {
@@ -58,7 +59,9 @@ CWnd* CFrameWnd::GetMessageBar() {
   return FromHandle(::GetDlgItem(pTop->m_hWnd, AFX_IDW_STATUS_BAR));
 }
 
-void CFrameWnd::SetMessageText(LPCTSTR lpszText) { SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(lpszText)); }
+void CFrameWnd::SetMessageText(LPCTSTR lpszText) {
+  SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(lpszText));
+}
 
 void CFrameWnd::SetMessageText(UINT nID) { SendMessage(WM_SETMESSAGESTRING, nID); }
 

@@ -105,13 +105,19 @@ LRESULT CMDIChildWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
   return ::DefMDIChildProc(m_hWnd, message, wParam, lParam);
 }
 
-void CMDIChildWnd::MDIDestroy() { ::SendMessage(::GetParent(m_hWnd), WM_MDIDESTROY, reinterpret_cast<WPARAM>(m_hWnd), 0); }
+namespace {
 
-void CMDIChildWnd::MDIActivate() { ::SendMessage(::GetParent(m_hWnd), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(m_hWnd), 0); }
+// Asks the MDI client to do something to one of its children.
+void SendToClient(HWND hWndChild, UINT message) {
+  ::SendMessage(::GetParent(hWndChild), message, reinterpret_cast<WPARAM>(hWndChild), 0);
+}
 
-void CMDIChildWnd::MDIMaximize() { ::SendMessage(::GetParent(m_hWnd), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(m_hWnd), 0); }
+}  // namespace
 
-void CMDIChildWnd::MDIRestore() { ::SendMessage(::GetParent(m_hWnd), WM_MDIRESTORE, reinterpret_cast<WPARAM>(m_hWnd), 0); }
+void CMDIChildWnd::MDIDestroy() { SendToClient(m_hWnd, WM_MDIDESTROY); }
+void CMDIChildWnd::MDIActivate() { SendToClient(m_hWnd, WM_MDIACTIVATE); }
+void CMDIChildWnd::MDIMaximize() { SendToClient(m_hWnd, WM_MDIMAXIMIZE); }
+void CMDIChildWnd::MDIRestore() { SendToClient(m_hWnd, WM_MDIRESTORE); }
 
 BOOL CMDIChildWnd::DestroyWindow() {
   if (m_hWnd == nullptr) return FALSE;
@@ -194,9 +200,7 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
   CDocument* pDocument = GetActiveDocument();
   CString text = pDocument != nullptr ? pDocument->GetTitle() : m_strTitle;
   if (m_nWindow > 0) text.AppendFormat(":%d", m_nWindow);
-  char current[512] = {};
-  ::GetWindowText(m_hWnd, current, sizeof current);
-  if (text != current) SetWindowText(text);
+  AfxSetWindowText(m_hWnd, text);
 }
 
 BOOL CMDIChildWnd::PreTranslateMessage(MSG* pMsg) {

@@ -81,31 +81,31 @@ CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const {
   return dynamic_cast<CMDIChildWnd*>(FromHandlePermanent(hWnd));
 }
 
-void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate) {
-  if (pWndActivate != nullptr)
-    ::SendMessage(m_hWndMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(pWndActivate->m_hWnd), 0);
+namespace {
+
+// Asks the MDI client to do something to one of its children.
+void SendAboutChild(HWND hWndClient, UINT message, const CWnd* pWnd) {
+  if (pWnd != nullptr) ::SendMessage(hWndClient, message, reinterpret_cast<WPARAM>(pWnd->m_hWnd), 0);
 }
+
+}  // namespace
+
+void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate) { SendAboutChild(m_hWndMDIClient, WM_MDIACTIVATE, pWndActivate); }
 
 void CMDIFrameWnd::MDINext() { ::SendMessage(m_hWndMDIClient, WM_MDINEXT, 0, 0); }
 void CMDIFrameWnd::MDIPrev() { ::SendMessage(m_hWndMDIClient, WM_MDINEXT, 0, 1); }
 
-void CMDIFrameWnd::MDIMaximize(CWnd* pWnd) {
-  if (pWnd != nullptr) ::SendMessage(m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(pWnd->m_hWnd), 0);
-}
-
-void CMDIFrameWnd::MDIRestore(CWnd* pWnd) {
-  if (pWnd != nullptr) ::SendMessage(m_hWndMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(pWnd->m_hWnd), 0);
-}
+void CMDIFrameWnd::MDIMaximize(CWnd* pWnd) { SendAboutChild(m_hWndMDIClient, WM_MDIMAXIMIZE, pWnd); }
+void CMDIFrameWnd::MDIRestore(CWnd* pWnd) { SendAboutChild(m_hWndMDIClient, WM_MDIRESTORE, pWnd); }
 
 void CMDIFrameWnd::MDICascade(int nType) { ::SendMessage(m_hWndMDIClient, WM_MDICASCADE, nType, 0); }
 void CMDIFrameWnd::MDITile(int nType) { ::SendMessage(m_hWndMDIClient, WM_MDITILE, nType, 0); }
 void CMDIFrameWnd::MDIIconArrange() { ::SendMessage(m_hWndMDIClient, WM_MDIICONARRANGE, 0, 0); }
 
 CMenu* CMDIFrameWnd::MDISetMenu(CMenu* pFrameMenu, CMenu* pWindowMenu) {
-  auto hOld = reinterpret_cast<HMENU>(::SendMessage(m_hWndMDIClient, WM_MDISETMENU,
-                                                    reinterpret_cast<WPARAM>(pFrameMenu ? pFrameMenu->m_hMenu : nullptr),
-                                                    reinterpret_cast<LPARAM>(pWindowMenu ? pWindowMenu->m_hMenu : nullptr)));
-  return CMenu::FromHandle(hOld);
+  const auto wParam = reinterpret_cast<WPARAM>(pFrameMenu != nullptr ? pFrameMenu->m_hMenu : nullptr);
+  const auto lParam = reinterpret_cast<LPARAM>(pWindowMenu != nullptr ? pWindowMenu->m_hMenu : nullptr);
+  return CMenu::FromHandle(reinterpret_cast<HMENU>(::SendMessage(m_hWndMDIClient, WM_MDISETMENU, wParam, lParam)));
 }
 
 CFrameWnd* CMDIFrameWnd::GetActiveFrame() {
