@@ -211,6 +211,39 @@ TEST_F(FrameBarsTest, ABarDockedOnEachSide) {
   frame->DestroyWindow();
 }
 
+TEST_F(FrameBarsTest, ADockedBarDraggedByItsGripperDocksOnTheNearestEdge) {
+  CBarsFrame* frame = CBarsFrame::Open("Drag");
+  ASSERT_NE(frame, nullptr);
+  CToolBar& bar = frame->m_wndToolBar;
+  // A frame point as the bar's client coordinates, where the drag runs.
+  auto inBar = [&](CPoint point) {
+    frame->ClientToScreen(&point);
+    bar.ScreenToClient(&point);
+    return point;
+  };
+  CRect client;
+  bar.GetClientRect(&client);
+  const CPoint gripper(-4, client.Height() / 2);
+  robot.drag(Window(bar.m_hWnd), gripper, inBar(CPoint(6, 150)));
+  EXPECT_EQ(bar.m_pDockBar, frame->GetControlBar(AFX_IDW_DOCKBAR_LEFT));
+  EXPECT_EQ(ViewArea(*frame).top, 0) << "the top edge is empty now";
+  EXPECT_GT(ViewArea(*frame).left, 0);
+
+  // Standing up, the gripper is above the buttons.
+  bar.GetClientRect(&client);
+  robot.drag(Window(bar.m_hWnd), CPoint(client.Width() / 2, -4), inBar(CPoint(250, 4)));
+  EXPECT_EQ(bar.m_pDockBar, frame->GetControlBar(AFX_IDW_DOCKBAR_TOP));
+  EXPECT_EQ(ViewArea(*frame).left, 0);
+  EXPECT_GT(RectInParent(bar).left, 100) << "at the place it was dropped along the edge";
+
+  // A press on the buttons is a click, not a drag.
+  CRect cut;
+  bar.GetItemRect(0, &cut);
+  robot.click(Window(bar.m_hWnd), cut.CenterPoint());
+  EXPECT_EQ(frame->commands, (std::vector<UINT>{ID_TOOL_CUT}));
+  frame->DestroyWindow();
+}
+
 TEST_F(FrameBarsTest, SnapshotOfAFrameWithAToolbarAndAStatusBar) {
   CBarsFrame* frame = CBarsFrame::Open("Bars");
   ASSERT_NE(frame, nullptr);

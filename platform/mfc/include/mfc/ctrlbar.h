@@ -122,6 +122,15 @@ class CControlBar : public CWnd {
   afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
 
  private:
+  // Dragging a docked bar by its gripper to another edge of its frame.
+  bool m_bDragging = false;
+  CPoint m_ptGrab;  // where the gripper was taken, in client coordinates
+  bool CanDrag() const;
+  bool InGripper(CPoint point) const;
+  // The drag's messages; false for the ones it leaves alone.
+  bool OnDragMessage(UINT message, LPARAM lParam, LRESULT& result);
+  void DropAt(CPoint point);
+
   LRESULT ForwardToOwner(UINT message, WPARAM wParam, LPARAM lParam);
   void OnNcCalcSize(BOOL bCalcValidRects, LPARAM lParam);
   void OnNcPaint();

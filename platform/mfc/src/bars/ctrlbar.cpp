@@ -271,6 +271,8 @@ void CControlBar::DrawGripper(CDC* pDC, const CRect& rect) {
 }
 
 LRESULT CControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (OnDragMessage(message, lParam, result)) return result;
   switch (message) {
     case WM_NCCALCSIZE:
       OnNcCalcSize(static_cast<BOOL>(wParam), lParam);
