@@ -5,6 +5,7 @@
 
 #include <afxext.h>
 
+#include <string>
 #include <vector>
 
 #include "resource.h"
@@ -86,6 +87,13 @@ inline void RunIdle(CWnd* pMainWnd) {
   CWinThread thread;
   thread.m_pMainWnd = pMainWnd;
   thread.OnIdle(0);
+}
+
+// What the status bar's control shows in a pane.
+inline std::string Shown(const CStatusBar& bar, int index) {
+  char text[256] = {};
+  bar.SendMessage(SB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+  return text;
 }
 
 // A child's rectangle in its parent's client coordinates.

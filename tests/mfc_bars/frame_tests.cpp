@@ -13,12 +13,6 @@ using FrameBarsTest = BarsTest;
 using halvane::test::Robot;
 using halvane::test::Window;
 
-std::string Shown(const CStatusBar& bar, int index) {
-  char text[256] = {};
-  bar.SendMessage(SB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
 CView* ViewOf(CFrameWnd& frame) { return static_cast<CView*>(frame.GetDlgItem(AFX_IDW_PANE_FIRST)); }
 
 // What the layout gave the view.

@@ -11,13 +11,6 @@ using StatusBarTest = BarsTest;
 
 const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_SERVER, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
 
-// What the control shows in a pane.
-std::string Shown(const CStatusBar& bar, int index) {
-  char text[256] = {};
-  bar.SendMessage(SB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
 int TextWidth(const CStatusBar& bar, const char* text) {
   CClientDC dc(const_cast<CStatusBar*>(&bar));
   CFont* font = bar.GetFont();

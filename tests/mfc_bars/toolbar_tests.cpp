@@ -20,9 +20,9 @@ CPoint Centre(const CToolBar& bar, int index) {
 }
 
 // The tooltip's question as the toolbar's tooltip asks it.
-std::string AskTip(CToolBar& bar, UINT nID) {
+std::string AskTip(CToolBar& bar, UINT nID, HWND tooltip = nullptr) {
   NMTTDISPINFO info{};
-  info.hdr.hwndFrom = reinterpret_cast<HWND>(bar.SendMessage(TB_GETTOOLTIPS));
+  info.hdr.hwndFrom = tooltip != nullptr ? tooltip : reinterpret_cast<HWND>(bar.SendMessage(TB_GETTOOLTIPS));
   info.hdr.idFrom = nID;
   info.hdr.code = TTN_NEEDTEXT;
   info.lpszText = info.szText;
@@ -156,6 +156,10 @@ TEST_F(ToolBarTest, TipsAndPromptsComeFromTheCommandStrings) {
   EXPECT_EQ(AskTip(bar, ID_TOOL_CUT), "Cut");
   EXPECT_EQ(AskTip(bar, ID_TOOL_BOLD), "") << "a string without a newline has no tip";
   EXPECT_EQ(AskTip(bar, ID_TOOL_ORPHAN), "");
+  // Another tooltip's question with the same number is not the bar's.
+  HWND other = ::CreateWindowEx(0, TOOLTIPS_CLASS, nullptr, WS_POPUP, 0, 0, 0, 0, host.m_hWnd, nullptr, nullptr, nullptr);
+  EXPECT_EQ(AskTip(bar, ID_TOOL_CUT, other), "");
+  ::DestroyWindow(other);
 
   // Flying over the buttons tells the owner which prompt to show; leaving
   // the bar brings back the idle message.

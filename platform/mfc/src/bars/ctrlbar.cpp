@@ -42,11 +42,16 @@ bool IsParentNotification(UINT message) {
   }
 }
 
-// A tooltip's question nobody answered gets the tip part of the command's
-// string.
-void AnswerToolTip(LPARAM lParam) {
+// A question of the bar's own tooltip that nobody answered gets the tip
+// part of the command's string (other tooltips number other things).
+void AnswerToolTip(HWND bar, LPARAM lParam) {
   auto* header = reinterpret_cast<NMHDR*>(lParam);
   if (header == nullptr || header->code != TTN_NEEDTEXT) return;
+  TOOLINFO tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = bar;
+  tool.uId = header->idFrom;
+  if (!::SendMessage(header->hwndFrom, TTM_GETTOOLINFO, 0, reinterpret_cast<LPARAM>(&tool))) return;
   auto& info = *reinterpret_cast<NMTTDISPINFO*>(lParam);
   const bool answered = info.hinst != nullptr ||
                         (info.lpszText != nullptr && (info.lpszText != info.szText || info.szText[0] != '\0'));
@@ -195,7 +200,7 @@ LRESULT CControlBar::ForwardToOwner(UINT message, WPARAM wParam, LPARAM lParam) 
   if (OnWndMsg(message, wParam, lParam, &result)) return result;
   CWnd* owner = GetOwner();
   if (owner != nullptr && owner != this) result = owner->SendMessage(message, wParam, lParam);
-  if (message == WM_NOTIFY) AnswerToolTip(lParam);
+  if (message == WM_NOTIFY) AnswerToolTip(m_hWnd, lParam);
   return result;
 }
 
