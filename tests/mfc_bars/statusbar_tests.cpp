@@ -14,8 +14,10 @@ const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_SERVER, ID_INDICATOR_CAPS
 int TextWidth(const CStatusBar& bar, const char* text) {
   CClientDC dc(const_cast<CStatusBar*>(&bar));
   CFont* font = bar.GetFont();
-  if (font != nullptr) dc.SelectObject(font);
-  else dc.SelectObject(CFont::FromHandle(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))));
+  if (font != nullptr)
+    dc.SelectObject(font);
+  else
+    dc.SelectObject(CFont::FromHandle(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))));
   return dc.GetTextExtent(text, static_cast<int>(std::strlen(text))).cx;
 }
 

@@ -157,7 +157,8 @@ TEST_F(ToolBarTest, TipsAndPromptsComeFromTheCommandStrings) {
   EXPECT_EQ(AskTip(bar, ID_TOOL_BOLD), "") << "a string without a newline has no tip";
   EXPECT_EQ(AskTip(bar, ID_TOOL_ORPHAN), "");
   // Another tooltip's question with the same number is not the bar's.
-  HWND other = ::CreateWindowEx(0, TOOLTIPS_CLASS, nullptr, WS_POPUP, 0, 0, 0, 0, host.m_hWnd, nullptr, nullptr, nullptr);
+  HWND other =
+      ::CreateWindowEx(0, TOOLTIPS_CLASS, nullptr, WS_POPUP, 0, 0, 0, 0, host.m_hWnd, nullptr, nullptr, nullptr);
   EXPECT_EQ(AskTip(bar, ID_TOOL_CUT, other), "");
   ::DestroyWindow(other);
 

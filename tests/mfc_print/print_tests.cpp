@@ -84,9 +84,11 @@ TEST_F(PrintTest, AJobThatCannotBeWrittenSaysSo) {
   });
   frame->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
   ::setenv("HALVANE_PRINT_DIR", saved.c_str(), 1);
-  EXPECT_NE(std::find_if(shown.begin(), shown.end(), [](const std::string& text) {
-              return text == "Failed to start print job." || text == "The document could not be printed.";
-            }), shown.end());
+  EXPECT_NE(std::find_if(shown.begin(), shown.end(),
+                         [](const std::string& text) {
+                           return text == "Failed to start print job." || text == "The document could not be printed.";
+                         }),
+            shown.end());
   EXPECT_EQ(CReportView::Calls().back(), "end") << "the view cleans up";
   EXPECT_TRUE(frame->IsWindowEnabled());
   EXPECT_TRUE(folder.files().empty());

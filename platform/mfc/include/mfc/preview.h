@@ -16,9 +16,9 @@
 // What the frame had before the preview took it over.
 struct CPrintPreviewState {
   CView* pViewActiveOld = nullptr;
-  HWND hWndPane = nullptr;            // the pane the preview stands in for
-  HMENU hMenu = nullptr;              // the frame's menu bar
-  std::vector<HWND> hiddenBars;       // bars shown before
+  HWND hWndPane = nullptr;       // the pane the preview stands in for
+  HMENU hMenu = nullptr;         // the frame's menu bar
+  std::vector<HWND> hiddenBars;  // bars shown before
 };
 
 class CPreviewView : public CScrollView {

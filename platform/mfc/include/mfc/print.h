@@ -18,8 +18,8 @@ struct CPrintInfo {
   // The print dialog of the job: its range, flags and, once prepared, the
   // printer DC (deleted with the job).
   CPrintDialog* m_pPD;
-  BOOL m_bDirect = FALSE;   // printed without the dialog
-  BOOL m_bPreview = FALSE;  // drawn by the print preview
+  BOOL m_bDirect = FALSE;           // printed without the dialog
+  BOOL m_bPreview = FALSE;          // drawn by the print preview
   BOOL m_bContinuePrinting = TRUE;  // OnPrepareDC clears it after the last page
   UINT m_nCurPage = 1;
   UINT m_nNumPreviewPages = 1;  // pages the preview shows side by side (1 or 2)

@@ -1,10 +1,10 @@
 // CControlBar: creation, the WM_SIZEPARENT answer, borders in the
 // non-client area, and the owner that receives the bar's notifications.
-#include "afxext.h"
-#include "bars/bar_strings.h"
-
 #include <algorithm>
 #include <cstring>
+
+#include "afxext.h"
+#include "bars/bar_strings.h"
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
@@ -53,8 +53,8 @@ void AnswerToolTip(HWND bar, LPARAM lParam) {
   tool.uId = header->idFrom;
   if (!::SendMessage(header->hwndFrom, TTM_GETTOOLINFO, 0, reinterpret_cast<LPARAM>(&tool))) return;
   auto& info = *reinterpret_cast<NMTTDISPINFO*>(lParam);
-  const bool answered = info.hinst != nullptr ||
-                        (info.lpszText != nullptr && (info.lpszText != info.szText || info.szText[0] != '\0'));
+  const bool answered =
+      info.hinst != nullptr || (info.lpszText != nullptr && (info.lpszText != info.szText || info.szText[0] != '\0'));
   if (answered) return;
   const CString tip = afx::CommandTip(static_cast<UINT>(header->idFrom));
   const size_t length = std::min(static_cast<size_t>(tip.GetLength()), sizeof(info.szText) - 1);
@@ -92,7 +92,9 @@ void CControlBar::SetBorders(int cxLeft, int cyTop, int cxRight, int cyBottom) {
   m_cyBottomBorder = cyBottom;
 }
 
-CRect CControlBar::GetBorders() const { return CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder); }
+CRect CControlBar::GetBorders() const {
+  return CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder);
+}
 
 void CControlBar::EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
 
@@ -145,8 +147,7 @@ DWORD CControlBar::RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout) {
   if (!lpLayout->bQuery) {
     m_nStateFlags &= ~(delayShow | delayHide);
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
-                       (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
   }
   return style;
 }
@@ -205,7 +206,8 @@ LRESULT CControlBar::ForwardToOwner(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 void CControlBar::OnNcCalcSize(BOOL bCalcValidRects, LPARAM lParam) {
-  RECT& window = bCalcValidRects ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : *reinterpret_cast<RECT*>(lParam);
+  RECT& window =
+      bCalcValidRects ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : *reinterpret_cast<RECT*>(lParam);
   CRect inside(window);
   CalcInsideRect(inside, IsHorizontal());
   inside.right = std::max(inside.left, inside.right);

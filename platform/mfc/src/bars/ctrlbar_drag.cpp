@@ -1,8 +1,8 @@
 // A docked bar dragged by its gripper docks on the edge of its frame
 // nearest to where it is dropped, at the drop's place along that edge.
-#include "afxext.h"
-
 #include <climits>
+
+#include "afxext.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // CDialogBar: a bar from a dialog template.
-#include "afxext.h"
-
 #include <algorithm>
+
+#include "afxext.h"
 
 IMPLEMENT_DYNAMIC(CDialogBar, CControlBar)
 
@@ -17,7 +17,8 @@ BOOL CDialogBar::Create(CWnd* pParentWnd, LPCTSTR lpszTemplateName, UINT nStyle,
   if (pParentWnd == nullptr || m_hWnd != nullptr || lpszTemplateName == nullptr) return FALSE;
   HINSTANCE module = AfxFindResourceHandle(lpszTemplateName, RT_DIALOG);
   HRSRC found = ::FindResource(module, lpszTemplateName, RT_DIALOG);
-  const auto* data = found != nullptr ? static_cast<LPCDLGTEMPLATE>(::LockResource(::LoadResource(module, found))) : nullptr;
+  const auto* data =
+      found != nullptr ? static_cast<LPCDLGTEMPLATE>(::LockResource(::LoadResource(module, found))) : nullptr;
   if (data == nullptr) return FALSE;
 
   m_dwStyle = nStyle & CBRS_ALL;
@@ -35,7 +36,8 @@ BOOL CDialogBar::Create(CWnd* pParentWnd, LPCTSTR lpszTemplateName, UINT nStyle,
   GetWindowRect(&rect);
   m_sizeDefault = rect.Size();
   // The borders go around the template's area.
-  ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   if (nStyle & WS_VISIBLE) ShowWindow(SW_SHOWNOACTIVATE);
   return TRUE;
 }

@@ -1,8 +1,8 @@
 // CDockBar: rows of docked bars and their layout along one edge.
-#include "afxext.h"
-
 #include <algorithm>
 #include <climits>
+
+#include "afxext.h"
 
 IMPLEMENT_DYNAMIC(CDockBar, CControlBar)
 
@@ -53,9 +53,9 @@ int CDockBar::GetDockedCount() const {
 
 int CDockBar::GetDockedVisibleCount() const {
   int count = 0;
-  for (const auto& row : m_rows) count += static_cast<int>(std::count_if(row.begin(), row.end(), [](const CControlBar* bar) {
-      return bar->IsVisible() != FALSE;
-    }));
+  for (const auto& row : m_rows)
+    count += static_cast<int>(
+        std::count_if(row.begin(), row.end(), [](const CControlBar* bar) { return bar->IsVisible() != FALSE; }));
   return count;
 }
 
@@ -127,8 +127,7 @@ void CDockBar::PlaceBar(CControlBar& bar, const CRect& rect) const {
   if (m_bLayoutQuery) return;
   const CRect current = RectInParent(bar);
   if (current == rect) return;
-  ::SetWindowPos(bar.m_hWnd, nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowPos(bar.m_hWnd, nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CDockBar::OnSizeParent(WPARAM wParam, LPARAM lParam) {

@@ -1,9 +1,9 @@
 // Bars and their frame: the frame's list of bars, its dock bars, showing
 // and hiding bars (View > Toolbar, Status Bar), the key indicators, and
 // the idle update that asks the frame about the bars' commands.
-#include "afxext.h"
-
 #include <memory>
+
+#include "afxext.h"
 
 namespace {
 
@@ -51,7 +51,9 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM) {
   return 0;
 }
 
-void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) { UpdateButtons(pTarget, bDisableIfNoHndler); }
+void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
+  UpdateButtons(pTarget, bDisableIfNoHndler);
+}
 
 void CStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL) { UpdatePanes(pTarget); }
 

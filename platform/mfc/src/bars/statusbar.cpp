@@ -1,8 +1,8 @@
 // CStatusBar: panes, their widths and texts, and the idle update.
-#include "afxext.h"
-
 #include <algorithm>
 #include <numeric>
+
+#include "afxext.h"
 
 IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
 
@@ -88,7 +88,9 @@ int CStatusBar::CommandToIndex(UINT nIDFind) const {
   return -1;
 }
 
-UINT CStatusBar::GetItemID(int nIndex) const { return ValidIndex(nIndex) ? m_panes[static_cast<size_t>(nIndex)].nID : 0; }
+UINT CStatusBar::GetItemID(int nIndex) const {
+  return ValidIndex(nIndex) ? m_panes[static_cast<size_t>(nIndex)].nID : 0;
+}
 
 void CStatusBar::GetItemRect(int nIndex, LPRECT lpRect) const {
   if (lpRect == nullptr) return;
@@ -261,4 +263,6 @@ void CStatusCmdUI::SetCheck(int nCheck) {
   bar->SetPaneStyle(index, style);
 }
 
-void CStatusCmdUI::SetText(LPCTSTR lpszText) { static_cast<CStatusBar*>(m_pOther)->SetPaneText(static_cast<int>(m_nIndex), lpszText); }
+void CStatusCmdUI::SetText(LPCTSTR lpszText) {
+  static_cast<CStatusBar*>(m_pOther)->SetPaneText(static_cast<int>(m_nIndex), lpszText);
+}

@@ -1,9 +1,9 @@
 // CToolBar: creation, resources and images, buttons and their layout.
-#include "afxext.h"
-
 #include <algorithm>
 #include <cstring>
 #include <string>
+
+#include "afxext.h"
 
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 
@@ -55,8 +55,7 @@ CToolBar::~CToolBar() {
 }
 
 BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
-  return CreateEx(pParentWnd, 0, dwStyle, CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder),
-                  nID);
+  return CreateEx(pParentWnd, 0, dwStyle, CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder), nID);
 }
 
 BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders, UINT nID) {
@@ -106,7 +105,8 @@ BOOL CToolBar::SetBitmap(HBITMAP hbmImageWell) {
   if (m_hWnd == nullptr || hbmImageWell == nullptr || !::GetObject(hbmImageWell, sizeof(bm), &bm)) return FALSE;
   TBADDBITMAP add{nullptr, reinterpret_cast<UINT_PTR>(hbmImageWell)};
   const int count = m_sizeImage.cx > 0 ? static_cast<int>(bm.bmWidth / m_sizeImage.cx) : 0;
-  const auto first = static_cast<int>(SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(&add)));
+  const auto first =
+      static_cast<int>(SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(&add)));
   if (first < 0) return FALSE;
   // A new well replaces the old one: the buttons' images move to it.
   const int shift = first - m_nImageBase;
@@ -179,7 +179,8 @@ UINT CToolBar::GetItemID(int nIndex) const {
 
 void CToolBar::GetItemRect(int nIndex, LPRECT lpRect) const {
   if (lpRect == nullptr) return;
-  if (!SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect))) ::SetRectEmpty(lpRect);
+  if (!SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)))
+    ::SetRectEmpty(lpRect);
 }
 
 UINT CToolBar::GetButtonStyle(int nIndex) const {

@@ -1,8 +1,8 @@
 // CPreviewView: pages, zoom and the preview bar's commands.
+#include <algorithm>
+
 #include "afxdlgs.h"
 #include "afxext.h"
-
-#include <algorithm>
 
 IMPLEMENT_DYNCREATE(CPreviewView, CScrollView)
 

@@ -8,8 +8,7 @@ thread_local HWND t_statusDialog = nullptr;
 
 }  // namespace
 
-CPrintingDialog::CPrintingDialog(CWnd* pParent, const CString& document, const CString& printer,
-                                 const CString& port) {
+CPrintingDialog::CPrintingDialog(CWnd* pParent, const CString& document, const CString& printer, const CString& port) {
   t_userAbort = false;
   if (!Create(AFX_IDD_PRINTDLG, pParent)) return;
   t_statusDialog = m_hWnd;

@@ -1,8 +1,8 @@
 // Print preview's take-over of the frame: the view (or MDI client), the
 // bars and the menu make room for the preview and come back at its end.
-#include "afxext.h"
-
 #include <memory>
+
+#include "afxext.h"
 
 void CPreviewView::TakeOverFrame(CFrameWnd* pFrame, CPrintPreviewState& state) {
   state.pViewActiveOld = pFrame->GetActiveView();

@@ -1,10 +1,10 @@
 // CView's printing: the preparation (dialog or defaults), the page loop on
 // the printer DC with the "Printing" dialog and its Cancel.
+#include <algorithm>
+
 #include "afxdlgs.h"
 #include "afxext.h"
 #include "print/printing_dialog.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -47,7 +47,8 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) {
 void CView::OnFilePrint() {
   CPrintInfo info;
   const MSG* current = GetCurrentMessage();
-  info.m_bDirect = current != nullptr && current->message == WM_COMMAND && LOWORD(current->wParam) == ID_FILE_PRINT_DIRECT;
+  info.m_bDirect =
+      current != nullptr && current->message == WM_COMMAND && LOWORD(current->wParam) == ID_FILE_PRINT_DIRECT;
   if (!OnPreparePrinting(&info)) return;
   PrintPages(info);
 }
