@@ -36,7 +36,8 @@ TEST_F(PreviewTest, ThePreviewTakesTheViewsPlaceAndCloseGivesItBack) {
   EXPECT_EQ(frame->GetDlgItem(AFX_IDW_PANE_FIRST), preview);
   EXPECT_FALSE(view->IsWindowVisible());
   EXPECT_FALSE(frame->m_wndToolBar.IsWindowVisible());
-  EXPECT_FALSE(frame->m_wndStatusBar.IsWindowVisible());
+  EXPECT_TRUE(frame->m_wndStatusBar.IsWindowVisible()) << "it tells the pages shown";
+  EXPECT_EQ(std::string(frame->m_wndStatusBar.GetPaneText(0)), "Page 1");
   EXPECT_EQ(::GetMenu(frame->m_hWnd), nullptr);
   EXPECT_EQ(preview->GetDocument(), view->GetDocument());
   EXPECT_TRUE(Button(*frame, AFX_ID_PREVIEW_CLOSE).exists());
@@ -53,6 +54,7 @@ TEST_F(PreviewTest, ThePreviewTakesTheViewsPlaceAndCloseGivesItBack) {
   EXPECT_TRUE(frame->m_wndStatusBar.IsWindowVisible());
   EXPECT_EQ(::GetMenu(frame->m_hWnd), menu);
   EXPECT_EQ(frame->GetDlgItem(AFX_IDW_PREVIEW_BAR), nullptr);
+  EXPECT_EQ(std::string(frame->m_wndStatusBar.GetPaneText(0)), "Ready");
   EXPECT_EQ(CReportView::Calls().back(), "end");
   CRect client, area;
   frame->GetClientRect(&client);
@@ -77,6 +79,7 @@ TEST_F(PreviewTest, NextPrevTwoPagesAndZoom) {
   robot.click(Button(*frame, AFX_ID_PREVIEW_NEXT));
   RunIdle(frame);
   EXPECT_EQ(preview->GetCurrentPage(), 2u);
+  EXPECT_EQ(std::string(frame->m_wndStatusBar.GetPaneText(0)), "Page 2");
   EXPECT_FALSE(Button(*frame, AFX_ID_PREVIEW_NEXT).isEnabled()) << "the last page";
   EXPECT_EQ(CReportView::Calls(), (std::vector<std::string>{"dc 2", "print 2"}));
 
@@ -87,6 +90,7 @@ TEST_F(PreviewTest, NextPrevTwoPagesAndZoom) {
   robot.click(Button(*frame, AFX_ID_PREVIEW_NUMPAGE));
   RunIdle(frame);
   EXPECT_EQ(preview->GetPages(), 2u);
+  EXPECT_EQ(std::string(frame->m_wndStatusBar.GetPaneText(0)), "Pages 1-2");
   EXPECT_EQ(Button(*frame, AFX_ID_PREVIEW_NUMPAGE).text(), "&One Page");
   const CRect left = preview->GetPageRect(0), right = preview->GetPageRect(1);
   EXPECT_LT(left.right, right.left) << "side by side";

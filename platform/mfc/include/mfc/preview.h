@@ -1,8 +1,8 @@
 // CPreviewView: print preview in place of the frame's view. The pages
 // are drawn scaled on grey with a shadow, through a CPreviewDC over the
 // printer; a dialog bar at the top offers Print, Next Page, Prev Page,
-// One/Two Page, Zoom In, Zoom Out and Close. Close gives the frame its
-// view, bars and menu back.
+// One/Two Page, Zoom In, Zoom Out and Close, and the status bar tells the
+// pages shown. Close gives the frame its view, bars and menu back.
 #pragma once
 
 #include <memory>
@@ -42,6 +42,8 @@ class CPreviewView : public CScrollView {
   CDialogBar* m_pToolBar = nullptr;               // deletes itself with its window
 
   void OnDraw(CDC* pDC) override;
+  // The pages shown, in the frame's status bar.
+  void ShowPageDescription();
   // Gives the frame its view, bars and menu back and destroys the preview.
   void ClosePreview();
   // Hides the frame's view (or MDI client), bars and menu for a preview.

@@ -174,7 +174,19 @@ void CPreviewView::DrawPage(CDC& dc, int nSlot, UINT nPage) {
   preview.ReleaseOutputDC();
 }
 
+void CPreviewView::ShowPageDescription() {
+  CFrameWnd* frame = GetParentFrame();
+  if (frame == nullptr || m_pPreviewInfo == nullptr) return;
+  // "Page %u" for one page, "Pages %u-%u" for two side by side.
+  const bool two = m_nZoomState == ZOOM_OUT && m_nPages == 2 && m_nCurrentPage < LastPage();
+  CString format, text;
+  AfxExtractSubString(format, m_pPreviewInfo->m_strPageDesc, two ? 1 : 0);
+  text.Format(format, m_nCurrentPage, m_nCurrentPage + 1);
+  frame->SetMessageText(text);
+}
+
 void CPreviewView::ShowChange() {
+  ShowPageDescription();
   Invalidate();
   // Keys (Escape, Page Up, Page Down) come here, not to the bar's button.
   SetFocus();

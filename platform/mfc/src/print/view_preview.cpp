@@ -14,7 +14,8 @@ void CPreviewView::TakeOverFrame(CFrameWnd* pFrame, CPrintPreviewState& state) {
   }
   for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != nullptr;) {
     auto* bar = static_cast<CControlBar*>(pFrame->m_listControlBars.GetNext(pos));
-    if (bar->GetParent() != pFrame || !bar->IsWindowVisible()) continue;
+    // The status bar stays: it tells which pages are shown.
+    if (bar->GetParent() != pFrame || !bar->IsWindowVisible() || bar->GetDlgCtrlID() == AFX_IDW_STATUS_BAR) continue;
     state.hiddenBars.push_back(bar->m_hWnd);
     bar->ShowWindow(SW_HIDE);
   }
@@ -48,6 +49,7 @@ void CPreviewView::ClosePreview() {
   if (frame != nullptr && frame->GetActiveView() == this) frame->SetActiveView(previous);
   DestroyWindow();
   if (frame == nullptr) return;
+  frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
   frame->RecalcLayout();
   frame->DrawMenuBar();
   frame->UpdateWindow();
@@ -101,6 +103,7 @@ BOOL CView::DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* p
     return TRUE;
   }
   frame->SetActiveView(view);
+  view->ShowPageDescription();
   view->m_pToolBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
   frame->RecalcLayout();
   frame->UpdateWindow();
