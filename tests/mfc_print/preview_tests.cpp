@@ -118,6 +118,17 @@ TEST_F(PreviewTest, NextPrevTwoPagesAndZoom) {
   ::DeleteDC(printer);
   EXPECT_NEAR(preview->GetPageRect(0).Width(), static_cast<double>(printable) * dpi / printerDpi, 2.0);
 
+  // A click on the page cycles back to the whole page; on the right one
+  // of two it zooms in on that page.
+  CRect client, visible;
+  preview->GetClientRect(&client);
+  visible.IntersectRect(preview->GetPageRect(0), client);
+  robot.click(Window(preview->m_hWnd), visible.CenterPoint());
+  EXPECT_EQ(preview->GetZoomState(), CPreviewView::ZOOM_OUT);
+  robot.click(Window(preview->m_hWnd), preview->GetPageRect(1).CenterPoint());
+  EXPECT_EQ(preview->GetZoomState(), CPreviewView::ZOOM_MIDDLE);
+  EXPECT_EQ(preview->GetCurrentPage(), 2u);
+
   // Escape closes as Close does.
   robot.key(VK_ESCAPE);
   EXPECT_EQ(frame->GetActiveView(), frame->ReportView());

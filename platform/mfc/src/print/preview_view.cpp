@@ -21,6 +21,7 @@ BEGIN_MESSAGE_MAP(CPreviewView, CScrollView)
   ON_UPDATE_COMMAND_UI(AFX_ID_PREVIEW_ZOOMOUT, OnUpdateZoomOut)
   ON_WM_SIZE()
   ON_WM_KEYDOWN()
+  ON_WM_LBUTTONDOWN()
   ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
@@ -242,6 +243,17 @@ void CPreviewView::OnSize(UINT nType, int cx, int cy) {
   CScrollView::OnSize(nType, cx, cy);
   UpdateScrollSizes();
   Invalidate();
+}
+
+void CPreviewView::OnLButtonDown(UINT, CPoint point) {
+  // A click on a page zooms in, at the last zoom back out to the whole page.
+  const int slots = m_nZoomState == ZOOM_OUT ? static_cast<int>(m_nPages) : 1;
+  for (int slot = 0; slot < slots; ++slot) {
+    if (!GetPageRect(slot).PtInRect(point)) continue;
+    if (m_nZoomState == ZOOM_OUT) m_nCurrentPage = std::min(m_nCurrentPage + static_cast<UINT>(slot), LastPage());
+    SetZoom(m_nZoomState == ZOOM_IN ? static_cast<int>(ZOOM_OUT) : m_nZoomState + 1);
+    return;
+  }
 }
 
 void CPreviewView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
