@@ -57,8 +57,9 @@ class CControlBar : public CWnd {
   CControlBar();
   ~CControlBar() override;
 
-  // The frame the bar belongs to, through its dock bar.
+  // The frame the bar was made in (its dock site), else its parent frame.
   CFrameWnd* GetDockingFrame() const;
+  // Bars stay docked: none floats in a window of its own.
   BOOL IsFloating() const { return FALSE; }
   // Visible: shown, or about to be shown by a delayed layout.
   BOOL IsVisible() const;
