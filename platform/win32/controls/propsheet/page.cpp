@@ -59,7 +59,8 @@ HWND CreatePageWindow(HPROPSHEETPAGE page, HWND sheet) {
   PROPSHEETPAGE& psp = page->psp();
   const void* data = nullptr;
   size_t size = 0;
-  if (!Callback(psp, PSPCB_CREATE) || !FindTemplate(psp, data, size)) return nullptr;
+  // The callback comes last: a class library may wait for the next window.
+  if (!FindTemplate(psp, data, size) || !Callback(psp, PSPCB_CREATE)) return nullptr;
   const dlg::DialogRequest request{psp.hInstance, data, size, sheet, psp.pfnDlgProc,
                                    reinterpret_cast<LPARAM>(&psp), false};
   return dlg::CreateDialogWindowStyled(request, kPageStyleOff, kPageStyleOn);

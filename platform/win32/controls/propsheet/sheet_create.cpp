@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "controls/propsheet/sheet.h"
+#include "dialogs/dialog_info.h"
 #include "internal/dlg_modal.h"
 #include "internal/dlg_template_builder.h"
 
@@ -80,8 +81,8 @@ Sheet* Sheet::From(HWND dlg) {
   return it == Registry().end() ? nullptr : it->second.get();
 }
 
-// The buttons come before the tab control, so that the tab order runs
-// page, buttons, tabs.
+// The buttons come before the tab control and the pages go on top, so that
+// the tab order runs page, buttons, tabs.
 std::vector<WORD> Sheet::BuildTemplate() const {
   // The sheet never paints over its pages and buttons.
   DWORD style =
@@ -91,12 +92,13 @@ std::vector<WORD> Sheet::BuildTemplate() const {
   internal::DialogTemplateBuilder b(style, WS_EX_CONTROLPARENT, RECT{0, 0, 200, 100}, caption_, kSheetFont);
   const RECT none{0, 0, kButtonSize.cx, kButtonSize.cy};
   if (IsWizard()) {
-    b.Item(kButton, 0, none, ID_PSBACK, "Button", "< &Back")
+    // The etched line comes right after the first page.
+    b.Item(WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, RECT{0, 0, 10, 1}, ID_PSETCHED, "Static", "")
+        .Item(kButton, 0, none, ID_PSBACK, "Button", "< &Back")
         .Item(kButton, 0, none, ID_PSNEXT, "Button", "&Next >")
         .Item(kButton, 0, none, ID_PSFINISH, "Button", "Finish")
         .Item(kButton, 0, none, IDCANCEL, "Button", "Cancel")
-        .Item(kButton, 0, none, IDHELP, "Button", "Help")
-        .Item(WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, RECT{0, 0, 10, 1}, ID_PSETCHED, "Static", "");
+        .Item(kButton, 0, none, IDHELP, "Button", "Help");
   } else {
     b.Item(kButton | BS_DEFPUSHBUTTON, 0, none, IDOK, "Button", "OK")
         .Item(kButton, 0, none, IDCANCEL, "Button", "Cancel")
@@ -139,9 +141,17 @@ void Sheet::ReleaseOwner() {
 INT_PTR Sheet::RunModal(HWND dlg) {
   internal::ModalLoopGuard guard(dlg);
   Sheet* sheet = From(dlg);
+  // EndDialog on the sheet ends it too, with its result.
+  const std::shared_ptr<dlg::DialogInfo> info = dlg::FindDialogInfo(dlg);
+  auto endedByDialog = [&] {
+    if (!sheet || !info || !info->ended || sheet->ended_) return false;
+    sheet->ended_ = true;
+    sheet->result_ = info->result;
+    return true;
+  };
   bool shown = false;
   MSG msg{};
-  while (sheet && !sheet->ended_) {
+  while (sheet && !sheet->ended_ && !endedByDialog()) {
     if (!PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (!shown) {
         shown = true;
