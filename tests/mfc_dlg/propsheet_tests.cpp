@@ -17,7 +17,8 @@ using Strings = std::vector<std::string>;
 
 class CLoggedPage : public CPropertyPage {
  public:
-  CLoggedPage(UINT id, UINT caption, const char* name, Strings& log) : CPropertyPage(id, caption), m_name(name), m_log(log) {}
+  CLoggedPage(UINT id, UINT caption, const char* name, Strings& log)
+      : CPropertyPage(id, caption), m_name(name), m_log(log) {}
 
   BOOL OnInitDialog() override {
     CPropertyPage::OnInitDialog();
@@ -75,7 +76,7 @@ class PropertySheetTest : public DlgTest {
 
 Window Item(const CWnd& page, int id) { return Window(::GetDlgItem(page.m_hWnd, id)); }
 
-std::string SelectedTab(Robot& r, CPropertySheet& sheet) { return r.selectedTab(Window(sheet.GetTabControl()->m_hWnd)); }
+Window Tabs(CPropertySheet& sheet) { return Window(sheet.GetTabControl()->m_hWnd); }
 
 TEST_F(PropertySheetTest, AModalSheetKeepsAPageWhoseValuesAreRefused) {
   CPropertySheet sheet(IDS_SHEET_CAPTION);
@@ -87,10 +88,10 @@ TEST_F(PropertySheetTest, AModalSheetKeepsAPageWhoseValuesAreRefused) {
   bool keptAfterRefusal = false;
   robot.onMessageBox("Dialog Tests", IDOK);
   robot.onDialog("Options", [&](Robot& r, Window dlg) {
-    firstTab = SelectedTab(r, sheet);
+    firstTab = r.selectedTab(Tabs(sheet));
     nameShown = Item(general, IDC_NAME).text();
     Retype(r, Item(general, IDC_NAME), "second");
-    r.selectTab(Window(sheet.GetTabControl()->m_hWnd), "Advanced");
+    r.selectTab(Tabs(sheet), "Advanced");
     activeIndex = sheet.GetActiveIndex();
     activePage = sheet.GetActivePage();
     r.snapshot(dlg, "two_page_sheet");
@@ -117,7 +118,8 @@ TEST_F(PropertySheetTest, AModalSheetKeepsAPageWhoseValuesAreRefused) {
 
 TEST_F(PropertySheetTest, AModelessSheetGoesAwayWhenClosed) {
   CWnd owner;
-  ASSERT_TRUE(owner.CreateEx(0, nullptr, "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr, nullptr));
+  ASSERT_TRUE(
+      owner.CreateEx(0, nullptr, "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr, nullptr));
   CPropertySheet sheet("Preferences", &owner, 1);
   sheet.AddPage(&general);
   sheet.AddPage(&advanced);

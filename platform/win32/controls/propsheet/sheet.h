@@ -125,7 +125,6 @@ class Sheet {
   int current_ = -1;
   RECT pageRect_{};
   DWORD wizButtons_ = PSWIZB_BACK | PSWIZB_NEXT;
-  bool finishText_ = false;  // PSM_SETFINISHTEXT replaced Back and Next
   bool ended_ = false;
   INT_PTR result_ = 0;
 };

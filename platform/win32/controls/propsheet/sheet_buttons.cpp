@@ -109,7 +109,6 @@ void Sheet::PressButton(int button) {
 void Sheet::SetWizardButtons(DWORD buttons) {
   if (!IsWizard()) return;
   wizButtons_ = buttons;
-  finishText_ = false;
   const bool finish = (buttons & (PSWIZB_FINISH | PSWIZB_DISABLEDFINISH)) != 0;
   const bool both = (flags_ & PSH_WIZARDHASFINISH) != 0;
   Show(hwnd_, ID_PSBACK, true);
@@ -131,7 +130,6 @@ void Sheet::SetWizardButtons(DWORD buttons) {
 // The last step: Finish with this text, enabled, in place of Back and Next.
 void Sheet::SetFinishText(LPCSTR text) {
   if (!IsWizard()) return;
-  finishText_ = true;
   SetDlgItemText(hwnd_, ID_PSFINISH, text ? text : "");
   Show(hwnd_, ID_PSBACK, false);
   Show(hwnd_, ID_PSNEXT, false);
