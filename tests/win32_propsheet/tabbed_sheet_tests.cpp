@@ -137,6 +137,33 @@ TEST_F(TabbedSheetTest, KeyboardSwitchesTabsAndEnterAndEscapeCloseTheSheet) {
   EXPECT_EQ("general:APPLY(ok)", log.back());
 }
 
+TEST_F(TabbedSheetTest, HelpTheCloseBoxAndTheOwner) {
+  Window owner(CreateWindowEx(0, "Static", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr,
+                              nullptr, nullptr, nullptr));
+  std::vector<HPROPSHEETPAGE> helped;
+  PROPSHEETPAGE withHelp = Page(IDD_GENERAL, general);
+  withHelp.dwFlags |= PSP_HASHELP;
+  helped.push_back(CreatePropertySheetPage(&withHelp));
+  helped.push_back(pages[1]);
+  DestroyPropertySheetPage(pages[0]);
+  bool ownerDisabled = false, helpEnabled = false;
+  robot.onDialog("Settings", [&](Robot& r, Window sheet) {
+    ownerDisabled = !owner.isEnabled();
+    helpEnabled = sheet.child(IDHELP).isEnabled();
+    r.click(sheet.child(IDHELP));
+    PostMessage(sheet.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    r.pumpUntilIdle();
+  });
+  PROPSHEETHEADER header = Header(PSH_HASHELP, helped);
+  header.hwndParent = owner.hwnd();
+  EXPECT_EQ(0, PropertySheet(&header)) << "the close box cancels";
+  EXPECT_TRUE(ownerDisabled);
+  EXPECT_TRUE(owner.isEnabled()) << "the owner works again";
+  EXPECT_TRUE(helpEnabled);
+  EXPECT_EQ((Strings{"general:init", "general:SETACTIVE", "general:HELP", "general:QUERYCANCEL", "general:RESET"}), log);
+  DestroyWindow(owner.hwnd());
+}
+
 TEST_F(TabbedSheetTest, TheSheetIsSizedForTheLargestPage) {
   RECT generalRect{}, advancedRect{}, tabRect{}, okRect{}, largest{0, 0, 240, 110};
   DWORD advancedStyle = 0;
