@@ -41,6 +41,9 @@ struct GridView {
   UINT nAutoScrollRepeat = 100;
   BOOL bAutoScrollTimer = FALSE;
   CPoint ptLastMouse;
+  // While validating or showing its warning, the editor's loss of focus
+  // (to the message box) must not validate again.
+  BOOL bValidating = FALSE;
   std::deque<UndoStep> undo;
   std::deque<UndoStep> redo;
   // Bumped by every change of the structure (counts, moves) so a caller
