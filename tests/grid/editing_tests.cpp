@@ -121,9 +121,8 @@ TEST_F(EditingTest, CheckBoxToggledByClickAndSpaceWithItsOwnValues) {
   Open(grid, 2, 2);
   grid.SetStyleRange(CGXRange().SetCols(2), CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX).SetValue("0"));
   grid.SetStyleRange(CGXRange(2, 2), CGXStyle().SetCheckBoxValues("TRUE", "FALSE").SetValue("FALSE"));
-  const CRect cell = grid.CalcRectFromRowCol(1, 2);
-  const CRect box = static_cast<CGXCheckBox*>(grid.GetControl(1, 2))->GetBoxRect(
-      CRect(cell.left, cell.top, cell.right - 1, cell.bottom - 1), grid.LookupStyleRowCol(1, 2));
+  const CRect cell = grid.GetCellRect(1, 2);
+  const CRect box = static_cast<CGXCheckBox*>(grid.GetControl(1, 2))->GetBoxRect(cell, grid.LookupStyleRowCol(1, 2));
   robot.click(GridWindow(), POINT{box.CenterPoint().x, box.CenterPoint().y});
   EXPECT_EQ(std::string(grid.GetValueRowCol(1, 2)), "1");
   EXPECT_EQ(grid.Calls("OnModifyCell"), (std::vector<std::string>{"OnModifyCell(1,2)"}));

@@ -78,5 +78,51 @@ TEST_F(SelectionTest, ColumnHeaderAndCornerSelectColumnsAndTable) {
   EXPECT_EQ(SelectedRows(TRUE), (Spans{{1, 3}})) << "selection switched off leaves it as it was";
 }
 
+// A grid whose model sees every row move, as browser grids do.
+class CMoveGrid : public CGXGridWnd {
+ public:
+  std::vector<std::string> moves;
+  BOOL StoreMoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow) override {
+    moves.push_back(std::to_string(nFromRow) + "-" + std::to_string(nToRow) + ">" + std::to_string(nDestRow));
+    return CGXGridWnd::StoreMoveRows(nFromRow, nToRow, nDestRow);
+  }
+};
+
+TEST_F(SelectionTest, DraggingSelectedRowHeadersMovesTheRows) {
+  CMoveGrid grid;
+  Open(grid, 5, 1);
+  for (ROWCOL r = 1; r <= 5; ++r) grid.SetValueRange(CGXRange(r, 1), static_cast<long>(r));
+  robot.drag(GridWindow(), CellPoint(1, 0), CellPoint(2, 0));
+  robot.drag(GridWindow(), CellPoint(2, 0), CellPoint(4, 0));
+  EXPECT_EQ(grid.moves, (std::vector<std::string>{"1-2>3"}));
+  std::string order;
+  for (ROWCOL r = 1; r <= 5; ++r) order += grid.GetValueRowCol(r, 1);
+  EXPECT_EQ(order, "34125");
+  EXPECT_EQ(SelectedRows(TRUE), (Spans{{3, 4}})) << "the moved rows stay selected";
+  grid.GetParam()->EnableMoveRows(FALSE);
+  robot.drag(GridWindow(), CellPoint(3, 0), CellPoint(1, 0));
+  EXPECT_EQ(grid.moves.size(), 1u);
+  EXPECT_EQ(SelectedRows(TRUE), (Spans{{1, 3}})) << "without row moves the drag selects";
+}
+
+TEST_F(SelectionTest, DragBelowTheGridScrollsOnTheTimer) {
+  CGXGridWnd grid;
+  Open(grid, 200, 2);
+  grid.SetAutoScroll(FALSE, TRUE, 0, 500);
+  const RECT rect = GridWindow().rect();
+  robot.press(VK_LBUTTON);
+  ::SendMessage(GridWindow().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(CellPoint(2, 1).x, CellPoint(2, 1).y));
+  ::SendMessage(GridWindow().hwnd(), WM_MOUSEMOVE, MK_LBUTTON,
+                MAKELPARAM(CellPoint(2, 1).x, rect.bottom - rect.top + 20));
+  const ROWCOL nTop = grid.GetTopRow();
+  robot.advance(1600);
+  EXPECT_EQ(grid.GetTopRow(), nTop + 4) << "one row at once, then one every 500 ms";
+  ::SendMessage(GridWindow().hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(CellPoint(2, 1).x, CellPoint(2, 1).y));
+  robot.release(VK_LBUTTON);
+  const ROWCOL nAfter = grid.GetTopRow();
+  robot.advance(2000);
+  EXPECT_EQ(grid.GetTopRow(), nAfter) << "releasing the button stops the scrolling";
+}
+
 }  // namespace
 }  // namespace gridtest

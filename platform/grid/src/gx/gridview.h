@@ -8,7 +8,7 @@
 
 namespace gx {
 
-enum class Gesture { None, SelectCells, SelectRows, SelectCols, PressControl, ResizeCol, ResizeRow };
+enum class Gesture { None, SelectCells, SelectRows, SelectCols, PressControl, ResizeCol, ResizeRow, MoveRows };
 
 struct UndoStep {
   ROWCOL nRow;
@@ -32,6 +32,8 @@ struct GridView {
   ROWCOL nDownCol = GX_INVALID;
   ROWCOL nRightRow = GX_INVALID;  // the cell the right button went down on
   ROWCOL nRightCol = GX_INVALID;
+  ROWCOL nMoveFrom = 0;  // the selected rows a header drag moves
+  ROWCOL nMoveTo = 0;
   int nResizeStart = 0;
   ROWCOL nResizeIndex = 0;
   CGXControl* pPressedControl = nullptr;

@@ -91,6 +91,19 @@ CRect CGXGridCore::CalcRectFromRowCol(ROWCOL nRow, ROWCOL nCol) {
   return CRect(c->start, r->start, c->start + c->size, r->start + r->size);
 }
 
+CRect CGXGridCore::CellRectInside(const CRect& rectCell, ROWCOL nRow, ROWCOL nCol) {
+  CRect rect = rectCell;
+  if (nRow > 0 && nCol > 0 && !rect.IsRectEmpty()) {
+    rect.right -= 1;
+    rect.bottom -= 1;
+  }
+  return rect;
+}
+
+CRect CGXGridCore::GetCellRect(ROWCOL nRow, ROWCOL nCol) {
+  return CellRectInside(CalcRectFromRowCol(nRow, nCol), nRow, nCol);
+}
+
 int CGXGridCore::HitTest(CPoint pt, ROWCOL* pRow, ROWCOL* pCol, CRect* pRect) {
   const auto rows = gx::VisibleSpans(*this, TRUE);
   const auto cols = gx::VisibleSpans(*this, FALSE);
@@ -318,11 +331,7 @@ void CGXGridCore::DrawCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect
   CGXStyle style;
   ComposeStyleRowCol(nRow, nCol, &style);
   const BOOL bHeader = nRow == 0 || nCol == 0;
-  CRect rectCell = rect;
-  if (!bHeader) {
-    rectCell.right -= 1;
-    rectCell.bottom -= 1;
-  }
+  const CRect rectCell = CellRectInside(rect, nRow, nCol);
   const int nSaved = pDC->SaveDC();
   pDC->IntersectClipRect(&rect);
   CGXControl* pControl = GetRegisteredControl(style.GetControl());
