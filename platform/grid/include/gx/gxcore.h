@@ -245,8 +245,6 @@ class CGXGridCore {
  protected:
   // Call once the grid window exists; runs OnGridInitialUpdate.
   void InitializeCore();
-  // The stored (not composed) style of a cell, row, column or table.
-  const CGXStyle* FindStoredStyle(ROWCOL nRow, ROWCOL nCol) const;
 
   CWnd* m_pGridWnd;
 
