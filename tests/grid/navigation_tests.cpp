@@ -96,5 +96,22 @@ TEST_F(NavigationTest, PageDownAndScrollCellInView) {
   EXPECT_EQ(si.nMax, 99);
 }
 
+TEST_F(NavigationTest, ScrollBarsFollowTheSizeUnlessHiddenByTheProgram) {
+  CGXGridWnd grid;
+  Open(grid, 2, 2);
+  EXPECT_FALSE(GridWindow().style() & WS_VSCROLL) << "everything fits";
+  grid.SetRowCount(100);
+  EXPECT_TRUE(GridWindow().style() & WS_VSCROLL);
+  grid.ShowScrollBar(SB_HORZ, FALSE);
+  grid.SetColCount(40);
+  EXPECT_FALSE(GridWindow().style() & WS_HSCROLL);
+  grid.ShowScrollBar(SB_HORZ, TRUE);
+  EXPECT_TRUE(GridWindow().style() & WS_HSCROLL);
+  grid.EnableWindow(FALSE);
+  EXPECT_FALSE(GridWindow().isEnabled());
+  ClickCell(1, 1);
+  EXPECT_FALSE(grid.IsCurrentCell()) << "a disabled grid takes no clicks";
+}
+
 }  // namespace
 }  // namespace gridtest

@@ -245,6 +245,9 @@ class CGXGridCore {
  protected:
   // Call once the grid window exists; runs OnGridInitialUpdate.
   void InitializeCore();
+  // A bar the program hid stays hidden whatever the grid's size (SB_HORZ,
+  // SB_VERT or SB_BOTH).
+  void SetScrollBarAllowed(UINT nBar, BOOL bAllowed);
 
   CWnd* m_pGridWnd;
 

@@ -37,6 +37,8 @@ struct GridView {
   int nResizeStart = 0;
   ROWCOL nResizeIndex = 0;
   CGXControl* pPressedControl = nullptr;
+  BOOL bHorzBarAllowed = TRUE;
+  BOOL bVertBarAllowed = TRUE;
   BOOL bAutoScrollHorz = TRUE;
   BOOL bAutoScrollVert = TRUE;
   UINT nAutoScrollFirst = 300;

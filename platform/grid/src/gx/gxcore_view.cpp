@@ -211,8 +211,13 @@ void CGXGridCore::UpdateScrollbars() {
     si.nPos = static_cast<int>(nFirst - nFrozen - 1);
     m_pGridWnd->SetScrollInfo(nBar, &si, TRUE);
   };
-  update(SB_VERT, GetRowCount(), GetFrozenRows(), m_pView->nTopRow, GetLastVisibleRow());
-  update(SB_HORZ, GetColCount(), GetFrozenCols(), m_pView->nLeftCol, GetLastVisibleCol());
+  if (m_pView->bVertBarAllowed) update(SB_VERT, GetRowCount(), GetFrozenRows(), m_pView->nTopRow, GetLastVisibleRow());
+  if (m_pView->bHorzBarAllowed) update(SB_HORZ, GetColCount(), GetFrozenCols(), m_pView->nLeftCol, GetLastVisibleCol());
+}
+
+void CGXGridCore::SetScrollBarAllowed(UINT nBar, BOOL bAllowed) {
+  if (nBar == SB_HORZ || nBar == SB_BOTH) m_pView->bHorzBarAllowed = bAllowed;
+  if (nBar == SB_VERT || nBar == SB_BOTH) m_pView->bVertBarAllowed = bAllowed;
 }
 
 void CGXGridCore::DoVScroll(UINT nSBCode, UINT nPos) {
