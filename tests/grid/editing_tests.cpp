@@ -31,6 +31,16 @@ TEST_F(EditingTest, TypingStartsEditingAndEnterStoresOnce) {
   EXPECT_TRUE(grid.IsCurrentCell(3, 1)) << "Enter moves down";
 }
 
+TEST_F(EditingTest, MaxLengthLimitsTheEditor) {
+  CGXGridWnd grid;
+  Open(grid, 1, 1);
+  grid.SetStyleRange(CGXRange(1, 1), CGXStyle().SetMaxLength(3));
+  ClickCell(1, 1);
+  robot.type("abcdef");
+  robot.key(VK_RETURN);
+  EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "abc");
+}
+
 TEST_F(EditingTest, EscapeCancelsAndKeepsTheStoredValue) {
   CRecordingGrid grid;
   Open(grid, 2, 2);
