@@ -31,6 +31,18 @@ TEST_F(EditingTest, TypingStartsEditingAndEnterStoresOnce) {
   EXPECT_TRUE(grid.IsCurrentCell(3, 1)) << "Enter moves down";
 }
 
+TEST_F(EditingTest, FocusLeavingTheGridStoresWhatWasTyped) {
+  CRecordingGrid grid;
+  Open(grid, 2, 1);
+  ClickCell(1, 1);
+  robot.type("typed");
+  robot.click(Window(dialog->GetSafeHwnd()).child(IDC_OTHER));
+  EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "typed") << "a dialog's OK reads it";
+  EXPECT_EQ(grid.Calls("OnModifyCell").size(), 1u);
+  ClickCell(2, 1);
+  EXPECT_EQ(grid.Calls("OnModifyCell").size(), 1u) << "stored once";
+}
+
 TEST_F(EditingTest, MaxLengthLimitsTheEditor) {
   CGXGridWnd grid;
   Open(grid, 1, 1);

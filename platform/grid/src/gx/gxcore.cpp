@@ -243,6 +243,7 @@ void CGXGridCore::RegisterControl(WORD nID, CGXControl* pControl) {
   auto& slot = m_controls[nID];
   if (slot.get() == pControl) return;
   if (m_pView->nCurRow != GX_INVALID && GetCurrentCellControl() == slot.get()) ResetCurrentCell(FALSE);
+  if (m_pView->pPressedControl != nullptr && m_pView->pPressedControl == slot.get()) EndGesture();
   slot.reset(pControl);
 }
 
