@@ -96,6 +96,23 @@ TEST_F(NavigationTest, PageDownAndScrollCellInView) {
   EXPECT_EQ(si.nMax, 99);
 }
 
+TEST_F(NavigationTest, DraggingAHeaderEdgeResizesAndTheWheelScrolls) {
+  CGXGridWnd grid;
+  Open(grid, 50, 3);
+  const CRect header = grid.CalcRectFromRowCol(0, 1);
+  const int width = grid.GetColWidth(1);
+  robot.drag(GridWindow(), POINT{header.right - 1, header.top + 5}, POINT{header.right + 29, header.top + 5});
+  EXPECT_EQ(grid.GetColWidth(1), width + 30);
+  const CRect rowHeader = grid.CalcRectFromRowCol(3, 0);
+  robot.drag(GridWindow(), POINT{rowHeader.left + 5, rowHeader.bottom - 1},
+             POINT{rowHeader.left + 5, rowHeader.bottom - 100});
+  EXPECT_EQ(grid.GetRowHeight(3), 2) << "never dragged below two pixels";
+  ::SendMessage(GridWindow().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+  EXPECT_EQ(grid.GetTopRow(), 4u);
+  ::SendMessage(GridWindow().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_EQ(grid.GetTopRow(), 1u);
+}
+
 TEST_F(NavigationTest, ScrollBarsFollowTheSizeUnlessHiddenByTheProgram) {
   CGXGridWnd grid;
   Open(grid, 2, 2);

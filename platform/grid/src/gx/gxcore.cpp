@@ -55,21 +55,25 @@ ROWCOL CGXGridCore::GetRowCount() { return m_pData->nRows; }
 ROWCOL CGXGridCore::GetColCount() { return m_pData->nCols; }
 
 BOOL CGXGridCore::StoreRowCount(ROWCOL nRows) {
+  if (!gx::GridData::Fits(nRows, m_pData->nCols)) return FALSE;
   m_pData->SetRowCount(nRows);
   return TRUE;
 }
 
 BOOL CGXGridCore::StoreColCount(ROWCOL nCols) {
+  if (!gx::GridData::Fits(m_pData->nRows, nCols)) return FALSE;
   m_pData->SetColCount(nCols);
   return TRUE;
 }
 
 BOOL CGXGridCore::StoreInsertRows(ROWCOL nRow, ROWCOL nCount) {
+  if (!gx::GridData::Fits(0ull + m_pData->nRows + nCount, m_pData->nCols)) return FALSE;
   m_pData->InsertRows(nRow, nCount);
   return TRUE;
 }
 
 BOOL CGXGridCore::StoreInsertCols(ROWCOL nCol, ROWCOL nCount) {
+  if (!gx::GridData::Fits(m_pData->nRows, 0ull + m_pData->nCols + nCount)) return FALSE;
   m_pData->InsertCols(nCol, nCount);
   return TRUE;
 }
