@@ -34,15 +34,17 @@ class CGXGridCore {
   virtual ROWCOL GetColCount();
   BOOL SetRowCount(ROWCOL nRows, UINT flags = GX_UPDATENOW);
   BOOL SetColCount(ROWCOL nCols, UINT flags = GX_UPDATENOW);
-  // New rows before nRow (nRow = count + 1 appends).
-  BOOL InsertRows(ROWCOL nRow, ROWCOL nCount, UINT flags = GX_UPDATENOW);
-  BOOL InsertCols(ROWCOL nCol, ROWCOL nCount, UINT flags = GX_UPDATENOW);
-  BOOL RemoveRows(ROWCOL nFromRow, ROWCOL nToRow, UINT flags = GX_UPDATENOW);
-  BOOL RemoveCols(ROWCOL nFromCol, ROWCOL nToCol, UINT flags = GX_UPDATENOW);
+  // New rows before nRow (nRow = count + 1 appends). The row operations
+  // are virtual so that a grid can act on its model first (the row drag
+  // of the headers calls MoveRows).
+  virtual BOOL InsertRows(ROWCOL nRow, ROWCOL nCount, UINT flags = GX_UPDATENOW);
+  virtual BOOL InsertCols(ROWCOL nCol, ROWCOL nCount, UINT flags = GX_UPDATENOW);
+  virtual BOOL RemoveRows(ROWCOL nFromRow, ROWCOL nToRow, UINT flags = GX_UPDATENOW);
+  virtual BOOL RemoveCols(ROWCOL nFromCol, ROWCOL nToCol, UINT flags = GX_UPDATENOW);
   // Moves rows nFromRow..nToRow so that they start at nDestRow (a row
   // number counted after the block is taken out).
-  BOOL MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UINT flags = GX_UPDATENOW);
-  BOOL MoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol, UINT flags = GX_UPDATENOW);
+  virtual BOOL MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UINT flags = GX_UPDATENOW);
+  virtual BOOL MoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol, UINT flags = GX_UPDATENOW);
 
   // The store. A browser grid overrides these to read and write its model.
   // Styles of rows and columns as a whole: (nRow, GX_INVALID) is the style
