@@ -99,7 +99,9 @@ TEST_F(DrawingTest, SnapshotOfAnEditGridWithCheckBoxesAndAGreyColumn) {
   CGXGridWnd grid;
   Open(grid, 4, 3);
   FillSample(grid);
-  grid.SetCurrentCell(2, 1);
+  ClickCell(2, 1);
+  robot.type("Port2");
+  grid.SelectRange(CGXRange().SetRows(4));
   robot.pumpUntilIdle();
   const auto path = robot.snapshot(Window(dialog->GetSafeHwnd()), "edit_check_grey");
   EXPECT_TRUE(std::filesystem::exists(path));
