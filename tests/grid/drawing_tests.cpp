@@ -53,6 +53,26 @@ TEST_F(DrawingTest, CellsShowTheirInteriorAndHeadersTheButtonFace) {
   EXPECT_EQ(PixelAt(POINT{header.left + 4, header.top + 4}), ::GetSysColor(COLOR_BTNFACE));
 }
 
+TEST_F(DrawingTest, ColumnsResizeToFitTheirLongestText) {
+  CGXGridWnd grid;
+  Open(grid, 3, 2);
+  grid.SetValueRange(CGXRange(1, 1), "short");
+  grid.SetValueRange(CGXRange(2, 1), "a considerably longer text than the others");
+  grid.SetValueRange(CGXRange(1, 2), "x");
+  ASSERT_TRUE(grid.ResizeColWidthsToFit(CGXRange().SetCols(1, 2)));
+  CClientDC dc(&grid);
+  CFont font;
+  font.CreatePointFont(80, "MS Sans Serif", &dc);
+  CFont* pOld = dc.SelectObject(&font);
+  const int nLong = dc.GetTextExtent(CString("a considerably longer text than the others")).cx;
+  dc.SelectObject(pOld);
+  EXPECT_GT(grid.GetColWidth(1), nLong);
+  EXPECT_LT(grid.GetColWidth(1), nLong + 20);
+  EXPECT_LT(grid.GetColWidth(2), grid.GetColWidth(1) / 3);
+  EXPECT_TRUE(grid.ResizeRowHeightsToFit(CGXRange().SetRows(1)));
+  EXPECT_GT(grid.GetRowHeight(1), 8);
+}
+
 TEST_F(DrawingTest, HiddenColumnTakesNoSpace) {
   CGXGridWnd grid;
   Open(grid, 3, 3);

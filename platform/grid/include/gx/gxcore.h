@@ -109,6 +109,10 @@ class CGXGridCore {
   int GetDefaultRowHeight() const;
   BOOL IsColHidden(ROWCOL nCol) { return GetColWidth(nCol) == 0; }
   BOOL IsRowHidden(ROWCOL nRow) { return GetRowHeight(nRow) == 0; }
+  // Widths (heights) that fit the texts of the range's cells, measured by
+  // their controls' CalcSize; never narrower than nMinSize.
+  BOOL ResizeColWidthsToFit(const CGXRange& range, int nMinSize = 8, UINT flags = GX_UPDATENOW);
+  BOOL ResizeRowHeightsToFit(const CGXRange& range, int nMinSize = 8, UINT flags = GX_UPDATENOW);
   // Frozen rows and columns stay in view (the header row and column always do).
   BOOL SetFrozenRows(ROWCOL nFrozenRows, UINT flags = GX_UPDATENOW);
   BOOL SetFrozenCols(ROWCOL nFrozenCols, UINT flags = GX_UPDATENOW);
@@ -273,6 +277,7 @@ class CGXGridCore {
   void EndGesture();
   void UpdateNow(UINT flags);
   void EditCell(ROWCOL nRow, ROWCOL nCol, const CString& sOld, const CString& sNew);
+  BOOL ResizeToFit(const CGXRange& range, BOOL bRows, int nMinSize, UINT flags);
 
   std::unique_ptr<CGXGridParam> m_pParam;
   std::unique_ptr<gx::GridData> m_pData;
