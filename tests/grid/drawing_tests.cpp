@@ -111,8 +111,15 @@ TEST_F(DrawingTest, SelectedCellsAreInverted) {
   Open(grid, 3, 3);
   const POINT pt{CellPoint(2, 3).x + 20, CellPoint(2, 3).y};
   EXPECT_EQ(PixelAt(pt), RGB(255, 255, 255));
+  grid.SetStyleRange(CGXRange(2, 1),
+                     CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX).SetHorizontalAlignment(DT_CENTER).SetValue("1"));
+  const CRect box = static_cast<CGXCheckBox*>(grid.GetControl(2, 1))->GetBoxRect(grid.GetCellRect(2, 1),
+                                                                                 grid.LookupStyleRowCol(2, 1));
+  const POINT inBox{box.left + 3, box.top + 3};
+  EXPECT_EQ(PixelAt(inBox), RGB(255, 255, 255));
   grid.SelectRange(CGXRange().SetRows(2));
   EXPECT_EQ(PixelAt(pt), RGB(0, 0, 0));
+  EXPECT_EQ(PixelAt(inBox), RGB(0, 0, 0)) << "the check box is inverted with its cell";
 }
 
 TEST_F(DrawingTest, SnapshotOfAnEditGridWithCheckBoxesAndAGreyColumn) {
