@@ -2,6 +2,10 @@
 // Enter, page keys, hidden columns skipped, scrolling the current cell in view.
 #include "grid_fixture.h"
 
+#include <gtest/gtest-spi.h>
+
+#include "robot_grid.h"
+
 namespace gridtest {
 namespace {
 
@@ -39,6 +43,18 @@ TEST_F(NavigationTest, ArrowsHomeEndAndTabWrap) {
   robot.key(VK_UP);
   robot.key(VK_UP);
   EXPECT_EQ(Current(), Cell(1, 3));
+}
+
+TEST_F(NavigationTest, TheRobotFindsCellsScrolledAway) {
+  CGXGridWnd grid;
+  Open(grid, 200, 2);
+  ClickCell(150, 2);
+  EXPECT_TRUE(grid.IsCurrentCell(150, 2));
+  EXPECT_GT(grid.GetTopRow(), 100u);
+  const POINT pt = halvane::test::GridCellPoint(GridWindow(), 1, 1);
+  EXPECT_EQ(grid.GetTopRow(), 1u);
+  EXPECT_TRUE(grid.CalcRectFromRowCol(1, 1).PtInRect(pt));
+  EXPECT_NONFATAL_FAILURE(halvane::test::GridCellPoint(GridWindow(), 201, 1), "cannot be shown");
 }
 
 TEST_F(NavigationTest, HiddenColumnsAreSkipped) {

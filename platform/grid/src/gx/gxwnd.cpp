@@ -1,8 +1,10 @@
 #include "gx/gxwnd.h"
 
 #include "gx/gxinit.h"
+#include "gxmessages.h"
 
 IMPLEMENT_DYNCREATE(CGXGridWnd, CWnd)
+
 
 BEGIN_MESSAGE_MAP(CGXGridWnd, CWnd)
   ON_WM_PAINT()
@@ -25,6 +27,7 @@ BEGIN_MESSAGE_MAP(CGXGridWnd, CWnd)
   ON_WM_SETFOCUS()
   ON_WM_CANCELMODE()
   ON_WM_ENABLE()
+  ON_REGISTERED_MESSAGE(gx::g_nCellRectMessage, OnCellRectQuery)
 END_MESSAGE_MAP()
 
 CGXGridWnd::CGXGridWnd() : CGXGridCore(this) {}
@@ -109,4 +112,15 @@ void CGXGridWnd::OnEnable(BOOL bEnable) {
   if (!bEnable && IsActiveCurrentCell()) TransferCurrentCell(TRUE, GX_INVALIDATE);
   CWnd::OnEnable(bEnable);
   Redraw(GX_INVALIDATE);
+}
+
+LRESULT CGXGridWnd::OnCellRectQuery(WPARAM wParam, LPARAM lParam) {
+  const auto nRow = static_cast<ROWCOL>(wParam);
+  const auto nCol = static_cast<ROWCOL>(lParam);
+  if (nRow > GetRowCount() || nCol > GetColCount()) return 0;
+  ScrollCellInView(nRow, nCol);
+  const CRect rect = CalcRectFromRowCol(nRow, nCol);
+  if (rect.IsRectEmpty()) return 0;
+  auto field = [](LONG v, int shift) { return static_cast<LRESULT>(static_cast<WORD>(v)) << shift; };
+  return field(rect.left, 0) | field(rect.top, 16) | field(rect.right, 32) | field(rect.bottom, 48);
 }
