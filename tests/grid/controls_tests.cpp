@@ -217,6 +217,33 @@ TEST_F(ControlsTest, RefillingFromTheTextCheckWhileTypingIsSafe) {
   EXPECT_EQ(std::string(grid.GetValueRowCol(1, 2)), "12");
 }
 
+// A grid that swaps the control of the edited column when a value changes
+// (as a grid switching a cell between plain and masked editing does).
+class CSwappingGrid : public CRecordingGrid {
+ public:
+  void OnModifyCell(ROWCOL nRow, ROWCOL nCol) override {
+    CRecordingGrid::OnModifyCell(nRow, nCol);
+    RegisterControl(4321, new CGXEditControl(this, 0x7FF3 + ++swaps));
+  }
+  int swaps = 0;
+};
+
+TEST_F(ControlsTest, ReplacingTheEditedControlFromANotificationIsSafe) {
+  CSwappingGrid grid;
+  Open(grid, 3, 1);
+  grid.RegisterControl(4321, new CGXEditControl(&grid, 0x7FF3));
+  grid.SetStyleRange(CGXRange().SetCols(1), CGXStyle().SetControl(4321));
+  ClickCell(1, 1);
+  robot.type("a");
+  robot.key(VK_DOWN);
+  robot.type("b");
+  robot.key(VK_RETURN);
+  EXPECT_EQ(grid.swaps, 2);
+  EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "a");
+  EXPECT_EQ(std::string(grid.GetValueRowCol(2, 1)), "b");
+  EXPECT_TRUE(grid.IsCurrentCell(3, 1));
+}
+
 TEST_F(ControlsTest, UndoAndRedoOfUserEdits) {
   CRecordingGrid grid;
   Open(grid, 2, 1);

@@ -246,9 +246,18 @@ void CGXGridCore::RegisterControl(WORD nID, CGXControl* pControl) {
   if (pControl == nullptr) return;
   auto& slot = m_controls[nID];
   if (slot.get() == pControl) return;
-  if (m_pView->nCurRow != GX_INVALID && GetCurrentCellControl() == slot.get()) ResetCurrentCell(FALSE);
-  if (m_pView->pPressedControl != nullptr && m_pView->pPressedControl == slot.get()) EndGesture();
+  // The current cell stays current; an editor of the old control closes.
+  CGXControl* pOld = slot.get();
+  const BOOL bCurrent = pOld != nullptr && IsCurrentCell() && GetCurrentCellControl() == pOld;
+  if (bCurrent) {
+    pOld->SetActive(FALSE);
+    pOld->Hide();
+  }
+  if (pOld != nullptr && m_pView->pPressedControl == pOld) EndGesture();
   slot.reset(pControl);
+  if (bCurrent) {
+    if (CGXControl* pNow = GetCurrentCellControl()) pNow->Init(m_pView->nCurRow, m_pView->nCurCol);
+  }
 }
 
 CGXControl* CGXGridCore::GetRegisteredControl(WORD nID) {

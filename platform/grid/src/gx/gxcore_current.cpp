@@ -82,6 +82,7 @@ void CGXGridCore::ResetCurrentCell(BOOL bStore) {
     m_sWarningText.Empty();
   }
   if (v.nCurRow == GX_INVALID) return;  // a notification already reset the cell
+  pControl = GetCurrentCellControl();
   v.nCurRow = v.nCurCol = GX_INVALID;
   if (pControl != nullptr) {
     pControl->SetActive(FALSE);
@@ -143,10 +144,12 @@ BOOL CGXGridCore::MoveTo(ROWCOL nRow, ROWCOL nCol, UINT flags) {
     } else {
       if (!OnLeftCell(nOldRow, nOldCol, nRow, nCol)) return FALSE;
       if (IsCurrentCell(nOldRow, nOldCol)) {
+        // Fetched again: a handler may have registered other controls.
+        CGXControl* pLeft = GetCurrentCellControl();
         v.nCurRow = v.nCurCol = GX_INVALID;
-        if (pOld != nullptr) {
-          pOld->SetActive(FALSE);
-          pOld->Hide();
+        if (pLeft != nullptr) {
+          pLeft->SetActive(FALSE);
+          pLeft->Hide();
         }
         RedrawRowCol(nOldRow, nOldCol, GX_INVALIDATE);
         if (bWasActive) OnEndEditing(nOldRow, nOldCol);
