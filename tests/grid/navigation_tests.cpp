@@ -57,6 +57,22 @@ TEST_F(NavigationTest, TheRobotFindsCellsScrolledAway) {
   EXPECT_NONFATAL_FAILURE(halvane::test::GridCellPoint(GridWindow(), 201, 1), "cannot be shown");
 }
 
+TEST_F(NavigationTest, FrozenRowsAndColumnsStayInView) {
+  CGXGridWnd grid;
+  Open(grid, 100, 30);
+  grid.SetFrozenRows(2);
+  grid.SetFrozenCols(1);
+  const CRect frozenBefore = grid.CalcRectFromRowCol(2, 1);
+  grid.ScrollCellInView(90, 25);
+  EXPECT_GT(grid.GetTopRow(), 3u);
+  EXPECT_GT(grid.GetLeftCol(), 2u);
+  EXPECT_EQ(grid.CalcRectFromRowCol(2, 1), frozenBefore) << "frozen cells do not move";
+  EXPECT_TRUE(grid.CalcRectFromRowCol(3, 2).IsRectEmpty()) << "the first scrolled cells are gone";
+  EXPECT_FALSE(grid.CalcRectFromRowCol(90, 25).IsRectEmpty());
+  grid.SetTopRow(1);
+  EXPECT_EQ(grid.GetTopRow(), 3u) << "the top row is never a frozen one";
+}
+
 TEST_F(NavigationTest, HiddenColumnsAreSkipped) {
   CGXGridWnd grid;
   Open(grid, 2, 3);
