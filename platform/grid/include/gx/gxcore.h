@@ -176,7 +176,8 @@ class CGXGridCore {
   BOOL ActivateCurrentCell(BOOL bSetFocus = TRUE);
   CGXControl* GetCurrentCellControl();
   virtual CGXControl* GetControl(ROWCOL nRow, ROWCOL nCol);
-  // The grid takes ownership; a control registered again under an id replaces the old one.
+  // The grid takes ownership; a control registered again under an id
+  // replaces the old one (the current cell stays, its editor closes).
   void RegisterControl(WORD nID, CGXControl* pControl);
   CGXControl* GetRegisteredControl(WORD nID);
   // The warning shown when validation refuses a text (then cleared).
@@ -258,7 +259,6 @@ class CGXGridCore {
   CWnd* m_pGridWnd;
 
  private:
-  friend class CGXControl;
   BOOL ApplyStyleToRange(const CGXRange& range, const CGXStyle* pStyle, GXModifyType mt, int nType);
   void AfterStructureChange(UINT flags);
   BOOL StoreEditorText(ROWCOL nRow, ROWCOL nCol, CGXControl* pControl);
@@ -276,7 +276,7 @@ class CGXGridCore {
   BOOL PressControl(ROWCOL nRow, ROWCOL nCol, const CRect& rect, UINT nFlags, CPoint pt, BOOL bDouble);
   void EndGesture();
   void UpdateNow(UINT flags);
-  void EditCell(ROWCOL nRow, ROWCOL nCol, const CString& sOld, const CString& sNew);
+  void RecordUndoStep(ROWCOL nRow, ROWCOL nCol, const CString& sOld, const CString& sNew);
   BOOL ResizeToFit(const CGXRange& range, BOOL bRows, int nMinSize, UINT flags);
 
   std::unique_ptr<CGXGridParam> m_pParam;

@@ -290,7 +290,7 @@ CGXControl* CGXGridCore::GetControl(ROWCOL nRow, ROWCOL nCol) {
 BOOL CGXGridCore::CanUndo() const { return !m_pView->undo.empty(); }
 BOOL CGXGridCore::CanRedo() const { return !m_pView->redo.empty(); }
 
-void CGXGridCore::EditCell(ROWCOL nRow, ROWCOL nCol, const CString& sOld, const CString& sNew) {
+void CGXGridCore::RecordUndoStep(ROWCOL nRow, ROWCOL nCol, const CString& sOld, const CString& sNew) {
   if (!m_pParam->IsEnableUndo() || sOld == sNew) return;
   auto& undo = m_pView->undo;
   undo.push_back({nRow, nCol, sOld, sNew});
