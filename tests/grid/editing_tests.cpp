@@ -43,6 +43,26 @@ TEST_F(EditingTest, FocusLeavingTheGridStoresWhatWasTyped) {
   EXPECT_EQ(grid.Calls("OnModifyCell").size(), 1u) << "stored once";
 }
 
+TEST_F(EditingTest, TheFocusGoesBackToAnOpenEditor) {
+  CGXGridWnd grid;
+  Open(grid, 1, 1);
+  ClickCell(1, 1);
+  robot.type("ab");
+  robot.click(Window(dialog->GetSafeHwnd()).child(IDC_OTHER));
+  const CRect client = [&] {
+    CRect r;
+    grid.GetClientRect(&r);
+    return r;
+  }();
+  robot.click(GridWindow(), POINT{client.right - 5, client.bottom - 5});
+  EXPECT_EQ(robot.focused(), Editor()) << "a click beside the cells returns to the editor";
+  robot.type("c");
+  EXPECT_EQ(Editor().text(), "abc");
+  EXPECT_EQ(Window(dialog->GetSafeHwnd()).child(IDC_OTHER).text(), "");
+  robot.key(VK_RETURN);
+  EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "abc");
+}
+
 TEST_F(EditingTest, MaxLengthLimitsTheEditor) {
   CGXGridWnd grid;
   Open(grid, 1, 1);

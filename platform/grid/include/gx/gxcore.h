@@ -172,8 +172,8 @@ class CGXGridCore {
   // Stores the active editor's text (validating it); FALSE when refused.
   BOOL TransferCurrentCell(BOOL bSaveAndValidate = TRUE, UINT flags = GX_UPDATENOW);
   BOOL IsActiveCurrentCell();
-  // Opens the current cell's editor (bSetFocus: with the focus).
-  BOOL ActivateCurrentCell(BOOL bSetFocus = TRUE);
+  // Opens the current cell's editor and gives it the focus.
+  BOOL ActivateCurrentCell();
   CGXControl* GetCurrentCellControl();
   virtual CGXControl* GetControl(ROWCOL nRow, ROWCOL nCol);
   // The grid takes ownership; a control registered again under an id

@@ -91,12 +91,12 @@ void CGXGridCore::ResetCurrentCell(BOOL bStore) {
   RedrawRowCol(nRow, nCol, GX_INVALIDATE);
 }
 
-BOOL CGXGridCore::ActivateCurrentCell(BOOL bSetFocus) {
+BOOL CGXGridCore::ActivateCurrentCell() {
   auto& v = *m_pView;
   CGXControl* pControl = GetCurrentCellControl();
   if (pControl == nullptr || !IsCellEditable(v.nCurRow, v.nCurCol)) return FALSE;
   if (pControl->IsActive()) {
-    if (bSetFocus) pControl->Refresh();
+    pControl->Refresh();
     return TRUE;
   }
   if (!OnStartEditing(v.nCurRow, v.nCurCol)) return FALSE;
@@ -105,7 +105,6 @@ BOOL CGXGridCore::ActivateCurrentCell(BOOL bSetFocus) {
   pControl->OnStartEditing();
   pControl->SetActive(TRUE);
   RedrawRowCol(v.nCurRow, v.nCurCol, GX_UPDATENOW);
-  if (!bSetFocus && pControl->IsActive()) m_pGridWnd->SetFocus();
   return pControl->IsActive();
 }
 

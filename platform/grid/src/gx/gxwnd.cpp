@@ -93,9 +93,18 @@ UINT CGXGridWnd::OnGetDlgCode() {
                                : DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
 }
 
+// While a cell is being edited the focus belongs to its editor window.
 void CGXGridWnd::OnSetFocus(CWnd* pOldWnd) {
   CWnd::OnSetFocus(pOldWnd);
   if (!IsCurrentCell()) return;
+  if (IsActiveCurrentCell()) {
+    for (CWnd* pChild = GetWindow(GW_CHILD); pChild != nullptr; pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+      if (pChild->IsWindowVisible()) {
+        pChild->SetFocus();
+        return;
+      }
+    }
+  }
   ROWCOL nRow = 0;
   ROWCOL nCol = 0;
   GetCurrentCell(nRow, nCol);
