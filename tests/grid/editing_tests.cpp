@@ -63,6 +63,17 @@ TEST_F(EditingTest, TheFocusGoesBackToAnOpenEditor) {
   EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "abc");
 }
 
+TEST_F(EditingTest, AGridDestroyedWhileEditingLeavesCleanly) {
+  auto grid = std::make_unique<CRecordingGrid>();
+  Open(*grid, 2, 2);
+  ClickCell(1, 1);
+  robot.type("pending");
+  ASSERT_TRUE(Editor());
+  grid.reset();
+  robot.pumpUntilIdle();
+  EXPECT_FALSE(Window(dialog->GetSafeHwnd()).child(IDC_GRID)) << "the grid window went with the object";
+}
+
 TEST_F(EditingTest, MaxLengthLimitsTheEditor) {
   CGXGridWnd grid;
   Open(grid, 1, 1);

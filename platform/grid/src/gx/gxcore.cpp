@@ -38,7 +38,13 @@ CGXGridCore::CGXGridCore(CWnd* pGridWnd)
   }
 }
 
-CGXGridCore::~CGXGridCore() = default;
+// No current cell while the controls go: their windows' last messages must
+// find nothing to hand on.
+CGXGridCore::~CGXGridCore() {
+  m_pView->nCurRow = m_pView->nCurCol = GX_INVALID;
+  m_pView->gesture = gx::Gesture::None;
+  m_pView->pPressedControl = nullptr;
+}
 
 void CGXGridCore::InitializeCore() {
   if (m_bInitialized) return;

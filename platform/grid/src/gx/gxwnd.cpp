@@ -32,7 +32,11 @@ END_MESSAGE_MAP()
 
 CGXGridWnd::CGXGridWnd() : CGXGridCore(this) {}
 
-CGXGridWnd::~CGXGridWnd() = default;
+// The window (with the editors inside it) goes while the whole object is
+// still alive: its focus changes reach this class's handlers.
+CGXGridWnd::~CGXGridWnd() {
+  if (m_hWnd != nullptr && ::IsWindow(m_hWnd)) DestroyWindow();
+}
 
 BOOL CGXGridWnd::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
   if (!GXInit()) return FALSE;
