@@ -186,7 +186,9 @@ TEST_F(EditingTest, CheckBoxToggledByClickAndSpaceWithItsOwnValues) {
   EXPECT_EQ(std::string(grid.GetValueRowCol(2, 2)), "TRUE");
   robot.click(GridWindow(), POINT{cell.right - 3, cell.top + 3});
   EXPECT_EQ(std::string(grid.GetValueRowCol(1, 2)), "0") << "a click beside the box only moves";
+  robot.key(VK_F2);
   EXPECT_FALSE(Editor());
+  EXPECT_TRUE(grid.Calls("OnStartEditing").empty()) << "a check box never starts editing";
 }
 
 // A grid that rebuilds all its rows whenever a value changes, as the

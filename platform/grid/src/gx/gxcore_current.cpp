@@ -99,10 +99,12 @@ BOOL CGXGridCore::ActivateCurrentCell() {
     pControl->Refresh();
     return TRUE;
   }
+  // The control first: one that never opens an editor (a check box) says so
+  // before the grid announces any editing.
+  pControl->Init(v.nCurRow, v.nCurCol);
+  if (!pControl->OnStartEditing()) return FALSE;
   if (!OnStartEditing(v.nCurRow, v.nCurCol)) return FALSE;
   if (!IsCurrentCell() || GetCurrentCellControl() != pControl) return FALSE;
-  pControl->Init(v.nCurRow, v.nCurCol);
-  pControl->OnStartEditing();
   pControl->SetActive(TRUE);
   RedrawRowCol(v.nCurRow, v.nCurCol, GX_UPDATENOW);
   return pControl->IsActive();
