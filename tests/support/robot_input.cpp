@@ -35,10 +35,11 @@ HWND DialogRootOf(HWND hwnd) {
   return root != nullptr && Window(root).className() == "#32770" ? root : nullptr;
 }
 
-// A property sheet (known by its tab control) has keys of its own.
+// A property sheet (known by its tab control) has keys of its own; what it
+// leaves (or a dialog that only looks like one) gets the dialog keys.
 bool IsDialogKey(HWND dialog, MSG& msg) {
-  if (Window(dialog).child(ID_PSTABCONTROL).className() == WC_TABCONTROL)
-    return PropSheet_IsDialogMessage(dialog, &msg) != FALSE;
+  if (Window(dialog).child(ID_PSTABCONTROL).className() == WC_TABCONTROL && PropSheet_IsDialogMessage(dialog, &msg))
+    return true;
   return IsDialogMessage(dialog, &msg) != FALSE;
 }
 
