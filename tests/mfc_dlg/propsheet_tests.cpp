@@ -193,8 +193,12 @@ TEST_F(PropertySheetTest, AWizardStaysOnAPageWithBadInput) {
   wizard.SetWizardMode();
   Strings titles;
   bool stayedOnName = false, stayedOnZero = false, stayedOnText = false;
+  int firstChild = 0, secondChild = 0;
   robot.onMessageBox("Dialog Tests", IDOK);
   robot.onDialog("Name", [&](Robot& r, Window dlg) {
+    HWND first = ::GetWindow(dlg.hwnd(), GW_CHILD);
+    firstChild = first == name.m_hWnd ? -1 : ::GetDlgCtrlID(first);
+    secondChild = ::GetDlgCtrlID(::GetWindow(first, GW_HWNDNEXT));
     r.click(dlg.child(ID_WIZNEXT));
     stayedOnName = name.IsWindowVisible() == TRUE;
     Retype(r, Item(name, IDC_NAME), "Widget");
@@ -213,6 +217,8 @@ TEST_F(PropertySheetTest, AWizardStaysOnAPageWithBadInput) {
     r.click(dlg.child(ID_WIZFINISH));
   });
   ASSERT_EQ(ID_WIZFINISH, wizard.DoModal());
+  EXPECT_EQ(-1, firstChild) << "the page comes first";
+  EXPECT_EQ(ID_PSETCHED, secondChild) << "then the etched line";
   EXPECT_TRUE(stayedOnName);
   EXPECT_TRUE(stayedOnZero) << "OnWizardNext answered -1";
   EXPECT_TRUE(stayedOnText) << "the data exchange failed";
