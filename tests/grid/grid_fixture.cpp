@@ -7,15 +7,13 @@ namespace gridtest {
 using halvane::test::Window;
 
 void GridTest::SetUp() {
-  RobotTest::SetUp();
-  AfxSetResourceHandle(nullptr);
+  MfcTest::SetUp();
   ASSERT_TRUE(GXInit());
 }
 
 void GridTest::TearDown() {
   Close();
-  CWnd::DeleteTempMap();
-  RobotTest::TearDown();
+  MfcTest::TearDown();
 }
 
 void GridTest::Open(CGXGridWnd& grid, ROWCOL nRows, ROWCOL nCols) {

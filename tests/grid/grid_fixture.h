@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "resource.h"
-#include "robot_test.h"
+#include "mfc_test.h"
 
 namespace gridtest {
 
@@ -60,7 +60,7 @@ class CRecordingGrid : public CGXGridWnd {
   }
 };
 
-class GridTest : public halvane::test::RobotTest {
+class GridTest : public halvane::test::MfcTest {
  protected:
   void SetUp() override;
   void TearDown() override;

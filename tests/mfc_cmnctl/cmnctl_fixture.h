@@ -7,18 +7,13 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "robot_test.h"
+#include "mfc_test.h"
 
-class CmnCtlTest : public halvane::test::RobotTest {
+class CmnCtlTest : public halvane::test::MfcTest {
  protected:
-  void SetUp() override {
-    RobotTest::SetUp();
-    AfxSetResourceHandle(nullptr);
-  }
   void TearDown() override {
-    CWnd::DeleteTempMap();
     CImageList::DeleteTempMap();
-    RobotTest::TearDown();
+    MfcTest::TearDown();
   }
 };
 
