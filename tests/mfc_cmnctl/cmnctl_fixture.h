@@ -36,6 +36,15 @@ inline void MakeStrip(CBitmap& bitmap, int cx, int cy, std::initializer_list<COL
   screen.SelectObject(old);
 }
 
+// A masked 16-pixel image list of a red image and a blue one; FALSE when
+// it could not be made.
+inline bool MakeRedAndBlue(CImageList& images) {
+  if (!images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 2)) return false;
+  CBitmap strip;
+  MakeStrip(strip, 16, 16, {RGB(255, 0, 0), RGB(0, 0, 255)});
+  return images.Add(&strip, RGB(255, 0, 255)) == 0;
+}
+
 // A memory surface filled with one colour, to draw on and read back.
 class Canvas {
  public:
@@ -45,6 +54,10 @@ class Canvas {
     old_ = dc_.SelectObject(&bitmap_);
     dc_.FillSolidRect(0, 0, cx, cy, fill);
   }
+  // The client area of `wnd` as it paints itself on white.
+  explicit Canvas(CWnd& wnd) : Canvas(ClientSize(wnd).cx, ClientSize(wnd).cy, RGB(255, 255, 255)) {
+    wnd.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.m_hDC), PRF_CLIENT);
+  }
   ~Canvas() { dc_.SelectObject(old_); }
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
@@ -53,6 +66,12 @@ class Canvas {
   COLORREF at(int x, int y) const { return dc_.GetPixel(x, y); }
 
  private:
+  static CSize ClientSize(const CWnd& wnd) {
+    CRect client;
+    wnd.GetClientRect(&client);
+    return client.Size();
+  }
+
   CDC dc_;
   CBitmap bitmap_;
   CBitmap* old_ = nullptr;
