@@ -17,9 +17,9 @@ class CmnCtlTest : public halvane::test::MfcTest {
   }
 };
 
-// A popup made through CWnd::CreateEx with the class library's default class.
+// A visible top-level window for the controls under test.
 inline bool CreateParent(CWnd& wnd, const char* title, int cx = 400, int cy = 300) {
-  return wnd.CreateEx(0, nullptr, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, cx, cy, nullptr, nullptr) != FALSE;
+  return halvane::test::CreateTopLevel(wnd, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, cx, cy);
 }
 
 // A strip of `cx` by `cy` squares, one per colour, side by side.

@@ -7,7 +7,7 @@ void DlgTest::SetUp() {
   for (const char* name : {"a.txt", "b.txt", "c.log"}) dir.file(name);
 }
 
-void DlgTest::Retype(halvane::test::Robot& r, halvane::test::Window edit, const std::string& text) {
+void DlgTest::Retype(Robot& r, Window edit, const std::string& text) {
   r.click(edit);
   ::SendMessage(edit.hwnd(), EM_SETSEL, 0, -1);
   r.type(text);

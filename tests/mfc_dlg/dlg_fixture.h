@@ -5,18 +5,23 @@
 #include <afxdlgs.h>
 
 #include <string>
+#include <vector>
 
 #include "mfc_test.h"
 #include "temp_folder.h"
 
 namespace dlgtest {
 
+using halvane::test::Robot;
+using halvane::test::Window;
+using Strings = std::vector<std::string>;
+
 class DlgTest : public halvane::test::MfcTest {
  protected:
   void SetUp() override;
 
   // Replaces the text of an edit control as a user would.
-  static void Retype(halvane::test::Robot& r, halvane::test::Window edit, const std::string& text);
+  static void Retype(Robot& r, Window edit, const std::string& text);
 
   CWinApp app{"Dialog Tests"};
   halvane::test::TempFolder dir{"mfcdlg"};  // a.txt b.txt c.log

@@ -11,10 +11,6 @@
 namespace dlgtest {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-using Strings = std::vector<std::string>;
-
 class CLoggedPage : public CPropertyPage {
  public:
   CLoggedPage(UINT id, UINT caption, const char* name, Strings& log)
@@ -118,8 +114,7 @@ TEST_F(PropertySheetTest, AModalSheetKeepsAPageWhoseValuesAreRefused) {
 
 TEST_F(PropertySheetTest, AModelessSheetGoesAwayWhenClosed) {
   CWnd owner;
-  ASSERT_TRUE(
-      owner.CreateEx(0, nullptr, "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr, nullptr));
+  ASSERT_TRUE(halvane::test::CreateTopLevel(owner, "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
   CPropertySheet sheet("Preferences", &owner, 1);
   sheet.AddPage(&general);
   sheet.AddPage(&advanced);

@@ -9,7 +9,4 @@
 
 using WndTest = halvane::test::MfcTest;
 
-// A popup made through CWnd::CreateEx with the class library's default class.
-inline bool CreateTopLevel(CWnd& wnd, const char* title, DWORD style = WS_OVERLAPPEDWINDOW) {
-  return wnd.CreateEx(0, nullptr, title, style, 10, 10, 300, 200, nullptr, nullptr) != FALSE;
-}
+using halvane::test::CreateTopLevel;

@@ -1,6 +1,7 @@
-// The fixture of class-library window tests: RobotTest with the program's
+// The fixture of class-library window tests (RobotTest with the program's
 // own resources current and no temporary CWnd objects left for the next
-// test. Header-only: test_support itself does not link the class library.
+// test) and a window to hang children on. Header-only: test_support itself
+// does not link the class library.
 #pragma once
 
 #include <afxwin.h>
@@ -20,5 +21,12 @@ class MfcTest : public RobotTest {
     RobotTest::TearDown();
   }
 };
+
+// A top-level window made through CWnd::CreateEx with the class library's
+// default class.
+inline bool CreateTopLevel(CWnd& wnd, const char* title, DWORD style = WS_OVERLAPPEDWINDOW, int cx = 300,
+                           int cy = 200) {
+  return wnd.CreateEx(0, nullptr, title, style, 10, 10, cx, cy, nullptr, nullptr) != FALSE;
+}
 
 }  // namespace halvane::test
