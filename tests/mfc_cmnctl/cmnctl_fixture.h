@@ -36,13 +36,14 @@ inline void MakeStrip(CBitmap& bitmap, int cx, int cy, std::initializer_list<COL
   screen.SelectObject(old);
 }
 
-// A masked 16-pixel image list of a red image and a blue one; FALSE when
-// it could not be made.
-inline bool MakeRedAndBlue(CImageList& images) {
-  if (!images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 2)) return false;
+// A masked image list of `size` pixel squares, one per colour, where
+// `mask` is transparent; FALSE when it could not be made.
+inline bool MakeMaskedList(CImageList& images, int size, std::initializer_list<COLORREF> colors,
+                           COLORREF mask = RGB(255, 0, 255)) {
+  if (!images.Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 2)) return false;
   CBitmap strip;
-  MakeStrip(strip, 16, 16, {RGB(255, 0, 0), RGB(0, 0, 255)});
-  return images.Add(&strip, RGB(255, 0, 255)) == 0;
+  MakeStrip(strip, size, size, colors);
+  return images.Add(&strip, mask) == 0;
 }
 
 // A memory surface filled with one colour, to draw on and read back.

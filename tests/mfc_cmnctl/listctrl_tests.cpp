@@ -196,7 +196,7 @@ TEST_F(ListCtrlTest, ItemOverlayIsDrawnOverItsIcon) {
   CListCtrl list;
   ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT | LVS_SHAREIMAGELISTS, CRect(0, 0, 300, 120), &parent, 5));
   CImageList images;
-  ASSERT_TRUE(MakeRedAndBlue(images));
+  ASSERT_TRUE(MakeMaskedList(images, 16, {RGB(255, 0, 0), RGB(0, 0, 255)}));
   ASSERT_TRUE(images.SetOverlayImage(1, 1));
   list.SetImageList(&images, LVSIL_SMALL);
   FillReport(list, {"plain", "marked"});

@@ -147,7 +147,7 @@ TEST_F(TreeCtrlTest, ItemOverlayIsDrawnOverItsImage) {
   CTreeCtrl tree;
   ASSERT_TRUE(tree.Create(WS_VISIBLE, CRect(0, 0, 200, 200), &parent, 9));
   CImageList images;
-  ASSERT_TRUE(MakeRedAndBlue(images));
+  ASSERT_TRUE(MakeMaskedList(images, 16, {RGB(255, 0, 0), RGB(0, 0, 255)}));
   ASSERT_TRUE(images.SetOverlayImage(1, 2));
   tree.SetImageList(&images, TVSIL_NORMAL);
   HTREEITEM plain = tree.InsertItem("Plain", 0, 0);
