@@ -44,6 +44,8 @@ void GridTest::ClickCell(ROWCOL nRow, ROWCOL nCol) { halvane::test::ClickGridCel
 
 Window GridTest::GridWindow() const { return Window(pGrid->GetSafeHwnd()); }
 
+Window GridTest::OtherControl() const { return Window(dialog->GetSafeHwnd()).child(IDC_OTHER); }
+
 Window GridTest::Editor() const {
   for (const Window& child : GridWindow().children()) {
     if (child.className() == "Edit" && child.isVisible()) return child;

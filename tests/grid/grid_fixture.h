@@ -73,6 +73,8 @@ class GridTest : public halvane::test::MfcTest {
   POINT CellPoint(ROWCOL nRow, ROWCOL nCol) const;
   void ClickCell(ROWCOL nRow, ROWCOL nCol);
   halvane::test::Window GridWindow() const;
+  // The dialog's other control, to take the focus from the grid.
+  halvane::test::Window OtherControl() const;
   // The grid's edit window when one is shown, else empty.
   halvane::test::Window Editor() const;
 
