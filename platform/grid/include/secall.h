@@ -1,0 +1,4 @@
+// The toolkit's classes in one include.
+#pragma once
+
+#include "sec/sectreectrl.h"
