@@ -23,6 +23,7 @@ class TreeTest : public ToolkitTest {
     tree.InsertColumn(1, "Description");
   }
   void TearDown() override {
+    host.onNotify = nullptr;  // it may refer to the test body's locals
     host.DestroyWindow();
     ToolkitTest::TearDown();
   }
