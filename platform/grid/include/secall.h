@@ -2,3 +2,4 @@
 #pragma once
 
 #include "sec/sectreectrl.h"
+#include "sec/secreg.h"
