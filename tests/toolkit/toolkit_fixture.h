@@ -6,6 +6,7 @@
 #include <afxwin.h>
 
 #include <functional>
+#include <ostream>
 #include <vector>
 
 #include "robot_test.h"
@@ -66,4 +67,8 @@ inline bool AnyPixel(CWnd& wnd, const RECT& rc, COLORREF colour) {
     for (int x = rc.left; x < rc.right && !found; ++x) found = ::GetPixel(dc, x, y) == colour;
   ::ReleaseDC(wnd.m_hWnd, dc);
   return found;
+}
+
+inline void PrintTo(const CRect& rc, std::ostream* os) {
+  *os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
 }

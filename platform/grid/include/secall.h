@@ -3,3 +3,4 @@
 
 #include "sec/sectreectrl.h"
 #include "sec/secreg.h"
+#include "sec/seclayout.h"
