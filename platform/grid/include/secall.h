@@ -4,3 +4,4 @@
 #include "sec/sectreectrl.h"
 #include "sec/secreg.h"
 #include "sec/seclayout.h"
+#include "sec/secjpeg.h"
