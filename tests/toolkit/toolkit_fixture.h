@@ -49,9 +49,15 @@ class NotifyHost : public CWnd {
   }
 };
 
+// Paints what is pending, the top-level window first as the queue would.
+inline void PaintPending(CWnd& wnd) {
+  ::UpdateWindow(::GetAncestor(wnd.m_hWnd, GA_ROOT));
+  wnd.UpdateWindow();
+}
+
 // The colour at a client point of a window as it is painted now.
 inline COLORREF PixelAt(CWnd& wnd, int x, int y) {
-  wnd.UpdateWindow();
+  PaintPending(wnd);
   HDC dc = ::GetDC(wnd.m_hWnd);
   COLORREF colour = ::GetPixel(dc, x, y);
   ::ReleaseDC(wnd.m_hWnd, dc);
@@ -60,7 +66,7 @@ inline COLORREF PixelAt(CWnd& wnd, int x, int y) {
 
 // Whether any pixel of the rectangle has the colour.
 inline bool AnyPixel(CWnd& wnd, const RECT& rc, COLORREF colour) {
-  wnd.UpdateWindow();
+  PaintPending(wnd);
   HDC dc = ::GetDC(wnd.m_hWnd);
   bool found = false;
   for (int y = rc.top; y < rc.bottom && !found; ++y)

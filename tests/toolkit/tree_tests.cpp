@@ -21,6 +21,7 @@ class TreeTest : public ToolkitTest {
     tree.ModifyTreeCtrlStyles(0, TVXS_MULTISEL | TVXS_COLUMNHEADER);
     tree.InsertColumn(0, "Name");
     tree.InsertColumn(1, "Description");
+    robot.pumpUntilIdle();
   }
   void TearDown() override {
     host.onNotify = nullptr;  // it may refer to the test body's locals
@@ -272,6 +273,7 @@ TEST_F(TreeTest, MarkMatchHighlightsMatchesAndBringsTheLastIntoView) {
   tree.GetClientRect(&client);
   EXPECT_LE(label.bottom, client.bottom);
   EXPECT_EQ(PixelAt(tree, label.left + 1, label.top + 1), ::GetSysColor(COLOR_INFOBK));
+  robot.snapshot(Window(host.m_hWnd), "tree_marked_matches");
   EXPECT_EQ(tree.MarkMatch(parent, "nothing?"), nullptr);
   tree.ClearMarks();
   EXPECT_FALSE(tree.IsItemMarked(last));

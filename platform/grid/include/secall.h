@@ -5,3 +5,4 @@
 #include "sec/secreg.h"
 #include "sec/seclayout.h"
 #include "sec/secjpeg.h"
+#include "sec/sectabwnd.h"
