@@ -303,4 +303,31 @@ TEST_F(TreeTest, DeletingAParentDeletesAndReportsItsChildren) {
   EXPECT_EQ(tree.GetChildItem(child), nullptr);
 }
 
+TEST_F(TreeTest, AnOwnerDeletingItemsFromItsNotificationsBreaksNothing) {
+  HTREEITEM doomed = Add("Doomed", TVI_ROOT, "", 1, true);
+  HTREEITEM target = Add("Target", TVI_ROOT, "", 2);
+  Add("Child", target, "", 3);
+  HTREEITEM last = Add("Last", TVI_ROOT, "", 4);
+  int refused = 0;
+  host.onNotify = [&](NMHDR* hdr) -> LRESULT {
+    auto* nm = reinterpret_cast<NMTREEVIEW*>(hdr);
+    if (hdr->code == TVN_ITEMEXPANDING && nm->itemNew.hItem == doomed) tree.DeleteItem(doomed);
+    if (hdr->code == TVN_SELCHANGING && nm->itemNew.hItem == target) tree.DeleteItem(target);
+    if (hdr->code == TVN_DELETEITEM) {
+      // Reading is fine; changing the tree while it unwinds is refused.
+      EXPECT_FALSE(tree.GetItemText(nm->itemOld.hItem).IsEmpty());
+      refused += !tree.DeleteItem(last) + !tree.InsertItem("New", nm->itemOld.hItem) + !tree.DeleteAllItems();
+    }
+    return 0;
+  };
+  robot.click(Window(tree.m_hWnd), ButtonPoint(doomed));
+  EXPECT_EQ(tree.GetRootItem(), target) << "deleted while it was about to open";
+  Click(target);
+  EXPECT_EQ(tree.GetCount(), 1u) << "deleted while it was about to be selected";
+  EXPECT_EQ(tree.GetSelectedItem(), nullptr);
+  EXPECT_EQ(refused, 3 * 3);
+  EXPECT_EQ(tree.GetRootItem(), last);
+  host.onNotify = nullptr;
+}
+
 }  // namespace

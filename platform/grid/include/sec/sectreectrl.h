@@ -223,4 +223,7 @@ class SECTreeCtrl : public CWnd {
   int m_cyHeader = 0;
   int m_nIndent = 19;
   bool m_bFocused = false;
+  // Deletions under way: the owner may read items in TVN_DELETEITEM but
+  // not insert or delete until they are done.
+  int m_nDeleting = 0;
 };

@@ -70,7 +70,7 @@ void SECTreeCtrl::ModifyTreeCtrlStyles(DWORD dwRemove, DWORD dwAdd) {
 Item* SECTreeCtrl::ItemOf(HTREEITEM hItem) const { return m_pModel->Find(hItem); }
 
 HTREEITEM SECTreeCtrl::InsertItem(LPTVINSERTSTRUCT lpInsertStruct) {
-  if (!lpInsertStruct) return nullptr;
+  if (!lpInsertStruct || m_nDeleting) return nullptr;
   Item* parent = nullptr;
   if (lpInsertStruct->hParent && lpInsertStruct->hParent != TVI_ROOT) {
     parent = ItemOf(lpInsertStruct->hParent);
@@ -119,13 +119,14 @@ HTREEITEM SECTreeCtrl::InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedIma
 BOOL SECTreeCtrl::DeleteItem(HTREEITEM hItem) {
   if (hItem == TVI_ROOT || hItem == nullptr) return DeleteAllItems();
   Item* item = ItemOf(hItem);
-  if (!item) return FALSE;
+  if (!item || m_nDeleting) return FALSE;
   DeleteSubtree(item);
   Changed();
   return TRUE;
 }
 
 BOOL SECTreeCtrl::DeleteAllItems() {
+  if (m_nDeleting) return FALSE;
   while (Item* first = m_pModel->First(nullptr)) DeleteSubtree(first);
   m_nTopRow = 0;
   Changed();
@@ -133,11 +134,13 @@ BOOL SECTreeCtrl::DeleteAllItems() {
 }
 
 void SECTreeCtrl::DeleteSubtree(Item* pItem) {
+  ++m_nDeleting;
   m_pModel->Erase(pItem, [this](Item& gone) {
     if (m_pCaret == &gone) m_pCaret = nullptr;
     if (m_pAnchor == &gone) m_pAnchor = nullptr;
     NotifyTree(TVN_DELETEITEM, 0, &gone, nullptr);
   });
+  --m_nDeleting;
 }
 
 UINT SECTreeCtrl::GetCount() const { return static_cast<UINT>(m_pModel->Count()); }
@@ -336,6 +339,7 @@ BOOL SECTreeCtrl::ExpandItem(Item* pItem, UINT nCode, bool bNotify) {
         break;
       }
     }
+    if (!ItemOf(handle)) return TRUE;  // the owner deleted it on the way
   }
   Changed();
   if (bNotify) NotifyTree(TVN_ITEMEXPANDED, action, nullptr, pItem);
@@ -345,12 +349,15 @@ BOOL SECTreeCtrl::ExpandItem(Item* pItem, UINT nCode, bool bNotify) {
 BOOL SECTreeCtrl::EnsureVisible(HTREEITEM hItem) {
   Item* item = ItemOf(hItem);
   if (!item) return FALSE;
-  std::vector<Item*> ancestors;
-  for (Item* p = item->parent; p; p = p->parent) ancestors.insert(ancestors.begin(), p);
-  for (Item* p : ancestors) {
-    if (!p->IsExpanded()) ExpandItem(p, TVE_EXPAND, !(p->state & TVIS_EXPANDEDONCE));
-    if (!ItemOf(hItem)) return FALSE;
+  // By handle: the owner may delete items while a branch opens.
+  std::vector<HTREEITEM> ancestors;
+  for (Item* p = item->parent; p; p = p->parent) ancestors.insert(ancestors.begin(), Model::Handle(p));
+  for (HTREEITEM handle : ancestors) {
+    Item* p = ItemOf(handle);
+    if (p && !p->IsExpanded()) ExpandItem(p, TVE_EXPAND, !(p->state & TVIS_EXPANDEDONCE));
   }
+  item = ItemOf(hItem);
+  if (!item) return FALSE;
   int row = RowOf(item);
   if (row < 0) return FALSE;
   int page = std::max(1, RowsPerPage());

@@ -84,11 +84,14 @@ HTREEITEM SECTreeCtrl::GetNextSelectedItem(HTREEITEM hItem) const {
 
 void SECTreeCtrl::SetCaret(Item* pItem, UINT nAction) {
   if (pItem == m_pCaret) return;
-  Item* old = m_pCaret;
-  if (NotifyTree(TVN_SELCHANGING, nAction, old, pItem)) return;
+  const HTREEITEM oldHandle = Model::Handle(m_pCaret);
+  const HTREEITEM newHandle = Model::Handle(pItem);
+  if (NotifyTree(TVN_SELCHANGING, nAction, m_pCaret, pItem)) return;
+  // The owner may have deleted either item while it was asked.
+  if (pItem && !ItemOf(newHandle)) return;
   m_pCaret = pItem;
   Changed();
-  NotifyTree(TVN_SELCHANGED, nAction, old, pItem);
+  NotifyTree(TVN_SELCHANGED, nAction, ItemOf(oldHandle), pItem);
 }
 
 void SECTreeCtrl::SelectRange(const Item* pFrom, const Item* pTo) {
@@ -123,9 +126,11 @@ void SECTreeCtrl::SelectByUser(Item* pItem, SelectHow how, UINT nAction) {
       break;
   }
   Item* old = m_pCaret;
+  const HTREEITEM handle = Model::Handle(pItem);
   SetCaret(pItem, nAction);
-  // A multi-selection change without a caret move still tells the owner.
-  if (old == pItem && GetSelectedItems() != before) NotifyTree(TVN_SELCHANGED, nAction, old, pItem);
+  // A multi-selection change without a caret move still tells the owner
+  // (unless the owner deleted the item meanwhile).
+  if (old == pItem && ItemOf(handle) && GetSelectedItems() != before) NotifyTree(TVN_SELCHANGED, nAction, old, pItem);
   Changed();
 }
 
