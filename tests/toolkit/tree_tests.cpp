@@ -193,6 +193,24 @@ TEST_F(TreeTest, KeysMoveOpenAndCloseBranches) {
   EXPECT_EQ(tree.GetSelectedCount(), 1u);
 }
 
+TEST_F(TreeTest, TypedLettersFindTheNextItemByItsText) {
+  for (const char* text : {"Beta", "Alpha", "Bravo", "Charlie", "Bob"}) Add(text);
+  tree.SetFocus();
+  robot.type("b");
+  EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), CString("Beta"));
+  robot.type("r");
+  EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), CString("Bravo")) << "letters typed quickly form a prefix";
+  robot.advance(1500);
+  robot.type("b");
+  EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), CString("Bob")) << "after a pause a letter starts again";
+  robot.advance(1500);
+  robot.type("B");
+  EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), CString("Beta")) << "the search wraps, any case";
+  robot.advance(1500);
+  robot.type("z");
+  EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), CString("Beta")) << "no match moves nothing";
+}
+
 TEST_F(TreeTest, CtrlAndShiftExtendTheSelection) {
   std::vector<HTREEITEM> items;
   for (const char* text : {"a", "b", "c", "d", "e"}) items.push_back(Add(text));

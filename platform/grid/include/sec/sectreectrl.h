@@ -140,6 +140,7 @@ class SECTreeCtrl : public CWnd {
   afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
   afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
   afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
   afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
   afx_msg void OnSetFocus(CWnd* pOldWnd);
@@ -207,6 +208,9 @@ class SECTreeCtrl : public CWnd {
 
   // Keyboard (sectreectrl_input.cpp).
   sec::tree::Item* KeyTarget(UINT nChar) const;
+  // The next row after the caret (wrapping) whose text starts with the
+  // typed prefix.
+  sec::tree::Item* FindByPrefix(const CString& prefix, bool bIncludeCaret) const;
 
   std::unique_ptr<sec::tree::Model> m_pModel;
   std::vector<Column> m_columns;
@@ -223,6 +227,8 @@ class SECTreeCtrl : public CWnd {
   int m_cyHeader = 0;
   int m_nIndent = 19;
   bool m_bFocused = false;
+  CString m_strTyped;       // type-ahead prefix
+  DWORD m_dwLastChar = 0;   // tick of the last typed character
   // Deletions under way: the owner may read items in TVN_DELETEITEM but
   // not insert or delete until they are done.
   int m_nDeleting = 0;

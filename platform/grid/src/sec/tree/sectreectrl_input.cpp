@@ -9,6 +9,8 @@ using sec::tree::Model;
 
 namespace {
 bool KeyDown(int vk) { return (::GetKeyState(vk) & 0x8000) != 0; }
+// Characters typed within this time extend the type-ahead prefix.
+constexpr DWORD kTypeAheadMs = 1000;
 }  // namespace
 
 void SECTreeCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
@@ -119,6 +121,33 @@ void SECTreeCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
       break;
   }
   if (m_pCaret) EnsureVisible(Model::Handle(m_pCaret));
+}
+
+Item* SECTreeCtrl::FindByPrefix(const CString& prefix, bool bIncludeCaret) const {
+  auto rows = m_pModel->Rows();
+  const int count = static_cast<int>(rows.size());
+  const int start = std::max(0, RowOf(m_pCaret));
+  for (int i = (bIncludeCaret || !m_pCaret) ? 0 : 1; i <= count; ++i) {
+    Item* item = rows[static_cast<size_t>((start + i) % std::max(1, count))];
+    if (item->Text(0).Left(prefix.GetLength()).CompareNoCase(prefix) == 0) return item;
+  }
+  return nullptr;
+}
+
+void SECTreeCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
+  if (nChar < ' ' || m_pModel->Count() == 0) {
+    CWnd::OnChar(nChar, nRepCnt, nFlags);
+    return;
+  }
+  const DWORD now = ::GetTickCount();
+  const bool extend = !m_strTyped.IsEmpty() && now - m_dwLastChar < kTypeAheadMs;
+  m_dwLastChar = now;
+  m_strTyped = extend ? m_strTyped + static_cast<char>(nChar) : CString(static_cast<char>(nChar), 1);
+  // A longer prefix may still fit the current item; a new one moves on.
+  if (Item* found = FindByPrefix(m_strTyped, extend)) {
+    SelectByUser(found, SelectHow::Single, TVC_BYKEYBOARD);
+    EnsureVisible(Model::Handle(found));
+  }
 }
 
 UINT SECTreeCtrl::OnGetDlgCode() { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
