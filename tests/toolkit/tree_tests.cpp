@@ -235,9 +235,23 @@ TEST_F(TreeTest, CtrlAndShiftExtendTheSelection) {
 }
 
 TEST_F(TreeTest, HitTestNamesThePartUnderThePoint) {
-  HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24, 2, 1);
-  ImageList_SetImageCount(images, 2);
-  tree.SetImageList(images, TVSIL_NORMAL);
+  // Two images: green (normal) and red (selected).
+  CImageList images;
+  ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24, 2, 1));
+  {
+    CClientDC screen(nullptr);
+    CBitmap strip;
+    strip.CreateCompatibleBitmap(&screen, 32, 16);
+    CDC dc;
+    dc.CreateCompatibleDC(&screen);
+    CBitmap* old = dc.SelectObject(&strip);
+    dc.FillSolidRect(0, 0, 16, 16, RGB(0, 160, 0));
+    dc.FillSolidRect(16, 0, 16, 16, RGB(200, 0, 0));
+    dc.SelectObject(old);
+    ASSERT_EQ(images.Add(&strip, static_cast<CBitmap*>(nullptr)), 0);
+  }
+  EXPECT_EQ(tree.SetImageList(&images, TVSIL_NORMAL), nullptr);
+  EXPECT_EQ(tree.GetImageList(TVSIL_NORMAL)->GetSafeHandle(), images.GetSafeHandle());
   HTREEITEM parent = Add("Parent", TVI_ROOT, "Described");
   HTREEITEM child = Add("Child", parent);
   tree.SetItemImage(parent, 0, 1);
@@ -252,6 +266,12 @@ TEST_F(TreeTest, HitTestNamesThePartUnderThePoint) {
   EXPECT_EQ(column, 0);
   EXPECT_EQ(tree.HitTest(CPoint(label.left - 8, label.top + 2), &flags), child);
   EXPECT_EQ(flags, static_cast<UINT>(TVHT_ONITEMICON));
+  RECT parentIcon{};
+  tree.GetItemRect(parent, &parentIcon, TRUE);
+  EXPECT_EQ(PixelAt(tree, parentIcon.left - 10, (parentIcon.top + parentIcon.bottom) / 2), RGB(0, 160, 0));
+  tree.SelectItem(parent);
+  EXPECT_EQ(PixelAt(tree, parentIcon.left - 10, (parentIcon.top + parentIcon.bottom) / 2), RGB(200, 0, 0))
+      << "the selected image";
   EXPECT_EQ(tree.HitTest(CPoint(2, label.top + 2), &flags), child);
   EXPECT_EQ(flags, static_cast<UINT>(TVHT_ONITEMINDENT));
   EXPECT_EQ(tree.HitTest(CPoint(tree.GetColumnWidth(0) + 5, label.top + 2), &flags, &column), child);
@@ -267,7 +287,6 @@ TEST_F(TreeTest, HitTestNamesThePartUnderThePoint) {
   info.pt = LabelPoint(parent);
   EXPECT_EQ(tree.HitTest(&info), parent);
   tree.SetImageList(nullptr, TVSIL_NORMAL);
-  ImageList_Destroy(images);
 }
 
 TEST_F(TreeTest, MarkMatchHighlightsMatchesAndBringsTheLastIntoView) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include <afxcmn.h>
 #include <afxwin.h>
 #include <commctrl.h>
 
@@ -72,8 +73,10 @@ class SECTreeCtrl : public CWnd {
   BOOL SetItemBold(HTREEITEM hItem, BOOL bBold) { return SetItemState(hItem, bBold ? TVIS_BOLD : 0, TVIS_BOLD); }
   BOOL IsItemBold(HTREEITEM hItem) const { return GetItemState(hItem, TVIS_BOLD) != 0; }
 
-  HIMAGELIST SetImageList(HIMAGELIST hImageList, int nImageListType = TVSIL_NORMAL);
-  HIMAGELIST GetImageList(int nImageListType = TVSIL_NORMAL) const;
+  // The normal image list (TVSIL_NORMAL), which stays the caller's; its
+  // images are drawn left of the labels.
+  CImageList* SetImageList(CImageList* pImageList, int nImageListType);
+  CImageList* GetImageList(int nImageListType) const;
 
   // Traversal.
   HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) const;
@@ -217,7 +220,6 @@ class SECTreeCtrl : public CWnd {
   DWORD m_dwTreeStyles = 0;
   HWND m_hWndHeader = nullptr;
   HIMAGELIST m_hImageList = nullptr;
-  HIMAGELIST m_hStateImageList = nullptr;
   HFONT m_hFont = nullptr;
   mutable CFont m_fontBold;
   sec::tree::Item* m_pCaret = nullptr;

@@ -245,17 +245,19 @@ BOOL SECTreeCtrl::SetItemHasChildren(HTREEITEM hItem, BOOL bHasChildren) {
   return TRUE;
 }
 
-HIMAGELIST SECTreeCtrl::SetImageList(HIMAGELIST hImageList, int nImageListType) {
-  HIMAGELIST& slot = nImageListType == TVSIL_STATE ? m_hStateImageList : m_hImageList;
-  HIMAGELIST old = slot;
-  slot = hImageList;
+CImageList* SECTreeCtrl::SetImageList(CImageList* pImageList, int nImageListType) {
+  // Items carry normal images only.
+  if (nImageListType != TVSIL_NORMAL) return nullptr;
+  HIMAGELIST old = m_hImageList;
+  m_hImageList = pImageList ? pImageList->GetSafeHandle() : nullptr;
   RecalcRowHeight();
   Changed();
-  return old;
+  return old ? CImageList::FromHandle(old) : nullptr;
 }
 
-HIMAGELIST SECTreeCtrl::GetImageList(int nImageListType) const {
-  return nImageListType == TVSIL_STATE ? m_hStateImageList : m_hImageList;
+CImageList* SECTreeCtrl::GetImageList(int nImageListType) const {
+  if (nImageListType != TVSIL_NORMAL || !m_hImageList) return nullptr;
+  return CImageList::FromHandle(m_hImageList);
 }
 
 HTREEITEM SECTreeCtrl::GetNextItem(HTREEITEM hItem, UINT nCode) const {
