@@ -43,6 +43,8 @@ class SECTabWndBase : public CWnd {
   BOOL RemoveTab(int nIndex);
   BOOL RemoveTab(CWnd* pWnd) { return RemoveTab(FindTab(pWnd)); }
 
+  // Shows the tab's window and tells it (OnActivateTab), also when it
+  // was active already. A click on the active tab changes nothing.
   BOOL ActivateTab(int nIndex);
   BOOL ActivateTab(CWnd* pWnd) { return ActivateTab(FindTab(pWnd)); }
   // -1 when there are no tabs.
@@ -87,6 +89,8 @@ class SECTabWndBase : public CWnd {
   virtual void OnActivateTab(int nIndex);
 
   void RecalcLayout();
+  // Makes the tab the visible one without telling its window.
+  BOOL ShowTab(int nIndex);
   const std::vector<std::unique_ptr<Tab>>& Tabs() const { return m_tabs; }
   CRect StripRect() const;
 

@@ -62,7 +62,8 @@ CWnd* SECTabWndBase::AddTab(CRuntimeClass* pViewClass, LPCTSTR lpszLabel, CCreat
   tab->bOwnsWindow = true;
   tab->pOwned.reset(static_cast<CWnd*>(object.release()));
   m_tabs.push_back(std::move(tab));
-  if (m_nActive < 0) ActivateTab(0);
+  // The first tab shows at once; it is activated when the owner says so.
+  if (m_nActive < 0) ShowTab(0);
   RecalcLayout();
   return pWnd;
 }
@@ -75,7 +76,7 @@ BOOL SECTabWndBase::AddTab(CWnd* pWnd, LPCTSTR lpszLabel) {
   tab->label = lpszLabel ? lpszLabel : "";
   tab->pWnd = pWnd;
   m_tabs.push_back(std::move(tab));
-  if (m_nActive < 0) ActivateTab(0);
+  if (m_nActive < 0) ShowTab(0);
   RecalcLayout();
   return TRUE;
 }
@@ -104,6 +105,12 @@ BOOL SECTabWndBase::RemoveTab(int nIndex) {
 }
 
 BOOL SECTabWndBase::ActivateTab(int nIndex) {
+  if (!ShowTab(nIndex)) return FALSE;
+  OnActivateTab(nIndex);
+  return TRUE;
+}
+
+BOOL SECTabWndBase::ShowTab(int nIndex) {
   if (nIndex < 0 || nIndex >= GetTabCount()) return FALSE;
   if (nIndex != m_nActive) {
     CWnd* old = GetTabWnd(m_nActive);
@@ -113,7 +120,6 @@ BOOL SECTabWndBase::ActivateTab(int nIndex) {
     if (now) now->ShowWindow(SW_SHOW);
     if (old && old != now && ::IsWindow(old->GetSafeHwnd())) old->ShowWindow(SW_HIDE);
   }
-  OnActivateTab(nIndex);
   return TRUE;
 }
 
@@ -250,7 +256,7 @@ void SECTabWndBase::OnPaint() {
 void SECTabWndBase::OnLButtonDown(UINT nFlags, CPoint point) {
   const int index = TabFromPoint(point);
   if (index >= 0) {
-    ActivateTab(index);
+    if (index != m_nActive) ActivateTab(index);
     if (GetStyle() & WS_TABSTOP) SetFocus();
     return;
   }
