@@ -3,6 +3,8 @@
 // area above the strip, removal and ownership.
 #include <secall.h>
 
+#include <vector>
+
 #include "toolkit_fixture.h"
 
 namespace {
@@ -148,6 +150,76 @@ TEST_F(TabTest, RemovingTabsDestroysOnlyTheWindowsItMade) {
   EXPECT_EQ(PageWnd::s_nAlive, before);
   EXPECT_FALSE(tabs.AddTab(RUNTIME_CLASS(PageWnd), "After"));
   EXPECT_EQ(tabs.AddTab(RUNTIME_CLASS(CObject), "No window"), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// A tab view that records the updates it gets.
+class RecordingView : public CView {
+  DECLARE_DYNCREATE(RecordingView)
+
+ public:
+  static int s_nAlive;
+  RecordingView() { ++s_nAlive; }
+  ~RecordingView() override { --s_nAlive; }
+  std::vector<CView*> senders;
+  void OnDraw(CDC*) override {}
+  void OnUpdate(CView* pSender, LPARAM, CObject*) override { senders.push_back(pSender); }
+};
+int RecordingView::s_nAlive = 0;
+IMPLEMENT_DYNCREATE(RecordingView, CView)
+
+class TabViewTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    ToolkitTest::SetUp();
+    frame = new CFrameWnd;  // deletes itself with its window
+    ASSERT_TRUE(frame->Create(nullptr, "Tab views", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 500, 300)));
+    ASSERT_TRUE(tabs.Create(frame));
+  }
+  void TearDown() override {
+    if (::IsWindow(frame->GetSafeHwnd())) frame->DestroyWindow();
+    ToolkitTest::TearDown();
+  }
+  RecordingView* AddView(const char* label) {
+    CCreateContext context;
+    context.m_pCurrentFrame = frame;
+    return dynamic_cast<RecordingView*>(tabs.AddTab(RUNTIME_CLASS(RecordingView), label, &context));
+  }
+
+  CFrameWnd* frame = nullptr;
+  SECTabWnd tabs;
+};
+
+TEST_F(TabViewTest, ActivationUpdatesTheViewOnceWithASender) {
+  const int before = RecordingView::s_nAlive;
+  RecordingView* general = AddView("General");
+  RecordingView* attributes = AddView("Attributes");
+  RecordingView* verbs = AddView("Verbs");
+  ASSERT_TRUE(general && attributes && verbs);
+  EXPECT_EQ(RecordingView::s_nAlive, before + 3);
+  EXPECT_TRUE(general->senders.empty()) << "shown first, not activated";
+  robot.click(Window(tabs.m_hWnd), tabs.GetTabRect(1).CenterPoint());
+  ASSERT_EQ(attributes->senders.size(), 1u);
+  EXPECT_EQ(attributes->senders[0], attributes);
+  EXPECT_EQ(frame->GetActiveView(), attributes);
+  robot.click(Window(tabs.m_hWnd), tabs.GetTabRect(1).CenterPoint());
+  EXPECT_EQ(attributes->senders.size(), 1u) << "a click on the active tab changes nothing";
+  EXPECT_TRUE(tabs.ActivateTab(2));
+  EXPECT_EQ(verbs->senders.size(), 1u);
+  EXPECT_TRUE(general->senders.empty());
+
+  // Removing the active view's tab: the view deletes itself, the next tab
+  // is activated and updated.
+  ASSERT_TRUE(tabs.RemoveTab(2));
+  EXPECT_EQ(RecordingView::s_nAlive, before + 2);
+  EXPECT_EQ(tabs.GetActiveTab(), 1);
+  EXPECT_EQ(attributes->senders.size(), 2u);
+  EXPECT_EQ(frame->GetActiveView(), attributes);
+  frame->DestroyWindow();
+  EXPECT_EQ(RecordingView::s_nAlive, before) << "the views went with the frame, each once";
 }
 
 }  // namespace

@@ -6,3 +6,4 @@
 #include "sec/seclayout.h"
 #include "sec/secjpeg.h"
 #include "sec/sectabwnd.h"
+#include "sec/secmdifrm.h"

@@ -74,7 +74,7 @@ class SECTabWndBase : public CWnd {
   struct Tab {
     CString label;
     CWnd* pWnd = nullptr;
-    std::unique_ptr<CWnd> pOwned;  // windows made by AddTab(class) and not deleting themselves
+    std::unique_ptr<CWnd> pOwned;  // made by AddTab(class), unless it deletes itself (views)
     bool bOwnsWindow = false;
     void* pExtra = nullptr;
   };
@@ -84,8 +84,9 @@ class SECTabWndBase : public CWnd {
   virtual void LayoutTabs() {}
   virtual void DrawTabs(CDC& /*dc*/) {}
   virtual int TabFromPoint(CPoint point) const;
-  // Called after a tab became active; updates a view with itself as the
-  // sender so that it can fill itself the first time it is shown.
+  // Called after a tab was activated: a view becomes its frame's active
+  // view and gets OnUpdate with itself as the sender, so that it can fill
+  // itself the first time it is shown.
   virtual void OnActivateTab(int nIndex);
 
   void RecalcLayout();

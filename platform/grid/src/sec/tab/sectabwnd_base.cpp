@@ -20,6 +20,9 @@ END_MESSAGE_MAP()
 
 namespace {
 constexpr int kBorder = 2;  // the sunken edge of TWS_DRAW_3D_BORDER
+
+// Views and frames delete their objects when their windows go.
+bool DeletesItself(const CWnd& wnd) { return wnd.IsKindOf(RUNTIME_CLASS(CView)) || wnd.IsFrameWnd(); }
 }  // namespace
 
 SECTabWndBase::SECTabWndBase() = default;
@@ -54,13 +57,21 @@ CWnd* SECTabWndBase::AddTab(CRuntimeClass* pViewClass, LPCTSTR lpszLabel, CCreat
   if (!pWnd) return nullptr;
   if (nID == static_cast<UINT>(-1)) nID = static_cast<UINT>(AFX_IDW_PANE_FIRST + 1 + GetTabCount());
   CRect rc = GetClientArea();
-  // Hidden until activated; a failed creation leaves no tab.
-  if (!pWnd->Create(nullptr, nullptr, WS_CHILD | WS_BORDER, rc, this, nID, pContext)) return nullptr;
+  const bool deletesItself = DeletesItself(*pWnd);
+  // Hidden until shown; a failed creation leaves no tab. A view whose
+  // window was made and destroyed has deleted itself already.
+  if (!pWnd->Create(nullptr, nullptr, WS_CHILD | WS_BORDER, rc, this, nID, pContext)) {
+    if (deletesItself) static_cast<void>(object.release());
+    return nullptr;
+  }
   auto tab = std::make_unique<Tab>();
   tab->label = lpszLabel ? lpszLabel : "";
   tab->pWnd = pWnd;
   tab->bOwnsWindow = true;
-  tab->pOwned.reset(static_cast<CWnd*>(object.release()));
+  if (deletesItself)
+    static_cast<void>(object.release());
+  else
+    tab->pOwned.reset(static_cast<CWnd*>(object.release()));
   m_tabs.push_back(std::move(tab));
   // The first tab shows at once; it is activated when the owner says so.
   if (m_nActive < 0) ShowTab(0);
@@ -123,7 +134,14 @@ BOOL SECTabWndBase::ShowTab(int nIndex) {
   return TRUE;
 }
 
-void SECTabWndBase::OnActivateTab(int) {}
+void SECTabWndBase::OnActivateTab(int nIndex) {
+  auto* view = dynamic_cast<CView*>(GetTabWnd(nIndex));
+  if (!view) return;
+  if (CFrameWnd* frame = GetParentFrame()) frame->SetActiveView(view, FALSE);
+  // A sender tells the view that it was brought to the front, not that
+  // its document changed.
+  view->OnUpdate(view, 0, nullptr);
+}
 
 BOOL SECTabWndBase::GetActiveTab(CWnd*& pWnd) const {
   pWnd = GetActiveWnd();
