@@ -177,10 +177,12 @@ class TabViewTest : public ToolkitTest {
     ToolkitTest::SetUp();
     frame = new CFrameWnd;  // deletes itself with its window
     ASSERT_TRUE(frame->Create(nullptr, "Tab views", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 500, 300)));
+    frameWnd = frame->m_hWnd;
     ASSERT_TRUE(tabs.Create(frame));
   }
   void TearDown() override {
-    if (::IsWindow(frame->GetSafeHwnd())) frame->DestroyWindow();
+    // A test may have closed the frame, which took its object with it.
+    if (::IsWindow(frameWnd)) frame->DestroyWindow();
     ToolkitTest::TearDown();
   }
   RecordingView* AddView(const char* label) {
@@ -190,6 +192,7 @@ class TabViewTest : public ToolkitTest {
   }
 
   CFrameWnd* frame = nullptr;
+  HWND frameWnd = nullptr;
   SECTabWnd tabs;
 };
 
