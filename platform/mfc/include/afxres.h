@@ -43,6 +43,11 @@
 // Application and help.
 #define ID_APP_ABOUT 0xE140
 #define ID_APP_EXIT 0xE141
+// The buttons of property sheets and wizards.
+#define ID_APPLY_NOW 0x3021
+#define ID_WIZBACK 0x3023
+#define ID_WIZNEXT 0x3024
+#define ID_WIZFINISH 0x3025
 #define ID_HELP_INDEX 0xE142
 #define ID_HELP_FINDER 0xE143
 #define ID_HELP_USING 0xE144
