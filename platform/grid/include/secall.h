@@ -6,4 +6,6 @@
 #include "sec/seclayout.h"
 #include "sec/secjpeg.h"
 #include "sec/sectabwnd.h"
+#include "sec/secctrlbar.h"
 #include "sec/secmdifrm.h"
+#include "sec/sectbmgr.h"
