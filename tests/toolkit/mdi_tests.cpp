@@ -60,7 +60,7 @@ class TabbedChild : public SECMDIChildWnd {
 using MdiTest = ToolkitTest;
 
 TEST_F(MdiTest, ATwoTabChildWindowFillsItsFrameWithTheTabs) {
-  auto* main = new CMDIFrameWnd;  // frames delete themselves with their windows
+  auto* main = new SECMDIFrameWnd;  // frames delete themselves with their windows
   ASSERT_TRUE(main->Create(nullptr, "Orvex", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 800, 560)));
   auto* child = new TabbedChild;
   CCreateContext context;
