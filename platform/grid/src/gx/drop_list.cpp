@@ -1,0 +1,94 @@
+#include "gx/drop_list.h"
+
+#include <algorithm>
+
+namespace gx {
+
+BEGIN_MESSAGE_MAP(DropListWindow, CListBox)
+ON_WM_LBUTTONUP()
+ON_WM_KEYDOWN()
+ON_WM_KILLFOCUS()
+END_MESSAGE_MAP()
+
+DropListWindow::~DropListWindow() {
+  done_ = nullptr;
+  if (m_hWnd) DestroyWindow();
+}
+
+bool DropListWindow::MakeWindow(CWnd* owner) {
+  if (m_hWnd) DestroyWindow();
+  const DWORD style = WS_POPUP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS |
+                      (checkList_ ? LBS_MULTIPLESEL : 0);
+  return CreateEx(0, _T("ListBox"), _T(""), style, 0, 0, 10, 10, owner->GetSafeHwnd(), nullptr) != FALSE;
+}
+
+bool DropListWindow::Open(CWnd* owner, const CRect& cellScreen, const std::vector<std::string>& items,
+                          const Options& options, Done done) {
+  Close(false);
+  checkList_ = options.checkList;
+  if (!owner || !MakeWindow(owner)) return false;
+  for (const std::string& item : items) AddString(item.c_str());
+  for (int index : options.selected) {
+    if (index < 0 || index >= static_cast<int>(items.size())) continue;
+    if (checkList_) {
+      SetSel(index, TRUE);
+    } else {
+      SetCurSel(index);
+    }
+  }
+  const int itemHeight = std::max(1, GetItemHeight(0));
+  const int shown = std::clamp(static_cast<int>(items.size()), 1, std::max(1, options.visibleItems));
+  const int width = std::max(cellScreen.Width(), options.minWidth);
+  ::SetWindowPos(m_hWnd, HWND_TOPMOST, cellScreen.left, cellScreen.bottom, width, shown * itemHeight + 2, SWP_NOACTIVATE);
+  done_ = std::move(done);
+  ShowWindow(SW_SHOWNA);
+  SetFocus();
+  return true;
+}
+
+std::vector<int> DropListWindow::Chosen() const {
+  std::vector<int> chosen;
+  const int count = GetCount();
+  for (int i = 0; i < count; ++i) {
+    if (checkList_ ? GetSel(i) > 0 : GetCurSel() == i) chosen.push_back(i);
+  }
+  return chosen;
+}
+
+void DropListWindow::Close(bool accept) {
+  if (closing_ || !m_hWnd || !IsWindowVisible()) return;
+  closing_ = true;
+  const std::vector<int> chosen = accept ? Chosen() : std::vector<int>{};
+  Done done = std::move(done_);
+  done_ = nullptr;
+  ShowWindow(SW_HIDE);
+  closing_ = false;
+  if (done) done(accept, chosen);
+}
+
+void DropListWindow::OnLButtonUp(UINT nFlags, CPoint point) {
+  CListBox::OnLButtonUp(nFlags, point);
+  CRect client;
+  GetClientRect(&client);
+  if (!checkList_ && client.PtInRect(point)) Close(true);
+}
+
+void DropListWindow::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+  switch (nChar) {
+    case VK_RETURN:
+      Close(true);
+      return;
+    case VK_ESCAPE:
+      Close(false);
+      return;
+    default:
+      CListBox::OnKeyDown(nChar, nRepCnt, nFlags);
+  }
+}
+
+void DropListWindow::OnKillFocus(CWnd* pNewWnd) {
+  CListBox::OnKillFocus(pNewWnd);
+  Close(checkList_);
+}
+
+}  // namespace gx

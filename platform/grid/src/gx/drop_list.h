@@ -1,0 +1,51 @@
+// The pop-up list a drop-down cell opens below itself: a list box window
+// owned by the grid. Single-choice lists end with a click or Enter; check
+// lists (several items marked) end with Enter or when focus leaves them.
+// Escape, and focus leaving a single-choice list, cancel.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <afxwin.h>
+
+namespace gx {
+
+class DropListWindow : public CListBox {
+ public:
+  // The chosen items in list order; empty and `accepted` false on cancel.
+  using Done = std::function<void(bool accepted, const std::vector<int>& chosen)>;
+
+  struct Options {
+    bool checkList = false;
+    std::vector<int> selected;
+    int minWidth = 0;
+    int visibleItems = 8;
+  };
+
+  // Opens (or reopens) the list below `cellScreen`; false when the window
+  // cannot be made.
+  bool Open(CWnd* owner, const CRect& cellScreen, const std::vector<std::string>& items, const Options& options,
+            Done done);
+  bool IsOpen() const { return m_hWnd != nullptr && IsWindowVisible(); }
+  // Ends the list as a choice (accept) or as a cancel.
+  void Close(bool accept);
+  ~DropListWindow() override;
+
+ protected:
+  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+  afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnKillFocus(CWnd* pNewWnd);
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  bool MakeWindow(CWnd* owner);
+  std::vector<int> Chosen() const;
+
+  Done done_;
+  bool checkList_ = false;
+  bool closing_ = false;
+};
+
+}  // namespace gx
