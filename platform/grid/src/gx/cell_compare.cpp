@@ -28,9 +28,9 @@ int CompareNoCase(std::string_view a, std::string_view b) {
 }
 
 // Rank of a text's kind: empty, number, other.
-int Kind(std::string_view text, double& number) {
+int Kind(std::string_view text, double& number, bool numbers) {
   if (Trimmed(text).empty()) return 0;
-  return ParseCellNumber(text, number) ? 1 : 2;
+  return numbers && ParseCellNumber(text, number) ? 1 : 2;
 }
 
 }  // namespace
@@ -46,9 +46,9 @@ bool ParseCellNumber(std::string_view text, double& value) {
   return true;
 }
 
-int CompareCellTexts(std::string_view a, std::string_view b, bool caseSensitive) {
+int CompareCellTexts(std::string_view a, std::string_view b, bool caseSensitive, bool numbers) {
   double na = 0, nb = 0;
-  const int ka = Kind(a, na), kb = Kind(b, nb);
+  const int ka = Kind(a, na, numbers), kb = Kind(b, nb, numbers);
   if (ka != kb) return Sign(ka - kb);
   if (ka == 0) return 0;
   if (ka == 1) return (na > nb) - (na < nb);

@@ -11,7 +11,7 @@ bool ParseCellNumber(std::string_view text, double& value);
 
 // Negative, zero or positive. Empty texts come first, then numbers in
 // numeric order, then other texts (case-insensitive, then by byte when
-// `caseSensitive`).
-int CompareCellTexts(std::string_view a, std::string_view b, bool caseSensitive);
+// `caseSensitive`). Without `numbers` every text compares as text.
+int CompareCellTexts(std::string_view a, std::string_view b, bool caseSensitive, bool numbers = true);
 
 }  // namespace gx

@@ -5,9 +5,12 @@
 namespace gx {
 
 BEGIN_MESSAGE_MAP(DropListWindow, CListBox)
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
 ON_WM_LBUTTONUP()
 ON_WM_KEYDOWN()
 ON_WM_KILLFOCUS()
+ON_WM_MOUSEACTIVATE()
 END_MESSAGE_MAP()
 
 DropListWindow::~DropListWindow() {
@@ -42,7 +45,6 @@ bool DropListWindow::Open(CWnd* owner, const CRect& cellScreen, const std::vecto
   ::SetWindowPos(m_hWnd, HWND_TOPMOST, cellScreen.left, cellScreen.bottom, width, shown * itemHeight + 2, SWP_NOACTIVATE);
   done_ = std::move(done);
   ShowWindow(SW_SHOWNA);
-  SetFocus();
   return true;
 }
 
@@ -66,11 +68,23 @@ void DropListWindow::Close(bool accept) {
   if (done) done(accept, chosen);
 }
 
-void DropListWindow::OnLButtonUp(UINT nFlags, CPoint point) {
-  CListBox::OnLButtonUp(nFlags, point);
-  CRect client;
-  GetClientRect(&client);
-  if (!checkList_ && client.PtInRect(point)) Close(true);
+// The list box's own click handling would take the focus from the cell.
+void DropListWindow::OnLButtonDown(UINT, CPoint point) {
+  const LRESULT hit = SendMessage(LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
+  if (HIWORD(hit)) return;
+  const int item = LOWORD(hit);
+  if (checkList_) {
+    SetSel(item, GetSel(item) <= 0);
+  } else {
+    SetCurSel(item);
+  }
+}
+
+void DropListWindow::OnLButtonDblClk(UINT nFlags, CPoint point) { OnLButtonDown(nFlags, point); }
+
+void DropListWindow::OnLButtonUp(UINT, CPoint point) {
+  const LRESULT hit = SendMessage(LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
+  if (!checkList_ && !HIWORD(hit)) Close(true);
 }
 
 void DropListWindow::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
@@ -85,6 +99,14 @@ void DropListWindow::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
       CListBox::OnKeyDown(nChar, nRepCnt, nFlags);
   }
 }
+
+bool DropListWindow::ForwardKey(UINT nChar) {
+  if (!IsOpen()) return false;
+  SendMessage(WM_KEYDOWN, nChar, 1);
+  return true;
+}
+
+int DropListWindow::OnMouseActivate(CWnd*, UINT, UINT) { return MA_NOACTIVATE; }
 
 void DropListWindow::OnKillFocus(CWnd* pNewWnd) {
   CListBox::OnKillFocus(pNewWnd);

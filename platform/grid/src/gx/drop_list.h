@@ -1,7 +1,9 @@
 // The pop-up list a drop-down cell opens below itself: a list box window
-// owned by the grid. Single-choice lists end with a click or Enter; check
-// lists (several items marked) end with Enter or when focus leaves them.
-// Escape, and focus leaving a single-choice list, cancel.
+// owned by the grid that never activates. The cell's control forwards the
+// keys while it is open. Single-choice lists end with a click or Enter;
+// check lists (several items marked) end with Enter or when focus leaves
+// them after a click. Escape, and focus leaving a single-choice list,
+// cancel.
 #pragma once
 
 #include <functional>
@@ -31,12 +33,18 @@ class DropListWindow : public CListBox {
   bool IsOpen() const { return m_hWnd != nullptr && IsWindowVisible(); }
   // Ends the list as a choice (accept) or as a cancel.
   void Close(bool accept);
+  // A key the cell got while the list is open: Enter accepts, Escape
+  // cancels, the others move in the list. False when the list is closed.
+  bool ForwardKey(UINT nChar);
   ~DropListWindow() override;
 
  protected:
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
   afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
   afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
   afx_msg void OnKillFocus(CWnd* pNewWnd);
+  afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
   DECLARE_MESSAGE_MAP()
 
  private:

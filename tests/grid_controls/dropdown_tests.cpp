@@ -1,0 +1,149 @@
+// Drop-down cells: the combo-box window cell, the choice-list and
+// check-list drop-downs, driven by the robot as a user would.
+#include <gtest/gtest.h>
+
+#include "grid_fixture.h"
+
+namespace grid_test {
+namespace {
+
+using halvane::test::Window;
+
+class DropDownTest : public GridTest {
+ protected:
+  void SetUp() override {
+    GridTest::SetUp();
+    Attach(grid);
+    grid.SetRowCount(3);
+    grid.SetColCount(3);
+    grid.SetColWidth(1, 3, 110);
+  }
+  // The combo-box window the drop-down list cell shows over the current cell.
+  Window ComboWindow() { return GridWindow(grid).childByClass("ComboBox"); }
+
+  RecordingGrid grid;
+};
+
+TEST_F(DropDownTest, TheDropDownListCellIsAComboBoxWindowThatStoresTheChosenIndex) {
+  grid.SetStyleRange(CGXRange(1, 1),
+                     CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList("Red\nGreen\nBlue\n").SetValue("0"));
+  grid.SetCurrentCell(1, 1);
+  robot.pumpUntilIdle();
+  const Window combo = ComboWindow();
+  ASSERT_TRUE(combo.isVisible());
+  EXPECT_EQ("Red", combo.text());
+  const DWORD style = static_cast<DWORD>(GetWindowLong(combo.hwnd(), GWL_STYLE));
+  EXPECT_EQ(static_cast<DWORD>(CBS_DROPDOWNLIST), style & 3u);
+  EXPECT_TRUE(style & CBS_AUTOHSCROLL);
+
+  robot.choose(combo, "Blue");
+  EXPECT_EQ("2", std::string(grid.GetValueRowCol(1, 1)));
+  EXPECT_EQ((std::vector<Cell>{{1, 1}}), grid.modified) << "one change, reported once the list closed";
+  CString shown;
+  grid.GetControlText(shown, 1, 1);
+  EXPECT_EQ("Blue", std::string(shown));
+}
+
+TEST_F(DropDownTest, ArrowKeysChangeTheValueAndTheListOpenStateIsReported) {
+  grid.SetStyleRange(CGXRange(2, 2),
+                     CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList("one\ntwo\nthree\n").SetValue("0"));
+  grid.SetCurrentCell(2, 2);
+  robot.pumpUntilIdle();
+  auto* control = dynamic_cast<CGXComboBoxWnd*>(grid.GetControl(2, 2));
+  ASSERT_NE(nullptr, control);
+  robot.key(VK_DOWN);
+  robot.key(VK_DOWN);
+  EXPECT_EQ("2", std::string(grid.GetValueRowCol(2, 2)));
+  robot.key(VK_DOWN);
+  EXPECT_EQ("2", std::string(grid.GetValueRowCol(2, 2))) << "the last item stays";
+  robot.key(VK_UP);
+  EXPECT_EQ("1", std::string(grid.GetValueRowCol(2, 2)));
+  EXPECT_EQ(3u, grid.modified.size());
+  ROWCOL row = 0, col = 0;
+  grid.GetCurrentCell(row, col);
+  EXPECT_EQ((Cell{2, 2}), (Cell{row, col})) << "the arrows changed the value, not the current cell";
+
+  EXPECT_FALSE(control->IsDroppedDown());
+  robot.key(VK_F4);
+  EXPECT_TRUE(control->IsDroppedDown());
+  robot.key(VK_ESCAPE);
+  EXPECT_FALSE(control->IsDroppedDown());
+  EXPECT_EQ("1", std::string(grid.GetValueRowCol(2, 2)));
+}
+
+TEST_F(DropDownTest, ControlTextIsStoredAsTextOrIndexAsTheStyleAsks) {
+  const CGXStyle list = CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList("Keep\nOverwrite\nSkip\n");
+  grid.SetStyleRange(CGXRange(1, 1), list);
+  grid.SetStyleRange(CGXRange(1, 2), CGXStyle(list).SetUserAttribute(GX_IDS_UA_INDEXVALUE, "-1"));
+  grid.SetStyleRange(CGXRange(1, 3), CGXStyle(list).SetUserAttribute(GX_IDS_UA_INDEXVALUE, "1"));
+  EXPECT_TRUE(grid.SetControlTextRowCol(1, 1, "Skip"));
+  EXPECT_TRUE(grid.SetControlTextRowCol(1, 2, "Skip"));
+  EXPECT_TRUE(grid.SetControlTextRowCol(1, 3, "overwrite")) << "choices match without case";
+  EXPECT_EQ("2", std::string(grid.GetValueRowCol(1, 1)));
+  EXPECT_EQ("Skip", std::string(grid.GetValueRowCol(1, 2)));
+  EXPECT_EQ("2", std::string(grid.GetValueRowCol(1, 3)));
+  EXPECT_FALSE(grid.SetControlTextRowCol(1, 1, "Unknown")) << "an index cell takes only its choices";
+  EXPECT_EQ("2", std::string(grid.GetValueRowCol(1, 1)));
+}
+
+TEST_F(DropDownTest, TheChoiceListDropDownOpensAListAndStoresThePickedText) {
+  grid.SetStyleRange(CGXRange(1, 2), CGXStyle().SetControl(GX_IDS_CTRL_CHOICELIST).SetChoiceList("1\nN\n").SetValue("1"));
+  grid.SetCurrentCell(1, 2);
+  robot.pumpUntilIdle();
+  robot.click(GridWindow(grid), CellButton(grid, 1, 2));
+  const Window list = PopupList();
+  ASSERT_TRUE(list.isVisible()) << "the arrow button opens the list";
+  robot.select(list, "N");
+  EXPECT_FALSE(PopupList().isVisible());
+  EXPECT_EQ("N", std::string(grid.GetValueRowCol(1, 2)));
+  EXPECT_EQ((std::vector<Cell>{{1, 2}}), grid.modified);
+
+  // Typing is refused: only the list's texts go in.
+  robot.type("x");
+  robot.key(VK_RETURN);
+  EXPECT_EQ("N", std::string(grid.GetValueRowCol(1, 2)));
+}
+
+TEST_F(DropDownTest, TheCheckListValueIsTheBitMaskOfTheMarkedItems) {
+  grid.SetStyleRange(CGXRange(2, 1), CGXStyle()
+                                         .SetControl(GX_IDS_CTRL_CHECKLIST_COMBOBOX)
+                                         .SetChoiceList("Create\nUpdate\nDelete\nRetrieve\n")
+                                         .SetValue("2"));
+  CString shown;
+  grid.GetControlText(shown, 2, 1);
+  EXPECT_EQ("Update", std::string(shown));
+  grid.SetCurrentCell(2, 1);
+  robot.pumpUntilIdle();
+  robot.click(GridWindow(grid), CellButton(grid, 2, 1));
+  const Window list = PopupList();
+  ASSERT_TRUE(list.isVisible());
+  robot.select(list, "Create");
+  robot.select(list, "Update");
+  robot.select(list, "Retrieve");
+  EXPECT_TRUE(PopupList().isVisible()) << "a check list stays open while items are marked";
+  robot.click(GridWindow(grid), CellButton(grid, 2, 1));
+  EXPECT_FALSE(PopupList().isVisible());
+  EXPECT_EQ("9", std::string(grid.GetValueRowCol(2, 1))) << "Create (1) + Retrieve (8); Update unmarked";
+  grid.GetControlText(shown, 2, 1);
+  EXPECT_EQ("Create, Retrieve", std::string(shown));
+  EXPECT_EQ((std::vector<Cell>{{2, 1}}), grid.modified);
+  EXPECT_TRUE(grid.SetControlTextRowCol(2, 1, "Delete, Update"));
+  EXPECT_EQ("6", std::string(grid.GetValueRowCol(2, 1)));
+}
+
+TEST_F(DropDownTest, SnapshotWithTheListOpen) {
+  grid.SetStyleRange(CGXRange().SetCols(1), CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST)
+                                                .SetChoiceList("New business object\nBoolean\nInteger\nFloat\nDouble\nString\nDate\nLongText\nAccount\nAddress\nCustomer\nInvoice\nOrder\n")
+                                                .SetValue("4"));
+  grid.SetValueRange(CGXRange(1, 2), "Name");
+  grid.SetCurrentCell(2, 1);
+  robot.pumpUntilIdle();
+  robot.key(VK_F4);
+  ASSERT_TRUE(robot.droppedList(ComboWindow()).isVisible());
+  const auto path = robot.snapshot(Window(frame.GetSafeHwnd()), "grid_dropdown_open", true);
+  EXPECT_TRUE(std::filesystem::exists(path));
+  robot.key(VK_ESCAPE);
+}
+
+}  // namespace
+}  // namespace grid_test

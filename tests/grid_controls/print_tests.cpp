@@ -1,0 +1,75 @@
+// Printing a grid into the PDF printer: pages of rows with the header row
+// repeated and the page header's tokens filled in.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "grid_fixture.h"
+
+namespace grid_test {
+namespace {
+
+std::string RunTool(const std::string& command) {
+  std::string out;
+  if (FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r")) {
+    char buffer[4096];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    pclose(pipe);
+  }
+  return out;
+}
+
+int Count(const std::string& text, const std::string& what) {
+  int count = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
+  return count;
+}
+
+class PrintTest : public GridTest {
+ protected:
+  void SetUp() override {
+    GridTest::SetUp();
+    if (RunTool("command -v pdftotext").empty()) GTEST_SKIP() << "poppler-utils is not installed";
+    Attach(grid);
+    grid.SetRowCount(80);
+    grid.SetColCount(2);
+    grid.SetValueRange(CGXRange(0, 1), "Verb name");
+    for (ROWCOL row = 1; row <= 80; ++row) {
+      grid.SetValueRange(CGXRange(row, 1), ("Verb" + std::to_string(row)).c_str());
+    }
+    CString title;
+    title.Format("%s $F", "Customer");
+    grid.GetParam()->GetProperties()->GetDataHeader().StoreStyleRowCol(
+        1, 2, CGXStyle().SetValue(title).SetFont(CGXFont().SetSize(11).SetBold(TRUE)));
+    folder = std::filesystem::temp_directory_path() / ("gridx_print_" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+  }
+  void TearDown() override {
+    std::filesystem::remove_all(folder);
+    GridTest::TearDown();
+  }
+  RecordingGrid grid;
+  std::filesystem::path folder;
+};
+
+TEST_F(PrintTest, PagesCarryTheHeaderWithThePageNumberAndTheRepeatedTitles) {
+  CDC dc;
+  ASSERT_TRUE(dc.CreateDC("WINSPOOL", "PDF Printer", nullptr, nullptr));
+  CGXGridPrinter printer(grid);
+  const CRect area = CGXGridPrinter::GetDrawRect(&dc, *grid.GetParam()->GetProperties());
+  const int pages = printer.CountPages(&dc, area);
+  ASSERT_EQ(2, pages) << "80 rows of 20 pixels need two A4 pages";
+  const std::string file = (folder / "verbs.pdf").string();
+  ASSERT_TRUE(printer.PrintDocument(&dc, "Verbs", file.c_str()));
+  const std::string text = RunTool("pdftotext -layout '" + file + "' -");
+  EXPECT_NE(std::string::npos, text.find("Customer 1")) << text.substr(0, 400);
+  EXPECT_NE(std::string::npos, text.find("Customer 2"));
+  EXPECT_EQ(std::string::npos, text.find("$F"));
+  EXPECT_EQ(2, Count(text, "Verb name")) << "the header row on both pages";
+  EXPECT_NE(std::string::npos, text.find("Verb80"));
+  EXPECT_EQ(1, Count(text, "Verb1 ") + Count(text, "Verb1\n")) << "every row once";
+}
+
+}  // namespace
+}  // namespace grid_test
