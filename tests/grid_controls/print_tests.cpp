@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "grid_fixture.h"
@@ -62,6 +63,11 @@ TEST_F(PrintTest, PagesCarryTheHeaderWithThePageNumberAndTheRepeatedTitles) {
   ASSERT_EQ(2, pages) << "80 rows of 20 pixels need two A4 pages";
   const std::string file = (folder / "verbs.pdf").string();
   ASSERT_TRUE(printer.PrintDocument(&dc, "Verbs", file.c_str()));
+  if (const char* out = std::getenv("HALVANE_TEST_OUTPUT"); out && *out) {
+    std::filesystem::create_directories(std::filesystem::path(out) / "PrintTest");
+    std::filesystem::copy_file(file, std::filesystem::path(out) / "PrintTest" / "verbs.pdf",
+                               std::filesystem::copy_options::overwrite_existing);
+  }
   const std::string text = RunTool("pdftotext -layout '" + file + "' -");
   EXPECT_NE(std::string::npos, text.find("Customer 1")) << text.substr(0, 400);
   EXPECT_NE(std::string::npos, text.find("Customer 2"));

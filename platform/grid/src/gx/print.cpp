@@ -1,5 +1,6 @@
 // Printing a grid in pages (CGXGridPrinter) and the grid's print hooks.
 #include <algorithm>
+#include <cmath>
 #include <ctime>
 #include <vector>
 
@@ -13,6 +14,7 @@ namespace {
 constexpr int kScreenDpi = 96;
 constexpr int kPartsPerLine = 3;  // left, centre, right
 constexpr double kDefaultHeaderPoints = 10.0;
+constexpr double kLineSpacing = 1.25;
 
 // Maps the DC so that one logical unit is one screen pixel with the origin
 // at the drawing area's top-left corner; undone when it goes.
@@ -65,30 +67,29 @@ std::vector<HeaderLine> LinesOf(const CGXData& data) {
   return lines;
 }
 
-void MakeFont(CFont& font, const CGXFont& attributes) {
+// Fonts are sized for the device, as the cells' fonts are.
+void MakeFont(CDC* dc, CFont& font, const CGXFont& attributes) {
   CGXFont withDefaults = attributes;
   if (!attributes.GetIncludeFaceName()) withDefaults.SetFaceName(_T("Arial"));
   if (!attributes.GetIncludeSize()) withDefaults.SetSize(kDefaultHeaderPoints);
   LOGFONT lf{};
-  withDefaults.GetLogFont(lf, kScreenDpi);
+  withDefaults.GetLogFont(lf, dc->GetDeviceCaps(LOGPIXELSY));
   font.CreateFontIndirect(&lf);
 }
 
-int LineHeight(CDC* dc, const HeaderLine& line) {
-  int height = 0;
+// In screen pixels from the point sizes, with room for line spacing; the
+// same on every device.
+int LineHeight(const HeaderLine& line) {
+  double points = 0;
   for (const HeaderPart& part : line) {
-    CFont font;
-    MakeFont(font, part.font);
-    CFont* old = dc->SelectObject(&font);
-    height = std::max(height, static_cast<int>(dc->GetTextExtent(_T("Xg"), 2).cy));
-    dc->SelectObject(old);
+    points = std::max(points, part.font.GetIncludeSize() ? part.font.GetSize() : kDefaultHeaderPoints);
   }
-  return height;
+  return static_cast<int>(std::ceil(points * kScreenDpi / 72.0 * kLineSpacing));
 }
 
-int BlockHeight(CDC* dc, const std::vector<HeaderLine>& lines) {
+int BlockHeight(const std::vector<HeaderLine>& lines) {
   int height = 0;
-  for (const HeaderLine& line : lines) height += LineHeight(dc, line);
+  for (const HeaderLine& line : lines) height += LineHeight(line);
   return height;
 }
 
@@ -99,12 +100,12 @@ int DrawLines(CDC* dc, const std::vector<HeaderLine>& lines, int top, int width,
   dc->SetBkMode(TRANSPARENT);
   dc->SetTextColor(RGB(0, 0, 0));
   for (const HeaderLine& line : lines) {
-    const int height = LineHeight(dc, line);
+    const int height = LineHeight(line);
     for (int part = 0; part < kPartsPerLine; ++part) {
       const HeaderPart& piece = line[static_cast<size_t>(part)];
       if (piece.text.IsEmpty()) continue;
       CFont font;
-      MakeFont(font, piece.font);
+      MakeFont(dc, font, piece.font);
       CFont* old = dc->SelectObject(&font);
       CString text(gx::ExpandHeaderTokens(static_cast<LPCTSTR>(piece.text), tokens).c_str());
       CRect rect(0, y, width, y + height);
@@ -126,16 +127,16 @@ struct Layout {
   std::vector<gx::PageCell> pages;
 };
 
-Layout MakeLayout(CGXGridCore& grid, CDC* dc, CSize area) {
+Layout MakeLayout(CGXGridCore& grid, CSize area) {
   CGXProperties& properties = *grid.GetParam()->GetProperties();
   Layout layout;
   layout.header = LinesOf(properties.GetDataHeader());
   layout.footer = LinesOf(properties.GetDataFooter());
   const int points = kScreenDpi;  // logical units per inch
   layout.headerHeight =
-      BlockHeight(dc, layout.header) + (layout.header.empty() ? 0 : properties.GetHeaderDistance() * points / 72);
+      BlockHeight(layout.header) + (layout.header.empty() ? 0 : properties.GetHeaderDistance() * points / 72);
   layout.footerHeight =
-      BlockHeight(dc, layout.footer) + (layout.footer.empty() ? 0 : properties.GetFooterDistance() * points / 72);
+      BlockHeight(layout.footer) + (layout.footer.empty() ? 0 : properties.GetFooterDistance() * points / 72);
   const ROWCOL rows = grid.GetRowCount(), cols = grid.GetColCount();
   for (ROWCOL row = 0; row <= rows; ++row) layout.rowHeights.push_back(grid.GetRowHeight(row));
   for (ROWCOL col = 0; col <= cols; ++col) layout.colWidths.push_back(grid.GetColWidth(col));
@@ -209,19 +210,19 @@ CRect CGXGridPrinter::GetDrawRect(CDC* pDC, const CGXProperties& properties) {
 
 int CGXGridPrinter::CountPages(CDC* pDC, const CRect& rectDraw) {
   ScreenUnits units(pDC, rectDraw);
-  return static_cast<int>(MakeLayout(m_grid, pDC, units.Size()).pages.size());
+  return static_cast<int>(MakeLayout(m_grid, units.Size()).pages.size());
 }
 
 void CGXGridPrinter::PrintPage(CDC* pDC, int nPage, const CRect& rectDraw) {
   ScreenUnits units(pDC, rectDraw);
-  const Layout layout = MakeLayout(m_grid, pDC, units.Size());
+  const Layout layout = MakeLayout(m_grid, units.Size());
   if (nPage < 1 || nPage > static_cast<int>(layout.pages.size())) return;
   const int pages = static_cast<int>(layout.pages.size());
   const gx::PageTokens tokens = TokensFor(nPage, pages);
   const int width = units.Size().cx;
   DrawLines(pDC, layout.header, 0, width, tokens);
   DrawGridPart(m_grid, pDC, layout, layout.pages[static_cast<size_t>(nPage - 1)], layout.headerHeight);
-  DrawLines(pDC, layout.footer, units.Size().cy - BlockHeight(pDC, layout.footer), width, tokens);
+  DrawLines(pDC, layout.footer, units.Size().cy - BlockHeight(layout.footer), width, tokens);
 }
 
 BOOL CGXGridPrinter::PrintDocument(CDC* pDC, LPCTSTR pszDocName, LPCTSTR pszOutput) {
