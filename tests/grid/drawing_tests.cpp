@@ -68,6 +68,33 @@ TEST_F(DrawingTest, HiddenColumnTakesNoSpace) {
   EXPECT_EQ(nCol, 3u);
 }
 
+TEST_F(DrawingTest, GridLinesDottedUnlessSwitchedSolidAndTheCurrentCellFramed) {
+  CGXGridWnd grid;
+  Open(grid, 3, 3);
+  const CRect cell = grid.CalcRectFromRowCol(2, 2);
+  const int y = cell.bottom - 1;
+  const COLORREF a = PixelAt(POINT{cell.left + 10, y});
+  const COLORREF b = PixelAt(POINT{cell.left + 11, y});
+  EXPECT_NE(a, b) << "dotted: every other pixel";
+  GXSetSolidGridLines(TRUE);
+  EXPECT_EQ(PixelAt(POINT{cell.left + 10, y}), PixelAt(POINT{cell.left + 11, y}));
+  GXSetSolidGridLines(FALSE);
+  EXPECT_EQ(PixelAt(POINT{cell.left + 1, cell.top + 8}), RGB(255, 255, 255));
+  grid.SetCurrentCell(2, 2);
+  EXPECT_EQ(PixelAt(POINT{cell.left + 1, cell.top + 8}), RGB(0, 0, 0));
+  grid.GetParam()->SetHideCurrentCell(TRUE);
+  EXPECT_EQ(PixelAt(POINT{cell.left + 1, cell.top + 8}), RGB(255, 255, 255));
+}
+
+TEST_F(DrawingTest, SelectedCellsAreInverted) {
+  CGXGridWnd grid;
+  Open(grid, 3, 3);
+  const POINT pt{CellPoint(2, 3).x + 20, CellPoint(2, 3).y};
+  EXPECT_EQ(PixelAt(pt), RGB(255, 255, 255));
+  grid.SelectRange(CGXRange().SetRows(2));
+  EXPECT_EQ(PixelAt(pt), RGB(0, 0, 0));
+}
+
 TEST_F(DrawingTest, SnapshotOfAnEditGridWithCheckBoxesAndAGreyColumn) {
   CGXGridWnd grid;
   Open(grid, 4, 3);

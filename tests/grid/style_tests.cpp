@@ -49,6 +49,20 @@ TEST(StyleTest, UserAttributesFontAndCheckBoxValues) {
   EXPECT_EQ(f.GetFont().GetSize(), 11.0);
 }
 
+TEST(StyleTest, EqualityComparesOnlyIncludedAttributes) {
+  CGXStyle a;
+  a.SetValue("x").SetInterior(RGB(1, 1, 1));
+  CGXStyle b = a;
+  EXPECT_TRUE(a == b);
+  b.SetInterior(RGB(2, 2, 2));
+  EXPECT_FALSE(a == b);
+  b.SetIncludeInterior(FALSE);
+  a.SetIncludeInterior(FALSE);
+  EXPECT_TRUE(a == b) << "a left-over value of an excluded attribute does not count";
+  b.SetUserAttribute(7, "u");
+  EXPECT_FALSE(a == b);
+}
+
 class CompositionTest : public GridTest {};
 
 TEST_F(CompositionTest, CellOverRowOverColumnOverTableOverStandard) {

@@ -149,6 +149,9 @@ class CGXGridCore {
   CRect GetGridRect() const;
   // The cell's rectangle; empty when it is scrolled away or hidden.
   CRect CalcRectFromRowCol(ROWCOL nRow, ROWCOL nCol);
+  // Where the cell's control draws: the cell without its grid lines.
+  CRect GetCellRect(ROWCOL nRow, ROWCOL nCol);
+  static CRect CellRectInside(const CRect& rectCell, ROWCOL nRow, ROWCOL nCol);
   // GX_NOHIT, GX_HEADERHIT, GX_CELLHIT, GX_VERTLINE, GX_HORZLINE.
   int HitTest(CPoint pt, ROWCOL* pRow = nullptr, ROWCOL* pCol = nullptr, CRect* pRect = nullptr);
 
@@ -257,8 +260,9 @@ class CGXGridCore {
  protected:
   // Call once the grid window exists; runs OnGridInitialUpdate.
   void InitializeCore();
-  // The stored (not composed) style of a cell, row, column or table.
-  const CGXStyle* FindStoredStyle(ROWCOL nRow, ROWCOL nCol) const;
+  // A bar the program hid stays hidden whatever the grid's size (SB_HORZ,
+  // SB_VERT or SB_BOTH).
+  void SetScrollBarAllowed(UINT nBar, BOOL bAllowed);
 
   CWnd* m_pGridWnd;
 
@@ -275,6 +279,8 @@ class CGXGridCore {
   void CellFromPointClamped(CPoint pt, ROWCOL& nRow, ROWCOL& nCol);
   void ExtendSelection(ROWCOL nRow, ROWCOL nCol, BOOL bDragging);
   void BeginHeaderSelection(ROWCOL nRow, ROWCOL nCol, UINT nFlags);
+  BOOL BeginRowMove(ROWCOL nRow);
+  void EndRowMove(CPoint pt);
   BOOL PressControl(ROWCOL nRow, ROWCOL nCol, const CRect& rect, UINT nFlags, CPoint pt, BOOL bDouble);
   void EndGesture();
   void UpdateNow(UINT flags);

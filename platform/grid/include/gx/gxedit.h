@@ -30,8 +30,6 @@ class CGXEditControl : public CEdit, public CGXControl {
   void OnCancelEditing() override;
   BOOL OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
   BOOL OnGridChar(UINT nChar, UINT nRepCnt, UINT nFlags) override;
-  BOOL LButtonDown(UINT nFlags, CPoint pt, UINT nHitState) override;
-  BOOL LButtonDblClk(UINT nFlags, CPoint pt) override;
 
   // Selection of the editor's text (no editor: 0, 0).
   void GetSel(int& nStart, int& nEnd) const;

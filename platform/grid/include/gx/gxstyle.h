@@ -122,6 +122,7 @@ class CGXStyle {
   BOOL Has(Bit b) const { return (m_nInclude & b) != 0; }
   CGXStyle& Include(Bit b, BOOL bInclude);
   void CopyAttribute(const CGXStyle& from, Bit b);
+  BOOL SameAttribute(const CGXStyle& s, Bit b) const;
 
   DWORD m_nInclude = 0;
   CString m_sValue;

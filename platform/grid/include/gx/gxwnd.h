@@ -18,6 +18,9 @@ class CGXGridWnd : public CWnd, public CGXGridCore {
   virtual void Initialize();
   // Runs OnGridInitialUpdate (once).
   virtual void OnInitialUpdate();
+  // Shows or hides a scroll bar for good: the grid's own updates keep a
+  // hidden bar hidden.
+  void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
 
  protected:
   afx_msg void OnPaint();

@@ -8,7 +8,7 @@
 
 namespace gx {
 
-enum class Gesture { None, SelectCells, SelectRows, SelectCols, PressControl, ResizeCol, ResizeRow };
+enum class Gesture { None, SelectCells, SelectRows, SelectCols, PressControl, ResizeCol, ResizeRow, MoveRows };
 
 struct UndoStep {
   ROWCOL nRow;
@@ -32,15 +32,22 @@ struct GridView {
   ROWCOL nDownCol = GX_INVALID;
   ROWCOL nRightRow = GX_INVALID;  // the cell the right button went down on
   ROWCOL nRightCol = GX_INVALID;
+  ROWCOL nMoveFrom = 0;  // the selected rows a header drag moves
+  ROWCOL nMoveTo = 0;
   int nResizeStart = 0;
   ROWCOL nResizeIndex = 0;
   CGXControl* pPressedControl = nullptr;
+  BOOL bHorzBarAllowed = TRUE;
+  BOOL bVertBarAllowed = TRUE;
   BOOL bAutoScrollHorz = TRUE;
   BOOL bAutoScrollVert = TRUE;
   UINT nAutoScrollFirst = 300;
   UINT nAutoScrollRepeat = 100;
   BOOL bAutoScrollTimer = FALSE;
   CPoint ptLastMouse;
+  // While validating or showing its warning, the editor's loss of focus
+  // (to the message box) must not validate again.
+  BOOL bValidating = FALSE;
   std::deque<UndoStep> undo;
   std::deque<UndoStep> redo;
   // Bumped by every change of the structure (counts, moves) so a caller

@@ -36,7 +36,7 @@ BOOL CGXCheckBox::Toggle() {
 }
 
 BOOL CGXCheckBox::LButtonDown(UINT, CPoint pt, UINT) {
-  const CRect rectCell = m_pGrid->CalcRectFromRowCol(m_nRow, m_nCol);
+  const CRect rectCell = m_pGrid->GetCellRect(m_nRow, m_nCol);
   m_bPressedInBox = GetBoxRect(rectCell, BoundStyle()).PtInRect(pt) && m_pGrid->IsCellEditable(m_nRow, m_nCol);
   return m_bPressedInBox;
 }
@@ -44,7 +44,7 @@ BOOL CGXCheckBox::LButtonDown(UINT, CPoint pt, UINT) {
 BOOL CGXCheckBox::LButtonUp(UINT, CPoint pt, UINT) {
   if (!m_bPressedInBox) return FALSE;
   m_bPressedInBox = FALSE;
-  const CRect rectCell = m_pGrid->CalcRectFromRowCol(m_nRow, m_nCol);
+  const CRect rectCell = m_pGrid->GetCellRect(m_nRow, m_nCol);
   if (GetBoxRect(rectCell, BoundStyle()).PtInRect(pt)) Toggle();
   return TRUE;
 }

@@ -35,14 +35,19 @@ void CGXGridCore::ShowValidationWarning() {
 }
 
 BOOL CGXGridCore::StoreEditorText(ROWCOL nRow, ROWCOL nCol, CGXControl* pControl) {
+  auto& v = *m_pView;
   CGXStyle style;
   ComposeStyleRowCol(nRow, nCol, &style);
+  v.bValidating = TRUE;
   const BOOL bValid = pControl->OnValidate() && OnValidateCell(nRow, nCol);
   if (!bValid) {
     if (m_sWarningText.IsEmpty()) m_sWarningText = style.GetUserAttribute(GX_IDS_UA_VALID_MSG);
     ShowValidationWarning();
+    v.bValidating = FALSE;
+    if (IsCurrentCell(nRow, nCol) && pControl->IsActive()) pControl->Refresh();
     return FALSE;
   }
+  v.bValidating = FALSE;
   m_sWarningText.Empty();
   pControl->SetModify(FALSE);
   return pControl->Store();
@@ -52,6 +57,7 @@ BOOL CGXGridCore::TransferCurrentCell(BOOL bSaveAndValidate, UINT flags) {
   auto& v = *m_pView;
   CGXControl* pControl = GetCurrentCellControl();
   if (pControl == nullptr || !pControl->IsActive()) return TRUE;
+  if (v.bValidating) return FALSE;
   const ROWCOL nRow = v.nCurRow;
   const ROWCOL nCol = v.nCurCol;
   if (!bSaveAndValidate || !pControl->GetModify()) return TRUE;

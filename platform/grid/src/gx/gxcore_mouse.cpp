@@ -83,6 +83,7 @@ void CGXGridCore::BeginHeaderSelection(ROWCOL nRow, ROWCOL nCol, UINT nFlags) {
   const BOOL bRows = nCol == 0;
   if (!Has(nAllow, bRows ? GX_SELROW : GX_SELCOL)) return;
   if (!EndEditing()) return;
+  if (bRows && !bCtrl && !bShift && BeginRowMove(nRow)) return;
   if (!bCtrl && !bShift) ClearSelection();
   v.gesture = bRows ? Gesture::SelectRows : Gesture::SelectCols;
   if (!bShift || m_pParam->GetRangeList()->IsEmpty()) {
@@ -95,18 +96,55 @@ void CGXGridCore::BeginHeaderSelection(ROWCOL nRow, ROWCOL nCol, UINT nFlags) {
   m_pGridWnd->SetCapture();
 }
 
+// A press on the header of a selected block of whole rows starts moving
+// the block (when row moves are enabled).
+BOOL CGXGridCore::BeginRowMove(ROWCOL nRow) {
+  auto& v = *m_pView;
+  if (!m_pParam->IsEnableMoveRows()) return FALSE;
+  CRowColArray starts;
+  CRowColArray ends;
+  const ROWCOL nSpans = GetSelectedRows(starts, ends, TRUE, FALSE);
+  for (ROWCOL i = 0; i < nSpans; ++i) {
+    const INT_PTR k = static_cast<INT_PTR>(i);
+    if (nRow < starts[k] || nRow > ends[k]) continue;
+    v.gesture = Gesture::MoveRows;
+    v.nMoveFrom = starts[k];
+    v.nMoveTo = ends[k];
+    v.nAnchorRow = nRow;
+    m_pParam->SetCanPressHeader(FALSE);
+    m_pGridWnd->SetCapture();
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// Drops a moved block of rows before the row under the pointer (above the
+// block) or after it (below); a release on the block itself selects the
+// pressed row alone, as a plain click would.
+void CGXGridCore::EndRowMove(CPoint pt) {
+  auto& v = *m_pView;
+  const ROWCOL nFrom = v.nMoveFrom;
+  const ROWCOL nTo = v.nMoveTo;
+  const ROWCOL nPressed = v.nAnchorRow;
+  EndGesture();
+  ROWCOL nTarget = 0;
+  ROWCOL nCol = 0;
+  CellFromPointClamped(pt, nTarget, nCol);
+  if (nTarget >= nFrom && nTarget <= nTo) {
+    SetSelection(CGXRange().SetRows(nPressed));
+    return;
+  }
+  const ROWCOL nDest = nTarget < nFrom ? nTarget : nTarget - (nTo - nFrom);
+  if (MoveRows(nFrom, nTo, nDest)) SetSelection(CGXRange().SetRows(nDest, nDest + (nTo - nFrom)));
+}
+
 // Offers a press to the cell's control; TRUE when it took the mouse.
 BOOL CGXGridCore::PressControl(ROWCOL nRow, ROWCOL nCol, const CRect& rect, UINT nFlags, CPoint pt, BOOL bDouble) {
   auto& v = *m_pView;
   CGXControl* pControl = GetControl(nRow, nCol);
   if (pControl == nullptr) return FALSE;
   if (!IsCurrentCell(nRow, nCol) || !pControl->IsActive()) pControl->Init(nRow, nCol);
-  CRect rectCell = rect;
-  if (nRow > 0 && nCol > 0) {
-    rectCell.right -= 1;
-    rectCell.bottom -= 1;
-  }
-  pControl->OnInitChildren(nRow, nCol, rectCell);
+  pControl->OnInitChildren(nRow, nCol, CellRectInside(rect, nRow, nCol));
   const BOOL bTaken = bDouble ? pControl->LButtonDblClk(nFlags, pt)
                               : pControl->LButtonDown(nFlags, pt, GX_HITSTART | GX_HITINCELL);
   if (!bTaken) return FALSE;
@@ -180,10 +218,13 @@ void CGXGridCore::DoMouseMove(UINT nFlags, CPoint pt) {
       SetRowHeight(v.nResizeIndex, v.nResizeIndex, std::max(kMinDraggedSize, v.nResizeStart + pt.y - v.ptDown.y));
       return;
     case Gesture::PressControl: {
+      // Drawing other cells of the same control moved its children.
       const CRect rect = CalcRectFromRowCol(v.nAnchorRow, v.nAnchorCol);
+      v.pPressedControl->OnInitChildren(v.nAnchorRow, v.nAnchorCol, CellRectInside(rect, v.nAnchorRow, v.nAnchorCol));
       v.pPressedControl->MouseMove(nFlags, pt, GX_HITMOVE | (rect.PtInRect(pt) ? GX_HITINCELL : 0));
       return;
     }
+    case Gesture::MoveRows: return;
     case Gesture::SelectCells:
     case Gesture::SelectRows:
     case Gesture::SelectCols: break;
@@ -242,9 +283,12 @@ void CGXGridCore::EndGesture() {
 
 void CGXGridCore::DoLButtonUp(UINT nFlags, CPoint pt) {
   auto& v = *m_pView;
-  if (v.gesture == Gesture::PressControl) {
+  if (v.gesture == Gesture::MoveRows) {
+    EndRowMove(pt);
+  } else if (v.gesture == Gesture::PressControl) {
     CGXControl* pControl = v.pPressedControl;
     const CRect rect = CalcRectFromRowCol(v.nAnchorRow, v.nAnchorCol);
+    pControl->OnInitChildren(v.nAnchorRow, v.nAnchorCol, CellRectInside(rect, v.nAnchorRow, v.nAnchorCol));
     EndGesture();
     pControl->LButtonUp(nFlags, pt, rect.PtInRect(pt) ? GX_HITINCELL : 0);
   } else {

@@ -21,8 +21,6 @@ CString ColumnLetters(ROWCOL nCol) {
 
 }  // namespace
 
-const CGXStyle* CGXGridCore::FindStoredStyle(ROWCOL nRow, ROWCOL nCol) const { return m_pData->Find(nRow, nCol); }
-
 BOOL CGXGridCore::GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int) {
   const CGXStyle* pStored = m_pData->Find(nRow, nCol);
   if (pStored == nullptr || pStored->IsEmpty()) return FALSE;

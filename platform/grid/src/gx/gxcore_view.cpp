@@ -91,6 +91,19 @@ CRect CGXGridCore::CalcRectFromRowCol(ROWCOL nRow, ROWCOL nCol) {
   return CRect(c->start, r->start, c->start + c->size, r->start + r->size);
 }
 
+CRect CGXGridCore::CellRectInside(const CRect& rectCell, ROWCOL nRow, ROWCOL nCol) {
+  CRect rect = rectCell;
+  if (nRow > 0 && nCol > 0 && !rect.IsRectEmpty()) {
+    rect.right -= 1;
+    rect.bottom -= 1;
+  }
+  return rect;
+}
+
+CRect CGXGridCore::GetCellRect(ROWCOL nRow, ROWCOL nCol) {
+  return CellRectInside(CalcRectFromRowCol(nRow, nCol), nRow, nCol);
+}
+
 int CGXGridCore::HitTest(CPoint pt, ROWCOL* pRow, ROWCOL* pCol, CRect* pRect) {
   const auto rows = gx::VisibleSpans(*this, TRUE);
   const auto cols = gx::VisibleSpans(*this, FALSE);
@@ -198,8 +211,13 @@ void CGXGridCore::UpdateScrollbars() {
     si.nPos = static_cast<int>(nFirst - nFrozen - 1);
     m_pGridWnd->SetScrollInfo(nBar, &si, TRUE);
   };
-  update(SB_VERT, GetRowCount(), GetFrozenRows(), m_pView->nTopRow, GetLastVisibleRow());
-  update(SB_HORZ, GetColCount(), GetFrozenCols(), m_pView->nLeftCol, GetLastVisibleCol());
+  if (m_pView->bVertBarAllowed) update(SB_VERT, GetRowCount(), GetFrozenRows(), m_pView->nTopRow, GetLastVisibleRow());
+  if (m_pView->bHorzBarAllowed) update(SB_HORZ, GetColCount(), GetFrozenCols(), m_pView->nLeftCol, GetLastVisibleCol());
+}
+
+void CGXGridCore::SetScrollBarAllowed(UINT nBar, BOOL bAllowed) {
+  if (nBar == SB_HORZ || nBar == SB_BOTH) m_pView->bHorzBarAllowed = bAllowed;
+  if (nBar == SB_VERT || nBar == SB_BOTH) m_pView->bVertBarAllowed = bAllowed;
 }
 
 void CGXGridCore::DoVScroll(UINT nSBCode, UINT nPos) {
@@ -318,11 +336,7 @@ void CGXGridCore::DrawCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect
   CGXStyle style;
   ComposeStyleRowCol(nRow, nCol, &style);
   const BOOL bHeader = nRow == 0 || nCol == 0;
-  CRect rectCell = rect;
-  if (!bHeader) {
-    rectCell.right -= 1;
-    rectCell.bottom -= 1;
-  }
+  const CRect rectCell = CellRectInside(rect, nRow, nCol);
   const int nSaved = pDC->SaveDC();
   pDC->IntersectClipRect(&rect);
   CGXControl* pControl = GetRegisteredControl(style.GetControl());

@@ -32,10 +32,8 @@ void CGXEditControl::Init(ROWCOL nRow, ROWCOL nCol) {
 }
 
 CRect CGXEditControl::EditorRect() {
-  CRect rectCell = m_pGrid->CalcRectFromRowCol(m_nRow, m_nCol);
+  const CRect rectCell = m_pGrid->GetCellRect(m_nRow, m_nCol);
   if (rectCell.IsRectEmpty()) return rectCell;
-  rectCell.right -= 1;
-  rectCell.bottom -= 1;
   CRect rect = GetTextRect(rectCell, m_nRow, m_nCol, BoundStyle());
   CRect rectInside = rectCell;
   rectInside.DeflateRect(2, 2);
@@ -146,9 +144,6 @@ BOOL CGXEditControl::OnGridChar(UINT nChar, UINT, UINT) {
   SetCaretToEnd();
   return TRUE;
 }
-
-BOOL CGXEditControl::LButtonDown(UINT, CPoint, UINT) { return FALSE; }
-BOOL CGXEditControl::LButtonDblClk(UINT, CPoint) { return FALSE; }
 
 void CGXEditControl::GetSel(int& nStart, int& nEnd) const {
   nStart = nEnd = 0;

@@ -192,19 +192,31 @@ void CGXStyle::ChangeStyle(const CGXStyle& style, GXModifyType mt) {
 
 void CGXStyle::Free() { *this = CGXStyle(); }
 
+BOOL CGXStyle::SameAttribute(const CGXStyle& s, Bit b) const {
+  switch (b) {
+    case bValue: return m_sValue == s.m_sValue;
+    case bControl: return m_nControl == s.m_nControl;
+    case bChoices: return m_sChoices == s.m_sChoices;
+    case bReadOnly: return m_bReadOnly == s.m_bReadOnly;
+    case bEnabled: return m_bEnabled == s.m_bEnabled;
+    case bInterior: return m_rgbInterior == s.m_rgbInterior;
+    case bTextColor: return m_rgbText == s.m_rgbText;
+    case bHorz: return m_dtHorz == s.m_dtHorz;
+    case bVert: return m_dtVert == s.m_dtVert;
+    case bWrap: return m_bWrap == s.m_bWrap;
+    case bMaxLength: return m_nMaxLength == s.m_nMaxLength;
+    case bItemData: return m_pItemData == s.m_pItemData;
+  }
+  return FALSE;
+}
+
+// Equal when the same attributes are included with the same values.
 BOOL CGXStyle::operator==(const CGXStyle& s) const {
   if (m_nInclude != s.m_nInclude || !(m_font == s.m_font) || m_userAttributes != s.m_userAttributes) return FALSE;
-  CGXStyle a;
-  CGXStyle b;
   for (DWORD bit = 1; bit <= bItemData; bit <<= 1) {
-    if ((m_nInclude & bit) == 0) continue;
-    a.CopyAttribute(*this, static_cast<Bit>(bit));
-    b.CopyAttribute(s, static_cast<Bit>(bit));
+    if ((m_nInclude & bit) != 0 && !SameAttribute(s, static_cast<Bit>(bit))) return FALSE;
   }
-  return a.m_sValue == b.m_sValue && a.m_nControl == b.m_nControl && a.m_sChoices == b.m_sChoices &&
-         a.m_bReadOnly == b.m_bReadOnly && a.m_bEnabled == b.m_bEnabled && a.m_rgbInterior == b.m_rgbInterior &&
-         a.m_rgbText == b.m_rgbText && a.m_dtHorz == b.m_dtHorz && a.m_dtVert == b.m_dtVert &&
-         a.m_bWrap == b.m_bWrap && a.m_nMaxLength == b.m_nMaxLength && a.m_pItemData == b.m_pItemData;
+  return TRUE;
 }
 
 void CGXStylesMap::AddUserAttribute(WORD nID, LPCTSTR pszName) { m_names[nID] = pszName ? pszName : _T(""); }

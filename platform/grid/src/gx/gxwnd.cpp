@@ -43,6 +43,12 @@ void CGXGridWnd::OnInitialUpdate() {
   InitializeCore();
 }
 
+void CGXGridWnd::ShowScrollBar(UINT nBar, BOOL bShow) {
+  SetScrollBarAllowed(nBar, bShow);
+  CWnd::ShowScrollBar(nBar, bShow);
+  if (bShow) UpdateScrollbars();
+}
+
 void CGXGridWnd::OnPaint() {
   CPaintDC dc(this);
   DoPaint(&dc);
