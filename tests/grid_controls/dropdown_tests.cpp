@@ -104,6 +104,27 @@ TEST_F(DropDownTest, TheChoiceListDropDownOpensAListAndStoresThePickedText) {
   EXPECT_EQ("N", std::string(grid.GetValueRowCol(1, 2)));
 }
 
+TEST_F(DropDownTest, TheEditableComboTakesTypedTextAndListChoices) {
+  grid.SetStyleRange(CGXRange(3, 1), CGXStyle().SetControl(GX_IDS_CTRL_COMBOBOX).SetChoiceList("alpha\nbeta\n"));
+  grid.SetCurrentCell(3, 1);
+  robot.pumpUntilIdle();
+  robot.type("gamma");
+  robot.click(GridWindow(grid), CellButton(grid, 3, 1));
+  const Window list = PopupList();
+  ASSERT_TRUE(list.isVisible());
+  robot.key(VK_DOWN);
+  robot.key(VK_RETURN);
+  EXPECT_FALSE(PopupList().isVisible());
+  EXPECT_EQ("alpha", std::string(grid.GetValueRowCol(3, 1))) << "the list's choice replaces the typed text";
+  grid.SetCurrentCell(1, 1);
+  grid.SetCurrentCell(3, 1);
+  robot.pumpUntilIdle();
+  robot.type("delta");
+  robot.key(VK_RETURN);
+  EXPECT_EQ("delta", std::string(grid.GetValueRowCol(3, 1))) << "a text outside the list is taken";
+  EXPECT_EQ((std::vector<Cell>{{3, 1}, {3, 1}}), grid.modified);
+}
+
 TEST_F(DropDownTest, TheCheckListValueIsTheBitMaskOfTheMarkedItems) {
   grid.SetStyleRange(CGXRange(2, 1), CGXStyle()
                                          .SetControl(GX_IDS_CTRL_CHECKLIST_COMBOBOX)

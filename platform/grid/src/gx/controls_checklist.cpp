@@ -123,7 +123,6 @@ void CGXCheckListComboBox::DropDown() {
 }
 
 void CGXCheckListComboBox::OnChosen(const std::vector<int>& items) {
-  if (GridWnd()->GetSafeHwnd()) GridWnd()->SetFocus();
   const CString mask = MaskOf(items);
   if (mask != Grid()->GetValueRowCol(m_nRow, m_nCol)) Grid()->SetValueByUser(m_nRow, m_nCol, mask);
 }

@@ -164,7 +164,6 @@ void CGXComboBox::OnChoice(int nIndex) {
   const std::vector<std::string> choices = gx::ChoicesOf(BoundStyle());
   if (nIndex < 0 || nIndex >= static_cast<int>(choices.size())) return;
   const CString text(choices[static_cast<size_t>(nIndex)].c_str());
-  if (GridWnd()->GetSafeHwnd()) GridWnd()->SetFocus();
   if (IsActive()) {
     SetCurrentText(text);
     SetModify(TRUE);
