@@ -71,6 +71,44 @@ TEST_F(DropDownTest, ArrowKeysChangeTheValueAndTheListOpenStateIsReported) {
   EXPECT_EQ("1", std::string(grid.GetValueRowCol(2, 2)));
 }
 
+// A grid that reads the combo window's selection while the change is reported.
+class TypeListGrid : public RecordingGrid {
+ public:
+  void OnModifyCell(ROWCOL nRow, ROWCOL nCol) override {
+    if (auto* combo = dynamic_cast<CGXComboBoxWnd*>(GetControl(nRow, nCol))) {
+      indexSeen = combo->GetCurSel();
+      droppedSeen = combo->IsDroppedDown();
+    }
+    RecordingGrid::OnModifyCell(nRow, nCol);
+  }
+  int indexSeen = -2;
+  BOOL droppedSeen = TRUE;
+};
+
+TEST_F(GridTest, AComboWindowFilledByTheProgramStoresTheTextAndShowsTheIndexToTheHandler) {
+  TypeListGrid types;
+  Attach(types);
+  types.SetRowCount(2);
+  types.SetColCount(1);
+  types.SetColWidth(1, 1, 140);
+  auto* combo = new CGXComboBoxWnd(&types);
+  ASSERT_TRUE(combo->Create(WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL, 3001));
+  combo->m_bFillWithChoiceList = FALSE;
+  for (const char* item : {"New business object", "Boolean", "String", "Customer"}) combo->AddString(item);
+  types.RegisterControl(3001, combo);
+  types.SetStyleRange(CGXRange().SetCols(1), CGXStyle().SetControl(3001));
+  types.SetValueRange(CGXRange(1, 1), "String");
+  types.SetCurrentCell(1, 1);
+  robot.pumpUntilIdle();
+  const halvane::test::Window window = GridWindow(types).childByClass("ComboBox");
+  EXPECT_EQ("String", window.text());
+  robot.choose(window, "Customer");
+  EXPECT_EQ("Customer", std::string(types.GetValueRowCol(1, 1)));
+  EXPECT_EQ(3, types.indexSeen);
+  EXPECT_FALSE(types.droppedSeen) << "the change is reported after the list closed";
+  EXPECT_EQ((std::vector<Cell>{{1, 1}}), types.modified);
+}
+
 TEST_F(DropDownTest, ControlTextIsStoredAsTextOrIndexAsTheStyleAsks) {
   const CGXStyle list = CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList("Keep\nOverwrite\nSkip\n");
   grid.SetStyleRange(CGXRange(1, 1), list);
