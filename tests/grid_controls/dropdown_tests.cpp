@@ -180,6 +180,7 @@ TEST_F(DropDownTest, TheCheckListValueIsTheBitMaskOfTheMarkedItems) {
   robot.select(list, "Update");
   robot.select(list, "Retrieve");
   EXPECT_TRUE(PopupList().isVisible()) << "a check list stays open while items are marked";
+  robot.snapshot(Window(frame.GetSafeHwnd()), "grid_checklist_open", true);
   robot.click(GridWindow(grid), CellButton(grid, 2, 1));
   EXPECT_FALSE(PopupList().isVisible());
   EXPECT_EQ("9", std::string(grid.GetValueRowCol(2, 1))) << "Create (1) + Retrieve (8); Update unmarked";

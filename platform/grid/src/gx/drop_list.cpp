@@ -21,7 +21,7 @@ DropListWindow::~DropListWindow() {
 bool DropListWindow::MakeWindow(CWnd* owner) {
   if (m_hWnd) DestroyWindow();
   const DWORD style = WS_POPUP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS |
-                      (checkList_ ? LBS_MULTIPLESEL : 0);
+                      (checkList_ ? LBS_MULTIPLESEL | LBS_OWNERDRAWFIXED : 0);
   return CreateEx(0, _T("ListBox"), _T(""), style, 0, 0, 10, 10, owner->GetSafeHwnd(), nullptr) != FALSE;
 }
 
@@ -46,6 +46,25 @@ bool DropListWindow::Open(CWnd* owner, const CRect& cellScreen, const std::vecto
   done_ = std::move(done);
   ShowWindow(SW_SHOWNA);
   return true;
+}
+
+void DropListWindow::DrawItem(LPDRAWITEMSTRUCT dis) {
+  if (dis->itemID == static_cast<UINT>(-1)) return;
+  CDC* dc = CDC::FromHandle(dis->hDC);
+  CRect item(dis->rcItem);
+  dc->FillSolidRect(&item, ::GetSysColor(COLOR_WINDOW));
+  const int box = std::min(13, static_cast<int>(item.Height()) - 2);
+  CRect check(item.left + 2, item.top + (item.Height() - box) / 2, item.left + 2 + box,
+              item.top + (item.Height() - box) / 2 + box);
+  dc->DrawFrameControl(&check, DFC_BUTTON, DFCS_BUTTONCHECK | ((dis->itemState & ODS_SELECTED) ? DFCS_CHECKED : 0));
+  CString text;
+  GetText(static_cast<int>(dis->itemID), text);
+  CRect textRect = item;
+  textRect.left = check.right + 4;
+  dc->SetBkMode(TRANSPARENT);
+  dc->SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
+  dc->DrawText(text, &textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (dis->itemState & ODS_FOCUS) dc->DrawFocusRect(&item);
 }
 
 std::vector<int> DropListWindow::Chosen() const {

@@ -38,6 +38,9 @@ class DropListWindow : public CListBox {
   bool ForwardKey(UINT nChar);
   ~DropListWindow() override;
 
+  // Check lists draw a check box before each item, marked when chosen.
+  void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+
  protected:
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
