@@ -103,5 +103,27 @@ TEST_F(DataTest, ShrinkingTheCountDropsTheCurrentCellAndFrozenRows) {
   EXPECT_FALSE(grid.SetCurrentCell(5, 1));
 }
 
+// A model-backed grid that reports more rows than the grid's own store keeps.
+class CModelGrid : public CGXGridWnd {
+ public:
+  ROWCOL nModelRows = 10;
+  ROWCOL GetRowCount() override { return nModelRows; }
+  BOOL StoreRemoveRows(ROWCOL nFromRow, ROWCOL nToRow) override {
+    nModelRows -= nToRow - nFromRow + 1;
+    return CGXGridWnd::StoreRemoveRows(nFromRow, nToRow);
+  }
+};
+
+TEST_F(DataTest, StoreOperationsBeyondTheOwnStoreAreHarmless) {
+  CModelGrid grid;
+  Open(grid, 2, 1);
+  grid.SetValueRange(CGXRange(2, 1), "kept");
+  EXPECT_TRUE(grid.RemoveRows(5, 9));
+  EXPECT_EQ(grid.nModelRows, 5u);
+  EXPECT_TRUE(grid.MoveRows(4, 5, 1));
+  EXPECT_EQ(std::string(grid.GetValueRowCol(2, 1)), "kept");
+  EXPECT_TRUE(grid.GetValueRowCol(4, 1).IsEmpty()) << "a row the store never had reads empty";
+}
+
 }  // namespace
 }  // namespace gridtest

@@ -165,5 +165,36 @@ TEST_F(EditingTest, RefillingTheGridInsideOnModifyCellIsSafe) {
   EXPECT_EQ(grid.Calls("OnModifyCell").size(), 2u);
 }
 
+// A grid that, when its last row gets a value, adds a new empty row and
+// lets the user go on typing in the cell (the product's "new row" grids).
+class CGrowingGrid : public CRecordingGrid {
+ public:
+  void OnModifyCell(ROWCOL nRow, ROWCOL nCol) override {
+    CRecordingGrid::OnModifyCell(nRow, nCol);
+    if (nRow != GetRowCount()) return;
+    InsertRows(nRow + 1, 1);
+    SetCurrentCell(nRow, nCol);
+    ActivateCurrentCell();
+    static_cast<CGXEditControl*>(GetCurrentCellControl())->SetCaretToEnd();
+  }
+};
+
+TEST_F(EditingTest, AHandlerThatReopensTheEditorKeepsTheCell) {
+  CGrowingGrid grid;
+  Open(grid, 1, 2);
+  ClickCell(1, 1);
+  robot.type("ab");
+  robot.key(VK_TAB);
+  EXPECT_EQ(grid.GetRowCount(), 2u);
+  EXPECT_TRUE(grid.IsCurrentCell(1, 1));
+  ASSERT_TRUE(Editor());
+  robot.type("c");
+  EXPECT_EQ(Editor().text(), "abc") << "typing goes on at the end";
+  robot.key(VK_TAB);
+  EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "abc");
+  EXPECT_TRUE(grid.IsCurrentCell(1, 2)) << "no new row this time: the move goes on";
+  EXPECT_EQ(grid.GetRowCount(), 2u);
+}
+
 }  // namespace
 }  // namespace gridtest

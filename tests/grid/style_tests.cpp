@@ -106,9 +106,16 @@ TEST_F(CompositionTest, ReadOnlyLockRefusesProgramWritesUntilReleased) {
   grid.SetStyleRange(CGXRange(1, 1), CGXStyle().SetValue("kept").SetReadOnly(TRUE));
   EXPECT_FALSE(grid.SetValueRange(CGXRange(1, 1), "changed"));
   EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "kept");
+  EXPECT_TRUE(grid.SetStyleRange(CGXRange(1, 1), CGXStyle().SetReadOnly(FALSE).SetInterior(RGB(255, 255, 255))))
+      << "making a cell writable is always allowed";
+  EXPECT_TRUE(grid.SetStyleRange(CGXRange(1, 1), CGXStyle().SetValue("").SetReadOnly(TRUE)));
+  EXPECT_TRUE(grid.GetValueRowCol(1, 1).IsEmpty());
   grid.GetParam()->SetLockReadOnly(FALSE);
   EXPECT_TRUE(grid.SetValueRange(CGXRange(1, 1), "changed"));
   EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "changed");
+  grid.GetParam()->SetLockReadOnly(TRUE);
+  grid.SetReadOnly(TRUE);
+  EXPECT_TRUE(grid.SetValueRange(CGXRange(2, 2), "x")) << "a read-only grid refuses the user, not the program";
 }
 
 }  // namespace

@@ -273,6 +273,7 @@ class CGXGridCore {
   BOOL StoreEditorText(ROWCOL nRow, ROWCOL nCol, CGXControl* pControl);
   void ShowValidationWarning();
   BOOL MoveTo(ROWCOL nRow, ROWCOL nCol, UINT flags);
+  BOOL StoreBeforeLeaving(ROWCOL nRow, ROWCOL nCol);
   // Stores and closes the current cell's editor; FALSE when the text was refused.
   BOOL EndEditing();
   BOOL NavigateKey(UINT nChar, BOOL bShift, BOOL bCtrl);

@@ -50,7 +50,8 @@ class CGXGridParam : public CObject {
   void EnableMoveCols(BOOL b) { m_bMoveCols = b; }
   BOOL IsEnableMoveCols() const { return m_bMoveCols; }
 
-  // While locked, read-only cells refuse every change, also by the program.
+  // While locked, read-only cells refuse changes also by the program
+  // (except a style that makes them writable again).
   void SetLockReadOnly(BOOL b) { m_bLockReadOnly = b; }
   BOOL IsLockReadOnly() const { return m_bLockReadOnly; }
 

@@ -45,7 +45,11 @@ void GridData::SetColCount(ROWCOL n) {
   nFrozenCols = std::min(nFrozenCols, n);
 }
 
+// The operations below ignore what lies outside the store: a derived grid
+// may count more rows than it keeps here.
+
 void GridData::InsertRows(ROWCOL nRow, ROWCOL nCount) {
+  if (nRow > nRows + 1) return;
   InsertAt(cells, nRow, nCount, std::vector<CGXStyle>(nCols + 1));
   InsertAt(rowStyles, nRow, nCount, CGXStyle());
   InsertAt(rowHeights, nRow, nCount, kUseDefault);
@@ -53,6 +57,7 @@ void GridData::InsertRows(ROWCOL nRow, ROWCOL nCount) {
 }
 
 void GridData::InsertCols(ROWCOL nCol, ROWCOL nCount) {
+  if (nCol > nCols + 1) return;
   for (auto& row : cells) InsertAt(row, nCol, nCount, CGXStyle());
   InsertAt(colStyles, nCol, nCount, CGXStyle());
   InsertAt(colWidths, nCol, nCount, kUseDefault);
@@ -60,6 +65,8 @@ void GridData::InsertCols(ROWCOL nCol, ROWCOL nCount) {
 }
 
 void GridData::RemoveRows(ROWCOL nFrom, ROWCOL nTo) {
+  if (nFrom > nRows || nFrom > nTo) return;
+  nTo = std::min(nTo, nRows);
   EraseRange(cells, nFrom, nTo);
   EraseRange(rowStyles, nFrom, nTo);
   EraseRange(rowHeights, nFrom, nTo);
@@ -68,6 +75,8 @@ void GridData::RemoveRows(ROWCOL nFrom, ROWCOL nTo) {
 }
 
 void GridData::RemoveCols(ROWCOL nFrom, ROWCOL nTo) {
+  if (nFrom > nCols || nFrom > nTo) return;
+  nTo = std::min(nTo, nCols);
   for (auto& row : cells) EraseRange(row, nFrom, nTo);
   EraseRange(colStyles, nFrom, nTo);
   EraseRange(colWidths, nFrom, nTo);
@@ -76,12 +85,14 @@ void GridData::RemoveCols(ROWCOL nFrom, ROWCOL nTo) {
 }
 
 void GridData::MoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) {
+  if (nFrom > nTo || nTo > nRows || nDest + (nTo - nFrom) > nRows) return;
   MoveBlock(cells, nFrom, nTo, nDest);
   MoveBlock(rowStyles, nFrom, nTo, nDest);
   MoveBlock(rowHeights, nFrom, nTo, nDest);
 }
 
 void GridData::MoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) {
+  if (nFrom > nTo || nTo > nCols || nDest + (nTo - nFrom) > nCols) return;
   for (auto& row : cells) MoveBlock(row, nFrom, nTo, nDest);
   MoveBlock(colStyles, nFrom, nTo, nDest);
   MoveBlock(colWidths, nFrom, nTo, nDest);

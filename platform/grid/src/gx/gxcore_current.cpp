@@ -118,6 +118,15 @@ BOOL CGXGridCore::SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags) {
   return MoveTo(nRow, nCol, flags);
 }
 
+// Stores the editor's text before its cell is left. FALSE keeps the cell:
+// the text was refused, or the notification refilled the grid and opened
+// the editor on this cell again (the program wants the editing to go on).
+BOOL CGXGridCore::StoreBeforeLeaving(ROWCOL nRow, ROWCOL nCol) {
+  const unsigned nGeneration = m_pView->nGeneration;
+  if (!TransferCurrentCell(TRUE, GX_INVALIDATE)) return FALSE;
+  return nGeneration == m_pView->nGeneration || !IsCurrentCell(nRow, nCol) || !IsActiveCurrentCell();
+}
+
 // Leaves the current cell (storing its editor's text, which may be refused)
 // and makes (nRow, nCol) current. Notification handlers may refill the grid
 // meanwhile: after each one the move checks what is left of it.
@@ -128,7 +137,7 @@ BOOL CGXGridCore::MoveTo(ROWCOL nRow, ROWCOL nCol, UINT flags) {
     const ROWCOL nOldCol = v.nCurCol;
     CGXControl* pOld = GetCurrentCellControl();
     const BOOL bWasActive = pOld != nullptr && pOld->IsActive();
-    if (bWasActive && !TransferCurrentCell(TRUE, GX_INVALIDATE)) return FALSE;
+    if (bWasActive && !StoreBeforeLeaving(nOldRow, nOldCol)) return FALSE;
     if (!IsCurrentCell(nOldRow, nOldCol)) {
       if (v.nCurRow != GX_INVALID) return FALSE;
     } else {

@@ -36,7 +36,7 @@ BOOL CGXGridCore::EndEditing() {
   if (pControl == nullptr || !pControl->IsActive()) return TRUE;
   const ROWCOL nRow = v.nCurRow;
   const ROWCOL nCol = v.nCurCol;
-  if (!TransferCurrentCell(TRUE, GX_INVALIDATE)) return FALSE;
+  if (!StoreBeforeLeaving(nRow, nCol)) return FALSE;
   if (!IsCurrentCell(nRow, nCol)) return TRUE;
   CGXControl* pNow = GetCurrentCellControl();
   if (pNow == nullptr || !pNow->IsActive()) return TRUE;

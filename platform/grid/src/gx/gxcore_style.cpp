@@ -104,11 +104,13 @@ BOOL CGXGridCore::ApplyStyleToRange(const CGXRange& rangeIn, const CGXStyle* pSt
   CGXRange range = rangeIn;
   range.ExpandRange(0, 0, nRows, nCols);
   if (!range.IsValid()) return FALSE;
-  const BOOL bLocked = m_pParam->IsLockReadOnly();
+  // A style that makes cells writable may always be applied.
+  const BOOL bUnlocks = pStyle != nullptr && pStyle->GetIncludeReadOnly() && !pStyle->GetReadOnly() && mt != gxExclude;
+  const BOOL bLocked = m_pParam->IsLockReadOnly() && !bUnlocks;
   BOOL bAll = TRUE;
   for (ROWCOL r = range.top; r <= range.bottom; ++r) {
     for (ROWCOL c = range.left; c <= range.right; ++c) {
-      if (bLocked && r > 0 && c > 0 && (m_bReadOnly || LookupStyleRowCol(r, c).GetReadOnly())) {
+      if (bLocked && r > 0 && c > 0 && LookupStyleRowCol(r, c).GetReadOnly()) {
         bAll = FALSE;
         continue;
       }

@@ -346,9 +346,11 @@ void CGXGridCore::DrawCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect
   if (!bHeader) {
     DrawGridLine(pDC, rect.left, rect.bottom - 1, rect.right - 1, rect.bottom - 1);
     DrawGridLine(pDC, rect.right - 1, rect.top, rect.right - 1, rect.bottom - 1);
+    // Paper shows the cells alone: no selection, no current-cell frame.
+    const BOOL bScreen = !pDC->IsPrinting();
     const BOOL bCurrent = IsCurrentCell(nRow, nCol);
-    if (!bCurrent && GetInvertStateRowCol(nRow, nCol)) pDC->InvertRect(&rectCell);
-    if (bCurrent && !m_pParam->GetHideCurrentCell()) {
+    if (bScreen && !bCurrent && GetInvertStateRowCol(nRow, nCol)) pDC->InvertRect(&rectCell);
+    if (bScreen && bCurrent && !m_pParam->GetHideCurrentCell()) {
       CRect rectFrame = rectCell;
       pDC->Draw3dRect(&rectFrame, RGB(0, 0, 0), RGB(0, 0, 0));
       rectFrame.DeflateRect(1, 1);
