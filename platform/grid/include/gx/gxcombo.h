@@ -43,8 +43,6 @@ class CGXComboBox : public CGXEditControl {
 
   CRect GetTextRect(const CRect& rectCell, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) override;
   void OnInitChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect) override;
-  // A press on the button goes to it; elsewhere the edit's own handling.
-  BOOL LButtonDown(UINT nFlags, CPoint pt, UINT nHitState) override;
   BOOL GetControlText(CString& strResult, ROWCOL nRow, ROWCOL nCol, LPCTSTR pszRawValue,
                       const CGXStyle& style) override;
   BOOL SetControlText(ROWCOL nRow, ROWCOL nCol, const CString& str, UINT nFlags = GX_UPDATENOW,

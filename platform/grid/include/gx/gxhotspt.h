@@ -18,8 +18,6 @@ class CGXHotSpotEdit : public CGXEditControl {
 
   CRect GetTextRect(const CRect& rectCell, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) override;
   void OnInitChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect) override;
-  // A press on the button goes to it; elsewhere the edit's own handling.
-  BOOL LButtonDown(UINT nFlags, CPoint pt, UINT nHitState) override;
 
   CGXChild* GetButton() const { return m_pButton; }
   // Where the button goes in a cell rectangle.

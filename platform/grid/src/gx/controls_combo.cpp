@@ -78,11 +78,6 @@ void CGXComboBox::SetValue(LPCTSTR pszRawValue) {
   CGXEditControl::SetValue(text);
 }
 
-BOOL CGXComboBox::LButtonDown(UINT nFlags, CPoint pt, UINT nHitState) {
-  if (m_pArrow->Intersects(pt)) return CGXControl::LButtonDown(nFlags, pt, nHitState);
-  return CGXEditControl::LButtonDown(nFlags, pt, nHitState);
-}
-
 // The editor shows the choice's text, also where the value is its index.
 void CGXComboBox::SetActive(BOOL bActive) {
   const BOOL wasActive = IsActive();

@@ -20,8 +20,3 @@ void CGXHotSpotEdit::OnInitChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect)
   CGXEditControl::OnInitChildren(nRow, nCol, rect);
   m_pButton->SetRect(GetButtonRect(rect));
 }
-
-BOOL CGXHotSpotEdit::LButtonDown(UINT nFlags, CPoint pt, UINT nHitState) {
-  if (m_pButton->Intersects(pt)) return CGXControl::LButtonDown(nFlags, pt, nHitState);
-  return CGXEditControl::LButtonDown(nFlags, pt, nHitState);
-}
