@@ -38,6 +38,7 @@ constexpr WORD GX_IDS_UA_INDEXVALUE = 52803;
 
 class CGXComboBox : public CGXEditControl {
  public:
+  // nListBoxID is taken for the usual signature; the pop-up list needs no id.
   CGXComboBox(CGXGridCore* pGrid, UINT nEditID, UINT nListBoxID, UINT nFlags = 0);
   ~CGXComboBox() override;
 
@@ -74,7 +75,6 @@ class CGXComboBox : public CGXEditControl {
   void OnChoice(int nIndex);
 
   CGXChild* m_pArrow;
-  UINT m_nListBoxID;
   std::unique_ptr<gx::DropListWindow> m_pList;
 };
 

@@ -9,11 +9,10 @@ namespace {
 constexpr LPCTSTR kNotInList = _T("Please choose a value from the list.");
 }
 
-CGXComboBox::CGXComboBox(CGXGridCore* pGrid, UINT nEditID, UINT nListBoxID, UINT nFlags)
+CGXComboBox::CGXComboBox(CGXGridCore* pGrid, UINT nEditID, UINT, UINT nFlags)
     : CGXEditControl(pGrid, nEditID),
       m_nFlags(nFlags),
       m_pArrow(AddChild(std::make_unique<CGXArrowButton>(this))),
-      m_nListBoxID(nListBoxID),
       m_pList(std::make_unique<gx::DropListWindow>()) {}
 
 CGXComboBox::~CGXComboBox() = default;
