@@ -33,6 +33,12 @@ TEST_F(ClipboardTest, CopyOfATwoByThreeRangeIsTabSeparatedWithCrLfRows) {
   grid.SetCurrentCell(1, 2);
   ASSERT_TRUE(grid.Copy());
   EXPECT_EQ("r1c2\r\n", ClipboardText());
+  // Two ranges at once have no one text form: refused, the clipboard kept.
+  grid.SetSelection(CGXRange(1, 1));
+  grid.GetParam()->GetRangeList()->AddTail(CGXRange(3, 3));
+  EXPECT_FALSE(grid.CanCopy());
+  EXPECT_FALSE(grid.Copy());
+  EXPECT_EQ("r1c2\r\n", ClipboardText());
 }
 
 TEST_F(ClipboardTest, CutClearsTheCellsButNotTheReadOnlyOnes) {
