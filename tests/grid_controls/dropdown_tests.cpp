@@ -136,6 +136,14 @@ TEST_F(DropDownTest, TheChoiceListDropDownOpensAListAndStoresThePickedText) {
   EXPECT_EQ("N", std::string(grid.GetValueRowCol(1, 2)));
   EXPECT_EQ((std::vector<Cell>{{1, 2}}), grid.modified);
 
+  // A press elsewhere only closes an open list.
+  robot.click(GridWindow(grid), CellButton(grid, 1, 2));
+  ASSERT_TRUE(PopupList().isVisible());
+  ClickCell(grid, 3, 3);
+  EXPECT_FALSE(PopupList().isVisible());
+  EXPECT_EQ("N", std::string(grid.GetValueRowCol(1, 2)));
+  EXPECT_TRUE(grid.IsCurrentCell(1, 2)) << "the closing press went no further";
+
   // Typing is refused: only the list's texts go in.
   robot.type("x");
   robot.key(VK_RETURN);

@@ -11,6 +11,7 @@ ON_WM_LBUTTONUP()
 ON_WM_KEYDOWN()
 ON_WM_KILLFOCUS()
 ON_WM_MOUSEACTIVATE()
+ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChanged)
 END_MESSAGE_MAP()
 
 DropListWindow::~DropListWindow() {
@@ -45,6 +46,7 @@ bool DropListWindow::Open(CWnd* owner, const CRect& cellScreen, const std::vecto
   ::SetWindowPos(m_hWnd, HWND_TOPMOST, cellScreen.left, cellScreen.bottom, width, shown * itemHeight + 2, SWP_NOACTIVATE);
   done_ = std::move(done);
   ShowWindow(SW_SHOWNA);
+  SetCapture();
   return true;
 }
 
@@ -82,6 +84,7 @@ void DropListWindow::Close(bool accept) {
   const std::vector<int> chosen = accept ? Chosen() : std::vector<int>{};
   Done done = std::move(done_);
   done_ = nullptr;
+  if (::GetCapture() == m_hWnd) ReleaseCapture();
   ShowWindow(SW_HIDE);
   closing_ = false;
   if (done) done(accept, chosen);
@@ -89,6 +92,12 @@ void DropListWindow::Close(bool accept) {
 
 // The list box's own click handling would take the focus from the cell.
 void DropListWindow::OnLButtonDown(UINT, CPoint point) {
+  CRect client;
+  GetClientRect(&client);
+  if (!client.PtInRect(point)) {
+    Close(checkList_);
+    return;
+  }
   const LRESULT hit = SendMessage(LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
   if (HIWORD(hit)) return;
   const int item = LOWORD(hit);
@@ -126,6 +135,11 @@ bool DropListWindow::ForwardKey(UINT nChar) {
 }
 
 int DropListWindow::OnMouseActivate(CWnd*, UINT, UINT) { return MA_NOACTIVATE; }
+
+LRESULT DropListWindow::OnCaptureChanged(WPARAM, LPARAM lParam) {
+  if (reinterpret_cast<HWND>(lParam) != m_hWnd) Close(checkList_);
+  return 0;
+}
 
 void DropListWindow::OnKillFocus(CWnd* pNewWnd) {
   CListBox::OnKillFocus(pNewWnd);

@@ -48,6 +48,7 @@ class DropListWindow : public CListBox {
   afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
   afx_msg void OnKillFocus(CWnd* pNewWnd);
   afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+  afx_msg LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
  private:
