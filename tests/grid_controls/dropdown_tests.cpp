@@ -42,6 +42,15 @@ TEST_F(DropDownTest, TheDropDownListCellIsAComboBoxWindowThatStoresTheChosenInde
   CString shown;
   grid.GetControlText(shown, 1, 1);
   EXPECT_EQ("Blue", std::string(shown));
+
+  // The window has the focus now; Up changes the choice, Tab leaves the cell.
+  ASSERT_EQ(combo.hwnd(), robot.focused().hwnd());
+  robot.key(VK_UP);
+  EXPECT_EQ("1", std::string(grid.GetValueRowCol(1, 1)));
+  robot.key(VK_TAB);
+  EXPECT_TRUE(grid.IsCurrentCell(1, 2));
+  EXPECT_FALSE(combo.isVisible());
+  EXPECT_EQ((std::vector<Cell>{{1, 1}, {1, 1}}), grid.modified);
 }
 
 TEST_F(DropDownTest, ArrowKeysChangeTheValueAndTheListOpenStateIsReported) {
