@@ -77,5 +77,21 @@ TEST_F(PrintTest, PagesCarryTheHeaderWithThePageNumberAndTheRepeatedTitles) {
   EXPECT_EQ(1, Count(text, "Verb1 ") + Count(text, "Verb1\n")) << "every row once";
 }
 
+TEST_F(PrintTest, APrintRangeLeavesTheOtherRowsOut) {
+  CDC dc;
+  ASSERT_TRUE(dc.CreateDC("WINSPOOL", "PDF Printer", nullptr, nullptr));
+  CGXGridPrinter printer(grid);
+  printer.SetPrintRange(CGXRange().SetRows(10, 12));
+  EXPECT_EQ(1, printer.CountPages(&dc, CGXGridPrinter::GetDrawRect(&dc, *grid.GetParam()->GetProperties())));
+  const std::string file = (folder / "selection.pdf").string();
+  ASSERT_TRUE(printer.PrintDocument(&dc, "Selection", file.c_str()));
+  const std::string text = RunTool("pdftotext -layout '" + file + "' -");
+  EXPECT_NE(std::string::npos, text.find("Verb name"));
+  EXPECT_NE(std::string::npos, text.find("Verb10"));
+  EXPECT_NE(std::string::npos, text.find("Verb12"));
+  EXPECT_EQ(std::string::npos, text.find("Verb9"));
+  EXPECT_EQ(std::string::npos, text.find("Verb13"));
+}
+
 }  // namespace
 }  // namespace grid_test

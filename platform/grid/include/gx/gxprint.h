@@ -9,12 +9,17 @@
 #pragma once
 
 #include "gx/gxprop.h"
+#include "gx/gxrange.h"
 
 class CGXGridCore;
 
 class CGXGridPrinter {
  public:
   explicit CGXGridPrinter(CGXGridCore& grid) : m_grid(grid) {}
+
+  // Prints only the cells of range (whole rows, columns or a block; the
+  // headers still repeat). Without one, the whole grid.
+  void SetPrintRange(const CGXRange& range);
 
   // Pages of the grid on a DC whose drawing area (device units) is rectDraw.
   int CountPages(CDC* pDC, const CRect& rectDraw);
@@ -31,4 +36,5 @@ class CGXGridPrinter {
   BOOL PrintPages(CDC* pDC);
 
   CGXGridCore& m_grid;
+  CGXRange m_range;
 };

@@ -127,7 +127,14 @@ struct Layout {
   std::vector<gx::PageCell> pages;
 };
 
-Layout MakeLayout(CGXGridCore& grid, CSize area) {
+// Rows or columns outside [first, last] take no room, as hidden ones.
+void KeepOnly(std::vector<int>& sizes, ROWCOL first, ROWCOL last) {
+  for (size_t i = 1; i < sizes.size(); ++i) {
+    if (i < first || i > last) sizes[i] = 0;
+  }
+}
+
+Layout MakeLayout(CGXGridCore& grid, CSize area, const CGXRange& range) {
   CGXProperties& properties = *grid.GetParam()->GetProperties();
   Layout layout;
   layout.header = LinesOf(properties.GetDataHeader());
@@ -140,6 +147,12 @@ Layout MakeLayout(CGXGridCore& grid, CSize area) {
   const ROWCOL rows = grid.GetRowCount(), cols = grid.GetColCount();
   for (ROWCOL row = 0; row <= rows; ++row) layout.rowHeights.push_back(grid.GetRowHeight(row));
   for (ROWCOL col = 0; col <= cols; ++col) layout.colWidths.push_back(grid.GetColWidth(col));
+  if (range.IsValid()) {
+    CGXRange bounded = range;
+    bounded.ExpandRange(1, 1, rows, cols);
+    KeepOnly(layout.rowHeights, bounded.top, bounded.bottom);
+    KeepOnly(layout.colWidths, bounded.left, bounded.right);
+  }
   if (!properties.GetPrintColHeaders()) layout.rowHeights[0] = 0;
   if (!properties.GetPrintRowHeaders()) layout.colWidths[0] = 0;
   const int room = std::max(1, static_cast<int>(area.cy) - layout.headerHeight - layout.footerHeight);
@@ -197,6 +210,8 @@ gx::PageTokens TokensFor(int page, int pages) {
 
 }  // namespace
 
+void CGXGridPrinter::SetPrintRange(const CGXRange& range) { m_range = range; }
+
 CRect CGXGridPrinter::GetDrawRect(CDC* pDC, const CGXProperties& properties) {
   double top = 0, left = 0, bottom = 0, right = 0;
   properties.GetMargins(top, left, bottom, right);
@@ -210,12 +225,12 @@ CRect CGXGridPrinter::GetDrawRect(CDC* pDC, const CGXProperties& properties) {
 
 int CGXGridPrinter::CountPages(CDC* pDC, const CRect& rectDraw) {
   ScreenUnits units(pDC, rectDraw);
-  return static_cast<int>(MakeLayout(m_grid, units.Size()).pages.size());
+  return static_cast<int>(MakeLayout(m_grid, units.Size(), m_range).pages.size());
 }
 
 void CGXGridPrinter::PrintPage(CDC* pDC, int nPage, const CRect& rectDraw) {
   ScreenUnits units(pDC, rectDraw);
-  const Layout layout = MakeLayout(m_grid, units.Size());
+  const Layout layout = MakeLayout(m_grid, units.Size(), m_range);
   if (nPage < 1 || nPage > static_cast<int>(layout.pages.size())) return;
   const int pages = static_cast<int>(layout.pages.size());
   const gx::PageTokens tokens = TokensFor(nPage, pages);
