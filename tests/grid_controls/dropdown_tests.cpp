@@ -94,6 +94,23 @@ class TypeListGrid : public RecordingGrid {
   BOOL droppedSeen = TRUE;
 };
 
+TEST_F(GridTest, AComboWindowAskedForBeforeTheGridHasAWindowAppearsOnceItHasOne) {
+  RecordingGrid early;
+  early.SetRowCount(1);
+  early.SetColCount(1);
+  early.SetStyleRange(CGXRange(1, 1),
+                      CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList("x\ny\n").SetValue("1"));
+  CString shown;
+  early.GetControlText(shown, 1, 1);
+  EXPECT_EQ("y", std::string(shown));
+  Attach(early);
+  early.SetCurrentCell(1, 1);
+  robot.pumpUntilIdle();
+  const halvane::test::Window window = GridWindow(early).childByClass("ComboBox");
+  ASSERT_TRUE(window.isVisible());
+  EXPECT_EQ("y", window.text());
+}
+
 TEST_F(GridTest, AComboWindowFilledByTheProgramStoresTheTextAndShowsTheIndexToTheHandler) {
   TypeListGrid types;
   Attach(types);

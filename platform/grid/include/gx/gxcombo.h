@@ -85,7 +85,8 @@ class CGXComboBoxWnd : public CComboBox, public CGXControl {
   explicit CGXComboBoxWnd(CGXGridCore* pGrid);
   ~CGXComboBoxWnd() override;
 
-  // Makes the (hidden) combo-box window, a child of the grid window.
+  // Makes the (hidden) combo-box window, a child of the grid window; made
+  // when the control is first bound if the grid has no window yet.
   BOOL Create(DWORD dwStyle, UINT nID);
 
   void Init(ROWCOL nRow, ROWCOL nCol) override;
@@ -132,6 +133,10 @@ class CGXComboBoxWnd : public CComboBox, public CGXControl {
   void StoreChoice();
 
  private:
+  BOOL MakeWindow();
+
+  DWORD m_dwCreateStyle = 0;
+  UINT m_nCreateID = 0;
   BOOL m_bLoading = FALSE;
   BOOL m_bPendingStore = FALSE;
   // What the window held when it was filled last (for refills).

@@ -34,10 +34,17 @@ CGXComboBoxWnd::~CGXComboBoxWnd() {
 }
 
 BOOL CGXComboBoxWnd::Create(DWORD dwStyle, UINT nID) {
+  m_dwCreateStyle = (dwStyle | WS_CHILD) & ~static_cast<DWORD>(WS_VISIBLE);
+  m_nCreateID = nID;
   CWnd* grid = GridWnd();
-  if (!grid || !grid->GetSafeHwnd()) return FALSE;
-  const DWORD style = (dwStyle | WS_CHILD) & ~static_cast<DWORD>(WS_VISIBLE);
-  return CComboBox::Create(style, CRect(0, 0, 10, kDroppedHeight), grid, nID);
+  return !grid || !grid->GetSafeHwnd() || MakeWindow();
+}
+
+BOOL CGXComboBoxWnd::MakeWindow() {
+  if (m_hWnd) return TRUE;
+  CWnd* grid = GridWnd();
+  if (m_nCreateID == 0 || !grid || !grid->GetSafeHwnd()) return FALSE;
+  return CComboBox::Create(m_dwCreateStyle, CRect(0, 0, 10, kDroppedHeight), grid, m_nCreateID);
 }
 
 int CGXComboBoxWnd::IndexMode(const CGXStyle& style) const { return gx::IndexModeOf(style, m_nIndexValue); }
@@ -85,6 +92,7 @@ void CGXComboBoxWnd::FillFromStyle(const CGXStyle& style) {
 
 void CGXComboBoxWnd::Init(ROWCOL nRow, ROWCOL nCol) {
   CGXControl::Init(nRow, nCol);
+  MakeWindow();
   m_bPendingStore = FALSE;
   m_bModified = FALSE;
   if (!m_hWnd) return;
