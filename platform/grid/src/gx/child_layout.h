@@ -5,9 +5,8 @@
 
 namespace gx {
 
-// A button at the cell's right edge, full height less the grid line.
+// A button at the cell's right edge, full height less the grid line;
+// nWidth 0: as wide as the cell is high, at most 18 pixels.
 CRect RightButtonRect(const CRect& rectCell, int nWidth);
-// The button width for a cell: nWidth, or the cell's height up to 18.
-int ButtonWidthFor(const CRect& rectCell, int nWidth);
 
 }  // namespace gx

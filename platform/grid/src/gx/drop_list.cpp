@@ -3,6 +3,9 @@
 #include <algorithm>
 
 namespace gx {
+namespace {
+constexpr int kVisibleItems = 8;  // longer lists scroll
+}  // namespace
 
 BEGIN_MESSAGE_MAP(DropListWindow, CListBox)
 ON_WM_LBUTTONDOWN()
@@ -41,9 +44,9 @@ bool DropListWindow::Open(CWnd* owner, const CRect& cellScreen, const std::vecto
     }
   }
   const int itemHeight = std::max(1, GetItemHeight(0));
-  const int shown = std::clamp(static_cast<int>(items.size()), 1, std::max(1, options.visibleItems));
-  const int width = std::max(cellScreen.Width(), options.minWidth);
-  ::SetWindowPos(m_hWnd, HWND_TOPMOST, cellScreen.left, cellScreen.bottom, width, shown * itemHeight + 2, SWP_NOACTIVATE);
+  const int shown = std::clamp(static_cast<int>(items.size()), 1, kVisibleItems);
+  ::SetWindowPos(m_hWnd, HWND_TOPMOST, cellScreen.left, cellScreen.bottom, cellScreen.Width(), shown * itemHeight + 2,
+                 SWP_NOACTIVATE);
   done_ = std::move(done);
   ShowWindow(SW_SHOWNA);
   SetCapture();

@@ -22,8 +22,6 @@ class DropListWindow : public CListBox {
   struct Options {
     bool checkList = false;
     std::vector<int> selected;
-    int minWidth = 0;
-    int visibleItems = 8;
   };
 
   // Opens (or reopens) the list below `cellScreen`; false when the window
