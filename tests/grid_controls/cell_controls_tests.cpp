@@ -1,6 +1,8 @@
 // The password cell and the push-button cell, through the robot.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "grid_fixture.h"
 
 namespace grid_test {
@@ -69,6 +71,23 @@ TEST_F(CellControlTest, AHotSpotEditReportsItsButtonAndKeepsTheTextBesideIt) {
   const CRect cell = grid.CalcRectFromRowCol(3, 1);
   const CRect text = control->GetTextRect(cell, 3, 1, grid.LookupStyleRowCol(3, 1));
   EXPECT_LE(text.right, control->GetButtonRect(cell).left);
+}
+
+TEST_F(CellControlTest, SnapshotOfButtonPasswordAndBrowseCells) {
+  grid.RegisterControl(61632, new CGXHotSpotEdit(&grid, 61632));
+  grid.SetColWidth(1, 3, 120);
+  grid.SetStyleRange(CGXRange(1, 1), CGXStyle().SetControl(61632).SetValue("/tmp/file.txt"));
+  grid.SetStyleRange(CGXRange(1, 2), CGXStyle().SetControl(GX_IDS_CTRL_PASSWORD).SetValue("secret"));
+  grid.SetStyleRange(CGXRange(1, 3), CGXStyle().SetControl(GX_IDS_CTRL_PUSHBTN).SetChoiceList("Browse"));
+  grid.SetStyleRange(CGXRange(2, 1), CGXStyle().SetControl(GX_IDS_CTRL_CHOICELIST).SetChoiceList("1\nN\n").SetValue("N"));
+  grid.SetStyleRange(CGXRange(2, 2), CGXStyle()
+                                         .SetControl(GX_IDS_CTRL_CHECKLIST_COMBOBOX)
+                                         .SetChoiceList("Create\nUpdate\nDelete\n")
+                                         .SetValue("5"));
+  grid.SetStyleRange(CGXRange(2, 3), CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList("a\nb\n").SetValue("1"));
+  grid.SetCurrentCell(3, 1);
+  robot.pumpUntilIdle();
+  EXPECT_TRUE(std::filesystem::exists(robot.snapshot(halvane::test::Window(frame.GetSafeHwnd()), "grid_cells")));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "gx/gxpushbt.h"
 
+#include "gx/celldraw.h"
 #include "gx/gxcore.h"
 
 namespace {
@@ -23,6 +24,8 @@ void CGXPushbutton::OnInitChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect) 
 void CGXPushbutton::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                          const CGXStyle*) {
   DrawBackground(pDC, rect, style);
+  // The caption in the cell's font, as other cells' texts.
+  gx::SelectedFont font(pDC, style.GetFont());
   DrawChildren(pDC, Grid()->IsCurrentCell(nRow, nCol));
 }
 
