@@ -3,6 +3,7 @@
 
 #include <afxtempl.h>
 
+#include "AgentProperty.h"
 #include "OwnedPtrArray.h"
 #include "QRObj.h"
 
@@ -198,6 +199,14 @@ class CQRBusObjDef : public CQRObj {
   const CString& GetImportPath() const { return m_strImportPath; }
   void SetImportPath(const char* path) { m_strImportPath = path; }
 
+  // The broker connection properties and whether an export writes the
+  // broker's deployment files: export settings of this program, kept
+  // with the definition but never stored on the server.
+  void SetKBRXProperties(const AgentPropArray& properties) { m_kbrxProperties = properties; }
+  const AgentPropArray& GetKBRXProperties() const { return m_kbrxProperties; }
+  BOOL GetGenerateBrokerFiles() const { return m_bGenerateBrokerFiles; }
+  void SetGenerateBrokerFiles(BOOL generate) { m_bGenerateBrokerFiles = generate; }
+
  private:
   void CollectDependencies(CQRBusObjDef* def, CBODefArray& visited, CBODefArray& order);
 
@@ -209,4 +218,6 @@ class CQRBusObjDef : public CQRObj {
   int m_nSortColumn = 1;
   BOOL m_bSortDescending = FALSE;
   CString m_strImportPath;
+  AgentPropArray m_kbrxProperties;
+  BOOL m_bGenerateBrokerFiles = FALSE;
 };

@@ -310,8 +310,19 @@ TEST_F(BODefTest, PartsOfADefinition) {
   verb->SetSubscription("sub");
   EXPECT_EQ(verb->GetState(), HvStateModified);
 
+  CStringList host;
+  host.AddTail("broker.example");
+  AgentPropArray broker;
+  broker.Add(AgentProperty("Host", "The broker's host", "5", host, 1, 1, "1"));
+  def.SetKBRXProperties(broker);
+  def.SetGenerateBrokerFiles(TRUE);
+
   CQRBusObjDef target("Target", nullptr, 0);
   target.Copy(def);
+  EXPECT_TRUE(target.GetKBRXProperties() == broker) << "a copy takes the broker export settings along";
+  EXPECT_TRUE(target.GetGenerateBrokerFiles());
+  broker.RemoveAll();
+  EXPECT_EQ(def.GetKBRXProperties().GetSize(), 1) << "the definition keeps its own list";
   EXPECT_STREQ(target.name(), "Target") << "a copy keeps its own name";
   EXPECT_EQ(target.GetAttrs().GetSize(), 2);
   EXPECT_NE(target.GetAttrs()[0], def.GetAttrs()[0]) << "a deep copy";

@@ -149,6 +149,22 @@ TEST_F(StatusBar, GripAnswersBottomRight) {
   EXPECT_EQ(SendMessage(gripped, WM_NCHITTEST, 0, MAKELPARAM(r.right - 3, r.bottom - 3)), HTCLIENT);
 }
 
+TEST_F(StatusBar, PartIconsAreKeptPerPart) {
+  RecordingWindow parent("Status", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 400, 300});
+  HWND bar = CreateStatusWindow(WS_CHILD | WS_VISIBLE, "", parent.hwnd(), 1);
+  int edges[2] = {100, -1};
+  SendMessage(bar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+  HICON icon = LoadIcon(nullptr, IDI_INFORMATION);
+  EXPECT_TRUE(SendMessage(bar, SB_SETICON, 1, reinterpret_cast<LPARAM>(icon)));
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessage(bar, SB_GETICON, 1, 0)), icon);
+  EXPECT_EQ(SendMessage(bar, SB_GETICON, 0, 0), 0);
+  EXPECT_FALSE(SendMessage(bar, SB_SETICON, 2, reinterpret_cast<LPARAM>(icon)));
+  EXPECT_TRUE(SendMessage(bar, SB_SETICON, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(icon)));
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessage(bar, SB_GETICON, static_cast<WPARAM>(-1), 0)), icon);
+  EXPECT_TRUE(SendMessage(bar, SB_SETICON, 1, 0));
+  EXPECT_EQ(SendMessage(bar, SB_GETICON, 1, 0), 0);
+}
+
 TEST_F(StatusBar, BadInputAndDestroyedBarsFail) {
   RecordingWindow parent("Status", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 400, 300});
   HWND bar = CreateStatusWindow(WS_CHILD | WS_VISIBLE, "", parent.hwnd(), 1);

@@ -145,6 +145,60 @@ TEST_F(ImageListTest, IconsKeepTheirMaskAndReplaceImages) {
   ImageList_Destroy(list);
 }
 
+TEST_F(ImageListTest, OverlaysDrawOverTheImageUntilTheirImageGoes) {
+  HIMAGELIST list = ImageList_Create(8, 8, ILC_COLOR24 | ILC_MASK, 2, 2);
+  HBITMAP strip = Strip({kRed, kGreen});
+  ASSERT_EQ(ImageList_AddMasked(list, strip, kMagenta), 0);
+  EXPECT_TRUE(ImageList_SetOverlayImage(list, 1, 1));
+  EXPECT_FALSE(ImageList_SetOverlayImage(list, 1, 16));
+  EXPECT_FALSE(ImageList_SetOverlayImage(list, 1, 0));
+  EXPECT_FALSE(ImageList_SetOverlayImage(list, 5, 2));
+  ImageList_Draw(list, 0, canvas_, 0, 0, ILD_TRANSPARENT | INDEXTOOVERLAYMASK(1));
+  EXPECT_EQ(At(4, 4), kGreen);
+  EXPECT_EQ(At(0, 0), kWhite) << "transparent in both";
+  ImageList_Draw(list, 0, canvas_, 10, 0, ILD_TRANSPARENT | INDEXTOOVERLAYMASK(2));
+  EXPECT_EQ(At(14, 4), kRed) << "an unset overlay draws nothing";
+  EXPECT_TRUE(ImageList_Remove(list, 1));
+  ImageList_Draw(list, 0, canvas_, 20, 0, ILD_TRANSPARENT | INDEXTOOVERLAYMASK(1));
+  EXPECT_EQ(At(24, 4), kRed) << "removing the image forgets the overlay";
+  DeleteObject(strip);
+  ImageList_Destroy(list);
+}
+
+TEST_F(ImageListTest, IconsAndBitmapsComeBackOutWithTheirMask) {
+  HIMAGELIST list = ImageList_Create(8, 8, ILC_COLOR24 | ILC_MASK, 2, 2);
+  HBITMAP strip = Strip({kRed, kGreen});
+  ImageList_AddMasked(list, strip, kMagenta);
+  HICON icon = ImageList_GetIcon(list, 1, ILD_NORMAL);
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(ImageList_GetIcon(list, 2, ILD_NORMAL), nullptr);
+  DrawIconEx(canvas_, 0, 0, icon, 8, 8, 0, nullptr, DI_NORMAL);
+  EXPECT_EQ(At(4, 4), kGreen);
+  EXPECT_EQ(At(0, 0), kWhite);
+  DestroyIcon(icon);
+
+  IMAGEINFO info{};
+  ASSERT_TRUE(ImageList_GetImageInfo(list, 1, &info));
+  EXPECT_EQ(info.rcImage.left, 8);
+  EXPECT_EQ(info.rcImage.right, 16);
+  BITMAP bm{};
+  ASSERT_TRUE(GetObject(info.hbmImage, sizeof bm, &bm));
+  EXPECT_EQ(bm.bmWidth, 16);
+  EXPECT_EQ(bm.bmHeight, 8);
+  HDC dc = CreateCompatibleDC(screen_);
+  HGDIOBJ old = SelectObject(dc, info.hbmMask);
+  EXPECT_EQ(GetPixel(dc, 8, 0), kWhite) << "white marks the transparent pixels";
+  EXPECT_EQ(GetPixel(dc, 12, 4), RGB(0, 0, 0));
+  SelectObject(dc, info.hbmImage);
+  EXPECT_EQ(GetPixel(dc, 12, 4), kGreen);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  EXPECT_FALSE(ImageList_GetImageInfo(list, 2, &info));
+  EXPECT_FALSE(ImageList_GetImageInfo(list, 0, nullptr));
+  DeleteObject(strip);
+  ImageList_Destroy(list);
+}
+
 TEST_F(ImageListTest, RemoveOneOrAll) {
   HIMAGELIST list = ImageList_Create(8, 8, ILC_COLOR24, 3, 1);
   HBITMAP strip = Strip({kRed, kGreen, kWhite});

@@ -46,6 +46,8 @@ void CQRBusObjDef::Copy(const CQRBusObjDef& other) {
     m_verbs.Add(verb);
   }
   m_properties.Copy(other.m_properties);
+  m_kbrxProperties = other.m_kbrxProperties;
+  m_bGenerateBrokerFiles = other.m_bGenerateBrokerFiles;
 }
 
 CBODefVerb* CQRBusObjDef::AddVerb(const char* name, const char* appInfo) {

@@ -3,9 +3,12 @@
 // GetDIBits; drawing composes the image with the background or blend colour
 // and hands it to AlphaBlend, so it works on every DC.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <type_traits>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "controls/controls_common.h"
@@ -19,14 +22,32 @@ using Pixels = std::vector<uint32_t>;
 constexpr uint32_t kOpaque = 0x01000000;
 constexpr uint32_t kColorMask = 0x00FFFFFF;
 
+struct BitmapDeleter {
+  void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+};
+using BitmapPtr = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
+
+constexpr int kOverlays = 16;
+
 struct ImageList {
   int cx = 0;
   int cy = 0;
   UINT flags = 0;
   COLORREF background = CLR_NONE;
   std::vector<Pixels> images;
+  // Image index of each overlay number (1 to 15), -1 when unset.
+  std::array<int, kOverlays> overlays = MakeOverlays();
+  // The strip handed out by ImageList_GetImageInfo.
+  BitmapPtr infoImage;
+  BitmapPtr infoMask;
 
   bool masked() const { return (flags & ILC_MASK) != 0; }
+
+  static std::array<int, kOverlays> MakeOverlays() {
+    std::array<int, kOverlays> none{};
+    none.fill(-1);
+    return none;
+  }
 };
 
 class ImageListTable {
@@ -174,28 +195,61 @@ Pixels Compose(const ImageList& list, const Pixels& image, COLORREF background, 
   return out;
 }
 
-BOOL Blit(HDC target, int x, int y, int cx, int cy, int width, const Pixels& pixels) {
+// A 32-bit bitmap of `width` x `height` pixels, top row first, colour only.
+HBITMAP MakeBitmap(int width, int height, const Pixels& pixels) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -static_cast<LONG>(pixels.size() / static_cast<size_t>(width));
+  info.bmiHeader.biHeight = -height;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!dib || !bits) return FALSE;
+  if (!dib || !bits) return nullptr;
   std::copy(pixels.begin(), pixels.end(), static_cast<uint32_t*>(bits));
+  return dib;
+}
+
+BOOL Blit(HDC target, int x, int y, int cx, int cy, int width, const Pixels& pixels) {
+  BitmapPtr dib(MakeBitmap(width, static_cast<int>(pixels.size() / static_cast<size_t>(width)), pixels));
+  if (!dib) return FALSE;
   HDC memory = CreateCompatibleDC(target);
   BOOL done = FALSE;
   {
-    SelectGuard select(memory, dib);
+    SelectGuard select(memory, dib.get());
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     done = AlphaBlend(target, x, y, cx, cy, memory, 0, 0, cx, cy, blend);
   }
   DeleteDC(memory);
-  DeleteObject(dib);
   return done;
+}
+
+// The colour and mask (white = transparent) bitmaps of a row of images.
+std::pair<HBITMAP, HBITMAP> MakeBitmaps(const ImageList& list, int first, int count) {
+  const int width = list.cx * std::max(count, 1);
+  Pixels colors(static_cast<size_t>(width) * static_cast<size_t>(list.cy), 0);
+  Pixels mask(colors.size(), list.masked() ? kColorMask : 0);
+  for (int n = 0; n < count; ++n) {
+    const Pixels& image = list.images[static_cast<size_t>(first + n)];
+    for (int y = 0; y < list.cy; ++y) {
+      for (int x = 0; x < list.cx; ++x) {
+        const uint32_t px = image[static_cast<size_t>(y) * list.cx + x];
+        const size_t at = static_cast<size_t>(y) * width + n * list.cx + x;
+        colors[at] = px & kColorMask;
+        if (list.masked() && (px & kOpaque)) mask[at] = 0;
+      }
+    }
+  }
+  return {MakeBitmap(width, list.cy, colors), MakeBitmap(width, list.cy, mask)};
+}
+
+// Removing image `i` moves the overlays that name later images down.
+void ForgetImage(ImageList& list, int i) {
+  for (int& image : list.overlays) {
+    if (image == i) image = -1;
+    else if (image > i) --image;
+  }
 }
 
 int Append(ImageList& list, std::vector<Pixels> images) {
@@ -276,10 +330,43 @@ BOOL WINAPI ImageList_Remove(HIMAGELIST himl, int i) {
   if (!list) return FALSE;
   if (i == -1) {
     list->images.clear();
+    list->overlays = ImageList::MakeOverlays();
     return TRUE;
   }
   if (!win32::controls::ValidIndex(*list, i)) return FALSE;
   list->images.erase(list->images.begin() + i);
+  win32::controls::ForgetImage(*list, i);
+  return TRUE;
+}
+
+BOOL WINAPI ImageList_GetImageInfo(HIMAGELIST himl, int i, IMAGEINFO* pImageInfo) {
+  ImageList* list = Lists().Find(himl);
+  if (!list || !pImageInfo || !win32::controls::ValidIndex(*list, i)) return FALSE;
+  auto [image, mask] = win32::controls::MakeBitmaps(*list, 0, static_cast<int>(list->images.size()));
+  list->infoImage.reset(image);
+  list->infoMask.reset(mask);
+  *pImageInfo = IMAGEINFO{image, list->masked() ? mask : nullptr, 0, 0, RECT{i * list->cx, 0, (i + 1) * list->cx, list->cy}};
+  return image ? TRUE : FALSE;
+}
+
+HICON WINAPI ImageList_GetIcon(HIMAGELIST himl, int i, UINT flags) {
+  (void)flags;
+  const ImageList* list = Lists().Find(himl);
+  if (!list || !win32::controls::ValidIndex(*list, i)) return nullptr;
+  auto [image, mask] = win32::controls::MakeBitmaps(*list, i, 1);
+  win32::controls::BitmapPtr color(image);
+  win32::controls::BitmapPtr transparency(mask);
+  if (!color || !transparency) return nullptr;
+  ICONINFO info{TRUE, 0, 0, transparency.get(), color.get()};
+  return CreateIconIndirect(&info);
+}
+
+BOOL WINAPI ImageList_SetOverlayImage(HIMAGELIST himl, int iImage, int iOverlay) {
+  ImageList* list = Lists().Find(himl);
+  if (!list || iOverlay < 1 || iOverlay >= win32::controls::kOverlays ||
+      (iImage != -1 && !win32::controls::ValidIndex(*list, iImage)))
+    return FALSE;
+  list->overlays[static_cast<size_t>(iOverlay)] = iImage;
   return TRUE;
 }
 
@@ -323,7 +410,13 @@ BOOL WINAPI ImageList_DrawEx(HIMAGELIST himl, int i, HDC hdcDst, int x, int y, i
       win32::controls::Compose(*list, list->images[static_cast<size_t>(i)], background, rgbFg, fStyle);
   int cx = dx > 0 ? std::min(dx, list->cx) : list->cx;
   int cy = dy > 0 ? std::min(dy, list->cy) : list->cy;
-  return win32::controls::Blit(hdcDst, x, y, cx, cy, list->cx, pixels);
+  if (!win32::controls::Blit(hdcDst, x, y, cx, cy, list->cx, pixels)) return FALSE;
+  const int overlay = list->overlays[(fStyle & ILD_OVERLAYMASK) >> 8];
+  if (!win32::controls::ValidIndex(*list, overlay)) return TRUE;
+  // The overlay goes over the image and never fills the background.
+  const Pixels over = win32::controls::Compose(*list, list->images[static_cast<size_t>(overlay)], CLR_NONE, rgbFg,
+                                               (fStyle & ~ILD_OVERLAYMASK) | ILD_TRANSPARENT);
+  return win32::controls::Blit(hdcDst, x, y, cx, cy, list->cx, over);
 }
 
 BOOL WINAPI ImageList_Draw(HIMAGELIST himl, int i, HDC hdcDst, int x, int y, UINT fStyle) {

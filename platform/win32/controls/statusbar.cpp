@@ -46,6 +46,19 @@ LRESULT GetText(StatusBarState& s, WPARAM index, LPSTR buffer) {
   return MAKELRESULT(static_cast<WORD>(part->text.size()), static_cast<WORD>(part->type));
 }
 
+// SB_SETICON and SB_GETICON name the simple-mode part -1.
+StatusPart* IconPart(StatusBarState& s, WPARAM index) {
+  return PartAt(s, static_cast<int>(index) == -1 ? SB_SIMPLEID : index);
+}
+
+LRESULT SetIcon(HWND hwnd, StatusBarState& s, WPARAM index, HICON icon) {
+  StatusPart* part = IconPart(s, index);
+  if (!part) return FALSE;
+  part->icon = icon;
+  Redraw(hwnd);
+  return TRUE;
+}
+
 LRESULT GetTextLength(StatusBarState& s, WPARAM index) {
   StatusPart* part = PartAt(s, index);
   if (!part) return 0;
@@ -160,6 +173,12 @@ LRESULT HandleStatusBar(HWND hwnd, StatusBarState& s, UINT msg, WPARAM wParam, L
       return s.simpleMode ? TRUE : FALSE;
     case SB_GETRECT:
       return GetRect(hwnd, s, wParam, lParam);
+    case SB_SETICON:
+      return SetIcon(hwnd, s, wParam, reinterpret_cast<HICON>(lParam));
+    case SB_GETICON: {
+      const StatusPart* part = IconPart(s, wParam);
+      return reinterpret_cast<LRESULT>(part ? part->icon : nullptr);
+    }
     default:
       return DefWindowProc(hwnd, msg, wParam, lParam);
   }

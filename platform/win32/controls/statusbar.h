@@ -13,6 +13,7 @@ struct StatusPart {
   std::string text;
   UINT type = 0;    // SBT_* drawing type
   LPARAM data = 0;  // the value an SBT_OWNERDRAW part carries
+  HICON icon = nullptr;  // SB_SETICON's, the caller's to destroy
 };
 
 struct StatusBarState {

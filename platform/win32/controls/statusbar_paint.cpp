@@ -8,6 +8,8 @@ namespace win32::controls {
 namespace {
 
 constexpr int kTextMargin = 3;
+constexpr int kIconSize = 16;
+constexpr int kIconMargin = 2;
 
 bool ShowsGrip(HWND hwnd) {
   if (!(StyleOf(hwnd) & SBARS_SIZEGRIP)) return false;
@@ -54,7 +56,20 @@ void PaintPart(HWND hwnd, HDC dc, int index, const StatusPart& part, const RECT&
     DrawOwnerPart(hwnd, dc, index, part, inner);
     return;
   }
-  DrawStatusText(dc, &rc, part.text.c_str(), part.type);
+  if (!part.icon) {
+    DrawStatusText(dc, &rc, part.text.c_str(), part.type);
+    return;
+  }
+  // The edge, a small icon at the left inside it, then the text after it.
+  DrawStatusText(dc, &rc, nullptr, part.type);
+  RECT inner = rc;
+  InflateRect(&inner, -1, -1);
+  const int size = std::max(0, std::min<int>(kIconSize, inner.bottom - inner.top));
+  DrawIconEx(dc, inner.left + kIconMargin, inner.top + (inner.bottom - inner.top - size) / 2, part.icon, size, size, 0,
+             nullptr, DI_NORMAL);
+  RECT text = rc;
+  text.left = inner.left + kIconMargin + size;
+  DrawStatusText(dc, &text, part.text.c_str(), part.type | SBT_NOBORDERS);
 }
 
 }  // namespace

@@ -76,11 +76,12 @@ void PaintButton(const PaintContext& pc, const TreeItem& item, const RowLayout& 
   }
 }
 
-// Draws image `index` of `list` in the middle of `box`.
-void DrawCentred(const PaintContext& pc, HANDLE list, int index, const RECT& box) {
+// Draws image `index` of `list` in the middle of `box`; `overlay` holds
+// overlay bits (INDEXTOOVERLAYMASK).
+void DrawCentred(const PaintContext& pc, HANDLE list, int index, const RECT& box, UINT overlay = 0) {
   const SIZE size = ImageSize(list);
   ImageList_Draw(static_cast<HIMAGELIST>(list), index, pc.dc, box.left, (box.top + box.bottom - size.cy) / 2,
-                 ILD_TRANSPARENT);
+                 ILD_TRANSPARENT | overlay);
 }
 
 void PaintCheck(const PaintContext& pc, const TreeItem& item, const RowLayout& layout) {
@@ -110,7 +111,7 @@ void PaintImage(const PaintContext& pc, const TreeItem& item, const RowLayout& l
     GetItem(pc.hwnd, pc.state, &query);
     index = selected ? query.iSelectedImage : query.iImage;
   }
-  if (index >= 0) DrawCentred(pc, pc.state.normalImages, index, layout.image);
+  if (index >= 0) DrawCentred(pc, pc.state.normalImages, index, layout.image, item.state & TVIS_OVERLAYMASK);
 }
 
 COLORREF Or(COLORREF color, int sysColor) { return color == CLR_INVALID ? GetSysColor(sysColor) : color; }

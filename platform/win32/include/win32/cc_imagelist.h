@@ -32,6 +32,18 @@ typedef struct _IMAGELIST* HIMAGELIST;
 #define ILD_SELECTED ILD_BLEND50
 #define ILD_FOCUS ILD_BLEND25
 #define ILD_BLEND ILD_BLEND50
+#define ILD_OVERLAYMASK 0x00000F00
+#define INDEXTOOVERLAYMASK(i) ((UINT)(i) << 8)
+
+// The bitmaps behind a list's images; they stay the list's, valid until the
+// next call that asks for them or the list's destruction.
+typedef struct _IMAGEINFO {
+  HBITMAP hbmImage;
+  HBITMAP hbmMask;
+  int Unused1;
+  int Unused2;
+  RECT rcImage;
+} IMAGEINFO, *LPIMAGEINFO;
 
 HIMAGELIST WINAPI ImageList_Create(int cx, int cy, UINT flags, int cInitial, int cGrow);
 BOOL WINAPI ImageList_Destroy(HIMAGELIST himl);
@@ -47,6 +59,12 @@ BOOL WINAPI ImageList_Replace(HIMAGELIST himl, int i, HBITMAP hbmImage, HBITMAP 
 int WINAPI ImageList_ReplaceIcon(HIMAGELIST himl, int i, HICON hicon);
 // Removes image `i`, or every image when `i` is -1.
 BOOL WINAPI ImageList_Remove(HIMAGELIST himl, int i);
+BOOL WINAPI ImageList_GetImageInfo(HIMAGELIST himl, int i, IMAGEINFO* pImageInfo);
+// A new icon (the caller destroys it) of image `i`.
+HICON WINAPI ImageList_GetIcon(HIMAGELIST himl, int i, UINT flags);
+// Makes image `iImage` overlay number `iOverlay` (1 to 15), drawn over an
+// image when the style holds INDEXTOOVERLAYMASK(iOverlay).
+BOOL WINAPI ImageList_SetOverlayImage(HIMAGELIST himl, int iImage, int iOverlay);
 BOOL WINAPI ImageList_GetIconSize(HIMAGELIST himl, int* cx, int* cy);
 BOOL WINAPI ImageList_SetIconSize(HIMAGELIST himl, int cx, int cy);
 COLORREF WINAPI ImageList_SetBkColor(HIMAGELIST himl, COLORREF clrBk);
@@ -63,5 +81,6 @@ HIMAGELIST WINAPI ImageList_LoadImage(HINSTANCE hi, LPCSTR lpbmp, int cx, int cG
 
 #define ImageList_AddIcon(himl, hicon) ImageList_ReplaceIcon(himl, -1, hicon)
 #define ImageList_RemoveAll(himl) ImageList_Remove(himl, -1)
+#define ImageList_ExtractIcon(hi, himl, i) ImageList_GetIcon(himl, i, 0)
 #define ImageList_LoadBitmap(hi, lpbmp, cx, cGrow, crMask) \
   ImageList_LoadImage(hi, lpbmp, cx, cGrow, crMask, IMAGE_BITMAP, 0)

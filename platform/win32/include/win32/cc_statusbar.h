@@ -23,6 +23,10 @@
 #define SB_SIMPLE (WM_USER + 9)
 #define SB_GETRECT (WM_USER + 10)
 #define SB_ISSIMPLE (WM_USER + 14)
+// The icon shown at the left of a part (-1: the simple-mode part); the bar
+// does not own it.
+#define SB_SETICON (WM_USER + 15)
+#define SB_GETICON (WM_USER + 20)
 
 // Drawing types of a part's text (high byte of SB_SETTEXT's wParam).
 #define SBT_OWNERDRAW 0x1000

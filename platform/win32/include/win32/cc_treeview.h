@@ -4,6 +4,7 @@
 #pragma once
 
 #include "win32/cc_common.h"
+#include "win32/cc_imagelist.h"
 
 #define WC_TREEVIEWA "SysTreeView32"
 #define WC_TREEVIEW WC_TREEVIEWA
@@ -50,7 +51,6 @@ typedef struct _TREEITEM* HTREEITEM;
 
 #define INDEXTOSTATEIMAGEMASK(i) ((UINT)(i) << 12)
 #define STATEIMAGEMASKTOINDEX(s) ((((UINT)(s)) & TVIS_STATEIMAGEMASK) >> 12)
-#define INDEXTOOVERLAYMASK(i) ((UINT)(i) << 8)
 
 #define I_CHILDRENCALLBACK (-1)
 
