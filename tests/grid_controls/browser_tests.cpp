@@ -92,5 +92,14 @@ TEST_F(BrowserTest, RowMovesAndRemovesGoThroughTheStoreHooksToTheRecords) {
   EXPECT_EQ("Update", std::string(grid.GetValueRowCol(2, 1)));
 }
 
+TEST_F(BrowserTest, SortingABrowserGridReordersItsRecords) {
+  CGXSortInfoArray info;
+  info.Add(CGXSortInfo(1, CGXSortInfo::ascending));
+  grid.SortRows(CGXRange().SetTable(), info);
+  EXPECT_EQ((std::vector<std::string>{"Create", "Delete", "Retrieve", "Update"}), Names());
+  EXPECT_EQ("Delete", std::string(grid.GetValueRowCol(2, 1)));
+  EXPECT_EQ("d", std::string(grid.GetValueRowCol(2, 2))) << "whole records moved";
+}
+
 }  // namespace
 }  // namespace grid_test
