@@ -154,6 +154,96 @@ TEST_F(ControlsTest, StyleWarningTextIsShownWhenTheControlRefuses) {
   EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "99");
 }
 
+// Sorting on a header click refills every row from inside the click.
+class CSortingGrid : public CControlsGrid {
+ public:
+  void OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) override {
+    CControlsGrid::OnClickedButtonRowCol(nRow, nCol);
+    const ROWCOL nRows = GetRowCount();
+    SetRowCount(0);
+    SetRowCount(nRows);
+    for (ROWCOL r = 1; r <= nRows; ++r) SetValueRange(CGXRange(r, 1), static_cast<long>(nRows - r));
+  }
+};
+
+TEST_F(ControlsTest, RefillingFromAHeaderClickIsSafe) {
+  CSortingGrid grid;
+  OpenControls(grid);
+  ClickCell(1, 1);
+  robot.type("x");
+  robot.click(GridWindow(), CellPoint(0, 1));
+  robot.click(GridWindow(), CellPoint(0, 2));
+  EXPECT_EQ(grid.Calls("OnClickedButtonRowCol").size(), 2u);
+  EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "2");
+  EXPECT_FALSE(Editor());
+}
+
+// The "cell text check" of the product's grids: on every keystroke keep
+// only digits, refill the grid and restore the editor with its selection.
+class CDigitsGrid : public CRecordingGrid {
+ public:
+  BOOL OnTextChangedRowCol(ROWCOL nRow, ROWCOL nCol) override {
+    auto* pEdit = dynamic_cast<CGXEditControl*>(GetCurrentCellControl());
+    if (pEdit == nullptr || inCheck) return FALSE;
+    inCheck = TRUE;
+    CString text;
+    pEdit->GetCurrentText(text);
+    CString digits;
+    for (int i = 0; i < text.GetLength(); ++i) {
+      if (text[i] >= '0' && text[i] <= '9') digits += text[i];
+    }
+    SetRowCount(0);
+    SetRowCount(2);
+    SetValueRange(CGXRange(nRow, nCol), digits);
+    SetCurrentCell(nRow, nCol);
+    ActivateCurrentCell();
+    pEdit = dynamic_cast<CGXEditControl*>(GetCurrentCellControl());
+    pEdit->SetCaretToEnd();
+    pEdit->ScrollCaret();
+    inCheck = FALSE;
+    return TRUE;
+  }
+  BOOL inCheck = FALSE;
+};
+
+TEST_F(ControlsTest, RefillingFromTheTextCheckWhileTypingIsSafe) {
+  CDigitsGrid grid;
+  Open(grid, 2, 2);
+  ClickCell(1, 2);
+  robot.type("1a2");
+  ASSERT_TRUE(Editor());
+  EXPECT_EQ(Editor().text(), "12");
+  robot.key(VK_RETURN);
+  EXPECT_EQ(std::string(grid.GetValueRowCol(1, 2)), "12");
+}
+
+// A grid that swaps the control of the edited column when a value changes
+// (as a grid switching a cell between plain and masked editing does).
+class CSwappingGrid : public CRecordingGrid {
+ public:
+  void OnModifyCell(ROWCOL nRow, ROWCOL nCol) override {
+    CRecordingGrid::OnModifyCell(nRow, nCol);
+    RegisterControl(4321, new CGXEditControl(this, 0x7FF3 + ++swaps));
+  }
+  int swaps = 0;
+};
+
+TEST_F(ControlsTest, ReplacingTheEditedControlFromANotificationIsSafe) {
+  CSwappingGrid grid;
+  Open(grid, 3, 1);
+  grid.RegisterControl(4321, new CGXEditControl(&grid, 0x7FF3));
+  grid.SetStyleRange(CGXRange().SetCols(1), CGXStyle().SetControl(4321));
+  ClickCell(1, 1);
+  robot.type("a");
+  robot.key(VK_DOWN);
+  robot.type("b");
+  robot.key(VK_RETURN);
+  EXPECT_EQ(grid.swaps, 2);
+  EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "a");
+  EXPECT_EQ(std::string(grid.GetValueRowCol(2, 1)), "b");
+  EXPECT_TRUE(grid.IsCurrentCell(3, 1));
+}
+
 TEST_F(ControlsTest, UndoAndRedoOfUserEdits) {
   CRecordingGrid grid;
   Open(grid, 2, 1);

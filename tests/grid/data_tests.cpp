@@ -92,6 +92,17 @@ TEST_F(DataTest, ColumnsInsertRemoveAndMoveLikeRows) {
   EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "c1");
 }
 
+TEST_F(DataTest, AbsurdCountsAreRefusedNotAllocated) {
+  CGXGridWnd grid;
+  Open(grid, 3, 3);
+  EXPECT_FALSE(grid.SetRowCount(GX_INVALID));
+  EXPECT_FALSE(grid.InsertRows(1, 0x7FFFFFFF));
+  EXPECT_FALSE(grid.SetColCount(5'000'000));
+  EXPECT_EQ(grid.GetRowCount(), 3u);
+  EXPECT_EQ(grid.GetColCount(), 3u);
+  EXPECT_TRUE(grid.SetRowCount(10000));
+}
+
 TEST_F(DataTest, ShrinkingTheCountDropsTheCurrentCellAndFrozenRows) {
   CGXGridWnd grid;
   Open(grid, 6, 2);

@@ -53,6 +53,26 @@ TEST_F(DrawingTest, CellsShowTheirInteriorAndHeadersTheButtonFace) {
   EXPECT_EQ(PixelAt(POINT{header.left + 4, header.top + 4}), ::GetSysColor(COLOR_BTNFACE));
 }
 
+TEST_F(DrawingTest, ColumnsResizeToFitTheirLongestText) {
+  CGXGridWnd grid;
+  Open(grid, 3, 2);
+  grid.SetValueRange(CGXRange(1, 1), "short");
+  grid.SetValueRange(CGXRange(2, 1), "a considerably longer text than the others");
+  grid.SetValueRange(CGXRange(1, 2), "x");
+  ASSERT_TRUE(grid.ResizeColWidthsToFit(CGXRange().SetCols(1, 2)));
+  CClientDC dc(&grid);
+  CFont font;
+  font.CreatePointFont(80, "MS Sans Serif", &dc);
+  CFont* pOld = dc.SelectObject(&font);
+  const int nLong = dc.GetTextExtent(CString("a considerably longer text than the others")).cx;
+  dc.SelectObject(pOld);
+  EXPECT_GT(grid.GetColWidth(1), nLong);
+  EXPECT_LT(grid.GetColWidth(1), nLong + 20);
+  EXPECT_LT(grid.GetColWidth(2), grid.GetColWidth(1) / 3);
+  EXPECT_TRUE(grid.ResizeRowHeightsToFit(CGXRange().SetRows(1)));
+  EXPECT_GT(grid.GetRowHeight(1), 8);
+}
+
 TEST_F(DrawingTest, HiddenColumnTakesNoSpace) {
   CGXGridWnd grid;
   Open(grid, 3, 3);
@@ -91,15 +111,24 @@ TEST_F(DrawingTest, SelectedCellsAreInverted) {
   Open(grid, 3, 3);
   const POINT pt{CellPoint(2, 3).x + 20, CellPoint(2, 3).y};
   EXPECT_EQ(PixelAt(pt), RGB(255, 255, 255));
+  grid.SetStyleRange(CGXRange(2, 1),
+                     CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX).SetHorizontalAlignment(DT_CENTER).SetValue("1"));
+  const CRect box = static_cast<CGXCheckBox*>(grid.GetControl(2, 1))->GetBoxRect(grid.GetCellRect(2, 1),
+                                                                                 grid.LookupStyleRowCol(2, 1));
+  const POINT inBox{box.left + 3, box.top + 3};
+  EXPECT_EQ(PixelAt(inBox), RGB(255, 255, 255));
   grid.SelectRange(CGXRange().SetRows(2));
   EXPECT_EQ(PixelAt(pt), RGB(0, 0, 0));
+  EXPECT_EQ(PixelAt(inBox), RGB(0, 0, 0)) << "the check box is inverted with its cell";
 }
 
 TEST_F(DrawingTest, SnapshotOfAnEditGridWithCheckBoxesAndAGreyColumn) {
   CGXGridWnd grid;
   Open(grid, 4, 3);
   FillSample(grid);
-  grid.SetCurrentCell(2, 1);
+  ClickCell(2, 1);
+  robot.type("Port2");
+  grid.SelectRange(CGXRange().SetRows(4));
   robot.pumpUntilIdle();
   const auto path = robot.snapshot(Window(dialog->GetSafeHwnd()), "edit_check_grey");
   EXPECT_TRUE(std::filesystem::exists(path));

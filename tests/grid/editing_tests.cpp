@@ -31,6 +31,59 @@ TEST_F(EditingTest, TypingStartsEditingAndEnterStoresOnce) {
   EXPECT_TRUE(grid.IsCurrentCell(3, 1)) << "Enter moves down";
 }
 
+TEST_F(EditingTest, FocusLeavingTheGridStoresWhatWasTyped) {
+  CRecordingGrid grid;
+  Open(grid, 2, 1);
+  ClickCell(1, 1);
+  robot.type("typed");
+  robot.click(Window(dialog->GetSafeHwnd()).child(IDC_OTHER));
+  EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "typed") << "a dialog's OK reads it";
+  EXPECT_EQ(grid.Calls("OnModifyCell").size(), 1u);
+  ClickCell(2, 1);
+  EXPECT_EQ(grid.Calls("OnModifyCell").size(), 1u) << "stored once";
+}
+
+TEST_F(EditingTest, TheFocusGoesBackToAnOpenEditor) {
+  CGXGridWnd grid;
+  Open(grid, 1, 1);
+  ClickCell(1, 1);
+  robot.type("ab");
+  robot.click(Window(dialog->GetSafeHwnd()).child(IDC_OTHER));
+  const CRect client = [&] {
+    CRect r;
+    grid.GetClientRect(&r);
+    return r;
+  }();
+  robot.click(GridWindow(), POINT{client.right - 5, client.bottom - 5});
+  EXPECT_EQ(robot.focused(), Editor()) << "a click beside the cells returns to the editor";
+  robot.type("c");
+  EXPECT_EQ(Editor().text(), "abc");
+  EXPECT_EQ(Window(dialog->GetSafeHwnd()).child(IDC_OTHER).text(), "");
+  robot.key(VK_RETURN);
+  EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "abc");
+}
+
+TEST_F(EditingTest, AGridDestroyedWhileEditingLeavesCleanly) {
+  auto grid = std::make_unique<CRecordingGrid>();
+  Open(*grid, 2, 2);
+  ClickCell(1, 1);
+  robot.type("pending");
+  ASSERT_TRUE(Editor());
+  grid.reset();
+  robot.pumpUntilIdle();
+  EXPECT_FALSE(Window(dialog->GetSafeHwnd()).child(IDC_GRID)) << "the grid window went with the object";
+}
+
+TEST_F(EditingTest, MaxLengthLimitsTheEditor) {
+  CGXGridWnd grid;
+  Open(grid, 1, 1);
+  grid.SetStyleRange(CGXRange(1, 1), CGXStyle().SetMaxLength(3));
+  ClickCell(1, 1);
+  robot.type("abcdef");
+  robot.key(VK_RETURN);
+  EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "abc");
+}
+
 TEST_F(EditingTest, EscapeCancelsAndKeepsTheStoredValue) {
   CRecordingGrid grid;
   Open(grid, 2, 2);
@@ -133,7 +186,9 @@ TEST_F(EditingTest, CheckBoxToggledByClickAndSpaceWithItsOwnValues) {
   EXPECT_EQ(std::string(grid.GetValueRowCol(2, 2)), "TRUE");
   robot.click(GridWindow(), POINT{cell.right - 3, cell.top + 3});
   EXPECT_EQ(std::string(grid.GetValueRowCol(1, 2)), "0") << "a click beside the box only moves";
+  robot.key(VK_F2);
   EXPECT_FALSE(Editor());
+  EXPECT_TRUE(grid.Calls("OnStartEditing").empty()) << "a check box never starts editing";
 }
 
 // A grid that rebuilds all its rows whenever a value changes, as the

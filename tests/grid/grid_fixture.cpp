@@ -1,5 +1,7 @@
 #include "grid_fixture.h"
 
+#include "robot_grid.h"
+
 namespace gridtest {
 
 using halvane::test::Window;
@@ -40,7 +42,7 @@ POINT GridTest::CellPoint(ROWCOL nRow, ROWCOL nCol) const {
   return POINT{rect.left + rect.Width() / 2, rect.top + rect.Height() / 2};
 }
 
-void GridTest::ClickCell(ROWCOL nRow, ROWCOL nCol) { robot.click(GridWindow(), CellPoint(nRow, nCol)); }
+void GridTest::ClickCell(ROWCOL nRow, ROWCOL nCol) { halvane::test::ClickGridCell(robot, GridWindow(), nRow, nCol); }
 
 Window GridTest::GridWindow() const { return Window(pGrid->GetSafeHwnd()); }
 

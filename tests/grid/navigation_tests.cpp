@@ -2,6 +2,10 @@
 // Enter, page keys, hidden columns skipped, scrolling the current cell in view.
 #include "grid_fixture.h"
 
+#include <gtest/gtest-spi.h>
+
+#include "robot_grid.h"
+
 namespace gridtest {
 namespace {
 
@@ -39,6 +43,34 @@ TEST_F(NavigationTest, ArrowsHomeEndAndTabWrap) {
   robot.key(VK_UP);
   robot.key(VK_UP);
   EXPECT_EQ(Current(), Cell(1, 3));
+}
+
+TEST_F(NavigationTest, TheRobotFindsCellsScrolledAway) {
+  CGXGridWnd grid;
+  Open(grid, 200, 2);
+  ClickCell(150, 2);
+  EXPECT_TRUE(grid.IsCurrentCell(150, 2));
+  EXPECT_GT(grid.GetTopRow(), 100u);
+  const POINT pt = halvane::test::GridCellPoint(GridWindow(), 1, 1);
+  EXPECT_EQ(grid.GetTopRow(), 1u);
+  EXPECT_TRUE(grid.CalcRectFromRowCol(1, 1).PtInRect(pt));
+  EXPECT_NONFATAL_FAILURE(halvane::test::GridCellPoint(GridWindow(), 201, 1), "cannot be shown");
+}
+
+TEST_F(NavigationTest, FrozenRowsAndColumnsStayInView) {
+  CGXGridWnd grid;
+  Open(grid, 100, 30);
+  grid.SetFrozenRows(2);
+  grid.SetFrozenCols(1);
+  const CRect frozenBefore = grid.CalcRectFromRowCol(2, 1);
+  grid.ScrollCellInView(90, 25);
+  EXPECT_GT(grid.GetTopRow(), 3u);
+  EXPECT_GT(grid.GetLeftCol(), 2u);
+  EXPECT_EQ(grid.CalcRectFromRowCol(2, 1), frozenBefore) << "frozen cells do not move";
+  EXPECT_TRUE(grid.CalcRectFromRowCol(3, 2).IsRectEmpty()) << "the first scrolled cells are gone";
+  EXPECT_FALSE(grid.CalcRectFromRowCol(90, 25).IsRectEmpty());
+  grid.SetTopRow(1);
+  EXPECT_EQ(grid.GetTopRow(), 3u) << "the top row is never a frozen one";
 }
 
 TEST_F(NavigationTest, HiddenColumnsAreSkipped) {
@@ -94,6 +126,23 @@ TEST_F(NavigationTest, PageDownAndScrollCellInView) {
   si.fMask = SIF_ALL;
   ASSERT_TRUE(grid.GetScrollInfo(SB_VERT, &si));
   EXPECT_EQ(si.nMax, 99);
+}
+
+TEST_F(NavigationTest, DraggingAHeaderEdgeResizesAndTheWheelScrolls) {
+  CGXGridWnd grid;
+  Open(grid, 50, 3);
+  const CRect header = grid.CalcRectFromRowCol(0, 1);
+  const int width = grid.GetColWidth(1);
+  robot.drag(GridWindow(), POINT{header.right - 1, header.top + 5}, POINT{header.right + 29, header.top + 5});
+  EXPECT_EQ(grid.GetColWidth(1), width + 30);
+  const CRect rowHeader = grid.CalcRectFromRowCol(3, 0);
+  robot.drag(GridWindow(), POINT{rowHeader.left + 5, rowHeader.bottom - 1},
+             POINT{rowHeader.left + 5, rowHeader.bottom - 100});
+  EXPECT_EQ(grid.GetRowHeight(3), 2) << "never dragged below two pixels";
+  ::SendMessage(GridWindow().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+  EXPECT_EQ(grid.GetTopRow(), 4u);
+  ::SendMessage(GridWindow().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_EQ(grid.GetTopRow(), 1u);
 }
 
 TEST_F(NavigationTest, ScrollBarsFollowTheSizeUnlessHiddenByTheProgram) {

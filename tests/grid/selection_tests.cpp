@@ -63,6 +63,20 @@ TEST_F(SelectionTest, WholeRowTestNeedsEveryColumnFromTheRowHeader) {
   EXPECT_EQ(starts[0], 4u);
 }
 
+TEST_F(SelectionTest, ShiftWithArrowsExtendsFromTheCurrentCell) {
+  CGXGridWnd grid;
+  Open(grid, 4, 4);
+  ClickCell(2, 2);
+  robot.keys({VK_SHIFT, VK_DOWN});
+  robot.keys({VK_SHIFT, VK_RIGHT});
+  EXPECT_TRUE(grid.GetInvertStateRowCol(2, 2));
+  EXPECT_TRUE(grid.GetInvertStateRowCol(3, 3));
+  EXPECT_FALSE(grid.GetInvertStateRowCol(4, 3));
+  EXPECT_TRUE(grid.IsCurrentCell(3, 3));
+  robot.key(VK_UP);
+  EXPECT_FALSE(grid.GetInvertStateRowCol(3, 3)) << "a plain move clears the selection";
+}
+
 TEST_F(SelectionTest, ColumnHeaderAndCornerSelectColumnsAndTable) {
   CGXGridWnd grid;
   Open(grid, 3, 3);

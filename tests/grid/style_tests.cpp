@@ -88,6 +88,23 @@ TEST_F(CompositionTest, CellOverRowOverColumnOverTableOverStandard) {
   EXPECT_EQ(grid.LookupStyleRowCol(1, 2).GetControl(), GX_IDS_CTRL_EDIT);
 }
 
+TEST_F(CompositionTest, SetStyleRangeModesOnStoredCells) {
+  CGXGridWnd grid;
+  Open(grid, 2, 2);
+  grid.SetStyleRange(CGXRange(1, 1, 2, 2), CGXStyle().SetValue("v").SetInterior(RGB(7, 7, 7)));
+  grid.SetStyleRange(CGXRange(1, 1), CGXStyle().SetValue("new").SetMaxLength(4), gxApplyNew);
+  EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "v");
+  EXPECT_EQ(grid.LookupStyleRowCol(1, 1).GetMaxLength(), 4);
+  grid.SetStyleRange(CGXRange(1, 2), CGXStyle().SetValue("copy"), gxCopy);
+  EXPECT_NE(grid.LookupStyleRowCol(1, 2).GetInterior(), RGB(7, 7, 7)) << "a copy drops what it lacks";
+  grid.SetStyleRange(CGXRange(2, 1, 2, 2), CGXStyle().SetInterior(0), gxExclude);
+  EXPECT_NE(grid.LookupStyleRowCol(2, 2).GetInterior(), RGB(7, 7, 7));
+  EXPECT_EQ(std::string(grid.GetValueRowCol(2, 2)), "v");
+  grid.SetStyleRange(CGXRange(2, 2), nullptr, gxRemove);
+  EXPECT_TRUE(grid.GetValueRowCol(2, 2).IsEmpty());
+  EXPECT_FALSE(grid.SetStyleRange(CGXRange(2, 2), nullptr, gxOverride));
+}
+
 TEST_F(CompositionTest, HeadersAreNumberedAndLetteredUntilGivenATitle) {
   CGXGridWnd grid;
   Open(grid, 30, 28);

@@ -242,3 +242,18 @@ TEST_F(FramesTest, ClickingAViewActivatesItsChildAndView) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FramesTest, AChildFrameTakesTheSizeItsClassAsksFor) {
+  StartedApp s;
+  CChildFrame::s_size = CSize(300, 200);
+  s.NewNote();
+  CRect rect;
+  s.ActiveChild()->GetWindowRect(&rect);
+  EXPECT_EQ(rect.Size(), CSize(300, 200));
+  EXPECT_TRUE(s.ActiveChild()->GetStyle() & WS_CHILD);
+  EXPECT_TRUE(s.ActiveChild()->GetStyle() & FWS_ADDTOTITLE);
+}
+
+}  // namespace

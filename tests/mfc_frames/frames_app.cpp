@@ -121,6 +121,17 @@ BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
   ON_COMMAND(ID_FRAME_ONLY, OnFrameOnly)
 END_MESSAGE_MAP()
 
+CSize CChildFrame::s_size(0, 0);
+
+BOOL CChildFrame::PreCreateWindow(CREATESTRUCT& cs) {
+  if (!CMDIChildWnd::PreCreateWindow(cs)) return FALSE;
+  if (s_size.cx > 0) {
+    cs.cx = s_size.cx;
+    cs.cy = s_size.cy;
+  }
+  return TRUE;
+}
+
 BOOL CChildFrame::OnRouteProbe(UINT) { return LogRoute("child frame"); }
 
 void CChildFrame::OnFrameOnly() { RouteLog().emplace_back("frame only"); }

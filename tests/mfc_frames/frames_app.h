@@ -71,6 +71,11 @@ class CNoteForm : public CFormView {
 class CChildFrame : public CMDIChildWnd {
   DECLARE_DYNCREATE(CChildFrame)
 
+ public:
+  // A size of its own for the next frames; none: the client's default.
+  static CSize s_size;
+  BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
  protected:
   afx_msg BOOL OnRouteProbe(UINT nID);
   afx_msg void OnFrameOnly();

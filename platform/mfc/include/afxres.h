@@ -140,3 +140,6 @@
 #define AFX_IDP_ASK_TO_SAVE 0xF103
 #define AFX_IDP_FAILED_TO_CREATE_DOC 0xF104
 #define AFX_IDM_FIRST_MDICHILD 0xFF00
+// The choice of a document kind for File New.
+#define AFX_IDD_NEWTYPEDLG 30721
+#define AFX_IDC_LISTBOX 100

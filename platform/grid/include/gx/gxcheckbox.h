@@ -15,6 +15,8 @@ class CGXCheckBox : public CGXControl {
   BOOL LButtonDblClk(UINT nFlags, CPoint pt) override;
   BOOL OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
   BOOL OnGridChar(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+  // A check box toggles in place: it never opens an editor.
+  BOOL OnStartEditing() override { return FALSE; }
   void SetActive(BOOL) override {}
 
   // The box inside a cell rectangle.

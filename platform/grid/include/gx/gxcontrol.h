@@ -117,7 +117,8 @@ class CGXControl {
   virtual BOOL Store();
   // Asked by the grid before it leaves the active cell; GX_ENDEDIT_*.
   virtual int QueryEndEditing();
-  // Editing begins or was cancelled (Escape): the editor takes the stored value back.
+  // Editing is about to begin (FALSE: this control opens no editor), or
+  // was cancelled (Escape): the editor takes the stored value back.
   virtual BOOL OnStartEditing();
   virtual void OnCancelEditing();
 

@@ -37,15 +37,17 @@ class CGXGridCore {
   virtual ROWCOL GetColCount();
   BOOL SetRowCount(ROWCOL nRows, UINT flags = GX_UPDATENOW);
   BOOL SetColCount(ROWCOL nCols, UINT flags = GX_UPDATENOW);
-  // New rows before nRow (nRow = count + 1 appends).
-  BOOL InsertRows(ROWCOL nRow, ROWCOL nCount, UINT flags = GX_UPDATENOW);
-  BOOL InsertCols(ROWCOL nCol, ROWCOL nCount, UINT flags = GX_UPDATENOW);
-  BOOL RemoveRows(ROWCOL nFromRow, ROWCOL nToRow, UINT flags = GX_UPDATENOW);
-  BOOL RemoveCols(ROWCOL nFromCol, ROWCOL nToCol, UINT flags = GX_UPDATENOW);
+  // New rows before nRow (nRow = count + 1 appends). The row operations
+  // are virtual so that a grid can act on its model first (the row drag
+  // of the headers calls MoveRows).
+  virtual BOOL InsertRows(ROWCOL nRow, ROWCOL nCount, UINT flags = GX_UPDATENOW);
+  virtual BOOL InsertCols(ROWCOL nCol, ROWCOL nCount, UINT flags = GX_UPDATENOW);
+  virtual BOOL RemoveRows(ROWCOL nFromRow, ROWCOL nToRow, UINT flags = GX_UPDATENOW);
+  virtual BOOL RemoveCols(ROWCOL nFromCol, ROWCOL nToCol, UINT flags = GX_UPDATENOW);
   // Moves rows nFromRow..nToRow so that they start at nDestRow (a row
   // number counted after the block is taken out).
-  BOOL MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UINT flags = GX_UPDATENOW);
-  BOOL MoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol, UINT flags = GX_UPDATENOW);
+  virtual BOOL MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UINT flags = GX_UPDATENOW);
+  virtual BOOL MoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol, UINT flags = GX_UPDATENOW);
 
   // The store. A browser grid overrides these to read and write its model.
   // Styles of rows and columns as a whole: (nRow, GX_INVALID) is the style
@@ -110,6 +112,10 @@ class CGXGridCore {
   int GetDefaultRowHeight() const;
   BOOL IsColHidden(ROWCOL nCol) { return GetColWidth(nCol) == 0; }
   BOOL IsRowHidden(ROWCOL nRow) { return GetRowHeight(nRow) == 0; }
+  // Widths (heights) that fit the texts of the range's cells, measured by
+  // their controls' CalcSize; never narrower than nMinSize.
+  BOOL ResizeColWidthsToFit(const CGXRange& range, int nMinSize = 8, UINT flags = GX_UPDATENOW);
+  BOOL ResizeRowHeightsToFit(const CGXRange& range, int nMinSize = 8, UINT flags = GX_UPDATENOW);
   // Frozen rows and columns stay in view (the header row and column always do).
   BOOL SetFrozenRows(ROWCOL nFrozenRows, UINT flags = GX_UPDATENOW);
   BOOL SetFrozenCols(ROWCOL nFrozenCols, UINT flags = GX_UPDATENOW);
@@ -169,11 +175,12 @@ class CGXGridCore {
   // Stores the active editor's text (validating it); FALSE when refused.
   BOOL TransferCurrentCell(BOOL bSaveAndValidate = TRUE, UINT flags = GX_UPDATENOW);
   BOOL IsActiveCurrentCell();
-  // Opens the current cell's editor (bSetFocus: with the focus).
-  BOOL ActivateCurrentCell(BOOL bSetFocus = TRUE);
+  // Opens the current cell's editor and gives it the focus.
+  BOOL ActivateCurrentCell();
   CGXControl* GetCurrentCellControl();
   virtual CGXControl* GetControl(ROWCOL nRow, ROWCOL nCol);
-  // The grid takes ownership; a control registered again under an id replaces the old one.
+  // The grid takes ownership; a control registered again under an id
+  // replaces the old one (the current cell stays, its editor closes).
   void RegisterControl(WORD nID, CGXControl* pControl);
   CGXControl* GetRegisteredControl(WORD nID);
   // The warning shown when validation refuses a text (then cleared).
@@ -267,7 +274,6 @@ class CGXGridCore {
   CWnd* m_pGridWnd;
 
  private:
-  friend class CGXControl;
   BOOL ApplyStyleToRange(const CGXRange& range, const CGXStyle* pStyle, GXModifyType mt, int nType);
   void AfterStructureChange(UINT flags);
   BOOL StoreEditorText(ROWCOL nRow, ROWCOL nCol, CGXControl* pControl);
@@ -285,7 +291,8 @@ class CGXGridCore {
   BOOL PressControl(ROWCOL nRow, ROWCOL nCol, const CRect& rect, UINT nFlags, CPoint pt, BOOL bDouble);
   void EndGesture();
   void UpdateNow(UINT flags);
-  void EditCell(ROWCOL nRow, ROWCOL nCol, const CString& sOld, const CString& sNew);
+  void RecordUndoStep(ROWCOL nRow, ROWCOL nCol, const CString& sOld, const CString& sNew);
+  BOOL ResizeToFit(const CGXRange& range, BOOL bRows, int nMinSize, UINT flags);
 
   std::unique_ptr<CGXGridParam> m_pParam;
   std::unique_ptr<gx::GridData> m_pData;

@@ -15,7 +15,6 @@ using CRowColArray = CArray<ROWCOL, ROWCOL>;
 constexpr UINT GX_INVALIDATE = 0x01;   // repaint later (the next WM_PAINT)
 constexpr UINT GX_UPDATENOW = 0x02;    // repaint at once
 constexpr UINT GX_SMART = 0x04;        // repaint only what changed
-constexpr UINT GX_NOSETFOCUS = 0x08;   // SetCurrentCell: do not give the editor the focus
 // MoveCurrentCell: the move ran off the end of the list (down from the
 // last row, or Tab from the last cell); the grid's key handling adds it,
 // and there is no cell to move to. Overrides react to it (a drop-down

@@ -34,8 +34,8 @@ class CGXGridParam : public CObject {
   void SetSortFlag(BOOL bAscending) { m_bSortAscending = bAscending; }
   BOOL GetSortFlag() const { return m_bSortAscending; }
 
-  // FALSE while the grid is in a mode (a selection drag, a row move, an
-  // active editor) in which header cells must not show a pressed look.
+  // FALSE while a header drag (selecting rows or columns, moving rows) is
+  // under way: header cells must not show a pressed look then.
   BOOL CanPressHeader() const { return m_bHeaderPressable; }
   void SetCanPressHeader(BOOL b) { m_bHeaderPressable = b; }
 
@@ -44,7 +44,7 @@ class CGXGridParam : public CObject {
   void SetNumberedColHeaders(BOOL b) { m_bNumberedCols = b; }
   BOOL IsNumberedColHeaders() const { return m_bNumberedCols; }
 
-  // Row moves by dragging row headers.
+  // Row moves by dragging the headers of selected rows.
   void EnableMoveRows(BOOL b) { m_bMoveRows = b; }
   BOOL IsEnableMoveRows() const { return m_bMoveRows; }
   void EnableMoveCols(BOOL b) { m_bMoveCols = b; }

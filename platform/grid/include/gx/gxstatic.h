@@ -9,7 +9,6 @@ class CGXStatic : public CGXControl {
 
   BOOL IsReadOnly() override { return TRUE; }
   void SetActive(BOOL) override {}
-  BOOL OnGridChar(UINT nChar, UINT nRepCnt, UINT nFlags) override;
 };
 
 // Header cells: raised 3-D face, text centred.

@@ -43,4 +43,5 @@ class CGXGridWnd : public CWnd, public CGXGridCore {
   afx_msg void OnSetFocus(CWnd* pOldWnd);
   afx_msg void OnCancelMode();
   afx_msg void OnEnable(BOOL bEnable);
+  afx_msg LRESULT OnCellRectQuery(WPARAM wParam, LPARAM lParam);
 };

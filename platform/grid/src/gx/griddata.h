@@ -11,6 +11,9 @@ namespace gx {
 constexpr int kDefaultRowHeight = 19;
 constexpr int kDefaultColWidth = 64;
 constexpr int kUseDefault = -1;
+// The most cells the store keeps (each a full style); larger tables belong
+// in a browser grid that reads a model.
+constexpr unsigned long long kMaxStoredCells = 2'000'000;
 
 struct GridData {
   ROWCOL nRows = 0;
@@ -30,6 +33,10 @@ struct GridData {
   ROWCOL nFrozenRows = 0;
   ROWCOL nFrozenCols = 0;
 
+  // Whether a table of this size fits the store.
+  static bool Fits(unsigned long long nRows, unsigned long long nCols) {
+    return (nRows + 1) * (nCols + 1) <= kMaxStoredCells;
+  }
   void SetRowCount(ROWCOL n);
   void SetColCount(ROWCOL n);
   void InsertRows(ROWCOL nRow, ROWCOL nCount);

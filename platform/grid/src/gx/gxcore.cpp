@@ -38,7 +38,13 @@ CGXGridCore::CGXGridCore(CWnd* pGridWnd)
   }
 }
 
-CGXGridCore::~CGXGridCore() = default;
+// No current cell while the controls go: their windows' last messages must
+// find nothing to hand on.
+CGXGridCore::~CGXGridCore() {
+  m_pView->nCurRow = m_pView->nCurCol = GX_INVALID;
+  m_pView->gesture = gx::Gesture::None;
+  m_pView->pPressedControl = nullptr;
+}
 
 void CGXGridCore::InitializeCore() {
   if (m_bInitialized) return;
@@ -55,21 +61,25 @@ ROWCOL CGXGridCore::GetRowCount() { return m_pData->nRows; }
 ROWCOL CGXGridCore::GetColCount() { return m_pData->nCols; }
 
 BOOL CGXGridCore::StoreRowCount(ROWCOL nRows) {
+  if (!gx::GridData::Fits(nRows, m_pData->nCols)) return FALSE;
   m_pData->SetRowCount(nRows);
   return TRUE;
 }
 
 BOOL CGXGridCore::StoreColCount(ROWCOL nCols) {
+  if (!gx::GridData::Fits(m_pData->nRows, nCols)) return FALSE;
   m_pData->SetColCount(nCols);
   return TRUE;
 }
 
 BOOL CGXGridCore::StoreInsertRows(ROWCOL nRow, ROWCOL nCount) {
+  if (!gx::GridData::Fits(0ull + m_pData->nRows + nCount, m_pData->nCols)) return FALSE;
   m_pData->InsertRows(nRow, nCount);
   return TRUE;
 }
 
 BOOL CGXGridCore::StoreInsertCols(ROWCOL nCol, ROWCOL nCount) {
+  if (!gx::GridData::Fits(m_pData->nRows, 0ull + m_pData->nCols + nCount)) return FALSE;
   m_pData->InsertCols(nCol, nCount);
   return TRUE;
 }
@@ -242,8 +252,18 @@ void CGXGridCore::RegisterControl(WORD nID, CGXControl* pControl) {
   if (pControl == nullptr) return;
   auto& slot = m_controls[nID];
   if (slot.get() == pControl) return;
-  if (m_pView->nCurRow != GX_INVALID && GetCurrentCellControl() == slot.get()) ResetCurrentCell(FALSE);
+  // The current cell stays current; an editor of the old control closes.
+  CGXControl* pOld = slot.get();
+  const BOOL bCurrent = pOld != nullptr && IsCurrentCell() && GetCurrentCellControl() == pOld;
+  if (bCurrent) {
+    pOld->SetActive(FALSE);
+    pOld->Hide();
+  }
+  if (pOld != nullptr && m_pView->pPressedControl == pOld) EndGesture();
   slot.reset(pControl);
+  if (bCurrent) {
+    if (CGXControl* pNow = GetCurrentCellControl()) pNow->Init(m_pView->nCurRow, m_pView->nCurCol);
+  }
 }
 
 CGXControl* CGXGridCore::GetRegisteredControl(WORD nID) {
@@ -276,7 +296,7 @@ CGXControl* CGXGridCore::GetControl(ROWCOL nRow, ROWCOL nCol) {
 BOOL CGXGridCore::CanUndo() const { return !m_pView->undo.empty(); }
 BOOL CGXGridCore::CanRedo() const { return !m_pView->redo.empty(); }
 
-void CGXGridCore::EditCell(ROWCOL nRow, ROWCOL nCol, const CString& sOld, const CString& sNew) {
+void CGXGridCore::RecordUndoStep(ROWCOL nRow, ROWCOL nCol, const CString& sOld, const CString& sNew) {
   if (!m_pParam->IsEnableUndo() || sOld == sNew) return;
   auto& undo = m_pView->undo;
   undo.push_back({nRow, nCol, sOld, sNew});

@@ -82,6 +82,7 @@ void CGXGridCore::ResetCurrentCell(BOOL bStore) {
     m_sWarningText.Empty();
   }
   if (v.nCurRow == GX_INVALID) return;  // a notification already reset the cell
+  pControl = GetCurrentCellControl();
   v.nCurRow = v.nCurCol = GX_INVALID;
   if (pControl != nullptr) {
     pControl->SetActive(FALSE);
@@ -90,21 +91,22 @@ void CGXGridCore::ResetCurrentCell(BOOL bStore) {
   RedrawRowCol(nRow, nCol, GX_INVALIDATE);
 }
 
-BOOL CGXGridCore::ActivateCurrentCell(BOOL bSetFocus) {
+BOOL CGXGridCore::ActivateCurrentCell() {
   auto& v = *m_pView;
   CGXControl* pControl = GetCurrentCellControl();
   if (pControl == nullptr || !IsCellEditable(v.nCurRow, v.nCurCol)) return FALSE;
   if (pControl->IsActive()) {
-    if (bSetFocus) pControl->Refresh();
+    pControl->Refresh();
     return TRUE;
   }
+  // The control first: one that never opens an editor (a check box) says so
+  // before the grid announces any editing.
+  pControl->Init(v.nCurRow, v.nCurCol);
+  if (!pControl->OnStartEditing()) return FALSE;
   if (!OnStartEditing(v.nCurRow, v.nCurCol)) return FALSE;
   if (!IsCurrentCell() || GetCurrentCellControl() != pControl) return FALSE;
-  pControl->Init(v.nCurRow, v.nCurCol);
-  pControl->OnStartEditing();
   pControl->SetActive(TRUE);
   RedrawRowCol(v.nCurRow, v.nCurCol, GX_UPDATENOW);
-  if (!bSetFocus && pControl->IsActive()) m_pGridWnd->SetFocus();
   return pControl->IsActive();
 }
 
@@ -143,10 +145,12 @@ BOOL CGXGridCore::MoveTo(ROWCOL nRow, ROWCOL nCol, UINT flags) {
     } else {
       if (!OnLeftCell(nOldRow, nOldCol, nRow, nCol)) return FALSE;
       if (IsCurrentCell(nOldRow, nOldCol)) {
+        // Fetched again: a handler may have registered other controls.
+        CGXControl* pLeft = GetCurrentCellControl();
         v.nCurRow = v.nCurCol = GX_INVALID;
-        if (pOld != nullptr) {
-          pOld->SetActive(FALSE);
-          pOld->Hide();
+        if (pLeft != nullptr) {
+          pLeft->SetActive(FALSE);
+          pLeft->Hide();
         }
         RedrawRowCol(nOldRow, nOldCol, GX_INVALIDATE);
         if (bWasActive) OnEndEditing(nOldRow, nOldCol);

@@ -158,7 +158,10 @@ BOOL CGXGridCore::PressControl(ROWCOL nRow, ROWCOL nCol, const CRect& rect, UINT
 
 void CGXGridCore::DoLButtonDown(UINT nFlags, CPoint pt) {
   auto& v = *m_pView;
-  if (m_pGridWnd->GetFocus() != m_pGridWnd && !IsActiveCurrentCell()) m_pGridWnd->SetFocus();
+  // The focus comes to the grid (or stays with its open editor).
+  CWnd* pFocus = CWnd::GetFocus();
+  if (pFocus == nullptr || (pFocus->m_hWnd != m_pGridWnd->m_hWnd && !m_pGridWnd->IsChild(pFocus)))
+    m_pGridWnd->SetFocus();
   ROWCOL nRow = 0;
   ROWCOL nCol = 0;
   CRect rect;

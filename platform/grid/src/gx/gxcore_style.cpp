@@ -184,7 +184,7 @@ BOOL CGXGridCore::SetValueByUser(ROWCOL nRow, ROWCOL nCol, const CString& sValue
   const BOOL bStored = SetValueRange(CGXRange(nRow, nCol), sValue);
   m_pParam->SetLockReadOnly(bLocked);
   if (!bStored) return FALSE;
-  EditCell(nRow, nCol, sOld, sValue);
+  RecordUndoStep(nRow, nCol, sOld, sValue);
   OnModifyCell(nRow, nCol);
   return TRUE;
 }

@@ -275,6 +275,44 @@ void CGXGridCore::SetAutoScroll(BOOL bHorz, BOOL bVert, UINT nFirstDelay, UINT n
   v.nAutoScrollRepeat = std::max<UINT>(nRepeatDelay, 1);
 }
 
+// Sizes that fit the contents.
+
+BOOL CGXGridCore::ResizeToFit(const CGXRange& rangeIn, BOOL bRows, int nMinSize, UINT flags) {
+  CGXRange range = rangeIn;
+  range.ExpandRange(0, 0, GetRowCount(), GetColCount());
+  if (!range.IsValid() || m_pGridWnd->GetSafeHwnd() == nullptr) return FALSE;
+  CClientDC dc(m_pGridWnd);
+  const ROWCOL nFirst = bRows ? range.top : range.left;
+  const ROWCOL nLast = bRows ? range.bottom : range.right;
+  for (ROWCOL n = nFirst; n <= nLast; ++n) {
+    int size = nMinSize;
+    for (ROWCOL m = bRows ? range.left : range.top; m <= (bRows ? range.right : range.bottom); ++m) {
+      const ROWCOL nRow = bRows ? n : m;
+      const ROWCOL nCol = bRows ? m : n;
+      CGXStyle style;
+      ComposeStyleRowCol(nRow, nCol, &style);
+      CGXControl* pControl = GetRegisteredControl(style.GetControl());
+      if (pControl == nullptr) continue;
+      const CSize need = pControl->CalcSize(&dc, nRow, nCol, style, &m_pData->standardStyle, bRows);
+      size = std::max(size, static_cast<int>(bRows ? need.cy : need.cx) + 1);
+    }
+    if (bRows)
+      SetRowHeight(n, n, size, GX_NOREDRAW);
+    else
+      SetColWidth(n, n, size, GX_NOREDRAW);
+  }
+  Redraw(flags);
+  return TRUE;
+}
+
+BOOL CGXGridCore::ResizeColWidthsToFit(const CGXRange& range, int nMinSize, UINT flags) {
+  return ResizeToFit(range, FALSE, nMinSize, flags);
+}
+
+BOOL CGXGridCore::ResizeRowHeightsToFit(const CGXRange& range, int nMinSize, UINT flags) {
+  return ResizeToFit(range, TRUE, nMinSize, flags);
+}
+
 // Updating.
 
 BOOL CGXGridCore::LockUpdate(BOOL bLock) {

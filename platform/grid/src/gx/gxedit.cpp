@@ -196,7 +196,8 @@ void CGXEditControl::OnChange() {
 void CGXEditControl::OnKillFocus(CWnd* pNewWnd) {
   Default();
   CWnd* pGridWnd = GridWnd();
-  if (!m_bActive || pGridWnd->GetSafeHwnd() == nullptr) return;
-  if (pNewWnd != nullptr && (pNewWnd->m_hWnd == pGridWnd->m_hWnd || pGridWnd->IsChild(pNewWnd))) return;
+  // No new focus: windows are going away or another program took over.
+  if (!m_bActive || pGridWnd->GetSafeHwnd() == nullptr || pNewWnd == nullptr) return;
+  if (pNewWnd->m_hWnd == pGridWnd->m_hWnd || pGridWnd->IsChild(pNewWnd)) return;
   m_pGrid->TransferCurrentCell(TRUE, GX_INVALIDATE);
 }

@@ -1,8 +1,11 @@
 #include "gx/gxinit.h"
 
+#include "gxmessages.h"
+
 // Registered on every call that finds the class missing, so a window system
 // made anew (as tests do) gets it again.
 BOOL GXInit() {
+  gx::g_nCellRectMessage = ::RegisterWindowMessage(GX_CELLRECT_MESSAGE);
   HINSTANCE hInstance = ::GetModuleHandle(nullptr);
   WNDCLASS wc{};
   if (::GetClassInfo(hInstance, GX_GRIDWND_CLASS, &wc)) return TRUE;

@@ -1,7 +1,5 @@
 #include "gx/gxstatic.h"
 
-BOOL CGXStatic::OnGridChar(UINT, UINT, UINT) { return FALSE; }
-
 void CGXHeader::DrawBackground(CDC* pDC, const CRect& rect, const CGXStyle& style) {
   pDC->FillSolidRect(&rect, style.GetInterior());
   CRect rectEdge = rect;

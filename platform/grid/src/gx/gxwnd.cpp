@@ -1,8 +1,10 @@
 #include "gx/gxwnd.h"
 
 #include "gx/gxinit.h"
+#include "gxmessages.h"
 
 IMPLEMENT_DYNCREATE(CGXGridWnd, CWnd)
+
 
 BEGIN_MESSAGE_MAP(CGXGridWnd, CWnd)
   ON_WM_PAINT()
@@ -25,11 +27,16 @@ BEGIN_MESSAGE_MAP(CGXGridWnd, CWnd)
   ON_WM_SETFOCUS()
   ON_WM_CANCELMODE()
   ON_WM_ENABLE()
+  ON_REGISTERED_MESSAGE(gx::g_nCellRectMessage, OnCellRectQuery)
 END_MESSAGE_MAP()
 
 CGXGridWnd::CGXGridWnd() : CGXGridCore(this) {}
 
-CGXGridWnd::~CGXGridWnd() = default;
+// The window (with the editors inside it) goes while the whole object is
+// still alive: its focus changes reach this class's handlers.
+CGXGridWnd::~CGXGridWnd() {
+  if (m_hWnd != nullptr && ::IsWindow(m_hWnd)) DestroyWindow();
+}
 
 BOOL CGXGridWnd::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
   if (!GXInit()) return FALSE;
@@ -90,9 +97,18 @@ UINT CGXGridWnd::OnGetDlgCode() {
                                : DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
 }
 
+// While a cell is being edited the focus belongs to its editor window.
 void CGXGridWnd::OnSetFocus(CWnd* pOldWnd) {
   CWnd::OnSetFocus(pOldWnd);
   if (!IsCurrentCell()) return;
+  if (IsActiveCurrentCell()) {
+    for (CWnd* pChild = GetWindow(GW_CHILD); pChild != nullptr; pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+      if (pChild->IsWindowVisible()) {
+        pChild->SetFocus();
+        return;
+      }
+    }
+  }
   ROWCOL nRow = 0;
   ROWCOL nCol = 0;
   GetCurrentCell(nRow, nCol);
@@ -109,4 +125,15 @@ void CGXGridWnd::OnEnable(BOOL bEnable) {
   if (!bEnable && IsActiveCurrentCell()) TransferCurrentCell(TRUE, GX_INVALIDATE);
   CWnd::OnEnable(bEnable);
   Redraw(GX_INVALIDATE);
+}
+
+LRESULT CGXGridWnd::OnCellRectQuery(WPARAM wParam, LPARAM lParam) {
+  const auto nRow = static_cast<ROWCOL>(wParam);
+  const auto nCol = static_cast<ROWCOL>(lParam);
+  if (nRow > GetRowCount() || nCol > GetColCount()) return 0;
+  ScrollCellInView(nRow, nCol);
+  const CRect rect = CalcRectFromRowCol(nRow, nCol);
+  if (rect.IsRectEmpty()) return 0;
+  auto field = [](LONG v, int shift) { return static_cast<LRESULT>(static_cast<WORD>(v)) << shift; };
+  return field(rect.left, 0) | field(rect.top, 16) | field(rect.right, 32) | field(rect.bottom, 48);
 }

@@ -87,7 +87,6 @@ class CScrollView : public CView {
 
   int m_nMapMode = 0;  // 0 before SetScrollSizes
   CSize m_totalLog, m_totalDev, m_pageDev, m_lineDev;
-  BOOL m_bCenter = FALSE;
   BOOL m_bInsideUpdate = FALSE;
 
   // Shows or hides the bars for the client size and the total.
