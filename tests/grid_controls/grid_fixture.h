@@ -28,13 +28,8 @@ class RecordingGrid : public CGXGridWnd {
     buttons.emplace_back(nRow, nCol);
     CGXGridWnd::OnClickedButtonRowCol(nRow, nCol);
   }
-  BOOL OnStartEditing(ROWCOL nRow, ROWCOL nCol) override {
-    started.emplace_back(nRow, nCol);
-    return CGXGridWnd::OnStartEditing(nRow, nCol);
-  }
   std::vector<Cell> modified;
   std::vector<Cell> buttons;
-  std::vector<Cell> started;
 };
 
 class GridTest : public halvane::test::RobotTest {

@@ -29,8 +29,6 @@ class CGXCheckListComboBox : public CGXControl {
   int QueryEndEditing() override;
   void Hide() override;
   void SetActive(BOOL) override {}
-  // No editor: the cell acts at once.
-  BOOL OnStartEditing() override { return FALSE; }
 
   void DropDown();
   BOOL IsDroppedDown() const;

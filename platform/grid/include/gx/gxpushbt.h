@@ -16,8 +16,6 @@ class CGXPushbutton : public CGXControl {
   BOOL OnGridChar(UINT nChar, UINT nRepCnt, UINT nFlags) override;
   BOOL IsReadOnly() override { return TRUE; }
   void SetActive(BOOL) override {}
-  // No editor: the cell acts at once.
-  BOOL OnStartEditing() override { return FALSE; }
 
   static CString GetCaption(const CGXStyle& style);
 
