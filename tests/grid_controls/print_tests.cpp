@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <afxext.h>
+
 #include "grid_fixture.h"
 
 namespace grid_test {
@@ -91,6 +93,34 @@ TEST_F(PrintTest, APrintRangeLeavesTheOtherRowsOut) {
   EXPECT_NE(std::string::npos, text.find("Verb12"));
   EXPECT_EQ(std::string::npos, text.find("Verb9"));
   EXPECT_EQ(std::string::npos, text.find("Verb13"));
+}
+
+TEST_F(PrintTest, ThePrintHooksCountThePagesAndStopAfterTheLast) {
+  CDC dc;
+  ASSERT_TRUE(dc.CreateDC("WINSPOOL", "PDF Printer", nullptr, nullptr));
+  CPrintInfo info;
+  info.SetMaxPage(0xFFFF);
+  grid.OnGridBeginPrinting(&dc, &info);
+  EXPECT_EQ(2u, info.GetMaxPage());
+  const std::string file = (folder / "hooks.pdf").string();
+  DOCINFO doc{sizeof doc, "Hooks", file.c_str(), nullptr, 0};
+  ASSERT_GT(dc.StartDoc(&doc), 0);
+  dc.m_bPrinting = TRUE;
+  int printed = 0;
+  for (info.m_nCurPage = 1; info.m_nCurPage <= 0xFFFF; ++info.m_nCurPage) {
+    grid.OnGridPrepareDC(&dc, &info);
+    if (!info.m_bContinuePrinting) break;
+    ASSERT_GT(dc.StartPage(), 0);
+    grid.OnGridPrint(&dc, &info);
+    ASSERT_GT(dc.EndPage(), 0);
+    ++printed;
+  }
+  ASSERT_GT(dc.EndDoc(), 0);
+  grid.OnGridEndPrinting(&dc, &info);
+  EXPECT_EQ(2, printed) << "a page count left open stops after the last page";
+  const std::string text = RunTool("pdftotext -layout '" + file + "' -");
+  EXPECT_NE(std::string::npos, text.find("Customer 2"));
+  EXPECT_NE(std::string::npos, text.find("Verb80"));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ struct GridView;
 
 class CFile;
 class CGXSortInfoArray;
+struct CPrintInfo;
 
 class CGXGridCore {
  public:
@@ -212,6 +213,12 @@ class CGXGridCore {
   BOOL CopyTextToFile(CFile& destFile, const CGXRange& range);
   // A stable sort of the range's rows by the keys of sortInfo (gxsort.h).
   virtual void SortRows(CGXRange sortRange, CGXSortInfoArray& sortInfo, UINT flags = GX_UPDATENOW);
+  // Printing through the class library's print loop and preview
+  // (GetParam()->GetProperties() says how; gxprint.h).
+  virtual void OnGridBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+  virtual void OnGridPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+  virtual void OnGridPrint(CDC* pDC, CPrintInfo* pInfo);
+  virtual void OnGridEndPrinting(CDC* pDC, CPrintInfo* pInfo);
 
   // Undo of value changes (see CGXGridParam::EnableUndo).
   BOOL CanUndo() const;
