@@ -57,6 +57,7 @@ class PrintTest : public GridTest {
 };
 
 TEST_F(PrintTest, PagesCarryTheHeaderWithThePageNumberAndTheRepeatedTitles) {
+  grid.GetParam()->GetProperties()->GetDataFooter().StoreStyleRowCol(1, 3, CGXStyle().SetValue("Page $P of $N"));
   CDC dc;
   ASSERT_TRUE(dc.CreateDC("WINSPOOL", "PDF Printer", nullptr, nullptr));
   CGXGridPrinter printer(grid);
@@ -74,6 +75,8 @@ TEST_F(PrintTest, PagesCarryTheHeaderWithThePageNumberAndTheRepeatedTitles) {
   EXPECT_NE(std::string::npos, text.find("Customer 1")) << text.substr(0, 400);
   EXPECT_NE(std::string::npos, text.find("Customer 2"));
   EXPECT_EQ(std::string::npos, text.find("$F"));
+  EXPECT_NE(std::string::npos, text.find("Page 1 of 2")) << "the footer";
+  EXPECT_NE(std::string::npos, text.find("Page 2 of 2"));
   EXPECT_EQ(2, Count(text, "Verb name")) << "the header row on both pages";
   EXPECT_NE(std::string::npos, text.find("Verb80"));
   EXPECT_EQ(1, Count(text, "Verb1 ") + Count(text, "Verb1\n")) << "every row once";
