@@ -1,4 +1,4 @@
-// Printing a grid in pages (CGXGridPrinter) and the grid's print hooks.
+// Printing a grid in pages (CGXGridPrinter).
 #include <algorithm>
 #include <cmath>
 #include <ctime>
@@ -21,17 +21,12 @@ constexpr double kLineSpacing = 1.25;
 class ScreenUnits {
  public:
   ScreenUnits(CDC* dc, const CRect& rectDraw) : dc_(dc), saved_(dc->SaveDC()) {
+    const int dpiX = std::max(1, dc->GetDeviceCaps(LOGPIXELSX)), dpiY = std::max(1, dc->GetDeviceCaps(LOGPIXELSY));
     dc->SetMapMode(MM_ANISOTROPIC);
     dc->SetWindowExt(kScreenDpi, kScreenDpi);
-    dc->SetViewportExt(dc->GetDeviceCaps(LOGPIXELSX), dc->GetDeviceCaps(LOGPIXELSY));
+    dc->SetViewportExt(dpiX, dpiY);
     dc->SetViewportOrg(rectDraw.left, rectDraw.top);
-    CPoint corner(rectDraw.Width(), rectDraw.Height());
-    CPoint origin(0, 0);
-    dc->SetViewportOrg(0, 0);
-    dc->DPtoLP(&corner);
-    dc->DPtoLP(&origin);
-    dc->SetViewportOrg(rectDraw.left, rectDraw.top);
-    size_ = CSize(corner.x - origin.x, corner.y - origin.y);
+    size_ = CSize(MulDiv(rectDraw.Width(), kScreenDpi, dpiX), MulDiv(rectDraw.Height(), kScreenDpi, dpiY));
   }
   ~ScreenUnits() { dc_->RestoreDC(saved_); }
   ScreenUnits(const ScreenUnits&) = delete;
