@@ -111,6 +111,21 @@ TEST_F(GridTest, AComboWindowAskedForBeforeTheGridHasAWindowAppearsOnceItHasOne)
   EXPECT_EQ("y", window.text());
 }
 
+TEST_F(DropDownTest, ASortedComboWindowStoresTheIndexOfTheChoiceNotOfTheSortedItem) {
+  auto* sorted = new CGXComboBoxWnd(&grid);
+  ASSERT_TRUE(sorted->Create(WS_VSCROLL | CBS_DROPDOWNLIST | CBS_SORT, 3002));
+  sorted->m_nIndexValue = 0;
+  grid.RegisterControl(3002, sorted);
+  grid.SetStyleRange(CGXRange(1, 1), CGXStyle().SetControl(3002).SetChoiceList("Zeta\nAlpha\nMu\n").SetValue("2"));
+  grid.SetCurrentCell(1, 1);
+  robot.pumpUntilIdle();
+  const Window combo = ComboWindow();
+  EXPECT_EQ("Mu", combo.text());
+  EXPECT_EQ(1, sorted->GetCurSel()) << "Alpha, Mu, Zeta";
+  robot.choose(combo, "Zeta");
+  EXPECT_EQ("0", std::string(grid.GetValueRowCol(1, 1)));
+}
+
 TEST_F(GridTest, AComboWindowFilledByTheProgramStoresTheTextAndShowsTheIndexToTheHandler) {
   TypeListGrid types;
   Attach(types);

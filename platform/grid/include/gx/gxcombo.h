@@ -127,6 +127,7 @@ class CGXComboBoxWnd : public CComboBox, public CGXControl {
   // The list item a stored value stands for, or -1.
   int ItemOfValue(const CGXStyle& style, const CString& value);
   CString ValueOfItem(const CGXStyle& style, int nItem);
+  bool ChoicesAsItemData() const;
   void FillFromStyle(const CGXStyle& style);
   void ShowOverCell();
   // Stores the window's choice in the bound cell at once.

@@ -50,13 +50,16 @@ BOOL CGXComboBoxWnd::MakeWindow() {
 int CGXComboBoxWnd::IndexMode(const CGXStyle& style) const { return gx::IndexModeOf(style, m_nIndexValue); }
 
 // The window's item positions equal the choice positions: it is filled in
-// choice order, and a sorted window keeps each choice's position as item data.
+// choice order, and a sorted window keeps each choice's position as item
+// data. A window the program fills is its own list of choices.
+bool CGXComboBoxWnd::ChoicesAsItemData() const { return m_bFillWithChoiceList && (GetStyle() & CBS_SORT) != 0; }
+
 int CGXComboBoxWnd::ItemOfValue(const CGXStyle& style, const CString& value) {
   const int mode = IndexMode(style);
   if (mode < 0) return m_hWnd ? FindStringExact(-1, value) : -1;
   const int choice = gx::ChoiceOfValue(m_bFillWithChoiceList ? gx::ChoicesOf(style) : WindowItems(*this), value, mode);
   if (choice < 0 || !m_hWnd) return -1;
-  if (!(GetStyle() & CBS_SORT)) return choice;
+  if (!ChoicesAsItemData()) return choice;
   for (int i = 0; i < CComboBox::GetCount(); ++i) {
     if (static_cast<int>(GetItemData(i)) == choice) return i;
   }
@@ -71,7 +74,7 @@ CString CGXComboBoxWnd::ValueOfItem(const CGXStyle& style, int nItem) {
     GetLBText(nItem, text);
     return text;
   }
-  const int choice = (GetStyle() & CBS_SORT) ? static_cast<int>(GetItemData(nItem)) : nItem;
+  const int choice = ChoicesAsItemData() ? static_cast<int>(GetItemData(nItem)) : nItem;
   CString value;
   value.Format(_T("%d"), choice + mode);
   return value;
