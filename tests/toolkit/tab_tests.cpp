@@ -64,6 +64,8 @@ TEST_F(TabTest, APaneWithThreeTabsAlongTheBottom) {
   ASSERT_TRUE(notes.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &host, 77));
   ASSERT_TRUE(tabs.AddTab(&notes, "Notes"));
   EXPECT_FALSE(tabs.AddTab(&notes, "Again")) << "a window is in one tab only";
+  EXPECT_FALSE(tabs.AddTab(&host, "Host")) << "not its own parent";
+  EXPECT_FALSE(tabs.AddTab(&tabs, "Itself"));
   EXPECT_EQ(notes.GetParent(), &tabs);
   EXPECT_EQ(tabs.GetTabCount(), 3);
   EXPECT_EQ(tabs.GetActiveTab(), 0) << "the first tab becomes active";
