@@ -4,7 +4,14 @@
 
 #include <afxwin.h>
 
+#include <ostream>
+
 #include "robot_test.h"
+
+// Readable rectangles in failures.
+inline void PrintTo(const CRect& rect, std::ostream* out) {
+  *out << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
+}
 
 class UtilsWndTest : public halvane::test::RobotTest {
  protected:
