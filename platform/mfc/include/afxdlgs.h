@@ -1,4 +1,6 @@
-// Dialogs of the class library (the common dialogs join here).
+// Dialogs of the class library: the common dialogs' wrappers.
 #pragma once
 
 #include "afxwin.h"
+#include "mfc/filedialog.h"
+#include "mfc/printdialog.h"

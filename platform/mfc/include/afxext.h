@@ -1,6 +1,7 @@
-// Extensions of the windowing part: bitmap buttons and extension-library
-// support.
+// Extensions of the windowing part: bitmap buttons, form views and
+// extension-library support.
 #pragma once
 
 #include "afxwin.h"
 #include "mfc/bitmapbutton.h"
+#include "mfc/formview.h"

@@ -8,6 +8,7 @@
 
 #include "afxres.h"
 #include "mfc/cmdline.h"
+#include "mfc/docmanager.h"
 #include "mfc/exception.h"
 #include "mfc/handlemap.h"
 #include "mfc/modulestate.h"
@@ -21,6 +22,7 @@ BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
   ON_COMMAND(ID_APP_EXIT, OnAppExit)
   ON_COMMAND(ID_HELP, OnHelp)
   ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
+  ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
 END_MESSAGE_MAP()
 
 namespace {
@@ -262,5 +264,3 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo) {
       return FALSE;
   }
 }
-
-CDocument* CWinApp::OpenDocumentFile(LPCTSTR) { return nullptr; }

@@ -60,8 +60,11 @@ LRESULT CWnd::OnNcHitTest(CPoint) { return Default(); }
 
 void CWnd::DoDataExchange(CDataExchange*) {}
 
-void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT) {
-  ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, GetExStyle());
+void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType) {
+  // Laid out among bars (type 0) the sunken edge counts as inside.
+  DWORD dwExStyle = GetExStyle();
+  if (nAdjustType == 0) dwExStyle &= ~static_cast<DWORD>(WS_EX_CLIENTEDGE);
+  ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, dwExStyle);
 }
 
 BOOL CWnd::ContinueModal() { return (m_nFlags & WF_CONTINUEMODAL) != 0; }

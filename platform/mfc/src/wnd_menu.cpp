@@ -14,7 +14,8 @@ void CWnd::UpdateMenuCommandUI(CMenu* pPopupMenu, BOOL bDisableIfNoHandler) {
     state.m_nID = pPopupMenu->GetMenuItemID(static_cast<int>(state.m_nIndex));
     // Separators (0) and sub-menus (-1) have no command of their own.
     if (state.m_nID == 0 || state.m_nID == static_cast<UINT>(-1)) continue;
-    state.DoUpdate(this, bDisableIfNoHandler);
+    // System commands and the MDI window list have no handlers to find.
+    state.DoUpdate(this, bDisableIfNoHandler && state.m_nID < 0xF000);
     // A handler may have added or removed items (the recent-file list).
     state.m_nIndexMax = pPopupMenu->GetMenuItemCount();
   }

@@ -85,6 +85,7 @@ int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
 int CWnd::SetDlgCtrlID(int nID) { return ::SetDlgCtrlID(m_hWnd, nID); }
 CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
 BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu != nullptr ? pMenu->m_hMenu : nullptr); }
+void CWnd::DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
 // Reverting answers null, as the window's own copy is dropped.
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const {
   HMENU menu = ::GetSystemMenu(m_hWnd, bRevert);

@@ -7,6 +7,9 @@
 #include "mfc/msgmap.h"
 #include "mfc/object.h"
 
+// Marks message handlers.
+#define afx_msg
+
 class CCmdUI;
 class CMenu;
 class CWnd;

@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "mfc/collection_helpers.h"
 #include "mfc/winthread.h"
 #include "mfc/wnd.h"
 
 class CCommandLineInfo;
+class CDocManager;
+class CDocTemplate;
 class CDocument;
 class CRecentFileList;
 
@@ -58,8 +61,20 @@ class CWinApp : public CWinThread {
   // Runs the shell command the command line asked for; FALSE stops the
   // start-up.
   BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
-  // Opens a document; the document manager overrides it (null here).
+  // Documents, through the document manager (made by the first
+  // AddDocTemplate).
+  CDocManager* m_pDocManager = nullptr;
+  void AddDocTemplate(CDocTemplate* pTemplate);
+  POSITION GetFirstDocTemplatePosition() const;
+  CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+  // An open file activates its frame instead of opening again.
   virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+  // Asks each modified document; FALSE when one is cancelled.
+  virtual BOOL SaveAllModified();
+  void CloseAllDocuments(BOOL bEndSession);
+  int GetOpenDocumentCount();
+  BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+                        CDocTemplate* pTemplate);
 
   // Help and messages.
   virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
@@ -76,7 +91,11 @@ class CWinApp : public CWinThread {
   HICON LoadIcon(UINT nIDResource) const;
   HICON LoadStandardIcon(LPCTSTR lpszIconName) const;
 
-  // Commands of the standard menu items.
+  // Commands of the standard menu items; a program maps ID_FILE_NEW and
+  // ID_FILE_OPEN to OnFileNew and OnFileOpen itself.
+  afx_msg void OnFileNew();
+  afx_msg void OnFileOpen();
+  afx_msg BOOL OnOpenRecentFile(UINT nID);
   afx_msg void OnAppExit();
   afx_msg void OnHelp();
   afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
@@ -88,6 +107,7 @@ class CWinApp : public CWinThread {
   // Owned copies of the names the members point to.
   CString m_strAppName, m_strExeName, m_strHelpFilePath, m_strProfileName, m_strRegistryKey, m_strCmdLine;
   std::unique_ptr<CRecentFileList> m_recentFiles;
+  std::unique_ptr<CDocManager> m_docManager;
   std::vector<std::string> m_arguments;  // program name first; empty: the process's own
 
   friend BOOL AfxWinInit(HINSTANCE, HINSTANCE, LPTSTR, int);

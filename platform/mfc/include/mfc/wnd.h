@@ -28,6 +28,7 @@
 
 class CDC;
 class CFont;
+class CFrameWnd;
 class CMenu;
 class CScrollBar;
 
@@ -175,6 +176,11 @@ class CWnd : public CCmdTarget {
   CWnd* GetOwner() const;
   void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd ? pOwnerWnd->m_hWnd : nullptr; }
   CWnd* GetTopLevelParent() const;
+  // The nearest frame among the parents; NULL when there is none.
+  CFrameWnd* GetParentFrame() const;
+  // The outermost frame: the MDI frame of an MDI child.
+  CFrameWnd* GetTopLevelFrame() const;
+  virtual BOOL IsFrameWnd() const { return FALSE; }
   CWnd* GetTopLevelOwner() const;
   CWnd* GetParentOwner() const;
   CWnd* GetWindow(UINT nCmd) const;

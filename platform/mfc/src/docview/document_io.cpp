@@ -1,0 +1,96 @@
+// CDocument's files: reading and writing through Serialize and CArchive,
+// and the messages when that fails.
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include <windows.h>
+
+#include "afxres.h"
+#include "mfc/archive.h"
+#include "mfc/document.h"
+#include "mfc/exception.h"
+#include "mfc/file.h"
+#include "mfc/winapp.h"
+
+namespace {
+
+// A save goes to a file beside the target that replaces it only when
+// complete, so that a failed save never costs the file that was there.
+CString TemporaryNameFor(LPCTSTR lpszPathName) { return CString(lpszPathName) + ".~sav"; }
+
+}  // namespace
+
+BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName) {
+  CFile file;
+  CFileException fe;
+  if (!file.Open(lpszPathName, CFile::modeRead | CFile::shareDenyWrite, &fe)) {
+    ReportSaveLoadException(lpszPathName, &fe, FALSE, AFX_IDP_FAILED_TO_OPEN_DOC);
+    return FALSE;
+  }
+  DeleteContents();
+  // Dirty while it is being read: a failure leaves it so.
+  SetModifiedFlag(TRUE);
+  try {
+    CArchive loadArchive(&file, CArchive::load | CArchive::bNoFlushOnDelete);
+    loadArchive.m_pDocument = this;
+    if (file.GetLength() != 0) Serialize(loadArchive);
+    loadArchive.Close();
+    file.Close();
+  } catch (CException* e) {
+    file.Abort();
+    DeleteContents();
+    ReportSaveLoadException(lpszPathName, e, FALSE, AFX_IDP_FAILED_TO_OPEN_DOC);
+    e->Delete();
+    return FALSE;
+  }
+  SetModifiedFlag(FALSE);
+  return TRUE;
+}
+
+BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName) {
+  const CString temporary = TemporaryNameFor(lpszPathName);
+  CFile file;
+  CFileException fe;
+  if (!file.Open(temporary, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive, &fe)) {
+    fe.m_strFileName = lpszPathName;
+    ReportSaveLoadException(lpszPathName, &fe, TRUE, AFX_IDP_INVALID_FILENAME);
+    return FALSE;
+  }
+  try {
+    CArchive saveArchive(&file, CArchive::store | CArchive::bNoFlushOnDelete);
+    saveArchive.m_pDocument = this;
+    Serialize(saveArchive);
+    saveArchive.Close();
+    file.Close();
+  } catch (CException* e) {
+    file.Abort();
+    std::remove(temporary);
+    ReportSaveLoadException(lpszPathName, e, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
+    e->Delete();
+    return FALSE;
+  }
+  std::error_code error;
+  std::filesystem::rename(static_cast<LPCTSTR>(temporary), lpszPathName, error);
+  if (error) {
+    std::remove(temporary);
+    CFileException renameFailure(CFileException::OsErrorToException(error.value()), error.value(), lpszPathName);
+    ReportSaveLoadException(lpszPathName, &renameFailure, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
+    return FALSE;
+  }
+  SetModifiedFlag(FALSE);
+  return TRUE;
+}
+
+void CDocument::ReportSaveLoadException(LPCTSTR, CException* e, BOOL, UINT nIDPDefault) {
+  // The user already knows of a cancelled operation.
+  if (e != nullptr && e->IsKindOf(RUNTIME_CLASS(CUserException))) return;
+  CString prompt;
+  char text[512] = {};
+  if (e != nullptr && e->GetErrorMessage(text, sizeof text) && text[0] != '\0') {
+    prompt = text;
+  } else {
+    prompt.LoadString(nIDPDefault);
+  }
+  AfxMessageBox(prompt, MB_ICONEXCLAMATION, nIDPDefault);
+}
