@@ -147,6 +147,7 @@ TEST_F(MessageWndTest, KeepingTheWaitWindowCarriesItToTheNextTask) {
 }
 
 halvane::test::Robot* g_robot = nullptr;
+HANDLE g_gate = nullptr;
 HWND g_cancel = nullptr;
 
 void CALLBACK PressCancel(HWND, UINT, UINT_PTR id, DWORD) {
@@ -249,6 +250,27 @@ TEST_F(MessageWndTest, ANewParentOwnsTheNextWaitWindowAfterTheOldOneWent) {
   EXPECT_EQ(::GetWindow(wait.hwnd(), GW_OWNER), mainWnd.GetSafeHwnd());
   EXPECT_EQ(tasks.Join(INFINITE, false, false, true), 0u);
   mainWnd.DestroyWindow();
+}
+
+
+void CALLBACK QuitAndOpen(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  ::PostQuitMessage(4);
+  ::SetEvent(g_gate);
+}
+
+TEST_F(MessageWndTest, AQuitRequestDuringTheWaitIsLeftForTheThreadsOwnLoop) {
+  GatedJob job;
+  job.code = 6;
+  g_gate = job.gate;
+  CMessageWnd tasks(nullptr);
+  tasks.AddTask(RunGated, &job);
+  ASSERT_TRUE(tasks.Start("Please wait..."));
+  ::SetTimer(nullptr, 0, 20, QuitAndOpen);
+  EXPECT_EQ(tasks.Join(INFINITE, false, false, true), 6u);
+  MSG msg;
+  ASSERT_TRUE(::PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 4u);
 }
 
 }  // namespace
