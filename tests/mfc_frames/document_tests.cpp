@@ -109,6 +109,13 @@ TEST_F(FramesTest, AFailedSaveKeepsTheFileThatWasThere) {
   EXPECT_FALSE(doc->OnSaveDocument(path.c_str()));
   EXPECT_EQ(Contents(path), before);
   EXPECT_TRUE(doc->IsModified()) << "the changes are not counted as saved";
+
+  // A read-only file is not replaced either.
+  std::filesystem::remove(path + ".~sav");
+  ::SetFileAttributes(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  robot.onMessageBox("Frames Test", IDOK);
+  EXPECT_FALSE(doc->DoSave(path.c_str()));
+  EXPECT_EQ(Contents(path), before);
 }
 
 // One document in the main frame, reused by File New.
@@ -220,6 +227,36 @@ TEST_F(FramesTest, AProgramCanMakeTheDocumentAndFrameStepByStep) {
   POSITION pos = doc->GetFirstViewPosition();
   EXPECT_EQ(doc->GetNextView(pos), view);
   EXPECT_EQ(pos, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FramesTest, FileNewOffersTheKindsOfDocumentWhenThereAreSeveral) {
+  StartedApp s;
+  // Forms have no name for new documents: File New leaves them out.
+  s.app.AddDocTemplate(new CMultiDocTemplate(IDR_SKETCHTYPE, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CChildFrame),
+                                             RUNTIME_CLASS(CNoteView)));
+  std::vector<std::string> kinds;
+  robot.onDialog("New", [&](halvane::test::Robot& r, Window dlg) {
+    kinds = dlg.child(AFX_IDC_LISTBOX).listItems();
+    r.click(dlg.child(IDCANCEL));
+  });
+  s.Command(ID_FILE_NEW);
+  EXPECT_EQ(kinds, (std::vector<std::string>{"Note", "Sketch"}));
+  EXPECT_EQ(s.app.GetOpenDocumentCount(), 0) << "cancelled";
+
+  robot.onDialog("New", [](halvane::test::Robot& r, Window dlg) {
+    r.select(dlg.child(AFX_IDC_LISTBOX), "Sketch");
+    r.click(dlg.child(IDOK));
+  });
+  s.Command(ID_FILE_NEW);
+  ASSERT_EQ(s.app.GetOpenDocumentCount(), 1);
+  EXPECT_EQ(s.MainFrame()->GetActiveDocument()->GetTitle(), "Sketch1");
+  robot.onDialog("New", [](halvane::test::Robot& r, Window dlg) { r.doubleClick(dlg.child(AFX_IDC_LISTBOX)); });
+  s.Command(ID_FILE_NEW);
+  EXPECT_EQ(s.MainFrame()->GetActiveDocument()->GetTitle(), "Note1") << "a double click takes the item";
 }
 
 }  // namespace

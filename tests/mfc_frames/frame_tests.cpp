@@ -139,10 +139,9 @@ TEST_F(FramesTest, TheMenuFollowsTheActiveChildsTemplate) {
 TEST_F(FramesTest, TheStatusLineShowsTheMenuItemsPrompt) {
   StartedApp s;
   CMainFrame* frame = s.MainFrame();
-  // Any window with the status bar's id shows the messages.
-  HWND status = ::CreateWindowEx(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 20, frame->m_hWnd,
-                                 reinterpret_cast<HMENU>(UINT_PTR(AFX_IDW_STATUS_BAR)), nullptr, nullptr);
-  ASSERT_NE(status, nullptr);
+  // The status bar's message pane shows the messages.
+  HWND status = frame->m_wndStatusBar.m_hWnd;
+  ASSERT_EQ(::GetDlgItem(frame->m_hWnd, AFX_IDW_STATUS_BAR), status);
   robot.pumpUntilIdle();
   EXPECT_EQ(Window(status).text(), "Ready") << "the idle message after creation";
   HMENU hMenu = ::GetMenu(frame->m_hWnd);
@@ -239,6 +238,21 @@ TEST_F(FramesTest, ClickingAViewActivatesItsChildAndView) {
   EXPECT_GT(view->m_activations, activations);
   EXPECT_EQ(robot.focused(), Window(view->m_hWnd));
   EXPECT_EQ(TextOf(s.MainFrame()), "Note1 - Frames Test");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FramesTest, AChildFrameTakesTheSizeItsClassAsksFor) {
+  StartedApp s;
+  CChildFrame::s_size = CSize(300, 200);
+  s.NewNote();
+  CRect rect;
+  s.ActiveChild()->GetWindowRect(&rect);
+  EXPECT_EQ(rect.Size(), CSize(300, 200));
+  EXPECT_TRUE(s.ActiveChild()->GetStyle() & WS_CHILD);
+  EXPECT_TRUE(s.ActiveChild()->GetStyle() & FWS_ADDTOTITLE);
 }
 
 }  // namespace

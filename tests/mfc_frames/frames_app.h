@@ -71,6 +71,11 @@ class CNoteForm : public CFormView {
 class CChildFrame : public CMDIChildWnd {
   DECLARE_DYNCREATE(CChildFrame)
 
+ public:
+  // A size of its own for the next frames; none: the client's default.
+  static CSize s_size;
+  BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
  protected:
   afx_msg BOOL OnRouteProbe(UINT nID);
   afx_msg void OnFrameOnly();
@@ -85,7 +90,12 @@ class CMainFrame : public CMDIFrameWnd {
   static bool s_appFirst;
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
+  // A docked toolbar with tips and prompts, and the status bar.
+  CToolBar m_wndToolBar;
+  CStatusBar m_wndStatusBar;
+
  protected:
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg BOOL OnRouteProbe(UINT nID);
   DECLARE_MESSAGE_MAP()
 };

@@ -23,6 +23,7 @@ class FramesTest : public halvane::test::RobotTest {
     ::setenv("HALVANE_REGISTRY", (dir_ / "registry.reg").c_str(), 1);
     RouteLog().clear();
     CMainFrame::s_appFirst = false;
+    CChildFrame::s_size = CSize(0, 0);
   }
   void TearDown() override {
     CWnd::DeleteTempMap();

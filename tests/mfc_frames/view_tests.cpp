@@ -156,6 +156,10 @@ TEST_F(FramesTest, AFormViewIsItsTemplateWithDataExchangeAndDialogKeys) {
   s.NewNote();
   s.MainFrame()->MDIActivate(child);
   EXPECT_EQ(robot.focused(), count);
+  // And after a message box over the program.
+  robot.onMessageBox("Frames Test", IDOK);
+  AfxMessageBox("Look");
+  EXPECT_EQ(robot.focused(), count);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ class CFormView : public CScrollView {
   void OnDraw(CDC* pDC) override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
   void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
+  void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd) override;
 
  protected:
   explicit CFormView(LPCTSTR lpszTemplateName);

@@ -82,6 +82,10 @@ INT_PTR CFileDialog::DoModal() {
     m_ofn.lpstrFile = m_fileBuffer.data();
     m_ofn.nMaxFile = static_cast<DWORD>(m_fileBuffer.size());
   }
+  // A child template the module set here lacks comes from the resource chain.
+  if ((m_ofn.Flags & OFN_ENABLETEMPLATE) && m_ofn.lpTemplateName != nullptr &&
+      ::FindResource(m_ofn.hInstance, m_ofn.lpTemplateName, RT_DIALOG) == nullptr)
+    m_ofn.hInstance = AfxFindResourceHandle(m_ofn.lpTemplateName, RT_DIALOG);
   m_ofn.hwndOwner = PreModal();
   m_ofn.lCustData = reinterpret_cast<LPARAM>(this);
   const BOOL ok = m_bOpenFileDialog ? ::GetOpenFileName(&m_ofn) : ::GetSaveFileName(&m_ofn);

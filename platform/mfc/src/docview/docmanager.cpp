@@ -1,27 +1,23 @@
 // CDocManager: the File commands over every template.
 #include "mfc/docmanager.h"
 
-#include <algorithm>
-#include <string>
-#include <vector>
-
 #include <windows.h>
 
 #include "afxres.h"
+#include "mfc/controls.h"
+#include "mfc/dialog.h"
 #include "mfc/document.h"
+#include "mfc/filedialog.h"
 #include "mfc/frame.h"
+#include "mfc/msgmap_wnd.h"
 #include "mfc/view.h"
 #include "mfc/winapp.h"
 
 namespace {
 
-// "Name (*.ext)\0*.ext\0" for each template, then all files.
-std::string FileFilter(const CPtrList& templates, CDocTemplate* pOnly, CString& defaultExt) {
-  std::string filter;
-  auto add = [&filter](const CString& name, const CString& pattern) {
-    filter.append(name).push_back('\0');
-    filter.append(pattern).push_back('\0');
-  };
+// "Name (*.ext)|*.ext|" for each template, then all files.
+CString FileFilter(const CPtrList& templates, CDocTemplate* pOnly, CString& defaultExt) {
+  CString filter;
   POSITION pos = templates.GetHeadPosition();
   while (pos != nullptr) {
     auto* pTemplate = static_cast<CDocTemplate*>(templates.GetNext(pos));
@@ -30,34 +26,63 @@ std::string FileFilter(const CPtrList& templates, CDocTemplate* pOnly, CString& 
     if (!pTemplate->GetDocString(name, CDocTemplate::filterName) || name.IsEmpty()) continue;
     if (!pTemplate->GetDocString(ext, CDocTemplate::filterExt) || ext.IsEmpty()) continue;
     if (defaultExt.IsEmpty()) defaultExt = ext.Mid(ext[0] == '.' ? 1 : 0);
-    add(name, "*" + ext);
+    filter += name + "|*" + ext + "|";
   }
   CString all;
   all.LoadString(AFX_IDS_ALLFILTER);
-  add(all, "*");
-  return filter;
+  return filter + all + "|*||";
 }
 
-// The system's file dialog; the one place to change for a dialog class.
-BOOL PromptForFileName(CString& fileName, LPCTSTR lpszTitle, const std::string& filter, LPCTSTR lpszDefExt,
-                       DWORD lFlags, BOOL bOpenFileDialog) {
-  std::vector<char> buffer(4096, '\0');
-  const std::string initial(fileName);
-  initial.copy(buffer.data(), std::min(initial.size(), buffer.size() - 1));
-  OPENFILENAME ofn{};
-  ofn.lStructSize = sizeof ofn;
-  CWnd* pMainWnd = AfxGetMainWnd();
-  ofn.hwndOwner = pMainWnd != nullptr ? pMainWnd->GetSafeHwnd() : nullptr;
-  ofn.lpstrFilter = filter.c_str();
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = buffer.data();
-  ofn.nMaxFile = static_cast<DWORD>(buffer.size());
-  ofn.lpstrTitle = lpszTitle;
-  ofn.lpstrDefExt = lpszDefExt != nullptr && lpszDefExt[0] != '\0' ? lpszDefExt : nullptr;
-  ofn.Flags = lFlags | OFN_EXPLORER | (bOpenFileDialog ? 0 : OFN_OVERWRITEPROMPT);
-  const BOOL ok = bOpenFileDialog ? ::GetOpenFileName(&ofn) : ::GetSaveFileName(&ofn);
-  if (ok) fileName = buffer.data();
-  return ok;
+// File New's choice among the templates that make new documents.
+class CNewTypeDlg : public CDialog {
+ public:
+  CNewTypeDlg(const CPtrList& templates, CWnd* pParent) : CDialog(AFX_IDD_NEWTYPEDLG, pParent), m_templates(templates) {}
+  CDocTemplate* m_pSelectedTemplate = nullptr;
+
+ protected:
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    auto* pList = GetDlgItemAs<CListBox>(AFX_IDC_LISTBOX);
+    POSITION pos = m_templates.GetHeadPosition();
+    while (pos != nullptr) {
+      auto* pTemplate = static_cast<CDocTemplate*>(m_templates.GetNext(pos));
+      CString name;
+      if (!pTemplate->GetDocString(name, CDocTemplate::fileNewName) || name.IsEmpty()) continue;
+      pList->SetItemDataPtr(pList->AddString(name), pTemplate);
+    }
+    pList->SetCurSel(0);
+    return TRUE;
+  }
+  void OnOK() override {
+    auto* pList = GetDlgItemAs<CListBox>(AFX_IDC_LISTBOX);
+    const int selected = pList->GetCurSel();
+    if (selected == LB_ERR) return;
+    m_pSelectedTemplate = static_cast<CDocTemplate*>(pList->GetItemDataPtr(selected));
+    CDialog::OnOK();
+  }
+  afx_msg void OnListDoubleClick() { OnOK(); }
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  const CPtrList& m_templates;
+};
+
+BEGIN_MESSAGE_MAP(CNewTypeDlg, CDialog)
+  ON_LBN_DBLCLK(AFX_IDC_LISTBOX, OnListDoubleClick)
+END_MESSAGE_MAP()
+
+// The templates File New can make: those with a name for new documents.
+int NewableCount(const CPtrList& templates, CDocTemplate*& pOnly) {
+  int count = 0;
+  POSITION pos = templates.GetHeadPosition();
+  while (pos != nullptr) {
+    auto* pTemplate = static_cast<CDocTemplate*>(templates.GetNext(pos));
+    CString name;
+    if (!pTemplate->GetDocString(name, CDocTemplate::fileNewName) || name.IsEmpty()) continue;
+    pOnly = pTemplate;
+    ++count;
+  }
+  return count;
 }
 
 }  // namespace
@@ -98,8 +123,15 @@ void CDocManager::OnFileNew() {
     AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
     return;
   }
-  // With several kinds the first is the one made.
-  static_cast<CDocTemplate*>(m_templateList.GetHead())->OpenDocumentFile(nullptr);
+  // One kind is made at once; several are offered to choose from (a
+  // template without a name for new documents only opens files).
+  CDocTemplate* pTemplate = static_cast<CDocTemplate*>(m_templateList.GetHead());
+  if (NewableCount(m_templateList, pTemplate) > 1) {
+    CNewTypeDlg dlg(m_templateList, AfxGetMainWnd());
+    if (dlg.DoModal() != IDOK || dlg.m_pSelectedTemplate == nullptr) return;
+    pTemplate = dlg.m_pSelectedTemplate;
+  }
+  pTemplate->OpenDocumentFile(nullptr);
 }
 
 void CDocManager::OnFileOpen() {
@@ -110,11 +142,15 @@ void CDocManager::OnFileOpen() {
 
 BOOL CDocManager::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
                                    CDocTemplate* pTemplate) {
-  CString title;
+  CString title, defaultExt;
   title.LoadString(nIDSTitle);
-  CString defaultExt;
-  const std::string filter = FileFilter(m_templateList, pTemplate, defaultExt);
-  return PromptForFileName(fileName, title, filter, defaultExt, lFlags, bOpenFileDialog);
+  const CString filter = FileFilter(m_templateList, pTemplate, defaultExt);
+  CFileDialog dialog(bOpenFileDialog, defaultExt.IsEmpty() ? nullptr : static_cast<LPCTSTR>(defaultExt), fileName,
+                     OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | lFlags, filter, AfxGetMainWnd());
+  dialog.m_ofn.lpstrTitle = title;
+  if (dialog.DoModal() != IDOK) return FALSE;
+  fileName = dialog.GetPathName();
+  return TRUE;
 }
 
 CDocument* CDocManager::OpenDocumentFile(LPCTSTR lpszFileName) {

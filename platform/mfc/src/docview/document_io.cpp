@@ -1,5 +1,6 @@
 // CDocument's files: reading and writing through Serialize and CArchive,
 // and the messages when that fails.
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -49,6 +50,13 @@ BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName) {
 }
 
 BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName) {
+  // Replacing the file would get round its read-only mark.
+  const DWORD attributes = ::GetFileAttributes(lpszPathName);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    CFileException readOnly(CFileException::accessDenied, EACCES, lpszPathName);
+    ReportSaveLoadException(lpszPathName, &readOnly, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
+    return FALSE;
+  }
   const CString temporary = TemporaryNameFor(lpszPathName);
   CFile file;
   CFileException fe;

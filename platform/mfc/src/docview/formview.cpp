@@ -109,6 +109,12 @@ void CFormView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDea
   CScrollView::OnActivateView(bActivate, pActivateView, pDeactiveView);
 }
 
+void CFormView::OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd) {
+  // The focus comes back to the same control when the frame does.
+  if (nState == WA_INACTIVE) SaveFocusControl();
+  CScrollView::OnActivateFrame(nState, pFrameWnd);
+}
+
 void CFormView::OnSetFocus(CWnd* pOldWnd) {
   // The focus goes back to the control that had it, else the first one.
   HWND hWnd = m_hWndFocus != nullptr && ::IsWindow(m_hWndFocus) && ::IsChild(m_hWnd, m_hWndFocus)
