@@ -133,7 +133,7 @@ TEST_F(SizingTest, TheUserCannotDragTheWindowBelowItsMinimum) {
   wnd.DestroyWindow();
 }
 
-TEST_F(SizingTest, AControlMadeLaterIsMeasuredForTheLayoutItWasPlacedIn) {
+TEST_F(SizingTest, AControlMadeLaterIsTakenAsPlacedForTheFirstLayout) {
   CResizable wnd;
   Build(wnd);
   CWnd page;  // a property page before it is first shown
@@ -145,17 +145,21 @@ TEST_F(SizingTest, AControlMadeLaterIsMeasuredForTheLayoutItWasPlacedIn) {
   wnd.GetClientRect(client);
   EXPECT_TRUE(wnd.m_sizing.IsUpToScale(client.Size())) << "a control that is no window yet does not count";
 
+  // Made where the window's first layout (400 by 300) has it.
   ASSERT_TRUE(page.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, 20, 20, 100, 100, wnd.GetSafeHwnd(),
                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDC_INNER))));
   EXPECT_FALSE(wnd.m_sizing.IsUpToScale(client.Size())) << "the new window still needs its measure";
+  wnd.m_sizing.ResizeTo(client.Width(), client.Height());
+  EXPECT_EQ(ChildRect(wnd, IDC_INNER), CRect(20, 20, 170, 140));
+  EXPECT_TRUE(wnd.m_sizing.IsUpToScale(client.Size()));
   Resize(wnd, 500, 350);
-  EXPECT_EQ(ChildRect(wnd, IDC_INNER), CRect(20, 20, 170, 150));
+  EXPECT_EQ(ChildRect(wnd, IDC_INNER), CRect(20, 20, 220, 170));
   EXPECT_EQ(wnd.m_sizing.GetForControl(page.GetSafeHwnd()), wnd.m_sizing.GetForControl(&page));
 
   // Something else moves the page; the definition puts it back.
   page.MoveWindow(0, 0, 10, 10);
   wnd.m_sizing.GetForControl(&page)->RestoreLayout();
-  EXPECT_EQ(ChildRect(wnd, IDC_INNER), CRect(20, 20, 170, 150));
+  EXPECT_EQ(ChildRect(wnd, IDC_INNER), CRect(20, 20, 220, 170));
   page.DestroyWindow();
   wnd.DestroyWindow();
 }

@@ -72,7 +72,7 @@ class CMessageWnd {
  private:
   enum class WaitEnd { Done, TimedOut, Cancelled };
 
-  BOOL ShowWaitWindow();
+  void ShowWaitWindow();
   // The wait window follows the running task (or the last one started).
   void ShowProgress();
   const CMessageTask* CurrentTask() const;

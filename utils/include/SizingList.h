@@ -57,6 +57,7 @@ class CSizingList {
   HWND Container() const;
 
   std::vector<CControlSizingDefinition> m_definitions;
+  CSize m_szInitial;  // the client size of the container's first layout
   CSize m_szCurrent;
   BOOL m_bSized = FALSE;
   CSize m_szMin;

@@ -34,6 +34,7 @@ void CSizingList::SetContainerInitialSize(CSize size) {
       window.Size() == size)
     size = client.Size();
   m_szCurrent = size;
+  m_szInitial = size;
   m_bSized = TRUE;
 }
 
@@ -46,13 +47,17 @@ void CSizingList::ApplyMinDimensions(MINMAXINFO* pMMI) const {
 void CSizingList::ResizeTo(int cx, int cy) {
   if (cx == 0 && cy == 0) return;
   const CSize size(cx, cy);
+  if (!m_bSized) {
+    m_szInitial = size;
+    m_bSized = TRUE;
+  }
   for (auto& d : m_definitions) {
-    // A control made since the last layout was placed for that layout.
-    if (!d.IsMeasured() && m_bSized) d.Measure(m_szCurrent);
+    // A control made since is placed where the container's first layout
+    // has it, as a property sheet places a page it shows the first time.
+    if (!d.IsMeasured()) d.Measure(m_szInitial);
     d.ApplyFor(size);
   }
   m_szCurrent = size;
-  m_bSized = TRUE;
 }
 
 BOOL CSizingList::IsUpToScale(int cx, int cy) const {

@@ -47,14 +47,15 @@ BOOL CMessageWnd::Start(LPCTSTR lpszText) {
   return TRUE;
 }
 
-BOOL CMessageWnd::ShowWaitWindow() {
+void CMessageWnd::ShowWaitWindow() {
   HWND owner = m_hParent != nullptr && ::IsWindow(m_hParent) ? m_hParent : nullptr;
   // A window whose owner went away went with it.
   if (m_pWaitWnd != nullptr && (m_pWaitWnd->GetSafeHwnd() == nullptr || ::GetWindow(*m_pWaitWnd, GW_OWNER) != owner))
     CloseWaitWindow();
   if (m_pWaitWnd == nullptr) {
     auto wnd = std::make_unique<CWaitWnd>([this] { ShowProgress(); });
-    if (!wnd->Create(owner, CString(), CString())) return FALSE;
+    // Without a window the tasks still run; only nothing shows.
+    if (!wnd->Create(owner, CString(), CString())) return;
     m_pWaitWnd = std::move(wnd);
     m_pRunner->SetNotifyWindow(m_pWaitWnd->GetSafeHwnd());
   }
@@ -62,7 +63,6 @@ BOOL CMessageWnd::ShowWaitWindow() {
   ShowProgress();
   m_pWaitWnd->ShowWindow(SW_SHOWNA);
   m_pWaitWnd->UpdateWindow();
-  return TRUE;
 }
 
 const CMessageTask* CMessageWnd::CurrentTask() const {

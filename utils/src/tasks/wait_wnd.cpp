@@ -1,6 +1,8 @@
 // CWaitWnd: shown while tasks run; the worker's progress notes arrive here.
 #include "tasks/wait_wnd.h"
 
+#include <algorithm>
+
 #include "tasks/task_runner.h"
 
 namespace utils::tasks {
