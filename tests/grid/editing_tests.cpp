@@ -36,7 +36,7 @@ TEST_F(EditingTest, FocusLeavingTheGridStoresWhatWasTyped) {
   Open(grid, 2, 1);
   ClickCell(1, 1);
   robot.type("typed");
-  robot.click(Window(dialog->GetSafeHwnd()).child(IDC_OTHER));
+  robot.click(OtherControl());
   EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "typed") << "a dialog's OK reads it";
   EXPECT_EQ(grid.Calls("OnModifyCell").size(), 1u);
   ClickCell(2, 1);
@@ -48,7 +48,7 @@ TEST_F(EditingTest, TheFocusGoesBackToAnOpenEditor) {
   Open(grid, 1, 1);
   ClickCell(1, 1);
   robot.type("ab");
-  robot.click(Window(dialog->GetSafeHwnd()).child(IDC_OTHER));
+  robot.click(OtherControl());
   const CRect client = [&] {
     CRect r;
     grid.GetClientRect(&r);
@@ -58,7 +58,7 @@ TEST_F(EditingTest, TheFocusGoesBackToAnOpenEditor) {
   EXPECT_EQ(robot.focused(), Editor()) << "a click beside the cells returns to the editor";
   robot.type("c");
   EXPECT_EQ(Editor().text(), "abc");
-  EXPECT_EQ(Window(dialog->GetSafeHwnd()).child(IDC_OTHER).text(), "");
+  EXPECT_EQ(OtherControl().text(), "");
   robot.key(VK_RETURN);
   EXPECT_EQ(std::string(grid.GetValueRowCol(1, 1)), "abc");
 }

@@ -7,15 +7,13 @@ namespace gridtest {
 using halvane::test::Window;
 
 void GridTest::SetUp() {
-  RobotTest::SetUp();
-  AfxSetResourceHandle(nullptr);
+  MfcTest::SetUp();
   ASSERT_TRUE(GXInit());
 }
 
 void GridTest::TearDown() {
   Close();
-  CWnd::DeleteTempMap();
-  RobotTest::TearDown();
+  MfcTest::TearDown();
 }
 
 void GridTest::Open(CGXGridWnd& grid, ROWCOL nRows, ROWCOL nCols) {
@@ -45,6 +43,8 @@ POINT GridTest::CellPoint(ROWCOL nRow, ROWCOL nCol) const {
 void GridTest::ClickCell(ROWCOL nRow, ROWCOL nCol) { halvane::test::ClickGridCell(robot, GridWindow(), nRow, nCol); }
 
 Window GridTest::GridWindow() const { return Window(pGrid->GetSafeHwnd()); }
+
+Window GridTest::OtherControl() const { return Window(dialog->GetSafeHwnd()).child(IDC_OTHER); }
 
 Window GridTest::Editor() const {
   for (const Window& child : GridWindow().children()) {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "resource.h"
-#include "robot_test.h"
+#include "mfc_test.h"
 
 namespace gridtest {
 
@@ -60,7 +60,7 @@ class CRecordingGrid : public CGXGridWnd {
   }
 };
 
-class GridTest : public halvane::test::RobotTest {
+class GridTest : public halvane::test::MfcTest {
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -73,6 +73,8 @@ class GridTest : public halvane::test::RobotTest {
   POINT CellPoint(ROWCOL nRow, ROWCOL nCol) const;
   void ClickCell(ROWCOL nRow, ROWCOL nCol);
   halvane::test::Window GridWindow() const;
+  // The dialog's other control, to take the focus from the grid.
+  halvane::test::Window OtherControl() const;
   // The grid's edit window when one is shown, else empty.
   halvane::test::Window Editor() const;
 

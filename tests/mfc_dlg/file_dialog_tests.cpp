@@ -11,10 +11,6 @@
 namespace dlgtest {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-using Strings = std::vector<std::string>;
-
 // A save dialog with its own options below the standard controls.
 class CExportDialog : public CFileDialog {
  public:

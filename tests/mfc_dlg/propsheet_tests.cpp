@@ -11,10 +11,6 @@
 namespace dlgtest {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-using Strings = std::vector<std::string>;
-
 class CLoggedPage : public CPropertyPage {
  public:
   CLoggedPage(UINT id, UINT caption, const char* name, Strings& log)
@@ -118,8 +114,7 @@ TEST_F(PropertySheetTest, AModalSheetKeepsAPageWhoseValuesAreRefused) {
 
 TEST_F(PropertySheetTest, AModelessSheetGoesAwayWhenClosed) {
   CWnd owner;
-  ASSERT_TRUE(
-      owner.CreateEx(0, nullptr, "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr, nullptr));
+  ASSERT_TRUE(halvane::test::CreateTopLevel(owner, "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
   CPropertySheet sheet("Preferences", &owner, 1);
   sheet.AddPage(&general);
   sheet.AddPage(&advanced);
@@ -140,42 +135,43 @@ TEST_F(PropertySheetTest, AModelessSheetGoesAwayWhenClosed) {
   owner.DestroyWindow();
 }
 
-class CNamePage : public CPropertyPage {
+// A wizard page that shows its own buttons when it becomes active.
+class CWizardPage : public CPropertyPage {
  public:
-  CNamePage() : CPropertyPage(IDD_WIZARD_NAME) {}
-  CString m_text;
+  CWizardPage(UINT id, DWORD buttons) : CPropertyPage(id), m_buttons(buttons) {}
   BOOL OnSetActive() override {
-    static_cast<CPropertySheet*>(GetParent())->SetWizardButtons(PSWIZB_NEXT);
+    static_cast<CPropertySheet*>(GetParent())->SetWizardButtons(m_buttons);
     return CPropertyPage::OnSetActive();
   }
+
+ private:
+  DWORD m_buttons;
+};
+
+class CNamePage : public CWizardPage {
+ public:
+  CNamePage() : CWizardPage(IDD_WIZARD_NAME, PSWIZB_NEXT) {}
+  CString m_text;
   LRESULT OnWizardNext() override { return m_text.IsEmpty() ? -1 : 0; }
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_NAME, m_text); }
 };
 
-class CCountPage : public CPropertyPage {
+class CCountPage : public CWizardPage {
  public:
-  CCountPage() : CPropertyPage(IDD_WIZARD_COUNT) {}
+  CCountPage() : CWizardPage(IDD_WIZARD_COUNT, PSWIZB_BACK | PSWIZB_NEXT) {}
   int m_count = 0;
-  BOOL OnSetActive() override {
-    static_cast<CPropertySheet*>(GetParent())->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    return CPropertyPage::OnSetActive();
-  }
   LRESULT OnWizardNext() override { return m_count > 0 ? 0 : -1; }
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_COUNT, m_count); }
 };
 
-class CDonePage : public CPropertyPage {
+class CDonePage : public CWizardPage {
  public:
-  CDonePage() : CPropertyPage(IDD_WIZARD_DONE) {}
+  CDonePage() : CWizardPage(IDD_WIZARD_DONE, PSWIZB_BACK | PSWIZB_FINISH) {}
   int finishes = 0;
-  BOOL OnSetActive() override {
-    static_cast<CPropertySheet*>(GetParent())->SetWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);
-    return CPropertyPage::OnSetActive();
-  }
   BOOL OnWizardFinish() override {
     ++finishes;
     return TRUE;

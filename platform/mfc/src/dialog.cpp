@@ -42,18 +42,7 @@ bool CDialog::FindTemplate(Template& found) const {
   return true;
 }
 
-HWND CDialog::OwnerWindow() const {
-  HWND parent = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
-  if (parent == nullptr) {
-    CWnd* pMainWnd = AfxGetMainWnd();
-    parent = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
-  }
-  if (parent == nullptr || !::IsWindow(parent)) return nullptr;
-  // A dialog over a dialog: the popup that is active now owns it.
-  HWND top = ::GetAncestor(parent, GA_ROOT);
-  HWND popup = ::GetLastActivePopup(top);
-  return popup != nullptr && ::IsWindowEnabled(popup) ? popup : top;
-}
+HWND CDialog::OwnerWindow() const { return afx::ModalOwner(m_pParentWnd); }
 
 INT_PTR CDialog::DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM) {
   if (message != WM_INITDIALOG) return FALSE;

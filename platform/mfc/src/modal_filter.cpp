@@ -1,7 +1,6 @@
 #include "modal_filter.h"
 
-#include <windows.h>
-
+#include "mfc/winapp.h"
 #include "mfc/wnd.h"
 
 namespace afx {
@@ -29,6 +28,18 @@ ModalFilter::~ModalFilter() {
     ::UnhookWindowsHookEx(t_msgFilter);
     t_msgFilter = nullptr;
   }
+}
+
+HWND ModalOwner(const CWnd* pParentWnd) {
+  HWND parent = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
+  if (parent == nullptr) {
+    CWnd* pMainWnd = AfxGetMainWnd();
+    parent = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
+  }
+  if (parent == nullptr || !::IsWindow(parent)) return nullptr;
+  HWND top = ::GetAncestor(parent, GA_ROOT);
+  HWND popup = ::GetLastActivePopup(top);
+  return popup != nullptr && ::IsWindowEnabled(popup) ? popup : top;
 }
 
 }  // namespace afx

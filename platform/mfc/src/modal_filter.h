@@ -3,6 +3,10 @@
 // filter hook). One guard per modal loop; nested loops share the hook.
 #pragma once
 
+#include <windows.h>
+
+class CWnd;
+
 namespace afx {
 
 class ModalFilter {
@@ -12,5 +16,9 @@ class ModalFilter {
   ModalFilter(const ModalFilter&) = delete;
   ModalFilter& operator=(const ModalFilter&) = delete;
 };
+
+// The owner of a modal window whose parent is `pParentWnd` (else the main
+// window): over a dialog, the popup that is active now; null without one.
+HWND ModalOwner(const CWnd* pParentWnd);
 
 }  // namespace afx

@@ -14,6 +14,10 @@ struct GridData;
 struct GridView;
 }  // namespace gx
 
+class CFile;
+class CGXSortInfoArray;
+struct CPrintInfo;
+
 class CGXGridCore {
  public:
   explicit CGXGridCore(CWnd* pGridWnd);
@@ -197,6 +201,24 @@ class CGXGridCore {
                          BOOL bCanUseCurrentCell = TRUE);
   ROWCOL GetSelectedCols(CRowColArray& awColStart, CRowColArray& awColEnd, BOOL bRangeColsOnly = FALSE,
                          BOOL bCanUseCurrentCell = TRUE);
+
+  // Clipboard (CF_TEXT: cells tab-separated, rows ended by CR LF) on the
+  // selected range or the current cell; an open editor's text instead.
+  BOOL CanCopy();
+  BOOL CanPaste();
+  BOOL Copy();
+  BOOL Cut();
+  BOOL Paste();
+  // The range's shown texts in the clipboard's text form.
+  BOOL CopyTextToFile(CFile& destFile, const CGXRange& range);
+  // A stable sort of the range's rows by the keys of sortInfo (gxsort.h).
+  virtual void SortRows(CGXRange sortRange, CGXSortInfoArray& sortInfo, UINT flags = GX_UPDATENOW);
+  // Printing through the class library's print loop and preview
+  // (GetParam()->GetProperties() says how; gxprint.h).
+  virtual void OnGridBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+  virtual void OnGridPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+  virtual void OnGridPrint(CDC* pDC, CPrintInfo* pInfo);
+  virtual void OnGridEndPrinting(CDC* pDC, CPrintInfo* pInfo);
 
   // Undo of value changes (see CGXGridParam::EnableUndo).
   BOOL CanUndo() const;

@@ -1,6 +1,8 @@
 // CGXFont: the font attributes of a cell style, each included or not.
 #pragma once
 
+#include <optional>
+
 #include "gx/gxdefs.h"
 
 class CGXFont {
@@ -12,17 +14,17 @@ class CGXFont {
   CGXFont& SetBold(BOOL bBold);
   CGXFont& SetItalic(BOOL bItalic);
 
-  BOOL GetIncludeFaceName() const { return m_bFace; }
-  BOOL GetIncludeSize() const { return m_bSize; }
-  BOOL GetIncludeBold() const { return m_bBold; }
-  BOOL GetIncludeItalic() const { return m_bItalic; }
-  BOOL IsEmpty() const { return !m_bFace && !m_bSize && !m_bBold && !m_bItalic; }
+  BOOL GetIncludeFaceName() const { return m_face.has_value(); }
+  BOOL GetIncludeSize() const { return m_size.has_value(); }
+  BOOL GetIncludeBold() const { return m_bold.has_value(); }
+  BOOL GetIncludeItalic() const { return m_italic.has_value(); }
+  BOOL IsEmpty() const { return !m_face && !m_size && !m_bold && !m_italic; }
 
   // Defaults when not included: "MS Sans Serif", 8 points, regular.
-  CString GetFaceName() const { return m_bFace ? m_sFace : CString(_T("MS Sans Serif")); }
-  double GetSize() const { return m_bSize ? m_dSize : 8.0; }
-  BOOL GetBold() const { return m_bBold && m_bBoldValue; }
-  BOOL GetItalic() const { return m_bItalic && m_bItalicValue; }
+  CString GetFaceName() const { return m_face.value_or(CString(_T("MS Sans Serif"))); }
+  double GetSize() const { return m_size.value_or(8.0); }
+  BOOL GetBold() const { return m_bold.value_or(FALSE); }
+  BOOL GetItalic() const { return m_italic.value_or(FALSE); }
 
   // Attributes included in font replace this one's (bOverride) or fill the gaps.
   void ChangeFont(const CGXFont& font, BOOL bOverride);
@@ -34,12 +36,9 @@ class CGXFont {
   BOOL operator==(const CGXFont& f) const;
 
  private:
-  CString m_sFace;
-  double m_dSize = 8.0;
-  BOOL m_bBoldValue = FALSE;
-  BOOL m_bItalicValue = FALSE;
-  BOOL m_bFace = FALSE;
-  BOOL m_bSize = FALSE;
-  BOOL m_bBold = FALSE;
-  BOOL m_bItalic = FALSE;
+  // Each attribute is included when it holds a value.
+  std::optional<CString> m_face;
+  std::optional<double> m_size;
+  std::optional<BOOL> m_bold;
+  std::optional<BOOL> m_italic;
 };

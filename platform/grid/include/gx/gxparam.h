@@ -2,8 +2,12 @@
 // sorts, numbers its headers) and its selection list and styles map.
 #pragma once
 
+#include <memory>
+
 #include "gx/gxrange.h"
 #include "gx/gxstyle.h"
+
+class CGXProperties;
 
 class CGXGridParam : public CObject {
  public:
@@ -56,6 +60,8 @@ class CGXGridParam : public CObject {
   BOOL GetHideCurrentCell() const { return m_bHideCurrentCell; }
 
   CGXStylesMap* GetStylesMap() { return &m_stylesMap; }
+  // How the grid prints (gxprop.h); made on first use.
+  CGXProperties* GetProperties();
   CGXRangeList* GetRangeList() { return &m_selection; }
   const CGXRangeList* GetRangeList() const { return &m_selection; }
 
@@ -75,5 +81,6 @@ class CGXGridParam : public CObject {
   BOOL m_bLockReadOnly = TRUE;
   BOOL m_bHideCurrentCell = FALSE;
   CGXStylesMap m_stylesMap;
+  std::shared_ptr<CGXProperties> m_pProperties;
   CGXRangeList m_selection;
 };

@@ -121,6 +121,14 @@ class CGXStyle {
   };
   BOOL Has(Bit b) const { return (m_nInclude & b) != 0; }
   CGXStyle& Include(Bit b, BOOL bInclude);
+  template <class T, class V>
+  CGXStyle& Set(T& field, const V& value, Bit b) {
+    field = value;
+    return Include(b, TRUE);
+  }
+  // Calls f(mine, theirs) on attribute b of `self` and of `other`.
+  template <class Self, class Other, class F>
+  static void WithAttribute(Self& self, Other& other, Bit b, F f);
   void CopyAttribute(const CGXStyle& from, Bit b);
   BOOL SameAttribute(const CGXStyle& s, Bit b) const;
 

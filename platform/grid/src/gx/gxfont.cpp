@@ -4,41 +4,51 @@
 #include <cstring>
 
 CGXFont& CGXFont::SetFaceName(LPCTSTR pszFace) {
-  m_sFace = pszFace;
-  m_bFace = TRUE;
+  m_face = CString(pszFace);
   return *this;
 }
 
 CGXFont& CGXFont::SetSize(double dPoints) {
-  m_dSize = dPoints;
-  m_bSize = TRUE;
+  m_size = dPoints;
   return *this;
 }
 
 CGXFont& CGXFont::SetBold(BOOL bBold) {
-  m_bBoldValue = bBold;
-  m_bBold = TRUE;
+  m_bold = bBold;
   return *this;
 }
 
 CGXFont& CGXFont::SetItalic(BOOL bItalic) {
-  m_bItalicValue = bItalic;
-  m_bItalic = TRUE;
+  m_italic = bItalic;
   return *this;
 }
 
+namespace {
+
+template <class T>
+void Merge(std::optional<T>& mine, const std::optional<T>& theirs, BOOL bOverride) {
+  if (theirs && (bOverride || !mine)) mine = theirs;
+}
+
+template <class T>
+void Exclude(std::optional<T>& mine, const std::optional<T>& theirs) {
+  if (theirs) mine.reset();
+}
+
+}  // namespace
+
 void CGXFont::ChangeFont(const CGXFont& font, BOOL bOverride) {
-  if (font.m_bFace && (bOverride || !m_bFace)) SetFaceName(font.m_sFace);
-  if (font.m_bSize && (bOverride || !m_bSize)) SetSize(font.m_dSize);
-  if (font.m_bBold && (bOverride || !m_bBold)) SetBold(font.m_bBoldValue);
-  if (font.m_bItalic && (bOverride || !m_bItalic)) SetItalic(font.m_bItalicValue);
+  Merge(m_face, font.m_face, bOverride);
+  Merge(m_size, font.m_size, bOverride);
+  Merge(m_bold, font.m_bold, bOverride);
+  Merge(m_italic, font.m_italic, bOverride);
 }
 
 void CGXFont::ExcludeFont(const CGXFont& font) {
-  if (font.m_bFace) m_bFace = FALSE;
-  if (font.m_bSize) m_bSize = FALSE;
-  if (font.m_bBold) m_bBold = FALSE;
-  if (font.m_bItalic) m_bItalic = FALSE;
+  Exclude(m_face, font.m_face);
+  Exclude(m_size, font.m_size);
+  Exclude(m_bold, font.m_bold);
+  Exclude(m_italic, font.m_italic);
 }
 
 void CGXFont::GetLogFont(LOGFONT& lf, int nLogPixelsY) const {
@@ -52,7 +62,8 @@ void CGXFont::GetLogFont(LOGFONT& lf, int nLogPixelsY) const {
 }
 
 BOOL CGXFont::operator==(const CGXFont& f) const {
-  return m_bFace == f.m_bFace && m_bSize == f.m_bSize && m_bBold == f.m_bBold && m_bItalic == f.m_bItalic &&
+  return GetIncludeFaceName() == f.GetIncludeFaceName() && GetIncludeSize() == f.GetIncludeSize() &&
+         GetIncludeBold() == f.GetIncludeBold() && GetIncludeItalic() == f.GetIncludeItalic() &&
          GetFaceName() == f.GetFaceName() && GetSize() == f.GetSize() && GetBold() == f.GetBold() &&
          GetItalic() == f.GetItalic();
 }

@@ -12,33 +12,22 @@ CGXRange& CGXRange::SetCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL n
   return *this;
 }
 
+// Whole rows, columns or the table are the cells they cover, typed.
 CGXRange& CGXRange::SetRows(ROWCOL nFrom, ROWCOL nTo) {
-  if (nTo == GX_INVALID) nTo = nFrom;
-  top = std::min(nFrom, nTo);
-  bottom = std::max(nFrom, nTo);
-  left = 0;
-  right = GX_MAXROWCOL;
+  SetCells(nFrom, 0, nTo == GX_INVALID ? nFrom : nTo, GX_MAXROWCOL);
   m_type = rtRows;
-  m_bValid = TRUE;
   return *this;
 }
 
 CGXRange& CGXRange::SetCols(ROWCOL nFrom, ROWCOL nTo) {
-  if (nTo == GX_INVALID) nTo = nFrom;
-  left = std::min(nFrom, nTo);
-  right = std::max(nFrom, nTo);
-  top = 0;
-  bottom = GX_MAXROWCOL;
+  SetCells(0, nFrom, GX_MAXROWCOL, nTo == GX_INVALID ? nFrom : nTo);
   m_type = rtCols;
-  m_bValid = TRUE;
   return *this;
 }
 
 CGXRange& CGXRange::SetTable() {
-  top = left = 0;
-  bottom = right = GX_MAXROWCOL;
+  SetCells(0, 0, GX_MAXROWCOL, GX_MAXROWCOL);
   m_type = rtTable;
-  m_bValid = TRUE;
   return *this;
 }
 

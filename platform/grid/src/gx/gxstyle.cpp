@@ -8,10 +8,7 @@ CGXStyle& CGXStyle::Include(Bit b, BOOL bInclude) {
   return *this;
 }
 
-CGXStyle& CGXStyle::SetValue(LPCTSTR pszValue) {
-  m_sValue = pszValue ? pszValue : _T("");
-  return Include(bValue, TRUE);
-}
+CGXStyle& CGXStyle::SetValue(LPCTSTR pszValue) { return Set(m_sValue, pszValue ? pszValue : _T(""), bValue); }
 
 CGXStyle& CGXStyle::SetValue(long nValue) {
   CString s;
@@ -31,35 +28,19 @@ CGXStyle& CGXStyle::SetValue(double dValue) {
   return SetValue(s);
 }
 
-CGXStyle& CGXStyle::SetControl(WORD nControl) {
-  m_nControl = nControl;
-  return Include(bControl, TRUE);
-}
+CGXStyle& CGXStyle::SetControl(WORD nControl) { return Set(m_nControl, nControl, bControl); }
 
 CGXStyle& CGXStyle::SetChoiceList(LPCTSTR pszChoices) {
-  m_sChoices = pszChoices ? pszChoices : _T("");
-  return Include(bChoices, TRUE);
+  return Set(m_sChoices, pszChoices ? pszChoices : _T(""), bChoices);
 }
 
-CGXStyle& CGXStyle::SetReadOnly(BOOL bReadOnly) {
-  m_bReadOnly = bReadOnly;
-  return Include(CGXStyle::bReadOnly, TRUE);
-}
+CGXStyle& CGXStyle::SetReadOnly(BOOL bReadOnly) { return Set(m_bReadOnly, bReadOnly, CGXStyle::bReadOnly); }
 
-CGXStyle& CGXStyle::SetEnabled(BOOL bEnabled) {
-  m_bEnabled = bEnabled;
-  return Include(CGXStyle::bEnabled, TRUE);
-}
+CGXStyle& CGXStyle::SetEnabled(BOOL bEnabled) { return Set(m_bEnabled, bEnabled, CGXStyle::bEnabled); }
 
-CGXStyle& CGXStyle::SetInterior(COLORREF rgb) {
-  m_rgbInterior = rgb;
-  return Include(bInterior, TRUE);
-}
+CGXStyle& CGXStyle::SetInterior(COLORREF rgb) { return Set(m_rgbInterior, rgb, bInterior); }
 
-CGXStyle& CGXStyle::SetTextColor(COLORREF rgb) {
-  m_rgbText = rgb;
-  return Include(bTextColor, TRUE);
-}
+CGXStyle& CGXStyle::SetTextColor(COLORREF rgb) { return Set(m_rgbText, rgb, bTextColor); }
 
 CGXStyle& CGXStyle::SetFont(const CGXFont& font, GXModifyType mt) {
   if (mt == gxCopy)
@@ -76,30 +57,15 @@ CGXStyle& CGXStyle::SetIncludeFont(BOOL b) {
   return *this;
 }
 
-CGXStyle& CGXStyle::SetHorizontalAlignment(DWORD dtAlign) {
-  m_dtHorz = dtAlign;
-  return Include(bHorz, TRUE);
-}
+CGXStyle& CGXStyle::SetHorizontalAlignment(DWORD dtAlign) { return Set(m_dtHorz, dtAlign, bHorz); }
 
-CGXStyle& CGXStyle::SetVerticalAlignment(DWORD dtAlign) {
-  m_dtVert = dtAlign;
-  return Include(bVert, TRUE);
-}
+CGXStyle& CGXStyle::SetVerticalAlignment(DWORD dtAlign) { return Set(m_dtVert, dtAlign, bVert); }
 
-CGXStyle& CGXStyle::SetWrapText(BOOL bWrap) {
-  m_bWrap = bWrap;
-  return Include(CGXStyle::bWrap, TRUE);
-}
+CGXStyle& CGXStyle::SetWrapText(BOOL bWrap) { return Set(m_bWrap, bWrap, CGXStyle::bWrap); }
 
-CGXStyle& CGXStyle::SetMaxLength(WORD nMax) {
-  m_nMaxLength = nMax;
-  return Include(bMaxLength, TRUE);
-}
+CGXStyle& CGXStyle::SetMaxLength(WORD nMax) { return Set(m_nMaxLength, nMax, bMaxLength); }
 
-CGXStyle& CGXStyle::SetItemDataPtr(void* pData) {
-  m_pItemData = pData;
-  return Include(bItemData, TRUE);
-}
+CGXStyle& CGXStyle::SetItemDataPtr(void* pData) { return Set(m_pItemData, pData, bItemData); }
 
 CGXStyle& CGXStyle::SetUserAttribute(WORD nID, const CString& sValue) {
   m_userAttributes[nID] = sValue;
@@ -141,21 +107,26 @@ CString CGXStyle::GetUncheckedValue() const {
                                                                : CString(_T("0"));
 }
 
-void CGXStyle::CopyAttribute(const CGXStyle& from, Bit b) {
+template <class Self, class Other, class F>
+void CGXStyle::WithAttribute(Self& self, Other& other, Bit b, F f) {
   switch (b) {
-    case bValue: m_sValue = from.m_sValue; break;
-    case bControl: m_nControl = from.m_nControl; break;
-    case bChoices: m_sChoices = from.m_sChoices; break;
-    case bReadOnly: m_bReadOnly = from.m_bReadOnly; break;
-    case bEnabled: m_bEnabled = from.m_bEnabled; break;
-    case bInterior: m_rgbInterior = from.m_rgbInterior; break;
-    case bTextColor: m_rgbText = from.m_rgbText; break;
-    case bHorz: m_dtHorz = from.m_dtHorz; break;
-    case bVert: m_dtVert = from.m_dtVert; break;
-    case bWrap: m_bWrap = from.m_bWrap; break;
-    case bMaxLength: m_nMaxLength = from.m_nMaxLength; break;
-    case bItemData: m_pItemData = from.m_pItemData; break;
+    case bValue: f(self.m_sValue, other.m_sValue); return;
+    case bControl: f(self.m_nControl, other.m_nControl); return;
+    case bChoices: f(self.m_sChoices, other.m_sChoices); return;
+    case bReadOnly: f(self.m_bReadOnly, other.m_bReadOnly); return;
+    case bEnabled: f(self.m_bEnabled, other.m_bEnabled); return;
+    case bInterior: f(self.m_rgbInterior, other.m_rgbInterior); return;
+    case bTextColor: f(self.m_rgbText, other.m_rgbText); return;
+    case bHorz: f(self.m_dtHorz, other.m_dtHorz); return;
+    case bVert: f(self.m_dtVert, other.m_dtVert); return;
+    case bWrap: f(self.m_bWrap, other.m_bWrap); return;
+    case bMaxLength: f(self.m_nMaxLength, other.m_nMaxLength); return;
+    case bItemData: f(self.m_pItemData, other.m_pItemData); return;
   }
+}
+
+void CGXStyle::CopyAttribute(const CGXStyle& from, Bit b) {
+  WithAttribute(*this, from, b, [](auto& mine, const auto& theirs) { mine = theirs; });
   m_nInclude |= b;
 }
 
@@ -193,21 +164,9 @@ void CGXStyle::ChangeStyle(const CGXStyle& style, GXModifyType mt) {
 void CGXStyle::Free() { *this = CGXStyle(); }
 
 BOOL CGXStyle::SameAttribute(const CGXStyle& s, Bit b) const {
-  switch (b) {
-    case bValue: return m_sValue == s.m_sValue;
-    case bControl: return m_nControl == s.m_nControl;
-    case bChoices: return m_sChoices == s.m_sChoices;
-    case bReadOnly: return m_bReadOnly == s.m_bReadOnly;
-    case bEnabled: return m_bEnabled == s.m_bEnabled;
-    case bInterior: return m_rgbInterior == s.m_rgbInterior;
-    case bTextColor: return m_rgbText == s.m_rgbText;
-    case bHorz: return m_dtHorz == s.m_dtHorz;
-    case bVert: return m_dtVert == s.m_dtVert;
-    case bWrap: return m_bWrap == s.m_bWrap;
-    case bMaxLength: return m_nMaxLength == s.m_nMaxLength;
-    case bItemData: return m_pItemData == s.m_pItemData;
-  }
-  return FALSE;
+  BOOL same = FALSE;
+  WithAttribute(*this, s, b, [&same](const auto& mine, const auto& theirs) { same = mine == theirs; });
+  return same;
 }
 
 // Equal when the same attributes are included with the same values.

@@ -8,6 +8,7 @@
 
 #include "mfc/modulestate.h"
 #include "mfc/winapp.h"
+#include "notify_result.h"
 
 IMPLEMENT_DYNAMIC(CFileDialog, CCommonDialog)
 
@@ -130,9 +131,7 @@ BOOL CFileDialog::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     default:
       return CCommonDialog::OnNotify(wParam, lParam, pResult);
   }
-  ::SetWindowLongPtr(m_hWnd, DWLP_MSGRESULT, result);
-  if (pResult != nullptr) *pResult = result;
-  return TRUE;
+  return afx::AnswerNotify(m_hWnd, result, pResult);
 }
 
 BOOL CFileDialog::OnFileNameOK() { return FALSE; }

@@ -7,6 +7,7 @@
 #include "mfc/modulestate.h"
 #include "mfc/propsheet.h"
 #include "mfc/winapp.h"
+#include "notify_result.h"
 
 IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 
@@ -122,9 +123,7 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     default:
       return CDialog::OnNotify(wParam, lParam, pResult);
   }
-  ::SetWindowLongPtr(m_hWnd, DWLP_MSGRESULT, result);
-  if (pResult != nullptr) *pResult = result;
-  return TRUE;
+  return afx::AnswerNotify(m_hWnd, result, pResult);
 }
 
 // Shown again, the page shows its members again.

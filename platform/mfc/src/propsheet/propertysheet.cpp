@@ -69,17 +69,7 @@ int CALLBACK CPropertySheet::SheetCallback(HWND, UINT message, LPARAM lParam) {
   return 0;
 }
 
-HWND CPropertySheet::OwnerWindow() const {
-  HWND parent = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
-  if (parent == nullptr) {
-    CWnd* pMainWnd = AfxGetMainWnd();
-    parent = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
-  }
-  if (parent == nullptr || !::IsWindow(parent)) return nullptr;
-  HWND top = ::GetAncestor(parent, GA_ROOT);
-  HWND popup = ::GetLastActivePopup(top);
-  return popup != nullptr && ::IsWindowEnabled(popup) ? popup : top;
-}
+HWND CPropertySheet::OwnerWindow() const { return afx::ModalOwner(m_pParentWnd); }
 
 bool CPropertySheet::BuildHeader(std::vector<HPROPSHEETPAGE>& handles) {
   for (CPropertyPage* page : m_pages) {
