@@ -23,10 +23,10 @@ class CResultsFrame : public CFrameWnd {
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
     EnableDocking(CBRS_ALIGN_ANY);
-    if (!m_bar.Create("", this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, ID_RESULTS_BAR)) return -1;
+    if (!m_bar.Create(this, "", WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, CBRS_EX_GRIPPER, ID_RESULTS_BAR)) return -1;
     m_bar.EnableDocking(CBRS_ALIGN_ANY);
     m_bar.SetHLStyle(HLCBS_GRIPPER);
-    m_bar.SetDockedSize(0.75, 130);
+    m_bar.SetDockedSize(0.75f, 130);
     m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE, CRect(10, 10, 100, 100), &m_bar, 1);
     ::CreateWindowEx(0, "BUTTON", "Clear", WS_CHILD | WS_VISIBLE, 110, 10, 60, 20, m_bar.GetSafeHwnd(),
                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(ID_CLEAR)), nullptr, nullptr);

@@ -1,22 +1,12 @@
-// HLControlBar: creation, the gripper style, the docked size and the
-// command state of its buttons.
+// HLControlBar: the gripper style and the command state of its buttons.
 #include "HLControlBar.h"
 
-#include <algorithm>
 #include <strings.h>
 
-IMPLEMENT_DYNAMIC(HLControlBar, CControlBar)
+IMPLEMENT_DYNAMIC(HLControlBar, SECControlBar)
 
 HLControlBar::HLControlBar() = default;
 HLControlBar::~HLControlBar() = default;
-
-BOOL HLControlBar::Create(LPCTSTR lpszTitle, CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
-  if (pParentWnd == nullptr || pParentWnd->GetSafeHwnd() == nullptr) return FALSE;
-  LPCTSTR wndClass = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), ::GetSysColorBrush(COLOR_BTNFACE));
-  if (!CreateBar(wndClass, dwStyle, WS_CLIPCHILDREN, pParentWnd, nID)) return FALSE;
-  SetWindowText(lpszTitle != nullptr ? lpszTitle : "");
-  return TRUE;
-}
 
 void HLControlBar::SetHLStyle(DWORD dwStyle) {
   m_dwHLStyle = dwStyle;
@@ -26,20 +16,6 @@ void HLControlBar::SetHLStyle(DWORD dwStyle) {
   // The non-client area, where the gripper is drawn, changes with it.
   if (GetSafeHwnd() != nullptr)
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
-void HLControlBar::SetDockedSize(double dFraction, int nThickness) {
-  m_dFraction = std::clamp(dFraction, 0.0, 1.0);
-  m_nThickness = std::max(0, nThickness);
-}
-
-CSize HLControlBar::CalcDynamicLayout(int, DWORD nMode) {
-  CWnd* site = m_pDockSite != nullptr ? static_cast<CWnd*>(m_pDockSite) : GetParent();
-  CRect client(0, 0, 0, 0);
-  if (site != nullptr) site->GetClientRect(client);
-  const bool horz = (nMode & LM_VERTDOCK) == 0 && ((nMode & (LM_HORZ | LM_HORZDOCK)) != 0 || IsHorizontal());
-  if (horz) return CSize(static_cast<int>(client.Width() * m_dFraction), m_nThickness);
-  return CSize(m_nThickness, static_cast<int>(client.Height() * m_dFraction));
 }
 
 void HLControlBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
