@@ -150,10 +150,14 @@ halvane::test::Robot* g_robot = nullptr;
 HANDLE g_gate = nullptr;
 HWND g_cancel = nullptr;
 
+bool g_cancelShown = false;
+
 void CALLBACK PressCancel(HWND, UINT, UINT_PTR id, DWORD) {
   ::KillTimer(nullptr, id);
+  g_cancelShown = Window(g_cancel).isVisible();
   g_robot->click(Window(g_cancel));
 }
+
 
 TEST_F(MessageWndTest, CancelEndsTheWaitAndTheTaskFinishesUnseen) {
   GatedJob job;
@@ -166,11 +170,13 @@ TEST_F(MessageWndTest, CancelEndsTheWaitAndTheTaskFinishesUnseen) {
   g_cancel = wait.child(IDCANCEL).hwnd();
   ::SetTimer(nullptr, 0, 50, PressCancel);
   EXPECT_EQ(tasks.Join(INFINITE, false, true, true), CMessageWnd::TASK_CANCELLED);
+  EXPECT_TRUE(g_cancelShown);
   EXPECT_FALSE(wait.exists());
   EXPECT_FALSE(tasks.IsRunning());
   EXPECT_EQ(tasks.Join(INFINITE, false, false, true), CMessageWnd::TASK_NONE);
   job.Open();  // the destructor waits for the worker
 }
+
 
 TEST_F(MessageWndTest, FailingTasksAnswerTheFailureCode) {
   CMessageWnd tasks(nullptr);
@@ -226,6 +232,32 @@ TEST_F(MessageWndTest, WithoutPumpingOnlySentMessagesAreServed) {
   EXPECT_EQ(tasks.Join(INFINITE, false, false, true), 77u);
   EXPECT_EQ(g_posted, 2) << "pumping dispatches the posted message during the wait";
   target.DestroyWindow();
+}
+
+// Asked from the task through a sent message, so it answers during Join.
+class CCancelProbe : public CWnd {
+ protected:
+  afx_msg LRESULT OnAsk(WPARAM, LPARAM) { return ::IsWindowVisible(g_cancel) ? 1 : 0; }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CCancelProbe, CWnd)
+  ON_MESSAGE(WM_ASK, OnAsk)
+END_MESSAGE_MAP()
+
+TEST_F(MessageWndTest, CancelIsOfferedOnlyWhileTheWaitDispatchesInput) {
+  CCancelProbe probe;
+  ASSERT_TRUE(CreateTopLevel(probe, "Probe"));
+  SendJob job{probe.GetSafeHwnd()};
+  CMessageWnd tasks(&probe);
+  tasks.AddTask(SendToUi, &job);
+  ASSERT_TRUE(tasks.Start("Please wait..."));
+  g_cancel = ::GetDlgItem(tasks.GetWaitWindow()->GetSafeHwnd(), IDCANCEL);
+  EXPECT_EQ(tasks.Join(INFINITE, false, true, false), 0u) << "nobody could press it";
+  tasks.AddTask(SendToUi, &job);
+  ASSERT_TRUE(tasks.Start("Please wait..."));
+  g_cancel = ::GetDlgItem(tasks.GetWaitWindow()->GetSafeHwnd(), IDCANCEL);
+  EXPECT_EQ(tasks.Join(INFINITE, false, true, true), 1u);
+  probe.DestroyWindow();
 }
 
 TEST_F(MessageWndTest, ANewParentOwnsTheNextWaitWindowAfterTheOldOneWent) {

@@ -55,8 +55,9 @@ class CMessageWnd {
   // Waits for the tasks of the Starts so far and answers the last one's code.
   //   bKeepWaitWindow: another task follows at once; the wait window stays up
   //                    (the next Start reuses it, the next plain Join closes it).
-  //   bCancelable:     the wait window offers Cancel, which ends the wait with
-  //                    TASK_CANCELLED; the tasks finish unseen.
+  //   bCancelable:     the wait window offers Cancel (when messages are pumped),
+  //                    which ends the wait with TASK_CANCELLED; the tasks finish
+  //                    unseen.
   //   bPumpMessages:   the thread's messages are dispatched while waiting
   //                    (windows paint, timers run); otherwise only messages
   //                    sent by other threads are served.

@@ -104,12 +104,13 @@ void CMessageWnd::CloseWaitWindow() {
 UINT CMessageWnd::Join(DWORD dwTimeout, bool bKeepWaitWindow, bool bCancelable, bool bPumpMessages) {
   if (m_started.empty()) return TASK_NONE;
   const std::shared_ptr<CMessageTask> last = m_started.back();
-  const bool windowShown = m_pWaitWnd != nullptr && m_pWaitWnd->GetSafeHwnd() != nullptr;
-  if (windowShown) {
+  // Cancel can only be pressed while this thread dispatches its input.
+  const bool cancelable = bCancelable && bPumpMessages && GetWaitWindow() != nullptr;
+  if (GetWaitWindow() != nullptr) {
     m_pWaitWnd->ResetCancelled();
-    m_pWaitWnd->ShowCancel(bCancelable);
+    m_pWaitWnd->ShowCancel(cancelable);
   }
-  const WaitEnd end = Wait(*last, dwTimeout, bCancelable && windowShown, bPumpMessages);
+  const WaitEnd end = Wait(*last, dwTimeout, cancelable, bPumpMessages);
   EnableAttached();
   if (!bKeepWaitWindow) CloseWaitWindow();
   if (m_bQuitSeen) {
