@@ -2,6 +2,7 @@
 // and activation messages.
 #include <algorithm>
 #include <atomic>
+#include <future>
 #include <thread>
 
 #include "core_test_support.h"
@@ -106,21 +107,52 @@ TEST_F(MessagesTest, CrossThreadSendAnswersAndServesSendsBack) {
 }
 
 TEST_F(MessagesTest, SendToAWindowWhoseThreadEndsAnswersZero) {
+  SetHandler([](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (m == WM_USER) return 7;
+    return std::nullopt;
+  });
   HWND other = nullptr;
   HANDLE created = CreateEvent(nullptr, FALSE, FALSE, nullptr);
-  HANDLE quit = CreateEvent(nullptr, FALSE, FALSE, nullptr);
-  std::thread t([&] {
+  // A wait outside the window system, which serves no sent messages.
+  std::promise<void> quit;
+  std::thread t([&, quitting = quit.get_future()] {
     other = CreateWindowEx(0, kClass, "o", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     SetEvent(created);
-    WaitForSingleObject(quit, INFINITE);
+    quitting.wait();
     DestroyWindow(other);
   });
   WaitForSingleObject(created, INFINITE);
-  std::thread closer([&] { SetEvent(quit); });
+  std::thread closer([&] { quit.set_value(); });
   EXPECT_EQ(SendMessage(other, WM_USER, 0, 0), 0);
   closer.join();
   t.join();
   EXPECT_FALSE(IsWindow(other));
+  CloseHandle(created);
+}
+
+TEST_F(MessagesTest, CrossThreadSendIsServedWhileTheOwnerWaitsForTheSender) {
+  HWND ui = MakeTop();
+  SetHandler([](HWND, UINT m, WPARAM w, LPARAM) -> std::optional<LRESULT> {
+    if (m == WM_USER + 1) return static_cast<LRESULT>(w * 2);
+    return std::nullopt;
+  });
+  struct Job {
+    HWND target;
+    LRESULT answer;
+  } job{ui, 0};
+  HANDLE worker = CreateThread(
+      nullptr, 0,
+      [](LPVOID p) -> DWORD {
+        auto* j = static_cast<Job*>(p);
+        j->answer = SendMessage(j->target, WM_USER + 1, 21, 0);
+        return 0;
+      },
+      &job, 0, nullptr);
+  ASSERT_NE(worker, nullptr);
+  // The owner does not pump: the send is served inside the wait itself.
+  EXPECT_EQ(WaitForSingleObject(worker, INFINITE), WAIT_OBJECT_0);
+  EXPECT_EQ(job.answer, 42);
+  CloseHandle(worker);
 }
 
 TEST_F(MessagesTest, DispatchRejectsWindowsOfOtherThreads) {
