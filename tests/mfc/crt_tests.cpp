@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+#include <vector>
+
 #include "afx.h"
 
 namespace {
@@ -93,6 +97,38 @@ TEST(CrtTest, IntegerConversions) {
   EXPECT_STREQ(_ltoa(123456, buffer, 10), "123456");
   EXPECT_STREQ(_ultoa(35, buffer, 36), "z");
   EXPECT_STREQ(_i64toa(-9000000000LL, buffer, 10), "-9000000000");
+}
+
+// Five bytes: an odd size shows faults in the byte moves.
+struct Row {
+  char key;
+  char seq[4];
+};
+
+int ByKey(const void* a, const void* b) { return static_cast<const Row*>(a)->key - static_cast<const Row*>(b)->key; }
+
+TEST(CrtTest, StableSortKeepsTheOrderOfEqualKeys) {
+  // Enough rows that an introsort-like sort would reorder equal keys.
+  std::vector<Row> rows;
+  for (int i = 0; i < 60; ++i) {
+    Row r{static_cast<char>('a' + (i * 7) % 5), {}};
+    std::snprintf(r.seq, sizeof r.seq, "%03d", i);
+    rows.push_back(r);
+  }
+  qsort_stable(rows.data(), rows.size(), sizeof(Row), ByKey);
+  for (size_t i = 1; i < rows.size(); ++i) {
+    ASSERT_LE(rows[i - 1].key, rows[i].key) << i;
+    if (rows[i - 1].key == rows[i].key) {
+      EXPECT_LT(std::string(rows[i - 1].seq), std::string(rows[i].seq)) << i;
+    }
+  }
+  EXPECT_STREQ(rows.front().seq, "000");
+  EXPECT_STREQ(rows.back().seq, "057");
+  // Degenerate calls leave the data alone.
+  qsort_stable(rows.data(), 1, sizeof(Row), ByKey);
+  qsort_stable(nullptr, 3, sizeof(Row), ByKey);
+  qsort_stable(rows.data(), 0, sizeof(Row), ByKey);
+  EXPECT_STREQ(rows.front().seq, "000");
 }
 
 }  // namespace
