@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -129,6 +133,30 @@ TEST(CrtTest, StableSortKeepsTheOrderOfEqualKeys) {
   qsort_stable(nullptr, 3, sizeof(Row), ByKey);
   qsort_stable(rows.data(), 0, sizeof(Row), ByKey);
   EXPECT_STREQ(rows.front().seq, "000");
+}
+
+TEST(CrtTest, AccessTellsExistenceAndWritability) {
+  char folder[] = "/tmp/crt_access_XXXXXX";
+  ASSERT_NE(mkdtemp(folder), nullptr);
+  const std::string file = std::string(folder) + "/f.txt";
+  std::FILE* f = std::fopen(file.c_str(), "w");
+  ASSERT_NE(f, nullptr);
+  std::fclose(f);
+  const std::string windowsForm = std::string(folder) + "\\f.txt";
+  EXPECT_EQ(_access(windowsForm.c_str(), 0), 0);
+  EXPECT_EQ(_access(file.c_str(), 6), 0);
+  EXPECT_EQ(_access(folder, 2), 0);
+  EXPECT_EQ(_access((std::string(folder) + "/missing").c_str(), 0), -1);
+  EXPECT_EQ(errno, ENOENT);
+  EXPECT_EQ(_access(file.c_str(), 1), -1);  // no execute test on Windows
+  EXPECT_EQ(errno, EINVAL);
+  if (geteuid() != 0) {  // root may write anywhere
+    chmod(file.c_str(), 0444);
+    EXPECT_EQ(_access(file.c_str(), 4), 0);
+    EXPECT_EQ(_access(file.c_str(), 2), -1);
+  }
+  std::remove(file.c_str());
+  rmdir(folder);
 }
 
 }  // namespace
