@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <atomic>
 #include <future>
+#include <memory>
+#include <string>
 #include <thread>
 
 #include "core_test_support.h"
@@ -55,6 +57,49 @@ TEST_F(MessagesTest, MessagesForADestroyedWindowAreDropped) {
   DestroyWindow(a);
   MSG msg;
   EXPECT_FALSE(PeekMessage(&msg, nullptr, WM_USER, WM_USER, PM_REMOVE));
+}
+
+TEST_F(MessagesTest, DroppedMessagesGoToTheHooksSoTheirPayloadsCanBeFreed) {
+  HWND parent = MakeTop();
+  HWND child = MakeChild(parent, 1);
+  HWND other = MakeTop();
+  std::vector<std::pair<HWND, UINT>> dropped;
+  std::vector<std::unique_ptr<std::string>> freed;
+  const int id = win32::AddDroppedMessageHook([&](const MSG& m) {
+    dropped.emplace_back(m.hwnd, m.message);
+    // The payload is still intact and is handed back for freeing.
+    if (m.message == WM_USER + 5) freed.emplace_back(reinterpret_cast<std::string*>(m.lParam));
+  });
+  ASSERT_NE(id, 0);
+  EXPECT_EQ(win32::AddDroppedMessageHook(nullptr), 0);
+  PostMessage(parent, WM_USER + 5, 0, reinterpret_cast<LPARAM>(new std::string("parent's")));
+  PostMessage(other, WM_USER + 6, 0, 0);
+  PostMessage(child, WM_USER + 5, 0, reinterpret_cast<LPARAM>(new std::string("child's")));
+  PostMessage(parent, WM_USER + 7, 0, 0);
+  SetHandler([&](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    // Posted while going: dropped as well.
+    if (h == parent && m == WM_DESTROY) PostMessage(parent, WM_USER + 8, 0, 0);
+    return std::nullopt;
+  });
+  DestroyWindow(parent);
+  std::vector<std::pair<HWND, UINT>> expected = {
+      {child, WM_USER + 5}, {parent, WM_USER + 5}, {parent, WM_USER + 7}, {parent, WM_USER + 8}};
+  auto sorted = dropped;
+  std::sort(sorted.begin(), sorted.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(sorted, expected);
+  ASSERT_EQ(freed.size(), 2u);
+  EXPECT_NE(*freed[0], *freed[1]);
+  for (const auto& text : freed) EXPECT_TRUE(*text == "child's" || *text == "parent's") << *text;
+  // The other window's message is still there.
+  MSG msg;
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.hwnd, other);
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER + 6));
+  win32::RemoveDroppedMessageHook(id);
+  PostMessage(other, WM_USER + 9, 0, 0);
+  DestroyWindow(other);
+  EXPECT_EQ(dropped.size(), 4u);
 }
 
 TEST_F(MessagesTest, QuitEndsGetMessage) {
