@@ -4,19 +4,10 @@
 
 #include <afxwin.h>
 
-#include "robot_test.h"
+#include "mfc_test.h"
 
-class VelmoraTest : public halvane::test::RobotTest {
+class VelmoraTest : public halvane::test::MfcTest {
  protected:
-  void SetUp() override {
-    RobotTest::SetUp();
-    AfxSetResourceHandle(nullptr);
-  }
-  void TearDown() override {
-    CWnd::DeleteTempMap();
-    RobotTest::TearDown();
-  }
-
   static HINSTANCE Host() { return ::GetModuleHandle(nullptr); }
   static HINSTANCE Library() { return ::GetModuleHandle("velmora"); }
 };

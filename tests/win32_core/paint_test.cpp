@@ -1,4 +1,5 @@
 // Invalidation, WM_PAINT and rendering a window to PNG.
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -39,6 +40,40 @@ TEST_F(PaintTest, InvalidatingAParentReachesChildrenUnlessClipChildren) {
   SetWindowLong(top, GWL_STYLE, GetWindowLong(top, GWL_STYLE) | WS_CLIPCHILDREN);
   InvalidateRect(top, nullptr, TRUE);
   EXPECT_FALSE(GetUpdateRect(child, nullptr, FALSE));
+}
+
+// The update area is one rectangle: a child inside it is painted over by
+// the parent, so it is painted again even when no single invalidation
+// touched it.
+TEST_F(PaintTest, AChildInsideTheCombinedUpdateAreaIsRepaintedToo) {
+  HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  HWND corner = MakeChild(top, 1, WS_CHILD | WS_VISIBLE, RECT{0, 0, 20, 20});
+  HWND middle = MakeChild(top, 2, WS_CHILD | WS_VISIBLE, RECT{100, 60, 140, 80});
+  Pump();
+  UpdateWindow(top);
+  ValidateRect(corner, nullptr);
+  ValidateRect(middle, nullptr);
+  ValidateRect(top, nullptr);
+  RECT upperLeft{0, 0, 30, 30}, lowerRight{200, 120, 240, 150};
+  InvalidateRect(top, &upperLeft, TRUE);
+  EXPECT_TRUE(GetUpdateRect(corner, nullptr, FALSE));
+  EXPECT_FALSE(GetUpdateRect(middle, nullptr, FALSE));
+  InvalidateRect(top, &lowerRight, TRUE);
+  EXPECT_TRUE(GetUpdateRect(middle, nullptr, FALSE)) << "the parent will erase it";
+}
+
+TEST_F(PaintTest, ANewCaptionOrActivationRepaintsTheFrameOnly) {
+  HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  Pump();
+  UpdateWindow(top);
+  SetWindowText(top, "Renamed");
+  EXPECT_FALSE(GetUpdateRect(top, nullptr, FALSE));
+  SendMessage(top, WM_NCACTIVATE, FALSE, 0);
+  EXPECT_FALSE(GetUpdateRect(top, nullptr, FALSE));
+  Log().clear();
+  UpdateWindow(top);
+  const std::vector<UINT> messages = MessagesOf(top);
+  EXPECT_NE(messages.end(), std::find(messages.begin(), messages.end(), static_cast<UINT>(WM_NCPAINT)));
 }
 
 TEST_F(PaintTest, HiddenWindowsGetNoPaint) {
