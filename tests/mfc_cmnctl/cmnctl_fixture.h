@@ -7,24 +7,19 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "robot_test.h"
+#include "mfc_test.h"
 
-class CmnCtlTest : public halvane::test::RobotTest {
+class CmnCtlTest : public halvane::test::MfcTest {
  protected:
-  void SetUp() override {
-    RobotTest::SetUp();
-    AfxSetResourceHandle(nullptr);
-  }
   void TearDown() override {
-    CWnd::DeleteTempMap();
     CImageList::DeleteTempMap();
-    RobotTest::TearDown();
+    MfcTest::TearDown();
   }
 };
 
-// A popup made through CWnd::CreateEx with the class library's default class.
+// A visible top-level window for the controls under test.
 inline bool CreateParent(CWnd& wnd, const char* title, int cx = 400, int cy = 300) {
-  return wnd.CreateEx(0, nullptr, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, cx, cy, nullptr, nullptr) != FALSE;
+  return halvane::test::CreateTopLevel(wnd, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, cx, cy);
 }
 
 // A strip of `cx` by `cy` squares, one per colour, side by side.
@@ -41,6 +36,16 @@ inline void MakeStrip(CBitmap& bitmap, int cx, int cy, std::initializer_list<COL
   screen.SelectObject(old);
 }
 
+// A masked image list of `size` pixel squares, one per colour, where
+// `mask` is transparent; FALSE when it could not be made.
+inline bool MakeMaskedList(CImageList& images, int size, std::initializer_list<COLORREF> colors,
+                           COLORREF mask = RGB(255, 0, 255)) {
+  if (!images.Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 2)) return false;
+  CBitmap strip;
+  MakeStrip(strip, size, size, colors);
+  return images.Add(&strip, mask) == 0;
+}
+
 // A memory surface filled with one colour, to draw on and read back.
 class Canvas {
  public:
@@ -50,6 +55,10 @@ class Canvas {
     old_ = dc_.SelectObject(&bitmap_);
     dc_.FillSolidRect(0, 0, cx, cy, fill);
   }
+  // The client area of `wnd` as it paints itself on white.
+  explicit Canvas(CWnd& wnd) : Canvas(ClientSize(wnd).cx, ClientSize(wnd).cy, RGB(255, 255, 255)) {
+    wnd.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.m_hDC), PRF_CLIENT);
+  }
   ~Canvas() { dc_.SelectObject(old_); }
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
@@ -58,6 +67,12 @@ class Canvas {
   COLORREF at(int x, int y) const { return dc_.GetPixel(x, y); }
 
  private:
+  static CSize ClientSize(const CWnd& wnd) {
+    CRect client;
+    wnd.GetClientRect(&client);
+    return client.Size();
+  }
+
   CDC dc_;
   CBitmap bitmap_;
   CBitmap* old_ = nullptr;

@@ -35,10 +35,7 @@ TEST_F(ImageListTest, AddReplaceAndRemoveKeepTheCount) {
 
 TEST_F(ImageListTest, DrawPaintsTheImageAndLeavesMaskedPixels) {
   CImageList list;
-  ASSERT_TRUE(list.Create(4, 4, ILC_COLOR24 | ILC_MASK, 2, 2));
-  CBitmap strip;
-  MakeStrip(strip, 4, 4, {kRed, kMagenta});
-  ASSERT_EQ(list.Add(&strip, kMagenta), 0);
+  ASSERT_TRUE(MakeMaskedList(list, 4, {kRed, kMagenta}, kMagenta));
   Canvas canvas(12, 6, kWhite);
   EXPECT_TRUE(list.Draw(canvas.dc(), 0, CPoint(1, 1), ILD_TRANSPARENT));
   EXPECT_TRUE(list.Draw(canvas.dc(), 1, CPoint(6, 1), ILD_TRANSPARENT));
@@ -59,10 +56,7 @@ TEST_F(ImageListTest, DrawPaintsTheImageAndLeavesMaskedPixels) {
 
 TEST_F(ImageListTest, OverlayIsDrawnOverTheImage) {
   CImageList list;
-  ASSERT_TRUE(list.Create(4, 4, ILC_COLOR24 | ILC_MASK, 2, 2));
-  CBitmap base;
-  MakeStrip(base, 4, 4, {kRed});
-  ASSERT_EQ(list.Add(&base, kMagenta), 0);
+  ASSERT_TRUE(MakeMaskedList(list, 4, {kRed}, kMagenta));
   // The overlay: blue in its top half, transparent below.
   CBitmap overlay;
   MakeStrip(overlay, 4, 4, {kMagenta});
@@ -89,10 +83,7 @@ TEST_F(ImageListTest, OverlayIsDrawnOverTheImage) {
 
 TEST_F(ImageListTest, IconsGoInAndComeOutWithTheirMask) {
   CImageList list;
-  ASSERT_TRUE(list.Create(4, 4, ILC_COLOR24 | ILC_MASK, 2, 2));
-  CBitmap strip;
-  MakeStrip(strip, 4, 4, {kGreen, kMagenta});
-  ASSERT_EQ(list.Add(&strip, kMagenta), 0);
+  ASSERT_TRUE(MakeMaskedList(list, 4, {kGreen, kMagenta}, kMagenta));
   HICON icon = list.ExtractIcon(0);
   ASSERT_NE(icon, nullptr);
   EXPECT_EQ(list.Add(icon), 2);

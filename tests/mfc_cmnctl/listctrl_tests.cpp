@@ -196,10 +196,7 @@ TEST_F(ListCtrlTest, ItemOverlayIsDrawnOverItsIcon) {
   CListCtrl list;
   ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT | LVS_SHAREIMAGELISTS, CRect(0, 0, 300, 120), &parent, 5));
   CImageList images;
-  ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 2));
-  CBitmap strip;
-  MakeStrip(strip, 16, 16, {RGB(255, 0, 0), RGB(0, 0, 255)});
-  ASSERT_EQ(images.Add(&strip, RGB(255, 0, 255)), 0);
+  ASSERT_TRUE(MakeMaskedList(images, 16, {RGB(255, 0, 0), RGB(0, 0, 255)}));
   ASSERT_TRUE(images.SetOverlayImage(1, 1));
   list.SetImageList(&images, LVSIL_SMALL);
   FillReport(list, {"plain", "marked"});
@@ -208,12 +205,10 @@ TEST_F(ListCtrlTest, ItemOverlayIsDrawnOverItsIcon) {
   EXPECT_TRUE(list.SetItemState(1, INDEXTOOVERLAYMASK(1), LVIS_OVERLAYMASK));
   EXPECT_EQ(list.GetItemState(1, LVIS_OVERLAYMASK), INDEXTOOVERLAYMASK(1));
 
-  CRect client, plain, marked;
-  list.GetClientRect(&client);
+  CRect plain, marked;
   ASSERT_TRUE(list.GetItemRect(0, &plain, LVIR_ICON));
   ASSERT_TRUE(list.GetItemRect(1, &marked, LVIR_ICON));
-  Canvas canvas(client.Width(), client.Height(), RGB(255, 255, 255));
-  list.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()->m_hDC), PRF_CLIENT);
+  Canvas canvas(list);
   EXPECT_EQ(canvas.at(plain.left + 8, plain.CenterPoint().y), RGB(255, 0, 0));
   EXPECT_EQ(canvas.at(marked.left + 8, marked.CenterPoint().y), RGB(0, 0, 255));
   list.SetImageList(nullptr, LVSIL_SMALL);

@@ -180,11 +180,9 @@ TEST_F(TabBarsTest, StatusBarIconIsDrawnInItsPart) {
   EXPECT_TRUE(status.SetIcon(-1, icon)) << "-1: the simple-mode part";
   EXPECT_EQ(status.GetIcon(-1), icon);
 
-  CRect client, part;
-  status.GetClientRect(&client);
+  CRect part;
   status.GetRect(1, &part);
-  Canvas canvas(client.Width(), client.Height(), RGB(255, 255, 255));
-  status.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()->m_hDC), PRF_CLIENT);
+  Canvas canvas(status);
   const CPoint inIcon(part.left + 8, part.CenterPoint().y);
   EXPECT_EQ(canvas.at(inIcon.x, inIcon.y), RGB(255, 0, 0));
   EXPECT_NE(canvas.at(20, part.CenterPoint().y), RGB(255, 0, 0)) << "the first part has none";

@@ -147,22 +147,17 @@ TEST_F(TreeCtrlTest, ItemOverlayIsDrawnOverItsImage) {
   CTreeCtrl tree;
   ASSERT_TRUE(tree.Create(WS_VISIBLE, CRect(0, 0, 200, 200), &parent, 9));
   CImageList images;
-  ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 2));
-  CBitmap strip;
-  MakeStrip(strip, 16, 16, {RGB(255, 0, 0), RGB(0, 0, 255)});
-  ASSERT_EQ(images.Add(&strip, RGB(255, 0, 255)), 0);
+  ASSERT_TRUE(MakeMaskedList(images, 16, {RGB(255, 0, 0), RGB(0, 0, 255)}));
   ASSERT_TRUE(images.SetOverlayImage(1, 2));
   tree.SetImageList(&images, TVSIL_NORMAL);
   HTREEITEM plain = tree.InsertItem("Plain", 0, 0);
   HTREEITEM marked = tree.InsertItem("Marked", 0, 0);
   EXPECT_TRUE(tree.SetItemState(marked, INDEXTOOVERLAYMASK(2), TVIS_OVERLAYMASK));
 
-  CRect client, plainLabel, markedLabel;
-  tree.GetClientRect(&client);
+  CRect plainLabel, markedLabel;
   ASSERT_TRUE(tree.GetItemRect(plain, &plainLabel, TRUE));
   ASSERT_TRUE(tree.GetItemRect(marked, &markedLabel, TRUE));
-  Canvas canvas(client.Width(), client.Height(), RGB(255, 255, 255));
-  tree.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()->m_hDC), PRF_CLIENT);
+  Canvas canvas(tree);
   // The image sits just left of the label.
   EXPECT_EQ(canvas.at(plainLabel.left - 8, plainLabel.CenterPoint().y), RGB(255, 0, 0));
   EXPECT_EQ(canvas.at(markedLabel.left - 8, markedLabel.CenterPoint().y), RGB(0, 0, 255));

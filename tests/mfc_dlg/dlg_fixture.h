@@ -5,40 +5,27 @@
 #include <afxdlgs.h>
 
 #include <string>
+#include <vector>
 
-#include "robot_test.h"
+#include "mfc_test.h"
+#include "temp_folder.h"
 
 namespace dlgtest {
 
-// A folder under the system's temporary folder, removed with its contents.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
+using halvane::test::Robot;
+using halvane::test::Window;
+using Strings = std::vector<std::string>;
 
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-  void file(const std::string& name) const;
-
- private:
-  std::string path_;
-};
-
-class DlgTest : public halvane::test::RobotTest {
+class DlgTest : public halvane::test::MfcTest {
  protected:
   void SetUp() override;
-  void TearDown() override;
 
   // Replaces the text of an edit control as a user would.
-  static void Retype(halvane::test::Robot& r, halvane::test::Window edit, const std::string& text);
+  static void Retype(Robot& r, Window edit, const std::string& text);
 
   CWinApp app{"Dialog Tests"};
-  TempFolder dir;  // a.txt b.txt c.log
-
- private:
-  std::string savedCwd_;
+  halvane::test::TempFolder dir{"mfcdlg"};  // a.txt b.txt c.log
+  halvane::test::WorkingFolderKeeper cwd;     // the dialogs may change it
 };
 
 }  // namespace dlgtest

@@ -11,10 +11,6 @@
 namespace dlgtest {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-using Strings = std::vector<std::string>;
-
 // A save dialog with its own options below the standard controls.
 class CExportDialog : public CFileDialog {
  public:
@@ -113,6 +109,34 @@ TEST_F(FileDialogTest, ARefusedNameKeepsTheDialogOpen) {
   EXPECT_TRUE(openAfterRefusal);
   EXPECT_EQ((Strings{"init", "initdone", "check", "check"}), dialog.log);
   EXPECT_STREQ((dir / "good.cfg").c_str(), dialog.GetPathName());
+}
+
+// A child whose value must be a number.
+class CNumberedExport : public CExportDialog {
+ public:
+  using CExportDialog::CExportDialog;
+  int m_copies = 1;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_LABEL, m_copies); }
+};
+
+TEST_F(FileDialogTest, AValueTheChildRefusesKeepsTheDialogOpen) {
+  CNumberedExport dialog(dir.path());
+  bool openAfterRefusal = false;
+  robot.onMessageBox("Dialog Tests", IDOK);
+  robot.onDialog("Save As", [&](Robot& r, Window dlg) {
+    Window copies = dlg.childByText("&Label:").parent().child(IDC_LABEL);
+    Retype(r, copies, "many");
+    r.click(dlg.child(IDOK));
+    openAfterRefusal = dlg.exists() && dlg.isVisible();
+    Retype(r, copies, "3");
+    r.click(dlg.child(IDOK));
+  });
+  ASSERT_EQ(IDOK, dialog.DoModal());
+  EXPECT_TRUE(openAfterRefusal);
+  EXPECT_EQ(3, dialog.m_copies);
+  EXPECT_EQ((Strings{"init", "initdone", "check"}), dialog.log) << "the name is checked once the values are good";
 }
 
 TEST_F(FileDialogTest, TheDefaultExtensionAndThePartsOfThePath) {

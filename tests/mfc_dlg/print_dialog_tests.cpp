@@ -5,9 +5,6 @@
 namespace dlgtest {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 class PrintDialogTest : public DlgTest {
  protected:
   static void Release(CPrintDialog& dialog) {

@@ -139,10 +139,9 @@ TEST_F(FramesTest, TheMenuFollowsTheActiveChildsTemplate) {
 TEST_F(FramesTest, TheStatusLineShowsTheMenuItemsPrompt) {
   StartedApp s;
   CMainFrame* frame = s.MainFrame();
-  // Any window with the status bar's id shows the messages.
-  HWND status = ::CreateWindowEx(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 20, frame->m_hWnd,
-                                 reinterpret_cast<HMENU>(UINT_PTR(AFX_IDW_STATUS_BAR)), nullptr, nullptr);
-  ASSERT_NE(status, nullptr);
+  // The status bar's message pane shows the messages.
+  HWND status = frame->m_wndStatusBar.m_hWnd;
+  ASSERT_EQ(::GetDlgItem(frame->m_hWnd, AFX_IDW_STATUS_BAR), status);
   robot.pumpUntilIdle();
   EXPECT_EQ(Window(status).text(), "Ready") << "the idle message after creation";
   HMENU hMenu = ::GetMenu(frame->m_hWnd);

@@ -139,8 +139,28 @@ void CChildFrame::OnFrameOnly() { RouteLog().emplace_back("frame only"); }
 IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
+  ON_WM_CREATE()
   ON_COMMAND_EX(ID_ROUTE_PROBE, OnRouteProbe)
 END_MESSAGE_MAP()
+
+namespace {
+
+const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+
+}  // namespace
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+  if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
+  if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT,
+                             WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY) ||
+      !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
+    return -1;
+  if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(kIndicators, 4)) return -1;
+  m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+  EnableDocking(CBRS_ALIGN_ANY);
+  DockControlBar(&m_wndToolBar);
+  return 0;
+}
 
 bool CMainFrame::s_appFirst = false;
 

@@ -90,7 +90,12 @@ class CMainFrame : public CMDIFrameWnd {
   static bool s_appFirst;
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
+  // A docked toolbar with tips and prompts, and the status bar.
+  CToolBar m_wndToolBar;
+  CStatusBar m_wndStatusBar;
+
  protected:
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg BOOL OnRouteProbe(UINT nID);
   DECLARE_MESSAGE_MAP()
 };

@@ -46,6 +46,20 @@ TEST_F(FramesTest, AnMdiSessionFromStartToExit) {
     EXPECT_EQ(::GetMenuState(noteMenu, ID_NOTE_TOUCH, MF_BYCOMMAND) & MF_CHECKED, UINT(MF_CHECKED));
     EXPECT_TRUE(::GetMenuState(noteMenu, ID_NOTE_STAMP, MF_BYCOMMAND) == MF_ENABLED);
 
+    // The toolbar's buttons follow the same handlers at idle, and a click
+    // on one reaches the active view.
+    app.OnIdle(0);
+    CToolBar& bar = frame->m_wndToolBar;
+    EXPECT_TRUE(bar.SendMessage(TB_ISBUTTONCHECKED, ID_NOTE_TOUCH));
+    EXPECT_FALSE(bar.SendMessage(TB_ISBUTTONENABLED, ID_NOTE_UNHANDLED)) << "no handler: greyed";
+    EXPECT_TRUE(bar.SendMessage(TB_ISBUTTONENABLED, ID_NOTE_STAMP));
+    CRect stamp;
+    bar.GetItemRect(bar.CommandToIndex(ID_NOTE_STAMP), &stamp);
+    robot.click(Window(bar.m_hWnd), stamp.CenterPoint());
+    EXPECT_EQ(doc3->m_stamps, 2);
+    EXPECT_EQ(Window(frame->m_wndStatusBar.m_hWnd).text(), "Adds a stamp to the note")
+        << "the prompt of the button under the mouse";
+
     // Closing a changed note asks; Cancel keeps it open and changed.
     std::string prompt;
     AnswerSavePrompt(robot, IDCANCEL, &prompt);
@@ -61,6 +75,7 @@ TEST_F(FramesTest, AnMdiSessionFromStartToExit) {
 
     frame->MDITile(MDITILE_HORIZONTAL);
     robot.pumpUntilIdle();
+    app.OnIdle(0);
     robot.snapshot(main, "mdi_two_children");
 
     // Yes saves under the name given in the Save As dialog.

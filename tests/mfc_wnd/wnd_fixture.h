@@ -5,21 +5,8 @@
 
 #include <afxext.h>
 
-#include "robot_test.h"
+#include "mfc_test.h"
 
-class WndTest : public halvane::test::RobotTest {
- protected:
-  void SetUp() override {
-    RobotTest::SetUp();
-    AfxSetResourceHandle(nullptr);
-  }
-  void TearDown() override {
-    CWnd::DeleteTempMap();
-    RobotTest::TearDown();
-  }
-};
+using WndTest = halvane::test::MfcTest;
 
-// A popup made through CWnd::CreateEx with the class library's default class.
-inline bool CreateTopLevel(CWnd& wnd, const char* title, DWORD style = WS_OVERLAPPEDWINDOW) {
-  return wnd.CreateEx(0, nullptr, title, style, 10, 10, 300, 200, nullptr, nullptr) != FALSE;
-}
+using halvane::test::CreateTopLevel;

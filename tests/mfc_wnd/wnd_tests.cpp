@@ -381,6 +381,7 @@ TEST_F(WndTest, RepositionBarsStacksBarsAndGivesTheRestToTheLeftOver) {
   frame.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CWnd::reposQuery, &query, nullptr, FALSE);
   EXPECT_EQ(query, CRect(0, 0, 0, 50)) << "a query without stretching answers the bars' total";
   EXPECT_EQ(ChildRect(rest), zero) << "a query moves nothing";
+  EXPECT_EQ(ChildRect(first), zero) << "nor the bars";
 
   frame.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
   EXPECT_EQ(ChildRect(first), CRect(0, 0, client.right, 20));

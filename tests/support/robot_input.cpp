@@ -2,6 +2,7 @@
 // same path a person's input takes, then pumping until idle.
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
 #include <windows.h>
 
 #include "robot.h"
@@ -32,6 +33,14 @@ POINT ClientCentre(Window window) {
 HWND DialogRootOf(HWND hwnd) {
   const HWND root = hwnd != nullptr ? GetAncestor(hwnd, GA_ROOT) : nullptr;
   return root != nullptr && Window(root).className() == "#32770" ? root : nullptr;
+}
+
+// A property sheet (known by its tab control) has keys of its own; what it
+// leaves (or a dialog that only looks like one) gets the dialog keys.
+bool IsDialogKey(HWND dialog, MSG& msg) {
+  if (Window(dialog).child(ID_PSTABCONTROL).className() == WC_TABCONTROL && PropSheet_IsDialogMessage(dialog, &msg))
+    return true;
+  return IsDialogMessage(dialog, &msg) != FALSE;
 }
 
 bool ActionTarget(Window window, const char* action) {
@@ -65,7 +74,7 @@ void Robot::pumpUntilIdle() {
     }
     const HWND dialog = DialogRootOf(msg.hwnd);
     // As the modal loop does: the message filter first, then the dialog keys.
-    if (dialog != nullptr && (CallMsgFilter(&msg, MSGF_DIALOGBOX) || IsDialogMessage(dialog, &msg))) continue;
+    if (dialog != nullptr && (CallMsgFilter(&msg, MSGF_DIALOGBOX) || IsDialogKey(dialog, msg))) continue;
     TranslateMessage(&msg);
     DispatchMessage(&msg);
   }

@@ -8,25 +8,9 @@
 #include <windows.h>
 
 #include "robot_test.h"
+#include "temp_folder.h"
 
 namespace halvane::test {
-
-// A folder under the system's temporary folder, removed with its contents.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-  void file(const std::string& name) const;
-  void folder(const std::string& name) const;
-
- private:
-  std::string path_;
-};
 
 // Text, log and all-files types; the terminating zeros are part of it.
 extern const char kFilter[];
@@ -34,7 +18,6 @@ extern const char kFilter[];
 class CommonDialogTest : public RobotTest {
  protected:
   void SetUp() override;
-  void TearDown() override;
 
   // A structure for the temporary folder with `flags`, the file buffer of
   // this fixture and the filter above.
@@ -42,12 +25,10 @@ class CommonDialogTest : public RobotTest {
   // The zero-separated strings of the file buffer up to the empty one.
   std::vector<std::string> FileList() const;
 
-  TempFolder dir;  // a.txt B.txt c.log notes Alpha/ sub/inner.txt .hidden.txt
+  TempFolder dir{"commdlg"};  // a.txt B.txt c.log notes Alpha/ sub/inner.txt .hidden.txt
+  WorkingFolderKeeper cwd;    // the dialogs may change it
   char file[MAX_PATH] = {};
   char title[81] = {};
-
- private:
-  std::string savedCwd_;
 };
 
 // Ids of the file dialog's "Up one level" button.

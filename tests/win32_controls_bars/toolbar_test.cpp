@@ -271,6 +271,47 @@ TEST_F(Toolbar, BitmapsFromHandlesAndResources) {
   DeleteObject(strip);
 }
 
+TEST_F(Toolbar, TextsStandUnderTheImagesAndTheButtonsGrowForThem) {
+  RecordingWindow parent("Toolbar", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 400, 300});
+  HWND toolbar = MakeToolbar(parent.hwnd());
+  RECT before{};
+  SendMessage(toolbar, TB_GETITEMRECT, 0, Ptr(&before));
+  EXPECT_EQ(SendMessage(toolbar, TB_ADDSTRING, 0, Ptr("New\0Open a file\0")), 0);
+  EXPECT_EQ(SendMessage(toolbar, TB_ADDSTRING, 0, Ptr("Save\0")), 2);
+  EXPECT_EQ(SendMessage(toolbar, TB_ADDSTRING, 0, Ptr("")), -1);
+  // Buttons made with zeroed structures name string 0; -1 is none.
+  TBBUTTON none = Button(STD_FIND, 106);
+  none.iString = -1;
+  SendMessage(toolbar, TB_ADDBUTTONS, 1, Ptr(&none));
+  TBBUTTON open{};
+  const int openIndex = static_cast<int>(SendMessage(toolbar, TB_COMMANDTOINDEX, kOpen, 0));
+  SendMessage(toolbar, TB_GETBUTTON, static_cast<WPARAM>(openIndex), Ptr(&open));
+  SendMessage(toolbar, TB_DELETEBUTTON, static_cast<WPARAM>(openIndex), 0);
+  open.iString = 1;
+  SendMessage(toolbar, TB_INSERTBUTTON, static_cast<WPARAM>(openIndex), Ptr(&open));
+
+  char text[64] = {};
+  EXPECT_EQ(SendMessage(toolbar, TB_GETBUTTONTEXT, kOpen, Ptr(text)), 11);
+  EXPECT_STREQ(text, "Open a file");
+  EXPECT_EQ(SendMessage(toolbar, TB_GETBUTTONTEXT, kNew, 0), 3);
+  EXPECT_EQ(SendMessage(toolbar, TB_GETBUTTONTEXT, 106, Ptr(text)), -1);
+
+  RECT after{};
+  SendMessage(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(openIndex), Ptr(&after));
+  EXPECT_GT(after.bottom - after.top, before.bottom - before.top) << "room for a line under the image";
+  EXPECT_GT(after.right - after.left, before.right - before.left) << "as wide as the widest text";
+  UpdateWindow(parent.hwnd());
+  // Dark text pixels in the lower part of the button.
+  HDC dc = GetDC(toolbar);
+  int dark = 0;
+  for (int y = after.bottom - 14; y < after.bottom - 2; ++y) {
+    for (int x = after.left + 2; x < after.right - 2; ++x) dark += GetPixel(dc, x, y) == RGB(0, 0, 0) ? 1 : 0;
+  }
+  ReleaseDC(toolbar, dc);
+  EXPECT_GT(dark, 10);
+  DestroyWindow(toolbar);
+}
+
 // A string table block holding `text` for string id `id`.
 std::vector<BYTE> StringBlock(UINT id, const std::string& text) {
   std::vector<BYTE> block;

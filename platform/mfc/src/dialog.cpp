@@ -8,6 +8,7 @@
 #include "mfc/gdi.h"
 #include "mfc/modulestate.h"
 #include "mfc/winapp.h"
+#include "modal_filter.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -17,37 +18,6 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
   ON_MESSAGE(WM_SETFONT, HandleSetFont)
 END_MESSAGE_MAP()
 
-namespace {
-
-// While a modal dialog runs, its messages pass the class library's
-// PreTranslateMessage chain first (the window system calls the filter).
-thread_local HHOOK t_msgFilter = nullptr;
-thread_local int t_modalDepth = 0;
-
-LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam) {
-  auto* msg = reinterpret_cast<MSG*>(lParam);
-  if (code == MSGF_DIALOGBOX && msg != nullptr && msg->hwnd != nullptr) {
-    if (CWnd::WalkPreTranslateTree(::GetAncestor(msg->hwnd, GA_ROOT), msg)) return 1;
-  }
-  return ::CallNextHookEx(t_msgFilter, code, wParam, lParam);
-}
-
-class ModalFilter {
- public:
-  ModalFilter() {
-    if (t_modalDepth++ == 0) t_msgFilter = ::SetWindowsHookEx(WH_MSGFILTER, MessageFilter, nullptr, ::GetCurrentThreadId());
-  }
-  ~ModalFilter() {
-    if (--t_modalDepth == 0 && t_msgFilter != nullptr) {
-      ::UnhookWindowsHookEx(t_msgFilter);
-      t_msgFilter = nullptr;
-    }
-  }
-  ModalFilter(const ModalFilter&) = delete;
-  ModalFilter& operator=(const ModalFilter&) = delete;
-};
-
-}  // namespace
 
 CDialog::CDialog() = default;
 
@@ -72,18 +42,7 @@ bool CDialog::FindTemplate(Template& found) const {
   return true;
 }
 
-HWND CDialog::OwnerWindow() const {
-  HWND parent = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
-  if (parent == nullptr) {
-    CWnd* pMainWnd = AfxGetMainWnd();
-    parent = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
-  }
-  if (parent == nullptr || !::IsWindow(parent)) return nullptr;
-  // A dialog over a dialog: the popup that is active now owns it.
-  HWND top = ::GetAncestor(parent, GA_ROOT);
-  HWND popup = ::GetLastActivePopup(top);
-  return popup != nullptr && ::IsWindowEnabled(popup) ? popup : top;
-}
+HWND CDialog::OwnerWindow() const { return afx::ModalOwner(m_pParentWnd); }
 
 INT_PTR CDialog::DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM) {
   if (message != WM_INITDIALOG) return FALSE;
@@ -94,7 +53,7 @@ INT_PTR CDialog::DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM) {
 INT_PTR CDialog::DoModal() {
   Template tmpl{};
   if (m_hWnd != nullptr || !FindTemplate(tmpl)) return -1;
-  ModalFilter filter;
+  afx::ModalFilter filter;
   HookWindowCreate(this);
   const INT_PTR result = ::DialogBoxIndirectParam(tmpl.hInstance, tmpl.data, OwnerWindow(), &DialogProc, 0);
   UnhookWindowCreate();

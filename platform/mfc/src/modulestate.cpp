@@ -9,9 +9,11 @@
 
 namespace {
 
+// Immortal: the detaches of extension libraries run at exit and take their
+// records out of its resource chain.
 AFX_MODULE_STATE& AppModuleState() {
-  static AFX_MODULE_STATE state;
-  return state;
+  static AFX_MODULE_STATE* state = new AFX_MODULE_STATE;
+  return *state;
 }
 
 // Every module a lookup searches, current resource module first.

@@ -60,6 +60,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName) {
 }
 
 CWinApp::~CWinApp() {
+  FreePrinterSelection();
   AFX_MODULE_STATE* state = AfxGetAppModuleState();
   if (state->m_pCurrentWinApp == this) {
     state->m_pCurrentWinApp = nullptr;

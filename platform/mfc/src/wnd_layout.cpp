@@ -2,8 +2,8 @@
 #include "afxwin.h"
 #include "mfc/layout.h"
 
-void AfxRepositionWindow(AFX_SIZEPARENTPARAMS*, HWND hWnd, LPCRECT lpRect) {
-  if (hWnd == nullptr || lpRect == nullptr) return;
+void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect) {
+  if (hWnd == nullptr || lpRect == nullptr || (lpLayout != nullptr && lpLayout->bQuery)) return;
   RECT current{};
   ::GetWindowRect(hWnd, &current);
   HWND parent = ::GetParent(hWnd);
@@ -17,6 +17,7 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
                           LPCRECT lpRectClient, BOOL bStretch) {
   AFX_SIZEPARENTPARAMS layout{};
   layout.bStretch = bStretch;
+  layout.bQuery = nFlag == reposQuery;
   if (lpRectClient != nullptr)
     layout.rect = *lpRectClient;
   else

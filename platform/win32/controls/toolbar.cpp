@@ -192,6 +192,37 @@ LRESULT OnNotify(HWND hwnd, ToolbarState& s, LPARAM lParam) {
   return owner ? SendMessage(owner, WM_NOTIFY, header->idFrom, lParam) : 0;
 }
 
+// TB_ADDSTRING: a string resource (hInst, id), or texts each ended by a
+// null with an empty one last; answers the index of the first.
+LRESULT AddStrings(HWND hwnd, ToolbarState& s, WPARAM wParam, LPARAM lParam) {
+  const auto first = static_cast<LRESULT>(s.strings.size());
+  if (wParam != 0) {
+    char text[256] = {};
+    if (LoadString(reinterpret_cast<HINSTANCE>(wParam), LOWORD(lParam), text, sizeof(text)) <= 0) return -1;
+    s.strings.emplace_back(text);
+  } else {
+    const char* text = reinterpret_cast<const char*>(lParam);
+    if (!text || !*text) return -1;
+    for (; *text; text += std::strlen(text) + 1) s.strings.emplace_back(text);
+  }
+  // The buttons grow to hold the texts.
+  const SIZE need = TextButtonSize(hwnd, s);
+  s.buttonSize.cx = std::max(s.buttonSize.cx, need.cx);
+  s.buttonSize.cy = std::max(s.buttonSize.cy, need.cy);
+  AutoSize(hwnd, s);
+  return first;
+}
+
+// TB_GETBUTTONTEXT: the text of the button with a command, its length
+// without the null; -1 for none.
+LRESULT GetButtonText(const ToolbarState& s, WPARAM command, LPARAM lParam) {
+  const int index = IndexOfCommand(s, command);
+  const std::string* text = index < 0 ? nullptr : ButtonText(s, s.buttons[static_cast<size_t>(index)]);
+  if (!text) return -1;
+  if (auto* out = reinterpret_cast<char*>(lParam)) std::memcpy(out, text->c_str(), text->size() + 1);
+  return static_cast<LRESULT>(text->size());
+}
+
 LRESULT HandleButtonMessage(HWND hwnd, ToolbarState& s, UINT msg, WPARAM wParam, LPARAM lParam) {
   bool on = LOWORD(lParam) != 0;
   switch (msg) {
@@ -305,6 +336,10 @@ LRESULT HandleToolbar(HWND hwnd, ToolbarState& s, UINT msg, WPARAM wParam, LPARA
       s.buttons[wParam].command = static_cast<int>(lParam);
       AddButtonTool(hwnd, s, s.buttons[wParam]);
       return TRUE;
+    case TB_ADDSTRING:
+      return AddStrings(hwnd, s, wParam, lParam);
+    case TB_GETBUTTONTEXT:
+      return GetButtonText(s, wParam, lParam);
     case TB_GETBITMAP: {
       int index = IndexOfCommand(s, wParam);
       return index < 0 ? 0 : s.buttons[static_cast<size_t>(index)].image;

@@ -2,6 +2,7 @@
 // by its message handling, input, painting and tooltips.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "controls/bars_common.h"
@@ -14,7 +15,7 @@ struct ToolbarButton {
   BYTE state = TBSTATE_ENABLED;
   BYTE style = TBSTYLE_BUTTON;
   DWORD_PTR data = 0;
-  INT_PTR string = 0;
+  INT_PTR string = 0;  // an index of ToolbarState::strings, shown under the image; -1 none
   RECT rect{};  // laid out by LayoutToolbar; empty when hidden
 };
 
@@ -28,6 +29,7 @@ struct ImageStrip {
 struct ToolbarState {
   std::vector<ToolbarButton> buttons;
   std::vector<ImageStrip> strips;
+  std::vector<std::string> strings;  // TB_ADDSTRING's texts
   SIZE bitmapSize{16, 15};
   SIZE buttonSize{24, 22};
   UINT structSize = sizeof(TBBUTTON);
@@ -66,6 +68,12 @@ void RemoveButtonTool(HWND hwnd, const ToolbarState& s, const ToolbarButton& but
 // Answers TTN_NEEDTEXT for a button: the owner first, else the string
 // resource with the button's id (the part after a "\n" when it has one).
 LRESULT ToolbarNeedText(HWND hwnd, const ToolbarState& s, NMTTDISPINFO& info);
+
+// The button size that holds the image with the widest text under it.
+SIZE TextButtonSize(HWND hwnd, const ToolbarState& s);
+
+// The text of a button, or null when it has none.
+const std::string* ButtonText(const ToolbarState& s, const ToolbarButton& button);
 
 void PaintToolbar(HWND hwnd, const ToolbarState& s, HDC dc);
 

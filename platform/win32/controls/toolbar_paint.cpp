@@ -3,8 +3,13 @@
 // buttons that rise under the mouse, and the divider along the top.
 #include "controls/toolbar.h"
 
+#include <algorithm>
+
 namespace win32::controls {
 namespace {
+
+// The room above an image that has its text under it.
+constexpr int kTextInset = 3;
 
 // The 50% dither of highlight and face that a checked button shows.
 HBRUSH CreateCheckedBrush(HDC dc) {
@@ -62,13 +67,40 @@ void PaintButton(HWND hwnd, HDC dc, const ToolbarState& s, int index) {
   }
   PaintFrame(hwnd, dc, s, index, b.rect);
   bool down = (b.state & (TBSTATE_PRESSED | TBSTATE_CHECKED)) != 0;
+  const std::string* text = ButtonText(s, b);
   int x = (b.rect.left + b.rect.right - s.bitmapSize.cx) / 2 + (down ? 1 : 0);
-  int y = (b.rect.top + b.rect.bottom - s.bitmapSize.cy) / 2 + (down ? 1 : 0);
+  // With a text the image goes to the top and the text under it.
+  int y = (text ? b.rect.top + kTextInset : (b.rect.top + b.rect.bottom - s.bitmapSize.cy) / 2) + (down ? 1 : 0);
   bool disabled = !(b.state & TBSTATE_ENABLED) || (b.state & TBSTATE_INDETERMINATE);
   DrawButtonImage(s, dc, b.image, x, y, disabled);
+  if (!text) return;
+  RECT line{b.rect.left + 1, y + s.bitmapSize.cy + 1, b.rect.right - 1, b.rect.bottom - 1};
+  SelectGuard font(dc, PaintFont(nullptr));
+  DrawControlText(dc, *text, line, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX, disabled);
 }
 
 }  // namespace
+
+SIZE TextButtonSize(HWND hwnd, const ToolbarState& s) {
+  HDC dc = GetDC(hwnd);
+  SIZE widest{0, 0};
+  {
+    SelectGuard font(dc, PaintFont(nullptr));
+    widest.cy = FontLineHeight(dc);
+    for (const std::string& text : s.strings) {
+      SIZE size{};
+      GetTextExtentPoint32(dc, text.c_str(), static_cast<int>(text.size()), &size);
+      widest.cx = std::max(widest.cx, size.cx);
+    }
+  }
+  ReleaseDC(hwnd, dc);
+  return SIZE{widest.cx + 2 * kTextInset, kTextInset + s.bitmapSize.cy + 1 + widest.cy + kTextInset};
+}
+
+const std::string* ButtonText(const ToolbarState& s, const ToolbarButton& button) {
+  if (button.string < 0 || static_cast<size_t>(button.string) >= s.strings.size()) return nullptr;
+  return &s.strings[static_cast<size_t>(button.string)];
+}
 
 void PaintToolbar(HWND hwnd, const ToolbarState& s, HDC dc) {
   RECT client{};

@@ -13,6 +13,13 @@ using namespace win32::core;
 
 namespace {
 
+// Repaints the frame only: the client keeps what it shows (an invalid
+// client would later be erased over children that are not repainted).
+void RedrawFrame(HWND hwnd) {
+  RECT none{};
+  RedrawWindow(hwnd, &none, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+}
+
 LRESULT SetText(HWND hwnd, LPCSTR text) {
   {
     Lock lk(S().mu);
@@ -21,7 +28,7 @@ LRESULT SetText(HWND hwnd, LPCSTR text) {
     w->text = text ? text : "";
   }
   // The caption shows the text.
-  if ((GetWindowLong(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+  if ((GetWindowLong(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) RedrawFrame(hwnd);
   return TRUE;
 }
 
@@ -280,7 +287,7 @@ LRESULT WINAPI DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) 
     case WM_NCHITTEST: return NcHitTest(hWnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_NCPAINT: PaintNonClient(hWnd); return 0;
     case WM_NCACTIVATE:
-      RedrawWindow(hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+      RedrawFrame(hWnd);
       return TRUE;
     case WM_SETTEXT: return SetText(hWnd, reinterpret_cast<LPCSTR>(lParam));
     case WM_GETTEXT: return GetText(hWnd, wParam, reinterpret_cast<LPSTR>(lParam));

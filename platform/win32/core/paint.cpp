@@ -121,10 +121,13 @@ void InvalidateLocked(Window& w, const RECT* clientRect, bool erase, bool frame,
   }
   if (frame) w.frameDirty = true;
   if (!children.value_or(!(w.style & WS_CLIPCHILDREN))) return;
+  // The update area is one rectangle and the parent paints all of it: the
+  // children under any part of it are painted again, not only those under `r`.
+  const RECT painted = (w.style & WS_CLIPCHILDREN) ? r : w.update;
   for (HWND c : w.children) {
     WindowPtr cw = FindWindowLocked(c);
     if (!cw || !(cw->style & WS_VISIBLE)) continue;
-    RECT overlap = Intersect(r, cw->rect);
+    RECT overlap = Intersect(painted, cw->rect);
     if (IsRectEmpty(&overlap)) continue;
     const RECT inChild = Shift(overlap, POINT{-cw->client.left, -cw->client.top});
     const bool frameHit = !EqualRect(&cw->rect, &cw->client);

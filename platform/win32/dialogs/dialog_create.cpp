@@ -215,9 +215,12 @@ HWND CreateFromTemplate(const DialogRequest& request, const DialogTemplate& t) {
 
 }  // namespace
 
-HWND CreateDialogWindow(const DialogRequest& request) {
+HWND CreateDialogWindow(const DialogRequest& request) { return CreateDialogWindowStyled(request, 0, 0); }
+
+HWND CreateDialogWindowStyled(const DialogRequest& request, DWORD styleOff, DWORD styleOn) {
   DialogTemplate t;
   if (!request.data || !win32::internal::ParseDialogTemplate(request.data, request.size, t)) return nullptr;
+  t.style = (t.style & ~styleOff) | styleOn;
   return CreateFromTemplate(request, t);
 }
 

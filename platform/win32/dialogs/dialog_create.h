@@ -24,6 +24,11 @@ struct DialogRequest {
 // created, or WM_INITDIALOG destroyed it.
 HWND CreateDialogWindow(const DialogRequest& request);
 
+// The same with the template's style changed first: `styleOff` cleared,
+// `styleOn` set (property sheet pages become children whatever their
+// template says).
+HWND CreateDialogWindowStyled(const DialogRequest& request, DWORD styleOff, DWORD styleOn);
+
 // The RT_DIALOG resource `name` of `instance`; false when missing.
 bool FindDialogResource(HINSTANCE instance, LPCSTR name, const void*& data, size_t& size);
 

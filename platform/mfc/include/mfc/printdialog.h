@@ -14,6 +14,8 @@ class CPrintDialog : public CCommonDialog {
                                         PD_NOSELECTION,
                         CWnd* pParentWnd = nullptr);
 
+  // The device mode and names blocks it returns are the caller's to free
+  // (GlobalFree) or to keep for later dialogs.
   PRINTDLG m_pd{};
 
   INT_PTR DoModal() override;

@@ -9,6 +9,8 @@ class CDocument;
 class CFrameWnd;
 struct CCreateContext;
 struct CPrintInfo;
+struct CPrintPreviewState;
+class CPreviewView;
 
 class CView : public CWnd {
   DECLARE_DYNAMIC(CView)
@@ -33,6 +35,20 @@ class CView : public CWnd {
   virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
   virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
   virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+  // The end of a print preview: OnEndPrinting, then the frame gets its
+  // view back.
+  virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView);
+  // The print dialog (or, direct and in preview, the chosen printer);
+  // FALSE when cancelled or there is no printer.
+  BOOL DoPreparePrinting(CPrintInfo* pInfo);
+  // Puts a preview of pPrintView's printing in place of the frame's view;
+  // the preview owns pState from then on (the caller deletes it on FALSE).
+  BOOL DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* pPreviewViewClass,
+                      CPrintPreviewState* pState);
+  // File Print (and Print Direct, without the dialog) and Print Preview;
+  // a program's message map names them (public, so a derived map can).
+  afx_msg void OnFilePrint();
+  afx_msg void OnFilePrintPreview();
 
   BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
               UINT nID, void* pContext = nullptr) override;
@@ -50,6 +66,10 @@ class CView : public CWnd {
   afx_msg void OnPaint();
   afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
   afx_msg LRESULT OnInitialUpdateMessage(WPARAM wParam, LPARAM lParam);
+
+ private:
+  // The page loop of a prepared job.
+  void PrintPages(CPrintInfo& info);
 
   friend class CDocument;
 };

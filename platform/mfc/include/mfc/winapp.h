@@ -13,6 +13,7 @@
 class CCommandLineInfo;
 class CDocManager;
 class CDocTemplate;
+class CPrintDialog;
 class CDocument;
 class CRecentFileList;
 
@@ -101,6 +102,15 @@ class CWinApp : public CWinThread {
   afx_msg void OnHelp();
   afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
 
+  // Printing: the printer Print Setup chose, used by every later job
+  // (blocks owned by the application; the system's default until then).
+  HGLOBAL m_hDevMode = nullptr;
+  HGLOBAL m_hDevNames = nullptr;
+  afx_msg void OnFilePrintSetup();
+  INT_PTR DoPrintDialog(CPrintDialog* pPD);
+  BOOL GetPrinterDeviceDefaults(PRINTDLG* pPrintDlg);
+  void UpdatePrinterSelection(BOOL bForceDefaults);
+
  protected:
   DECLARE_MESSAGE_MAP()
 
@@ -114,6 +124,7 @@ class CWinApp : public CWinThread {
   friend BOOL AfxWinInit(HINSTANCE, HINSTANCE, LPTSTR, int);
   friend BOOL AfxWinInitArgs(const std::vector<std::string>&, int);
   void SetNames();
+  void FreePrinterSelection();
 };
 
 // Control containers need nothing here.

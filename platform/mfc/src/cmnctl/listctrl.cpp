@@ -2,14 +2,31 @@
 // structure, read texts of any length, or hand out temporary objects.
 #include "mfc/cmn_listctrl.h"
 
-#include <vector>
-
+#include "cmnctl/control_text.h"
 #include "cmnctl/create_control.h"
 #include "cmnctl/image_list_of.h"
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
 AFX_IMPLEMENT_CONTROL_CREATE(CListCtrl, WC_LISTVIEW)
+
+namespace {
+
+LVITEM MakeItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
+                LPARAM lParam) {
+  LVITEM item{};
+  item.mask = nMask;
+  item.iItem = nItem;
+  item.iSubItem = nSubItem;
+  item.pszText = const_cast<LPSTR>(lpszItem);
+  item.iImage = nImage;
+  item.state = nState;
+  item.stateMask = nStateMask;
+  item.lParam = lParam;
+  return item;
+}
+
+}  // namespace
 
 int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem) {
   LVCOLUMN column{};
@@ -33,39 +50,20 @@ CHeaderCtrl* CListCtrl::GetHeaderCtrl() const {
 
 int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
                           LPARAM lParam) {
-  LVITEM item{};
-  item.mask = nMask;
-  item.iItem = nItem;
-  item.pszText = const_cast<LPSTR>(lpszItem);
-  item.state = nState;
-  item.stateMask = nStateMask;
-  item.iImage = nImage;
-  item.lParam = lParam;
+  LVITEM item = MakeItem(nItem, 0, nMask, lpszItem, nImage, nState, nStateMask, lParam);
   return InsertItem(&item);
 }
 
 BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
                         LPARAM lParam) {
-  LVITEM item{};
-  item.mask = nMask;
-  item.iItem = nItem;
-  item.iSubItem = nSubItem;
-  item.pszText = const_cast<LPSTR>(lpszItem);
-  item.iImage = nImage;
-  item.state = nState;
-  item.stateMask = nStateMask;
-  item.lParam = lParam;
+  LVITEM item = MakeItem(nItem, nSubItem, nMask, lpszItem, nImage, nState, nStateMask, lParam);
   return SetItem(&item);
 }
 
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
-  // The control cuts the text to the buffer: grow until it fits.
-  for (size_t size = 256;; size *= 2) {
-    std::vector<char> buffer(size);
-    const int length = GetItemText(nItem, nSubItem, buffer.data(), static_cast<int>(size));
-    if (length < 0) return CString();
-    if (static_cast<size_t>(length) < size - 1) return CString(buffer.data(), length);
-  }
+  return afx::WholeControlText([&](LPTSTR buffer, int size) -> LPCTSTR {
+    return GetItemText(nItem, nSubItem, buffer, size) < 0 ? nullptr : buffer;
+  });
 }
 
 int CListCtrl::GetItemText(int nItem, int nSubItem, LPTSTR lpszText, int nLen) const {

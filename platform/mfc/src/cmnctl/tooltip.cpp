@@ -1,9 +1,7 @@
 // The tooltip wrapper: the tool structures its members fill.
 #include "mfc/cmn_tooltip.h"
 
-#include <cstring>
-#include <vector>
-
+#include "cmnctl/control_text.h"
 #include "mfc/modulestate.h"
 
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
@@ -80,18 +78,12 @@ void CToolTipCtrl::UpdateTipText(UINT nIDText, CWnd* pWnd, UINT_PTR nIDTool) {
 }
 
 void CToolTipCtrl::GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool) const {
-  // The tooltip cuts the text to the buffer: grow until it fits.
-  for (size_t size = 256;; size *= 2) {
-    std::vector<char> buffer(size, '\0');
+  str = afx::WholeControlText([&](LPTSTR buffer, int size) -> LPCTSTR {
     TOOLINFO info = ToolInfo(pWnd, nIDTool);
-    info.lpszText = buffer.data();
-    SendMessage(TTM_GETTEXT, size, reinterpret_cast<LPARAM>(&info));
-    const size_t length = strnlen(buffer.data(), size);
-    if (length < size - 1) {
-      str = CString(buffer.data(), static_cast<int>(length));
-      return;
-    }
-  }
+    info.lpszText = buffer;
+    SendMessage(TTM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(&info));
+    return buffer;
+  });
 }
 
 void CToolTipCtrl::SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect) {

@@ -3,8 +3,8 @@
 #include "mfc/cmn_treectrl.h"
 
 #include <cstring>
-#include <vector>
 
+#include "cmnctl/control_text.h"
 #include "cmnctl/create_control.h"
 #include "cmnctl/image_list_of.h"
 
@@ -51,15 +51,11 @@ BOOL CTreeCtrl::ItemHasChildren(HTREEITEM hItem) const {
 }
 
 CString CTreeCtrl::GetItemText(HTREEITEM hItem) const {
-  // The control cuts the text to the buffer: grow until it fits.
-  for (size_t size = 256;; size *= 2) {
-    std::vector<char> buffer(size, '\0');
-    TVITEM item = MakeItem(hItem, TVIF_HANDLE | TVIF_TEXT, buffer.data(), 0, 0, 0, 0, 0);
-    item.cchTextMax = static_cast<int>(size);
-    if (!GetItem(&item)) return CString();
-    const size_t length = strnlen(item.pszText, size);
-    if (length < size - 1) return CString(item.pszText, static_cast<int>(length));
-  }
+  return afx::WholeControlText([&](LPTSTR buffer, int size) -> LPCTSTR {
+    TVITEM item = MakeItem(hItem, TVIF_HANDLE | TVIF_TEXT, buffer, 0, 0, 0, 0, 0);
+    item.cchTextMax = size;
+    return GetItem(&item) ? item.pszText : nullptr;
+  });
 }
 
 DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM hItem) const {

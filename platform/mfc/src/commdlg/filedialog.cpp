@@ -8,6 +8,7 @@
 
 #include "mfc/modulestate.h"
 #include "mfc/winapp.h"
+#include "notify_result.h"
 
 IMPLEMENT_DYNAMIC(CFileDialog, CCommonDialog)
 
@@ -82,6 +83,10 @@ INT_PTR CFileDialog::DoModal() {
     m_ofn.lpstrFile = m_fileBuffer.data();
     m_ofn.nMaxFile = static_cast<DWORD>(m_fileBuffer.size());
   }
+  // A child template the module set here lacks comes from the resource chain.
+  if ((m_ofn.Flags & OFN_ENABLETEMPLATE) && m_ofn.lpTemplateName != nullptr &&
+      ::FindResource(m_ofn.hInstance, m_ofn.lpTemplateName, RT_DIALOG) == nullptr)
+    m_ofn.hInstance = AfxFindResourceHandle(m_ofn.lpTemplateName, RT_DIALOG);
   m_ofn.hwndOwner = PreModal();
   m_ofn.lCustData = reinterpret_cast<LPARAM>(this);
   const BOOL ok = m_bOpenFileDialog ? ::GetOpenFileName(&m_ofn) : ::GetSaveFileName(&m_ofn);
@@ -126,9 +131,7 @@ BOOL CFileDialog::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     default:
       return CCommonDialog::OnNotify(wParam, lParam, pResult);
   }
-  ::SetWindowLongPtr(m_hWnd, DWLP_MSGRESULT, result);
-  if (pResult != nullptr) *pResult = result;
-  return TRUE;
+  return afx::AnswerNotify(m_hWnd, result, pResult);
 }
 
 BOOL CFileDialog::OnFileNameOK() { return FALSE; }

@@ -13,3 +13,4 @@
 #include "win32/cc_progress.h"
 #include "win32/cc_animate.h"
 #include "win32/cc_updown.h"
+#include "win32/prsht.h"

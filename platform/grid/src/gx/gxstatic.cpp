@@ -1,0 +1,7 @@
+#include "gx/gxstatic.h"
+
+void CGXHeader::DrawBackground(CDC* pDC, const CRect& rect, const CGXStyle& style) {
+  pDC->FillSolidRect(&rect, style.GetInterior());
+  CRect rectEdge = rect;
+  pDC->DrawEdge(&rectEdge, BDR_RAISEDINNER | BDR_RAISEDOUTER, BF_RECT);
+}

@@ -1,0 +1,45 @@
+#include "modal_filter.h"
+
+#include "mfc/winapp.h"
+#include "mfc/wnd.h"
+
+namespace afx {
+namespace {
+
+thread_local HHOOK t_msgFilter = nullptr;
+thread_local int t_modalDepth = 0;
+
+LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam) {
+  auto* msg = reinterpret_cast<MSG*>(lParam);
+  if (code == MSGF_DIALOGBOX && msg != nullptr && msg->hwnd != nullptr) {
+    if (CWnd::WalkPreTranslateTree(::GetAncestor(msg->hwnd, GA_ROOT), msg)) return 1;
+  }
+  return ::CallNextHookEx(t_msgFilter, code, wParam, lParam);
+}
+
+}  // namespace
+
+ModalFilter::ModalFilter() {
+  if (t_modalDepth++ == 0) t_msgFilter = ::SetWindowsHookEx(WH_MSGFILTER, MessageFilter, nullptr, ::GetCurrentThreadId());
+}
+
+ModalFilter::~ModalFilter() {
+  if (--t_modalDepth == 0 && t_msgFilter != nullptr) {
+    ::UnhookWindowsHookEx(t_msgFilter);
+    t_msgFilter = nullptr;
+  }
+}
+
+HWND ModalOwner(const CWnd* pParentWnd) {
+  HWND parent = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
+  if (parent == nullptr) {
+    CWnd* pMainWnd = AfxGetMainWnd();
+    parent = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
+  }
+  if (parent == nullptr || !::IsWindow(parent)) return nullptr;
+  HWND top = ::GetAncestor(parent, GA_ROOT);
+  HWND popup = ::GetLastActivePopup(top);
+  return popup != nullptr && ::IsWindowEnabled(popup) ? popup : top;
+}
+
+}  // namespace afx

@@ -1,0 +1,129 @@
+// A grid printed from a view through the class library's print loop and
+// previewed in its print preview, as the programs' grid views do.
+#include <gtest/gtest.h>
+
+#include <afxext.h>
+
+#include <filesystem>
+
+#include "grid_fixture.h"
+#include "print_fixture.h"
+
+namespace grid_test {
+namespace {
+
+class CGridDoc : public CDocument {
+  DECLARE_DYNCREATE(CGridDoc)
+};
+IMPLEMENT_DYNCREATE(CGridDoc, CDocument)
+
+// The grid fills the view; the view's printing is the grid's.
+class CGridView : public CView {
+  DECLARE_DYNCREATE(CGridView)
+
+ public:
+  RecordingGrid m_grid;
+
+  void OnDraw(CDC*) override {}
+  BOOL OnPreparePrinting(CPrintInfo* pInfo) override { return DoPreparePrinting(pInfo); }
+  void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override { m_grid.OnGridBeginPrinting(pDC, pInfo); }
+  void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) override {
+    CView::OnPrepareDC(pDC, pInfo);
+    m_grid.OnGridPrepareDC(pDC, pInfo);
+  }
+  void OnPrint(CDC* pDC, CPrintInfo* pInfo) override { m_grid.OnGridPrint(pDC, pInfo); }
+  void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override { m_grid.OnGridEndPrinting(pDC, pInfo); }
+
+ protected:
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    if (CView::OnCreate(lpCreateStruct) == -1) return -1;
+    if (!m_grid.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), this, 1001)) return -1;
+    m_grid.Initialize();
+    m_grid.SetRowCount(70);
+    m_grid.SetColCount(2);
+    m_grid.SetValueRange(CGXRange(0, 1), "Name");
+    for (ROWCOL row = 1; row <= 70; ++row) {
+      m_grid.SetValueRange(CGXRange(row, 1), ("Attribute" + std::to_string(row)).c_str());
+    }
+    m_grid.GetParam()->GetProperties()->GetDataHeader().StoreStyleRowCol(
+        1, 2, CGXStyle().SetValue("Order $F").SetFont(CGXFont().SetSize(11).SetBold(TRUE)));
+    return 0;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(CGridView, CView)
+
+BEGIN_MESSAGE_MAP(CGridView, CView)
+ON_WM_CREATE()
+ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
+END_MESSAGE_MAP()
+
+class GridViewPrintTest : public halvane::test::RobotTest {
+ protected:
+  void SetUp() override {
+    RobotTest::SetUp();
+    AfxSetResourceHandle(nullptr);
+  }
+  void TearDown() override {
+    CWnd::DeleteTempMap();
+    RobotTest::TearDown();
+  }
+  // A frame over a new "Order" document with the grid view; it deletes
+  // itself when destroyed.
+  CFrameWnd* OpenFrame() {
+    auto* doc = new CGridDoc;
+    doc->SetTitle("Order");
+    auto* frame = new CFrameWnd;
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CGridView);
+    context.m_pCurrentDoc = doc;
+    if (!frame->Create(nullptr, "Order", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 610, 460), nullptr, nullptr, 0,
+                       &context)) {
+      delete doc;
+      return nullptr;
+    }
+    view = dynamic_cast<CGridView*>(frame->GetDlgItem(AFX_IDW_PANE_FIRST));
+    frame->SetActiveView(view);
+    return frame;
+  }
+
+  CWinApp app{"Grid Print Tests"};
+  halvane::test::PrintFolder folder;
+  CGridView* view = nullptr;
+};
+
+TEST_F(GridViewPrintTest, PrintDirectWritesEveryPageWithItsNumberInTheHeader) {
+  if (!halvane::test::HasTool("pdftotext")) GTEST_SKIP() << "poppler-utils is not installed";
+  CFrameWnd* frame = OpenFrame();
+  ASSERT_NE(nullptr, frame);
+  ASSERT_NE(nullptr, view);
+  frame->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+  ASSERT_EQ(std::vector<std::string>{"Order.pdf"}, folder.files());
+  const std::string file = folder / "Order.pdf";
+  EXPECT_EQ("2", halvane::test::PdfInfo(file, "Pages"));
+  const std::string text = halvane::test::RunTool("pdftotext '" + file + "' -");
+  EXPECT_NE(std::string::npos, text.find("Order 1"));
+  EXPECT_NE(std::string::npos, text.find("Order 2"));
+  EXPECT_NE(std::string::npos, text.find("Attribute70"));
+  frame->DestroyWindow();
+}
+
+TEST_F(GridViewPrintTest, ThePreviewShowsTheGridPagesAndPrintsNothing) {
+  CFrameWnd* frame = OpenFrame();
+  ASSERT_NE(nullptr, frame);
+  frame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+  robot.pumpUntilIdle();
+  auto* preview = dynamic_cast<CPreviewView*>(frame->GetActiveView());
+  ASSERT_NE(nullptr, preview);
+  EXPECT_TRUE(folder.files().empty());
+  EXPECT_TRUE(std::filesystem::exists(robot.snapshot(halvane::test::Window(frame->GetSafeHwnd()), "grid_preview")));
+  robot.click(halvane::test::Window(
+      ::GetDlgItem(::GetDlgItem(frame->m_hWnd, AFX_IDW_PREVIEW_BAR), static_cast<int>(AFX_ID_PREVIEW_CLOSE))));
+  EXPECT_EQ(view, frame->GetActiveView());
+  frame->DestroyWindow();
+}
+
+}  // namespace
+}  // namespace grid_test
