@@ -2,8 +2,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "core_test_support.h"
 #include "internal/core_backend.h"
@@ -96,57 +94,6 @@ TEST_F(PaintTest, CaptionedWindowRendersToPng) {
   ASSERT_NE(s, nullptr);
   EXPECT_EQ(cairo_image_surface_get_width(s), 320);
   EXPECT_EQ(cairo_image_surface_get_height(s), 200);
-}
-
-HPALETTE MakePalette(BYTE red) {
-  LOGPALETTE lp{};
-  lp.palVersion = 0x300;
-  lp.palNumEntries = 1;
-  lp.palPalEntry[0] = PALETTEENTRY{red, 0, 0, 0};
-  return CreatePalette(&lp);
-}
-
-// Realizes `pal` on a DC of `hwnd` and answers which windows heard of a
-// palette change, with the cause they were told.
-std::vector<std::pair<HWND, HWND>> RealizeAndListen(HWND hwnd, HPALETTE pal, BOOL background) {
-  Log().clear();
-  HDC dc = GetDC(hwnd);
-  HPALETTE old = SelectPalette(dc, pal, background);
-  RealizePalette(dc);
-  SelectPalette(dc, old, TRUE);
-  ReleaseDC(hwnd, dc);
-  Pump();
-  std::vector<std::pair<HWND, HWND>> heard;
-  for (const Recorded& r : Log()) {
-    if (r.message == WM_PALETTECHANGED) heard.emplace_back(r.hwnd, reinterpret_cast<HWND>(r.wParam));
-  }
-  return heard;
-}
-
-TEST_F(PaintTest, ANewForegroundPaletteIsAnnouncedToEveryTopLevelWindow) {
-  HWND other = MakeTop("Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
-  HWND active = MakeTop("Active", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
-  HWND child = MakeChild(active, 1);
-  SetForegroundWindow(active);
-  Pump();
-  HPALETTE red = MakePalette(255), dark = MakePalette(40);
-
-  EXPECT_TRUE(RealizeAndListen(active, red, FALSE).empty()) << "a true-colour screen has no system palette";
-
-  win32::gdi::SetScreenBitsPerPixel(8);
-  using Heard = std::vector<std::pair<HWND, HWND>>;
-  const Heard fromChild = RealizeAndListen(child, red, FALSE);
-  EXPECT_EQ(fromChild.size(), 2u);
-  for (HWND top : {other, active}) {
-    EXPECT_NE(std::find(fromChild.begin(), fromChild.end(), std::make_pair(top, child)), fromChild.end());
-  }
-  EXPECT_TRUE(RealizeAndListen(active, red, FALSE).empty()) << "the same colours change nothing";
-  EXPECT_TRUE(RealizeAndListen(active, dark, TRUE).empty()) << "a background palette only maps";
-  EXPECT_TRUE(RealizeAndListen(other, dark, FALSE).empty()) << "an inactive window only maps";
-  EXPECT_EQ(RealizeAndListen(active, dark, FALSE).size(), 2u);
-  win32::gdi::SetScreenBitsPerPixel(32);
-  DeleteObject(red);
-  DeleteObject(dark);
 }
 
 }  // namespace

@@ -79,7 +79,6 @@ struct DcAttributes {
   HGDIOBJ font = nullptr;
   HGDIOBJ bitmap = nullptr;
   HGDIOBJ palette = nullptr;
-  bool paletteBackground = false;  // SelectPalette's bForceBkgd
   COLORREF textColor = RGB(0, 0, 0);
   COLORREF bkColor = RGB(255, 255, 255);
   int bkMode = OPAQUE;
@@ -147,7 +146,6 @@ struct GdiState {
   std::array<HGDIOBJ, DC_PEN + 1> stock{};
   HBITMAP defaultBitmap = nullptr;  // the 1x1 bitmap of new memory DCs
   int screenBpp = 32;
-  std::vector<PALETTEENTRY> systemPalette;  // last taken over by a foreground realization
   std::map<UINT_PTR, HICON> systemIcons;  // keyed by id; cursors with bit 31
 };
 

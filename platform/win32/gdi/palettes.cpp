@@ -1,40 +1,10 @@
 // Palettes. Drawing on 24-bit surfaces ignores them; the calls are kept so
-// that the palette path of programs can be followed in tests. On a palette
-// screen (8 bits or fewer) the active window's realization of a new palette
-// takes over the system palette, and every top-level window hears of it.
+// that the palette path of programs can be followed in tests.
 #include <cstring>
-
-#include <windows.h>
 
 #include "gdi/dc.h"
 
 using namespace win32::gdi::detail;
-
-namespace {
-
-bool SameEntries(const std::vector<PALETTEENTRY>& a, const std::vector<PALETTEENTRY>& b) {
-  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(PALETTEENTRY)) == 0;
-}
-
-// Background realizations and those of inactive windows only map onto the
-// system palette, so two windows answering each other's change cannot loop.
-bool TakesOverTheSystemPalette(const DcObject& dc, const PaletteObject& pal) {
-  if (dc.kind != DcKind::Surface || dc.owner == nullptr || State().screenBpp > 8 || dc.attrs.paletteBackground)
-    return false;
-  if (GetAncestor(dc.owner, GA_ROOT) != GetForegroundWindow()) return false;
-  return !SameEntries(State().systemPalette, pal.entries);
-}
-
-void AnnouncePaletteChange(HWND cause) {
-  EnumWindows(
-      [](HWND top, LPARAM lParam) -> BOOL {
-        SendNotifyMessage(top, WM_PALETTECHANGED, static_cast<WPARAM>(lParam), 0);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(cause));
-}
-
-}  // namespace
 
 HPALETTE WINAPI CreatePalette(const LOGPALETTE* plpal) {
   if (!plpal || plpal->palVersion != 0x300 || plpal->palNumEntries == 0) return nullptr;
@@ -46,7 +16,6 @@ HPALETTE WINAPI CreatePalette(const LOGPALETTE* plpal) {
 HPALETTE WINAPI SelectPalette(HDC hdc, HPALETTE hPal, BOOL bForceBkgd) {
   DcObject* dc = GetDc(hdc);
   if (!dc || !Get<PaletteObject>(hPal)) return nullptr;
-  dc->attrs.paletteBackground = bForceBkgd != FALSE;
   return static_cast<HPALETTE>(std::exchange(dc->attrs.palette, hPal));
 }
 
@@ -61,10 +30,6 @@ UINT WINAPI RealizePalette(HDC hdc) {
   GdiRecord record = MakeRecord(*dc, "RealizePalette", RECT{});
   record.flags = mapped;
   Record(*dc, std::move(record));
-  if (mapped && TakesOverTheSystemPalette(*dc, *pal)) {
-    State().systemPalette = pal->entries;
-    AnnouncePaletteChange(dc->owner);
-  }
   return mapped;
 }
 
