@@ -128,7 +128,7 @@ TEST(CrtTest, StableSortKeepsTheOrderOfEqualKeys) {
   std::vector<Row> rows;
   for (int i = 0; i < 60; ++i) {
     Row r{static_cast<char>('a' + (i * 7) % 5), {}};
-    std::snprintf(r.seq, sizeof r.seq, "%03d", i);
+    std::snprintf(r.seq, sizeof r.seq, "%03u", static_cast<unsigned>(i) % 1000u);
     rows.push_back(r);
   }
   qsort_stable(rows.data(), rows.size(), sizeof(Row), ByKey);
