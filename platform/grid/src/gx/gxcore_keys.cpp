@@ -96,6 +96,7 @@ BOOL CGXGridCore::ProcessKeys(CWnd*, UINT nMessage, UINT nChar, UINT, UINT) {
       pControl->SetActive(FALSE);
       pControl->Hide();
       pControl->Init(nRow, nCol);
+      v.TakeEditingStart(nRow, nCol);
       RedrawRowCol(nRow, nCol, GX_INVALIDATE);
       m_pGridWnd->SetFocus();
       OnCanceledEditing(nRow, nCol);
@@ -111,6 +112,15 @@ BOOL CGXGridCore::ProcessKeys(CWnd*, UINT nMessage, UINT nChar, UINT, UINT) {
     }
     case VK_F2:
       return ActivateCurrentCell();
+    case 'C':
+    case 'X':
+    case 'V':
+      // An open editor copies and pastes its own text.
+      if (!bCtrl || bActive) return FALSE;
+      if (nChar == 'C') Copy();
+      else if (nChar == 'X') Cut();
+      else Paste();
+      return TRUE;
     case VK_DELETE: {
       if (bActive || !IsCurrentCell()) return FALSE;
       const ROWCOL nRow = m_pView->nCurRow;
