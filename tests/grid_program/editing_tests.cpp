@@ -35,6 +35,37 @@ TEST_F(EditingTest, TypingANameStoresItOnceAndEnterMovesDown) {
   EXPECT_EQ(std::string(Tools().GetValueRowCol(3, kNameCol)), "Mailer") << "Escape drops what was typed";
   EXPECT_EQ(Tools().TakeLog(), (Log{"OnStartEditing(3,1)", "OnCancelEditing(3,1)"}));
   EXPECT_TRUE(DialogWindow()) << "Escape went to the editor, not to the dialog";
+
+  robot.type("Post");
+  robot.key(VK_TAB);
+  EXPECT_EQ(std::string(Tools().GetValueRowCol(3, kNameCol)), "Post");
+  EXPECT_EQ(Tools().TakeLog(), (Log{"OnStartEditing(3,1)", "OnValidateCell(3,1)", "OnModifyCell(3,1)", "OnLeftCell(3,1)",
+                                    "OnEndEditing(3,1)", "OnMovedCurrentCell(3,2)"}))
+      << "Tab stores before it leaves";
+}
+
+TEST_F(EditingTest, AnEmptiedNameIsRefusedWithAWarningAndTheEditorStays) {
+  ClickCell(1, kNameCol);
+  robot.type("x");
+  robot.key(VK_BACK);
+  Tools().TakeLog();
+  std::string shown;
+  robot.onDialog("Grid Program Tests", [&](halvane::test::Robot& r, Window box) {
+    for (const auto& text : r.texts(box)) shown += text + "|";
+    r.key(VK_RETURN);
+  });
+  robot.key(VK_RETURN);
+  EXPECT_NE(shown.find(kNameNeeded), std::string::npos) << shown;
+  ASSERT_TRUE(Editor()) << "the editor stays on the cell";
+  EXPECT_EQ(Current(), "1,1");
+  EXPECT_EQ(std::string(Tools().GetValueRowCol(1, kNameCol)), "Ledger") << "nothing lost";
+  EXPECT_EQ(Tools().TakeLog(), (Log{"OnValidateCell(1,1)"}));
+
+  robot.type("Ledger2");
+  robot.key(VK_RETURN);
+  EXPECT_EQ(std::string(Tools().GetValueRowCol(1, kNameCol)), "Ledger2");
+  EXPECT_EQ(Tools().TakeLog(), (Log{"OnValidateCell(1,1)", "OnModifyCell(1,1)", "OnEndEditing(1,1)", "OnLeftCell(1,1)",
+                                    "OnMovedCurrentCell(2,1)"}));
 }
 
 TEST_F(EditingTest, TheKindListDropsAndTheChosenItemIsStoredAsItsIndex) {

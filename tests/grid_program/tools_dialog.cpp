@@ -27,9 +27,16 @@ BOOL CToolsGrid::OnStartEditing(ROWCOL nRow, ROWCOL nCol) {
   return TRUE;
 }
 
+// Every tool needs a name: an emptied name cell keeps its editor.
 BOOL CToolsGrid::OnValidateCell(ROWCOL nRow, ROWCOL nCol) {
   Note("OnValidateCell", nRow, nCol);
-  return TRUE;
+  CString sText;
+  CGXControl* pControl = GetCurrentCellControl();
+  if (nCol != kNameCol || pControl == nullptr || !pControl->GetCurrentText(sText)) return TRUE;
+  sText.Trim();
+  if (!sText.IsEmpty()) return TRUE;
+  SetWarningText(kNameNeeded);
+  return FALSE;
 }
 
 void CToolsGrid::OnModifyCell(ROWCOL nRow, ROWCOL nCol) { Note("OnModifyCell", nRow, nCol); }

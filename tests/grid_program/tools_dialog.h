@@ -18,6 +18,7 @@ enum ToolColumn : ROWCOL { kNameCol = 1, kKindCol = 2, kEnabledCol = 3, kIdCol =
 
 // The kinds' choice list; a kind cell stores the chosen index.
 inline constexpr const char* kKinds = "Service\nAgent\nBridge\n";
+inline constexpr const char* kNameNeeded = "A tool needs a name.";
 
 // A grid that records every notification it overrides as "Name(row,col)"
 // (row moves as "MoveRows(from-to,dest)"), in the order they came.
