@@ -26,10 +26,14 @@ TEST_F(RowsTest, ACopiedRangeIsPastedElsewhereCellByCell) {
   EXPECT_EQ(Tools().TakeLog(),
             (Log{"OnModifyCell(3,1)", "OnModifyCell(3,2)", "OnModifyCell(4,1)", "OnModifyCell(4,2)"}));
 
+  ClickCell(2, kKindCol);
+  robot.keys({VK_CONTROL, 'C'});
+  EXPECT_EQ(ClipboardText(), "Bridge\r\n") << "the kind list has the focus and copies its cell";
+
   ClickCell(4, kNameCol);
   robot.keys({VK_CONTROL, 'V'});
   EXPECT_EQ(Tools().GetRowCount(), 4u) << "what lies past the last row is left out";
-  EXPECT_EQ(Tools().RowText(4), "Ledger|0|0|T-400");
+  EXPECT_EQ(Tools().RowText(4), "Bridge|2|0|T-400");
 }
 
 TEST_F(RowsTest, DraggingARowHeaderMovesTheWholeRow) {

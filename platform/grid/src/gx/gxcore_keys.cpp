@@ -1,6 +1,7 @@
 // Keyboard handling of the grid and of its editors.
 #include "gridview.h"
 #include "gx/gxcore.h"
+#include "gx/gxedit.h"
 
 namespace {
 
@@ -115,8 +116,9 @@ BOOL CGXGridCore::ProcessKeys(CWnd*, UINT nMessage, UINT nChar, UINT, UINT) {
     case 'C':
     case 'X':
     case 'V':
-      // An open editor copies and pastes its own text.
-      if (!bCtrl || bActive) return FALSE;
+      // An open text editor copies and pastes its own text; a combo-box
+      // window over its cell has none.
+      if (!bCtrl || (bActive && dynamic_cast<CGXEditControl*>(GetCurrentCellControl()) != nullptr)) return FALSE;
       if (nChar == 'C') Copy();
       else if (nChar == 'X') Cut();
       else Paste();
