@@ -68,6 +68,24 @@ TEST_F(EditingTest, AnEmptiedNameIsRefusedWithAWarningAndTheEditorStays) {
                                     "OnMovedCurrentCell(2,1)"}));
 }
 
+TEST_F(EditingTest, OkSavesANameStillBeingTyped) {
+  ClickCell(2, kNameCol);
+  robot.type("Courier");
+  ClickCell(3, kKindCol);
+  robot.choose(KindCombo(), "Bridge");
+  robot.click(DialogWindow().child(IDOK));
+  EXPECT_EQ(dialog->m_savedTools,
+            (std::vector<std::string>{"Ledger|0|1|T-100", "Courier|2|0|T-200", "Mailer|2|1|T-300", "Archive|0|0|T-400"}))
+      << "the name was stored when the cell was left";
+
+  dialog->ShowWindow(SW_SHOW);
+  ClickCell(1, kNameCol);
+  robot.type("Pending");
+  robot.click(DialogWindow().child(IDOK));
+  ASSERT_EQ(dialog->m_savedTools.size(), 4u);
+  EXPECT_EQ(dialog->m_savedTools[0], "Pending|0|1|T-100") << "the open editor stored before OK read the grid";
+}
+
 TEST_F(EditingTest, TheKindListDropsAndTheChosenItemIsStoredAsItsIndex) {
   ClickCell(1, kKindCol);
   const Window combo = KindCombo();

@@ -167,6 +167,12 @@ BOOL CToolsDialog::OnInitDialog() {
   return TRUE;
 }
 
+void CToolsDialog::OnOK() {
+  m_savedTools.clear();
+  for (ROWCOL row = 1; row <= m_wndTools.GetRowCount(); ++row) m_savedTools.push_back(m_wndTools.RowText(row));
+  CDialog::OnOK();
+}
+
 // Removes the selected rows, else the current cell's row; the last span
 // first so that the earlier spans keep their numbers.
 void CToolsDialog::OnRemove() {

@@ -71,9 +71,12 @@ class CToolsDialog : public CDialog {
 
   CToolsGrid m_wndTools;
   CRecordsGrid m_wndRecords;
+  // The tools' rows as OK saw them (RowText of each).
+  std::vector<std::string> m_savedTools;
 
  protected:
   BOOL OnInitDialog() override;
+  void OnOK() override;
   afx_msg void OnRemove();
   DECLARE_MESSAGE_MAP()
 };
