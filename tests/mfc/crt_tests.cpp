@@ -1,5 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+#include <vector>
+
 #include "afx.h"
 
 namespace {
@@ -93,6 +101,62 @@ TEST(CrtTest, IntegerConversions) {
   EXPECT_STREQ(_ltoa(123456, buffer, 10), "123456");
   EXPECT_STREQ(_ultoa(35, buffer, 36), "z");
   EXPECT_STREQ(_i64toa(-9000000000LL, buffer, 10), "-9000000000");
+}
+
+// Five bytes: an odd size shows faults in the byte moves.
+struct Row {
+  char key;
+  char seq[4];
+};
+
+int ByKey(const void* a, const void* b) { return static_cast<const Row*>(a)->key - static_cast<const Row*>(b)->key; }
+
+TEST(CrtTest, StableSortKeepsTheOrderOfEqualKeys) {
+  // Enough rows that an introsort-like sort would reorder equal keys.
+  std::vector<Row> rows;
+  for (int i = 0; i < 60; ++i) {
+    Row r{static_cast<char>('a' + (i * 7) % 5), {}};
+    std::snprintf(r.seq, sizeof r.seq, "%03d", i);
+    rows.push_back(r);
+  }
+  qsort_stable(rows.data(), rows.size(), sizeof(Row), ByKey);
+  for (size_t i = 1; i < rows.size(); ++i) {
+    ASSERT_LE(rows[i - 1].key, rows[i].key) << i;
+    if (rows[i - 1].key == rows[i].key) {
+      EXPECT_LT(std::string(rows[i - 1].seq), std::string(rows[i].seq)) << i;
+    }
+  }
+  EXPECT_STREQ(rows.front().seq, "000");
+  EXPECT_STREQ(rows.back().seq, "057");
+  // Degenerate calls leave the data alone.
+  qsort_stable(rows.data(), 1, sizeof(Row), ByKey);
+  qsort_stable(nullptr, 3, sizeof(Row), ByKey);
+  qsort_stable(rows.data(), 0, sizeof(Row), ByKey);
+  EXPECT_STREQ(rows.front().seq, "000");
+}
+
+TEST(CrtTest, AccessTellsExistenceAndWritability) {
+  char folder[] = "/tmp/crt_access_XXXXXX";
+  ASSERT_NE(mkdtemp(folder), nullptr);
+  const std::string file = std::string(folder) + "/f.txt";
+  std::FILE* f = std::fopen(file.c_str(), "w");
+  ASSERT_NE(f, nullptr);
+  std::fclose(f);
+  const std::string windowsForm = std::string(folder) + "\\f.txt";
+  EXPECT_EQ(_access(windowsForm.c_str(), 0), 0);
+  EXPECT_EQ(_access(file.c_str(), 6), 0);
+  EXPECT_EQ(_access(folder, 2), 0);
+  EXPECT_EQ(_access((std::string(folder) + "/missing").c_str(), 0), -1);
+  EXPECT_EQ(errno, ENOENT);
+  EXPECT_EQ(_access(file.c_str(), 1), -1);  // no execute test on Windows
+  EXPECT_EQ(errno, EINVAL);
+  if (geteuid() != 0) {  // root may write anywhere
+    chmod(file.c_str(), 0444);
+    EXPECT_EQ(_access(file.c_str(), 4), 0);
+    EXPECT_EQ(_access(file.c_str(), 2), -1);
+  }
+  std::remove(file.c_str());
+  rmdir(folder);
 }
 
 }  // namespace

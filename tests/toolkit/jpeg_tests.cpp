@@ -11,8 +11,8 @@
 #include <vector>
 
 #include <jpeglib.h>
-#include <unistd.h>
 
+#include "temp_folder.h"
 #include "toolkit_fixture.h"
 
 namespace {
@@ -64,18 +64,8 @@ bool Near(COLORREF a, COLORREF b, int tolerance = 24) {
 
 class JpegTest : public ToolkitTest {
  protected:
-  void SetUp() override {
-    ToolkitTest::SetUp();
-    folder_ = std::filesystem::temp_directory_path() /
-              ("sec_jpeg_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override {
-    std::filesystem::remove_all(folder_);
-    ToolkitTest::TearDown();
-  }
-  std::filesystem::path folder_;
+  halvane::test::TempFolder temp_{"sec_jpeg"};
+  const std::filesystem::path folder_{temp_.path()};
 };
 
 // A 40 x 30 bitmap: red on the left half, blue on the right.

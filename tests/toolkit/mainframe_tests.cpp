@@ -163,4 +163,19 @@ TEST_F(MainFrameTest, TheResultsBarTakesThreeQuartersOfTheBottomAndItsButtonHide
   EXPECT_EQ(InFrame(frame->m_results).Height(), 130);
 }
 
+TEST_F(MainFrameTest, AlongASideTheShareIsOfTheHeightAndTheGripperLiesAcross) {
+  frame->DockControlBarEx(&frame->m_results, AFX_IDW_DOCKBAR_LEFT, 0.5f, 120);
+  frame->RecalcLayout();
+  CRect client;
+  frame->GetClientRect(&client);
+  CRect bar = InFrame(frame->m_results);
+  EXPECT_EQ(frame->m_results.GetParent(), frame->GetControlBar(AFX_IDW_DOCKBAR_LEFT));
+  EXPECT_EQ(bar.Width(), 120);
+  EXPECT_NEAR(bar.Height(), client.Height() * 0.5, 1.0);
+  CRect edit = InFrame(frame->m_results.m_edit);
+  EXPECT_GT(edit.top, bar.top + 10) << "the gripper lies across the top";
+  const CRect button = frame->m_results.GetCloseButtonRect();
+  EXPECT_GT(button.left, bar.Width() / 2) << "its button at the right end";
+}
+
 }  // namespace

@@ -5,27 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
+#include <string>
 
-#include <unistd.h>
+#include "temp_folder.h"
 
 namespace {
 
 class RegistryTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("sec_reg_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder_);
-    win32::SetRegistryFile((folder_ / "registry.reg").string());
-  }
-  void TearDown() override {
-    win32::SetRegistryFile("");
-    std::filesystem::remove_all(folder_);
-  }
-  std::filesystem::path folder_;
+  void SetUp() override { win32::SetRegistryFile(folder_ / "registry.reg"); }
+  void TearDown() override { win32::SetRegistryFile(""); }
+  halvane::test::TempFolder folder_{"sec_reg"};
 };
 
 TEST_F(RegistryTest, StringAndNumberValuesRoundTrip) {
@@ -90,8 +81,8 @@ TEST_F(RegistryTest, FailuresAnswerFalseWithTheirErrorCode) {
 }
 
 TEST_F(RegistryTest, AnUnwritableRegistryFileFailsTheWrite) {
-  std::ofstream(folder_ / "blocker") << "a file where a folder should be";
-  win32::SetRegistryFile((folder_ / "blocker" / "registry.reg").string());
+  folder_.file("blocker");
+  win32::SetRegistryFile(folder_ / "blocker/registry.reg");
   SECRegistry reg;
   ASSERT_TRUE(reg.Connect(HKEY_CURRENT_USER));
   bool failed = !reg.Create("Software\\Halvane\\Test") || !reg.SetStringValue("Serialization", "x");

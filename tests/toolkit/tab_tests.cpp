@@ -3,6 +3,7 @@
 // area above the strip, removal and ownership.
 #include <secall.h>
 
+#include <string>
 #include <vector>
 
 #include "toolkit_fixture.h"
@@ -63,6 +64,8 @@ TEST_F(TabTest, APaneWithThreeTabsAlongTheBottom) {
   ASSERT_TRUE(notes.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &host, 77));
   ASSERT_TRUE(tabs.AddTab(&notes, "Notes"));
   EXPECT_FALSE(tabs.AddTab(&notes, "Again")) << "a window is in one tab only";
+  EXPECT_FALSE(tabs.AddTab(&host, "Host")) << "not its own parent";
+  EXPECT_FALSE(tabs.AddTab(&tabs, "Itself"));
   EXPECT_EQ(notes.GetParent(), &tabs);
   EXPECT_EQ(tabs.GetTabCount(), 3);
   EXPECT_EQ(tabs.GetActiveTab(), 0) << "the first tab becomes active";
@@ -150,6 +153,21 @@ TEST_F(TabTest, RemovingTabsDestroysOnlyTheWindowsItMade) {
   EXPECT_EQ(PageWnd::s_nAlive, before);
   EXPECT_FALSE(tabs.AddTab(RUNTIME_CLASS(PageWnd), "After"));
   EXPECT_EQ(tabs.AddTab(RUNTIME_CLASS(CObject), "No window"), nullptr);
+}
+
+TEST_F(TabTest, TabsBeyondTheWidthScrollTheActiveOneIntoView) {
+  for (int i = 0; i < 12; ++i) tabs.AddTab(RUNTIME_CLASS(PageWnd), ("Long tab label " + std::to_string(i)).c_str());
+  CRect client;
+  tabs.GetClientRect(&client);
+  EXPECT_FALSE(tabs.GetTabRect(0).IsRectEmpty());
+  EXPECT_TRUE(tabs.GetTabRect(11).IsRectEmpty()) << "off the strip's end";
+  ASSERT_TRUE(tabs.ActivateTab(11));
+  CRect last = tabs.GetTabRect(11);
+  ASSERT_FALSE(last.IsRectEmpty());
+  EXPECT_LE(last.right, client.right);
+  EXPECT_TRUE(tabs.GetTabRect(0).IsRectEmpty()) << "the first scrolled out";
+  robot.click(Window(tabs.m_hWnd), tabs.GetTabRect(10).CenterPoint());
+  EXPECT_EQ(tabs.GetActiveTab(), 10);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Shared helpers of the toolkit tests: the fixture (a fresh window system
-// on the virtual clock, no temporary objects left behind), a top-level
-// window that records its children's notifications, and pixel reading.
+// Shared helpers of the toolkit tests: the class library's window fixture,
+// a top-level window that records its children's notifications, and
+// pixel reading.
 #pragma once
 
 #include <afxwin.h>
@@ -9,19 +9,9 @@
 #include <ostream>
 #include <vector>
 
-#include "robot_test.h"
+#include "mfc_test.h"
 
-class ToolkitTest : public halvane::test::RobotTest {
- protected:
-  void SetUp() override {
-    RobotTest::SetUp();
-    AfxSetResourceHandle(nullptr);
-  }
-  void TearDown() override {
-    CWnd::DeleteTempMap();
-    RobotTest::TearDown();
-  }
-};
+using ToolkitTest = halvane::test::MfcTest;
 
 // A top-level window that keeps the codes of WM_NOTIFY it receives and
 // lets a test answer one.

@@ -291,18 +291,17 @@ TEST_F(FileDialogTest, HelpSendsTheRegisteredHelpMessageToTheOwner) {
   EXPECT_EQ(reinterpret_cast<LPARAM>(&ofn), helpParam);
 }
 
-TEST_F(FileDialogTest, TheCurrentFolderChangesUnlessNoChangeDirIsGiven) {
-  robot.onDialog("Open", [&](Robot& r, Window dlg) { Enter(r, dlg, "sub/inner.txt"); });
+TEST_F(FileDialogTest, TheCurrentFolderNeverChanges) {
   const std::string before = std::filesystem::current_path().string();
-  OPENFILENAME ofn = Ofn(OFN_NOCHANGEDIR);
-  ASSERT_TRUE(GetOpenFileName(&ofn));
-  EXPECT_EQ(before, std::filesystem::current_path().string());
-
-  robot.onDialog("Open", [&](Robot& r, Window dlg) { Enter(r, dlg, "a.txt"); });
-  ofn = Ofn(0);
-  file[0] = '\0';
-  ASSERT_TRUE(GetOpenFileName(&ofn));
-  EXPECT_EQ(std::filesystem::canonical(dir.path()), std::filesystem::current_path());
+  for (DWORD flags : {DWORD{OFN_NOCHANGEDIR}, DWORD{0}}) {
+    robot.onDialog("Open", [&](Robot& r, Window dlg) { Enter(r, dlg, "sub/inner.txt"); });
+    OPENFILENAME ofn = Ofn(flags);
+    file[0] = '\0';
+    ASSERT_TRUE(GetOpenFileName(&ofn));
+    EXPECT_EQ((std::filesystem::canonical(dir.path()) / "sub/inner.txt").string(),
+              std::filesystem::canonical(file).string());
+    EXPECT_EQ(before, std::filesystem::current_path().string()) << flags;
+  }
 }
 
 TEST_F(FileDialogTest, AnInitialNameWithAFolderOpensThatFolder) {

@@ -152,6 +152,39 @@ TEST_F(InputTest, KeyboardStateFollowsKeys) {
   EXPECT_FALSE(GetKeyState(VK_CONTROL) & 0x8000);
 }
 
+TEST_F(InputTest, CursorPositionFollowsTheMouseAndSetCursorPos) {
+  HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  Pump();
+  const POINT p = ClientPoint(top, 20, 30);
+  win32::input::MouseMove(p);
+  Pump();
+  POINT now{};
+  ASSERT_TRUE(GetCursorPos(&now));
+  EXPECT_EQ(now.x, p.x);
+  EXPECT_EQ(now.y, p.y);
+  ASSERT_TRUE(SetCursorPos(7, 9));
+  GetCursorPos(&now);
+  EXPECT_EQ(now.x, 7);
+  EXPECT_EQ(now.y, 9);
+  EXPECT_FALSE(GetCursorPos(nullptr));
+}
+
+TEST_F(InputTest, ShiftF11AndTheirToggles) {
+  MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  Pump();
+  win32::input::KeyDown(VK_SHIFT);
+  win32::input::KeyDown(VK_F11);
+  Pump();
+  EXPECT_TRUE(GetKeyState(VK_SHIFT) & 0x8000);
+  EXPECT_TRUE(GetKeyState(VK_F11) & 0x8000);
+  win32::input::KeyUp(VK_F11);
+  win32::input::KeyUp(VK_SHIFT);
+  Pump();
+  EXPECT_FALSE(GetKeyState(VK_SHIFT) & 0x8000);
+  EXPECT_FALSE(GetKeyState(VK_F11) & 0x8000);
+  EXPECT_EQ(GetKeyState(VK_F11) & 1, 1);  // every key toggles, as on Win32
+}
+
 TEST_F(InputTest, RightButtonUpAsksForAContextMenuUpTheParents) {
   HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
   HWND child = MakeChild(top, 1);

@@ -2,6 +2,9 @@
 // and activation messages.
 #include <algorithm>
 #include <atomic>
+#include <future>
+#include <memory>
+#include <string>
 #include <thread>
 
 #include "core_test_support.h"
@@ -56,6 +59,49 @@ TEST_F(MessagesTest, MessagesForADestroyedWindowAreDropped) {
   EXPECT_FALSE(PeekMessage(&msg, nullptr, WM_USER, WM_USER, PM_REMOVE));
 }
 
+TEST_F(MessagesTest, DroppedMessagesGoToTheHooksSoTheirPayloadsCanBeFreed) {
+  HWND parent = MakeTop();
+  HWND child = MakeChild(parent, 1);
+  HWND other = MakeTop();
+  std::vector<std::pair<HWND, UINT>> dropped;
+  std::vector<std::unique_ptr<std::string>> freed;
+  const int id = win32::AddDroppedMessageHook([&](const MSG& m) {
+    dropped.emplace_back(m.hwnd, m.message);
+    // The payload is still intact and is handed back for freeing.
+    if (m.message == WM_USER + 5) freed.emplace_back(reinterpret_cast<std::string*>(m.lParam));
+  });
+  ASSERT_NE(id, 0);
+  EXPECT_EQ(win32::AddDroppedMessageHook(nullptr), 0);
+  PostMessage(parent, WM_USER + 5, 0, reinterpret_cast<LPARAM>(new std::string("parent's")));
+  PostMessage(other, WM_USER + 6, 0, 0);
+  PostMessage(child, WM_USER + 5, 0, reinterpret_cast<LPARAM>(new std::string("child's")));
+  PostMessage(parent, WM_USER + 7, 0, 0);
+  SetHandler([&](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    // Posted while going: dropped as well.
+    if (h == parent && m == WM_DESTROY) PostMessage(parent, WM_USER + 8, 0, 0);
+    return std::nullopt;
+  });
+  DestroyWindow(parent);
+  std::vector<std::pair<HWND, UINT>> expected = {
+      {child, WM_USER + 5}, {parent, WM_USER + 5}, {parent, WM_USER + 7}, {parent, WM_USER + 8}};
+  auto sorted = dropped;
+  std::sort(sorted.begin(), sorted.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(sorted, expected);
+  ASSERT_EQ(freed.size(), 2u);
+  EXPECT_NE(*freed[0], *freed[1]);
+  for (const auto& text : freed) EXPECT_TRUE(*text == "child's" || *text == "parent's") << *text;
+  // The other window's message is still there.
+  MSG msg;
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.hwnd, other);
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER + 6));
+  win32::RemoveDroppedMessageHook(id);
+  PostMessage(other, WM_USER + 9, 0, 0);
+  DestroyWindow(other);
+  EXPECT_EQ(dropped.size(), 4u);
+}
+
 TEST_F(MessagesTest, QuitEndsGetMessage) {
   PostQuitMessage(3);
   MSG msg;
@@ -106,21 +152,52 @@ TEST_F(MessagesTest, CrossThreadSendAnswersAndServesSendsBack) {
 }
 
 TEST_F(MessagesTest, SendToAWindowWhoseThreadEndsAnswersZero) {
+  SetHandler([](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (m == WM_USER) return 7;
+    return std::nullopt;
+  });
   HWND other = nullptr;
   HANDLE created = CreateEvent(nullptr, FALSE, FALSE, nullptr);
-  HANDLE quit = CreateEvent(nullptr, FALSE, FALSE, nullptr);
-  std::thread t([&] {
+  // A wait outside the window system, which serves no sent messages.
+  std::promise<void> quit;
+  std::thread t([&, quitting = quit.get_future()] {
     other = CreateWindowEx(0, kClass, "o", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     SetEvent(created);
-    WaitForSingleObject(quit, INFINITE);
+    quitting.wait();
     DestroyWindow(other);
   });
   WaitForSingleObject(created, INFINITE);
-  std::thread closer([&] { SetEvent(quit); });
+  std::thread closer([&] { quit.set_value(); });
   EXPECT_EQ(SendMessage(other, WM_USER, 0, 0), 0);
   closer.join();
   t.join();
   EXPECT_FALSE(IsWindow(other));
+  CloseHandle(created);
+}
+
+TEST_F(MessagesTest, CrossThreadSendIsServedWhileTheOwnerWaitsForTheSender) {
+  HWND ui = MakeTop();
+  SetHandler([](HWND, UINT m, WPARAM w, LPARAM) -> std::optional<LRESULT> {
+    if (m == WM_USER + 1) return static_cast<LRESULT>(w * 2);
+    return std::nullopt;
+  });
+  struct Job {
+    HWND target;
+    LRESULT answer;
+  } job{ui, 0};
+  HANDLE worker = CreateThread(
+      nullptr, 0,
+      [](LPVOID p) -> DWORD {
+        auto* j = static_cast<Job*>(p);
+        j->answer = SendMessage(j->target, WM_USER + 1, 21, 0);
+        return 0;
+      },
+      &job, 0, nullptr);
+  ASSERT_NE(worker, nullptr);
+  // The owner does not pump: the send is served inside the wait itself.
+  EXPECT_EQ(WaitForSingleObject(worker, INFINITE), WAIT_OBJECT_0);
+  EXPECT_EQ(job.answer, 42);
+  CloseHandle(worker);
 }
 
 TEST_F(MessagesTest, DispatchRejectsWindowsOfOtherThreads) {

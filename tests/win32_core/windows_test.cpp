@@ -268,6 +268,75 @@ TEST_F(WindowsTest, MinimizeMaximizeRestoreKeepPlacement) {
   EXPECT_TRUE(EqualRect(&before, &after));
 }
 
+TEST_F(WindowsTest, SetWindowPlacementMovesAndRestoresTheNormalRect) {
+  HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  WINDOWPLACEMENT wp{};
+  wp.length = sizeof wp;
+  ASSERT_TRUE(GetWindowPlacement(top, &wp));
+  wp.rcNormalPosition = RECT{50, 60, 250, 260};
+  wp.showCmd = SW_SHOWMAXIMIZED;
+  ASSERT_TRUE(SetWindowPlacement(top, &wp));
+  EXPECT_TRUE(IsZoomed(top));
+  ShowWindow(top, SW_RESTORE);
+  RECT r;
+  GetWindowRect(top, &r);
+  EXPECT_TRUE(EqualRect(&r, &wp.rcNormalPosition));
+  EXPECT_FALSE(SetWindowPlacement(top, nullptr));
+}
+
+TEST_F(WindowsTest, SetParentMovesTheChildAndItsIdToTheNewParent) {
+  HWND first = MakeTop("First");
+  HWND second = MakeTop("Second");
+  HWND child = MakeChild(first, 3, WS_CHILD | WS_VISIBLE, RECT{5, 6, 25, 26});
+  EXPECT_EQ(SetParent(child, second), first);
+  EXPECT_EQ(GetParent(child), second);
+  EXPECT_EQ(GetDlgItem(second, 3), child);
+  EXPECT_EQ(GetDlgItem(first, 3), nullptr);
+  EXPECT_EQ(GetWindow(first, GW_CHILD), nullptr);
+  // The position stays the same relative to the parent's client area.
+  RECT r;
+  GetWindowRect(child, &r);
+  POINT pt{r.left, r.top};
+  ScreenToClient(second, &pt);
+  EXPECT_EQ(pt.x, 5);
+  EXPECT_EQ(pt.y, 6);
+  // Destroying the old parent leaves the moved child alone.
+  DestroyWindow(first);
+  EXPECT_TRUE(IsWindow(child));
+  EXPECT_EQ(SetParent(child, reinterpret_cast<HWND>(0x7654321)), nullptr);
+  EXPECT_EQ(GetParent(child), second);
+}
+
+TEST_F(WindowsTest, TheWindowDcCoversTheFrameSoAScreenshotHoldsIt) {
+  HWND top = MakeTop("Shot", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  UpdateWindow(top);
+  RECT wr;
+  GetWindowRect(top, &wr);
+  const int w = wr.right - wr.left, h = wr.bottom - wr.top;
+  HDC wdc = GetWindowDC(top);
+  RECT clip{};
+  GetClipBox(wdc, &clip);
+  EXPECT_EQ(clip.right - clip.left, w);
+  EXPECT_EQ(clip.bottom - clip.top, h);
+  HDC mem = CreateCompatibleDC(wdc);
+  HBITMAP shot = CreateCompatibleBitmap(wdc, w, h);
+  HGDIOBJ old = SelectObject(mem, shot);
+  ASSERT_TRUE(BitBlt(mem, 0, 0, w, h, wdc, 0, 0, SRCCOPY));
+  // The caption is in the copy, above a client area of the class brush.
+  RECT client;
+  GetClientRect(top, &client);
+  POINT inside{client.right / 2, client.bottom / 2};
+  ClientToScreen(top, &inside);
+  EXPECT_EQ(GetPixel(mem, inside.x - wr.left, inside.y - wr.top), GetSysColor(COLOR_BTNFACE));
+  const int captionY = GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+  EXPECT_NE(GetPixel(mem, w / 2, captionY), GetSysColor(COLOR_BTNFACE));
+  EXPECT_NE(GetPixel(mem, w / 2, captionY), CLR_INVALID);
+  SelectObject(mem, old);
+  DeleteObject(shot);
+  DeleteDC(mem);
+  ReleaseDC(top, wdc);
+}
+
 // A thread that ends takes its windows with it; another thread's stay.
 TEST_F(WindowsTest, AnEndingThreadDestroysItsWindows) {
   HWND mine = MakeTop("Mine");

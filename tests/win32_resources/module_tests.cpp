@@ -62,9 +62,17 @@ TEST(Modules, LibraryEntryAttachesAtOnceAndFailuresAreReported) {
   EXPECT_FALSE(win32::ModuleLoadFailed(good));
 
   HINSTANCE bad = win32::RegisterModule("entry_bad", "/tmp/bad.so");
+  win32::internal::AddResource(bad, RT_RCDATA, MAKEINTRESOURCE(9), kBlob, sizeof kBlob);
+  ASSERT_NE(FindResource(bad, MAKEINTRESOURCE(9), RT_RCDATA), nullptr);
+  EXPECT_EQ(GetModuleHandle("entry_bad"), bad);
   win32::RegisterLibraryEntry(bad, RefusingEntry);
   EXPECT_TRUE(win32::ModuleLoadFailed(bad));
   EXPECT_EQ(g_reasons.size(), 2u);
+  // A refused attach means the library did not load: neither it nor its
+  // resources are found any more.
+  EXPECT_EQ(GetModuleHandle("entry_bad"), nullptr);
+  EXPECT_EQ(FindResource(bad, MAKEINTRESOURCE(9), RT_RCDATA), nullptr);
+  EXPECT_EQ(GetModuleHandle("entry_good"), good);
 }
 
 TEST(ResourceStore, LookupByIntegerStringAndHashName) {

@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -151,6 +153,53 @@ TEST(EnvironmentTest, GetSetAndExpand) {
   EXPECT_EQ(19u, ExpandEnvironmentStrings("a%SVC_TEST_VAR%b%SVC_NONE%c", big, 4));
   ASSERT_TRUE(SetEnvironmentVariable("SVC_TEST_VAR", nullptr));
   EXPECT_EQ(0u, GetEnvironmentVariable("SVC_TEST_VAR", buf, sizeof buf));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_ENVVAR_NOT_FOUND), GetLastError());
+}
+
+// Sets variables for one test and puts the old values back.
+class ScopedEnvironment {
+ public:
+  void Set(const char* name, const char* value) {
+    const char* old = std::getenv(name);
+    saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+    SetEnvironmentVariable(name, value);
+  }
+  ~ScopedEnvironment() {
+    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+      SetEnvironmentVariable(it->first.c_str(), it->second ? it->second->c_str() : nullptr);
+    }
+  }
+
+ private:
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+TEST(EnvironmentTest, NamesIgnoreCaseAndTheWindowsSessionVariablesAlwaysExist) {
+  ScopedEnvironment env;
+  env.Set("SVC_MIXED_Case", "mixed");
+  char buf[256];
+  EXPECT_EQ(5u, GetEnvironmentVariable("svc_mixed_case", buf, sizeof buf));
+  EXPECT_STREQ("mixed", buf);
+  env.Set("TEMP", nullptr);
+  env.Set("TMP", nullptr);
+  env.Set("TMPDIR", "/var/tmp/");
+  env.Set("USERPROFILE", nullptr);
+  env.Set("HOME", "/home/someone");
+  EXPECT_EQ(8u, GetEnvironmentVariable("TEMP", buf, sizeof buf));
+  EXPECT_STREQ("/var/tmp", buf);
+  EXPECT_EQ(8u, GetEnvironmentVariable("Tmp", buf, sizeof buf));
+  EXPECT_EQ(13u, GetEnvironmentVariable("USERPROFILE", buf, sizeof buf));
+  EXPECT_STREQ("/home/someone", buf);
+  EXPECT_EQ(23u, ExpandEnvironmentStrings("%USERPROFILE%/%temp%", buf, sizeof buf));
+  EXPECT_STREQ("/home/someone//var/tmp", buf);
+  env.Set("TMPDIR", nullptr);
+  EXPECT_EQ(4u, GetEnvironmentVariable("TEMP", buf, sizeof buf));
+  EXPECT_STREQ("/tmp", buf);
+  // A value that is set wins over the session default.
+  env.Set("TEMP", "/scratch");
+  EXPECT_EQ(8u, GetEnvironmentVariable("TEMP", buf, sizeof buf));
+  EXPECT_STREQ("/scratch", buf);
+  EXPECT_EQ(0u, GetEnvironmentVariable("SVC_NOT_THERE", buf, sizeof buf));
   EXPECT_EQ(static_cast<DWORD>(ERROR_ENVVAR_NOT_FOUND), GetLastError());
 }
 

@@ -77,6 +77,15 @@ char* _ultoa(unsigned long value, char* buffer, int radix);
 char* _i64toa(__int64 value, char* buffer, int radix);
 char* _ui64toa(unsigned __int64 value, char* buffer, int radix);
 
+// 0 when `path` exists (mode 0), is writable (2), readable (4) or both (6)
+// for this process's user; else -1 with errno set. Either separator.
+int _access(const char* path, int mode);
+
+// qsort's contract, except that elements comparing equal keep their order
+// (qsort promises no order for them, and callers that sort rows by one
+// column rely on the earlier order surviving).
+void qsort_stable(void* base, size_t num, size_t width, int (*compare)(const void*, const void*));
+
 #define _snprintf snprintf
 #define _vsnprintf vsnprintf
 #define _strdup strdup

@@ -1,5 +1,7 @@
 #include "afxcrt.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -145,3 +147,14 @@ char* _i64toa(__int64 value, char* buffer, int radix) {
 }
 
 char* _ui64toa(unsigned __int64 value, char* buffer, int radix) { return WriteUnsigned(value, false, buffer, radix); }
+
+int _access(const char* path, int mode) {
+  if (path == nullptr || (mode & ~6) != 0) {
+    errno = EINVAL;
+    return -1;
+  }
+  std::string native(path);
+  std::replace(native.begin(), native.end(), '\\', '/');
+  const int how = mode == 0 ? F_OK : ((mode & 2) ? W_OK : 0) | ((mode & 4) ? R_OK : 0);
+  return access(native.c_str(), how) == 0 ? 0 : -1;
+}

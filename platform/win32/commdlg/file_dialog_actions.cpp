@@ -183,7 +183,8 @@ void FileDialog::Finish(BOOL result, DWORD error) {
   done_ = true;
   result_ = result;
   error_ = error;
-  if (result && !(ofn_.Flags & OFN_NOCHANGEDIR)) SetCurrentDirectory(folder_.c_str());
+  // The current folder is left alone whatever the flags: it is shared by
+  // every thread and window of the process, and the caller gets full paths.
   EndDialog(dlg_, result);
 }
 

@@ -1,4 +1,5 @@
 #include "core/kernel.h"
+#include "core/queue.h"
 
 #include <cstring>
 #include <strings.h>
@@ -131,7 +132,16 @@ DWORD WaitForObjects(const std::vector<HANDLE>& handles, bool waitAll, DWORD ms,
     }
     return wakeMask && QueueHasLocked(*q, *wakeMask);
   };
-  if (!WaitUntil(lk, ready, DeadlineAfter(ms))) return WAIT_TIMEOUT;
+  // Messages other threads send to this one are served during the wait, so
+  // a thread that waits for a worker never deadlocks with the worker's
+  // SendMessage to its windows.
+  const auto deadline = DeadlineAfter(ms);
+  auto readyOrSent = [&ready, q] { return ready() || !q->sent.empty(); };
+  for (;;) {
+    if (!WaitUntil(lk, readyOrSent, deadline)) return WAIT_TIMEOUT;
+    if (ready()) break;
+    ServeSentMessagesLocked(lk, *q);
+  }
   if (waitAll && !objs.empty()) {
     bool all = true;
     for (auto& o : objs) all = all && IsSignaledLocked(*o, me);

@@ -220,14 +220,31 @@ LRESULT CallWindowDirect(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void ForgetWindowLocked(HWND hwnd) {
-  for (auto& [id, q] : S().threads) {
+  State& st = S();
+  for (auto& [id, q] : st.threads) {
     auto& p = q->posted;
-    p.erase(std::remove_if(p.begin(), p.end(), [&](const MSG& m) { return m.hwnd == hwnd; }), p.end());
+    auto gone = std::stable_partition(p.begin(), p.end(), [&](const MSG& m) { return m.hwnd != hwnd; });
+    if (!st.droppedHooks.empty()) st.dropped.insert(st.dropped.end(), gone, p.end());
+    p.erase(gone, p.end());
     for (auto& sm : q->sent) {
       if (sm->hwnd == hwnd) sm->done = true;
     }
     auto& s = q->sent;
     s.erase(std::remove_if(s.begin(), s.end(), [&](const SentPtr& sm) { return sm->hwnd == hwnd; }), s.end());
+  }
+}
+
+void ReportDroppedMessages() {
+  std::vector<MSG> dropped;
+  std::vector<std::function<void(const MSG&)>> hooks;
+  {
+    Lock lk(S().mu);
+    dropped.swap(S().dropped);
+    if (dropped.empty()) return;
+    for (const auto& [id, hook] : S().droppedHooks) hooks.push_back(hook);
+  }
+  for (const MSG& m : dropped) {
+    for (const auto& hook : hooks) hook(m);
   }
 }
 
@@ -237,6 +254,19 @@ using namespace win32::core;
 
 namespace win32 {
 const MSG* GetCurrentMessage() { return t_current.empty() ? nullptr : &t_current.back(); }
+
+int AddDroppedMessageHook(DroppedMessageHook hook) {
+  if (!hook) return 0;
+  Lock lk(S().mu);
+  const int id = S().nextDroppedHook++;
+  S().droppedHooks.emplace(id, std::move(hook));
+  return id;
+}
+
+void RemoveDroppedMessageHook(int id) {
+  Lock lk(S().mu);
+  S().droppedHooks.erase(id);
+}
 }  // namespace win32
 
 LRESULT WINAPI SendMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
@@ -273,8 +303,12 @@ BOOL WINAPI PostMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
       SetLastError(ERROR_INVALID_WINDOW_HANDLE);
       return FALSE;
     }
-    // A window being destroyed takes no more messages.
-    if (w->destroying) return TRUE;
+    // A window being destroyed takes no more messages; the dropped-message
+    // hooks hear of them when its destruction ends.
+    if (w->destroying) {
+      if (!S().droppedHooks.empty()) S().dropped.push_back(Stamp(hWnd, Msg, wParam, lParam));
+      return TRUE;
+    }
     q = QueueOfLocked(w->thread);
   }
   if (!q) return FALSE;

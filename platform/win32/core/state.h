@@ -153,6 +153,11 @@ struct State {
   std::map<HANDLE, KernelPtr> kernel;
   std::vector<std::string> registeredMessages;
   std::vector<RecordedBeep> beeps;
+  // Posted messages of destroyed windows, waiting for the dropped-message
+  // hooks (kept only while there are hooks).
+  std::map<int, std::function<void(const MSG&)>> droppedHooks;
+  int nextDroppedHook = 1;
+  std::vector<MSG> dropped;
 
   HWND focus = nullptr;
   HWND active = nullptr;

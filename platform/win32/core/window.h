@@ -46,6 +46,9 @@ void ActivateWindow(HWND hwnd, int how);
 
 // Timers and the queue (queue.cpp, timers.cpp).
 void ForgetWindowLocked(HWND hwnd);
+// Hands the posted messages ForgetWindowLocked discarded to the
+// dropped-message hooks; called without the lock.
+void ReportDroppedMessages();
 // Destroys every window of the calling thread, as Win32 does when it ends.
 void DestroyThreadWindows();
 void RemoveWindowTimersLocked(HWND hwnd);

@@ -249,6 +249,7 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
   SendDestroy(hWnd);
   SendNcDestroy(hWnd);
   if (!child) Backend().WindowChanged(hWnd);
+  ReportDroppedMessages();
   return TRUE;
 }
 

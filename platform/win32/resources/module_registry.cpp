@@ -104,6 +104,8 @@ HINSTANCE ModuleRegistry::Find(const char* name) {
   std::string key = Upper(name);
   for (size_t i = 0; i < modules_.size(); ++i) {
     const Module& module = modules_[i];
+    // A module whose attach refused is not loaded.
+    if (module.failed) continue;
     if (std::find(module.names.begin(), module.names.end(), key) != module.names.end()) return HandleOf(i);
     // Win32 also finds a module by its file name, with or without the folder.
     if (Upper(module.fileName) == key || Upper(BaseName(module.fileName)) == key) return HandleOf(i);
@@ -148,7 +150,7 @@ size_t ModuleRegistry::Lookup(HINSTANCE module, LPCSTR type, LPCSTR name) {
   if (type == nullptr || name == nullptr) return 0;
   std::lock_guard lock(mutex_);
   Module* found = Get(module == nullptr ? MainLocked() : module);
-  if (found == nullptr) return 0;
+  if (found == nullptr || found->failed) return 0;
   auto it = found->resources.find({ResKey::From(type), ResKey::From(name)});
   return it == found->resources.end() ? 0 : it->second + 1;
 }
@@ -164,7 +166,7 @@ std::vector<ResKey> ModuleRegistry::Names(HINSTANCE module, LPCSTR type) {
   if (type == nullptr) return names;
   std::lock_guard lock(mutex_);
   Module* found = Get(module == nullptr ? MainLocked() : module);
-  if (found == nullptr) return names;
+  if (found == nullptr || found->failed) return names;
   ResKey typeKey = ResKey::From(type);
   for (const auto& [key, index] : found->resources)
     if (key.first == typeKey) names.push_back(key.second);

@@ -165,33 +165,39 @@ std::vector<ROWCOL> Items(const std::vector<int>& sizes, const gx::PageSpan& spa
   return items;
 }
 
+// The cells first, then the lines over them: when the page is scaled down (the preview) a
+// cell's last row of pixels and the next cell's first one fall together, and a line drawn
+// before the next cell would be painted over.
 void DrawGridPart(CGXGridCore& grid, CDC* dc, const Layout& layout, const gx::PageCell& page, int top) {
   const CGXProperties& properties = *grid.GetParam()->GetProperties();
   const std::vector<ROWCOL> rows = Items(layout.rowHeights, page.rows);
   const std::vector<ROWCOL> cols = Items(layout.colWidths, page.cols);
-  CPen pen(PS_SOLID, 1, RGB(128, 128, 128));
+  std::vector<CRect> cells;
   int y = top;
   for (ROWCOL row : rows) {
     const int height = layout.rowHeights[row];
     int x = 0;
     for (ROWCOL col : cols) {
       const int width = layout.colWidths[col];
-      const CRect rect(x, y, x + width, y + height);
-      grid.DrawCell(dc, row, col, rect);
-      CPen* old = dc->SelectObject(&pen);
-      if (properties.GetPrintHorzLines()) {
-        dc->MoveTo(rect.left, rect.bottom - 1);
-        dc->LineTo(rect.right, rect.bottom - 1);
-      }
-      if (properties.GetPrintVertLines()) {
-        dc->MoveTo(rect.right - 1, rect.top);
-        dc->LineTo(rect.right - 1, rect.bottom);
-      }
-      dc->SelectObject(old);
+      cells.emplace_back(x, y, x + width, y + height);
+      grid.DrawCell(dc, row, col, cells.back());
       x += width;
     }
     y += height;
   }
+  CPen pen(PS_SOLID, 1, RGB(128, 128, 128));
+  CPen* old = dc->SelectObject(&pen);
+  for (const CRect& rect : cells) {
+    if (properties.GetPrintHorzLines()) {
+      dc->MoveTo(rect.left, rect.bottom - 1);
+      dc->LineTo(rect.right, rect.bottom - 1);
+    }
+    if (properties.GetPrintVertLines()) {
+      dc->MoveTo(rect.right - 1, rect.top);
+      dc->LineTo(rect.right - 1, rect.bottom);
+    }
+  }
+  dc->SelectObject(old);
 }
 
 gx::PageTokens TokensFor(int page, int pages) {

@@ -65,7 +65,8 @@ typedef BOOL (*LibraryEntry)(HINSTANCE hInstance, DWORD reason, LPVOID reserved)
 HINSTANCE RegisterModule(const char* name, const char* fileName);
 
 // Runs `entry` with DLL_PROCESS_ATTACH now and DLL_PROCESS_DETACH at exit.
-// A FALSE answer to the attach marks the module as failed.
+// A FALSE answer to the attach fails the load: the module is marked failed,
+// GetModuleHandle no longer finds it and its resources are not found.
 void RegisterLibraryEntry(HINSTANCE module, LibraryEntry entry);
 
 // TRUE when the module's attach answered FALSE.

@@ -19,6 +19,7 @@
 // This window system's own services (tests, display backends, the class
 // library).
 #ifdef __cplusplus
+#include <functional>
 #include <vector>
 
 namespace win32 {
@@ -36,6 +37,15 @@ void AdvanceClock(DWORD milliseconds);
 
 // The message being dispatched (or sent) on this thread, or null.
 const MSG* GetCurrentMessage();
+
+// Posted messages discarded unread because their window was destroyed go
+// to these hooks (on the destroying thread, once the window is gone, no
+// lock held), so that a poster whose message carries an allocation for the
+// receiver to free can free it itself. Add answers an id for Remove (0 for
+// an empty hook).
+using DroppedMessageHook = std::function<void(const MSG& msg)>;
+int AddDroppedMessageHook(DroppedMessageHook hook);
+void RemoveDroppedMessageHook(int id);
 
 // Paints every pending update of a top-level window, frame included, and
 // writes its surface as a PNG file.

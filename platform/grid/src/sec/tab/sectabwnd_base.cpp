@@ -81,6 +81,8 @@ CWnd* SECTabWndBase::AddTab(CRuntimeClass* pViewClass, LPCTSTR lpszLabel, CCreat
 
 BOOL SECTabWndBase::AddTab(CWnd* pWnd, LPCTSTR lpszLabel) {
   if (!m_hWnd || !pWnd || !::IsWindow(pWnd->GetSafeHwnd()) || FindTab(pWnd) >= 0) return FALSE;
+  // Neither the tab window nor one of its ancestors can become its child.
+  if (pWnd == this || pWnd->IsChild(this)) return FALSE;
   if (pWnd->GetParent() != this) pWnd->SetParent(this);
   pWnd->ShowWindow(SW_HIDE);
   auto tab = std::make_unique<Tab>();

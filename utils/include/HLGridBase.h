@@ -1,0 +1,30 @@
+// HLGridBase: what every Utils grid window adds to its grid-library base
+// (a plain grid window or a browser grid).
+#pragma once
+
+#include <gxall.h>
+
+namespace utils::grid {
+// Widens a combo box's drop-down list to its widest item.
+void AdjustDropDownWidth(CComboBox* pCombo);
+}  // namespace utils::grid
+
+template <class TGridWnd>
+class HLGridBase : public TGridWnd {
+ public:
+  HLGridBase() = default;
+
+  // Widens the combo box's drop-down list so its widest item shows whole
+  // (with room for the scroll bar when the list scrolls); never narrower
+  // than the combo box itself.
+  static void PASCAL AdjustDropDownWidth(CComboBox* pCombo) { utils::grid::AdjustDropDownWidth(pCombo); }
+
+  // Whether the current cell's editor is open.
+  BOOL IsEditing() { return this->IsActiveCurrentCell(); }
+
+  // The grid's activation flags (GX_ACTIVATE_*) gain nAdd and lose nRemove.
+  void AddActionStyle(WORD nAdd, WORD nRemove = 0) {
+    CGXGridParam* param = this->GetParam();
+    param->SetActivateCellFlags(static_cast<WORD>((param->GetActivateCellFlags() | nAdd) & ~nRemove));
+  }
+};
