@@ -51,6 +51,7 @@ class BrowserTest : public GridTest {
 };
 
 TEST_F(BrowserTest, CellsShowTheRecordsAndEditsChangeThem) {
+  EXPECT_FALSE(grid.CalcRectFromRowCol(4, 1).IsRectEmpty()) << "rows show before anything was stored";
   EXPECT_EQ(4u, grid.GetRowCount());
   EXPECT_EQ(2u, grid.GetColCount());
   EXPECT_EQ("Name", std::string(grid.GetValueRowCol(0, 1)));

@@ -73,6 +73,35 @@ TEST_F(ClipboardTest, PasteFillsFromTheTopLeftCellClipsAtTheEdgesAndSkipsReadOnl
   EXPECT_EQ("a", std::string(grid.GetValueRowCol(2, 2)));
 }
 
+// A grid that keeps only its first row once a value changes, as a program
+// refilling its grid from OnModifyCell does.
+class ShrinkingGrid : public RecordingGrid {
+ public:
+  void OnModifyCell(ROWCOL nRow, ROWCOL nCol) override {
+    RecordingGrid::OnModifyCell(nRow, nCol);
+    SetRowCount(1);
+  }
+};
+
+TEST_F(GridTest, PasteAndCutReportEachCellAndSurviveAHandlerThatRefillsTheGrid) {
+  ShrinkingGrid shrinking;
+  Attach(shrinking);
+  FillNumbered(shrinking, 3, 3);
+  SetClipboardText("a\tb\r\nc\td\r\n");
+  shrinking.SetCurrentCell(1, 2);
+  ASSERT_TRUE(shrinking.Paste());
+  EXPECT_EQ((std::vector<Cell>{{1, 2}, {1, 3}}), shrinking.modified) << "the second row went before its turn";
+  EXPECT_EQ(1u, shrinking.GetRowCount());
+  EXPECT_EQ("r1c1|a|b", std::string(shrinking.GetValueRowCol(1, 1) + "|" + shrinking.GetValueRowCol(1, 2) + "|" +
+                                    shrinking.GetValueRowCol(1, 3)));
+
+  shrinking.modified.clear();
+  shrinking.SetSelection(CGXRange(1, 1, 1, 2));
+  ASSERT_TRUE(shrinking.Cut());
+  EXPECT_EQ((std::vector<Cell>{{1, 1}, {1, 2}}), shrinking.modified);
+  EXPECT_TRUE(shrinking.GetValueRowCol(1, 1).IsEmpty());
+}
+
 TEST_F(ClipboardTest, PasteIntoAnIndexDropDownStoresTheIndexOfTheText) {
   grid.SetStyleRange(CGXRange(1, 1),
                      CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList("Keep\nRename\n").SetValue("0"));

@@ -33,6 +33,7 @@ class CGXBrowserWnd : public CGXGridWnd {
   void OnModelChanged(UINT flags = GX_UPDATENOW);
 
   ROWCOL GetRowCount() override;
+  int GetRowHeight(ROWCOL nRow) override;
   BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt = gxCopy, int nType = 0) override;
   BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt = gxOverride,
                         int nType = 0) override;

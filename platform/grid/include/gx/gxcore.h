@@ -299,6 +299,8 @@ class CGXGridCore {
   void EndGesture();
   void UpdateNow(UINT flags);
   void RecordUndoStep(ROWCOL nRow, ROWCOL nCol, const CString& sOld, const CString& sNew);
+  // After the user changed a cell (typing, paste, cut): the undo step and OnModifyCell.
+  void AfterUserChange(ROWCOL nRow, ROWCOL nCol, const CString& sOld);
   BOOL ResizeToFit(const CGXRange& range, BOOL bRows, int nMinSize, UINT flags);
 
   std::unique_ptr<CGXGridParam> m_pParam;

@@ -13,6 +13,13 @@ ROWCOL CGXBrowserWnd::GetRowCount() {
   return records > 0 ? static_cast<ROWCOL>(records) : 0;
 }
 
+// Records the store has no row for yet (the model grew behind the grid's
+// back, or nothing was stored since the grid opened) take the default height.
+int CGXBrowserWnd::GetRowHeight(ROWCOL nRow) {
+  if (nRow > CGXGridWnd::GetRowCount() && nRow <= GetRowCount()) return GetDefaultRowHeight();
+  return CGXGridWnd::GetRowHeight(nRow);
+}
+
 BOOL CGXBrowserWnd::IsModelCell(ROWCOL nRow, ROWCOL nCol) {
   return nRow != GX_INVALID && nCol != GX_INVALID && nRow >= 1 && nCol >= 1 && nRow <= GetRowCount() &&
          nCol <= GetColCount();

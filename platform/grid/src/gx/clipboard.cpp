@@ -119,9 +119,12 @@ BOOL CGXGridCore::Cut() {
   if (IsReadOnly() || !CommandRange(*this, range) || !BoundToData(*this, range)) return FALSE;
   if (!PutText(OwnerOf(*this), RangeText(*this, range))) return FALSE;
   const BOOL locked = LockUpdate(TRUE);
-  for (ROWCOL row = range.top; row <= range.bottom; ++row) {
-    for (ROWCOL col = range.left; col <= range.right; ++col) {
-      if (IsCellEditable(row, col)) SetValueRange(CGXRange(row, col), _T(""), gxOverride, 0, GX_INVALIDATE);
+  // The counts are read again after each cell: OnModifyCell may refill the grid.
+  for (ROWCOL row = range.top; row <= range.bottom && row <= GetRowCount(); ++row) {
+    for (ROWCOL col = range.left; col <= range.right && col <= GetColCount(); ++col) {
+      if (!IsCellEditable(row, col)) continue;
+      const CString sOld = GetValueRowCol(row, col);
+      if (SetValueRange(CGXRange(row, col), _T(""), gxOverride, 0, GX_INVALIDATE)) AfterUserChange(row, col, sOld);
     }
   }
   LockUpdate(locked);
@@ -142,14 +145,17 @@ BOOL CGXGridCore::Paste() {
   const ROWCOL top = range.IsCols() || range.IsTable() ? 1 : std::max<ROWCOL>(range.top, 1);
   const ROWCOL left = range.IsRows() || range.IsTable() ? 1 : std::max<ROWCOL>(range.left, 1);
   const gx::TextTable table = gx::ParseTextTable(text);
-  const ROWCOL rows = GetRowCount(), cols = GetColCount();
   BOOL pasted = FALSE;
   const BOOL locked = LockUpdate(TRUE);
-  for (size_t r = 0; r < table.size() && top + r <= rows; ++r) {
-    for (size_t c = 0; c < table[r].size() && left + c <= cols; ++c) {
+  // The counts are read again after each cell: OnModifyCell may refill the grid.
+  for (size_t r = 0; r < table.size() && top + r <= GetRowCount(); ++r) {
+    for (size_t c = 0; c < table[r].size() && left + c <= GetColCount(); ++c) {
       const ROWCOL row = top + static_cast<ROWCOL>(r), col = left + static_cast<ROWCOL>(c);
       if (!IsCellEditable(row, col)) continue;
-      pasted |= SetControlTextRowCol(row, col, CString(table[r][c].c_str()), GX_INVALIDATE);
+      const CString sOld = GetValueRowCol(row, col);
+      if (!SetControlTextRowCol(row, col, CString(table[r][c].c_str()), GX_INVALIDATE)) continue;
+      pasted = TRUE;
+      AfterUserChange(row, col, sOld);
     }
   }
   LockUpdate(locked);

@@ -53,6 +53,17 @@ struct GridView {
   // Bumped by every change of the structure (counts, moves) so a caller
   // can tell that a notification refilled the grid under it.
   unsigned nGeneration = 0;
+  // The cell OnStartEditing was announced for: only that editing ends with
+  // OnEndEditing (a combo window shown over its cell never started one).
+  ROWCOL nEditingRow = GX_INVALID;
+  ROWCOL nEditingCol = GX_INVALID;
+
+  // Whether editing was announced for the cell; forgets the announcement.
+  bool TakeEditingStart(ROWCOL nRow, ROWCOL nCol) {
+    const bool bAnnounced = nEditingRow == nRow && nEditingCol == nCol;
+    nEditingRow = nEditingCol = GX_INVALID;
+    return bAnnounced;
+  }
 };
 
 }  // namespace gx

@@ -28,11 +28,16 @@ void CGXCheckBox::Draw(CDC* pDC, CRect rect, ROWCOL, ROWCOL, const CGXStyle& sty
   pDC->DrawFrameControl(&rectBox, DFC_BUTTON, nState);
 }
 
+// A toggle is the box's click: the program hears of it as of a button's.
 BOOL CGXCheckBox::Toggle() {
   if (!m_pGrid->IsCellEditable(m_nRow, m_nCol)) return FALSE;
+  const ROWCOL nRow = m_nRow;
+  const ROWCOL nCol = m_nCol;
   const CGXStyle& style = BoundStyle();
   const CString sNew = IsChecked(style) ? style.GetUncheckedValue() : style.GetCheckedValue();
-  return m_pGrid->SetValueByUser(m_nRow, m_nCol, sNew);
+  if (!m_pGrid->SetValueByUser(nRow, nCol, sNew)) return FALSE;
+  m_pGrid->OnClickedButtonRowCol(nRow, nCol);
+  return TRUE;
 }
 
 BOOL CGXCheckBox::LButtonDown(UINT, CPoint pt, UINT) {

@@ -106,6 +106,8 @@ BOOL CGXGridCore::ActivateCurrentCell() {
   if (!OnStartEditing(v.nCurRow, v.nCurCol)) return FALSE;
   if (!IsCurrentCell() || GetCurrentCellControl() != pControl) return FALSE;
   pControl->SetActive(TRUE);
+  v.nEditingRow = v.nCurRow;
+  v.nEditingCol = v.nCurCol;
   RedrawRowCol(v.nCurRow, v.nCurCol, GX_UPDATENOW);
   return pControl->IsActive();
 }
@@ -153,7 +155,7 @@ BOOL CGXGridCore::MoveTo(ROWCOL nRow, ROWCOL nCol, UINT flags) {
           pLeft->Hide();
         }
         RedrawRowCol(nOldRow, nOldCol, GX_INVALIDATE);
-        if (bWasActive) OnEndEditing(nOldRow, nOldCol);
+        if (v.TakeEditingStart(nOldRow, nOldCol) && bWasActive) OnEndEditing(nOldRow, nOldCol);
       }
     }
     if (nRow > GetRowCount() || nCol > GetColCount()) return FALSE;

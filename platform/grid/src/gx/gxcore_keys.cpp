@@ -1,6 +1,7 @@
 // Keyboard handling of the grid and of its editors.
 #include "gridview.h"
 #include "gx/gxcore.h"
+#include "gx/gxedit.h"
 
 namespace {
 
@@ -96,6 +97,7 @@ BOOL CGXGridCore::ProcessKeys(CWnd*, UINT nMessage, UINT nChar, UINT, UINT) {
       pControl->SetActive(FALSE);
       pControl->Hide();
       pControl->Init(nRow, nCol);
+      v.TakeEditingStart(nRow, nCol);
       RedrawRowCol(nRow, nCol, GX_INVALIDATE);
       m_pGridWnd->SetFocus();
       OnCanceledEditing(nRow, nCol);
@@ -111,6 +113,16 @@ BOOL CGXGridCore::ProcessKeys(CWnd*, UINT nMessage, UINT nChar, UINT, UINT) {
     }
     case VK_F2:
       return ActivateCurrentCell();
+    case 'C':
+    case 'X':
+    case 'V':
+      // An open text editor copies and pastes its own text; a combo-box
+      // window over its cell has none.
+      if (!bCtrl || (bActive && dynamic_cast<CGXEditControl*>(GetCurrentCellControl()) != nullptr)) return FALSE;
+      if (nChar == 'C') Copy();
+      else if (nChar == 'X') Cut();
+      else Paste();
+      return TRUE;
     case VK_DELETE: {
       if (bActive || !IsCurrentCell()) return FALSE;
       const ROWCOL nRow = m_pView->nCurRow;

@@ -45,7 +45,7 @@ BOOL CGXGridCore::EndEditing() {
   pNow->Init(nRow, nCol);
   RedrawRowCol(nRow, nCol, GX_INVALIDATE);
   if (m_pGridWnd->GetSafeHwnd() != nullptr) m_pGridWnd->SetFocus();
-  OnEndEditing(nRow, nCol);
+  if (v.TakeEditingStart(nRow, nCol)) OnEndEditing(nRow, nCol);
   return TRUE;
 }
 
@@ -197,10 +197,9 @@ void CGXGridCore::DoLButtonDown(UINT nFlags, CPoint pt) {
   }
   if ((nFlags & MK_CONTROL) == 0 || !Has(nAllow, GX_SELMULTIPLE)) ClearSelection();
   if (PressControl(nRow, nCol, rect, nFlags, pt, FALSE)) return;
-  if (bWasCurrent && Has(nActivate, GX_ACTIVATE_CLICKINTEXT) && !IsActiveCurrentCell()) {
-    ActivateCurrentCell();
+  // A cell that opens no editor (read-only) lets the press start a selection.
+  if (bWasCurrent && Has(nActivate, GX_ACTIVATE_CLICKINTEXT) && !IsActiveCurrentCell() && ActivateCurrentCell())
     return;
-  }
   if (Has(nAllow, GX_SELCELL)) {
     v.gesture = Gesture::SelectCells;
     v.nAnchorRow = nRow;

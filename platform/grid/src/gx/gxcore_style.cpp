@@ -184,7 +184,11 @@ BOOL CGXGridCore::SetValueByUser(ROWCOL nRow, ROWCOL nCol, const CString& sValue
   const BOOL bStored = SetValueRange(CGXRange(nRow, nCol), sValue);
   m_pParam->SetLockReadOnly(bLocked);
   if (!bStored) return FALSE;
-  RecordUndoStep(nRow, nCol, sOld, sValue);
-  OnModifyCell(nRow, nCol);
+  AfterUserChange(nRow, nCol, sOld);
   return TRUE;
+}
+
+void CGXGridCore::AfterUserChange(ROWCOL nRow, ROWCOL nCol, const CString& sOld) {
+  RecordUndoStep(nRow, nCol, sOld, GetValueRowCol(nRow, nCol));
+  OnModifyCell(nRow, nCol);
 }
