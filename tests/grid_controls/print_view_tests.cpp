@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "grid_fixture.h"
+#include "mfc_test.h"
 #include "print_fixture.h"
 
 namespace grid_test {
@@ -60,16 +61,8 @@ ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
 ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
 END_MESSAGE_MAP()
 
-class GridViewPrintTest : public halvane::test::RobotTest {
+class GridViewPrintTest : public halvane::test::MfcTest {
  protected:
-  void SetUp() override {
-    RobotTest::SetUp();
-    AfxSetResourceHandle(nullptr);
-  }
-  void TearDown() override {
-    CWnd::DeleteTempMap();
-    RobotTest::TearDown();
-  }
   // A frame over a new "Order" document with the grid view; it deletes
   // itself when destroyed.
   CFrameWnd* OpenFrame() {
