@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "afxext.h"
+#include "bars/bar_layout.h"
 #include "bars/bar_strings.h"
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
@@ -22,9 +23,6 @@ constexpr int kBorder = 2;
 constexpr int kGripper = 3;
 constexpr int kGripperGap = 2;
 constexpr int kGripperSpace = kGripperGap + kGripper + kGripperGap;
-
-// A bar takes at most what is left; stretched bars ask for "everything".
-constexpr int kStretchLength = 32767;
 
 bool IsParentNotification(UINT message) {
   switch (message) {
@@ -124,7 +122,7 @@ void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const {
 }
 
 CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
-  CSize size(bStretch && bHorz ? kStretchLength : 0, bStretch && !bHorz ? kStretchLength : 0);
+  CSize size(bStretch && bHorz ? afx::kStretchLength : 0, bStretch && !bHorz ? afx::kStretchLength : 0);
   CRect inside(0, 0, 0, 0);
   CalcInsideRect(inside, bHorz);
   size.cx -= inside.Width();
