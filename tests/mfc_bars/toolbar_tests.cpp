@@ -19,6 +19,9 @@ CPoint Centre(const CToolBar& bar, int index) {
   return item.CenterPoint();
 }
 
+// The test buttons' bar across the top of `host`.
+bool MakeBar(CToolBar& bar, CWnd& host) { return bar.Create(&host, kBarStyle) && bar.LoadToolBar(IDR_TOOLS); }
+
 // The tooltip's question as the toolbar's tooltip asks it.
 std::string AskTip(CToolBar& bar, UINT nID, HWND tooltip = nullptr) {
   NMTTDISPINFO info{};
@@ -85,8 +88,7 @@ TEST_F(ToolBarTest, TakesItsStripOffTheTopAndAQueryMovesNothing) {
   CHostWnd host;
   ASSERT_TRUE(host.CreateHost("Layout"));
   CToolBar bar;
-  ASSERT_TRUE(bar.Create(&host, kBarStyle));
-  ASSERT_TRUE(bar.LoadToolBar(IDR_TOOLS));
+  ASSERT_TRUE(MakeBar(bar, host));
   CWnd pane;
   ASSERT_TRUE(pane.Create(nullptr, "pane", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &host, AFX_IDW_PANE_FIRST));
 
@@ -129,8 +131,7 @@ TEST_F(ToolBarTest, AClickSendsTheCommandToTheOwnerAndAGreyButtonSendsNothing) {
   CHostWnd host;
   ASSERT_TRUE(host.CreateHost("Clicks"));
   CToolBar bar;
-  ASSERT_TRUE(bar.Create(&host, kBarStyle));
-  ASSERT_TRUE(bar.LoadToolBar(IDR_TOOLS));
+  ASSERT_TRUE(MakeBar(bar, host));
   host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
 
   robot.click(Window(bar.m_hWnd), Centre(bar, 1));
@@ -148,8 +149,7 @@ TEST_F(ToolBarTest, TipsAndPromptsComeFromTheCommandStrings) {
   CHostWnd host;
   ASSERT_TRUE(host.CreateHost("Tips"));
   CToolBar bar;
-  ASSERT_TRUE(bar.Create(&host, kBarStyle));
-  ASSERT_TRUE(bar.LoadToolBar(IDR_TOOLS));
+  ASSERT_TRUE(MakeBar(bar, host));
   host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
   ASSERT_NE(bar.SendMessage(TB_GETTOOLTIPS), 0) << "CBRS_TOOLTIPS gives the control its tooltip";
 
