@@ -35,10 +35,8 @@ constexpr const char* kClass = "DravonTestWindow";
 }  // namespace
 
 void DravonTest::SetUp() {
-  char pattern[] = "/tmp/dravon-test-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  m_folder = pattern;
-  setenv("HALVANE_SERVERS", m_folder.c_str(), 1);
+  ASSERT_FALSE(m_folder.path().empty());
+  setenv("HALVANE_SERVERS", m_folder.path().c_str(), 1);
   win32::ResetWindowSystem();
   win32::UseVirtualClock(true);
   dravon::test::ResetFaults();
@@ -57,7 +55,6 @@ void DravonTest::TearDown() {
   win32::ResetWindowSystem();
   std::error_code ec;
   std::filesystem::permissions(ServerFilePath(), std::filesystem::perms::owner_all, ec);
-  std::filesystem::remove_all(m_folder, ec);
 }
 
 HWND DravonTest::MakeWindow() {

@@ -12,6 +12,7 @@
 
 #include "DataManager.h"
 #include "DravonTestHooks.h"
+#include "temp_folder.h"
 
 namespace dravon_test {
 
@@ -44,11 +45,11 @@ class DravonTest : public ::testing::Test {
   void ClearNotices();
   // A definition on the server with the given attributes (type names).
   void PutOnServer(const char* name, const std::vector<std::string>& attrTypes);
-  std::string ServerFilePath() const { return m_folder + "/" + kServer + ".db"; }
+  std::string ServerFilePath() const { return m_folder / (std::string(kServer) + ".db"); }
   // Runs the other-client program; its exit code.
   int RunOtherClient(const std::vector<std::string>& ops);
 
-  std::string m_folder;
+  halvane::test::TempFolder m_folder{"dravon-test"};
 };
 
 }  // namespace dravon_test

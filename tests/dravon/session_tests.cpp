@@ -64,7 +64,7 @@ TEST_F(SessionTest, AFreshMachineGetsTheDefaultServer) {
 }
 
 TEST_F(SessionTest, ServersFolderFollowsTheEnvironment) {
-  const std::string saved = m_folder;
+  const std::string saved = m_folder.path();
   const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
   unsetenv("HALVANE_SERVERS");
   setenv("XDG_DATA_HOME", "/tmp/xdg-data", 1);

@@ -40,7 +40,7 @@ TEST_F(ToolTest, AccountsAndPasswords) {
 }
 
 TEST_F(ToolTest, LoadsARepositoryCopyIntoAServer) {
-  const std::string file = m_folder + "/copy.in";
+  const std::string file = m_folder / "copy.in";
   std::ofstream(file) << "[Pellisk]\r\nVersion = 3.0.0\r\n[End]\r\n"
                          "[BusinessObjectDefinition]\r\nName = Item\r\nVersion = 1.0.0\r\n\r\n"
                          "\t[Attribute]\r\n\tName = Sku\r\n\tType = String\r\n\tIsKey = true\r\n\t[End]\r\n[End]\r\n"

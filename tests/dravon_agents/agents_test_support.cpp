@@ -2,7 +2,6 @@
 
 #include <stdlib.h>
 
-#include <filesystem>
 
 #include "AgentTestHooks.h"
 #include "OrbTestHooks.h"
@@ -39,10 +38,8 @@ constexpr const char* kClass = "AgentNoticeWindow";
 }  // namespace
 
 void AgentTest::SetUp() {
-  char pattern[] = "/tmp/agents-test-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  m_folder = pattern;
-  setenv("HALVANE_SERVERS", m_folder.c_str(), 1);
+  ASSERT_FALSE(m_folder.path().empty());
+  setenv("HALVANE_SERVERS", m_folder.path().c_str(), 1);
   win32::ResetWindowSystem();
   win32::UseVirtualClock(true);
   orb::test::Reset();
@@ -60,8 +57,6 @@ void AgentTest::TearDown() {
   dravon::test::RemoveScriptedAgents();
   orb::test::Reset();
   win32::ResetWindowSystem();
-  std::error_code ec;
-  std::filesystem::remove_all(m_folder, ec);
 }
 
 void AgentTest::Pump() {

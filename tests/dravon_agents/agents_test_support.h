@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include "BDKAgent.h"
+#include "temp_folder.h"
 
 namespace agents_test {
 
@@ -35,7 +36,7 @@ class AgentTest : public ::testing::Test {
   const std::vector<Notice>& Notices() const;
   void ClearNotices();
 
-  std::string m_folder;
+  halvane::test::TempFolder m_folder{"agents-test"};
   HWND m_wnd = nullptr;
 };
 

@@ -18,7 +18,7 @@ class SqliteAgentTest : public AgentTest {
  protected:
   void SetUp() override {
     AgentTest::SetUp();
-    m_db = m_folder + "/shop.sqlite";
+    m_db = m_folder / "shop.sqlite";
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(m_db.c_str(), &db), SQLITE_OK);
     const char* schema =
@@ -110,9 +110,9 @@ TEST_F(SqliteAgentTest, DeclaresItsPropertiesVersionAndMetadata) {
 }
 
 TEST_F(SqliteAgentTest, RefusesAMissingFileAndAFileThatIsNoDatabase) {
-  EXPECT_EQ(Configure(m_folder + "/absent.sqlite"), BDK_PROPERTIES_REFUSED);
+  EXPECT_EQ(Configure(m_folder / "absent.sqlite"), BDK_PROPERTIES_REFUSED);
   EXPECT_NE(m_agent->GetLastErrorMessage().Find("absent.sqlite"), -1);
-  const std::string junk = m_folder + "/junk.sqlite";
+  const std::string junk = m_folder / "junk.sqlite";
   std::ofstream(junk) << "this is not a database, only some text that is long enough to be read as a header";
   EXPECT_EQ(Configure(junk), BDK_SEE_MESSAGE);
   EXPECT_NE(m_agent->GetLastErrorMessage().Find("not an SQLite database"), -1) << m_agent->GetLastErrorMessage();

@@ -1,7 +1,6 @@
 #include "fennick_test_support.h"
 
 #include <cstdlib>
-#include <filesystem>
 
 #include <windows.h>
 
@@ -25,10 +24,8 @@ std::unique_ptr<CBODefAttr> MakeAttr(const AttrDef& def, int position) {
 }
 
 void FennickTest::SetUp() {
-  char pattern[] = "/tmp/fennick-test-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  m_folder = pattern;
-  setenv("HALVANE_SERVERS", m_folder.c_str(), 1);
+  ASSERT_FALSE(m_folder.path().empty());
+  setenv("HALVANE_SERVERS", m_folder.path().c_str(), 1);
   win32::ResetWindowSystem();
   win32::UseVirtualClock(true);
   Directory().clear();
@@ -41,8 +38,6 @@ void FennickTest::TearDown() {
   Directory().clear();
   delete CDataManager::PeekInstance();
   win32::ResetWindowSystem();
-  std::error_code ec;
-  std::filesystem::remove_all(m_folder, ec);
 }
 
 void FennickTest::Define(const char* name, const std::vector<AttrDef>& attrs, const std::vector<std::string>& verbs) {

@@ -12,6 +12,7 @@
 #include "BusObjDef.h"
 #include "BusObjSpecDirectory.h"
 #include "DataManager.h"
+#include "temp_folder.h"
 
 namespace fennick_test {
 
@@ -51,7 +52,7 @@ class FennickTest : public ::testing::Test {
   // key, Age Integer, Home Address, Shipping Address N, Since Date).
   void DefineCustomer();
 
-  std::string m_folder;
+  halvane::test::TempFolder m_folder{"fennick-test"};
 };
 
 }  // namespace fennick_test

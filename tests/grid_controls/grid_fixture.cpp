@@ -5,15 +5,14 @@
 namespace grid_test {
 
 void GridTest::SetUp() {
-  RobotTest::SetUp();
+  MfcTest::SetUp();
   GXInit();
   ASSERT_TRUE(frame.CreateEx(0, nullptr, "Grid", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 480, 340, nullptr, nullptr));
 }
 
 void GridTest::TearDown() {
   if (frame.GetSafeHwnd()) frame.DestroyWindow();
-  CWnd::DeleteTempMap();
-  RobotTest::TearDown();
+  MfcTest::TearDown();
 }
 
 void GridTest::Attach(CGXGridWnd& grid, int width, int height) {

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "robot_test.h"
+#include "mfc_test.h"
 
 namespace grid_test {
 
@@ -32,7 +32,7 @@ class RecordingGrid : public CGXGridWnd {
   std::vector<Cell> buttons;
 };
 
-class GridTest : public halvane::test::RobotTest {
+class GridTest : public halvane::test::MfcTest {
  protected:
   void SetUp() override;
   void TearDown() override;

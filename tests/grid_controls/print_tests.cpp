@@ -9,6 +9,7 @@
 #include <afxext.h>
 
 #include "grid_fixture.h"
+#include "temp_folder.h"
 
 namespace grid_test {
 namespace {
@@ -45,15 +46,10 @@ class PrintTest : public GridTest {
     title.Format("%s $F", "Customer");
     grid.GetParam()->GetProperties()->GetDataHeader().StoreStyleRowCol(
         1, 2, CGXStyle().SetValue(title).SetFont(CGXFont().SetSize(11).SetBold(TRUE)));
-    folder = std::filesystem::temp_directory_path() / ("gridx_print_" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override {
-    std::filesystem::remove_all(folder);
-    GridTest::TearDown();
+    ASSERT_FALSE(folder.path().empty());
   }
   RecordingGrid grid;
-  std::filesystem::path folder;
+  halvane::test::TempFolder folder{"gridx_print"};
 };
 
 TEST_F(PrintTest, PagesCarryTheHeaderWithThePageNumberAndTheRepeatedTitles) {
@@ -64,7 +60,7 @@ TEST_F(PrintTest, PagesCarryTheHeaderWithThePageNumberAndTheRepeatedTitles) {
   const CRect area = CGXGridPrinter::GetDrawRect(&dc, *grid.GetParam()->GetProperties());
   const int pages = printer.CountPages(&dc, area);
   ASSERT_EQ(2, pages) << "80 rows of 20 pixels need two A4 pages";
-  const std::string file = (folder / "verbs.pdf").string();
+  const std::string file = folder / "verbs.pdf";
   ASSERT_TRUE(printer.PrintDocument(&dc, "Verbs", file.c_str()));
   if (const char* out = std::getenv("HALVANE_TEST_OUTPUT"); out && *out) {
     std::filesystem::create_directories(std::filesystem::path(out) / "PrintTest");
@@ -88,7 +84,7 @@ TEST_F(PrintTest, APrintRangeLeavesTheOtherRowsOut) {
   CGXGridPrinter printer(grid);
   printer.SetPrintRange(CGXRange().SetRows(10, 12));
   EXPECT_EQ(1, printer.CountPages(&dc, CGXGridPrinter::GetDrawRect(&dc, *grid.GetParam()->GetProperties())));
-  const std::string file = (folder / "selection.pdf").string();
+  const std::string file = folder / "selection.pdf";
   ASSERT_TRUE(printer.PrintDocument(&dc, "Selection", file.c_str()));
   const std::string text = RunTool("pdftotext -layout '" + file + "' -");
   EXPECT_NE(std::string::npos, text.find("Verb name"));
@@ -105,7 +101,7 @@ TEST_F(PrintTest, ThePrintHooksCountThePagesAndStopAfterTheLast) {
   info.SetMaxPage(0xFFFF);
   grid.OnGridBeginPrinting(&dc, &info);
   EXPECT_EQ(2u, info.GetMaxPage());
-  const std::string file = (folder / "hooks.pdf").string();
+  const std::string file = folder / "hooks.pdf";
   DOCINFO doc{sizeof doc, "Hooks", file.c_str(), nullptr, 0};
   ASSERT_GT(dc.StartDoc(&doc), 0);
   dc.m_bPrinting = TRUE;

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "grid_fixture.h"
+#include "mfc_test.h"
 #include "print_fixture.h"
 
 namespace grid_test {
@@ -60,30 +61,13 @@ ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
 ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
 END_MESSAGE_MAP()
 
-class GridViewPrintTest : public halvane::test::RobotTest {
+class GridViewPrintTest : public halvane::test::MfcTest {
  protected:
-  void SetUp() override {
-    RobotTest::SetUp();
-    AfxSetResourceHandle(nullptr);
-  }
-  void TearDown() override {
-    CWnd::DeleteTempMap();
-    RobotTest::TearDown();
-  }
   // A frame over a new "Order" document with the grid view; it deletes
   // itself when destroyed.
   CFrameWnd* OpenFrame() {
-    auto* doc = new CGridDoc;
-    doc->SetTitle("Order");
     auto* frame = new CFrameWnd;
-    CCreateContext context;
-    context.m_pNewViewClass = RUNTIME_CLASS(CGridView);
-    context.m_pCurrentDoc = doc;
-    if (!frame->Create(nullptr, "Order", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 610, 460), nullptr, nullptr, 0,
-                       &context)) {
-      delete doc;
-      return nullptr;
-    }
+    if (!halvane::test::CreateDocFrame(*frame, new CGridDoc, RUNTIME_CLASS(CGridView), "Order")) return nullptr;
     view = dynamic_cast<CGridView*>(frame->GetDlgItem(AFX_IDW_PANE_FIRST));
     frame->SetActiveView(view);
     return frame;

@@ -9,19 +9,9 @@
 #include <vector>
 
 #include "resource.h"
-#include "robot_test.h"
+#include "mfc_test.h"
 
-class BarsTest : public halvane::test::RobotTest {
- protected:
-  void SetUp() override {
-    RobotTest::SetUp();
-    AfxSetResourceHandle(nullptr);
-  }
-  void TearDown() override {
-    CWnd::DeleteTempMap();
-    RobotTest::TearDown();
-  }
-};
+using BarsTest = halvane::test::MfcTest;
 
 class CHostWnd : public CWnd {
  public:
@@ -30,8 +20,8 @@ class CHostWnd : public CWnd {
   bool cutEnabled = true;
   int boldCheck = 0;
 
-  BOOL CreateHost(const char* title, int cx = 400, int cy = 300) {
-    return CreateEx(0, nullptr, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, cx, cy, nullptr, nullptr);
+  bool CreateHost(const char* title, int cx = 400, int cy = 300) {
+    return halvane::test::CreateTopLevel(*this, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, cx, cy);
   }
 
  protected:

@@ -7,15 +7,18 @@ namespace {
 using DockBarTest = BarsTest;
 using halvane::test::Window;
 
-// The four edges in the order a frame makes them.
+// The four edges in the order a frame makes them, and the pane that takes
+// what they leave.
 struct Edges {
   CDockBar top, bottom, left, right;
+  CWnd pane;
 
   bool Create(CWnd& parent) {
     return top.Create(&parent, CBRS_ALIGN_TOP, AFX_IDW_DOCKBAR_TOP) &&
            bottom.Create(&parent, CBRS_ALIGN_BOTTOM, AFX_IDW_DOCKBAR_BOTTOM) &&
            left.Create(&parent, CBRS_ALIGN_LEFT, AFX_IDW_DOCKBAR_LEFT) &&
-           right.Create(&parent, CBRS_ALIGN_RIGHT, AFX_IDW_DOCKBAR_RIGHT);
+           right.Create(&parent, CBRS_ALIGN_RIGHT, AFX_IDW_DOCKBAR_RIGHT) &&
+           pane.Create(nullptr, "pane", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &parent, AFX_IDW_PANE_FIRST);
   }
 };
 
@@ -28,8 +31,6 @@ TEST_F(DockBarTest, BarsDockInRowsAndTheRestGoesToThePane) {
   ASSERT_TRUE(host.CreateHost("Docking", 500, 400));
   Edges edges;
   ASSERT_TRUE(edges.Create(host));
-  CWnd pane;
-  ASSERT_TRUE(pane.Create(nullptr, "pane", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &host, AFX_IDW_PANE_FIRST));
   CToolBar first, second, third;
   ASSERT_TRUE(MakeToolBar(first, host, 0xE810));
   ASSERT_TRUE(MakeToolBar(second, host, 0xE811));
@@ -38,7 +39,7 @@ TEST_F(DockBarTest, BarsDockInRowsAndTheRestGoesToThePane) {
   host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
   CRect client;
   host.GetClientRect(&client);
-  EXPECT_EQ(RectInParent(pane).top, RectInParent(third).bottom) << "undocked, each bar takes its own strip";
+  EXPECT_EQ(RectInParent(edges.pane).top, RectInParent(third).bottom) << "undocked, each bar takes its own strip";
 
   edges.top.DockControlBar(&first);
   edges.top.DockControlBar(&second);
@@ -64,7 +65,7 @@ TEST_F(DockBarTest, BarsDockInRowsAndTheRestGoesToThePane) {
   EXPECT_LT(one.Width(), 200) << "docked bars are as long as their buttons";
   const CRect topEdge = RectInParent(edges.top);
   EXPECT_EQ(topEdge, CRect(0, 0, client.right, two.bottom));
-  EXPECT_EQ(RectInParent(pane), CRect(0, two.bottom, client.right, client.bottom));
+  EXPECT_EQ(RectInParent(edges.pane), CRect(0, two.bottom, client.right, client.bottom));
   EXPECT_EQ(RectInParent(edges.bottom).Height(), 0) << "an empty edge takes nothing";
 
   // On the left edge the bar stands up.
@@ -77,12 +78,12 @@ TEST_F(DockBarTest, BarsDockInRowsAndTheRestGoesToThePane) {
   const CRect leftEdge = RectInParent(edges.left);
   EXPECT_EQ(leftEdge.Width(), standing.Width());
   EXPECT_EQ(leftEdge.top, one.bottom) << "the top edge lost its second row";
-  EXPECT_EQ(RectInParent(pane).left, leftEdge.right);
+  EXPECT_EQ(RectInParent(edges.pane).left, leftEdge.right);
 
   // A hidden bar gives its room back; a destroyed one leaves its edge.
   second.ShowWindow(SW_HIDE);
   host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
-  EXPECT_EQ(RectInParent(pane).left, 0);
+  EXPECT_EQ(RectInParent(edges.pane).left, 0);
   EXPECT_EQ(edges.left.GetDockedCount(), 1);
   EXPECT_EQ(edges.left.GetDockedVisibleCount(), 0);
   third.DestroyWindow();
@@ -97,8 +98,6 @@ TEST_F(DockBarTest, BarsOnTheRightAndBottomEdges) {
   ASSERT_TRUE(host.CreateHost("Edges", 500, 400));
   Edges edges;
   ASSERT_TRUE(edges.Create(host));
-  CWnd pane;
-  ASSERT_TRUE(pane.Create(nullptr, "pane", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &host, AFX_IDW_PANE_FIRST));
   CToolBar right, bottom;
   ASSERT_TRUE(MakeToolBar(right, host, 0xE810));
   ASSERT_TRUE(MakeToolBar(bottom, host, 0xE811));
@@ -113,7 +112,7 @@ TEST_F(DockBarTest, BarsOnTheRightAndBottomEdges) {
   EXPECT_EQ(bottomEdge.Width(), client.Width());
   EXPECT_EQ(rightEdge.right, client.right);
   EXPECT_EQ(rightEdge.bottom, bottomEdge.top) << "the bottom edge is laid out before the sides";
-  EXPECT_EQ(RectInParent(pane), CRect(0, 0, rightEdge.left, bottomEdge.top));
+  EXPECT_EQ(RectInParent(edges.pane), CRect(0, 0, rightEdge.left, bottomEdge.top));
   host.DestroyWindow();
 }
 

@@ -1,4 +1,5 @@
 #include "bars_fixture.h"
+#include "frame_bars.h"
 
 BEGIN_MESSAGE_MAP(CHostWnd, CWnd)
   ON_COMMAND(ID_TOOL_CUT, OnCut)
@@ -50,13 +51,5 @@ CBarsFrame* CBarsFrame::Open(const char* title) {
 
 int CBarsFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   if (CFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
-  if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT,
-                             WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY) ||
-      !m_wndToolBar.LoadToolBar(IDR_TOOLS))
-    return -1;
-  if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(kFrameIndicators, 5)) return -1;
-  m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
-  EnableDocking(CBRS_ALIGN_ANY);
-  DockControlBar(&m_wndToolBar);
-  return 0;
+  return halvane::test::CreateFrameBars(*this, m_wndToolBar, IDR_TOOLS, m_wndStatusBar, kFrameIndicators, 5) ? 0 : -1;
 }

@@ -19,6 +19,16 @@ CPoint Centre(const CToolBar& bar, int index) {
   return item.CenterPoint();
 }
 
+// The test buttons' bar across the top of `host`.
+bool MakeBar(CToolBar& bar, CWnd& host) { return bar.Create(&host, kBarStyle) && bar.LoadToolBar(IDR_TOOLS); }
+
+// A new host window titled `title` with that bar laid out in it.
+bool HostBar(CHostWnd& host, CToolBar& bar, const char* title) {
+  if (!host.CreateHost(title) || !MakeBar(bar, host)) return false;
+  host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+  return true;
+}
+
 // The tooltip's question as the toolbar's tooltip asks it.
 std::string AskTip(CToolBar& bar, UINT nID, HWND tooltip = nullptr) {
   NMTTDISPINFO info{};
@@ -85,8 +95,7 @@ TEST_F(ToolBarTest, TakesItsStripOffTheTopAndAQueryMovesNothing) {
   CHostWnd host;
   ASSERT_TRUE(host.CreateHost("Layout"));
   CToolBar bar;
-  ASSERT_TRUE(bar.Create(&host, kBarStyle));
-  ASSERT_TRUE(bar.LoadToolBar(IDR_TOOLS));
+  ASSERT_TRUE(MakeBar(bar, host));
   CWnd pane;
   ASSERT_TRUE(pane.Create(nullptr, "pane", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &host, AFX_IDW_PANE_FIRST));
 
@@ -127,11 +136,8 @@ TEST_F(ToolBarTest, TakesItsStripOffTheTopAndAQueryMovesNothing) {
 
 TEST_F(ToolBarTest, AClickSendsTheCommandToTheOwnerAndAGreyButtonSendsNothing) {
   CHostWnd host;
-  ASSERT_TRUE(host.CreateHost("Clicks"));
   CToolBar bar;
-  ASSERT_TRUE(bar.Create(&host, kBarStyle));
-  ASSERT_TRUE(bar.LoadToolBar(IDR_TOOLS));
-  host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+  ASSERT_TRUE(HostBar(host, bar, "Clicks"));
 
   robot.click(Window(bar.m_hWnd), Centre(bar, 1));
   robot.click(Window(bar.m_hWnd), Centre(bar, 3));
@@ -146,11 +152,8 @@ TEST_F(ToolBarTest, AClickSendsTheCommandToTheOwnerAndAGreyButtonSendsNothing) {
 
 TEST_F(ToolBarTest, TipsAndPromptsComeFromTheCommandStrings) {
   CHostWnd host;
-  ASSERT_TRUE(host.CreateHost("Tips"));
   CToolBar bar;
-  ASSERT_TRUE(bar.Create(&host, kBarStyle));
-  ASSERT_TRUE(bar.LoadToolBar(IDR_TOOLS));
-  host.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+  ASSERT_TRUE(HostBar(host, bar, "Tips"));
   ASSERT_NE(bar.SendMessage(TB_GETTOOLTIPS), 0) << "CBRS_TOOLTIPS gives the control its tooltip";
 
   EXPECT_EQ(AskTip(bar, ID_TOOL_CUT), "Cut");

@@ -1,5 +1,7 @@
 // Documents and templates: numbering, opening an open file, the archive
 // round trip, failed saves and loads, single-document reuse.
+#include <filesystem>
+
 #include "frames_fixture.h"
 
 namespace {

@@ -1,5 +1,7 @@
 #include "frames_app.h"
 
+#include "frame_bars.h"
+
 std::vector<std::string>& RouteLog() {
   static std::vector<std::string> log;
   return log;
@@ -151,15 +153,7 @@ const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, I
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
-  if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT,
-                             WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY) ||
-      !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
-    return -1;
-  if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(kIndicators, 4)) return -1;
-  m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
-  EnableDocking(CBRS_ALIGN_ANY);
-  DockControlBar(&m_wndToolBar);
-  return 0;
+  return halvane::test::CreateFrameBars(*this, m_wndToolBar, IDR_MAINFRAME, m_wndStatusBar, kIndicators, 4) ? 0 : -1;
 }
 
 bool CMainFrame::s_appFirst = false;

@@ -2,43 +2,36 @@
 // folder of their own, and the test program started without its pump.
 #pragma once
 
-#include <unistd.h>
-
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "frames_app.h"
-#include "robot_test.h"
+#include "mfc_test.h"
+#include "temp_folder.h"
 
-class FramesTest : public halvane::test::RobotTest {
+class FramesTest : public halvane::test::MfcTest {
  protected:
   void SetUp() override {
-    RobotTest::SetUp();
-    AfxSetResourceHandle(nullptr);
-    dir_ = std::filesystem::temp_directory_path() / ("mfc_frames_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    ::setenv("HALVANE_REGISTRY", (dir_ / "registry.reg").c_str(), 1);
+    MfcTest::SetUp();
+    ASSERT_FALSE(folder_.path().empty());
+    ::setenv("HALVANE_REGISTRY", PathOf("registry.reg").c_str(), 1);
     RouteLog().clear();
     CMainFrame::s_appFirst = false;
     CChildFrame::s_size = CSize(0, 0);
   }
   void TearDown() override {
-    CWnd::DeleteTempMap();
     ::unsetenv("HALVANE_REGISTRY");
-    std::filesystem::remove_all(dir_);
-    RobotTest::TearDown();
+    MfcTest::TearDown();
   }
 
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+  std::string PathOf(const std::string& name) const { return folder_ / name; }
   static std::string Contents(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
-  std::filesystem::path dir_;
+  halvane::test::TempFolder folder_{"mfc_frames"};
 };
 
 inline std::string TextOf(const CWnd* pWnd) { return halvane::test::Window(pWnd->m_hWnd).text(); }

@@ -4,20 +4,15 @@
 
 #include "print_fixture.h"
 #include "report_view.h"
-#include "robot_test.h"
+#include "mfc_test.h"
 
-class PrintTest : public halvane::test::RobotTest {
+class PrintTest : public halvane::test::MfcTest {
  protected:
   void SetUp() override {
-    RobotTest::SetUp();
-    AfxSetResourceHandle(nullptr);
+    MfcTest::SetUp();
     CReportView::Calls().clear();
     CReportView::s_nPages = 2;
     CReportView::s_onFirstPage = nullptr;
-  }
-  void TearDown() override {
-    CWnd::DeleteTempMap();
-    RobotTest::TearDown();
   }
 
   halvane::test::PrintFolder folder;

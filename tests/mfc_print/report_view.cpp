@@ -1,5 +1,7 @@
 #include "report_view.h"
 
+#include "mfc_test.h"
+
 IMPLEMENT_DYNCREATE(CReportDoc, CDocument)
 IMPLEMENT_DYNCREATE(CReportView, CView)
 IMPLEMENT_DYNCREATE(CReportFrame, CFrameWnd)
@@ -69,17 +71,10 @@ const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS};
 }  // namespace
 
 CReportFrame* CReportFrame::Open() {
-  auto* doc = new CReportDoc;
-  doc->SetTitle("Report");
   auto* frame = new CReportFrame;
-  CCreateContext context;
-  context.m_pNewViewClass = RUNTIME_CLASS(CReportView);
-  context.m_pCurrentDoc = doc;
-  if (!frame->Create(nullptr, "Report", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 610, 460), nullptr,
-                     MAKEINTRESOURCE(IDR_REPORT), 0, &context)) {
-    delete doc;
+  if (!halvane::test::CreateDocFrame(*frame, new CReportDoc, RUNTIME_CLASS(CReportView), "Report",
+                                     MAKEINTRESOURCE(IDR_REPORT)))
     return nullptr;
-  }
   frame->SetActiveView(frame->ReportView());
   return frame;
 }

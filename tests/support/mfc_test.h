@@ -29,4 +29,19 @@ inline bool CreateTopLevel(CWnd& wnd, const char* title, DWORD style = WS_OVERLA
   return wnd.CreateEx(0, nullptr, title, style, 10, 10, cx, cy, nullptr, nullptr) != FALSE;
 }
 
+// `frame` (which deletes itself with its window) made over `pDoc`, titled
+// `title` both, with a view of `pViewClass`. On failure the document goes too.
+inline bool CreateDocFrame(CFrameWnd& frame, CDocument* pDoc, CRuntimeClass* pViewClass, const char* title,
+                           LPCTSTR lpszMenuName = nullptr) {
+  pDoc->SetTitle(title);
+  CCreateContext context;
+  context.m_pNewViewClass = pViewClass;
+  context.m_pCurrentDoc = pDoc;
+  if (frame.Create(nullptr, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 610, 460), nullptr, lpszMenuName, 0,
+                   &context))
+    return true;
+  delete pDoc;
+  return false;
+}
+
 }  // namespace halvane::test

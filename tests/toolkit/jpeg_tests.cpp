@@ -69,20 +69,11 @@ class JpegTest : public ToolkitTest {
 };
 
 // A 40 x 30 bitmap: red on the left half, blue on the right.
-void PaintHalves(CBitmap& bitmap) {
-  CClientDC screen(nullptr);
-  ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, 40, 30));
-  CDC dc;
-  dc.CreateCompatibleDC(&screen);
-  CBitmap* old = dc.SelectObject(&bitmap);
-  dc.FillSolidRect(0, 0, 20, 30, RGB(220, 0, 0));
-  dc.FillSolidRect(20, 0, 20, 30, RGB(0, 0, 200));
-  dc.SelectObject(old);
-}
+bool PaintRedBlue(CBitmap& bitmap) { return PaintHalves(bitmap, 40, 30, RGB(220, 0, 0), RGB(0, 0, 200)); }
 
 TEST_F(JpegTest, ABitmapIsWrittenAsAReadableJfifFile) {
   CBitmap bitmap;
-  PaintHalves(bitmap);
+  ASSERT_TRUE(PaintRedBlue(bitmap));
   SECJpeg jpeg;
   ASSERT_TRUE(jpeg.CreateFromBitmap(nullptr, &bitmap));
   EXPECT_EQ(jpeg.GetWidth(), 40);
@@ -145,7 +136,7 @@ TEST_F(JpegTest, FailedSavesSayWhyAndLeaveWhatWasThere) {
   EXPECT_FALSE(std::filesystem::exists(folder_ / "empty.jpeg"));
 
   CBitmap bitmap;
-  PaintHalves(bitmap);
+  ASSERT_TRUE(PaintRedBlue(bitmap));
   SECJpeg jpeg;
   ASSERT_TRUE(jpeg.CreateFromBitmap(HBITMAP(bitmap)));
   const auto missing = folder_ / "no" / "such" / "folder.jpeg";

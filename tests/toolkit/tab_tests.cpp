@@ -28,8 +28,7 @@ class TabTest : public ToolkitTest {
  protected:
   void SetUp() override {
     ToolkitTest::SetUp();
-    ASSERT_TRUE(host.CreateEx(0, nullptr, "Tabs", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 500, 300, nullptr,
-                              nullptr));
+    ASSERT_TRUE(halvane::test::CreateTopLevel(host, "Tabs", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 300));
     ASSERT_TRUE(tabs.Create(&host));
     font.CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
     tabs.SetFontActiveTab(&font);

@@ -17,8 +17,8 @@ using ToolkitTest = halvane::test::MfcTest;
 // lets a test answer one.
 class NotifyHost : public CWnd {
  public:
-  BOOL CreateHost(const char* title, int cx = 400, int cy = 300) {
-    return CreateEx(0, nullptr, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, cx, cy, nullptr, nullptr);
+  bool CreateHost(const char* title, int cx = 400, int cy = 300) {
+    return halvane::test::CreateTopLevel(*this, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, cx, cy);
   }
   std::vector<UINT> codes;
   std::vector<NMHDR*> last;
@@ -63,6 +63,20 @@ inline bool AnyPixel(CWnd& wnd, const RECT& rc, COLORREF colour) {
     for (int x = rc.left; x < rc.right && !found; ++x) found = ::GetPixel(dc, x, y) == colour;
   ::ReleaseDC(wnd.m_hWnd, dc);
   return found;
+}
+
+// A screen-compatible bitmap of cx x cy, `left` on its left half and
+// `right` on the other.
+inline bool PaintHalves(CBitmap& bitmap, int cx, int cy, COLORREF left, COLORREF right) {
+  CClientDC screen(nullptr);
+  if (!bitmap.CreateCompatibleBitmap(&screen, cx, cy)) return false;
+  CDC dc;
+  dc.CreateCompatibleDC(&screen);
+  CBitmap* old = dc.SelectObject(&bitmap);
+  dc.FillSolidRect(0, 0, cx / 2, cy, left);
+  dc.FillSolidRect(cx / 2, 0, cx - cx / 2, cy, right);
+  dc.SelectObject(old);
+  return true;
 }
 
 inline void PrintTo(const CRect& rc, std::ostream* os) {

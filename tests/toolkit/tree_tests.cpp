@@ -239,15 +239,8 @@ TEST_F(TreeTest, HitTestNamesThePartUnderThePoint) {
   CImageList images;
   ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24, 2, 1));
   {
-    CClientDC screen(nullptr);
     CBitmap strip;
-    strip.CreateCompatibleBitmap(&screen, 32, 16);
-    CDC dc;
-    dc.CreateCompatibleDC(&screen);
-    CBitmap* old = dc.SelectObject(&strip);
-    dc.FillSolidRect(0, 0, 16, 16, RGB(0, 160, 0));
-    dc.FillSolidRect(16, 0, 16, 16, RGB(200, 0, 0));
-    dc.SelectObject(old);
+    ASSERT_TRUE(PaintHalves(strip, 32, 16, RGB(0, 160, 0), RGB(200, 0, 0)));
     ASSERT_EQ(images.Add(&strip, static_cast<CBitmap*>(nullptr)), 0);
   }
   EXPECT_EQ(tree.SetImageList(&images, TVSIL_NORMAL), nullptr);

@@ -4,25 +4,19 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "temp_folder.h"
+
 class TempRegistryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("utils-registry-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    win32::SetRegistryFile((folder_ / "registry.reg").string());
+    ASSERT_FALSE(folder_.path().empty());
+    win32::SetRegistryFile(folder_ / "registry.reg");
   }
-  void TearDown() override {
-    win32::SetRegistryFile("");
-    std::filesystem::remove_all(folder_);
-  }
+  void TearDown() override { win32::SetRegistryFile(""); }
   std::string RegistryText() const {
     std::ifstream in(folder_ / "registry.reg");
     std::stringstream text;
@@ -30,5 +24,5 @@ class TempRegistryTest : public ::testing::Test {
     return text.str();
   }
 
-  std::filesystem::path folder_;
+  halvane::test::TempFolder folder_{"utils-registry"};
 };

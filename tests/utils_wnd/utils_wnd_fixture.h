@@ -6,25 +6,15 @@
 
 #include <ostream>
 
-#include "robot_test.h"
+#include "mfc_test.h"
 
 // Readable rectangles in failures.
 inline void PrintTo(const CRect& rect, std::ostream* out) {
   *out << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
 }
 
-class UtilsWndTest : public halvane::test::RobotTest {
- protected:
-  void SetUp() override {
-    RobotTest::SetUp();
-    AfxSetResourceHandle(nullptr);
-  }
-  void TearDown() override {
-    CWnd::DeleteTempMap();
-    RobotTest::TearDown();
-  }
-};
+using UtilsWndTest = halvane::test::MfcTest;
 
 inline bool CreateTopLevel(CWnd& wnd, const char* title, int cx = 400, int cy = 300) {
-  return wnd.CreateEx(0, nullptr, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, cx, cy, nullptr, nullptr) != FALSE;
+  return halvane::test::CreateTopLevel(wnd, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, cx, cy);
 }

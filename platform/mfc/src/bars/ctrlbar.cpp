@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "afxext.h"
+#include "bars/bar_layout.h"
 #include "bars/bar_strings.h"
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
@@ -23,8 +24,16 @@ constexpr int kGripper = 3;
 constexpr int kGripperGap = 2;
 constexpr int kGripperSpace = kGripperGap + kGripper + kGripperGap;
 
-// A bar takes at most what is left; stretched bars ask for "everything".
-constexpr int kStretchLength = 32767;
+// Takes `extent` off the free span [first, last) of the frame: at its start
+// when `atStart`, else at its end, where the bar then starts.
+void TakeStrip(LONG& first, LONG& last, LONG& barStart, LONG extent, bool atStart) {
+  if (atStart) {
+    first += extent;
+  } else {
+    last -= extent;
+    barStart = last;
+  }
+}
 
 bool IsParentNotification(UINT message) {
   switch (message) {
@@ -124,7 +133,7 @@ void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const {
 }
 
 CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
-  CSize size(bStretch && bHorz ? kStretchLength : 0, bStretch && !bHorz ? kStretchLength : 0);
+  CSize size(bStretch && bHorz ? afx::kStretchLength : 0, bStretch && !bHorz ? afx::kStretchLength : 0);
   CRect inside(0, 0, 0, 0);
   CalcInsideRect(inside, bHorz);
   size.cx -= inside.Width();
@@ -169,21 +178,11 @@ LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam) {
   if (horz) {
     layout->sizeTotal.cy += size.cy;
     layout->sizeTotal.cx = std::max(layout->sizeTotal.cx, size.cx);
-    if (align & CBRS_ALIGN_TOP) {
-      layout->rect.top += size.cy;
-    } else {
-      rect.top = rect.bottom - size.cy;
-      layout->rect.bottom -= size.cy;
-    }
+    TakeStrip(layout->rect.top, layout->rect.bottom, rect.top, size.cy, (align & CBRS_ALIGN_TOP) != 0);
   } else {
     layout->sizeTotal.cx += size.cx;
     layout->sizeTotal.cy = std::max(layout->sizeTotal.cy, size.cy);
-    if (align & CBRS_ALIGN_LEFT) {
-      layout->rect.left += size.cx;
-    } else {
-      rect.left = rect.right - size.cx;
-      layout->rect.right -= size.cx;
-    }
+    TakeStrip(layout->rect.left, layout->rect.right, rect.left, size.cx, (align & CBRS_ALIGN_LEFT) != 0);
   }
   rect.right = rect.left + size.cx;
   rect.bottom = rect.top + size.cy;

@@ -1,7 +1,6 @@
 // CDialogBar: a bar from a dialog template.
-#include <algorithm>
-
 #include "afxext.h"
+#include "bars/bar_layout.h"
 
 IMPLEMENT_DYNAMIC(CDialogBar, CControlBar)
 
@@ -44,14 +43,7 @@ BOOL CDialogBar::Create(CWnd* pParentWnd, LPCTSTR lpszTemplateName, UINT nStyle,
 
 CSize CDialogBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
   const CSize borders = CControlBar::CalcFixedLayout(FALSE, bHorz);
-  CSize size(m_sizeDefault.cx + borders.cx, m_sizeDefault.cy + borders.cy);
-  if (bStretch) {
-    if (bHorz)
-      size.cx = std::max<LONG>(size.cx, 32767);
-    else
-      size.cy = std::max<LONG>(size.cy, 32767);
-  }
-  return size;
+  return afx::StretchedSize(CSize(m_sizeDefault.cx + borders.cx, m_sizeDefault.cy + borders.cy), bStretch, bHorz);
 }
 
 void CDialogBar::UpdateControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "afxext.h"
+#include "bars/bar_layout.h"
 
 IMPLEMENT_DYNAMIC(CDockBar, CControlBar)
 
@@ -167,7 +168,7 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
     across += thickness;
     longest = std::max(longest, along);
   }
-  CSize size = toEdgeSize(CSize(bStretch ? 32767 : longest, across));
+  CSize size = toEdgeSize(CSize(bStretch ? afx::kStretchLength : longest, across));
   if (across == 0) size = CSize(0, 0);
   return size;
 }

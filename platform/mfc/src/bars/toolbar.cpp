@@ -4,6 +4,7 @@
 #include <string>
 
 #include "afxext.h"
+#include "bars/bar_layout.h"
 
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 
@@ -281,14 +282,7 @@ CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
   if (top > 0) extent.bottom += top;
   CRect inside(0, 0, 0, 0);
   CalcInsideRect(inside, bHorz);
-  CSize size(extent.Width() - inside.Width(), extent.Height() - inside.Height());
-  if (bStretch) {
-    if (bHorz)
-      size.cx = std::max<LONG>(size.cx, 32767);
-    else
-      size.cy = std::max<LONG>(size.cy, 32767);
-  }
-  return size;
+  return afx::StretchedSize(CSize(extent.Width() - inside.Width(), extent.Height() - inside.Height()), bStretch, bHorz);
 }
 
 CSize CToolBar::CalcDynamicLayout(int, DWORD nMode) {

@@ -224,11 +224,11 @@ CRect SECTabWndBase::GetClientArea() const {
   CRect rc;
   if (!m_hWnd) return rc;
   GetClientRect(&rc);
-  const int height = GetStripHeight();
+  const CRect strip = StripRect();
   if (GetStyle() & TWS_TABS_ON_BOTTOM)
-    rc.bottom = std::max(rc.top, rc.bottom - height);
+    rc.bottom = strip.top;
   else
-    rc.top = std::min(rc.bottom, rc.top + height);
+    rc.top = strip.bottom;
   if (GetStyle() & TWS_DRAW_3D_BORDER) rc.DeflateRect(kBorder, kBorder);
   if (rc.right < rc.left) rc.right = rc.left;
   if (rc.bottom < rc.top) rc.bottom = rc.top;
