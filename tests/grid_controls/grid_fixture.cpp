@@ -1,6 +1,5 @@
 #include "grid_fixture.h"
 
-#include <cstring>
 
 namespace grid_test {
 
@@ -43,29 +42,6 @@ halvane::test::Window GridTest::PopupList() const {
     if (window.className() == "ListBox" && window.isVisible()) return window;
   }
   return {};
-}
-
-std::string GridTest::ClipboardText() {
-  std::string text = "<none>";
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
-      text = bytes;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-void GridTest::SetClipboardText(const std::string& text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-  GlobalUnlock(memory);
-  SetClipboardData(CF_TEXT, memory);
-  CloseClipboard();
 }
 
 void GridTest::FillNumbered(CGXGridCore& grid, ROWCOL rows, ROWCOL cols) {

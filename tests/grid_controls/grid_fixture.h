@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "clipboard_text.h"
 #include "mfc_test.h"
 
 namespace grid_test {
@@ -48,8 +49,8 @@ class GridTest : public halvane::test::MfcTest {
   // The visible pop-up list box (a drop-down cell's list), or an empty Window.
   halvane::test::Window PopupList() const;
   // The clipboard's CF_TEXT, or "<none>".
-  static std::string ClipboardText();
-  static void SetClipboardText(const std::string& text);
+  static std::string ClipboardText() { return halvane::test::ClipboardText(); }
+  static void SetClipboardText(const std::string& text) { halvane::test::SetClipboardText(text); }
   // Fills rows 1..n, columns 1..m with "r<row>c<col>".
   static void FillNumbered(CGXGridCore& grid, ROWCOL rows, ROWCOL cols);
 

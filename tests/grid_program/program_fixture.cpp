@@ -65,17 +65,4 @@ std::string ProgramTest::Current() {
 
 void ProgramTest::Pause() { robot.advance(GetDoubleClickTime() + 1); }
 
-std::string ProgramTest::ClipboardText() {
-  std::string text = "<none>";
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
-      text = bytes;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
 }  // namespace gridprogram

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "clipboard_text.h"
 #include "mfc_test.h"
 #include "tools_dialog.h"
 
@@ -35,7 +36,7 @@ class ProgramTest : public halvane::test::MfcTest {
   void DragCells(ROWCOL nFromRow, ROWCOL nFromCol, ROWCOL nToRow, ROWCOL nToCol);
   // The tools grid's current cell as "row,col" ("none" without one).
   std::string Current();
-  static std::string ClipboardText();
+  static std::string ClipboardText() { return halvane::test::ClipboardText(); }
   // The user waits before pressing again, so the next press is no double click.
   void Pause();
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "clipboard_text.h"
 #include "grid_fixture.h"
 
 namespace {
@@ -35,12 +36,7 @@ TEST_F(GridWndTest, APasswordCellShowsMasksWhileTheStoredValueStaysClear) {
   ::CloseClipboard();
   ::SendMessage(editor.hwnd(), EM_SETSEL, 0, -1);
   robot.keys({VK_CONTROL, 'C'});
-  ASSERT_TRUE(::OpenClipboard(nullptr));
-  HANDLE data = ::GetClipboardData(CF_TEXT);
-  const std::string copied = data != nullptr ? static_cast<const char*>(::GlobalLock(data)) : "";
-  if (data != nullptr) ::GlobalUnlock(data);
-  ::CloseClipboard();
-  EXPECT_EQ(copied.find("secret"), std::string::npos) << "copying from the editor leaks nothing";
+  EXPECT_EQ(halvane::test::ClipboardText().find("secret"), std::string::npos) << "copying from the editor leaks nothing";
 
   ::SendMessage(editor.hwnd(), EM_SETSEL, 0, -1);
   robot.type("ab");
