@@ -268,6 +268,23 @@ TEST(CMemFileTest, GrowsSeeksPastTheEndAndDetaches) {
   EXPECT_EQ(file.GetLength(), 0u);
 }
 
+TEST(CMemFileTest, ManySmallWritesKeepEveryByteAcrossGrowths) {
+  CMemFile file(16);
+  for (DWORD i = 0; i < 10000; ++i) file.Write(&i, sizeof i);
+  file.Seek(8, CFile::end);
+  file.Write("!", 1);
+  ASSERT_EQ(file.GetLength(), 10000 * sizeof(DWORD) + 9);
+  file.SeekToBegin();
+  for (DWORD i = 0; i < 10000; ++i) {
+    DWORD value = 0;
+    ASSERT_EQ(file.Read(&value, sizeof value), sizeof value);
+    ASSERT_EQ(value, i);
+  }
+  char tail[9];
+  ASSERT_EQ(file.Read(tail, sizeof tail), 9u);
+  EXPECT_EQ(std::string(tail, 9), std::string(8, '\0') + "!") << "the gap past the old end reads as zeros";
+}
+
 TEST(CMemFileTest, FixedAttachedBufferCannotGrow) {
   BYTE memory[4] = {'w', 'x', 'y', 'z'};
   CMemFile file(memory, sizeof memory);

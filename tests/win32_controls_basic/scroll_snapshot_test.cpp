@@ -54,6 +54,35 @@ TEST_F(ScrollBars, WindowBarsHideWhenNothingScrolls) {
   EXPECT_TRUE(GetWindowLong(parent_, GWL_STYLE) & WS_VSCROLL);
 }
 
+// A pixel of the window's vertical bar, in window coordinates: below the
+// up arrow, in the shaft.
+POINT VerticalBarPoint(HWND hwnd) {
+  RECT window{}, client{};
+  GetWindowRect(hwnd, &window);
+  GetClientRect(hwnd, &client);
+  POINT origin{0, 0};
+  ClientToScreen(hwnd, &origin);
+  return POINT{origin.x - window.left + client.right + GetSystemMetrics(SM_CXVSCROLL) / 2,
+               origin.y - window.top + client.bottom / 2};
+}
+
+TEST_F(ScrollBars, WindowBarsRepaintOnlyWhenTheyChange) {
+  ShowWindow(parent_, SW_SHOW);
+  SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 100, 10, 0, 0};
+  SetScrollInfo(parent_, SB_VERT, &info, TRUE);
+  const POINT at = VerticalBarPoint(parent_);
+  constexpr COLORREF kMark = RGB(255, 0, 255);
+  HDC dc = GetWindowDC(parent_);
+  SetPixel(dc, at.x, at.y, kMark);
+  ASSERT_EQ(GetPixel(dc, at.x, at.y), kMark);
+  SetScrollInfo(parent_, SB_VERT, &info, TRUE);
+  EXPECT_EQ(GetPixel(dc, at.x, at.y), kMark) << "the same values leave the bar as it is";
+  info.nPos = 50;
+  SetScrollInfo(parent_, SB_VERT, &info, TRUE);
+  EXPECT_NE(GetPixel(dc, at.x, at.y), kMark) << "a new position repaints the bar";
+  ReleaseDC(parent_, dc);
+}
+
 std::string OutputPath(const char* name) {
   const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
   std::string base = dir ? dir : ".";

@@ -138,6 +138,23 @@ TEST_F(Images, TreeRowsGrowForLargeImagesAndStateImagesComeFirst) {
   ImageList_Destroy(states);
 }
 
+TEST_F(Images, TheHorizontalRangeEndsAtTheWidestRowWithItsImagesAndCheckBox) {
+  HWND tree = Tree(TVS_HASLINES | TVS_LINESATROOT | TVS_CHECKBOXES, 120, 120);
+  HIMAGELIST list = Squares(16);
+  EXPECT_EQ(TreeView_SetImageList(tree, list, TVSIL_NORMAL), nullptr);
+  HTREEITEM root = AddImageItem(tree, "Customers", 0, 0);
+  HTREEITEM deep = Add(tree, root, "A long label that needs the scroll bar");
+  TreeView_Expand(tree, root, TVE_EXPAND);
+  const RECT label = LabelRect(tree, deep);
+  SCROLLINFO horz{};
+  horz.cbSize = sizeof(horz);
+  horz.fMask = SIF_RANGE;
+  ASSERT_TRUE(GetScrollInfo(tree, SB_HORZ, &horz));
+  EXPECT_EQ(horz.nMax + 1, label.right) << "the deepest, longest row sets the range, images and check box included";
+  DestroyWindow(tree);
+  ImageList_Destroy(list);
+}
+
 HWND ImageTabs(HWND parent, HIMAGELIST list) {
   HWND tabs = CreateWindowEx(0, WC_TABCONTROL, "", WS_CHILD | WS_VISIBLE, 10, 10, 300, 150, parent, nullptr, nullptr,
                              nullptr);

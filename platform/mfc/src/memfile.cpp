@@ -34,8 +34,11 @@ BOOL CMemFile::Open(LPCTSTR, UINT, CFileException*) { AfxThrowNotSupportedExcept
 void CMemFile::GrowFile(size_t nNewLen) {
   if (nNewLen <= m_nBufferSize) return;
   if (m_nGrowBytes == 0) AfxThrowMemoryException();
+  // Doubling keeps a file written in small pieces (an archive's flushes)
+  // linear; growing by one step each time copied the buffer once per step.
   const size_t step = m_nGrowBytes;
-  const size_t capacity = (nNewLen + step - 1) / step * step;
+  const size_t wanted = std::max(nNewLen, m_nBufferSize * 2);
+  const size_t capacity = (wanted + step - 1) / step * step;
   auto grown = std::unique_ptr<BYTE, FreeDeleter>(static_cast<BYTE*>(std::calloc(capacity, 1)));
   if (!grown) AfxThrowMemoryException();
   if (m_nFileSize > 0) std::memcpy(grown.get(), m_lpBuffer, m_nFileSize);

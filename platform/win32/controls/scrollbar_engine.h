@@ -15,6 +15,8 @@ struct ScrollModel {
   int trackPos = 0;
   UINT disabledArrows = ESB_ENABLE_BOTH;  // ESB_DISABLE_* bits
 
+  bool operator==(const ScrollModel&) const = default;
+
   // Answers the new position; clamps page and position into the range.
   int Apply(const SCROLLINFO& info);
   void Fill(SCROLLINFO& info) const;

@@ -109,29 +109,34 @@ bool ShowBars(HWND hwnd, DWORD bits, bool show) {
 }
 
 // After a range or page change a bar with nothing to scroll hides, or is
-// disabled with SIF_DISABLENOSCROLL.
-void UpdateVisibility(HWND hwnd, BarState& bar, int which, UINT mask) {
-  if (!(mask & (SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL))) return;
+// disabled with SIF_DISABLENOSCROLL. Answers true when a bar was shown or
+// hidden.
+bool UpdateVisibility(HWND hwnd, BarState& bar, int which, UINT mask) {
+  if (!(mask & (SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL))) return false;
   if (bar.model.Scrollable()) {
     if (bar.autoDisabled) bar.model.disabledArrows = ESB_ENABLE_BOTH;
     bar.autoDisabled = false;
-    ShowBars(hwnd, StyleBit(which), true);
-  } else if (mask & SIF_DISABLENOSCROLL) {
+    return ShowBars(hwnd, StyleBit(which), true);
+  }
+  if (mask & SIF_DISABLENOSCROLL) {
     bar.autoDisabled = bar.model.disabledArrows != ESB_DISABLE_BOTH || bar.autoDisabled;
     bar.model.disabledArrows = ESB_DISABLE_BOTH;
-    ShowBars(hwnd, StyleBit(which), true);
-  } else {
-    ShowBars(hwnd, StyleBit(which), false);
+    return ShowBars(hwnd, StyleBit(which), true);
   }
+  return ShowBars(hwnd, StyleBit(which), false);
 }
 
+// A bar is repainted only when it changed: controls set their bars after
+// every item they add, and painting both bars each time made filling a
+// large list slow.
 int SetWindowBarInfo(HWND hwnd, int which, const SCROLLINFO& info, BOOL redraw) {
   std::shared_ptr<WindowBars> bars = BarsOf(hwnd);
   if (!bars) return 0;
   BarState& bar = Bar(*bars, which);
+  const ScrollModel before = bar.model;
   int pos = bar.model.Apply(info);
-  UpdateVisibility(hwnd, bar, which, info.fMask);
-  if (redraw) RepaintBars(hwnd, *bars);
+  const bool shownOrHidden = UpdateVisibility(hwnd, bar, which, info.fMask);
+  if (redraw && (shownOrHidden || !(bar.model == before))) RepaintBars(hwnd, *bars);
   return pos;
 }
 

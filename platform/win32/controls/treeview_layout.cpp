@@ -47,11 +47,34 @@ int LabelWidth(HWND hwnd, TreeViewState& state, TreeItem& item) {
   return item.labelWidth;
 }
 
+bool HasRootColumn(DWORD style) { return (style & TVS_LINESATROOT) && (style & (TVS_HASLINES | TVS_HASBUTTONS)); }
+
+// The parts every row has alike, looked up once per layout rather than
+// once per row: the scroll range is laid out after each insert, so a
+// per-row cost there makes filling a large tree quadratic in window calls.
+struct RowParts {
+  int rootColumn = 0;
+  int check = 0;
+  int image = 0;
+};
+
+RowParts PartsOf(HWND hwnd, const TreeViewState& state) {
+  const DWORD style = StyleOf(hwnd);
+  RowParts parts;
+  parts.rootColumn = HasRootColumn(style) ? 1 : 0;
+  if (state.stateImages || (style & TVS_CHECKBOXES)) {
+    parts.check = state.stateImages ? static_cast<int>(ImageSize(state.stateImages).cx) : kCheckWidth;
+  }
+  if (state.normalImages) parts.image = static_cast<int>(ImageSize(state.normalImages).cx) + kImageGap;
+  return parts;
+}
+
 int ContentWidth(HWND hwnd, TreeViewState& state) {
+  const RowParts parts = PartsOf(hwnd, state);
   int width = 0;
-  const std::vector<TreeItem*>& visible = Visible(state);
-  for (size_t i = 0; i < visible.size(); ++i) {
-    width = std::max(width, LayoutRow(hwnd, state, static_cast<int>(i)).label.right + state.xOffset);
+  for (TreeItem* item : Visible(state)) {
+    const int level = Depth(*item) + parts.rootColumn;
+    width = std::max(width, level * state.indent + parts.check + parts.image + LabelWidth(hwnd, state, *item));
   }
   return width;
 }
@@ -112,31 +135,25 @@ int RowHeight(HWND hwnd, TreeViewState& state) {
 
 int RowsPerPage(HWND hwnd, TreeViewState& state) { return std::max(0, Client(hwnd).bottom / RowHeight(hwnd, state)); }
 
-int Level(HWND hwnd, const TreeItem& item) {
-  DWORD style = StyleOf(hwnd);
-  bool rootColumn = (style & TVS_LINESATROOT) && (style & (TVS_HASLINES | TVS_HASBUTTONS));
-  return Depth(item) + (rootColumn ? 1 : 0);
-}
+int Level(HWND hwnd, const TreeItem& item) { return Depth(item) + (HasRootColumn(StyleOf(hwnd)) ? 1 : 0); }
 
 RowLayout LayoutRow(HWND hwnd, TreeViewState& state, int visibleIndex) {
   TreeItem& item = *Visible(state)[static_cast<size_t>(visibleIndex)];
   int height = RowHeight(hwnd, state);
   int top = (visibleIndex - state.top) * height;
-  int left = -state.xOffset;
-  int level = Level(hwnd, item);
+  const RowParts parts = PartsOf(hwnd, state);
+  const int level = Depth(item) + parts.rootColumn;
   RowLayout layout{};
   layout.row = RECT{0, top, std::max(Client(hwnd).right, 0), top + height};
-  int content = left + level * state.indent;
+  int content = -state.xOffset + level * state.indent;
   if (level > 0) layout.button = RECT{content - state.indent, top, content, top + height};
-  if (state.stateImages || (StyleOf(hwnd) & TVS_CHECKBOXES)) {
-    const int width = state.stateImages ? static_cast<int>(ImageSize(state.stateImages).cx) : kCheckWidth;
-    layout.check = RECT{content, top, content + width, top + height};
-    content += width;
+  if (parts.check > 0) {
+    layout.check = RECT{content, top, content + parts.check, top + height};
+    content += parts.check;
   }
-  if (state.normalImages) {
-    const int width = static_cast<int>(ImageSize(state.normalImages).cx) + kImageGap;
-    layout.image = RECT{content, top, content + width, top + height};
-    content += width;
+  if (parts.image > 0) {
+    layout.image = RECT{content, top, content + parts.image, top + height};
+    content += parts.image;
   }
   layout.label = RECT{content, top, content + LabelWidth(hwnd, state, item), top + height};
   return layout;

@@ -1,0 +1,45 @@
+// What every benchmark program shares: the headless window system on the
+// virtual clock, a message pump, peak-memory reporting and a temporary
+// folder that cleans up after itself.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include <windows.h>
+
+namespace halvane::bench {
+
+// A clean window system with nothing registered, on the virtual clock so
+// timers never make a benchmark wait.
+void ResetWindowSystem();
+
+// Dispatches every message that is ready now, without waiting.
+void Pump();
+
+// Repaints the whole of `hwnd` and its children at once.
+void RepaintAll(HWND hwnd);
+
+// The process's peak resident memory since construction, reported as the
+// "peak_MB" counter. Construct it before the work it should cover.
+class PeakMemory {
+ public:
+  PeakMemory();
+  void Report(benchmark::State& state) const;
+};
+
+// A folder under /tmp, removed with everything in it on destruction.
+class TempFolder {
+ public:
+  explicit TempFolder(const char* prefix);
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace halvane::bench
