@@ -198,4 +198,21 @@ TEST_F(SplashTest, OnAPaletteDisplayItRealisesThePicturesPaletteAndTellsTheMainW
   main.DestroyWindow();
 }
 
+TEST_F(SplashTest, APaletteSplashDestroyedWithoutClosingGivesBackItsPalette) {
+  // Reaches the palette of a splash that goes away without the close path,
+  // as when its owner or the process ends first.
+  struct PaletteSplash : HvSplash {
+    using HvSplash::Create;
+    HPALETTE Palette() const { return m_hPalette; }
+  };
+  win32::gdi::SetScreenBitsPerPixel(8);
+  auto* splash = new PaletteSplash;  // deletes itself when its window is gone
+  ASSERT_TRUE(splash->Create());
+  const HPALETTE palette = splash->Palette();
+  ASSERT_NE(palette, nullptr);
+  EXPECT_EQ(::GetObjectType(palette), static_cast<DWORD>(OBJ_PAL));
+  splash->DestroyWindow();
+  EXPECT_EQ(::GetObjectType(palette), 0u) << "the palette is deleted with the window";
+}
+
 }  // namespace

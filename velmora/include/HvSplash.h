@@ -35,6 +35,7 @@ class HvSplash : public CWnd {
  private:
   void UsePaletteOfResource();
   void RealizeOwnPalette(HDC hdc) const;
+  void DeletePalette();
 
   static HvSplash* c_pSplashWnd;
   static BOOL c_bShowSplashWnd;

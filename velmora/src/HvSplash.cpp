@@ -49,6 +49,9 @@ END_MESSAGE_MAP()
 HvSplash::HvSplash() = default;
 
 HvSplash::~HvSplash() {
+  // A splash that goes with its owner or the process never passes through
+  // HideSplashScreen; its palette goes here.
+  DeletePalette();
   if (c_pSplashWnd == this) c_pSplashWnd = nullptr;
 }
 
@@ -110,11 +113,14 @@ void HvSplash::RealizeOwnPalette(HDC hdc) const {
   ::RealizePalette(hdc);
 }
 
+void HvSplash::DeletePalette() {
+  if (m_hPalette == nullptr) return;
+  ::DeleteObject(m_hPalette);
+  m_hPalette = nullptr;
+}
+
 void HvSplash::HideSplashScreen() {
-  if (m_hPalette != nullptr) {
-    ::DeleteObject(m_hPalette);
-    m_hPalette = nullptr;
-  }
+  DeletePalette();
   CWnd* mainWnd = AfxGetMainWnd();
   const HWND mainHwnd = mainWnd != nullptr ? mainWnd->GetSafeHwnd() : nullptr;
   if (mainHwnd != nullptr) ::SendMessage(mainHwnd, WM_PALETTECHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
