@@ -78,6 +78,27 @@ TEST_F(FramesTest, ADocumentRoundTripsThroughItsArchive) {
   EXPECT_EQ(std::string((*s.app.m_pRecentFileList)[0]), path);
 }
 
+TEST_F(FramesTest, ADocumentInADeepFolderKeepsItsWholePath) {
+  StartedApp s;
+  const std::string folder =
+      PathOf(std::string(100, 'a')) + "/" + std::string(100, 'b') + "/" + std::string(100, 'c');
+  std::filesystem::create_directories(folder);
+  const std::string path = folder + "/deep.note";
+  ASSERT_GT(path.size(), static_cast<size_t>(MAX_PATH));
+  CNoteDoc* doc = s.NewNote();
+  doc->m_text = "deep";
+  ASSERT_TRUE(doc->DoSave(path.c_str()));
+  EXPECT_EQ(std::string(doc->GetPathName()), path);
+  EXPECT_EQ(doc->GetTitle(), "deep.note");
+  doc->OnCloseDocument();
+
+  auto* opened = static_cast<CNoteDoc*>(s.app.OpenDocumentFile(path.c_str()));
+  ASSERT_NE(opened, nullptr);
+  EXPECT_EQ(std::string(opened->m_text), "deep");
+  EXPECT_EQ(std::string(opened->GetPathName()), path);
+  EXPECT_EQ(s.app.OpenDocumentFile(path.c_str()), opened) << "found open by its whole path";
+}
+
 TEST_F(FramesTest, AFileThatCannotBeReadIsReportedAndLeavesNoWindow) {
   StartedApp s;
   const std::string path = PathOf("broken.note");

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "afxres.h"
+#include "docview/full_path.h"
 #include "mfc/controls.h"
 #include "mfc/dialog.h"
 #include "mfc/document.h"
@@ -155,10 +156,7 @@ BOOL CDocManager::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFla
 
 CDocument* CDocManager::OpenDocumentFile(LPCTSTR lpszFileName) {
   if (lpszFileName == nullptr || lpszFileName[0] == '\0') return nullptr;
-  char full[MAX_PATH] = {};
-  LPSTR filePart = nullptr;
-  const CString path = ::GetFullPathName(lpszFileName, sizeof full, full, &filePart) != 0 ? CString(full)
-                                                                                           : CString(lpszFileName);
+  const CString path = afx::FullPathOf(lpszFileName);
   CDocTemplate::Confidence bestMatch = CDocTemplate::noAttempt;
   CDocTemplate* pBestTemplate = nullptr;
   CDocument* pOpenDocument = nullptr;

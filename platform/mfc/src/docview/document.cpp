@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "afxres.h"
+#include "docview/full_path.h"
 #include "mfc/doctempl.h"
 #include "mfc/frame.h"
 #include "mfc/view.h"
@@ -38,13 +39,7 @@ void CDocument::SetTitle(LPCTSTR lpszTitle) {
 }
 
 void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU) {
-  char full[MAX_PATH] = {};
-  LPSTR filePart = nullptr;
-  if (::GetFullPathName(lpszPathName, sizeof full, full, &filePart) == 0) {
-    m_strPathName = lpszPathName;
-  } else {
-    m_strPathName = full;
-  }
+  m_strPathName = afx::FullPathOf(lpszPathName);
   const int slash = m_strPathName.ReverseFind('/');
   SetTitle(m_strPathName.Mid(slash + 1));
   if (bAddToMRU) {
