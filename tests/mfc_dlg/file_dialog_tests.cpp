@@ -2,6 +2,7 @@
 // a derived class on a child template with data exchange, the name check
 // that keeps the dialog open, several names, the default extension and
 // the parts of the chosen path.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -154,6 +155,22 @@ TEST_F(FileDialogTest, TheDefaultExtensionAndThePartsOfThePath) {
     EXPECT_STREQ("cfg", dialog.GetFileExt());
     EXPECT_STREQ(dir.path().c_str(), dialog.GetFolderPath());
   }
+}
+
+TEST_F(FileDialogTest, ANameInAFolderDeeperThanMaxPathComesBackWhole) {
+  const std::string deep = dir / (std::string(100, 'a') + "/" + std::string(100, 'b') + "/" + std::string(100, 'c'));
+  std::filesystem::create_directories(deep);
+  CFileDialog dialog(FALSE, "cfg", nullptr, OFN_HIDEREADONLY, "Settings (*.cfg)|*.cfg||");
+  dialog.m_ofn.lpstrInitialDir = deep.c_str();
+  robot.onDialog("Save As", [&](Robot& r, Window dlg) {
+    Retype(r, dlg.child(edt1), "setup");
+    r.key(VK_RETURN);
+  });
+  const std::string path = deep + "/setup.cfg";
+  ASSERT_GT(path.size(), static_cast<size_t>(MAX_PATH));
+  ASSERT_EQ(IDOK, dialog.DoModal()) << "the chosen name fits the dialog's own buffer";
+  EXPECT_STREQ(path.c_str(), dialog.GetPathName());
+  EXPECT_STREQ("setup.cfg", dialog.GetFileName());
 }
 
 TEST_F(FileDialogTest, TheFilterTitleAndReadOnlyChoice) {

@@ -14,6 +14,9 @@ IMPLEMENT_DYNAMIC(CFileDialog, CCommonDialog)
 
 namespace {
 
+// Room for one path as long as the file system allows (Windows' MAX_PATH
+// is far shorter than a Linux path may be).
+constexpr size_t kPathBuffer = 4096;
 // Room for a folder and many names when several may be chosen.
 constexpr size_t kMultiSelectBuffer = 64 * 1024;
 
@@ -44,7 +47,7 @@ CString JoinPath(const CString& folder, const CString& name) {
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszFileName, DWORD dwFlags,
                          LPCTSTR lpszFilter, CWnd* pParentWnd)
-    : CCommonDialog(pParentWnd), m_bOpenFileDialog(bOpenFileDialog), m_fileBuffer(MAX_PATH, '\0') {
+    : CCommonDialog(pParentWnd), m_bOpenFileDialog(bOpenFileDialog), m_fileBuffer(kPathBuffer, '\0') {
   m_ofn.lStructSize = sizeof m_ofn;
   m_ofn.Flags = dwFlags | OFN_ENABLEHOOK | OFN_EXPLORER | OFN_ENABLESIZING;
   m_ofn.lpfnHook = &HookProc;
