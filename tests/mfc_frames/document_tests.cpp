@@ -141,6 +141,30 @@ TEST_F(FramesTest, AFailedSaveKeepsTheFileThatWasThere) {
   EXPECT_EQ(Contents(path), before);
 }
 
+TEST_F(FramesTest, ASaveKeepsTheFilesPermissionsAndLinks) {
+  namespace fs = std::filesystem;
+  StartedApp s;
+  CNoteDoc* doc = s.NewNote();
+  const std::string path = PathOf("private.note");
+  doc->m_text = "first";
+  ASSERT_TRUE(doc->OnSaveDocument(path.c_str()));
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+  doc->m_text = "second";
+  ASSERT_TRUE(doc->OnSaveDocument(path.c_str()));
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write)
+      << "a private file stays private";
+
+  // Saved through a link, the file it names is replaced and the link stays.
+  const std::string link = PathOf("link.note");
+  fs::create_symlink(path, link);
+  const std::string before = Contents(path);
+  doc->m_text = "third, a longer text";
+  ASSERT_TRUE(doc->OnSaveDocument(link.c_str()));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_NE(Contents(path), before);
+  EXPECT_EQ(Contents(link), Contents(path));
+}
+
 // One document in the main frame, reused by File New.
 class CSdiApp : public CWinApp {
  public:

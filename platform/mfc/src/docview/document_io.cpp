@@ -20,6 +20,23 @@ namespace {
 // complete, so that a failed save never costs the file that was there.
 CString TemporaryNameFor(LPCTSTR lpszPathName) { return CString(lpszPathName) + ".~sav"; }
 
+// The file a save replaces: through a link, the file it names, so that the
+// link stays a link.
+CString SaveTargetOf(LPCTSTR lpszPathName) {
+  std::error_code error;
+  const std::filesystem::path resolved = std::filesystem::canonical(lpszPathName, error);
+  return error ? CString(lpszPathName) : CString(resolved.c_str());
+}
+
+// The new file takes the permissions of the one it replaces: a private
+// file must not become readable by others.
+void KeepPermissions(LPCTSTR lpszTarget, LPCTSTR lpszNewFile) {
+  std::error_code error;
+  const auto status = std::filesystem::status(lpszTarget, error);
+  if (error || !std::filesystem::exists(status)) return;
+  std::filesystem::permissions(lpszNewFile, status.permissions(), error);
+}
+
 }  // namespace
 
 BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName) {
@@ -57,7 +74,8 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName) {
     ReportSaveLoadException(lpszPathName, &readOnly, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
     return FALSE;
   }
-  const CString temporary = TemporaryNameFor(lpszPathName);
+  const CString target = SaveTargetOf(lpszPathName);
+  const CString temporary = TemporaryNameFor(target);
   CFile file;
   CFileException fe;
   if (!file.Open(temporary, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive, &fe)) {
@@ -78,8 +96,9 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName) {
     e->Delete();
     return FALSE;
   }
+  KeepPermissions(target, temporary);
   std::error_code error;
-  std::filesystem::rename(static_cast<LPCTSTR>(temporary), lpszPathName, error);
+  std::filesystem::rename(static_cast<LPCTSTR>(temporary), static_cast<LPCTSTR>(target), error);
   if (error) {
     std::remove(temporary);
     CFileException renameFailure(CFileException::OsErrorToException(error.value()), error.value(), lpszPathName);
