@@ -35,7 +35,7 @@ void CMemFile::GrowFile(size_t nNewLen) {
   if (nNewLen <= m_nBufferSize) return;
   if (m_nGrowBytes == 0) AfxThrowMemoryException();
   // Doubling keeps a file written in small pieces (an archive's flushes)
-  // linear; growing by one step each time copied the buffer once per step.
+  // linear; growing by one step each time would copy the buffer once per step.
   const size_t step = m_nGrowBytes;
   const size_t wanted = std::max(nNewLen, m_nBufferSize * 2);
   const size_t capacity = (wanted + step - 1) / step * step;
