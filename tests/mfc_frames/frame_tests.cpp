@@ -62,6 +62,17 @@ TEST_F(FramesTest, WithoutThePrefixStyleTheApplicationComesFirst) {
   EXPECT_EQ(TextOf(s.MainFrame()), "Frames Test - Note1");
 }
 
+TEST_F(FramesTest, SettingAWindowTextChangesOnlyWhatDiffersAndTakesNullAsEmpty) {
+  StartedApp s;
+  const HWND frame = s.MainFrame()->m_hWnd;
+  AfxSetWindowText(frame, "Frames Test");
+  EXPECT_EQ(TextOf(s.MainFrame()), "Frames Test");
+  AfxSetWindowText(frame, "Other");
+  EXPECT_EQ(TextOf(s.MainFrame()), "Other");
+  AfxSetWindowText(frame, nullptr);
+  EXPECT_EQ(TextOf(s.MainFrame()), "");
+}
+
 TEST_F(FramesTest, CommandsGoFromTheActiveViewOutwards) {
   StartedApp s;
   s.Command(ID_ROUTE_PROBE);

@@ -12,6 +12,8 @@
 #include "mfc/view.h"
 
 void AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew) {
+  // As for the window system's own text calls, a null text is empty.
+  if (lpszNew == nullptr) lpszNew = "";
   const int length = ::GetWindowTextLength(hWndCtrl);
   std::string current(static_cast<size_t>(length) + 1, '\0');
   ::GetWindowText(hWndCtrl, current.data(), length + 1);
