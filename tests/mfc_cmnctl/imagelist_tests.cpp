@@ -33,6 +33,16 @@ TEST_F(ImageListTest, AddReplaceAndRemoveKeepTheCount) {
   EXPECT_EQ(list.GetImageCount(), 0);
 }
 
+TEST_F(ImageListTest, ARefusedSecondCreateMakesNoListOfItsOwn) {
+  CImageList first, next;
+  ASSERT_TRUE(first.Create(4, 4, ILC_COLOR24, 1, 1));
+  EXPECT_FALSE(first.Create(4, 4, ILC_COLOR24, 1, 1));
+  ASSERT_TRUE(next.Create(4, 4, ILC_COLOR24, 1, 1));
+  // The window system numbers its lists in turn: a list made and dropped by
+  // the refused call would stand between the two, never to be destroyed.
+  EXPECT_EQ(reinterpret_cast<uintptr_t>(next.m_hImageList), reinterpret_cast<uintptr_t>(first.m_hImageList) + 1);
+}
+
 TEST_F(ImageListTest, DrawPaintsTheImageAndLeavesMaskedPixels) {
   CImageList list;
   ASSERT_TRUE(MakeMaskedList(list, 4, {kRed, kMagenta}, kMagenta));

@@ -30,6 +30,8 @@ HBITMAP BitmapHandle(const CBitmap* bitmap) {
 CImageList::~CImageList() { DeleteImageList(); }
 
 BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow) {
+  // Checked before making one: a list Attach refuses would be lost.
+  if (m_hImageList != nullptr) return FALSE;
   return Attach(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
 }
 
