@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "afxdisp.h"
 
 namespace {
@@ -36,6 +38,13 @@ TEST(OleDateTimeTest, TheValueCountsDaysFromTheEndOf1899) {
   EXPECT_EQ(leap.GetSecond(), 59);
   EXPECT_EQ(leap.GetDayOfWeek(), 5);  // a Thursday
   EXPECT_EQ(leap.Format("%Y-%m-%d %H:%M:%S %A day %j"), "2024-02-29 23:59:59 Thursday day 060");
+}
+
+TEST(OleDateTimeTest, ALongFormatComesBackWhole) {
+  const COleDateTime t(2024, 2, 29, 23, 59, 59);
+  const std::string lead(300, '-');
+  EXPECT_EQ(std::string(t.Format((lead + "%Y").c_str())), lead + "2024");
+  EXPECT_EQ(t.Format(""), "");
 }
 
 TEST(OleDateTimeTest, OutOfRangeFieldsMakeAnInvalidValue) {

@@ -2,10 +2,13 @@
 
 #include <cmath>
 #include <ctime>
+#include <vector>
 
 namespace {
 
 constexpr int kSecondsPerDay = 24 * 60 * 60;
+// The longest text Format makes.
+constexpr size_t kMaxFormatted = 64 * 1024;
 
 // Days since 1970-01-01 of a proleptic Gregorian date.
 long DaysFromCivil(int y, int m, int d) {
@@ -107,7 +110,12 @@ CString COleDateTime::Format(LPCTSTR pFormat) const {
   tm.tm_wday = f.dayOfWeek - 1;
   tm.tm_yday = static_cast<int>(DaysFromCivil(f.year, f.month, f.day) - DaysFromCivil(f.year, 1, 1));
   tm.tm_isdst = -1;
-  char buffer[256];
-  const size_t n = std::strftime(buffer, sizeof buffer, pFormat, &tm);
-  return CString(buffer, static_cast<int>(n));
+  // strftime answers 0 for a text too long for its buffer as for an empty
+  // one: a format that may give text gets more room until it fits.
+  for (size_t size = 256; size <= kMaxFormatted; size *= 2) {
+    std::vector<char> buffer(size);
+    const size_t n = std::strftime(buffer.data(), size, pFormat, &tm);
+    if (n > 0 || pFormat[0] == '\0') return CString(buffer.data(), static_cast<int>(n));
+  }
+  return CString();
 }
