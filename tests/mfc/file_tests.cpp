@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <set>
 #include <string>
 
@@ -261,6 +262,11 @@ TEST(CMemFileTest, GrowsSeeksPastTheEndAndDetaches) {
   ASSERT_EQ(file.Read(buffer, sizeof buffer), 6u);
   EXPECT_EQ(std::string(buffer, 6), std::string("abc\0\0z", 6));
   EXPECT_EQ(FileFailure([&] { file.Seek(-7, CFile::end); }), CFileException::badSeek);
+  // Past the largest position the sum would overflow.
+  file.Seek(2, CFile::begin);
+  EXPECT_EQ(FileFailure([&] { file.Seek(std::numeric_limits<LONGLONG>::max(), CFile::current); }),
+            CFileException::badSeek);
+  EXPECT_EQ(file.GetPosition(), 2u) << "a refused seek leaves the position";
   BYTE* memory = file.Detach();
   ASSERT_NE(memory, nullptr);
   EXPECT_EQ(memory[5], 'z');

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 
 IMPLEMENT_DYNAMIC(CMemFile, CFile)
 
@@ -70,7 +71,9 @@ ULONGLONG CMemFile::Seek(LONGLONG lOff, UINT nFrom) {
   const LONGLONG base = nFrom == current ? static_cast<LONGLONG>(m_nPosition)
                         : nFrom == end   ? static_cast<LONGLONG>(m_nFileSize)
                                          : 0;
-  if (base + lOff < 0) AfxThrowFileException(CFileException::badSeek, EINVAL);
+  // Before the start, or past the largest position (the sum would overflow).
+  if (lOff < 0 ? base + lOff < 0 : lOff > std::numeric_limits<LONGLONG>::max() - base)
+    AfxThrowFileException(CFileException::badSeek, EINVAL);
   m_nPosition = static_cast<size_t>(base + lOff);
   return m_nPosition;
 }
