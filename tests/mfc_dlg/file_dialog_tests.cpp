@@ -207,6 +207,26 @@ TEST_F(FileDialogTest, SeveralNamesComeBackOneByOne) {
   EXPECT_EQ((Strings{dir / "a.txt", dir / "b.txt"}), paths);
 }
 
+TEST_F(FileDialogTest, OneNameAfterSeveralInTheSameDialogIsOneName) {
+  CFileDialog dialog(TRUE, nullptr, nullptr, OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST, "All (*.*)|*.*||");
+  dialog.m_ofn.lpstrInitialDir = dir.path().c_str();
+  robot.onDialog("Open", [&](Robot& r, Window dlg) {
+    Retype(r, dlg.child(edt1), "\"a.txt\" \"b.txt\"");
+    r.click(dlg.child(IDOK));
+  });
+  ASSERT_EQ(IDOK, dialog.DoModal());
+  // The second answer is shorter than the first list: what is left of that
+  // list behind it must not read as more names.
+  robot.onDialog("Open", [&](Robot& r, Window dlg) {
+    Retype(r, dlg.child(edt1), dir / "c.log");
+    r.click(dlg.child(IDOK));
+  });
+  ASSERT_EQ(IDOK, dialog.DoModal());
+  Strings paths;
+  for (POSITION pos = dialog.GetStartPosition(); pos != nullptr;) paths.emplace_back(dialog.GetNextPathName(pos));
+  EXPECT_EQ((Strings{dir / "c.log"}), paths);
+}
+
 TEST_F(FileDialogTest, OneNameOfAMultipleChoiceAndCancel) {
   CFileDialog dialog(TRUE, nullptr, nullptr, OFN_ALLOWMULTISELECT, "Text (*.txt)|*.txt||");
   dialog.m_ofn.lpstrInitialDir = dir.path().c_str();

@@ -192,13 +192,16 @@ POSITION CFileDialog::GetStartPosition() const {
 CString CFileDialog::GetNextPathName(POSITION& pos) const {
   const char* buffer = m_ofn.lpstrFile;
   const auto offset = reinterpret_cast<UINT_PTR>(pos) - 1;
-  const size_t folderLength = std::strlen(buffer);
-  // One name: the buffer holds its whole path.
-  if (buffer[folderLength + 1] == '\0' || !(m_ofn.Flags & OFN_ALLOWMULTISELECT)) {
+  // Several names only when the dialog put the first after the folder's
+  // NUL; one name is its whole path, and whatever follows its NUL is left
+  // over from an earlier answer.
+  const bool several = (m_ofn.Flags & OFN_ALLOWMULTISELECT) && m_ofn.nFileOffset > 0 &&
+                       buffer[m_ofn.nFileOffset - 1] == '\0';
+  if (!several) {
     pos = nullptr;
     return CString(buffer);
   }
-  const size_t at = offset == 0 ? folderLength + 1 : offset;
+  const size_t at = offset == 0 ? m_ofn.nFileOffset : offset;
   const char* name = buffer + at;
   const size_t next = at + std::strlen(name) + 1;
   pos = buffer[next] == '\0' ? nullptr : reinterpret_cast<POSITION>(static_cast<UINT_PTR>(next + 1));
