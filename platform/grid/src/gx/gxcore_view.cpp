@@ -5,6 +5,7 @@
 #include "gridlayout.h"
 #include "gridview.h"
 #include "gx/gxcore.h"
+#include "gx/scroll_thumb.h"
 
 namespace {
 
@@ -168,17 +169,6 @@ ROWCOL FirstToShowAtEnd(ROWCOL n, ROWCOL nFirstScrollable, int nAvailable, SizeO
   return nFirst;
 }
 
-// WM_VSCROLL and WM_HSCROLL carry only 16 bits of the thumb's place; the
-// bar itself has all of it, which a grid of more rows needs.
-UINT ThumbPosition(CWnd* pWnd, int nBar, UINT nPos) {
-  SCROLLINFO si{};
-  si.cbSize = sizeof(si);
-  si.fMask = SIF_TRACKPOS;
-  if (pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr || !::GetScrollInfo(pWnd->GetSafeHwnd(), nBar, &si))
-    return nPos;
-  return static_cast<UINT>(si.nTrackPos);
-}
-
 }  // namespace
 
 BOOL CGXGridCore::ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags) {
@@ -242,7 +232,7 @@ void CGXGridCore::DoVScroll(UINT nSBCode, UINT nPos) {
     case SB_TOP: SetTopRow(0); break;
     case SB_BOTTOM: SetTopRow(GetRowCount()); break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: SetTopRow(GetFrozenRows() + 1 + ThumbPosition(m_pGridWnd, SB_VERT, nPos)); break;
+    case SB_THUMBTRACK: SetTopRow(GetFrozenRows() + 1 + gx::ThumbPosition(m_pGridWnd, SB_VERT, nPos)); break;
     default: break;
   }
 }
@@ -258,7 +248,7 @@ void CGXGridCore::DoHScroll(UINT nSBCode, UINT nPos) {
     case SB_LEFT: SetLeftCol(0); break;
     case SB_RIGHT: SetLeftCol(GetColCount()); break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: SetLeftCol(GetFrozenCols() + 1 + ThumbPosition(m_pGridWnd, SB_HORZ, nPos)); break;
+    case SB_THUMBTRACK: SetLeftCol(GetFrozenCols() + 1 + gx::ThumbPosition(m_pGridWnd, SB_HORZ, nPos)); break;
     default: break;
   }
 }
