@@ -123,8 +123,10 @@ size_t ClipboardTextSize() {
   if (!OpenClipboard(nullptr)) return 0;
   size_t size = 0;
   if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    size = std::char_traits<char>::length(static_cast<const char*>(GlobalLock(data)));
-    GlobalUnlock(data);
+    if (const auto* text = static_cast<const char*>(GlobalLock(data))) {
+      size = std::char_traits<char>::length(text);
+      GlobalUnlock(data);
+    }
   }
   CloseClipboard();
   return size;

@@ -75,6 +75,9 @@ TEST_F(DataTest, MoveRowsCarriesValuesStylesAndItemData) {
   ASSERT_TRUE(grid.MoveRows(4, 4, 1));
   EXPECT_EQ(Column(grid), (std::vector<std::string>{"r2", "r1", "r4", "r5", "r3"}));
   EXPECT_FALSE(grid.MoveRows(4, 5, 5)) << "the block would run past the end";
+  EXPECT_FALSE(grid.MoveRows(1, 2, GX_INVALID)) << "a destination whose end wraps around";
+  EXPECT_FALSE(grid.MoveCols(1, 2, GX_INVALID));
+  EXPECT_EQ(Column(grid), (std::vector<std::string>{"r2", "r1", "r4", "r5", "r3"}));
 }
 
 TEST_F(DataTest, ColumnsInsertRemoveAndMoveLikeRows) {

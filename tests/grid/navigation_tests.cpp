@@ -128,6 +128,14 @@ TEST_F(NavigationTest, PageDownAndScrollCellInView) {
   EXPECT_EQ(si.nMax, 99);
 }
 
+TEST_F(NavigationTest, TheThumbReachesRowsPastTheMessagesSixteenBits) {
+  CGXGridWnd grid;
+  Open(grid, 100000, 1);
+  grid.SetScrollPos(SB_VERT, 70000);
+  ::SendMessage(GridWindow().hwnd(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(70000)), 0);
+  EXPECT_EQ(grid.GetTopRow(), 70001u);
+}
+
 TEST_F(NavigationTest, DraggingAHeaderEdgeResizesAndTheWheelScrolls) {
   CGXGridWnd grid;
   Open(grid, 50, 3);

@@ -154,6 +154,27 @@ TEST_F(TabTest, RemovingTabsDestroysOnlyTheWindowsItMade) {
   EXPECT_EQ(tabs.AddTab(RUNTIME_CLASS(CObject), "No window"), nullptr);
 }
 
+TEST_F(TabTest, ATabWindowDestroyedFromOutsideTakesItsTabAlong) {
+  const int before = PageWnd::s_nAlive;
+  CWnd* made = tabs.AddTab(RUNTIME_CLASS(PageWnd), "Made");
+  {
+    CEdit borrowed;
+    ASSERT_TRUE(borrowed.Create(WS_CHILD, CRect(0, 0, 10, 10), &tabs, 79));
+    ASSERT_TRUE(tabs.AddTab(&borrowed, "Borrowed"));
+    tabs.ActivateTab(1);
+  }
+  EXPECT_EQ(tabs.GetTabCount(), 1) << "the borrowed window went out of scope";
+  EXPECT_EQ(tabs.GetActiveWnd(), made);
+  tabs.AddTab(RUNTIME_CLASS(PageWnd), "Last");
+  made->DestroyWindow();
+  EXPECT_EQ(tabs.GetTabCount(), 1);
+  EXPECT_EQ(tabs.GetTabLabel(0), CString("Last"));
+  EXPECT_EQ(tabs.GetActiveTab(), 0);
+  host.SetWindowPos(nullptr, 0, 0, 400, 250, SWP_NOMOVE | SWP_NOZORDER);
+  tabs.DestroyWindow();
+  EXPECT_EQ(PageWnd::s_nAlive, before) << "the object of the window destroyed from outside went with the tab window";
+}
+
 TEST_F(TabTest, TabsBeyondTheWidthScrollTheActiveOneIntoView) {
   for (int i = 0; i < 12; ++i) tabs.AddTab(RUNTIME_CLASS(PageWnd), ("Long tab label " + std::to_string(i)).c_str());
   CRect client;

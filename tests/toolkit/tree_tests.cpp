@@ -309,6 +309,16 @@ TEST_F(TreeTest, MarkMatchHighlightsMatchesAndBringsTheLastIntoView) {
   EXPECT_FALSE(tree.IsItemMarked(last));
 }
 
+TEST_F(TreeTest, TheThumbReachesRowsPastTheMessagesSixteenBits) {
+  HTREEITEM root = Add("root");
+  std::vector<HTREEITEM> leaves;
+  for (int i = 0; i < 70000; ++i) leaves.push_back(tree.InsertItem("leaf", root));
+  ASSERT_TRUE(tree.Expand(root, TVE_EXPAND));
+  tree.SetScrollPos(SB_VERT, 69990);
+  tree.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(69990)));
+  EXPECT_EQ(tree.GetFirstVisibleItem(), leaves[69989]) << "row 69990, the root being row 0";
+}
+
 TEST_F(TreeTest, DeletingAParentDeletesAndReportsItsChildren) {
   HTREEITEM parent = Add("Parent", TVI_ROOT, "", 1);
   HTREEITEM child = Add("Child", parent, "", 2);

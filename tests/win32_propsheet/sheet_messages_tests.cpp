@@ -57,6 +57,22 @@ TEST_F(SheetMessagesTest, PagesComeAndGoByMessage) {
   EXPECT_EQ(1, advanced.releases);
 }
 
+TEST_F(SheetMessagesTest, InsertedPagesGoBeforeAnIndexOrAfterAHandle) {
+  HWND sheet = Modeless(0, {});
+  ASSERT_NE(nullptr, sheet);
+  HPROPSHEETPAGE first = MakePage(IDD_GENERAL, general);
+  ASSERT_TRUE(SendMessage(sheet, PSM_INSERTPAGE, 7, reinterpret_cast<LPARAM>(first)));
+  EXPECT_EQ(general.wnd, PropSheet_GetCurrentPageHwnd(sheet)) << "an index past the end appends and shows the page";
+  HPROPSHEETPAGE after = MakePage(IDD_STEP_ONE, extra);
+  ASSERT_TRUE(SendMessage(sheet, PSM_INSERTPAGE, reinterpret_cast<WPARAM>(first), reinterpret_cast<LPARAM>(after)));
+  EXPECT_EQ(1, PropSheet_PageToIndex(sheet, after));
+  HPROPSHEETPAGE before = MakePage(IDD_ADVANCED, advanced);
+  ASSERT_TRUE(SendMessage(sheet, PSM_INSERTPAGE, 0, reinterpret_cast<LPARAM>(before)));
+  EXPECT_EQ(0, PropSheet_PageToIndex(sheet, before));
+  EXPECT_EQ(2, PropSheet_PageToIndex(sheet, after));
+  DestroyWindow(sheet);
+}
+
 TEST_F(SheetMessagesTest, SiblingsTitleAndCancelToClose) {
   advanced.siblingsAnswer = 42;
   HWND sheet = Modeless(0, {MakePage(IDD_GENERAL, general), MakePage(IDD_ADVANCED, advanced)});

@@ -164,6 +164,17 @@ TEST_F(TabbedSheetTest, HelpTheCloseBoxAndTheOwner) {
   DestroyWindow(owner.hwnd());
 }
 
+TEST_F(TabbedSheetTest, AModalSheetDestroyedBeforeItEndsGivesBackItsOwner) {
+  Window owner(CreateWindowEx(0, "Static", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr,
+                              nullptr, nullptr, nullptr));
+  robot.onDialog("Settings", [&](Robot&, Window sheet) { DestroyWindow(sheet.hwnd()); });
+  PROPSHEETHEADER header = Header(0, pages);
+  header.hwndParent = owner.hwnd();
+  EXPECT_EQ(0, PropertySheet(&header));
+  EXPECT_TRUE(owner.isEnabled());
+  DestroyWindow(owner.hwnd());
+}
+
 TEST_F(TabbedSheetTest, TheSheetIsSizedForTheLargestPage) {
   RECT generalRect{}, advancedRect{}, tabRect{}, okRect{}, largest{0, 0, 240, 110};
   DWORD advancedStyle = 0;

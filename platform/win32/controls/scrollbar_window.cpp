@@ -127,8 +127,8 @@ bool UpdateVisibility(HWND hwnd, BarState& bar, int which, UINT mask) {
 }
 
 // A bar is repainted only when it changed: controls set their bars after
-// every item they add, and painting both bars each time made filling a
-// large list slow.
+// every item they add, and painting both bars each time would make filling
+// a large list slow.
 int SetWindowBarInfo(HWND hwnd, int which, const SCROLLINFO& info, BOOL redraw) {
   std::shared_ptr<WindowBars> bars = BarsOf(hwnd);
   if (!bars) return 0;

@@ -95,6 +95,8 @@ class SECTabWndBase : public CWnd {
   const std::vector<std::unique_ptr<Tab>>& Tabs() const { return m_tabs; }
   CRect StripRect() const;
 
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
   DECLARE_MESSAGE_MAP()
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnPaint();
@@ -111,8 +113,13 @@ class SECTabWndBase : public CWnd {
 
  private:
   void DestroyTabWindow(Tab& tab);
+  void ForgetTabWindow(HWND hWnd);
 
   std::vector<std::unique_ptr<Tab>> m_tabs;
+  // Objects of made tab windows destroyed from outside, kept until the tab
+  // window goes: they are still in their own destruction when the tab lets
+  // go of them.
+  std::vector<std::unique_ptr<CWnd>> m_destroyedWnds;
   CFont* m_pFontActive = nullptr;
   CFont* m_pFontInactive = nullptr;
   mutable CFont m_fontDefaultActive;

@@ -85,14 +85,14 @@ void GridData::RemoveCols(ROWCOL nFrom, ROWCOL nTo) {
 }
 
 void GridData::MoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) {
-  if (nFrom > nTo || nTo > nRows || nDest + (nTo - nFrom) > nRows) return;
+  if (nFrom > nTo || nTo > nRows || nDest > nRows - (nTo - nFrom)) return;
   MoveBlock(cells, nFrom, nTo, nDest);
   MoveBlock(rowStyles, nFrom, nTo, nDest);
   MoveBlock(rowHeights, nFrom, nTo, nDest);
 }
 
 void GridData::MoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) {
-  if (nFrom > nTo || nTo > nCols || nDest + (nTo - nFrom) > nCols) return;
+  if (nFrom > nTo || nTo > nCols || nDest > nCols - (nTo - nFrom)) return;
   for (auto& row : cells) MoveBlock(row, nFrom, nTo, nDest);
   MoveBlock(colStyles, nFrom, nTo, nDest);
   MoveBlock(colWidths, nFrom, nTo, nDest);

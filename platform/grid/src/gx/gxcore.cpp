@@ -153,7 +153,7 @@ BOOL CGXGridCore::RemoveCols(ROWCOL nFromCol, ROWCOL nToCol, UINT flags) {
 BOOL CGXGridCore::MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UINT flags) {
   const ROWCOL nCount = GetRowCount();
   if (nFromRow == 0 || nFromRow > nToRow || nToRow > nCount || nDestRow == 0 ||
-      nDestRow + (nToRow - nFromRow) > nCount)
+      nDestRow > nCount - (nToRow - nFromRow))
     return FALSE;
   if (nDestRow == nFromRow) return TRUE;
   ResetCurrentCell(TRUE);
@@ -165,7 +165,7 @@ BOOL CGXGridCore::MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UINT
 BOOL CGXGridCore::MoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol, UINT flags) {
   const ROWCOL nCount = GetColCount();
   if (nFromCol == 0 || nFromCol > nToCol || nToCol > nCount || nDestCol == 0 ||
-      nDestCol + (nToCol - nFromCol) > nCount)
+      nDestCol > nCount - (nToCol - nFromCol))
     return FALSE;
   if (nDestCol == nFromCol) return TRUE;
   ResetCurrentCell(TRUE);

@@ -5,6 +5,7 @@
 #include "gridlayout.h"
 #include "gridview.h"
 #include "gx/gxcore.h"
+#include "gx/scroll_thumb.h"
 
 namespace {
 
@@ -231,7 +232,7 @@ void CGXGridCore::DoVScroll(UINT nSBCode, UINT nPos) {
     case SB_TOP: SetTopRow(0); break;
     case SB_BOTTOM: SetTopRow(GetRowCount()); break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: SetTopRow(GetFrozenRows() + 1 + nPos); break;
+    case SB_THUMBTRACK: SetTopRow(GetFrozenRows() + 1 + gx::ThumbPosition(m_pGridWnd, SB_VERT, nPos)); break;
     default: break;
   }
 }
@@ -247,7 +248,7 @@ void CGXGridCore::DoHScroll(UINT nSBCode, UINT nPos) {
     case SB_LEFT: SetLeftCol(0); break;
     case SB_RIGHT: SetLeftCol(GetColCount()); break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: SetLeftCol(GetFrozenCols() + 1 + nPos); break;
+    case SB_THUMBTRACK: SetLeftCol(GetFrozenCols() + 1 + gx::ThumbPosition(m_pGridWnd, SB_HORZ, nPos)); break;
     default: break;
   }
 }

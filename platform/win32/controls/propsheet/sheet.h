@@ -83,6 +83,7 @@ class Sheet {
   // Pages (sheet_pages.cpp).
   int PageCount() const { return static_cast<int>(pages_.size()); }
   bool InsertPage(int at, HPROPSHEETPAGE page);
+  int InsertionPoint(WPARAM where) const;
   bool RemovePage(int index);
   bool EnsureWindow(int index);
   LRESULT NotifyPage(int index, UINT code, LPARAM lParam = 0);

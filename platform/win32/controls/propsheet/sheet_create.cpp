@@ -195,12 +195,16 @@ INT_PTR CALLBACK Sheet::Proc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
   }
   if (msg == WM_NCDESTROY) {
     std::unique_ptr<Sheet> gone;
-    std::lock_guard lock(RegistryLock());
-    auto it = Registry().find(dlg);
-    if (it != Registry().end()) {
-      gone = std::move(it->second);
-      Registry().erase(it);
+    {
+      std::lock_guard lock(RegistryLock());
+      auto it = Registry().find(dlg);
+      if (it != Registry().end()) {
+        gone = std::move(it->second);
+        Registry().erase(it);
+      }
     }
+    // A modal sheet destroyed before it ended leaves its owner usable.
+    if (gone) gone->ReleaseOwner();
     return FALSE;
   }
   Sheet* sheet = From(dlg);

@@ -24,6 +24,14 @@ bool Sheet::InsertPage(int at, HPROPSHEETPAGE page) {
   return true;
 }
 
+// PSM_INSERTPAGE names an index to insert before or a page handle to
+// insert after; -1 for a handle that is no page of this sheet.
+int Sheet::InsertionPoint(WPARAM where) const {
+  if (IS_INTRESOURCE(where)) return std::min(static_cast<int>(where), PageCount());
+  const int after = IndexOfHandle(reinterpret_cast<HPROPSHEETPAGE>(where));
+  return after < 0 ? -1 : after + 1;
+}
+
 bool Sheet::RemovePage(int index) {
   if (index < 0 || index >= PageCount()) return false;
   // The page shown gives way to its neighbour first, without asking it.

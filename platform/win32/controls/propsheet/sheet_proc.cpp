@@ -40,8 +40,8 @@ bool Sheet::HandlePageMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
       return true;
     case PSM_ADDPAGE:
     case PSM_INSERTPAGE: {
-      const int at = msg == PSM_ADDPAGE ? PageCount() : static_cast<int>(wParam);
-      result = InsertPage(at, reinterpret_cast<HPROPSHEETPAGE>(lParam));
+      const int at = msg == PSM_ADDPAGE ? PageCount() : InsertionPoint(wParam);
+      result = at >= 0 && InsertPage(at, reinterpret_cast<HPROPSHEETPAGE>(lParam));
       if (result && current_ < 0) Activate(at, 1);
       return true;
     }

@@ -43,9 +43,11 @@ BOOL SECTabWndBase::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
 void SECTabWndBase::OnDestroy() {
   // Owned windows go with the tab window; borrowed ones stay.
   while (!m_tabs.empty()) {
-    DestroyTabWindow(*m_tabs.back());
+    std::unique_ptr<Tab> tab = std::move(m_tabs.back());
     m_tabs.pop_back();
+    DestroyTabWindow(*tab);
   }
+  m_destroyedWnds.clear();
   m_nActive = -1;
   CWnd::OnDestroy();
 }
@@ -99,6 +101,24 @@ void SECTabWndBase::DestroyTabWindow(Tab& tab) {
   if (tab.pWnd && ::IsWindow(tab.pWnd->GetSafeHwnd())) tab.pWnd->DestroyWindow();
   tab.pOwned.reset();
   tab.pWnd = nullptr;
+}
+
+LRESULT SECTabWndBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PARENTNOTIFY && LOWORD(wParam) == WM_DESTROY) ForgetTabWindow(reinterpret_cast<HWND>(lParam));
+  return CWnd::WindowProc(message, wParam, lParam);
+}
+
+// A tab's window destroyed by someone else takes its tab with it, so that
+// no tab keeps a pointer to a window object that is about to go.
+void SECTabWndBase::ForgetTabWindow(HWND hWnd) {
+  auto it = std::find_if(m_tabs.begin(), m_tabs.end(),
+                         [&](const auto& tab) { return tab->pWnd && tab->pWnd->GetSafeHwnd() == hWnd; });
+  if (it == m_tabs.end()) return;
+  Tab& tab = **it;
+  if (tab.pOwned) m_destroyedWnds.push_back(std::move(tab.pOwned));
+  tab.pWnd = nullptr;
+  tab.bOwnsWindow = false;
+  RemoveTab(static_cast<int>(it - m_tabs.begin()));
 }
 
 BOOL SECTabWndBase::RemoveTab(int nIndex) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gx/scroll_thumb.h"
 #include "sec/sectreectrl.h"
 #include "sec/tree/tree_model.h"
 
@@ -248,7 +249,7 @@ void SECTreeCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
     case SB_PAGEUP: top -= page; break;
     case SB_PAGEDOWN: top += page; break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: top = static_cast<int>(nPos); break;
+    case SB_THUMBPOSITION: top = static_cast<int>(gx::ThumbPosition(this, SB_VERT, nPos)); break;
     case SB_TOP: top = 0; break;
     case SB_BOTTOM: top = static_cast<int>(m_pModel->Rows().size()); break;
     default: break;

@@ -52,7 +52,11 @@ void Model::Erase(Item* item, const std::function<void(Item&)>& onDelete) {
   onDelete(*item);
   m_live.erase(item);
   auto& level = Siblings(item->parent);
-  level.erase(level.begin() + IndexIn(item));
+  // The children go last first: no search for those keeps a wide branch linear.
+  if (level.back().get() == item)
+    level.pop_back();
+  else
+    level.erase(level.begin() + IndexIn(item));
 }
 
 int Model::IndexIn(const Item* item) const {
