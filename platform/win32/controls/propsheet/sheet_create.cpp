@@ -151,7 +151,9 @@ INT_PTR Sheet::RunModal(HWND dlg) {
   };
   bool shown = false;
   MSG msg{};
-  while (sheet && !sheet->ended_ && !endedByDialog()) {
+  // Idle handlers, the owner and dispatched messages may destroy the sheet: it is looked up
+  // again before each use.
+  while ((sheet = From(dlg)) != nullptr && !sheet->ended_ && !endedByDialog()) {
     if (!PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (!shown) {
         shown = true;
@@ -159,8 +161,11 @@ INT_PTR Sheet::RunModal(HWND dlg) {
         continue;
       }
       if (internal::RunModalIdle(dlg)) continue;
+      sheet = From(dlg);
+      if (!sheet) break;
       if (sheet->owner_) SendMessage(sheet->owner_, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(dlg));
-      if (sheet->ended_) break;
+      sheet = From(dlg);
+      if (!sheet || sheet->ended_) break;
       if (!GetMessage(&msg, nullptr, 0, 0)) msg.message = WM_QUIT;
     }
     if (msg.message == WM_QUIT) {
@@ -168,12 +173,15 @@ INT_PTR Sheet::RunModal(HWND dlg) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
-    if (!CallMsgFilter(&msg, MSGF_DIALOGBOX) && !sheet->IsSheetMessage(msg)) {
+    if (CallMsgFilter(&msg, MSGF_DIALOGBOX)) continue;
+    // A message that arrived as the sheet went still reaches its window.
+    sheet = From(dlg);
+    if (!sheet || !sheet->IsSheetMessage(msg)) {
       TranslateMessage(&msg);
       DispatchMessage(&msg);
     }
-    sheet = From(dlg);
   }
+  sheet = From(dlg);
   if (!sheet) return 0;
   sheet->ReleaseOwner();
   const INT_PTR result = sheet->result_;
