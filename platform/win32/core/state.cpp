@@ -50,12 +50,14 @@ struct ThreadSlot {
   unsigned generation = 0;
   ~ThreadSlot() {
     if (generation != g_generation.load()) return;
-    Lock lk(S().mu);
-    auto it = S().threads.find(id);
-    if (it == S().threads.end()) return;
+    // One state throughout: a reset between two look-ups would hand back a state not locked here.
+    State& st = S();
+    Lock lk(st.mu);
+    auto it = st.threads.find(id);
+    if (it == st.threads.end()) return;
     for (auto& sm : it->second->sent) sm->done = true;
-    S().threads.erase(it);
-    NotifyAll();
+    st.threads.erase(it);
+    st.changed.notify_all();
   }
 };
 thread_local ThreadSlot t_slot;
@@ -139,20 +141,28 @@ internal::DisplayBackend& Backend() { return *BackendSlot(); }
 namespace win32 {
 
 void ResetWindowSystem() {
+  // Users of the state hold its mutex and then ask for the state (the state mutex); the reset
+  // takes them in that same order, so a thread still running never deadlocks with it.
+  core::State* old = nullptr;
+  {
+    std::lock_guard<std::recursive_mutex> guard(core::StateMutex());
+    old = core::StateSlot().get();
+  }
+  core::Lock lk;
+  if (old) lk = core::Lock(old->mu);
   std::lock_guard<std::recursive_mutex> guard(core::StateMutex());
   core::g_generation.fetch_add(1);
   auto& slot = core::StateSlot();
   if (slot) {
-    {
-      core::Lock lk(slot->mu);
-      slot->windows.clear();
-      slot->topLevels.clear();
-      slot->screenSurface.reset();
-      slot->kernel.clear();
-      slot->changed.notify_all();
-    }
+    slot->windows.clear();
+    slot->topLevels.clear();
+    slot->screenSurface.reset();
+    slot->kernel.clear();
+    slot->changed.notify_all();
     core::Retired().push_back(std::move(slot));
   }
+  // The backend's own threads may need the old state's mutex while it resets.
+  if (lk.owns_lock()) lk.unlock();
   core::Backend().Reset();
   core::S();
 }
