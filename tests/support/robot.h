@@ -124,8 +124,13 @@ class Robot {
   // --- Reading -----------------------------------------------------------
   std::vector<std::string> texts(Window window) const;
   // Renders a top-level window to $HALVANE_TEST_OUTPUT/<suite>/<name>.png,
-  // with the popups it owns above it (open menus) when `withPopups`.
-  std::filesystem::path snapshot(Window window, const std::string& name, bool withPopups = false) const;
+  // with the popups it owns above it (open menus) when `withPopups`, and
+  // fails unless it matches the reference snapshots/<suite>/<name>.png of
+  // the test's folder (tools/update-snapshots makes references). Children
+  // in `ignore` show what differs from run to run (a temporary path) and are
+  // left out of the comparison.
+  std::filesystem::path snapshot(Window window, const std::string& name, bool withPopups = false,
+                                 const std::vector<Window>& ignore = {}) const;
 
   // Items of the opened list of a combo box, or an empty Window.
   Window droppedList(Window combo) const;

@@ -211,7 +211,7 @@ TEST_F(FileDialogHookTest, AChildTemplateSitsBelowTheStandardControls) {
     childRect = Window(log.hook).rect();
     hookParent = GetParent(log.hook);
     optionRect = option.rect();
-    r.snapshot(dlg, "open_dialog_with_child");
+    r.snapshot(dlg, "open_dialog_with_child", false, {dlg.child(cmb2)});
     r.click(dlg.child(IDCANCEL));
   });
   ofn = HookedOfn(OFN_ENABLETEMPLATE);

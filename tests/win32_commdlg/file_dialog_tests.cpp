@@ -383,7 +383,8 @@ TEST_F(FileDialogTest, BadStructuresFailWithTheirErrors) {
 TEST_F(FileDialogTest, SnapshotOfTheOpenDialog) {
   robot.onDialog("Open File", [&](Robot& r, Window dlg) {
     r.select(dlg.child(lst1), "a.txt");
-    const auto png = r.snapshot(dlg, "open_dialog");
+    // The look-in box shows the temporary folder, whose name changes.
+    const auto png = r.snapshot(dlg, "open_dialog", false, {dlg.child(cmb2)});
     EXPECT_TRUE(std::filesystem::exists(png));
     r.click(dlg.child(IDCANCEL));
   });

@@ -2,6 +2,7 @@
 // exceptions, files, archives and times.
 #pragma once
 
+#include "mfc/export.h"
 #include "afxcrt.h"
 #include "afxstr.h"
 #include "mfc/archive.h"
