@@ -1,0 +1,77 @@
+// Orvex's application object: the start in its fixed order, the command
+// line, the session with the server (connect, disconnect, the merge of
+// definitions opened without a server), the definition windows, the sibling
+// tools, the help keys and the wait for the broker at exit.
+#pragma once
+
+#include <afxwin.h>
+
+#include <memory>
+
+#include "CmdLine.h"
+#include "DataManager.h"
+
+class CMainFrame;
+class CUserPref;
+
+class COrvexApp : public CWinApp {
+  DECLARE_DYNAMIC(COrvexApp)
+
+ public:
+  COrvexApp();
+  ~COrvexApp() override;
+
+  BOOL InitInstance() override;
+  int ExitInstance() override;
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+
+  // Logs in without a dialog; TRUE when connected.
+  BOOL ConnectToServer(CString server, CString user, CString password);
+  void Disconnect(bool keepDefinitions);
+  // Activates the window of the definition, or opens one; its view.
+  CWnd* OpenBODefWindow(CQRBusObjDef* pDef);
+  void LaunchTool(CString command);
+  // Drops the program's own clipboard object and empties the clipboard.
+  void ReleaseClipboardObject();
+  // Every open document fetches its definition again by name.
+  void ReloadOpenBODefs();
+  BOOL SaveToServer(CQRBusObjDef* pDef);
+
+  BOOL IsConnected() const { return m_bConnected; }
+  CMainFrame* GetMainFrame() const;
+
+  CQRServer* m_pServer = nullptr;  // the data manager's
+  BOOL m_bConnected = FALSE;
+  CString m_strInstallDir;  // parent of the program's folder, no trailing separator
+  CString m_strExeDir;      // the program's folder, with a trailing separator
+  CString m_strHelpDir;
+  CMultiDocTemplate* m_pDocTemplate = nullptr;  // the document manager's
+  std::unique_ptr<CUserPref> m_pPreferences;
+  // Definitions open without a server, set aside while connecting.
+  CMapStringToPtr m_mapPending;
+  CCmdLine m_cmdLine;
+
+ protected:
+  afx_msg void OnFileOpen();
+  afx_msg void NewBODef();
+  afx_msg void OnUpdateConnect(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateDisconnect(CCmdUI* pCmdUI);
+  afx_msg void OnPreferences();
+  afx_msg void OnToolSprindle();
+  afx_msg void OnToolKestrun();
+  afx_msg void OnToolTavish();
+  afx_msg void OnAppAbout();
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  void SetFolders();
+  // Takes the definitions known without a server out of the session into
+  // m_mapPending; TRUE when there were any.
+  BOOL SetAsidePendingDefs();
+  // Puts the set-aside definitions back as local definitions.
+  void RestorePendingDefs();
+  void SetStatusText(const CString& text) const;
+};
+
+// The running Orvex application object.
+COrvexApp* GetOrvexApp();
