@@ -16,3 +16,10 @@ void CDlgDependency::DoDataExchange(CDataExchange* pDX) {
   DDX_Text(pDX, IDC_DEP_NAME, m_strObjectName);
   DDX_Text(pDX, IDC_DEP_LABEL, m_strObjectLabel);
 }
+
+BOOL CDlgDependency::OnInitDialog() {
+  CDialog::OnInitDialog();
+  // The report is read, not edited: the keyboard starts on the buttons.
+  if (CWnd* pDelete = GetDlgItem(IDOK)) pDelete->SetFocus();
+  return FALSE;
+}

@@ -16,5 +16,6 @@ class CDlgDependency : public CDialog {
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
   DECLARE_MESSAGE_MAP()
 };
