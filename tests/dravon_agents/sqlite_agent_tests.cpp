@@ -6,7 +6,7 @@
 
 #include "BusObjDef.h"
 #include "agents_test_support.h"
-#include "store/RepositoryCopy.h"
+#include "RepositoryCopyBO.h"
 
 namespace {
 
@@ -69,8 +69,9 @@ class SqliteAgentTest : public AgentTest {
     const std::string text(reinterpret_cast<const char*>(bytes), static_cast<size_t>(length));
     delete[] bytes;
     std::vector<std::unique_ptr<CQRBusObjDef>> defs;
-    std::string error;
-    EXPECT_TRUE(dravon::ParseRepositoryCopy(text, defs, error)) << error << "\n" << text;
+    dravon::repocopy::LineReader in(text);
+    const dravon::repocopy::Error error = dravon::repocopy::ReadDefinitions(in, defs);
+    EXPECT_FALSE(error) << dravon::repocopy::ErrorText(error) << "\n" << text;
     EXPECT_TRUE(m_agent->CompleteOnAddContent(ZTK::CONTENT_BODEFS));
     return defs;
   }
@@ -221,8 +222,9 @@ TEST_F(SqliteAgentTest, GenerateSpecsPostsTheTextAndALostFileIsALostConnection) 
   Pump();
   ASSERT_EQ(Messages(), std::vector<UINT>{WM_BDK_GENERATED_TEXT});
   std::vector<std::unique_ptr<CQRBusObjDef>> defs;
-  std::string error;
-  EXPECT_TRUE(dravon::ParseRepositoryCopy(Notices()[0].text1, defs, error)) << error;
+  dravon::repocopy::LineReader in(Notices()[0].text1);
+  const dravon::repocopy::Error error = dravon::repocopy::ReadDefinitions(in, defs);
+  EXPECT_FALSE(error) << dravon::repocopy::ErrorText(error);
   EXPECT_EQ(defs.size(), 1u);
 
   std::filesystem::remove(m_db);
