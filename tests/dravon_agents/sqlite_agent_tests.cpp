@@ -213,6 +213,18 @@ TEST_F(SqliteAgentTest, HandsOutSingleItemsAndTellsWhenDone) {
   EXPECT_NE(m_agent->GetLastErrorMessage().Find("nosuch"), -1);
 }
 
+TEST_F(SqliteAgentTest, AColumnNameWithALineBreakIsRefusedRatherThanBreakingTheText) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(m_db.c_str(), &db), SQLITE_OK);
+  EXPECT_EQ(sqlite3_exec(db, "CREATE TABLE odd (\"two\nlines\" TEXT);", nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(db);
+  ASSERT_EQ(Configure(m_db), BDK_OK);
+  CStringArray names;
+  names.Add("odd");
+  EXPECT_EQ(m_agent->RequestContent(ZTK::CONTENT_BODEFS, names), BDK_GENERATION_FAILED);
+  EXPECT_NE(m_agent->GetLastErrorMessage().Find("odd cannot be written"), -1) << m_agent->GetLastErrorMessage();
+}
+
 TEST_F(SqliteAgentTest, GenerateSpecsPostsTheTextAndALostFileIsALostConnection) {
   ASSERT_EQ(Configure(m_db), BDK_OK);
   EXPECT_EQ(m_agent->GetConnectionStatus(), BDK_OK);
