@@ -28,13 +28,15 @@ class COrvexApp : public CWinApp {
   // Logs in without a dialog; TRUE when connected.
   BOOL ConnectToServer(CString server, CString user, CString password);
   void Disconnect(bool keepDefinitions);
+  // After a log-in: reconciles the definitions that were open without a
+  // server with the server's. FALSE when the user cancelled (the session
+  // is then ended again and the definitions are local as before).
+  BOOL MergeLocalBODefs();
   // Activates the window of the definition, or opens one; its view.
   CWnd* OpenBODefWindow(CQRBusObjDef* pDef);
   void LaunchTool(CString command);
   // Drops the program's own clipboard object and empties the clipboard.
   void ReleaseClipboardObject();
-  // Every open document fetches its definition again by name.
-  void ReloadOpenBODefs();
   BOOL SaveToServer(CQRBusObjDef* pDef);
 
   BOOL IsConnected() const { return m_bConnected; }
@@ -70,6 +72,14 @@ class COrvexApp : public CWinApp {
   BOOL SetAsidePendingDefs();
   // Puts the set-aside definitions back as local definitions.
   void RestorePendingDefs();
+  // Carries out one row of the merge: `name` is the local definition's,
+  // `newName` the one the dialog gave for the side that is renamed.
+  void MergeRow(const CString& name, const CString& newName, int action, CQRBusObjDef* pLocal);
+  // The session's definition under `name` becomes `pLocal`, which the
+  // server now has too; the definition held there before is freed unless
+  // a window shows it. Windows keep their definitions: they need not
+  // fetch them again.
+  void TakeLocalUnderName(const CString& name, CQRBusObjDef* pLocal);
   void SetStatusText(const CString& text) const;
 };
 

@@ -29,9 +29,10 @@ BOOL COrvexApp::ConnectToServer(CString server, CString user, CString password) 
     return FALSE;
   }
   m_bConnected = TRUE;
-  // The merge with the server's definitions comes with the import-results
-  // dialog; until then the set-aside definitions stay local ones.
-  if (setAside) RestorePendingDefs();
+  if (setAside && !MergeLocalBODefs()) {
+    SetStatusText("");
+    return FALSE;
+  }
   if (COrvexDoc::GetOpenCount() > 0) COrvexDoc::BroadcastToViews(COrvexDoc::kNamesReset, "");
   pDM->UniteObject(nullptr, m_pMainWnd->GetSafeHwnd());
   status.Format("Connected to server %s", static_cast<LPCTSTR>(server));
@@ -100,14 +101,6 @@ void COrvexApp::ReleaseClipboardObject() {
   }
   ::EmptyClipboard();
   ::CloseClipboard();
-}
-
-void COrvexApp::ReloadOpenBODefs() {
-  CDataManager* pDM = CDataManager::InitInstance();
-  for (COrvexDoc* pDoc : COrvexDoc::GetOpenDocs()) {
-    if (!COrvexDoc::IsOpen(pDoc) || pDoc->m_pBODef == nullptr) continue;
-    if (CQRBusObjDef* pDef = pDM->GetBO(pDoc->m_pBODef->name(0), 1, 1)) pDoc->SetBODef(pDef);
-  }
 }
 
 BOOL COrvexApp::SaveToServer(CQRBusObjDef* pDef) {
