@@ -202,3 +202,39 @@ TEST_F(HelpFileTest, TheHelpFolderIsComparedInLowerCaseButOpenedAsGiven) {
 }
 
 }  // namespace
+
+namespace {
+
+// The build installs the help beside the programs: <build>/bin/help, and
+// the documentation start page in <build>/documentation.
+std::filesystem::path BuildFolder() { return std::filesystem::canonical("/proc/self/exe").parent_path().parent_path(); }
+
+class ShippedHelpTest : public HelpTest {};
+
+TEST_F(ShippedHelpTest, EveryShippedTopicHasItsPageNamedByTheRule) {
+  const std::filesystem::path shipped = BuildFolder() / "bin/help";
+  ASSERT_TRUE(std::filesystem::exists(shipped / "OrvexHelp.data")) << shipped;
+  // A copy, so that nothing is written into the build's own help folder.
+  std::filesystem::copy(shipped, helpFolder, std::filesystem::copy_options::recursive |
+                                                 std::filesystem::copy_options::overwrite_existing);
+  for (const char* program : {"Orvex", "Kestrun"}) {
+    HvHelp help(program, helpFolder.c_str());
+    EXPECT_FALSE(help.IsReadOnly()) << program;
+    ASSERT_GT(help.GetTopics().GetCount(), 10) << program;
+    for (POSITION pos = help.GetTopics().GetHeadPosition(); pos != nullptr;) {
+      const auto* topic = static_cast<const HTopic*>(help.GetTopics().GetNext(pos));
+      EXPECT_EQ(HvHelp::TopicPage(program, topic->m_strTitle, topic->m_strSubTopic), topic->m_strPage);
+      const std::string page = Text(topic->m_strPage.GetString());
+      EXPECT_NE(std::string::npos, page.find("<h1>")) << topic->m_strPage.GetString();
+      EXPECT_NE(std::string::npos, page.find("contents.html")) << topic->m_strPage.GetString();
+    }
+    const auto* first = static_cast<const HTopic*>(help.GetTopics().GetHead());
+    EXPECT_EQ(CString(program), first->m_strTitle) << "the main window's page comes first";
+  }
+  for (const char* fixed : {"NoHelp.html", "NoHelpInstalled.html", "contents.html", "help.css"})
+    EXPECT_TRUE(Exists(fixed)) << fixed;
+  EXPECT_TRUE(std::filesystem::exists(BuildFolder() / "documentation/welcome.html"));
+  EXPECT_NE(std::string::npos, Text("contents.html").find("Orvex/Connect%20to%20Tressel%20Server_.html"));
+}
+
+}  // namespace

@@ -55,6 +55,8 @@ class AFX_EXT_CLASS HvHelp {
   // The distinct answer of GetActiveTopic for the authoring dialog.
   static HTopic* AuthoringDialogActive();
 
+  // A window title or tab name as topics keep it: cleaned for file names.
+  static CString CleanName(LPCTSTR lpszText);
   // The page a window's topic gets: application + "/" + title + "_" +
   // sub-topic + ".html", title and sub-topic cleaned for file names. The one
   // rule for authored topics and the shipped help.

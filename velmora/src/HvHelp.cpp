@@ -86,6 +86,8 @@ void HvHelp::FreeTopics() {
 
 HTopic* HvHelp::AuthoringDialogActive() { return reinterpret_cast<HTopic*>(static_cast<INT_PTR>(-1)); }
 
+CString HvHelp::CleanName(LPCTSTR lpszText) { return velmora::help::Cleaned(CString(lpszText)); }
+
 CString HvHelp::TopicPage(LPCTSTR lpszAppName, LPCTSTR lpszTitle, LPCTSTR lpszSubTopic) {
   using namespace velmora::help;
   return PageName(CString(lpszAppName), Cleaned(CString(lpszTitle)), Cleaned(CString(lpszSubTopic)));
