@@ -183,6 +183,28 @@ TEST_F(HelpFileTest, ADamagedTopicFileIsReportedKeptAsItIsAndNeverOverwritten) {
   }
 }
 
+TEST_F(HelpFileTest, LoadingAgainReadsTheFileAfreshAndAuthoringTellsAboutADamagedOne) {
+  Write("OrvexHelp.data", kTwoTopics);
+  auto help = MakeHelp();
+  AddTopic(*help, "Unsaved", "", "unsaved.html");
+  help->Load();
+  EXPECT_EQ(2u, Topics(*help).size()) << "what was only in memory is gone";
+
+  Write("OrvexHelp.data", Bytes(kTwoTopics.begin(), kTwoTopics.end() - 1));
+  std::string error, note;
+  AnswerBox(kUtilsCaption, error);
+  help->Load();
+  EXPECT_TRUE(help->IsReadOnly());
+  CWnd window;
+  ASSERT_TRUE(halvane::test::CreateTopLevel(window, "Damaged", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+  help->SetActiveWindow(window.m_hWnd);
+  AnswerBox(kUtilsCaption, note);
+  robot.onDialog("Add Help Topic", [](Robot& r, Window dlg) { r.click(dlg.child(IDCANCEL)); });
+  help->AuthorHelp();
+  EXPECT_NE(std::string::npos, note.find("could not be read, so it is left as it is")) << note;
+  window.DestroyWindow();
+}
+
 TEST_F(HelpFileTest, TheHelpFolderIsComparedInLowerCaseButOpenedAsGiven) {
   const std::string mixed = install / "Bin/Help";
   std::filesystem::create_directories(mixed);

@@ -98,6 +98,10 @@ CString HvHelp::GetTopicFile() const { return HelpFile(m_strAppName + "Help.data
 CString HvHelp::HelpFile(const CString& relative) const { return m_strHelpPath + "/" + relative; }
 
 void HvHelp::Load() {
+  // Loading again starts from the file, not from what is in memory.
+  FreeTopics();
+  m_bReadOnly = FALSE;
+  m_bDamaged = false;
   const CString pages = HelpFile(m_strAppName);
   if (!FileExists(pages)) {
     ::CreateDirectory(pages, nullptr);
