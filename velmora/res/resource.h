@@ -13,6 +13,40 @@
 #define IDC_STATUS_PROGRESS 1126
 #define IDC_STATUS_PERCENT 1127
 
+// --- New-object name dialogs, import and load results, path selection ---
+#define IDD_SELECT_PATH 131
+#define IDD_TMPL_DEFINE 220
+#define IDD_IMPORT_RESULTS 342
+#define IDD_BO_DEFINE 349
+#define IDD_MAP_DEFINE 365
+#define IDD_CONNECTOR_DEFINE 370
+#define IDD_LOAD_RESULTS 2008
+
+#define IDB_FIND_DOWN 163
+#define IDB_FIND_UP 168
+
+#define IDS_TMPL_NAME_EXISTS 42783
+#define IDS_INVALID_CLASS_PATH 42791
+
+#define IDC_NEW_NAME 1021
+#define IDC_CONNECTOR_NAME 1055
+#define IDC_DESCRIPTION 1226
+#define IDC_APP_INFO 1248
+#define IDC_NAME_LABEL 2012
+
+#define IDC_RESULTS_GRID 1003
+#define IDC_RESULTS_FIND 1004
+#define IDC_RESULTS_FIND_UP 1005
+#define IDC_RESULTS_FIND_DOWN 1006
+#define IDC_RESULTS_HEADER 2000
+#define IDC_SELECT_ALL_FIRST 2013
+#define IDC_SELECT_ALL_SECOND 2014
+
+#define IDC_CLASS_PATH 1011
+#define IDC_CLASS_PATH_JAR 1013
+#define IDC_CLASS_PATH_FOLDER 1014
+#define IDC_CLASS_PATH_BROWSE 1003
+
 // --- Context help and help authoring -------------------------------------
 #define IDD_ADD_HTOPIC 2005
 #define IDD_ALL_HTOPICS 2007
