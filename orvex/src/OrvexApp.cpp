@@ -2,7 +2,10 @@
 // with the server is in OrvexAppSession.cpp.
 #include "OrvexApp.h"
 
+#include <HLUtilWinRegistry.h>
+#include <HvHelp.h>
 #include <HvSplash.h>
+#include <Login.h>
 #include <Orb.h>
 #include <UtilFunc.h>
 
@@ -23,6 +26,9 @@ namespace {
 // How long the end waits for a busy broker, in steps of the wait.
 constexpr DWORD kOrbWaitStepMs = 5000;
 constexpr DWORD kOrbWaitLimitMs = 30000;
+// The login-history user information that switches help authoring on.
+constexpr const char* kAuthoringUser = "admin";
+constexpr const char* kAuthoringWord = "PimRox";
 
 CString ParentFolder(const CString& path) {
   const int slash = path.ReverseFind('/');
@@ -37,6 +43,7 @@ BEGIN_MESSAGE_MAP(COrvexApp, CWinApp)
   ON_COMMAND(ID_FILE_NEW, NewBODef)
   ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
   ON_COMMAND(ID_FILE_PRINT_SETUP, CWinApp::OnFilePrintSetup)
+  ON_COMMAND(ID_SERVER_CONNECT, OnConnectCommand)
   ON_UPDATE_COMMAND_UI(ID_SERVER_CONNECT, OnUpdateConnect)
   ON_UPDATE_COMMAND_UI(ID_SERVER_DISCONNECT, OnUpdateDisconnect)
   ON_COMMAND(ID_PREFERENCES, OnPreferences)
@@ -44,6 +51,8 @@ BEGIN_MESSAGE_MAP(COrvexApp, CWinApp)
   ON_COMMAND(ID_TOOL_KESTRUN, OnToolKestrun)
   ON_COMMAND(ID_TOOL_TAVISH, OnToolTavish)
   ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+  ON_COMMAND(ID_HELP_TOPICS, OnHelpTopics)
+  ON_COMMAND(ID_HELP_DOCUMENTATION, OnHelpDocumentation)
 END_MESSAGE_MAP()
 
 COrvexApp* GetOrvexApp() { return DYNAMIC_DOWNCAST(COrvexApp, AfxGetApp()); }
@@ -65,6 +74,9 @@ BOOL COrvexApp::InitInstance() {
   }
   LoadStdProfileSettings(0);
   SetFolders();
+  m_pHelp = std::make_unique<HvHelp>("Orvex", m_strHelpDir, nullptr);
+  m_bHelpAuthoring =
+      CHLUtilWinRegistry("Common").GetUserInfo(kAuthoringUser).CompareNoCase(kAuthoringWord) == 0 ? TRUE : FALSE;
 
   m_pDocTemplate = new CMultiDocTemplate(IDR_BODEFTYPE, RUNTIME_CLASS(COrvexDoc), RUNTIME_CLASS(CChildFrame),
                                          RUNTIME_CLASS(COrvexView));
@@ -107,6 +119,7 @@ void COrvexApp::SetFolders() {
 
 int COrvexApp::ExitInstance() {
   m_pPreferences.reset();
+  m_pHelp.reset();
   // The server search may still be inside the broker; its end is awaited,
   // but never for longer than the limit.
   for (DWORD waited = 0; IsOrbBusy() && waited < kOrbWaitLimitMs; waited += kOrbWaitStepMs) ::Sleep(kOrbWaitStepMs);
@@ -115,7 +128,38 @@ int COrvexApp::ExitInstance() {
 
 BOOL COrvexApp::PreTranslateMessage(MSG* pMsg) {
   if (HvSplash::PreTranslateAppMessage(pMsg)) return TRUE;
+  if (m_pHelp != nullptr && pMsg->message == WM_KEYDOWN) {
+    if (m_bHelpAuthoring && pMsg->wParam == VK_F11) {
+      m_pHelp->AuthorHelp();
+      return TRUE;
+    }
+    if (pMsg->wParam == VK_F1) {
+      m_pHelp->ShowHelp();
+      return TRUE;
+    }
+  }
   return CWinApp::PreTranslateMessage(pMsg);
+}
+
+void COrvexApp::WinHelp(DWORD_PTR, UINT) {
+  if (m_pHelp == nullptr) return;
+  // The help of the window in front, whichever window asked.
+  const HWND saved = m_pHelp->m_hHelpWnd;
+  m_pHelp->m_hHelpWnd = nullptr;
+  if (m_bHelpAuthoring && ::GetKeyState(VK_F11) < 0) {
+    m_pHelp->AuthorHelp();
+  } else {
+    m_pHelp->ShowHelp();
+  }
+  m_pHelp->m_hHelpWnd = saved;
+}
+
+void COrvexApp::OnHelpTopics() {
+  if (m_pHelp != nullptr) m_pHelp->ShowHelp();
+}
+
+void COrvexApp::OnHelpDocumentation() {
+  if (m_pHelp != nullptr) m_pHelp->ShowDocumentation();
 }
 
 void COrvexApp::SetStatusText(const CString& text) const {
@@ -199,6 +243,17 @@ void COrvexApp::NewBODef() {
 }
 
 // --- Commands ------------------------------------------------------------------------
+
+BOOL COrvexApp::OnServerConnect() {
+  CLogin dlg(CString(), nullptr);
+  dlg.m_strServer = m_cmdLine.m_strServer;
+  dlg.m_strUser = m_cmdLine.m_strUser;
+  dlg.m_strPassword = m_cmdLine.m_strPassword;
+  if (dlg.DoModal() != IDOK) return FALSE;
+  return ConnectToServer(dlg.m_strServer, dlg.m_strUser, dlg.m_strPassword);
+}
+
+void COrvexApp::OnConnectCommand() { OnServerConnect(); }
 
 void COrvexApp::OnUpdateConnect(CCmdUI* pCmdUI) { pCmdUI->Enable(!m_bConnected); }
 

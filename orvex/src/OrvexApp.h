@@ -13,6 +13,7 @@
 
 class CMainFrame;
 class CUserPref;
+class HvHelp;
 
 class COrvexApp : public CWinApp {
   DECLARE_DYNAMIC(COrvexApp)
@@ -24,9 +25,12 @@ class COrvexApp : public CWinApp {
   BOOL InitInstance() override;
   int ExitInstance() override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
+  void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
 
   // Logs in without a dialog; TRUE when connected.
   BOOL ConnectToServer(CString server, CString user, CString password);
+  // The Connect command: the log-in dialog, then ConnectToServer.
+  BOOL OnServerConnect();
   void Disconnect(bool keepDefinitions);
   // After a log-in: reconciles the definitions that were open without a
   // server with the server's. FALSE when the user cancelled (the session
@@ -47,6 +51,8 @@ class COrvexApp : public CWinApp {
   CString m_strInstallDir;  // parent of the program's folder, no trailing separator
   CString m_strExeDir;      // the program's folder, with a trailing separator
   CString m_strHelpDir;
+  std::unique_ptr<HvHelp> m_pHelp;
+  BOOL m_bHelpAuthoring = FALSE;
   CMultiDocTemplate* m_pDocTemplate = nullptr;  // the document manager's
   std::unique_ptr<CUserPref> m_pPreferences;
   // Definitions open without a server, set aside while connecting.
@@ -56,6 +62,9 @@ class COrvexApp : public CWinApp {
  protected:
   afx_msg void OnFileOpen();
   afx_msg void NewBODef();
+  afx_msg void OnConnectCommand();
+  afx_msg void OnHelpTopics();
+  afx_msg void OnHelpDocumentation();
   afx_msg void OnUpdateConnect(CCmdUI* pCmdUI);
   afx_msg void OnUpdateDisconnect(CCmdUI* pCmdUI);
   afx_msg void OnPreferences();

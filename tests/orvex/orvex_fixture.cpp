@@ -32,6 +32,10 @@ void OrvexTest::SetUp() {
   ::setenv("HALVANE_SERVERS", (folder_ / "servers").c_str(), 1);
   ::setenv("HALVANE_REGISTRY", (folder_ / "registry.reg").c_str(), 1);
   dravon::test::ResetFaults();
+  win32::SetShellExecuteHook([this](const std::string&, const std::string& file) -> INT_PTR {
+    opened_.push_back(file);
+    return 33;
+  });
   std::string error;
   ASSERT_TRUE(dravon::admin::CreateServer(kServer, kUser, kPassword, error)) << error;
 }
@@ -41,6 +45,7 @@ void OrvexTest::TearDown() {
   dravon::test::ResetFaults();
   SetOrbBusy(0);
   win32::SetProcessLauncherHook(nullptr);
+  win32::SetShellExecuteHook(nullptr);
   MfcTest::TearDown();
   ::unsetenv("HALVANE_SERVERS");
   ::unsetenv("HALVANE_REGISTRY");

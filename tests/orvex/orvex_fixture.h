@@ -71,6 +71,8 @@ class OrvexTest : public halvane::test::MfcTest {
   void AnswerOpenDialog(const std::string& title, const std::vector<std::string>& names);
 
   halvane::test::TempFolder folder_{"orvex-test"};
+  // The files the desktop was asked to open (help pages).
+  std::vector<std::string> opened_;
 
  private:
   CTestOrvexApp* app_ = nullptr;
