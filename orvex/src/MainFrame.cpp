@@ -4,6 +4,8 @@
 
 #include <DefMessageBox.h>
 
+#include <algorithm>
+
 #include "ChildFrame.h"
 #include "DataManager.h"
 #include "OrvexApp.h"
@@ -259,8 +261,9 @@ LRESULT CMainFrame::OnObjectDeleted(WPARAM wParam, LPARAM lParam) {
   if (wParam != HvObjBusObj || pObject == nullptr) return 0;
   const CString name = pObject->name(0);
   CDataManager* pDM = CDataManager::InitInstance();
-  const COrvexDoc* pAny = COrvexDoc::GetOpenDocs().empty() ? nullptr : COrvexDoc::GetOpenDocs().front();
-  if (MDIGetActive() != nullptr && pAny != nullptr && pAny->IsNameInDocs(name, FALSE)) {
+  CMDIChildWnd* pActive = MDIGetActive();
+  const auto* pActiveDoc = pActive != nullptr ? DYNAMIC_DOWNCAST(COrvexDoc, pActive->GetActiveDocument()) : nullptr;
+  if (pActiveDoc != nullptr && pActiveDoc->IsNameInDocs(name, FALSE)) {
     CString text;
     text.Format("The business object %s is deleted from the server. Do you want to delete it from the Orvex?",
                 static_cast<LPCTSTR>(name));
