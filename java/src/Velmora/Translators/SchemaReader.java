@@ -3,7 +3,7 @@ package Velmora.Translators;
 import java.io.IOException;
 import java.net.URI;
 import java.net.URISyntaxException;
-import java.nio.file.Files;
+import java.nio.file.NoSuchFileException;
 import java.nio.file.Path;
 import java.util.ArrayList;
 import java.util.HashMap;
@@ -80,6 +80,8 @@ final class SchemaReader {
         Path real;
         try {
             real = file.toRealPath();
+        } catch (NoSuchFileException e) {
+            throw new TranslationException("The schema " + file + " does not exist", e);
         } catch (IOException e) {
             throw new TranslationException("Cannot read the schema " + file + ": " + e.getMessage(), e);
         }
