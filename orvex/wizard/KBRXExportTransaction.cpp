@@ -8,9 +8,6 @@
 #include <string>
 
 #include "RepositoryCopy.h"
-#include "mfc/filefind.h"
-#include "mfc/stdiofile.h"
-#include "mfc/waitcursor.h"
 #include "win32/services.h"
 
 namespace {
