@@ -10,7 +10,6 @@ class CBrowseEditCtrl : public CGXEditControl {
 
  public:
   static constexpr int kButtonWidth = 16;
-  static constexpr int kButtonHeight = 16;
   // The bitmaps' height; the button is drawn that high.
   static constexpr int kBitmapHeight = 15;
   static constexpr int kButtonGap = 3;

@@ -24,7 +24,6 @@ class CDropGridCtrl : public CGXEditControl {
 
   // nCallerValue is kept for the caller (GetCallerValue).
   explicit CDropGridCtrl(CGXGridCore* pGrid, UINT nID = GX_IDS_CTRL_EDIT, UINT nCallerValue = 0);
-  ~CDropGridCtrl() override;
 
   CRect GetTextRect(const CRect& rectCell, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) override;
   void OnInitChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect) override;
@@ -59,6 +58,7 @@ class CDropGridCtrl : public CGXEditControl {
 
   UINT m_nCallerValue;
   CGXChild* m_pArrow;
+  // Goes with the control, so a pop-up still shown then is destroyed.
   std::unique_ptr<CDropDownGridWnd> m_pDropDown;
   CStringArray m_valueList;
 };

@@ -4,12 +4,7 @@
 #include "CellBitmapButton.h"
 #include "cellcontrols_resource.h"
 
-GRID_IMPLEMENT_CONTROL(CBitmapBtnEdit, CGXEditControl)
-
-static const GXControlCreator _create_CBitmapBtnEdit(
-    "CBitmapBtnEdit", [](CGXGridCore* pGrid) -> std::unique_ptr<CGXControl> {
-      return std::make_unique<CBitmapBtnEdit>(pGrid);
-    });
+GRID_IMPLEMENT_DYNCREATE_CONTROL(CBitmapBtnEdit, CGXEditControl)
 
 namespace {
 
@@ -23,12 +18,12 @@ CBitmapBtnEdit::CBitmapBtnEdit(CGXGridCore* pGrid, UINT nID, int nKind, int nInd
     : CGXEditControl(pGrid, nID),
       m_nKind(nKind),
       m_nIndent(nIndent),
-      m_pButton(AddChild(std::make_unique<CCellBitmapButton>(
-          this, nKind == kCollapsed ? IDB_ATTR_COLLAPSED : IDB_ATTR_EXPANDED))) {}
+      m_pButton(AddChild(
+          std::make_unique<CCellBitmapButton>(this, nKind == kCollapsed ? IDB_ATTR_COLLAPSED : IDB_ATTR_EXPANDED))) {}
 
 CRect CBitmapBtnEdit::GetTextRect(const CRect& rectCell, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) {
   CRect text = CGXEditControl::GetTextRect(rectCell, nRow, nCol, style);
-  text.left = std::min(rectCell.left + m_nIndent + kButtonWidth + kGap, static_cast<int>(rectCell.right));
+  text.left = std::min(rectCell.left + m_nIndent + kButtonWidth + kGap, rectCell.right);
   return text;
 }
 
@@ -36,7 +31,7 @@ CSize CBitmapBtnEdit::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyl
                                const CGXStyle* pStandardStyle, BOOL bVert) {
   CSize size = CGXEditControl::CalcSize(pDC, nRow, nCol, style, pStandardStyle, bVert);
   if (bVert) {
-    size.cy = std::max(size.cy, static_cast<LONG>(kButtonHeight + 2));
+    size.cy = std::max(size.cy, kButtonHeight + 2);
   } else {
     const CRect probe(0, 0, 0x4000, 0x4000);
     size.cx += GetTextRect(probe, nRow, nCol, style).left - CGXEditControl::GetTextRect(probe, nRow, nCol, style).left;

@@ -8,10 +8,11 @@
 
 GRID_IMPLEMENT_CONTROL(CBrowseEditCtrl, CGXEditControl)
 
-static const GXControlCreator _create_CBrowseEditCtrl(
-    "CBrowseEditCtrl", [](CGXGridCore* pGrid) -> std::unique_ptr<CGXControl> {
-      return std::make_unique<CBrowseEditCtrl>(TRUE, pGrid);
-    });
+// Made by its name, the cell picks files.
+static const GXControlCreator _create_CBrowseEditCtrl("CBrowseEditCtrl",
+                                                      [](CGXGridCore* pGrid) -> std::unique_ptr<CGXControl> {
+                                                        return std::make_unique<CBrowseEditCtrl>(TRUE, pGrid);
+                                                      });
 
 namespace {
 

@@ -17,8 +17,8 @@ void CCellBitmapButton::Draw(CDC* pDC, BOOL bActive) {
   CDC dcMem;
   dcMem.CreateCompatibleDC(pDC);
   CBitmap* pOld = dcMem.SelectObject(&bitmap);
-  const int cx = std::min(static_cast<int>(bm.bmWidth), static_cast<int>(m_rect.Width()));
-  const int cy = std::min(static_cast<int>(bm.bmHeight), static_cast<int>(m_rect.Height()));
+  const int cx = std::min(bm.bmWidth, m_rect.Width());
+  const int cy = std::min(bm.bmHeight, m_rect.Height());
   pDC->BitBlt(m_rect.left, m_rect.top, cx, cy, &dcMem, 0, 0, SRCCOPY);
   dcMem.SelectObject(pOld);
 }

@@ -1,11 +1,6 @@
 #include "DropGridCtrl.h"
 
-GRID_IMPLEMENT_CONTROL(CDropGridCtrl, CGXEditControl)
-
-static const GXControlCreator _create_CDropGridCtrl(
-    "CDropGridCtrl", [](CGXGridCore* pGrid) -> std::unique_ptr<CGXControl> {
-      return std::make_unique<CDropGridCtrl>(pGrid);
-    });
+GRID_IMPLEMENT_DYNCREATE_CONTROL(CDropGridCtrl, CGXEditControl)
 
 BEGIN_MESSAGE_MAP(CDropGridCtrl, CGXEditControl)
   ON_MESSAGE(WM_DROPGRID_END, OnDropGridEnd)
@@ -17,9 +12,6 @@ CDropGridCtrl::CDropGridCtrl(CGXGridCore* pGrid, UINT nID, UINT nCallerValue)
     : CGXEditControl(pGrid, nID),
       m_nCallerValue(nCallerValue),
       m_pArrow(AddChild(std::make_unique<CGXArrowButton>(this))) {}
-
-// The pop-up goes first: it may still tell this control's window it closes.
-CDropGridCtrl::~CDropGridCtrl() { m_pDropDown.reset(); }
 
 CRect CDropGridCtrl::GetTextRect(const CRect& rectCell, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) {
   CRect text = CGXEditControl::GetTextRect(rectCell, nRow, nCol, style);
@@ -86,8 +78,8 @@ void CDropGridCtrl::CloseDropDown(BOOL bStorePending) {
   if (bStorePending) m_pDropDown->TransferCurrentCell();
   m_pDropDown->GetValues(m_valueList);
   // Enter or the end of the list closed it: the typing goes on in the cell.
-  const BOOL bHadFocus = CWnd::GetFocus() != nullptr &&
-                         (CWnd::GetFocus() == m_pDropDown.get() || m_pDropDown->IsChild(CWnd::GetFocus()));
+  const BOOL bHadFocus =
+      CWnd::GetFocus() != nullptr && (CWnd::GetFocus() == m_pDropDown.get() || m_pDropDown->IsChild(CWnd::GetFocus()));
   std::unique_ptr<CDropDownGridWnd> pClosing = std::move(m_pDropDown);
   pClosing->DestroyWindow();
   if (bHadFocus && GridWnd()->GetSafeHwnd() != nullptr) GridWnd()->SetFocus();

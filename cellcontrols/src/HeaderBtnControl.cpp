@@ -1,11 +1,6 @@
 #include "HeaderBtnControl.h"
 
-GRID_IMPLEMENT_CONTROL(CHeaderBtnControl, CGXStatic)
-
-static const GXControlCreator _create_CHeaderBtnControl(
-    "CHeaderBtnControl", [](CGXGridCore* pGrid) -> std::unique_ptr<CGXControl> {
-      return std::make_unique<CHeaderBtnControl>(pGrid);
-    });
+GRID_IMPLEMENT_DYNCREATE_CONTROL(CHeaderBtnControl, CGXStatic)
 
 namespace {
 
@@ -44,8 +39,7 @@ BOOL CHeaderBtnControl::ShowsPressed(ROWCOL nRow, ROWCOL nCol) {
   return m_bPressed && nRow == GetRow() && nCol == GetCol() && Grid()->GetParam()->CanPressHeader();
 }
 
-void CHeaderBtnControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
-                             const CGXStyle*) {
+void CHeaderBtnControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle*) {
   if (rect.Width() <= 1 || rect.Height() <= 1) return;
   const BOOL bPressed = ShowsPressed(nRow, nCol);
   DrawBackground(pDC, rect, style);

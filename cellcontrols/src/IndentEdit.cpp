@@ -1,15 +1,12 @@
 #include "IndentEdit.h"
 
-GRID_IMPLEMENT_CONTROL(CIndentEdit, CGXEditControl)
-
-static const GXControlCreator _create_CIndentEdit(
-    "CIndentEdit", [](CGXGridCore* pGrid) -> std::unique_ptr<CGXControl> { return std::make_unique<CIndentEdit>(pGrid); });
+GRID_IMPLEMENT_DYNCREATE_CONTROL(CIndentEdit, CGXEditControl)
 
 CIndentEdit::CIndentEdit(CGXGridCore* pGrid, UINT nID, int nIndent) : CGXEditControl(pGrid, nID), m_nIndent(nIndent) {}
 
 CRect CIndentEdit::GetTextRect(const CRect& rectCell, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) {
   CRect text = CGXEditControl::GetTextRect(rectCell, nRow, nCol, style);
-  text.left = std::min(text.left + m_nIndent, static_cast<int>(rectCell.right));
+  text.left = std::min(text.left + m_nIndent, rectCell.right);
   return text;
 }
 

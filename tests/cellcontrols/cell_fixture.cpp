@@ -7,7 +7,8 @@ namespace cells_test {
 void CellTest::SetUp() {
   MfcTest::SetUp();
   GXInit();
-  ASSERT_TRUE(frame.CreateEx(0, nullptr, "Cells", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 470, 300, nullptr, nullptr));
+  ASSERT_TRUE(
+      frame.CreateEx(0, nullptr, "Cells", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 470, 300, nullptr, nullptr));
 }
 
 void CellTest::TearDown() {
@@ -16,8 +17,8 @@ void CellTest::TearDown() {
 }
 
 void CellTest::Attach(CGXGridWnd& grid, ROWCOL rows, ROWCOL cols, int width, int height) {
-  ASSERT_TRUE(grid.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, CRect(5, 5, 5 + width, 5 + height), &frame,
-                          1001));
+  ASSERT_TRUE(
+      grid.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, CRect(5, 5, 5 + width, 5 + height), &frame, 1001));
   grid.Initialize();
   grid.SetRowCount(rows);
   grid.SetColCount(cols);

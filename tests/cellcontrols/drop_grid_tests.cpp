@@ -149,7 +149,8 @@ TEST_F(DropGridTest, AnotherWindowTakingTheActivationClosesThePopup) {
   ClickArrow(1);
   TypeValue("kept");
   CWnd other;
-  ASSERT_TRUE(other.CreateEx(0, nullptr, "Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 200, 100, nullptr, nullptr));
+  ASSERT_TRUE(
+      other.CreateEx(0, nullptr, "Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 200, 100, nullptr, nullptr));
   robot.click(Window(other.GetSafeHwnd()));
   EXPECT_EQ(nullptr, Popup());
   EXPECT_EQ(std::vector<std::string>{"kept"}, ValueList());
@@ -206,7 +207,8 @@ TEST_F(DropGridTest, AReadOnlyCellDropsNothing) {
 
 TEST_F(DropGridTest, AGridDestroyedWithItsPopupOpenTakesThePopupAlong) {
   frame.DestroyWindow();
-  ASSERT_TRUE(frame.CreateEx(0, nullptr, "Cells", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 470, 300, nullptr, nullptr));
+  ASSERT_TRUE(
+      frame.CreateEx(0, nullptr, "Cells", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 470, 300, nullptr, nullptr));
   auto owner = std::make_unique<HostGrid>();
   Attach(*owner, 2, 1, 200, 100);
   owner->RegisterControl(kDropID, new CDropGridCtrl(owner.get(), kDropID));

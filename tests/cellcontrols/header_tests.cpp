@@ -134,7 +134,9 @@ TEST_F(HeaderTest, TheSortColumnShowsAMarkerPointingDownWhileTheFlagIsSetAndUpWh
   const CRect topRow(m.left, m.top, m.right + 1, m.top + 1);
   const CRect bottomRow(m.left, m.bottom, m.right + 1, m.bottom + 1);
   const CRect leftAboveBase(m.left, m.top, m.apex, m.bottom);
-  auto markerIn = [&](DrawnCell& drawn, const CRect& rect) { return drawn.Count(rect, kShadow) + drawn.Count(rect, kLight); };
+  auto markerIn = [&](DrawnCell& drawn, const CRect& rect) {
+    return drawn.Count(rect, kShadow) + drawn.Count(rect, kLight);
+  };
   {
     DrawnCell down(grid, 0, 2);
     EXPECT_GE(down.Count(topRow, kShadow), 8) << "the shaded base along the top";

@@ -101,8 +101,9 @@ TEST_F(LayoutTest, TheDropGridArrowSitsAtTheRightAndTheTextStopsBeforeIt) {
   auto* control = dynamic_cast<CDropGridCtrl*>(grid.GetControl(4, 1));
   ASSERT_NE(nullptr, control);
   const CRect arrow = control->GetArrowRect(rectCell);
-  EXPECT_EQ(CRect(rectCell.right - 16, rectCell.top + 1, rectCell.right, std::min(rectCell.top + 19, rectCell.bottom - 1)),
-            arrow);
+  EXPECT_EQ(
+      CRect(rectCell.right - 16, rectCell.top + 1, rectCell.right, std::min(rectCell.top + 19, rectCell.bottom - 1)),
+      arrow);
   EXPECT_EQ(PlainTextRect(4, 1).right - 15, TextRect(4, 1).right);
   // A tall row keeps the arrow at 18 pixels; a narrow cell keeps its left edge inside.
   EXPECT_EQ(18, control->GetArrowRect(CRect(0, 0, 100, 60)).Height());
@@ -111,7 +112,8 @@ TEST_F(LayoutTest, TheDropGridArrowSitsAtTheRightAndTheTextStopsBeforeIt) {
 }
 
 TEST_F(LayoutTest, WidthsThatFitTheTextMakeRoomForTheIndentAndTheButton) {
-  for (ROWCOL row = 1; row <= 2; ++row) grid.SetStyleRange(CGXRange(row, 2), CGXStyle().SetValue(row == 1 ? "Plain" : "Contained"));
+  for (ROWCOL row = 1; row <= 2; ++row)
+    grid.SetStyleRange(CGXRange(row, 2), CGXStyle().SetValue(row == 1 ? "Plain" : "Contained"));
   grid.ResizeColWidthsToFit(CGXRange().SetCols(1, 2));
   CClientDC dc(&grid);
   CGXStyle style1 = grid.LookupStyleRowCol(1, 1);

@@ -80,7 +80,8 @@ TEST_F(NameEditTest, APressOnTheButtonReleasedBesideItTogglesNothing) {
 
 TEST_F(NameEditTest, AGridThatIsNoOwnerHearsTheButtonAsTheLibrarysNotification) {
   frame.DestroyWindow();
-  ASSERT_TRUE(frame.CreateEx(0, nullptr, "Cells", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 470, 300, nullptr, nullptr));
+  ASSERT_TRUE(
+      frame.CreateEx(0, nullptr, "Cells", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 470, 300, nullptr, nullptr));
   PlainGrid plain;
   Attach(plain, 4, 2);
   RegisterNameCells(plain);

@@ -50,9 +50,9 @@ IMPLEMENT_DYNCREATE(CCellsView, CView)
 BOOL CCellsView::s_bSortMarkerOnPaper = TRUE;
 
 BEGIN_MESSAGE_MAP(CCellsView, CView)
-ON_WM_CREATE()
-ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
-ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
+  ON_WM_CREATE()
+  ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+  ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 class PrintTest : public halvane::test::MfcTest {
