@@ -46,3 +46,46 @@
 #define IDC_CLASS_PATH_JAR 1013
 #define IDC_CLASS_PATH_FOLDER 1014
 #define IDC_CLASS_PATH_BROWSE 1003
+
+// The tree list's business-object instance editor and the dialog around it.
+#define IDS_BOINST_ATTRIBUTE 1
+#define IDS_BOINST_TYPE 2
+#define IDS_BOINST_VALUE 3
+#define IDD_DLG_BASE 129
+#define IDR_BOINST_MENU 144
+#define IDC_BASE_STATIC 1001
+#define IDC_BASE_TEXT2 1019
+#define IDC_BASE_VERB 1037
+#define IDC_BASE_TREE 1039
+#define IDC_BASE_TEXT1 1040
+#define ID_BOINST_NONE 42773
+#define ID_BOINST_REMOVE_ALL 42815
+#define ID_BOINST_REMOVE 42816
+#define ID_BOINST_ADD 42817
+#define ID_BOINST_RETRIEVE 42822
+#define ID_BOINST_CREATE 42823
+#define ID_BOINST_UPDATE 42824
+#define ID_BOINST_DELETE 42825
+
+// --- Context help and help authoring -------------------------------------
+#define IDD_ADD_HTOPIC 2005
+#define IDD_ALL_HTOPICS 2007
+#define IDC_HTOPIC_WINDOW 2004
+#define IDC_HTOPIC_TAB 2005
+#define IDC_HTOPIC_PAGE 2006
+#define IDC_HTOPIC_CREATE 2008
+#define IDC_HTOPIC_BROWSE 1012
+#define IDC_HTOPIC_LIST_ALL 2009
+#define IDC_HTOPIC_GRID 2010
+
+// --- Login and server search ---------------------------------------------
+#define IDD_LOGIN 216
+#define IDD_SEARCH_SERVERS 256
+#define IDC_LOGIN_USER 1001
+#define IDC_LOGIN_SERVER 1002
+#define IDC_LOGIN_BROWSE 1003
+#define IDC_LOGIN_PASSWORD 1007
+#define IDC_LOGIN_REMEMBER 1246
+#define IDC_SEARCH_SERVERS 1002
+#define IDC_SEARCH_CLIP 1003
+#define IDC_SEARCH_STATUS 1015
