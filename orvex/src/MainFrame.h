@@ -11,13 +11,10 @@
 #include <vector>
 
 #include "ResultsView.h"
+#include "Wizard.h"
 
 class CChildFrame;
 class COrvexDoc;
-
-// A generation wizard tells the main frame that it closed (lParam: the
-// wizard).
-constexpr UINT WM_HV_WIZARD_CLOSED = 0x595;
 
 class CMainFrame : public SECMDIFrameWnd {
   DECLARE_DYNAMIC(CMainFrame)
@@ -57,6 +54,7 @@ class CMainFrame : public SECMDIFrameWnd {
   afx_msg void OnRefresh();
   afx_msg void OnUpdateRefresh(CCmdUI* pCmdUI);
   afx_msg void OnDelete();
+  afx_msg void OnNewUsingZta();
   afx_msg void OnCloseAll();
   afx_msg void OnUpdateCloseAll(CCmdUI* pCmdUI);
   afx_msg void OnUpdateServerLabel(CCmdUI* pCmdUI);

@@ -1,0 +1,117 @@
+// CGenerateWizard: the six-step wizard that generates business-object
+// definitions from a discovery agent. It owns the session with the agent
+// (one at a time), the worker thread that watches the agent's connection
+// and posts when it breaks, the generated repository-copy text and the
+// choices of the last step, and on closing disconnects the agent and hands
+// the definitions to the session.
+#pragma once
+
+#include <afxmt.h>
+
+#include <MessageWnd.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "BDKAgent.h"
+#include "Wizard.h"
+
+class COrvexApp;
+class CWzDialog;
+class CDlgStep1;
+class CDlgStep3;
+class CDlgStep4;
+
+// The watch thread found the agent's connection broken.
+constexpr UINT WM_AGENT_STATUS_WARNING = 0x599;
+
+class CGenerateWizard : public CWizard, public IMsgReceiver {
+  DECLARE_DYNAMIC(CGenerateWizard)
+
+ public:
+  // SaveGenerated's result bits.
+  enum {
+    kFileCancelled = 0x01,  // the file dialog was cancelled
+    kFileNotWritten = 0x02,
+    kNotToServer = 0x04,  // not connected, or the server was not chosen
+  };
+
+  CGenerateWizard(LPCTSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage);
+  ~CGenerateWizard() override;
+
+  void Init() override;
+  void CloseWizard() override;
+  // The 1-based number of the last step whose Next succeeded (0: none).
+  virtual int GetCurrentStep();
+  virtual void SetCurrentStep(int nStep);
+  // Writes the generated text to a file and the committed definitions to
+  // the server as chosen in the last step; the result bits.
+  virtual int SaveGenerated();
+
+  // --- The agent session ------------------------------------------------------
+  // Step 1's Next: terminates the agent connected so far, connects the one
+  // named and reads its properties, each as a task of the page; 0 when
+  // connected, -1 when a failure was reported.
+  int ConnectAgent(CWzDialog& page, const CString& name);
+  // Null when no agent is connected.
+  CQRBDKAgent* GetAgent() const { return m_pAgent.get(); }
+  // The agent's properties (the agent's own); null when none.
+  AgentPropArray* GetAgentProperties() const { return m_pAgentProps; }
+  // The agent's answer as the user sees it: the message of the code
+  // followed by the agent's name as the code wants it, or the agent's own
+  // message for BDK_SEE_MESSAGE.
+  CString AgentErrorText(int nCode) const;
+  // AgentErrorText in a stop box captioned "ZTA Wizard".
+  void ReportAgentError(CWnd* pOwner, int nCode) const;
+  // Watches the agent's connection from a worker thread; false when a
+  // watch runs already.
+  bool StartStatusPoll();
+  // Ends the watch and waits for its thread; at once when none runs.
+  void StopStatusPoll();
+
+  // --- What the steps produce -------------------------------------------------
+  void SetSaveChoices(BOOL bToServer, BOOL bToFile, BOOL bOpenInWindows);
+  // A copy of the text; null drops it.
+  void SetGeneratedText(LPCTSTR lpszText);
+  // Null when nothing was generated.
+  const CString* GetGeneratedText() const { return m_generatedText ? &*m_generatedText : nullptr; }
+
+  CDlgStep1* GetAgentStep() const;
+  CDlgStep3* GetSourceStep() const;
+  CDlgStep4* GetReviewStep() const;
+
+  // IMsgReceiver: the agent's messages are shown under its name.
+  CString GetReceiverName() override;
+
+ protected:
+  afx_msg LRESULT OnCloseWizard(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnAgentStatusWarning(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnClose();
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  struct Watch;
+
+  static UINT StatusPollThread(LPVOID pParam);
+  void DeleteAgent();
+  void DeletePages();
+  // Hands the generated definitions to the session; their names go to
+  // m_committedNames.
+  void CommitGenerated();
+
+  std::unique_ptr<CQRBDKAgent> m_pAgent;
+  AgentPropArray* m_pAgentProps = nullptr;
+  std::unique_ptr<Watch> m_pWatch;
+  CEvent m_evStop{FALSE, TRUE};
+  COrvexApp* m_pApp = nullptr;
+  BOOL m_bSaveToFile = FALSE;
+  BOOL m_bSaveToServer = FALSE;
+  BOOL m_bOpenInWindows = FALSE;
+  std::unique_ptr<CMessageWnd> m_pMessageWnd;
+  std::optional<CString> m_generatedText;
+  CStringArray m_committedNames;
+  int m_nCurrentStep = 0;
+  std::vector<std::unique_ptr<CWzDialog>> m_pages;
+  WPARAM m_nCloseReason = 0;
+};
