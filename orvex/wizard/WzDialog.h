@@ -1,0 +1,22 @@
+// CWzDialog: a step of a wizard; it knows the sheet it serves.
+#pragma once
+
+#include <afxdlgs.h>
+
+class CWizard;
+
+class CWzDialog : public CPropertyPage {
+ public:
+  explicit CWzDialog(UINT nIDTemplate);
+
+  BOOL OnInitDialog() override;
+
+  // The sheet; null until the first OnInitDialog unless set before.
+  CWizard* GetSheet() const { return m_pSheet; }
+
+ protected:
+  CWizard* m_pSheet = nullptr;
+
+ private:
+  BOOL m_bFirstInit = TRUE;
+};
