@@ -28,6 +28,11 @@ void CDlgStep2::DoDataExchange(CDataExchange* pDX) {
 
 CGenerateWizard* CDlgStep2::GetWizard() const { return DYNAMIC_DOWNCAST(CGenerateWizard, m_pSheet); }
 
+AgentPropArray* CDlgStep2::GetEditedProperties() {
+  CGenerateWizard* pWizard = GetWizard();
+  return pWizard != nullptr ? pWizard->GetAgentProperties() : nullptr;
+}
+
 BOOL CDlgStep2::OnInitDialog() {
   CWzDialog::OnInitDialog();
   m_wndGrid.SubclassDlgItem(IDC_PROP_GRID, this);
@@ -105,8 +110,8 @@ void CDlgStep2::UpdateButtons() {
 void CDlgStep2::OnSave() {
   const CString name = GetProfileName(FALSE);
   CGenerateWizard* pWizard = GetWizard();
-  AgentPropArray* pProperties = pWizard != nullptr ? pWizard->GetAgentProperties() : nullptr;
-  if (name.IsEmpty() || pProperties == nullptr) return;
+  AgentPropArray* pProperties = GetEditedProperties();
+  if (name.IsEmpty() || pWizard == nullptr || pProperties == nullptr) return;
   m_wndGrid.GetProperties(pProperties);
   // A new profile becomes the selected one, so that it can be saved again.
   if (pWizard->StoreProfile(name, *pProperties) == 0) m_cbProfiles.SetCurSel(m_cbProfiles.AddString(name));
@@ -118,9 +123,8 @@ void CDlgStep2::OnNew() {
   m_cbProfiles.SetWindowText("");
   if (const ROWCOL nRows = m_wndGrid.GetRowCount())
     m_wndGrid.SetValueRange(CGXRange(1, CPropGrid::kValueCol, nRows, CPropGrid::kValueCol), "");
-  CGenerateWizard* pWizard = GetWizard();
-  if (pWizard != nullptr && pWizard->GetAgentProperties() != nullptr)
-    m_wndGrid.SetProperties(pWizard->GetAgentProperties(), CPropGrid::kFromDefaults);
+  if (AgentPropArray* pProperties = GetEditedProperties())
+    m_wndGrid.SetProperties(pProperties, CPropGrid::kFromDefaults);
   UpdateButtons();
 }
 

@@ -35,6 +35,8 @@ class CDlgStep2 : public CWzDialog {
 
   void DoDataExchange(CDataExchange* pDX) override;
   CGenerateWizard* GetWizard() const;
+  // The properties the grid edits: the wizard's (null when it has none).
+  virtual AgentPropArray* GetEditedProperties();
   // Save is open for a new name or the selected profile's; Remove for a
   // name the book holds.
   void UpdateButtons();

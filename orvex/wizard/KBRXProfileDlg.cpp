@@ -45,11 +45,6 @@ CKBRXProfileDlg::CKBRXProfileDlg(CWnd* pParent) : CDlgStep2(IDD_KBRX_PROFILE) {
   MakeDefaultProperties(m_brokerProps);
 }
 
-CKBRXProfileDlg::~CKBRXProfileDlg() {
-  CGenerateWizard* pWizard = GetWizard();
-  if (pWizard != nullptr && pWizard->GetAgentProperties() == &m_brokerProps) pWizard->SetAgentProperties(nullptr);
-}
-
 void CKBRXProfileDlg::MakeDefaultProperties(AgentPropArray& properties) {
   properties.RemoveAll();
   for (const BrokerProperty& broker : kBrokerProperties) {
@@ -69,14 +64,11 @@ void CKBRXProfileDlg::MakeDefaultProperties(AgentPropArray& properties) {
   }
 }
 
-void CKBRXProfileDlg::SetWizard(CGenerateWizard* pWizard) {
-  m_pSheet = pWizard;
-  if (pWizard != nullptr && pWizard->GetAgentProperties() == nullptr) pWizard->SetAgentProperties(&m_brokerProps);
-}
+void CKBRXProfileDlg::SetWizard(CGenerateWizard* pWizard) { m_pSheet = pWizard; }
 
-AgentPropArray* CKBRXProfileDlg::EditedProperties() {
-  CGenerateWizard* pWizard = GetWizard();
-  return pWizard != nullptr ? pWizard->GetAgentProperties() : &m_brokerProps;
+AgentPropArray* CKBRXProfileDlg::GetEditedProperties() {
+  AgentPropArray* pProperties = CDlgStep2::GetEditedProperties();
+  return pProperties != nullptr ? pProperties : &m_brokerProps;
 }
 
 CString CKBRXProfileDlg::GetBookRegistryKey() { return "KBRX Profiles\\"; }
@@ -85,7 +77,7 @@ CString CKBRXProfileDlg::GetDefaultBookPath(UINT) { return CDlgStep2::GetDefault
 
 BOOL CKBRXProfileDlg::OnInitDialog() {
   CDlgStep2::OnInitDialog();
-  AgentPropArray* pProperties = EditedProperties();
+  AgentPropArray* pProperties = GetEditedProperties();
   // A set never filled starts with the factory values.
   if (pProperties->GetSize() == 0) MakeDefaultProperties(*pProperties);
   m_propsAtStart = *pProperties;
@@ -103,12 +95,10 @@ void CKBRXProfileDlg::ApplyMaxLengths() {
 
 void CKBRXProfileDlg::OnNew() {
   m_cbProfiles.SetWindowText("");
-  if (GetWizard() != nullptr && GetWizard()->GetAgentProperties() != nullptr) {
-    AgentPropArray fresh;
-    MakeDefaultProperties(fresh);
-    m_wndGrid.SetProperties(&fresh, CPropGrid::kFromDefaults);
-    ApplyMaxLengths();
-  }
+  AgentPropArray fresh;
+  MakeDefaultProperties(fresh);
+  m_wndGrid.SetProperties(&fresh, CPropGrid::kFromDefaults);
+  ApplyMaxLengths();
   UpdateButtons();
 }
 
@@ -123,7 +113,7 @@ void CKBRXProfileDlg::SaveModifiedBook() {
 
 void CKBRXProfileDlg::OnOK() {
   SaveModifiedBook();
-  AgentPropArray* pProperties = EditedProperties();
+  AgentPropArray* pProperties = GetEditedProperties();
   m_wndGrid.GetProperties(pProperties);
   if (const std::unique_ptr<CStringList> pMissing{pProperties->GetIncompleteProperties()}) {
     CString message = "The following properties require non-empty values:\n";
@@ -140,6 +130,6 @@ void CKBRXProfileDlg::OnOK() {
 
 void CKBRXProfileDlg::OnCancel() {
   SaveModifiedBook();
-  *EditedProperties() = m_propsAtStart;
+  *GetEditedProperties() = m_propsAtStart;
   EndDialog(IDCANCEL);
 }

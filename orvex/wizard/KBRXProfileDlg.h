@@ -13,12 +13,12 @@ class CKBRXProfileDlg : public CDlgStep2 {
   static constexpr INT_PTR kPropertyCount = 14;
 
   explicit CKBRXProfileDlg(CWnd* pParent = nullptr);
-  ~CKBRXProfileDlg() override;
 
   // The wizard whose property set and book the dialog edits; set before
-  // DoModal. A wizard without a property set edits the dialog's own for as
-  // long as the dialog lives.
+  // DoModal. Where the wizard holds no property set, the dialog edits one
+  // of its own (GetBrokerProperties).
   void SetWizard(CGenerateWizard* pWizard);
+  const AgentPropArray& GetBrokerProperties() const { return m_brokerProps; }
 
   BOOL OnInitDialog() override;
   CString GetDefaultBookPath(UINT nIDFileName) override;
@@ -37,9 +37,9 @@ class CKBRXProfileDlg : public CDlgStep2 {
   void OnCancel() override;
   // The factory values again.
   void OnNew() override;
+  AgentPropArray* GetEditedProperties() override;
 
  private:
-  AgentPropArray* EditedProperties();
   void ApplyMaxLengths();
   void SaveModifiedBook();
 

@@ -101,6 +101,33 @@ TEST_F(BOPropDlgTest, EscapeAndTheCloseBoxLeaveTheDialogOpen) {
   EXPECT_EQ(dialog.DoModal(), IDOK);
 }
 
+TEST_F(BOPropDlgTest, EnterInTheGridMovesToTheNextCellInsteadOfPressingOk) {
+  TestBOPropDlg dialog;
+  dialog.SetProperties(&props);
+  robot.onDialog("BO Properties", [&](Robot& r, Window dlg) {
+    CPropGrid& grid = dialog.m_wndGrid;
+    const Window gridWindow = dlg.child(IDC_PROP_GRID);
+    halvane::test::ClickGridCell(r, gridWindow, kHostRow, CPropGrid::kNameCol);
+    r.key(VK_RETURN);
+    EXPECT_TRUE(dlg.exists()) << "no cell was being edited";
+    EXPECT_TRUE(grid.IsCurrentCell(kHostRow, CPropGrid::kValueCol));
+    // From the masked editor too: the typed secret is kept and OK not pressed.
+    r.advance(GetDoubleClickTime() + 1);
+    halvane::test::ClickGridCell(r, gridWindow, kPasswordRow, CPropGrid::kValueCol);
+    r.advance(GetDoubleClickTime() + 1);
+    halvane::test::ClickGridCell(r, gridWindow, kPasswordRow, CPropGrid::kValueCol);
+    ASSERT_TRUE(grid.IsEditing());
+    r.type("2");
+    r.key(VK_RETURN);
+    EXPECT_TRUE(dlg.exists());
+    EXPECT_TRUE(grid.IsCurrentCell(kPasswordRow, CPropGrid::kTypeCol));
+    EXPECT_EQ(std::string(grid.GetValueRowCol(kPasswordRow, CPropGrid::kValueCol)), "s3cret2");
+    r.click(dlg.child(IDOK));
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_THAT(Texts(props.Find("Password")->m_currentValues), ElementsAre("s3cret2"));
+}
+
 TEST_F(BOPropDlgTest, TheSystemMenusSecondItemIsGreyed) {
   TestBOPropDlg dialog;
   dialog.SetProperties(&props);

@@ -225,20 +225,21 @@ TEST_F(KBRXProfileTest, TheConfirmedPropertiesAreWhatTheParameterFileTakes) {
   EXPECT_THAT(text, HasSubstr("ShowSchema=N\r\n\r\n[FILELIST]"));
 }
 
-TEST_F(KBRXProfileTest, AWizardWithoutAPropertySetEditsTheDialogsOwnWhileItLives) {
-  {
-    TestKBRXProfileDlg dialog;
-    dialog.SetWizard(&wizard);
-    ASSERT_NE(wizard.GetAgentProperties(), nullptr);
-    robot.onDialog(kTitle, [&](Robot& r, Window dlg) {
-      EXPECT_EQ(dialog.m_wndGrid.GetRowCount(), 14u);
-      FillRequired(r, dlg);
-      r.click(dlg.child(IDOK));
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(value("VSK_DB"), "ORDERS");
-  }
-  EXPECT_EQ(wizard.GetAgentProperties(), nullptr) << "nothing points into a dialog that is gone";
+TEST_F(KBRXProfileTest, AWizardWithoutAPropertySetLeavesTheDialogEditingItsOwn) {
+  TestKBRXProfileDlg dialog;
+  dialog.SetWizard(&wizard);
+  robot.onDialog(kTitle, [&](Robot& r, Window dlg) {
+    EXPECT_EQ(dialog.m_wndGrid.GetRowCount(), 14u);
+    FillRequired(r, dlg);
+    TypeProfileName(r, dlg.child(IDC_PROFILE_COMBO), "Own");
+    r.click(dlg.child(IDC_PROFILE_SAVE));
+    r.click(dlg.child(IDOK));
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(wizard.GetAgentProperties(), nullptr) << "the wizard is given nothing that goes with the dialog";
+  EXPECT_EQ(std::string(dialog.GetBrokerProperties().Find("VSK_DB")->GetValue()), "ORDERS");
+  ASSERT_NE(wizard.FindProfile("Own"), nullptr);
+  EXPECT_EQ(std::string(wizard.FindProfile("Own")->Find("DB_User")->GetValue()), "loader");
 }
 
 }  // namespace
