@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "DravonAdmin.h"
+#include "DravonTestHooks.h"
 
 namespace fennick_test {
 
@@ -29,6 +30,8 @@ void FennickTest::SetUp() {
   win32::ResetWindowSystem();
   win32::UseVirtualClock(true);
   Directory().clear();
+  // Full-strength password hashes take a quarter second each.
+  dravon::test::SetPasswordIterations(1000);
   std::string error;
   ASSERT_TRUE(dravon::admin::CreateServer(kServer, kUser, kPassword, error)) << error;
   ASSERT_NE(Dm().LogToServer(kServer, kUser, kPassword), 0);

@@ -50,6 +50,8 @@ class Repository {
   bool StillThere() const;
   // The SQLite code of the last failure, once.
   int TakeFailure() const { return m_db.TakeFailure(); }
+  // The connection itself, for looking at its statements.
+  sqlite3* Handle() const { return m_db.Handle(); }
 
   // Accounts.
   bool AddAccount(const std::string& user, const std::string& password);
