@@ -95,7 +95,9 @@ TEST(CArchiveTest, StringLengthPrefixesAtEveryThreshold) {
       {0, {0x00}},
       {254, {0xFE}},
       {255, {0xFF, 0xFF, 0x00}},
-      {65534, {0xFF, 0xFE, 0xFF}},
+      {65533, {0xFF, 0xFD, 0xFF}},
+      // 0xFFFE is the mark of 16-bit characters, so this length takes a DWORD.
+      {65534, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}},
       {65535, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}},
   };
   for (const StringCase& c : cases) {
@@ -109,6 +111,42 @@ TEST(CArchiveTest, StringLengthPrefixesAtEveryThreshold) {
       EXPECT_TRUE(ar.IsBufferEmpty());
     });
   }
+}
+
+TEST(CArchiveTest, WideStringsOfClassicWritersReadAsText) {
+  struct WideCase {
+    Bytes bytes;
+    const char* text;
+  };
+  const WideCase cases[] = {
+      // "a", e acute, euro sign, G clef (a surrogate pair).
+      {{0xFF, 0xFE, 0xFF, 0x05, 'a', 0x00, 0xE9, 0x00, 0xAC, 0x20, 0x34, 0xD8, 0x1E, 0xDD},
+       "a\xc3\xa9\xe2\x82\xac\xf0\x9d\x84\x9e"},
+      {{0xFF, 0xFE, 0xFF, 0x00}, ""},
+      // A lone surrogate becomes the replacement character.
+      {{0xFF, 0xFE, 0xFF, 0x02, 0x00, 0xDC, 'b', 0x00}, "\xef\xbf\xbd" "b"},
+      // The length after the mark takes the longer forms too.
+      {{0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 'z', 0x00}, "z"},
+  };
+  for (const WideCase& c : cases) {
+    Load(c.bytes, [&](CArchive& ar) {
+      CString back;
+      ar >> back;
+      EXPECT_EQ(back, c.text);
+      EXPECT_TRUE(ar.IsBufferEmpty());
+    });
+  }
+  CString text;
+  EXPECT_EQ(LoadFailure({0xFF, 0xFE, 0xFF, 0x02, 'a', 0x00, 'b'}, [&](CArchive& ar) { ar >> text; }),
+            CArchiveException::endOfFile);
+  EXPECT_EQ(LoadFailure({0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 0x00}, [&](CArchive& ar) { ar >> text; }),
+            CArchiveException::badIndex)
+      << "the mark comes once";
+  const Bytes longText = Concat({{0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}, Bytes(65534, 'x')});
+  Load(longText, [&](CArchive& ar) {
+    ar >> text;
+    EXPECT_EQ(text.GetLength(), 65534);
+  });
 }
 
 TEST(CArchiveTest, CountsUseWordThenDword) {
@@ -297,7 +335,7 @@ TEST(CArchiveTest, MalformedTagsThrowTheRightCause) {
             CArchiveException::badClass);
 }
 
-TEST(CArchiveTest, EveryTruncationThrowsAndKeepsWhatWasRead) {
+TEST(CArchiveTest, EveryTruncationThrowsAndFreesWhatTheLoadMade) {
   CObList list;
   CPoint3 a, b;
   CHolder holder;
@@ -309,14 +347,62 @@ TEST(CArchiveTest, EveryTruncationThrowsAndKeepsWhatWasRead) {
   const Bytes bytes = Store([&](CArchive& ar) { list.Serialize(ar); });
   for (size_t length = 0; length < bytes.size(); ++length) {
     CObList loaded;
+    CPoint3 kept;
+    loaded.AddTail(&kept);
     const int cause = LoadFailure(Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length)),
                                   [&](CArchive& ar) { loaded.Serialize(ar); });
     // A cut inside a class name reads as an unknown class, as it always has.
     EXPECT_TRUE(cause == CArchiveException::endOfFile || cause == CArchiveException::badClass) << length;
-    // Only the holder is owned by the list; the point inside it belongs to it.
-    if (!loaded.IsEmpty()) delete loaded.RemoveHead();
-    EXPECT_TRUE(loaded.IsEmpty()) << length;
+    // The holder (which owns the points it read) was freed with the load.
+    ASSERT_EQ(loaded.GetCount(), 1) << length;
+    EXPECT_EQ(loaded.GetHead(), &kept);
   }
+}
+
+TEST(CArchiveTest, AFailedLoadKeepsTheObjectsReadBeforeIt) {
+  CPoint3 shared, extra;
+  CObArray array;
+  array.Add(&shared);
+  array.Add(&extra);
+  CMapWordToOb map;
+  map.SetAt(1, &shared);
+  map.SetAt(2, &extra);
+  const Bytes arrayBytes = Store([&](CArchive& ar) {
+    ar << &shared;
+    array.Serialize(ar);
+  });
+  const Bytes mapBytes = Store([&](CArchive& ar) {
+    ar << &shared;
+    map.Serialize(ar);
+  });
+  // Cut inside the last point: the first was read before the collection
+  // and belongs to the caller.
+  CObject* first = nullptr;
+  CObArray loadedArray;
+  EXPECT_EQ(LoadFailure(Bytes(arrayBytes.begin(), arrayBytes.end() - 1),
+                        [&](CArchive& ar) {
+                          first = ar.ReadObject(nullptr);
+                          loadedArray.Serialize(ar);
+                        }),
+            CArchiveException::endOfFile);
+  EXPECT_TRUE(loadedArray.IsEmpty());
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(static_cast<CPoint3*>(first)->x, shared.x);
+  delete first;
+  CMapWordToOb loadedMap;
+  CPoint3 before;
+  loadedMap.SetAt(1, &before);
+  first = nullptr;
+  EXPECT_EQ(LoadFailure(Bytes(mapBytes.begin(), mapBytes.end() - 1),
+                        [&](CArchive& ar) {
+                          first = ar.ReadObject(nullptr);
+                          loadedMap.Serialize(ar);
+                        }),
+            CArchiveException::endOfFile);
+  CObject* value = nullptr;
+  EXPECT_EQ(loadedMap.GetCount(), 1);
+  EXPECT_TRUE(loadedMap.Lookup(1, value) && value == &before) << "an entry a key read again replaced comes back";
+  delete first;
 }
 
 TEST(CArchiveTest, CorruptCountFailsWithoutClaimingTheMemory) {

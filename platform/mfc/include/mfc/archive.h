@@ -55,6 +55,13 @@ class CArchive {
 
   void WriteObject(const CObject* pOb);
   CObject* ReadObject(const CRuntimeClass* pClass);
+  // As ReadObject; bCreated tells an object this read made from a
+  // back-reference to one read before (which belongs to whoever read it).
+  CObject* ReadObject(const CRuntimeClass* pClass, BOOL& bCreated);
+  // Deletes an object that this archive made, after taking it out of the
+  // load map: a load that failed frees what it made, and later
+  // back-references to it find nothing.
+  void DeleteLoadedObject(CObject* pOb);
   void WriteClass(const CRuntimeClass* pClassRef);
   CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr, UINT* pSchema = nullptr,
                            DWORD* pObTag = nullptr);
@@ -96,8 +103,12 @@ class CArchive {
   CArchive& operator>>(float& f) { return ReadLE(f); }
   CArchive& operator>>(double& d) { return ReadLE(d); }
 
+  // The classic length prefix: a BYTE below 0xFF, else 0xFF and a WORD
+  // below 0xFFFE, else 0xFFFF and a DWORD below 0xFFFFFFFF, else that and
+  // a QWORD. 0xFF 0xFFFE marks a string of 16-bit characters, whose length
+  // follows in the same form; bWide tells it.
   void WriteStringLength(ULONGLONG nLength);
-  ULONGLONG ReadStringLength();
+  ULONGLONG ReadStringLength(BOOL& bWide);
 
   CDocument* m_pDocument = nullptr;
   CString m_strFileName;

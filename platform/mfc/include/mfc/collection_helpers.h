@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <type_traits>
+#include <vector>
 
 #include "afxstr.h"
 #include "mfc/archive.h"
@@ -83,6 +84,33 @@ void LoadCounted(CArchive& ar, Grow grow) {
     grow(n);
     remaining -= n;
   }
+}
+
+// Loads a collection of objects: `read(created)` reads one element and
+// notes the objects it made. When the data goes bad on the way, `undo`
+// puts the collection back as it was, the objects the load made are
+// deleted (the collection does not own them, so nobody else would) and
+// the exception goes on.
+template <class Read, class Undo>
+void LoadObjects(CArchive& ar, Read read, Undo undo) {
+  std::vector<CObject*> created;
+  try {
+    LoadCounted(ar, [&](INT_PTR n) {
+      for (INT_PTR i = 0; i < n; ++i) read(created);
+    });
+  } catch (...) {
+    undo();
+    for (CObject* pOb : created) ar.DeleteLoadedObject(pOb);
+    throw;
+  }
+}
+
+// One object read for LoadObjects.
+inline CObject* ReadElement(CArchive& ar, std::vector<CObject*>& created) {
+  BOOL bCreated = FALSE;
+  CObject* pOb = ar.ReadObject(nullptr, bCreated);
+  if (bCreated) created.push_back(pOb);
+  return pOb;
 }
 
 }  // namespace afx
