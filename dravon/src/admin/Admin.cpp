@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "BusObjDef.h"
+#include "Orb.h"
 #include "store/Names.h"
 #include "store/RepositoryCopy.h"
 #include "store/Repository.h"
@@ -135,3 +136,13 @@ bool AddObject(const std::string& server, int kind, const std::string& name, con
 }
 
 }  // namespace dravon::admin
+
+namespace {
+
+// The location service learns the servers when the library loads; Dravon
+// depends on the broker, never the other way round.
+const struct ServerSource {
+  ServerSource() { orb::AddInstanceSource(kEngineRepositoryId, [] { return dravon::admin::ListServers(); }); }
+} g_serverSource;
+
+}  // namespace
