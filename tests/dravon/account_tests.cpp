@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "DravonAdmin.h"
@@ -138,6 +141,20 @@ TEST_F(AccountTest, OfCreatorsRacingForOneNameOneWinsAndTheOthersSayItExists) {
   Dm().Disconnect();
   EXPECT_EQ(FilesOfTheFolder(), (std::vector<std::string>{"Raced.db", std::string(kServer) + ".db"}))
       << "no working files are left";
+}
+
+TEST_F(AccountTest, WorkingFilesOfACreatorThatDiedAreRemovedByTheNext) {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  ASSERT_GT(child, 0);
+  waitpid(child, nullptr, 0);
+  const std::string dead = ".create-" + std::to_string(child) + "-abcdef";
+  const std::string live = ".create-" + std::to_string(getpid()) + "-ghijkl";
+  for (const std::string& name : {dead, dead + "-wal", live}) std::ofstream(fs::path(m_folder.path()) / name) << "x";
+  std::string error;
+  ASSERT_TRUE(dravon::admin::CreateServer("After", "u", "pw", error)) << error;
+  EXPECT_EQ(FilesOfTheFolder(), (std::vector<std::string>{live, "After.db", std::string(kServer) + ".db"}))
+      << "a creator still running keeps its file";
 }
 
 TEST_F(AccountTest, BadNamesAreRefusedAndLeaveNoFile) {

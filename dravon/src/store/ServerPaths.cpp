@@ -1,6 +1,7 @@
 #include "store/ServerPaths.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,9 +38,23 @@ bool MakeFolder(const fs::path& folder, std::string& error) {
   return false;
 }
 
+constexpr const char* kWorkingPrefix = ".create-";
+
 // Removes a working database with whatever journal files it left.
 void RemoveWorkingFile(const std::string& path) {
   for (const char* suffix : {"", "-wal", "-shm", "-journal"}) unlink((path + suffix).c_str());
+}
+
+// A working file names the process that builds it: ".create-<pid>-XXXXXX".
+// One whose process is gone (killed while creating) is removed.
+void RemoveAbandonedWorkingFiles(const std::string& folder) {
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.rfind(kWorkingPrefix, 0) != 0) continue;
+    const long pid = std::strtol(name.c_str() + std::strlen(kWorkingPrefix), nullptr, 10);
+    if (pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) unlink(it->path().c_str());
+  }
 }
 
 void SyncFolder(const std::string& folder) {
@@ -99,7 +114,8 @@ Created CreateServerFile(const std::string& name, const std::string& user, const
   const std::string folder = ServersFolder();
   if (!MakeFolder(folder, error)) return Created::Failed;
   if (ServerExists(name)) return Created::Exists;
-  std::string working = folder + "/.create-XXXXXX";
+  RemoveAbandonedWorkingFiles(folder);
+  std::string working = folder + "/" + kWorkingPrefix + std::to_string(getpid()) + "-XXXXXX";
   const int fd = mkstemp(working.data());  // 0600: the journals take the same mode
   if (fd < 0) {
     error = "cannot make a file in " + folder + ": " + std::strerror(errno);
