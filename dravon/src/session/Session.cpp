@@ -184,8 +184,9 @@ bool Session::RefetchBONames() {
     const CQRBusObjDef* def = Held(name);
     if (def != nullptr && (def->GetState() & (HvStateOnServer | HvStateSavedToServer)) == 0) locals.AddTail(name);
   }
+  // Listed through the index, which then needs no pass of its own.
   m_boNames.RemoveAll();
-  for (const std::string& name : *names) m_boNames.AddTail(name.c_str());
+  for (const std::string& name : *names) AddName(name.c_str());
   for (POSITION pos = locals.GetHeadPosition(); pos != nullptr;) {
     const CString& name = locals.GetNext(pos);
     if (!HasName(name)) AddName(name);

@@ -63,7 +63,9 @@ Repository::Repository() : m_writer(MakeSalt()) {}
 
 bool Repository::Open(const std::string& path, bool create) {
   m_path = path;
-  if (!m_db.Open(path, create) || !m_db.Exec("PRAGMA foreign_keys = ON")) {
+  // A larger page cache than SQLite's 2 MB keeps the indexes of a large
+  // load in memory.
+  if (!m_db.Open(path, create) || !m_db.Exec("PRAGMA foreign_keys = ON; PRAGMA cache_size = -32768")) {
     Close();
     return false;
   }
@@ -100,13 +102,20 @@ bool Repository::StillThere() const {
 }
 
 bool Repository::LogChange(int kind, const std::string& name, char action) {
-  return sql::Stmt(m_db, "UPDATE change_counter SET value = value + 1").Run() &&
-         sql::Stmt(m_db, "INSERT INTO change_log(writer, kind, name, action) VALUES (?, ?, ?, ?)")
-             .Bind(1, m_writer)
-             .Bind(2, kind)
-             .Bind(3, name)
-             .Bind(4, std::string_view(&action, 1))
-             .Run();
+  return BumpCounter(1) && AppendToLog(kind, name, action);
+}
+
+bool Repository::BumpCounter(int changes) {
+  return sql::Stmt(m_db, "UPDATE change_counter SET value = value + ?").Bind(1, changes).Run();
+}
+
+bool Repository::AppendToLog(int kind, const std::string& name, char action) {
+  return sql::Stmt(m_db, "INSERT INTO change_log(writer, kind, name, action) VALUES (?, ?, ?, ?)")
+      .Bind(1, m_writer)
+      .Bind(2, kind)
+      .Bind(3, name)
+      .Bind(4, std::string_view(&action, 1))
+      .Run();
 }
 
 Found Repository::Delete(const char* sql, int kind, const std::string& name, bool bindKind) {

@@ -97,6 +97,8 @@ class Repository {
   bool CreateSchema();
   // Bumps the counter and logs the change, inside the caller's transaction.
   bool LogChange(int kind, const std::string& name, char action);
+  bool BumpCounter(int changes);
+  bool AppendToLog(int kind, const std::string& name, char action);
   // Runs `write` and LogChange as one transaction.
   template <class WriteFn>
   bool Write(int kind, const std::string& name, char action, WriteFn write);

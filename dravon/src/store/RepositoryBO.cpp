@@ -160,9 +160,10 @@ bool Repository::SaveBOs(const std::vector<const CQRBusObjDef*>& defs) {
   sql::Transaction tx(m_db);
   if (!tx.Began()) return false;
   for (const CQRBusObjDef* def : defs) {
-    if (!WriteBO(*def) || !LogChange(17, def->name(), 'S')) return false;
+    if (!WriteBO(*def) || !AppendToLog(17, def->name(), 'S')) return false;
   }
-  return tx.Commit();
+  // One step of the counter: the pollers read the log for the names.
+  return BumpCounter(1) && tx.Commit();
 }
 
 Found Repository::DeleteBO(const std::string& name) {
