@@ -156,14 +156,12 @@ bool Repository::SaveBO(const CQRBusObjDef& def) {
   return Write(17, def.name(), 'S', [&] { return WriteBO(def); });
 }
 
-bool Repository::SaveBOs(const std::vector<const CQRBusObjDef*>& defs) {
+bool Repository::SaveBOs(const std::function<bool(const BOSaver& save)>& produce) {
   sql::Transaction tx(m_db);
   if (!tx.Began()) return false;
-  for (const CQRBusObjDef* def : defs) {
-    if (!WriteBO(*def) || !AppendToLog(17, def->name(), 'S')) return false;
-  }
+  const BOSaver save = [this](const CQRBusObjDef& def) { return WriteBO(def) && AppendToLog(17, def.name(), 'S'); };
   // One step of the counter: the pollers read the log for the names.
-  return BumpCounter(1) && tx.Commit();
+  return produce(save) && BumpCounter(1) && tx.Commit();
 }
 
 Found Repository::DeleteBO(const std::string& name) {

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "store/WriterWait.h"
+
 namespace dravon::sql {
 
 struct Finalizer {
@@ -26,7 +28,8 @@ class Db {
   ~Db() { Close(); }
   Db(const Db&) = delete;
   Db& operator=(const Db&) = delete;
-  // Opens (creating when `create`) with a busy time-out; false on failure.
+  // Opens (creating when `create`) with a busy time-out (WriterWait.h);
+  // false on failure.
   bool Open(const std::string& path, bool create);
   void Close();
   bool IsOpen() const { return m_db != nullptr; }
@@ -60,6 +63,7 @@ class Db {
   struct Closer {
     void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
   };
+  std::unique_ptr<WaitState> m_wait;
   std::unique_ptr<sqlite3, Closer> m_db;
 };
 

@@ -294,14 +294,17 @@ CObject* CArchive::ReadNewObject(CRuntimeClass* pClassRef, UINT nSchema) {
   ++m_nMapCount;
   const UINT nSchemaSave = m_nObjectSchema;
   m_nObjectSchema = nSchema;
+  ++m_nObjectDepth;
   try {
     pOb->Serialize(*this);
   } catch (...) {
     // The half-read object is freed; later references to it find nothing.
+    --m_nObjectDepth;
     m_loadArray[slot].pObject = nullptr;
     m_nObjectSchema = nSchemaSave;
     throw;
   }
+  --m_nObjectDepth;
   m_nObjectSchema = nSchemaSave;
   return pOb.release();
 }

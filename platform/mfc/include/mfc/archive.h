@@ -58,9 +58,11 @@ class CArchive {
   // As ReadObject; bCreated tells an object this read made from a
   // back-reference to one read before (which belongs to whoever read it).
   CObject* ReadObject(const CRuntimeClass* pClass, BOOL& bCreated);
+  // Whether a load is inside an object's Serialize: the object is freed
+  // when the load fails, so a collection it was filling frees what it made.
+  BOOL IsReadingObject() const { return m_nObjectDepth > 0; }
   // Deletes an object that this archive made, after taking it out of the
-  // load map: a load that failed frees what it made, and later
-  // back-references to it find nothing.
+  // load map, so that later back-references to it find nothing.
   void DeleteLoadedObject(CObject* pOb);
   void WriteClass(const CRuntimeClass* pClassRef);
   CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr, UINT* pSchema = nullptr,
@@ -154,6 +156,7 @@ class CArchive {
   std::vector<BYTE> m_buffer;
   size_t m_nBufPos = 0;  // loading: next unread byte of m_buffer
   UINT m_nObjectSchema = static_cast<UINT>(-1);
+  int m_nObjectDepth = 0;  // objects whose Serialize is loading now
   DWORD m_nMapCount = 0;
   std::unordered_map<const void*, DWORD> m_storeMap;
   std::vector<LoadEntry> m_loadArray;

@@ -87,10 +87,13 @@ void LoadCounted(CArchive& ar, Grow grow) {
 }
 
 // Loads a collection of objects: `read(created)` reads one element and
-// notes the objects it made. When the data goes bad on the way, `undo`
-// puts the collection back as it was, the objects the load made are
-// deleted (the collection does not own them, so nobody else would) and
-// the exception goes on.
+// notes the objects it made. When the data goes bad on the way the
+// exception goes on, and:
+// - at the top of a load the collection keeps what was read, as the caller
+//   owns its elements (and may keep what could be read);
+// - inside an object's Serialize, which the archive frees for the failure,
+//   `undo` puts the collection back and the objects this load made are
+//   deleted, since nobody else holds them.
 template <class Read, class Undo>
 void LoadObjects(CArchive& ar, Read read, Undo undo) {
   std::vector<CObject*> created;
@@ -99,8 +102,10 @@ void LoadObjects(CArchive& ar, Read read, Undo undo) {
       for (INT_PTR i = 0; i < n; ++i) read(created);
     });
   } catch (...) {
-    undo();
-    for (CObject* pOb : created) ar.DeleteLoadedObject(pOb);
+    if (ar.IsReadingObject()) {
+      undo();
+      for (CObject* pOb : created) ar.DeleteLoadedObject(pOb);
+    }
     throw;
   }
 }
