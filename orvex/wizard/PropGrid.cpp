@@ -1,6 +1,7 @@
 #include "PropGrid.h"
 
 #include <BrowseEditCtrl.h>
+#include <Constants.h>
 
 #include <algorithm>
 
@@ -12,13 +13,8 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// The type-name table by type code (local until the shared constants are
-// in this tree).
-const char* const kTypeNames[] = {"Object", "Boolean", "Integer",     "Float",     "Double", "String",
-                                  "Date",   "Long text", "Cipher text", "Directory", "File"};
-constexpr int kLastTypeCode = 10;
-const char* const kInvalidType = "Invalid type";
-const char* const kBooleanType = "Boolean";
+// The type code of Boolean values.
+constexpr int kBooleanType = 1;
 
 const char* const kDefaultTitles[] = {"Property", "Value", "Type", "Description"};
 
@@ -72,12 +68,12 @@ CPropGrid::CPropGrid() = default;
 
 CPropGrid::~CPropGrid() = default;
 
-CString CPropGrid::TypeName(const CString& strType) {
+int CPropGrid::TypeCode(const CString& strType) {
   const bool digits = !strType.IsEmpty() && strType.SpanIncluding("0123456789").GetLength() == strType.GetLength();
-  if (!digits || strType.GetLength() > 9) return kInvalidType;
-  const int code = std::atoi(strType);
-  return code <= kLastTypeCode ? kTypeNames[code] : kInvalidType;
+  return digits && strType.GetLength() <= 9 ? std::atoi(strType) : HV_INVALID_TYPE;
 }
+
+CString CPropGrid::TypeName(const CString& strType) { return GetTypeName(TypeCode(strType)); }
 
 void CPropGrid::OnGridInitialUpdate() {
   HLGrid::OnGridInitialUpdate();
@@ -277,7 +273,7 @@ AgentPropArray* CPropGrid::GetProperties(AgentPropArray* pProperties) {
   for (ROWCOL row = 1; row <= nRows; ++row) {
     AgentProperty& property = *pResult->GetAt(static_cast<INT_PTR>(row - 1));
     ReadValueCell(row, property.m_currentValues);
-    if (TypeName(property.m_strType) != kBooleanType) continue;
+    if (TypeCode(property.m_strType) != kBooleanType) continue;
     for (POSITION pos = property.m_currentValues.GetHeadPosition(); pos != nullptr;) {
       CString& value = property.m_currentValues.GetNext(pos);
       value = value.CompareNoCase("Yes") == 0 || value.CompareNoCase("true") == 0 ? "Yes" : "No";

@@ -65,7 +65,9 @@ class CPropGrid : public HLGrid {
   // answered in nRow and nCol.
   BOOL FindCell(ROWCOL& nRow, ROWCOL& nCol, LPCTSTR text);
 
-  // The name of a type code as the Type column shows it.
+  // The type code a property's type text stands for (HV_INVALID_TYPE for
+  // a text that is no number), and its name as the Type column shows it.
+  static int TypeCode(const CString& strType);
   static CString TypeName(const CString& strType);
 
   BOOL PreTranslateMessage(MSG* pMsg) override;
