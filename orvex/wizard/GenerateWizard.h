@@ -23,9 +23,6 @@ class CGenerateWizard : public CWizard, public IMsgReceiver {
     kBookNoFile = 3,      // the file could not be written
     kBookNotStarted = 4,  // the wizard has not got past its first step
   };
-  // The registry folder of the agent profiles.
-  static constexpr const char* kAgentProfilesKey = "Agent Profiles";
-
   CGenerateWizard(LPCTSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage);
   ~CGenerateWizard() override;
 

@@ -82,7 +82,7 @@ BOOL MakeFolder(const CString& folder) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// Each level below `base` made in turn; empty when one cannot be.
+// Each level below the folder made in turn; empty when one cannot be.
 CString MakeFolders(CString folder, std::initializer_list<const char*> levels) {
   for (const char* level : levels) {
     folder += "/";

@@ -11,10 +11,8 @@ class CWzDialog : public CPropertyPage {
 
   BOOL OnInitDialog() override;
 
-  // The sheet; null until the first OnInitDialog unless set before.
-  CWizard* GetSheet() const { return m_pSheet; }
-
  protected:
+  // The sheet; null until the first OnInitDialog unless set before.
   CWizard* m_pSheet = nullptr;
 
  private:

@@ -128,20 +128,6 @@ TEST_F(BOPropDlgTest, EnterInTheGridMovesToTheNextCellInsteadOfPressingOk) {
   EXPECT_THAT(Texts(props.Find("Password")->m_currentValues), ElementsAre("s3cret2"));
 }
 
-TEST_F(BOPropDlgTest, TheSystemMenusSecondItemIsGreyed) {
-  TestBOPropDlg dialog;
-  dialog.SetProperties(&props);
-  robot.onDialog("BO Properties", [](Robot& r, Window dlg) {
-    HMENU menu = ::GetSystemMenu(dlg.hwnd(), FALSE);
-    ASSERT_NE(menu, nullptr);
-    const UINT state = ::GetMenuState(menu, 1, MF_BYPOSITION);
-    EXPECT_TRUE(state & MF_GRAYED);
-    EXPECT_FALSE(::GetMenuState(menu, 0, MF_BYPOSITION) & MF_GRAYED) << "only that one";
-    r.click(dlg.child(IDOK));
-  });
-  dialog.DoModal();
-}
-
 TEST_F(BOPropDlgTest, TheGridGrowsWithTheDialogWhichCannotShrinkBelowItsFirstSize) {
   TestBOPropDlg dialog;
   dialog.SetProperties(&props);
