@@ -48,8 +48,11 @@ CConnector::~CConnector() = default;
 
 void CConnector::LoadStandardDefaults() {
   HvProperty::LoadStandard();
+  // The library's list first, then what the dependencies bring in.
+  for (INT_PTR i = 0; i < HvProperty::m_stdProperties.GetSize(); ++i) AddStdCopy(HvProperty::m_stdProperties[i]);
+  POSITION pos = m_stdPropertyList.GetHeadPosition();
   for (INT_PTR i = 0; i < HvProperty::m_stdProperties.GetSize(); ++i) {
-    HvProperty* property = AddStdCopy(HvProperty::m_stdProperties[i]);
+    HvProperty* property = m_stdPropertyList.GetNext(pos);
     AddDependents(property);
     UpdateDependents(property);
   }

@@ -5,7 +5,7 @@ namespace {
 constexpr char32_t kReplacement = 0xFFFD;
 
 // The code point that starts at `at`, and how many bytes it takes; an
-// ill-formed sequence gives the replacement character for its first byte.
+// ill-formed sequence gives one replacement character.
 char32_t DecodeAt(std::string_view text, size_t at, size_t& length) {
   const unsigned char lead = static_cast<unsigned char>(text[at]);
   length = 1;
@@ -22,11 +22,13 @@ char32_t DecodeAt(std::string_view text, size_t at, size_t& length) {
   } else {
     return kReplacement;
   }
-  if (at + extra >= text.size()) return kReplacement;
   for (int k = 1; k <= extra; ++k) {
-    const unsigned char next = static_cast<unsigned char>(text[at + k]);
-    if ((next & 0xC0) != 0x80) return kReplacement;
-    point = (point << 6) | (next & 0x3F);
+    // A sequence cut short counts as one character.
+    if (at + k >= text.size() || (static_cast<unsigned char>(text[at + k]) & 0xC0) != 0x80) {
+      length = size_t(k);
+      return kReplacement;
+    }
+    point = (point << 6) | (static_cast<unsigned char>(text[at + k]) & 0x3F);
   }
   // Overlong forms, surrogates and points past the last plane are not UTF-8.
   if (point < lowest || (point >= 0xD800 && point <= 0xDFFF) || point > 0x10FFFF) return kReplacement;
