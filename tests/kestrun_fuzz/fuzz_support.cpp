@@ -1,0 +1,66 @@
+#include "fuzz_support.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include <windows.h>
+#include <win32/dialogs.h>
+
+#include "fake_encryption.h"
+
+namespace kestrun_fuzz {
+
+namespace {
+
+std::string Folder() {
+  static const std::string folder = [] {
+    const char* base = std::getenv("TMPDIR");
+    std::string path = std::string(base != nullptr ? base : "/tmp") + "/kestrun-fuzz-" + std::to_string(getpid());
+    mkdir(path.c_str(), 0700);
+    return path;
+  }();
+  return folder;
+}
+
+// Every message box (bad key, missing connector, file errors) is closed as
+// soon as its loop waits.
+bool CloseModal(HWND modal) {
+  if (!EndDialog(modal, IDOK)) DestroyWindow(modal);
+  return true;
+}
+
+}  // namespace
+
+CConnectorFileCodec& Codec() {
+  static CConnectorFileCodec* codec = [] {
+    setenv("HALVANE_HEADLESS", "1", 1);
+    win32::SetModalIdleHook(CloseModal);
+    std::atexit([] {
+      const std::string folder = Folder();
+      std::remove((folder + "/input").c_str());
+      std::remove((folder + "/output").c_str());
+      rmdir(folder.c_str());
+    });
+    return new CConnectorFileCodec(std::make_unique<kestrun_test::FakeEncryption>());
+  }();
+  return *codec;
+}
+
+CString InputFile(const uint8_t* data, size_t size) {
+  const std::string path = Folder() + "/input";
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (file != nullptr) {
+    std::fwrite(data, 1, size, file);
+    std::fclose(file);
+  }
+  return CString(path.c_str());
+}
+
+CString OutputFile() { return CString((Folder() + "/output").c_str()); }
+
+}  // namespace kestrun_fuzz
