@@ -88,7 +88,7 @@ CConfigFileReader::Result CConfigFileReader::Read() {
     e->Delete();
     return Result::Failed;
   }
-  ReportUndecryptable();
+  m_codec.ReportUndecryptable(m_undecryptable);
   return m_bSawConnector ? Result::Read : Result::NoConnector;
 }
 
@@ -266,20 +266,6 @@ void CConfigFileReader::ReadStandardProperty(const KeyValue& field) {
     m_connector.MarkUndecryptable(property);
     m_undecryptable.AddTail(field.key);
   }
-}
-
-void CConfigFileReader::ReportUndecryptable() {
-  if (m_undecryptable.IsEmpty()) return;
-  CString names;
-  for (POSITION pos = m_undecryptable.GetHeadPosition(); pos != nullptr;) {
-    if (!names.IsEmpty()) names += ", ";
-    names += m_undecryptable.GetNext(pos);
-  }
-  CString format;
-  format.LoadString(IDS_VALUES_UNDECRYPTABLE);
-  CString text;
-  text.Format(format, static_cast<LPCTSTR>(names));
-  AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
 }
 
 // --- The connector section's own lines ---------------------------------------

@@ -50,7 +50,6 @@ class CConfigFileReader {
   // The clear text of a value read with "*="; nullopt when there is no key
   // (after the message) or it cannot be decrypted.
   std::optional<CString> Decrypt(const CString& value);
-  void ReportUndecryptable();
 
   CConnectorFileCodec& m_codec;
   CConnector& m_connector;

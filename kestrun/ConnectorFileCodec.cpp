@@ -72,6 +72,20 @@ CString CConnectorFileCodec::EncryptionFailureText(const CString& propertyName) 
   return text;
 }
 
+void CConnectorFileCodec::ReportUndecryptable(const CStringList& names) {
+  if (names.IsEmpty()) return;
+  CString list;
+  for (POSITION pos = names.GetHeadPosition(); pos != nullptr;) {
+    if (!list.IsEmpty()) list += ", ";
+    list += names.GetNext(pos);
+  }
+  CString format;
+  format.LoadString(IDS_VALUES_UNDECRYPTABLE);
+  CString text;
+  text.Format(format, static_cast<LPCTSTR>(list));
+  AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+}
+
 // --- File errors ----------------------------------------------------------------
 
 void CConnectorFileCodec::ReportFileError(CException* error) {

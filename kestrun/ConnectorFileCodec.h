@@ -66,6 +66,9 @@ class CConnectorFileCodec {
   // --- For the readers and the tabs' text ----------------------------------
   // The value decrypted with the key; false when it cannot be.
   bool DecryptValue(const CString& value, const CString& key, CString& clear);
+  // Tells the user which values stayed encrypted because they could not be
+  // decrypted (nothing for an empty list).
+  static void ReportUndecryptable(const CStringList& names);
   // The message that a property's value could not be encrypted.
   CString EncryptionFailureText(const CString& propertyName) const;
   // Shows the standard text of a file error.
