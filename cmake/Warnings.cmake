@@ -11,9 +11,3 @@ if(HALVANE_SANITIZE)
     -Wno-maybe-uninitialized)
   add_link_options(-fsanitize=address,undefined)
 endif()
-
-if(HALVANE_FUZZ)
-  # Coverage for libFuzzer in every library the fuzzers reach; only the
-  # fuzzers themselves link its main.
-  add_compile_options(-fsanitize=fuzzer-no-link)
-endif()

@@ -19,8 +19,11 @@ namespace {
 
 std::string Folder() {
   static const std::string folder = [] {
+    // Memory-backed when the machine has it: the writers sync every file.
     const char* base = std::getenv("TMPDIR");
-    std::string path = std::string(base != nullptr ? base : "/tmp") + "/kestrun-fuzz-" + std::to_string(getpid());
+    struct stat shm {};
+    const std::string root = base != nullptr ? base : stat("/dev/shm", &shm) == 0 ? "/dev/shm" : "/tmp";
+    std::string path = root + "/kestrun-fuzz-" + std::to_string(getpid());
     mkdir(path.c_str(), 0700);
     return path;
   }();
@@ -40,8 +43,9 @@ CConnectorFileCodec& Codec() {
   static CConnectorFileCodec* codec = [] {
     setenv("HALVANE_HEADLESS", "1", 1);
     win32::SetModalIdleHook(CloseModal);
+    // The folder's name lives until the cleanup below has run.
+    static const std::string folder = Folder();
     std::atexit([] {
-      const std::string folder = Folder();
       std::remove((folder + "/input").c_str());
       std::remove((folder + "/output").c_str());
       rmdir(folder.c_str());
