@@ -2,12 +2,17 @@
 
 #include <afxwin.h>
 
+#include <cerrno>
+#include <fstream>
+
 #include "ConfigFileReader.h"
+#include "ConnectorBlockReader.h"
+#include "ConnectorBlockWriter.h"
 #include "ConnectorFileLines.h"
-#include "FileReplace.h"
 #include "HomeDirectory.h"
 #include "JavaEncryption.h"
 #include "KestrunConstants.h"
+#include "RepositoryCopy.h"
 #include "UtilFunc.h"
 #include "UtilMessageBox.h"
 #include "resource.h"
@@ -96,6 +101,11 @@ void CConnectorFileCodec::ReportFileError(CException* error) {
     ReportFileError(CString(text));
 }
 
+void CConnectorFileCodec::ReportFileError(int cause, int osError, const CString& path) {
+  CFileException error(cause, osError, path);
+  ReportFileError(&error);
+}
+
 void CConnectorFileCodec::ReportFileError(const CString& text) { FormatMessageBox(MB_OK | MB_ICONEXCLAMATION, "%s", static_cast<LPCTSTR>(text)); }
 
 // --- Configuration files --------------------------------------------------------
@@ -169,12 +179,84 @@ BOOL CConnectorFileCodec::WriteConfigFile(const CString& path, CConnector* conne
   if (connector == nullptr) return FALSE;
   CString text = ConfigFileHeader(connector) + sections + "\r\n";
   if (!connector->m_strMessagingText.IsEmpty()) text += connector->m_strMessagingText + "\r\n";
+  return WriteWhole(path, std::string_view(text, size_t(text.GetLength())));
+}
+
+BOOL CConnectorFileCodec::WriteWhole(const CString& path, std::string_view text) {
+  dravon::repocopy::ReplacingFile file(std::string(path, size_t(path.GetLength())));
+  if (file.Open() && file.Write(text) && file.Commit()) return TRUE;
+  ReportFileError(CString(file.ErrorMessage().c_str()));
+  return FALSE;
+}
+
+// --- Repository copies ------------------------------------------------------------
+
+BOOL CConnectorFileCodec::WriteRepositoryFile(const CString& path, CConnector* connector) {
+  if (connector == nullptr) return FALSE;
+  // Refused before anything is created: the file stays as it was.
+  if (connector->m_nType != CONNECTOR_QVS) {
+    CString format;
+    format.LoadString(IDS_NOT_A_QVS_CONNECTOR);
+    CString text;
+    text.Format(format, static_cast<LPCTSTR>(connector->m_strName));
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+  }
+  if (!m_encryption->IsRunning() || m_strSessionKey.IsEmpty()) {
+    ReportUnavailable(IDS_ENCRYPTION_UNAVAILABLE_WRITE);
+    return FALSE;
+  }
+  m_strRepositoryId = m_strSessionKey;
+  m_strVersion = REPOSITORY_VERSION;
+  std::string text;
   CString error;
-  if (!ReplaceFileContent(path, text, error)) {
+  if (!CConnectorBlockWriter(*this, *connector).Write(text, error)) {
     ReportFileError(error);
     return FALSE;
   }
-  return TRUE;
+  return WriteWhole(path, text);
+}
+
+BOOL CConnectorFileCodec::ReadRepositoryFile(const CString& path, CConnectorArray& out) {
+  m_strVersion.Empty();
+  m_strRepositoryId.Empty();
+  return ReadRepository(path, true, [&out](std::unique_ptr<CConnector> connector) {
+    out.Add(connector.release());
+    return true;
+  });
+}
+
+BOOL CConnectorFileCodec::ReadRepositoryConnector(const CString& path, CConnector*& out) {
+  return ReadRepository(path, false, [&out](std::unique_ptr<CConnector> connector) {
+    out = connector.release();
+    return false;
+  });
+}
+
+BOOL CConnectorFileCodec::ReadRepository(const CString& path, bool withHeader,
+                                         const std::function<bool(std::unique_ptr<CConnector>)>& take) {
+  if (!m_encryption->IsRunning()) {
+    ReportUnavailable(IDS_ENCRYPTION_UNAVAILABLE_READ);
+    return FALSE;
+  }
+  std::ifstream in(static_cast<LPCTSTR>(path), std::ios::binary);
+  if (!in) {
+    ReportFileError(CFileException::ErrnoToException(errno), errno, path);
+    return FALSE;
+  }
+  dravon::repocopy::LineReader lines(in);
+  CConnectorBlockReader reader(*this, lines);
+  bool read = !withHeader || reader.ReadHeader();
+  while (read && reader.FindNextConnector()) {
+    auto connector = std::make_unique<CConnector>("", CONNECTOR_QVS, CONNECTOR_NEW | CONNECTOR_MODIFIED);
+    if (reader.ReadConnector(*connector) && !take(std::move(connector))) break;
+  }
+  if (lines.ReadFailed()) {
+    ReportFileError(CFileException::ErrnoToException(EIO), EIO, path);
+    return FALSE;
+  }
+  reader.ReportUndecryptable();
+  return read ? TRUE : FALSE;
 }
 
 // --- Message-set files and file-type tests ----------------------------------------

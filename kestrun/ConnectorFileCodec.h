@@ -6,7 +6,9 @@
 
 #include <afxtempl.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "Connector.h"
 #include "ValueEncryption.h"
@@ -57,6 +59,18 @@ class CConnectorFileCodec {
   // file then stays as it was.
   BOOL WriteConfigFile(const CString& path, CConnector* connector, const CString& sections);
 
+  // --- Repository copies -----------------------------------------------------
+  // A QVS connector as a repository copy whose values are encrypted with the
+  // session key, which the header names. FALSE after a message when it
+  // cannot be written whole; the old file then stays as it was.
+  BOOL WriteRepositoryFile(const CString& path, CConnector* connector);
+  // Every connector block of a repository copy, each a new connector that
+  // the caller owns, appended in file order.
+  BOOL ReadRepositoryFile(const CString& path, CConnectorArray& out);
+  // The first connector block of a file without a header; `out` stays null
+  // when there is none.
+  BOOL ReadRepositoryConnector(const CString& path, CConnector*& out);
+
   // --- Message-set files and the open command's file-type tests ------------
   BOOL ReadMessageSetFile(const CString& path, CMessageSetEntries& out);
   BOOL IsRepositoryFile(const CString& path);
@@ -74,6 +88,7 @@ class CConnectorFileCodec {
   // Shows the standard text of a file error.
   static void ReportFileError(CException* error);
   static void ReportFileError(const CString& text);
+  static void ReportFileError(int cause, int osError, const CString& path);
 
   CString m_strVersion;       // written into repository copies
   CString m_strRepositoryId;  // of the repository copy being read or written
@@ -83,6 +98,12 @@ class CConnectorFileCodec {
  private:
   bool HasSection(const CString& path, const char* name);
   void ReportUnavailable(UINT messageId) const;
+  // Writes the text in place of the file; FALSE after the file error's message.
+  static BOOL WriteWhole(const CString& path, std::string_view text);
+  // Reads connector blocks, after the header when there is one, handing
+  // each read block to `take` until it answers false.
+  BOOL ReadRepository(const CString& path, bool withHeader,
+                      const std::function<bool(std::unique_ptr<CConnector>)>& take);
 
   std::unique_ptr<IValueEncryption> m_encryption;
 };

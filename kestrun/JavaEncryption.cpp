@@ -5,6 +5,7 @@
 #include <string>
 
 #include "JVM.h"
+#include "SelectPath.h"
 #include "Utf16Text.h"
 
 #ifdef HALVANE_JNI_DECLARATIONS_ONLY
@@ -153,9 +154,15 @@ bool CJavaEncryption::StartMachine() {
   return true;
 }
 
+// The user may point to the jar, or a folder of the classes, elsewhere.
 bool CJavaEncryption::AskForJar(CString& classPath) {
-  Stop("the Java classes (" + classPath + ") were not found.");
-  return false;
+  CSelectPath dialog;
+  if (dialog.DoModal() != IDOK) {
+    Stop("the Java classes (" + classPath + ") were not found, and no other place was chosen.");
+    return false;
+  }
+  classPath = dialog.m_strPath;
+  return true;
 }
 
 bool CJavaEncryption::MakeInstance() {

@@ -1,28 +1,20 @@
-// A fresh registry file in a temporary folder for each test.
+// A fresh registry file (and data folder, where the login key lives) in a
+// temporary folder for each test.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
-#include <sstream>
+#include <memory>
 #include <string>
 
-#include "temp_folder.h"
+#include "temp_profile.h"
 
 class TempRegistryTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_FALSE(folder_.path().empty());
-    win32::SetRegistryFile(folder_ / "registry.reg");
-  }
-  void TearDown() override { win32::SetRegistryFile(""); }
-  std::string RegistryText() const {
-    std::ifstream in(folder_ / "registry.reg");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  void SetUp() override { profile_ = std::make_unique<halvane::test::TempProfile>(); }
+  void TearDown() override { profile_.reset(); }
+  std::string RegistryText() const { return profile_->registryText(); }
 
-  halvane::test::TempFolder folder_{"utils-registry"};
+  std::unique_ptr<halvane::test::TempProfile> profile_;
 };
