@@ -107,6 +107,45 @@ TEST_F(JavaEncryptionTest, AFileWhoseKeyIsWrongKeepsItsValueEncrypted) {
   EXPECT_EQ(1u, messages.size());
 }
 
+TEST_F(JavaEncryptionTest, ARepositoryCopyIsReadWithTheKeyItNames) {
+  CConnectorFileCodec writer;
+  auto connector = NewConnector();
+  connector->SetName("Secure");
+  connector->AddAppProperty(new HvProperty("Token", "t0ken \xF0\x9F\x98\x80", HvPropCipherText, "agent restart",
+                                           HvPropFlagNew));
+  ASSERT_TRUE(writer.WriteRepositoryFile(Path("secure.out").c_str(), connector.get()));
+  const std::string file = ReadFile("secure.out");
+  EXPECT_NE(std::string::npos, file.find("RepositoryID = " + Text(writer.m_strSessionKey) + "\r\n"));
+  EXPECT_EQ(std::string::npos, file.find("t0ken"));
+
+  CConnectorArray read;
+  ASSERT_TRUE(SharedCodec().ReadRepositoryFile(Path("secure.out").c_str(), read));
+  ASSERT_EQ(1, read.GetSize());
+  std::unique_ptr<CConnector> back(read[0]);
+  EXPECT_EQ("t0ken \xF0\x9F\x98\x80", AppValue(*back, "Token"));
+  EXPECT_EQ(HvPropCipherText, back->FindAppProperty("Token")->GetType());
+}
+
+TEST_F(JavaEncryptionTest, ADamagedValueInARepositoryCopyStaysEncrypted) {
+  AnswerMessages();
+  CString encrypted;
+  ASSERT_TRUE(SharedCodec().EncryptValue("hidden", encrypted));
+  encrypted.SetAt(5, encrypted[5] == 'A' ? 'B' : 'A');
+  const std::string text = "[Pellisk]\r\nVersion = 4.0.0\r\nRepositoryID = " + Text(SharedCodec().m_strSessionKey) +
+                           "\r\n[End]\r\n[Connector]\r\nName = X\r\n\t[Property]\r\n\tName = AppEndConfInfo\r\n"
+                           "\tAttrName = Token\r\n\tAttrType = 8\r\n\tAttrValue = " + Text(encrypted) +
+                           "\r\n\t[End]\r\n[End]\r\n";
+  CConnectorArray read;
+  ASSERT_TRUE(SharedCodec().ReadRepositoryFile(WriteFile("damaged.out", text), read));
+  ASSERT_EQ(1, read.GetSize());
+  std::unique_ptr<CConnector> back(read[0]);
+  const HvProperty* token = back->FindAppProperty("Token");
+  EXPECT_EQ(Text(encrypted), Text(token->GetValue()));
+  EXPECT_EQ(HvPropCipherText, token->GetType());
+  EXPECT_TRUE(back->IsUndecryptable(token));
+  EXPECT_EQ(1u, messages.size());
+}
+
 TEST(JavaEncryptionPaths, TheJarLiesInLibUnderTheInstallationFolder) {
   EXPECT_EQ("/opt/halvane/lib/Halvane.jar", Text(CJavaEncryption::JarPath("/opt/halvane")));
 }
