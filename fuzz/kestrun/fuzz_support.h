@@ -1,6 +1,6 @@
-// What every fuzzer of Kestrun's readers shares: a headless window system
-// whose message boxes are answered at once, a codec over the fake
-// encryption service, and one file for the input.
+// What every fuzzer of Kestrun's readers shares: message boxes answered at
+// once, a codec over the fake encryption service, and one file for the
+// input.
 #pragma once
 
 #include <cstddef>
