@@ -5,6 +5,9 @@
 
 #include <afxwin.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "JavaEncryption.h"
 #include "JVM.h"
 #include "kestrun_fixture.h"
@@ -51,6 +54,25 @@ TEST_F(JarQuestionTest, AMissingJarIsAskedForAndCancellingRunsWithoutJava) {
   EXPECT_TRUE(chosen.IsRunning());
   CString key;
   EXPECT_TRUE(chosen.GenerateKey(key));
+}
+
+TEST_F(JarQuestionTest, AJarWithoutTheClassLeavesTheServiceStopped) {
+  // In a fresh process of its own, whatever the other tests started.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const CString notTheJar = WriteFile("other.jar", "not a jar");
+  EXPECT_EXIT(
+      {
+        robot.onDialog(kQuestion, [&](Robot& r, Window dialog) {
+          SetWindowText(dialog.child(kPathEdit).hwnd(), notTheJar);
+          r.click(dialog.childByText("OK"));
+        });
+        CJavaEncryption service(CString((folder / "install").c_str()));
+        const bool started = service.Start();
+        std::fprintf(stderr, "reason: %s\n", static_cast<LPCTSTR>(service.UnavailableReason()));
+        CString key;
+        std::_Exit(!started && !service.IsRunning() && !service.GenerateKey(key) ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "reason: the class Velmora/HvEncryptJavaInterface was not found");
 }
 
 }  // namespace
