@@ -7,8 +7,6 @@
 
 namespace kestrun_test {
 
-void KestrunTest::SetUp() { MfcTest::SetUp(); }
-
 std::unique_ptr<CConnectorFileCodec> KestrunTest::MakeCodec(FakeEncryptionSettings settings) {
   return std::make_unique<CConnectorFileCodec>(std::make_unique<FakeEncryption>(std::move(settings)));
 }

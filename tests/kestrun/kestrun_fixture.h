@@ -19,8 +19,6 @@ namespace kestrun_test {
 
 class KestrunTest : public halvane::test::MfcTest {
  protected:
-  void SetUp() override;
-
   // A codec over the fake service.
   std::unique_ptr<CConnectorFileCodec> MakeCodec(FakeEncryptionSettings settings = {});
   // Answers every message box with OK from now on; its texts land in
