@@ -2,6 +2,8 @@
 
 #include <afxwin.h>
 
+#include <string>
+
 #include "Connector.h"
 #include "ConnectorFileCodec.h"
 #include "ConnectorFileLines.h"
@@ -45,7 +47,11 @@ CConnectorBlockReader::CConnectorBlockReader(CConnectorFileCodec& codec, rc::Lin
 
 bool CConnectorBlockReader::Next(CString& line) {
   while (m_lines.Next()) {
-    line = ToCString(m_lines.Text());
+    // A text line holds no NUL: one would cut every name and value short
+    // where it is handed on as a C string.
+    std::string text(m_lines.Text());
+    std::erase(text, '\0');
+    line = ToCString(text);
     line.Trim();
     if (!line.IsEmpty()) return true;
   }

@@ -262,6 +262,15 @@ TEST_F(RepositoryFileTest, AValueThatCannotBeDecryptedStaysEncrypted) {
   EXPECT_NE(std::string::npos, ReadFile("again.out").find("\tAttrName = Token\r\n\tAttrType = 8\r\n\tAttrValue = " + foreign));
 }
 
+TEST_F(RepositoryFileTest, NulBytesInALineAreDropped) {
+  const auto read = Read(Header() + std::string("[Connector]\r\nName = Fe\0ed\r\n\t[Property]\r\n\tName = AppEndConfInfo\r\n"
+                                                "\tAttrName = \0Region\r\n\tAttrValue = no\0rth\r\n\t[End]\r\n[End]\r\n",
+                                                121));
+  ASSERT_EQ(1u, read.size());
+  EXPECT_EQ("Feed", Text(read[0]->m_strName));
+  EXPECT_EQ("north", AppValue(*read[0], "Region"));
+}
+
 TEST_F(RepositoryFileTest, AFileWithoutItsHeaderIsNotARepositoryCopy) {
   EXPECT_TRUE(Read("[Connector]\r\nName = X\r\n[End]\r\n", false).empty());
   EXPECT_TRUE(Read("[Pellisk]\r\nVersion = 4.0.0\r\n", false).empty());
