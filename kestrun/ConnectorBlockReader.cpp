@@ -264,17 +264,19 @@ void CConnectorBlockReader::TakeProperty(CConnector& connector, Attribute& attri
     else
       undecryptable = true;
   }
+  // The file's type first: it decides which values the property takes.
   HvProperty* property = connector.FindStdProperty(attribute.name);
   if (property != nullptr) {
+    if (attribute.type >= 0) property->SetType(attribute.type);
     // Through the model, so that the dependents follow the value.
     connector.SetStdProperty(attribute.name, attribute.value);
   } else if ((property = connector.FindAppProperty(attribute.name)) != nullptr) {
+    if (attribute.type >= 0) property->SetType(attribute.type);
     property->SetValue(attribute.value);
   } else {
     property = new HvProperty(attribute.name, attribute.value, attribute.type >= 0 ? attribute.type : HvPropString, "");
     connector.AddAppProperty(property);
   }
-  if (attribute.type >= 0) property->SetType(attribute.type);
   property->SetDescription(attribute.description);
   if (undecryptable && property->GetValue() == attribute.value) {
     connector.MarkUndecryptable(property);

@@ -28,9 +28,19 @@ std::string Content(const CString& path) {
   return text.str();
 }
 
-[[noreturn]] void Broken(const char* what) {
-  std::fprintf(stderr, "fuzz_kestrun_repository: %s\n", what);
+[[noreturn]] void Broken(const char* what, const std::string& detail = {}) {
+  std::fprintf(stderr, "fuzz_kestrun_repository: %s\n%s\n", what, detail.c_str());
   std::abort();
+}
+
+// Where two texts part: the line of each.
+std::string FirstDifference(const std::string& a, const std::string& b) {
+  size_t at = 0;
+  while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
+  const size_t start = a.rfind('\n', at == 0 ? 0 : at - 1);
+  const size_t from = start == std::string::npos ? 0 : start + 1;
+  auto line = [from](const std::string& text) { return text.substr(from, text.find('\n', from) - from); };
+  return "first: " + line(a) + "\nagain: " + line(b);
 }
 
 }  // namespace
@@ -56,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Connectors back = Owned(again);
     if (back.size() != 1) Broken("the program's own copy does not give its one connector back");
     if (!codec.WriteRepositoryFile(output, back[0].get())) Broken("a connector read from the program's copy does not write");
-    if (Content(output) != written) Broken("a copy read and written again differs");
+    const std::string rewritten = Content(output);
+    if (rewritten != written) Broken("a copy read and written again differs", FirstDifference(written, rewritten));
   }
   return 0;
 }

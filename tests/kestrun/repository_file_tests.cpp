@@ -262,6 +262,15 @@ TEST_F(RepositoryFileTest, AValueThatCannotBeDecryptedStaysEncrypted) {
   EXPECT_NE(std::string::npos, ReadFile("again.out").find("\tAttrName = Token\r\n\tAttrType = 8\r\n\tAttrValue = " + foreign));
 }
 
+TEST_F(RepositoryFileTest, TheFilesTypeDecidesTheValueAStandardPropertyTakes) {
+  const std::string block = "[Connector]\r\nName = X\r\n\t[Property]\r\n\tName = AppEndConfInfo\r\n"
+                            "\tAttrName = PollFrequency\r\n\tAttrType = 5\r\n\tAttrValue = often\r\n\t[End]\r\n[End]\r\n";
+  const auto read = Read(Header() + block);
+  ASSERT_EQ(1u, read.size());
+  EXPECT_EQ("often", StdValue(*read[0], "PollFrequency"));
+  EXPECT_EQ(HvPropString, read[0]->FindStdProperty("PollFrequency")->GetType());
+}
+
 TEST_F(RepositoryFileTest, NulBytesInALineAreDropped) {
   const auto read = Read(Header() + std::string("[Connector]\r\nName = Fe\0ed\r\n\t[Property]\r\n\tName = AppEndConfInfo\r\n"
                                                 "\tAttrName = \0Region\r\n\tAttrValue = no\0rth\r\n\t[End]\r\n[End]\r\n",
