@@ -264,18 +264,26 @@ void CConnectorBlockReader::TakeProperty(CConnector& connector, Attribute& attri
     else
       undecryptable = true;
   }
-  // The file's type first: it decides which values the property takes.
   HvProperty* property = connector.FindStdProperty(attribute.name);
-  if (property != nullptr) {
-    if (attribute.type >= 0) property->SetType(attribute.type);
-    // Through the model, so that the dependents follow the value.
-    connector.SetStdProperty(attribute.name, attribute.value);
-  } else if ((property = connector.FindAppProperty(attribute.name)) != nullptr) {
-    if (attribute.type >= 0) property->SetType(attribute.type);
-    property->SetValue(attribute.value);
-  } else {
+  const bool standard = property != nullptr;
+  if (property == nullptr) property = connector.FindAppProperty(attribute.name);
+  if (property == nullptr) {
     property = new HvProperty(attribute.name, attribute.value, attribute.type >= 0 ? attribute.type : HvPropString, "");
     connector.AddAppProperty(property);
+  } else {
+    // The file's type and value go together: the type decides which values
+    // the property takes, and a pair that does not fit leaves both as they were.
+    const int oldType = property->GetType();
+    if (attribute.type >= 0) property->SetType(attribute.type);
+    if (!property->ValidateValue(attribute.value)) {
+      property->SetType(oldType);
+      undecryptable = false;
+    } else if (standard) {
+      // Through the model, so that the dependents follow the value.
+      connector.SetStdProperty(attribute.name, attribute.value);
+    } else {
+      property->SetValue(attribute.value);
+    }
   }
   property->SetDescription(attribute.description);
   if (undecryptable && property->GetValue() == attribute.value) {

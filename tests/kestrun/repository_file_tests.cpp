@@ -264,7 +264,9 @@ TEST_F(RepositoryFileTest, AValueThatCannotBeDecryptedStaysEncrypted) {
 
 TEST_F(RepositoryFileTest, TheFilesTypeDecidesTheValueAStandardPropertyTakes) {
   const std::string block = "[Connector]\r\nName = X\r\n\t[Property]\r\n\tName = AppEndConfInfo\r\n"
-                            "\tAttrName = PollFrequency\r\n\tAttrType = 5\r\n\tAttrValue = often\r\n\t[End]\r\n[End]\r\n";
+                            "\tAttrName = PollFrequency\r\n\tAttrType = 5\r\n\tAttrValue = often\r\n"
+                            // A type and value that do not fit each other change nothing.
+                            "\tAttrName = PollFrequency\r\n\tAttrType = 1\r\n\tAttrValue = maybe\r\n\t[End]\r\n[End]\r\n";
   const auto read = Read(Header() + block);
   ASSERT_EQ(1u, read.size());
   EXPECT_EQ("often", StdValue(*read[0], "PollFrequency"));
