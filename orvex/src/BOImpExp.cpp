@@ -75,6 +75,8 @@ BOOL CBOImpExp::ReloadFromFile(CQRBusObjDef* pDef) {
   if (found == nullptr) return FALSE;
   pDef->CleanBusObjDef();
   pDef->Copy(*found);
+  // As it is in the file again.
   pDef->RemoveState(HvStateModified);
+  pDef->AddState(HvStateWrittenToFile);
   return TRUE;
 }

@@ -16,6 +16,25 @@ CString SchemaTypeDescription() {
   return bar < 0 ? filter : filter.Left(bar);
 }
 
+// The 1-based place in the "description|pattern|..." filter of the type
+// whose pattern is "*." + the extension; 0 when there is none.
+DWORD FilterIndexOf(LPCTSTR filter, LPCTSTR defExt) {
+  if (filter == nullptr || defExt == nullptr) return 0;
+  CString ext = defExt;
+  ext.TrimLeft('.');
+  const CString pattern = "*." + ext;
+  CString rest = filter;
+  for (DWORD index = 1;; ++index) {
+    const int first = rest.Find('|');
+    if (first < 0) return 0;
+    const int second = rest.Find('|', first + 1);
+    const CString patterns = second < 0 ? rest.Mid(first + 1) : rest.Mid(first + 1, second - first - 1);
+    if (patterns.CompareNoCase(pattern) == 0) return index;
+    if (second < 0) return 0;
+    rest = rest.Mid(second + 1);
+  }
+}
+
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CDlgImportFile, CFileDialog)
@@ -32,6 +51,8 @@ CDlgImportFile::CDlgImportFile(BOOL bOpen, LPCTSTR defExt, LPCTSTR fileName, DWO
       m_strGivenName(fileName != nullptr ? fileName : "") {
   m_ofn.lpTemplateName = MAKEINTRESOURCE(IDD_IMPORT_FILE);
   m_ofn.lpstrTitle = "Open BusinessObject File";
+  // The type shown at first is the one of the default extension.
+  m_ofn.nFilterIndex = FilterIndexOf(filter, defExt);
   // Without a name there is nothing to rename from.
   if (m_strGivenName.IsEmpty()) m_nRename = BST_UNCHECKED;
 }

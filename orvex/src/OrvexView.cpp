@@ -182,7 +182,13 @@ int COrvexView::SaveAsToFile(BOOL closeRenamed, CString& path) {
   const BOOL rename = dlg.m_nRename == BST_CHECKED && title != name;
   CDataManager* pDM = CDataManager::InitInstance();
   const BOOL existed = rename && pDM->GetBO(title, 0, 0) != nullptr;
-  CQRBusObjDef* pWritten = rename ? pDM->GetBO(title, 1, 1) : pDef;
+  CQRBusObjDef* pWritten = pDef;
+  if (rename) {
+    pWritten = pDM->GetBO(title, 1, 1);
+    // A server that no longer answers (lost, not yet disconnected) leaves
+    // the copy to be made here: the changes still reach the file.
+    if (pWritten == nullptr) pWritten = pDM->GetBO(title, 1, 0);
+  }
   if (pWritten == nullptr) return CBOImpExp::kWriteFailed;
   if (rename) pWritten->Copy(*pDef);
   pWritten->SetKBRXProperties(CDlgImportFile::GetBrokerProperties());
