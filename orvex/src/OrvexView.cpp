@@ -171,7 +171,7 @@ int COrvexView::SaveAsToFile(BOOL closeRenamed, CString& path) {
   CDlgImportFile dlg(FALSE, ".txt", name, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter, this, FALSE);
   dlg.m_ofn.lpstrTitle = "Save Business Object to File";
   const HWND self = GetSafeHwnd();
-  if (dlg.DoModal() != IDOK || !::IsWindow(self)) return CBOImpExp::kWriteFailed;
+  if (dlg.DoModal() != IDOK || !::IsWindow(self) || (pDef = GetBODef()) == nullptr) return CBOImpExp::kWriteFailed;
   path = dlg.GetPathName();
   // A spreadsheet gets the grid of the tab as tab-separated text, and
   // nothing of the definition is renamed or written.
@@ -238,7 +238,7 @@ void COrvexView::OnSaveAsToServer() {
   if (pDef == nullptr) return;
   CDlgBOName dlg(GetParentFrame());
   const HWND self = GetSafeHwnd();
-  if (dlg.DoModal() != IDOK || !::IsWindow(self)) return;
+  if (dlg.DoModal() != IDOK || !::IsWindow(self) || (pDef = GetBODef()) == nullptr) return;
   CWaitCursor wait;
   CDataManager* pDM = CDataManager::InitInstance();
   const BOOL existed = pDM->GetBO(dlg.m_strName, 0, 0) != nullptr;

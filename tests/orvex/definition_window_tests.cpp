@@ -3,6 +3,8 @@
 // the pictures of both tabs.
 #include <string>
 
+#include <HvHelp.h>
+
 #include "BusObjVerbsView.h"
 #include "orvex_fixture.h"
 
@@ -57,9 +59,12 @@ TEST_F(DefinitionWindowTest, TwoTabsAttributesFirstAndF6SwitchesBetweenThem) {
     COrvexDoc* pDoc = COrvexDoc::FindByName("Customer");
     for (int tab : {0, 1}) EXPECT_EQ(pFrame->GetTabView(tab)->GetDocument(), pDoc) << "both views are the document's";
 
+    // The help finds the selected tab's name, as its topics list it.
+    EXPECT_EQ(App().m_pHelp->GetTabName(&Frame()), CString("Attributes"));
     PressKey(VK_F6);
     EXPECT_EQ(tabs.GetActiveTab(), CChildFrame::kGeneralTab);
     EXPECT_EQ(pFrame->GetActiveView(), pFrame->GetTabView(CChildFrame::kGeneralTab));
+    EXPECT_EQ(App().m_pHelp->GetTabName(&Frame()), CString("General"));
     PressKey(VK_F6);
     EXPECT_EQ(tabs.GetActiveTab(), CChildFrame::kAttributesTab);
     robot.chooseMenu({"&File", "&Close"});

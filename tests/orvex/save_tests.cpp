@@ -117,6 +117,18 @@ TEST_F(SaveTest, ASpreadsheetGetsTheTabsGridAsTextAndNothingElse) {
     EXPECT_EQ(OpenTitles(), std::vector<std::string>{"Customer"});
     EXPECT_EQ(Held("verbs"), nullptr) << "no copy was made for the file's name";
     EXPECT_EQ(COrvexDoc::FindByName("Customer")->m_strFilePath, CString());
+
+    // A file that cannot be made says so and writes nothing.
+    std::string message;
+    robot.onDialog("Orvex", [&](Robot& r, Window box) {
+      for (const std::string& text : r.texts(box)) {
+        if (Contains(text, "could not be opened")) message = text;
+      }
+      r.click(box.child(IDOK));
+    });
+    AnswerFileDialog(kSaveDialog, Path("missing/verbs.xls"));
+    robot.chooseMenu({"&File", "Save As", "To File..."});
+    EXPECT_EQ(message, "File " + Path("missing/verbs.xls") + " could not be opened!");
   });
   EXPECT_TRUE(ran);
 }
@@ -197,6 +209,36 @@ TEST_F(SaveTest, SaveAllToServerClosesWhatIsSavedOrUnchangedAndKeepsWhatFailed) 
   EXPECT_EQ(OnServer("Product").attributes.size(), 2u);
 }
 
+TEST_F(SaveTest, SaveAllToFileWritesEachWindowAndACancelStopsTheRest) {
+  PutOnServer("Customer", {"Id:String"});
+  PutOnServer("Order", {"Id:String"});
+  PutOnServer("Product", {"Id:String"});
+  bool ran = false;
+  Run(LoginAndOpen("Customer"), [&] {
+    ran = true;
+    AnswerFileDialog(kSaveDialog, Path("Customer.txt"));
+    robot.chooseMenu({"&File", "Save To File"});
+    AnswerOpenDialog("Open Business Object", {"Order", "Product"});
+    robot.chooseMenu({"&File", "&Open..."});
+    ASSERT_EQ(OpenTitles(), (std::vector<std::string>{"Customer", "Order", "Product"}));
+    Change("Customer");
+    // Customer goes to its file unasked, Order's dialog is cancelled, and
+    // Product is not asked at all.
+    CancelFileDialog(kSaveDialog);
+    robot.chooseMenu({"&File", "Save All", "To File"});
+    EXPECT_TRUE(Contains(ReadFile(Path("Customer.txt")), "\tName = Extra\r\n"));
+    EXPECT_FALSE(std::filesystem::exists(Path("Product.txt")));
+
+    AnswerFileDialog(kSaveDialog, Path("Order.txt"));
+    AnswerFileDialog(kSaveDialog, Path("Product.txt"));
+    robot.chooseMenu({"&File", "Save All", "To File"});
+    EXPECT_TRUE(Contains(ReadFile(Path("Product.txt")), "Name = Product\r\n"));
+    EXPECT_EQ(OpenTitles(), (std::vector<std::string>{"Customer", "Order", "Product"}));
+    for (const char* name : {"Customer", "Order", "Product"}) Held(name)->RemoveState(HvStateWrittenToFile | HvStateModified);
+  });
+  EXPECT_TRUE(ran);
+}
+
 TEST_F(SaveTest, PrintingTheGeneralTabPutsTheNameAndPageInTheHeader) {
   if (!halvane::test::HasTool("pdftotext")) GTEST_SKIP() << "poppler-utils is not installed";
   halvane::test::PrintFolder printed;
@@ -207,6 +249,24 @@ TEST_F(SaveTest, PrintingTheGeneralTabPutsTheNameAndPageInTheHeader) {
     FrameOf("Customer")->GetTabWnd().ActivateTab(CChildFrame::kGeneralTab);
     robot.onDialog("Print", [](Robot& r, Window dialog) { r.click(dialog.child(IDOK)); });
     robot.chooseMenu({"&File", "&Print..."});
+
+    // The preview shows the same pages and prints nothing; the main
+    // window's close only ends the preview.
+    robot.chooseMenu({"&File", "Print Pre&view"});
+    COrvexDoc* pDoc = COrvexDoc::FindByName("Customer");
+    ASSERT_NE(pDoc, nullptr);
+    EXPECT_TRUE(pDoc->IsInPrintPreview());
+    pDoc->m_pBODef->AddState(HvStateModified);
+    Frame().SendMessage(WM_CLOSE);
+    EXPECT_FALSE(pDoc->IsInPrintPreview());
+    EXPECT_EQ(OpenTitles(), std::vector<std::string>{"Customer"}) << "nothing was closed unasked";
+    EXPECT_TRUE(App().IsConnected());
+    robot.chooseMenu({"&File", "Print Pre&view"});
+    const Window bar(::GetDlgItem(Frame().GetSafeHwnd(), AFX_IDW_PREVIEW_BAR));
+    ASSERT_TRUE(bar.exists());
+    robot.click(bar.child(AFX_ID_PREVIEW_CLOSE));
+    EXPECT_FALSE(pDoc->IsInPrintPreview());
+    pDoc->m_pBODef->RemoveState(HvStateModified);
   });
   EXPECT_TRUE(ran);
   ASSERT_EQ(printed.files(), std::vector<std::string>{"Customer.pdf"});
