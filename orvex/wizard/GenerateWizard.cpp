@@ -1,5 +1,6 @@
-// The generation wizard: its pages, the agent session and the close. The
-// generated definitions' way into the session is in GeneratedImport.cpp.
+// The generation wizard: its pages, the agent session, the profile book and
+// the close. The generated definitions' way into the session is in
+// GeneratedImport.cpp, the book's file and registry in ProfileBook.cpp.
 #include "GenerateWizard.h"
 
 #include <afxdlgs.h>
@@ -7,6 +8,9 @@
 #include <Constants.h>
 #include <DataManager.h>
 #include <HLDOMDoc.h>
+#include <sec/secreg.h>
+
+#include <algorithm>
 
 #include "DlgStep1.h"
 #include "DlgStep2.h"
@@ -16,6 +20,7 @@
 #include "DlgStep6.h"
 #include "GeneratedImport.h"
 #include "OrvexApp.h"
+#include "ProfileBook.h"
 
 IMPLEMENT_DYNAMIC(CGenerateWizard, CWizard)
 
@@ -120,6 +125,7 @@ void CGenerateWizard::Init() {
   m_pMessageWnd = std::make_unique<CMessageWnd>(this);
   m_bSaveToServer = FALSE;
   m_bSaveToFile = FALSE;
+  m_bBookModified = FALSE;
   m_pApp = GetOrvexApp();
 }
 
@@ -253,6 +259,63 @@ LRESULT CGenerateWizard::OnAgentStatusWarning(WPARAM, LPARAM) {
   return 0;
 }
 
+// --- The profile book -------------------------------------------------------------
+
+std::vector<std::unique_ptr<AgentProfile>>::iterator CGenerateWizard::Find(LPCTSTR lpszName) {
+  return std::find_if(m_profiles.begin(), m_profiles.end(),
+                      [lpszName](const auto& profile) { return profile->m_strName == lpszName; });
+}
+
+AgentPropArray* CGenerateWizard::FindProfile(LPCTSTR lpszName) {
+  const auto it = Find(lpszName);
+  return it != m_profiles.end() ? &(*it)->m_props : nullptr;
+}
+
+int CGenerateWizard::StoreProfile(LPCTSTR lpszName, const AgentPropArray& properties) {
+  if (AgentPropArray* pKnown = FindProfile(lpszName)) {
+    *pKnown = properties;
+    return 1;
+  }
+  m_profiles.push_back(std::make_unique<AgentProfile>(lpszName, properties));
+  return 0;
+}
+
+int CGenerateWizard::RemoveProfile(LPCTSTR lpszName) {
+  const auto it = Find(lpszName);
+  if (it == m_profiles.end()) return 0;
+  m_profiles.erase(it);
+  return 1;
+}
+
+CStringArray* CGenerateWizard::GetProfileNames() const {
+  auto* pNames = new CStringArray;
+  for (const auto& profile : m_profiles) pNames->Add(profile->m_strName);
+  return pNames;
+}
+
+int CGenerateWizard::SaveProfileBook(LPCTSTR lpszSubkey) {
+  if (GetCurrentStep() == 0) return kBookNotStarted;
+  const CString text = profilebook::BookText(m_profiles);
+  SECRegistry registry;
+  if (const int failure = profilebook::OpenSettingsKey(registry, lpszSubkey)) return failure;
+  CString path;
+  registry.GetStringValue(profilebook::kPathValue, path);
+  if (!SetAsideUnreadableBook(path) || !profilebook::WriteBook(path, text)) return kBookNoFile;
+  return kBookSaved;
+}
+
+BOOL CGenerateWizard::SetAsideUnreadableBook(const CString& path) {
+  if (m_strUnreadableBook.IsEmpty() || m_strUnreadableBook != path) return TRUE;
+  if (::GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES && !::MoveFile(path, profilebook::KeptName(path)))
+    return FALSE;
+  m_strUnreadableBook.Empty();
+  return TRUE;
+}
+
+void CGenerateWizard::SaveProfileBookIfModified(LPCTSTR lpszSubkey) {
+  if (m_bBookModified && SaveProfileBook(lpszSubkey) == kBookSaved) m_bBookModified = FALSE;
+}
+
 // --- Closing ----------------------------------------------------------------------
 
 // The close box asks the page shown as Cancel would.
@@ -288,6 +351,7 @@ void CGenerateWizard::CloseWizard() {
     pTask->SetText(TaskText("Disconnecting from agent \"", m_pAgent->name(0), ".\"  Please wait..."));
     m_pMessageWnd->Start(kWaitText);
   }
+  SaveProfileBookIfModified(kAgentProfilesKey);
   if (m_nCloseReason != WIZARD_CANCELLED) {
     CommitGenerated();
     SaveGenerated();

@@ -1,9 +1,11 @@
 // CGenerateWizard: the six-step wizard that generates business-object
 // definitions from a discovery agent. It owns the session with the agent
 // (one at a time), the worker thread that watches the agent's connection
-// and posts when it breaks, the generated repository-copy text and the
-// choices of the last step, and on closing disconnects the agent and hands
-// the definitions to the session.
+// and posts when it breaks, the book of named property profiles, the
+// generated repository-copy text and the choices of the last step, and on
+// closing disconnects the agent, saves the book and hands the definitions
+// to the session. The hidden one of the import/export file dialog holds the
+// broker's profiles and property set the same way.
 #pragma once
 
 #include <afxmt.h>
@@ -14,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+#include "AgentProfile.h"
 #include "BDKAgent.h"
 #include "Wizard.h"
 
@@ -36,6 +39,16 @@ class CGenerateWizard : public CWizard, public IMsgReceiver {
     kFileNotWritten = 0x02,
     kNotToServer = 0x04,  // not connected, or the server was not chosen
   };
+  // SaveProfileBook's answers.
+  enum {
+    kBookSaved = 0,
+    kBookNoRegistry = 1,  // HKEY_CURRENT_USER could not be reached
+    kBookNoKey = 2,       // the book's key could not be opened
+    kBookNoFile = 3,      // the file could not be written
+    kBookNotStarted = 4,  // the wizard has not got past its first step
+  };
+  // The registry folder of the agent profiles.
+  static constexpr const char* kAgentProfilesKey = "Agent Profiles";
 
   CGenerateWizard(LPCTSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage);
   ~CGenerateWizard() override;
@@ -58,6 +71,7 @@ class CGenerateWizard : public CWizard, public IMsgReceiver {
   CQRBDKAgent* GetAgent() const { return m_pAgent.get(); }
   // The agent's properties (the agent's own); null when none.
   AgentPropArray* GetAgentProperties() const { return m_pAgentProps; }
+  void SetAgentProperties(AgentPropArray* pProperties) { m_pAgentProps = pProperties; }
   // The agent's answer as the user sees it: the message of the code
   // followed by the agent's name as the code wants it, or the agent's own
   // message for BDK_SEE_MESSAGE.
@@ -69,6 +83,27 @@ class CGenerateWizard : public CWizard, public IMsgReceiver {
   bool StartStatusPoll();
   // Ends the watch and waits for its thread; at once when none runs.
   void StopStatusPoll();
+
+  // --- The profile book ------------------------------------------------------
+  // Names compare byte for byte.
+  AgentPropArray* FindProfile(LPCTSTR lpszName);
+  // 1 when a profile of the name was replaced, 0 when one was added; the
+  // book keeps a copy of the properties.
+  int StoreProfile(LPCTSTR lpszName, const AgentPropArray& properties);
+  // 1 when the profile was removed, else 0.
+  int RemoveProfile(LPCTSTR lpszName);
+  // The names in book order; the caller deletes the array.
+  CStringArray* GetProfileNames() const;
+  // Writes the book to the file its registry key names (subkey below
+  // Software\Halvane\Orvex\Settings); kBookSaved or the failure.
+  int SaveProfileBook(LPCTSTR lpszSubkey);
+  // Saves the book when it was changed; it counts as unchanged once saved.
+  void SaveProfileBookIfModified(LPCTSTR lpszSubkey);
+  BOOL IsBookModified() const { return m_bBookModified; }
+  void SetBookModified(BOOL bModified) { m_bBookModified = bModified; }
+  // The book file at the path could not be read: before the book is
+  // written there, the file is kept under a name of its own.
+  void KeepUnreadableBook(LPCTSTR lpszPath) { m_strUnreadableBook = lpszPath; }
 
   // --- What the steps produce -------------------------------------------------
   void SetSaveChoices(BOOL bToServer, BOOL bToFile, BOOL bOpenInWindows);
@@ -94,6 +129,9 @@ class CGenerateWizard : public CWizard, public IMsgReceiver {
   struct Watch;
 
   static UINT StatusPollThread(LPVOID pParam);
+  std::vector<std::unique_ptr<AgentProfile>>::iterator Find(LPCTSTR lpszName);
+  // Moves an unreadable book out of the way of a save to `path`.
+  BOOL SetAsideUnreadableBook(const CString& path);
   void DeleteAgent();
   void DeletePages();
   // Hands the generated definitions to the session; their names go to
@@ -102,6 +140,7 @@ class CGenerateWizard : public CWizard, public IMsgReceiver {
 
   std::unique_ptr<CQRBDKAgent> m_pAgent;
   AgentPropArray* m_pAgentProps = nullptr;
+  BOOL m_bBookModified = FALSE;
   std::unique_ptr<Watch> m_pWatch;
   CEvent m_evStop{FALSE, TRUE};
   COrvexApp* m_pApp = nullptr;
@@ -112,6 +151,8 @@ class CGenerateWizard : public CWizard, public IMsgReceiver {
   std::optional<CString> m_generatedText;
   CStringArray m_committedNames;
   int m_nCurrentStep = 0;
+  std::vector<std::unique_ptr<AgentProfile>> m_profiles;
+  CString m_strUnreadableBook;
   std::vector<std::unique_ptr<CWzDialog>> m_pages;
   WPARAM m_nCloseReason = 0;
 };
