@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "BOPropDlg.h"
 #include "DlgStep4.h"
 #include "GenerateWizard.h"
 #include "GeneratedImport.h"
@@ -13,6 +14,7 @@
 IMPLEMENT_DYNAMIC(CDlgStep5, CWzDialog)
 
 BEGIN_MESSAGE_MAP(CDlgStep5, CWzDialog)
+  ON_MESSAGE(WM_BDK_PROPERTIES_REQUEST, OnPropertiesRequest)
   ON_MESSAGE(WM_BDK_NOTIFICATION, OnAgentNotification)
   ON_MESSAGE(WM_BDK_STATUS, OnAgentStatus)
   ON_MESSAGE(WM_BDK_GENERATED_TEXT, OnGeneratedText)
@@ -240,6 +242,24 @@ void CDlgStep5::FinishGeneration() {
   // The sheet presses only a button that can be pressed.
   m_pSheet->EnableButton(ID_PSNEXT, TRUE);
   m_pSheet->PressButton(PSBTN_NEXT);
+}
+
+// The agent asks for business-object specific values: the user fills the
+// properties its listener holds.
+LRESULT CDlgStep5::OnPropertiesRequest(WPARAM wParam, LPARAM lParam) {
+  CQRBDKAgent* pAgent = Agent();
+  if (pAgent == nullptr) return 0;
+  StopIdleTimer();
+  const CString previous = SetStatus(kObtaining);
+  CBOPropDlg dlg(this);
+  dlg.m_strCaptionSuffix = reinterpret_cast<LPCTSTR>(wParam);
+  dlg.m_strText = reinterpret_cast<LPCTSTR>(lParam);
+  dlg.SetProperties(&pAgent->GetListener().GetPropArray());
+  dlg.DoModal();
+  if (!CheckConnection()) return 0;
+  SetStatus(previous);
+  StartIdleTimer();
+  return 0;
 }
 
 LRESULT CDlgStep5::OnInformationRequest(WPARAM, LPARAM) {

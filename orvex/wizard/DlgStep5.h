@@ -53,6 +53,7 @@ class CDlgStep5 : public CWzDialog, public IMsgReceiver {
   afx_msg LRESULT OnGeneratedText(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnAgentStatus(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnAgentNotification(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnPropertiesRequest(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnInformationRequest(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnContentNotice(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnAgentStopped(WPARAM wParam, LPARAM lParam);

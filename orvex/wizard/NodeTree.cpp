@@ -16,6 +16,7 @@ IMPLEMENT_DYNAMIC(CNodeTree, HLTreeCtrl)
 
 BEGIN_MESSAGE_MAP(CNodeTree, HLTreeCtrl)
   ON_WM_CONTEXTMENU()
+  ON_NOTIFY_REFLECT(NM_RCLICK, OnRightClick)
   ON_COMMAND(ID_NODE_RETRIEVE_ALL, OnRetrieveAll)
   ON_COMMAND(ID_NODE_APPLY_FILTER, OnApplyFilter)
   ON_COMMAND(ID_NODE_PARENT_FILTER, OnParentFilter)
@@ -176,6 +177,10 @@ BOOL CNodeTree::OnItemExpanding(NMHDR* pNotify, LRESULT* pResult) {
 }
 
 // --- The context menu -----------------------------------------------------------------
+
+// The press selects the item; the menu comes once with the button's
+// release, as the window system sends it then.
+void CNodeTree::OnRightClick(NMHDR*, LRESULT* pResult) { *pResult = 1; }
 
 void CNodeTree::OnContextMenu(CWnd*, CPoint point) {
   if (m_pStep == nullptr) return;

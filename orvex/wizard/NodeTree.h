@@ -53,6 +53,7 @@ class CNodeTree : public HLTreeCtrl, public CFilterSupport {
 
  protected:
   afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+  afx_msg void OnRightClick(NMHDR* pNotify, LRESULT* pResult);
   afx_msg void OnRetrieveAll();
   afx_msg void OnApplyFilter();
   afx_msg void OnParentFilter();

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <regex>
 
+#include "PropGrid.h"
+#include "robot_grid.h"
 #include "DlgStep3.h"
 #include "DlgStep4.h"
 #include "OrvexDoc.h"
@@ -48,6 +50,12 @@ std::string DefinitionsText(const std::vector<std::string>& names) {
   std::string text;
   dravon::repocopy::WriteText(text, order);
   return text;
+}
+
+std::vector<std::string> Strings(const CStringArray& array) {
+  std::vector<std::string> strings;
+  for (INT_PTR i = 0; i < array.GetSize(); ++i) strings.emplace_back(static_cast<LPCTSTR>(array[i]));
+  return strings;
 }
 
 dravon::test::ScriptedAgent StandardAgent() {
@@ -146,9 +154,20 @@ CGenerateWizard* GenerateTest::OpenAt(int step) {
     if (i == 2) ClickItem(SourceTree(), {"Customers"});
     Next();
     // Step 5 moves on by itself once the agent has generated.
-    if (i == 4) WaitFor([this] { return Step() == 5; }, 10000);
+    if (i == 3 && step == 5) WaitFor([this] { return Step() == 5; }, 10000);
   }
   return Wizard();
+}
+
+void GenerateTest::TypeProperty(unsigned row, const std::string& text) {
+  const Window grid = Page().child(IDC_PROP_GRID);
+  // From another cell: typing on a cell made current replaces its text.
+  robot.advance(::GetDoubleClickTime() + 1);
+  halvane::test::ClickGridCell(robot, grid, row, CPropGrid::kNameCol);
+  robot.advance(::GetDoubleClickTime() + 1);
+  halvane::test::ClickGridCell(robot, grid, row, CPropGrid::kValueCol);
+  robot.type(text);
+  robot.key(VK_RETURN);
 }
 
 CNodeTree& GenerateTest::SourceTree() { return Wizard()->GetSourceStep()->GetTree(); }

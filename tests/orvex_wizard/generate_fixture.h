@@ -4,6 +4,8 @@
 // agent), with helpers for the sheet's buttons and the source trees.
 #pragma once
 
+#include <gmock/gmock.h>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -43,6 +45,8 @@ std::string DefinitionsText(const std::vector<std::string>& names);
 // content of type 0, handed over on request.
 dravon::test::ScriptedAgent StandardAgent();
 
+std::vector<std::string> Strings(const CStringArray& array);
+
 class GenerateTest : public halvane::test::MfcTest {
  protected:
   void SetUp() override;
@@ -73,8 +77,11 @@ class GenerateTest : public halvane::test::MfcTest {
   // Types the name into step 1 and presses Next.
   void ConnectTo(const std::string& name);
   // From a new wizard to the given step (0-based) with the standard choice
-  // of source nodes ("Customers").
+  // of source nodes ("Customers"); to step 5 (4) only the generation is
+  // started, to step 6 (5) it is waited for.
   CGenerateWizard* OpenAt(int step);
+  // Types the text into the value cell of a row of step 2's grid.
+  void TypeProperty(unsigned row, const std::string& text);
   // The step's source tree.
   CNodeTree& SourceTree();
   CNodeTree& ReviewTree();
