@@ -59,6 +59,10 @@ class CMainFrame : public SECMDIFrameWnd {
   afx_msg void OnDelete();
   afx_msg void OnCloseAll();
   afx_msg void OnSaveAllToFile();
+  // Repository-copy files (MainFrameFiles.cpp).
+  afx_msg void OnOpenFromFile();
+  afx_msg void OnSaveAllToOneFile();
+  afx_msg void OnUpdateSaveAllToOneFile(CCmdUI* pCmdUI);
   afx_msg void OnUpdateCloseAll(CCmdUI* pCmdUI);
   afx_msg void OnUpdateServerLabel(CCmdUI* pCmdUI);
   afx_msg void OnUpdateServerPane(CCmdUI* pCmdUI);

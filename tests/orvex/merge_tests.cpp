@@ -35,7 +35,9 @@ class MergeTest : public OrvexTest {
       robot.chooseMenu({"&File", "&New..."});
       CQRBusObjDef* pDef = CDataManager::InitInstance()->GetBO(name.c_str(), 0, 0);
       ASSERT_NE(pDef, nullptr);
-      pDef->GetAttrs().Add(new CBODefAttr(1, "Loc", "String"));
+      auto* pKey = new CBODefAttr(1, "Loc", "String");
+      pKey->SetKey(TRUE);
+      pDef->GetAttrs().Add(pKey);
     }
   }
 
