@@ -63,7 +63,16 @@ class CDataManager {
   // `create`, a fresh new one (state 0x04) held under the name; else null.
   // The same pointer until CloseBO.
   CQRBusObjDef* GetBO(const char* name, int create, int load);
-  // A new definition (state 0x04) that the data manager owns.
+  // A new definition (state 0x04), not yet held under its name (callers
+  // enter it into GetBODefs and the name list, or through RenameOld and
+  // RenameNew). It belongs to the data manager from the start, held or
+  // not: a release (ReleaseBODefs, Disconnect without keeping) frees it
+  // unless a window shows its name, and deleting the data manager frees it.
+  // A caller that does not keep it may delete it once instead; it then
+  // takes itself out of the data manager, so it is never freed twice. So
+  // a caller that must keep a definition across a modal dialog or a log-in,
+  // where a release may run, keeps a copy of its own and makes the data
+  // manager's only when it enters it.
   CQRBusObjDef* CreateNewBODef(const char* name);
   // With a window: that window's hold ends. Without one: the definition
   // is told to its views as gone and unloaded (kept until released).

@@ -246,7 +246,9 @@ BOOL COrvexApp::ValidateAttribute(CQRBusObjDef& def, CBODefAttr& attr, int nMode
   if (maxLength < 0 || maxLength > kLargestMaxLength)
     ReportValidationError("Error: The maximum length of attribute \"" + name +
                           " should be greater than or equal to 0 and less than 2147483647");
-  if (attr.GetDefaultValue().GetLength() > maxLength && attr.GetTypeName() == "String") {
+  // An empty default exceeds nothing, not even a negative length.
+  if (!attr.GetDefaultValue().IsEmpty() && attr.GetDefaultValue().GetLength() > maxLength &&
+      attr.GetTypeName() == "String") {
     CString adjusted;
     adjusted.Format("%d", attr.GetDefaultValue().GetLength() + 1);
     attr.SetMaxLength(adjusted);
