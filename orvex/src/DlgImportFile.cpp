@@ -172,6 +172,8 @@ void CDlgImportFile::OnUseProfile() {
 BOOL CDlgImportFile::OnFileNameOK() {
   // The options were read into the members before this is asked.
   if (m_bOpen || m_bNoBrokerOptions) return FALSE;
+  // Deployment files are asked for only where the box could be changed.
+  if (!m_btnGenerateBrokerFiles.IsWindowEnabled()) m_nGenerateBrokerFiles = BST_UNCHECKED;
   const CString title = GetFileTitle();
   if (!CUtilFunc::ValidateName(HvObjBusObj, title, TRUE, nullptr)) return TRUE;
   // Names are unique without regard to case: a rename to another's name,

@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "BOImpExp.h"
@@ -69,66 +68,6 @@ const std::string kWritten = Crlf(
 
 void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
-CBODefAttr& Add(CQRBusObjDef* pDef, const char* name, const char* type, const char* maxLength) {
-  auto* pAttr = new CBODefAttr(static_cast<int>(pDef->GetAttrs().GetSize()) + 1, name, type);
-  pAttr->SetMaxLength(maxLength);
-  pDef->GetAttrs().Add(pAttr);
-  return *pAttr;
-}
-
-// The two definitions above, made in the session; Customer's event id is
-// second of three.
-void MakeAddressAndCustomer() {
-  CDataManager* pDM = CDataManager::InitInstance();
-  CQRBusObjDef* pAddress = pDM->GetBO("Address", 1, 0);
-  pAddress->SetAppInfo("table=addr");
-  CBODefAttr& id = Add(pAddress, "Id", "String", "10");
-  id.SetKey(TRUE);
-  id.SetRequired(TRUE);
-  id.SetAppInfo("col=ID");
-  id.SetComments("the key");
-  Add(pAddress, "Street", "String", "40").SetDefaultValue("Main Street  ");
-  pAddress->AddVerb("Create", "insert into addr");
-  pAddress->AddVerb("Retrieve", "");
-  pAddress->AddProperty("Table", "String", "ADDR", "");
-
-  CQRBusObjDef* pCustomer = pDM->GetBO("Customer", 1, 0);
-  pCustomer->SetVersion("2.0.0");
-  CBODefAttr& key = Add(pCustomer, "CustomerId", "String", "3");
-  key.SetKey(TRUE);
-  key.SetRequired(TRUE);
-  Add(pCustomer, CBODefAttr::ATTR_OBJECT_EVENT_ID, "String", "");
-  CBODefAttr& home = Add(pCustomer, "Home", "Address", "");
-  home.SetContainedObjectVersion("1.0.0");
-  home.SetRelationship("Containment");
-  home.SetCardinality("1");
-  home.SetForeignKey(TRUE);
-  pCustomer->AddVerb("Create", "");
-}
-
-// Every field of a definition, one line per part.
-std::string Fields(const CQRBusObjDef* pDef) {
-  if (pDef == nullptr) return "(none)";
-  std::ostringstream out;
-  const auto text = [](const CString& value) { return std::string(static_cast<LPCTSTR>(value)); };
-  out << pDef->name(0) << "|" << text(pDef->GetVersion()) << "|" << text(pDef->GetAppInfo()) << "\n";
-  for (INT_PTR i = 0; i < pDef->GetAttrs().GetSize(); ++i) {
-    const CBODefAttr& a = *pDef->GetAttrs()[i];
-    out << "  " << a.GetPosition() << "|" << text(a.GetName()) << "|" << text(a.GetTypeName()) << "|"
-        << text(a.GetContainedObjectVersion()) << "|" << text(a.GetRelationship()) << "|" << text(a.GetCardinality())
-        << "|" << text(a.GetMaxLength()) << "|" << a.IsKey() << a.IsForeignKey() << a.IsRequired() << "|"
-        << text(a.GetAppInfo()) << "|" << text(a.GetDefaultValue()) << "|" << text(a.GetComments()) << "\n";
-  }
-  for (INT_PTR i = 0; i < pDef->GetVerbs().GetSize(); ++i)
-    out << "  verb " << text(pDef->GetVerbs()[i]->GetName()) << "|" << text(pDef->GetVerbs()[i]->GetAppInfo()) << "\n";
-  for (INT_PTR i = 0; i < pDef->GetProperties().GetSize(); ++i) {
-    const CBOSpecProperty& p = pDef->GetProperties()[i];
-    out << "  property " << text(p.name) << "|" << text(p.type) << "|" << text(p.value) << "|" << text(p.description)
-        << "\n";
-  }
-  return out.str();
-}
-
 // A definition block of one key attribute.
 std::string Block(const std::string& name, const std::string& attribute) {
   return "[BusinessObjectDefinition]\nName = " + name + "\nVersion = 1.0.0\n\n\t[Attribute]\n\tName = " + attribute +
@@ -138,6 +77,35 @@ std::string Block(const std::string& name, const std::string& attribute) {
 
 class ImportExportTest : public OrvexTest {
  protected:
+  // The two definitions above, made in the session; Customer's event id is
+  // second of three.
+  static void MakeAddressAndCustomer() {
+    CDataManager* pDM = CDataManager::InitInstance();
+    CQRBusObjDef* pAddress = pDM->GetBO("Address", 1, 0);
+    pAddress->SetAppInfo("table=addr");
+    CBODefAttr& id = AddAttribute(pAddress, "Id", "String", "10");
+    id.SetKey(TRUE);
+    id.SetRequired(TRUE);
+    id.SetAppInfo("col=ID");
+    id.SetComments("the key");
+    AddAttribute(pAddress, "Street", "String", "40").SetDefaultValue("Main Street  ");
+    pAddress->AddVerb("Create", "insert into addr");
+    pAddress->AddVerb("Retrieve", "");
+    pAddress->AddProperty("Table", "String", "ADDR", "");
+
+    CQRBusObjDef* pCustomer = pDM->GetBO("Customer", 1, 0);
+    pCustomer->SetVersion("2.0.0");
+    CBODefAttr& key = AddAttribute(pCustomer, "CustomerId", "String", "3");
+    key.SetKey(TRUE);
+    key.SetRequired(TRUE);
+    AddAttribute(pCustomer, CBODefAttr::ATTR_OBJECT_EVENT_ID, "String", "");
+    CBODefAttr& home = AddAttribute(pCustomer, "Home", "Address", "");
+    home.SetContainedObjectVersion("1.0.0");
+    home.SetRelationship("Containment");
+    home.SetCardinality("1");
+    home.SetForeignKey(TRUE);
+    pCustomer->AddVerb("Create", "");
+  }
   std::string Path(const std::string& file) { return folder_ / file; }
   static CQRBusObjDef* Held(const char* name) { return CDataManager::InitInstance()->GetBO(name, 0, 0); }
   static std::vector<std::string> Attributes(const char* name) { return Content(Held(name)).attributes; }
@@ -148,20 +116,11 @@ class ImportExportTest : public OrvexTest {
     });
     robot.chooseMenu({"&File", "Open From &File..."});
   }
-  // Answers the next box of the program with OK, keeping its text.
-  void KeepBoxText(std::string& text, const std::string& caption = "Orvex") {
-    robot.onDialog(caption, [&text](Robot& r, Window box) {
-      for (const std::string& line : r.texts(box)) {
-        if (!line.empty() && line != "OK") text = line;
-      }
-      r.click(box.child(IDOK));
-    });
-  }
   // Local definitions of one key attribute each.
   static void MakeLocal(const std::vector<std::string>& names, const char* attribute) {
     for (const std::string& name : names) {
       CQRBusObjDef* pDef = CDataManager::InitInstance()->GetBO(name.c_str(), 1, 0);
-      Add(pDef, attribute, "String", "10").SetKey(TRUE);
+      AddAttribute(pDef, attribute, "String", "10").SetKey(TRUE);
       pDef->AddVerb("Create", "");
     }
   }
@@ -212,8 +171,8 @@ TEST_F(ImportExportTest, SaveAllToOneFileWritesWhatOpenFromFileReadsBack) {
     EXPECT_EQ(Attributes("Customer"),
               (std::vector<std::string>{"CustomerId:String", "Home:Address", "ObjectEventId:String"}))
         << "the event id stays last in the definition";
-    address = Fields(Held("Address"));
-    customer = Fields(Held("Customer"));
+    address = AllFields(Held("Address"));
+    customer = AllFields(Held("Customer"));
   });
   EXPECT_TRUE(ran);
   delete CDataManager::PeekInstance();
@@ -224,8 +183,8 @@ TEST_F(ImportExportTest, SaveAllToOneFileWritesWhatOpenFromFileReadsBack) {
   Run({"-x"}, [&] {
     ran = true;
     OpenFromFile(Path("by hand.in"));
-    EXPECT_EQ(Fields(Held("Address")), address);
-    EXPECT_EQ(Fields(Held("Customer")), customer);
+    EXPECT_EQ(AllFields(Held("Address")), address);
+    EXPECT_EQ(AllFields(Held("Customer")), customer);
     EXPECT_TRUE(Contains(Results(), "Importing business object Address\r\nImporting business object Customer\r\n"))
         << Results();
     EXPECT_EQ(OpenTitles(), std::vector<std::string>{"Customer"}) << "Address opens inside Customer";
@@ -243,7 +202,7 @@ TEST_F(ImportExportTest, ADefinitionUsedTwiceIsWrittenOnce) {
     ran = true;
     MakeAddressAndCustomer();
     CQRBusObjDef* pOrder = CDataManager::InitInstance()->GetBO("Order", 1, 0);
-    Add(pOrder, "Ship", "Address", "").SetCardinality("1");
+    AddAttribute(pOrder, "Ship", "Address", "").SetCardinality("1");
     CBODefArray defs;
     defs.Add(Held("Customer"));
     defs.Add(pOrder);
@@ -264,7 +223,7 @@ TEST_F(ImportExportTest, AValueWithALineBreakWritesNothingAndSaysWhere) {
     MakeAddressAndCustomer();
     Held("Address")->GetAttrs()[1]->SetComments("two\nlines");
     std::string message;
-    KeepBoxText(message);
+    AnswerBoxKeepingText(message);
     AnswerFileDialog(kSaveAllDialog, Path("kept.txt"));
     robot.onMessageBox(kSaveAllDialog, IDYES);
     robot.chooseMenu({"&File", "Save All", "To One File"});
@@ -399,7 +358,7 @@ TEST_F(ImportExportTest, ADamagedFileLeavesNothingAndItsHeaderIsRead) {
   Run({"-x"}, [&] {
     ran = true;
     std::string message;
-    KeepBoxText(message);
+    AnswerBoxKeepingText(message);
     OpenFromFile(Path("damaged.txt"));
     EXPECT_EQ(message, "Line 27: Unknown field name Colour encountered");
     EXPECT_EQ(Held("Good"), nullptr) << "what was read before the fault is not kept";
@@ -418,7 +377,7 @@ TEST_F(ImportExportTest, ADamagedFileLeavesNothingAndItsHeaderIsRead) {
     ASSERT_NE(Held("Headless"), nullptr);
     EXPECT_FALSE(Held("Headless")->GetAttrs()[0]->IsKey()) << "only \"true\" is true";
 
-    KeepBoxText(message);
+    AnswerBoxKeepingText(message);
     OpenFromFile(Path("missing.txt"));
     EXPECT_EQ(message, "File " + Path("missing.txt") + " could not be opened!");
   });
@@ -433,14 +392,14 @@ TEST_F(ImportExportTest, AFailedReloadKeepsTheDefinitionAsItIs) {
     OpenFromFile(Path("reload.txt"), false);
     CQRBusObjDef* pDraft = Held("Draft");
     ASSERT_NE(pDraft, nullptr);
-    Add(pDraft, "Extra", "String", "5");
+    AddAttribute(pDraft, "Extra", "String", "5");
     pDraft->AddState(HvStateModified);
 
     // The file damaged since: the definition stays as it was, changes and all.
     WriteText(Path("reload.txt"), "[Pellisk]\nVersion = 3.0.0\n[End]\n[BusinessObjectDefinition]\nName = Draft\n"
                                   "Colour = red\n[End]\n");
     std::string message;
-    KeepBoxText(message);
+    AnswerBoxKeepingText(message);
     EXPECT_FALSE(CBOImpExp().ReloadFromFile(pDraft));
     EXPECT_EQ(message, "Line 6: Colour = red Invalid attribute");
     EXPECT_EQ(Attributes("Draft"), (std::vector<std::string>{"Id:String", "Extra:String"}));

@@ -33,12 +33,10 @@ class ValidationTest : public OrvexTest {
   }
   static CBODefAttr& Add(CQRBusObjDef* pDef, const std::string& name, const std::string& type,
                          const std::string& maxLength = "10", const std::string& defaultValue = "") {
-    auto* pAttr = new CBODefAttr(static_cast<int>(pDef->GetAttrs().GetSize()) + 1, name.c_str(), type.c_str());
-    pAttr->SetMaxLength(maxLength.c_str());
-    pAttr->SetDefaultValue(defaultValue.c_str());
-    if (!pAttr->IsSimpleType()) pAttr->SetCardinality("1");
-    pDef->GetAttrs().Add(pAttr);
-    return *pAttr;
+    CBODefAttr& attr = AddAttribute(pDef, name, type, maxLength);
+    attr.SetDefaultValue(defaultValue.c_str());
+    if (!attr.IsSimpleType()) attr.SetCardinality("1");
+    return attr;
   }
   static CQRBusObjDef* DefineWithKey(const std::string& name) {
     CQRBusObjDef* pDef = Define(name);
