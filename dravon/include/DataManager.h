@@ -71,9 +71,13 @@ class CDataManager {
   // A caller that does not keep it may delete it once instead; it then
   // takes itself out of the data manager, so it is never freed twice. So
   // a caller that must keep a definition across a modal dialog or a log-in,
-  // where a release may run, keeps a copy of its own and makes the data
-  // manager's only when it enters it.
+  // where a release may run, keeps a definition of its own and hands it
+  // over (AdoptBODef) only when it enters it.
   CQRBusObjDef* CreateNewBODef(const char* name);
+  // Takes over a definition the caller made itself (a read copy, say):
+  // from now on it is the data manager's exactly as if CreateNewBODef had
+  // made it (not yet held; its server the session's; its state kept).
+  CQRBusObjDef* AdoptBODef(std::unique_ptr<CQRBusObjDef> def);
   // With a window: that window's hold ends. Without one: the definition
   // is told to its views as gone and unloaded (kept until released).
   void CloseBO(const char* name, HWND wnd);

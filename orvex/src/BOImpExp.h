@@ -5,8 +5,9 @@
 // definitions, and reading one definition again from its file. The text
 // itself is Dravon's repository-copy reader and writer (RepositoryCopyBO.h).
 //
-// What is read belongs to this object until CommitImport gives the session
-// its own copies (CDataManager::CreateNewBODef); whatever is not committed
+// What is read belongs to this object until CommitImport hands it over to
+// the data manager (CDataManager::AdoptBODef), so that no release in the
+// meantime (a lost server, a log-in) can take it; whatever is not committed
 // goes with the object. A read that fails keeps nothing.
 //
 // Reading a generated text and committing it (the generation wizard):
@@ -92,12 +93,12 @@ class CBOImpExp : public IPreparedError, public IKBRXTransactionOwner {
   void WriteResult(const CString& line) const;
 
   // --- Committing (BOImpExpCommit.cpp) ---
-  // A copy of the read definition that the session owns and holds.
-  static CQRBusObjDef* EnterIntoSession(const CQRBusObjDef& read, const CString& name);
+  // Hands the read definition over to the data manager (not yet held).
+  static CQRBusObjDef* HandOver(std::unique_ptr<CQRBusObjDef> read);
   // Carries out the row's choice; the definition kept under the row's
   // name or its new name, or null. Definitions to save besides it go to
   // `toSave`.
-  CQRBusObjDef* Resolve(const Collision& row, int nAction, const CString& newName, std::vector<CQRBusObjDef*>& toSave);
+  CQRBusObjDef* Resolve(Collision& row, int nAction, const CString& newName, std::vector<CQRBusObjDef*>& toSave);
   void OpenInWindows(const std::vector<CQRBusObjDef*>& defs) const;
   static void SaveEachOnce(const std::vector<CQRBusObjDef*>& defs);
 

@@ -1,7 +1,6 @@
 // The commit of read definitions into the session: new names join it; for
 // a name it has, the import-results dialog's choice is carried out; then
 // the definitions are opened or saved.
-#include <Constants.h>
 #include <DlgImportResults.h>
 
 #include <algorithm>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "BOImpExp.h"
+#include "NameKey.h"
 #include "OrvexApp.h"
 #include "OrvexDoc.h"
 #include "OrvexView.h"
@@ -72,28 +72,29 @@ struct CBOImpExp::Collision {
   CString listedName;
 };
 
-CQRBusObjDef* CBOImpExp::EnterIntoSession(const CQRBusObjDef& read, const CString& name) {
-  CQRBusObjDef* pDef = DM()->CreateNewBODef(name);
-  pDef->Copy(read);
-  pDef->SetState(read.GetState());
-  pDef->SetImportPath(read.GetImportPath());
-  return pDef;
-}
+CQRBusObjDef* CBOImpExp::HandOver(std::unique_ptr<CQRBusObjDef> read) { return DM()->AdoptBODef(std::move(read)); }
 
 void CBOImpExp::CommitImport(BOOL bOpenImported, BOOL bSaveToServer) {
   CDataManager* pDM = DM();
   CStringList* pNames = pDM->RefreshBONames(0);
+  // The session's names by their keys, looked up once each.
+  std::unordered_map<std::string, CString> listed;
+  for (POSITION pos = pNames->GetHeadPosition(); pos != nullptr;) {
+    const CString& name = pNames->GetNext(pos);
+    listed.emplace(NameKey(name), name);
+  }
   std::vector<CQRBusObjDef*> committed;
   std::vector<Collision> collisions;
   for (std::unique_ptr<CQRBusObjDef>& read : m_imported) {
     const CString name = read->name(0);
-    if (const POSITION pos = FindNoCase(*pNames, name)) {
-      collisions.push_back({std::move(read), pNames->GetAt(pos)});
+    if (const auto it = listed.find(NameKey(name)); it != listed.end()) {
+      collisions.push_back({std::move(read), it->second});
       continue;
     }
-    CQRBusObjDef* pDef = EnterIntoSession(*read, name);
+    CQRBusObjDef* pDef = HandOver(std::move(read));
     pDM->GetBODefs(1)->SetAt(name, pDef);
     pNames->AddTail(name);
+    listed.emplace(NameKey(name), name);
     NameAdded(name);
     committed.push_back(pDef);
   }
@@ -131,16 +132,22 @@ void CBOImpExp::CommitImport(BOOL bOpenImported, BOOL bSaveToServer) {
   for (const CQRBusObjDef* pDef : committed) m_arrImportedNames.Add(pDef->name(0));
 }
 
-CQRBusObjDef* CBOImpExp::Resolve(const Collision& row, int nAction, const CString& newName,
+CQRBusObjDef* CBOImpExp::Resolve(Collision& row, int nAction, const CString& newName,
                                  std::vector<CQRBusObjDef*>& toSave) {
   CDataManager* pDM = DM();
   const CString& name = row.listedName;
+  const CString importName = row.read->name(0);
   CQRBusObjDef* pKept = nullptr;
   switch (nAction) {
     case kKeepImportRenameLocal: {
-      // The local definition must be at hand to be renamed.
+      // The local definition must be at hand to be renamed; the import
+      // takes its name as the session spells it.
       CQRBusObjDef* pLocal = pDM->GetBO(name, 0, 1);
-      CQRBusObjDef* pImport = pLocal != nullptr ? EnterIntoSession(*row.read, name) : nullptr;
+      CQRBusObjDef* pImport = nullptr;
+      if (pLocal != nullptr) {
+        row.read->SetName(name);
+        pImport = HandOver(std::move(row.read));
+      }
       if (pImport != nullptr && pDM->RenameOld(newName, pImport)) {
         FollowRename(pLocal, name);
         NameAdded(newName);
@@ -154,7 +161,7 @@ CQRBusObjDef* CBOImpExp::Resolve(const Collision& row, int nAction, const CStrin
       break;
     }
     case kKeepLocalRenameImport: {
-      CQRBusObjDef* pImport = EnterIntoSession(*row.read, row.read->name(0));
+      CQRBusObjDef* pImport = HandOver(std::move(row.read));
       if (pDM->RenameNew(newName, pImport)) {
         NameAdded(newName);
         pKept = pImport;
@@ -175,7 +182,7 @@ CQRBusObjDef* CBOImpExp::Resolve(const Collision& row, int nAction, const CStrin
       // Don't Import: the read copy goes with the row.
       return nullptr;
   }
-  if (pKept == nullptr) WriteResult("Business object " + CString(row.read->name(0)) + " could not be imported");
+  if (pKept == nullptr) WriteResult("Business object " + importName + " could not be imported");
   return pKept;
 }
 

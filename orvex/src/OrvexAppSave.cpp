@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "MainFrame.h"
+#include "NameKey.h"
 #include "OrvexApp.h"
 
 namespace {
@@ -56,25 +57,17 @@ bool IsDate(const CString& text) {
 // empty as 0.
 long long MaxLengthValue(const CString& text) { return std::strtoll(text, nullptr, 10); }
 
-std::string LowerAscii(const CString& text) {
-  std::string lower = text.str();
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
-
 // How many attributes carry each name, ignoring case.
 std::unordered_map<std::string, int> CountNames(const CBODefAttrArray& attrs) {
   std::unordered_map<std::string, int> counts;
-  for (INT_PTR i = 0; i < attrs.GetSize(); ++i) ++counts[LowerAscii(attrs[i]->GetName())];
+  for (INT_PTR i = 0; i < attrs.GetSize(); ++i) ++counts[NameKey(attrs[i]->GetName())];
   return counts;
 }
 
 bool HasVerbNamesakes(const CBODefVerbArray& verbs) {
   std::unordered_map<std::string, int> counts;
   for (INT_PTR i = 0; i < verbs.GetSize(); ++i) {
-    if (++counts[LowerAscii(verbs[i]->GetName())] > 1) return true;
+    if (++counts[NameKey(verbs[i]->GetName())] > 1) return true;
   }
   return false;
 }
@@ -182,7 +175,7 @@ BOOL COrvexApp::ValidateBODef(CQRBusObjDef* pDef, int nMode) {
   for (INT_PTR i = 0; i < pDef->GetAttrs().GetSize(); ++i) {
     CBODefAttr& attr = *pDef->GetAttrs()[i];
     if (attr.IsKey()) hasKey = TRUE;
-    if (nameCounts.at(LowerAscii(attr.GetName())) > 1) {
+    if (nameCounts.at(NameKey(attr.GetName())) > 1) {
       ReportValidationError("Error: Multiple attributes have the same name " + Quoted(attr.GetName()));
       ok = FALSE;
     }

@@ -30,6 +30,13 @@ class Session {
     m_owned.emplace(raw, std::move(object));
     return raw;
   }
+  // Takes over an object made elsewhere, as if Make had made it.
+  template <class T>
+  T* Adopt(std::unique_ptr<T> object) {
+    T* raw = object.get();
+    m_owned.emplace(raw, std::move(object));
+    return raw;
+  }
   // Called by every object's destructor: a caller deleted it itself.
   void Forget(CQRObj* object);
   void Destroy(CQRObj* object);
