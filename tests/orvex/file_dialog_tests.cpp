@@ -202,5 +202,25 @@ TEST_F(FileDialogTest, TheSaveDialogWithItsOptions) {
   EXPECT_TRUE(ran);
 }
 
+TEST_F(FileDialogTest, TheOpenFromFileDialogAndTheSchemaOptions) {
+  PutOnServer("Customer", {"Id:String"});
+  bool ran = false;
+  Run(LoginAndOpen("Customer"), [&] {
+    ran = true;
+    robot.onDialog("Import Business Object(s) From File(s)", [&](Robot& r, Window dlg) {
+      r.snapshot(dlg, "open_from_file", false, {dlg.child(lst1), dlg.child(cmb2)});
+      r.click(dlg.child(IDCANCEL));
+    });
+    robot.chooseMenu({"&File", "Open From &File..."});
+    robot.onDialog(kSaveDialog, [&](Robot& r, Window dlg) {
+      r.choose(dlg.child(cmb1), kSchemaType);
+      r.snapshot(dlg, "save_schema_options", false, {dlg.child(lst1), dlg.child(cmb2)});
+      r.click(dlg.child(IDCANCEL));
+    });
+    robot.chooseMenu({"&File", "Save As", "To File..."});
+  });
+  EXPECT_TRUE(ran);
+}
+
 }  // namespace
 }  // namespace orvex_test
