@@ -83,7 +83,7 @@ void CBOImpExp::CommitImport(BOOL bOpenImported, BOOL bSaveToServer) {
     const CString& name = pNames->GetNext(pos);
     listed.emplace(NameKey(name), name);
   }
-  std::vector<CQRBusObjDef*> committed;
+  std::vector<CString> entered;
   std::vector<Collision> collisions;
   for (std::unique_ptr<CQRBusObjDef>& read : m_imported) {
     const CString name = read->name(0);
@@ -91,15 +91,15 @@ void CBOImpExp::CommitImport(BOOL bOpenImported, BOOL bSaveToServer) {
       collisions.push_back({std::move(read), it->second});
       continue;
     }
-    CQRBusObjDef* pDef = HandOver(std::move(read));
-    pDM->GetBODefs(1)->SetAt(name, pDef);
+    pDM->GetBODefs(1)->SetAt(name, HandOver(std::move(read)));
     pNames->AddTail(name);
     listed.emplace(NameKey(name), name);
     NameAdded(name);
-    committed.push_back(pDef);
+    entered.push_back(name);
   }
   m_imported.clear();
 
+  std::vector<CQRBusObjDef*> kept;
   std::vector<CQRBusObjDef*> alsoToSave;
   if (!collisions.empty()) {
     // The rows point at the read copies, which stay this object's: Cancel
@@ -108,17 +108,26 @@ void CBOImpExp::CommitImport(BOOL bOpenImported, BOOL bSaveToServer) {
     dlg.m_pBONames = pNames;
     for (const Collision& row : collisions)
       dlg.m_arrEntities.Add(new Entity(row.read->name(0), "Business Object", 0, row.read.get()));
-    if (dlg.DoModal() == IDOK) {
+    const INT_PTR answer = dlg.DoModal();
+    // A lost server may have released the session's definitions while
+    // the dialog ran: those entered are looked up again by name.
+    pDM = DM();
+    if (answer == IDOK) {
       for (INT_PTR i = 0; i < dlg.m_arrEntities.GetSize(); ++i) {
         const Entity* pRow = dlg.m_arrEntities[i];
         if (CQRBusObjDef* pKept = Resolve(collisions[static_cast<size_t>(i)], pRow->m_nAction, pRow->m_strNewName,
                                           alsoToSave))
-          committed.push_back(pKept);
+          kept.push_back(pKept);
         delete pRow;
       }
       dlg.m_arrEntities.RemoveAll();
     }
   }
+  std::vector<CQRBusObjDef*> committed;
+  for (const CString& name : entered) {
+    if (CQRBusObjDef* pDef = pDM->GetBO(name, 0, 0)) committed.push_back(pDef);
+  }
+  committed.insert(committed.end(), kept.begin(), kept.end());
 
   COrvexApp* pApp = GetOrvexApp();
   if (bOpenImported) OpenInWindows(committed);

@@ -344,6 +344,27 @@ TEST_F(ImportExportTest, CancelDropsTheCollidingImportsAndKeepsTheNewOnes) {
   EXPECT_TRUE(ran);
 }
 
+TEST_F(ImportExportTest, AServerLostWhileTheDialogIsOpenLeavesNothingDangling) {
+  PutOnServer("Keep0", {"Srv:String"});
+  WriteText(Path("import.txt"), Crlf("[Pellisk]\nVersion = 3.0.0\n[End]\n" + Block("Keep0", "Imp") +
+                                     Block("Fresh", "Imp")));
+  bool ran = false;
+  Run(Login(), [&] {
+    ran = true;
+    robot.onDialog("Import Results", [&](Robot& r, Window dlg) {
+      // What the server-lost notice does: the session ends and every
+      // definition no window shows is released, the entered ones too.
+      App().Disconnect(false);
+      ChooseAction(r, dlg, RowOf(dlg, "Keep0"), "Overwrite Local");
+      r.click(dlg.child(IDOK));
+    });
+    OpenFromFile(Path("import.txt"));
+    EXPECT_TRUE(OpenTitles().empty()) << "nothing released is opened";
+    EXPECT_TRUE(Contains(Results(), "Business object Keep0 could not be imported")) << Results();
+  });
+  EXPECT_TRUE(ran);
+}
+
 TEST_F(ImportExportTest, ADamagedFileLeavesNothingAndItsHeaderIsRead) {
   const std::string good = Block("Good", "Id");
   // Line 27 is the unknown field of the second block.
