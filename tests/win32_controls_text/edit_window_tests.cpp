@@ -92,6 +92,20 @@ TEST_F(EditTest, SetTextSendsUpdateThenChange) {
   EXPECT_EQ(SendMessage(edit, EM_CANUNDO, 0, 0), FALSE);
 }
 
+TEST_F(EditTest, SetTextOnAMultiLineEditIsNotAnnouncedAsAChange) {
+  HWND edit = Make(ES_MULTILINE | ES_AUTOVSCROLL, "", 200, 80);
+  SetWindowText(edit, "first\r\nsecond");
+  EXPECT_EQ(notes_, (std::vector<int>{EN_UPDATE}));
+  EXPECT_EQ(Text(edit), "first\r\nsecond");
+  SetFocus(edit);
+  notes_.clear();
+  Type(edit, "x");
+  EXPECT_EQ(notes_, (std::vector<int>{EN_UPDATE, EN_CHANGE})) << "typing still announces the change";
+  notes_.clear();
+  SendMessage(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("y"));
+  EXPECT_EQ(notes_, (std::vector<int>{EN_UPDATE, EN_CHANGE}));
+}
+
 TEST_F(EditTest, TypingBackspaceAndUndo) {
   HWND edit = Make(ES_AUTOHSCROLL);
   Type(edit, "abcd");
