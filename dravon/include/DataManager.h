@@ -38,7 +38,7 @@ class CDataManager {
 
   // --- Session -----------------------------------------------------------
   // The server object of a server that exists, else null (type 2 only).
-  CQRObj* GetObject(int type, const char* name, int create);
+  CQRServer* GetObject(int type, const char* name, int create);
   // Non-zero when the account's password is right and the server answers.
   int LogToServer(const char* server, const char* user, const char* password);
   void Disconnect(BOOL keepDefinitions = FALSE);

@@ -90,7 +90,8 @@ class CQRConnector : public CQRObj {
   // The names of the server's maps that use the business object.
   void GetCandidateMaps(const char* boName, CStringList& names);
 
-  // The resource table: null when the connector has none.
+  // The resource table: null when the connector has none; without one the
+  // getters answer empty or -1 and the setters do nothing.
   int* GetResTable() { return m_bHasResTable ? m_resTable : nullptr; }
   const int* GetResTable() const { return m_bHasResTable ? m_resTable : nullptr; }
   void CreateResTable();
