@@ -272,5 +272,73 @@ TEST_F(ControlsTest, UndoAndRedoOfUserEdits) {
   EXPECT_FALSE(grid.CanUndo());
 }
 
+// A control of a program's own, as the product registers its cell controls.
+class CIndentedEdit : public CGXEditControl {
+  GRID_DECLARE_CONTROL(CIndentedEdit)
+
+ public:
+  CIndentedEdit(CGXGridCore* pGrid, UINT nID) : CGXEditControl(pGrid, nID) {}
+};
+GRID_IMPLEMENT_CONTROL(CIndentedEdit, CGXEditControl)
+
+class CMarkerHeader : public CGXHeader {
+  GRID_DECLARE_CONTROL(CMarkerHeader)
+
+ public:
+  explicit CMarkerHeader(CGXGridCore* pGrid) : CGXHeader(pGrid) {}
+};
+GRID_IMPLEMENT_DYNCREATE_CONTROL(CMarkerHeader, CGXHeader)
+
+TEST_F(ControlsTest, CellControlsTellTheirClassAndAreMadeByName) {
+  CControlsGrid grid;
+  OpenControls(grid);
+  CGXControl* edit = grid.GetControl(1, 2);
+  ASSERT_NE(edit, nullptr);
+  EXPECT_TRUE(edit->IsKindOf(RUNTIME_CLASS(CGXEditControl))) << "a class derived from the edit control";
+  EXPECT_FALSE(edit->IsKindOf(RUNTIME_CLASS(CGXStatic)));
+  EXPECT_TRUE(edit->IsKindOf(RUNTIME_CLASS(CGXControl)));
+  CGXControl* header = grid.GetControl(0, 1);
+  ASSERT_NE(header, nullptr);
+  EXPECT_FALSE(header->IsKindOf(RUNTIME_CLASS(CGXEditControl)));
+  EXPECT_TRUE(header->IsKindOf(RUNTIME_CLASS(CGXStatic)));
+  CGXControl* password = grid.GetRegisteredControl(GX_IDS_CTRL_PASSWORD);
+  ASSERT_NE(password, nullptr);
+  EXPECT_TRUE(password->IsKindOf(RUNTIME_CLASS(CGXEditControl)));
+  EXPECT_TRUE(password->IsKindOf(RUNTIME_CLASS(CGXPasswordControl)));
+
+  CIndentedEdit indented(&grid, 0x7FF2);
+  EXPECT_TRUE(indented.IsKindOf(RUNTIME_CLASS(CGXEditControl)));
+  EXPECT_TRUE(indented.IsKindOf(RUNTIME_CLASS(CEdit))) << "still a window of its class";
+  EXPECT_EQ(CRuntimeClass::FromName("CIndentedEdit"), RUNTIME_CLASS(CIndentedEdit));
+
+  std::unique_ptr<CGXControl> made = GXCreateControl("CMarkerHeader", &grid);
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(made->GetRuntimeClass(), RUNTIME_CLASS(CMarkerHeader));
+  EXPECT_EQ(made->Grid(), &grid);
+  EXPECT_NE(GXCreateControl("CGXCheckBox", &grid), nullptr);
+  EXPECT_EQ(GXCreateControl("CIndentedEdit", &grid), nullptr) << "made only with its id";
+  EXPECT_EQ(GXCreateControl("NoSuchControl", &grid), nullptr);
+}
+
+TEST_F(ControlsTest, APopUpGridIsAnOwnedPopUpWindow) {
+  CControlsGrid grid;
+  OpenControls(grid);
+  CGXGridWnd popup;
+  const CRect place(200, 150, 401, 350);
+  ASSERT_TRUE(popup.Create(WS_POPUP | WS_BORDER | WS_VSCROLL, place, &grid, 0));
+  const DWORD style = popup.GetStyle();
+  EXPECT_TRUE(style & WS_POPUP);
+  EXPECT_FALSE(style & WS_CHILD);
+  EXPECT_EQ(::GetWindow(popup.m_hWnd, GW_OWNER), ::GetAncestor(grid.m_hWnd, GA_ROOT)) << "a child's top-level window owns";
+  CRect rect;
+  popup.GetWindowRect(&rect);
+  EXPECT_EQ(rect, place) << "screen coordinates";
+  popup.Initialize();
+  popup.SetRowCount(3);
+  popup.SetColCount(1);
+  EXPECT_EQ(popup.GetRowCount(), 3u);
+  popup.DestroyWindow();
+}
+
 }  // namespace
 }  // namespace gridtest

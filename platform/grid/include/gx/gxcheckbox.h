@@ -5,6 +5,8 @@
 #include "gx/gxcontrol.h"
 
 class CGXCheckBox : public CGXControl {
+  GRID_DECLARE_CONTROL(CGXCheckBox)
+
  public:
   explicit CGXCheckBox(CGXGridCore* pGrid) : CGXControl(pGrid) {}
 

@@ -14,6 +14,8 @@ class DropListWindow;
 }
 
 class CGXCheckListComboBox : public CGXControl {
+  GRID_DECLARE_CONTROL(CGXCheckListComboBox)
+
  public:
   explicit CGXCheckListComboBox(CGXGridCore* pGrid);
   ~CGXCheckListComboBox() override;

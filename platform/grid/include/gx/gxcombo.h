@@ -37,6 +37,8 @@ constexpr WORD GX_IDS_CTRL_CHOICELIST = GX_IDS_CTRL_TEXTFIT;
 constexpr WORD GX_IDS_UA_INDEXVALUE = 52803;
 
 class CGXComboBox : public CGXEditControl {
+  GRID_DECLARE_CONTROL(CGXComboBox)
+
  public:
   // nListBoxID is taken for the usual signature; the pop-up list needs no id.
   CGXComboBox(CGXGridCore* pGrid, UINT nEditID, UINT nListBoxID, UINT nFlags = 0);
@@ -80,8 +82,11 @@ class CGXComboBox : public CGXEditControl {
 
 class CGXComboBoxWnd : public CComboBox, public CGXControl {
   DECLARE_MESSAGE_MAP()
+  GRID_DECLARE_CONTROL(CGXComboBoxWnd)
 
  public:
+  // One run-time class answers for the window and the control.
+  using CGXControl::IsKindOf;
   explicit CGXComboBoxWnd(CGXGridCore* pGrid);
   ~CGXComboBoxWnd() override;
 

@@ -67,6 +67,14 @@ class CGXControl {
   CGXControl(const CGXControl&) = delete;
   CGXControl& operator=(const CGXControl&) = delete;
 
+  // The control's run-time class (GRID_DECLARE_CONTROL), so that
+  // IsKindOf(RUNTIME_CLASS(CGXEditControl)) tells an edit control, or one
+  // derived from it, whatever the cell.
+  static CRuntimeClass classCGXControl;
+  static CRuntimeClass* GetThisClass() { return &classCGXControl; }
+  virtual CRuntimeClass* GetRuntimeClass() const;
+  BOOL IsKindOf(const CRuntimeClass* pClass) const;
+
   CGXGridCore* Grid() const { return m_pGrid; }
   CWnd* GridWnd() const;
 
@@ -163,9 +171,40 @@ class CGXControl {
   CGXStyle m_boundStyle;
 };
 
+// Run-time classes of cell controls. A control class puts
+// GRID_DECLARE_CONTROL(class) in its declaration and GRID_IMPLEMENT_CONTROL
+// (class, base) in one source; CRuntimeClass::FromName then finds it. With
+// GRID_IMPLEMENT_DYNCREATE_CONTROL instead, a class constructed from the grid
+// alone can also be made by its name (GXCreateControl).
+#define GRID_DECLARE_CONTROL(class_name)                              \
+ public:                                                              \
+  static CRuntimeClass class##class_name;                             \
+  static CRuntimeClass* GetThisClass() { return &class##class_name; } \
+  CRuntimeClass* GetRuntimeClass() const override;
+
+#define GRID_IMPLEMENT_CONTROL(class_name, base_class_name)                                       \
+  CRuntimeClass class_name::class##class_name = {                                                \
+      #class_name, sizeof(class_name), 0xFFFF, nullptr, RUNTIME_CLASS(base_class_name), nullptr}; \
+  static const AFX_CLASSINIT _init_##class_name(&class_name::class##class_name);                  \
+  CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+
+#define GRID_IMPLEMENT_DYNCREATE_CONTROL(class_name, base_class_name) \
+  GRID_IMPLEMENT_CONTROL(class_name, base_class_name)                 \
+  static const GXControlCreator _create_##class_name(                 \
+      #class_name, [](CGXGridCore* pGrid) -> std::unique_ptr<CGXControl> { return std::make_unique<class_name>(pGrid); });
+
 // Built-in controls that every grid has without registering them: the
 // library's own files fill this table from static initialisers; a grid
 // makes its control from it the first time the id is asked for.
 using GXControlFactory = std::unique_ptr<CGXControl> (*)(CGXGridCore* pGrid);
 void GXRegisterControlFactory(WORD nID, GXControlFactory pfnFactory);
 GXControlFactory GXFindControlFactory(WORD nID);
+
+// Creation of controls by class name, for the classes implemented with
+// GRID_IMPLEMENT_DYNCREATE_CONTROL.
+struct GXControlCreator {
+  GXControlCreator(LPCSTR lpszClassName, GXControlFactory pfnFactory);
+};
+// A new control of the named class for the grid; null for a name no class
+// registered for creation.
+std::unique_ptr<CGXControl> GXCreateControl(LPCSTR lpszClassName, CGXGridCore* pGrid);

@@ -7,8 +7,11 @@
 
 class CGXEditControl : public CEdit, public CGXControl {
   DECLARE_MESSAGE_MAP()
+  GRID_DECLARE_CONTROL(CGXEditControl)
 
  public:
+  // One run-time class answers for the window and the control.
+  using CGXControl::IsKindOf;
   CGXEditControl(CGXGridCore* pGrid, UINT nID);
   ~CGXEditControl() override;
 

@@ -12,6 +12,8 @@ class CGXHotSpotButton : public CGXButton {
 };
 
 class CGXHotSpotEdit : public CGXEditControl {
+  GRID_DECLARE_CONTROL(CGXHotSpotEdit)
+
  public:
   // nButtonWidth 0: as wide as the cell is high, at most 18 pixels.
   CGXHotSpotEdit(CGXGridCore* pGrid, UINT nID, int nButtonWidth = 0);

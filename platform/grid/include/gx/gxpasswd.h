@@ -6,6 +6,8 @@
 #include "gx/gxedit.h"
 
 class CGXPasswordControl : public CGXEditControl {
+  GRID_DECLARE_CONTROL(CGXPasswordControl)
+
  public:
   CGXPasswordControl(CGXGridCore* pGrid, UINT nID, TCHAR chPassword = _T('*'));
 

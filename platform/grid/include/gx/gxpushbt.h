@@ -6,6 +6,8 @@
 #include "gx/gxcontrol.h"
 
 class CGXPushbutton : public CGXControl {
+  GRID_DECLARE_CONTROL(CGXPushbutton)
+
  public:
   explicit CGXPushbutton(CGXGridCore* pGrid);
 

@@ -4,6 +4,8 @@
 #include "gx/gxcontrol.h"
 
 class CGXStatic : public CGXControl {
+  GRID_DECLARE_CONTROL(CGXStatic)
+
  public:
   explicit CGXStatic(CGXGridCore* pGrid) : CGXControl(pGrid) {}
 
@@ -13,6 +15,8 @@ class CGXStatic : public CGXControl {
 
 // Header cells: raised 3-D face, text centred.
 class CGXHeader : public CGXStatic {
+  GRID_DECLARE_CONTROL(CGXHeader)
+
  public:
   explicit CGXHeader(CGXGridCore* pGrid) : CGXStatic(pGrid) {}
   void DrawBackground(CDC* pDC, const CRect& rect, const CGXStyle& style) override;

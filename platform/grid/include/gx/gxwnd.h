@@ -12,7 +12,8 @@ class CGXGridWnd : public CWnd, public CGXGridCore {
   CGXGridWnd();
   ~CGXGridWnd() override;
 
-  // Creates the grid window as a child.
+  // Creates the grid window as a child, or with WS_POPUP as a pop-up owned
+  // by the parent (rect in screen coordinates, nID unused).
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
   // Call after SubclassDlgItem or Create; runs OnInitialUpdate once.
   virtual void Initialize();

@@ -7,6 +7,8 @@
 #include "gx/drop_list.h"
 #include "gx/gxcore.h"
 
+GRID_IMPLEMENT_DYNCREATE_CONTROL(CGXCheckListComboBox, CGXControl)
+
 namespace {
 constexpr size_t kMaskBits = 32;
 }

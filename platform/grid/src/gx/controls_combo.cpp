@@ -5,6 +5,8 @@
 #include "gx/drop_list.h"
 #include "gx/gxcore.h"
 
+GRID_IMPLEMENT_CONTROL(CGXComboBox, CGXEditControl)
+
 namespace {
 constexpr LPCTSTR kNotInList = _T("Please choose a value from the list.");
 }

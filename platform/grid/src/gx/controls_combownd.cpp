@@ -4,6 +4,8 @@
 #include "gx/gxcore.h"
 #include "gx/text_table.h"
 
+GRID_IMPLEMENT_DYNCREATE_CONTROL(CGXComboBoxWnd, CComboBox)
+
 namespace {
 
 constexpr int kDroppedHeight = 200;

@@ -3,6 +3,8 @@
 #include "gx/child_layout.h"
 #include "gx/gxcore.h"
 
+GRID_IMPLEMENT_CONTROL(CGXHotSpotEdit, CGXEditControl)
+
 CGXHotSpotEdit::CGXHotSpotEdit(CGXGridCore* pGrid, UINT nID, int nButtonWidth)
     : CGXEditControl(pGrid, nID),
       m_pButton(AddChild(std::make_unique<CGXHotSpotButton>(this))),

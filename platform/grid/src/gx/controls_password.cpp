@@ -1,5 +1,7 @@
 #include "gx/gxpasswd.h"
 
+GRID_IMPLEMENT_CONTROL(CGXPasswordControl, CGXEditControl)
+
 CGXPasswordControl::CGXPasswordControl(CGXGridCore* pGrid, UINT nID, TCHAR chPassword)
     : CGXEditControl(pGrid, nID), m_chPassword(chPassword) {}
 

@@ -3,6 +3,8 @@
 #include "gx/celldraw.h"
 #include "gx/gxcore.h"
 
+GRID_IMPLEMENT_DYNCREATE_CONTROL(CGXPushbutton, CGXControl)
+
 namespace {
 constexpr int kButtonInset = 1;  // the button leaves the grid line visible
 }

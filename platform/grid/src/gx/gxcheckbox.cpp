@@ -2,6 +2,8 @@
 
 #include "gx/gxcore.h"
 
+GRID_IMPLEMENT_DYNCREATE_CONTROL(CGXCheckBox, CGXControl)
+
 namespace {
 
 constexpr int kBoxSize = 13;

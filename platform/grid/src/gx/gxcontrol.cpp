@@ -1,6 +1,7 @@
 #include "gx/gxcontrol.h"
 
 #include <map>
+#include <string>
 
 #include "celldraw.h"
 #include "gx/gxcore.h"
@@ -19,6 +20,38 @@ void GXRegisterControlFactory(WORD nID, GXControlFactory pfnFactory) { FactoryTa
 GXControlFactory GXFindControlFactory(WORD nID) {
   auto it = FactoryTable().find(nID);
   return it == FactoryTable().end() ? nullptr : it->second;
+}
+
+namespace {
+
+std::map<std::string, GXControlFactory>& CreatorTable() {
+  static std::map<std::string, GXControlFactory> table;
+  return table;
+}
+
+}  // namespace
+
+GXControlCreator::GXControlCreator(LPCSTR lpszClassName, GXControlFactory pfnFactory) {
+  CreatorTable()[lpszClassName] = pfnFactory;
+}
+
+std::unique_ptr<CGXControl> GXCreateControl(LPCSTR lpszClassName, CGXGridCore* pGrid) {
+  if (lpszClassName == nullptr) return nullptr;
+  auto it = CreatorTable().find(lpszClassName);
+  return it == CreatorTable().end() ? nullptr : it->second(pGrid);
+}
+
+// Run-time classes. The base record has no base of its own; every control
+// is a CGXControl, whichever base its record names (an edit control's is
+// its window class).
+
+CRuntimeClass CGXControl::classCGXControl = {"CGXControl", sizeof(CGXControl), 0xFFFF, nullptr, nullptr, nullptr};
+static const AFX_CLASSINIT _init_CGXControl(&CGXControl::classCGXControl);
+
+CRuntimeClass* CGXControl::GetRuntimeClass() const { return RUNTIME_CLASS(CGXControl); }
+
+BOOL CGXControl::IsKindOf(const CRuntimeClass* pClass) const {
+  return pClass == RUNTIME_CLASS(CGXControl) || GetRuntimeClass()->IsDerivedFrom(pClass);
 }
 
 // Children.

@@ -3,6 +3,8 @@
 #include "celldraw.h"
 #include "gx/gxcore.h"
 
+GRID_IMPLEMENT_CONTROL(CGXEditControl, CEdit)
+
 BEGIN_MESSAGE_MAP(CGXEditControl, CEdit)
   ON_WM_KEYDOWN()
   ON_WM_CHAR()

@@ -40,6 +40,12 @@ CGXGridWnd::~CGXGridWnd() {
 
 BOOL CGXGridWnd::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
   if (!GXInit()) return FALSE;
+  if (dwStyle & WS_POPUP) {
+    // A drop-down grid: owned by the parent window, in screen coordinates,
+    // with no control id.
+    return CreateEx(0, GX_GRIDWND_CLASS, nullptr, dwStyle & ~WS_CHILD, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, pParentWnd != nullptr ? pParentWnd->GetSafeHwnd() : nullptr, nullptr);
+  }
   return CWnd::Create(GX_GRIDWND_CLASS, nullptr, dwStyle | WS_CHILD, rect, pParentWnd, nID);
 }
 
