@@ -12,6 +12,10 @@ class CUtilFunc {
   // `msgOut` (when given) receives the fault; with no `msgOut` and a
   // non-zero `flag` a message box shows it.
   static BOOL ValidateName(_E_HvObjType type, LPCTSTR name, BOOL flag, CString* msgOut);
+  // The same for the plain type numbers callers pass (17, 20).
+  static BOOL ValidateName(int type, LPCTSTR name, BOOL flag, CString* msgOut) {
+    return ValidateName(static_cast<_E_HvObjType>(type), name, flag, msgOut);
+  }
   static BOOL ValidateBOAttribute(LPCTSTR name, BOOL flag = FALSE, CString* msgOut = nullptr);
   static BOOL ValidateConnectorPropertyName(LPCTSTR name, BOOL flag = FALSE, CString* msgOut = nullptr);
 
