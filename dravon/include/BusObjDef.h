@@ -3,10 +3,12 @@
 
 #include <afxtempl.h>
 
-#include "AgentProperty.h"
+#include <memory>
+
 #include "OwnedPtrArray.h"
 #include "QRObj.h"
 
+class AgentPropArray;
 class CQRBusObjDef;
 
 // One attribute of a definition. A business-object-typed attribute names
@@ -147,6 +149,7 @@ class CQRBusObjDef : public CQRObj {
 
  public:
   CQRBusObjDef(const char* name, CQRServer* server, int state);
+  ~CQRBusObjDef() override;
 
   int GetObjType() const override { return HvObjBusObj; }
 
@@ -202,8 +205,10 @@ class CQRBusObjDef : public CQRObj {
   // The broker connection properties and whether an export writes the
   // broker's deployment files: export settings of this program, kept
   // with the definition but never stored on the server.
-  void SetKBRXProperties(const AgentPropArray& properties) { m_kbrxProperties = properties; }
-  const AgentPropArray& GetKBRXProperties() const { return m_kbrxProperties; }
+  // (AgentProperty.h declares the array; this header keeps the XML library
+  // out of the data manager's users.)
+  void SetKBRXProperties(const AgentPropArray& properties);
+  const AgentPropArray& GetKBRXProperties() const { return *m_kbrxProperties; }
   BOOL GetGenerateBrokerFiles() const { return m_bGenerateBrokerFiles; }
   void SetGenerateBrokerFiles(BOOL generate) { m_bGenerateBrokerFiles = generate; }
 
@@ -218,6 +223,6 @@ class CQRBusObjDef : public CQRObj {
   int m_nSortColumn = 1;
   BOOL m_bSortDescending = FALSE;
   CString m_strImportPath;
-  AgentPropArray m_kbrxProperties;
+  std::unique_ptr<AgentPropArray> m_kbrxProperties;
   BOOL m_bGenerateBrokerFiles = FALSE;
 };
