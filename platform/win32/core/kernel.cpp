@@ -8,6 +8,7 @@
 
 #include "core/clock.h"
 #include "core/window.h"
+#include "internal/core_kernel.h"
 
 namespace win32::core {
 namespace {
@@ -162,6 +163,50 @@ DWORD WaitForObjects(const std::vector<HANDLE>& handles, bool waitAll, DWORD ms,
 }
 
 }  // namespace win32::core
+
+namespace win32::internal {
+
+uintptr_t NewHandleValue() { return core::NewHandleValue(); }
+
+ProcessObject NewProcessObject(DWORD id) {
+  auto obj = std::make_shared<core::KernelObject>();
+  obj->kind = core::KernelObject::Kind::Thread;
+  obj->threadId = id;
+  return obj;
+}
+
+HANDLE AddProcessObject(const ProcessObject& object) {
+  core::Lock lk(core::S().mu);
+  return core::AddObjectLocked(object);
+}
+
+ProcessObject FindKernelObject(HANDLE handle) {
+  core::Lock lk(core::S().mu);
+  return core::FindObjectLocked(handle);
+}
+
+void FinishProcessObjects(const std::vector<ProcessObject>& objects, DWORD exitCode) {
+  core::Lock lk(core::S().mu);
+  for (const ProcessObject& o : objects) {
+    o->exitCode = exitCode;
+    o->finished = true;
+  }
+  core::NotifyAll();
+}
+
+DWORD ProcessObjectExitCode(const ProcessObject& object) {
+  core::Lock lk(core::S().mu);
+  return object->exitCode;
+}
+
+DWORD ProcessObjectId(const ProcessObject& object) { return object->threadId; }
+
+void CountCallingThread() {
+  core::Lock lk(core::S().mu);
+  core::CurrentQueueLocked();
+}
+
+}  // namespace win32::internal
 
 using namespace win32::core;
 

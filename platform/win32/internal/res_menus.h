@@ -1,5 +1,6 @@
 // The menu objects behind HMENU: a table of menus whose items may open
 // submenus. Handles are never reused, so a destroyed menu stays invalid.
+// The resources part keeps the table; the menus part shows it.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,5 @@
-// Dialog creation from binary templates, shared by CreateDialog* and
-// DialogBox*.
+// Dialog creation from binary templates: the dialog manager's, shared by
+// CreateDialog* and DialogBox* and by the property sheets' pages.
 #pragma once
 
 #include <cstddef>

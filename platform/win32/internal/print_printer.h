@@ -1,5 +1,6 @@
 // The one printer of this system: "PDF Printer" on port "FILE:", 600 dpi,
-// A4, Letter or Legal paper in either orientation.
+// A4, Letter or Legal paper in either orientation. The printing part keeps
+// it; the print dialog offers it.
 #pragma once
 
 #include <string>
