@@ -2,6 +2,8 @@
 // offers, how its calls fail and which notices it posts when.
 #pragma once
 
+#include <mfc/export.h>
+
 #include <map>
 #include <memory>
 #include <string>
@@ -11,7 +13,7 @@
 
 namespace dravon::test {
 
-struct ScriptedNode {
+struct AFX_EXT_CLASS ScriptedNode {
   std::string name;
   std::string description;
   bool generable = true;
@@ -21,7 +23,7 @@ struct ScriptedNode {
 
 // A notice posted after a generation request, `delayMs` on the window
 // system's clock after the previous one.
-struct ScriptedNotice {
+struct AFX_EXT_CLASS ScriptedNotice {
   DWORD delayMs = 0;
   UINT message = 0;
   WPARAM wParam = 0;  // content type for 0x59B
@@ -30,12 +32,12 @@ struct ScriptedNotice {
   UINT style = 0;     // message-box style or, for 0x59B, the count
 };
 
-struct ScriptedItem {
+struct AFX_EXT_CLASS ScriptedItem {
   std::string name;
   std::string bytes;
 };
 
-struct ScriptedAgent {
+struct AFX_EXT_CLASS ScriptedAgent {
   std::string version = ZTK::ZTK_VERSION_2;
   AgentPropArray properties;
   CQRBDKAgentMetaData metadata;
@@ -57,7 +59,7 @@ struct ScriptedAgent {
 };
 
 // What a scripted agent was asked, for checks.
-struct ScriptedCalls {
+struct AFX_EXT_CLASS ScriptedCalls {
   std::vector<std::string> calls;      // "Init", "SetAgentProperties", ...
   AgentPropArray lastProperties;       // as last sent
   std::vector<std::string> lastNames;  // of the last generation request
@@ -65,10 +67,10 @@ struct ScriptedCalls {
 };
 
 // Offers the agent under the name until RemoveScriptedAgents.
-void AddScriptedAgent(const std::string& name, const ScriptedAgent& script);
-void RemoveScriptedAgents();
+AFX_EXT_API void AddScriptedAgent(const std::string& name, const ScriptedAgent& script);
+AFX_EXT_API void RemoveScriptedAgents();
 // Changes the status a connected agent of that name answers from now on.
-void SetScriptedStatus(const std::string& name, int status);
-ScriptedCalls ScriptedCallsOf(const std::string& name);
+AFX_EXT_API void SetScriptedStatus(const std::string& name, int status);
+AFX_EXT_API ScriptedCalls ScriptedCallsOf(const std::string& name);
 
 }  // namespace dravon::test

@@ -14,7 +14,7 @@ class CQRBusObjDef;
 // One attribute of a definition. A business-object-typed attribute names
 // another definition in its type; when the attribute is expanded in a
 // window it points at that definition (not owned).
-class CBODefAttr : public CObject {
+class AFX_EXT_CLASS CBODefAttr : public CObject {
   DECLARE_DYNAMIC(CBODefAttr)
 
  public:
@@ -93,7 +93,7 @@ class CBODefAttr : public CObject {
 
 // One verb of a definition. The setters of subscription, application
 // information and scenario mark the verb modified (0x08).
-class CBODefVerb : public CObject {
+class AFX_EXT_CLASS CBODefVerb : public CObject {
   DECLARE_DYNAMIC(CBODefVerb)
 
  public:
@@ -124,7 +124,7 @@ class CBODefVerb : public CObject {
 };
 
 // A definition-level property (written as BO_SPEC_PROPERTY entries).
-struct CBOSpecProperty {
+struct AFX_EXT_CLASS CBOSpecProperty {
   CString name;
   CString type;
   CString value;
@@ -144,7 +144,7 @@ using CBODefVerbArray = COwnedPtrArray<CBODefVerb>;
 using CBOSpecPropertyArray = CArray<CBOSpecProperty, const CBOSpecProperty&>;
 using CBODefArray = CArray<CQRBusObjDef*, CQRBusObjDef*>;
 
-class CQRBusObjDef : public CQRObj {
+class AFX_EXT_CLASS CQRBusObjDef : public CQRObj {
   DECLARE_DYNAMIC(CQRBusObjDef)
 
  public:

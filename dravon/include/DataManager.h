@@ -28,7 +28,7 @@ namespace dravon {
 class Session;
 }
 
-class CDataManager {
+class AFX_EXT_CLASS CDataManager {
  public:
   // The process-wide instance, made on first use and again after delete.
   static CDataManager* InitInstance();

@@ -2,21 +2,23 @@
 // ResetFaults (tests call it in SetUp and TearDown).
 #pragma once
 
+#include <mfc/export.h>
+
 #include <windows.h>
 
 namespace dravon::test {
 
-void ResetFaults();
+AFX_EXT_API void ResetFaults();
 // LogToServer answers zero whatever the password.
-void RefuseLogin(bool refuse);
+AFX_EXT_API void RefuseLogin(bool refuse);
 // The server is lost at the n-th server call from now (1 = the next one):
 // that call raises 0x468 and fails, and so does everything after it.
-void LoseServerAtCall(int n);
+AFX_EXT_API void LoseServerAtCall(int n);
 // Saves (definitions, connectors, renames) fail and change nothing.
-void RefuseSave(bool refuse);
+AFX_EXT_API void RefuseSave(bool refuse);
 // Deletes fail and change nothing.
-void RefuseDelete(bool refuse);
+AFX_EXT_API void RefuseDelete(bool refuse);
 // Every server call takes this long on the window system's clock.
-void SetCallDelay(DWORD milliseconds);
+AFX_EXT_API void SetCallDelay(DWORD milliseconds);
 
 }  // namespace dravon::test

@@ -32,7 +32,7 @@ enum {
 class HvProperty;
 using HvPropertyArray = CArray<HvProperty*, HvProperty*>;
 
-class HvProperty : public CObject {
+class AFX_EXT_CLASS HvProperty : public CObject {
   DECLARE_DYNAMIC(HvProperty)
 
  public:

@@ -33,7 +33,7 @@ constexpr DWORD QR_CLIPBOARD_BODEF = 6;
 
 // The layout of a block made by CQRObj::PrepareClipboardData. A pointer
 // does not fit a 32-bit word here, so the owner's process id sits between.
-struct QRClipboardBlock {
+struct AFX_EXT_CLASS QRClipboardBlock {
   DWORD kind;
   DWORD ownerProcessId;
   class CQRObj* object;
@@ -41,7 +41,7 @@ struct QRClipboardBlock {
 
 class CQRServer;
 
-class CQRObj : public CObject {
+class AFX_EXT_CLASS CQRObj : public CObject {
   DECLARE_DYNAMIC(CQRObj)
 
  public:
@@ -86,7 +86,7 @@ class CQRObj : public CObject {
 
 // A named repository object the session only lists: a map, a collaboration
 // template, a collaboration, a relationship, or a user in a dependency list.
-class CQRObjRef : public CQRObj {
+class AFX_EXT_CLASS CQRObjRef : public CQRObj {
   DECLARE_DYNAMIC(CQRObjRef)
 
  public:
@@ -97,7 +97,7 @@ class CQRObjRef : public CQRObj {
   int m_nType;
 };
 
-class CQRServer : public CQRObj {
+class AFX_EXT_CLASS CQRServer : public CQRObj {
   DECLARE_DYNAMIC(CQRServer)
 
  public:

@@ -1,10 +1,10 @@
 // The login history of the shared profile.
 #include <unistd.h>
 
+#include <cstring>
 #include <string>
 
 #include "HLUtilWinRegistry.h"
-#include "reg_key.h"
 #include "registry_fixture.h"
 
 namespace {
@@ -31,6 +31,17 @@ class LoginHistoryTest : public TempRegistryTest {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 using Names = std::vector<std::string>;
+
+// Writes a value behind the library's back, as a damaged file would hold it.
+bool PlantString(const char* key, const char* name, const char* value) {
+  HKEY opened = nullptr;
+  if (::RegCreateKeyEx(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr) != ERROR_SUCCESS)
+    return false;
+  const LONG written = ::RegSetValueEx(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                                       static_cast<DWORD>(std::strlen(value) + 1));
+  ::RegCloseKey(opened);
+  return written == ERROR_SUCCESS;
+}
 
 TEST_F(LoginHistoryTest, AFreshProfileHasNoHistoryAndLeavesTheCallersTexts) {
   EXPECT_TRUE(Servers().empty());
@@ -67,12 +78,8 @@ TEST_F(LoginHistoryTest, PasswordsAreNeverWrittenAsClearText) {
 
 TEST_F(LoginHistoryTest, ADamagedStoredPasswordReadsAsNone) {
   CHLUtilWinRegistry("Common").SetRecentLoginInfo(true, "S", "admin", "pw");
-  {
-    utils::RegKey passwords(HKEY_CURRENT_USER, "Software\\Halvane\\Common\\Passwords", true);
-    ASSERT_TRUE(passwords.SetString("admin", "hv1:zz"));
-    utils::RegKey recent(HKEY_CURRENT_USER, "Software\\Halvane\\Common\\Recent", true);
-    ASSERT_TRUE(recent.SetString("Password", "clear text"));
-  }
+  ASSERT_TRUE(PlantString("Software\\Halvane\\Common\\Passwords", "admin", "hv1:zz"));
+  ASSERT_TRUE(PlantString("Software\\Halvane\\Common\\Recent", "Password", "clear text"));
   EXPECT_EQ((Pairs{{"admin", ""}}), Users());
   bool remember = false;
   CString server, user, password = "x";

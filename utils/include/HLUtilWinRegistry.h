@@ -9,7 +9,7 @@
 
 // Settings under HKEY_CURRENT_USER\Software\<company>\<application>\<section>
 // (or the same path under another root key).
-class CWinRegistry {
+class AFX_EXT_CLASS CWinRegistry {
  public:
   CWinRegistry(LPCTSTR company, LPCTSTR application);
 
@@ -31,7 +31,7 @@ class CWinRegistry {
 // login history keeps the most recent first, at most kMaxHistory servers
 // and users; passwords are kept only for logins made with "remember" on,
 // and never as clear text.
-class CHLUtilWinRegistry {
+class AFX_EXT_CLASS CHLUtilWinRegistry {
  public:
   static constexpr int kMaxHistory = 10;
 

@@ -6,7 +6,7 @@
 
 #include "QRObj.h"
 
-class CUtilFunc {
+class AFX_EXT_CLASS CUtilFunc {
  public:
   // Non-zero when `name` is acceptable for an object of `type`. Otherwise
   // `msgOut` (when given) receives the fault; with no `msgOut` and a
@@ -58,7 +58,7 @@ class CUtilFunc {
   static HBITMAP LoadBitmapWithPalette(HINSTANCE module, LPCTSTR name, HPALETTE* palette);
 };
 
-class CStdUtils {
+class AFX_EXT_CLASS CStdUtils {
  public:
   // Non-zero when `text` matches `pattern`: "*" any run of characters, "?"
   // one character, "\" takes the next character literally, ";" separates
