@@ -99,8 +99,7 @@ TEST_F(ListViewSnapshot, ReportViewInADialog) {
   robot.clickListViewItem(Window(list), 4, {VK_CONTROL});
   ASSERT_EQ(robot.listViewSelection(Window(list)), (std::vector<int>{2, 4}));
   UpdateWindow(dlg);
-  std::filesystem::path file = robot.snapshot(Window(dlg), "listview_report_dialog");
-  EXPECT_TRUE(std::filesystem::exists(file));
+  robot.snapshot(Window(dlg), "listview_report_dialog");
 
   // The selection shows in the highlight colour across the row; other rows
   // keep the window colour.
