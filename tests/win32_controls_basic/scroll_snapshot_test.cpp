@@ -2,6 +2,7 @@
 #include <string>
 
 #include "controls_fixture.h"
+#include "robot.h"
 
 namespace controls_test {
 namespace {
@@ -83,12 +84,6 @@ TEST_F(ScrollBars, WindowBarsRepaintOnlyWhenTheyChange) {
   ReleaseDC(parent_, dc);
 }
 
-std::string OutputPath(const char* name) {
-  const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
-  std::string base = dir ? dir : ".";
-  return base + "/" + name;
-}
-
 TEST_F(Snapshots, PanelOfEveryKind) {
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   std::vector<HWND> all;
@@ -129,7 +124,7 @@ TEST_F(Snapshots, PanelOfEveryKind) {
   EnableWindow(offCheck, FALSE);
   SetFocus(focused);
   Pump();
-  EXPECT_TRUE(win32::RenderWindowToPng(parent_, OutputPath("controls_panel.png").c_str()));
+  halvane::test::Snapshot(parent_, "controls_panel");
 }
 
 }  // namespace

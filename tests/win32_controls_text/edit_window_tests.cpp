@@ -2,11 +2,11 @@
 // notifications its parent receives.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "win32/input.h"
+#include "robot.h"
 #include "windows.h"
 
 namespace {
@@ -66,12 +66,6 @@ class EditTest : public ::testing::Test {
     SetFocus(edit);
     win32::input::TypeText(text);
     Pump();
-  }
-  void Snapshot(const char* name) {
-    const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
-    if (!dir) return;
-    const std::string path = std::string(dir) + "/" + name + ".png";
-    EXPECT_TRUE(win32::RenderWindowToPng(parent_, path.c_str()));
   }
   static std::pair<DWORD, DWORD> Sel(HWND edit) {
     DWORD s = 0, e = 0;
@@ -269,7 +263,7 @@ TEST_F(EditTest, Snapshots) {
   SendMessage(focused, EM_SETSEL, 0, 7);
   Pump();
   EXPECT_EQ(Text(password), "secret");
-  Snapshot("edit_controls");
+  halvane::test::Snapshot(parent_, "edit_controls");
 }
 
 }  // namespace

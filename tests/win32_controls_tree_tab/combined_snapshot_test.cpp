@@ -1,11 +1,10 @@
 // One dialog with a toolbar, a tab control and, on its page, a tree view
 // and a report list view sharing an image list: rendered for people to look
 // at, with checks that the pieces sit where the dialog puts them.
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "internal/dlg_template_builder.h"
+#include "robot.h"
 #include "tree_tab_fixture.h"
 
 namespace tree_tab_test {
@@ -126,13 +125,6 @@ bool Inside(const RECT& inner, const RECT& outer) {
          inner.bottom <= outer.bottom;
 }
 
-std::string OutputPath(const char* name) {
-  const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
-  std::filesystem::path base = dir && *dir ? dir : std::filesystem::temp_directory_path().string();
-  std::filesystem::create_directories(base);
-  return (base / name).string();
-}
-
 TEST_F(CombinedSnapshot, DialogWithToolbarTabsTreeAndReportList) {
   InitCommonControls();
   DialogTemplateBuilder dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0,
@@ -168,9 +160,7 @@ TEST_F(CombinedSnapshot, DialogWithToolbarTabsTreeAndReportList) {
   SetFocus(tree);
   UpdateWindow(hwnd);
   Pump();
-  const std::string path = OutputPath("combined_controls_dialog.png");
-  ASSERT_TRUE(win32::RenderWindowToPng(hwnd, path.c_str()));
-  EXPECT_GT(std::filesystem::file_size(path), 0u);
+  halvane::test::Snapshot(hwnd, "combined_controls_dialog");
 
   // The toolbar runs along the top above the tabs; the tree and the list
   // sit on the tab's page, side by side.

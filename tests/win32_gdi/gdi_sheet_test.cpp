@@ -1,19 +1,19 @@
-// Sheets of the classic 3-D look and the system icons, written as PNG
-// files into $HALVANE_TEST_OUTPUT for people to look at.
-#include <cstdlib>
+// Sheets of the classic 3-D look and the system icons, compared with their
+// reference pictures.
 #include <filesystem>
 #include <string>
 
 #include "gdi_test_support.h"
 #include "internal/gdi_system.h"
+#include "robot.h"
 
 namespace {
 
-std::string OutputPath(const char* name) {
-  const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
-  const std::filesystem::path base = dir ? dir : std::filesystem::temp_directory_path().string();
-  std::filesystem::create_directories(base);
-  return (base / name).string();
+// Writes the canvas and compares it with its reference picture.
+void ExpectSheet(HBITMAP bitmap, const std::string& name) {
+  const std::filesystem::path picture = halvane::test::PicturePath(name);
+  ASSERT_TRUE(win32::gdi::WriteBitmapToPng(bitmap, picture.string().c_str()));
+  halvane::test::ExpectMatchesReference(picture, name);
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ TEST_F(GdiSheets, EdgesAndFrameControls) {
   // A raised edge is dark at its bottom-right, a sunken one at its top-left.
   EXPECT_EQ(c.At(59, 39), GetSysColor(COLOR_3DDKSHADOW));
   EXPECT_EQ(c.At(70, 10), GetSysColor(COLOR_3DSHADOW));
-  EXPECT_TRUE(win32::gdi::WriteBitmapToPng(c.bitmap, OutputPath("gdi_frame_controls.png").c_str()));
+  ExpectSheet(c.bitmap, "gdi_frame_controls");
 }
 
 TEST_F(GdiSheets, SystemIcons) {
@@ -88,5 +88,5 @@ TEST_F(GdiSheets, SystemIcons) {
   HBITMAP arrow = win32::gdi::CreateSystemBitmap(OBM_UPARROW);
   ASSERT_NE(arrow, nullptr);
   EXPECT_TRUE(DeleteObject(arrow));
-  EXPECT_TRUE(win32::gdi::WriteBitmapToPng(c.bitmap, OutputPath("gdi_system_icons.png").c_str()));
+  ExpectSheet(c.bitmap, "gdi_system_icons");
 }
