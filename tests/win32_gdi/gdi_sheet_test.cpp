@@ -90,3 +90,32 @@ TEST_F(GdiSheets, SystemIcons) {
   EXPECT_TRUE(DeleteObject(arrow));
   ExpectSheet(c.bitmap, "gdi_system_icons");
 }
+
+TEST_F(GdiSheets, SystemCursors) {
+  LPCSTR ids[] = {IDC_ARROW,  IDC_IBEAM,  IDC_WAIT, IDC_CROSS, IDC_UPARROW, IDC_SIZENWSE, IDC_SIZENESW,
+                  IDC_SIZEWE, IDC_SIZENS, IDC_SIZEALL, IDC_NO, IDC_HAND,   IDC_APPSTARTING, IDC_HELP};
+  constexpr int kCount = sizeof ids / sizeof ids[0];
+  DibCanvas c(kCount * 36 + 10, 52, RGB(255, 255, 255));
+  for (int i = 0; i < kCount; ++i) {
+    HCURSOR cursor = LoadCursor(nullptr, ids[i]);
+    ASSERT_NE(cursor, nullptr) << i;
+    EXPECT_TRUE(DrawIcon(c.dc, 10 + i * 36, 10, cursor)) << i;
+  }
+  // Where the cursors point: the arrow at its tip, the beam and the
+  // cross in their middles.
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(LoadCursor(nullptr, IDC_ARROW), &info));
+  EXPECT_FALSE(info.fIcon);
+  EXPECT_EQ(info.xHotspot, 0u);
+  EXPECT_EQ(info.yHotspot, 0u);
+  DeleteObject(info.hbmMask);
+  DeleteObject(info.hbmColor);
+  for (LPCSTR centred : {IDC_IBEAM, IDC_CROSS}) {
+    ASSERT_TRUE(GetIconInfo(LoadCursor(nullptr, centred), &info));
+    EXPECT_GT(info.xHotspot, 4u);
+    EXPECT_GT(info.yHotspot, 4u);
+    DeleteObject(info.hbmMask);
+    DeleteObject(info.hbmColor);
+  }
+  ExpectSheet(c.bitmap, "gdi_system_cursors");
+}
