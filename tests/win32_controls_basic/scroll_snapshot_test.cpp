@@ -36,8 +36,9 @@ TEST_F(ScrollBars, ControlSendsCodesToItsParent) {
   Click(ScreenPoint(bar, 8, 186));            // down arrow
   Click(ScreenPoint(bar, 8, 120));            // page below the thumb
   std::vector<UINT> codes;
-  for (const Notice& n : Recorded()) {
-    if (n.msg == WM_VSCROLL) codes.push_back(n.code);
+  for (const halvane::test::Message& m : Received().filtered({WM_VSCROLL})) {
+    EXPECT_EQ(reinterpret_cast<HWND>(m.lParam), bar);
+    codes.push_back(LOWORD(m.wParam));
   }
   EXPECT_THAT(codes, ::testing::ElementsAre(SB_LINEUP, SB_ENDSCROLL, SB_LINEDOWN, SB_ENDSCROLL, SB_PAGEDOWN,
                                             SB_ENDSCROLL));
