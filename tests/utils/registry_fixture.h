@@ -4,25 +4,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
-#include "temp_folder.h"
+#include "temp_registry.h"
 
 class TempRegistryTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_FALSE(folder_.path().empty());
-    win32::SetRegistryFile(folder_ / "registry.reg");
-  }
-  void TearDown() override { win32::SetRegistryFile(""); }
-  std::string RegistryText() const {
-    std::ifstream in(folder_ / "registry.reg");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string RegistryText() const { return registry_.text(); }
 
-  halvane::test::TempFolder folder_{"utils-registry"};
+  halvane::test::TempRegistry registry_{"utils-registry"};
 };
