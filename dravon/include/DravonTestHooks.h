@@ -20,5 +20,7 @@ AFX_EXT_API void RefuseSave(bool refuse);
 AFX_EXT_API void RefuseDelete(bool refuse);
 // Every server call takes this long on the window system's clock.
 AFX_EXT_API void SetCallDelay(DWORD milliseconds);
+// Whether the data manager's session holds the object (and frees it).
+AFX_EXT_API bool SessionOwns(const class CQRObj* object);
 
 }  // namespace dravon::test

@@ -2,7 +2,6 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
 
 #include "DravonAdmin.h"
 #include "dravon_test_support.h"
@@ -37,25 +36,6 @@ TEST_F(ToolTest, AccountsAndPasswords) {
   EXPECT_EQ(Tool("set-password NoServer u p"), 1);
   EXPECT_EQ(Tool("bogus"), 2);
   EXPECT_EQ(Tool("create OnlyName"), 2);
-}
-
-TEST_F(ToolTest, LoadsARepositoryCopyIntoAServer) {
-  const std::string file = m_folder / "copy.in";
-  std::ofstream(file) << "[Pellisk]\r\nVersion = 3.0.0\r\n[End]\r\n"
-                         "[BusinessObjectDefinition]\r\nName = Item\r\nVersion = 1.0.0\r\n\r\n"
-                         "\t[Attribute]\r\n\tName = Sku\r\n\tType = String\r\n\tIsKey = true\r\n\t[End]\r\n[End]\r\n"
-                         "[BusinessObjectDefinition]\r\nName = Basket\r\n\r\n"
-                         "\t[Attribute]\r\n\tName = Items\r\n\tType = Item\r\n\t[End]\r\n[End]\r\n";
-  ASSERT_EQ(Tool(std::string("load ") + kServer + " " + file), 0);
-  ASSERT_TRUE(LogIn());
-  CQRBusObjDef* basket = Dm().GetBO("Basket", 0, 1);
-  ASSERT_NE(basket, nullptr);
-  ASSERT_EQ(basket->GetDependentBos(FALSE).GetSize(), 1);
-  EXPECT_STREQ(basket->GetDependentBos(FALSE)[0]->name(), "Item");
-
-  std::ofstream(file) << "[BusinessObjectDefinition]\nName = Broken\n\t[Attribute]\n\tName = A\n\tColour = x\n";
-  EXPECT_EQ(Tool(std::string("load ") + kServer + " " + file), 1);
-  EXPECT_EQ(Dm().GetBO("Broken", 0, 1), nullptr);
 }
 
 TEST_F(ToolTest, ListsAndRemovesServers) {

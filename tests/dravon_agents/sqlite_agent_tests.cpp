@@ -6,7 +6,7 @@
 
 #include "BusObjDef.h"
 #include "agents_test_support.h"
-#include "store/RepositoryCopy.h"
+#include "RepositoryCopyBO.h"
 
 namespace {
 
@@ -69,8 +69,9 @@ class SqliteAgentTest : public AgentTest {
     const std::string text(reinterpret_cast<const char*>(bytes), static_cast<size_t>(length));
     delete[] bytes;
     std::vector<std::unique_ptr<CQRBusObjDef>> defs;
-    std::string error;
-    EXPECT_TRUE(dravon::ParseRepositoryCopy(text, defs, error)) << error << "\n" << text;
+    dravon::repocopy::LineReader in(text);
+    const dravon::repocopy::Error error = dravon::repocopy::ReadDefinitions(in, defs);
+    EXPECT_FALSE(error) << dravon::repocopy::ErrorText(error) << "\n" << text;
     EXPECT_TRUE(m_agent->CompleteOnAddContent(ZTK::CONTENT_BODEFS));
     return defs;
   }
@@ -212,6 +213,18 @@ TEST_F(SqliteAgentTest, HandsOutSingleItemsAndTellsWhenDone) {
   EXPECT_NE(m_agent->GetLastErrorMessage().Find("nosuch"), -1);
 }
 
+TEST_F(SqliteAgentTest, AColumnNameWithALineBreakIsRefusedRatherThanBreakingTheText) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(m_db.c_str(), &db), SQLITE_OK);
+  EXPECT_EQ(sqlite3_exec(db, "CREATE TABLE odd (\"two\nlines\" TEXT);", nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(db);
+  ASSERT_EQ(Configure(m_db), BDK_OK);
+  CStringArray names;
+  names.Add("odd");
+  EXPECT_EQ(m_agent->RequestContent(ZTK::CONTENT_BODEFS, names), BDK_GENERATION_FAILED);
+  EXPECT_NE(m_agent->GetLastErrorMessage().Find("odd cannot be written"), -1) << m_agent->GetLastErrorMessage();
+}
+
 TEST_F(SqliteAgentTest, GenerateSpecsPostsTheTextAndALostFileIsALostConnection) {
   ASSERT_EQ(Configure(m_db), BDK_OK);
   EXPECT_EQ(m_agent->GetConnectionStatus(), BDK_OK);
@@ -221,8 +234,9 @@ TEST_F(SqliteAgentTest, GenerateSpecsPostsTheTextAndALostFileIsALostConnection) 
   Pump();
   ASSERT_EQ(Messages(), std::vector<UINT>{WM_BDK_GENERATED_TEXT});
   std::vector<std::unique_ptr<CQRBusObjDef>> defs;
-  std::string error;
-  EXPECT_TRUE(dravon::ParseRepositoryCopy(Notices()[0].text1, defs, error)) << error;
+  dravon::repocopy::LineReader in(Notices()[0].text1);
+  const dravon::repocopy::Error error = dravon::repocopy::ReadDefinitions(in, defs);
+  EXPECT_FALSE(error) << dravon::repocopy::ErrorText(error);
   EXPECT_EQ(defs.size(), 1u);
 
   std::filesystem::remove(m_db);

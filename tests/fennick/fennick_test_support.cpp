@@ -23,24 +23,21 @@ std::unique_ptr<CBODefAttr> MakeAttr(const AttrDef& def, int position) {
   return attr;
 }
 
-void FennickTest::SetUp() {
-  ASSERT_FALSE(m_folder.path().empty());
+TestServer::TestServer() {
+  EXPECT_FALSE(m_folder.path().empty());
   setenv("HALVANE_SERVERS", m_folder.path().c_str(), 1);
-  win32::ResetWindowSystem();
-  win32::UseVirtualClock(true);
-  Directory().clear();
+  BusObjSpecDirectory::getTheBusObjSpecDirectory()->clear();
   std::string error;
-  ASSERT_TRUE(dravon::admin::CreateServer(kServer, kUser, kPassword, error)) << error;
-  ASSERT_NE(Dm().LogToServer(kServer, kUser, kPassword), 0);
+  EXPECT_TRUE(dravon::admin::CreateServer(kServer, kUser, kPassword, error)) << error;
+  EXPECT_NE(Dm().LogToServer(kServer, kUser, kPassword), 0);
 }
 
-void FennickTest::TearDown() {
-  Directory().clear();
+TestServer::~TestServer() {
+  BusObjSpecDirectory::getTheBusObjSpecDirectory()->clear();
   delete CDataManager::PeekInstance();
-  win32::ResetWindowSystem();
 }
 
-void FennickTest::Define(const char* name, const std::vector<AttrDef>& attrs, const std::vector<std::string>& verbs) {
+void TestServer::Define(const char* name, const std::vector<AttrDef>& attrs, const std::vector<std::string>& verbs) {
   CQRBusObjDef* def = Dm().GetBO(name, 1, 0);
   ASSERT_NE(def, nullptr);
   int position = 1;
@@ -50,7 +47,7 @@ void FennickTest::Define(const char* name, const std::vector<AttrDef>& attrs, co
   Dm().ReleaseBODefs();
 }
 
-void FennickTest::DefineCustomer() {
+void TestServer::DefineCustomer() {
   Define("Address",
          {{"Street", "String", "", "10", "Main"},
           {"Zip", "Integer", "", "", "12345", true},
@@ -63,6 +60,18 @@ void FennickTest::DefineCustomer() {
           {"Shipping", "Address", "N"},
           {"Since", "Date"}},
          {"Create", "Retrieve", "Update", "Delete"});
+}
+
+void FennickTest::SetUp() {
+  win32::ResetWindowSystem();
+  win32::UseVirtualClock(true);
+  m_server = std::make_unique<TestServer>();
+  ASSERT_FALSE(HasFailure());
+}
+
+void FennickTest::TearDown() {
+  m_server.reset();
+  win32::ResetWindowSystem();
 }
 
 }  // namespace fennick_test

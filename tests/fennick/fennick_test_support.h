@@ -1,5 +1,6 @@
-// The fixture of the instance tests: a temporary server holding a few
-// definitions, a session logged in to it and an empty spec directory.
+// A temporary server holding a few definitions, a session logged in to it
+// and an empty spec directory: the fixture of the instance tests, and of
+// the windows that show instances.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -37,13 +38,16 @@ struct AttrDef {
 // A definition's attribute, outside any server.
 std::unique_ptr<CBODefAttr> MakeAttr(const AttrDef& def, int position = 1);
 
-class FennickTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
+// The server and the session, made by the constructor (which fails the
+// test when it cannot log in) and gone with the object.
+class TestServer {
+ public:
+  TestServer();
+  ~TestServer();
+  TestServer(const TestServer&) = delete;
+  TestServer& operator=(const TestServer&) = delete;
 
   CDataManager& Dm() { return *CDataManager::InitInstance(); }
-  BusObjSpecDirectory& Directory() { return *BusObjSpecDirectory::getTheBusObjSpecDirectory(); }
   // Saves a definition on the server, then lets the session forget it, so
   // that type descriptions come from the server's copy.
   void Define(const char* name, const std::vector<AttrDef>& attrs, const std::vector<std::string>& verbs);
@@ -52,7 +56,24 @@ class FennickTest : public ::testing::Test {
   // key, Age Integer, Home Address, Shipping Address N, Since Date).
   void DefineCustomer();
 
+ private:
   halvane::test::TempFolder m_folder{"fennick-test"};
+};
+
+class FennickTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  CDataManager& Dm() { return m_server->Dm(); }
+  BusObjSpecDirectory& Directory() { return *BusObjSpecDirectory::getTheBusObjSpecDirectory(); }
+  void Define(const char* name, const std::vector<AttrDef>& attrs, const std::vector<std::string>& verbs) {
+    m_server->Define(name, attrs, verbs);
+  }
+  void DefineCustomer() { m_server->DefineCustomer(); }
+
+ private:
+  std::unique_ptr<TestServer> m_server;
 };
 
 }  // namespace fennick_test

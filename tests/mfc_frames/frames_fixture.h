@@ -8,7 +8,7 @@
 
 #include "frames_app.h"
 #include "mfc_test.h"
-#include "temp_registry.h"
+#include "temp_profile.h"
 
 class FramesTest : public halvane::test::MfcTest {
  protected:
@@ -29,8 +29,8 @@ class FramesTest : public halvane::test::MfcTest {
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
-  halvane::test::TempRegistry registry_{"mfc_frames"};
-  const halvane::test::TempFolder& folder_ = registry_.folder();
+  halvane::test::TempProfile profile_{"mfc_frames"};
+  const halvane::test::TempFolder& folder_ = profile_.folder();
 };
 
 inline std::string TextOf(const CWnd* pWnd) { return halvane::test::Window(pWnd->m_hWnd).text(); }

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "profile.h"
-#include "temp_registry.h"
+#include "temp_profile.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ class ProfileTest : public ::testing::Test {
     return text.str();
   }
 
-  halvane::test::TempRegistry registry_{"mfc-profile"};
-  const std::filesystem::path folder_{registry_.folder().path()};
+  halvane::test::TempProfile profile_{"mfc-profile"};
+  const std::filesystem::path folder_{profile_.folder().path()};
 };
 
 TEST_F(ProfileTest, RegistryRoundTrips) {

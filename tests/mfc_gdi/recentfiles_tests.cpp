@@ -10,7 +10,7 @@
 #include "mfc/menu.h"
 #include "mfc/recentfiles.h"
 #include "profile.h"
-#include "temp_registry.h"
+#include "temp_profile.h"
 
 namespace {
 
@@ -80,8 +80,8 @@ TEST(RecentFileListTest, AbbreviationKeepsAsMuchOfTheEndAsFits) {
 
 class RecentFileProfileTest : public ::testing::Test {
  protected:
-  halvane::test::TempRegistry registry_{"mfc-recent"};
-  const std::filesystem::path folder_{registry_.folder().path()};
+  halvane::test::TempProfile profile_{"mfc-recent"};
+  const std::filesystem::path folder_{profile_.folder().path()};
 };
 
 TEST_F(RecentFileProfileTest, WritesAndReadsFileEntries) {

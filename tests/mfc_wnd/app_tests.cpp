@@ -11,7 +11,7 @@
 
 #include "resource.h"
 #include "wnd_fixture.h"
-#include "temp_registry.h"
+#include "temp_profile.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ class CTestApp : public CWinApp {
 
 class AppTest : public WndTest {
  protected:
-  halvane::test::TempRegistry registry_{"mfc_wnd_registry"};
+  halvane::test::TempProfile profile_{"mfc_wnd_profile"};
 };
 
 TEST_F(AppTest, AnApplicationRunsInProcessAndEndsCleanly) {

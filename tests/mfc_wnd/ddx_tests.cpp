@@ -124,6 +124,34 @@ TEST_F(DdxTest, MaxCharsLimitsTheEditWhenLoading) {
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
+// Counts the name edit's change notifications.
+class CWatchedValues : public CValues {
+ public:
+  int changes = 0;
+
+ protected:
+  afx_msg void OnChangeName() { ++changes; }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CWatchedValues, CValues)
+  ON_EN_CHANGE(IDC_NAME, OnChangeName)
+END_MESSAGE_MAP()
+
+TEST_F(DdxTest, LoadingAnUnchangedTextSendsNoChangeNotification) {
+  CWatchedValues dialog;
+  robot.onDialog("Values", [&dialog](Robot& r, Window) {
+    EXPECT_EQ(dialog.changes, 1) << "the first load sets the name";
+    dialog.UpdateData(FALSE);
+    EXPECT_EQ(dialog.changes, 1);
+    dialog.name = "Grace";
+    dialog.UpdateData(FALSE);
+    EXPECT_EQ(dialog.changes, 2);
+    r.key(VK_ESCAPE);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
 class CUnsignedValues : public CDialog {
  public:
   CUnsignedValues() : CDialog(IDD_VALUES) {}

@@ -201,6 +201,56 @@ TEST_F(DialogTest, AModalDialogsControlsSeeKeysBeforeTheDialogManager) {
   EXPECT_EQ(dialog.log, (std::vector<std::string>{"init", "cancel"}));
 }
 
+// An application that takes F1 itself, as programs with context help do,
+// and a main window that records the keys offered to it.
+class CHelpKeyApp : public CWinApp {
+ public:
+  CHelpKeyApp() : CWinApp("Key Tests") {}
+  std::vector<HWND> helpKeys;
+  BOOL PreTranslateMessage(MSG* pMsg) override {
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_F1) {
+      helpKeys.push_back(::GetActiveWindow());
+      return TRUE;
+    }
+    return CWinApp::PreTranslateMessage(pMsg);
+  }
+};
+
+class CKeyRecordingWnd : public CWnd {
+ public:
+  int keys = 0;
+  BOOL PreTranslateMessage(MSG* pMsg) override {
+    keys += pMsg->message == WM_KEYDOWN;
+    return FALSE;
+  }
+};
+
+class DialogAppKeysTest : public WndTest {
+ protected:
+  CHelpKeyApp app;
+};
+
+TEST_F(DialogAppKeysTest, AModalDialogsKeysReachTheApplicationFirstButNotTheDisabledOwner) {
+  CKeyRecordingWnd main;
+  ASSERT_TRUE(halvane::test::CreateTopLevel(main, "Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+  app.m_pMainWnd = &main;
+  CWatchingDialog dialog;
+  HWND shown = nullptr;
+  robot.onDialog("Values", [&](Robot& r, Window dlg) {
+    shown = dlg.hwnd();
+    ::SetFocus(dlg.child(IDC_COUNT).hwnd());
+    r.key(VK_F1);
+    r.key(VK_RETURN);  // still the edit's first
+    r.key(VK_ESCAPE);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(app.helpKeys, (std::vector<HWND>{shown}));
+  EXPECT_EQ(dialog.edit.enters, 1);
+  EXPECT_EQ(main.keys, 0) << "the walk ends at the modal dialog";
+  app.m_pMainWnd = nullptr;
+  main.DestroyWindow();
+}
+
 TEST_F(DialogTest, DefaultButtonAndDialogUnits) {
   CValuesDialog dialog;
   robot.onDialog("Values", [&dialog](Robot& r, Window dlg) {

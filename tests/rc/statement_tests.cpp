@@ -71,6 +71,26 @@ END
   EXPECT_EQ(d.items[16].title.ordinal, 128);
 }
 
+TEST(Dialogs, AComboBoxsKindIsChosenNotAddedToTheDefault) {
+  CompileResult r = Compile(R"(#include <windows.h>
+1 DIALOG 0, 0, 10, 10
+BEGIN
+    COMBOBOX 1, 0, 0, 1, 1, CBS_DROPDOWN | WS_VSCROLL
+    COMBOBOX 2, 0, 0, 1, 1, CBS_DROPDOWNLIST
+    COMBOBOX 3, 0, 0, 1, 1, WS_VSCROLL
+    COMBOBOX 4, 0, 0, 1, 1, CBS_SIMPLE | CBS_SORT
+END
+)");
+  ASSERT_EQ(r.exitCode, 0) << r.errors;
+  DialogTemplate d = ParseDialog(r, "#1");
+  ASSERT_EQ(d.items.size(), 4u);
+  const DWORD vscroll = 0x00200000;
+  EXPECT_EQ(d.items[0].style, kChild | kTabStop | vscroll | 0x2);
+  EXPECT_EQ(d.items[1].style, kChild | kTabStop | 0x3);
+  EXPECT_EQ(d.items[2].style, kChild | kTabStop | vscroll | 0x1) << "no kind named: the default simple box";
+  EXPECT_EQ(d.items[3].style, kChild | kTabStop | 0x100 | 0x1);
+}
+
 TEST(Dialogs, CaptionAndFontAddTheirStyles) {
   CompileResult r = Compile(R"(#include <windows.h>
 IDD_NAMED DIALOGEX 1, 2, 3, 4

@@ -8,14 +8,14 @@
 #include <fstream>
 #include <string>
 
-#include "temp_registry.h"
+#include "temp_profile.h"
 
 namespace {
 
 class RegistryTest : public ::testing::Test {
  protected:
-  halvane::test::TempRegistry registry_{"sec_reg"};
-  const halvane::test::TempFolder& folder_ = registry_.folder();
+  halvane::test::TempProfile profile_{"sec_reg"};
+  const halvane::test::TempFolder& folder_ = profile_.folder();
 };
 
 TEST_F(RegistryTest, StringAndNumberValuesRoundTrip) {

@@ -1,10 +1,15 @@
 // The login history of the shared profile.
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstring>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "HLUtilWinRegistry.h"
+#include "login/login_key.h"
+#include "reg_key.h"
 #include "registry_fixture.h"
 
 namespace {
@@ -32,17 +37,6 @@ class LoginHistoryTest : public TempRegistryTest {
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 using Names = std::vector<std::string>;
 
-// Writes a value behind the library's back, as a damaged file would hold it.
-bool PlantString(const char* key, const char* name, const char* value) {
-  HKEY opened = nullptr;
-  if (::RegCreateKeyEx(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr) != ERROR_SUCCESS)
-    return false;
-  const LONG written = ::RegSetValueEx(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                                       static_cast<DWORD>(std::strlen(value) + 1));
-  ::RegCloseKey(opened);
-  return written == ERROR_SUCCESS;
-}
-
 TEST_F(LoginHistoryTest, AFreshProfileHasNoHistoryAndLeavesTheCallersTexts) {
   EXPECT_TRUE(Servers().empty());
   EXPECT_TRUE(Users().empty());
@@ -69,17 +63,123 @@ TEST_F(LoginHistoryTest, ARememberedLoginComesBackWithItsPassword) {
   EXPECT_EQ((Names{"HalvaneServer"}), Servers());
 }
 
-TEST_F(LoginHistoryTest, PasswordsAreNeverWrittenAsClearText) {
-  CHLUtilWinRegistry("Common").SetRecentLoginInfo(true, "S", "admin", "VerySecretWord");
-  std::string text = RegistryText();
+unsigned Mode(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 ? st.st_mode & 0777 : 0;
+}
+
+std::string Stored(const std::string& key, const std::string& name) {
+  return utils::RegKey(HKEY_CURRENT_USER, "Software\\Halvane\\Common\\" + key, false).GetString(name).value_or("");
+}
+
+TEST_F(LoginHistoryTest, PasswordsAreSealedUnderAKeyOnlyTheUserCanRead) {
+  ASSERT_TRUE(CHLUtilWinRegistry("Common").SetRecentLoginInfo(true, "S", "admin", "VerySecretWord"));
+  const std::string text = RegistryText();
   EXPECT_EQ(std::string::npos, text.find("VerySecretWord"));
   EXPECT_NE(std::string::npos, text.find("admin"));
+  EXPECT_TRUE(Stored("Passwords", "admin").starts_with("hv2:"));
+  EXPECT_TRUE(Stored("Recent", "Password").starts_with("hv2:"));
+  EXPECT_NE(Stored("Passwords", "admin"), Stored("Recent", "Password")) << "every value has its own nonce";
+
+  const std::string keyFile = utils::login::KeyFilePath();
+  EXPECT_EQ(profile_->dataFolder() + "/halvane/login.key", keyFile);
+  EXPECT_EQ(0600u, Mode(keyFile));
+  EXPECT_EQ(0700u, Mode(profile_->dataFolder() + "/halvane"));
+  EXPECT_EQ(32u, std::filesystem::file_size(keyFile));
+  EXPECT_EQ(0600u, Mode(profile_->registryFile())) << "the registry file is the user's alone too";
+}
+
+TEST_F(LoginHistoryTest, ASealedPasswordMovedToAnotherUserDoesNotOpen) {
+  CHLUtilWinRegistry registry("Common");
+  registry.SetRecentLoginInfo(true, "S", "guest", "guestword");
+  registry.SetRecentLoginInfo(true, "S", "admin", "adminword");
+  {
+    utils::RegKey passwords(HKEY_CURRENT_USER, "Software\\Halvane\\Common\\Passwords", true);
+    ASSERT_TRUE(passwords.SetString("guest", Stored("Passwords", "admin")));
+  }
+  EXPECT_EQ((Pairs{{"admin", "adminword"}, {"guest", ""}}), Users());
+}
+
+TEST_F(LoginHistoryTest, WithoutTheKeyStoredPasswordsAreGoneAndANewLoginMakesANewKey) {
+  CHLUtilWinRegistry registry("Common");
+  registry.SetRecentLoginInfo(true, "S", "admin", "first");
+  const std::string keyFile = utils::login::KeyFilePath();
+  ASSERT_TRUE(std::filesystem::remove(keyFile));
+  EXPECT_EQ((Pairs{{"admin", ""}}), Users());
+  EXPECT_FALSE(std::filesystem::exists(keyFile)) << "reading never makes a key";
+
+  registry.SetRecentLoginInfo(true, "S", "admin", "second");
+  EXPECT_TRUE(std::filesystem::exists(keyFile));
+  EXPECT_EQ((Pairs{{"admin", "second"}}), Users());
+}
+
+TEST_F(LoginHistoryTest, AKeyFileThatIsNoKeyIsNeitherUsedNorReplaced) {
+  const std::string keyFile = utils::login::KeyFilePath();
+  std::filesystem::create_directories(std::filesystem::path(keyFile).parent_path());
+  std::ofstream(keyFile) << "not a key";
+  CHLUtilWinRegistry registry("Common");
+  EXPECT_FALSE(registry.SetRecentLoginInfo(true, "S", "admin", "pw")) << "the password could not be kept";
+  EXPECT_EQ(std::string(), Stored("Passwords", "admin"));
+  EXPECT_EQ(std::string(), Stored("Recent", "Password"));
+  EXPECT_EQ((Names{"S"}), Servers()) << "the rest of the history is kept";
+  EXPECT_EQ(9u, std::filesystem::file_size(keyFile));
+}
+
+TEST_F(LoginHistoryTest, AKeyFileOthersCouldReadIsNarrowedToTheUser) {
+  CHLUtilWinRegistry("Common").SetRecentLoginInfo(true, "S", "admin", "pw");
+  const std::string keyFile = utils::login::KeyFilePath();
+  ASSERT_EQ(0, chmod(keyFile.c_str(), 0644));
+  EXPECT_EQ((Pairs{{"admin", "pw"}}), Users());
+  EXPECT_EQ(0600u, Mode(keyFile));
+}
+
+// The older scrambled form ("hv1:" and a position-dependent mask), as
+// earlier versions stored it.
+std::string LegacyScrambled(const std::string& clear) {
+  std::string out = "hv1:";
+  for (size_t i = 0; i < clear.size(); ++i) {
+    uint32_t x = static_cast<uint32_t>(i) * 2654435761u + 0x9E3779B9u;
+    x ^= x >> 15;
+    x *= 2246822519u;
+    x ^= x >> 13;
+    const auto byte = static_cast<uint8_t>(static_cast<uint8_t>(clear[i]) ^ static_cast<uint8_t>(x));
+    out += "0123456789abcdef"[byte >> 4];
+    out += "0123456789abcdef"[byte & 0x0F];
+  }
+  return out;
+}
+
+TEST_F(LoginHistoryTest, ScrambledPasswordsOfEarlierVersionsAreReadOnceAndSealed) {
+  {
+    utils::RegKey users(HKEY_CURRENT_USER, "Software\\Halvane\\Common\\Users", true);
+    ASSERT_TRUE(users.SetString("1", "admin"));
+    utils::RegKey passwords(HKEY_CURRENT_USER, "Software\\Halvane\\Common\\Passwords", true);
+    ASSERT_TRUE(passwords.SetString("admin", LegacyScrambled("old secret")));
+    utils::RegKey recent(HKEY_CURRENT_USER, "Software\\Halvane\\Common\\Recent", true);
+    ASSERT_TRUE(recent.SetString("User", "admin"));
+    ASSERT_TRUE(recent.SetDword("Remember", 1));
+    ASSERT_TRUE(recent.SetString("Password", LegacyScrambled("old secret")));
+  }
+  EXPECT_EQ((Pairs{{"admin", "old secret"}}), Users());
+  bool remember = false;
+  CString server, user, password;
+  CHLUtilWinRegistry("Common").GetRecentLoginInfo(remember, server, user, password);
+  EXPECT_EQ(CString("old secret"), password);
+
+  EXPECT_TRUE(Stored("Passwords", "admin").starts_with("hv2:"));
+  EXPECT_TRUE(Stored("Recent", "Password").starts_with("hv2:"));
+  EXPECT_EQ(std::string::npos, RegistryText().find("hv1:"));
+  EXPECT_EQ((Pairs{{"admin", "old secret"}}), Users()) << "the sealed value reads the same";
 }
 
 TEST_F(LoginHistoryTest, ADamagedStoredPasswordReadsAsNone) {
   CHLUtilWinRegistry("Common").SetRecentLoginInfo(true, "S", "admin", "pw");
-  ASSERT_TRUE(PlantString("Software\\Halvane\\Common\\Passwords", "admin", "hv1:zz"));
-  ASSERT_TRUE(PlantString("Software\\Halvane\\Common\\Recent", "Password", "clear text"));
+  {
+    utils::RegKey passwords(HKEY_CURRENT_USER, "Software\\Halvane\\Common\\Passwords", true);
+    ASSERT_TRUE(passwords.SetString("admin", "hv1:zz"));
+    utils::RegKey recent(HKEY_CURRENT_USER, "Software\\Halvane\\Common\\Recent", true);
+    ASSERT_TRUE(recent.SetString("Password", "clear text"));
+  }
   EXPECT_EQ((Pairs{{"admin", ""}}), Users());
   bool remember = false;
   CString server, user, password = "x";

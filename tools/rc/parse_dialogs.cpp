@@ -266,7 +266,14 @@ void Parser::Dialog(const ResId& name, bool ex) {
       } else {
         readRect();
       }
-      if (AcceptComma()) c.style = Style(c.style);
+      if (AcceptComma()) {
+        // A combo box's kind (its two low bits) is chosen, not added to the
+        // default one: CBS_SIMPLE stays only when no other kind is named.
+        constexpr uint32_t kComboKind = 0x3;
+        const bool combo = it->classOrdinal == kComboBox;
+        c.style = Style(combo ? c.style & ~kComboKind : c.style);
+        if (combo && (c.style & kComboKind) == 0) c.style |= it->style & kComboKind;
+      }
       readTail();
     }
     if (!ex) c.id &= 0xFFFF;

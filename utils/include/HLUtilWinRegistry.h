@@ -30,7 +30,9 @@ class AFX_EXT_CLASS CWinRegistry {
 // A shared profile under HKEY_CURRENT_USER\Software\Halvane\<profile>. The
 // login history keeps the most recent first, at most kMaxHistory servers
 // and users; passwords are kept only for logins made with "remember" on,
-// and never as clear text.
+// sealed (AES-256-GCM) under a key in a file only the user can read
+// ($XDG_DATA_HOME/halvane/login.key), so the registry file alone never
+// gives them back.
 class AFX_EXT_CLASS CHLUtilWinRegistry {
  public:
   static constexpr int kMaxHistory = 10;

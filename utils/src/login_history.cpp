@@ -1,15 +1,17 @@
 // The shared profile and its login history. Layout below the profile key:
 //   Servers, Users   values "1", "2", ... holding the names, most recent first
-//   Passwords        one scrambled password per remembered user
+//   Passwords        one sealed password per remembered user
 //   UserInfo         one information text per user
-//   Recent           Server, User, Password (scrambled), Remember (DWORD)
+//   Recent           Server, User, Password (sealed), Remember (DWORD)
+// Passwords are sealed under the user's key (login/sealed_secret.h); the
+// registry alone never gives them back.
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "HLUtilWinRegistry.h"
+#include "login/sealed_secret.h"
 #include "reg_key.h"
-#include "secret_text.h"
 
 namespace {
 
@@ -41,16 +43,41 @@ Names PushFront(const std::string& path, const std::string& name) {
   return dropped;
 }
 
-std::string ReadSecret(const utils::RegKey& key, const std::string& name) {
-  auto stored = key.GetString(name);
-  return stored ? utils::UnscrambleSecret(*stored).value_or(std::string()) : std::string();
+// Where a value is kept, authenticated with it so that a sealed value
+// moved to another user's place does not open there.
+std::string SecretContext(const std::string& keyPath, const std::string& name) { return keyPath + "\\" + name; }
+
+// The clear text of the password kept under `name`, or empty. A value of
+// the older scrambled form is sealed in its place on the way (or removed
+// when it cannot be sealed), so that no readable form stays behind.
+std::string ReadSecret(const std::string& keyPath, const std::string& name) {
+  const utils::RegKey key(HKEY_CURRENT_USER, keyPath, false);
+  const auto stored = key.GetString(name);
+  if (!stored) return {};
+  const std::string context = SecretContext(keyPath, name);
+  if (!utils::login::IsScrambled(*stored)) {
+    const auto userKey = utils::login::LoadKey(false);
+    return userKey ? utils::login::Open(*userKey, *stored, context).value_or(std::string()) : std::string();
+  }
+  const std::string clear = utils::login::Unscramble(*stored).value_or(std::string());
+  utils::RegKey writable(HKEY_CURRENT_USER, keyPath, true);
+  const auto userKey = utils::login::LoadKey(true);
+  const std::string sealed = userKey ? utils::login::Seal(*userKey, clear, context) : std::string();
+  if (sealed.empty() || !writable.SetString(name, sealed)) writable.DeleteValue(name);
+  return clear;
 }
 
-// Keeps `secret` scrambled under `name`, or removes it when not kept.
-bool KeepSecret(utils::RegKey& key, const std::string& name, bool keep, const std::string& secret) {
-  if (keep) return key.SetString(name, utils::ScrambleSecret(secret));
+// Keeps `secret` sealed under `name`, or removes it when not kept (or when
+// it cannot be sealed: a password is never stored readable).
+bool KeepSecret(const std::string& keyPath, bool keep, const std::string& name, const std::string& secret) {
+  utils::RegKey key(HKEY_CURRENT_USER, keyPath, true);
+  if (keep) {
+    const auto userKey = utils::login::LoadKey(true);
+    const std::string sealed = userKey ? utils::login::Seal(*userKey, secret, SecretContext(keyPath, name)) : std::string();
+    if (!sealed.empty()) return key.SetString(name, sealed);
+  }
   key.DeleteValue(name);
-  return key.IsOpen();
+  return !keep && key.IsOpen();
 }
 
 std::string Text(LPCTSTR text) { return text ? text : ""; }
@@ -88,7 +115,7 @@ void CHLUtilWinRegistry::GetRegisteredServerNames(CStringArray& servers) const {
 
 void CHLUtilWinRegistry::GetRegisteredUserNames(CUserInfos& users) const {
   users.RemoveAll();
-  utils::RegKey passwords(HKEY_CURRENT_USER, Path("Passwords").str(), false);
+  const std::string passwords = Path("Passwords").str();
   for (const std::string& name : ReadHistory(Path("Users").str())) {
     users.Add(CUserInfo{CString(name), CString(ReadSecret(passwords, name))});
   }
@@ -96,23 +123,32 @@ void CHLUtilWinRegistry::GetRegisteredUserNames(CUserInfos& users) const {
 
 void CHLUtilWinRegistry::GetRecentLoginInfo(bool& remember, CString& server, CString& user,
                                             CString& password) const {
-  utils::RegKey recent(HKEY_CURRENT_USER, Path("Recent").str(), false);
+  const std::string recentPath = Path("Recent").str();
+  const utils::RegKey recent(HKEY_CURRENT_USER, recentPath, false);
   remember = recent.GetDword("Remember").value_or(0) != 0;
   if (auto name = recent.GetString("Server")) server = CString(*name);
   if (auto name = recent.GetString("User")) user = CString(*name);
-  if (remember && recent.GetString("Password")) password = CString(ReadSecret(recent, "Password"));
+  if (remember && recent.GetString("Password")) password = CString(ReadSecret(recentPath, "Password"));
 }
 
 BOOL CHLUtilWinRegistry::SetRecentLoginInfo(bool remember, LPCTSTR server, LPCTSTR user, LPCTSTR password) {
   const std::string serverName = Text(server), userName = Text(user), secret = Text(password);
-  utils::RegKey recent(HKEY_CURRENT_USER, Path("Recent").str(), true);
-  bool ok = recent.SetString("Server", serverName) && recent.SetString("User", userName) &&
-            recent.SetDword("Remember", remember ? 1 : 0) && KeepSecret(recent, "Password", remember, secret);
+  const std::string recentPath = Path("Recent").str();
+  bool ok = false;
+  {
+    utils::RegKey recent(HKEY_CURRENT_USER, recentPath, true);
+    ok = recent.SetString("Server", serverName) && recent.SetString("User", userName) &&
+         recent.SetDword("Remember", remember ? 1 : 0);
+  }
+  ok = KeepSecret(recentPath, remember, "Password", secret) && ok;
   if (!serverName.empty()) PushFront(Path("Servers").str(), serverName);
   if (!userName.empty()) {
-    utils::RegKey passwords(HKEY_CURRENT_USER, Path("Passwords").str(), true);
-    for (const std::string& dropped : PushFront(Path("Users").str(), userName)) passwords.DeleteValue(dropped);
-    ok = KeepSecret(passwords, userName, remember, secret) && ok;
+    const std::string passwords = Path("Passwords").str();
+    {
+      utils::RegKey key(HKEY_CURRENT_USER, passwords, true);
+      for (const std::string& dropped : PushFront(Path("Users").str(), userName)) key.DeleteValue(dropped);
+    }
+    ok = KeepSecret(passwords, remember, userName, secret) && ok;
   }
   return ok ? TRUE : FALSE;
 }

@@ -12,3 +12,80 @@
 #define IDC_STATUS_CANCEL 1065
 #define IDC_STATUS_PROGRESS 1126
 #define IDC_STATUS_PERCENT 1127
+
+// --- New-object name dialogs, import and load results, path selection ---
+#define IDD_SELECT_PATH 131
+#define IDD_TMPL_DEFINE 220
+#define IDD_IMPORT_RESULTS 342
+#define IDD_BO_DEFINE 349
+#define IDD_MAP_DEFINE 365
+#define IDD_CONNECTOR_DEFINE 370
+#define IDD_LOAD_RESULTS 2008
+
+#define IDB_FIND_DOWN 163
+#define IDB_FIND_UP 168
+
+#define IDS_TMPL_NAME_EXISTS 42783
+#define IDS_INVALID_CLASS_PATH 42791
+
+#define IDC_NEW_NAME 1021
+#define IDC_CONNECTOR_NAME 1055
+#define IDC_DESCRIPTION 1226
+#define IDC_APP_INFO 1248
+#define IDC_NAME_LABEL 2012
+
+#define IDC_RESULTS_GRID 1003
+#define IDC_RESULTS_FIND 1004
+#define IDC_RESULTS_FIND_UP 1005
+#define IDC_RESULTS_FIND_DOWN 1006
+#define IDC_RESULTS_HEADER 2000
+#define IDC_SELECT_ALL_FIRST 2013
+#define IDC_SELECT_ALL_SECOND 2014
+
+#define IDC_CLASS_PATH 1011
+#define IDC_CLASS_PATH_JAR 1013
+#define IDC_CLASS_PATH_FOLDER 1014
+#define IDC_CLASS_PATH_BROWSE 1003
+
+// The tree list's business-object instance editor and the dialog around it.
+#define IDS_BOINST_ATTRIBUTE 1
+#define IDS_BOINST_TYPE 2
+#define IDS_BOINST_VALUE 3
+#define IDD_DLG_BASE 129
+#define IDR_BOINST_MENU 144
+#define IDC_BASE_STATIC 1001
+#define IDC_BASE_TEXT2 1019
+#define IDC_BASE_VERB 1037
+#define IDC_BASE_TREE 1039
+#define IDC_BASE_TEXT1 1040
+#define ID_BOINST_NONE 42773
+#define ID_BOINST_REMOVE_ALL 42815
+#define ID_BOINST_REMOVE 42816
+#define ID_BOINST_ADD 42817
+#define ID_BOINST_RETRIEVE 42822
+#define ID_BOINST_CREATE 42823
+#define ID_BOINST_UPDATE 42824
+#define ID_BOINST_DELETE 42825
+
+// --- Context help and help authoring -------------------------------------
+#define IDD_ADD_HTOPIC 2005
+#define IDD_ALL_HTOPICS 2007
+#define IDC_HTOPIC_WINDOW 2004
+#define IDC_HTOPIC_TAB 2005
+#define IDC_HTOPIC_PAGE 2006
+#define IDC_HTOPIC_CREATE 2008
+#define IDC_HTOPIC_BROWSE 1012
+#define IDC_HTOPIC_LIST_ALL 2009
+#define IDC_HTOPIC_GRID 2010
+
+// --- Login and server search ---------------------------------------------
+#define IDD_LOGIN 216
+#define IDD_SEARCH_SERVERS 256
+#define IDC_LOGIN_USER 1001
+#define IDC_LOGIN_SERVER 1002
+#define IDC_LOGIN_BROWSE 1003
+#define IDC_LOGIN_PASSWORD 1007
+#define IDC_LOGIN_REMEMBER 1246
+#define IDC_SEARCH_SERVERS 1002
+#define IDC_SEARCH_CLIP 1003
+#define IDC_SEARCH_STATUS 1015

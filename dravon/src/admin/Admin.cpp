@@ -1,13 +1,10 @@
 #include "DravonAdmin.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
-#include "BusObjDef.h"
-#include "store/RepositoryCopy.h"
 #include "store/Repository.h"
+#include "store/RepositoryCopyLoad.h"
 #include "store/ServerPaths.h"
 
 namespace dravon::admin {
@@ -64,7 +61,7 @@ bool RemoveServer(const std::string& server, std::string& error) {
   if (!ServerExists(server)) return Fail(error, "no server '" + server + "'");
   const std::string file = ServerFile(server);
   std::error_code ec;
-  for (const char* suffix : {"-wal", "-shm"}) fs::remove(file + suffix, ec);
+  for (const char* suffix : {"-wal", "-shm", "-load"}) fs::remove(file + suffix, ec);
   if (!fs::remove(file, ec)) return Fail(error, "cannot remove " + file);
   return true;
 }
@@ -100,19 +97,8 @@ bool SetPassword(const std::string& server, const std::string& user, const std::
 
 bool LoadRepositoryCopy(const std::string& server, const std::string& path, int& count, std::string& error) {
   count = 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Fail(error, "cannot read " + path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  std::vector<std::unique_ptr<CQRBusObjDef>> defs;
-  if (!ParseRepositoryCopy(text.str(), defs, error)) return false;
   Repository repo;
-  if (!OpenServer(repo, server, error)) return false;
-  std::vector<const CQRBusObjDef*> toSave;
-  for (const auto& def : defs) toSave.push_back(def.get());
-  if (!repo.SaveBOs(toSave)) return Fail(error, "the server did not take the definitions; nothing was saved");
-  count = static_cast<int>(defs.size());
-  return true;
+  return OpenServer(repo, server, error) && LoadRepositoryCopyInto(repo, path, count, error);
 }
 
 bool AddObject(const std::string& server, int kind, const std::string& name, const std::vector<std::string>& bos,

@@ -7,6 +7,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "BusObjDef.h"
+#include "RepositoryCopyBO.h"
 #include "agents/AgentDriver.h"
 
 namespace dravon::agents {
@@ -76,40 +78,35 @@ std::string ObjectName(const std::string& prefix, const std::string& table) {
   return name;
 }
 
-void Field(std::string& out, const char* indent, const char* key, const std::string& value) {
-  out += std::string(indent) + key + " = " + value + "\r\n";
-}
-
-std::string Definition(const Table& table, const std::string& prefix) {
-  std::string out = "[BusinessObjectDefinition]\r\n";
-  Field(out, "", "Name", ObjectName(prefix, table.name));
-  Field(out, "", "Version", "1.0.0");
-  Field(out, "", "AppSpecificInfo", "table=" + table.name);
-  out += "\r\n";
+// The table as a definition, written as the editor writes one; false with
+// the reason when a name of the database cannot stand in the text.
+bool Definition(const Table& table, const std::string& prefix, std::string& text, std::string& error) {
+  CQRBusObjDef def(ObjectName(prefix, table.name).c_str(), nullptr, HvStateNew);
+  def.SetAppInfo(("table=" + table.name).c_str());
   for (const Column& c : table.columns) {
     const std::string type = AttributeType(c.declared);
-    out += "\t[Attribute]\r\n";
-    Field(out, "\t", "Name", c.name);
-    Field(out, "\t", "Type", type);
-    const std::string length = MaxLength(c.declared, type);
-    if (!length.empty()) Field(out, "\t", "MaxLength", length);
-    Field(out, "\t", "IsKey", c.keyPosition > 0 ? "true" : "false");
-    Field(out, "\t", "IsForeignKey", c.foreign ? "true" : "false");
-    Field(out, "\t", "IsRequired", c.notNull || c.keyPosition > 0 ? "true" : "false");
-    Field(out, "\t", "AppSpecificInfo", "column=" + c.name);
-    Field(out, "\t", "Comments",
-          "Column " + c.name + " of " + (table.view ? "view " : "table ") + table.name +
-              (c.declared.empty() ? "" : " (" + c.declared + ")"));
-    out += "\t[End]\r\n\r\n";
+    auto* attr = new CBODefAttr(static_cast<int>(def.GetAttrs().GetSize()) + 1, c.name.c_str(), type.c_str());
+    attr->SetMaxLength(MaxLength(c.declared, type).c_str());
+    attr->SetKey(c.keyPosition > 0);
+    attr->SetForeignKey(c.foreign);
+    attr->SetRequired(c.notNull || c.keyPosition > 0);
+    attr->SetAppInfo(("column=" + c.name).c_str());
+    attr->SetComments(("Column " + c.name + " of " + (table.view ? "view " : "table ") + table.name +
+                       (c.declared.empty() ? "" : " (" + c.declared + ")"))
+                          .c_str());
+    def.GetAttrs().Add(attr);
   }
-  out += "\t[Attribute]\r\n\tName = ObjectEventId\r\n\tType = String\r\n\tMaxLength = 255\r\n\t[End]\r\n\r\n";
+  auto* eventId = new CBODefAttr(static_cast<int>(def.GetAttrs().GetSize()) + 1, CBODefAttr::ATTR_OBJECT_EVENT_ID,
+                                 "String");
+  eventId->SetMaxLength("255");
+  def.GetAttrs().Add(eventId);
   for (const char* verb : {"Create", "Retrieve", "Update", "Delete"}) {
-    out += "\t[Verb]\r\n";
-    Field(out, "\t", "Name", verb);
-    Field(out, "\t", "AppSpecificInfo", Upper(verb) + " " + table.name);
-    out += "\t[End]\r\n\r\n";
+    def.AddVerb(verb, (Upper(verb) + " " + table.name).c_str());
   }
-  return out + "[End]\r\n";
+  dravon::repocopy::LineWriter out(text);
+  const dravon::repocopy::WriteError written = dravon::repocopy::WriteDefinition(out, def);
+  if (written) error = written.message.str();
+  return !written;
 }
 
 bool Matches(const std::string& pattern, const std::string& name) {
@@ -218,9 +215,15 @@ class SqliteAgent : public AgentDriver {
         error = "The database has no table \"" + tableName + "\".";
         return BDK_GENERATION_FAILED;
       }
-      items.push_back({ObjectName(m_prefix, it->name), Definition(*it, m_prefix)});
+      std::string text;
+      // The first definition carries the header of the whole text.
+      if (items.empty()) {
+        dravon::repocopy::LineWriter header(text);
+        dravon::repocopy::WriteHeader(header, dravon::repocopy::kBusinessObjectVersion);
+      }
+      if (!Definition(*it, m_prefix, text, error)) return BDK_GENERATION_FAILED;
+      items.push_back({ObjectName(m_prefix, it->name), std::move(text)});
     }
-    if (!items.empty()) items.front().bytes = "[Pellisk]\r\nVersion = 3.0.0\r\n[End]\r\n" + items.front().bytes;
     return BDK_OK;
   }
 

@@ -8,6 +8,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -63,8 +64,12 @@ class Repository {
   Found HasBO(const std::string& name);
   Found LoadBO(const std::string& name, CQRBusObjDef& def);
   bool SaveBO(const CQRBusObjDef& def);
-  // All of them or none.
-  bool SaveBOs(const std::vector<const CQRBusObjDef*>& defs);
+  // Saves one definition; false when it failed.
+  using BOSaver = std::function<bool(const CQRBusObjDef& def)>;
+  // Saves, in one transaction, every definition that `produce` hands to
+  // the saver it is given, one at a time: all of them or none (false from
+  // `produce` rolls everything back).
+  bool SaveBOs(const std::function<bool(const BOSaver& save)>& produce);
   Found DeleteBO(const std::string& name);
   bool RenameBO(const std::string& oldName, const std::string& newName);
 

@@ -156,13 +156,11 @@ bool Repository::SaveBO(const CQRBusObjDef& def) {
   return Write(17, def.name(), 'S', [&] { return WriteBO(def); });
 }
 
-bool Repository::SaveBOs(const std::vector<const CQRBusObjDef*>& defs) {
+bool Repository::SaveBOs(const std::function<bool(const BOSaver& save)>& produce) {
   sql::Transaction tx(m_db);
   if (!tx.Began()) return false;
-  for (const CQRBusObjDef* def : defs) {
-    if (!WriteBO(*def) || !LogChange(17, def->name(), 'S')) return false;
-  }
-  return tx.Commit();
+  const BOSaver save = [this](const CQRBusObjDef& def) { return WriteBO(def) && LogChange(17, def.name(), 'S'); };
+  return produce(save) && tx.Commit();
 }
 
 Found Repository::DeleteBO(const std::string& name) {

@@ -2,11 +2,6 @@
 
 namespace dravon::sql {
 
-namespace {
-// Another process holding the write lock is waited for this long.
-constexpr int kBusyTimeoutMs = 5000;
-}  // namespace
-
 bool Db::Open(const std::string& path, bool create) {
   Close();
   sqlite3* raw = nullptr;
@@ -17,7 +12,10 @@ bool Db::Open(const std::string& path, bool create) {
     Close();
     return false;
   }
-  sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+  // Another process holding the write lock is waited for a while, or for
+  // as long as its load runs.
+  m_wait = std::make_unique<WaitState>(WaitState{path, 0});
+  sqlite3_busy_handler(raw, WaitForWriteLock, m_wait.get());
   return true;
 }
 

@@ -8,12 +8,15 @@
 #include <string>
 #include <string_view>
 
+#include "store/WriterWait.h"
+
 namespace dravon::sql {
 
 class Db {
  public:
   Db() = default;
-  // Opens (creating when `create`) with a busy time-out; false on failure.
+  // Opens (creating when `create`) with a busy time-out (WriterWait.h);
+  // false on failure.
   bool Open(const std::string& path, bool create);
   void Close() { m_db.reset(); }
   bool IsOpen() const { return m_db != nullptr; }
@@ -32,6 +35,7 @@ class Db {
   struct Closer {
     void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
   };
+  std::unique_ptr<WaitState> m_wait;
   std::unique_ptr<sqlite3, Closer> m_db;
 };
 

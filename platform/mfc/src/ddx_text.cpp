@@ -117,7 +117,10 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
   HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
   if (pDX->m_bSaveAndValidate) {
     value = ControlText(hWndCtrl);
-  } else {
+  } else if (ControlText(hWndCtrl) != value) {
+    // An unchanged text is not set again, so that the control sends no
+    // change notification for it (a handler of EN_CHANGE that reads the
+    // dialog would run in the middle of the exchange).
     ::SetWindowText(hWndCtrl, value);
   }
 }

@@ -6,6 +6,7 @@
 #include "mfc/handlemap.h"
 #include "mfc/winapp.h"
 #include "mfc/winthread.h"
+#include "modal_filter.h"
 #include "winthread_state.h"
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
@@ -155,6 +156,9 @@ BOOL CWinThread::DispatchThreadMessage(MSG* pMsg) {
 
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg) {
   if (pMsg->hwnd == nullptr && DispatchThreadMessage(pMsg)) return TRUE;
+  // Inside a modal loop the walk ends at the modal window: the windows it
+  // disabled see none of its keys.
+  if (const HWND modalRoot = afx::ModalWalkStop()) return CWnd::WalkPreTranslateTree(modalRoot, pMsg);
   CWnd* pMainWnd = AfxGetMainWnd();
   HWND hWndMain = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
   if (CWnd::WalkPreTranslateTree(hWndMain, pMsg)) return TRUE;

@@ -1,0 +1,23 @@
+// The host of the name, results and path dialog tests: an application
+// object, whose name is the caption of the class library's message boxes.
+#pragma once
+
+#include <string>
+
+#include "temporary_server.h"
+#include "velmora_fixture.h"
+
+class HostTest : public VelmoraTest {
+ protected:
+  static constexpr const char* kHostName = "Velmora Host";
+
+  // Answers the next message box with OK and keeps its text in `text`.
+  void AnswerMessage(std::string& text) {
+    robot.onDialog(kHostName, [&text](halvane::test::Robot& r, halvane::test::Window box) {
+      text = box.child(0xFFFF).text();
+      r.click(box.child(IDOK));
+    });
+  }
+
+  CWinApp app{kHostName};
+};
