@@ -26,10 +26,10 @@ struct AFX_EXT_CLASS ScriptedNode {
 struct AFX_EXT_CLASS ScriptedNotice {
   DWORD delayMs = 0;
   UINT message = 0;
-  WPARAM wParam = 0;  // content type for 0x59B
+  WPARAM wParam = 0;  // content type for WM_BDK_CONTENT
   std::string text1;  // the notice's text
-  std::string text2;  // second text of 0x590
-  UINT style = 0;     // message-box style or, for 0x59B, the count
+  std::string text2;  // second text of WM_BDK_PROPERTIES_REQUEST
+  UINT style = 0;     // message-box style or, for WM_BDK_CONTENT, the count
 };
 
 struct AFX_EXT_CLASS ScriptedItem {
@@ -53,7 +53,7 @@ struct AFX_EXT_CLASS ScriptedAgent {
   int statusFailsFromCall = 0;
   int failedStatus = BDK_CONNECTION_LOST;
   // Posted after GenerateSpecs or RequestContent. Without any, a content
-  // request posts 0x59B for its type and GenerateSpecs posts 0x593 with
+  // request posts WM_BDK_CONTENT for its type and GenerateSpecs posts WM_BDK_GENERATED_TEXT with
   // the content of type 0.
   std::vector<ScriptedNotice> notices;
 };

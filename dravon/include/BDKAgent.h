@@ -114,7 +114,7 @@ class AFX_EXT_CLASS CQRBDKListener {
   HWND GetEventHandler() const { return m_hEventWnd; }
   void SetMessageReceiver(IMsgReceiver* receiver) { m_pReceiver = receiver; }
   IMsgReceiver* GetMessageReceiver() const { return m_pReceiver; }
-  // The properties a 0x590 request asks the user to fill.
+  // The properties a WM_BDK_PROPERTIES_REQUEST asks the user to fill.
   AgentPropArray& GetPropArray() { return m_requestProps; }
 
   // Senders; each answers false when there is no live event window.

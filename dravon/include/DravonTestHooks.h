@@ -12,7 +12,7 @@ AFX_EXT_API void ResetFaults();
 // LogToServer answers zero whatever the password.
 AFX_EXT_API void RefuseLogin(bool refuse);
 // The server is lost at the n-th server call from now (1 = the next one):
-// that call raises 0x468 and fails, and so does everything after it.
+// that call raises WM_HV_SERVER_LOST and fails, and so does everything after it.
 AFX_EXT_API void LoseServerAtCall(int n);
 // Saves (definitions, connectors, renames) fail and change nothing.
 AFX_EXT_API void RefuseSave(bool refuse);
