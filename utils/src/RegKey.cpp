@@ -1,4 +1,4 @@
-#include "reg_key.h"
+#include "RegKey.h"
 
 namespace utils {
 

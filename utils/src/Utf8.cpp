@@ -1,4 +1,4 @@
-#include "utf8.h"
+#include "Utf8.h"
 
 namespace utils {
 

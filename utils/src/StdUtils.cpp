@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "UtilFunc.h"
-#include "utf8.h"
+#include "Utf8.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "login/sealed_secret.h"
+#include "login/SealedSecret.h"
 
 #include <openssl/evp.h>
 #include <openssl/rand.h>

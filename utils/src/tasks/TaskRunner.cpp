@@ -1,5 +1,5 @@
 // TaskRunner: the queue of started tasks and the worker thread that empties it.
-#include "tasks/task_runner.h"
+#include "tasks/TaskRunner.h"
 
 namespace utils::tasks {
 

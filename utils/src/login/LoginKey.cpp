@@ -1,4 +1,4 @@
-#include "login/login_key.h"
+#include "login/LoginKey.h"
 
 #include <fcntl.h>
 #include <openssl/rand.h>

@@ -4,7 +4,7 @@
 
 #include "UtilFunc.h"
 #include "UtilMessageBox.h"
-#include "utf8.h"
+#include "Utf8.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 //   Passwords        one sealed password per remembered user
 //   UserInfo         one information text per user
 //   Recent           Server, User, Password (sealed), Remember (DWORD)
-// Passwords are sealed under the user's key (login/sealed_secret.h); the
+// Passwords are sealed under the user's key (login/SealedSecret.h); the
 // registry alone never gives them back.
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "HLUtilWinRegistry.h"
-#include "login/sealed_secret.h"
-#include "reg_key.h"
+#include "login/SealedSecret.h"
+#include "RegKey.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "login/login_key.h"
+#include "login/LoginKey.h"
 
 namespace utils::login {
 

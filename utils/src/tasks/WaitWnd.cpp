@@ -1,9 +1,9 @@
 // CWaitWnd: shown while tasks run; the worker's progress notes arrive here.
-#include "tasks/wait_wnd.h"
+#include "tasks/WaitWnd.h"
 
 #include <algorithm>
 
-#include "tasks/task_runner.h"
+#include "tasks/TaskRunner.h"
 
 namespace utils::tasks {
 

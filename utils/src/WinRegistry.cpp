@@ -1,7 +1,7 @@
 // Application settings in the registry, the way the class library's
 // profile functions keep them.
 #include "HLUtilWinRegistry.h"
-#include "reg_key.h"
+#include "RegKey.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "tasks/task_runner.h"
-#include "tasks/wait_wnd.h"
+#include "tasks/TaskRunner.h"
+#include "tasks/WaitWnd.h"
 
 using utils::tasks::CWaitWnd;
 using utils::tasks::TaskRunner;
