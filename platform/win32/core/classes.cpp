@@ -125,19 +125,20 @@ ATOM WINAPI RegisterClass(const WNDCLASS* wc) {
 }
 
 BOOL WINAPI UnregisterClass(LPCSTR lpClassName, HINSTANCE hInstance) {
-  Lock lk(S().mu);
+  State& st = S();
+  Lock lk(st.mu);
   auto c = FindClassLocked(lpClassName, hInstance);
   if (!c || c->system) {
     SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
     return FALSE;
   }
-  for (auto& [h, w] : S().windows) {
+  for (auto& [h, w] : st.windows) {
     if (w->cls == c) {
       SetLastError(ERROR_CLASS_HAS_WINDOWS);
       return FALSE;
     }
   }
-  auto& v = S().classes;
+  auto& v = st.classes;
   v.erase(std::remove(v.begin(), v.end(), c), v.end());
   return TRUE;
 }

@@ -103,8 +103,9 @@ void UseVirtualClock(bool useVirtual) {
 }
 
 bool IsVirtualClock() {
-  core::Lock lk(core::S().mu);
-  return core::S().virtualClock;
+  core::State& st = core::S();
+  core::Lock lk(st.mu);
+  return st.virtualClock;
 }
 
 void AdvanceClock(DWORD milliseconds) {

@@ -6,15 +6,17 @@ namespace win32::core {
 namespace {
 
 HWND Exchange(HWND State::*slot, HWND value) {
-  Lock lk(S().mu);
-  HWND old = S().*slot;
-  S().*slot = value;
+  State& st = S();
+  Lock lk(st.mu);
+  HWND old = st.*slot;
+  st.*slot = value;
   return old;
 }
 
 HWND Read(HWND State::*slot) {
-  Lock lk(S().mu);
-  return S().*slot;
+  State& st = S();
+  Lock lk(st.mu);
+  return st.*slot;
 }
 
 }  // namespace

@@ -223,14 +223,15 @@ std::optional<MSG> CookMouse(const InputEvent& ev) {
   HWND hwnd;
   bool captured;
   {
-    Lock lk(S().mu);
+    State& st = S();
+    Lock lk(st.mu);
     ApplyKeyStateLocked(ev.message == WM_LBUTTONDOWN || ev.message == WM_LBUTTONUP   ? VK_LBUTTON
                         : ev.message == WM_RBUTTONDOWN || ev.message == WM_RBUTTONUP ? VK_RBUTTON
                         : ev.message == WM_MBUTTONDOWN || ev.message == WM_MBUTTONUP ? VK_MBUTTON
                                                                                      : 0,
                         IsButtonDown(ev.message));
-    captured = S().capture != nullptr;
-    hwnd = (ev.message == WM_MOUSEWHEEL) ? ev.target : S().capture;
+    captured = st.capture != nullptr;
+    hwnd = (ev.message == WM_MOUSEWHEEL) ? ev.target : st.capture;
     if (!hwnd) {
       bool disabled;
       hwnd = MouseTargetLocked(ev.pt, &disabled);
@@ -304,8 +305,9 @@ std::optional<MSG> CookInputEvent(const InputEvent& ev) {
 }
 
 int CharFromKey(UINT vk) {
-  Lock lk(S().mu);
-  const auto& k = S().keys;
+  State& st = S();
+  Lock lk(st.mu);
+  const auto& k = st.keys;
   const bool alt = Down(k, VK_MENU);
   return CharFor(vk, Down(k, VK_SHIFT), (k[VK_CAPITAL] & 1) != 0, Down(k, VK_CONTROL) && !alt);
 }
@@ -316,8 +318,9 @@ using namespace win32::core;
 
 namespace win32::internal {
 bool IsKeyDown(UINT vk) {
-  Lock lk(S().mu);
-  return Down(S().keys, vk);
+  State& st = S();
+  Lock lk(st.mu);
+  return Down(st.keys, vk);
 }
 }  // namespace win32::internal
 
@@ -364,27 +367,31 @@ void MouseWheel(int delta, POINT screen) { InjectMouse(WM_MOUSEWHEEL, screen, de
 }  // namespace win32::input
 
 SHORT WINAPI GetKeyState(int nVirtKey) {
-  Lock lk(S().mu);
-  const BYTE b = S().keys[static_cast<UINT>(nVirtKey) & 0xFF];
+  State& st = S();
+  Lock lk(st.mu);
+  const BYTE b = st.keys[static_cast<UINT>(nVirtKey) & 0xFF];
   return static_cast<SHORT>(((b & 0x80) ? 0xFF80 : 0) | (b & 1));
 }
 
 SHORT WINAPI GetAsyncKeyState(int vKey) {
-  Lock lk(S().mu);
-  return static_cast<SHORT>((S().asyncKeys[static_cast<UINT>(vKey) & 0xFF] & 0x80) ? 0x8000 : 0);
+  State& st = S();
+  Lock lk(st.mu);
+  return static_cast<SHORT>((st.asyncKeys[static_cast<UINT>(vKey) & 0xFF] & 0x80) ? 0x8000 : 0);
 }
 
 BOOL WINAPI GetKeyboardState(PBYTE lpKeyState) {
   if (!lpKeyState) return FALSE;
-  Lock lk(S().mu);
-  std::memcpy(lpKeyState, S().keys.data(), 256);
+  State& st = S();
+  Lock lk(st.mu);
+  std::memcpy(lpKeyState, st.keys.data(), 256);
   return TRUE;
 }
 
 BOOL WINAPI SetKeyboardState(LPBYTE lpKeyState) {
   if (!lpKeyState) return FALSE;
-  Lock lk(S().mu);
-  std::memcpy(S().keys.data(), lpKeyState, 256);
+  State& st = S();
+  Lock lk(st.mu);
+  std::memcpy(st.keys.data(), lpKeyState, 256);
   return TRUE;
 }
 

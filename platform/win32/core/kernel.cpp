@@ -94,14 +94,15 @@ void RunThread(ThreadStart start) {
     code = e.code;
   }
   DestroyThreadWindows();
-  Lock lk(S().mu);
+  State& st = S();
+  Lock lk(st.mu);
   start.obj->exitCode = code;
   start.obj->finished = true;
   // The thread no longer counts for the clock from here on.
-  auto it = S().threads.find(CurrentThreadId());
-  if (it != S().threads.end()) {
+  auto it = st.threads.find(CurrentThreadId());
+  if (it != st.threads.end()) {
     for (auto& sm : it->second->sent) sm->done = true;
-    S().threads.erase(it);
+    st.threads.erase(it);
   }
   NotifyAll();
 }
@@ -410,8 +411,9 @@ BOOL WINAPI ReleaseSemaphore(HANDLE hSemaphore, LONG lReleaseCount, LPLONG lpPre
 
 BOOL WINAPI CloseHandle(HANDLE hObject) {
   if (hObject == kCurrentThread || hObject == kCurrentProcess) return TRUE;
-  Lock lk(S().mu);
-  if (S().kernel.erase(hObject) == 0) {
+  State& st = S();
+  Lock lk(st.mu);
+  if (st.kernel.erase(hObject) == 0) {
     t_lastError = ERROR_INVALID_HANDLE;
     return FALSE;
   }
@@ -420,14 +422,15 @@ BOOL WINAPI CloseHandle(HANDLE hObject) {
 
 BOOL WINAPI DuplicateHandle(HANDLE, HANDLE hSourceHandle, HANDLE, LPHANDLE lpTargetHandle, DWORD, BOOL,
                             DWORD dwOptions) {
-  Lock lk(S().mu);
+  State& st = S();
+  Lock lk(st.mu);
   KernelPtr o = FindObjectLocked(hSourceHandle);
   if (!o || !lpTargetHandle) {
     t_lastError = ERROR_INVALID_HANDLE;
     return FALSE;
   }
   *lpTargetHandle = AddObjectLocked(o);
-  if (dwOptions & DUPLICATE_CLOSE_SOURCE) S().kernel.erase(hSourceHandle);
+  if (dwOptions & DUPLICATE_CLOSE_SOURCE) st.kernel.erase(hSourceHandle);
   return TRUE;
 }
 
@@ -488,8 +491,9 @@ DWORD WINAPI GetLastError(void) { return t_lastError; }
 void WINAPI SetLastError(DWORD dwErrCode) { t_lastError = dwErrCode; }
 
 BOOL WINAPI Beep(DWORD dwFreq, DWORD dwDuration) {
-  Lock lk(S().mu);
-  S().beeps.push_back(win32::RecordedBeep{false, 0, dwFreq, dwDuration});
+  State& st = S();
+  Lock lk(st.mu);
+  st.beeps.push_back(win32::RecordedBeep{false, 0, dwFreq, dwDuration});
   return TRUE;
 }
 

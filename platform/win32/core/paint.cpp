@@ -180,9 +180,10 @@ BOOL WINAPI RedrawWindow(HWND hWnd, const RECT* lprcUpdate, HRGN hrgnUpdate, UIN
   if (hrgnUpdate && GetRgnBox(hrgnUpdate, &box)) lprcUpdate = &box;
   std::vector<HWND> targets;
   {
-    Lock lk(S().mu);
+    State& st = S();
+    Lock lk(st.mu);
     if (!hWnd || hWnd == GetDesktopWindow()) {
-      targets = S().topLevels;
+      targets = st.topLevels;
       lprcUpdate = nullptr;
     } else if (FindWindowLocked(hWnd)) {
       targets = {hWnd};
@@ -341,8 +342,9 @@ bool RenderWindowWithPopupsToPng(HWND topLevel, const char* path) {
   if (!path || !IsWindow(topLevel)) return false;
   std::vector<HWND> layers;  // bottom first
   {
-    Lock lk(S().mu);
-    for (HWND h : S().topLevels) {
+    State& st = S();
+    Lock lk(st.mu);
+    for (HWND h : st.topLevels) {
       if (h == topLevel) break;
       WindowPtr w = FindWindowLocked(h);
       if (w && (w->style & WS_VISIBLE) && IsOwnedByLocked(h, topLevel)) layers.insert(layers.begin(), h);

@@ -238,10 +238,11 @@ void ReportDroppedMessages() {
   std::vector<MSG> dropped;
   std::vector<std::function<void(const MSG&)>> hooks;
   {
-    Lock lk(S().mu);
-    dropped.swap(S().dropped);
+    State& st = S();
+    Lock lk(st.mu);
+    dropped.swap(st.dropped);
     if (dropped.empty()) return;
-    for (const auto& [id, hook] : S().droppedHooks) hooks.push_back(hook);
+    for (const auto& [id, hook] : st.droppedHooks) hooks.push_back(hook);
   }
   for (const MSG& m : dropped) {
     for (const auto& hook : hooks) hook(m);
@@ -257,15 +258,17 @@ const MSG* GetCurrentMessage() { return t_current.empty() ? nullptr : &t_current
 
 int AddDroppedMessageHook(DroppedMessageHook hook) {
   if (!hook) return 0;
-  Lock lk(S().mu);
-  const int id = S().nextDroppedHook++;
-  S().droppedHooks.emplace(id, std::move(hook));
+  State& st = S();
+  Lock lk(st.mu);
+  const int id = st.nextDroppedHook++;
+  st.droppedHooks.emplace(id, std::move(hook));
   return id;
 }
 
 void RemoveDroppedMessageHook(int id) {
-  Lock lk(S().mu);
-  S().droppedHooks.erase(id);
+  State& st = S();
+  Lock lk(st.mu);
+  st.droppedHooks.erase(id);
 }
 }  // namespace win32
 
@@ -293,7 +296,8 @@ BOOL WINAPI SendNotifyMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
 }
 
 BOOL WINAPI PostMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-  Lock lk(S().mu);
+  State& st = S();
+  Lock lk(st.mu);
   QueuePtr q;
   if (!hWnd) {
     q = CurrentQueueLocked();
@@ -306,7 +310,7 @@ BOOL WINAPI PostMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     // A window being destroyed takes no more messages; the dropped-message
     // hooks hear of them when its destruction ends.
     if (w->destroying) {
-      if (!S().droppedHooks.empty()) S().dropped.push_back(Stamp(hWnd, Msg, wParam, lParam));
+      if (!st.droppedHooks.empty()) st.dropped.push_back(Stamp(hWnd, Msg, wParam, lParam));
       return TRUE;
     }
     q = QueueOfLocked(w->thread);
@@ -480,8 +484,9 @@ BOOL WINAPI ReplyMessage(LRESULT lResult) {
 
 UINT WINAPI RegisterWindowMessage(LPCSTR lpString) {
   if (!lpString || !*lpString) return 0;
-  Lock lk(S().mu);
-  auto& v = S().registeredMessages;
+  State& st = S();
+  Lock lk(st.mu);
+  auto& v = st.registeredMessages;
   for (size_t i = 0; i < v.size(); ++i) {
     if (strcasecmp(v[i].c_str(), lpString) == 0) return static_cast<UINT>(0xC000 + i);
   }

@@ -229,8 +229,9 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
   if (GetActiveWindow() == hWnd) ActivateOtherWindow(hWnd);
   std::vector<HWND> owned;
   {
-    Lock lk(S().mu);
-    for (auto& [h, w] : S().windows) {
+    State& st = S();
+    Lock lk(st.mu);
+    for (auto& [h, w] : st.windows) {
       if (w->owner == hWnd && !w->destroying) owned.push_back(h);
     }
   }
@@ -239,9 +240,10 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
   bool focusInside = false, captureInside = false;
   HWND parentForFocus = nullptr;
   {
-    Lock lk(S().mu);
+    State& st = S();
+    Lock lk(st.mu);
     focusInside = focus && (focus == hWnd || IsDescendantLocked(hWnd, focus));
-    captureInside = S().capture && (S().capture == hWnd || IsDescendantLocked(hWnd, S().capture));
+    captureInside = st.capture && (st.capture == hWnd || IsDescendantLocked(hWnd, st.capture));
     if (WindowPtr w = FindWindowLocked(hWnd)) parentForFocus = ParentOrNull(*w);
   }
   if (focusInside) SetFocus(parentForFocus);
@@ -261,8 +263,9 @@ void DestroyThreadWindows() {
   // children (and the windows it owns) with it.
   std::vector<HWND> roots;
   {
-    Lock lk(S().mu);
-    for (auto& [h, w] : S().windows) {
+    State& st = S();
+    Lock lk(st.mu);
+    for (auto& [h, w] : st.windows) {
       if (w->thread != me || w->destroying) continue;
       WindowPtr parent = w->parent ? FindWindowLocked(w->parent) : nullptr;
       if (!parent || parent->thread != me) roots.push_back(h);

@@ -214,8 +214,9 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
 BOOL WINAPI ShowOwnedPopups(HWND hWnd, BOOL fShow) {
   std::vector<HWND> owned;
   {
-    Lock lk(S().mu);
-    for (auto& [h, w] : S().windows) {
+    State& st = S();
+    Lock lk(st.mu);
+    for (auto& [h, w] : st.windows) {
       if (w->owner == hWnd) owned.push_back(h);
     }
   }
@@ -381,8 +382,9 @@ HWND WINAPI RealChildWindowFromPoint(HWND hwndParent, POINT pt) {
 }
 
 HWND WINAPI WindowFromPoint(POINT Point) {
-  Lock lk(S().mu);
-  for (HWND h : S().topLevels) {
+  State& st = S();
+  Lock lk(st.mu);
+  for (HWND h : st.topLevels) {
     WindowPtr w = FindWindowLocked(h);
     if (!w || !(w->style & WS_VISIBLE) || !Contains(w->rect, Point)) continue;
     for (;;) {

@@ -201,8 +201,9 @@ HWND WINAPI SetParent(HWND hWndChild, HWND hWndNewParent) {
 HWND WINAPI GetDesktopWindow(void) { return kDesktop; }
 
 HWND WINAPI GetWindow(HWND hWnd, UINT uCmd) {
-  Lock lk(S().mu);
-  if (IsDesktop(hWnd)) return uCmd == GW_CHILD && !S().topLevels.empty() ? S().topLevels.front() : nullptr;
+  State& st = S();
+  Lock lk(st.mu);
+  if (IsDesktop(hWnd)) return uCmd == GW_CHILD && !st.topLevels.empty() ? st.topLevels.front() : nullptr;
   WindowPtr w = FindWindowLocked(hWnd);
   if (!w) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -255,8 +256,9 @@ BOOL WINAPI EnumWindows(WNDENUMPROC lpEnumFunc, LPARAM lParam) {
   if (!lpEnumFunc) return FALSE;
   std::vector<HWND> list;
   {
-    Lock lk(S().mu);
-    list = S().topLevels;
+    State& st = S();
+    Lock lk(st.mu);
+    list = st.topLevels;
   }
   return EnumSnapshot(list, lpEnumFunc, lParam);
 }
@@ -265,8 +267,9 @@ BOOL WINAPI EnumThreadWindows(DWORD dwThreadId, WNDENUMPROC lpfn, LPARAM lParam)
   if (!lpfn) return FALSE;
   std::vector<HWND> list;
   {
-    Lock lk(S().mu);
-    for (HWND h : S().topLevels) {
+    State& st = S();
+    Lock lk(st.mu);
+    for (HWND h : st.topLevels) {
       if (FindWindowLocked(h)->thread == dwThreadId) list.push_back(h);
     }
   }
