@@ -31,11 +31,14 @@ enum _E_HvObjState {
 // Record kind of a clipboard block that holds a business-object definition.
 constexpr DWORD QR_CLIPBOARD_BODEF = 6;
 
-// The layout of a block made by CQRObj::PrepareClipboardData. A pointer
-// does not fit a 32-bit word here, so the owner's process id sits between.
+// The layout of a block made by CQRObj::PrepareClipboardData. The pointer
+// means something only in the process that made the block: the owner's
+// process id and a token made once per process (a process id can be used
+// again) say whose it is.
 struct AFX_EXT_CLASS QRClipboardBlock {
   DWORD kind;
   DWORD ownerProcessId;
+  unsigned long long ownerToken;
   class CQRObj* object;
 };
 
@@ -73,8 +76,11 @@ class AFX_EXT_CLASS CQRObj : public CObject {
   // A global memory block (see QRClipboardBlock) naming this object, or
   // null when out of memory. The block belongs to whoever receives it.
   HGLOBAL PrepareClipboardData(DWORD kind);
-  // The object a block of this process names, or null.
+  // The object a block of this process names, or null for a block of
+  // another kind or of another owner.
   static CQRObj* FromClipboardData(HGLOBAL block, DWORD kind);
+  // This process's clipboard token.
+  static unsigned long long ClipboardOwnerToken();
 
  private:
   CString m_strName;

@@ -342,6 +342,17 @@ TEST_F(BODefTest, ClipboardBlocksNameTheObjectOfThisProcess) {
   EXPECT_EQ(CQRObj::FromClipboardData(block, QR_CLIPBOARD_BODEF), &temp);
   EXPECT_EQ(CQRObj::FromClipboardData(block, 7), nullptr);
   EXPECT_EQ(CQRObj::FromClipboardData(nullptr, QR_CLIPBOARD_BODEF), nullptr);
+  // A block whose owner is another process, or an earlier one with the
+  // same process id, names nothing here.
+  auto* writable = static_cast<QRClipboardBlock*>(GlobalLock(block));
+  writable->ownerToken ^= 1;
+  GlobalUnlock(block);
+  EXPECT_EQ(CQRObj::FromClipboardData(block, QR_CLIPBOARD_BODEF), nullptr);
+  writable = static_cast<QRClipboardBlock*>(GlobalLock(block));
+  writable->ownerToken ^= 1;
+  writable->ownerProcessId += 1;
+  GlobalUnlock(block);
+  EXPECT_EQ(CQRObj::FromClipboardData(block, QR_CLIPBOARD_BODEF), nullptr);
   GlobalFree(block);
 }
 

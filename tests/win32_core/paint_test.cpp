@@ -62,6 +62,28 @@ TEST_F(PaintTest, AChildInsideTheCombinedUpdateAreaIsRepaintedToo) {
   EXPECT_TRUE(GetUpdateRect(middle, nullptr, FALSE)) << "the parent will erase it";
 }
 
+// A parent that does not clip its children paints over them, and over their
+// own children whatever those clip: what was painted before it (an
+// UpdateWindow on a child) is painted again after it.
+TEST_F(PaintTest, WhatAParentPaintsOverIsPaintedAgainAfterIt) {
+  HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  HWND middle = MakeChild(top, 1, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, RECT{10, 10, 210, 110});
+  HWND inner = MakeChild(middle, 2, WS_CHILD | WS_VISIBLE, RECT{5, 5, 105, 55});
+  Pump();
+  InvalidateRect(top, nullptr, TRUE);
+  EXPECT_TRUE(GetUpdateRect(inner, nullptr, FALSE)) << "under the parent's update area";
+  UpdateWindow(inner);
+  EXPECT_FALSE(GetUpdateRect(inner, nullptr, FALSE));
+  Log().clear();
+  Pump();
+  for (HWND painted : {middle, inner}) {
+    const std::vector<UINT> messages = MessagesOf(painted);
+    EXPECT_NE(std::find(messages.begin(), messages.end(), static_cast<UINT>(WM_PAINT)), messages.end())
+        << "painted again after the parent";
+    EXPECT_FALSE(GetUpdateRect(painted, nullptr, FALSE));
+  }
+}
+
 TEST_F(PaintTest, ANewCaptionOrActivationRepaintsTheFrameOnly) {
   HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
   Pump();

@@ -10,6 +10,7 @@
 #include <X11/keysym.h>
 #include <cairo.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -238,6 +239,36 @@ TEST_F(X11DialogTest, AccentedLettersOfTheLayoutAreTypedAsUtf8) {
   KeySym none = NoSymbol;
   XChangeKeyboardMapping(xtest_, spare, 1, &none, 1);
   XSync(xtest_, False);
+}
+
+// The X windows on the root, bottom first.
+std::vector<Window> Stacking(Display* display) {
+  Window rootReturn, parent;
+  Window* children = nullptr;
+  unsigned count = 0;
+  XQueryTree(display, DefaultRootWindow(display), &rootReturn, &parent, &children, &count);
+  std::vector<Window> order(children, children + count);
+  if (children) XFree(children);
+  return order;
+}
+
+TEST_F(X11DialogTest, ATopmostWindowStaysAboveWindowsShownOrActivatedAfterIt) {
+  HWND topmost = CreateWindowEx(WS_EX_TOPMOST, "STATIC", "Topmost", WS_POPUP | WS_VISIBLE, 40, 40, 120, 80, nullptr,
+                                nullptr, nullptr, nullptr);
+  Settle();
+  HWND later = CreateWindowEx(0, "STATIC", "Later", WS_OVERLAPPEDWINDOW, 20, 20, 300, 200, nullptr, nullptr, nullptr,
+                              nullptr);
+  ShowWindow(later, SW_SHOW);
+  SetActiveWindow(later);
+  Settle();
+  const Window topX = XWindowNamed("Topmost");
+  const Window laterX = XWindowNamed("Later");
+  ASSERT_TRUE(topX && laterX);
+  const std::vector<Window> order = Stacking(xtest_);
+  const auto at = [&](Window xid) { return std::find(order.begin(), order.end(), xid) - order.begin(); };
+  EXPECT_GT(at(topX), at(laterX)) << "the topmost window is still above";
+  DestroyWindow(later);
+  DestroyWindow(topmost);
 }
 
 TEST_F(X11DialogTest, TheWindowManagersCloseAsksTheDialogToCancel) {

@@ -1,5 +1,7 @@
 #include "QRObj.h"
 
+#include <random>
+
 #include "DataManager.h"
 #include "session/Session.h"
 
@@ -24,7 +26,7 @@ HGLOBAL CQRObj::PrepareClipboardData(DWORD kind) {
     GlobalFree(block);
     return nullptr;
   }
-  *data = QRClipboardBlock{kind, GetCurrentProcessId(), this};
+  *data = QRClipboardBlock{kind, GetCurrentProcessId(), ClipboardOwnerToken(), this};
   GlobalUnlock(block);
   return block;
 }
@@ -33,9 +35,18 @@ CQRObj* CQRObj::FromClipboardData(HGLOBAL block, DWORD kind) {
   if (block == nullptr || GlobalSize(block) < sizeof(QRClipboardBlock)) return nullptr;
   const auto* data = static_cast<const QRClipboardBlock*>(GlobalLock(block));
   if (data == nullptr) return nullptr;
-  CQRObj* object = data->kind == kind && data->ownerProcessId == GetCurrentProcessId() ? data->object : nullptr;
+  const bool own = data->ownerProcessId == GetCurrentProcessId() && data->ownerToken == ClipboardOwnerToken();
+  CQRObj* object = data->kind == kind && own ? data->object : nullptr;
   GlobalUnlock(block);
   return object;
+}
+
+unsigned long long CQRObj::ClipboardOwnerToken() {
+  static const unsigned long long token = [] {
+    std::random_device random;
+    return (static_cast<unsigned long long>(random()) << 32) ^ random();
+  }();
+  return token;
 }
 
 CQRObjRef::CQRObjRef(int type, const char* name, CQRServer* server) : CQRObj(name, server, HvStateOnServer), m_nType(type) {}

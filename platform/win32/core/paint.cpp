@@ -124,6 +124,9 @@ void InvalidateLocked(Window& w, const RECT* clientRect, bool erase, bool frame,
   // The update area is one rectangle and the parent paints all of it: the
   // children under any part of it are painted again, not only those under `r`.
   const RECT painted = (w.style & WS_CLIPCHILDREN) ? r : w.update;
+  // A parent that does not clip its children paints over their children as
+  // well, whatever those clip: the whole subtree under it is painted again.
+  const std::optional<bool> below = (w.style & WS_CLIPCHILDREN) ? children : std::optional<bool>(true);
   for (HWND c : w.children) {
     WindowPtr cw = FindWindowLocked(c);
     if (!cw || !(cw->style & WS_VISIBLE)) continue;
@@ -131,7 +134,19 @@ void InvalidateLocked(Window& w, const RECT* clientRect, bool erase, bool frame,
     if (IsRectEmpty(&overlap)) continue;
     const RECT inChild = Shift(overlap, POINT{-cw->client.left, -cw->client.top});
     const bool frameHit = !EqualRect(&cw->rect, &cw->client);
-    InvalidateLocked(*cw, &inChild, erase, frameHit, children ? children : std::nullopt);
+    InvalidateLocked(*cw, &inChild, erase, frameHit, below);
+  }
+}
+
+void InvalidateChildrenUnderLocked(Window& w, const RECT& clientRect) {
+  if (IsRectEmpty(&clientRect)) return;
+  for (HWND c : w.children) {
+    WindowPtr cw = FindWindowLocked(c);
+    if (!cw || !(cw->style & WS_VISIBLE)) continue;
+    RECT overlap = Intersect(clientRect, cw->rect);
+    if (IsRectEmpty(&overlap)) continue;
+    const RECT inChild = Shift(overlap, POINT{-cw->client.left, -cw->client.top});
+    InvalidateLocked(*cw, &inChild, true, !EqualRect(&cw->rect, &cw->client), true);
   }
 }
 
@@ -260,6 +275,10 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
     if (!w) return nullptr;
     paint = Intersect(w->update, ClientBounds(*w));
     erase = w->erase;
+    // A window that does not clip its children paints over them: what of
+    // them lies under the painted area is painted again after it, also when
+    // they were painted before it (UpdateWindow on one of them).
+    if (!(w->style & WS_CLIPCHILDREN)) InvalidateChildrenUnderLocked(*w, paint);
     w->update = RECT{};
     w->erase = false;
     w->internalPaint = false;

@@ -36,6 +36,9 @@ LRESULT CallHooks(int type, int code, WPARAM wParam, LPARAM lParam);
 
 // Painting (paint.cpp).
 void InvalidateLocked(Window& w, const RECT* clientRect, bool erase, bool frame, std::optional<bool> children);
+// The visible children under `clientRect` of `w`, with their whole subtrees,
+// are to be painted again (what `w` paints there covers them).
+void InvalidateChildrenUnderLocked(Window& w, const RECT& clientRect);
 void ValidateLocked(Window& w, const RECT* clientRect);
 bool NeedsPaintLocked(const Window& w);
 void EnsureSurfaceLocked(Window& w);

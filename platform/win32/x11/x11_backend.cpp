@@ -311,10 +311,21 @@ void X11Backend::WindowChanged(HWND topLevel) {
   if (!tw.mapped) {
     XMapRaised(display_, tw.xid);
     tw.mapped = true;
+    RaiseTopmostLocked(topLevel);
   } else if (GetActiveWindow() == topLevel) {
     XRaiseWindow(display_, tw.xid);
+    RaiseTopmostLocked(topLevel);
   }
   XFlush(display_);
+}
+
+// A window raised above the others must not cover the topmost ones (a
+// splash, a menu), which stay above every other window as they do headless.
+void X11Backend::RaiseTopmostLocked(HWND raised) {
+  if (GetWindowLong(raised, GWL_EXSTYLE) & WS_EX_TOPMOST) return;
+  for (const auto& [hwnd, tw] : windows_) {
+    if (tw.mapped && (GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) XRaiseWindow(display_, tw.xid);
+  }
 }
 
 bool X11Backend::Sync(unsigned timeoutMs) {

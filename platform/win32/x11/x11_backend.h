@@ -61,6 +61,7 @@ class X11Backend final : public internal::DisplayBackend {
   void UpdateTitleLocked(HWND hwnd, TopWindow& tw);
   void UpdateIconLocked(HWND hwnd, TopWindow& tw);
   void PutSurfaceLocked(TopWindow& tw, cairo_surface_t* surface, const RECT& damaged);
+  void RaiseTopmostLocked(HWND raised);
   std::optional<HWND> WindowOf(Window xid);
 
   void ReadEvents();

@@ -1,0 +1,64 @@
+#include "UserPref.h"
+
+#include "UserConfirmPP.h"
+
+namespace {
+
+constexpr const char* kProfile = "Common";
+constexpr const char* kSection = "Preferences";
+constexpr const char* kEntry = "DoDelBODef";
+constexpr int kLastChildId = 0xFFFD;
+
+// The application's profile is the shared one for the life of the object.
+class CCommonProfile {
+ public:
+  CCommonProfile() : m_pApp(AfxGetApp()), m_pszOld(m_pApp->m_pszProfileName) { m_pApp->m_pszProfileName = kProfile; }
+  ~CCommonProfile() { m_pApp->m_pszProfileName = m_pszOld; }
+  CCommonProfile(const CCommonProfile&) = delete;
+  CCommonProfile& operator=(const CCommonProfile&) = delete;
+
+ private:
+  CWinApp* m_pApp;
+  LPCTSTR m_pszOld;
+};
+
+}  // namespace
+
+IMPLEMENT_DYNAMIC(CUserPref, CPropertySheet)
+
+BEGIN_MESSAGE_MAP(CUserPref, CPropertySheet)
+END_MESSAGE_MAP()
+
+CUserPref::CUserPref(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage)
+    : CPropertySheet(nIDCaption, pParentWnd, iSelectPage), m_pConfirmPage(std::make_unique<CUserConfirmPP>()) {
+  AddPage(m_pConfirmPage.get());
+}
+
+CUserPref::~CUserPref() = default;
+
+void CUserPref::LoadSettings() {
+  CCommonProfile common;
+  m_nDoDelBODef = static_cast<int>(AfxGetApp()->GetProfileInt(kSection, kEntry, 0));
+}
+
+void CUserPref::SaveSettings() {
+  CCommonProfile common;
+  AfxGetApp()->WriteProfileInt(kSection, kEntry, m_nDoDelBODef);
+}
+
+BOOL CUserPref::OnInitDialog() {
+  const BOOL result = CPropertySheet::OnInitDialog();
+  // The one page needs no Apply.
+  for (int id = 0; id <= kLastChildId; ++id) {
+    CWnd* pChild = GetDlgItem(id);
+    if (pChild == nullptr) continue;
+    CString text;
+    pChild->GetWindowText(text);
+    if (text.CompareNoCase("&Apply") == 0) {
+      pChild->ShowWindow(SW_HIDE);
+      break;
+    }
+  }
+  LoadSettings();
+  return result;
+}

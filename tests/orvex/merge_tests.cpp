@@ -1,0 +1,174 @@
+// Connecting with definitions that were open without a server: names the
+// server does not have join the session; for the others the import-results
+// dialog's four choices end with the right definitions on the server and in
+// the session, by name and content; Cancel leaves no session behind.
+#include <DlgImportResults.h>
+#include <GridImportResults.h>
+
+#include <string>
+
+#include "orvex_fixture.h"
+#include "robot_grid.h"
+
+namespace orvex_test {
+namespace {
+
+using halvane::test::ClickGridCell;
+using halvane::test::Robot;
+using halvane::test::Window;
+
+constexpr int kGrid = 1003;
+const std::vector<std::string> kServerContent{"Id:String", "Srv:String"};
+const std::vector<std::string> kLocalContent{"Loc:String"};
+
+class MergeTest : public OrvexTest {
+ protected:
+  void SetUp() override {
+    OrvexTest::SetUp();
+    for (const char* name : {"A", "B", "C", "D"}) PutOnServer(name, kServerContent, "server");
+  }
+
+  // Definitions made in this session without a server, with local content.
+  void MakeLocal(const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+      AnswerNewDialog(name, "local");
+      robot.chooseMenu({"&File", "&New..."});
+      CQRBusObjDef* pDef = CDataManager::InitInstance()->GetBO(name.c_str(), 0, 0);
+      ASSERT_NE(pDef, nullptr);
+      pDef->GetAttrs().Add(new CBODefAttr(1, "Loc", "String"));
+    }
+  }
+
+  static void ChooseAction(Robot& r, Window dlg, ROWCOL row, const std::string& action) {
+    const Window grid = dlg.child(kGrid);
+    ClickGridCell(r, grid, row, CGridImportResults::kObjectCol);
+    r.advance(GetDoubleClickTime() + 1);
+    ClickGridCell(r, grid, row, CGridImportResults::kActionCol);
+    const Window combo = grid.childByClass("ComboBox");
+    ASSERT_TRUE(combo.isVisible()) << "no action list at row " << row;
+    r.choose(combo, action);
+  }
+  static void TypeNewName(Robot& r, Window dlg, ROWCOL row, const std::string& name) {
+    const Window grid = dlg.child(kGrid);
+    ClickGridCell(r, grid, row, CGridImportResults::kNewNameCol);
+    r.type(name);
+    ClickGridCell(r, grid, row, CGridImportResults::kObjectCol);
+  }
+  // The dialog's row (from 1) of a name.
+  static ROWCOL RowOf(Window dlg, const std::string& name) {
+    auto* pDlg = dynamic_cast<CDlgImportResults*>(CWnd::FromHandlePermanent(dlg.hwnd()));
+    if (pDlg == nullptr) return 0;
+    for (INT_PTR i = 0; i < pDlg->m_arrEntities.GetSize(); ++i) {
+      if (name == static_cast<LPCTSTR>(pDlg->m_arrEntities[i]->m_strName)) return static_cast<ROWCOL>(i + 1);
+    }
+    return 0;
+  }
+  static std::vector<std::string> RowNames(Window dlg) {
+    std::vector<std::string> names;
+    if (auto* pDlg = dynamic_cast<CDlgImportResults*>(CWnd::FromHandlePermanent(dlg.hwnd()))) {
+      for (INT_PTR i = 0; i < pDlg->m_arrEntities.GetSize(); ++i)
+        names.emplace_back(static_cast<LPCTSTR>(pDlg->m_arrEntities[i]->m_strName));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  DefContent Held(const char* name) { return Content(CDataManager::InitInstance()->GetBO(name, 0, 0)); }
+  int StateOf(const char* name) {
+    const CQRBusObjDef* pDef = CDataManager::InitInstance()->GetBO(name, 0, 0);
+    return pDef != nullptr ? pDef->GetState() : -1;
+  }
+};
+
+TEST_F(MergeTest, EachOfTheFourChoicesEndsWithTheRightDefinitions) {
+  bool ran = false;
+  Run({"-x"}, [&] {
+    ran = true;
+    MakeLocal({"A", "B", "C", "D", "E"});
+    CQRBusObjDef* pLocalA = CDataManager::InitInstance()->GetBO("A", 0, 0);
+    robot.onDialog("Import Results", [&](Robot& r, Window dlg) {
+      EXPECT_EQ(RowNames(dlg), (std::vector<std::string>{"A", "B", "C", "D"})) << "E joins without a row";
+      ChooseAction(r, dlg, RowOf(dlg, "A"), "Keep Local\\Rename Server");
+      TypeNewName(r, dlg, RowOf(dlg, "A"), "A_Server");
+      ChooseAction(r, dlg, RowOf(dlg, "B"), "Keep Server\\Rename Local");
+      TypeNewName(r, dlg, RowOf(dlg, "B"), "B_Local");
+      ChooseAction(r, dlg, RowOf(dlg, "C"), "Overwrite Server");
+      ChooseAction(r, dlg, RowOf(dlg, "D"), "Overwrite Local");
+      r.click(dlg.child(IDOK));
+    });
+    ASSERT_TRUE(App().ConnectToServer(kServer, kUser, kPassword));
+    EXPECT_EQ(StatusText(0), std::string("Connected to server ") + kServer);
+    EXPECT_EQ(StatusText(2), kServer);
+
+    // A: the local one keeps the name, the server's goes under the new name.
+    EXPECT_EQ(Held("A").attributes, kLocalContent);
+    EXPECT_EQ(CDataManager::InitInstance()->GetBO("A", 0, 0), pLocalA) << "the window's definition is the same";
+    EXPECT_EQ(COrvexDoc::FindByName("A")->m_pBODef, pLocalA);
+    EXPECT_EQ(StateOf("A") & (HvStateOnServer | HvStateModified), HvStateOnServer | HvStateModified);
+    EXPECT_EQ(Held("A_Server").attributes, kServerContent);
+    EXPECT_EQ(Held("A_Server").appInfo, "server");
+    // B: the server's keeps the name, the local one goes under the new name
+    // in a window of its own, to be saved.
+    EXPECT_EQ(Held("B").attributes, kServerContent);
+    EXPECT_EQ(StateOf("B"), HvStateOnServer);
+    EXPECT_EQ(Content(COrvexDoc::FindByName("B")->m_pBODef).attributes, kServerContent);
+    EXPECT_EQ(Held("B_Local").attributes, kLocalContent);
+    EXPECT_EQ(Held("B_Local").appInfo, "local");
+    EXPECT_EQ(StateOf("B_Local") & (HvStateNew | HvStateModified), HvStateNew | HvStateModified);
+    EXPECT_NE(COrvexDoc::FindByName("B_Local"), nullptr);
+    // C: the local one was saved over the server's.
+    EXPECT_EQ(Held("C").attributes, kLocalContent);
+    EXPECT_EQ(StateOf("C") & HvStateModified, 0);
+    // D: the server's replaced the local one.
+    EXPECT_EQ(Held("D").attributes, kServerContent);
+    EXPECT_EQ(StateOf("D"), HvStateOnServer);
+    // E: a local definition of the session.
+    EXPECT_EQ(Held("E").attributes, kLocalContent);
+    EXPECT_EQ(StateOf("E") & (HvStateOnServer | HvStateSavedToServer), 0);
+    CStringList* pNames = CDataManager::InitInstance()->RefreshBONames(0);
+    for (const char* name : {"A", "A_Server", "B", "B_Local", "C", "D", "E"})
+      EXPECT_NE(pNames->Find(name), nullptr) << name;
+    EXPECT_TRUE(App().m_mapPending.IsEmpty());
+  });
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(OnServer("A").attributes, kServerContent) << "the kept local A is still to be saved";
+  EXPECT_EQ(OnServer("A_Server").attributes, kServerContent);
+  EXPECT_EQ(OnServer("B").attributes, kServerContent);
+  EXPECT_FALSE(OnServer("B_Local").exists) << "saved only when the user saves it";
+  EXPECT_EQ(OnServer("C").attributes, kLocalContent);
+  EXPECT_EQ(OnServer("C").appInfo, "local");
+  EXPECT_EQ(OnServer("D").attributes, kServerContent);
+  EXPECT_FALSE(OnServer("E").exists);
+}
+
+TEST_F(MergeTest, CancelLeavesNoSessionAndEveryDefinitionLocalAsBefore) {
+  bool ran = false;
+  Run({"-x"}, [&] {
+    ran = true;
+    MakeLocal({"A", "E"});
+    CQRBusObjDef* pLocalA = CDataManager::InitInstance()->GetBO("A", 0, 0);
+    robot.onDialog("Import Results", [](Robot& r, Window dlg) {
+      EXPECT_EQ(RowNames(dlg), std::vector<std::string>{"A"});
+      r.click(dlg.child(IDCANCEL));
+    });
+    EXPECT_FALSE(App().ConnectToServer(kServer, kUser, kPassword));
+    EXPECT_FALSE(App().IsConnected());
+    EXPECT_EQ(App().m_pServer, nullptr);
+    EXPECT_FALSE(CDataManager::InitInstance()->IsConnected());
+    EXPECT_EQ(StatusText(2), "Disconnected");
+    EXPECT_NE(StatusText(0), std::string("Connected to server ") + kServer);
+    CDataManager* pDM = CDataManager::InitInstance();
+    EXPECT_EQ(pDM->RefreshBONames(0)->GetCount(), 2);
+    EXPECT_EQ(pDM->GetBO("A", 0, 0), pLocalA);
+    EXPECT_EQ(pLocalA->GetServer(), nullptr);
+    EXPECT_EQ(Content(pLocalA).attributes, kLocalContent);
+    EXPECT_NE(pDM->GetBO("E", 0, 0), nullptr);
+    EXPECT_EQ(OpenTitles(), (std::vector<std::string>{"A", "E"}));
+    // The menu offers Connect again.
+    EXPECT_FALSE(robot.tryChooseMenu({"&Server", "&Disconnect"}));
+  });
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(OnServer("A").attributes, kServerContent);
+}
+
+}  // namespace
+}  // namespace orvex_test

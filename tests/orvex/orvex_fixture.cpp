@@ -1,0 +1,152 @@
+#include "orvex_fixture.h"
+
+#include <DravonAdmin.h>
+#include <DravonTestHooks.h>
+#include <Orb.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+namespace orvex_test {
+
+using halvane::test::Robot;
+using halvane::test::Window;
+
+BOOL CTestOrvexApp::OnIdle(LONG lCount) {
+  const BOOL more = COrvexApp::OnIdle(lCount);
+  if (lCount == 0 && m_script) {
+    auto script = std::move(m_script);
+    m_script = nullptr;
+    script();
+    // What the script left open goes without questions, so the pump ends.
+    if (m_pMainWnd != nullptr) m_pMainWnd->DestroyWindow();
+  }
+  return more;
+}
+
+void OrvexTest::SetUp() {
+  MfcTest::SetUp();
+  ASSERT_FALSE(folder_.path().empty());
+  std::filesystem::create_directories(folder_ / "servers");
+  ::setenv("HALVANE_SERVERS", (folder_ / "servers").c_str(), 1);
+  ::setenv("HALVANE_REGISTRY", (folder_ / "registry.reg").c_str(), 1);
+  dravon::test::ResetFaults();
+  win32::SetShellExecuteHook([this](const std::string&, const std::string& file) -> INT_PTR {
+    opened_.push_back(file);
+    return 33;
+  });
+  std::string error;
+  ASSERT_TRUE(dravon::admin::CreateServer(kServer, kUser, kPassword, error)) << error;
+}
+
+void OrvexTest::TearDown() {
+  delete CDataManager::PeekInstance();
+  dravon::test::ResetFaults();
+  SetOrbBusy(0);
+  win32::SetProcessLauncherHook(nullptr);
+  win32::SetShellExecuteHook(nullptr);
+  MfcTest::TearDown();
+  ::unsetenv("HALVANE_SERVERS");
+  ::unsetenv("HALVANE_REGISTRY");
+}
+
+int OrvexTest::Run(const std::vector<std::string>& arguments, const std::function<void()>& script) {
+  auto app = std::make_unique<CTestOrvexApp>();
+  app_ = app.get();
+  app->m_script = script;
+  std::vector<std::string> commandLine{"orvex"};
+  commandLine.insert(commandLine.end(), arguments.begin(), arguments.end());
+  const int code = AfxRunApplication(commandLine);
+  app_ = nullptr;
+  return code;
+}
+
+std::string OrvexTest::Results() { return Window(Frame().GetResultsView().GetEdit().GetSafeHwnd()).text(); }
+
+std::string OrvexTest::StatusText(int pane) {
+  return static_cast<LPCTSTR>(Frame().GetStatusBar().GetPaneText(pane));
+}
+
+std::vector<std::string> OrvexTest::OpenTitles() {
+  std::vector<std::string> titles;
+  for (COrvexDoc* pDoc : COrvexDoc::GetOpenDocs()) titles.emplace_back(static_cast<LPCTSTR>(pDoc->GetTitle()));
+  return titles;
+}
+
+CChildFrame* OrvexTest::FrameOf(const std::string& name) {
+  COrvexDoc* pDoc = COrvexDoc::FindByName(name.c_str());
+  if (pDoc == nullptr) return nullptr;
+  POSITION pos = pDoc->GetFirstViewPosition();
+  return pos != nullptr ? DYNAMIC_DOWNCAST(CChildFrame, pDoc->GetNextView(pos)->GetParentFrame()) : nullptr;
+}
+
+void OrvexTest::PutOnServer(const std::string& name, const std::vector<std::string>& attributes,
+                            const std::string& appInfo) {
+  const bool own = CDataManager::PeekInstance() == nullptr;
+  CDataManager* pDM = CDataManager::InitInstance();
+  const bool connected = pDM->IsConnected();
+  ASSERT_TRUE(connected || pDM->LogToServer(kServer, kUser, kPassword));
+  auto def = std::make_unique<CQRBusObjDef>(name.c_str(), nullptr, HvStateNew);
+  for (const std::string& attribute : attributes) {
+    const auto colon = attribute.find(':');
+    const int position = static_cast<int>(def->GetAttrs().GetSize()) + 1;
+    auto* pAttr = new CBODefAttr(position, attribute.substr(0, colon).c_str(), attribute.substr(colon + 1).c_str());
+    pAttr->SetKey(position == 1);
+    def->GetAttrs().Add(pAttr);
+  }
+  def->SetAppInfo(appInfo.c_str());
+  def->SetDefaultVerbs();
+  ASSERT_EQ(def->Save(), 1);
+  def.reset();
+  if (!connected) pDM->Disconnect(FALSE);
+  if (own) delete pDM;
+}
+
+DefContent OrvexTest::Content(const CQRBusObjDef* pDef) {
+  DefContent content;
+  if (pDef == nullptr) return content;
+  content.exists = true;
+  content.appInfo = static_cast<LPCTSTR>(pDef->GetAppInfo());
+  for (INT_PTR i = 0; i < pDef->GetAttrs().GetSize(); ++i) {
+    const CBODefAttr* pAttr = pDef->GetAttrs()[i];
+    content.attributes.push_back(std::string(pAttr->GetName()) + ":" + static_cast<LPCTSTR>(pAttr->GetTypeName()));
+  }
+  return content;
+}
+
+DefContent OrvexTest::OnServer(const std::string& name) {
+  // What a run left of its session goes first.
+  delete CDataManager::PeekInstance();
+  CDataManager* pDM = CDataManager::InitInstance();
+  DefContent content;
+  if (pDM->LogToServer(kServer, kUser, kPassword)) content = Content(pDM->GetBO(name.c_str(), 0, 1));
+  delete pDM;
+  return content;
+}
+
+void OrvexTest::AnswerNewDialog(const std::string& name, const std::string& appInfo) {
+  robot.onDialog("New Business Object", [name, appInfo](Robot& r, Window dlg) {
+    r.click(dlg.child(1012));
+    r.type(name);
+    if (!appInfo.empty()) {
+      r.click(dlg.child(1013));
+      r.type(appInfo);
+    }
+    r.click(dlg.child(IDOK));
+  });
+}
+
+void OrvexTest::AnswerOpenDialog(const std::string& title, const std::vector<std::string>& names) {
+  robot.onDialog(title, [names](Robot& r, Window dlg) {
+    const Window list = dlg.child(1019);
+    bool first = true;
+    for (const std::string& name : names) {
+      r.clickListViewItem(list, name, first ? std::initializer_list<UINT>{} : std::initializer_list<UINT>{VK_CONTROL});
+      first = false;
+    }
+    r.click(dlg.child(IDOK));
+  });
+}
+
+}  // namespace orvex_test

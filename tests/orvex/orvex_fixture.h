@@ -1,0 +1,81 @@
+// The fixture of Orvex's tests: a fresh window system on the virtual clock,
+// a temporary registry and servers folder with one server of our own, and
+// the real application object run in-process with a command line, its
+// script played by the robot from the first idle time of its pump.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ChildFrame.h"
+#include "DataManager.h"
+#include "MainFrame.h"
+#include "OrvexApp.h"
+#include "OrvexDoc.h"
+#include "UserPref.h"
+#include "mfc_test.h"
+#include "temp_folder.h"
+
+namespace orvex_test {
+
+inline constexpr const char* kServer = "TestServer";
+inline constexpr const char* kUser = "tester";
+inline constexpr const char* kPassword = "secret";
+
+// The application with a script for its first idle time.
+class CTestOrvexApp : public COrvexApp {
+ public:
+  std::function<void()> m_script;
+  BOOL OnIdle(LONG lCount) override;
+};
+
+// A definition as it stands: its attributes' names and types, in order.
+struct DefContent {
+  bool exists = false;
+  std::string appInfo;
+  std::vector<std::string> attributes;  // "name:type"
+};
+
+class OrvexTest : public halvane::test::MfcTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Runs Orvex with the arguments after the program's name; `script` runs
+  // at the first idle time. Windows the script leaves are closed without
+  // questions. The exit code.
+  int Run(const std::vector<std::string>& arguments, const std::function<void()>& script);
+
+  CTestOrvexApp& App() { return *app_; }
+  CMainFrame& Frame() { return *app_->GetMainFrame(); }
+  halvane::test::Window FrameWindow() { return halvane::test::Window(Frame().GetSafeHwnd()); }
+  // The text of the results pane.
+  std::string Results();
+  std::string StatusText(int pane);
+  // The open definition windows' titles, in the template's order.
+  std::vector<std::string> OpenTitles();
+  CChildFrame* FrameOf(const std::string& name);
+
+  // Saves a definition to the test server before Orvex runs (or after):
+  // attributes "name:type", the first of them the key.
+  void PutOnServer(const std::string& name, const std::vector<std::string>& attributes,
+                   const std::string& appInfo = "");
+  // The server's definition, read by a session of its own (outside a run).
+  DefContent OnServer(const std::string& name);
+  static DefContent Content(const CQRBusObjDef* pDef);
+
+  // Answers the New dialog with a name.
+  void AnswerNewDialog(const std::string& name, const std::string& appInfo = "");
+  // Answers the Open (or Delete) dialog by picking the rows named.
+  void AnswerOpenDialog(const std::string& title, const std::vector<std::string>& names);
+
+  halvane::test::TempFolder folder_{"orvex-test"};
+  // The files the desktop was asked to open (help pages).
+  std::vector<std::string> opened_;
+
+ private:
+  CTestOrvexApp* app_ = nullptr;
+};
+
+}  // namespace orvex_test
