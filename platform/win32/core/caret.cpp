@@ -22,7 +22,7 @@ void CALLBACK Blink(HWND hwnd, UINT, UINT_PTR, DWORD) {
   RECT rc;
   {
     State& st = S();
-    Lock lk(st.mu);
+    Lock lk(st);
     Caret& c = st.caret;
     if (c.owner != hwnd) return;
     c.blinkOn = !c.blinkOn;
@@ -38,7 +38,7 @@ void RestartBlink(HWND owner) {
   bool shown = false;
   {
     State& st = S();
-    Lock lk(st.mu);
+    Lock lk(st);
     Caret& c = st.caret;
     c.blinkOn = true;
     shown = c.owner == owner && c.hideCount <= 0;
@@ -56,7 +56,7 @@ BOOL ChangeCaretVisibility(HWND hwnd, int delta) {
   RECT rc;
   {
     State& st = S();
-    Lock lk(st.mu);
+    Lock lk(st);
     Caret& c = st.caret;
     if (!c.owner || (hwnd && hwnd != c.owner)) return FALSE;
     if (delta < 0 || c.hideCount > 0) c.hideCount -= delta;
@@ -74,7 +74,7 @@ namespace win32::internal {
 
 bool CaretVisible(HWND hwnd) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   const Caret& c = st.caret;
   return hwnd && c.owner == hwnd && c.hideCount <= 0 && c.blinkOn && st.focus == hwnd;
 }
@@ -85,7 +85,7 @@ BOOL WINAPI CreateCaret(HWND hWnd, HBITMAP, int nWidth, int nHeight) {
   HWND previous;
   {
     State& st = S();
-    Lock lk(st.mu);
+    Lock lk(st);
     if (!FindWindowLocked(hWnd)) return FALSE;
     Caret& c = st.caret;
     previous = c.owner;
@@ -103,7 +103,7 @@ BOOL WINAPI DestroyCaret(void) {
   HWND owner;
   {
     State& st = S();
-    Lock lk(st.mu);
+    Lock lk(st);
     Caret& c = st.caret;
     if (!c.owner) return FALSE;
     owner = c.owner;
@@ -121,7 +121,7 @@ BOOL WINAPI SetCaretPos(int X, int Y) {
   HWND owner;
   {
     State& st = S();
-    Lock lk(st.mu);
+    Lock lk(st);
     Caret& c = st.caret;
     if (!c.owner) return FALSE;
     if (c.pos.x == X && c.pos.y == Y) return TRUE;
@@ -136,14 +136,14 @@ BOOL WINAPI SetCaretPos(int X, int Y) {
 BOOL WINAPI GetCaretPos(LPPOINT lpPoint) {
   if (!lpPoint) return FALSE;
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   *lpPoint = st.caret.pos;
   return TRUE;
 }
 
 UINT WINAPI GetCaretBlinkTime(void) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   return st.caret.blinkTime;
 }
 
@@ -151,7 +151,7 @@ BOOL WINAPI SetCaretBlinkTime(UINT uMSeconds) {
   HWND owner;
   {
     State& st = S();
-    Lock lk(st.mu);
+    Lock lk(st);
     st.caret.blinkTime = uMSeconds;
     owner = st.caret.owner;
   }

@@ -75,7 +75,7 @@ void PushInputLocked(QueuePtr q, InputEvent ev) {
 }
 
 void InjectKey(UINT vk, bool down) {
-  Lock lk(S().mu);
+  Lock lk(S());
   State& s = S();
   const bool wasDown = Down(s.asyncKeys, vk);
   s.asyncKeys[vk & 0xFF] = down ? static_cast<BYTE>(s.asyncKeys[vk & 0xFF] | 0x80) : static_cast<BYTE>(s.asyncKeys[vk & 0xFF] & 0x7F);
@@ -130,7 +130,7 @@ HWND MouseTargetLocked(POINT pt, bool* disabled, const std::vector<HWND>& skip =
 }
 
 void InjectMouse(UINT msg, POINT pt, int wheel) {
-  Lock lk(S().mu);
+  Lock lk(S());
   State& s = S();
   s.cursorPos = pt;
   const int vkButton = msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP   ? VK_LBUTTON
@@ -180,7 +180,7 @@ void ApplyKeyStateLocked(UINT vk, bool down) {
 }
 
 std::optional<MSG> CookKey(const InputEvent& ev) {
-  Lock lk(S().mu);
+  Lock lk(S());
   State& s = S();
   if (ev.message == WM_CHAR) {
     HWND target = s.focus ? s.focus : s.active;
@@ -224,7 +224,7 @@ std::optional<MSG> CookMouse(const InputEvent& ev) {
   bool captured;
   {
     State& st = S();
-    Lock lk(st.mu);
+    Lock lk(st);
     ApplyKeyStateLocked(ev.message == WM_LBUTTONDOWN || ev.message == WM_LBUTTONUP   ? VK_LBUTTON
                         : ev.message == WM_RBUTTONDOWN || ev.message == WM_RBUTTONUP ? VK_RBUTTON
                         : ev.message == WM_MBUTTONDOWN || ev.message == WM_MBUTTONUP ? VK_MBUTTON
@@ -240,7 +240,7 @@ std::optional<MSG> CookMouse(const InputEvent& ev) {
   }
   const LPARAM screen = MAKELPARAM(ev.pt.x, ev.pt.y);
   if (ev.message == WM_MOUSEWHEEL) {
-    Lock lk(S().mu);
+    Lock lk(S());
     return MSG{hwnd, WM_MOUSEWHEEL, MAKEWPARAM(MouseKeyFlagsLocked(), ev.wheel), screen, ev.time, ev.pt};
   }
   LRESULT hit = HTCLIENT;
@@ -252,7 +252,7 @@ std::optional<MSG> CookMouse(const InputEvent& ev) {
     while (hit == HTTRANSPARENT) {
       transparent.push_back(hwnd);
       {
-        Lock lk(S().mu);
+        Lock lk(S());
         bool disabled;
         hwnd = MouseTargetLocked(ev.pt, &disabled, transparent);
       }
@@ -275,7 +275,7 @@ std::optional<MSG> CookMouse(const InputEvent& ev) {
   if (!captured) SendMessage(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(hit, ev.message));
   if (eat) return std::nullopt;
 
-  Lock lk(S().mu);
+  Lock lk(S());
   State& s = S();
   if (s.lastMouseWindow && s.lastMouseWindow != hwnd) {
     if (WindowPtr old = FindWindowLocked(s.lastMouseWindow); old && old->trackLeave) {
@@ -306,7 +306,7 @@ std::optional<MSG> CookInputEvent(const InputEvent& ev) {
 
 int CharFromKey(UINT vk) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   const auto& k = st.keys;
   const bool alt = Down(k, VK_MENU);
   return CharFor(vk, Down(k, VK_SHIFT), (k[VK_CAPITAL] & 1) != 0, Down(k, VK_CONTROL) && !alt);
@@ -319,7 +319,7 @@ using namespace win32::core;
 namespace win32::internal {
 bool IsKeyDown(UINT vk) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   return Down(st.keys, vk);
 }
 }  // namespace win32::internal
@@ -333,7 +333,7 @@ void Char(char ch) {
   const SHORT scan = VkKeyScan(ch);
   if (scan == -1) {
     // A character no key makes arrives as WM_CHAR alone.
-    Lock lk(S().mu);
+    Lock lk(S());
     InputEvent ev;
     ev.kind = InputEvent::Kind::Key;
     ev.message = WM_CHAR;
@@ -368,21 +368,21 @@ void MouseWheel(int delta, POINT screen) { InjectMouse(WM_MOUSEWHEEL, screen, de
 
 SHORT WINAPI GetKeyState(int nVirtKey) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   const BYTE b = st.keys[static_cast<UINT>(nVirtKey) & 0xFF];
   return static_cast<SHORT>(((b & 0x80) ? 0xFF80 : 0) | (b & 1));
 }
 
 SHORT WINAPI GetAsyncKeyState(int vKey) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   return static_cast<SHORT>((st.asyncKeys[static_cast<UINT>(vKey) & 0xFF] & 0x80) ? 0x8000 : 0);
 }
 
 BOOL WINAPI GetKeyboardState(PBYTE lpKeyState) {
   if (!lpKeyState) return FALSE;
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   std::memcpy(lpKeyState, st.keys.data(), 256);
   return TRUE;
 }
@@ -390,7 +390,7 @@ BOOL WINAPI GetKeyboardState(PBYTE lpKeyState) {
 BOOL WINAPI SetKeyboardState(LPBYTE lpKeyState) {
   if (!lpKeyState) return FALSE;
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   std::memcpy(st.keys.data(), lpKeyState, 256);
   return TRUE;
 }

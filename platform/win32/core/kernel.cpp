@@ -95,7 +95,7 @@ void RunThread(ThreadStart start) {
   }
   DestroyThreadWindows();
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   start.obj->exitCode = code;
   start.obj->finished = true;
   // The thread no longer counts for the clock from here on.
@@ -110,7 +110,7 @@ void RunThread(ThreadStart start) {
 }  // namespace
 
 DWORD WaitForObjects(const std::vector<HANDLE>& handles, bool waitAll, DWORD ms, std::optional<UINT> wakeMask) {
-  Lock lk(S().mu);
+  Lock lk(S());
   std::vector<KernelPtr> objs;
   for (HANDLE h : handles) {
     KernelPtr o = (h == kCurrentThread) ? nullptr : FindObjectLocked(h);
@@ -177,17 +177,17 @@ ProcessObject NewProcessObject(DWORD id) {
 }
 
 HANDLE AddProcessObject(const ProcessObject& object) {
-  core::Lock lk(core::S().mu);
+  core::Lock lk(core::S());
   return core::AddObjectLocked(object);
 }
 
 ProcessObject FindKernelObject(HANDLE handle) {
-  core::Lock lk(core::S().mu);
+  core::Lock lk(core::S());
   return core::FindObjectLocked(handle);
 }
 
 void FinishProcessObjects(const std::vector<ProcessObject>& objects, DWORD exitCode) {
-  core::Lock lk(core::S().mu);
+  core::Lock lk(core::S());
   for (const ProcessObject& o : objects) {
     o->exitCode = exitCode;
     o->finished = true;
@@ -196,14 +196,14 @@ void FinishProcessObjects(const std::vector<ProcessObject>& objects, DWORD exitC
 }
 
 DWORD ProcessObjectExitCode(const ProcessObject& object) {
-  core::Lock lk(core::S().mu);
+  core::Lock lk(core::S());
   return object->exitCode;
 }
 
 DWORD ProcessObjectId(const ProcessObject& object) { return object->threadId; }
 
 void CountCallingThread() {
-  core::Lock lk(core::S().mu);
+  core::Lock lk(core::S());
   core::CurrentQueueLocked();
 }
 
@@ -221,7 +221,7 @@ HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE
   obj->kind = KernelObject::Kind::Thread;
   HANDLE h;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     h = AddObjectLocked(obj);
   }
   // The new thread registers itself before CreateThread returns, so the
@@ -231,7 +231,7 @@ HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE
   bool registered = false;
   std::thread([=, &startMu, &started, &registered] {
     {
-      Lock lk(S().mu);
+      Lock lk(S());
       CurrentQueueLocked();
       obj->threadId = CurrentThreadId();
     }
@@ -251,7 +251,7 @@ HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE
 void WINAPI ExitThread(DWORD dwExitCode) { throw ThreadExit{dwExitCode}; }
 
 BOOL WINAPI GetExitCodeThread(HANDLE hThread, LPDWORD lpExitCode) {
-  Lock lk(S().mu);
+  Lock lk(S());
   KernelPtr o = FindObjectLocked(hThread);
   if (!o || o->kind != KernelObject::Kind::Thread || !lpExitCode) {
     t_lastError = ERROR_INVALID_HANDLE;
@@ -271,13 +271,13 @@ HANDLE WINAPI GetCurrentProcess(void) { return kCurrentProcess; }
 
 DWORD WINAPI GetThreadId(HANDLE Thread) {
   if (Thread == kCurrentThread) return CurrentThreadId();
-  Lock lk(S().mu);
+  Lock lk(S());
   KernelPtr o = FindObjectLocked(Thread);
   return (o && o->kind == KernelObject::Kind::Thread) ? o->threadId : 0;
 }
 
 HANDLE WINAPI CreateEvent(LPSECURITY_ATTRIBUTES, BOOL bManualReset, BOOL bInitialState, LPCSTR lpName) {
-  Lock lk(S().mu);
+  Lock lk(S());
   if (HANDLE h = FindNamedLocked(lpName, KernelObject::Kind::Event)) {
     t_lastError = ERROR_ALREADY_EXISTS;
     return h;
@@ -292,7 +292,7 @@ HANDLE WINAPI CreateEvent(LPSECURITY_ATTRIBUTES, BOOL bManualReset, BOOL bInitia
 }
 
 HANDLE WINAPI OpenEvent(DWORD, BOOL, LPCSTR lpName) {
-  Lock lk(S().mu);
+  Lock lk(S());
   HANDLE h = FindNamedLocked(lpName, KernelObject::Kind::Event);
   if (!h) t_lastError = ERROR_FILE_NOT_FOUND;
   return h;
@@ -301,7 +301,7 @@ HANDLE WINAPI OpenEvent(DWORD, BOOL, LPCSTR lpName) {
 namespace {
 
 BOOL WithEvent(HANDLE h, void (*change)(KernelObject&)) {
-  Lock lk(S().mu);
+  Lock lk(S());
   KernelPtr o = FindObjectLocked(h);
   if (!o || o->kind != KernelObject::Kind::Event) {
     t_lastError = ERROR_INVALID_HANDLE;
@@ -324,7 +324,7 @@ BOOL WINAPI ResetEvent(HANDLE hEvent) {
 BOOL WINAPI PulseEvent(HANDLE hEvent) {
   // Waiters are not released: a pulse is unreliable on Win32 as well, and
   // nothing here depends on it.
-  Lock lk(S().mu);
+  Lock lk(S());
   KernelPtr o = FindObjectLocked(hEvent);
   if (!o || o->kind != KernelObject::Kind::Event) {
     t_lastError = ERROR_INVALID_HANDLE;
@@ -335,7 +335,7 @@ BOOL WINAPI PulseEvent(HANDLE hEvent) {
 }
 
 HANDLE WINAPI CreateMutex(LPSECURITY_ATTRIBUTES, BOOL bInitialOwner, LPCSTR lpName) {
-  Lock lk(S().mu);
+  Lock lk(S());
   if (HANDLE h = FindNamedLocked(lpName, KernelObject::Kind::Mutex)) {
     t_lastError = ERROR_ALREADY_EXISTS;
     return h;
@@ -352,14 +352,14 @@ HANDLE WINAPI CreateMutex(LPSECURITY_ATTRIBUTES, BOOL bInitialOwner, LPCSTR lpNa
 }
 
 HANDLE WINAPI OpenMutex(DWORD, BOOL, LPCSTR lpName) {
-  Lock lk(S().mu);
+  Lock lk(S());
   HANDLE h = FindNamedLocked(lpName, KernelObject::Kind::Mutex);
   if (!h) t_lastError = ERROR_FILE_NOT_FOUND;
   return h;
 }
 
 BOOL WINAPI ReleaseMutex(HANDLE hMutex) {
-  Lock lk(S().mu);
+  Lock lk(S());
   KernelPtr o = FindObjectLocked(hMutex);
   if (!o || o->kind != KernelObject::Kind::Mutex) {
     t_lastError = ERROR_INVALID_HANDLE;
@@ -379,7 +379,7 @@ HANDLE WINAPI CreateSemaphore(LPSECURITY_ATTRIBUTES, LONG lInitialCount, LONG lM
     t_lastError = ERROR_INVALID_PARAMETER;
     return nullptr;
   }
-  Lock lk(S().mu);
+  Lock lk(S());
   if (HANDLE h = FindNamedLocked(lpName, KernelObject::Kind::Semaphore)) {
     t_lastError = ERROR_ALREADY_EXISTS;
     return h;
@@ -393,7 +393,7 @@ HANDLE WINAPI CreateSemaphore(LPSECURITY_ATTRIBUTES, LONG lInitialCount, LONG lM
 }
 
 BOOL WINAPI ReleaseSemaphore(HANDLE hSemaphore, LONG lReleaseCount, LPLONG lpPreviousCount) {
-  Lock lk(S().mu);
+  Lock lk(S());
   KernelPtr o = FindObjectLocked(hSemaphore);
   if (!o || o->kind != KernelObject::Kind::Semaphore) {
     t_lastError = ERROR_INVALID_HANDLE;
@@ -412,7 +412,7 @@ BOOL WINAPI ReleaseSemaphore(HANDLE hSemaphore, LONG lReleaseCount, LPLONG lpPre
 BOOL WINAPI CloseHandle(HANDLE hObject) {
   if (hObject == kCurrentThread || hObject == kCurrentProcess) return TRUE;
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   if (st.kernel.erase(hObject) == 0) {
     t_lastError = ERROR_INVALID_HANDLE;
     return FALSE;
@@ -423,7 +423,7 @@ BOOL WINAPI CloseHandle(HANDLE hObject) {
 BOOL WINAPI DuplicateHandle(HANDLE, HANDLE hSourceHandle, HANDLE, LPHANDLE lpTargetHandle, DWORD, BOOL,
                             DWORD dwOptions) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   KernelPtr o = FindObjectLocked(hSourceHandle);
   if (!o || !lpTargetHandle) {
     t_lastError = ERROR_INVALID_HANDLE;
@@ -492,7 +492,7 @@ void WINAPI SetLastError(DWORD dwErrCode) { t_lastError = dwErrCode; }
 
 BOOL WINAPI Beep(DWORD dwFreq, DWORD dwDuration) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   st.beeps.push_back(win32::RecordedBeep{false, 0, dwFreq, dwDuration});
   return TRUE;
 }

@@ -9,7 +9,7 @@ namespace {
 
 std::vector<Hook> HooksFor(int type) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   std::vector<Hook> out;
   const DWORD me = CurrentThreadId();
   for (const Hook& h : st.hooks) {
@@ -32,7 +32,7 @@ using namespace win32::core;
 HHOOK WINAPI SetWindowsHookEx(int idHook, HOOKPROC lpfn, HINSTANCE, DWORD dwThreadId) {
   if (!lpfn) return nullptr;
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   Hook h{reinterpret_cast<HHOOK>(NewHandleValue()), idHook, lpfn, dwThreadId};
   // The newest hook runs first.
   st.hooks.insert(st.hooks.begin(), h);
@@ -40,7 +40,7 @@ HHOOK WINAPI SetWindowsHookEx(int idHook, HOOKPROC lpfn, HINSTANCE, DWORD dwThre
 }
 
 BOOL WINAPI UnhookWindowsHookEx(HHOOK hhk) {
-  Lock lk(S().mu);
+  Lock lk(S());
   auto& v = S().hooks;
   auto it = std::find_if(v.begin(), v.end(), [&](const Hook& h) { return h.handle == hhk; });
   if (it == v.end()) {
@@ -54,7 +54,7 @@ BOOL WINAPI UnhookWindowsHookEx(HHOOK hhk) {
 LRESULT WINAPI CallNextHookEx(HHOOK hhk, int nCode, WPARAM wParam, LPARAM lParam) {
   HOOKPROC next = nullptr;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     auto& v = S().hooks;
     auto it = std::find_if(v.begin(), v.end(), [&](const Hook& h) { return h.handle == hhk; });
     if (it == v.end()) return 0;
@@ -77,21 +77,21 @@ BOOL WINAPI CallMsgFilter(LPMSG lpMsg, int nCode) {
 BOOL WINAPI GetCursorPos(LPPOINT lpPoint) {
   if (!lpPoint) return FALSE;
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   *lpPoint = st.cursorPos;
   return TRUE;
 }
 
 BOOL WINAPI SetCursorPos(int X, int Y) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   st.cursorPos = POINT{X, Y};
   return TRUE;
 }
 
 HCURSOR WINAPI SetCursor(HCURSOR hCursor) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   HCURSOR old = st.cursor;
   st.cursor = hCursor;
   return old;
@@ -99,13 +99,13 @@ HCURSOR WINAPI SetCursor(HCURSOR hCursor) {
 
 HCURSOR WINAPI GetCursor(void) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   return st.cursor;
 }
 
 int WINAPI ShowCursor(BOOL bShow) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   return st.cursorCount += bShow ? 1 : -1;
 }
 
@@ -113,13 +113,13 @@ BOOL WINAPI ClipCursor(const RECT*) { return TRUE; }
 
 UINT WINAPI GetDoubleClickTime(void) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   return st.doubleClickTime;
 }
 
 BOOL WINAPI SetDoubleClickTime(UINT uInterval) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   st.doubleClickTime = uInterval ? uInterval : 500;
   return TRUE;
 }
@@ -128,7 +128,7 @@ BOOL WINAPI SwapMouseButton(BOOL) { return FALSE; }
 
 BOOL WINAPI TrackMouseEvent(LPTRACKMOUSEEVENT e) {
   if (!e) return FALSE;
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(e->hwndTrack);
   if (!w) return FALSE;
   if (e->dwFlags & TME_LEAVE) w->trackLeave = !(e->dwFlags & TME_CANCEL);
@@ -137,7 +137,7 @@ BOOL WINAPI TrackMouseEvent(LPTRACKMOUSEEVENT e) {
 
 BOOL WINAPI MessageBeep(UINT uType) {
   State& st = S();
-  Lock lk(st.mu);
+  Lock lk(st);
   st.beeps.push_back(win32::RecordedBeep{true, uType, 0, 0});
   return TRUE;
 }
@@ -145,7 +145,7 @@ BOOL WINAPI MessageBeep(UINT uType) {
 namespace win32 {
 std::vector<RecordedBeep> GetRecordedBeeps() {
   core::State& st = core::S();
-  core::Lock lk(st.mu);
+  core::Lock lk(st);
   return st.beeps;
 }
 }  // namespace win32
