@@ -24,3 +24,13 @@ AFX_EXT_API void SetCallDelay(DWORD milliseconds);
 AFX_EXT_API bool SessionOwns(const class CQRObj* object);
 
 }  // namespace dravon::test
+
+namespace dravon::test {
+
+// The work factor of new password entries (the default is slow on
+// purpose; a test that makes many accounts lowers it). Not reset by
+// ResetFaults.
+void SetPasswordIterations(int iterations);
+void ResetPasswordIterations();
+
+}  // namespace dravon::test
