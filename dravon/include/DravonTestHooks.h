@@ -30,7 +30,7 @@ namespace dravon::test {
 // The work factor of new password entries (the default is slow on
 // purpose; a test that makes many accounts lowers it). Not reset by
 // ResetFaults.
-void SetPasswordIterations(int iterations);
-void ResetPasswordIterations();
+AFX_EXT_API void SetPasswordIterations(int iterations);
+AFX_EXT_API void ResetPasswordIterations();
 
 }  // namespace dravon::test
