@@ -261,6 +261,38 @@ TEST_F(SaveTest, SaveToServerAddsOrUpdatesTheServersConnectorAndReportsEachStep)
   EXPECT_EQ(OnServer("Kay", "ApplicationName"), "<none>");
 }
 
+TEST_F(SaveTest, SaveAsToServerRenamesAndLeavesTheOldConnectorAsItWas) {
+  PutOnServer("Alpha", {{"PollFrequency", "111"}});
+  bool ran = false;
+  Run({"-x"}, [&] {
+    ran = true;
+    Connect();
+    robot.onDialog("Open Connector Document", [](Robot& r, Window dlg) {
+      r.clickListViewItem(dlg.child(IDC_OPEN_LIST), "Alpha");
+      r.click(dlg.child(IDOK));
+    });
+    robot.chooseMenu({"&File", "&Open", "From Server...\tCtrl+O"});
+    ASSERT_NE(Doc("Alpha"), nullptr);
+    Doc("Alpha")->GetConnector()->SetStdProperty("PollFrequency", "222");
+    robot.onDialog("Save As Connector", [](Robot& r, Window dlg) {
+      const Window name = dlg.child(1055);
+      EXPECT_EQ(name.text(), "Alpha");
+      r.click(name);
+      ::SendMessage(name.hwnd(), EM_SETSEL, 0, -1);
+      r.type("Beta ");
+      r.click(dlg.child(IDOK));
+    });
+    robot.chooseMenu({"&File", "Save &As", "To Server\tCtrl+Alt+S"});
+    EXPECT_EQ(Doc("Alpha"), nullptr);
+    ASSERT_NE(Doc("Beta"), nullptr);
+    EXPECT_EQ(Doc("Beta")->GetTitle(), "QVS - Beta");
+    EXPECT_EQ(ResultLines().back(), "Connector 'Beta' is saved successfully.");
+  });
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(OnServer("Beta", "PollFrequency"), "222");
+  EXPECT_EQ(OnServer("Alpha", "PollFrequency"), "111") << "the old connector stays as it was";
+}
+
 TEST_F(SaveTest, SaveAllToServerSavesTheQvsConnectorsAndReportsAFailure) {
   bool ran = false;
   Run({"-x"}, [&] {
