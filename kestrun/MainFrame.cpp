@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include <UtilMessageBox.h>
+#include <afxext.h>
 
 #include <vector>
 
@@ -52,6 +53,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     return -1;
   EnableDocking(CBRS_ALIGN_ANY);
   if (!m_pToolBarManager->DefineDefaultToolBar(AFX_IDW_TOOLBAR, "Standard", IDR_MAINFRAME)) return -1;
+  m_pToolBarManager->EnableToolTips(TRUE);
   if (!m_wndResults.Create(this, "", WS_CHILD | WS_VISIBLE | CBRS_BOTTOM | CBRS_TOOLTIPS, CBRS_EX_DEFAULT,
                            IDW_RESULTS_BAR))
     return -1;
@@ -97,9 +99,12 @@ bool CMainFrame::CloseAllChildFrames() {
 }
 
 void CMainFrame::OnClose() {
-  CWaitCursor wait;
-  if (!CloseAllChildFrames()) return;
-  if (CKestrunApp* pApp = GetKestrunApp()) pApp->Disconnect();
+  // During a print preview the close ends only the preview.
+  if (DYNAMIC_DOWNCAST(CPreviewView, GetDlgItem(AFX_IDW_PANE_FIRST)) == nullptr) {
+    CWaitCursor wait;
+    if (!CloseAllChildFrames()) return;
+    if (CKestrunApp* pApp = GetKestrunApp()) pApp->Disconnect();
+  }
   SECMDIFrameWnd::OnClose();
 }
 
