@@ -3,6 +3,7 @@
 #include <UtilMessageBox.h>
 #include <afxext.h>
 
+#include <iterator>
 #include <vector>
 
 #include "ChildFrame.h"
@@ -49,7 +50,8 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs) {
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   if (SECMDIFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
   // The status bar first, so that it keeps the frame's bottom edge.
-  if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(kIndicators, static_cast<int>(std::size(kIndicators))))
+  if (!m_wndStatusBar.Create(this) ||
+      !m_wndStatusBar.SetIndicators(kIndicators, static_cast<int>(std::size(kIndicators))))
     return -1;
   EnableDocking(CBRS_ALIGN_ANY);
   if (!m_pToolBarManager->DefineDefaultToolBar(AFX_IDW_TOOLBAR, "Standard", IDR_MAINFRAME)) return -1;

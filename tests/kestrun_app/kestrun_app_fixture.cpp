@@ -161,7 +161,7 @@ void KestrunAppTest::Connect() {
   ASSERT_TRUE(App().IsConnected());
 }
 
-void KestrunAppTest::PutOnServer(const std::string& name, const std::vector<std::pair<std::string, std::string>>& values) {
+void KestrunAppTest::PutOnServer(const std::string& name, const PropertyValues& values) {
   const bool own = CDataManager::PeekInstance() == nullptr;
   CDataManager* pDM = CDataManager::InitInstance();
   const bool connected = pDM->IsConnected();
