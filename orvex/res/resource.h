@@ -72,3 +72,18 @@
 #define ID_SAVE_ALL_TO_SERVER 32872
 #define ID_SAVE_ALL_TO_FILE 32873
 #define ID_SAVE_ALL_TO_ONE_FILE 32875
+
+// The attributes tab, its grid and the grid's context menu.
+#define IDR_ATTR_GRID_MENU 165
+#define IDD_BO_ATTRS 336
+#define IDC_ATTR_GRID 1003
+
+// Commands of the attribute grid and the attributes tab.
+#define ID_ATTR_TO_PARENT 32787
+#define ID_ATTR_INSERT_BELOW 32797
+#define ID_ATTR_INSERT_ABOVE 32798
+#define ID_ATTR_MOVE_DOWN 32813
+#define ID_ATTR_EXPAND 32814
+#define ID_ATTR_COLLAPSE 32815
+#define ID_ATTR_MOVE_UP 32831
+#define ID_ATTR_OPEN_IN_WINDOW 32858
