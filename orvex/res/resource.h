@@ -73,10 +73,8 @@
 #define ID_SAVE_ALL_TO_FILE 32873
 #define ID_SAVE_ALL_TO_ONE_FILE 32875
 
-// The attributes tab, its grid and the grid's context menu.
+// The attribute grid's context menu.
 #define IDR_ATTR_GRID_MENU 165
-#define IDD_BO_ATTRS 336
-#define IDC_ATTR_GRID 1003
 
 // Commands of the attribute grid and the attributes tab.
 #define ID_ATTR_TO_PARENT 32787

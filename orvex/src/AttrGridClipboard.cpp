@@ -51,11 +51,9 @@ BOOL CAttrGridCtrl::HasWholeRowSelection() {
 }
 
 BOOL CAttrGridCtrl::CanCopySelection() {
-  ROWCOL row = 0, col = 0;
-  if (!GetCurrentCell(row, col) || row < 1) return FALSE;
   if (CGXEditControl* pEdit = TextEditor()) return pEdit->HasSelectedText();
-  const std::vector<RowRef> refs = SelectedRowRefs(TRUE);
   if (HasWholeRowSelection()) {
+    const std::vector<RowRef> refs = SelectedRowRefs(FALSE);
     return std::any_of(refs.begin(), refs.end(),
                        [](const RowRef& ref) { return ref.pAttr != nullptr && !IsObjectEventId(ref.pAttr); });
   }
