@@ -1,5 +1,7 @@
 // The common controls an editor fills with a repository's contents: a list
-// view in report mode and a tree view, each with 10,000 items.
+// view in report mode and a tree view, each with 10,000 items; and the
+// fills of a list view, a sorted list box and a tree view (expanded and
+// collapsed) at 1k, 10k and 100k items.
 #include <commctrl.h>
 
 #include <string>
@@ -120,5 +122,94 @@ void BM_TreeView10kExpanded(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kItems);
 }
 BENCHMARK(BM_TreeView10kExpanded)->Unit(benchmark::kMillisecond);
+
+// --- Fills at scale -------------------------------------------------------
+
+void FillListView(HWND list, int count) {
+  for (int i = 0; i < count; ++i) {
+    std::string text = "Item " + std::to_string(i);
+    LVITEM item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = i;
+    item.pszText = text.data();
+    ListView_InsertItem(list, &item);
+  }
+}
+
+void BM_ListViewFill(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  HWND frame = MakeFrame();
+  for (auto _ : state) {
+    HWND list = MakeReportList(frame);
+    FillListView(list, count);
+    RepaintAll(list);
+    if (ListView_GetItemCount(list) != count) state.SkipWithError("items were lost");
+    DestroyWindow(list);
+    Pump();
+  }
+  state.SetItemsProcessed(state.iterations() * count);
+}
+BENCHMARK(BM_ListViewFill)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Names in a scrambled order, so every insert lands somewhere inside.
+void BM_ListBoxSortedFill(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  HWND frame = MakeFrame();
+  for (auto _ : state) {
+    HWND list = MakeControl(frame, "ListBox", LBS_SORT | LBS_HASSTRINGS | LBS_NOTIFY);
+    for (int i = 0; i < count; ++i) {
+      const std::string text = "Object " + std::to_string((static_cast<long long>(i) * 7919) % count);
+      SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    RepaintAll(list);
+    if (SendMessage(list, LB_GETCOUNT, 0, 0) != count) state.SkipWithError("items were lost");
+    DestroyWindow(list);
+    Pump();
+  }
+  state.SetItemsProcessed(state.iterations() * count);
+}
+BENCHMARK(BM_ListBoxSortedFill)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Branches of 100 leaves, expanded (or not) before their leaves come.
+void FillBranches(HWND tree, int count, bool expanded) {
+  TVINSERTSTRUCT insert{};
+  insert.hInsertAfter = TVI_LAST;
+  for (int b = 0; b < count / 100; ++b) {
+    std::string text = "Folder " + std::to_string(b);
+    insert.hParent = TVI_ROOT;
+    insert.item.mask = TVIF_TEXT | TVIF_STATE;
+    insert.item.state = expanded ? TVIS_EXPANDED : 0;
+    insert.item.stateMask = TVIS_EXPANDED;
+    insert.item.pszText = text.data();
+    HTREEITEM branch = TreeView_InsertItem(tree, &insert);
+    for (int leaf = 0; leaf < 99; ++leaf) {
+      std::string name = "Object " + std::to_string(b) + "." + std::to_string(leaf);
+      insert.hParent = branch;
+      insert.item.mask = TVIF_TEXT;
+      insert.item.pszText = name.data();
+      TreeView_InsertItem(tree, &insert);
+    }
+  }
+}
+
+void TreeFill(benchmark::State& state, bool expanded) {
+  const int count = static_cast<int>(state.range(0));
+  HWND frame = MakeFrame();
+  for (auto _ : state) {
+    HWND tree = MakeControl(frame, WC_TREEVIEW, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT);
+    FillBranches(tree, count, expanded);
+    RepaintAll(tree);
+    if (TreeView_GetCount(tree) != static_cast<UINT>(count)) state.SkipWithError("items were lost");
+    DestroyWindow(tree);
+    Pump();
+  }
+  state.SetItemsProcessed(state.iterations() * count);
+}
+
+void BM_TreeViewFillExpanded(benchmark::State& state) { TreeFill(state, true); }
+BENCHMARK(BM_TreeViewFillExpanded)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_TreeViewFillCollapsed(benchmark::State& state) { TreeFill(state, false); }
+BENCHMARK(BM_TreeViewFillCollapsed)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

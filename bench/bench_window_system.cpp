@@ -1,6 +1,10 @@
 // The window system's core: the message queue, dialogs from templates and
-// painting a window full of controls.
+// painting a window full of controls; and the registry with a deep key and
+// a key with many subkeys.
+#include <cstdio>
 #include <string>
+
+#include "win32/winreg.h"
 
 #include "bench_support.h"
 #include "internal/dlg_template_builder.h"
@@ -106,5 +110,64 @@ void BM_PaintWindowWith200Controls(benchmark::State& state) {
   DestroyWindow(top);
 }
 BENCHMARK(BM_PaintWindowWith200Controls)->Unit(benchmark::kMillisecond);
+
+// --- Registry ----------------------------------------------------------------
+
+// A key `depth` levels deep, made a level at a time, then one value set at
+// its end: every write rewrites the file.
+void BM_RegistryDeepKey(benchmark::State& state) {
+  const int depth = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    halvane::bench::TempFolder folder("registry-bench");
+    win32::SetRegistryFile(folder.Path() + "/registry.reg");
+    state.ResumeTiming();
+    std::string path = "Software\\Deep";
+    HKEY key = nullptr;
+    for (int level = 0; level < depth; ++level) {
+      path += "\\L" + std::to_string(level);
+      RegCreateKey(HKEY_CURRENT_USER, path.c_str(), &key);
+      RegCloseKey(key);
+    }
+    RegOpenKey(HKEY_CURRENT_USER, path.c_str(), &key);
+    const DWORD value = 1;
+    if (RegSetValueEx(key, "Leaf", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4) != ERROR_SUCCESS) {
+      state.SkipWithError("the value was not written");
+    }
+    RegCloseKey(key);
+    win32::SetRegistryFile("");
+  }
+}
+BENCHMARK(BM_RegistryDeepKey)->Arg(250)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+// Enumerating the subkeys of one key, from a file another program wrote.
+void BM_RegistryEnumSubkeys(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  halvane::bench::TempFolder folder("registry-bench");
+  const std::string file = folder.Path() + "/registry.reg";
+  {
+    FILE* out = std::fopen(file.c_str(), "wb");
+    std::fputs("REGEDIT4\r\n\r\n", out);
+    for (int i = 0; i < count; ++i) std::fprintf(out, "[HKEY_CURRENT_USER\\Software\\Many\\Key%06d]\r\n\r\n", i);
+    std::fclose(out);
+  }
+  win32::SetRegistryFile(file);
+  HKEY many = nullptr;
+  RegOpenKey(HKEY_CURRENT_USER, "Software\\Many", &many);
+  for (auto _ : state) {
+    char name[64];
+    DWORD index = 0;
+    for (DWORD size = sizeof name; RegEnumKeyEx(many, index, name, &size, nullptr, nullptr, nullptr, nullptr) ==
+                                   ERROR_SUCCESS;
+         size = sizeof name) {
+      ++index;
+    }
+    if (static_cast<int>(index) != count) state.SkipWithError("subkeys were missed");
+  }
+  RegCloseKey(many);
+  win32::SetRegistryFile("");
+  state.SetItemsProcessed(state.iterations() * count);
+}
+BENCHMARK(BM_RegistryEnumSubkeys)->Arg(1000)->Arg(8000)->Arg(32000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -20,3 +20,13 @@ void RefuseDelete(bool refuse);
 void SetCallDelay(DWORD milliseconds);
 
 }  // namespace dravon::test
+
+namespace dravon::test {
+
+// The work factor of new password entries (the default is slow on
+// purpose; a test that makes many accounts lowers it). Not reset by
+// ResetFaults.
+void SetPasswordIterations(int iterations);
+void ResetPasswordIterations();
+
+}  // namespace dravon::test

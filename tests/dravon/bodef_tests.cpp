@@ -280,6 +280,51 @@ TEST_F(BODefTest, ACallerMayDeleteANewDefinitionItself) {
   Dm().ReleaseBODefs();
 }
 
+TEST_F(BODefTest, AReleaseFreesInOnePassAndCollapsesWhatPointedAtTheFreed) {
+  ASSERT_TRUE(LogIn());
+  PutOnServer("Part", {"String"});
+  PutOnServer("Whole", {"Part"});
+  CQRBusObjDef* whole = Dm().GetBO("Whole", 0, 0);
+  CQRBusObjDef* part = Dm().GetBO("Part", 0, 0);
+  CQRBusObjDef* local = Dm().GetBO("LocalOnly", 1, 0);
+  CQRBusObjDef* mapped = Dm().CreateNewBODef("Mapped");
+  Dm().GetBODefs(1)->SetAt("UnderAnotherKey", mapped);
+  whole->GetAttrs()[0]->SetContainedDef(part);
+  whole->GetAttrs()[0]->SetExpanded(TRUE);
+  HWND view = MakeWindow();
+  Dm().AddWindowHandle(view, "Whole");
+  ASSERT_NE(local, nullptr);
+  Dm().ReleaseBODefs();
+  EXPECT_EQ(Dm().GetBO("Whole", 0, 0), whole);
+  EXPECT_EQ(Dm().GetBO("Part", 0, 0), nullptr);
+  EXPECT_EQ(whole->GetAttrs()[0]->GetContainedDef(), nullptr) << "no pointer to a freed definition";
+  EXPECT_FALSE(whole->GetAttrs()[0]->IsExpanded());
+  CBODefMap* defs = Dm().GetBODefs(0);
+  CQRBusObjDef* found = nullptr;
+  EXPECT_FALSE(defs->Lookup("UnderAnotherKey", found)) << "found by pointer, whatever its key";
+  const CStringList* names = Dm().RefreshBONames(0);
+  EXPECT_EQ(names->Find("LocalOnly"), nullptr) << "a freed local definition is no longer listed";
+  EXPECT_NE(names->Find("Part"), nullptr) << "the server still has it";
+}
+
+TEST_F(BODefTest, CallersMayChangeTheNameListThemselves) {
+  CStringList* names = Dm().RefreshBONames(0);
+  CQRBusObjDef* first = Dm().GetBO("First", 1, 0);
+  ASSERT_NE(first, nullptr);
+  names->RemoveAll();
+  names->AddTail("Typed");
+  EXPECT_FALSE(Dm().RenameNew("Typed", first)) << "a name the caller listed is taken";
+  EXPECT_TRUE(Dm().RenameNew("Second", first));
+  EXPECT_NE(names->Find("Second"), nullptr);
+  names->RemoveAt(names->Find("Second"));
+  CQRBusObjDef* third = Dm().GetBO("Third", 1, 0);
+  EXPECT_TRUE(Dm().RenameNew("Second", third)) << "a name the caller took out is free again";
+  EXPECT_EQ(names->GetCount(), 2);
+  names->SetAt(names->Find("Typed"), "Retyped");
+  EXPECT_TRUE(Dm().RenameNew("Typed", first));
+  EXPECT_FALSE(Dm().RenameNew("Retyped", first));
+}
+
 TEST_F(BODefTest, PartsOfADefinition) {
   CQRBusObjDef def("Parts", nullptr, HvStateNew);
   CBODefAttr* attr = FullAttr();

@@ -40,6 +40,8 @@ void DravonTest::SetUp() {
   win32::ResetWindowSystem();
   win32::UseVirtualClock(true);
   dravon::test::ResetFaults();
+  // Full-strength password hashes take a quarter second each.
+  dravon::test::SetPasswordIterations(kTestPasswordIterations);
   Recorded().clear();
   WNDCLASS wc{};
   wc.lpfnWndProc = RecordingProc;

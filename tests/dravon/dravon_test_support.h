@@ -19,6 +19,7 @@ namespace dravon_test {
 inline constexpr const char* kServer = "TestServer";
 inline constexpr const char* kUser = "tester";
 inline constexpr const char* kPassword = "secret";
+inline constexpr int kTestPasswordIterations = 1000;
 
 struct Notice {
   HWND wnd;

@@ -1,33 +1,12 @@
-// The repository's parts: the hash of the accounts and the database
-// itself.
+// The repository's parts: the database itself.
 #include <gtest/gtest.h>
 
 #include "BusObjDef.h"
 #include "dravon_test_support.h"
 #include "store/Repository.h"
-#include "store/Sha256.h"
 
 namespace dravon_test {
 namespace {
-
-std::string Hex(const dravon::Digest& d) { return dravon::ToHex(d.data(), d.size()); }
-
-TEST(Sha256Test, MatchesTheStandardVectors) {
-  EXPECT_EQ(Hex(dravon::Sha256("")), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
-  EXPECT_EQ(Hex(dravon::Sha256("abc")), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
-  // Two blocks of padding.
-  EXPECT_EQ(Hex(dravon::Sha256("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq")),
-            "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
-}
-
-TEST(Sha256Test, PasswordHashesDependOnTheSalt) {
-  const std::string a = dravon::MakeSalt();
-  const std::string b = dravon::MakeSalt();
-  EXPECT_NE(a, b);
-  EXPECT_EQ(dravon::HashPassword(a, "pw"), dravon::HashPassword(a, "pw"));
-  EXPECT_NE(dravon::HashPassword(a, "pw"), dravon::HashPassword(b, "pw"));
-  EXPECT_NE(dravon::HashPassword(a, "pw"), dravon::HashPassword(a, "pW"));
-}
 
 class RepositoryTest : public DravonTest {};
 

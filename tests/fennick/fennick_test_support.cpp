@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "DravonAdmin.h"
+#include "DravonTestHooks.h"
 
 namespace fennick_test {
 
@@ -27,6 +28,8 @@ TestServer::TestServer() {
   EXPECT_FALSE(m_folder.path().empty());
   setenv("HALVANE_SERVERS", m_folder.path().c_str(), 1);
   BusObjSpecDirectory::getTheBusObjSpecDirectory()->clear();
+  // Full-strength password hashes take a quarter second each.
+  dravon::test::SetPasswordIterations(1000);
   std::string error;
   EXPECT_TRUE(dravon::admin::CreateServer(kServer, kUser, kPassword, error)) << error;
   EXPECT_NE(Dm().LogToServer(kServer, kUser, kPassword), 0);

@@ -102,5 +102,52 @@ TEST_F(BrowserTest, SortingABrowserGridReordersItsRecords) {
   EXPECT_EQ("d", std::string(grid.GetValueRowCol(2, 2))) << "whole records moved";
 }
 
+// A browser over a model of its own that moves its records through
+// StoreMoveRows only, as product grids do.
+class NumberBrowser : public CGXBrowserWnd {
+ public:
+  long OnGetRecordCount() override { return static_cast<long>(numbers.size()); }
+  BOOL OnLoadCellStyle(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, LPCTSTR) override {
+    if (nCol != 1 || nRow < 1 || nRow > numbers.size()) return FALSE;
+    style.SetValue(static_cast<long>(numbers[nRow - 1]));
+    return TRUE;
+  }
+  BOOL StoreMoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow) override {
+    SyncStoreRowCount();
+    const int moved = numbers[nFromRow - 1];
+    numbers.erase(numbers.begin() + (nFromRow - 1));
+    numbers.insert(numbers.begin() + (nDestRow - 1), moved);
+    ++moves;
+    return CGXBrowserWnd::StoreMoveRows(nFromRow, nToRow, nDestRow);
+  }
+  std::vector<int> numbers;
+  int moves = 0;
+};
+
+TEST_F(BrowserTest, SortingMovesTheRecordsOfAModelOnlyOverridingStoreMoveRows) {
+  NumberBrowser numbers;
+  constexpr int kCount = 300;
+  for (int i = 0; i < kCount; ++i) numbers.numbers.push_back((i * 101) % kCount);
+  Attach(numbers);
+  numbers.SetColCount(1);
+  // Each row's colour names the number it shows, so the formatting's
+  // moves can be checked against the records'.
+  for (ROWCOL row = 1; row <= kCount; ++row) {
+    numbers.SetStyleRange(CGXRange().SetRows(row),
+                          CGXStyle().SetTextColor(RGB(numbers.numbers[row - 1] % 256, numbers.numbers[row - 1] / 256, 0)));
+  }
+  CGXSortInfoArray info;
+  info.Add(CGXSortInfo(1, CGXSortInfo::ascending, CGXSortInfo::numeric));
+  numbers.SortRows(CGXRange().SetTable(), info);
+  for (int i = 0; i < kCount; ++i) {
+    ASSERT_EQ(numbers.numbers[static_cast<size_t>(i)], i);
+    ASSERT_EQ(numbers.LookupStyleRowCol(static_cast<ROWCOL>(i + 1), 1).GetTextColor(), RGB(i % 256, i / 256, 0)) << i;
+  }
+  EXPECT_LT(numbers.moves, kCount) << "each row moves at most once";
+  const int before = numbers.moves;
+  numbers.SortRows(CGXRange().SetTable(), info);
+  EXPECT_EQ(numbers.moves, before) << "sorted rows stay";
+}
+
 }  // namespace
 }  // namespace grid_test

@@ -95,7 +95,9 @@ TEST(CArchiveTest, StringLengthPrefixesAtEveryThreshold) {
       {0, {0x00}},
       {254, {0xFE}},
       {255, {0xFF, 0xFF, 0x00}},
-      {65534, {0xFF, 0xFE, 0xFF}},
+      {65533, {0xFF, 0xFD, 0xFF}},
+      // 0xFFFE is the mark of 16-bit characters, so this length takes a DWORD.
+      {65534, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}},
       {65535, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}},
   };
   for (const StringCase& c : cases) {
@@ -109,6 +111,42 @@ TEST(CArchiveTest, StringLengthPrefixesAtEveryThreshold) {
       EXPECT_TRUE(ar.IsBufferEmpty());
     });
   }
+}
+
+TEST(CArchiveTest, WideStringsOfClassicWritersReadAsText) {
+  struct WideCase {
+    Bytes bytes;
+    const char* text;
+  };
+  const WideCase cases[] = {
+      // "a", e acute, euro sign, G clef (a surrogate pair).
+      {{0xFF, 0xFE, 0xFF, 0x05, 'a', 0x00, 0xE9, 0x00, 0xAC, 0x20, 0x34, 0xD8, 0x1E, 0xDD},
+       "a\xc3\xa9\xe2\x82\xac\xf0\x9d\x84\x9e"},
+      {{0xFF, 0xFE, 0xFF, 0x00}, ""},
+      // A lone surrogate becomes the replacement character.
+      {{0xFF, 0xFE, 0xFF, 0x02, 0x00, 0xDC, 'b', 0x00}, "\xef\xbf\xbd" "b"},
+      // The length after the mark takes the longer forms too.
+      {{0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 'z', 0x00}, "z"},
+  };
+  for (const WideCase& c : cases) {
+    Load(c.bytes, [&](CArchive& ar) {
+      CString back;
+      ar >> back;
+      EXPECT_EQ(back, c.text);
+      EXPECT_TRUE(ar.IsBufferEmpty());
+    });
+  }
+  CString text;
+  EXPECT_EQ(LoadFailure({0xFF, 0xFE, 0xFF, 0x02, 'a', 0x00, 'b'}, [&](CArchive& ar) { ar >> text; }),
+            CArchiveException::endOfFile);
+  EXPECT_EQ(LoadFailure({0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 0x00}, [&](CArchive& ar) { ar >> text; }),
+            CArchiveException::badIndex)
+      << "the mark comes once";
+  const Bytes longText = Concat({{0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}, Bytes(65534, 'x')});
+  Load(longText, [&](CArchive& ar) {
+    ar >> text;
+    EXPECT_EQ(text.GetLength(), 65534);
+  });
 }
 
 TEST(CArchiveTest, CountsUseWordThenDword) {
@@ -316,6 +354,35 @@ TEST(CArchiveTest, EveryTruncationThrowsAndKeepsWhatWasRead) {
     // Only the holder is owned by the list; the point inside it belongs to it.
     if (!loaded.IsEmpty()) delete loaded.RemoveHead();
     EXPECT_TRUE(loaded.IsEmpty()) << length;
+  }
+}
+
+TEST(CArchiveTest, AnObjectFreedForBadDataFreesWhatItsCollectionsHadRead) {
+  for (int kind = 0; kind < 3; ++kind) {
+    CGroup group;
+    group.kind = kind;
+    CCounted a, b, c;
+    group.Add(1, &a);
+    group.Add(2, &b);
+    group.Add(3, &c);
+    const Bytes bytes = Store([&](CArchive& ar) { ar << &group; });
+    const int live = CCounted::live;
+    for (size_t length = 0; length < bytes.size(); ++length) {
+      EXPECT_NE(LoadFailure(Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length)),
+                            [&](CArchive& ar) { ar.ReadObject(nullptr); }),
+                -1);
+      // The group does not own its elements; the half-read group is freed
+      // by the archive, and the elements its collection had read with it.
+      EXPECT_EQ(CCounted::live, live) << "kind " << kind << ", cut at " << length;
+    }
+    Load(bytes, [&](CArchive& ar) {
+      auto* back = static_cast<CGroup*>(ar.ReadObject(nullptr));
+      ASSERT_NE(back, nullptr);
+      EXPECT_EQ(back->Count(), 3);
+      back->DeleteElements();
+      delete back;
+    });
+    EXPECT_EQ(CCounted::live, live);
   }
 }
 

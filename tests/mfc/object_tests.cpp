@@ -11,6 +11,52 @@ IMPLEMENT_SERIAL(CPoint3, CObject, 1)
 IMPLEMENT_SERIAL(CVersioned, CObject, VERSIONABLE_SCHEMA | 2)
 IMPLEMENT_SERIAL(CHolder, CObject, 1)
 IMPLEMENT_SERIAL(CTopic, CObject, 1)
+IMPLEMENT_SERIAL(CCounted, CObject, 1)
+IMPLEMENT_SERIAL(CGroup, CObject, 1)
+
+void CCounted::Serialize(CArchive& ar) {
+  if (ar.IsStoring()) {
+    ar << value;
+  } else {
+    ar >> value;
+  }
+}
+
+void CGroup::Serialize(CArchive& ar) {
+  if (ar.IsStoring()) {
+    ar << kind;
+  } else {
+    ar >> kind;
+  }
+  if (kind == 0) list.Serialize(ar);
+  if (kind == 1) array.Serialize(ar);
+  if (kind == 2) map.Serialize(ar);
+}
+
+void CGroup::Add(WORD key, CObject* pOb) {
+  list.AddTail(pOb);
+  array.Add(pOb);
+  map.SetAt(key, pOb);
+}
+
+INT_PTR CGroup::Count() const {
+  return kind == 0 ? list.GetCount() : kind == 1 ? array.GetSize() : map.GetCount();
+}
+
+void CGroup::DeleteElements() {
+  if (kind == 0) {
+    while (!list.IsEmpty()) delete list.RemoveHead();
+  } else if (kind == 1) {
+    for (INT_PTR i = 0; i < array.GetSize(); ++i) delete array[i];
+  } else {
+    WORD key = 0;
+    CObject* pOb = nullptr;
+    for (POSITION pos = map.GetStartPosition(); pos != nullptr;) {
+      map.GetNextAssoc(pos, key, pOb);
+      delete pOb;
+    }
+  }
+}
 
 void CTopic::Serialize(CArchive& ar) {
   if (ar.IsStoring()) {

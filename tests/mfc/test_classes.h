@@ -2,6 +2,7 @@
 #pragma once
 
 #include "afx.h"
+#include "afxcoll.h"
 
 class CShape : public CObject {
   DECLARE_DYNAMIC(CShape)
@@ -59,3 +60,34 @@ class CTopic : public CObject {
   void Serialize(CArchive& ar) override;
   CString title, sub, third, page;
 };
+
+// Counts its live instances, so tests can tell what a failed load freed.
+class CCounted : public CObject {
+  DECLARE_SERIAL(CCounted)
+
+ public:
+  CCounted() { ++live; }
+  ~CCounted() override { --live; }
+  void Serialize(CArchive& ar) override;
+  static inline int live = 0;
+  int value = 0;
+};
+
+// Refers to objects through one collection (a list, an array or a map,
+// after `kind`) without owning them.
+class CGroup : public CObject {
+  DECLARE_SERIAL(CGroup)
+
+ public:
+  void Serialize(CArchive& ar) override;
+  void Add(WORD key, CObject* pOb);
+  INT_PTR Count() const;
+  void DeleteElements();
+  int kind = 0;
+
+ private:
+  CObList list;
+  CObArray array;
+  CMapWordToOb map;
+};
+

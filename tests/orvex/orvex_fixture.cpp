@@ -32,6 +32,8 @@ void OrvexTest::SetUp() {
   ::setenv("HALVANE_SERVERS", (folder_ / "servers").c_str(), 1);
   ::setenv("HALVANE_REGISTRY", (folder_ / "registry.reg").c_str(), 1);
   dravon::test::ResetFaults();
+  // Full-strength password hashes take a quarter second each.
+  dravon::test::SetPasswordIterations(1000);
   win32::SetShellExecuteHook([this](const std::string&, const std::string& file) -> INT_PTR {
     opened_.push_back(file);
     return 33;

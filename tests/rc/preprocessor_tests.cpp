@@ -138,6 +138,12 @@ TEST(Errors, ReportFileAndLine) {
       {"STRINGTABLE BEGIN 1 \"open\nEND\n", "script.rc(1): error:", "newline in string"},
       {"#error stop here\n", "script.rc(1): error:", "stop here"},
       {"1 MENU BEGIN POPUP \"x\" BEGIN END END\n", "script.rc(1): error:", "empty POPUP"},
+      {"\n1 RCDATA \"\"\n", "script.rc(2): error:", "empty file name"},
+      {"#include \"\"\n", "script.rc(1): error:", "empty file name"},
+      {"1 RCDATA { 18446744073709551616 }\n", "script.rc(1): error:", "number '18446744073709551616' does not fit"},
+      {"\n\n1 RCDATA { 0x100000000 }\n", "script.rc(3): error:", "number '0x100000000' does not fit in 32 bits"},
+      {"#if 9223372036854775808\n#endif\n", "script.rc(1): error:", "does not fit in 32 bits"},
+      {"1 RCDATA { 0x }\n", "script.rc(1): error:", "malformed number"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.script);
@@ -146,6 +152,18 @@ TEST(Errors, ReportFileAndLine) {
     EXPECT_NE(r.errors.find(c.where), std::string::npos) << r.errors;
     EXPECT_NE(r.errors.find(c.message), std::string::npos) << r.errors;
   }
+}
+
+TEST(Errors, AFolderGivenAsAFileIsNamed) {
+  CompileResult r = Compile("\n1 RCDATA \"data\"\n", {{"data/inside.txt", "x"}});
+  EXPECT_NE(r.exitCode, 0);
+  EXPECT_NE(r.errors.find("script.rc(2): error: '"), std::string::npos) << r.errors;
+  EXPECT_NE(r.errors.find("data' is a folder, not a file"), std::string::npos) << r.errors;
+  r = Compile("#include \"data\"\n", {{"data/inside.txt", "x"}});
+  EXPECT_NE(r.errors.find("script.rc(1): error: '"), std::string::npos) << r.errors;
+  EXPECT_NE(r.errors.find("data' is a folder, not a file"), std::string::npos) << r.errors;
+  r = Compile("1 RCDATA { 0xFFFFFFFF, 4294967295L }\n");
+  EXPECT_EQ(r.exitCode, 0) << r.errors;
 }
 
 TEST(Errors, LinesInsideIncludedHeaders) {

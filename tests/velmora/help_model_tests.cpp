@@ -117,8 +117,9 @@ TEST_F(HelpFileTest, LongTextsTakeTheLongerLengthForms) {
   at += 1 + 254;
   EXPECT_EQ((Bytes{0xFF, 0xFF, 0x00}), Bytes(bytes.begin() + at, bytes.begin() + at + 3)) << "255: 0xFF and a word";
   at += 3 + 255 + 1;  // and the empty third text
-  EXPECT_EQ((Bytes{0xFF, 0xFE, 0xFF}), Bytes(bytes.begin() + at, bytes.begin() + at + 3)) << "65534 still fits a word";
-  at += 3 + 65534 + 2;  // and the second topic's class tag
+  EXPECT_EQ((Bytes{0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}), Bytes(bytes.begin() + at, bytes.begin() + at + 7))
+      << "65534: the word 0xFFFE would mark wide text, so a double word";
+  at += 7 + 65534 + 2;  // and the second topic's class tag
   EXPECT_EQ((Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}), Bytes(bytes.begin() + at, bytes.begin() + at + 7))
       << "65535: 0xFF, 0xFFFF and a double word";
   auto again = MakeHelp();

@@ -6,6 +6,7 @@
 
 #include <DataManager.h>
 #include <DravonAdmin.h>
+#include <DravonTestHooks.h>
 #include <Orb.h>
 #include <OrbTestHooks.h>
 
@@ -33,6 +34,8 @@ class LoginTest : public VelmoraTest {
   }
 
   static void CreateServer(const std::string& name) {
+    // Full-strength password hashes take a quarter second each.
+    dravon::test::SetPasswordIterations(1000);
     std::string error;
     ASSERT_TRUE(dravon::admin::CreateServer(name, "user", "password", error)) << error;
   }

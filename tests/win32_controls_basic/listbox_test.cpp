@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "controls_fixture.h"
 
@@ -49,6 +51,38 @@ TEST_F(ListBoxes, SortedInsertAndCaseInsensitiveSearch) {
   EXPECT_EQ(SendMessage(list, LB_INSERTSTRING, 9, Str("x")), LB_ERR);
   EXPECT_EQ(SendMessage(list, LB_INSERTSTRING, 0, Str("zulu")), 0);
   EXPECT_EQ(SendMessage(list, LB_GETTEXTLEN, 0, 0), 4);
+}
+
+TEST_F(ListBoxes, ALargeSortedFillKeepsOrderDataAndSelectionThroughInsertsAndDeletes) {
+  HWND list = Child("ListBox", "", LBS_STANDARD, 102, {10, 10, 150, 120});
+  EXPECT_EQ(SendMessage(list, LB_INITSTORAGE, 5000, 0), 5000);
+  // Enough items to fill several storage blocks, in a scrambled order.
+  constexpr int kCount = 3000;
+  std::vector<std::string> texts;
+  for (int i = 0; i < kCount; ++i) texts.push_back("item " + std::to_string((i * 7919) % kCount + 100000));
+  for (const std::string& text : texts) {
+    const LRESULT at = SendMessage(list, LB_ADDSTRING, 0, Str(text.c_str()));
+    ASSERT_GE(at, 0);
+    SendMessage(list, LB_SETITEMDATA, at, std::stoi(text.substr(5)));
+  }
+  std::vector<std::string> sorted = texts;
+  std::sort(sorted.begin(), sorted.end());
+  ASSERT_EQ(SendMessage(list, LB_GETCOUNT, 0, 0), kCount);
+  for (int i = 0; i < kCount; i += 97) {
+    EXPECT_EQ(TextAt(list, i), sorted[static_cast<size_t>(i)]);
+    EXPECT_EQ(SendMessage(list, LB_GETITEMDATA, i, 0), std::stoi(sorted[static_cast<size_t>(i)].substr(5)));
+  }
+  SendMessage(list, LB_SETCURSEL, kCount - 1, 0);
+  for (int i = kCount - 3; i >= 0; i -= 3) SendMessage(list, LB_DELETESTRING, i, 0);
+  ASSERT_EQ(SendMessage(list, LB_GETCOUNT, 0, 0), kCount - kCount / 3);
+  EXPECT_EQ(SendMessage(list, LB_GETCURSEL, 0, 0), kCount - kCount / 3 - 1) << "the selection moved with its item";
+  EXPECT_EQ(TextAt(list, 0), sorted[1]);
+  EXPECT_EQ(TextAt(list, 1), sorted[2]);
+  EXPECT_EQ(TextAt(list, 2), sorted[4]);
+  EXPECT_EQ(SendMessage(list, LB_FINDSTRINGEXACT, -1, Str(sorted[kCount - 1].c_str())), kCount - kCount / 3 - 1);
+  SCROLLINFO info{sizeof(info), SIF_RANGE, 0, 0, 0, 0, 0};
+  ASSERT_TRUE(GetScrollInfo(list, SB_VERT, &info)) << "the range is set with every item, painted later";
+  EXPECT_EQ(info.nMax, kCount - kCount / 3 - 1);
 }
 
 TEST_F(ListBoxes, DeletingShiftsSelectionAndItemData) {

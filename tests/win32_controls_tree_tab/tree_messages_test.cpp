@@ -340,6 +340,44 @@ TEST_F(TreeMessages, EnsureVisibleExpandsAndScrolls) {
   EXPECT_GT(info.nPos, 0);
 }
 
+TEST_F(TreeMessages, TheScrollRangesFollowInsertsUnderExpandedBranchesAndEveryOtherChange) {
+  HWND tree = Tree(kClassic | WS_VSCROLL, 200, 100);
+  const auto range = [&](int bar) {
+    SCROLLINFO info{sizeof(info), SIF_RANGE, 0, 0, 0, 0, 0};
+    GetScrollInfo(tree, bar, &info);
+    return info.nMax;
+  };
+  const auto labelRight = [&](HTREEITEM item) {
+    RECT rc{};
+    *reinterpret_cast<HTREEITEM*>(&rc) = item;
+    SendMessage(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rc));
+    return rc.right;
+  };
+  HTREEITEM open = Add(tree, TVI_ROOT, "Open");
+  HTREEITEM shut = Add(tree, TVI_ROOT, "Shut");
+  Add(tree, open, "Child 0");
+  TreeView_Expand(tree, open, TVE_EXPAND);
+  for (int i = 1; i < 40; ++i) Add(tree, open, ("Child " + std::to_string(i)).c_str());
+  for (int i = 0; i < 40; ++i) Add(tree, shut, ("Hidden " + std::to_string(i)).c_str());
+  EXPECT_EQ(range(SB_VERT), 41) << "the open branch's children count, the closed one's do not";
+  HTREEITEM wide = Add(tree, open, "A child with a label far wider than the tree");
+  EXPECT_EQ(range(SB_VERT), 42);
+  ASSERT_TRUE(TreeView_EnsureVisible(tree, wide));
+  EXPECT_EQ(range(SB_HORZ) + 1, labelRight(wide));
+  TVITEM item{};
+  item.mask = TVIF_TEXT;
+  item.hItem = wide;
+  item.pszText = const_cast<char*>("Short");
+  TreeView_SetItem(tree, &item);
+  EXPECT_FALSE(GetWindowLong(tree, GWL_STYLE) & WS_HSCROLL) << "the widest row became narrow";
+  TreeView_Expand(tree, shut, TVE_EXPAND);
+  EXPECT_EQ(range(SB_VERT), 82);
+  TreeView_DeleteItem(tree, open);
+  EXPECT_EQ(range(SB_VERT), 40);
+  SendMessage(tree, TVM_SETINDENT, 100, 0);
+  EXPECT_TRUE(GetWindowLong(tree, GWL_STYLE) & WS_HSCROLL) << "a wider indent widens every row";
+}
+
 TEST_F(TreeMessages, ScrollBarsFollowTheContent) {
   HWND tree = Tree(kClassic, 120, 60);
   HTREEITEM wide = Add(tree, TVI_ROOT, "A label far too wide for this narrow tree view");

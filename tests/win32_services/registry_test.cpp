@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -56,8 +57,6 @@ TEST_F(RegistryTest, EveryTypeRoundTripsThroughTheFile) {
 
   const std::string expected =
       "REGEDIT4\r\n\r\n"
-      "[HKEY_CURRENT_USER\\Software]\r\n\r\n"
-      "[HKEY_CURRENT_USER\\Software\\Halvane]\r\n\r\n"
       "[HKEY_CURRENT_USER\\Software\\Halvane\\Test]\r\n"
       "\"Text\"=\"C:\\\\path \\\"quoted\\\"\"\r\n"
       "\"Number\"=dword:0000002a\r\n"
@@ -208,6 +207,67 @@ TEST_F(RegistryTest, MalformedLinesAreSkippedAndTheRestKept) {
   EXPECT_EQ(3, buf[2]);
   RegCloseKey(key);
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyEx(HKEY_CURRENT_USER, "X", 0, KEY_READ, &key));
+}
+
+TEST_F(RegistryTest, AFileWithUnreadableLinesIsKeptBeforeItIsWritten) {
+  const std::string broken =
+      "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\B]\r\n\"Kept\"=\"yes\"\r\n"
+      "[HKEY_CURRENT_USER\\Software\\Lost\r\n\"Orphan\"=\"no\"\r\n";
+  WriteFile(broken);
+  HKEY key = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_CURRENT_USER, "Software\\B", 0, KEY_ALL_ACCESS, &key));
+  const DWORD one = 1;
+  testing::internal::CaptureStderr();
+  ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(key, "New", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), 4));
+  ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(key, "Newer", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), 4));
+  const std::string told = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(ReadText(file_ + ".bak"), broken) << "what the writer could not keep stays on disk";
+  EXPECT_NE(told.find(file_ + " held lines that could not be read; the file is kept as " + file_ + ".bak"),
+            std::string::npos)
+      << told;
+  EXPECT_EQ(told.find("held lines", told.find("held lines") + 1), std::string::npos) << "said once: " << told;
+  EXPECT_NE(ReadText(file_).find("\"New\"=dword:00000001"), std::string::npos);
+  EXPECT_NE(ReadText(file_).find("\"Kept\"=\"yes\""), std::string::npos);
+
+  // A second bad file (a UTF-16 export) gets a backup of its own.
+  const std::string wide("\xff\xfeW\0i\0n\0d\0o\0w\0s\0\r\0\n\0", 20);
+  WriteFile(wide);
+  testing::internal::CaptureStderr();
+  RegCloseKey(Create("Software\\C"));
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(ReadText(file_ + ".bak"), broken) << "a backup is never overwritten";
+  EXPECT_EQ(ReadText(file_ + ".bak.1"), wide);
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryTest, ADeepKeyIsWrittenAsOneLine) {
+  constexpr int kDepth = 300;
+  std::string path = "Software\\Deep";
+  for (int i = 0; i < kDepth; ++i) path += "\\L" + std::to_string(i);
+  HKEY key = Create(path.c_str());
+  const DWORD seven = 7;
+  ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(key, "Leaf", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&seven), 4));
+  RegCloseKey(key);
+  const std::string text = ReadText(file_);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '['), 1) << "the parents are made by the leaf's line";
+  EXPECT_LT(text.size(), path.size() + 100);
+  // Read back from the file, not the cache.
+  win32::SetRegistryFile(file_);
+  HKEY middle = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_CURRENT_USER, "software\\deep\\l0\\l1", 0, KEY_READ, &middle));
+  char name[16];
+  DWORD cch = sizeof name;
+  ASSERT_EQ(ERROR_SUCCESS, RegEnumKeyEx(middle, 0, name, &cch, nullptr, nullptr, nullptr, nullptr));
+  EXPECT_STREQ(name, "L2");
+  RegCloseKey(middle);
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key));
+  DWORD value = 0, size = 4;
+  ASSERT_EQ(ERROR_SUCCESS, RegQueryValueEx(key, "Leaf", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size));
+  EXPECT_EQ(value, 7u);
+  RegCloseKey(key);
+  // An empty leaf still needs its own line.
+  RegCloseKey(Create("Software\\Deep\\Empty"));
+  EXPECT_NE(ReadText(file_).find("[HKEY_CURRENT_USER\\Software\\Deep\\Empty]"), std::string::npos);
 }
 
 }  // namespace

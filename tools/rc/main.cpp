@@ -114,6 +114,9 @@ int main(int argc, char** argv) {
   } catch (const rc::CompileError& error) {
     std::cerr << error.where().file << "(" << error.where().line << "): error: " << error.what() << "\n";
     return 1;
+  } catch (const std::exception& error) {
+    std::cerr << options.script << ": error: " << error.what() << "\n";
+    return 1;
   }
   return 0;
 }

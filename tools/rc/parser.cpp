@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 
 #include "preprocessor.h"
 #include "text.h"
@@ -185,12 +183,12 @@ std::vector<uint8_t> Parser::ReadResourceFile() {
   if (token.kind != TokenKind::String && token.kind != TokenKind::Identifier) in_.fail("file name expected");
   in_.next();
   std::string name = token.kind == TokenKind::String ? DecodeString(token) : token.text;
+  if (name.empty()) throw CompileError(token.where, "empty file name");
   auto path = FindFile(name, scriptDir_, includeDirs_);
   if (!path) throw CompileError(token.where, "cannot find file '" + name + "'");
-  std::ifstream file(*path, std::ios::binary);
-  if (!file) throw CompileError(token.where, "cannot read file '" + *path + "'");
+  const std::string bytes = ReadFileBytes(*path, token.where);
   files_.push_back(*path);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
 void Parser::Bitmap(const ResId& name) {

@@ -56,14 +56,6 @@ std::optional<fs::path> FindNoCase(const fs::path& base, const fs::path& relativ
   return current;
 }
 
-std::string ReadFile(const std::string& path, const Location& from) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw CompileError(from, "cannot open file '" + path + "'");
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
 // Replaces comments by spaces (keeping newlines, so line numbers hold).
 std::string StripComments(const std::string& text) {
   std::string out;
@@ -139,6 +131,20 @@ std::vector<Token> ResolveDefined(const std::vector<Token>& in, const std::map<s
 
 }  // namespace
 
+std::string ReadFileBytes(const std::string& path, const Location& from) {
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) throw CompileError(from, "'" + path + "' is a folder, not a file");
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw CompileError(from, "cannot open file '" + path + "'");
+  std::ostringstream text;
+  try {
+    text << file.rdbuf();
+  } catch (const std::ios_base::failure&) {
+    throw CompileError(from, "cannot read file '" + path + "'");
+  }
+  return text.str();
+}
+
 std::string DirectoryOf(const std::string& path) {
   fs::path parent = fs::path(path).parent_path();
   return parent.empty() ? "." : parent.string();
@@ -183,7 +189,7 @@ std::vector<Token> Preprocessor::Run(const std::string& path) {
 void Preprocessor::ProcessFile(const std::string& path, const Location& from) {
   if (++depth_ > kMaxIncludeDepth) throw CompileError(from, "#include nested too deeply");
   files_.push_back(path);
-  std::string text = StripComments(ScriptToUtf8(ReadFile(path, from)));
+  std::string text = StripComments(ScriptToUtf8(ReadFileBytes(path, from)));
   std::string dir = DirectoryOf(path);
   size_t conditionDepth = conditions_.size();
   std::istringstream lines(text);
@@ -263,6 +269,7 @@ void Preprocessor::Include(const std::string& rest, const Location& where, const
     throw CompileError(where, "#include expects \"file\" or <file>");
   bool system = rest.front() == '<';
   std::string name = rest.substr(1, rest.find(system ? '>' : '"', 1) - 1);
+  if (name.empty()) throw CompileError(where, "empty file name");
   if (IsSystemScript(name)) return;
   auto found = system ? std::nullopt : FindFile(name, dir, includeDirs_);
   if (!found && system && !IsSystemHeader(name)) found = FindFile(name, dir, includeDirs_);

@@ -15,6 +15,8 @@ namespace rc {
 // Finds `name` ("\" or "/" separated, relative to `baseDir` or one of
 // `dirs`, an exact match first and a case-insensitive one if not), or
 // nothing.
+// The bytes of a file; a folder or a read error is a CompileError at `from`.
+std::string ReadFileBytes(const std::string& path, const Location& from);
 std::optional<std::string> FindFile(const std::string& name, const std::string& baseDir,
                                     const std::vector<std::string>& dirs);
 

@@ -14,29 +14,41 @@ bool IsIdentChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) ||
 // Multi-character operators, longest first.
 constexpr std::string_view kOperators[] = {"<<", ">>", "<=", ">=", "==", "!=", "&&", "||", "##"};
 
+// Numbers of resource scripts are 32-bit; a longer literal is a mistake,
+// not a value to wrap.
+constexpr uint64_t kMaxNumber = 0xFFFFFFFF;
+
 Token NumberToken(std::string_view line, size_t& i, const Location& where) {
   size_t start = i;
-  int64_t value = 0;
+  int base = 10;
   if (line[i] == '0' && i + 1 < line.size() && (line[i + 1] == 'x' || line[i + 1] == 'X')) {
+    base = 16;
     i += 2;
-    while (i < line.size() && std::isxdigit(static_cast<unsigned char>(line[i]))) {
-      char c = char(std::tolower(static_cast<unsigned char>(line[i++])));
-      value = value * 16 + (std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : c - 'a' + 10);
-    }
   } else if (line[i] == '0' && i + 1 < line.size() && (line[i + 1] == 'o' || line[i + 1] == 'O')) {
+    base = 8;
     i += 2;
-    while (i < line.size() && line[i] >= '0' && line[i] <= '7') value = value * 8 + (line[i++] - '0');
-  } else {
-    // Leading zeros are decimal in resource scripts.
-    while (i < line.size() && std::isdigit(static_cast<unsigned char>(line[i]))) value = value * 10 + (line[i++] - '0');
   }
-  Token token{TokenKind::Number, "", value, false, false, where};
+  // Leading zeros are decimal in resource scripts.
+  const size_t firstDigit = i;
+  uint64_t value = 0;
+  bool tooLarge = false;
+  for (; i < line.size(); ++i) {
+    const auto c = static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(line[i])));
+    const int digit = std::isdigit(c) ? c - '0' : (base == 16 && std::isxdigit(c) ? c - 'a' + 10 : -1);
+    if (digit < 0 || digit >= base) break;
+    value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
+    tooLarge = tooLarge || value > kMaxNumber;
+    if (tooLarge) value = 0;  // keeps the arithmetic defined while the rest is skipped
+  }
+  if (i == firstDigit) throw CompileError(where, "malformed number");
+  Token token{TokenKind::Number, "", static_cast<int64_t>(value), false, false, where};
   while (i < line.size() && (line[i] == 'L' || line[i] == 'l' || line[i] == 'U' || line[i] == 'u')) {
     if (line[i] == 'L' || line[i] == 'l') token.isLong = true;
     ++i;
   }
   if (i < line.size() && IsIdentChar(line[i])) throw CompileError(where, "malformed number");
   token.text = std::string(line.substr(start, i - start));
+  if (tooLarge) throw CompileError(where, "number '" + token.text + "' does not fit in 32 bits");
   return token;
 }
 

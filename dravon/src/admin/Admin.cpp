@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "Orb.h"
+#include "store/Names.h"
 #include "store/Repository.h"
 #include "store/RepositoryCopyLoad.h"
 #include "store/ServerPaths.h"
@@ -13,12 +15,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Names go into messages: one that the rules refuse is not repeated.
+bool CheckServerName(const std::string& server, std::string& error) {
+  const std::string fault = ServerNameFault(server);
+  if (fault.empty()) return true;
+  error = "invalid server name: " + fault;
+  return false;
+}
+
+bool CheckUserName(const std::string& user, std::string& error) {
+  const std::string fault = UserNameFault(user);
+  if (fault.empty()) return true;
+  error = "invalid user name: " + fault;
+  return false;
+}
+
 // Opens an existing server, or says why not.
 bool OpenServer(Repository& repo, const std::string& server, std::string& error) {
-  if (!IsValidServerName(server)) {
-    error = "invalid server name '" + server + "'";
-    return false;
-  }
+  if (!CheckServerName(server, error)) return false;
   if (!ServerExists(server)) {
     error = "no server '" + server + "'";
     return false;
@@ -43,21 +57,20 @@ std::vector<std::string> ListServers() { return dravon::ListServers(); }
 
 bool CreateServer(const std::string& server, const std::string& user, const std::string& password,
                   std::string& error) {
-  if (!IsValidServerName(server)) return Fail(error, "invalid server name '" + server + "'");
-  if (ServerExists(server)) return Fail(error, "server '" + server + "' exists");
-  if (user.empty()) return Fail(error, "an account needs a user name");
-  std::error_code ec;
-  fs::create_directories(dravon::ServersFolder(), ec);
-  Repository repo;
-  if (!repo.Open(ServerFile(server), true)) return Fail(error, "cannot create " + ServerFile(server));
-  if (repo.AddAccount(user, password)) return true;
-  repo.Close();
-  std::string ignored;
-  RemoveServer(server, ignored);
-  return Fail(error, "cannot add the account '" + user + "'");
+  if (!CheckServerName(server, error) || !CheckUserName(user, error)) return false;
+  switch (CreateServerFile(server, user, password, error)) {
+    case Created::Yes:
+      return true;
+    case Created::Exists:
+      return Fail(error, "server '" + server + "' exists");
+    case Created::Failed:
+      break;
+  }
+  return false;
 }
 
 bool RemoveServer(const std::string& server, std::string& error) {
+  if (!CheckServerName(server, error)) return false;
   if (!ServerExists(server)) return Fail(error, "no server '" + server + "'");
   const std::string file = ServerFile(server);
   std::error_code ec;
@@ -78,7 +91,7 @@ bool ListAccounts(const std::string& server, std::vector<std::string>& users, st
 bool AddAccount(const std::string& server, const std::string& user, const std::string& password,
                 std::string& error) {
   Repository repo;
-  return OpenServer(repo, server, error) &&
+  return CheckUserName(user, error) && OpenServer(repo, server, error) &&
          (repo.AddAccount(user, password) || Fail(error, "cannot add the account '" + user + "'"));
 }
 
@@ -109,3 +122,13 @@ bool AddObject(const std::string& server, int kind, const std::string& name, con
 }
 
 }  // namespace dravon::admin
+
+namespace {
+
+// The location service learns the servers when the library loads; Dravon
+// depends on the broker, never the other way round.
+const struct ServerSource {
+  ServerSource() { orb::AddInstanceSource(kEngineRepositoryId, [] { return dravon::admin::ListServers(); }); }
+} g_serverSource;
+
+}  // namespace

@@ -2,7 +2,6 @@
 
 #include <mutex>
 
-#include "DravonAdmin.h"
 #include "Orb.h"
 
 namespace dravon::agents {
@@ -81,13 +80,10 @@ Registry& Reg() {
   return registry;
 }
 
-// The location service learns the servers and agents when the library
-// loads; Dravon depends on the broker, never the other way round.
+// The location service learns the agents when the library loads; Dravon
+// depends on the broker, never the other way round.
 const struct LocationSources {
-  LocationSources() {
-    orb::AddInstanceSource(kEngineRepositoryId, [] { return dravon::admin::ListServers(); });
-    orb::AddInstanceSource(kAgentRepositoryId, [] { return AgentNames(); });
-  }
+  LocationSources() { orb::AddInstanceSource(kAgentRepositoryId, [] { return AgentNames(); }); }
 } g_locationSources;
 
 }  // namespace

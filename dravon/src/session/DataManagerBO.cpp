@@ -53,9 +53,9 @@ void CDataManager::CloseBO(const char* name, HWND wnd) {
   s.Notices().RemoveAllViews(name);
   // Unloaded, not freed: windows may still point at it until they read
   // the notice; the next release frees it.
-  const bool listed = dravon::ListHas(s.BONames(), name);
+  const bool listed = s.HasName(name);
   s.Unhold(name);
-  if (listed && OnServer(*def)) s.BONames().AddTail(name);
+  if (listed && OnServer(*def)) s.AddName(name);
 }
 
 int CDataManager::DeleteBO(const char* name) {

@@ -43,6 +43,7 @@ Session::~Session() {
 // --- Objects -------------------------------------------------------------------
 
 void Session::Forget(CQRObj* object) {
+  if (m_releasing != nullptr && m_releasing->count(object) != 0) return;
   if (const auto it = m_owned.find(object); it != m_owned.end()) {
     (void)it->second.release();  // the object is being deleted by its owner
     m_owned.erase(it);
@@ -162,15 +163,13 @@ CQRBusObjDef* Session::Held(const char* name) const {
 
 void Session::Hold(CQRBusObjDef* def) {
   m_boDefs[def->name()] = def;
-  if (!HasName(def->name())) m_boNames.AddTail(def->name());
+  if (!HasName(def->name())) AddName(def->name());
 }
 
 void Session::Unhold(const char* name) {
   m_boDefs.RemoveKey(name);
-  ListRemove(m_boNames, name);
+  m_names.Remove(name);
 }
-
-bool Session::HasName(const char* name) const { return ListHas(m_boNames, name); }
 
 bool Session::RefetchBONames() {
   if (!BeginCall()) return false;
@@ -185,11 +184,12 @@ bool Session::RefetchBONames() {
     const CQRBusObjDef* def = Held(name);
     if (def != nullptr && (def->GetState() & (HvStateOnServer | HvStateSavedToServer)) == 0) locals.AddTail(name);
   }
+  // Listed through the index, which then needs no pass of its own.
   m_boNames.RemoveAll();
-  for (const std::string& name : *names) m_boNames.AddTail(name.c_str());
+  for (const std::string& name : *names) AddName(name.c_str());
   for (POSITION pos = locals.GetHeadPosition(); pos != nullptr;) {
     const CString& name = locals.GetNext(pos);
-    if (!HasName(name)) m_boNames.AddTail(name);
+    if (!HasName(name)) AddName(name);
   }
   return true;
 }
@@ -211,24 +211,52 @@ bool Session::SaveBO(CQRBusObjDef& def) {
   def.AddState(HvStateOnServer | HvStateSavedToServer);
   def.SetServer(m_server);
   for (INT_PTR i = 0; i < def.GetVerbs().GetSize(); ++i) def.GetVerbs()[i]->SetState(0);
-  if (!HasName(def.name())) m_boNames.AddTail(def.name());
+  if (!HasName(def.name())) AddName(def.name());
   if (Owns(&def)) m_boDefs[def.name()] = &def;
   return true;
 }
 
 void Session::ReleaseDefs(bool onlyServer, bool keepModified) {
-  std::vector<CQRObj*> doomed;
-  for (const auto& [raw, owned] : m_owned) {
-    const auto* def = dynamic_cast<const CQRBusObjDef*>(raw);
-    if (def == nullptr || m_notifier.IsHeld(def->name())) continue;
-    const bool onServer = (def->GetState() & (HvStateOnServer | HvStateSavedToServer)) != 0;
-    const bool modified = (def->GetState() & HvStateModified) != 0;
-    if ((!onlyServer || onServer) && !(keepModified && modified)) doomed.push_back(owned.get());
+  std::unordered_set<const CQRObj*> doomed;
+  std::vector<std::unique_ptr<CQRObj>> freed;
+  for (auto it = m_owned.begin(); it != m_owned.end();) {
+    const auto* def = dynamic_cast<const CQRBusObjDef*>(it->first);
+    const bool onServer = def != nullptr && (def->GetState() & (HvStateOnServer | HvStateSavedToServer)) != 0;
+    const bool modified = def != nullptr && (def->GetState() & HvStateModified) != 0;
+    if (def == nullptr || m_notifier.IsHeld(def->name()) || (onlyServer && !onServer) || (keepModified && modified)) {
+      ++it;
+      continue;
+    }
+    doomed.insert(def);
+    freed.push_back(std::move(it->second));
+    it = m_owned.erase(it);
   }
-  for (CQRObj* object : doomed) {
-    // A server definition stays listed: the server still has it.
-    if ((object->GetState() & (HvStateOnServer | HvStateSavedToServer)) == 0) ListRemove(m_boNames, object->name());
-    Destroy(object);
+  if (doomed.empty()) return;
+  ForgetDefs(doomed);
+  m_releasing = &doomed;
+  freed.clear();
+  m_releasing = nullptr;
+}
+
+void Session::ForgetDefs(const std::unordered_set<const CQRObj*>& doomed) {
+  std::vector<CString> keys;
+  for (POSITION pos = m_boDefs.GetStartPosition(); pos != nullptr;) {
+    CString name;
+    CQRBusObjDef* def = nullptr;
+    m_boDefs.GetNextAssoc(pos, name, def);
+    if (doomed.count(def) != 0) keys.push_back(name);
+  }
+  for (const CString& key : keys) m_boDefs.RemoveKey(key);
+  // A server definition stays listed: the server still has it.
+  for (const CQRObj* object : doomed) {
+    if ((object->GetState() & (HvStateOnServer | HvStateSavedToServer)) == 0) m_names.Remove(object->name());
+  }
+  for (const auto& [raw, owned] : m_owned) {
+    auto* def = dynamic_cast<CQRBusObjDef*>(owned.get());
+    if (def == nullptr) continue;
+    for (INT_PTR i = 0; i < def->GetAttrs().GetSize(); ++i) {
+      if (doomed.count(def->GetAttrs()[i]->GetContainedDef()) != 0) def->GetAttrs()[i]->Collapse();
+    }
   }
 }
 
@@ -292,7 +320,7 @@ void Session::ApplyChange(const Change& change) {
 }
 
 void Session::BODefSavedElsewhere(const std::string& name) {
-  if (!HasName(name.c_str())) m_boNames.AddTail(name.c_str());
+  if (!HasName(name.c_str())) AddName(name.c_str());
   CQRBusObjDef* def = Held(name.c_str());
   // A definition changed here too keeps this side's edits.
   if (def == nullptr || (def->GetState() & HvStateModified) != 0) return;
@@ -308,7 +336,7 @@ void Session::BODefSavedElsewhere(const std::string& name) {
 }
 
 void Session::BODefDeletedElsewhere(const std::string& name) {
-  ListRemove(m_boNames, name.c_str());
+  m_names.Remove(name.c_str());
   CQRBusObjDef* def = Held(name.c_str());
   if (def == nullptr) {
     // The notice names the definition; one that is not loaded here gets a

@@ -6,8 +6,10 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "DataManager.h"
+#include "session/NameIndex.h"
 #include "session/Notifier.h"
 #include "store/Repository.h"
 
@@ -54,7 +56,8 @@ class Session {
   void Hold(CQRBusObjDef* def);
   // Takes a definition out of the map and name list, keeping it alive.
   void Unhold(const char* name);
-  bool HasName(const char* name) const;
+  bool HasName(const char* name) const { return m_names.Has(name); }
+  void AddName(const char* name) { m_names.Add(name); }
   // Refills the name list from the server, keeping local definitions.
   bool RefetchBONames();
   // The server's copy into def; Found::Failed after raising 0x468.
@@ -84,6 +87,9 @@ class Session {
   void BODefSavedElsewhere(const std::string& name);
   void BODefDeletedElsewhere(const std::string& name);
   void ConnectorChangedElsewhere(const Change& change);
+  // Takes the definitions out of every table in one pass over each, the
+  // work Forget does for one object.
+  void ForgetDefs(const std::unordered_set<const CQRObj*>& doomed);
 
   std::unordered_map<const CQRObj*, std::unique_ptr<CQRObj>> m_owned;
   std::map<std::string, CQRServer*> m_servers;
@@ -92,12 +98,15 @@ class Session {
   long long m_lastCounter = -1;
   long long m_lastSeq = 0;
   CStringList m_boNames;
+  NameIndex m_names{m_boNames};
   CBODefMap m_boDefs;
   CStringList m_connectorNames;
   std::map<std::string, CQRConnector*> m_connectors;
   CQRObjRefArray m_dependencies;
   std::map<std::pair<int, std::string>, CQRObjRef*> m_named;
   Notifier m_notifier;
+  // The definitions a release is deleting, already forgotten.
+  const std::unordered_set<const CQRObj*>* m_releasing = nullptr;
 };
 
 // The session of the current data manager, or null when there is none.

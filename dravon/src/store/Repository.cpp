@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "store/Sha256.h"
+#include "store/Password.h"
 
 namespace dravon {
 
@@ -63,7 +63,9 @@ Repository::Repository() : m_writer(MakeSalt()) {}
 
 bool Repository::Open(const std::string& path, bool create) {
   m_path = path;
-  if (!m_db.Open(path, create) || !m_db.Exec("PRAGMA foreign_keys = ON")) {
+  // A larger page cache than SQLite's 2 MB keeps the indexes of a large
+  // load in memory.
+  if (!m_db.Open(path, create) || !m_db.Exec("PRAGMA foreign_keys = ON; PRAGMA cache_size = -32768")) {
     Close();
     return false;
   }
@@ -100,13 +102,20 @@ bool Repository::StillThere() const {
 }
 
 bool Repository::LogChange(int kind, const std::string& name, char action) {
-  return sql::Stmt(m_db, "UPDATE change_counter SET value = value + 1").Run() &&
-         sql::Stmt(m_db, "INSERT INTO change_log(writer, kind, name, action) VALUES (?, ?, ?, ?)")
-             .Bind(1, m_writer)
-             .Bind(2, kind)
-             .Bind(3, name)
-             .Bind(4, std::string_view(&action, 1))
-             .Run();
+  return BumpCounter(1) && AppendToLog(kind, name, action);
+}
+
+bool Repository::BumpCounter(int changes) {
+  return sql::Stmt(m_db, "UPDATE change_counter SET value = value + ?").Bind(1, changes).Run();
+}
+
+bool Repository::AppendToLog(int kind, const std::string& name, char action) {
+  return sql::Stmt(m_db, "INSERT INTO change_log(writer, kind, name, action) VALUES (?, ?, ?, ?)")
+      .Bind(1, m_writer)
+      .Bind(2, kind)
+      .Bind(3, name)
+      .Bind(4, std::string_view(&action, 1))
+      .Run();
 }
 
 Found Repository::Delete(const char* sql, int kind, const std::string& name, bool bindKind) {
@@ -129,21 +138,23 @@ Found Repository::Delete(const char* sql, int kind, const std::string& name, boo
 bool Repository::AddAccount(const std::string& user, const std::string& password) {
   if (user.empty()) return false;
   const std::string salt = MakeSalt();
-  return Write(2, user, 'S', [&] {
+  const std::string hash = HashPassword(salt, password);
+  return !hash.empty() && Write(2, user, 'S', [&] {
     return sql::Stmt(m_db, "INSERT INTO accounts(user, salt, hash) VALUES (?, ?, ?)")
         .Bind(1, user)
         .Bind(2, salt)
-        .Bind(3, HashPassword(salt, password))
+        .Bind(3, hash)
         .Run();
   });
 }
 
 bool Repository::SetPassword(const std::string& user, const std::string& password) {
   const std::string salt = MakeSalt();
-  return Write(2, user, 'S', [&] {
+  const std::string hash = HashPassword(salt, password);
+  return !hash.empty() && Write(2, user, 'S', [&] {
     return sql::Stmt(m_db, "UPDATE accounts SET salt = ?, hash = ? WHERE user = ?")
                .Bind(1, salt)
-               .Bind(2, HashPassword(salt, password))
+               .Bind(2, hash)
                .Bind(3, user)
                .Run() &&
            sqlite3_changes(m_db.Handle()) == 1;
@@ -163,9 +174,20 @@ std::optional<std::vector<std::string>> Repository::Accounts() {
 }
 
 bool Repository::CheckPassword(const std::string& user, const std::string& password) {
-  sql::Stmt stmt(m_db, "SELECT salt, hash FROM accounts WHERE user = ?");
-  stmt.Bind(1, user);
-  return stmt.Next() && HashPassword(stmt.Text(0), password) == stmt.Text(1);
+  std::string salt;
+  std::string stored;
+  {
+    sql::Stmt stmt(m_db, "SELECT salt, hash FROM accounts WHERE user = ?");
+    stmt.Bind(1, user);
+    if (!stmt.Next()) return false;
+    salt = stmt.Text(0);
+    stored = stmt.Text(1);
+  }
+  if (!VerifyPassword(salt, stored, password)) return false;
+  // An entry of a weaker form is stored anew now that the password is
+  // known; the log-in stands even when that write fails.
+  if (NeedsRehash(stored)) SetPassword(user, password);
+  return true;
 }
 
 // --- Other objects -----------------------------------------------------------

@@ -51,6 +51,8 @@ class Repository {
   bool StillThere() const;
   // The SQLite code of the last failure, once.
   int TakeFailure() const { return m_db.TakeFailure(); }
+  // The connection itself, for looking at its statements.
+  sqlite3* Handle() const { return m_db.Handle(); }
 
   // Accounts.
   bool AddAccount(const std::string& user, const std::string& password);
@@ -100,6 +102,8 @@ class Repository {
   bool CreateSchema();
   // Bumps the counter and logs the change, inside the caller's transaction.
   bool LogChange(int kind, const std::string& name, char action);
+  bool BumpCounter(int changes);
+  bool AppendToLog(int kind, const std::string& name, char action);
   // Runs `write` and LogChange as one transaction.
   template <class WriteFn>
   bool Write(int kind, const std::string& name, char action, WriteFn write);

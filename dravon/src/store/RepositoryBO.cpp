@@ -159,8 +159,9 @@ bool Repository::SaveBO(const CQRBusObjDef& def) {
 bool Repository::SaveBOs(const std::function<bool(const BOSaver& save)>& produce) {
   sql::Transaction tx(m_db);
   if (!tx.Began()) return false;
-  const BOSaver save = [this](const CQRBusObjDef& def) { return WriteBO(def) && LogChange(17, def.name(), 'S'); };
-  return produce(save) && tx.Commit();
+  const BOSaver save = [this](const CQRBusObjDef& def) { return WriteBO(def) && AppendToLog(17, def.name(), 'S'); };
+  // One step of the counter: the pollers read the log for the names.
+  return produce(save) && BumpCounter(1) && tx.Commit();
 }
 
 Found Repository::DeleteBO(const std::string& name) {

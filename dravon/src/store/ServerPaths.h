@@ -1,5 +1,6 @@
 // Where the servers' databases live: $HALVANE_SERVERS, else
 // $XDG_DATA_HOME/halvane/servers, else ~/.local/share/halvane/servers.
+// The folder is made readable by its owner only, and so is each database.
 #pragma once
 
 #include <string>
@@ -13,12 +14,20 @@ inline constexpr const char* kDefaultUser = "admin";
 inline constexpr const char* kDefaultPassword = "admin";
 
 std::string ServersFolder();
-// Server names are plain file names: no path separators, not empty.
+// See store/Names.h for the rules.
 bool IsValidServerName(const std::string& name);
 std::string ServerFile(const std::string& name);
 bool ServerExists(const std::string& name);
 // The servers present, sorted.
 std::vector<std::string> ListServers();
+
+enum class Created { Yes, Exists, Failed };
+// Makes a server with one account, all or nothing: the database is built
+// under a working name and linked into place only when complete, so a
+// server that exists is never replaced and a failure leaves no file.
+// `error` tells a failure.
+Created CreateServerFile(const std::string& name, const std::string& user, const std::string& password,
+                         std::string& error);
 // Makes the default server when the folder holds no server at all.
 void EnsureDefaultServer();
 

@@ -19,6 +19,14 @@ bool Db::Open(const std::string& path, bool create) {
   return true;
 }
 
+void Db::Close() {
+  // Statements first: a connection with statements left only closes
+  // when the last one is finalised.
+  m_cache.clear();
+  m_db.reset();
+  ++m_generation;
+}
+
 bool Db::Exec(const char* sql) {
   const int rc = m_db ? sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr) : SQLITE_CANTOPEN;
   if (rc != SQLITE_OK) NoteFailure(rc);
@@ -40,42 +48,73 @@ bool Db::ReadFileStart(void* buffer, int count) const {
   return file->pMethods->xRead(file, buffer, count, 0) == SQLITE_OK;
 }
 
-Stmt::Stmt(const Db& db, const char* sql) : m_db(db) {
-  if (!db.IsOpen()) {
-    db.NoteFailure(SQLITE_CANTOPEN);
-    return;
+sqlite3_stmt* Db::Prepare(const char* sql) const {
+  if (!m_db) {
+    NoteFailure(SQLITE_CANTOPEN);
+    return nullptr;
   }
   sqlite3_stmt* raw = nullptr;
-  const int rc = sqlite3_prepare_v2(db.Handle(), sql, -1, &raw, nullptr);
-  if (rc == SQLITE_OK) {
-    m_stmt.reset(raw);
-  } else {
-    sqlite3_finalize(raw);
-    db.NoteFailure(rc);
+  const int rc = sqlite3_prepare_v2(m_db.get(), sql, -1, &raw, nullptr);
+  if (rc == SQLITE_OK) return raw;
+  sqlite3_finalize(raw);
+  NoteFailure(rc);
+  return nullptr;
+}
+
+Db::Cached* Db::Acquire(const char* sql) const {
+  if (!m_db) return nullptr;
+  auto [it, added] = m_cache.try_emplace(sql);
+  Cached& entry = it->second;
+  if (added) entry.stmt.reset(Prepare(sql));
+  if (!entry.stmt) {
+    m_cache.erase(it);  // tried again next time: the failure may pass
+    return nullptr;
   }
+  if (entry.inUse) return nullptr;
+  entry.inUse = true;
+  return &entry;
+}
+
+Stmt::Stmt(const Db& db, const char* sql) : m_db(db), m_generation(db.m_generation), m_cached(db.Acquire(sql)) {
+  if (m_cached == nullptr) m_own.reset(db.Prepare(sql));
+}
+
+Stmt::~Stmt() {
+  if (m_cached == nullptr || m_generation != m_db.m_generation) return;
+  sqlite3_reset(m_cached->stmt.get());
+  sqlite3_clear_bindings(m_cached->stmt.get());
+  m_cached->inUse = false;
+}
+
+sqlite3_stmt* Stmt::Handle() const {
+  if (m_cached == nullptr) return m_own.get();
+  return m_generation == m_db.m_generation ? m_cached->stmt.get() : nullptr;
 }
 
 Stmt& Stmt::Bind(int index, std::string_view text) {
-  if (m_stmt) sqlite3_bind_text(m_stmt.get(), index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+  if (sqlite3_stmt* stmt = Handle()) {
+    sqlite3_bind_text(stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+  }
   return *this;
 }
 
 Stmt& Stmt::Bind(int index, long long value) {
-  if (m_stmt) sqlite3_bind_int64(m_stmt.get(), index, value);
+  if (sqlite3_stmt* stmt = Handle()) sqlite3_bind_int64(stmt, index, value);
   return *this;
 }
 
 Stmt& Stmt::BindNull(int index) {
-  if (m_stmt) sqlite3_bind_null(m_stmt.get(), index);
+  if (sqlite3_stmt* stmt = Handle()) sqlite3_bind_null(stmt, index);
   return *this;
 }
 
 bool Stmt::Next() {
-  if (!m_stmt || m_done) {
-    m_failed = m_failed || !m_stmt;
+  sqlite3_stmt* stmt = Handle();
+  if (stmt == nullptr || m_done) {
+    m_failed = m_failed || stmt == nullptr;
     return false;
   }
-  const int rc = sqlite3_step(m_stmt.get());
+  const int rc = sqlite3_step(stmt);
   if (rc == SQLITE_ROW) return true;
   m_done = true;
   m_failed = rc != SQLITE_DONE;
@@ -90,23 +129,24 @@ bool Stmt::Run() {
 }
 
 std::string Stmt::Text(int column) const {
-  const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt.get(), column));
-  return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(m_stmt.get(), column))) : std::string();
+  sqlite3_stmt* stmt = Handle();
+  const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+  return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt, column))) : std::string();
 }
 
-long long Stmt::Int(int column) const { return sqlite3_column_int64(m_stmt.get(), column); }
+long long Stmt::Int(int column) const { return sqlite3_column_int64(Handle(), column); }
 
-bool Stmt::IsNull(int column) const { return sqlite3_column_type(m_stmt.get(), column) == SQLITE_NULL; }
+bool Stmt::IsNull(int column) const { return sqlite3_column_type(Handle(), column) == SQLITE_NULL; }
 
-Transaction::Transaction(Db& db) : m_db(db) { m_began = m_db.Exec("BEGIN IMMEDIATE"); }
+Transaction::Transaction(Db& db) : m_db(db) { m_began = Stmt(m_db, "BEGIN IMMEDIATE").Run(); }
 
 Transaction::~Transaction() {
-  if (m_began && !m_done) m_db.Exec("ROLLBACK");
+  if (m_began && !m_done) Stmt(m_db, "ROLLBACK").Run();
 }
 
 bool Transaction::Commit() {
   if (!m_began || m_done) return false;
-  m_done = m_db.Exec("COMMIT");
+  m_done = Stmt(m_db, "COMMIT").Run();
   return m_done;
 }
 

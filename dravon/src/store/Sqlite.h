@@ -1,5 +1,9 @@
 // A thin RAII layer over SQLite: a connection, prepared statements and a
 // transaction that rolls back unless committed.
+//
+// A connection keeps every statement it prepared, by its text: preparing
+// costs more than running a small insert, so each text is compiled once
+// per connection and reset between uses.
 #pragma once
 
 #include <sqlite3.h>
@@ -7,18 +11,27 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "store/WriterWait.h"
 
 namespace dravon::sql {
 
+struct Finalizer {
+  void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
+};
+using StmtHandle = std::unique_ptr<sqlite3_stmt, Finalizer>;
+
 class Db {
  public:
   Db() = default;
+  ~Db() { Close(); }
+  Db(const Db&) = delete;
+  Db& operator=(const Db&) = delete;
   // Opens (creating when `create`) with a busy time-out (WriterWait.h);
   // false on failure.
   bool Open(const std::string& path, bool create);
-  void Close() { m_db.reset(); }
+  void Close();
   bool IsOpen() const { return m_db != nullptr; }
   sqlite3* Handle() const { return m_db.get(); }
   // Runs statements without results; false on any error.
@@ -31,7 +44,22 @@ class Db {
   void NoteFailure(int code) const { m_failure = code; }
 
  private:
+  friend class Stmt;
+  struct Cached {
+    StmtHandle stmt;
+    bool inUse = false;
+  };
+  // The cached statement of the text, or null when it is in use (a
+  // statement run inside another run of itself) or cannot be prepared.
+  Cached* Acquire(const char* sql) const;
+  // A statement of its own for the caller; null on failure.
+  sqlite3_stmt* Prepare(const char* sql) const;
+
   mutable int m_failure = SQLITE_OK;
+  // Counts the closes, so that a statement outliving its connection's
+  // close knows its handle went with it.
+  unsigned m_generation = 0;
+  mutable std::unordered_map<std::string, Cached> m_cache;
   struct Closer {
     void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
   };
@@ -42,9 +70,10 @@ class Db {
 class Stmt {
  public:
   Stmt(const Db& db, const char* sql);
+  ~Stmt();
   Stmt(const Stmt&) = delete;
   Stmt& operator=(const Stmt&) = delete;
-  bool Ok() const { return m_stmt != nullptr; }
+  bool Ok() const { return Handle() != nullptr; }
 
   Stmt& Bind(int index, std::string_view text);
   Stmt& Bind(int index, long long value);
@@ -62,11 +91,12 @@ class Stmt {
   bool IsNull(int column) const;
 
  private:
-  struct Finalizer {
-    void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
-  };
+  sqlite3_stmt* Handle() const;
+
   const Db& m_db;
-  std::unique_ptr<sqlite3_stmt, Finalizer> m_stmt;
+  unsigned m_generation;
+  Db::Cached* m_cached = nullptr;  // the connection's, given back on destruction
+  StmtHandle m_own;                // else one of its own
   bool m_done = false;
   bool m_failed = false;
 };

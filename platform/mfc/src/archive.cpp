@@ -17,6 +17,8 @@ constexpr size_t kMinBufSize = 128;
 // Long strings are read in pieces, so a corrupt length meets the end of the
 // data before it can claim much memory.
 constexpr size_t kStringChunk = 64 * 1024;
+// The WORD after a 0xFF length byte that marks 16-bit characters.
+constexpr WORD kWideStringMark = 0xFFFE;
 
 }  // namespace
 
@@ -292,29 +294,50 @@ CObject* CArchive::ReadNewObject(CRuntimeClass* pClassRef, UINT nSchema) {
   ++m_nMapCount;
   const UINT nSchemaSave = m_nObjectSchema;
   m_nObjectSchema = nSchema;
+  ++m_nObjectDepth;
   try {
     pOb->Serialize(*this);
   } catch (...) {
     // The half-read object is freed; later references to it find nothing.
+    --m_nObjectDepth;
     m_loadArray[slot].pObject = nullptr;
     m_nObjectSchema = nSchemaSave;
     throw;
   }
+  --m_nObjectDepth;
   m_nObjectSchema = nSchemaSave;
   return pOb.release();
 }
 
 CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested) {
+  BOOL bCreated = FALSE;
+  return ReadObject(pClassRefRequested, bCreated);
+}
+
+CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested, BOOL& bCreated) {
+  bCreated = FALSE;
   UINT nSchema = 0;
   DWORD obTag = 0;
   CRuntimeClass* pClassRef = ReadClass(pClassRefRequested, &nSchema, &obTag);
-  if (pClassRef != nullptr) return ReadNewObject(pClassRef, nSchema);
+  if (pClassRef != nullptr) {
+    CObject* pOb = ReadNewObject(pClassRef, nSchema);
+    bCreated = TRUE;
+    return pOb;
+  }
   if (obTag >= m_loadArray.size() || m_loadArray[obTag].pClass != nullptr) Fail(CArchiveException::badIndex);
   CObject* pOb = m_loadArray[obTag].pObject;
   if (pOb != nullptr && pClassRefRequested != nullptr && !pOb->IsKindOf(pClassRefRequested)) {
     Fail(CArchiveException::badClass);
   }
   return pOb;
+}
+
+void CArchive::DeleteLoadedObject(CObject* pOb) {
+  if (pOb == nullptr) return;
+  for (LoadEntry& entry : m_loadArray) {
+    if (entry.pObject == pOb) entry.pObject = nullptr;
+  }
+  delete pOb;
 }
 
 void CArchive::WriteCount(DWORD_PTR dwCount) {
@@ -340,7 +363,7 @@ void CArchive::WriteStringLength(ULONGLONG nLength) {
     return;
   }
   *this << static_cast<BYTE>(0xFF);
-  if (nLength < 0xFFFF) {
+  if (nLength < kWideStringMark) {
     *this << static_cast<WORD>(nLength);
     return;
   }
@@ -352,12 +375,20 @@ void CArchive::WriteStringLength(ULONGLONG nLength) {
   }
 }
 
-ULONGLONG CArchive::ReadStringLength() {
+ULONGLONG CArchive::ReadStringLength(BOOL& bWide) {
+  bWide = FALSE;
   BYTE bLength = 0;
   *this >> bLength;
   if (bLength < 0xFF) return bLength;
   WORD wLength = 0;
   *this >> wLength;
+  if (wLength == kWideStringMark) {
+    bWide = TRUE;
+    BOOL bNested = FALSE;
+    const ULONGLONG nLength = ReadStringLength(bNested);
+    if (bNested) Fail(CArchiveException::badIndex);
+    return nLength;
+  }
   if (wLength < 0xFFFF) return wLength;
   DWORD dwLength = 0;
   *this >> dwLength;
@@ -380,19 +411,69 @@ CArchive& operator<<(CArchive& ar, const CString& string) {
   return ar;
 }
 
-CArchive& operator>>(CArchive& ar, CString& string) {
-  ULONGLONG remaining = ar.ReadStringLength();
-  std::string text;
-  while (remaining > 0) {
-    const size_t chunk = static_cast<size_t>(std::min<ULONGLONG>(remaining, kStringChunk));
-    const size_t have = text.size();
-    text.resize(have + chunk);
-    if (ar.Read(text.data() + have, static_cast<UINT>(chunk)) < chunk) {
+namespace {
+
+std::string ReadBytes(CArchive& ar, ULONGLONG count) {
+  std::string bytes;
+  while (count > 0) {
+    const size_t chunk = static_cast<size_t>(std::min<ULONGLONG>(count, kStringChunk));
+    const size_t have = bytes.size();
+    bytes.resize(have + chunk);
+    if (ar.Read(bytes.data() + have, static_cast<UINT>(chunk)) < chunk) {
       AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
     }
-    remaining -= chunk;
+    count -= chunk;
   }
-  string = CString(std::string_view(text));
+  return bytes;
+}
+
+void AppendUtf8(std::string& text, char32_t code) {
+  if (code < 0x80) {
+    text.push_back(static_cast<char>(code));
+  } else if (code < 0x800) {
+    text.push_back(static_cast<char>(0xC0 | (code >> 6)));
+    text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else if (code < 0x10000) {
+    text.push_back(static_cast<char>(0xE0 | (code >> 12)));
+    text.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+    text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else {
+    text.push_back(static_cast<char>(0xF0 | (code >> 18)));
+    text.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+    text.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+    text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  }
+}
+
+// Little-endian UTF-16 as our 8-bit text (UTF-8); a lone surrogate becomes
+// the replacement character.
+std::string Utf16ToText(const std::string& bytes) {
+  const auto unit = [&](size_t i) {
+    return static_cast<char32_t>(static_cast<BYTE>(bytes[2 * i]) | (static_cast<BYTE>(bytes[2 * i + 1]) << 8));
+  };
+  const size_t count = bytes.size() / 2;
+  std::string text;
+  text.reserve(count);
+  for (size_t i = 0; i < count; ++i) {
+    char32_t code = unit(i);
+    if (code >= 0xD800 && code < 0xDC00 && i + 1 < count && unit(i + 1) >= 0xDC00 && unit(i + 1) < 0xE000) {
+      code = 0x10000 + ((code - 0xD800) << 10) + (unit(++i) - 0xDC00);
+    } else if (code >= 0xD800 && code < 0xE000) {
+      code = 0xFFFD;
+    }
+    AppendUtf8(text, code);
+  }
+  return text;
+}
+
+}  // namespace
+
+CArchive& operator>>(CArchive& ar, CString& string) {
+  BOOL bWide = FALSE;
+  const ULONGLONG nLength = ar.ReadStringLength(bWide);
+  if (bWide && nLength > ~ULONGLONG{0} / 2) AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
+  const std::string bytes = ReadBytes(ar, bWide ? 2 * nLength : nLength);
+  string = CString(std::string_view(bWide ? Utf16ToText(bytes) : bytes));
   return ar;
 }
 

@@ -26,9 +26,8 @@ void CObArray::Serialize(CArchive& ar) {
     return;
   }
   RemoveAll();
-  afx::LoadCounted(ar, [&](INT_PTR n) {
-    for (INT_PTR i = 0; i < n; ++i) Add(ar.ReadObject(nullptr));
-  });
+  afx::LoadObjects(
+      ar, [&](std::vector<CObject*>& created) { Add(afx::ReadElement(ar, created)); }, [&] { RemoveAll(); });
 }
 
 void CObList::Serialize(CArchive& ar) {
@@ -38,9 +37,12 @@ void CObList::Serialize(CArchive& ar) {
     for (POSITION pos = GetHeadPosition(); pos != nullptr;) ar << GetNext(pos);
     return;
   }
-  afx::LoadCounted(ar, [&](INT_PTR n) {
-    for (INT_PTR i = 0; i < n; ++i) AddTail(ar.ReadObject(nullptr));
-  });
+  const INT_PTR nBefore = GetCount();
+  afx::LoadObjects(
+      ar, [&](std::vector<CObject*>& created) { AddTail(afx::ReadElement(ar, created)); },
+      [&] {
+        while (GetCount() > nBefore) RemoveTail();
+      });
 }
 
 namespace {
@@ -58,13 +60,26 @@ void SerializeObjectMap(MAP& map, CArchive& ar) {
     }
     return;
   }
-  afx::LoadCounted(ar, [&](INT_PTR n) {
-    for (INT_PTR i = 0; i < n; ++i) {
-      KEY key{};
-      ar >> key;
-      map.SetAt(key, ar.ReadObject(nullptr));
-    }
-  });
+  // The undo puts back what the map held, also the entries a key read
+  // again replaced.
+  std::vector<std::pair<KEY, CObject*>> before;
+  KEY key{};
+  CObject* pOb = nullptr;
+  for (POSITION pos = map.GetStartPosition(); pos != nullptr;) {
+    map.GetNextAssoc(pos, key, pOb);
+    before.emplace_back(key, pOb);
+  }
+  afx::LoadObjects(
+      ar,
+      [&](std::vector<CObject*>& created) {
+        KEY newKey{};
+        ar >> newKey;
+        map.SetAt(newKey, afx::ReadElement(ar, created));
+      },
+      [&] {
+        map.RemoveAll();
+        for (const auto& [oldKey, pOld] : before) map.SetAt(oldKey, pOld);
+      });
 }
 
 }  // namespace

@@ -18,6 +18,12 @@ void RegisterControlClass(const char* name, WNDPROC proc, UINT classStyle) {
   win32::internal::RegisterSystemClass(wc);
 }
 
+void SetScrollBarLater(HWND hwnd, int bar, const SCROLLINFO& info) {
+  SetScrollInfo(hwnd, bar, &info, FALSE);
+  RECT none{};
+  RedrawWindow(hwnd, &none, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+}
+
 DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE)); }
 
 std::string WindowText(HWND hwnd) {

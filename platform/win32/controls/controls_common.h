@@ -71,6 +71,11 @@ DWORD StyleOf(HWND hwnd);
 // The text of a window.
 std::string WindowText(HWND hwnd);
 
+// Sets a scroll bar of the window without painting it now: the frame is
+// painted with the window's next paint. Lists set their bars after every
+// item they add, and painting the bars each time costs more than adding.
+void SetScrollBarLater(HWND hwnd, int bar, const SCROLLINFO& info);
+
 // Sends WM_COMMAND(MAKEWPARAM(id, code), hwnd) to the control's parent, or
 // to `parent` when given.
 void NotifyParent(HWND hwnd, UINT code, HWND parent = nullptr);

@@ -284,8 +284,9 @@ LRESULT HandleViewMessage(HWND hwnd, ListBoxState& state, UINT msg, WPARAM wPara
     case LB_SETTABSTOPS:
       return SetTabStops(state, index, lParam);
     case LB_INITSTORAGE:
-      state.items.reserve(state.items.size() + wParam);
-      return static_cast<LRESULT>(state.items.capacity());
+      // Blocks take items as they come; the answer is what Win32 gives.
+      state.reserved = std::max(state.reserved, state.items.size() + wParam);
+      return static_cast<LRESULT>(state.reserved);
     case LB_SETCOUNT:
     case LB_DIR:
     case LB_ADDFILE:

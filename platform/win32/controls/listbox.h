@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/chunked_list.h"
 #include "controls/controls_common.h"
 
 namespace win32::controls {
@@ -16,7 +17,8 @@ struct ListItem {
 };
 
 struct ListBoxState {
-  std::vector<ListItem> items;
+  ChunkedList<ListItem> items;
+  size_t reserved = 0;  // LB_INITSTORAGE: the items asked room for
   HWND notify = nullptr;  // the creation parent: parent, owner or combo box
   bool comboList = false;
   bool hasVScroll = false;  // created with WS_VSCROLL

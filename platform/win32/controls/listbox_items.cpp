@@ -62,7 +62,7 @@ ListItem MakeItem(HWND hwnd, LPARAM value) {
 }
 
 LRESULT InsertAt(HWND hwnd, ListBoxState& state, int index, ListItem item) {
-  state.items.insert(state.items.begin() + index, std::move(item));
+  state.items.insert(static_cast<size_t>(index), std::move(item));
   for (int* position : {&state.cur, &state.caret, &state.anchor}) {
     if (*position >= index) ++*position;
   }
@@ -109,7 +109,7 @@ LRESULT DeleteItem(HWND hwnd, ListBoxState& state, int index) {
   if (!Valid(state, index)) return LB_ERR;
   SendDeleteItem(hwnd, state, index);
   if (!Valid(state, index)) return LB_ERR;
-  state.items.erase(state.items.begin() + index);
+  state.items.erase(static_cast<size_t>(index));
   int remaining = Count(state);
   ShiftAfterDelete(state.cur, index, remaining, true);
   ShiftAfterDelete(state.caret, index, remaining, false);

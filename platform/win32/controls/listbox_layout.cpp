@@ -143,14 +143,14 @@ void UpdateScrollBars(HWND hwnd, ListBoxState& state) {
   if (state.hasVScroll) {
     SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS | noScroll, 0, std::max(0, Count(state) - 1),
                     static_cast<UINT>(ItemsPerPage(hwnd, state)), state.top, 0};
-    SetScrollInfo(hwnd, SB_VERT, &info, TRUE);
+    SetScrollBarLater(hwnd, SB_VERT, info);
   }
   if (state.hasHScroll) {
     state.horizontalPos = std::clamp(state.horizontalPos, 0, MaxHorizontalPos(hwnd, state));
     SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS | noScroll, 0,
                     std::max(0, state.horizontalExtent - 1), static_cast<UINT>(ClientWidth(hwnd)),
                     state.horizontalPos, 0};
-    SetScrollInfo(hwnd, SB_HORZ, &info, TRUE);
+    SetScrollBarLater(hwnd, SB_HORZ, info);
   }
 }
 

@@ -62,7 +62,7 @@ int FontHeight(HWND hwnd, const ListViewState& state) {
 
 void SetBar(HWND hwnd, int bar, int max, int page, int pos) {
   SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, max, static_cast<UINT>(std::max(page, 0)), pos, 0};
-  SetScrollInfo(hwnd, bar, &info, TRUE);
+  SetScrollBarLater(hwnd, bar, info);
 }
 
 // The column under a client x, or -1.

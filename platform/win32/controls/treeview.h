@@ -44,6 +44,18 @@ struct TreeViewState {
   // Expanded items in display order, rebuilt when the shape changes.
   std::vector<TreeItem*> visible;
   bool visibleDirty = true;
+  // The number of visible rows and the widest of them, kept through
+  // inserts (so a fill stays linear whatever is expanded) and counted
+  // again after other changes, or when what the widths depend on changed.
+  struct Extent {
+    int rows = 0;
+    int width = 0;
+    DWORD style = 0;
+    HANDLE normalImages = nullptr;
+    HANDLE stateImages = nullptr;
+    int indent = 0;
+  } extent;
+  bool extentDirty = true;
   int top = 0;      // index in `visible` of the first row shown
   int xOffset = 0;  // pixels scrolled to the left
   int indent = 19;
@@ -113,6 +125,13 @@ bool SelectMessage(HWND hwnd, TreeViewState& state, UINT relation, HTREEITEM han
 
 // ---- Geometry and scrolling (treeview_layout.cpp) -------------------------
 const std::vector<TreeItem*>& Visible(TreeViewState& state);
+// Whether every ancestor of the item is expanded.
+bool IsShown(const TreeItem& item);
+// Keeps the extent after an insert, or a change of one item's label.
+void NoteInserted(HWND hwnd, TreeViewState& state, TreeItem& item);
+void NoteRelabelled(HWND hwnd, TreeViewState& state, TreeItem& item, int oldWidth);
+// The width of the item's row (indent, images, label).
+int RowWidth(HWND hwnd, TreeViewState& state, TreeItem& item);
 int VisibleIndex(TreeViewState& state, const TreeItem* item);
 int RowHeight(HWND hwnd, TreeViewState& state);
 int RowsPerPage(HWND hwnd, TreeViewState& state);

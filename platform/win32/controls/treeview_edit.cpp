@@ -100,9 +100,11 @@ bool EndEdit(HWND hwnd, TreeViewState& state, bool cancel) {
   bool accepted = SendNotify(hwnd, state, info.hdr, TVN_ENDLABELEDIT) != 0;
   TreeItem* item = FindItem(state, handle);
   if (!cancel && accepted && item) {
+    const int oldWidth = RowWidth(hwnd, state, *item);
     item->text = buffer.data();
     item->textCallback = false;
     item->labelWidth = -1;
+    NoteRelabelled(hwnd, state, *item, oldWidth);
   }
   state.edit = nullptr;
   state.editItem = nullptr;

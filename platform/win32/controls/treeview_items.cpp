@@ -201,6 +201,7 @@ int Depth(const TreeItem& item) {
 
 void MarkShapeChanged(HWND hwnd, TreeViewState& state) {
   state.visibleDirty = true;
+  state.extentDirty = true;
   UpdateScrollBars(hwnd, state);
   Redraw(hwnd);
 }
@@ -223,8 +224,11 @@ HTREEITEM InsertItem(HWND hwnd, TreeViewState& state, const TVINSERTSTRUCT* inse
   size_t pos = InsertPosition(hwnd, state, list, insert->hInsertAfter, *item);
   HTREEITEM handle = item->handle;
   list.insert(list.begin() + static_cast<std::ptrdiff_t>(pos), item.get());
+  TreeItem& added = *item;
   state.items.emplace(handle, std::move(item));
-  MarkShapeChanged(hwnd, state);
+  NoteInserted(hwnd, state, added);
+  UpdateScrollBars(hwnd, state);
+  Redraw(hwnd);
   return handle;
 }
 
@@ -287,10 +291,12 @@ bool SetItem(HWND hwnd, TreeViewState& state, const TVITEM* in) {
   TreeItem* item = FindItem(state, in->hItem);
   if (!item) return false;
   UINT wasExpanded = item->state & TVIS_EXPANDED;
+  const int oldWidth = RowWidth(hwnd, state, *item);
   ApplyFields(*item, *in);
   if ((item->state & TVIS_EXPANDED) != wasExpanded) {
     MarkShapeChanged(hwnd, state);
   } else {
+    NoteRelabelled(hwnd, state, *item, oldWidth);
     UpdateScrollBars(hwnd, state);
     RedrawItem(hwnd, state, item);
   }

@@ -69,18 +69,34 @@ RowParts PartsOf(HWND hwnd, const TreeViewState& state) {
   return parts;
 }
 
-int ContentWidth(HWND hwnd, TreeViewState& state) {
-  const RowParts parts = PartsOf(hwnd, state);
-  int width = 0;
-  for (TreeItem* item : Visible(state)) {
-    const int level = Depth(*item) + parts.rootColumn;
-    width = std::max(width, level * state.indent + parts.check + parts.image + LabelWidth(hwnd, state, *item));
-  }
-  return width;
+int ItemWidth(HWND hwnd, TreeViewState& state, const RowParts& parts, TreeItem& item) {
+  const int level = Depth(item) + parts.rootColumn;
+  return level * state.indent + parts.check + parts.image + LabelWidth(hwnd, state, item);
 }
 
+bool ExtentCurrent(HWND hwnd, const TreeViewState& state) {
+  const TreeViewState::Extent& e = state.extent;
+  return !state.extentDirty && e.style == StyleOf(hwnd) && e.normalImages == state.normalImages &&
+         e.stateImages == state.stateImages && e.indent == state.indent;
+}
+
+const TreeViewState::Extent& ExtentOf(HWND hwnd, TreeViewState& state) {
+  if (ExtentCurrent(hwnd, state)) return state.extent;
+  const RowParts parts = PartsOf(hwnd, state);
+  TreeViewState::Extent e{0, 0, StyleOf(hwnd), state.normalImages, state.stateImages, state.indent};
+  for (TreeItem* item : Visible(state)) {
+    ++e.rows;
+    e.width = std::max(e.width, ItemWidth(hwnd, state, parts, *item));
+  }
+  state.extent = e;
+  state.extentDirty = false;
+  return state.extent;
+}
+
+int ContentWidth(HWND hwnd, TreeViewState& state) { return ExtentOf(hwnd, state).width; }
+
 int MaxTop(HWND hwnd, TreeViewState& state) {
-  return std::max(0, static_cast<int>(Visible(state).size()) - RowsPerPage(hwnd, state));
+  return std::max(0, ExtentOf(hwnd, state).rows - RowsPerPage(hwnd, state));
 }
 
 int MaxXOffset(HWND hwnd, TreeViewState& state) { return std::max(0, ContentWidth(hwnd, state) - Client(hwnd).right); }
@@ -96,6 +112,33 @@ OwnedFont MakeBoldFont(const TreeViewState& state) {
 
 void ForgetLabelWidths(TreeViewState& state) {
   for (auto& entry : state.items) entry.second->labelWidth = -1;
+  state.extentDirty = true;
+}
+
+bool IsShown(const TreeItem& item) {
+  for (const TreeItem* p = item.parent; p; p = p->parent) {
+    if (!(p->state & TVIS_EXPANDED)) return false;
+  }
+  return true;
+}
+
+int RowWidth(HWND hwnd, TreeViewState& state, TreeItem& item) { return ItemWidth(hwnd, state, PartsOf(hwnd, state), item); }
+
+void NoteInserted(HWND hwnd, TreeViewState& state, TreeItem& item) {
+  state.visibleDirty = true;
+  if (!ExtentCurrent(hwnd, state) || !IsShown(item)) return;
+  ++state.extent.rows;
+  state.extent.width = std::max(state.extent.width, RowWidth(hwnd, state, item));
+}
+
+void NoteRelabelled(HWND hwnd, TreeViewState& state, TreeItem& item, int oldWidth) {
+  if (!ExtentCurrent(hwnd, state) || !IsShown(item)) return;
+  const int width = RowWidth(hwnd, state, item);
+  if (width >= state.extent.width) {
+    state.extent.width = width;
+  } else if (oldWidth >= state.extent.width) {
+    state.extentDirty = true;  // it may have been the widest
+  }
 }
 
 const std::vector<TreeItem*>& Visible(TreeViewState& state) {
@@ -222,7 +265,7 @@ void UpdateScrollBars(HWND hwnd, TreeViewState& state) {
   // Showing or hiding a bar resizes the client area, which comes back here.
   if (state.updatingBars || (StyleOf(hwnd) & TVS_NOSCROLL)) return;
   state.updatingBars = true;
-  int count = static_cast<int>(Visible(state).size());
+  int count = ExtentOf(hwnd, state).rows;
   state.top = std::clamp(state.top, 0, MaxTop(hwnd, state));
   SCROLLINFO vert{sizeof(vert),
                   SIF_RANGE | SIF_PAGE | SIF_POS,
@@ -231,7 +274,7 @@ void UpdateScrollBars(HWND hwnd, TreeViewState& state) {
                   static_cast<UINT>(RowsPerPage(hwnd, state)),
                   state.top,
                   0};
-  SetScrollInfo(hwnd, SB_VERT, &vert, TRUE);
+  SetScrollBarLater(hwnd, SB_VERT, vert);
   if (!(StyleOf(hwnd) & TVS_NOHSCROLL)) {
     int width = ContentWidth(hwnd, state);
     state.xOffset = std::clamp(state.xOffset, 0, std::max(0, width - Client(hwnd).right));
@@ -242,7 +285,7 @@ void UpdateScrollBars(HWND hwnd, TreeViewState& state) {
                     static_cast<UINT>(std::max(Client(hwnd).right, 0)),
                     state.xOffset,
                     0};
-    SetScrollInfo(hwnd, SB_HORZ, &horz, TRUE);
+    SetScrollBarLater(hwnd, SB_HORZ, horz);
   }
   state.updatingBars = false;
 }

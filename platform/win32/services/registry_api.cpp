@@ -209,7 +209,7 @@ LONG WINAPI RegDeleteKey(HKEY hKey, LPCSTR lpSubKey) {
   if (IsRoot(*path)) return ERROR_ACCESS_DENIED;
   return ModifyRegistry([&](RegModel& model, bool& changed) -> LONG {
     if (!model.Find(*path)) return ERROR_FILE_NOT_FOUND;
-    if (!model.SubkeyNames(*path).empty()) return ERROR_ACCESS_DENIED;
+    if (model.Find(*path)->HasSubkeys()) return ERROR_ACCESS_DENIED;
     changed = model.Erase(*path);
     return ERROR_SUCCESS;
   });
@@ -217,8 +217,8 @@ LONG WINAPI RegDeleteKey(HKEY hKey, LPCSTR lpSubKey) {
 
 LONG WINAPI RegEnumKeyEx(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD, LPSTR lpClass,
                          LPDWORD lpcchClass, LPFILETIME lpftLastWriteTime) {
-  return WithKey(hKey, [&](RegKey& key, RegModel& model) -> LONG {
-    const auto names = model.SubkeyNames(key.path);
+  return WithKey(hKey, [&](RegKey& key, RegModel&) -> LONG {
+    const auto& names = key.SubkeyNames();
     if (dwIndex >= names.size()) return ERROR_NO_MORE_ITEMS;
     const LONG r = CopyName(names[dwIndex], lpName, lpcchName);
     if (r == ERROR_SUCCESS && lpClass && lpcchClass && *lpcchClass) *lpClass = '\0';
@@ -248,8 +248,8 @@ LONG WINAPI RegQueryInfoKey(HKEY hKey, LPSTR lpClass, LPDWORD lpcchClass, LPDWOR
                             LPDWORD lpcbMaxSubKeyLen, LPDWORD lpcbMaxClassLen, LPDWORD lpcValues,
                             LPDWORD lpcbMaxValueNameLen, LPDWORD lpcbMaxValueLen, LPDWORD lpcbSecurityDescriptor,
                             LPFILETIME lpftLastWriteTime) {
-  return WithKey(hKey, [&](RegKey& key, RegModel& model) -> LONG {
-    const auto names = model.SubkeyNames(key.path);
+  return WithKey(hKey, [&](RegKey& key, RegModel&) -> LONG {
+    const auto& names = key.SubkeyNames();
     auto set = [](LPDWORD p, size_t v) {
       if (p) *p = static_cast<DWORD>(v);
     };

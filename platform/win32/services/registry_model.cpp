@@ -7,6 +7,21 @@
 
 namespace win32::svc {
 
+namespace {
+
+// Calls `step(component)` for each component of a path.
+template <class Step>
+bool ForEachComponent(const std::string& path, Step step) {
+  for (size_t start = 0;;) {
+    const size_t end = path.find('\\', start);
+    if (!step(path.substr(start, end == std::string::npos ? std::string::npos : end - start))) return false;
+    if (end == std::string::npos) return true;
+    start = end + 1;
+  }
+}
+
+}  // namespace
+
 std::string LowerCase(std::string s) {
   std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return s;
@@ -25,35 +40,51 @@ RegValue* RegKey::FindValue(const std::string& name) {
   return it == values.end() ? nullptr : &*it;
 }
 
+const std::vector<std::string>& RegKey::SubkeyNames() const {
+  if (namesStale_) {
+    names_.clear();
+    names_.reserve(children_.size());
+    for (const auto& [lower, child] : children_) names_.push_back(child->name);
+    namesStale_ = false;
+  }
+  return names_;
+}
+
 RegKey* RegModel::Find(const std::string& path) {
-  auto it = keys_.find(LowerCase(path));
-  return it == keys_.end() ? nullptr : &it->second;
+  RegKey* key = &roots_;
+  const bool found = ForEachComponent(path, [&](const std::string& component) {
+    const auto it = key->children_.find(LowerCase(component));
+    if (it == key->children_.end()) return false;
+    key = it->second.get();
+    return true;
+  });
+  return found ? key : nullptr;
 }
 
 bool RegModel::Create(const std::string& path) {
+  RegKey* key = &roots_;
   bool made = false;
-  for (size_t end = path.find('\\'); ; end = path.find('\\', end + 1)) {
-    const std::string prefix = path.substr(0, end);
-    auto [it, inserted] = keys_.try_emplace(LowerCase(prefix));
+  ForEachComponent(path, [&](const std::string& component) {
+    auto [it, inserted] = key->children_.try_emplace(LowerCase(component));
     if (inserted) {
-      it->second.path = prefix;
+      it->second = std::make_unique<RegKey>();
+      it->second->name = component;
+      key->namesStale_ = true;
       made = true;
     }
-    if (end == std::string::npos) break;
-  }
+    key = it->second.get();
+    return true;
+  });
   return made;
 }
 
-bool RegModel::Erase(const std::string& path) { return keys_.erase(LowerCase(path)) != 0; }
-
-std::vector<std::string> RegModel::SubkeyNames(const std::string& path) const {
-  const std::string prefix = LowerCase(path) + "\\";
-  std::vector<std::string> names;
-  for (auto it = keys_.lower_bound(prefix); it != keys_.end() && it->first.starts_with(prefix); ++it) {
-    const std::string rest = it->second.path.substr(prefix.size());
-    if (rest.find('\\') == std::string::npos) names.push_back(rest);
-  }
-  return names;
+bool RegModel::Erase(const std::string& path) {
+  const size_t slash = path.rfind('\\');
+  RegKey* parent = slash == std::string::npos ? &roots_ : Find(path.substr(0, slash));
+  if (parent == nullptr) return false;
+  const bool erased = parent->children_.erase(LowerCase(path.substr(slash + 1))) != 0;
+  if (erased) parent->namesStale_ = true;
+  return erased;
 }
 
 }  // namespace win32::svc

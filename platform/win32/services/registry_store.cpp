@@ -6,10 +6,13 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <cstdio>
 #include <mutex>
+#include <set>
 #include <sstream>
 
 #include "internal/svc_registry.h"
@@ -32,6 +35,8 @@ struct Store {
   std::string cachedPath;
   FileStamp cachedStamp;
   RegModel cache;
+  bool cacheClean = true;  // the file read into `cache` held nothing unreadable
+  std::set<std::string> backupsTold;
   std::function<void(const std::string&)> beforeRename;
 };
 
@@ -60,11 +65,11 @@ FileStamp StampOf(const std::string& path) {
   return FileStamp{st.st_ino, st.st_size, st.st_mtim};
 }
 
-RegModel ReadFile(const std::string& path) {
+RegModel ReadFile(const std::string& path, bool& clean) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
-  return ParseRegistry(text.str());
+  return ParseRegistry(text.str(), clean);
 }
 
 // The cached model, re-read when the file is not the one last read.
@@ -73,7 +78,7 @@ RegModel& FreshLocked() {
   const std::string path = PathLocked();
   const FileStamp stamp = StampOf(path);
   if (path != s.cachedPath || !(stamp == s.cachedStamp)) {
-    s.cache = ReadFile(path);
+    s.cache = ReadFile(path, s.cacheClean);
     s.cachedPath = path;
     s.cachedStamp = stamp;
   }
@@ -112,6 +117,25 @@ void SyncFolder(const std::string& path) {
   if (dir < 0) return;
   fsync(dir);
   close(dir);
+}
+
+// Keeps a file that held lines the reader could not take under the first
+// free name "<file>.bak", "<file>.bak.1"...: what the rewrite would drop
+// stays on disk. A hard link, so nothing is copied and no backup is ever
+// overwritten.
+bool KeepBackup(const std::string& path) {
+  for (int n = 0; n < 1000; ++n) {
+    const std::string backup = path + ".bak" + (n == 0 ? std::string() : "." + std::to_string(n));
+    if (link(path.c_str(), backup.c_str()) == 0) {
+      if (TheStore().backupsTold.insert(path).second) {
+        std::fprintf(stderr, "halvane: %s held lines that could not be read; the file is kept as %s\n", path.c_str(),
+                     backup.c_str());
+      }
+      return true;
+    }
+    if (errno != EEXIST) return false;
+  }
+  return false;
 }
 
 // Writes beside the file and renames over it.
@@ -153,11 +177,16 @@ LONG ModifyRegistry(const std::function<LONG(RegModel&, bool& changed)>& change)
   bool changed = false;
   const LONG result = change(model, changed);
   if (result != ERROR_SUCCESS || !changed) return result;
+  if (!s.cacheClean && !KeepBackup(path)) {
+    s.cachedPath.clear();
+    return ERROR_CANTWRITE;
+  }
   if (!ReplaceFile(path, FormatRegistry(model))) {
     s.cachedPath.clear();
     return ERROR_CANTWRITE;
   }
   s.cachedStamp = StampOf(path);
+  s.cacheClean = true;
   return ERROR_SUCCESS;
 }
 

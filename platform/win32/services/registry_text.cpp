@@ -171,40 +171,56 @@ std::vector<std::string> Lines(const std::string& text) {
 
 std::string FormatRegistry(const RegModel& model) {
   std::string out = std::string(kHeader) + kEol + kEol;
-  for (const auto& [lower, key] : model.Keys()) {
-    if (key.path.find('\\') == std::string::npos && key.values.empty()) continue;
-    out += "[" + key.path + "]" + kEol;
+  model.ForEach([&](const std::string& path, const RegKey& key) {
+    // A key without values is written only where no subkey's line makes
+    // it anyway, so a deep key costs one line, not one per level.
+    const bool root = path.size() == key.name.size();
+    if (key.values.empty() && (key.HasSubkeys() || root)) return;
+    out += "[" + path + "]" + kEol;
     for (const RegValue& v : key.values) {
       out += (v.name.empty() ? std::string("@") : Quote(v.name)) + "=" + FormatData(v) + kEol;
     }
     out += kEol;
-  }
+  });
   return out;
 }
 
-RegModel ParseRegistry(const std::string& text) {
+RegModel ParseRegistry(const std::string& text, bool& clean) {
   RegModel model;
   RegKey* current = nullptr;
+  bool header = false;
+  clean = true;
   for (const std::string& line : Lines(text)) {
-    if (line.empty() || line == kHeader || line.starts_with(";")) continue;
+    if (line.empty() || line.starts_with(";")) continue;
+    if (line == kHeader) {
+      header = true;
+      continue;
+    }
     if (line.starts_with("[")) {
       current = nullptr;
-      if (line.size() < 3 || line.back() != ']' || line[1] == '-') continue;
-      const std::string path = line.substr(1, line.size() - 2);
-      if (!HasKnownRoot(path) || path.find("\\\\") != std::string::npos || path.back() == '\\') continue;
+      const std::string path = line.size() >= 3 && line.back() == ']' ? line.substr(1, line.size() - 2) : "";
+      if (path.empty() || path.front() == '-' || !HasKnownRoot(path) || path.find("\\\\") != std::string::npos ||
+          path.back() == '\\') {
+        clean = false;
+        continue;
+      }
       model.Create(path);
       current = model.Find(path);
       continue;
     }
-    if (!current) continue;
-    auto value = ParseValueLine(line);
-    if (!value) continue;
+    auto value = current ? ParseValueLine(line) : std::nullopt;
+    if (!value) {
+      clean = false;
+      continue;
+    }
     if (RegValue* old = current->FindValue(value->name)) {
       *old = std::move(*value);
     } else {
       current->values.push_back(std::move(*value));
     }
   }
+  // Anything but REGEDIT4 text (a UTF-16 export, say) lacks the header.
+  if (!header && !text.empty()) clean = false;
   return model;
 }
 

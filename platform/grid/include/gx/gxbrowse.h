@@ -38,6 +38,9 @@ class CGXBrowserWnd : public CGXGridWnd {
   BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt = gxOverride,
                         int nType = 0) override;
   BOOL StoreRowCount(ROWCOL nRows) override;
+  // Single-row moves through StoreMoveRows, so that an override that moves
+  // records moves them too.
+  BOOL StoreReorderRows(ROWCOL nTop, const CRowColArray& order) override;
 
  protected:
   // Whether (nRow, nCol) is a cell whose value the model holds.
@@ -86,6 +89,16 @@ class CGXRecordBrowserWnd : public CGXBrowserWnd {
     m_records.insert(m_records.begin() + static_cast<std::ptrdiff_t>(at), std::make_move_iterator(block.begin()),
                      std::make_move_iterator(block.end()));
     return CGXBrowserWnd::StoreMoveRows(nFromRow, nToRow, nDestRow);
+  }
+  BOOL StoreReorderRows(ROWCOL nTop, const CRowColArray& order) override {
+    SyncStoreRowCount();
+    const size_t first = nTop - 1;
+    if (nTop < 1 || first + static_cast<size_t>(order.GetSize()) > m_records.size()) return FALSE;
+    std::vector<Record> moved;
+    moved.reserve(static_cast<size_t>(order.GetSize()));
+    for (INT_PTR i = 0; i < order.GetSize(); ++i) moved.push_back(std::move(m_records[first + order[i]]));
+    std::move(moved.begin(), moved.end(), m_records.begin() + static_cast<std::ptrdiff_t>(first));
+    return CGXGridWnd::StoreReorderRows(nTop, order);
   }
   BOOL StoreRemoveRows(ROWCOL nFromRow, ROWCOL nToRow) override {
     SyncStoreRowCount();

@@ -65,6 +65,12 @@ class CGXGridCore {
   virtual BOOL StoreRemoveCols(ROWCOL nFromCol, ROWCOL nToCol);
   virtual BOOL StoreMoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow);
   virtual BOOL StoreMoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol);
+  // Puts rows nTop.. into a new order in one pass: row nTop + i becomes
+  // the row that was at nTop + order[i]. SortRows calls it. This default
+  // orders the grid's own store; a grid whose StoreMoveRows also moves rows
+  // of a model overrides it too (the browser grids do, through single-row
+  // moves).
+  virtual BOOL StoreReorderRows(ROWCOL nTop, const CRowColArray& order);
 
   // Values and styles. A range of rows, columns or the table sets the
   // style of those rows, columns or the table (cells inherit it).

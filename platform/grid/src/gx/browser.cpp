@@ -1,5 +1,7 @@
 #include "gx/gxbrowse.h"
 
+#include <vector>
+
 IMPLEMENT_DYNAMIC(CGXBrowserWnd, CGXGridWnd)
 
 long CGXBrowserWnd::OnGetRecordCount() { return 0; }
@@ -51,6 +53,46 @@ BOOL CGXBrowserWnd::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* p
 // The model decides how many rows there are.
 BOOL CGXBrowserWnd::StoreRowCount(ROWCOL) {
   SyncStoreRowCount();
+  return TRUE;
+}
+
+namespace {
+
+// Counts of a set of positions with prefix sums in logarithmic time.
+class PositionCounts {
+ public:
+  explicit PositionCounts(size_t n) : tree_(n + 1, 0) {
+    for (size_t i = 0; i < n; ++i) Add(i, 1);
+  }
+  void Add(size_t i, int delta) {
+    for (++i; i < tree_.size(); i += i & (~i + 1)) tree_[i] += delta;
+  }
+  // The count of positions below i.
+  size_t Below(size_t i) const {
+    int sum = 0;
+    for (; i > 0; i -= i & (~i + 1)) sum += tree_[i];
+    return static_cast<size_t>(sum);
+  }
+
+ private:
+  std::vector<int> tree_;
+};
+
+}  // namespace
+
+BOOL CGXBrowserWnd::StoreReorderRows(ROWCOL nTop, const CRowColArray& order) {
+  // The rows not placed yet stay below the placed ones in their old order,
+  // so a row's place is the target plus the unplaced rows that came before it.
+  const size_t count = static_cast<size_t>(order.GetSize());
+  PositionCounts unplaced(count);
+  for (size_t target = 0; target < count; ++target) {
+    const size_t original = order[static_cast<INT_PTR>(target)];
+    const size_t from = target + unplaced.Below(original);
+    unplaced.Add(original, -1);
+    if (from == target) continue;
+    const ROWCOL row = nTop + static_cast<ROWCOL>(from);
+    if (!StoreMoveRows(row, row, nTop + static_cast<ROWCOL>(target))) return FALSE;
+  }
   return TRUE;
 }
 

@@ -27,6 +27,14 @@ void MoveBlock(Vec& v, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) {
   }
 }
 
+template <class Vec>
+void Reorder(Vec& v, ROWCOL nTop, const std::vector<ROWCOL>& order) {
+  Vec moved;
+  moved.reserve(order.size());
+  for (ROWCOL from : order) moved.push_back(std::move(v[nTop + from]));
+  std::move(moved.begin(), moved.end(), v.begin() + static_cast<std::ptrdiff_t>(nTop));
+}
+
 }  // namespace
 
 void GridData::SetRowCount(ROWCOL n) {
@@ -89,6 +97,13 @@ void GridData::MoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) {
   MoveBlock(cells, nFrom, nTo, nDest);
   MoveBlock(rowStyles, nFrom, nTo, nDest);
   MoveBlock(rowHeights, nFrom, nTo, nDest);
+}
+
+void GridData::ReorderRows(ROWCOL nTop, const std::vector<ROWCOL>& order) {
+  if (nTop + order.size() > static_cast<size_t>(nRows) + 1) return;
+  Reorder(cells, nTop, order);
+  Reorder(rowStyles, nTop, order);
+  Reorder(rowHeights, nTop, order);
 }
 
 void GridData::MoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) {

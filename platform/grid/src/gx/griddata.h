@@ -45,6 +45,8 @@ struct GridData {
   void RemoveCols(ROWCOL nFrom, ROWCOL nTo);
   void MoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
   void MoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
+  // Row nTop + i becomes the row that was at nTop + order[i].
+  void ReorderRows(ROWCOL nTop, const std::vector<ROWCOL>& order);
   // The stored style at a cell or a row/column/table address (GX_INVALID
   // for "all"); null when out of range.
   CGXStyle* Find(ROWCOL nRow, ROWCOL nCol);

@@ -94,6 +94,12 @@ BOOL CGXGridCore::StoreRemoveCols(ROWCOL nFromCol, ROWCOL nToCol) {
   return TRUE;
 }
 
+BOOL CGXGridCore::StoreReorderRows(ROWCOL nTop, const CRowColArray& order) {
+  const std::vector<ROWCOL> rows(order.GetData(), order.GetData() + order.GetSize());
+  m_pData->ReorderRows(nTop, rows);
+  return TRUE;
+}
+
 BOOL CGXGridCore::StoreMoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow) {
   m_pData->MoveRows(nFromRow, nToRow, nDestRow);
   return TRUE;

@@ -30,23 +30,6 @@ int CompareKey(const std::string& a, const std::string& b, const CGXSortInfo& in
   }
 }
 
-// The block's rows from top to bottom, as positions 0..n-1 of `order`,
-// are brought into that order with single-row moves, so that the grid's
-// own MoveRows carries every style (and a browser grid its records).
-void ApplyOrder(CGXGridCore& grid, ROWCOL top, const std::vector<size_t>& order) {
-  std::vector<size_t> current(order.size());
-  std::iota(current.begin(), current.end(), size_t{0});
-  for (size_t target = 0; target < order.size(); ++target) {
-    const auto at = std::find(current.begin() + static_cast<std::ptrdiff_t>(target), current.end(), order[target]);
-    const size_t from = static_cast<size_t>(at - current.begin());
-    if (from == target) continue;
-    grid.MoveRows(top + static_cast<ROWCOL>(from), top + static_cast<ROWCOL>(from), top + static_cast<ROWCOL>(target),
-                  GX_INVALIDATE);
-    current.erase(at);
-    current.insert(current.begin() + static_cast<std::ptrdiff_t>(target), order[target]);
-  }
-}
-
 }  // namespace
 
 void CGXGridCore::SortRows(CGXRange sortRange, CGXSortInfoArray& sortInfo, UINT flags) {
@@ -77,8 +60,15 @@ void CGXGridCore::SortRows(CGXRange sortRange, CGXSortInfoArray& sortInfo, UINT 
     }
     return false;
   });
+  if (std::is_sorted(order.begin(), order.end())) return;
+  // Every row moves once, straight to its place.
+  CRowColArray newOrder;
+  newOrder.SetSize(static_cast<INT_PTR>(count));
+  for (size_t i = 0; i < count; ++i) newOrder[static_cast<INT_PTR>(i)] = static_cast<ROWCOL>(order[i]);
   const BOOL locked = LockUpdate(TRUE);
-  ApplyOrder(*this, top, order);
+  ResetCurrentCell(TRUE);
+  const BOOL moved = StoreReorderRows(top, newOrder);
+  if (moved) AfterStructureChange(GX_INVALIDATE);
   LockUpdate(locked);
   Redraw(flags);
 }

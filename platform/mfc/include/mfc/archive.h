@@ -55,6 +55,15 @@ class CArchive {
 
   void WriteObject(const CObject* pOb);
   CObject* ReadObject(const CRuntimeClass* pClass);
+  // As ReadObject; bCreated tells an object this read made from a
+  // back-reference to one read before (which belongs to whoever read it).
+  CObject* ReadObject(const CRuntimeClass* pClass, BOOL& bCreated);
+  // Whether a load is inside an object's Serialize: the object is freed
+  // when the load fails, so a collection it was filling frees what it made.
+  BOOL IsReadingObject() const { return m_nObjectDepth > 0; }
+  // Deletes an object that this archive made, after taking it out of the
+  // load map, so that later back-references to it find nothing.
+  void DeleteLoadedObject(CObject* pOb);
   void WriteClass(const CRuntimeClass* pClassRef);
   CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr, UINT* pSchema = nullptr,
                            DWORD* pObTag = nullptr);
@@ -96,8 +105,12 @@ class CArchive {
   CArchive& operator>>(float& f) { return ReadLE(f); }
   CArchive& operator>>(double& d) { return ReadLE(d); }
 
+  // The classic length prefix: a BYTE below 0xFF, else 0xFF and a WORD
+  // below 0xFFFE, else 0xFFFF and a DWORD below 0xFFFFFFFF, else that and
+  // a QWORD. 0xFF 0xFFFE marks a string of 16-bit characters, whose length
+  // follows in the same form; bWide tells it.
   void WriteStringLength(ULONGLONG nLength);
-  ULONGLONG ReadStringLength();
+  ULONGLONG ReadStringLength(BOOL& bWide);
 
   CDocument* m_pDocument = nullptr;
   CString m_strFileName;
@@ -143,6 +156,7 @@ class CArchive {
   std::vector<BYTE> m_buffer;
   size_t m_nBufPos = 0;  // loading: next unread byte of m_buffer
   UINT m_nObjectSchema = static_cast<UINT>(-1);
+  int m_nObjectDepth = 0;  // objects whose Serialize is loading now
   DWORD m_nMapCount = 0;
   std::unordered_map<const void*, DWORD> m_storeMap;
   std::vector<LoadEntry> m_loadArray;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <type_traits>
+#include <vector>
 
 #include "afxstr.h"
 #include "mfc/archive.h"
@@ -83,6 +84,38 @@ void LoadCounted(CArchive& ar, Grow grow) {
     grow(n);
     remaining -= n;
   }
+}
+
+// Loads a collection of objects: `read(created)` reads one element and
+// notes the objects it made. When the data goes bad on the way the
+// exception goes on, and:
+// - at the top of a load the collection keeps what was read, as the caller
+//   owns its elements (and may keep what could be read);
+// - inside an object's Serialize, which the archive frees for the failure,
+//   `undo` puts the collection back and the objects this load made are
+//   deleted, since nobody else holds them.
+template <class Read, class Undo>
+void LoadObjects(CArchive& ar, Read read, Undo undo) {
+  std::vector<CObject*> created;
+  try {
+    LoadCounted(ar, [&](INT_PTR n) {
+      for (INT_PTR i = 0; i < n; ++i) read(created);
+    });
+  } catch (...) {
+    if (ar.IsReadingObject()) {
+      undo();
+      for (CObject* pOb : created) ar.DeleteLoadedObject(pOb);
+    }
+    throw;
+  }
+}
+
+// One object read for LoadObjects.
+inline CObject* ReadElement(CArchive& ar, std::vector<CObject*>& created) {
+  BOOL bCreated = FALSE;
+  CObject* pOb = ar.ReadObject(nullptr, bCreated);
+  if (bCreated) created.push_back(pOb);
+  return pOb;
 }
 
 }  // namespace afx

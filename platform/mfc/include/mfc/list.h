@@ -24,12 +24,18 @@ class CList : public CObject {
   const TYPE& GetTail() const { return Back().data; }
   TYPE RemoveHead();
   TYPE RemoveTail();
+  // Counts every insertion, removal and SetAt: an index kept beside a list
+  // that others change too knows from it when to look again.
+  UINT_PTR GetChangeCount() const { return m_nChanges; }
 
   POSITION AddHead(ARG_TYPE newElement) { return Insert(m_nodes.begin(), newElement); }
   POSITION AddTail(ARG_TYPE newElement) { return Insert(m_nodes.end(), newElement); }
   void AddHead(const CList* pNewList);
   void AddTail(const CList* pNewList);
-  void RemoveAll() { m_nodes.clear(); }
+  void RemoveAll() {
+    m_nodes.clear();
+    ++m_nChanges;
+  }
 
   POSITION GetHeadPosition() const { return m_nodes.empty() ? nullptr : ToPosition(m_nodes.front()); }
   POSITION GetTailPosition() const { return m_nodes.empty() ? nullptr : ToPosition(m_nodes.back()); }
@@ -39,8 +45,14 @@ class CList : public CObject {
   const TYPE& GetPrev(POSITION& rPosition) const { return Step(rPosition, false).data; }
   TYPE& GetAt(POSITION position) { return FromPosition(position).data; }
   const TYPE& GetAt(POSITION position) const { return FromPosition(position).data; }
-  void SetAt(POSITION pos, ARG_TYPE newElement) { FromPosition(pos).data = newElement; }
-  void RemoveAt(POSITION position) { m_nodes.erase(FromPosition(position).self); }
+  void SetAt(POSITION pos, ARG_TYPE newElement) {
+    FromPosition(pos).data = newElement;
+    ++m_nChanges;
+  }
+  void RemoveAt(POSITION position) {
+    m_nodes.erase(FromPosition(position).self);
+    ++m_nChanges;
+  }
 
   // A null position inserts at the head (before) or the tail (after).
   POSITION InsertBefore(POSITION position, ARG_TYPE newElement);
@@ -78,12 +90,14 @@ class CList : public CObject {
   POSITION Insert(typename Nodes::iterator where, ARG_TYPE newElement);
 
   Nodes m_nodes;
+  UINT_PTR m_nChanges = 0;
 };
 
 template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::Insert(typename Nodes::iterator where, ARG_TYPE newElement) {
   const auto it = m_nodes.insert(where, CNode{TYPE(newElement), {}});
   it->self = it;
+  ++m_nChanges;
   return ToPosition(*it);
 }
 
@@ -104,6 +118,7 @@ template <class TYPE, class ARG_TYPE>
 TYPE CList<TYPE, ARG_TYPE>::RemoveHead() {
   TYPE value = Front().data;
   m_nodes.pop_front();
+  ++m_nChanges;
   return value;
 }
 
@@ -111,6 +126,7 @@ template <class TYPE, class ARG_TYPE>
 TYPE CList<TYPE, ARG_TYPE>::RemoveTail() {
   TYPE value = Back().data;
   m_nodes.pop_back();
+  ++m_nChanges;
   return value;
 }
 
