@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <afxext.h>
+#include "BusObjAttrsView.h"
+#include "BusObjVerbsView.h"
 
 namespace orvex_test {
 
@@ -15,93 +16,54 @@ std::vector<std::string> Login() {
   return {std::string("-s") + kServer, std::string("-u") + kUser, std::string("-p") + kPassword};
 }
 
-// Until the definition windows hold the grids, a view of our own shows both
-// over the definition's document.
-class CGridHostView : public CView {
-  DECLARE_DYNCREATE(CGridHostView)
-
- public:
-  CAttrGridCtrl m_attrs;
-  CVerbGridCtrl m_verbs;
-
-  void OnDraw(CDC*) override {}
-  void OnInitialUpdate() override {
-    CView::OnInitialUpdate();
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_HSCROLL | WS_VSCROLL | WS_TABSTOP;
-    m_attrs.Create(style, CRect(0, 0, 900, 330), this, 1003);
-    m_attrs.Initialize();
-    m_verbs.Create(style, CRect(0, 335, 900, 480), this, 1001);
-    m_verbs.Initialize();
-  }
-};
-IMPLEMENT_DYNCREATE(CGridHostView, CView)
-
-CGridHostView* HostOf(COrvexDoc* pDoc) {
-  if (pDoc == nullptr) return nullptr;
-  POSITION pos = pDoc->GetFirstViewPosition();
-  return pos != nullptr ? DYNAMIC_DOWNCAST(CGridHostView, pDoc->GetNextView(pos)) : nullptr;
-}
-
-std::vector<COrvexDoc*>& HostDocs() {
-  static std::vector<COrvexDoc*> docs;
-  return docs;
+// The definition's window, opened when it is not yet, with the tab in front.
+COrvexView* OpenTab(CQRBusObjDef* pDef, int tab) {
+  COrvexApp* pApp = GetOrvexApp();
+  if (pDef == nullptr || pApp == nullptr || pApp->OpenBODefWindow(pDef) == nullptr) return nullptr;
+  COrvexDoc* pDoc = COrvexDoc::FindByName(pDef->name(0));
+  auto* pFrame = pDoc != nullptr ? DYNAMIC_DOWNCAST(CChildFrame, pDoc->GetFrame()) : nullptr;
+  if (pFrame == nullptr) return nullptr;
+  pFrame->MDIMaximize();
+  pFrame->GetTabWnd().ActivateTab(tab);
+  return pFrame->GetTabView(tab);
 }
 
 }  // namespace
 
 void GridTest::RunConnected(const std::function<void()>& script) {
+  bool ran = false;
   Run(Login(), [&] {
+    ran = true;
+    Frame().SetWindowPos(nullptr, 0, 0, 1000, 640, SWP_NOZORDER | SWP_NOMOVE);
     script();
-    for (CFrameWnd* pHost : hosts_) {
-      if (::IsWindow(pHost->GetSafeHwnd())) pHost->DestroyWindow();
-    }
-    hosts_.clear();
-    HostDocs().clear();
   });
+  EXPECT_TRUE(ran);
 }
 
 void GridTest::RunOffline(const std::function<void()>& script) {
+  bool ran = false;
   Run({"-x"}, [&] {
+    ran = true;
+    Frame().SetWindowPos(nullptr, 0, 0, 1000, 640, SWP_NOZORDER | SWP_NOMOVE);
     script();
-    for (CFrameWnd* pHost : hosts_) {
-      if (::IsWindow(pHost->GetSafeHwnd())) pHost->DestroyWindow();
-    }
-    hosts_.clear();
-    HostDocs().clear();
   });
+  EXPECT_TRUE(ran);
 }
 
 CQRBusObjDef* GridTest::Def(const std::string& name) { return CDataManager::InitInstance()->GetBO(name.c_str(), 1, 1); }
 
-static CGridHostView* OpenHost(GridTest& test, std::vector<CFrameWnd*>& hosts, const std::string& name,
-                               CQRBusObjDef* pDef) {
-  for (COrvexDoc* pDoc : HostDocs()) {
-    if (pDoc->m_pBODef == pDef) return HostOf(pDoc);
-  }
-  auto* pDoc = new COrvexDoc;
-  pDoc->SetBODef(pDef);
-  auto* pFrame = new CFrameWnd;
-  if (!halvane::test::CreateDocFrame(*pFrame, pDoc, RUNTIME_CLASS(CGridHostView), name.c_str())) return nullptr;
-  pFrame->SetWindowPos(nullptr, 0, 0, 940, 560, SWP_NOZORDER);
-  pFrame->InitialUpdateFrame(pDoc, TRUE);
-  hosts.push_back(pFrame);
-  HostDocs().push_back(pDoc);
-  (void)test;
-  return HostOf(pDoc);
-}
-
 CAttrGridCtrl& GridTest::OpenAttrs(const std::string& name) {
-  CGridHostView* pHost = OpenHost(*this, hosts_, name, Def(name));
-  EXPECT_NE(pHost, nullptr);
+  auto* pView = DYNAMIC_DOWNCAST(CBusObjAttrsView, OpenTab(Def(name), CChildFrame::kAttributesTab));
+  EXPECT_NE(pView, nullptr) << "no attributes tab for " << name;
   robot.pumpUntilIdle();
-  return pHost->m_attrs;
+  return pView->GetAttrGrid();
 }
 
 CVerbGridCtrl& GridTest::OpenVerbs(const std::string& name) {
-  CGridHostView* pHost = OpenHost(*this, hosts_, name, Def(name));
-  EXPECT_NE(pHost, nullptr);
+  auto* pView = DYNAMIC_DOWNCAST(CBusObjVerbsView, OpenTab(Def(name), CChildFrame::kGeneralTab));
+  EXPECT_NE(pView, nullptr) << "no general tab for " << name;
   robot.pumpUntilIdle();
-  return pHost->m_verbs;
+  return pView->GetVerbGrid();
 }
 
 std::vector<std::string> GridTest::Column(CGXGridCore& grid, ROWCOL col) {

@@ -22,7 +22,7 @@ class GridTest : public OrvexTest {
   void RunOffline(const std::function<void()>& script);
 
   // Opens the definition's window (the server's definition, else a new
-  // local one) and answers its grids.
+  // local one), brings the grid's tab to the front and answers the grid.
   CAttrGridCtrl& OpenAttrs(const std::string& name);
   CVerbGridCtrl& OpenVerbs(const std::string& name);
   CQRBusObjDef* Def(const std::string& name);
@@ -60,8 +60,6 @@ class GridTest : public OrvexTest {
   // an Address, and the order's lines; the last attribute of Order is its
   // ObjectEventId.
   void PutOrderModel();
-
-  std::vector<CFrameWnd*> hosts_;
 };
 
 }  // namespace orvex_test
