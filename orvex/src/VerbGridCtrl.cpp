@@ -61,6 +61,8 @@ void CVerbGridCtrl::MarkModified() {
 
 // The opening fill counts as a sort by name, ascending.
 void CVerbGridCtrl::FillGrid(BOOL bSort) {
+  // An open editor's text goes to its verb before the rows go.
+  if (IsActiveCurrentCell()) TransferCurrentCell(TRUE, GX_INVALIDATE);
   ResetCurrentCell(FALSE);
   ClearSelection(FALSE);
   if (bSort) SortByColumn(kColName, FALSE);

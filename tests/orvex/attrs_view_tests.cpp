@@ -103,6 +103,17 @@ TEST_F(AttrsViewTest, NamesCreatedAndDeletedElsewhereReachEveryOpenTypeListInSor
   });
 }
 
+// The tab keeps its window registered for the shown definition all along.
+TEST_F(AttrsViewTest, ARefreshNoticeFillsTheRowsAgain) {
+  RunConnected([&] {
+    CAttrGridCtrl& grid = OpenAttrs("Order");
+    Def("Order")->GetAttrs()[0]->SetName("Number");
+    CDataManager::InitInstance()->SendRefreshMsg("Order");
+    robot.pumpUntilIdle();
+    EXPECT_EQ(Cell(grid, 1, Col::kName), "Number");
+  });
+}
+
 TEST_F(AttrsViewTest, AWithdrawnContainedObjectCollapsesAndAWithdrawnShownOneClosesTheWindow) {
   RunConnected([&] {
     CAttrGridCtrl& grid = OpenAttrs("Order");
