@@ -116,10 +116,7 @@ void COrvexView::OnSaveToServer() {
 
 void COrvexView::OnSaveToFileCommand() { OnSaveToFile(); }
 
-void COrvexView::OnSaveAsToFileCommand() {
-  CString path;
-  SaveAsToFile(TRUE, path);
-}
+void COrvexView::OnSaveAsToFileCommand() { OnSaveAsToFile(); }
 
 int COrvexView::OnSaveAsToFile() {
   CString path;
