@@ -58,7 +58,7 @@ BOOL CTestTabView::AppendConfigText(CString& text) {
   return TRUE;
 }
 
-void CTestTabView::ApplyToServer(CQRConnector* pServer) { pServer->SetStdProperty("PollFrequency", "4242"); }
+void CTestTabView::ApplyToServer(CQRConnector* pServer) { pServer->SetStdProperty("PollInterval", "4242"); }
 
 // --- The fixture ----------------------------------------------------------------------
 

@@ -256,13 +256,13 @@ TEST_F(SaveTest, SaveToServerAddsOrUpdatesTheServersConnectorAndReportsEachStep)
                                  "Connector 'Kay' is not a Halvane connector.  It will not be saved to the server."});
   });
   EXPECT_TRUE(ran);
-  EXPECT_EQ(OnServer("Alpha", "PollFrequency"), "4242") << "each tab applied itself";
+  EXPECT_EQ(OnServer("Alpha", "PollInterval"), "4242") << "each tab applied itself";
   EXPECT_EQ(OnServer("Alpha", "ApplicationName"), "Alpha");
   EXPECT_EQ(OnServer("Kay", "ApplicationName"), "<none>");
 }
 
 TEST_F(SaveTest, SaveAsToServerRenamesAndLeavesTheOldConnectorAsItWas) {
-  PutOnServer("Alpha", {{"PollFrequency", "111"}});
+  PutOnServer("Alpha", {{"PollInterval", "111"}});
   bool ran = false;
   Run({"-x"}, [&] {
     ran = true;
@@ -273,7 +273,7 @@ TEST_F(SaveTest, SaveAsToServerRenamesAndLeavesTheOldConnectorAsItWas) {
     });
     robot.chooseMenu({"&File", "&Open", "From Server...\tCtrl+O"});
     ASSERT_NE(Doc("Alpha"), nullptr);
-    Doc("Alpha")->GetConnector()->SetStdProperty("PollFrequency", "222");
+    Doc("Alpha")->GetConnector()->SetStdProperty("PollInterval", "222");
     robot.onDialog("Save As Connector", [](Robot& r, Window dlg) {
       const Window name = dlg.child(1055);
       EXPECT_EQ(name.text(), "Alpha");
@@ -289,8 +289,8 @@ TEST_F(SaveTest, SaveAsToServerRenamesAndLeavesTheOldConnectorAsItWas) {
     EXPECT_EQ(ResultLines().back(), "Connector 'Beta' is saved successfully.");
   });
   EXPECT_TRUE(ran);
-  EXPECT_EQ(OnServer("Beta", "PollFrequency"), "222");
-  EXPECT_EQ(OnServer("Alpha", "PollFrequency"), "111") << "the old connector stays as it was";
+  EXPECT_EQ(OnServer("Beta", "PollInterval"), "222");
+  EXPECT_EQ(OnServer("Alpha", "PollInterval"), "111") << "the old connector stays as it was";
 }
 
 TEST_F(SaveTest, SaveAllToServerSavesTheQvsConnectorsAndReportsAFailure) {
