@@ -17,7 +17,7 @@
 // Notices posted to registered windows.
 constexpr UINT WM_HV_OBJECT_DELETED = 0x465;  // wParam object type, lParam the CQRObj*
 constexpr UINT WM_HV_SERVER_LOST = 0x468;
-constexpr UINT WM_HV_DEF_GONE = 0x29C8;       // wParam name length, lParam its characters
+constexpr UINT WM_HV_DEF_GONE = 0x29C8;       // wParam name length, lParam its characters (TakeNoticeName)
 constexpr UINT WM_HV_DEF_CLOSE = 0x29CA;      // same payload: close without prompts
 constexpr UINT WM_HV_DEF_CHANGED = 0x29CB;    // same payload: refill from the definition
 
@@ -53,6 +53,10 @@ class AFX_EXT_CLASS CDataManager {
   void RemoveView(const char* name, HWND wnd);
   // Posts WM_HV_DEF_CHANGED to the views of the name.
   void SendRefreshMsg(const char* name);
+  // The definition name of a notice (0x29C8, 0x29CA, 0x29CB): at most
+  // wParam characters. Each message carries its own copy of the name,
+  // which this frees; a receiver takes the name of each notice once.
+  static CString TakeNoticeName(WPARAM wParam, LPARAM lParam);
 
   // --- Business objects ------------------------------------------------
   // The names of the definitions of the session; refetch asks the server.
