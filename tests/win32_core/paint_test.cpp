@@ -1,10 +1,10 @@
 // Invalidation, WM_PAINT and rendering a window to PNG.
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "core_test_support.h"
 #include "internal/core_backend.h"
+#include "robot.h"
 
 namespace core_test {
 namespace {
@@ -84,6 +84,32 @@ TEST_F(PaintTest, WhatAParentPaintsOverIsPaintedAgainAfterIt) {
   }
 }
 
+// A window that clips its siblings hides what lies under the siblings above
+// it from its children too: the children of an MDI child behind another
+// never paint over the one in front.
+TEST_F(PaintTest, TheChildrenOfAWindowBehindASiblingDoNotPaintOverIt) {
+  HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  HWND behind = MakeChild(top, 1, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, RECT{10, 10, 210, 110});
+  HWND inner = MakeChild(behind, 2, WS_CHILD | WS_VISIBLE, RECT{0, 0, 200, 100});
+  HWND front = MakeChild(top, 3, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, RECT{60, 40, 160, 90});
+  SetWindowPos(front, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  Pump();
+  auto fill = [](HWND hwnd, COLORREF colour) {
+    HDC dc = GetDC(hwnd);
+    HBRUSH brush = CreateSolidBrush(colour);
+    RECT all{0, 0, 1000, 1000};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    ReleaseDC(hwnd, dc);
+  };
+  fill(front, RGB(0, 0, 255));
+  fill(inner, RGB(255, 0, 0));
+  HDC dc = GetDC(top);
+  EXPECT_EQ(GetPixel(dc, 100, 60), RGB(0, 0, 255)) << "under the window in front";
+  EXPECT_EQ(GetPixel(dc, 20, 20), RGB(255, 0, 0)) << "beside it";
+  ReleaseDC(top, dc);
+}
+
 TEST_F(PaintTest, ANewCaptionOrActivationRepaintsTheFrameOnly) {
   HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
   Pump();
@@ -109,9 +135,7 @@ TEST_F(PaintTest, CaptionedWindowRendersToPng) {
   HWND top = CreateWindowEx(0, kClass, "Halvane Window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 320, 200, nullptr,
                             nullptr, nullptr, nullptr);
   ASSERT_NE(top, nullptr);
-  const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
-  const std::string path = std::string(dir ? dir : ".") + "/win32_core_window.png";
-  ASSERT_TRUE(win32::RenderWindowToPng(top, path.c_str()));
+  halvane::test::Snapshot(top, "win32_core_window");
   cairo_surface_t* s = win32::internal::GetWindowSurface(top);
   ASSERT_NE(s, nullptr);
   EXPECT_EQ(cairo_image_surface_get_width(s), 320);
