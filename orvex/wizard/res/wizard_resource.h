@@ -29,7 +29,7 @@
 #define IDD_SEARCH_PATTERN 207
 
 // The source tree's context menu and the generation clip.
-#define IDR_NODE_MENU 165
+#define IDR_NODE_MENU 166
 #define IDR_GENERATE_CLIP 202
 
 // Step 1: the agent.
