@@ -8,7 +8,7 @@
 #include "BOPropDlg.h"
 #include "DlgStep4.h"
 #include "GenerateWizard.h"
-#include "GeneratedImport.h"
+#include "GeneratedFile.h"
 #include "wizard_resource.h"
 
 IMPLEMENT_DYNAMIC(CDlgStep5, CWzDialog)

@@ -1,7 +1,7 @@
 #include "DlgStep6.h"
 
+#include "BOImpExp.h"
 #include "GenerateWizard.h"
-#include "GeneratedImport.h"
 #include "OrvexApp.h"
 #include "wizard_resource.h"
 
@@ -29,11 +29,11 @@ BOOL CDlgStep6::OnSetActive() {
   EnableChoices(pText != nullptr);
   const COrvexApp* pApp = GetOrvexApp();
   if (pApp == nullptr || !pApp->IsConnected()) GetDlgItem(IDC_SAVE_TO_SERVER)->EnableWindow(FALSE);
-  CString detail;
-  if (pText != nullptr && CheckGeneratedText(*pText, detail) != 0) {
+  if (const int nCode = pWizard->ParseGenerated()) {
+    const CString message = kParseError + pWizard->GetImpExp()->GetErrorText(nCode) + ".";
     EnableChoices(FALSE);
     pWizard->SetGeneratedText(nullptr);
-    MessageBox(kParseError + detail + ".", kCaption, MB_OK | MB_ICONSTOP);
+    MessageBox(message, kCaption, MB_OK | MB_ICONSTOP);
   }
   return CWzDialog::OnSetActive();
 }

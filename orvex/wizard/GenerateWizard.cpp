@@ -1,6 +1,6 @@
 // The generation wizard: its pages, the agent session, the profile book and
-// the close. The generated definitions' way into the session is in
-// GeneratedImport.cpp, the book's file and registry in ProfileBook.cpp.
+// the close. The generated text's file is written by GeneratedFile.cpp, the
+// book's file and registry by ProfileBook.cpp.
 #include "GenerateWizard.h"
 
 #include <afxdlgs.h>
@@ -12,13 +12,14 @@
 
 #include <algorithm>
 
+#include "BOImpExp.h"
 #include "DlgStep1.h"
 #include "DlgStep2.h"
 #include "DlgStep3.h"
 #include "DlgStep4.h"
 #include "DlgStep5.h"
 #include "DlgStep6.h"
-#include "GeneratedImport.h"
+#include "GeneratedFile.h"
 #include "OrvexApp.h"
 #include "ProfileBook.h"
 
@@ -105,6 +106,7 @@ CGenerateWizard::~CGenerateWizard() {
 void CGenerateWizard::Init() {
   CWizard::Init();
   m_pWatch.reset();
+  m_pImpExp = std::make_unique<CBOImpExp>();
   m_generatedText.reset();
   m_nCurrentStep = 0;
   m_pAgent.reset();
@@ -361,9 +363,15 @@ void CGenerateWizard::CloseWizard() {
   CWizard::CloseWizard();
 }
 
+int CGenerateWizard::ParseGenerated() {
+  m_pImpExp = std::make_unique<CBOImpExp>();
+  return m_generatedText ? m_pImpExp->ParseText(*m_generatedText) : 0;
+}
+
+// Only the last step's choice sends the definitions to the server
+// (SaveGenerated), so the commit itself saves nothing.
 void CGenerateWizard::CommitGenerated() {
-  m_committedNames.RemoveAll();
-  if (m_generatedText) CommitGeneratedText(*m_generatedText, m_bOpenInWindows, m_committedNames);
+  if (m_generatedText) m_pImpExp->CommitImport(m_bOpenInWindows, FALSE);
 }
 
 // A file that cannot be written is reported: the definitions it was to
@@ -385,7 +393,8 @@ int CGenerateWizard::SaveGenerated() {
   }
   if (m_pApp == nullptr || !m_pApp->IsConnected() || !m_bSaveToServer) return nResult | kNotToServer;
   CDataManager* pDM = CDataManager::InitInstance();
-  for (INT_PTR i = 0; i < m_committedNames.GetSize(); ++i)
-    if (CQRBusObjDef* pDef = pDM->GetBO(m_committedNames[i], 1, 1)) m_pApp->SaveToServer(pDef);
+  const CStringArray& names = m_pImpExp->GetImportedNames();
+  for (INT_PTR i = 0; i < names.GetSize(); ++i)
+    if (CQRBusObjDef* pDef = pDM->GetBO(names[i], 1, 1)) m_pApp->SaveToServer(pDef);
   return nResult;
 }

@@ -20,6 +20,7 @@
 #include "BDKAgent.h"
 #include "Wizard.h"
 
+class CBOImpExp;
 class COrvexApp;
 class CWzDialog;
 class CDlgStep1;
@@ -111,6 +112,10 @@ class CGenerateWizard : public CWizard, public IMsgReceiver {
   void SetGeneratedText(LPCTSTR lpszText);
   // Null when nothing was generated.
   const CString* GetGeneratedText() const { return m_generatedText ? &*m_generatedText : nullptr; }
+  // Reads the generated text into a fresh import object, whose definitions
+  // the close commits; 0 or the code of the fault (GetImpExp tells it).
+  int ParseGenerated();
+  CBOImpExp* GetImpExp() const { return m_pImpExp.get(); }
 
   CDlgStep1* GetAgentStep() const;
   CDlgStep3* GetSourceStep() const;
@@ -134,8 +139,7 @@ class CGenerateWizard : public CWizard, public IMsgReceiver {
   BOOL SetAsideUnreadableBook(const CString& path);
   void DeleteAgent();
   void DeletePages();
-  // Hands the generated definitions to the session; their names go to
-  // m_committedNames.
+  // Hands the parsed definitions to the session.
   void CommitGenerated();
 
   std::unique_ptr<CQRBDKAgent> m_pAgent;
@@ -148,8 +152,8 @@ class CGenerateWizard : public CWizard, public IMsgReceiver {
   BOOL m_bSaveToServer = FALSE;
   BOOL m_bOpenInWindows = FALSE;
   std::unique_ptr<CMessageWnd> m_pMessageWnd;
+  std::unique_ptr<CBOImpExp> m_pImpExp;
   std::optional<CString> m_generatedText;
-  CStringArray m_committedNames;
   int m_nCurrentStep = 0;
   std::vector<std::unique_ptr<AgentProfile>> m_profiles;
   CString m_strUnreadableBook;
