@@ -85,6 +85,7 @@ void CDlgStep5::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CDlgStep5::OnInitDialog() {
   CWzDialog::OnInitDialog();
+  m_animation.ModifyStyle(0, ACS_CENTER | ACS_TRANSPARENT);
   m_animation.Open(IDR_GENERATE_CLIP);
   return TRUE;
 }

@@ -154,7 +154,10 @@ CGenerateWizard* GenerateTest::OpenAt(int step) {
     if (i == 2) ClickItem(SourceTree(), {"Customers"});
     Next();
     // Step 5 moves on by itself once the agent has generated.
-    if (i == 3 && step == 5) WaitFor([this] { return Step() == 5; }, 10000);
+    if (i == 3 && step == 5) {
+      WaitFor([this] { return Step() == 5; }, 10000);
+      break;
+    }
   }
   return Wizard();
 }
