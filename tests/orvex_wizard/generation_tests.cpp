@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "DlgStep4.h"
 #include "DlgStep5.h"
 #include "generate_fixture.h"
 #include "wizard_resource.h"
@@ -243,7 +244,8 @@ TEST_F(GenerationTest, AFatalNotificationStopsAndARetryLetsTheUserGoBack) {
     ASSERT_EQ(Step(), 3);
     EXPECT_EQ(Button(ID_PSNEXT).text(), "&Next >");
     EXPECT_TRUE(Button(ID_PSNEXT).isEnabled());
-    EXPECT_EQ(pWizard->GetCurrentStep(), 4) << "the review is kept";
+    EXPECT_EQ(pWizard->GetCurrentStep(), 4);
+    EXPECT_THAT(Strings(pWizard->GetReviewStep()->GetNames()), ElementsAre("Customers")) << "the review is kept";
     // Each arrival generates anew.
     AnswerBox("Agent notification", IDCANCEL);
     Next();
