@@ -15,7 +15,9 @@ constexpr WORD kHeaderControl = 0xF006;
 
 IMPLEMENT_DYNAMIC(CConnectorGrid, CHLGridCommon)
 
-CConnectorGrid::CConnectorGrid() = default;
+// The grids write their own read-only cells (names, update methods) as
+// they fill; the user still cannot change them.
+CConnectorGrid::CConnectorGrid() { GetParam()->SetLockReadOnly(FALSE); }
 
 CConnectorGrid::~CConnectorGrid() = default;
 
