@@ -130,6 +130,21 @@ void TabsTest::SelectRows(CGXGridWnd& grid, ROWCOL from, ROWCOL to) {
   robot.drag(window, halvane::test::GridCellPoint(window, from, 0), halvane::test::GridCellPoint(window, to, 0));
 }
 
+Window TabsTest::CellCombo(CGXGridWnd& grid) {
+  for (const Window& child : Window(grid.GetSafeHwnd()).children()) {
+    if (child.className() == "ComboBox" && child.isVisible()) return child;
+  }
+  return Window();
+}
+
+void TabsTest::ChooseInCell(CGXGridWnd& grid, ROWCOL row, ROWCOL col, const std::string& item) {
+  // A click on the current cell would land on its list box.
+  if (!grid.IsCurrentCell(row, col)) ClickCell(grid, row, col);
+  const Window combo = CellCombo(grid);
+  ASSERT_TRUE(combo) << "no list over " << row << "," << col;
+  robot.choose(combo, item);
+}
+
 std::string TabsTest::Cell(CGXGridWnd& grid, ROWCOL row, ROWCOL col) { return Text(grid.GetValueRowCol(row, col)); }
 
 std::vector<std::string> TabsTest::Rows(CGXGridWnd& grid, const std::vector<ROWCOL>& cols) {

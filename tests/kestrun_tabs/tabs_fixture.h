@@ -74,6 +74,11 @@ class TabsTest : public halvane::test::MfcTest {
   // Selects the rows by dragging over their row headers.
   void SelectRows(CGXGridWnd& grid, ROWCOL from, ROWCOL to);
   static std::string Cell(CGXGridWnd& grid, ROWCOL row, ROWCOL col);
+  // The combo box a drop-down list cell shows over the current cell, or
+  // an empty window.
+  static halvane::test::Window CellCombo(CGXGridWnd& grid);
+  // Picks the item from the drop-down list of the cell.
+  void ChooseInCell(CGXGridWnd& grid, ROWCOL row, ROWCOL col, const std::string& item);
   // The grid's rows as "cell|cell|..." of the columns given.
   static std::vector<std::string> Rows(CGXGridWnd& grid, const std::vector<ROWCOL>& cols);
 
