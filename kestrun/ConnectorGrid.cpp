@@ -65,10 +65,20 @@ void* CConnectorGrid::GetRowItem(ROWCOL nRow, ROWCOL nCol) {
   return style.GetIncludeItemDataPtr() ? style.GetItemDataPtr() : nullptr;
 }
 
+void CConnectorGrid::DeleteSelectedRows() {}
+
 BOOL CConnectorGrid::CanDeleteRows() {
   CRowColArray starts;
   CRowColArray ends;
-  return GetRowCount() > 1 && GetSelectedRows(starts, ends, TRUE, FALSE) > 0;
+  return HasRowDeletion() && GetRowCount() > 1 && GetSelectedRows(starts, ends, TRUE, FALSE) > 0;
+}
+
+BOOL CConnectorGrid::ProcessKeys(CWnd* pSender, UINT nMessage, UINT nChar, UINT nRepCnt, UINT nFlags) {
+  if (nMessage == WM_KEYDOWN && nChar == VK_DELETE && CanDeleteRows()) {
+    DeleteSelectedRows();
+    return TRUE;
+  }
+  return CHLGridCommon::ProcessKeys(pSender, nMessage, nChar, nRepCnt, nFlags);
 }
 
 std::vector<ROWCOL> CConnectorGrid::SelectedRowsBottomUp() {

@@ -27,10 +27,17 @@ class CConnectorGrid : public CHLGridCommon {
   CString GetCellText(ROWCOL nRow, ROWCOL nCol);
   // The item data of the row's cell in the column (a model record), or null.
   void* GetRowItem(ROWCOL nRow, ROWCOL nCol);
+  // Whether the grid's rows can be deleted at all (the default: no).
+  virtual BOOL HasRowDeletion() const { return FALSE; }
+  // Deletes the selected rows; the default keeps them.
+  virtual void DeleteSelectedRows();
   // Whether whole rows are selected (every column, the row header
-  // included) and the grid holds more than one row: "Delete Row" is
-  // offered then.
+  // included) and the grid holds more than one row: "Delete Row" and the
+  // Delete key delete them then.
   BOOL CanDeleteRows();
+  // Delete with whole rows selected deletes them, also when the key came
+  // to a list box shown over the current cell.
+  BOOL ProcessKeys(CWnd* pSender, UINT nMessage, UINT nChar, UINT nRepCnt = 1, UINT nFlags = 0) override;
   // The rows of the selection, bottom first.
   std::vector<ROWCOL> SelectedRowsBottomUp();
 

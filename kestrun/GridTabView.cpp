@@ -37,8 +37,6 @@ void CGridTabView::OnUpdate(CView* pSender, LPARAM, CObject*) {
 
 void CGridTabView::FillGrid() {}
 
-void CGridTabView::DeleteSelectedRows() {}
-
 void CGridTabView::OnSize(UINT nType, int cx, int cy) {
   CKestrunView::OnSize(nType, cx, cy);
   LayoutControls(cx, cy);
@@ -58,11 +56,11 @@ void CGridTabView::LayoutControls(int cx, int cy) {
 }
 
 void CGridTabView::OnDeleteRow() {
-  if (HasRowDeletion()) DeleteSelectedRows();
+  if (Grid().GetSafeHwnd() != nullptr && Grid().CanDeleteRows()) Grid().DeleteSelectedRows();
 }
 
 void CGridTabView::OnUpdateDeleteRow(CCmdUI* pCmdUI) {
-  pCmdUI->Enable(HasRowDeletion() && Grid().GetSafeHwnd() != nullptr && Grid().CanDeleteRows());
+  pCmdUI->Enable(Grid().GetSafeHwnd() != nullptr && Grid().CanDeleteRows());
 }
 
 void CGridTabView::OnFilePrintPreviewWait() {

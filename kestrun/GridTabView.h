@@ -1,7 +1,7 @@
 // CGridTabView: the base of the connector window's tabs that show one grid
 // (CConnectorGrid) over the model: the grid filled on the first time the
 // tab comes to the front, printing through the grid, the "Delete Row"
-// command for the tabs whose rows can be deleted, and the grid following
+// command for the grids whose rows can be deleted, and the grid following
 // the tab's size.
 #pragma once
 
@@ -26,9 +26,6 @@ class CGridTabView : public CKestrunView {
   void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
   // Fills the grid from the model; by default the grid fills itself.
   virtual void FillGrid();
-  // The selected rows of the grid go; the default keeps them.
-  virtual void DeleteSelectedRows();
-  virtual BOOL HasRowDeletion() const { return FALSE; }
   // Where the grid goes when the tab is sized: by default it keeps its
   // top-left corner and reaches to kMarginRight and kMarginBottom pixels
   // from the tab's edges.

@@ -138,14 +138,6 @@ void CSuppBOGrid::OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) {
   CConnectorGrid::OnClickedButtonRowCol(nRow, nCol);
 }
 
-BOOL CSuppBOGrid::OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-  if (nChar == VK_DELETE && !IsActiveCurrentCell() && CanDeleteRows()) {
-    DeleteSelectedRows();
-    return TRUE;
-  }
-  return CConnectorGrid::OnGridKeyDown(nChar, nRepCnt, nFlags);
-}
-
 void CSuppBOGrid::DeleteSelectedRows() {
   CConnector* connector = GetConnector();
   if (connector == nullptr) return;

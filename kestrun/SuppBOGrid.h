@@ -30,7 +30,8 @@ class CSuppBOGrid : public CConnectorGrid {
   bool IsNameInGrid(const CString& name);
   void AddEmptyRow(ROWCOL nRow);
   void SortByColumn(ROWCOL nCol, BOOL bDescending);
-  void DeleteSelectedRows();
+  BOOL HasRowDeletion() const override { return TRUE; }
+  void DeleteSelectedRows() override;
   // Whether the name cell's list is open (the user is still choosing).
   BOOL IsChoosing() const;
   // The rows that hold a name, as (name, agent support), in row order.
@@ -41,7 +42,6 @@ class CSuppBOGrid : public CConnectorGrid {
   void OnGridInitialUpdate() override;
   void OnModifyCell(ROWCOL nRow, ROWCOL nCol) override;
   void OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) override;
-  BOOL OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
 
  private:
   void SetRowStyles(ROWCOL nRow);

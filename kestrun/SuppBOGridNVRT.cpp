@@ -111,14 +111,6 @@ void CSuppBOGridNVRT::OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) {
   CConnectorGrid::OnClickedButtonRowCol(nRow, nCol);
 }
 
-BOOL CSuppBOGridNVRT::OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-  if (nChar == VK_DELETE && !IsActiveCurrentCell() && CanDeleteRows()) {
-    DeleteSelectedRows();
-    return TRUE;
-  }
-  return CConnectorGrid::OnGridKeyDown(nChar, nRepCnt, nFlags);
-}
-
 // Each row removes its own record, so that two rows of one name never
 // leave a row pointing at a freed record.
 void CSuppBOGridNVRT::DeleteSelectedRows() {

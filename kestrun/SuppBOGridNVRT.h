@@ -25,14 +25,14 @@ class CSuppBOGridNVRT : public CConnectorGrid {
   void Refill();
   void AddEmptyRow(ROWCOL nRow);
   void SortByColumn(ROWCOL nCol, BOOL bDescending);
-  void DeleteSelectedRows();
+  BOOL HasRowDeletion() const override { return TRUE; }
+  void DeleteSelectedRows() override;
   CMessageSetRecord* GetRowRecord(ROWCOL nRow);
 
  protected:
   void OnGridInitialUpdate() override;
   void OnModifyCell(ROWCOL nRow, ROWCOL nCol) override;
   void OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) override;
-  BOOL OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
 
  private:
   void SetRowStyles(ROWCOL nRow);

@@ -32,8 +32,6 @@ class CSuppBOViewNVRT : public CGridTabView {
   void OnInitialUpdate() override;
   BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
   void FillGrid() override { m_wndGrid.FillFromConnector(); }
-  void DeleteSelectedRows() override { m_wndGrid.DeleteSelectedRows(); }
-  BOOL HasRowDeletion() const override { return TRUE; }
   void LayoutControls(int cx, int cy) override;
   DECLARE_MESSAGE_MAP()
 

@@ -187,14 +187,6 @@ void CUserPropGridCtrl::OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) {
   CConnectorGrid::OnClickedButtonRowCol(nRow, nCol);
 }
 
-BOOL CUserPropGridCtrl::OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-  if (nChar == VK_DELETE && !IsActiveCurrentCell() && CanDeleteRows()) {
-    DeleteSelectedRows();
-    return TRUE;
-  }
-  return CConnectorGrid::OnGridKeyDown(nChar, nRepCnt, nFlags);
-}
-
 // Each row removes its own property, so that rows of the same name never
 // leave another row pointing at a freed one.
 void CUserPropGridCtrl::DeleteSelectedRows() {

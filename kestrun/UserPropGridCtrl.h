@@ -22,7 +22,8 @@ class CUserPropGridCtrl : public CConnectorGrid {
 
   void FillFromConnector();
   void SetNewRowDefaults(ROWCOL nRow);
-  void DeleteSelectedRows();
+  BOOL HasRowDeletion() const override { return TRUE; }
+  void DeleteSelectedRows() override;
   // The property a row stands for; null for the new row.
   HvProperty* GetRowProperty(ROWCOL nRow);
   // The grid row of a property; 0 when it has none.
@@ -38,7 +39,6 @@ class CUserPropGridCtrl : public CConnectorGrid {
   void OnGridInitialUpdate() override;
   void OnModifyCell(ROWCOL nRow, ROWCOL nCol) override;
   void OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) override;
-  BOOL OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
 
  private:
   void SetDataRowStyles(ROWCOL nRow);

@@ -22,8 +22,6 @@ class CUserPropsView : public CGridTabView {
   CUserPropsView();
 
   void FillGrid() override { m_wndGrid.FillFromConnector(); }
-  void DeleteSelectedRows() override { m_wndGrid.DeleteSelectedRows(); }
-  BOOL HasRowDeletion() const override { return TRUE; }
 
  private:
   // Takes each row's value into its property.
