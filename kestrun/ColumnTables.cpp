@@ -14,7 +14,9 @@ const std::array<std::vector<ColumnSpec>, COLS_TABLE_COUNT> kSpecs = {{
     {{"", 25}, {"Property", 120}, {"Value", 120}, {"Update Method", 100}, {"Encrypt", 50}},
     {{"", 20}, {"Business Object Name", 200}, {"Agent Support", 100}},
     {{"", 20}, {"Business Object Name", 200}, {"Message Set ID", 200}},
-    {{"", 25}, {"Business Object Name", 120}, {"Associated Map", 120}, {"Map Type", 100}, {"Explicit Binding", 100}},
+    // The business object's title needs more than the 120 pixels of the
+    // map's with this system's header font.
+    {{"", 25}, {"Business Object Name", 140}, {"Associated Map", 120}, {"Map Type", 100}, {"Explicit Binding", 100}},
 }};
 
 // Kept for the life of the program once filled.
