@@ -170,6 +170,17 @@ TEST_F(UserPropsTest, DeleteRemovesTheSelectedRowsButNeverTheNewRow) {
           });
 }
 
+TEST_F(UserPropsTest, DeleteRowIsOfferedOnlyForWholeRows) {
+  WithTab(WithProperties("Alpha", false, {{"A", "1"}, {"B", "2"}}), [&](CKestrunDoc* doc, CUserPropGridCtrl& grid) {
+    ClickCell(grid, 1, 1);
+    EXPECT_FALSE(robot.tryChooseMenu({"&Edit", "Delete Row"})) << "a cell is no row";
+    SelectRows(grid, 1, 1);
+    robot.chooseMenu({"&Edit", "Delete Row"});
+    EXPECT_EQ(Rows(grid, {1, 2}), (std::vector<std::string>{"B|2", "|"}));
+    EXPECT_EQ(doc->GetConnector()->AppPropertyList().GetCount(), 1);
+  });
+}
+
 TEST_F(UserPropsTest, DeletingOneOfTwoRowsOfOneNameKeepsTheOther) {
   WithTab(WithProperties("Alpha", false, {{"A", "first"}, {"A", "second"}}),
           [&](CKestrunDoc* doc, CUserPropGridCtrl& grid) {
