@@ -122,11 +122,3 @@ void CConnectorGrid::PutCellText(ROWCOL nRow, ROWCOL nCol, const CString& text) 
   else
     control->Init(nRow, nCol);
 }
-
-void CConnectorGrid::KeepEditingAtEnd(ROWCOL nRow, ROWCOL nCol) {
-  if (!SetCurrentCell(nRow, nCol) || !ActivateCurrentCell()) return;
-  if (auto* edit = dynamic_cast<CGXEditControl*>(GetCurrentCellControl())) {
-    edit->SetFocus();
-    edit->SetCaretToEnd();
-  }
-}

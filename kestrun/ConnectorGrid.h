@@ -60,6 +60,4 @@ class CConnectorGrid : public CHLGridCommon {
   BOOL IsTextEditCell(ROWCOL nRow, ROWCOL nCol);
   // Puts a text into the cell without a change notification of its own.
   void PutCellText(ROWCOL nRow, ROWCOL nCol, const CString& text);
-  // Keeps the cell's editor open with the caret after the last character.
-  void KeepEditingAtEnd(ROWCOL nRow, ROWCOL nCol);
 };
