@@ -16,23 +16,15 @@ void CStdPropsView::OnInitialUpdate() {
   m_bFilled = TRUE;
 }
 
-void CStdPropsView::TakeRowValues() {
-  CConnector* connector = GetConnector();
-  if (connector == nullptr || m_wndGrid.GetSafeHwnd() == nullptr) return;
-  m_wndGrid.TransferCurrentCell();
-  for (ROWCOL row = 1; row <= m_wndGrid.GetRowCount(); ++row)
-    connector->SetStdProperty(m_wndGrid.GetCellText(row, PROP_COL_NAME), m_wndGrid.GetCellText(row, PROP_COL_VALUE));
-}
-
+// Every accepted edit is in the model already, and a value the model
+// refused stays refused: the model's values are what the connector holds.
 void CStdPropsView::ApplyToServer(CQRConnector* pServer) {
   CConnector* connector = GetConnector();
-  if (connector == nullptr || m_wndGrid.GetSafeHwnd() == nullptr) return;
+  if (connector == nullptr || pServer == nullptr || m_wndGrid.GetSafeHwnd() == nullptr) return;
   m_wndGrid.TransferCurrentCell();
   for (ROWCOL row = 1; row <= m_wndGrid.GetRowCount(); ++row) {
-    const CString name = m_wndGrid.GetCellText(row, PROP_COL_NAME);
-    const CString value = m_wndGrid.GetCellText(row, PROP_COL_VALUE);
-    connector->SetStdProperty(name, value);
-    if (pServer != nullptr) pServer->SetStdProperty(name, value);
+    if (const HvProperty* property = m_wndGrid.GetRowProperty(row))
+      pServer->SetStdProperty(property->GetName(), property->GetValue());
   }
 }
 
@@ -41,7 +33,7 @@ BOOL CStdPropsView::AppendConfigText(CString& text) {
   CConnectorFileCodec* codec = GetKestrunApp() != nullptr ? GetKestrunApp()->GetCodec() : nullptr;
   if (connector == nullptr || codec == nullptr) return FALSE;
   AddResultLine("Saving Standard Properties...");
-  TakeRowValues();
+  if (m_wndGrid.GetSafeHwnd() != nullptr) m_wndGrid.TransferCurrentCell();
   CString error;
   if (CConfigFileText::AppendStandardProperties(*codec, *connector, text, error)) return TRUE;
   CConnectorFileCodec::ReportFileError(error);

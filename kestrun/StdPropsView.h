@@ -26,8 +26,5 @@ class CStdPropsView : public CGridTabView {
   void OnInitialUpdate() override;
 
  private:
-  // Gives each row's value to the model.
-  void TakeRowValues();
-
   CStdPropGridCtrl m_wndGrid;
 };

@@ -15,18 +15,12 @@ IMPLEMENT_DYNCREATE(CUserPropsView, CGridTabView)
 
 CUserPropsView::CUserPropsView() : CGridTabView(IDD_USER_PROPS, IDC_USER_PROPS_GRID) {}
 
-void CUserPropsView::TakeRowValues() {
-  for (ROWCOL row = 1; row <= m_wndGrid.GetLastDataRow(); ++row) {
-    HvProperty* property = m_wndGrid.GetRowProperty(row);
-    if (property == nullptr || m_wndGrid.GetCellText(row, PROP_COL_NAME).IsEmpty()) continue;
-    property->SetValue(m_wndGrid.GetCellText(row, PROP_COL_VALUE));
-  }
-}
-
+// Edits go into the properties as they are stored, so the model is what
+// the rows show once an open editor has stored its text.
 void CUserPropsView::ApplyToServer(CQRConnector* pServer) {
   CConnector* connector = GetConnector();
   if (connector == nullptr) return;
-  if (m_wndGrid.GetSafeHwnd() != nullptr) TakeRowValues();
+  if (m_wndGrid.GetSafeHwnd() != nullptr) m_wndGrid.TransferCurrentCell();
   if (pServer != nullptr) connector->ApplyAppProperties(pServer);
 }
 
@@ -35,7 +29,7 @@ BOOL CUserPropsView::AppendConfigText(CString& text) {
   CConnectorFileCodec* codec = GetKestrunApp() != nullptr ? GetKestrunApp()->GetCodec() : nullptr;
   if (connector == nullptr || codec == nullptr) return FALSE;
   AddResultLine("Saving Application Properties...");
-  TakeRowValues();
+  if (m_wndGrid.GetSafeHwnd() != nullptr) m_wndGrid.TransferCurrentCell();
   CString error;
   if (CConfigFileText::AppendApplicationProperties(*codec, *connector, text, error)) return TRUE;
   CConnectorFileCodec::ReportFileError(error);

@@ -24,8 +24,5 @@ class CUserPropsView : public CGridTabView {
   void FillGrid() override { m_wndGrid.FillFromConnector(); }
 
  private:
-  // Takes each row's value into its property.
-  void TakeRowValues();
-
   CUserPropGridCtrl m_wndGrid;
 };
