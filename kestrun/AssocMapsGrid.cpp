@@ -63,8 +63,7 @@ void CAssocMapsGrid::FillFromConnector() {
       SetValueRange(CGXRange(row, COL_MAP), map.m_strName, gxOverride, 0, GX_INVALIDATE);
       SetValueRange(CGXRange(row, COL_TYPE), map.m_strType, gxOverride, 0, GX_INVALIDATE);
     }
-    SetValueRange(CGXRange(row, COL_BINDING), known && map.m_nFlag == 1 ? kTrue : kFalse, gxOverride, 0,
-                  GX_INVALIDATE);
+    SetValueRange(CGXRange(row, COL_BINDING), known && map.m_nFlag == 1 ? kTrue : kFalse, gxOverride, 0, GX_INVALIDATE);
   }
   for (ROWCOL r = 1; r <= GetRowCount(); ++r) ApplyBinding(r);
   LockUpdate(locked);
@@ -82,8 +81,8 @@ void CAssocMapsGrid::Refill() {
 // bind, shown read-only ("<None>" when it has none).
 void CAssocMapsGrid::ApplyBinding(ROWCOL nRow) {
   if (IsExplicit(nRow)) {
-    SetStyleRange(CGXRange(nRow, COL_MAP),
-                  CGXStyle().SetReadOnly(FALSE).SetInterior(::GetSysColor(COLOR_WINDOW)), gxOverride, 0, GX_INVALIDATE);
+    SetStyleRange(CGXRange(nRow, COL_MAP), CGXStyle().SetReadOnly(FALSE).SetInterior(::GetSysColor(COLOR_WINDOW)),
+                  gxOverride, 0, GX_INVALIDATE);
     return;
   }
   CString name = kNoMap;

@@ -27,7 +27,9 @@ CGXStyle ValueStyle(const HvProperty& property) {
   CGXStyle style;
   style.SetInterior(kWhite).SetReadOnly(FALSE);
   if (property.GetAllowedValues().GetSize() > 0) {
-    style.SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList(ChoicesOf(property)).SetUserAttribute(GX_IDS_UA_INDEXVALUE, "-1");
+    style.SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST)
+        .SetChoiceList(ChoicesOf(property))
+        .SetUserAttribute(GX_IDS_UA_INDEXVALUE, "-1");
   } else {
     style.SetControl(property.GetType() == HvPropCipherText ? GX_IDS_CTRL_PASSWORD : GX_IDS_CTRL_EDIT);
   }

@@ -31,8 +31,8 @@ BOOL CSuppBOGrid::IsChoosing() const { return m_pNameList != nullptr && m_pNameL
 
 void CSuppBOGrid::SetRowStyles(ROWCOL nRow) {
   SetStyleRange(CGXRange(nRow, COL_NAME),
-                CGXStyle().SetControl(kNameListControl).SetInterior(kWhite).SetChoiceList(m_strFreeNames), gxOverride, 0,
-                GX_INVALIDATE);
+                CGXStyle().SetControl(kNameListControl).SetInterior(kWhite).SetChoiceList(m_strFreeNames), gxOverride,
+                0, GX_INVALIDATE);
   SetStyleRange(CGXRange(nRow, COL_AGENT), CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX).SetCheckBoxValues(kTrue, kFalse),
                 gxOverride, 0, GX_INVALIDATE);
 }

@@ -92,8 +92,8 @@ void CSuppBOViewNVRT::LayoutControls(int cx, int cy) {
 BOOL CSuppBOViewNVRT::OnPreparePrinting(CPrintInfo* pInfo) { return PreparePrintingWithSelection(pInfo); }
 
 void CSuppBOViewNVRT::OnLoad() {
-  CFileDialog dlg(TRUE, kSetExtension, nullptr, OFN_ALLOWMULTISELECT | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST, kOpenFilter,
-                  this);
+  CFileDialog dlg(TRUE, kSetExtension, nullptr, OFN_ALLOWMULTISELECT | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST,
+                  kOpenFilter, this);
   dlg.m_ofn.lpstrTitle = kOpenTitle;
   if (dlg.DoModal() != IDOK) return;
   CStringArray paths;

@@ -57,8 +57,8 @@ void CUserPropGridCtrl::SetDataRowStyles(ROWCOL nRow) {
 }
 
 void CUserPropGridCtrl::SetValueCellMasked(ROWCOL nRow, BOOL bMasked) {
-  SetStyleRange(CGXRange(nRow, PROP_COL_VALUE), CGXStyle().SetControl(bMasked ? GX_IDS_CTRL_PASSWORD : GX_IDS_CTRL_EDIT),
-                gxOverride, 0, GX_INVALIDATE);
+  SetStyleRange(CGXRange(nRow, PROP_COL_VALUE),
+                CGXStyle().SetControl(bMasked ? GX_IDS_CTRL_PASSWORD : GX_IDS_CTRL_EDIT), gxOverride, 0, GX_INVALIDATE);
   if (IsCurrentCell(nRow, PROP_COL_VALUE)) {
     if (CGXControl* control = GetCurrentCellControl()) control->Init(nRow, PROP_COL_VALUE);
   }

@@ -50,6 +50,10 @@ class CMainFrame : public SECMDIFrameWnd {
   SECToolBarManager& GetToolBarManager() { return *m_pToolBarManager; }
   BOOL IsClosing() const { return m_bClosing; }
 
+  // The grid column cell text was last copied or cut from (0: none of
+  // the attribute grid's); the attribute grid's text paste reads it.
+  int m_nCopyColumn = 0;
+
  protected:
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg void OnClose();

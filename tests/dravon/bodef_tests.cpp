@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "DravonAdmin.h"
+#include "AgentProperty.h"
 #include "dravon_test_support.h"
 
 namespace dravon_test {

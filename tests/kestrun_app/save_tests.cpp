@@ -54,7 +54,7 @@ TEST_F(SaveTest, AConfigurationFileHoldsTheHeaderAndTheFilledTabsOfItsOwnWindow)
     ASSERT_TRUE(CKestrunView::WriteConfigFile(Path("alpha.cfg").c_str(), Doc("Alpha")));
     const std::string text = ReadFile("alpha.cfg");
     EXPECT_EQ(text.rfind("[CONFIGURATION_FILE]\r\nVersion = 3.1.2\r\nINSTALLID=", 0), 0u) << text;
-    EXPECT_TRUE(Contains(text, "\r\n\r\n[ConnectorAgent Alpha]\r\nAdminInQueue = \r\n")) << text;
+    EXPECT_TRUE(Contains(text, "\r\n\r\n[ConnectorAgent Alpha]\r\nApplicationName = Alpha\r\n")) << text;
     EXPECT_TRUE(Contains(text, "\r\nTestTab = Alpha\r\n")) << "the test tab, after the window's own tabs: " << text;
     EXPECT_FALSE(Contains(text, "Beta"));
     EXPECT_EQ(Doc("Alpha")->GetTitle(), "QVS - Alpha") << "written: no longer modified";
@@ -248,11 +248,11 @@ TEST_F(SaveTest, SaveToServerAddsOrUpdatesTheServersConnectorAndReportsEachStep)
     NewConnector("Alpha");
     AddTestTab(Doc("Alpha"));
     robot.chooseMenu({"&File", "Sa&ve", "To &Server\tCtrl+S"});
-    EXPECT_EQ(ResultLines(), (std::vector<std::string>{
-                                 "Validating Connector 'Alpha'...", "Validating standard properties ",
-                                 "Connector is valid.", "Saving Connector 'Alpha'...",
-                                 "Saving Supported Business Objects...", "Saving associated maps...",
-                                 "Connector 'Alpha' is saved successfully."}));
+    EXPECT_EQ(ResultLines(),
+              (std::vector<std::string>{"Validating Connector 'Alpha'...", "Validating standard properties ",
+                                        "Connector is valid.", "Saving Connector 'Alpha'...",
+                                        "Saving Supported Business Objects...", "Saving associated maps...",
+                                        "Connector 'Alpha' is saved successfully."}));
     EXPECT_EQ(Doc("Alpha")->GetTitle(), "QVS - Alpha");
     NewConnector("Kay", true);
     Frame().ShowAndClearResults();
@@ -261,13 +261,13 @@ TEST_F(SaveTest, SaveToServerAddsOrUpdatesTheServersConnectorAndReportsEachStep)
                                  "Connector 'Kay' is not a Halvane connector.  It will not be saved to the server."});
   });
   EXPECT_TRUE(ran);
-  EXPECT_EQ(OnServer("Alpha", "PollFrequency"), "4242") << "each tab applied itself";
+  EXPECT_EQ(OnServer("Alpha", "PollInterval"), "4242") << "each tab applied itself";
   EXPECT_EQ(OnServer("Alpha", "ApplicationName"), "Alpha");
   EXPECT_EQ(OnServer("Kay", "ApplicationName"), "<none>");
 }
 
 TEST_F(SaveTest, SaveAsToServerRenamesAndLeavesTheOldConnectorAsItWas) {
-  PutOnServer("Alpha", {{"PollFrequency", "111"}});
+  PutOnServer("Alpha", {{"PollInterval", "111"}});
   bool ran = false;
   Run({"-x"}, [&] {
     ran = true;
@@ -278,7 +278,7 @@ TEST_F(SaveTest, SaveAsToServerRenamesAndLeavesTheOldConnectorAsItWas) {
     });
     robot.chooseMenu({"&File", "&Open", "From Server...\tCtrl+O"});
     ASSERT_NE(Doc("Alpha"), nullptr);
-    Doc("Alpha")->GetConnector()->SetStdProperty("PollFrequency", "222");
+    Doc("Alpha")->GetConnector()->SetStdProperty("PollInterval", "222");
     robot.onDialog("Save As Connector", [](Robot& r, Window dlg) {
       const Window name = dlg.child(1055);
       EXPECT_EQ(name.text(), "Alpha");
@@ -294,8 +294,8 @@ TEST_F(SaveTest, SaveAsToServerRenamesAndLeavesTheOldConnectorAsItWas) {
     EXPECT_EQ(ResultLines().back(), "Connector 'Beta' is saved successfully.");
   });
   EXPECT_TRUE(ran);
-  EXPECT_EQ(OnServer("Beta", "PollFrequency"), "222");
-  EXPECT_EQ(OnServer("Alpha", "PollFrequency"), "111") << "the old connector stays as it was";
+  EXPECT_EQ(OnServer("Beta", "PollInterval"), "222");
+  EXPECT_EQ(OnServer("Alpha", "PollInterval"), "111") << "the old connector stays as it was";
 }
 
 TEST_F(SaveTest, SaveAllToServerSavesTheQvsConnectorsAndReportsAFailure) {

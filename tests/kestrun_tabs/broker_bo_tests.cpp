@@ -71,8 +71,7 @@ TEST_F(BrokerBOTest, TheRecordsComeSortedAndEveryEditGoesIntoThemAtOnce) {
     EXPECT_EQ(grid.GetRowCount(), 3u) << "an identifier alone makes no record";
     TypeInto(grid, 3, 1, "Invoice");
     EXPECT_EQ(Rows(grid, {1, 2}), (std::vector<std::string>{"Customer|MS-9", "Order|MS-2", "Invoice|MS-3", "|"}));
-    EXPECT_EQ(Records(*view->GetConnector()),
-              (std::vector<std::string>{"Order=MS-2", "Customer=MS-9", "Invoice=MS-3"}))
+    EXPECT_EQ(Records(*view->GetConnector()), (std::vector<std::string>{"Order=MS-2", "Customer=MS-9", "Invoice=MS-3"}))
         << "the identifier typed first came along with the name";
   });
 }

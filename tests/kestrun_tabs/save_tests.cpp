@@ -37,7 +37,7 @@ TEST_F(SaveTest, AQvsWindowsTabsComeBackFromItsFile) {
   Run([&] {
     CKestrunDoc* doc = Open(std::move(connector));
     CStdPropGridCtrl& std = Tab<CStdPropsView>(doc, 0)->PropGrid();
-    TypeInto(std, std.FindPropertyRow("Locale"), 2, "de_DE");
+    TypeInto(std, std.FindPropertyRow("CharacterSet"), 2, "ISO-8859-1");
     SelectTab(doc, "Application Config Properties");
     CUserPropGridCtrl& user = Tab<CUserPropsView>(doc, 1)->PropGrid();
     TypeInto(user, 1, 1, "Password");
@@ -49,7 +49,7 @@ TEST_F(SaveTest, AQvsWindowsTabsComeBackFromItsFile) {
 
     auto read = ReadBack(path);
     EXPECT_EQ(Text(read->m_strName), "RoundTrip");
-    EXPECT_EQ(Text(read->FindStdProperty("Locale")->GetValue()), "de_DE");
+    EXPECT_EQ(Text(read->FindStdProperty("CharacterSet")->GetValue()), "ISO-8859-1");
     const HvProperty* password = read->FindAppProperty("Password");
     ASSERT_NE(password, nullptr);
     EXPECT_EQ(Text(password->GetValue()), "Secret1");

@@ -23,10 +23,9 @@ class StdPropsTest : public TabsTest {
   }
 };
 
-const std::vector<std::string> kQvsNames = {
-    "AdminInQueue", "AgentTraceLevel", "ApplicationName", "BrokerType", "CharacterEncoding",
-    "ContainerManagedEvents", "ControllerStoreAndForwardMode", "ControllerTraceLevel", "DeliveryTransport",
-    "Locale", "MessageFileName", "PollFrequency", "RepositoryDirectory"};
+const std::vector<std::string> kQvsNames = {"ApplicationName",   "CharacterSet",    "ContainerManagedEvents",
+                                            "DeliveryTransport", "MessageFile",     "PollInterval",
+                                            "RepositoryFolder",  "StoreAndForward", "TraceLevel"};
 
 TEST_F(StdPropsTest, AQvsConnectorShowsTheActivePropertiesSortedByName) {
   Run([&] {
@@ -36,12 +35,12 @@ TEST_F(StdPropsTest, AQvsConnectorShowsTheActivePropertiesSortedByName) {
     EXPECT_EQ(grid.GetColCount(), 3u) << "no Encrypt column";
     EXPECT_EQ(Cell(grid, 0, 3), "Update Method");
     const ROWCOL transport = Row(doc, "DeliveryTransport");
-    EXPECT_EQ(Rows(grid, {1, 2, 3})[transport - 1], "DeliveryTransport|IDL|component restart");
+    EXPECT_EQ(Rows(grid, {1, 2, 3})[transport - 1], "DeliveryTransport|ORB|component restart");
     EXPECT_EQ(grid.LookupStyleRowCol(transport, 2).GetControl(), GX_IDS_CTRL_CBS_DROPDOWNLIST);
-    EXPECT_EQ(Text(grid.LookupStyleRowCol(transport, 2).GetChoiceList()), "IDL\nJMS\nKBRX-JMS\n");
+    EXPECT_EQ(Text(grid.LookupStyleRowCol(transport, 2).GetChoiceList()), "ORB\nJMS\nKBRX-JMS\n");
     EXPECT_TRUE(grid.LookupStyleRowCol(transport, 1).GetReadOnly());
     EXPECT_TRUE(grid.LookupStyleRowCol(transport, 3).GetReadOnly());
-    EXPECT_EQ(grid.LookupStyleRowCol(Row(doc, "Locale"), 2).GetControl(), GX_IDS_CTRL_EDIT);
+    EXPECT_EQ(grid.LookupStyleRowCol(Row(doc, "CharacterSet"), 2).GetControl(), GX_IDS_CTRL_EDIT);
     ROWCOL row = 0, col = 0;
     ASSERT_TRUE(grid.GetCurrentCell(row, col));
     EXPECT_EQ(row, 1u);
@@ -58,7 +57,7 @@ TEST_F(StdPropsTest, AKbrxConnectorShowsTheQueuesAndTheQueueManagersUpdateMethod
     EXPECT_TRUE(grid.IsBrokerMode());
     EXPECT_EQ(grid.GetRowCount(), kQvsNames.size() + 5);
     EXPECT_NE(Row(doc, "QueueManager"), 0u);
-    EXPECT_NE(Row(doc, "JmsFactoryClassName"), 0u);
+    EXPECT_NE(Row(doc, "QueueFactoryClass"), 0u);
     for (const std::string& line : Rows(grid, {3})) EXPECT_EQ(line, "agent restart");
   });
 }
@@ -67,12 +66,12 @@ TEST_F(StdPropsTest, AValueGoesToTheModelAndTheSameValueInOtherCaseChangesNothin
   Run([&] {
     CKestrunDoc* doc = Open(NewConnector("Alpha"));
     CStdPropGridCtrl& grid = Grid(doc);
-    TypeInto(grid, Row(doc, "Locale"), 2, "EN_us");
-    EXPECT_EQ(Value(doc, "Locale"), "en_US");
+    TypeInto(grid, Row(doc, "CharacterSet"), 2, "utf-8");
+    EXPECT_EQ(Value(doc, "CharacterSet"), "UTF-8");
     EXPECT_FALSE(doc->IsModified());
 
-    TypeInto(grid, Row(doc, "AgentTraceLevel"), 2, "5");
-    EXPECT_EQ(Value(doc, "AgentTraceLevel"), "5");
+    TypeInto(grid, Row(doc, "TraceLevel"), 2, "5");
+    EXPECT_EQ(Value(doc, "TraceLevel"), "5");
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(Text(doc->GetTitle()), "QVS - Alpha*");
   });
@@ -82,17 +81,17 @@ TEST_F(StdPropsTest, DeleteClearsOnlyAValue) {
   Run([&] {
     CKestrunDoc* doc = Open(NewConnector("Alpha"));
     CStdPropGridCtrl& grid = Grid(doc);
-    const ROWCOL locale = Row(doc, "Locale");
-    ClickCell(grid, locale, 1);
+    const ROWCOL charset = Row(doc, "CharacterSet");
+    ClickCell(grid, charset, 1);
     robot.key(VK_DELETE);
-    EXPECT_EQ(Cell(grid, locale, 1), "Locale");
-    ClickCell(grid, locale, 3);
+    EXPECT_EQ(Cell(grid, charset, 1), "CharacterSet");
+    ClickCell(grid, charset, 3);
     robot.key(VK_DELETE);
-    EXPECT_EQ(Cell(grid, locale, 3), "component restart");
-    ClickCell(grid, locale, 2);
+    EXPECT_EQ(Cell(grid, charset, 3), "component restart");
+    ClickCell(grid, charset, 2);
     robot.key(VK_DELETE);
-    EXPECT_EQ(Cell(grid, locale, 2), "");
-    EXPECT_EQ(Value(doc, "Locale"), "");
+    EXPECT_EQ(Cell(grid, charset, 2), "");
+    EXPECT_EQ(Value(doc, "CharacterSet"), "");
   });
 }
 
@@ -103,51 +102,50 @@ TEST_F(StdPropsTest, ValidationReportsEveryBadValueWithItsDefault) {
   Run([&] {
     CKestrunDoc* doc = Open(std::move(connector));
     CStdPropGridCtrl& grid = Grid(doc);
-    TypeInto(grid, Row(doc, "PollFrequency"), 2, "often");
-    EXPECT_EQ(Cell(grid, Row(doc, "PollFrequency"), 2), "often") << "a refused value stays in its cell";
-    EXPECT_EQ(Value(doc, "PollFrequency"), "10000");
+    TypeInto(grid, Row(doc, "PollInterval"), 2, "often");
+    EXPECT_EQ(Cell(grid, Row(doc, "PollInterval"), 2), "often") << "a refused value stays in its cell";
+    EXPECT_EQ(Value(doc, "PollInterval"), "5000");
     EXPECT_TRUE(doc->IsModified());
     EXPECT_FALSE(Tab<CStdPropsView>(doc, 0)->Validate());
-    EXPECT_EQ(ResultLines(), (std::vector<std::string>{
-                                 "Validating standard properties ",
-                                 "Property 'ApplicationName' must have a valid value. (Default value should be  ).",
-                                 "Property 'PollFrequency' has an incorrect value (often). (Default value should be  10000).",
-                             }));
+    EXPECT_EQ(ResultLines(),
+              (std::vector<std::string>{
+                  "Validating standard properties ",
+                  "Property 'ApplicationName' must have a valid value. (Default value should be  ).",
+                  "Property 'PollInterval' has an incorrect value (often). (Default value should be  5000).",
+              }));
   });
 }
 
 TEST_F(StdPropsTest, TheConfigurationLinesHoldEveryStandardPropertyTrimmed) {
   auto connector = NewConnector("Alpha");
   connector->SetStdProperty("ApplicationName", "Alpha");
-  connector->FindStdProperty("AdminInQueue")->SetType(HvPropCipherText);
-  connector->FindStdProperty("AdminInQueue")->SetValue("Secret");
+  connector->FindStdProperty("RepositoryFolder")->SetType(HvPropCipherText);
+  connector->FindStdProperty("RepositoryFolder")->SetValue("Secret");
   Run([&] {
     CKestrunDoc* doc = Open(std::move(connector));
     CStdPropGridCtrl& grid = Grid(doc);
-    EXPECT_EQ(grid.LookupStyleRowCol(Row(doc, "AdminInQueue"), 2).GetControl(), GX_IDS_CTRL_PASSWORD);
-    TypeInto(grid, Row(doc, "Locale"), 2, "  de_DE  ");
+    EXPECT_EQ(grid.LookupStyleRowCol(Row(doc, "RepositoryFolder"), 2).GetControl(), GX_IDS_CTRL_PASSWORD);
+    TypeInto(grid, Row(doc, "CharacterSet"), 2, "  ISO-8859-1  ");
     CString text;
     ASSERT_TRUE(Tab<CStdPropsView>(doc, 0)->AppendConfigText(text));
     const std::string key = Text(App().GetCodec()->m_strSessionKey);
-    EXPECT_EQ(Text(text), "AdminInQueue *= " + kestrun_test::FakeEncrypted("Secret", key) +
-                              "\r\n"
-                              "AgentTraceLevel = 0\r\n"
-                              "ApplicationName = Alpha\r\n"
-                              "BrokerType = QVS\r\n"
-                              "CharacterEncoding = ascii7\r\n"
-                              "ContainerManagedEvents = \r\n"
-                              "ControllerStoreAndForwardMode = true\r\n"
-                              "ControllerTraceLevel = 0\r\n"
-                              "DeliveryTransport = IDL\r\n"
-                              "Locale = de_DE\r\n"
-                              "MessageFileName = InterchangeSystem.txt\r\n"
-                              "PollFrequency = 10000\r\n"
-                              "RepositoryDirectory = <REMOTE>\r\n"
-                              "QueueManager = \r\n"
-                              "DeliveryQueue = \r\n"
-                              "FaultQueue = \r\n"
-                              "ResponseQueue = \r\n"
-                              "JmsFactoryClassName = \r\n");
+    EXPECT_EQ(Text(text),
+              "ApplicationName = Alpha\r\n"
+              "CharacterSet = ISO-8859-1\r\n"
+              "ContainerManagedEvents = \r\n"
+              "DeliveryTransport = ORB\r\n"
+              "MessageFile = HalvaneConnector.txt\r\n"
+              "PollInterval = 5000\r\n"
+              "RepositoryFolder *= " +
+                  kestrun_test::FakeEncrypted("Secret", key) +
+                  "\r\n"
+                  "StoreAndForward = true\r\n"
+                  "TraceLevel = 0\r\n"
+                  "QueueManager = \r\n"
+                  "InputQueue = \r\n"
+                  "ReplyQueue = \r\n"
+                  "ErrorQueue = \r\n"
+                  "QueueFactoryClass = \r\n");
     EXPECT_EQ(ResultLines(), (std::vector<std::string>{"Saving Standard Properties..."}));
   });
 }
@@ -160,15 +158,15 @@ TEST_F(StdPropsTest, TheBrokerTransportSwitchesTheWindowToTheBrokerTabsAndBack) 
   Run([&] {
     CKestrunDoc* doc = Open(std::move(connector));
     EXPECT_EQ(TabLabels(doc), (std::vector<std::string>{"Standard Properties", "Application Config Properties",
-                                                          "Supported Business Objects", "Associated Maps",
-                                                          "Resources", "Trace/Log Files"}));
+                                                        "Supported Business Objects", "Associated Maps", "Resources",
+                                                        "Trace/Log Files"}));
     CStdPropGridCtrl& grid = Grid(doc);
     ChooseInCell(grid, Row(doc, "DeliveryTransport"), 2, "KBRX-JMS");
     EXPECT_FALSE(doc->IsQvsMode());
     EXPECT_EQ(doc->GetConnector()->m_nType, CONNECTOR_KBRX);
-    EXPECT_EQ(TabLabels(doc), (std::vector<std::string>{"Standard Properties", "Application Config Properties",
-                                                          "Supported Business Objects", "Trace/Log Files",
-                                                          "Data Handler"}));
+    EXPECT_EQ(TabLabels(doc),
+              (std::vector<std::string>{"Standard Properties", "Application Config Properties",
+                                        "Supported Business Objects", "Trace/Log Files", "Data Handler"}));
     EXPECT_NE(Tab<CSuppBOViewNVRT>(doc, 2), nullptr);
     EXPECT_EQ(FrameOf(doc)->GetTabWnd().GetActiveTab(), 0);
     EXPECT_EQ(Text(doc->GetTitle()), "KBRX - Alpha*");
@@ -178,7 +176,7 @@ TEST_F(StdPropsTest, TheBrokerTransportSwitchesTheWindowToTheBrokerTabsAndBack) 
     ASSERT_EQ(doc->GetConnector()->m_messageSets.GetCount(), 1) << "a message set without its object goes";
     EXPECT_EQ(Text(doc->GetConnector()->m_messageSets.GetHead()->m_strName), "Orders");
 
-    ChooseInCell(grid, Row(doc, "DeliveryTransport"), 2, "IDL");
+    ChooseInCell(grid, Row(doc, "DeliveryTransport"), 2, "ORB");
     EXPECT_TRUE(doc->IsQvsMode());
     EXPECT_EQ(TabLabels(doc).size(), 6u);
     EXPECT_EQ(Text(doc->GetTitle()), "QVS - Alpha*");
@@ -199,8 +197,8 @@ TEST_F(StdPropsTest, TheSwitchIsRefusedWhileAnotherWindowShowsTheConnectorInThat
     EXPECT_EQ(messages, (std::vector<std::string>{"The connector 'Alpha' document exists!"}));
     EXPECT_TRUE(doc->IsQvsMode());
     EXPECT_EQ(TabLabels(doc).size(), 6u);
-    EXPECT_EQ(Cell(grid, Row(doc, "DeliveryTransport"), 2), "IDL");
-    EXPECT_EQ(Value(doc, "DeliveryTransport"), "IDL");
+    EXPECT_EQ(Cell(grid, Row(doc, "DeliveryTransport"), 2), "ORB");
+    EXPECT_EQ(Value(doc, "DeliveryTransport"), "ORB");
     EXPECT_TRUE(doc->IsModified());
   });
 }
@@ -209,16 +207,16 @@ TEST_F(StdPropsTest, SavingToTheServerSetsTheValuesOnItsConnector) {
   Run([&] {
     ASSERT_TRUE(Connect());
     CKestrunDoc* doc = Open(NewConnector("StdOne"));
-    TypeInto(Grid(doc), Row(doc, "Locale"), 2, "fr_FR");
+    TypeInto(Grid(doc), Row(doc, "CharacterSet"), 2, "ISO-8859-1");
     ASSERT_TRUE(doc->SaveToServer());
     CQRConnector* server = CDataManager::InitInstance()->GetConnector("StdOne");
     ASSERT_NE(server, nullptr);
     const auto& properties = server->GetStandardProperties(0);
-    CString locale;
+    CString charset;
     for (INT_PTR i = 0; i < properties.GetSize(); ++i) {
-      if (properties[i]->GetName() == "Locale") locale = properties[i]->GetValue();
+      if (properties[i]->GetName() == "CharacterSet") charset = properties[i]->GetValue();
     }
-    EXPECT_EQ(Text(locale), "fr_FR");
+    EXPECT_EQ(Text(charset), "ISO-8859-1");
   });
 }
 
@@ -233,7 +231,7 @@ TEST_F(StdPropsTest, AServerConnectorAskingForAnUpgradeIsSavedAtOnceWhenTheUserA
     ASSERT_NE(server, nullptr);
     auto& properties = server->GetStandardProperties(0);
     for (INT_PTR i = 0; i < properties.GetSize(); ++i) {
-      if (properties[i]->GetName() == "Locale" || properties[i]->GetName() == "PollFrequency")
+      if (properties[i]->GetName() == "CharacterSet" || properties[i]->GetName() == "PollInterval")
         properties[i]->SetFlags(HvPropFlagNew);
     }
     std::string shown;
@@ -244,7 +242,7 @@ TEST_F(StdPropsTest, AServerConnectorAskingForAnUpgradeIsSavedAtOnceWhenTheUserA
     CKestrunDoc* doc = App().OpenConnectorWindow(std::make_unique<CConnector>(server));
     robot.pumpUntilIdle();
     ASSERT_NE(doc, nullptr);
-    EXPECT_EQ(shown, "Locale\r\nPollFrequency\r\n");
+    EXPECT_EQ(shown, "CharacterSet\r\nPollInterval\r\n");
     const std::vector<std::string> lines = ResultLines();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.back(), "Connector 'Upgrade' is saved successfully.");

@@ -18,7 +18,8 @@ constexpr int kUserTab = 1;
 class UserPropsTest : public TabsTest {
  protected:
   // Opens the connector, brings the tab to the front and runs the body.
-  void WithTab(std::unique_ptr<CConnector> connector, const std::function<void(CKestrunDoc*, CUserPropGridCtrl&)>& body) {
+  void WithTab(std::unique_ptr<CConnector> connector,
+               const std::function<void(CKestrunDoc*, CUserPropGridCtrl&)>& body) {
     Run([&] {
       CKestrunDoc* doc = Open(std::move(connector));
       ASSERT_NE(doc, nullptr);
@@ -193,15 +194,16 @@ TEST_F(UserPropsTest, DeletingOneOfTwoRowsOfOneNameKeepsTheOther) {
 }
 
 TEST_F(UserPropsTest, AHeaderClickSortsTheRowsAndASecondOneReversesThem) {
-  WithTab(WithProperties("Alpha", false, {{"b", "2"}, {"C", "3"}, {"a", "1"}}), [&](CKestrunDoc*, CUserPropGridCtrl& grid) {
-    ClickCell(grid, 0, 1);
-    EXPECT_EQ(Rows(grid, {1, 2}), (std::vector<std::string>{"a|1", "b|2", "C|3", "|"}));
-    ClickCell(grid, 0, 1);
-    EXPECT_EQ(Rows(grid, {1, 2}), (std::vector<std::string>{"C|3", "b|2", "a|1", "|"}));
-    ClickCell(grid, 0, 2);
-    EXPECT_EQ(Rows(grid, {1, 2}), (std::vector<std::string>{"a|1", "b|2", "C|3", "|"}));
-    EXPECT_EQ(Text(grid.GetRowProperty(1)->GetName()), "a") << "each row keeps its property";
-  });
+  WithTab(WithProperties("Alpha", false, {{"b", "2"}, {"C", "3"}, {"a", "1"}}),
+          [&](CKestrunDoc*, CUserPropGridCtrl& grid) {
+            ClickCell(grid, 0, 1);
+            EXPECT_EQ(Rows(grid, {1, 2}), (std::vector<std::string>{"a|1", "b|2", "C|3", "|"}));
+            ClickCell(grid, 0, 1);
+            EXPECT_EQ(Rows(grid, {1, 2}), (std::vector<std::string>{"C|3", "b|2", "a|1", "|"}));
+            ClickCell(grid, 0, 2);
+            EXPECT_EQ(Rows(grid, {1, 2}), (std::vector<std::string>{"a|1", "b|2", "C|3", "|"}));
+            EXPECT_EQ(Text(grid.GetRowProperty(1)->GetName()), "a") << "each row keeps its property";
+          });
 }
 
 TEST_F(UserPropsTest, ValidationDropsEmptyRowsAndReportsTheFirstBadRow) {
@@ -214,10 +216,10 @@ TEST_F(UserPropsTest, ValidationDropsEmptyRowsAndReportsTheFirstBadRow) {
                 << "the empty row went silently";
             EXPECT_EQ(doc->GetConnector()->AppPropertyList().GetCount(), 3);
 
-            TypeInto(grid, 3, 1, "Locale");
+            TypeInto(grid, 3, 1, "CharacterSet");
             ClearResults();
             EXPECT_FALSE(view->Validate());
-            EXPECT_EQ(ResultLines(), (std::vector<std::string>{"'Locale' in row 3 is a standard property"}));
+            EXPECT_EQ(ResultLines(), (std::vector<std::string>{"'CharacterSet' in row 3 is a standard property"}));
 
             TypeInto(grid, 3, 1, "Bad Name!");
             ClearResults();

@@ -107,8 +107,8 @@ TEST_F(SaveTest, ASpreadsheetGetsTheTabsGridAsTextAndNothingElse) {
     CGXGridWnd& grid = pView->GetVerbGrid();
     std::string expected;
     for (ROWCOL row = 1; row <= grid.GetRowCount(); ++row) {
-      for (ROWCOL col = 0; col <= grid.GetColCount(); ++col) {
-        expected += (col > 0 ? "\t" : "") + std::string(grid.GetValueRowCol(row, col));
+      for (ROWCOL col = 1; col <= grid.GetColCount(); ++col) {
+        expected += (col > 1 ? "\t" : "") + std::string(grid.GetValueRowCol(row, col));
       }
       expected += "\r\n";
     }
