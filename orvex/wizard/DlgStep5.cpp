@@ -96,6 +96,8 @@ void CDlgStep5::InitSizing() {
   m_sizing.Add(CControlSizingDefinition(GetDlgItem(IDC_GENERATE_STATUS), HLSIZE_ANCHOR_LEFT | HLSIZE_ANCHOR_RIGHT));
 }
 
+bool CDlgStep5::IsShown() const { return m_pSheet != nullptr && m_pSheet->GetActivePage() == this; }
+
 CQRBDKAgent* CDlgStep5::Agent() const {
   const CGenerateWizard* pWizard = GetWizard();
   return pWizard != nullptr ? pWizard->GetAgent() : nullptr;
@@ -182,6 +184,7 @@ void CDlgStep5::Stopped(const char* status) {
 // --- The agent's notices ----------------------------------------------------------
 
 LRESULT CDlgStep5::OnGeneratedText(WPARAM, LPARAM lParam) {
+  if (!IsShown()) return 0;
   GetWizard()->SetGeneratedText(reinterpret_cast<LPCTSTR>(lParam));
   FinishGeneration();
   return 0;
@@ -191,7 +194,7 @@ LRESULT CDlgStep5::OnGeneratedText(WPARAM, LPARAM lParam) {
 // over only when the agent has handed over every type it was asked for.
 LRESULT CDlgStep5::OnContentNotice(WPARAM wParam, LPARAM lParam) {
   CQRBDKAgent* pAgent = Agent();
-  if (pAgent == nullptr) return 0;
+  if (pAgent == nullptr || !IsShown()) return 0;
   StopIdleTimer();
   const int nType = static_cast<int>(wParam);
   if (nType == ZTK::CONTENT_BODEFS) {
@@ -310,7 +313,9 @@ LRESULT CDlgStep5::OnAgentStopped(WPARAM, LPARAM) {
 
 // --- The idle watchdog ------------------------------------------------------------
 
-void CDlgStep5::StartIdleTimer() { SetTimer(kIdleTimer, m_dwIdleTimeout, nullptr); }
+void CDlgStep5::StartIdleTimer() {
+  if (IsShown()) SetTimer(kIdleTimer, m_dwIdleTimeout, nullptr);
+}
 
 void CDlgStep5::StopIdleTimer() {
   if (m_hWnd != nullptr) KillTimer(kIdleTimer);

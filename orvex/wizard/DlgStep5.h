@@ -73,6 +73,9 @@ class CDlgStep5 : public CWzDialog, public IMsgReceiver {
   // The files of a content notice, into the agent's file destination.
   void WriteContentFiles(int nCount);
   void Stopped(const char* status);
+  // Whether the sheet shows the page: what the agent hands over later is
+  // not taken, and the idle watchdog waits only here.
+  bool IsShown() const;
   CQRBDKAgent* Agent() const;
 
   CAnimateCtrl m_animation;

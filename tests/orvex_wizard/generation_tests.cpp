@@ -287,5 +287,24 @@ TEST_F(GenerationTest, ASilentAgentMakesTheWatchdogAsk) {
   });
 }
 
+TEST_F(GenerationTest, WhatTheAgentSendsAfterTheGenerationLeavesTheLastStepAsItIs) {
+  Offer(AgentWith({ContentReady(0), Notice(1000, WM_BDK_GENERATED_TEXT, "late"),
+                   Notice(1000, WM_BDK_STATUS, "Still here.", "", MB_OK)}));
+  Run(false, [&] {
+    CGenerateWizard* pWizard = OpenAt(5);
+    ASSERT_EQ(Step(), 5);
+    auto status = AnswerBox("Agent status", IDOK);
+    robot.advance(2000);
+    EXPECT_EQ(status.calls(), 1) << "the agent's message is still shown";
+    EXPECT_EQ(Step(), 5);
+    ASSERT_NE(pWizard->GetGeneratedText(), nullptr);
+    EXPECT_EQ(std::string(*pWizard->GetGeneratedText()), DefinitionsText({"Customers"}))
+        << "the file gets the text that was parsed";
+    auto idle = AnswerBox("Agent is idle", CDefMessageBox::kFirstButtonControl + IDNO).always();
+    EXPECT_FALSE(WaitFor([&] { return idle.calls() > 0; }, CDlgStep5::kIdleTimeoutMs + 1000))
+        << "the watchdog is for the generation step only";
+  });
+}
+
 }  // namespace
 }  // namespace generatetest
