@@ -47,6 +47,8 @@ struct AFX_EXT_CLASS ScriptedAgent {
   int initResult = BDK_OK;
   int setPropertiesResult = BDK_OK;
   int generateResult = BDK_OK;
+  // The result of the request of one content type, in place of generateResult.
+  std::map<int, int> generateResults;
   std::string errorMessage;
   // The connection status answers this from the given status call on
   // (1 = the first); 0 never.

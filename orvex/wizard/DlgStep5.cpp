@@ -96,7 +96,9 @@ void CDlgStep5::InitSizing() {
   m_sizing.Add(CControlSizingDefinition(GetDlgItem(IDC_GENERATE_STATUS), HLSIZE_ANCHOR_LEFT | HLSIZE_ANCHOR_RIGHT));
 }
 
-bool CDlgStep5::IsShown() const { return m_pSheet != nullptr && m_pSheet->GetActivePage() == this; }
+bool CDlgStep5::IsWaiting() const {
+  return !m_bAbandoned && m_pSheet != nullptr && m_pSheet->GetActivePage() == this;
+}
 
 CQRBDKAgent* CDlgStep5::Agent() const {
   const CGenerateWizard* pWizard = GetWizard();
@@ -111,6 +113,7 @@ BOOL CDlgStep5::OnSetActive() {
   }
   if (CButton* pNext = m_pSheet->FindButton(ID_PSNEXT)) pNext->SetWindowText(kGenerateText);
   m_bGenerateOnNext = true;
+  m_bAbandoned = false;
   PostMessage(WM_GENERATE_NOW);
   m_pSheet->EnableButton(ID_PSNEXT, FALSE);
   m_pSheet->EnableButton(ID_PSBACK, FALSE);
@@ -140,8 +143,9 @@ LRESULT CDlgStep5::OnWizardNext() {
     MarkStepDone();
     return 0;
   }
-  Generate();
+  // Once per arrival, also when a notice presses Next during the request.
   m_bGenerateOnNext = false;
+  Generate();
   return -1;
 }
 
@@ -169,7 +173,10 @@ void CDlgStep5::Generate() {
   if (nResult != BDK_OK) Abandon(ResultText(*pAgent, nResult, nFailedType), kExitAfterRequest);
 }
 
+// The notices of the requests that did go out are not taken while the
+// report is shown, nor after it.
 void CDlgStep5::Abandon(const CString& text, const char* suffix) {
+  m_bAbandoned = true;
   StopIdleTimer();
   MessageBox(text + suffix, kCaption, MB_OK | MB_ICONSTOP);
   Stopped(kStopped);
@@ -184,7 +191,7 @@ void CDlgStep5::Stopped(const char* status) {
 // --- The agent's notices ----------------------------------------------------------
 
 LRESULT CDlgStep5::OnGeneratedText(WPARAM, LPARAM lParam) {
-  if (!IsShown()) return 0;
+  if (!IsWaiting()) return 0;
   GetWizard()->SetGeneratedText(reinterpret_cast<LPCTSTR>(lParam));
   FinishGeneration();
   return 0;
@@ -194,7 +201,7 @@ LRESULT CDlgStep5::OnGeneratedText(WPARAM, LPARAM lParam) {
 // over only when the agent has handed over every type it was asked for.
 LRESULT CDlgStep5::OnContentNotice(WPARAM wParam, LPARAM lParam) {
   CQRBDKAgent* pAgent = Agent();
-  if (pAgent == nullptr || !IsShown()) return 0;
+  if (pAgent == nullptr || !IsWaiting()) return 0;
   StopIdleTimer();
   const int nType = static_cast<int>(wParam);
   if (nType == ZTK::CONTENT_BODEFS) {
@@ -314,7 +321,7 @@ LRESULT CDlgStep5::OnAgentStopped(WPARAM, LPARAM) {
 // --- The idle watchdog ------------------------------------------------------------
 
 void CDlgStep5::StartIdleTimer() {
-  if (IsShown()) SetTimer(kIdleTimer, m_dwIdleTimeout, nullptr);
+  if (IsWaiting()) SetTimer(kIdleTimer, m_dwIdleTimeout, nullptr);
 }
 
 void CDlgStep5::StopIdleTimer() {

@@ -73,12 +73,15 @@ class CDlgStep5 : public CWzDialog, public IMsgReceiver {
   // The files of a content notice, into the agent's file destination.
   void WriteContentFiles(int nCount);
   void Stopped(const char* status);
-  // Whether the sheet shows the page: what the agent hands over later is
-  // not taken, and the idle watchdog waits only here.
-  bool IsShown() const;
+  // Whether the page waits for the agent: shown by the sheet and not given
+  // up. What the agent hands over otherwise is not taken, and the idle
+  // watchdog waits only then.
+  bool IsWaiting() const;
   CQRBDKAgent* Agent() const;
 
   CAnimateCtrl m_animation;
   DWORD m_dwIdleTimeout = kIdleTimeoutMs;
   bool m_bGenerateOnNext = false;
+  // Set from a failure's report until the next arrival.
+  bool m_bAbandoned = false;
 };

@@ -152,6 +152,26 @@ TEST_F(GenerationTest, ARefusedGenerationIsReportedAndEndsTheWizard) {
   }
 }
 
+TEST_F(GenerationTest, ARefusalOfOneOfTwoContentsIsReportedToo) {
+  dravon::test::ScriptedAgent agent = StandardAgent();
+  agent.metadata.SetContentProtocol(ZTK::CONTENT_FILES, ZTK::CONTENT_PROTOCOL_ONREQUEST);
+  agent.generateResults[ZTK::CONTENT_BODEFS] = BDK_NO_CONTENT;
+  Offer(agent);
+  Run(false, [&] {
+    CGenerateWizard* pWizard = OpenAt(3);
+    std::string text;
+    auto box = AnswerBox("ZTA Wizard", IDOK, &text);
+    Next();
+    EXPECT_EQ(Count(ScriptedCallsOf(kAgent).calls, "Generate 1"), 1) << "the files were asked for after it";
+    EXPECT_EQ(box.calls(), 1);
+    EXPECT_EQ(text, std::string("The ZTA wizard failed to request the business object content from the ZTA. The ZTA "
+                                "declared that it generates this content") +
+                        kExit);
+    ExpectClosed(pWizard);
+    ExpectNothingCommitted();
+  });
+}
+
 TEST_F(GenerationTest, TheAgentsFilesGoToTheFileDestination) {
   dravon::test::ScriptedAgent agent = StandardAgent();
   agent.metadata.SetContentProtocol(ZTK::CONTENT_FILES, ZTK::CONTENT_PROTOCOL_ONREQUEST);

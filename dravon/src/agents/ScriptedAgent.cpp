@@ -99,7 +99,9 @@ class ScriptedDriver : public agents::AgentDriver {
       std::lock_guard lock(m_state->mutex);
       m_state->calls.lastNames = names;
     }
-    const int result = Answer("Generate " + std::to_string(type), Script().generateResult, error);
+    const auto own = Script().generateResults.find(type);
+    const int scripted = own != Script().generateResults.end() ? own->second : Script().generateResult;
+    const int result = Answer("Generate " + std::to_string(type), scripted, error);
     if (result != BDK_OK) return result;
     const auto it = Script().content.find(type);
     if (it != Script().content.end())
