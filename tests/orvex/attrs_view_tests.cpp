@@ -53,8 +53,6 @@ std::string ReadText(const std::filesystem::path& path) {
   return text.str();
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
 class AttrsViewTest : public GridTest {
  protected:
   void SetUp() override {

@@ -19,10 +19,6 @@ constexpr int kFind = 1004;
 constexpr int kFindPrev = 1020;
 constexpr int kFindNext = 1021;
 
-std::vector<std::string> Login() {
-  return {std::string("-s") + kServer, std::string("-u") + kUser, std::string("-p") + kPassword};
-}
-
 using DialogTest = OrvexTest;
 
 TEST_F(DialogTest, TheOpenDialogListsEveryNameSortedWithItsPlace) {

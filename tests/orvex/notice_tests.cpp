@@ -14,12 +14,6 @@ namespace {
 using halvane::test::Robot;
 using halvane::test::Window;
 
-constexpr int kButtonBase = 1024;  // the message box's button ids
-
-std::vector<std::string> Login() {
-  return {std::string("-s") + kServer, std::string("-u") + kUser, std::string("-p") + kPassword};
-}
-
 class NoticeTest : public OrvexTest {
  protected:
   // Another client of the server deletes the definition.
@@ -43,9 +37,7 @@ TEST_F(NoticeTest, ADefinitionNoWindowHoldsIsLetGoWithoutAQuestion) {
   PutOnServer("Kept", {"Id:String"});
   std::vector<std::string> args = Login();
   args.push_back("-oKept");
-  bool ran = false;
-  Run(args, [&] {
-    ran = true;
+  RunScript(args, [&] {
     CDataManager* pDM = CDataManager::InitInstance();
     ASSERT_NE(pDM->GetBO("Gone", 0, 1), nullptr);
     DeleteElsewhere("Gone");
@@ -54,7 +46,6 @@ TEST_F(NoticeTest, ADefinitionNoWindowHoldsIsLetGoWithoutAQuestion) {
     EXPECT_EQ(pDM->RefreshBONames(0)->Find("Gone"), nullptr);
     EXPECT_EQ(OpenTitles(), std::vector<std::string>{"Kept"});
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(NoticeTest, AnOpenDefinitionIsKeptAsNewOrDeletedAsTheUserSays) {
@@ -62,11 +53,8 @@ TEST_F(NoticeTest, AnOpenDefinitionIsKeptAsNewOrDeletedAsTheUserSays) {
   PutOnServer("Order", {"Id:String"});
   std::vector<std::string> args = Login();
   args.push_back("-oCustomer");
-  bool ran = false;
-  Run(args, [&] {
-    ran = true;
-    AnswerOpenDialog("Open Business Object", {"Order"});
-    robot.chooseMenu({"&File", "&Open..."});
+  RunScript(args, [&] {
+    OpenFromMenu({"Order"});
     ASSERT_EQ(OpenTitles(), (std::vector<std::string>{"Customer", "Order"}));
     CDataManager* pDM = CDataManager::InitInstance();
     CQRBusObjDef* pCustomer = pDM->GetBO("Customer", 0, 0);
@@ -93,7 +81,6 @@ TEST_F(NoticeTest, AnOpenDefinitionIsKeptAsNewOrDeletedAsTheUserSays) {
     EXPECT_EQ(OpenTitles(), std::vector<std::string>{"Customer"}) << "Yes closes its window";
     EXPECT_EQ(pDM->GetBO("Order", 0, 0), nullptr);
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(NoticeTest, ALostServerOffersToSaveClosesTheWindowsAndDisconnects) {
@@ -101,9 +88,7 @@ TEST_F(NoticeTest, ALostServerOffersToSaveClosesTheWindowsAndDisconnects) {
   std::vector<std::string> args = Login();
   args.insert(args.end(), {"-n", "-oCustomer"});
   AnswerNewDialog("Draft");
-  bool ran = false;
-  Run(args, [&] {
-    ran = true;
+  RunScript(args, [&] {
     CQRBusObjDef* pCustomer = CDataManager::InitInstance()->GetBO("Customer", 0, 0);
     pCustomer->AddState(HvStateModified);
     int questions = 0;
@@ -121,16 +106,13 @@ TEST_F(NoticeTest, ALostServerOffersToSaveClosesTheWindowsAndDisconnects) {
     EXPECT_FALSE(App().IsConnected());
     EXPECT_EQ(StatusText(2), "Disconnected");
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(NoticeTest, ALossDuringTheDisconnectQuestionWaitsUntilTheQuestionIsAnswered) {
   PutOnServer("Customer", {"Id:String"});
   std::vector<std::string> args = Login();
   args.push_back("-oCustomer");
-  bool ran = false;
-  Run(args, [&] {
-    ran = true;
+  RunScript(args, [&] {
     CDataManager::InitInstance()->GetBO("Customer", 0, 0)->AddState(HvStateModified);
     // A report of the loss under the question would be a box with no
     // answer here, and fail the test.
@@ -148,17 +130,13 @@ TEST_F(NoticeTest, ALossDuringTheDisconnectQuestionWaitsUntilTheQuestionIsAnswer
     EXPECT_TRUE(OpenTitles().empty());
     EXPECT_FALSE(App().IsConnected());
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(NoticeTest, ALossWhileNotConnectedIsIgnored) {
-  bool ran = false;
-  Run({"-x"}, [&] {
-    ran = true;
+  RunScript({"-x"}, [&] {
     Frame().SendMessage(WM_HV_SERVER_LOST);
     EXPECT_FALSE(App().IsConnected());
   });
-  EXPECT_TRUE(ran);
 }
 
 }  // namespace
