@@ -38,6 +38,12 @@ TestServer::TestServer() {
 TestServer::~TestServer() {
   BusObjSpecDirectory::getTheBusObjSpecDirectory()->clear();
   delete CDataManager::PeekInstance();
+  unsetenv("HALVANE_SERVERS");
+}
+
+void TestServer::AddObject(_E_HvObjType type, const std::string& name) const {
+  std::string error;
+  EXPECT_TRUE(dravon::admin::AddObject(kServer, type, name, {}, error)) << error;
 }
 
 void TestServer::Define(const char* name, const std::vector<AttrDef>& attrs, const std::vector<std::string>& verbs) {

@@ -1,6 +1,6 @@
 // A temporary server holding a few definitions, a session logged in to it
-// and an empty spec directory: the fixture of the instance tests, and of
-// the windows that show instances.
+// and an empty spec directory: the fixture of the instance tests, of the
+// windows that show instances and of the name dialogs that check a server.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -48,6 +48,8 @@ class TestServer {
   TestServer& operator=(const TestServer&) = delete;
 
   CDataManager& Dm() { return *CDataManager::InitInstance(); }
+  // Records a map, template, collaboration or relationship on the server.
+  void AddObject(_E_HvObjType type, const std::string& name) const;
   // Saves a definition on the server, then lets the session forget it, so
   // that type descriptions come from the server's copy.
   void Define(const char* name, const std::vector<AttrDef>& attrs, const std::vector<std::string>& verbs);

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "temporary_server.h"
 #include "velmora_fixture.h"
 
 class HostTest : public VelmoraTest {

@@ -7,6 +7,7 @@
 #include "DlgConnectorDefine.h"
 #include "DlgMapDefine.h"
 #include "DlgTmplDefine.h"
+#include "fennick_test_support.h"
 #include "host_fixture.h"
 #include "resource.h"
 
@@ -65,10 +66,10 @@ TEST_F(NameDialogTest, ANameThatIsNotAlphanumericKeepsTheDialogOpenWithoutAMessa
 }
 
 TEST_F(NameDialogTest, ABusinessObjectNameHeldByTheSessionIsRefused) {
-  TemporaryServer server;
-  server.AddBusinessObject("Invoice");  // on the server, not held
-  ASSERT_NE(server.Dm()->GetBO("Customer", 1, 0), nullptr);
-  CDlgBODefine dialog(server.Dm());
+  fennick_test::TestServer server;
+  server.Define("Invoice", {{"Id", "String"}}, {});  // on the server, not held
+  ASSERT_NE(server.Dm().GetBO("Customer", 1, 0), nullptr);
+  CDlgBODefine dialog(&server.Dm());
   std::string message;
   robot.onDialog("New Business Object Definition", [&](Robot& r, Window dlg) {
     TypeInto(r, dlg.child(IDC_NEW_NAME), "Customer");
@@ -85,8 +86,8 @@ TEST_F(NameDialogTest, ABusinessObjectNameHeldByTheSessionIsRefused) {
 }
 
 TEST_F(NameDialogTest, WithoutADataManagerEveryWellFormedNameIsAccepted) {
-  TemporaryServer server;
-  ASSERT_NE(server.Dm()->GetBO("Customer", 1, 0), nullptr);
+  fennick_test::TestServer server;
+  ASSERT_NE(server.Dm().GetBO("Customer", 1, 0), nullptr);
   server.AddObject(HvObjNativeMap, "CustomerMap");
   server.AddObject(HvObjCollabTemplate, "Billing");
   CDlgBODefine bo(nullptr);
@@ -127,12 +128,12 @@ TEST_F(NameDialogTest, TheConnectorDialogShowsTheCallersTitleAndStartsInTheName)
 }
 
 TEST_F(NameDialogTest, AConnectorNameInUseIsRefusedUnlessTheObjectTypeIs0) {
-  TemporaryServer server;
+  fennick_test::TestServer server;
   const CList<CQRSupportedBO*, CQRSupportedBO*> none;
   const CList<HvProperty*, HvProperty*> noProps;
-  ASSERT_NE(server.Dm()->AddConnector("Ledger", "1.0", 2, none, noProps, noProps), nullptr);
+  ASSERT_NE(server.Dm().AddConnector("Ledger", "1.0", 2, none, noProps, noProps), nullptr);
   std::string message;
-  CDlgConnectorDefine checked(server.Dm(), HvObjConnector);
+  CDlgConnectorDefine checked(&server.Dm(), HvObjConnector);
   checked.m_strTitle = "Connector";
   robot.onDialog("Connector", [&](Robot& r, Window dlg) {
     TypeInto(r, dlg.child(IDC_CONNECTOR_NAME), "LEDGER");
@@ -144,7 +145,7 @@ TEST_F(NameDialogTest, AConnectorNameInUseIsRefusedUnlessTheObjectTypeIs0) {
   EXPECT_EQ(checked.DoModal(), IDCANCEL);
   EXPECT_EQ(message, "Please give unique name.");
 
-  CDlgConnectorDefine unchecked(server.Dm(), static_cast<_E_HvObjType>(0));
+  CDlgConnectorDefine unchecked(&server.Dm(), static_cast<_E_HvObjType>(0));
   unchecked.m_strTitle = "Connector";
   unchecked.m_strName = "Ledger";
   robot.onDialog("Connector", [](Robot& r, Window dlg) { r.click(dlg.child(IDOK)); });
@@ -155,16 +156,16 @@ TEST_F(NameDialogTest, AConnectorNameInUseIsRefusedUnlessTheObjectTypeIs0) {
 // --- Map ---------------------------------------------------------------------
 
 TEST_F(NameDialogTest, TheMapLabelIsTheCallersAndAMapOfTheServerIsRefused) {
-  TemporaryServer server;
+  fennick_test::TestServer server;
   server.AddObject(HvObjNativeMap, "CustomerMap");
-  CDlgMapDefine unlabelled(server.Dm());
+  CDlgMapDefine unlabelled(&server.Dm());
   robot.onDialog("New Component", [](Robot& r, Window dlg) {
     EXPECT_EQ(dlg.child(IDC_NAME_LABEL).text(), "");
     r.click(dlg.child(IDCANCEL));
   });
   EXPECT_EQ(unlabelled.DoModal(), IDCANCEL);
 
-  CDlgMapDefine dialog(server.Dm());
+  CDlgMapDefine dialog(&server.Dm());
   dialog.m_strLabel = "Map name:";
   std::string message;
   robot.onDialog("New Component", [&](Robot& r, Window dlg) {
@@ -185,9 +186,9 @@ TEST_F(NameDialogTest, TheMapLabelIsTheCallersAndAMapOfTheServerIsRefused) {
 // --- Collaboration template -------------------------------------------------
 
 TEST_F(NameDialogTest, TheTemplateDialogEnablesOkOnlyWithANameAndFormatsItsMessage) {
-  TemporaryServer server;
+  fennick_test::TestServer server;
   server.AddObject(HvObjCollabTemplate, "Billing");
-  CDlgTmplDefine dialog(server.Dm());
+  CDlgTmplDefine dialog(&server.Dm());
   std::string message;
   robot.onDialog("New Collaboration Template", [&](Robot& r, Window dlg) {
     EXPECT_FALSE(dlg.child(IDOK).isEnabled()) << "no name yet";

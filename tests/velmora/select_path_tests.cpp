@@ -12,6 +12,7 @@
 #include "SelectPath.h"
 #include "host_fixture.h"
 #include "resource.h"
+#include "temp_folder.h"
 
 namespace {
 
