@@ -11,11 +11,8 @@
 #include "DravonAdmin.h"
 #include "kestrun_fixture.h"
 
+namespace kestrun_test {
 namespace {
-
-using kestrun_test::NewConnector;
-using kestrun_test::StdValue;
-using kestrun_test::Text;
 
 std::vector<std::string> Names(const CList<HvProperty*, HvProperty*>& list) {
   std::vector<std::string> names;
@@ -292,3 +289,4 @@ TEST_F(ConnectorServerTest, RenamingDetachesFromTheServerConnector) {
 }
 
 }  // namespace
+}  // namespace kestrun_test
