@@ -19,11 +19,6 @@
 namespace orvex_test {
 namespace {
 
-using Col = CBOColumnTable;
-using Strings = std::vector<std::string>;
-using halvane::test::Robot;
-using halvane::test::Window;
-
 CBusObjAttrsView& ViewOf(CAttrGridCtrl& grid) { return *DYNAMIC_DOWNCAST(CBusObjAttrsView, grid.GetParent()); }
 
 bool Enabled(CCmdTarget& target, UINT id) {

@@ -11,9 +11,6 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 constexpr int kYesToServer = 14;
 constexpr int kYesToFile = 15;
 constexpr const char* kSaveDialog = "Save Business Object to File";

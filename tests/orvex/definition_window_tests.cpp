@@ -11,9 +11,6 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 class DefinitionWindowTest : public OrvexTest {
  protected:
   // A key as the application's message loop offers it: its accelerators

@@ -12,9 +12,6 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 constexpr int kNativeMap = 21;
 
 class DeleteTest : public OrvexTest {

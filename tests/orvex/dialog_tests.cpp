@@ -11,9 +11,6 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 constexpr int kList = 1019;
 constexpr int kFind = 1004;
 constexpr int kFindPrev = 1020;

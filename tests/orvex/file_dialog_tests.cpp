@@ -12,9 +12,6 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 constexpr int kOpenImported = 1010;
 constexpr int kGenerateBrokerFiles = 1011;
 constexpr int kUseProfile = 1040;

@@ -12,8 +12,6 @@ namespace orvex_test {
 namespace {
 
 using halvane::test::MessageRecorder;
-using halvane::test::Robot;
-using halvane::test::Window;
 
 using FrameTest = OrvexTest;
 
@@ -59,11 +57,7 @@ TEST_F(FrameTest, TheMainFrameWithResults) {
 }
 
 TEST_F(FrameTest, DisconnectAsksOnlyAboutServerDefinitionsAndClosesThem) {
-  PutOnServer("Customer", {"Id:String"});
-  std::vector<std::string> args = Login();
-  args.insert(args.end(), {"-n", "-oCustomer"});
-  AnswerNewDialog("Draft");
-  RunScript(args, [&] {
+  RunWithCustomerAndDraft([&] {
     CQRBusObjDef* pCustomer = CDataManager::InitInstance()->GetBO("Customer", 0, 0);
     pCustomer->GetAttrs().Add(new CBODefAttr(2, "Extra", "String"));
     pCustomer->AddState(HvStateModified);

@@ -6,10 +6,6 @@
 #include "BusObjVerbsView.h"
 
 namespace orvex_test {
-
-using halvane::test::Robot;
-using halvane::test::Window;
-
 namespace {
 
 // The definition's window, opened when it is not yet, with the tab in front.
@@ -38,6 +34,13 @@ void GridTest::RunOffline(const std::function<void()>& script) {
     Frame().SetWindowPos(nullptr, 0, 0, 1000, 640, SWP_NOZORDER | SWP_NOMOVE);
     script();
   });
+}
+
+bool GridTest::IsOpen(CAttrGridCtrl& grid, const char* name) {
+  auto* pView = DYNAMIC_DOWNCAST(CView, grid.GetParent());
+  auto* pDoc = DYNAMIC_DOWNCAST(COrvexDoc, pView->GetDocument());
+  void* pDef = nullptr;
+  return pDoc->m_mapBODefs.Lookup(name, pDef) != FALSE;
 }
 
 CQRBusObjDef* GridTest::Def(const std::string& name) { return CDataManager::InitInstance()->GetBO(name.c_str(), 1, 1); }

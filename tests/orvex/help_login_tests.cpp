@@ -13,9 +13,6 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 constexpr int kUserCombo = 1001;
 constexpr int kServerCombo = 1002;
 constexpr int kPasswordEdit = 1007;

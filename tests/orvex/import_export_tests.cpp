@@ -17,9 +17,6 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 constexpr const char* kOpenDialog = "Import Business Object(s) From File(s)";
 constexpr const char* kSaveAllDialog = "Save All Business Objects to Files";
 constexpr int kOpenImported = 1010;

@@ -10,9 +10,6 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 const std::vector<std::string> kServerContent{"Id:String", "Srv:String"};
 const std::vector<std::string> kLocalContent{"Loc:String"};
 

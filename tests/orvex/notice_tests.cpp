@@ -11,9 +11,6 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 class NoticeTest : public OrvexTest {
  protected:
   // Another client of the server deletes the definition.
@@ -84,11 +81,7 @@ TEST_F(NoticeTest, AnOpenDefinitionIsKeptAsNewOrDeletedAsTheUserSays) {
 }
 
 TEST_F(NoticeTest, ALostServerOffersToSaveClosesTheWindowsAndDisconnects) {
-  PutOnServer("Customer", {"Id:String"});
-  std::vector<std::string> args = Login();
-  args.insert(args.end(), {"-n", "-oCustomer"});
-  AnswerNewDialog("Draft");
-  RunScript(args, [&] {
+  RunWithCustomerAndDraft([&] {
     CQRBusObjDef* pCustomer = CDataManager::InitInstance()->GetBO("Customer", 0, 0);
     pCustomer->AddState(HvStateModified);
     int questions = 0;

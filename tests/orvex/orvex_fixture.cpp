@@ -13,8 +13,6 @@
 
 namespace orvex_test {
 
-using halvane::test::Robot;
-using halvane::test::Window;
 
 std::vector<std::string> Login() {
   return {std::string("-s") + kServer, std::string("-u") + kUser, std::string("-p") + kPassword};
@@ -84,6 +82,14 @@ void OrvexTest::RunScript(const std::vector<std::string>& arguments, const std::
     script();
   });
   EXPECT_TRUE(ran) << "the script never ran";
+}
+
+void OrvexTest::RunWithCustomerAndDraft(const std::function<void()>& script) {
+  PutOnServer("Customer", {"Id:String"});
+  std::vector<std::string> args = Login();
+  args.insert(args.end(), {"-n", "-oCustomer"});
+  AnswerNewDialog("Draft");
+  RunScript(args, script);
 }
 
 std::string OrvexTest::Results() { return Window(Frame().GetResultsView().GetEdit().GetSafeHwnd()).text(); }

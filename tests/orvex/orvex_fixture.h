@@ -19,6 +19,9 @@
 
 namespace orvex_test {
 
+using halvane::test::Robot;
+using halvane::test::Window;
+
 inline constexpr const char* kServer = "TestServer";
 inline constexpr const char* kUser = "tester";
 inline constexpr const char* kPassword = "secret";
@@ -55,6 +58,9 @@ class OrvexTest : public halvane::test::MfcTest {
   int Run(const std::vector<std::string>& arguments, const std::function<void()>& script);
   // Runs Orvex as Run does and fails the test when the script never ran.
   void RunScript(const std::vector<std::string>& arguments, const std::function<void()>& script);
+  // RunScript logged in with the server's Customer (one key attribute) open
+  // and a new local Draft beside it.
+  void RunWithCustomerAndDraft(const std::function<void()>& script);
 
   CTestOrvexApp& App() { return *app_; }
   CMainFrame& Frame() { return *app_->GetMainFrame(); }

@@ -13,9 +13,6 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 constexpr const char* kSaveDialog = "Save Business Object to File";
 constexpr int kRenameOption = 1070;
 
@@ -144,9 +141,7 @@ TEST_F(SaveTest, SaveAsToServerReplacesTheWindowOnlyWhenTheCopyIsSaved) {
 }
 
 TEST_F(SaveTest, SaveAllToServerClosesWhatIsSavedOrUnchangedAndKeepsWhatFailed) {
-  PutOnServer("Customer", {"Id:String"});
-  PutOnServer("Order", {"Id:String"});
-  PutOnServer("Product", {"Id:String"});
+  for (const char* name : {"Customer", "Order", "Product"}) PutOnServer(name, {"Id:String"});
   RunScript(LoginAndOpen("Customer"), [&] {
     OpenFromMenu({"Order", "Product"});
     ASSERT_EQ(OpenTitles().size(), 3u);
@@ -165,9 +160,7 @@ TEST_F(SaveTest, SaveAllToServerClosesWhatIsSavedOrUnchangedAndKeepsWhatFailed) 
 }
 
 TEST_F(SaveTest, SaveAllToFileWritesEachWindowAndACancelStopsTheRest) {
-  PutOnServer("Customer", {"Id:String"});
-  PutOnServer("Order", {"Id:String"});
-  PutOnServer("Product", {"Id:String"});
+  for (const char* name : {"Customer", "Order", "Product"}) PutOnServer(name, {"Id:String"});
   RunScript(LoginAndOpen("Customer"), [&] {
     AnswerFileDialog(kSaveDialog, Path("Customer.txt"));
     robot.chooseMenu({"&File", "Save To File"});

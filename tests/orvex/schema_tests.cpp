@@ -21,9 +21,6 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 constexpr const char* kSaveDialog = "Save Business Object to File";
 constexpr const char* kOpenDialog = "Import Business Object(s) From File(s)";
 constexpr const char* kSchemaType = "Xml Schema Definition (*.xsd)";

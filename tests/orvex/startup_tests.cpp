@@ -17,9 +17,7 @@ namespace orvex_test {
 namespace {
 
 using halvane::test::ClipboardText;
-using halvane::test::Robot;
 using halvane::test::SetClipboardText;
-using halvane::test::Window;
 
 class StartupTest : public OrvexTest {
  protected:

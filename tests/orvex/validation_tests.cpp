@@ -13,9 +13,6 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 constexpr int kServerCombo = 1002;
 constexpr const char* kLoginTitle = "Connect to Tressel Server";
 
