@@ -18,5 +18,15 @@ class HostTest : public VelmoraTest {
     });
   }
 
+  // Presses OK and answers the message box it shows; the box's text. The
+  // dialog must stay open behind a refusal.
+  std::string RefusalOfOk(halvane::test::Robot& r, halvane::test::Window dlg) {
+    std::string message;
+    AnswerMessage(message);
+    r.click(dlg.child(IDOK));
+    EXPECT_TRUE(dlg.exists()) << "the dialog stays open after a refusal";
+    return message;
+  }
+
   CWinApp app{kHostName};
 };

@@ -31,14 +31,11 @@ class NameDialogTest : public HostTest {
 
 TEST_F(NameDialogTest, AnEmptyNameLeavesOkEnabledAtFirstAndIsRefusedOnOk) {
   CDlgBODefine dialog(nullptr);
-  std::string message;
   robot.onDialog("New Business Object Definition", [&](Robot& r, Window dlg) {
     EXPECT_TRUE(dlg.child(IDOK).isEnabled()) << "as the template has it";
     EXPECT_EQ(LimitOf(dlg.child(IDC_NEW_NAME)), 80);
-    AnswerMessage(message);
-    r.click(dlg.child(IDOK));
-    EXPECT_EQ(message, "Please enter name .");
-    ASSERT_TRUE(dlg.exists()) << "the dialog stays open";
+    EXPECT_EQ(RefusalOfOk(r, dlg), "Please enter name .");
+    ASSERT_TRUE(dlg.exists());
     TypeInto(r, dlg.child(IDC_NEW_NAME), "   ");
     EXPECT_FALSE(dlg.child(IDOK).isEnabled()) << "blanks only count as empty";
     TypeInto(r, dlg.child(IDC_NEW_NAME), "Customer  ");
@@ -70,12 +67,9 @@ TEST_F(NameDialogTest, ABusinessObjectNameHeldByTheSessionIsRefused) {
   server.Define("Invoice", {{"Id", "String"}}, {});  // on the server, not held
   ASSERT_NE(server.Dm().GetBO("Customer", 1, 0), nullptr);
   CDlgBODefine dialog(&server.Dm());
-  std::string message;
   robot.onDialog("New Business Object Definition", [&](Robot& r, Window dlg) {
     TypeInto(r, dlg.child(IDC_NEW_NAME), "Customer");
-    AnswerMessage(message);
-    r.click(dlg.child(IDOK));
-    EXPECT_EQ(message, "Please give unique name to business object.");
+    EXPECT_EQ(RefusalOfOk(r, dlg), "Please give unique name to business object.");
     ASSERT_TRUE(dlg.exists());
     // The check asks only for definitions in hand, not the server's.
     TypeInto(r, dlg.child(IDC_NEW_NAME), "Invoice");
@@ -132,18 +126,15 @@ TEST_F(NameDialogTest, AConnectorNameInUseIsRefusedUnlessTheObjectTypeIs0) {
   const CList<CQRSupportedBO*, CQRSupportedBO*> none;
   const CList<HvProperty*, HvProperty*> noProps;
   ASSERT_NE(server.Dm().AddConnector("Ledger", "1.0", 2, none, noProps, noProps), nullptr);
-  std::string message;
   CDlgConnectorDefine checked(&server.Dm(), HvObjConnector);
   checked.m_strTitle = "Connector";
   robot.onDialog("Connector", [&](Robot& r, Window dlg) {
     TypeInto(r, dlg.child(IDC_CONNECTOR_NAME), "LEDGER");
-    AnswerMessage(message);
-    r.click(dlg.child(IDOK));
+    EXPECT_EQ(RefusalOfOk(r, dlg), "Please give unique name.");
     ASSERT_TRUE(dlg.exists());
     r.click(dlg.child(IDCANCEL));
   });
   EXPECT_EQ(checked.DoModal(), IDCANCEL);
-  EXPECT_EQ(message, "Please give unique name.");
 
   CDlgConnectorDefine unchecked(&server.Dm(), static_cast<_E_HvObjType>(0));
   unchecked.m_strTitle = "Connector";
@@ -167,15 +158,12 @@ TEST_F(NameDialogTest, TheMapLabelIsTheCallersAndAMapOfTheServerIsRefused) {
 
   CDlgMapDefine dialog(&server.Dm());
   dialog.m_strLabel = "Map name:";
-  std::string message;
   robot.onDialog("New Component", [&](Robot& r, Window dlg) {
     EXPECT_EQ(dlg.child(IDC_NAME_LABEL).text(), "Map name:");
     EXPECT_EQ(LimitOf(dlg.child(IDC_NEW_NAME)), 80);
     TypeInto(r, dlg.child(IDC_NEW_NAME), "CustomerMap");
     r.snapshot(dlg, "map_define");
-    AnswerMessage(message);
-    r.click(dlg.child(IDOK));
-    EXPECT_EQ(message, "Please give unique name to new object.");
+    EXPECT_EQ(RefusalOfOk(r, dlg), "Please give unique name to new object.");
     TypeInto(r, dlg.child(IDC_NEW_NAME), "OrderMap");
     r.click(dlg.child(IDOK));
   });
@@ -189,7 +177,6 @@ TEST_F(NameDialogTest, TheTemplateDialogEnablesOkOnlyWithANameAndFormatsItsMessa
   fennick_test::TestServer server;
   server.AddObject(HvObjCollabTemplate, "Billing");
   CDlgTmplDefine dialog(&server.Dm());
-  std::string message;
   robot.onDialog("New Collaboration Template", [&](Robot& r, Window dlg) {
     EXPECT_FALSE(dlg.child(IDOK).isEnabled()) << "no name yet";
     EXPECT_EQ(LimitOf(dlg.child(IDC_NEW_NAME)), 79);
@@ -200,9 +187,7 @@ TEST_F(NameDialogTest, TheTemplateDialogEnablesOkOnlyWithANameAndFormatsItsMessa
     EXPECT_TRUE(dlg.child(IDOK).isEnabled());
     TypeInto(r, dlg.child(IDC_DESCRIPTION), "Bills the orders of a day.");
     r.snapshot(dlg, "template_define");
-    AnswerMessage(message);
-    r.click(dlg.child(IDOK));
-    EXPECT_EQ(message,
+    EXPECT_EQ(RefusalOfOk(r, dlg),
               "Collaboration template with name \"Billing\" already exists. \nPlease enter a new name before "
               "continuing.");
     TypeInto(r, dlg.child(IDC_NEW_NAME), "Billing2");
