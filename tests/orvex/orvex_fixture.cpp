@@ -13,7 +13,6 @@
 
 namespace orvex_test {
 
-
 std::vector<std::string> Login() {
   return {std::string("-s") + kServer, std::string("-u") + kUser, std::string("-p") + kPassword};
 }
