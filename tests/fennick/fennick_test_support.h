@@ -13,7 +13,7 @@
 #include "BusObjDef.h"
 #include "BusObjSpecDirectory.h"
 #include "DataManager.h"
-#include "temp_folder.h"
+#include "temporary_server.h"
 
 namespace fennick_test {
 
@@ -38,18 +38,13 @@ struct AttrDef {
 // A definition's attribute, outside any server.
 std::unique_ptr<CBODefAttr> MakeAttr(const AttrDef& def, int position = 1);
 
-// The server and the session, made by the constructor (which fails the
-// test when it cannot log in) and gone with the object.
-class TestServer {
+// The temporary server with an empty spec directory, emptied again at the
+// end.
+class TestServer : public halvane::test::TemporaryServer {
  public:
   TestServer();
   ~TestServer();
-  TestServer(const TestServer&) = delete;
-  TestServer& operator=(const TestServer&) = delete;
 
-  CDataManager& Dm() { return *CDataManager::InitInstance(); }
-  // Records a map, template, collaboration or relationship on the server.
-  void AddObject(_E_HvObjType type, const std::string& name) const;
   // Saves a definition on the server, then lets the session forget it, so
   // that type descriptions come from the server's copy.
   void Define(const char* name, const std::vector<AttrDef>& attrs, const std::vector<std::string>& verbs);
@@ -57,9 +52,6 @@ class TestServer {
   // Boolean with a default that is no Boolean) and Customer(Name String
   // key, Age Integer, Home Address, Shipping Address N, Since Date).
   void DefineCustomer();
-
- private:
-  halvane::test::TempFolder m_folder{"fennick-test"};
 };
 
 class FennickTest : public ::testing::Test {
