@@ -98,18 +98,7 @@ void CBusObjAttrsView::RefreshFromDef() {
 
 // The attribute rows, not the empty one, every column as text.
 BOOL CBusObjAttrsView::WriteGridToTextFile(const char* path) {
-  CFile file;
-  if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
-    CString text;
-    text.Format("File %s could not be opened!", path);
-    AfxMessageBox(text, MB_OK);
-    return FALSE;
-  }
-  const ROWCOL last = m_wndAttrGrid.GetEmptyRow() - 1;
-  BOOL written = TRUE;
-  if (last >= 1) written = m_wndAttrGrid.CopyTextToFile(file, CGXRange(1, 0, last, m_wndAttrGrid.GetColCount()));
-  file.Close();
-  return written;
+  return WriteRowsToTextFile(path, m_wndAttrGrid, m_wndAttrGrid.GetEmptyRow() - 1);
 }
 
 void CBusObjAttrsView::ApplyToDef(CQRBusObjDef* pDef) {

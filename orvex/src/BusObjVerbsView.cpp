@@ -100,17 +100,7 @@ void CBusObjVerbsView::RefreshFromDef() {
 }
 
 BOOL CBusObjVerbsView::WriteGridToTextFile(const char* path) {
-  CFile file;
-  if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
-    CString text;
-    text.Format("File %s could not be opened!", path);
-    AfxMessageBox(text, MB_OK);
-    return FALSE;
-  }
-  const ROWCOL rows = m_wndVerbGrid.GetRowCount();
-  if (rows >= 1) m_wndVerbGrid.CopyTextToFile(file, CGXRange(1, 0, rows, m_wndVerbGrid.GetColCount()));
-  file.Close();
-  return TRUE;
+  return WriteRowsToTextFile(path, m_wndVerbGrid, m_wndVerbGrid.GetRowCount());
 }
 
 // --- Clipboard -------------------------------------------------------------------------

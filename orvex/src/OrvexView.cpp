@@ -280,6 +280,20 @@ void COrvexView::OnSaveAllToServer() {
   }
 }
 
+BOOL COrvexView::WriteRowsToTextFile(const char* path, CGXGridCore& grid, ROWCOL lastRow) {
+  CFile file;
+  if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
+    CString text;
+    text.Format("File %s could not be opened!", path);
+    AfxMessageBox(text, MB_OK);
+    return FALSE;
+  }
+  BOOL written = TRUE;
+  if (lastRow >= 1) written = grid.CopyTextToFile(file, CGXRange(1, 0, lastRow, grid.GetColCount()));
+  file.Close();
+  return written;
+}
+
 // --- Printing ---------------------------------------------------------------------
 
 void COrvexView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {

@@ -23,6 +23,7 @@
 #pragma once
 
 #include <afxext.h>
+#include <gx/gxdefs.h>
 
 #include "DataManager.h"
 
@@ -77,6 +78,9 @@ class COrvexView : public CFormView {
   // The tab's grid, which its printing prints with the definition's name
   // and the page number in the header.
   virtual CGXGridCore* GetPrintedGrid() = 0;
+  // WriteGridToTextFile's work: rows 1 to `lastRow` of the grid, every
+  // column, tab-separated; the message when the file cannot be created.
+  static BOOL WriteRowsToTextFile(const char* path, CGXGridCore& grid, ROWCOL lastRow);
   void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
   void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
   void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
