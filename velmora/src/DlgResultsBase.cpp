@@ -1,29 +1,10 @@
 // The results dialogs' find, layout and resource switch.
 #include "DlgResultsBase.h"
 
-#include <algorithm>
+#include <HLGridDialogLayout.h>
 
 #include "ResourceScope.h"
 #include "resource.h"
-
-namespace {
-
-constexpr int kGridMargin = 50;
-constexpr int kButtonMargin = 10;
-
-// The control's rectangle in its parent's client coordinates.
-CRect PlaceOf(const CWnd& parent, const CWnd& control) {
-  CRect rect;
-  control.GetWindowRect(&rect);
-  parent.ScreenToClient(&rect);
-  return rect;
-}
-
-void MoveTo(CWnd& control, int x, int y) {
-  control.SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-}  // namespace
 
 BEGIN_MESSAGE_MAP(CDlgResultsBase, CDialog)
   ON_WM_SIZE()
@@ -76,18 +57,8 @@ void CDlgResultsBase::OnSize(UINT nType, int cx, int cy) {
 }
 
 void CDlgResultsBase::LayOut(int cx, int cy) {
-  CGridResultsBase& grid = GetResultsGrid();
   CWnd* pOk = GetDlgItem(IDOK);
-  if (grid.GetSafeHwnd() == nullptr || m_btnCancel.GetSafeHwnd() == nullptr || pOk == nullptr) return;
-  const CRect rcGrid = PlaceOf(*this, grid);
-  grid.SetWindowPos(nullptr, 0, 0, std::max(0, cx - rcGrid.left - kGridMargin),
-                    std::max(0, cy - rcGrid.top - kGridMargin), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  const CRect rcCancel = PlaceOf(*this, m_btnCancel);
-  const int cancelLeft = cx - kButtonMargin - rcCancel.Width();
-  MoveTo(m_btnCancel, cancelLeft, cy - kButtonMargin - rcCancel.Height());
-  const CRect rcOk = PlaceOf(*this, *pOk);
-  MoveTo(*pOk, cancelLeft - kButtonMargin - rcOk.Width(), cy - kButtonMargin - rcOk.Height());
-  Invalidate();
+  if (pOk != nullptr) HLLayoutGridDialog(*this, GetResultsGrid(), *pOk, m_btnCancel, cx, cy);
 }
 
 void CDlgResultsBase::OnFindUp() {
