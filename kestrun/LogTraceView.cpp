@@ -194,9 +194,8 @@ void CLogTraceView::FillControls() {
 void CLogTraceView::SetEditText(int id, const CString& text) {
   const bool filling = m_bFilling;
   m_bFilling = true;
-  auto* edit = static_cast<CEdit*>(GetDlgItem(id));
-  edit->SetWindowText(text);
-  edit->SetSel(text.GetLength(), text.GetLength());
+  SetDlgItemText(id, text);
+  SendDlgItemMessage(id, EM_SETSEL, static_cast<WPARAM>(text.GetLength()), text.GetLength());
   m_bFilling = filling;
 }
 
