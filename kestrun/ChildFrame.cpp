@@ -2,6 +2,8 @@
 
 #include <DefMessageBox.h>
 
+#include <algorithm>
+
 #include "ColumnTables.h"
 #include "KestrunApp.h"
 #include "KestrunDoc.h"
@@ -21,6 +23,7 @@ constexpr int kYesToFile = 15;
 IMPLEMENT_DYNCREATE(CChildFrame, SECMDIChildWnd)
 
 BEGIN_MESSAGE_MAP(CChildFrame, SECMDIChildWnd)
+  ON_WM_CREATE()
   ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
@@ -31,7 +34,25 @@ CChildFrame::~CChildFrame() = default;
 BOOL CChildFrame::PreCreateWindow(CREATESTRUCT& cs) {
   cs.cx = kFrameWidth;
   cs.cy = kFrameHeight;
+  // Never larger than the main frame's free area, where its tabs along the
+  // bottom would be out of sight.
+  if (auto* pMain = DYNAMIC_DOWNCAST(CMDIFrameWnd, AfxGetMainWnd()); pMain != nullptr && pMain->m_hWndMDIClient) {
+    CRect area;
+    ::GetClientRect(pMain->m_hWndMDIClient, &area);
+    if (area.Width() > 0) cs.cx = std::min(cs.cx, area.Width());
+    if (area.Height() > 0) cs.cy = std::min(cs.cy, area.Height());
+  }
   return SECMDIChildWnd::PreCreateWindow(cs);
+}
+
+int CChildFrame::OnCreate(LPCREATESTRUCT lpcs) {
+  if (SECMDIChildWnd::OnCreate(lpcs) == -1) return -1;
+  // The status text of the command that opens the window stays: the idle
+  // text the new frame posted for itself would replace it.
+  MSG pending;
+  while (::PeekMessage(&pending, GetSafeHwnd(), WM_SETMESSAGESTRING, WM_SETMESSAGESTRING, PM_REMOVE)) {
+  }
+  return 0;
 }
 
 BOOL CChildFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {

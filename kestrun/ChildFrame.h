@@ -51,6 +51,7 @@ class CChildFrame : public SECMDIChildWnd {
  protected:
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+  afx_msg int OnCreate(LPCREATESTRUCT lpcs);
   afx_msg void OnClose();
   DECLARE_MESSAGE_MAP()
 

@@ -2,6 +2,7 @@
 
 #include <afxwin.h>
 
+#include <functional>
 #include <string>
 
 #include "Connector.h"
@@ -138,15 +139,18 @@ void CConnectorBlockReader::SkipBlock() {
   }
 }
 
-void CConnectorBlockReader::ReadSupportedObjects(CConnector& connector) {
+// Reads a sub-block of "Name = " lines, each followed by a truth field
+// `flagKey`, handing every name whose truth was read to `take`.
+void CConnectorBlockReader::ReadNamedTruths(const char* flagKey,
+                                            const std::function<void(const CString&, bool)>& take) {
   CString name;
-  int agentSupport = 0;
+  bool truth = false;
   bool pending = false;
   CString line;
   while (Next(line)) {
     if (IsTagLine(line)) {
       if (IsEnd(line)) {
-        if (pending) connector.SetSupportedBO(name, agentSupport);
+        if (pending) take(name, truth);
       } else {
         m_lines.PutBack();
       }
@@ -156,45 +160,28 @@ void CConnectorBlockReader::ReadSupportedObjects(CConnector& connector) {
     CString value;
     FieldOf(line, key, value);
     if (Is(key, "Name")) {
-      if (pending) connector.SetSupportedBO(name, agentSupport);
+      if (pending) take(name, truth);
       name = value;
       pending = false;
-    } else if (Is(key, "MappingRequired")) {
-      // Mapping required means the agent does not support the object.
-      const int truth = TruthOf(value);
-      pending = truth >= 0;
-      agentSupport = truth == 0 ? 1 : 0;
+    } else if (Is(key, flagKey)) {
+      const int read = TruthOf(value);
+      pending = read >= 0;
+      truth = read == 1;
     }
   }
 }
 
+void CConnectorBlockReader::ReadSupportedObjects(CConnector& connector) {
+  // Mapping required means the agent does not support the object.
+  ReadNamedTruths("MappingRequired", [&connector](const CString& name, bool mappingRequired) {
+    connector.SetSupportedBO(name, mappingRequired ? 0 : 1);
+  });
+}
+
 void CConnectorBlockReader::ReadDeltaSupport(CConnector& connector) {
-  CString name;
-  BYTE flag = 0;
-  bool pending = false;
-  CString line;
-  while (Next(line)) {
-    if (IsTagLine(line)) {
-      if (IsEnd(line)) {
-        if (pending) connector.AddCodecRecord(name, flag);
-      } else {
-        m_lines.PutBack();
-      }
-      return;
-    }
-    CString key;
-    CString value;
-    FieldOf(line, key, value);
-    if (Is(key, "Name")) {
-      if (pending) connector.AddCodecRecord(name, flag);
-      name = value;
-      pending = false;
-    } else if (Is(key, "DeltaSupport")) {
-      const int truth = TruthOf(value);
-      pending = truth >= 0;
-      flag = truth == 1 ? 1 : 0;
-    }
-  }
+  ReadNamedTruths("DeltaSupport", [&connector](const CString& name, bool deltaSupport) {
+    connector.AddCodecRecord(name, static_cast<BYTE>(deltaSupport ? 1 : 0));
+  });
 }
 
 void CConnectorBlockReader::ReadProperties(CConnector& connector) {

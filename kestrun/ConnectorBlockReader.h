@@ -6,6 +6,7 @@
 #include <afx.h>
 #include <afxcoll.h>
 
+#include <functional>
 #include <string_view>
 
 #include "RepositoryCopy.h"
@@ -39,6 +40,7 @@ class CConnectorBlockReader {
 
   // The next line that is not empty once trimmed; false at the end.
   bool Next(CString& line);
+  void ReadNamedTruths(const char* flagKey, const std::function<void(const CString&, bool)>& take);
   void ReadSupportedObjects(CConnector& connector);
   void ReadDeltaSupport(CConnector& connector);
   void ReadProperties(CConnector& connector);

@@ -6,7 +6,6 @@
 
 #include "JVM.h"
 #include "SelectPath.h"
-#include "Utf16Text.h"
 
 #ifdef HALVANE_JNI_DECLARATIONS_ONLY
 
@@ -64,19 +63,15 @@ bool ClearException(JNIEnv* env) {
 }
 
 jstring ToJava(JNIEnv* env, const CString& text) {
-  const std::u16string wide = Utf8ToUtf16(std::string_view(text, size_t(text.GetLength())));
-  return env->NewString(reinterpret_cast<const jchar*>(wide.data()), jsize(wide.size()));
+  return JVM::NewString(env, std::string_view(text, size_t(text.GetLength())));
 }
 
 bool FromJava(JNIEnv* env, jstring text, CString& out) {
-  const jsize length = env->GetStringLength(text);
-  const jchar* chars = env->GetStringChars(text, nullptr);
-  if (chars == nullptr) {
+  std::string utf8;
+  if (!JVM::GetString(env, text, utf8)) {
     ClearException(env);
     return false;
   }
-  const std::string utf8 = Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(chars), size_t(length)));
-  env->ReleaseStringChars(text, chars);
   out = CString(utf8.c_str(), int(utf8.size()));
   return true;
 }

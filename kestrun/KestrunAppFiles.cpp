@@ -169,7 +169,7 @@ void CKestrunApp::OnSaveAllToFile() {
     CString proposal = pDoc->m_strName + ".cfg";
     if (!pDoc->m_strPath.IsEmpty())
       proposal = pDoc->m_nFileKind == FILE_KIND_CONFIG ? pDoc->m_strPath : WithConfigExtension(pDoc->m_strPath);
-    dlg.m_rows.Add(CFileNameRow{pDoc->GetTitle(), proposal});
+    dlg.m_rows.Add(CFileNameRow{pDoc->GetDisplayName(), proposal});
   }
   if (dlg.DoModal() != IDOK) return;
   pFrame->ShowAndClearResults();

@@ -52,6 +52,8 @@ void CKestrunDoc::SetTitle(LPCTSTR lpszTitle) {
   CDocument::SetTitle(title);
 }
 
+CString CKestrunDoc::GetDisplayName() const { return CString(m_bQvsMode ? kQvsPrefix : kKbrxPrefix) + m_strName; }
+
 BOOL CKestrunDoc::IsModified() {
   if (m_pConnector != nullptr && m_pConnector->IsModified()) m_bModified = TRUE;
   return m_bModified;

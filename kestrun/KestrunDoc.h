@@ -52,6 +52,8 @@ class CKestrunDoc : public CDocument {
   // Rebuilds the window's tabs for the mode that m_bQvsMode now holds.
   void SwitchTabSet();
   void RefreshTitle() { SetTitle(nullptr); }
+  // The mode's prefix and the name, as the title shows them.
+  CString GetDisplayName() const;
   bool IsQvsMode() const { return m_bQvsMode; }
 
   CString m_strName;

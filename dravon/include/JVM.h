@@ -10,6 +10,7 @@
 #include <jni.h>
 
 #include <string>
+#include <string_view>
 
 class JVM {
  public:
@@ -26,4 +27,11 @@ class JVM {
 
   // Why Init failed; empty when it has not been called or succeeded.
   static std::string GetFailureReason();
+
+  // Our 8-bit text (UTF-8) as a Java string and back, through UTF-16: JNI's
+  // own "UTF" calls take a modified form that arbitrary bytes break.
+  // Malformed bytes become U+FFFD. Null or false when Java refuses (its
+  // exception is left pending for the caller).
+  static jstring NewString(JNIEnv* env, std::string_view text);
+  static bool GetString(JNIEnv* env, jstring text, std::string& out);
 };

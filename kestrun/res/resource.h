@@ -5,7 +5,6 @@
 // --- Frame, document template and bars --------------------------------------
 #define IDR_MAINFRAME 128
 #define IDR_CONNECTORTYPE 130
-#define IDB_SPLASH 140
 #define IDW_RESULTS_BAR 0xE700
 
 // --- Commands ----------------------------------------------------------------

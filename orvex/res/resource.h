@@ -16,6 +16,9 @@
 #define IDD_CONFIRM 171
 #define IDD_DEPENDENCY 217
 #define IDD_USER_CONFIRM 501
+#define IDD_IMPORT_FILE 172
+#define IDD_ATTRS_VIEW 336
+#define IDD_VERBS_VIEW 341
 
 // Strings.
 #define IDS_PREFERENCES_CAPTION 61474
@@ -42,6 +45,20 @@
 #define IDC_DEP_MESSAGE 1251
 #define IDC_DEP_NAME 1252
 #define IDC_DEP_LABEL 1253
+
+// The tabs of a definition window.
+#define IDC_VERB_GRID 1001
+#define IDC_ATTR_GRID 1003
+#define IDC_VERBS_APPINFO 1095
+#define IDC_VERBS_APPINFO_LABEL 1642
+
+// Options of the import/export file dialog (1119 is the template's
+// placeholder for the system dialog's own controls).
+#define IDC_IMPORT_PLACEHOLDER 1119
+#define IDC_OPEN_IMPORTED 1010
+#define IDC_GENERATE_BROKER_FILES 1011
+#define IDC_USE_PROFILE 1040
+#define IDC_RENAME_TO_FILE_NAME 1070
 
 // Preferences page.
 #define IDC_PREF_SERVER 1060

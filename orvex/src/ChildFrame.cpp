@@ -4,10 +4,14 @@
 
 #include <vector>
 
+#include "BOImpExp.h"
+#include "BusObjAttrsView.h"
+#include "BusObjVerbsView.h"
 #include "MainFrame.h"
 #include "OrvexApp.h"
 #include "OrvexDoc.h"
 #include "OrvexView.h"
+#include "resource.h"
 
 namespace {
 
@@ -19,6 +23,7 @@ constexpr UINT kNeverSavedOptions = 264;
 constexpr UINT kSavedToFileOptions = 259;
 constexpr int kYesToServer = 14;
 constexpr int kYesToFile = 15;
+constexpr int kTabFontHeight = -12;
 
 // The business objects the definition's attributes name, read before the
 // walk so that changes made on the way do not disturb it.
@@ -40,6 +45,7 @@ IMPLEMENT_DYNCREATE(CChildFrame, SECMDIChildWnd)
 
 BEGIN_MESSAGE_MAP(CChildFrame, SECMDIChildWnd)
   ON_WM_CLOSE()
+  ON_COMMAND(ID_NEXT_TAB, OnNextPane)
 END_MESSAGE_MAP()
 
 CChildFrame::CChildFrame() : m_mapVisitedNames(10) {}
@@ -52,9 +58,31 @@ BOOL CChildFrame::PreCreateWindow(CREATESTRUCT& cs) {
   return SECMDIChildWnd::PreCreateWindow(cs);
 }
 
+BOOL CChildFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
+  if (!m_wndTabs.Create(this, TWS_DEFAULT_PANE_STYLE, AFX_IDW_PANE_FIRST)) return FALSE;
+  m_pTabFont = std::make_unique<CFont>();
+  m_pTabFont->CreateFont(kTabFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+  m_wndTabs.SetFontActiveTab(m_pTabFont.get());
+  m_wndTabs.SetFontInactiveTab(m_pTabFont.get());
+  if (m_wndTabs.AddTab(RUNTIME_CLASS(CBusObjVerbsView), "General", pContext) == nullptr) return FALSE;
+  if (m_wndTabs.AddTab(RUNTIME_CLASS(CBusObjAttrsView), "Attributes", pContext) == nullptr) return FALSE;
+  return m_wndTabs.ActivateTab(kAttributesTab);
+}
+
 COrvexDoc* CChildFrame::GetOrvexDoc() { return DYNAMIC_DOWNCAST(COrvexDoc, GetActiveDocument()); }
 
-CWnd* CChildFrame::GetActiveTabView() { return GetActiveView(); }
+CWnd* CChildFrame::GetActiveTabView() {
+  return m_wndTabs.GetSafeHwnd() != nullptr ? m_wndTabs.GetActiveWnd() : nullptr;
+}
+
+COrvexView* CChildFrame::GetTabView(int nTab) {
+  return m_wndTabs.GetSafeHwnd() != nullptr ? DYNAMIC_DOWNCAST(COrvexView, m_wndTabs.GetTabWnd(nTab)) : nullptr;
+}
+
+void CChildFrame::OnNextPane() {
+  m_wndTabs.ActivateTab(m_wndTabs.GetActiveTab() == kAttributesTab ? kGeneralTab : kAttributesTab);
+}
 
 void CChildFrame::ClearRememberedAnswers() {
   s_nNeverSavedAnswer = 0;
@@ -62,6 +90,10 @@ void CChildFrame::ClearRememberedAnswers() {
 }
 
 void CChildFrame::OnClose() { PromptSaveOnClose(FALSE, TRUE); }
+
+void CChildFrame::CloseFrame() { SECMDIChildWnd::OnClose(); }
+
+// --- The close questions -------------------------------------------------------------
 
 int CChildFrame::Ask(int& remembered, BOOL applyToAll, const char* text, const char* checkText, const CString& caption,
                      UINT options) {
@@ -77,8 +109,72 @@ BOOL CChildFrame::SaveToFile() {
   return pView != nullptr && pView->OnSaveToFile() == 0;
 }
 
+// Every step that runs a box or a save may end the window (a notice, a
+// deleted definition, a renamed copy in its place), and the definition
+// with it: after each, only the handle on the stack is looked at.
+BOOL CChildFrame::AskNeverSaved(CQRBusObjDef* pDef, BOOL applyToAll, const CString& caption) {
+  const HWND self = GetSafeHwnd();
+  const int answer =
+      Ask(s_nNeverSavedAnswer, applyToAll, "This definition was never saved. Do you want to save changes?",
+          "Apply this action to all definitions that were never saved.", caption, kNeverSavedOptions);
+  BOOL done = FALSE;
+  if (::IsWindow(self)) {
+    switch (answer) {
+      case kYesToServer:
+        done = GetOrvexApp()->SaveToServer(pDef) || (::IsWindow(self) && OfferFileInstead(pDef->name(0)));
+        break;
+      case kYesToFile:
+        done = SaveToFile();
+        break;
+      case IDNO:
+        RevertChanges(pDef, TRUE);
+        done = TRUE;
+        break;
+      default:
+        // Cancel, and a box that gave no answer.
+        break;
+    }
+  } else {
+    done = answer == kYesToServer || answer == kYesToFile || answer == IDNO;
+  }
+  if (!done) ClearRememberedAnswers();
+  return !done;
+}
+
+BOOL CChildFrame::OfferFileInstead(const CString& name) {
+  const HWND self = GetSafeHwnd();
+  const CString text = "Business object \"" + name + "\" could not be saved to the server. " +
+                       "Would you like to save it to a file instead?";
+  return ::MessageBox(self, text, "Failed to save to the server", MB_YESNO | MB_ICONEXCLAMATION) == IDYES &&
+         ::IsWindow(self) && SaveToFile();
+}
+
+BOOL CChildFrame::AskSavedToFile(CQRBusObjDef* pDef, BOOL applyToAll, const CString& caption) {
+  const HWND self = GetSafeHwnd();
+  const int answer =
+      Ask(s_nSavedToFileAnswer, applyToAll, "This definition was saved to a file. Do you want to save it to the server?",
+          "Apply this action to all definitions that are already saved to a file.", caption, kSavedToFileOptions);
+  BOOL done = FALSE;
+  if (::IsWindow(self)) {
+    switch (answer) {
+      case IDYES:
+        done = GetOrvexApp()->SaveToServer(pDef);
+        break;
+      case IDNO:
+        RevertChanges(pDef, TRUE);
+        done = TRUE;
+        break;
+      default:
+        break;
+    }
+  } else {
+    done = answer == IDYES || answer == IDNO;
+  }
+  if (!done) ClearRememberedAnswers();
+  return !done;
+}
+
 BOOL CChildFrame::PromptSaveOnClose(BOOL applyToAll, BOOL closeAfter) {
-  // Reverting a new definition deletes it, and its window with it.
   const HWND self = GetSafeHwnd();
   COrvexDoc* pDoc = GetOrvexDoc();
   CQRBusObjDef* pDef = pDoc != nullptr ? pDoc->m_pBODef : nullptr;
@@ -87,57 +183,26 @@ BOOL CChildFrame::PromptSaveOnClose(BOOL applyToAll, BOOL closeAfter) {
     ClearVisited();
     const BOOL unsaved = IsModifiedRecursive(pDef, kNewOrModified, HvStateWrittenToFile);
     ClearVisited();
-    const CString name = pDef->name(0);
-    const CString caption = applyToAll ? "Save Business Object \"" + name + "\"" : CString("Save");
-    COrvexApp* pApp = GetOrvexApp();
+    const CString caption =
+        applyToAll ? "Save Business Object \"" + CString(pDef->name(0)) + "\"" : CString("Save");
+    BOOL stay = FALSE;
     if (unsaved) {
-      switch (Ask(s_nNeverSavedAnswer, applyToAll, "This definition was never saved. Do you want to save changes?",
-                  "Apply this action to all definitions that were never saved.", caption, kNeverSavedOptions)) {
-        case kYesToServer:
-          if (!pApp->SaveToServer(pDef)) {
-            const CString text = "Business object \"" + name + "\" could not be saved to the server. " +
-                                 "Would you like to save it to a file instead?";
-            // A file save that did not happen keeps the window and its changes.
-            if (MessageBox(text, "Failed to save to the server", MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
-              return !SaveToFile();
-          }
-          break;
-        case kYesToFile:
-          return !SaveToFile();
-        case IDNO:
-          RevertChanges(pDef, TRUE);
-          if (!::IsWindow(self)) return FALSE;
-          break;
-        case IDCANCEL:
-          ClearRememberedAnswers();
-          return TRUE;
-        default:
-          break;
-      }
+      stay = AskNeverSaved(pDef, applyToAll, caption);
     } else if (unsavedFile) {
-      switch (Ask(s_nSavedToFileAnswer, applyToAll,
-                  "This definition was saved to a file. Do you want to save it to the server?",
-                  "Apply this action to all definitions that are already saved to a file.", caption,
-                  kSavedToFileOptions)) {
-        case IDYES:
-          if (!pApp->SaveToServer(pDef)) return FALSE;
-          break;
-        case IDNO:
-          RevertChanges(pDef, TRUE);
-          if (!::IsWindow(self)) return FALSE;
-          break;
-        case IDCANCEL:
-          ClearRememberedAnswers();
-          return TRUE;
-        default:
-          break;
-      }
+      stay = AskSavedToFile(pDef, applyToAll, caption);
+    }
+    if (!::IsWindow(self)) return stay;
+    if (stay) {
+      ClearVisited();
+      return TRUE;
     }
   }
   ClearVisited();
-  if (closeAfter) SECMDIChildWnd::OnClose();
+  if (closeAfter) CloseFrame();
   return FALSE;
 }
+
+// --- Walks over the definitions used ---------------------------------------------------
 
 BOOL CChildFrame::IsModifiedRecursive(CQRBusObjDef* pDef, DWORD bits, DWORD excluded) {
   if (pDef == nullptr) return FALSE;
@@ -165,28 +230,45 @@ void CChildFrame::RevertChanges(CQRBusObjDef* pDef, BOOL recurse) {
   const int state = pDef->GetState();
   COrvexDoc* pDoc = GetOrvexDoc();
   CDataManager* pDM = CDataManager::InitInstance();
+  const HWND self = GetSafeHwnd();
   for (const CString& type : UsedTypeNames(*pDef)) {
+    // What another window shows stays as it is there.
     if (pDoc != nullptr && pDoc->IsNameInDocs(type, TRUE)) continue;
     CQRBusObjDef* pUsed = pDM->GetBO(type, 0, 1);
     if (pUsed != nullptr && recurse) RevertChanges(pUsed, TRUE);
+    // Deleting a new definition that this one uses may take this window along.
+    if (!::IsWindow(self)) return;
   }
   if ((state & kOnServer) != 0 && (state & HvStateModified) != 0) {
     pDef->RevertAttrs();
   } else if ((state & HvStateNew) != 0) {
     if (CMainFrame* pFrame = GetOrvexApp()->GetMainFrame()) pFrame->DeleteBODef(name);
+  } else if ((state & HvStateModified) != 0) {
+    CBOImpExp().ReloadFromFile(pDef);
   }
-  // A definition changed without a server goes back to the file it came
-  // from; that comes with the repository-copy reader.
 }
 
+// --- The end of a session ----------------------------------------------------------------
+
 BOOL CChildFrame::CloseAfterServerLoss() {
-  CSingleLock lock(&m_mutex, TRUE);
-  COrvexDoc* pDoc = GetOrvexDoc();
-  if (pDoc != nullptr && IsModifiedRecursive(pDoc->m_pBODef, kNewOrModified, HvStateWrittenToFile)) {
-    if (MessageBox("Do you want to save to a file?", "Save", MB_YESNO) == IDYES) SaveToFile();
+  const HWND self = GetSafeHwnd();
+  m_mutex.Lock();
+  if (m_nServerLossDepth > 0) {
+    // A notice inside this window's own question: the outer call closes.
+    m_mutex.Unlock();
+    return TRUE;
   }
+  ++m_nServerLossDepth;
+  COrvexDoc* pDoc = GetOrvexDoc();
+  const BOOL changed = pDoc != nullptr && IsModifiedRecursive(pDoc->m_pBODef, kNewOrModified, HvStateWrittenToFile);
   ClearVisited();
-  lock.Unlock();
-  SECMDIChildWnd::OnClose();
+  if (changed && MessageBox("Do you want to save to a file?", "Save", MB_YESNO) == IDYES && ::IsWindow(self))
+    SaveToFile();
+  // The window, and its lock with it, may have gone meanwhile.
+  if (!::IsWindow(self)) return TRUE;
+  --m_nServerLossDepth;
+  ClearVisited();
+  m_mutex.Unlock();
+  CloseFrame();
   return TRUE;
 }

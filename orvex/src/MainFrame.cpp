@@ -6,10 +6,12 @@
 
 #include <algorithm>
 
+#include "BOImpExp.h"
 #include "ChildFrame.h"
 #include "DataManager.h"
 #include "OrvexApp.h"
 #include "OrvexDoc.h"
+#include "OrvexView.h"
 #include "resource.h"
 
 namespace {
@@ -62,6 +64,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, SECMDIFrameWnd)
   ON_COMMAND(ID_BO_DELETE, OnDelete)
   ON_COMMAND(ID_WINDOW_CLOSE_ALL, OnCloseAll)
   ON_UPDATE_COMMAND_UI(ID_WINDOW_CLOSE_ALL, OnUpdateCloseAll)
+  ON_COMMAND(ID_SAVE_ALL_TO_FILE, OnSaveAllToFile)
   ON_UPDATE_COMMAND_UI(IDS_SERVER_LABEL, OnUpdateServerLabel)
   ON_UPDATE_COMMAND_UI(IDS_DISCONNECTED, OnUpdateServerPane)
   ON_MESSAGE(WM_HV_SERVER_LOST, OnServerLost)
@@ -194,6 +197,16 @@ void CMainFrame::OnClose() {
 void CMainFrame::OnCloseAll() { CloseAllDocuments(TRUE, FALSE); }
 
 void CMainFrame::OnUpdateCloseAll(CCmdUI* pCmdUI) { pCmdUI->Enable(MDIGetActive() != nullptr); }
+
+void CMainFrame::OnSaveAllToFile() {
+  for (COrvexDoc* pDoc : COrvexDoc::GetOpenDocs()) {
+    // A renamed copy replaces its window on the way.
+    if (!COrvexDoc::IsOpen(pDoc)) continue;
+    POSITION pos = pDoc->GetFirstViewPosition();
+    auto* pView = pos != nullptr ? DYNAMIC_DOWNCAST(COrvexView, pDoc->GetNextView(pos)) : nullptr;
+    if (pView != nullptr && pView->OnSaveToFile() == CBOImpExp::kWriteFailed) break;
+  }
+}
 
 // --- Server commands --------------------------------------------------------------------
 

@@ -58,6 +58,7 @@ class CMainFrame : public SECMDIFrameWnd {
   afx_msg void OnUpdateRefresh(CCmdUI* pCmdUI);
   afx_msg void OnDelete();
   afx_msg void OnCloseAll();
+  afx_msg void OnSaveAllToFile();
   afx_msg void OnUpdateCloseAll(CCmdUI* pCmdUI);
   afx_msg void OnUpdateServerLabel(CCmdUI* pCmdUI);
   afx_msg void OnUpdateServerPane(CCmdUI* pCmdUI);

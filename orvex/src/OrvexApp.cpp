@@ -8,6 +8,7 @@
 #include <Login.h>
 #include <Orb.h>
 #include <UtilFunc.h>
+#include <gxall.h>
 
 #include <string>
 #include <vector>
@@ -29,6 +30,12 @@ constexpr DWORD kOrbWaitLimitMs = 30000;
 // The login-history user information that switches help authoring on.
 constexpr const char* kAuthoringUser = "admin";
 constexpr const char* kAuthoringWord = "PimRox";
+
+// A document whose window could not be made: a view made before the
+// failure took the document along when it went.
+void DeleteUnshownDoc(COrvexDoc* pDoc) {
+  if (COrvexDoc::IsOpen(pDoc)) delete pDoc;
+}
 
 CString ParentFolder(const CString& path) {
   const int slash = path.ReverseFind('/');
@@ -66,6 +73,8 @@ CMainFrame* COrvexApp::GetMainFrame() const { return DYNAMIC_DOWNCAST(CMainFrame
 BOOL COrvexApp::InitInstance() {
   AfxEnableControlContainer();
   Enable3dControls();
+  // The definition windows' grids are "GXWND" controls of their forms.
+  GXInit();
   SetRegistryKey("Halvane");
   // Any argument starts without the picture.
   if (m_lpCmdLine == nullptr || *m_lpCmdLine == '\0') {
@@ -208,7 +217,7 @@ CWnd* COrvexApp::OpenBODefWindow(CQRBusObjDef* pDef) {
   pDoc->SetBODef(pDef);
   CFrameWnd* pFrame = m_pDocTemplate->CreateNewFrame(pDoc, nullptr);
   if (pFrame == nullptr) {
-    delete pDoc;
+    DeleteUnshownDoc(pDoc);
     return nullptr;
   }
   pDoc->SetTitle(name);
@@ -234,7 +243,7 @@ void COrvexApp::NewBODef() {
   COrvexDoc::BroadcastToViews(COrvexDoc::kNameAdded, dlg.m_strName);
   CFrameWnd* pFrame = m_pDocTemplate->CreateNewFrame(pDoc, nullptr);
   if (pFrame == nullptr) {
-    delete pDoc;
+    DeleteUnshownDoc(pDoc);
     return;
   }
   pDoc->SetTitle(dlg.m_strName);

@@ -41,7 +41,16 @@ class COrvexApp : public CWinApp {
   void LaunchTool(CString command);
   // Drops the program's own clipboard object and empties the clipboard.
   void ReleaseClipboardObject();
+  // Shows and clears the results pane, writes "Validating...", then
+  // validates and saves the definition with the ones it uses.
   BOOL SaveToServer(CQRBusObjDef* pDef);
+  BOOL ValidateAndSaveBODef(CQRBusObjDef* pDef);
+  // Clears the state bit on the definitions and on every definition they
+  // use, at any depth.
+  void ClearStateBits(const CBODefArray& defs, DWORD bit);
+  // Puts the ObjectEventId attribute last, in position and in the array;
+  // the attributes after its old place move up by one.
+  static void MoveObjectEventIdLast(CQRBusObjDef& def);
 
   BOOL IsConnected() const { return m_bConnected; }
   CMainFrame* GetMainFrame() const;

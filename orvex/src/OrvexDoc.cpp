@@ -64,13 +64,31 @@ void COrvexDoc::BroadcastToViews(int kind, CString name) {
   }
 }
 
+void COrvexDoc::ApplyViewsToDef(CQRBusObjDef* pDef) {
+  for (POSITION pos = GetFirstViewPosition(); pos != nullptr;) {
+    if (auto* pView = DYNAMIC_DOWNCAST(COrvexView, GetNextView(pos))) pView->ApplyToDef(pDef);
+  }
+}
+
+void COrvexDoc::RefreshViews() {
+  for (POSITION pos = GetFirstViewPosition(); pos != nullptr;) {
+    if (auto* pView = DYNAMIC_DOWNCAST(COrvexView, GetNextView(pos))) pView->RefreshFromDef();
+  }
+}
+
 BOOL COrvexDoc::IsNameInDocs(CString name, BOOL onlyThis) const {
   void* pDef = nullptr;
-  if (onlyThis) return m_mapBODefs.Lookup(name, pDef);
   for (const COrvexDoc* pDoc : GetOpenDocs()) {
+    if (onlyThis && pDoc == this) continue;
     if (pDoc->m_mapBODefs.Lookup(name, pDef)) return TRUE;
   }
   return FALSE;
+}
+
+CFrameWnd* COrvexDoc::GetFrame() const {
+  POSITION pos = GetFirstViewPosition();
+  CView* pView = pos != nullptr ? GetNextView(pos) : nullptr;
+  return pView != nullptr ? pView->GetParentFrame() : nullptr;
 }
 
 BOOL COrvexDoc::IsInPrintPreview() const {

@@ -1,6 +1,15 @@
+// The definition views' base: registration with the data manager, the
+// notices, and the window's close and save commands.
 #include "OrvexView.h"
 
+#include "BOImpExp.h"
+#include "ChildFrame.h"
+#include "DlgBOName.h"
+#include "DlgImportFile.h"
+#include "MainFrame.h"
+#include "OrvexApp.h"
 #include "OrvexDoc.h"
+#include "resource.h"
 
 namespace {
 
@@ -10,22 +19,37 @@ CString NoticeName(WPARAM wParam, LPARAM lParam) {
   return text != nullptr ? CString(text, static_cast<int>(wParam)) : CString();
 }
 
+constexpr DWORD kNewModifiedOrInFile = HvStateNew | HvStateModified | HvStateWrittenToFile;
+
 }  // namespace
 
-IMPLEMENT_DYNCREATE(COrvexView, CView)
+IMPLEMENT_DYNAMIC(COrvexView, CFormView)
 
-BEGIN_MESSAGE_MAP(COrvexView, CView)
+BEGIN_MESSAGE_MAP(COrvexView, CFormView)
   ON_WM_DESTROY()
+  ON_COMMAND(ID_FILE_CLOSE, OnFileClose)
+  ON_COMMAND(ID_SAVE_TO_SERVER, OnSaveToServer)
+  ON_COMMAND(ID_SAVE_TO_FILE, OnSaveToFileCommand)
+  ON_COMMAND(ID_SAVE_AS_TO_SERVER, OnSaveAsToServer)
+  ON_COMMAND(ID_SAVE_AS_TO_FILE, OnSaveAsToFileCommand)
+  ON_COMMAND(ID_SAVE_ALL_TO_SERVER, OnSaveAllToServer)
   ON_MESSAGE(WM_HV_DEF_GONE, OnDefGone)
   ON_MESSAGE(WM_HV_DEF_CLOSE, OnDefClose)
   ON_MESSAGE(WM_HV_DEF_CHANGED, OnDefChanged)
 END_MESSAGE_MAP()
 
-COrvexView::COrvexView() = default;
+COrvexView::COrvexView(UINT nIDTemplate) : CFormView(nIDTemplate) {
+  if (COrvexApp* pApp = GetOrvexApp()) m_pMainFrame = pApp->GetMainFrame();
+}
 
 COrvexView::~COrvexView() = default;
 
 COrvexDoc* COrvexView::GetDocument() const { return DYNAMIC_DOWNCAST(COrvexDoc, m_pDocument); }
+
+CQRBusObjDef* COrvexView::GetBODef() const {
+  const COrvexDoc* pDoc = GetDocument();
+  return pDoc != nullptr ? pDoc->m_pBODef : nullptr;
+}
 
 void COrvexView::OnBONameAdded(CString) {}
 
@@ -33,41 +57,26 @@ void COrvexView::OnBONameRemoved(CString) {}
 
 void COrvexView::OnBONamesReset() {}
 
-void COrvexView::RefreshFromDef() { Invalidate(); }
+void COrvexView::RefreshFromDef() {}
 
-void COrvexView::WriteGridToTextFile(const char*) {}
+BOOL COrvexView::WriteGridToTextFile(const char*) { return FALSE; }
 
 void COrvexView::ApplyToDef(CQRBusObjDef*) {}
 
-// Writing a definition to a file comes with the repository-copy writer.
-int COrvexView::OnSaveToFile() { return 24; }
-
 void COrvexView::OnInitialUpdate() {
-  CView::OnInitialUpdate();
-  COrvexDoc* pDoc = GetDocument();
-  if (pDoc == nullptr || pDoc->m_pBODef == nullptr) return;
-  m_strBOName = pDoc->m_pBODef->name(0);
+  CFormView::OnInitialUpdate();
+  CQRBusObjDef* pDef = GetBODef();
+  if (pDef == nullptr) return;
+  m_strBOName = pDef->name(0);
   CDataManager::InitInstance()->AddWindowHandle(GetSafeHwnd(), m_strBOName);
 }
 
 void COrvexView::OnDestroy() {
   if (!m_strBOName.IsEmpty()) CDataManager::InitInstance()->RemoveView(m_strBOName, GetSafeHwnd());
-  CView::OnDestroy();
+  CFormView::OnDestroy();
 }
 
-void COrvexView::OnDraw(CDC* pDC) {
-  COrvexDoc* pDoc = GetDocument();
-  if (pDoc == nullptr || pDoc->m_pBODef == nullptr) return;
-  CRect client;
-  GetClientRect(&client);
-  client.DeflateRect(12, 12);
-  const HGDIOBJ oldFont = ::SelectObject(pDC->GetSafeHdc(), ::GetStockObject(DEFAULT_GUI_FONT));
-  pDC->SetBkMode(TRANSPARENT);
-  CString text = "Business object definition: ";
-  text += pDoc->m_pBODef->name(0);
-  pDC->DrawText(text, &client, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-  ::SelectObject(pDC->GetSafeHdc(), oldFont);
-}
+// --- Notices ----------------------------------------------------------------------------
 
 void COrvexView::CloseIfNamed(WPARAM wParam, LPARAM lParam) {
   if (m_strBOName.IsEmpty() || NoticeName(wParam, lParam) != m_strBOName) return;
@@ -87,4 +96,186 @@ LRESULT COrvexView::OnDefClose(WPARAM wParam, LPARAM lParam) {
 LRESULT COrvexView::OnDefChanged(WPARAM, LPARAM) {
   RefreshFromDef();
   return 0;
+}
+
+// --- Closing and saving -------------------------------------------------------------
+
+void COrvexView::OnFileClose() {
+  if (auto* pFrame = DYNAMIC_DOWNCAST(CChildFrame, GetParentFrame())) pFrame->PromptSaveOnClose(FALSE, TRUE);
+}
+
+void COrvexView::OnSaveToServer() {
+  COrvexDoc* pDoc = GetDocument();
+  CQRBusObjDef* pDef = GetBODef();
+  if (pDef == nullptr || m_pMainFrame == nullptr) return;
+  CWaitCursor wait;
+  m_pMainFrame->ShowResults(TRUE);
+  pDoc->ApplyViewsToDef(pDef);
+  GetOrvexApp()->SaveToServer(pDef);
+  pDoc->m_mapBODefs.RemoveAll();
+  pDoc->m_mapBODefs.SetAt(pDef->name(0), pDef);
+  pDoc->RefreshViews();
+}
+
+void COrvexView::OnSaveToFileCommand() { OnSaveToFile(); }
+
+void COrvexView::OnSaveAsToFileCommand() { OnSaveAsToFile(); }
+
+int COrvexView::OnSaveAsToFile() {
+  CString path;
+  return SaveAsToFile(TRUE, path);
+}
+
+int COrvexView::OnSaveToFile() {
+  COrvexDoc* pDoc = GetDocument();
+  CQRBusObjDef* pDef = GetBODef();
+  if (pDoc == nullptr || pDef == nullptr || m_pMainFrame == nullptr) return CBOImpExp::kWriteFailed;
+  // The frame may go on the way; what is needed after is held here.
+  CMainFrame* pMainFrame = m_pMainFrame;
+  const HWND self = GetSafeHwnd();
+  CString path = pDoc->m_strFilePath;
+  int result = 0;
+  if (!path.IsEmpty()) {
+    pDoc->ApplyViewsToDef(pDef);
+    result = ExportToFile(pDef, path);
+    pDoc->RefreshViews();
+  } else {
+    result = SaveAsToFile(FALSE, path);
+  }
+  if (result != 0) {
+    pMainFrame->SetStatusText("Export failed/cancelled.");
+    return result;
+  }
+  CString status;
+  status.Format("Exported to file %s", static_cast<LPCTSTR>(path));
+  pMainFrame->SetStatusText(status);
+  // A renamed copy took this window's place.
+  if (::IsWindow(self) && m_pSavedAsDoc != nullptr) RetireAfterRename();
+  return result;
+}
+
+int COrvexView::SaveAsToFile(BOOL closeRenamed, CString& path) {
+  m_pSavedAsDoc = nullptr;
+  COrvexDoc* pDoc = GetDocument();
+  CQRBusObjDef* pDef = GetBODef();
+  if (pDoc == nullptr || pDef == nullptr) return CBOImpExp::kWriteFailed;
+  CString schemaFilter;
+  schemaFilter.LoadString(IDS_XSD_FILTER);
+  CString filter;
+  filter.Format("%s|Text Files (*.in)|*.in|(*.xls)|*.xls|*.txt|*.txt|All Files (*.*)|*.*||",
+                static_cast<LPCTSTR>(schemaFilter));
+  const CString name = pDef->name(0);
+  CDlgImportFile dlg(FALSE, ".txt", name, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter, this, FALSE);
+  dlg.m_ofn.lpstrTitle = "Save Business Object to File";
+  const HWND self = GetSafeHwnd();
+  if (dlg.DoModal() != IDOK || !::IsWindow(self) || (pDef = GetBODef()) == nullptr) return CBOImpExp::kWriteFailed;
+  path = dlg.GetPathName();
+  // A spreadsheet gets the grid of the tab as tab-separated text, and
+  // nothing of the definition is renamed or written.
+  if (dlg.GetFileExt().CompareNoCase("xls") == 0) return WriteGridToTextFile(path) ? 0 : CBOImpExp::kWriteFailed;
+
+  pDoc->ApplyViewsToDef(pDef);
+  const CString title = dlg.GetFileTitle();
+  const BOOL rename = dlg.m_nRename == BST_CHECKED && title != name;
+  CDataManager* pDM = CDataManager::InitInstance();
+  const BOOL existed = rename && pDM->GetBO(title, 0, 0) != nullptr;
+  CQRBusObjDef* pWritten = pDef;
+  if (rename) {
+    pWritten = pDM->GetBO(title, 1, 1);
+    // A server that no longer answers (lost, not yet disconnected) leaves
+    // the copy to be made here: the changes still reach the file.
+    if (pWritten == nullptr) pWritten = pDM->GetBO(title, 1, 0);
+  }
+  if (pWritten == nullptr) return CBOImpExp::kWriteFailed;
+  if (rename) pWritten->Copy(*pDef);
+  pWritten->SetKBRXProperties(CDlgImportFile::GetBrokerProperties());
+  pWritten->SetGenerateBrokerFiles(dlg.m_nGenerateBrokerFiles == BST_CHECKED);
+  const int result = ExportToFile(pWritten, path);
+  if (result != 0) {
+    // A copy made for the new name goes again: the window stays as it was.
+    if (rename && !existed) pDM->CloseBO(title, nullptr);
+    return result;
+  }
+  COrvexDoc* pWrittenDoc = pDoc;
+  if (rename) {
+    if (!existed) COrvexDoc::BroadcastToViews(COrvexDoc::kNameAdded, title);
+    auto* pView = dynamic_cast<CView*>(GetOrvexApp()->OpenBODefWindow(pWritten));
+    m_pSavedAsDoc = pView != nullptr ? DYNAMIC_DOWNCAST(COrvexDoc, pView->GetDocument()) : nullptr;
+    pWrittenDoc = m_pSavedAsDoc;
+  }
+  if (pWrittenDoc != nullptr) pWrittenDoc->m_strFilePath = path;
+  pDoc->RefreshViews();
+  if (rename && closeRenamed) RetireAfterRename();
+  return result;
+}
+
+int COrvexView::ExportToFile(CQRBusObjDef* pDef, const CString& path) {
+  CBODefArray defs;
+  defs.Add(pDef);
+  const int result = CBOImpExp().Export(defs, path);
+  CString line;
+  line.Format("%s saving \"%s\" to file", result == 0 ? "Succeeded" : "Failed", pDef->name(0));
+  if (m_pMainFrame != nullptr) m_pMainFrame->AppendResult(line, 2);
+  return result;
+}
+
+void COrvexView::RetireAfterRename() {
+  auto* pFrame = DYNAMIC_DOWNCAST(CChildFrame, GetParentFrame());
+  if (pFrame == nullptr) return;
+  // Reverting a new definition deletes it, and its window with it.
+  const HWND frame = pFrame->GetSafeHwnd();
+  pFrame->RevertChanges(GetBODef(), FALSE);
+  if (!::IsWindow(frame)) return;
+  pFrame->m_mapVisitedNames.RemoveAll();
+  pFrame->CloseFrame();
+}
+
+void COrvexView::OnSaveAsToServer() {
+  CQRBusObjDef* pDef = GetBODef();
+  if (pDef == nullptr) return;
+  CDlgBOName dlg(GetParentFrame());
+  const HWND self = GetSafeHwnd();
+  if (dlg.DoModal() != IDOK || !::IsWindow(self) || (pDef = GetBODef()) == nullptr) return;
+  CWaitCursor wait;
+  CDataManager* pDM = CDataManager::InitInstance();
+  const BOOL existed = pDM->GetBO(dlg.m_strName, 0, 0) != nullptr;
+  CQRBusObjDef* pNew = pDM->GetBO(dlg.m_strName, 1, 1);
+  if (pNew == nullptr) return;
+  pNew->GetAttrs().DeleteAll();
+  pNew->Copy(*pDef);
+  if (!dlg.m_strAppInfo.IsEmpty()) pNew->SetAppInfo(dlg.m_strAppInfo);
+  GetDocument()->ApplyViewsToDef(pNew);
+  if (!GetOrvexApp()->SaveToServer(pNew)) {
+    // Both stay as they were: the copy goes again, this window keeps its changes.
+    if (!existed) pDM->CloseBO(dlg.m_strName, nullptr);
+    return;
+  }
+  if (!existed) COrvexDoc::BroadcastToViews(COrvexDoc::kNameAdded, dlg.m_strName);
+  GetOrvexApp()->OpenBODefWindow(pNew);
+  if (::IsWindow(self)) RetireAfterRename();
+}
+
+void COrvexView::OnSaveAllToServer() {
+  CMainFrame* pMainFrame = m_pMainFrame;
+  if (pMainFrame == nullptr) return;
+  pMainFrame->ShowResults(TRUE);
+  pMainFrame->AppendResult("Validating...", 2);
+  COrvexApp* pApp = GetOrvexApp();
+  // This window may close on the way: nothing of it is used in the loop.
+  for (COrvexDoc* pDoc : COrvexDoc::GetOpenDocs()) {
+    if (!COrvexDoc::IsOpen(pDoc)) continue;
+    auto* pFrame = DYNAMIC_DOWNCAST(CChildFrame, pDoc->GetFrame());
+    CQRBusObjDef* pDef = pDoc->m_pBODef;
+    if (pFrame == nullptr || pDef == nullptr) continue;
+    const BOOL changed = pFrame->IsModifiedRecursive(pDef, kNewModifiedOrInFile, 0);
+    pFrame->m_mapVisitedNames.RemoveAll();
+    if (changed) {
+      pDoc->ApplyViewsToDef(pDef);
+      if (!pApp->ValidateAndSaveBODef(pDef)) {
+        pFrame->m_mapVisitedNames.RemoveAll();
+        continue;
+      }
+    }
+    pFrame->CloseFrame();
+  }
 }

@@ -1,41 +1,82 @@
-// The view of a definition window. Until the definition windows with their
-// tabs and grids are built, it is a plain pane that names the definition.
+// The base of the two tab views of a definition window, "General"
+// (CBusObjVerbsView) and "Attributes" (CBusObjAttrsView): a form view over
+// the window's COrvexDoc that carries the window's close and save commands
+// and hears the data manager's notices about its definition.
+//
+// A derived view:
+// - passes its dialog template to the constructor and is DECLARE_DYNCREATE:
+//   the child frame makes it by class (CChildFrame::OnCreateClient);
+// - reads its definition through GetBODef() (the document's m_pBODef, which
+//   the data manager owns; never freed here);
+// - calls COrvexView::OnInitialUpdate first in its own: that registers the
+//   view's window with the data manager under the definition's name
+//   (m_strBOName); OnDestroy removes it again;
+// - gets the notices through this class's map: 0x29C8 and 0x29CA naming its
+//   definition destroy the frame at once, without questions; 0x29CB calls
+//   RefreshFromDef. A view that also handles 0x29C8 for other names (a
+//   contained definition) puts its own ON_MESSAGE entry in its map and
+//   passes its own definition's name on to OnDefGone;
+// - overrides the six operations below that concern it; the document calls
+//   them on every view (COrvexDoc::BroadcastToViews, ApplyViewsToDef,
+//   RefreshViews), and their bodies here do nothing.
 #pragma once
 
-#include <afxwin.h>
+#include <afxext.h>
 
 #include "DataManager.h"
 
+class CMainFrame;
 class COrvexDoc;
 
-class COrvexView : public CView {
-  DECLARE_DYNCREATE(COrvexView)
+class COrvexView : public CFormView {
+  DECLARE_DYNAMIC(COrvexView)
 
  public:
-  COrvexView();
   ~COrvexView() override;
 
   COrvexDoc* GetDocument() const;
+  // The definition the window shows, or null.
+  CQRBusObjDef* GetBODef() const;
 
-  // What the views hear from BroadcastToViews and the save commands.
+  // 1. A business-object name became available (update kind 8).
   virtual void OnBONameAdded(CString name);
+  // 2. A name went away (update kind 7).
   virtual void OnBONameRemoved(CString name);
+  // 3. The list of names was rebuilt after connecting (update kind 9).
   virtual void OnBONamesReset();
+  // 4. Reloads the view's controls from the definition.
   virtual void RefreshFromDef();
-  virtual void WriteGridToTextFile(const char* path);
+  // 5. Writes the view's grid as tab-separated text, one line per row; a
+  //    file that cannot be created shows "File %s could not be opened!".
+  //    TRUE when written.
+  virtual BOOL WriteGridToTextFile(const char* path);
+  // 6. Hands the view's pending edits to a definition before it is saved
+  //    or exported.
   virtual void ApplyToDef(CQRBusObjDef* pDef);
 
-  // 0 when the definition was written to its file, 24 when cancelled.
-  virtual int OnSaveToFile();
+  // The save commands, also run by the close questions and the main frame.
+  void OnSaveToServer();
+  // 0 when written, 24 when cancelled or failed.
+  int OnSaveToFile();
+  int OnSaveAsToFile();
+  void OnSaveAsToServer();
+  void OnSaveAllToServer();
 
   // The name under which this window is registered with the data manager.
   CString m_strBOName;
+  CMainFrame* m_pMainFrame = nullptr;
+  // The window Save As To File opened for a renamed copy, or null.
+  COrvexDoc* m_pSavedAsDoc = nullptr;
 
  protected:
-  void OnDraw(CDC* pDC) override;
+  explicit COrvexView(UINT nIDTemplate);
+
   void OnInitialUpdate() override;
 
   afx_msg void OnDestroy();
+  afx_msg void OnFileClose();
+  afx_msg void OnSaveToFileCommand();
+  afx_msg void OnSaveAsToFileCommand();
   afx_msg LRESULT OnDefGone(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnDefClose(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnDefChanged(WPARAM wParam, LPARAM lParam);
@@ -45,4 +86,14 @@ class COrvexView : public CView {
   // The frame goes at once, without questions, when the notice names this
   // window's definition.
   void CloseIfNamed(WPARAM wParam, LPARAM lParam);
+  // Save As To File: the dialog, the rename and the write; `path` gets the
+  // chosen file. `closeRenamed`: the old window goes when a renamed copy
+  // was written (the command itself; Save To File closes it on its own).
+  int SaveAsToFile(BOOL closeRenamed, CString& path);
+  // Writes the definition with its dependencies to a repository copy (or
+  // a schema file); the line in the results pane. 0 when written.
+  int ExportToFile(CQRBusObjDef* pDef, const CString& path);
+  // Reverts this window's definition (without the ones it refers to) and
+  // closes the window, after a copy under another name took its place.
+  void RetireAfterRename();
 };

@@ -7,14 +7,11 @@
 #include <optional>
 #include <string>
 
+#include "Constants.h"
 #include "RepositoryCopy.h"
 #include "win32/services.h"
 
 namespace {
-
-// The target namespace of exported schemas (each definition's own is this
-// followed by its name); the same value as g_strBOSchemaNamespace.
-const char* const kBOSchemaNamespace = "http://schemas.halvane.example/2002/BOSchema/";
 
 // Paths and class paths in this platform's form.
 constexpr char kPathSeparator = '/';
@@ -309,7 +306,7 @@ BOOL CKBRXExportTransaction::WriteParamsFile(LPCTSTR lpszFolder, LPCTSTR lpszNam
   CString text = "[HEADER]\n";
   text += "MessageSet=" + name + "\n";
   text += "RootElement=" + name + "\n";
-  text += "SchemaLoc=\"" + CString(kBOSchemaNamespace) + name + " " + name + ".xsd\"\n";
+  text += "SchemaLoc=\"" + g_strBOSchemaNamespace + name + " " + name + ".xsd\"\n";
   for (const AgentProperty& property : properties) {
     CString line;
     line.Format("%s=%s\n", static_cast<LPCTSTR>(property.m_strName), static_cast<LPCTSTR>(property.GetValue()));
@@ -320,7 +317,7 @@ BOOL CKBRXExportTransaction::WriteParamsFile(LPCTSTR lpszFolder, LPCTSTR lpszNam
   text += "\n[FILELIST]\n";
   text += name + ".xsd\n";
   text += "\n[NAMESPACEPREFIX]\n";
-  text += CString(kBOSchemaNamespace) + name + " " + name;
+  text += g_strBOSchemaNamespace + name + " " + name;
   CString path;
   path.Format("%s%c%sParams.txt", lpszFolder, kPathSeparator, static_cast<LPCTSTR>(name));
   return WriteDeploymentFile(path, text);

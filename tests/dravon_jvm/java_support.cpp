@@ -8,61 +8,6 @@
 
 namespace jvmtest {
 
-namespace {
-
-std::u16string Utf16(const std::string& text) {
-  std::u16string result;
-  for (size_t i = 0; i < text.size();) {
-    unsigned char lead = static_cast<unsigned char>(text[i]);
-    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    char32_t point = extra == 0 ? lead : lead & (0x3F >> extra);
-    for (int k = 1; k <= extra && i + k < text.size(); ++k)
-      point = (point << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    i += extra + 1;
-    if (point >= 0x10000) {
-      point -= 0x10000;
-      result.push_back(char16_t(0xD800 + (point >> 10)));
-      result.push_back(char16_t(0xDC00 + (point & 0x3FF)));
-    } else {
-      result.push_back(char16_t(point));
-    }
-  }
-  return result;
-}
-
-void AppendUtf8(std::string& out, char32_t point) {
-  if (point < 0x80) {
-    out += char(point);
-  } else if (point < 0x800) {
-    out += char(0xC0 | (point >> 6));
-    out += char(0x80 | (point & 0x3F));
-  } else if (point < 0x10000) {
-    out += char(0xE0 | (point >> 12));
-    out += char(0x80 | ((point >> 6) & 0x3F));
-    out += char(0x80 | (point & 0x3F));
-  } else {
-    out += char(0xF0 | (point >> 18));
-    out += char(0x80 | ((point >> 12) & 0x3F));
-    out += char(0x80 | ((point >> 6) & 0x3F));
-    out += char(0x80 | (point & 0x3F));
-  }
-}
-
-std::string Utf8(const std::u16string& text) {
-  std::string result;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char32_t point = text[i];
-    if (point >= 0xD800 && point < 0xDC00 && i + 1 < text.size()) {
-      point = 0x10000 + ((point - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-      ++i;
-    }
-    AppendUtf8(result, point);
-  }
-  return result;
-}
-
-}  // namespace
-
 std::string ClassPathAsProgramsWriteIt() {
   std::string path = std::string(HALVANE_JAR) + ";" + HALVANE_BUILD_DIR "/lib/xerces.jar";
   std::replace(path.begin(), path.end(), '/', '\\');
@@ -71,16 +16,12 @@ std::string ClassPathAsProgramsWriteIt() {
 
 bool StartMachine() { return JVM::Init(ClassPathAsProgramsWriteIt().c_str(), true) != 0; }
 
-jstring ToJava(JNIEnv* env, const std::string& text) {
-  std::u16string wide = Utf16(text);
-  return env->NewString(reinterpret_cast<const jchar*>(wide.data()), jsize(wide.size()));
-}
+jstring ToJava(JNIEnv* env, const std::string& text) { return JVM::NewString(env, text); }
 
 std::string FromJava(JNIEnv* env, jstring text) {
-  const jchar* chars = env->GetStringChars(text, nullptr);
-  std::u16string wide(reinterpret_cast<const char16_t*>(chars), size_t(env->GetStringLength(text)));
-  env->ReleaseStringChars(text, chars);
-  return Utf8(wide);
+  std::string result;
+  JVM::GetString(env, text, result);
+  return result;
 }
 
 Encryption::Encryption(JNIEnv* env) : env_(env) {

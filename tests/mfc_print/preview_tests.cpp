@@ -24,6 +24,20 @@ void RunIdle(CFrameWnd* frame) {
   thread.OnIdle(0);
 }
 
+TEST_F(PreviewTest, ClosingTheFrameDuringAPreviewEndsOnlyThePreview) {
+  CReportFrame* frame = CReportFrame::Open();
+  ASSERT_NE(frame, nullptr);
+  CView* view = frame->ReportView();
+  robot.chooseMenu({"&File", "Print Pre&view"});
+  ASSERT_NE(PreviewOf(*frame), nullptr);
+  frame->SendMessage(WM_CLOSE);
+  ASSERT_TRUE(::IsWindow(frame->m_hWnd)) << "the frame stays";
+  EXPECT_EQ(frame->GetActiveView(), view);
+  EXPECT_EQ(frame->GetDlgItem(AFX_IDW_PREVIEW_BAR), nullptr);
+  EXPECT_EQ(CReportView::Calls().back(), "end");
+  frame->DestroyWindow();
+}
+
 TEST_F(PreviewTest, ThePreviewTakesTheViewsPlaceAndCloseGivesItBack) {
   CReportFrame* frame = CReportFrame::Open();
   ASSERT_NE(frame, nullptr);

@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 namespace orvex_test {
@@ -149,6 +151,29 @@ void OrvexTest::AnswerOpenDialog(const std::string& title, const std::vector<std
     }
     r.click(dlg.child(IDOK));
   });
+}
+
+Window OrvexTest::FileOptions(Window fileDialog) { return fileDialog.childByClass("#32770"); }
+
+halvane::test::HandlerRegistration OrvexTest::AnswerFileDialog(const std::string& title, const std::string& path,
+                                                               std::function<void(Robot&, Window)> options) {
+  return robot.onDialog(title, [path, options](Robot& r, Window dlg) {
+    if (options) options(r, dlg);
+    const Window name = dlg.child(edt1);
+    r.click(name);
+    ::SendMessage(name.hwnd(), EM_SETSEL, 0, -1);
+    r.type(path);
+    r.click(dlg.child(IDOK));
+  });
+}
+
+void OrvexTest::CancelFileDialog(const std::string& title) {
+  robot.onDialog(title, [](Robot& r, Window dlg) { r.click(dlg.child(IDCANCEL)); });
+}
+
+std::string OrvexTest::ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 }  // namespace orvex_test

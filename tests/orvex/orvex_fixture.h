@@ -70,6 +70,19 @@ class OrvexTest : public halvane::test::MfcTest {
   // Answers the Open (or Delete) dialog by picking the rows named.
   void AnswerOpenDialog(const std::string& title, const std::vector<std::string>& names);
 
+  // The options below a file dialog's list: its child dialog.
+  static halvane::test::Window FileOptions(halvane::test::Window fileDialog);
+  // Answers the file dialog titled `title`: `options` runs on it first (it
+  // may set the options below the list), then the path is typed as the
+  // file name and the dialog's OK button pressed.
+  halvane::test::HandlerRegistration AnswerFileDialog(
+      const std::string& title, const std::string& path,
+      std::function<void(halvane::test::Robot&, halvane::test::Window)> options = {});
+  // Answers the file dialog titled `title` with Cancel.
+  void CancelFileDialog(const std::string& title);
+  // The contents of a file, empty when there is none.
+  static std::string ReadFile(const std::string& path);
+
   halvane::test::TempFolder folder_{"orvex-test"};
   // The files the desktop was asked to open (help pages).
   std::vector<std::string> opened_;

@@ -84,6 +84,32 @@ TEST_F(PaintTest, WhatAParentPaintsOverIsPaintedAgainAfterIt) {
   }
 }
 
+// A window that clips its siblings hides what lies under the siblings above
+// it from its children too: the children of an MDI child behind another
+// never paint over the one in front.
+TEST_F(PaintTest, TheChildrenOfAWindowBehindASiblingDoNotPaintOverIt) {
+  HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  HWND behind = MakeChild(top, 1, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, RECT{10, 10, 210, 110});
+  HWND inner = MakeChild(behind, 2, WS_CHILD | WS_VISIBLE, RECT{0, 0, 200, 100});
+  HWND front = MakeChild(top, 3, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, RECT{60, 40, 160, 90});
+  SetWindowPos(front, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  Pump();
+  auto fill = [](HWND hwnd, COLORREF colour) {
+    HDC dc = GetDC(hwnd);
+    HBRUSH brush = CreateSolidBrush(colour);
+    RECT all{0, 0, 1000, 1000};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    ReleaseDC(hwnd, dc);
+  };
+  fill(front, RGB(0, 0, 255));
+  fill(inner, RGB(255, 0, 0));
+  HDC dc = GetDC(top);
+  EXPECT_EQ(GetPixel(dc, 100, 60), RGB(0, 0, 255)) << "under the window in front";
+  EXPECT_EQ(GetPixel(dc, 20, 20), RGB(255, 0, 0)) << "beside it";
+  ReleaseDC(top, dc);
+}
+
 TEST_F(PaintTest, ANewCaptionOrActivationRepaintsTheFrameOnly) {
   HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
   Pump();

@@ -5,6 +5,8 @@
 
 #include "mfc/file.h"
 
+#include <windows.h>
+
 namespace {
 
 constexpr WORD wNullTag = 0;
@@ -427,42 +429,19 @@ std::string ReadBytes(CArchive& ar, ULONGLONG count) {
   return bytes;
 }
 
-void AppendUtf8(std::string& text, char32_t code) {
-  if (code < 0x80) {
-    text.push_back(static_cast<char>(code));
-  } else if (code < 0x800) {
-    text.push_back(static_cast<char>(0xC0 | (code >> 6)));
-    text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  } else if (code < 0x10000) {
-    text.push_back(static_cast<char>(0xE0 | (code >> 12)));
-    text.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  } else {
-    text.push_back(static_cast<char>(0xF0 | (code >> 18)));
-    text.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  }
-}
-
 // Little-endian UTF-16 as our 8-bit text (UTF-8); a lone surrogate becomes
 // the replacement character.
 std::string Utf16ToText(const std::string& bytes) {
-  const auto unit = [&](size_t i) {
-    return static_cast<char32_t>(static_cast<BYTE>(bytes[2 * i]) | (static_cast<BYTE>(bytes[2 * i + 1]) << 8));
-  };
   const size_t count = bytes.size() / 2;
-  std::string text;
-  text.reserve(count);
+  if (count == 0) return {};
+  std::u16string units(count, u'\0');
   for (size_t i = 0; i < count; ++i) {
-    char32_t code = unit(i);
-    if (code >= 0xD800 && code < 0xDC00 && i + 1 < count && unit(i + 1) >= 0xDC00 && unit(i + 1) < 0xE000) {
-      code = 0x10000 + ((code - 0xD800) << 10) + (unit(++i) - 0xDC00);
-    } else if (code >= 0xD800 && code < 0xE000) {
-      code = 0xFFFD;
-    }
-    AppendUtf8(text, code);
+    units[i] = static_cast<char16_t>(static_cast<BYTE>(bytes[2 * i]) | (static_cast<BYTE>(bytes[2 * i + 1]) << 8));
   }
+  const int n = static_cast<int>(count);
+  std::string text(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, units.data(), n, nullptr, 0, nullptr, nullptr)),
+                   '\0');
+  WideCharToMultiByte(CP_ACP, 0, units.data(), n, text.data(), static_cast<int>(text.size()), nullptr, nullptr);
   return text;
 }
 

@@ -53,14 +53,23 @@ HDC MakeDCLocked(Window& w, bool wholeWindow, const RECT* clipClient) {
       if (cw && (cw->style & WS_VISIBLE)) exclude(Shift(cw->rect, clientOff));
     }
   }
-  if ((w.style & WS_CLIPSIBLINGS) && (w.style & WS_CHILD)) {
-    const auto& sib = SiblingsLocked(w);
-    const POINT parentClient{winOff.x - w.rect.left, winOff.y - w.rect.top};
-    for (HWND h : sib) {
-      if (h == w.hwnd) break;
-      WindowPtr sw = FindWindowLocked(h);
-      if (sw && (sw->style & WS_VISIBLE)) exclude(Shift(sw->rect, parentClient));
+  // The siblings above the window, and above each of its ancestors, hide
+  // what lies under them (an MDI child behind another paints none of its
+  // children over the one in front).
+  WindowPtr held;
+  for (Window* x = &w; x != nullptr && (x->style & WS_CHILD);) {
+    WindowPtr parent = FindWindowLocked(x->parent);
+    if (x->style & WS_CLIPSIBLINGS) {
+      const POINT xOff = SurfaceOffsetLocked(*x);
+      const POINT parentClient{xOff.x - x->rect.left, xOff.y - x->rect.top};
+      for (HWND h : SiblingsLocked(*x)) {
+        if (h == x->hwnd) break;
+        WindowPtr sw = FindWindowLocked(h);
+        if (sw && (sw->style & WS_VISIBLE)) exclude(Shift(sw->rect, parentClient));
+      }
     }
+    held = std::move(parent);
+    x = held.get();
   }
   return dc;
 }

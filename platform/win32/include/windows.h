@@ -3,6 +3,7 @@
 
 #include "win32/wintypes.h"
 #include "win32/winbase.h"
+#include "win32/stringapiset.h"
 #include "win32/winuser.h"
 #include "win32/wingdi.h"
 #include "win32/winres.h"

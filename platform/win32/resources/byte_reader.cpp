@@ -1,44 +1,17 @@
 #include "resources/byte_reader.h"
 
+#include <windows.h>
+
 namespace win32::internal {
 
-namespace {
-
-void AppendCodePoint(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
-bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u < 0xDC00; }
-bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u < 0xE000; }
-
-}  // namespace
-
+// Through the window system's own conversion, so that resources and
+// programs turn UTF-16 into the same text.
 void AppendUtf8(std::string& out, const char16_t* units, size_t count) {
-  for (size_t i = 0; i < count; ++i) {
-    char16_t u = units[i];
-    if (IsHighSurrogate(u) && i + 1 < count && IsLowSurrogate(units[i + 1])) {
-      AppendCodePoint(out, 0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(units[i + 1]) - 0xDC00));
-      ++i;
-    } else if (IsHighSurrogate(u) || IsLowSurrogate(u)) {
-      AppendCodePoint(out, 0xFFFD);  // a lone surrogate has no UTF-8 form
-    } else {
-      AppendCodePoint(out, u);
-    }
-  }
+  if (count == 0) return;
+  const int n = static_cast<int>(count);
+  const size_t at = out.size();
+  out.resize(at + static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, units, n, nullptr, 0, nullptr, nullptr)));
+  WideCharToMultiByte(CP_UTF8, 0, units, n, out.data() + at, static_cast<int>(out.size() - at), nullptr, nullptr);
 }
 
 bool ByteReader::take(size_t count) {

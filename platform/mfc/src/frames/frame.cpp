@@ -9,6 +9,7 @@
 #include "mfc/document.h"
 #include "mfc/menu.h"
 #include "mfc/modulestate.h"
+#include "mfc/preview.h"
 #include "mfc/view.h"
 #include "mfc/winapp.h"
 
@@ -254,6 +255,12 @@ void CFrameWnd::OnDestroy() {
 }
 
 void CFrameWnd::OnClose() {
+  // A close while the frame shows a print preview ends the preview, as
+  // its Close button does; the frame and its documents stay.
+  if (auto* pPreview = dynamic_cast<CPreviewView*>(FromHandlePermanent(::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST)))) {
+    pPreview->OnPreviewClose();
+    return;
+  }
   CDocument* pDocument = OwnDocument();
   if (pDocument != nullptr && !pDocument->CanCloseFrame(this)) return;
   CWinApp* pApp = AfxGetApp();

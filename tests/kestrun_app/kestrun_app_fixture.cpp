@@ -1,0 +1,270 @@
+#include "kestrun_app_fixture.h"
+
+#include <DravonAdmin.h>
+#include <DravonTestHooks.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "resource.h"
+
+namespace kestrun_app_test {
+
+using halvane::test::Robot;
+using halvane::test::Window;
+
+namespace {
+
+std::string Text(const CString& text) { return std::string(text, size_t(text.GetLength())); }
+
+}  // namespace
+
+BOOL CTestKestrunApp::OnIdle(LONG lCount) {
+  const BOOL more = CKestrunApp::OnIdle(lCount);
+  if (lCount == 0 && m_script) {
+    auto script = std::move(m_script);
+    m_script = nullptr;
+    script();
+    // What the script left open goes without questions, so the pump ends.
+    if (m_pMainWnd != nullptr) m_pMainWnd->DestroyWindow();
+  }
+  return more;
+}
+
+std::unique_ptr<CConnectorFileCodec> CTestKestrunApp::CreateCodec() {
+  return std::make_unique<CConnectorFileCodec>(std::make_unique<kestrun_test::FakeEncryption>(m_encryption));
+}
+
+// --- The tests' own tab -------------------------------------------------------------
+
+BOOL CTestTabView::s_bValid = TRUE;
+BOOL CTestTabView::s_bWrites = TRUE;
+
+IMPLEMENT_DYNCREATE(CTestTabView, CKestrunView)
+
+CTestTabView::CTestTabView() : CKestrunView(IDD_DATA_HANDLER) { m_bFilled = TRUE; }
+
+BOOL CTestTabView::Validate() {
+  if (s_bValid) return TRUE;
+  AddResultLine("The test tab is not valid.");
+  return FALSE;
+}
+
+BOOL CTestTabView::AppendConfigText(CString& text) {
+  if (!s_bWrites) return FALSE;
+  text += "TestTab = " + GetConnector()->m_strName + "\r\n";
+  return TRUE;
+}
+
+void CTestTabView::ApplyToServer(CQRConnector* pServer) { pServer->SetStdProperty("PollFrequency", "4242"); }
+
+// --- The fixture ----------------------------------------------------------------------
+
+void KestrunAppTest::SetUp() {
+  MfcTest::SetUp();
+  ASSERT_FALSE(folder_.path().empty());
+  std::filesystem::create_directories(folder_ / "servers");
+  ::setenv("HALVANE_SERVERS", (folder_ / "servers").c_str(), 1);
+  ::setenv("HALVANE_REGISTRY", (folder_ / "registry.reg").c_str(), 1);
+  dravon::test::ResetFaults();
+  dravon::test::SetPasswordIterations(1000);
+  CTestTabView::s_bValid = TRUE;
+  CTestTabView::s_bWrites = TRUE;
+  win32::SetShellExecuteHook([this](const std::string&, const std::string& file) -> INT_PTR {
+    opened_.push_back(file);
+    return 33;
+  });
+  std::string error;
+  ASSERT_TRUE(dravon::admin::CreateServer(kServer, kUser, kPassword, error)) << error;
+}
+
+void KestrunAppTest::TearDown() {
+  delete CDataManager::PeekInstance();
+  dravon::test::ResetFaults();
+  win32::SetShellExecuteHook(nullptr);
+  MfcTest::TearDown();
+  ::unsetenv("HALVANE_SERVERS");
+  ::unsetenv("HALVANE_REGISTRY");
+}
+
+int KestrunAppTest::Run(const std::vector<std::string>& arguments, const std::function<void()>& script) {
+  auto app = std::make_unique<CTestKestrunApp>();
+  app_ = app.get();
+  app->m_script = script;
+  app->m_encryption = encryption_;
+  std::vector<std::string> commandLine{"kestrun"};
+  commandLine.insert(commandLine.end(), arguments.begin(), arguments.end());
+  const int code = AfxRunApplication(commandLine);
+  app_ = nullptr;
+  return code;
+}
+
+std::string KestrunAppTest::Results() { return Window(Frame().GetResultsView().GetEdit().GetSafeHwnd()).text(); }
+
+std::vector<std::string> KestrunAppTest::ResultLines() {
+  std::vector<std::string> lines;
+  std::stringstream text(Results());
+  for (std::string line; std::getline(text, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::string KestrunAppTest::StatusText(int pane) { return Text(Frame().GetStatusBar().GetPaneText(pane)); }
+
+std::vector<std::string> KestrunAppTest::OpenTitles() {
+  std::vector<std::string> titles;
+  for (CKestrunDoc* pDoc : App().GetDocuments()) titles.push_back(Text(pDoc->GetTitle()));
+  return titles;
+}
+
+CKestrunDoc* KestrunAppTest::Doc(const std::string& name, int type) {
+  return App().FindConnectorDocument(name.c_str(), type);
+}
+
+CChildFrame* KestrunAppTest::FrameOf(const std::string& name, int type) {
+  CKestrunDoc* pDoc = Doc(name, type);
+  return pDoc != nullptr ? pDoc->GetChildFrame() : nullptr;
+}
+
+std::vector<std::string> KestrunAppTest::TabLabels(CChildFrame* pFrame) {
+  std::vector<std::string> labels;
+  if (pFrame == nullptr) return labels;
+  for (int i = 0; i < pFrame->GetTabCount(); ++i) labels.push_back(Text(pFrame->GetTabWnd().GetTabLabel(i)));
+  return labels;
+}
+
+void KestrunAppTest::AddTestTab(CKestrunDoc* pDoc) {
+  CChildFrame* pFrame = pDoc->GetChildFrame();
+  ASSERT_NE(pFrame, nullptr);
+  CCreateContext context;
+  context.m_pNewViewClass = RUNTIME_CLASS(CTestTabView);
+  context.m_pCurrentDoc = pDoc;
+  context.m_pNewDocTemplate = pDoc->GetDocTemplate();
+  context.m_pCurrentFrame = pFrame;
+  CWnd* pView = pFrame->GetTabWnd().AddTab(RUNTIME_CLASS(CTestTabView), "Test", &context);
+  ASSERT_NE(pView, nullptr);
+  pView->SendMessage(WM_INITIALUPDATE);
+}
+
+void KestrunAppTest::Connect() {
+  robot.onDialog("Connect to Tressel Server", [](Robot& r, Window dlg) {
+    ::SetWindowText(dlg.child(1002).hwnd(), kServer);
+    ::SetWindowText(dlg.child(1001).hwnd(), kUser);
+    ::SetWindowText(dlg.child(1007).hwnd(), kPassword);
+    r.click(dlg.child(IDOK));
+  });
+  robot.chooseMenu({"&Server", "&Connect...\tCtrl+K"});
+  ASSERT_TRUE(App().IsConnected());
+}
+
+void KestrunAppTest::PutOnServer(const std::string& name, const std::vector<std::pair<std::string, std::string>>& values) {
+  const bool own = CDataManager::PeekInstance() == nullptr;
+  CDataManager* pDM = CDataManager::InitInstance();
+  const bool connected = pDM->IsConnected();
+  ASSERT_TRUE(connected || pDM->LogToServer(kServer, kUser, kPassword));
+  CConnector model(name.c_str(), CONNECTOR_QVS, CONNECTOR_NEW | CONNECTOR_MODIFIED);
+  for (const auto& [property, value] : values) model.SetStdProperty(property.c_str(), value.c_str());
+  CQRConnector* pServer = pDM->AddConnector(model.m_strName, model.GetVersion(), model.m_nTransLevel,
+                                            model.m_supportedBOs, model.m_stdPropertyList, model.m_appPropertyList);
+  ASSERT_NE(pServer, nullptr) << name;
+  if (!connected) pDM->Disconnect(FALSE);
+  if (own) delete pDM;
+}
+
+std::string KestrunAppTest::OnServer(const std::string& name, const std::string& property) {
+  delete CDataManager::PeekInstance();
+  CDataManager* pDM = CDataManager::InitInstance();
+  std::string value = "<none>";
+  if (pDM->LogToServer(kServer, kUser, kPassword)) {
+    if (CQRConnector* pConnector = pDM->GetConnector(name.c_str())) {
+      const auto& properties = pConnector->GetStandardProperties();
+      for (INT_PTR i = 0; i < properties.GetSize(); ++i) {
+        if (properties[i]->GetName() == CString(property.c_str())) value = Text(properties[i]->GetValue());
+      }
+      if (value == "<none>") value = "";
+    }
+  }
+  delete pDM;
+  return value;
+}
+
+void KestrunAppTest::AnswerNewConnector(const std::string& name, bool kbrx) {
+  robot.onDialog("New Connector", [name, kbrx](Robot& r, Window dlg) {
+    r.click(dlg.child(IDC_NEW_NAME));
+    r.type(name);
+    if (kbrx) r.choose(dlg.child(IDC_NEW_BROKER), "KBRX Connectivity");
+    r.click(dlg.child(IDOK));
+  });
+}
+
+void KestrunAppTest::NewConnector(const std::string& name, bool kbrx) {
+  AnswerNewConnector(name, kbrx);
+  robot.chooseMenu({"&File", "&New...\tCtrl+N"});
+}
+
+void KestrunAppTest::AnswerFileDialog(const std::string& title, const std::string& path) {
+  robot.onDialog(title, [path](Robot& r, Window files) {
+    const Window name = files.child(edt1);
+    r.click(name);
+    ::SendMessage(name.hwnd(), EM_SETSEL, 0, -1);
+    r.type(path);
+    r.key(VK_RETURN);
+  });
+}
+
+void KestrunAppTest::AnswerMessages() {
+  // The class library's boxes carry the application's title, the utility
+  // library's the program's name.
+  for (const char* caption : {"Kestrun", "kestrun_app_tests"}) {
+    robot
+        .onDialog(caption,
+                  [this](Robot& r, Window box) {
+                    std::string text;
+                    for (const auto& child : box.children()) {
+                      if (child.className() == "Static" && !child.text().empty()) text += child.text();
+                    }
+                    messages.push_back(text);
+                    r.click(box.childByText("OK"));
+                  })
+        .always();
+  }
+}
+
+std::string KestrunAppTest::ReadFile(const std::string& name) const {
+  std::ifstream in(Path(name), std::ios::binary);
+  std::stringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+void KestrunAppTest::WriteFile(const std::string& name, const std::string& text) const {
+  std::ofstream(Path(name), std::ios::binary) << text;
+}
+
+void KestrunAppTest::WriteConfig(const std::string& file, const std::string& connector) {
+  WriteFile(file, "[CONFIGURATION_FILE]\r\nVersion = 3.1.2\r\nINSTALLID=\r\n\r\n[ConnectorAgent " + connector +
+                      "]\r\nApplicationName = " + connector + "\r\nDeliveryTransport = IDL\r\n");
+}
+
+void KestrunAppTest::WriteRepositoryCopy(const std::string& file, const std::vector<std::string>& names, bool header) {
+  CConnectorFileCodec codec(std::make_unique<kestrun_test::FakeEncryption>());
+  std::string text;
+  for (const std::string& name : names) {
+    CConnector connector(name.c_str(), CONNECTOR_QVS, CONNECTOR_NEW | CONNECTOR_MODIFIED);
+    ASSERT_TRUE(codec.WriteRepositoryFile(Path("one.out").c_str(), &connector));
+    std::string one = ReadFile("one.out");
+    // Each block after its file's header, which the file gets once.
+    const size_t end = one.find("[End]\r\n");
+    ASSERT_NE(end, std::string::npos);
+    if (text.empty() && header) text = one.substr(0, end + 7);
+    text += one.substr(end + 7);
+  }
+  std::filesystem::remove(Path("one.out"));
+  WriteFile(file, text);
+}
+
+}  // namespace kestrun_app_test

@@ -1,0 +1,123 @@
+// The fixture of Kestrun's scenario tests: a fresh window system on the
+// virtual clock, a temporary registry and servers folder with one server of
+// our own, and the real application object run in-process with a command
+// line and the fake encryption service, its script played by the robot
+// from the first idle time of its pump.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ChildFrame.h"
+#include "Connector.h"
+#include "ConnectorFileCodec.h"
+#include "DataManager.h"
+#include "KestrunApp.h"
+#include "KestrunDoc.h"
+#include "KestrunView.h"
+#include "MainFrame.h"
+#include "fake_encryption.h"
+#include "mfc_test.h"
+#include "temp_folder.h"
+
+namespace kestrun_app_test {
+
+inline constexpr const char* kServer = "TestServer";
+inline constexpr const char* kUser = "tester";
+inline constexpr const char* kPassword = "secret";
+
+// The application with a script for its first idle time and the fake
+// encryption service in its codec.
+class CTestKestrunApp : public CKestrunApp {
+ public:
+  std::function<void()> m_script;
+  kestrun_test::FakeEncryptionSettings m_encryption;
+  BOOL OnIdle(LONG lCount) override;
+
+ protected:
+  std::unique_ptr<CConnectorFileCodec> CreateCodec() override;
+};
+
+// A tab of the tests' own: it validates as told, and once filled writes a
+// line of its own, or refuses the write.
+class CTestTabView : public CKestrunView {
+  DECLARE_DYNCREATE(CTestTabView)
+
+ public:
+  static BOOL s_bValid;
+  static BOOL s_bWrites;
+
+  BOOL Validate() override;
+  BOOL AppendConfigText(CString& text) override;
+  void ApplyToServer(CQRConnector* pServer) override;
+
+ protected:
+  CTestTabView();
+};
+
+class KestrunAppTest : public halvane::test::MfcTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Runs Kestrun with the arguments after the program's name; `script` runs
+  // at the first idle time. Windows the script leaves are closed without
+  // questions. The exit code.
+  int Run(const std::vector<std::string>& arguments, const std::function<void()>& script);
+
+  CTestKestrunApp& App() { return *app_; }
+  CMainFrame& Frame() { return *app_->GetMainFrame(); }
+  halvane::test::Window FrameWindow() { return halvane::test::Window(Frame().GetSafeHwnd()); }
+  // The results bar's text and its lines.
+  std::string Results();
+  std::vector<std::string> ResultLines();
+  std::string StatusText(int pane);
+  // The open documents' titles, in the template's order.
+  std::vector<std::string> OpenTitles();
+  CKestrunDoc* Doc(const std::string& name, int type = CONNECTOR_QVS);
+  CChildFrame* FrameOf(const std::string& name, int type = CONNECTOR_QVS);
+  std::vector<std::string> TabLabels(CChildFrame* pFrame);
+  // Adds a tab of CTestTabView to the document's window.
+  void AddTestTab(CKestrunDoc* pDoc);
+
+  // Connects through the Connect command's dialog.
+  void Connect();
+  // A connector on the test server, made by a session of its own; the
+  // standard property values given are set first.
+  void PutOnServer(const std::string& name, const std::vector<std::pair<std::string, std::string>>& values = {});
+  // The server's connector's standard property (read by a session of its
+  // own, outside a run); "<none>" when there is no such connector.
+  std::string OnServer(const std::string& name, const std::string& property);
+
+  // Answers the New Connector dialog.
+  void AnswerNewConnector(const std::string& name, bool kbrx = false);
+  // Answers a file dialog of the title with the path typed.
+  void AnswerFileDialog(const std::string& title, const std::string& path);
+  // Answers every message box with OK; their texts land in `messages`.
+  void AnswerMessages();
+  // New connectors through the New command.
+  void NewConnector(const std::string& name, bool kbrx = false);
+
+  std::string Path(const std::string& name) const { return folder_ / name; }
+  std::string ReadFile(const std::string& name) const;
+  void WriteFile(const std::string& name, const std::string& text) const;
+  // A configuration file of the connector, as the program writes one.
+  void WriteConfig(const std::string& file, const std::string& connector);
+  // A repository copy of QVS connectors of these names, with its header or
+  // (`header` false) only the connector blocks.
+  void WriteRepositoryCopy(const std::string& file, const std::vector<std::string>& names, bool header = true);
+
+  // The encryption service of the next run.
+  kestrun_test::FakeEncryptionSettings encryption_;
+  halvane::test::TempFolder folder_{"kestrun-app"};
+  std::vector<std::string> messages;
+  // The files the desktop was asked to open (help pages).
+  std::vector<std::string> opened_;
+
+ private:
+  CTestKestrunApp* app_ = nullptr;
+};
+
+}  // namespace kestrun_app_test
