@@ -28,6 +28,8 @@ inline constexpr const char* kServer = "TestServer";
 inline constexpr const char* kUser = "tester";
 inline constexpr const char* kPassword = "secret";
 
+std::string Text(const CString& text);
+
 // The application with a script for its first idle time and the fake
 // encryption service in its codec.
 class CTestKestrunApp : public CKestrunApp {

@@ -11,7 +11,7 @@ namespace {
 
 using halvane::test::Window;
 using kforms_test::FormsTest;
-using kforms_test::Text;
+using kestrun_app_test::Text;
 using Lines = std::vector<std::string>;
 
 constexpr const char* kTab = "Data Handler";
@@ -136,7 +136,7 @@ TEST_F(DataHandlerTest, Snapshot) {
     ASSERT_NE(Open("JMS", "MimeType = text/xml\r\nDHClass = com.example.XmlHandler\r\n"
                           "DataHandlerConfigMOName = MO_XmlHandler\r\n"),
               nullptr);
-    robot.snapshot(MainWindow(), "data_handler");
+    robot.snapshot(FrameWindow(), "data_handler");
   });
 }
 

@@ -1,56 +1,31 @@
-// The fixture of the form tabs' tests: Kestrun's application object run
-// in-process over the fake encryption service, against a temporary registry
-// and servers folder with one server, its script played by the robot from
-// the first idle time. The script opens connector windows and works their
-// tabs through the robot.
+// The fixture of the form tabs' tests: the scenario tests' fixture (Kestrun
+// run in-process over the fake encryption service, against a server of its
+// own) with what the tabs' tests add: windows opened from the template or a
+// configuration file's text, their tabs shown through the robot, the text a
+// save writes, and the beeps of the fields' rules.
 #pragma once
 
-#include <functional>
-#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "ChildFrame.h"
-#include "Connector.h"
-#include "KestrunApp.h"
-#include "KestrunDoc.h"
-#include "KestrunView.h"
-#include "mfc_test.h"
-#include "temp_folder.h"
+#include "kestrun_app_fixture.h"
 
 namespace kforms_test {
 
-inline constexpr const char* kServer = "FormsServer";
-inline constexpr const char* kUser = "tester";
-inline constexpr const char* kPassword = "secret";
-
-class CFormsTestApp : public CKestrunApp {
- public:
-  std::function<void()> m_script;
-  BOOL OnIdle(LONG lCount) override;
-
- protected:
-  std::unique_ptr<CConnectorFileCodec> CreateCodec() override;
-};
-
-class FormsTest : public halvane::test::MfcTest {
+class FormsTest : public kestrun_app_test::KestrunAppTest {
  protected:
   void SetUp() override;
-  void TearDown() override;
 
-  // Runs Kestrun; `script` runs at the first idle time. Windows it leaves
-  // open are closed without questions.
-  void Run(const std::function<void()>& script);
-  CFormsTestApp& App() { return *app_; }
-  halvane::test::Window MainWindow() const;
+  // Runs Kestrun; `script` runs at the first idle time. An unknown flag
+  // keeps the start-up picture away.
+  void Run(const std::function<void()>& script) { KestrunAppTest::Run({"-x"}, script); }
 
   // A window over a new connector of the mode, as the New command makes it
   // from the template, unmodified.
   CKestrunDoc* OpenNew(const std::string& name, int typeCode);
   // A window over the configuration file's text.
   CKestrunDoc* OpenConfig(const std::string& text);
-  // Maximises the document's window.
-  void ShowWhole(CKestrunDoc* doc);
   // Clicks the tab of the document's window.
   void ShowTab(CKestrunDoc* doc, const std::string& label);
   // The view of the tab of that label; null when the window has none.
@@ -59,33 +34,24 @@ class FormsTest : public halvane::test::MfcTest {
     return dynamic_cast<View*>(TabView(doc, label));
   }
   CKestrunView* TabView(CKestrunDoc* doc, const std::string& label);
-  std::vector<std::string> TabLabels(CKestrunDoc* doc);
+  std::vector<std::string> TabLabels(CKestrunDoc* doc) { return KestrunAppTest::TabLabels(doc->GetChildFrame()); }
 
-  // The results bar's lines.
-  void ClearResults();
-  std::vector<std::string> ResultLines();
+  void ClearResults() { Frame().GetResultsView().ClearText(); }
   // Writes the document as the save command does; the file's text.
   std::string SavedConfig(CKestrunDoc* doc);
   // The lines of the text's section from its header up to the next header
   // or empty line.
   static std::vector<std::string> Section(const std::string& text, const std::string& header);
-  // Answers every message box with OK from now on; its texts land in
-  // `messages`, in order.
-  void AnswerMessages();
-
   // Beeps made with Beep (not MessageBeep) since the last call.
   std::vector<std::pair<DWORD, DWORD>> TakeBeeps();
 
-  std::string Path(const std::string& name) const { return folder_ / name; }
-
-  halvane::test::TempFolder folder_{"kforms-test"};
-  std::vector<std::string> messages;
-
  private:
-  CFormsTestApp* app_ = nullptr;
+  // The window fills the main window, so that its tabs along the bottom show.
+  void ShowWhole(CKestrunDoc* doc);
+
   int files_ = 0;
+  size_t beepsTaken_ = 0;
 };
 
-std::string Text(const CString& text);
 
 }  // namespace kforms_test

@@ -17,7 +17,7 @@ namespace {
 using halvane::test::Robot;
 using halvane::test::Window;
 using kforms_test::FormsTest;
-using kforms_test::Text;
+using kestrun_app_test::Text;
 using Lines = std::vector<std::string>;
 
 constexpr const char* kTab = "Trace/Log Files";
@@ -331,7 +331,7 @@ TEST_P(LogTraceTest, Snapshot) {
                    "NUMBER_OF_ARCHIVE_LOGS = 3\r\n",
                    "TRACE_FILE = STDOUT\r\n"),
               nullptr);
-    robot.snapshot(MainWindow(), GetParam() == CONNECTOR_QVS ? "log_trace_qvs" : "log_trace_kbrx");
+    robot.snapshot(FrameWindow(), GetParam() == CONNECTOR_QVS ? "log_trace_qvs" : "log_trace_kbrx");
   });
 }
 

@@ -15,7 +15,7 @@ namespace {
 using halvane::test::ClickGridCell;
 using halvane::test::Window;
 using kforms_test::FormsTest;
-using kforms_test::Text;
+using kestrun_app_test::Text;
 using Lines = std::vector<std::string>;
 
 constexpr const char* kTab = "Resources";
@@ -238,14 +238,14 @@ TEST_F(ResourcesTest, ABrokerWindowHasNoResourcesAndWritesNoResourceLine) {
 
 TEST_F(ResourcesTest, SavingToTheServerAppliesTheNumbersToItsConnector) {
   Run([&] {
-    ASSERT_TRUE(App().ConnectToServer(kforms_test::kServer, kforms_test::kUser, kforms_test::kPassword));
+    ASSERT_TRUE(App().ConnectToServer(kestrun_app_test::kServer, kestrun_app_test::kUser, kestrun_app_test::kPassword));
     ASSERT_NE(Show(OpenNew("Orders", CONNECTOR_QVS)), nullptr);
     TypeIntoCell(1, 2, "6");
     TypeIntoCell(3, 2, "2");
     ASSERT_TRUE(doc->SaveToServer()) << ::testing::PrintToString(ResultLines());
   });
   CDataManager* manager = CDataManager::InitInstance();
-  ASSERT_TRUE(manager->LogToServer(kforms_test::kServer, kforms_test::kUser, kforms_test::kPassword));
+  ASSERT_TRUE(manager->LogToServer(kestrun_app_test::kServer, kestrun_app_test::kUser, kestrun_app_test::kPassword));
   CQRConnector* server = manager->GetConnector("Orders");
   ASSERT_NE(server, nullptr);
   ASSERT_NE(server->GetResTable(), nullptr);
@@ -261,7 +261,7 @@ TEST_F(ResourcesTest, SavingToTheServerAppliesTheNumbersToItsConnector) {
 TEST_F(ResourcesTest, Snapshot) {
   Run([&] {
     ASSERT_NE(Open("ParallelProcessDegree=10;CTR=1,7;ETR=1,3"), nullptr);
-    robot.snapshot(MainWindow(), "resources");
+    robot.snapshot(FrameWindow(), "resources");
   });
 }
 
