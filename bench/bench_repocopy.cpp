@@ -16,6 +16,7 @@
 #include "DravonAdmin.h"
 #include "RepositoryCopyBO.h"
 #include "bench_support.h"
+#include "repocopy_definitions.h"
 
 namespace {
 
@@ -23,29 +24,13 @@ using halvane::bench::PeakMemory;
 using Defs = std::vector<std::unique_ptr<CQRBusObjDef>>;
 namespace repocopy = dravon::repocopy;
 
-constexpr int kAttributes = 20;
 constexpr const char* kServer = "LoadBench";
 
-// Definitions with the fields an editor fills: types, lengths, keys,
-// column information, comments and the four usual verbs.
 Defs MakeDefinitions(int count) {
-  static const char* const kTypes[] = {"String", "Integer", "Double", "Date", "Boolean"};
   Defs defs;
   for (int i = 0; i < count; ++i) {
-    auto def = std::make_unique<CQRBusObjDef>(("Object" + std::to_string(i)).c_str(), nullptr, HvStateNew);
-    def->SetAppInfo(("table=object_" + std::to_string(i)).c_str());
-    for (int a = 1; a <= kAttributes; ++a) {
-      const std::string name = "Attribute" + std::to_string(a);
-      auto* attr = new CBODefAttr(a, name.c_str(), kTypes[a % 5]);
-      attr->SetMaxLength(a % 5 == 0 ? "255" : "");
-      attr->SetKey(a == 1);
-      attr->SetRequired(a <= 3);
-      attr->SetAppInfo(("column=attribute_" + std::to_string(a)).c_str());
-      attr->SetComments(("Column " + std::to_string(a) + " of table object_" + std::to_string(i)).c_str());
-      if (a % 4 == 0) attr->SetDefaultValue("0");
-      def->GetAttrs().Add(attr);
-    }
-    for (const char* verb : {"Create", "Retrieve", "Update", "Delete"}) def->AddVerb(verb, verb);
+    auto def = std::make_unique<CQRBusObjDef>(halvane::bench::DefinitionName(i).c_str(), nullptr, HvStateNew);
+    halvane::bench::FillDefinition(*def, i);
     defs.push_back(std::move(def));
   }
   return defs;
@@ -159,13 +144,7 @@ BENCHMARK(BM_RepoCopyReadEach)->Arg(10000)->Unit(benchmark::kMillisecond);
 void BM_LineScan(benchmark::State& state) {
   const int count = static_cast<int>(state.range(0));
   const std::string& path = Files::Get().Path(count);
-  for (auto _ : state) {
-    std::ifstream in(path, std::ios::binary);
-    std::string line;
-    size_t lines = 0;
-    while (std::getline(in, line)) ++lines;
-    benchmark::DoNotOptimize(lines);
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(halvane::bench::ScanLines(path));
   state.SetItemsProcessed(state.iterations() * count);
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
 }

@@ -151,8 +151,8 @@ BOOL CKestrunView::OnSaveToFile() {
     }
   }
   const bool qvs = pConnector->m_nType == CONNECTOR_QVS;
-  CFileDialog dlg(FALSE, "*.cfg", pDoc->m_strName, OFN_HIDEREADONLY | OFN_SHOWHELP, qvs ? kQvsSaveFilter : kKbrxSaveFilter,
-                  this);
+  CFileDialog dlg(FALSE, "*.cfg", pDoc->m_strName, OFN_HIDEREADONLY | OFN_SHOWHELP,
+                  qvs ? kQvsSaveFilter : kKbrxSaveFilter, this);
   dlg.m_ofn.lpstrTitle = kSaveTitle;
   if (dlg.DoModal() != IDOK) return FALSE;
   return SaveByExtension(dlg.GetPathName(), FALSE);

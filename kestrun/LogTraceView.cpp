@@ -214,8 +214,8 @@ void CLogTraceView::BrowseFile(int group) {
   const GroupIds& ids = kGroupIds[group];
   const CString filter = LoadText(ids.filter);
   const CString title = LoadText(ids.title);
-  CFileDialog dialog(FALSE, ids.defaultExtension, nullptr, OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_PATHMUSTEXIST,
-                     filter, this);
+  CFileDialog dialog(FALSE, ids.defaultExtension, nullptr, OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_PATHMUSTEXIST, filter,
+                     this);
   dialog.m_ofn.lpstrTitle = title;
   if (dialog.DoModal() != IDOK) return;
   SetEditText(ids.file, dialog.GetPathName());

@@ -1,7 +1,9 @@
 #include "MainFrame.h"
 
 #include <UtilMessageBox.h>
+#include <afxext.h>
 
+#include <iterator>
 #include <vector>
 
 #include "ChildFrame.h"
@@ -48,10 +50,12 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs) {
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   if (SECMDIFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
   // The status bar first, so that it keeps the frame's bottom edge.
-  if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(kIndicators, static_cast<int>(std::size(kIndicators))))
+  if (!m_wndStatusBar.Create(this) ||
+      !m_wndStatusBar.SetIndicators(kIndicators, static_cast<int>(std::size(kIndicators))))
     return -1;
   EnableDocking(CBRS_ALIGN_ANY);
   if (!m_pToolBarManager->DefineDefaultToolBar(AFX_IDW_TOOLBAR, "Standard", IDR_MAINFRAME)) return -1;
+  m_pToolBarManager->EnableToolTips(TRUE);
   if (!m_wndResults.Create(this, "", WS_CHILD | WS_VISIBLE | CBRS_BOTTOM | CBRS_TOOLTIPS, CBRS_EX_DEFAULT,
                            IDW_RESULTS_BAR))
     return -1;
@@ -97,9 +101,12 @@ bool CMainFrame::CloseAllChildFrames() {
 }
 
 void CMainFrame::OnClose() {
-  CWaitCursor wait;
-  if (!CloseAllChildFrames()) return;
-  if (CKestrunApp* pApp = GetKestrunApp()) pApp->Disconnect();
+  // During a print preview the close ends only the preview.
+  if (DYNAMIC_DOWNCAST(CPreviewView, GetDlgItem(AFX_IDW_PANE_FIRST)) == nullptr) {
+    CWaitCursor wait;
+    if (!CloseAllChildFrames()) return;
+    if (CKestrunApp* pApp = GetKestrunApp()) pApp->Disconnect();
+  }
   SECMDIFrameWnd::OnClose();
 }
 

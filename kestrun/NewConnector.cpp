@@ -23,7 +23,7 @@ void CNewConnector::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CNewConnector::OnInitDialog() {
   CDialog::OnInitDialog();
-  static_cast<CEdit*>(GetDlgItem(IDC_NEW_NAME))->SetLimitText(kNameLimit);
+  SendDlgItemMessage(IDC_NEW_NAME, EM_LIMITTEXT, kNameLimit, 0);
   m_comboBroker.SetCurSel(0);
   GetDlgItem(IDC_NEW_NAME)->SetFocus();
   return TRUE;

@@ -46,12 +46,15 @@ void CResGrid::SetupLayout() {
   SetValueRange(CGXRange(0, COL_VALUE), LoadText(IDS_RES_HEADER_VALUES));
   SetValueRange(CGXRange(0, COL_PERCENTAGE), LoadText(IDS_RES_HEADER_PERCENTAGE));
   SetValueRange(CGXRange(ROW_DEGREE, COL_LABEL), DEGREE_NAME);
-  for (ROWCOL row : {ROW_CALL_MIN, ROW_EVENT_MIN}) SetValueRange(CGXRange(row, COL_LABEL), LoadText(IDS_RES_MIN_ALLOCATION));
-  for (ROWCOL row : {ROW_CALL_MAX, ROW_EVENT_MAX}) SetValueRange(CGXRange(row, COL_LABEL), LoadText(IDS_RES_MAX_ALLOCATION));
+  for (ROWCOL row : {ROW_CALL_MIN, ROW_EVENT_MIN})
+    SetValueRange(CGXRange(row, COL_LABEL), LoadText(IDS_RES_MIN_ALLOCATION));
+  for (ROWCOL row : {ROW_CALL_MAX, ROW_EVENT_MAX})
+    SetValueRange(CGXRange(row, COL_LABEL), LoadText(IDS_RES_MAX_ALLOCATION));
   SetStyleRange(CGXRange(1, COL_LABEL, ROW_LAST, COL_LABEL), CGXStyle().SetReadOnly(TRUE));
   const CGXStyle grey = CGXStyle().SetInterior(kGrey).SetReadOnly(TRUE);
   SetStyleRange(CGXRange(ROW_DEGREE, COL_PERCENTAGE), grey);
-  for (ROWCOL row : {ROW_CALL_CLASS, ROW_EVENT_CLASS}) SetStyleRange(CGXRange(row, COL_VALUE, row, COL_PERCENTAGE), grey);
+  for (ROWCOL row : {ROW_CALL_CLASS, ROW_EVENT_CLASS})
+    SetStyleRange(CGXRange(row, COL_VALUE, row, COL_PERCENTAGE), grey);
   LockUpdate(FALSE);
   Redraw();
 }

@@ -14,11 +14,16 @@ struct RowField {
 
 RowField FieldOfRow(int row) {
   switch (row) {
-    case ROW_CALL_MIN: return {POOL_CALL_TRIGGERED, false};
-    case ROW_CALL_MAX: return {POOL_CALL_TRIGGERED, true};
-    case ROW_EVENT_MIN: return {POOL_EVENT_TRIGGERED, false};
-    case ROW_EVENT_MAX: return {POOL_EVENT_TRIGGERED, true};
-    default: return {-1, false};
+    case ROW_CALL_MIN:
+      return {POOL_CALL_TRIGGERED, false};
+    case ROW_CALL_MAX:
+      return {POOL_CALL_TRIGGERED, true};
+    case ROW_EVENT_MIN:
+      return {POOL_EVENT_TRIGGERED, false};
+    case ROW_EVENT_MAX:
+      return {POOL_EVENT_TRIGGERED, true};
+    default:
+      return {-1, false};
   }
 }
 
@@ -64,9 +69,7 @@ void SetMaximum(CConnector& connector, int pool, int number) {
 
 bool IsNumberRow(int row) { return row == ROW_DEGREE || FieldOfRow(row).pool >= 0; }
 
-int ValueOfRow(const CConnector& connector, int row) {
-  return FieldRef(connector, FieldOfRow(row));
-}
+int ValueOfRow(const CConnector& connector, int row) { return FieldRef(connector, FieldOfRow(row)); }
 
 void StoreValueOfRow(CConnector& connector, int row, int value) {
   if (IsNumberRow(row)) FieldRef(connector, FieldOfRow(row)) = value;
@@ -111,8 +114,8 @@ UINT FirstBrokenRule(const CConnector& connector) {
   const CResourcePool& call = connector.m_pools[POOL_CALL_TRIGGERED];
   const CResourcePool& event = connector.m_pools[POOL_EVENT_TRIGGERED];
   if (degree == 1) {
-    const bool allZero = call.m_nMinAlloc == 0 && call.m_nMaxAlloc == 0 && event.m_nMinAlloc == 0 &&
-                         event.m_nMaxAlloc == 0;
+    const bool allZero =
+        call.m_nMinAlloc == 0 && call.m_nMaxAlloc == 0 && event.m_nMinAlloc == 0 && event.m_nMaxAlloc == 0;
     return allZero ? 0 : IDS_RES_DEGREE_ONE;
   }
   if (degree < 1) return 0;

@@ -15,7 +15,7 @@ class DOMDocument;
 class DOMElement;
 XERCES_CPP_NAMESPACE_END
 
-class AgentProperty {
+class AFX_EXT_CLASS AgentProperty {
  public:
   AgentProperty() = default;
   // values become both the default and the current values.
@@ -48,7 +48,7 @@ class AgentProperty {
   CString m_strText;       // free text the agent keeps with the property
 };
 
-class AgentPropArray {
+class AFX_EXT_CLASS AgentPropArray {
  public:
   using iterator = std::vector<AgentProperty>::iterator;
   using const_iterator = std::vector<AgentProperty>::const_iterator;

@@ -2,6 +2,8 @@
 // offers, how its calls fail and which notices it posts when.
 #pragma once
 
+#include <mfc/export.h>
+
 #include <map>
 #include <memory>
 #include <string>
@@ -11,7 +13,7 @@
 
 namespace dravon::test {
 
-struct ScriptedNode {
+struct AFX_EXT_CLASS ScriptedNode {
   std::string name;
   std::string description;
   bool generable = true;
@@ -21,21 +23,21 @@ struct ScriptedNode {
 
 // A notice posted after a generation request, `delayMs` on the window
 // system's clock after the previous one.
-struct ScriptedNotice {
+struct AFX_EXT_CLASS ScriptedNotice {
   DWORD delayMs = 0;
   UINT message = 0;
-  WPARAM wParam = 0;  // content type for 0x59B
+  WPARAM wParam = 0;  // content type for WM_BDK_CONTENT
   std::string text1;  // the notice's text
-  std::string text2;  // second text of 0x590
-  UINT style = 0;     // message-box style or, for 0x59B, the count
+  std::string text2;  // second text of WM_BDK_PROPERTIES_REQUEST
+  UINT style = 0;     // message-box style or, for WM_BDK_CONTENT, the count
 };
 
-struct ScriptedItem {
+struct AFX_EXT_CLASS ScriptedItem {
   std::string name;
   std::string bytes;
 };
 
-struct ScriptedAgent {
+struct AFX_EXT_CLASS ScriptedAgent {
   std::string version = ZTK::ZTK_VERSION_2;
   AgentPropArray properties;
   CQRBDKAgentMetaData metadata;
@@ -51,13 +53,13 @@ struct ScriptedAgent {
   int statusFailsFromCall = 0;
   int failedStatus = BDK_CONNECTION_LOST;
   // Posted after GenerateSpecs or RequestContent. Without any, a content
-  // request posts 0x59B for its type and GenerateSpecs posts 0x593 with
+  // request posts WM_BDK_CONTENT for its type and GenerateSpecs posts WM_BDK_GENERATED_TEXT with
   // the content of type 0.
   std::vector<ScriptedNotice> notices;
 };
 
 // What a scripted agent was asked, for checks.
-struct ScriptedCalls {
+struct AFX_EXT_CLASS ScriptedCalls {
   std::vector<std::string> calls;      // "Init", "SetAgentProperties", ...
   AgentPropArray lastProperties;       // as last sent
   std::vector<std::string> lastNames;  // of the last generation request
@@ -65,10 +67,10 @@ struct ScriptedCalls {
 };
 
 // Offers the agent under the name until RemoveScriptedAgents.
-void AddScriptedAgent(const std::string& name, const ScriptedAgent& script);
-void RemoveScriptedAgents();
+AFX_EXT_API void AddScriptedAgent(const std::string& name, const ScriptedAgent& script);
+AFX_EXT_API void RemoveScriptedAgents();
 // Changes the status a connected agent of that name answers from now on.
-void SetScriptedStatus(const std::string& name, int status);
-ScriptedCalls ScriptedCallsOf(const std::string& name);
+AFX_EXT_API void SetScriptedStatus(const std::string& name, int status);
+AFX_EXT_API ScriptedCalls ScriptedCallsOf(const std::string& name);
 
 }  // namespace dravon::test

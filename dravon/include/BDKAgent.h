@@ -63,7 +63,7 @@ enum : UINT {
 };
 
 // What an agent declares about itself.
-class CQRBDKAgentMetaData {
+class AFX_EXT_CLASS CQRBDKAgentMetaData {
  public:
   // CONTENT_PROTOCOL_NONE for a type the agent does not hand over.
   int GetContentProtocol(int type) const;
@@ -81,7 +81,7 @@ class CQRBDKAgentMetaData {
 };
 
 // Whoever shows the agent's messages and status to the user.
-class IMsgReceiver {
+class AFX_EXT_CLASS IMsgReceiver {
  public:
   virtual ~IMsgReceiver() = default;
   virtual void StartMessage(const char* text, UINT style) {}
@@ -96,7 +96,7 @@ class IMsgReceiver {
 
 // Receives an agent's notices and posts them to the event window. The
 // texts a notice carries stay valid until the next notice of its kind.
-class CQRBDKListener {
+class AFX_EXT_CLASS CQRBDKListener {
  public:
   CQRBDKListener(IMsgReceiver* receiver, int /*ownsNothing*/);
   ~CQRBDKListener();
@@ -114,7 +114,7 @@ class CQRBDKListener {
   HWND GetEventHandler() const { return m_hEventWnd; }
   void SetMessageReceiver(IMsgReceiver* receiver) { m_pReceiver = receiver; }
   IMsgReceiver* GetMessageReceiver() const { return m_pReceiver; }
-  // The properties a 0x590 request asks the user to fill.
+  // The properties a WM_BDK_PROPERTIES_REQUEST asks the user to fill.
   AgentPropArray& GetPropArray() { return m_requestProps; }
 
   // Senders; each answers false when there is no live event window.
@@ -137,7 +137,7 @@ class CQRBDKListener {
   std::unique_ptr<xercesc::XercesDOMParser> m_parser;
 };
 
-class CBDKListenerDOM {
+class AFX_EXT_CLASS CBDKListenerDOM {
  public:
   // Reads the <Property> elements among the nodes into the properties: a
   // known name is replaced, a new one appended. Answers how many were read.
@@ -148,7 +148,7 @@ namespace dravon::agents {
 class AgentDriver;
 }
 
-class CQRBDKAgent : public CQRObj {
+class AFX_EXT_CLASS CQRBDKAgent : public CQRObj {
   DECLARE_DYNAMIC(CQRBDKAgent)
 
  public:

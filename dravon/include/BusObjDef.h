@@ -3,16 +3,18 @@
 
 #include <afxtempl.h>
 
-#include "AgentProperty.h"
+#include <memory>
+
 #include "OwnedPtrArray.h"
 #include "QRObj.h"
 
+class AgentPropArray;
 class CQRBusObjDef;
 
 // One attribute of a definition. A business-object-typed attribute names
 // another definition in its type; when the attribute is expanded in a
 // window it points at that definition (not owned).
-class CBODefAttr : public CObject {
+class AFX_EXT_CLASS CBODefAttr : public CObject {
   DECLARE_DYNAMIC(CBODefAttr)
 
  public:
@@ -91,7 +93,7 @@ class CBODefAttr : public CObject {
 
 // One verb of a definition. The setters of subscription, application
 // information and scenario mark the verb modified (0x08).
-class CBODefVerb : public CObject {
+class AFX_EXT_CLASS CBODefVerb : public CObject {
   DECLARE_DYNAMIC(CBODefVerb)
 
  public:
@@ -122,7 +124,7 @@ class CBODefVerb : public CObject {
 };
 
 // A definition-level property (written as BO_SPEC_PROPERTY entries).
-struct CBOSpecProperty {
+struct AFX_EXT_CLASS CBOSpecProperty {
   CString name;
   CString type;
   CString value;
@@ -142,11 +144,12 @@ using CBODefVerbArray = COwnedPtrArray<CBODefVerb>;
 using CBOSpecPropertyArray = CArray<CBOSpecProperty, const CBOSpecProperty&>;
 using CBODefArray = CArray<CQRBusObjDef*, CQRBusObjDef*>;
 
-class CQRBusObjDef : public CQRObj {
+class AFX_EXT_CLASS CQRBusObjDef : public CQRObj {
   DECLARE_DYNAMIC(CQRBusObjDef)
 
  public:
   CQRBusObjDef(const char* name, CQRServer* server, int state);
+  ~CQRBusObjDef() override;
 
   int GetObjType() const override { return HvObjBusObj; }
 
@@ -202,8 +205,10 @@ class CQRBusObjDef : public CQRObj {
   // The broker connection properties and whether an export writes the
   // broker's deployment files: export settings of this program, kept
   // with the definition but never stored on the server.
-  void SetKBRXProperties(const AgentPropArray& properties) { m_kbrxProperties = properties; }
-  const AgentPropArray& GetKBRXProperties() const { return m_kbrxProperties; }
+  // (AgentProperty.h declares the array; this header keeps the XML library
+  // out of the data manager's users.)
+  void SetKBRXProperties(const AgentPropArray& properties);
+  const AgentPropArray& GetKBRXProperties() const { return *m_kbrxProperties; }
   BOOL GetGenerateBrokerFiles() const { return m_bGenerateBrokerFiles; }
   void SetGenerateBrokerFiles(BOOL generate) { m_bGenerateBrokerFiles = generate; }
 
@@ -218,6 +223,6 @@ class CQRBusObjDef : public CQRObj {
   int m_nSortColumn = 1;
   BOOL m_bSortDescending = FALSE;
   CString m_strImportPath;
-  AgentPropArray m_kbrxProperties;
+  std::unique_ptr<AgentPropArray> m_kbrxProperties;
   BOOL m_bGenerateBrokerFiles = FALSE;
 };

@@ -17,7 +17,7 @@
 // Notices posted to registered windows.
 constexpr UINT WM_HV_OBJECT_DELETED = 0x465;  // wParam object type, lParam the CQRObj*
 constexpr UINT WM_HV_SERVER_LOST = 0x468;
-constexpr UINT WM_HV_DEF_GONE = 0x29C8;       // wParam name length, lParam its characters
+constexpr UINT WM_HV_DEF_GONE = 0x29C8;       // wParam name length, lParam its characters (TakeNoticeName)
 constexpr UINT WM_HV_DEF_CLOSE = 0x29CA;      // same payload: close without prompts
 constexpr UINT WM_HV_DEF_CHANGED = 0x29CB;    // same payload: refill from the definition
 
@@ -28,7 +28,7 @@ namespace dravon {
 class Session;
 }
 
-class CDataManager {
+class AFX_EXT_CLASS CDataManager {
  public:
   // The process-wide instance, made on first use and again after delete.
   static CDataManager* InitInstance();
@@ -38,21 +38,25 @@ class CDataManager {
 
   // --- Session -----------------------------------------------------------
   // The server object of a server that exists, else null (type 2 only).
-  CQRObj* GetObject(int type, const char* name, int create);
+  CQRServer* GetObject(int type, const char* name, int create);
   // Non-zero when the account's password is right and the server answers.
   int LogToServer(const char* server, const char* user, const char* password);
   void Disconnect(BOOL keepDefinitions = FALSE);
   BOOL IsConnected() const;
   CQRServer* GetServer() const;
 
-  // Main windows for 0x465 and 0x468.
+  // Main windows for WM_HV_OBJECT_DELETED and WM_HV_SERVER_LOST.
   void UniteObject(CQRObj* object, HWND wnd);
   void DisbandObject(CQRObj* object, HWND wnd);
-  // Views of a definition for 0x29C8, 0x29CA and 0x29CB.
+  // Views of a definition for WM_HV_DEF_GONE, WM_HV_DEF_CLOSE and WM_HV_DEF_CHANGED.
   void AddWindowHandle(HWND wnd, const char* name);
   void RemoveView(const char* name, HWND wnd);
-  // Posts 0x29CB to the views of the name.
+  // Posts WM_HV_DEF_CHANGED to the views of the name.
   void SendRefreshMsg(const char* name);
+  // The definition name of a notice (0x29C8, 0x29CA, 0x29CB): at most
+  // wParam characters. Each message carries its own copy of the name,
+  // which this frees; a receiver takes the name of each notice once.
+  static CString TakeNoticeName(WPARAM wParam, LPARAM lParam);
 
   // --- Business objects ------------------------------------------------
   // The names of the definitions of the session; refetch asks the server.
@@ -63,8 +67,21 @@ class CDataManager {
   // `create`, a fresh new one (state 0x04) held under the name; else null.
   // The same pointer until CloseBO.
   CQRBusObjDef* GetBO(const char* name, int create, int load);
-  // A new definition (state 0x04) that the data manager owns.
+  // A new definition (state 0x04), not yet held under its name (callers
+  // enter it into GetBODefs and the name list, or through RenameOld and
+  // RenameNew). It belongs to the data manager from the start, held or
+  // not: a release (ReleaseBODefs, Disconnect without keeping) frees it
+  // unless a window shows its name, and deleting the data manager frees it.
+  // A caller that does not keep it may delete it once instead; it then
+  // takes itself out of the data manager, so it is never freed twice. So
+  // a caller that must keep a definition across a modal dialog or a log-in,
+  // where a release may run, keeps a definition of its own and hands it
+  // over (AdoptBODef) only when it enters it.
   CQRBusObjDef* CreateNewBODef(const char* name);
+  // Takes over a definition the caller made itself (a read copy, say):
+  // from now on it is the data manager's exactly as if CreateNewBODef had
+  // made it (not yet held; its server the session's; its state kept).
+  CQRBusObjDef* AdoptBODef(std::unique_ptr<CQRBusObjDef> def);
   // With a window: that window's hold ends. Without one: the definition
   // is told to its views as gone and unloaded (kept until released).
   void CloseBO(const char* name, HWND wnd);

@@ -2,22 +2,26 @@
 // ResetFaults (tests call it in SetUp and TearDown).
 #pragma once
 
+#include <mfc/export.h>
+
 #include <windows.h>
 
 namespace dravon::test {
 
-void ResetFaults();
+AFX_EXT_API void ResetFaults();
 // LogToServer answers zero whatever the password.
-void RefuseLogin(bool refuse);
+AFX_EXT_API void RefuseLogin(bool refuse);
 // The server is lost at the n-th server call from now (1 = the next one):
-// that call raises 0x468 and fails, and so does everything after it.
-void LoseServerAtCall(int n);
+// that call raises WM_HV_SERVER_LOST and fails, and so does everything after it.
+AFX_EXT_API void LoseServerAtCall(int n);
 // Saves (definitions, connectors, renames) fail and change nothing.
-void RefuseSave(bool refuse);
+AFX_EXT_API void RefuseSave(bool refuse);
 // Deletes fail and change nothing.
-void RefuseDelete(bool refuse);
+AFX_EXT_API void RefuseDelete(bool refuse);
 // Every server call takes this long on the window system's clock.
-void SetCallDelay(DWORD milliseconds);
+AFX_EXT_API void SetCallDelay(DWORD milliseconds);
+// Whether the data manager's session holds the object (and frees it).
+AFX_EXT_API bool SessionOwns(const class CQRObj* object);
 
 }  // namespace dravon::test
 
@@ -26,7 +30,7 @@ namespace dravon::test {
 // The work factor of new password entries (the default is slow on
 // purpose; a test that makes many accounts lowers it). Not reset by
 // ResetFaults.
-void SetPasswordIterations(int iterations);
-void ResetPasswordIterations();
+AFX_EXT_API void SetPasswordIterations(int iterations);
+AFX_EXT_API void ResetPasswordIterations();
 
 }  // namespace dravon::test

@@ -4,4 +4,4 @@
 
 #include <afx.h>
 
-CString HomeDirectory();
+AFX_EXT_API CString HomeDirectory();

@@ -32,7 +32,7 @@ enum {
 class HvProperty;
 using HvPropertyArray = CArray<HvProperty*, HvProperty*>;
 
-class HvProperty : public CObject {
+class AFX_EXT_CLASS HvProperty : public CObject {
   DECLARE_DYNAMIC(HvProperty)
 
  public:
@@ -58,7 +58,7 @@ class HvProperty : public CObject {
   HvProperty(const char* name, const char* value, int type, const char* updateMethod, int flags = 0);
   HvProperty(const HvProperty&) = delete;
   // A new property with this one's name, value, type, update method,
-  // flags, description, default, allowed values and template.
+  // flags, both texts, default, allowed values and template.
   HvProperty* Clone() const;
   HvProperty& operator=(const HvProperty&) = delete;
 
@@ -79,8 +79,12 @@ class HvProperty : public CObject {
   int GetState() const { return m_nFlags; }
   void SetState(int state) { m_nFlags = state; }
 
+  // What the property is for.
   const CString& GetDescription() const { return m_strDescription; }
   void SetDescription(const char* text) { m_strDescription = text; }
+  // What its value may be (the values it takes, a unit); often empty.
+  const CString& GetValueText() const { return m_strValueText; }
+  void SetValueText(const char* text) { m_strValueText = text; }
   const CString& GetDefaultValue() const { return m_strDefault; }
   void SetDefaultValue(const char* value) { m_strDefault = value; }
   // Values the property accepts; empty: any value of its type.
@@ -124,6 +128,7 @@ class HvProperty : public CObject {
   CString m_strUpdateMethod;
   int m_nFlags;
   CString m_strDescription;
+  CString m_strValueText;
   CString m_strDefault;
   CStringArray m_allowed;
   HvProperty* m_pTemplate = nullptr;

@@ -9,10 +9,12 @@
 
 #include <jni.h>
 
+#include <mfc/export.h>
+
 #include <string>
 #include <string_view>
 
-class JVM {
+class AFX_EXT_CLASS JVM {
  public:
   // Starts the machine with the class path, written as on Windows ("\" or
   // "/" in paths, ";" between them) or natively. Non-zero when it runs; zero

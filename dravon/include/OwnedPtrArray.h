@@ -6,7 +6,7 @@
 #include <afxtempl.h>
 
 template <class T>
-class COwnedPtrArray : public CArray<T*, T*> {
+class AFX_EXT_CLASS COwnedPtrArray : public CArray<T*, T*> {
  public:
   COwnedPtrArray() = default;
   ~COwnedPtrArray() override { DeleteAll(); }

@@ -9,7 +9,7 @@
 #include "QRObj.h"
 
 // An associated map of a business object: flag 1 is an explicit binding.
-class NameType : public CObject {
+class AFX_EXT_CLASS NameType : public CObject {
  public:
   NameType() = default;
   NameType(const char* mapName, const char* mapType, int flag);
@@ -28,14 +28,14 @@ inline CArchive& operator>>(CArchive& ar, NameType& n) { return ar >> n.m_strNam
 using CMapTable = CMap<CString, const char*, NameType, NameType&>;
 
 // A business object the connector supports.
-struct CQRSupportedBO {
+struct AFX_EXT_CLASS CQRSupportedBO {
   CString name;
   int agentSupport = 0;
   int state = 0;
 };
 
 // An associated map of the connector as the server keeps it.
-struct CQRConnectorMap {
+struct AFX_EXT_CLASS CQRConnectorMap {
   CString boName;
   CString mapName;
   CString mapType;
@@ -47,7 +47,7 @@ struct CQRConnectorMap {
 constexpr int kResourceWords = 5;
 constexpr int kResourcePools = 2;
 
-class CQRConnector : public CQRObj {
+class AFX_EXT_CLASS CQRConnector : public CQRObj {
   DECLARE_DYNAMIC(CQRConnector)
 
  public:
@@ -90,7 +90,8 @@ class CQRConnector : public CQRObj {
   // The names of the server's maps that use the business object.
   void GetCandidateMaps(const char* boName, CStringList& names);
 
-  // The resource table: null when the connector has none.
+  // The resource table: null when the connector has none; without one the
+  // getters answer empty or -1 and the setters do nothing.
   int* GetResTable() { return m_bHasResTable ? m_resTable : nullptr; }
   const int* GetResTable() const { return m_bHasResTable ? m_resTable : nullptr; }
   void CreateResTable();

@@ -35,7 +35,7 @@ constexpr DWORD QR_CLIPBOARD_BODEF = 6;
 // means something only in the process that made the block: the owner's
 // process id and a token made once per process (a process id can be used
 // again) say whose it is.
-struct QRClipboardBlock {
+struct AFX_EXT_CLASS QRClipboardBlock {
   DWORD kind;
   DWORD ownerProcessId;
   unsigned long long ownerToken;
@@ -44,7 +44,7 @@ struct QRClipboardBlock {
 
 class CQRServer;
 
-class CQRObj : public CObject {
+class AFX_EXT_CLASS CQRObj : public CObject {
   DECLARE_DYNAMIC(CQRObj)
 
  public:
@@ -92,7 +92,7 @@ class CQRObj : public CObject {
 
 // A named repository object the session only lists: a map, a collaboration
 // template, a collaboration, a relationship, or a user in a dependency list.
-class CQRObjRef : public CQRObj {
+class AFX_EXT_CLASS CQRObjRef : public CQRObj {
   DECLARE_DYNAMIC(CQRObjRef)
 
  public:
@@ -103,7 +103,7 @@ class CQRObjRef : public CQRObj {
   int m_nType;
 };
 
-class CQRServer : public CQRObj {
+class AFX_EXT_CLASS CQRServer : public CQRObj {
   DECLARE_DYNAMIC(CQRServer)
 
  public:

@@ -27,7 +27,7 @@ inline constexpr std::string_view kBusinessObjectVersion = "3.0.0";
 // A field line split at its first "=": the key without its trailing
 // blanks (its leading tabs stay), the value without its leading blanks
 // (trailing ones stay). A line without "=" is all key.
-struct Field {
+struct AFX_EXT_CLASS Field {
   std::string_view key;
   std::string_view value;
 };

@@ -50,7 +50,7 @@ enum ErrorCode {
 // line it concerns (0 when none) and the text that fills the message's
 // "%s": the offending line or key (without its leading tabs), "The file",
 // the definition's name, or for kCannotRead the path and the reason.
-struct Error {
+struct AFX_EXT_CLASS Error {
   int code = kNoError;
   int line = 0;
   CString text;
@@ -64,7 +64,7 @@ AFX_EXT_API const char* ErrorFormat(int code);
 AFX_EXT_API CString ErrorText(const Error& error);
 
 // What the reader tells while it reads. Each may be empty.
-struct ReadHooks {
+struct AFX_EXT_CLASS ReadHooks {
   // The header has no version (code 2); the reading goes on.
   std::function<void(const Error& warning)> warning;
   // A definition's Name line was read and the definition made.
@@ -159,7 +159,7 @@ AFX_EXT_API Error ReadDefinitionNamed(const std::string& path, const char* name,
 // --- Writing -------------------------------------------------------------------
 
 // Why a write did not happen.
-struct WriteError {
+struct AFX_EXT_CLASS WriteError {
   enum Kind { kNone, kBadValue, kFile };
   Kind kind = kNone;
   CString definition;  // kBadValue: the definition's name

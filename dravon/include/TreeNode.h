@@ -12,7 +12,7 @@ using TreeNodeList = std::vector<std::unique_ptr<TreeNode>>;
 // Node kinds (low four bits of the kind word).
 enum { TREENODE_PLAIN = 0, TREENODE_FILES = 1 };
 
-class TreeNode {
+class AFX_EXT_CLASS TreeNode {
  public:
   TreeNode(const char* name, const char* description, bool generable, bool hasChildren, int kind = TREENODE_PLAIN);
 

@@ -5,11 +5,13 @@
 
 #include <string>
 
+#include <mfc/export.h>
+
 #include "BOStatus.h"
 
 class CBODefAttr;
 
-class BOAttrType {
+class AFX_EXT_CLASS BOAttrType {
  public:
   // The type codes, the indexes of the type-name table.
   enum TypeNum {

@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
+#include <mfc/export.h>
+
 #include "BOStatus.h"
 
 class BusinessObject;
 
-class BusObjContainer {
+class AFX_EXT_CLASS BusObjContainer {
  public:
   explicit BusObjContainer(const char* typeName);
   // Deep copy: every element is copied.

@@ -4,7 +4,9 @@
 #include <stdexcept>
 #include <string>
 
-class BusObjException : public std::runtime_error {
+#include <mfc/export.h>
+
+class AFX_EXT_CLASS BusObjException : public std::runtime_error {
  public:
   explicit BusObjException(const std::string& what) : std::runtime_error(what) {}
 };

@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+#include <mfc/export.h>
+
 #include "BOAttrType.h"
 #include "charStr.h"
 
 class CQRBusObjDef;
 
-class BusObjSpec {
+class AFX_EXT_CLASS BusObjSpec {
  public:
   explicit BusObjSpec(const CQRBusObjDef& def);
   BusObjSpec(const BusObjSpec&) = delete;

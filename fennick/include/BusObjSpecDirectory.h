@@ -7,9 +7,11 @@
 #include <memory>
 #include <string>
 
+#include <mfc/export.h>
+
 #include "BusObjSpec.h"
 
-class BusObjSpecDirectory {
+class AFX_EXT_CLASS BusObjSpecDirectory {
  public:
   static BusObjSpecDirectory* getTheBusObjSpecDirectory();
 

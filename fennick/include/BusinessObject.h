@@ -13,12 +13,14 @@
 #include <string>
 #include <vector>
 
+#include <mfc/export.h>
+
 #include "BOStatus.h"
 #include "BusObjSpec.h"
 
 class BusObjContainer;
 
-class BusinessObject {
+class AFX_EXT_CLASS BusinessObject {
  public:
   // Throws BusObjException when the directory finds no type description.
   explicit BusinessObject(const char* typeName);

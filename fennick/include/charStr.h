@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <string>
 
-class charStr {
+#include <mfc/export.h>
+
+class AFX_EXT_CLASS charStr {
  public:
   charStr() = default;
   // A null text makes the empty text.

@@ -89,3 +89,16 @@
 #define ID_SAVE_ALL_TO_SERVER 32872
 #define ID_SAVE_ALL_TO_FILE 32873
 #define ID_SAVE_ALL_TO_ONE_FILE 32875
+
+// The attribute grid's context menu.
+#define IDR_ATTR_GRID_MENU 165
+
+// Commands of the attribute grid and the attributes tab.
+#define ID_ATTR_TO_PARENT 32787
+#define ID_ATTR_INSERT_BELOW 32797
+#define ID_ATTR_INSERT_ABOVE 32798
+#define ID_ATTR_MOVE_DOWN 32813
+#define ID_ATTR_EXPAND 32814
+#define ID_ATTR_COLLAPSE 32815
+#define ID_ATTR_MOVE_UP 32831
+#define ID_ATTR_OPEN_IN_WINDOW 32858

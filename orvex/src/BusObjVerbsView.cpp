@@ -96,7 +96,8 @@ void CBusObjVerbsView::OnChangeAppInfo() {
 void CBusObjVerbsView::RefreshFromDef() {
   auto* pFrame = DYNAMIC_DOWNCAST(CChildFrame, GetParentFrame());
   if (pFrame == nullptr || pFrame->GetActiveTabView() == nullptr || m_wndVerbGrid.GetSafeHwnd() == nullptr) return;
-  m_wndVerbGrid.OnModelChanged();
+  const CQRBusObjDef* pDef = GetBODef();
+  m_wndVerbGrid.FillGrid(pDef != nullptr && pDef->GetVerbs().GetSize() > 0);
 }
 
 BOOL CBusObjVerbsView::WriteGridToTextFile(const char* path) {
@@ -140,7 +141,7 @@ void CBusObjVerbsView::OnEditCut() {
   if (CEdit* pEdit = FocusedPlainEdit()) {
     pEdit->SendMessage(WM_CUT);
   } else {
-    m_wndVerbGrid.Cut();
+    m_wndVerbGrid.CutSelection();
   }
 }
 
@@ -148,7 +149,7 @@ void CBusObjVerbsView::OnEditCopy() {
   if (CEdit* pEdit = FocusedPlainEdit()) {
     pEdit->SendMessage(WM_COPY);
   } else {
-    m_wndVerbGrid.Copy();
+    m_wndVerbGrid.CopySelection();
   }
 }
 
@@ -156,7 +157,7 @@ void CBusObjVerbsView::OnEditPaste() {
   if (CEdit* pEdit = FocusedPlainEdit()) {
     pEdit->SendMessage(WM_PASTE);
   } else {
-    m_wndVerbGrid.Paste();
+    m_wndVerbGrid.PasteSelection();
   }
 }
 
@@ -183,13 +184,7 @@ void CBusObjVerbsView::OnUpdateEditPaste(CCmdUI* pCmdUI) {
   pCmdUI->Enable(target && (text || ClipboardHoldsVerbRows()));
 }
 
-void CBusObjVerbsView::OnDeleteRow() {
-  CRowColArray starts;
-  CRowColArray ends;
-  const ROWCOL spans = m_wndVerbGrid.GetSelectedRows(starts, ends, TRUE, FALSE);
-  // From the bottom, so that the rows above keep their numbers.
-  for (ROWCOL i = spans; i-- > 0;) m_wndVerbGrid.RemoveRows(starts[i], ends[i]);
-}
+void CBusObjVerbsView::OnDeleteRow() { m_wndVerbGrid.DeleteSelectedRows(); }
 
 void CBusObjVerbsView::OnUpdateDeleteRow(CCmdUI* pCmdUI) {
   CRowColArray starts;
@@ -197,7 +192,7 @@ void CBusObjVerbsView::OnUpdateDeleteRow(CCmdUI* pCmdUI) {
   pCmdUI->Enable(m_wndVerbGrid.GetSelectedRows(starts, ends, TRUE, FALSE) > 0);
 }
 
-void CBusObjVerbsView::OnSelectAll() { m_wndVerbGrid.SelectRange(CGXRange().SetTable()); }
+void CBusObjVerbsView::OnSelectAll() { m_wndVerbGrid.SelectAllRows(); }
 
 // --- Printing ----------------------------------------------------------------------------
 

@@ -6,9 +6,8 @@
 // the grid with the definition's name and the page number in the header.
 #pragma once
 
-#include <HLBrowserWnd.h>
-
 #include "OrvexView.h"
+#include "VerbGridCtrl.h"
 
 class CBusObjVerbsView : public COrvexView {
   DECLARE_DYNCREATE(CBusObjVerbsView)
@@ -20,7 +19,7 @@ class CBusObjVerbsView : public COrvexView {
   void RefreshFromDef() override;
   BOOL WriteGridToTextFile(const char* path) override;
 
-  CGXGridWnd& GetVerbGrid() { return m_wndVerbGrid; }
+  CVerbGridCtrl& GetVerbGrid() { return m_wndVerbGrid; }
   CString m_strAppInfo;
 
  protected:
@@ -51,7 +50,6 @@ class CBusObjVerbsView : public COrvexView {
   // Whether the clipboard holds copied verb rows of this program.
   static BOOL ClipboardHoldsVerbRows();
 
-  // Placeholder until the verb grid (CVerbGridCtrl) lands: a plain grid window with no rows.
-  HLBrowserWnd m_wndVerbGrid;
+  CVerbGridCtrl m_wndVerbGrid;
   CEdit m_editAppInfo;
 };

@@ -4,6 +4,8 @@
 #include <UtilFunc.h>
 
 #include "DataManager.h"
+#include "GenerateWizard.h"
+#include "KBRXProfileDlg.h"
 #include "resource.h"
 
 namespace {
@@ -41,6 +43,8 @@ IMPLEMENT_DYNAMIC(CDlgImportFile, CFileDialog)
 
 BEGIN_MESSAGE_MAP(CDlgImportFile, CFileDialog)
   ON_WM_SIZE()
+  ON_BN_CLICKED(IDC_GENERATE_BROKER_FILES, OnGenerateBrokerFiles)
+  ON_BN_CLICKED(IDC_USE_PROFILE, OnUseProfile)
 END_MESSAGE_MAP()
 
 CDlgImportFile::CDlgImportFile(BOOL bOpen, LPCTSTR defExt, LPCTSTR fileName, DWORD flags, LPCTSTR filter,
@@ -133,10 +137,11 @@ BOOL CDlgImportFile::IsSchemaTypeSelected() const {
 
 void CDlgImportFile::UpdateControls() {
   if (m_bOpen || m_bNoBrokerOptions || m_btnRename.GetSafeHwnd() == nullptr) return;
-  // The broker options wait for the broker profile page: off for every type.
-  m_btnGenerateBrokerFiles.EnableWindow(FALSE);
-  m_btnUseProfile.EnableWindow(FALSE);
-  if (IsSchemaTypeSelected()) {
+  const BOOL schema = IsSchemaTypeSelected();
+  // Deployment files come only with schema files, the profile only with them.
+  m_btnGenerateBrokerFiles.EnableWindow(schema);
+  m_btnUseProfile.EnableWindow(schema && m_btnGenerateBrokerFiles.GetCheck() == BST_CHECKED);
+  if (schema) {
     // A schema file always carries the definition's own name.
     m_btnRename.SetButtonStyle(BS_AUTO3STATE);
     m_btnRename.SetCheck(BST_INDETERMINATE);
@@ -150,9 +155,25 @@ void CDlgImportFile::UpdateControls() {
 
 void CDlgImportFile::OnTypeChange() { UpdateControls(); }
 
+void CDlgImportFile::OnGenerateBrokerFiles() {
+  m_btnUseProfile.EnableWindow(m_btnGenerateBrokerFiles.GetCheck() == BST_CHECKED);
+}
+
+void CDlgImportFile::OnUseProfile() {
+  if (m_pBrokerBook == nullptr) m_pBrokerBook = std::make_unique<CGenerateWizard>("", nullptr, 0);
+  // The dialog edits the process-wide list in place: OK keeps what was
+  // entered there, Cancel puts it back.
+  m_pBrokerBook->SetAgentProperties(&GetBrokerProperties());
+  CKBRXProfileDlg dlg(GetParent());
+  dlg.SetWizard(m_pBrokerBook.get());
+  dlg.DoModal();
+}
+
 BOOL CDlgImportFile::OnFileNameOK() {
   // The options were read into the members before this is asked.
   if (m_bOpen || m_bNoBrokerOptions) return FALSE;
+  // Deployment files are asked for only where the box could be changed.
+  if (!m_btnGenerateBrokerFiles.IsWindowEnabled()) m_nGenerateBrokerFiles = BST_UNCHECKED;
   const CString title = GetFileTitle();
   if (!CUtilFunc::ValidateName(HvObjBusObj, title, TRUE, nullptr)) return TRUE;
   // Names are unique without regard to case: a rename to another's name,

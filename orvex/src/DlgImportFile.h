@@ -5,14 +5,20 @@
 // written definition to the file's title; with no broker options (a save
 // of several definitions) none is offered.
 //
-// The broker options (1011, 1040) stay disabled until the broker profile
-// page is built; the broker property list stays empty meanwhile.
+// The broker options follow the file type: only a schema file offers the
+// deployment files (1011) and, while they are asked for, the broker
+// profile (1040), whose dialog edits the process-wide broker property list
+// that every export takes.
 #pragma once
 
 #include <afxdlgs.h>
 
 #include <AgentProperty.h>
 #include <SizingList.h>
+
+#include <memory>
+
+class CGenerateWizard;
 
 class CDlgImportFile : public CFileDialog {
   DECLARE_DYNAMIC(CDlgImportFile)
@@ -40,6 +46,8 @@ class CDlgImportFile : public CFileDialog {
   BOOL OnFileNameOK() override;
   void OnTypeChange() override;
   afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg void OnGenerateBrokerFiles();
+  afx_msg void OnUseProfile();
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -58,4 +66,6 @@ class CDlgImportFile : public CFileDialog {
   CButton m_btnUseProfile;
   CButton m_btnRename;
   CSizingList m_sizing;
+  // The broker's profile book for the profile dialog, made at its first use.
+  std::unique_ptr<CGenerateWizard> m_pBrokerBook;
 };

@@ -9,6 +9,7 @@
 #include "BOImpExp.h"
 #include "ChildFrame.h"
 #include "DataManager.h"
+#include "GenerateWizard.h"
 #include "OrvexApp.h"
 #include "OrvexDoc.h"
 #include "OrvexView.h"
@@ -62,9 +63,13 @@ BEGIN_MESSAGE_MAP(CMainFrame, SECMDIFrameWnd)
   ON_COMMAND(ID_SERVER_REFRESH, OnRefresh)
   ON_UPDATE_COMMAND_UI(ID_SERVER_REFRESH, OnUpdateRefresh)
   ON_COMMAND(ID_BO_DELETE, OnDelete)
+  ON_COMMAND(ID_NEW_USING_ZTA, OnNewUsingZta)
   ON_COMMAND(ID_WINDOW_CLOSE_ALL, OnCloseAll)
   ON_UPDATE_COMMAND_UI(ID_WINDOW_CLOSE_ALL, OnUpdateCloseAll)
   ON_COMMAND(ID_SAVE_ALL_TO_FILE, OnSaveAllToFile)
+  ON_COMMAND(ID_FILE_OPEN_FROM_FILE, OnOpenFromFile)
+  ON_COMMAND(ID_SAVE_ALL_TO_ONE_FILE, OnSaveAllToOneFile)
+  ON_UPDATE_COMMAND_UI(ID_SAVE_ALL_TO_ONE_FILE, OnUpdateSaveAllToOneFile)
   ON_UPDATE_COMMAND_UI(IDS_SERVER_LABEL, OnUpdateServerLabel)
   ON_UPDATE_COMMAND_UI(IDS_DISCONNECTED, OnUpdateServerPane)
   ON_MESSAGE(WM_HV_SERVER_LOST, OnServerLost)
@@ -313,6 +318,12 @@ void CMainFrame::RemoveWizard(CPropertySheet* pWizard) {
   std::unique_ptr<CPropertySheet> wizard = std::move(*it);
   m_wizards.erase(it);
   if (wizard->GetSafeHwnd() != nullptr) wizard->DestroyWindow();
+}
+
+// The wizard runs beside the frame; the frame keeps it until it closes.
+void CMainFrame::OnNewUsingZta() {
+  auto pWizard = std::make_unique<CGenerateWizard>("", this, 0);
+  if (pWizard->Create(this)) AddWizard(pWizard.release());
 }
 
 void CMainFrame::OnWizardClosed(CPropertySheet* pWizard) {

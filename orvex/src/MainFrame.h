@@ -11,13 +11,10 @@
 #include <vector>
 
 #include "ResultsView.h"
+#include "Wizard.h"
 
 class CChildFrame;
 class COrvexDoc;
-
-// A generation wizard tells the main frame that it closed (lParam: the
-// wizard).
-constexpr UINT WM_HV_WIZARD_CLOSED = 0x595;
 
 class CMainFrame : public SECMDIFrameWnd {
   DECLARE_DYNAMIC(CMainFrame)
@@ -50,6 +47,10 @@ class CMainFrame : public SECMDIFrameWnd {
   SECToolBarManager& GetToolBarManager() { return *m_pToolBarManager; }
   BOOL IsClosing() const { return m_bClosing; }
 
+  // The grid column cell text was last copied or cut from (0: none of
+  // the attribute grid's); the attribute grid's text paste reads it.
+  int m_nCopyColumn = 0;
+
  protected:
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg void OnClose();
@@ -57,8 +58,13 @@ class CMainFrame : public SECMDIFrameWnd {
   afx_msg void OnRefresh();
   afx_msg void OnUpdateRefresh(CCmdUI* pCmdUI);
   afx_msg void OnDelete();
+  afx_msg void OnNewUsingZta();
   afx_msg void OnCloseAll();
   afx_msg void OnSaveAllToFile();
+  // Repository-copy files (MainFrameFiles.cpp).
+  afx_msg void OnOpenFromFile();
+  afx_msg void OnSaveAllToOneFile();
+  afx_msg void OnUpdateSaveAllToOneFile(CCmdUI* pCmdUI);
   afx_msg void OnUpdateCloseAll(CCmdUI* pCmdUI);
   afx_msg void OnUpdateServerLabel(CCmdUI* pCmdUI);
   afx_msg void OnUpdateServerPane(CCmdUI* pCmdUI);

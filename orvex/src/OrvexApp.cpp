@@ -127,6 +127,8 @@ void COrvexApp::SetFolders() {
 }
 
 int COrvexApp::ExitInstance() {
+  // Copied rows still on the clipboard name an object of this process.
+  ReleaseClipboardObject();
   m_pPreferences.reset();
   m_pHelp.reset();
   // The server search may still be inside the broker; its end is awaited,

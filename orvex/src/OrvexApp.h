@@ -41,16 +41,42 @@ class COrvexApp : public CWinApp {
   void LaunchTool(CString command);
   // Drops the program's own clipboard object and empties the clipboard.
   void ReleaseClipboardObject();
+
+  // --- Validation and saving to the server (OrvexAppSave.cpp) ---------------
+  // The validation modes: a save to the server, or an export to an XML
+  // schema file (whose attribute names must be XML names).
+  static constexpr int kNormalValidation = 0;
+  static constexpr int kSchemaValidation = 1;
   // Shows and clears the results pane, writes "Validating...", then
-  // validates and saves the definition with the ones it uses.
+  // ValidateAndSaveBODef.
   BOOL SaveToServer(CQRBusObjDef* pDef);
+  // Logs in first when there is no session (a cancelled log-in ends the
+  // save with nothing attempted); then validates the definition with every
+  // definition it uses, and when all pass saves those before it. One line
+  // per finding and per save goes to the results pane.
   BOOL ValidateAndSaveBODef(CQRBusObjDef* pDef);
-  // Clears the state bit on the definitions and on every definition they
-  // use, at any depth.
+  // One validation run over the definition and those it uses: the error
+  // count, the visited names and the visited marks start empty and are
+  // cleared at the end. FALSE when an error was found.
+  BOOL CheckBODef(CQRBusObjDef* pDef, int nMode);
+  // A step of the run: the definition, then each one it uses that is not
+  // on the current chain and not yet visited.
+  BOOL ValidateBODef(CQRBusObjDef* pDef, int nMode);
+  // Saves the definitions the definition uses, then the definition; each
+  // once per run (m_mapVisited). FALSE at the first save that fails.
+  BOOL SaveBODefRecursive(CQRBusObjDef* pDef);
+  // Clears the state bit on the definitions and on the definitions they
+  // use that still carry it, at any depth.
   void ClearStateBits(const CBODefArray& defs, DWORD bit);
   // Puts the ObjectEventId attribute last, in position and in the array;
   // the attributes after its old place move up by one.
   static void MoveObjectEventIdLast(CQRBusObjDef& def);
+  // The errors the last validation run found, and their lines.
+  int GetErrorCount() const { return m_nErrorCount; }
+  const CStringArray& GetValidationErrors() const { return m_arrValidationErrors; }
+  // Names of the definitions on the validator's chain; during a save, of
+  // those saved in the run. Empty between runs.
+  CMapStringToPtr m_mapVisited;
 
   BOOL IsConnected() const { return m_bConnected; }
   CMainFrame* GetMainFrame() const;
@@ -99,6 +125,17 @@ class COrvexApp : public CWinApp {
   // fetch them again.
   void TakeLocalUnderName(const CString& name, CQRBusObjDef* pLocal);
   void SetStatusText(const CString& text) const;
+
+  // The validator's parts (OrvexAppSave.cpp).
+  BOOL ValidateVerbs(const CQRBusObjDef& def);
+  BOOL ValidateAttribute(CQRBusObjDef& def, CBODefAttr& attr, int nMode);
+  void CheckDefaultValue(const CBODefAttr& attr) const;
+  BOOL ValidateReferred(const CBODefAttr& attr, int nMode);
+  void ClearVisitedMarks(CQRBusObjDef* pDef);
+  void WriteResult(const CString& line, int mode) const;
+  void ReportValidationError(const CString& line);
+  int m_nErrorCount = 0;
+  CStringArray m_arrValidationErrors;
 };
 
 // The running Orvex application object.

@@ -1,9 +1,7 @@
 // The application object's session with the server: connecting (with the
-// definitions opened without a server set aside meanwhile), disconnecting,
-// the program's own clipboard object and saving a definition.
+// definitions opened without a server set aside meanwhile), disconnecting
+// and the program's own clipboard object. Saving is in OrvexAppSave.cpp.
 #include <Constants.h>
-
-#include <vector>
 
 #include "MainFrame.h"
 #include "OrvexApp.h"
@@ -103,58 +101,4 @@ void COrvexApp::ReleaseClipboardObject() {
   }
   ::EmptyClipboard();
   ::CloseClipboard();
-}
-
-BOOL COrvexApp::SaveToServer(CQRBusObjDef* pDef) {
-  CMainFrame* pFrame = GetMainFrame();
-  if (pDef == nullptr || pFrame == nullptr) return FALSE;
-  pFrame->ShowResults(TRUE);
-  pFrame->AppendResult("Validating...", 2);
-  return ValidateAndSaveBODef(pDef);
-}
-
-// Placeholder until the validator lands: the definition is saved as it stands.
-BOOL COrvexApp::ValidateAndSaveBODef(CQRBusObjDef* pDef) {
-  pDef->SetServer(m_pServer);
-  const BOOL saved = pDef->Save() != 0;
-  GetMainFrame()->AppendResult(CString(saved ? "Save completed for " : "Save cannot be completed for ") + pDef->name(0),
-                               2);
-  return saved;
-}
-
-void COrvexApp::ClearStateBits(const CBODefArray& defs, DWORD bit) {
-  CDataManager* pDM = CDataManager::InitInstance();
-  CMapStringToPtr seen(10);
-  std::vector<CQRBusObjDef*> pending(defs.GetData(), defs.GetData() + defs.GetSize());
-  while (!pending.empty()) {
-    CQRBusObjDef* pDef = pending.back();
-    pending.pop_back();
-    void* known = nullptr;
-    if (pDef == nullptr || seen.Lookup(pDef->name(0), known)) continue;
-    seen.SetAt(pDef->name(0), pDef);
-    pDef->RemoveState(static_cast<int>(bit));
-    for (INT_PTR i = 0; i < pDef->GetAttrs().GetSize(); ++i) {
-      const CBODefAttr* pAttr = pDef->GetAttrs()[i];
-      // Only definitions at hand carry marks: a missing one is not made.
-      if (!pAttr->IsSimpleType()) pending.push_back(pDM->GetBO(pAttr->GetTypeName(), 0, 1));
-    }
-  }
-}
-
-void COrvexApp::MoveObjectEventIdLast(CQRBusObjDef& def) {
-  CBODefAttrArray& attrs = def.GetAttrs();
-  const auto count = static_cast<int>(attrs.GetSize());
-  for (int i = 0; i < count; ++i) {
-    CBODefAttr* pEventId = attrs[i];
-    if (pEventId->GetName() != CBODefAttr::ATTR_OBJECT_EVENT_ID) continue;
-    const int oldPosition = pEventId->GetPosition();
-    if (oldPosition == count) return;
-    for (int j = 0; j < count; ++j) {
-      if (attrs[j]->GetPosition() > oldPosition) attrs[j]->SetPosition(attrs[j]->GetPosition() - 1);
-    }
-    pEventId->SetPosition(count);
-    attrs.RemoveAt(i);
-    attrs.Add(pEventId);
-    return;
-  }
 }

@@ -13,12 +13,6 @@
 
 namespace {
 
-// The name a notice of the data manager carries: its length and characters.
-CString NoticeName(WPARAM wParam, LPARAM lParam) {
-  const auto* text = reinterpret_cast<const char*>(lParam);
-  return text != nullptr ? CString(text, static_cast<int>(wParam)) : CString();
-}
-
 constexpr DWORD kNewModifiedOrInFile = HvStateNew | HvStateModified | HvStateWrittenToFile;
 
 }  // namespace
@@ -79,7 +73,9 @@ void COrvexView::OnDestroy() {
 // --- Notices ----------------------------------------------------------------------------
 
 void COrvexView::CloseIfNamed(WPARAM wParam, LPARAM lParam) {
-  if (m_strBOName.IsEmpty() || NoticeName(wParam, lParam) != m_strBOName) return;
+  // The notice's own copy of the name is taken (and freed) here.
+  const CString name = CDataManager::TakeNoticeName(wParam, lParam);
+  if (m_strBOName.IsEmpty() || name != m_strBOName) return;
   if (CFrameWnd* pFrame = GetParentFrame()) pFrame->DestroyWindow();
 }
 
@@ -93,7 +89,8 @@ LRESULT COrvexView::OnDefClose(WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
-LRESULT COrvexView::OnDefChanged(WPARAM, LPARAM) {
+LRESULT COrvexView::OnDefChanged(WPARAM wParam, LPARAM lParam) {
+  CDataManager::TakeNoticeName(wParam, lParam);
   RefreshFromDef();
   return 0;
 }

@@ -1,10 +1,13 @@
 #include "DlgStep2.h"
 
+#include <Constants.h>
 #include <sec/secreg.h>
 
 #include "GenerateWizard.h"
 #include "ProfileBook.h"
 #include "wizard_resource.h"
+
+IMPLEMENT_DYNAMIC(CDlgStep2, CWzDialog)
 
 BEGIN_MESSAGE_MAP(CDlgStep2, CWzDialog)
   ON_BN_CLICKED(IDC_PROFILE_SAVE, OnSave)
@@ -25,8 +28,6 @@ void CDlgStep2::DoDataExchange(CDataExchange* pDX) {
   CWzDialog::DoDataExchange(pDX);
   DDX_Control(pDX, IDC_PROFILE_COMBO, m_cbProfiles);
 }
-
-CGenerateWizard* CDlgStep2::GetWizard() const { return DYNAMIC_DOWNCAST(CGenerateWizard, m_pSheet); }
 
 AgentPropArray* CDlgStep2::GetEditedProperties() {
   CGenerateWizard* pWizard = GetWizard();
@@ -158,3 +159,93 @@ void CDlgStep2::OnSelChangeProfile() {
 }
 
 void CDlgStep2::OnEditChangeProfile() { UpdateButtons(); }
+
+// --- In the wizard: the agent's properties ------------------------------------------
+
+namespace {
+
+constexpr const char* kSending = "Sending agent properties. Please wait...";
+constexpr const char* kErrorCaption = "ZTA Error";
+constexpr const char* kIncompleteCaption = "Incomplete properties";
+constexpr const char* kIncomplete =
+    "Some required fields were not filled out. Review the agent properties and provide all required information.";
+constexpr const char* kDestinationDescription = "A directory where ZTA generated files, if any, will be stored";
+constexpr const char* kDirectoryType = "9";
+
+UINT SendPropertiesTask(void* pArg) { return static_cast<UINT>(static_cast<CQRBDKAgent*>(pArg)->SetAgentProperties()); }
+
+}  // namespace
+
+// The first arrival after a connect shows the agent's properties; later
+// arrivals keep what the grid shows.
+BOOL CDlgStep2::OnSetActive() {
+  CWzDialog::OnSetActive();
+  m_pSheet->EnableButton(ID_PSBACK, TRUE);
+  AgentPropArray* pProperties = GetEditedProperties();
+  if (IsStepPending() && pProperties != nullptr) {
+    AddFileDestination(*pProperties);
+    m_wndGrid.SetProperties(pProperties, CPropGrid::kFromDefaults);
+  }
+  return TRUE;
+}
+
+// Once: an agent reconnected keeps the folder it was given.
+void CDlgStep2::AddFileDestination(AgentPropArray& properties) const {
+  const CQRBDKAgent* pAgent = GetWizard()->GetAgent();
+  const CQRBDKAgentMetaData* pMeta = pAgent != nullptr ? pAgent->GetMetaData() : nullptr;
+  if (pMeta == nullptr || pMeta->GetContentProtocol(ZTK::CONTENT_FILES) == ZTK::CONTENT_PROTOCOL_NONE ||
+      properties.Find(g_strFileDestination) != nullptr)
+    return;
+  CString temp;
+  ::GetEnvironmentVariable("TEMP", temp.GetBuffer(MAX_PATH), MAX_PATH);
+  temp.ReleaseBuffer();
+  CStringList folder;
+  folder.AddTail(temp);
+  properties.Add(AgentProperty(g_strFileDestination, kDestinationDescription, kDirectoryType, folder, 1, 1, "1"));
+}
+
+LRESULT CDlgStep2::OnWizardNext() {
+  CGenerateWizard* pWizard = GetWizard();
+  CQRBDKAgent* pAgent = pWizard->GetAgent();
+  AgentPropArray* pProperties = GetEditedProperties();
+  if (pAgent == nullptr || pProperties == nullptr) return -1;
+  m_wndGrid.GetProperties(pProperties);
+  if (const std::unique_ptr<CStringList> pMissing{pProperties->GetIncompleteProperties()}) {
+    MessageBox(kIncomplete, kIncompleteCaption, MB_OK | MB_ICONSTOP);
+    return -1;
+  }
+  if (!SendProperties(*pAgent, *pProperties)) return -1;
+  pWizard->SaveProfileBookIfModified(CGenerateWizard::kAgentProfilesKey);
+  return 0;
+}
+
+LRESULT CDlgStep2::OnWizardBack() {
+  GetWizard()->SaveProfileBookIfModified(CGenerateWizard::kAgentProfilesKey);
+  return 0;
+}
+
+// A refusal is shown whether the properties went for the first time or
+// again: the page stays either way.
+BOOL CDlgStep2::SendProperties(CQRBDKAgent& agent, const AgentPropArray& properties) {
+  int nResult = BDK_OK;
+  if (IsStepPending()) {
+    nResult = static_cast<int>(RunTask(SendPropertiesTask, &agent, kSending));
+  } else if (m_pSentProperties == nullptr || properties != *m_pSentProperties) {
+    // The agent starts its session anew with the changed values; what the
+    // later steps made from the old ones is to be made again.
+    agent.Disconnect();
+    nResult = agent.SetAgentProperties();
+  } else {
+    return TRUE;
+  }
+  if (nResult != BDK_OK) {
+    const CString text = nResult == BDK_PROPERTIES_REFUSED ? g_agentErrors.GetMessage(BDK_PROPERTIES_REFUSED)
+                         : nResult == BDK_SEE_MESSAGE      ? agent.GetLastErrorMessage()
+                                                           : g_agentErrors.GetMessage(BDK_UNKNOWN_ERROR);
+    MessageBox(text, kErrorCaption, MB_OK | MB_ICONSTOP);
+    return FALSE;
+  }
+  m_pSentProperties = std::make_unique<AgentPropArray>(properties);
+  MarkStepDone();
+  return TRUE;
+}

@@ -1,21 +1,28 @@
-// CDlgStep2: the wizard's second step, the agent's properties in the
-// property grid, with named profiles of their values kept in the profile
-// book (choose one, Save, New, Remove). The broker's connection properties
-// page is made from it.
+// CDlgStep2: the wizard's second step, "Configure Agent": the agent's
+// properties in the property grid, with named profiles of their values kept
+// in the profile book (choose one, Save, New, Remove), sent to the agent
+// when the step is left forwards. The broker's connection properties page
+// is made from it.
 #pragma once
+
+#include <memory>
 
 #include "PropGrid.h"
 #include "WzDialog.h"
 
-class CGenerateWizard;
+class CQRBDKAgent;
 
 class CDlgStep2 : public CWzDialog {
+  DECLARE_DYNAMIC(CDlgStep2)
   DECLARE_MESSAGE_MAP()
 
  public:
   CDlgStep2();
 
   BOOL OnInitDialog() override;
+  BOOL OnSetActive() override;
+  LRESULT OnWizardNext() override;
+  LRESULT OnWizardBack() override;
 
   // A book file of the name (a string id) in the machine's shared folder of
   // books, made empty when missing; empty when it cannot be made.
@@ -34,7 +41,6 @@ class CDlgStep2 : public CWzDialog {
   explicit CDlgStep2(UINT nIDTemplate);
 
   void DoDataExchange(CDataExchange* pDX) override;
-  CGenerateWizard* GetWizard() const;
   // The properties the grid edits: the wizard's (null when it has none).
   virtual AgentPropArray* GetEditedProperties();
   // Save is open for a new name or the selected profile's; Remove for a
@@ -54,4 +60,13 @@ class CDlgStep2 : public CWzDialog {
  private:
   // The combo box's entry that is exactly the name, or CB_ERR.
   int FindProfileEntry(const CString& name) const;
+  // The folder for generated files, among the properties of an agent that
+  // makes files.
+  void AddFileDestination(AgentPropArray& properties) const;
+  // Sends the properties: the first time as a task, later (after a
+  // disconnect) only when they changed. FALSE when the agent refused.
+  BOOL SendProperties(CQRBDKAgent& agent, const AgentPropArray& properties);
+
+  // The agent's properties as last sent; null before the first send.
+  std::unique_ptr<AgentPropArray> m_pSentProperties;
 };

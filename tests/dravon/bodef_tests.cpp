@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "DravonAdmin.h"
+#include "AgentProperty.h"
 #include "dravon_test_support.h"
 
 namespace dravon_test {
@@ -278,6 +279,24 @@ TEST_F(BODefTest, ACallerMayDeleteANewDefinitionItself) {
   delete def;
   EXPECT_EQ(Dm().GetBO("Temp", 0, 0), nullptr);
   Dm().ReleaseBODefs();
+}
+
+TEST_F(BODefTest, AnAdoptedDefinitionIsTheDataManagersLikeANewOne) {
+  ASSERT_TRUE(LogIn());
+  auto read = std::make_unique<CQRBusObjDef>("Adopted", nullptr, HvStateWrittenToFile);
+  CQRBusObjDef* def = Dm().AdoptBODef(std::move(read));
+  EXPECT_EQ(def->GetServer(), Dm().GetServer());
+  EXPECT_EQ(def->GetState(), HvStateWrittenToFile) << "its state is kept";
+  Dm().GetBODefs(1)->SetAt("Adopted", def);
+  Dm().RefreshBONames(0)->AddTail("Adopted");
+  EXPECT_EQ(Dm().GetBO("Adopted", 0, 0), def);
+  // A caller may still delete it once; what it does not delete the
+  // release frees (a leak would show under the sanitizers).
+  CQRBusObjDef* dropped = Dm().AdoptBODef(std::make_unique<CQRBusObjDef>("Dropped", nullptr, HvStateNew));
+  delete dropped;
+  Dm().AdoptBODef(std::make_unique<CQRBusObjDef>("Unheld", nullptr, HvStateNew));
+  Dm().ReleaseBODefs();
+  EXPECT_EQ(Dm().GetBO("Adopted", 0, 0), nullptr);
 }
 
 TEST_F(BODefTest, AReleaseFreesInOnePassAndCollapsesWhatPointedAtTheFreed) {

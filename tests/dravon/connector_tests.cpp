@@ -1,5 +1,8 @@
 // Connectors on the server, their resource table, and properties with
 // the standard list and its dependencies.
+#include <memory>
+#include <vector>
+
 #include "DravonAdmin.h"
 #include "dravon_test_support.h"
 
@@ -27,8 +30,8 @@ TEST_F(ConnectorTest, AddedConnectorsAreStoredWithEverything) {
   EXPECT_EQ(added->GetState(), HvStateOnServer | HvStateSavedToServer);
   EXPECT_EQ(AddSample(Dm(), "SAP"), nullptr) << "the name is taken";
   EXPECT_EQ(Dm().IsUnique(HvObjConnector, "sap"), 0);
-  ASSERT_TRUE(added->SetStdProperty("PollFrequency", "500"));
-  EXPECT_FALSE(added->SetStdProperty("PollFrequency", "often")) << "an integer property";
+  ASSERT_TRUE(added->SetStdProperty("PollInterval", "500"));
+  EXPECT_FALSE(added->SetStdProperty("PollInterval", "often")) << "an integer property";
   EXPECT_FALSE(added->SetStdProperty("NoSuchProperty", "x"));
   ASSERT_TRUE(added->SetTransLevel("Stringent"));
   EXPECT_FALSE(added->SetTransLevel("Whatever"));
@@ -116,14 +119,16 @@ TEST_F(ConnectorTest, ResourceTableAnswersMinusOneWithoutATable) {
   EXPECT_EQ(c.getMinAllocValue(0, 0), -1);
   EXPECT_EQ(c.getMaxAllocValue(0, 1), -1);
   EXPECT_FALSE(c.setMinAllocValue(0, 0, 5));
-  EXPECT_EQ(c.getResClass(0, 0), "");
-  EXPECT_TRUE(c.setResClass(0, 1, "Events")) << "class names need no table";
-  EXPECT_EQ(c.getResClass(0, 1), "Events");
-  EXPECT_FALSE(c.setResClass(0, 2, "Out of range"));
-  EXPECT_FALSE(c.setResClass(1, 0, "Other resource"));
+  EXPECT_FALSE(c.setResClass(0, 1, "Events")) << "class names live in the table too";
+  EXPECT_EQ(c.getResClass(0, 1), "");
   c.CreateResTable();
   ASSERT_NE(c.GetResTable(), nullptr);
   EXPECT_EQ(c.GetResTable()[0], 1) << "degree 1 by default";
+  EXPECT_EQ(c.getResClass(0, 1), "") << "the class set without a table was not kept";
+  EXPECT_TRUE(c.setResClass(0, 1, "Events"));
+  EXPECT_EQ(c.getResClass(0, 1), "Events");
+  EXPECT_FALSE(c.setResClass(0, 2, "Out of range"));
+  EXPECT_FALSE(c.setResClass(1, 0, "Other resource"));
   EXPECT_TRUE(c.setMinAllocValue(0, 0, 5));
   EXPECT_EQ(c.GetResTable()[1], 5);
   EXPECT_EQ(c.getMinAllocValue(0, 2), -1);
@@ -162,7 +167,7 @@ TEST(HvPropertyTest, TheStandardListKnowsItsPropertiesAndDependencies) {
   const HvProperty::HvDependency& queues = *transport->GetDependencies()[0];
   EXPECT_TRUE(queues.IsOpValid("JMS"));
   EXPECT_TRUE(queues.IsOpValid("kbrx-jms"));
-  EXPECT_FALSE(queues.IsOpValid("IDL"));
+  EXPECT_FALSE(queues.IsOpValid("ORB"));
   bool bringsQueueManager = false;
   for (INT_PTR i = 0; i < queues.GetDependents().GetSize(); ++i) {
     bringsQueueManager = bringsQueueManager || queues.GetDependents()[i]->GetName() == "QueueManager";
@@ -173,16 +178,40 @@ TEST(HvPropertyTest, TheStandardListKnowsItsPropertiesAndDependencies) {
   }
 }
 
+TEST(HvPropertyTest, EveryStandardPropertyExplainsItselfAndItsDefaultFits) {
+  HvProperty::LoadStandard();
+  std::vector<const HvProperty*> all;
+  for (INT_PTR i = 0; i < HvProperty::m_stdProperties.GetSize(); ++i) {
+    const HvProperty* p = HvProperty::m_stdProperties[i];
+    all.push_back(p);
+    for (INT_PTR d = 0; d < p->GetDependencies().GetSize(); ++d) {
+      const HvPropertyArray& dependents = p->GetDependencies()[d]->GetDependents();
+      for (INT_PTR q = 0; q < dependents.GetSize(); ++q) all.push_back(dependents[q]);
+    }
+  }
+  for (const HvProperty* p : all) {
+    EXPECT_FALSE(p->GetDescription().IsEmpty()) << p->GetName();
+    EXPECT_EQ(p->ValidateValue(p->GetDefaultValue()), 1) << p->GetName();
+    EXPECT_EQ(p->GetValue(), p->GetDefaultValue()) << p->GetName();
+  }
+  const HvProperty* transport = HvProperty::FindStandard("DeliveryTransport");
+  ASSERT_NE(transport, nullptr);
+  EXPECT_FALSE(transport->GetValueText().IsEmpty()) << "the value cell's text";
+  std::unique_ptr<HvProperty> clone(transport->Clone());
+  EXPECT_EQ(clone->GetValueText(), transport->GetValueText());
+  EXPECT_EQ(clone->GetDescription(), transport->GetDescription());
+}
+
 TEST(HvPropertyTest, NewPropertiesFromTheListNeedAnUpgrade) {
-  HvProperty copied("Locale", "en_US", HvPropString, "component restart", HvPropFlagNew);
+  HvProperty copied("CharacterSet", "UTF-8", HvPropString, "component restart", HvPropFlagNew);
   EXPECT_FALSE(copied.NeedsUpgrade()) << "no template";
-  copied.SetTemplate(HvProperty::FindStandard("Locale"));
+  copied.SetTemplate(HvProperty::FindStandard("CharacterSet"));
   EXPECT_TRUE(copied.NeedsUpgrade());
   copied.SetFlags(HvPropFlagRead);
   EXPECT_FALSE(copied.NeedsUpgrade());
   std::unique_ptr<HvProperty> clone(copied.Clone());
   EXPECT_EQ(clone->GetTemplate(), copied.GetTemplate());
-  EXPECT_EQ(clone->GetValue(), "en_US");
+  EXPECT_EQ(clone->GetValue(), "UTF-8");
 }
 
 }  // namespace

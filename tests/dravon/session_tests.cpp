@@ -44,7 +44,7 @@ TEST_F(SessionTest, LogInNeedsTheRightPasswordAndAnExistingServer) {
 }
 
 TEST_F(SessionTest, GetObjectGivesOneServerObjectPerExistingServer) {
-  CQRObj* server = Dm().GetObject(HvObjServer, kServer, 1);
+  CQRServer* server = Dm().GetObject(HvObjServer, kServer, 1);
   ASSERT_NE(server, nullptr);
   EXPECT_EQ(server->GetObjType(), HvObjServer);
   EXPECT_EQ(Dm().GetObject(HvObjServer, kServer, 0), server);

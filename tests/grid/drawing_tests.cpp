@@ -130,8 +130,7 @@ TEST_F(DrawingTest, SnapshotOfAnEditGridWithCheckBoxesAndAGreyColumn) {
   robot.type("Port2");
   grid.SelectRange(CGXRange().SetRows(4));
   robot.pumpUntilIdle();
-  const auto path = robot.snapshot(Window(dialog->GetSafeHwnd()), "edit_check_grey");
-  EXPECT_TRUE(std::filesystem::exists(path));
+  robot.snapshot(Window(dialog->GetSafeHwnd()), "edit_check_grey");
 }
 
 }  // namespace

@@ -1,19 +1,12 @@
 #include "grid_fixture.h"
 
-#include "robot_grid.h"
-
 namespace gridtest {
 
 using halvane::test::Window;
 
-void GridTest::SetUp() {
-  MfcTest::SetUp();
-  ASSERT_TRUE(GXInit());
-}
-
 void GridTest::TearDown() {
   Close();
-  MfcTest::TearDown();
+  GridTestBase::TearDown();
 }
 
 void GridTest::Open(CGXGridWnd& grid, ROWCOL nRows, ROWCOL nCols) {
@@ -35,22 +28,6 @@ void GridTest::Close() {
   pGrid = nullptr;
 }
 
-POINT GridTest::CellPoint(ROWCOL nRow, ROWCOL nCol) const {
-  const CRect rect = pGrid->CalcRectFromRowCol(nRow, nCol);
-  return POINT{rect.left + rect.Width() / 2, rect.top + rect.Height() / 2};
-}
-
-void GridTest::ClickCell(ROWCOL nRow, ROWCOL nCol) { halvane::test::ClickGridCell(robot, GridWindow(), nRow, nCol); }
-
-Window GridTest::GridWindow() const { return Window(pGrid->GetSafeHwnd()); }
-
 Window GridTest::OtherControl() const { return Window(dialog->GetSafeHwnd()).child(IDC_OTHER); }
-
-Window GridTest::Editor() const {
-  for (const Window& child : GridWindow().children()) {
-    if (child.className() == "Edit" && child.isVisible()) return child;
-  }
-  return Window();
-}
 
 }  // namespace gridtest

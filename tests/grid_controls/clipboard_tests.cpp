@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "grid_fixture.h"
+#include "temp_folder.h"
 
 namespace grid_test {
 namespace {
@@ -114,7 +115,8 @@ TEST_F(ClipboardTest, PasteIntoAnIndexDropDownStoresTheIndexOfTheText) {
 }
 
 TEST_F(ClipboardTest, CopyTextToFileWritesTheRangeExactly) {
-  const std::filesystem::path path = std::filesystem::temp_directory_path() / "gridx_export_test.xls";
+  const halvane::test::TempFolder folder("grid_export");
+  const std::filesystem::path path = folder / "export.xls";
   {
     CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
     ASSERT_TRUE(grid.CopyTextToFile(file, CGXRange().SetRows(1, 2)));
@@ -123,7 +125,6 @@ TEST_F(ClipboardTest, CopyTextToFileWritesTheRangeExactly) {
   std::stringstream content;
   content << in.rdbuf();
   EXPECT_EQ("r1c1\tr1c2\tr1c3\r\nr2c1\tr2c2\tr2c3\r\n", content.str());
-  std::filesystem::remove(path);
 }
 
 }  // namespace

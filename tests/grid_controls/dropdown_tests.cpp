@@ -249,8 +249,7 @@ TEST_F(DropDownTest, SnapshotWithTheListOpen) {
   robot.pumpUntilIdle();
   robot.key(VK_F4);
   ASSERT_TRUE(robot.droppedList(ComboWindow()).isVisible());
-  const auto path = robot.snapshot(Window(frame.GetSafeHwnd()), "grid_dropdown_open", true);
-  EXPECT_TRUE(std::filesystem::exists(path));
+  robot.snapshot(Window(frame.GetSafeHwnd()), "grid_dropdown_open", true);
   robot.key(VK_ESCAPE);
 }
 

@@ -52,8 +52,8 @@ TEST_F(ConfigFileTest, AFileWrittenByHandFillsEveryField) {
                    "Other = ignored\r\n"
                    "\r\n"
                    "[ConnectorAgent Order Feed]\r\n"
-                   "PollFrequency = 250\r\n"
-                   "AdminInQueue *= " + FakeEncrypted("admin.queue", key) + "\r\n"
+                   "PollInterval = 250\r\n"
+                   "RepositoryFolder *= " + FakeEncrypted("admin.queue", key) + "\r\n"
                    "# a comment of the section\r\n"
                    "Region = north\r\n"
                    "Password *= " + FakeEncrypted("s3cret", key) + "\r\n"
@@ -89,10 +89,10 @@ TEST_F(ConfigFileTest, AFileWrittenByHandFillsEveryField) {
   EXPECT_EQ("Order Feed", Text(c.m_strName));
   EXPECT_EQ(CONNECTOR_QVS, c.m_nType);
 
-  EXPECT_EQ("250", StdValue(c, "PollFrequency"));
-  EXPECT_EQ(HvPropFlagRead, c.FindStdProperty("PollFrequency")->GetState());
-  EXPECT_EQ("admin.queue", StdValue(c, "AdminInQueue"));
-  EXPECT_EQ(HvPropCipherText, c.FindStdProperty("AdminInQueue")->GetType());
+  EXPECT_EQ("250", StdValue(c, "PollInterval"));
+  EXPECT_EQ(HvPropFlagRead, c.FindStdProperty("PollInterval")->GetState());
+  EXPECT_EQ("admin.queue", StdValue(c, "RepositoryFolder"));
+  EXPECT_EQ(HvPropCipherText, c.FindStdProperty("RepositoryFolder")->GetType());
 
   ASSERT_EQ(2, c.m_appPropertyList.GetCount());
   const HvProperty* region = c.FindAppProperty("Region");
@@ -165,30 +165,30 @@ TEST_F(ConfigFileTest, AValueMarkedEncryptedKeepsItsTextWhenItCannotBeDecrypted)
   ASSERT_TRUE(Read("[CONFIGURATION_FILE]\r\nINSTALLID=the-key\r\n"
                    "[ConnectorAgent X]\r\n"
                    "Region *= xyz\r\n"
-                   "AdminInQueue *= " + FakeEncrypted("q", "another-key") + "\r\n"));
+                   "RepositoryFolder *= " + FakeEncrypted("q", "another-key") + "\r\n"));
   const HvProperty* region = connector->FindAppProperty("Region");
   ASSERT_NE(nullptr, region);
   EXPECT_EQ("xyz", Text(region->GetValue()));
   EXPECT_EQ(HvPropCipherText, region->GetType());
   EXPECT_EQ(HvPropFlagNew, region->GetState());
   EXPECT_TRUE(connector->IsUndecryptable(region));
-  EXPECT_EQ(FakeEncrypted("q", "another-key"), StdValue(*connector, "AdminInQueue"));
-  EXPECT_TRUE(connector->IsUndecryptable(connector->FindStdProperty("AdminInQueue")));
+  EXPECT_EQ(FakeEncrypted("q", "another-key"), StdValue(*connector, "RepositoryFolder"));
+  EXPECT_TRUE(connector->IsUndecryptable(connector->FindStdProperty("RepositoryFolder")));
   ASSERT_EQ(1u, messages.size());
   EXPECT_NE(std::string::npos, messages[0].find("could not be decrypted")) << messages[0];
-  EXPECT_NE(std::string::npos, messages[0].find("Region, AdminInQueue")) << messages[0];
+  EXPECT_NE(std::string::npos, messages[0].find("Region, RepositoryFolder")) << messages[0];
 }
 
 TEST_F(ConfigFileTest, WithoutAnInstallIdOnlyEncryptedValuesAreBlanked) {
   AnswerMessages();
   ASSERT_TRUE(Read("[ConnectorAgent X]\r\n"
-                   "AdminInQueue *= " + FakeEncrypted("q", "k") + "\r\n"
-                   "PollFrequency = 99\r\n"
+                   "RepositoryFolder *= " + FakeEncrypted("q", "k") + "\r\n"
+                   "PollInterval = 99\r\n"
                    "Secret *= " + FakeEncrypted("s", "k") + "\r\n"
                    "Plain = kept\r\n"));
   EXPECT_EQ((std::vector<std::string>(2, "Configuration file: Install ID is empty.")), messages);
-  EXPECT_EQ("", StdValue(*connector, "AdminInQueue"));
-  EXPECT_EQ("99", StdValue(*connector, "PollFrequency"));
+  EXPECT_EQ("", StdValue(*connector, "RepositoryFolder"));
+  EXPECT_EQ("99", StdValue(*connector, "PollInterval"));
   EXPECT_EQ(FakeEncrypted("s", "k"), AppValue(*connector, "Secret"));
   EXPECT_EQ("kept", AppValue(*connector, "Plain"));
 }
@@ -312,15 +312,15 @@ TEST_F(ConfigFileTest, AMissingFileIsReported) {
 
 TEST_F(ConfigFileTest, ANewConnectorKeepsItsEnteredNameAndMode) {
   const std::string templ = "[CONFIGURATION_FILE]\r\nVersion = 3.1.2\r\n[ConnectorAgent TemplateName]\r\n"
-                            "DeliveryTransport = KBRX-JMS\r\nPollFrequency = 123\r\n";
+                            "DeliveryTransport = KBRX-JMS\r\nPollInterval = 123\r\n";
   for (int type : {CONNECTOR_QVS, CONNECTOR_KBRX}) {
     CConnector fresh("Entered", type, CONNECTOR_NEW | CONNECTOR_MODIFIED);
     ASSERT_TRUE(codec->ReadNewConnector(WriteFile("template.cfg", templ), &fresh));
     EXPECT_EQ("Entered", Text(fresh.m_strName));
     EXPECT_EQ(type, fresh.m_nType);
     EXPECT_EQ("Entered", StdValue(fresh, "ApplicationName"));
-    EXPECT_EQ(type == CONNECTOR_KBRX ? "KBRX-JMS" : "IDL", StdValue(fresh, "DeliveryTransport"));
-    EXPECT_EQ("123", StdValue(fresh, "PollFrequency"));
+    EXPECT_EQ(type == CONNECTOR_KBRX ? "KBRX-JMS" : "ORB", StdValue(fresh, "DeliveryTransport"));
+    EXPECT_EQ("123", StdValue(fresh, "PollInterval"));
   }
 }
 

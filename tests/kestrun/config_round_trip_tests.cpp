@@ -23,9 +23,9 @@ using kestrun_test::WriteWholeConfigFile;
 std::unique_ptr<CConnector> FullConnector(int type) {
   auto c = NewConnector();
   c->SetName("Order Feed");
-  c->SetStdProperty("PollFrequency", "250");
-  c->SetStdProperty("AdminInQueue", "admin.queue");
-  c->FindStdProperty("AdminInQueue")->SetType(HvPropCipherText);
+  c->SetStdProperty("PollInterval", "250");
+  c->SetStdProperty("RepositoryFolder", "admin.queue");
+  c->FindStdProperty("RepositoryFolder")->SetType(HvPropCipherText);
   c->SetStdProperty("ContainerManagedEvents", "JMS");
   if (type == CONNECTOR_KBRX) c->SetStdProperty("DeliveryTransport", "KBRX-JMS");
   c->m_nType = type;
@@ -64,7 +64,7 @@ TEST_P(ConfigRoundTrip, ASecondWriteGivesTheSameBytes) {
   ASSERT_TRUE(codec->ReadConfigFile(Path("first.cfg").c_str(), read.get()));
   EXPECT_EQ(GetParam(), read->m_nType);
   EXPECT_EQ("p@ss w0rd=;[]", AppValue(*read, "Password"));
-  EXPECT_EQ("admin.queue", StdValue(*read, "AdminInQueue"));
+  EXPECT_EQ("admin.queue", StdValue(*read, "RepositoryFolder"));
   ASSERT_TRUE(WriteWholeConfigFile(*codec, *read, Path("second.cfg").c_str()));
 
   // The fake encrypts alike with one key; a new session key would not.
@@ -72,7 +72,7 @@ TEST_P(ConfigRoundTrip, ASecondWriteGivesTheSameBytes) {
   EXPECT_EQ(first, ReadFile("second.cfg"));
   EXPECT_EQ(std::string::npos, first.find("p@ss w0rd")) << "a secret never reaches the file in clear";
   EXPECT_NE(std::string::npos, first.find("\r\nPassword *= ENC["));
-  EXPECT_NE(std::string::npos, first.find("\r\nAdminInQueue *= ENC["));
+  EXPECT_NE(std::string::npos, first.find("\r\nRepositoryFolder *= ENC["));
   EXPECT_NE(std::string::npos, first.find("INSTALLID=" + Text(codec->m_strSessionKey) + "\r\n"));
   EXPECT_EQ(0u, first.find("[CONFIGURATION_FILE]\r\nVersion = 3.1.2\r\n"));
   EXPECT_NE(std::string::npos, first.find("\r\n[ConnectorAgent Order Feed]\r\n"));
@@ -124,8 +124,8 @@ TEST_F(KestrunTest, AValueThatCannotBeEncryptedFailsTheSave) {
   // The standard properties tab writes its cipher values the same way.
   auto codec = MakeCodec(kestrun_test::Refusing("queue"));
   auto connector = NewConnector();
-  connector->SetStdProperty("AdminInQueue", "the queue");
-  connector->FindStdProperty("AdminInQueue")->SetType(HvPropCipherText);
+  connector->SetStdProperty("RepositoryFolder", "the queue");
+  connector->FindStdProperty("RepositoryFolder")->SetType(HvPropCipherText);
   CString text;
   CString error;
   EXPECT_FALSE(CConfigFileText::AppendStandardProperties(*codec, *connector, text, error));

@@ -31,13 +31,13 @@ TEST(ConnectorModel, NewConnectorHoldsTheStandardListThenTheDependentsOnce) {
   std::vector<std::string> expected;
   for (INT_PTR i = 0; i < HvProperty::m_stdProperties.GetSize(); ++i)
     expected.push_back(Text(HvProperty::m_stdProperties[i]->GetName()));
-  for (const char* dependent : {"QueueManager", "DeliveryQueue", "FaultQueue", "ResponseQueue", "JmsFactoryClassName"})
+  for (const char* dependent : {"QueueManager", "InputQueue", "ReplyQueue", "ErrorQueue", "QueueFactoryClass"})
     expected.push_back(dependent);
   EXPECT_EQ(expected, Names(connector->m_stdPropertyList));
 
   const HvProperty* transport = connector->FindStdProperty("DeliveryTransport");
   EXPECT_EQ(HvProperty::FindStandard("DeliveryTransport"), transport->GetTemplate());
-  EXPECT_EQ("IDL", Text(transport->GetDefaultValue()));
+  EXPECT_EQ("ORB", Text(transport->GetDefaultValue()));
   EXPECT_EQ(HvPropFlagNew, transport->GetFlags());
   HvProperty* queue = connector->FindStdProperty("QueueManager");
   EXPECT_TRUE(queue->IsBroughtByDependency());
@@ -80,13 +80,13 @@ TEST(ConnectorModel, DeliveryTransportSwitchesItsQueuesAndReportsTheChange) {
   connector->m_nFlags = 0;
   EXPECT_TRUE(connector->SetStdProperty("DeliveryTransport", "JMS"));
   EXPECT_TRUE(Active(*connector, "QueueManager"));
-  EXPECT_TRUE(Active(*connector, "JmsFactoryClassName"));
+  EXPECT_TRUE(Active(*connector, "QueueFactoryClass"));
   EXPECT_TRUE(connector->IsModified());
   // Nothing changes activity: false, but the value is taken.
   EXPECT_FALSE(connector->SetStdProperty("DeliveryTransport", "KBRX-JMS"));
   EXPECT_EQ("KBRX-JMS", StdValue(*connector, "DeliveryTransport"));
-  EXPECT_TRUE(connector->SetStdProperty("DeliveryTransport", "IDL"));
-  EXPECT_FALSE(Active(*connector, "FaultQueue"));
+  EXPECT_TRUE(connector->SetStdProperty("DeliveryTransport", "ORB"));
+  EXPECT_FALSE(Active(*connector, "ErrorQueue"));
 }
 
 TEST(ConnectorModel, RefusedValuesAndUnknownNamesChangeNothing) {
@@ -95,10 +95,10 @@ TEST(ConnectorModel, RefusedValuesAndUnknownNamesChangeNothing) {
   EXPECT_FALSE(connector->SetStdProperty("", "x"));
   EXPECT_FALSE(connector->SetStdProperty(nullptr, "x"));
   EXPECT_FALSE(connector->SetStdProperty("NoSuchProperty", "x"));
-  EXPECT_FALSE(connector->SetStdProperty("BrokerType", "Carrier pigeon"));
-  EXPECT_FALSE(connector->SetStdProperty("PollFrequency", "often"));
-  EXPECT_EQ("QVS", StdValue(*connector, "BrokerType"));
-  EXPECT_EQ("10000", StdValue(*connector, "PollFrequency"));
+  EXPECT_FALSE(connector->SetStdProperty("DeliveryTransport", "Carrier pigeon"));
+  EXPECT_FALSE(connector->SetStdProperty("PollInterval", "often"));
+  EXPECT_EQ("ORB", StdValue(*connector, "DeliveryTransport"));
+  EXPECT_EQ("5000", StdValue(*connector, "PollInterval"));
   EXPECT_FALSE(connector->IsModified());
 }
 
@@ -106,12 +106,12 @@ TEST(ConnectorModel, ValidationJudgesTheGivenValue) {
   const auto connector = NewConnector();
   EXPECT_EQ(0, connector->ValidateStdProperty("NoSuchProperty", "x"));
   // A value other than the current one is checked by the property's rule.
-  EXPECT_EQ(0, connector->ValidateStdProperty("BrokerType", "Carrier pigeon"));
-  EXPECT_EQ(0, connector->ValidateStdProperty("PollFrequency", "often"));
-  EXPECT_EQ(1, connector->ValidateStdProperty("BrokerType", "KBRX"));
-  EXPECT_EQ(1, connector->ValidateStdProperty("PollFrequency", "500"));
+  EXPECT_EQ(0, connector->ValidateStdProperty("DeliveryTransport", "Carrier pigeon"));
+  EXPECT_EQ(0, connector->ValidateStdProperty("PollInterval", "often"));
+  EXPECT_EQ(1, connector->ValidateStdProperty("DeliveryTransport", "JMS"));
+  EXPECT_EQ(1, connector->ValidateStdProperty("PollInterval", "500"));
   // The current value passes.
-  EXPECT_EQ(1, connector->ValidateStdProperty("BrokerType", "QVS"));
+  EXPECT_EQ(1, connector->ValidateStdProperty("DeliveryTransport", "ORB"));
 }
 
 // Templates of the test's own: A brings B while A is "on", B brings C while
@@ -246,7 +246,7 @@ class ConnectorServerTest : public kestrun_test::KestrunTest {
 TEST_F(ConnectorServerTest, SavedConnectorLoadsBackWithEverything) {
   const auto connector = NewConnector();
   connector->SetName("Orders");
-  connector->SetStdProperty("PollFrequency", "250");
+  connector->SetStdProperty("PollInterval", "250");
   connector->AddAppProperty(new HvProperty("Region", "north", HvPropString, "agent restart", HvPropFlagNew));
   connector->SetSupportedBO("Customer", 1);
   CQRConnector* server = connector->GetServerConnector();
@@ -267,7 +267,7 @@ TEST_F(ConnectorServerTest, SavedConnectorLoadsBackWithEverything) {
 
   CConnector loaded(CDataManager::InitInstance()->GetConnector("Orders"));
   EXPECT_EQ("Orders", Text(loaded.m_strName));
-  EXPECT_EQ("250", StdValue(loaded, "PollFrequency"));
+  EXPECT_EQ("250", StdValue(loaded, "PollInterval"));
   EXPECT_EQ("kept", StdValue(loaded, "SiteSpecificSetting"));
   EXPECT_EQ("north", kestrun_test::AppValue(loaded, "Region"));
   ASSERT_NE(nullptr, loaded.FindSupportedBO("Customer"));

@@ -40,7 +40,7 @@ std::unique_ptr<CConnector> SmallConnector() {
   auto c = NewConnector();
   // Only the standard properties the test names, for a readable layout.
   c->m_stdPropertyList.DeleteAll();
-  c->m_stdPropertyList.AddTail(new HvProperty("PollFrequency", "250", HvPropInteger, "dynamic"));
+  c->m_stdPropertyList.AddTail(new HvProperty("PollInterval", "250", HvPropInteger, "dynamic"));
   c->SetName("Feed");
   c->m_strConfiguredStatus = "Configured";
   c->m_strListenQueue = "IN.Q";
@@ -75,7 +75,7 @@ TEST_F(RepositoryFileTest, TheBlocksAsWritten) {
             "\r\n\t[DeltaSupport]\r\n\tName = Customer\r\n\tDeltaSupport = true\r\n\r\n"
             "\tName = Order\r\n\tDeltaSupport = false\r\n\r\n\t[End]\r\n"
             "\t[Property]\r\n\tName = AppEndConfInfo\r\n"
-            "\tAttrName = PollFrequency\r\n\tAttrType = 2\r\n\tAttrValue = 250\r\n"
+            "\tAttrName = PollInterval\r\n\tAttrType = 2\r\n\tAttrValue = 250\r\n"
             "\tAttrName = Token\r\n\tAttrType = 8\r\n\tAttrValue = " + FakeEncrypted("t0ken", session) + "\r\n"
             "\tAttrDescription = first  second\r\n\t[End]\r\n\r\n"
             "\r\n\t[Resource]\r\n\tName = Parallel Process Degree\r\n\tValue = 3\r\n\r\n"
@@ -107,7 +107,7 @@ TEST_F(RepositoryFileTest, ReadBackFieldByFieldAndWrittenAgainTheSame) {
   ASSERT_EQ(2, c->m_deltaSupport.GetCount());
   EXPECT_EQ(1, c->m_deltaSupport.GetHead()->m_bDeltaSupport);
   EXPECT_EQ(0, c->m_deltaSupport.GetTail()->m_bDeltaSupport);
-  EXPECT_EQ("250", StdValue(*c, "PollFrequency"));
+  EXPECT_EQ("250", StdValue(*c, "PollInterval"));
   const HvProperty* token = c->FindAppProperty("Token");
   ASSERT_NE(nullptr, token);
   EXPECT_EQ("t0ken", Text(token->GetValue()));
@@ -119,7 +119,7 @@ TEST_F(RepositoryFileTest, ReadBackFieldByFieldAndWrittenAgainTheSame) {
   EXPECT_EQ("events", Text(c->m_pools[1].m_strTag));
 
   c->m_stdPropertyList.DeleteAll();
-  c->m_stdPropertyList.AddTail(new HvProperty("PollFrequency", "250", HvPropInteger, "dynamic"));
+  c->m_stdPropertyList.AddTail(new HvProperty("PollInterval", "250", HvPropInteger, "dynamic"));
   ASSERT_TRUE(codec->WriteRepositoryFile(Path("second.out").c_str(), c.get()));
   EXPECT_EQ(ReadFile("first.out"), ReadFile("second.out"));
 }
@@ -264,13 +264,13 @@ TEST_F(RepositoryFileTest, AValueThatCannotBeDecryptedStaysEncrypted) {
 
 TEST_F(RepositoryFileTest, TheFilesTypeDecidesTheValueAStandardPropertyTakes) {
   const std::string block = "[Connector]\r\nName = X\r\n\t[Property]\r\n\tName = AppEndConfInfo\r\n"
-                            "\tAttrName = PollFrequency\r\n\tAttrType = 5\r\n\tAttrValue = often\r\n"
+                            "\tAttrName = PollInterval\r\n\tAttrType = 5\r\n\tAttrValue = often\r\n"
                             // A type and value that do not fit each other change nothing.
-                            "\tAttrName = PollFrequency\r\n\tAttrType = 1\r\n\tAttrValue = maybe\r\n\t[End]\r\n[End]\r\n";
+                            "\tAttrName = PollInterval\r\n\tAttrType = 1\r\n\tAttrValue = maybe\r\n\t[End]\r\n[End]\r\n";
   const auto read = Read(Header() + block);
   ASSERT_EQ(1u, read.size());
-  EXPECT_EQ("often", StdValue(*read[0], "PollFrequency"));
-  EXPECT_EQ(HvPropString, read[0]->FindStdProperty("PollFrequency")->GetType());
+  EXPECT_EQ("often", StdValue(*read[0], "PollInterval"));
+  EXPECT_EQ(HvPropString, read[0]->FindStdProperty("PollInterval")->GetType());
 }
 
 TEST_F(RepositoryFileTest, NulBytesInALineAreDropped) {

@@ -205,12 +205,12 @@ TEST_F(DialogTest, TheUpgradeDialogListsThePropertiesAndUpgradeAgrees) {
   Run({"-x"}, [&] {
     robot.onDialog("Upgrade Standard Properties", [&](Robot& r, Window dlg) {
       ran = true;
-      EXPECT_EQ(dlg.child(IDC_UPGRADE_TEXT).text(), "PollFrequency\r\nLocale\r\n");
+      EXPECT_EQ(dlg.child(IDC_UPGRADE_TEXT).text(), "PollInterval\r\nCharacterSet\r\n");
       EXPECT_TRUE(dlg.childByText("Show upgraded standard properties"));
       r.snapshot(dlg, "upgrade");
       r.click(dlg.childByText("Upgrade"));
     });
-    CDlgUpgrateStdProperty upgrade(&Frame(), "PollFrequency\r\nLocale\r\n");
+    CDlgUpgrateStdProperty upgrade(&Frame(), "PollInterval\r\nCharacterSet\r\n");
     EXPECT_EQ(upgrade.DoModal(), IDOK);
     robot.onDialog("Upgrade Standard Properties", [](Robot& r, Window dlg) { r.click(dlg.child(IDCANCEL)); });
     CDlgUpgrateStdProperty cancelled(&Frame(), "Locale\r\n");

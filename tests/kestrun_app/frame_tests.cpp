@@ -47,6 +47,15 @@ TEST_F(FrameTest, TheMainFrameAndAConnectorWindowInEachModeLookRight) {
     EXPECT_EQ(rect.Height(), 500);
     EXPECT_EQ(StatusText(0), "Ready");
     robot.snapshot(FrameWindow(), "main_frame");
+    // The class library's View commands show and hide the bars.
+    robot.chooseMenu({"&View", "&Toolbar"});
+    EXPECT_FALSE(Frame().GetToolBarManager().IsToolBarVisible(AFX_IDW_TOOLBAR));
+    robot.chooseMenu({"&View", "&Toolbar"});
+    EXPECT_TRUE(Frame().GetToolBarManager().IsToolBarVisible(AFX_IDW_TOOLBAR));
+    robot.chooseMenu({"&View", "&Status Bar"});
+    EXPECT_FALSE(Frame().GetStatusBar().IsWindowVisible());
+    robot.chooseMenu({"&View", "&Status Bar"});
+    EXPECT_TRUE(Frame().GetStatusBar().IsWindowVisible());
 
     NewConnector("Alpha");
     EXPECT_EQ(FrameWindow().text(), "Kestrun - QVS - Alpha*") << "the application's title, a dash, the window's";
@@ -153,6 +162,25 @@ TEST_F(FrameTest, ClosingTheProgramAsksEachWindowAndACancelKeepsItRunning) {
     AnswerSaveQuestion("Kay", IDNO);
     Frame().SendMessage(WM_CLOSE);
     EXPECT_FALSE(App().IsConnected());
+  });
+  EXPECT_TRUE(ran);
+}
+
+TEST_F(FrameTest, DuringAPrintPreviewTheProgramsCloseOnlyEndsThePreview) {
+  bool ran = false;
+  Run({"-x"}, [&] {
+    ran = true;
+    NewConnector("Alpha");
+    robot.chooseMenu({"&File", "Print Pre&view"});
+    auto inPreview = [this] {
+      return DYNAMIC_DOWNCAST(CPreviewView, CWnd::FromHandlePermanent(::GetDlgItem(Frame().GetSafeHwnd(),
+                                                                                   AFX_IDW_PANE_FIRST))) != nullptr;
+    };
+    ASSERT_TRUE(inPreview());
+    Frame().SendMessage(WM_CLOSE);
+    EXPECT_FALSE(inPreview());
+    EXPECT_EQ(OpenTitles(), std::vector<std::string>{"QVS - Alpha*"}) << "nothing asked, nothing closed";
+    EXPECT_TRUE(FrameWindow().isVisible());
   });
   EXPECT_TRUE(ran);
 }

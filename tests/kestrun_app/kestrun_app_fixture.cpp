@@ -65,7 +65,7 @@ BOOL CTestTabView::AppendConfigText(CString& text) {
   return TRUE;
 }
 
-void CTestTabView::ApplyToServer(CQRConnector* pServer) { pServer->SetStdProperty("PollFrequency", "4242"); }
+void CTestTabView::ApplyToServer(CQRConnector* pServer) { pServer->SetStdProperty("PollInterval", "4242"); }
 
 // --- The fixture ----------------------------------------------------------------------
 
@@ -168,7 +168,7 @@ void KestrunAppTest::Connect() {
   ASSERT_TRUE(App().IsConnected());
 }
 
-void KestrunAppTest::PutOnServer(const std::string& name, const std::vector<std::pair<std::string, std::string>>& values) {
+void KestrunAppTest::PutOnServer(const std::string& name, const PropertyValues& values) {
   const bool own = CDataManager::PeekInstance() == nullptr;
   CDataManager* pDM = CDataManager::InitInstance();
   const bool connected = pDM->IsConnected();

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ChildFrame.h"
@@ -29,6 +30,9 @@ inline constexpr const char* kUser = "tester";
 inline constexpr const char* kPassword = "secret";
 
 std::string Text(const CString& text);
+
+// Standard property names and values.
+using PropertyValues = std::vector<std::pair<std::string, std::string>>;
 
 // The application with a script for its first idle time and the fake
 // encryption service in its codec.
@@ -88,7 +92,7 @@ class KestrunAppTest : public halvane::test::MfcTest {
   void Connect();
   // A connector on the test server, made by a session of its own; the
   // standard property values given are set first.
-  void PutOnServer(const std::string& name, const std::vector<std::pair<std::string, std::string>>& values = {});
+  void PutOnServer(const std::string& name, const PropertyValues& values = {});
   // The server's connector's standard property (read by a session of its
   // own, outside a run); "<none>" when there is no such connector.
   std::string OnServer(const std::string& name, const std::string& property);

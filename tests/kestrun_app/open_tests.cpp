@@ -56,8 +56,8 @@ TEST_F(OpenTest, NewMakesAConnectorFromTheTemplateInEitherMode) {
     EXPECT_FALSE(pBeta->IsQvsMode());
     EXPECT_TRUE(pAlpha->m_strPath.IsEmpty()) << "a new connector asks for its file at the first save";
     EXPECT_EQ(StdValue(pAlpha, "ApplicationName"), "Alpha");
-    EXPECT_EQ(StdValue(pAlpha, "DeliveryTransport"), "IDL") << "the template's";
-    EXPECT_EQ(StdValue(pAlpha, "PollFrequency"), "10000") << "the template's";
+    EXPECT_EQ(StdValue(pAlpha, "DeliveryTransport"), "ORB") << "the template's";
+    EXPECT_EQ(StdValue(pAlpha, "PollInterval"), "5000") << "the template's";
     EXPECT_EQ(StdValue(pBeta, "ApplicationName"), "Beta");
     EXPECT_EQ(StdValue(pBeta, "DeliveryTransport"), "KBRX-JMS");
     EXPECT_EQ(TabLabels(pAlpha->GetChildFrame()), kQvsTabs);
@@ -163,7 +163,7 @@ TEST_F(OpenTest, AnUnreadableRepositoryCopyOrConnectorBlockOpensNothing) {
 }
 
 TEST_F(OpenTest, ServerConnectorsOpenOnceAndAGoneOneIsRefused) {
-  PutOnServer("Alpha", {{"PollFrequency", "777"}});
+  PutOnServer("Alpha", {{"PollInterval", "777"}});
   PutOnServer("Gone");
   AnswerMessages();
   bool ran = false;
@@ -174,7 +174,7 @@ TEST_F(OpenTest, ServerConnectorsOpenOnceAndAGoneOneIsRefused) {
     ASSERT_EQ(OpenTitles().size(), 1u);
     CKestrunDoc* pAlpha = Doc("Alpha");
     ASSERT_NE(pAlpha, nullptr);
-    EXPECT_EQ(StdValue(pAlpha, "PollFrequency"), "777");
+    EXPECT_EQ(StdValue(pAlpha, "PollInterval"), "777");
     EXPECT_NE(pAlpha->GetConnector()->m_pServerConnector, nullptr);
     EXPECT_EQ(StatusText(0), "Opened Connector Alpha");
     EXPECT_EQ(TabLabels(pAlpha->GetChildFrame()), kQvsTabs);

@@ -134,11 +134,11 @@ TEST_F(SaveTest, AValidationFailureStopsEverySaveBeforeAnyDialog) {
     AddTestTab(Doc("Alpha"));
     CTestTabView::s_bValid = FALSE;
     SaveToFile();
-    EXPECT_EQ(ResultLines(), (std::vector<std::string>{"Validating Logging and tracing...", "The test tab is not valid.",
-                                                       "Validation failed ..."}));
+    EXPECT_EQ(ResultLines(), (std::vector<std::string>{"Validating Logging and tracing...",
+                                                       "The test tab is not valid.", "Validation failed ..."}));
     SaveAllToFile();
-    EXPECT_EQ(ResultLines(), (std::vector<std::string>{"Validating Logging and tracing...", "The test tab is not valid.",
-                                                       "Validation failed ..."}));
+    EXPECT_EQ(ResultLines(), (std::vector<std::string>{"Validating Logging and tracing...",
+                                                       "The test tab is not valid.", "Validation failed ..."}));
     EXPECT_TRUE(Doc("Alpha")->m_strPath.IsEmpty());
   });
   EXPECT_TRUE(ran);
@@ -249,9 +249,10 @@ TEST_F(SaveTest, SaveToServerAddsOrUpdatesTheServersConnectorAndReportsEachStep)
     NewConnector("Alpha");
     AddTestTab(Doc("Alpha"));
     robot.chooseMenu({"&File", "Sa&ve", "To &Server\tCtrl+S"});
-    EXPECT_EQ(ResultLines(), (std::vector<std::string>{"Validating Connector 'Alpha'...", "Validating Logging and tracing...",
-                                                       "Connector is valid.", "Saving Connector 'Alpha'...",
-                                                       "Connector 'Alpha' is saved successfully."}));
+    EXPECT_EQ(ResultLines(),
+              (std::vector<std::string>{"Validating Connector 'Alpha'...", "Validating Logging and tracing...",
+                                        "Connector is valid.", "Saving Connector 'Alpha'...",
+                                        "Connector 'Alpha' is saved successfully."}));
     EXPECT_EQ(Doc("Alpha")->GetTitle(), "QVS - Alpha");
     NewConnector("Kay", true);
     Frame().ShowAndClearResults();
@@ -260,13 +261,13 @@ TEST_F(SaveTest, SaveToServerAddsOrUpdatesTheServersConnectorAndReportsEachStep)
                                  "Connector 'Kay' is not a Halvane connector.  It will not be saved to the server."});
   });
   EXPECT_TRUE(ran);
-  EXPECT_EQ(OnServer("Alpha", "PollFrequency"), "4242") << "each tab applied itself";
+  EXPECT_EQ(OnServer("Alpha", "PollInterval"), "4242") << "each tab applied itself";
   EXPECT_EQ(OnServer("Alpha", "ApplicationName"), "Alpha");
   EXPECT_EQ(OnServer("Kay", "ApplicationName"), "<none>");
 }
 
 TEST_F(SaveTest, SaveAsToServerRenamesAndLeavesTheOldConnectorAsItWas) {
-  PutOnServer("Alpha", {{"PollFrequency", "111"}});
+  PutOnServer("Alpha", {{"PollInterval", "111"}});
   bool ran = false;
   Run({"-x"}, [&] {
     ran = true;
@@ -277,7 +278,7 @@ TEST_F(SaveTest, SaveAsToServerRenamesAndLeavesTheOldConnectorAsItWas) {
     });
     robot.chooseMenu({"&File", "&Open", "From Server...\tCtrl+O"});
     ASSERT_NE(Doc("Alpha"), nullptr);
-    Doc("Alpha")->GetConnector()->SetStdProperty("PollFrequency", "222");
+    Doc("Alpha")->GetConnector()->SetStdProperty("PollInterval", "222");
     robot.onDialog("Save As Connector", [](Robot& r, Window dlg) {
       const Window name = dlg.child(1055);
       EXPECT_EQ(name.text(), "Alpha");
@@ -293,8 +294,8 @@ TEST_F(SaveTest, SaveAsToServerRenamesAndLeavesTheOldConnectorAsItWas) {
     EXPECT_EQ(ResultLines().back(), "Connector 'Beta' is saved successfully.");
   });
   EXPECT_TRUE(ran);
-  EXPECT_EQ(OnServer("Beta", "PollFrequency"), "222");
-  EXPECT_EQ(OnServer("Alpha", "PollFrequency"), "111") << "the old connector stays as it was";
+  EXPECT_EQ(OnServer("Beta", "PollInterval"), "222");
+  EXPECT_EQ(OnServer("Alpha", "PollInterval"), "111") << "the old connector stays as it was";
 }
 
 TEST_F(SaveTest, SaveAllToServerSavesTheQvsConnectorsAndReportsAFailure) {

@@ -10,8 +10,8 @@
 namespace {
 
 using halvane::test::Window;
-using kforms_test::FormsTest;
 using kestrun_app_test::Text;
+using kforms_test::FormsTest;
 using Lines = std::vector<std::string>;
 
 constexpr const char* kTab = "Data Handler";
@@ -59,8 +59,9 @@ TEST_F(DataHandlerTest, OnlyABrokerWindowHasTheTab) {
 
 TEST_F(DataHandlerTest, JmsEventsWriteTheSectionFromTheEdits) {
   Run([&] {
-    ASSERT_NE(Open("JMS", "MimeType = text/xml\r\nDHClass = com.example.XmlHandler\r\n"
-                          "DataHandlerConfigMOName = MO_XmlHandler\r\n"),
+    ASSERT_NE(Open("JMS",
+                   "MimeType = text/xml\r\nDHClass = com.example.XmlHandler\r\n"
+                   "DataHandlerConfigMOName = MO_XmlHandler\r\n"),
               nullptr);
     EXPECT_EQ(Control(IDC_DH_MIMETYPE).text(), "text/xml");
     EXPECT_EQ(Control(IDC_DH_CLASS).text(), "com.example.XmlHandler");
@@ -133,8 +134,9 @@ TEST_F(DataHandlerTest, BringingTheTabToTheFrontFollowsAChangedEventsValue) {
 
 TEST_F(DataHandlerTest, Snapshot) {
   Run([&] {
-    ASSERT_NE(Open("JMS", "MimeType = text/xml\r\nDHClass = com.example.XmlHandler\r\n"
-                          "DataHandlerConfigMOName = MO_XmlHandler\r\n"),
+    ASSERT_NE(Open("JMS",
+                   "MimeType = text/xml\r\nDHClass = com.example.XmlHandler\r\n"
+                   "DataHandlerConfigMOName = MO_XmlHandler\r\n"),
               nullptr);
     robot.snapshot(FrameWindow(), "data_handler");
   });

@@ -53,5 +53,4 @@ class FormsTest : public kestrun_app_test::KestrunAppTest {
   size_t beepsTaken_ = 0;
 };
 
-
 }  // namespace kforms_test

@@ -16,8 +16,8 @@ namespace {
 
 using halvane::test::Robot;
 using halvane::test::Window;
-using kforms_test::FormsTest;
 using kestrun_app_test::Text;
+using kforms_test::FormsTest;
 using Lines = std::vector<std::string>;
 
 constexpr const char* kTab = "Trace/Log Files";
@@ -109,9 +109,9 @@ TEST_P(LogTraceTest, AFileFillsTheControlsAndIsWrittenBackAsItCame) {
     EXPECT_EQ(Title().back(), 's') << "opening marks nothing modified";
 
     const std::string saved = SavedConfig(doc);
-    EXPECT_EQ(Section(saved, "[LOGGING]"), (Lines{"[LOGGING]", "LOG_FILE = orders.log", "MIRROR_LOG_TO_STDOUT = TRUE",
-                                                  "MAX_LOG_FILE_SIZE = 5 KB", "NUMBER_OF_ARCHIVE_LOGS = 3",
-                                                  "# keep a week"}));
+    EXPECT_EQ(Section(saved, "[LOGGING]"),
+              (Lines{"[LOGGING]", "LOG_FILE = orders.log", "MIRROR_LOG_TO_STDOUT = TRUE", "MAX_LOG_FILE_SIZE = 5 KB",
+                     "NUMBER_OF_ARCHIVE_LOGS = 3", "# keep a week"}));
     EXPECT_EQ(Section(saved, "[TRACING]"),
               (Lines{"[TRACING]", "TRACE_FILE = orders.trc", "MIRROR_TRACE_TO_STDOUT = FALSE",
                      "MAX_TRACE_FILE_SIZE = UNLIMITED", "NUMBER_OF_ARCHIVE_TRACES = 7"}));
@@ -134,9 +134,9 @@ TEST_P(LogTraceTest, ConsoleOnlyWritesStdoutWithoutSizesAndAByteSizeWithoutUnitS
 
     const std::string saved = SavedConfig(doc);
     EXPECT_EQ(Section(saved, "[LOGGING]"), (Lines{"[LOGGING]", "LOG_FILE = STDOUT", "MIRROR_LOG_TO_STDOUT = FALSE"}));
-    EXPECT_EQ(Section(saved, "[TRACING]"), (Lines{"[TRACING]", "TRACE_FILE = orders.trc",
-                                                  "MIRROR_TRACE_TO_STDOUT = FALSE", "MAX_TRACE_FILE_SIZE = 512 ",
-                                                  "NUMBER_OF_ARCHIVE_TRACES = 2"}));
+    EXPECT_EQ(Section(saved, "[TRACING]"),
+              (Lines{"[TRACING]", "TRACE_FILE = orders.trc", "MIRROR_TRACE_TO_STDOUT = FALSE",
+                     "MAX_TRACE_FILE_SIZE = 512 ", "NUMBER_OF_ARCHIVE_TRACES = 2"}));
   });
 }
 

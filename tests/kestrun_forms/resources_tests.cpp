@@ -14,8 +14,8 @@ namespace {
 
 using halvane::test::ClickGridCell;
 using halvane::test::Window;
-using kforms_test::FormsTest;
 using kestrun_app_test::Text;
+using kforms_test::FormsTest;
 using Lines = std::vector<std::string>;
 
 constexpr const char* kTab = "Resources";

@@ -223,6 +223,19 @@ TEST_F(FileTest, StdioFixedBufferReadKeepsTheNewline) {
   EXPECT_EQ(in.ReadString(buffer, sizeof buffer), nullptr);
 }
 
+TEST_F(FileTest, StdioBinaryModeReadsLinesWithTheirCr) {
+  Put("crlf.bin", "one\r\ntwo\nthree\r");
+  const auto linesOf = [&](UINT type) {
+    CStdioFile in(PathOf("crlf.bin").c_str(), CFile::modeRead | type);
+    std::vector<std::string> lines;
+    for (CString line; in.ReadString(line);) lines.emplace_back(line.GetString());
+    return lines;
+  };
+  EXPECT_EQ(linesOf(CFile::typeBinary), (std::vector<std::string>{"one\r", "two", "three\r"}));
+  EXPECT_EQ(linesOf(CFile::typeText), (std::vector<std::string>{"one", "two", "three\r"}))
+      << "text mode takes only CR LF apart";
+}
+
 TEST_F(FileTest, StdioBinaryModeWritesBytesAsGiven) {
   CStdioFile out(PathOf("b.txt").c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::typeBinary);
   out.WriteString("a\nb\n");

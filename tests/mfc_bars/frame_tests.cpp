@@ -248,8 +248,7 @@ TEST_F(FrameBarsTest, SnapshotOfAFrameWithAToolbarAndAStatusBar) {
   frame->m_wndStatusBar.UpdateWindow();
   EXPECT_EQ(Shown(frame->m_wndStatusBar, 0), "Opened Connector QVS");
   EXPECT_TRUE(frame->m_wndToolBar.SendMessage(TB_ISBUTTONENABLED, ID_TOOL_CUT));
-  const auto file = robot.snapshot(Window(frame->m_hWnd), "frame_with_toolbar_and_status_bar");
-  EXPECT_TRUE(std::filesystem::exists(file));
+  robot.snapshot(Window(frame->m_hWnd), "frame_with_toolbar_and_status_bar");
   frame->DestroyWindow();
 }
 

@@ -8,20 +8,18 @@
 
 #include "frames_app.h"
 #include "mfc_test.h"
-#include "temp_folder.h"
+#include "temp_profile.h"
 
 class FramesTest : public halvane::test::MfcTest {
  protected:
   void SetUp() override {
     MfcTest::SetUp();
     ASSERT_FALSE(folder_.path().empty());
-    ::setenv("HALVANE_REGISTRY", PathOf("registry.reg").c_str(), 1);
     RouteLog().clear();
     CMainFrame::s_appFirst = false;
     CChildFrame::s_size = CSize(0, 0);
   }
   void TearDown() override {
-    ::unsetenv("HALVANE_REGISTRY");
     MfcTest::TearDown();
   }
 
@@ -31,7 +29,8 @@ class FramesTest : public halvane::test::MfcTest {
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
-  halvane::test::TempFolder folder_{"mfc_frames"};
+  halvane::test::TempProfile profile_{"mfc_frames"};
+  const halvane::test::TempFolder& folder_ = profile_.folder();
 };
 
 inline std::string TextOf(const CWnd* pWnd) { return halvane::test::Window(pWnd->m_hWnd).text(); }

@@ -13,6 +13,7 @@
 #include "mfc/gdi.h"
 #include "mfc/handlemap.h"
 #include "resource.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -426,9 +427,8 @@ TEST_F(DCTest, PalettesSelectAndRealize) {
 
 // A document printed through CDC becomes a PDF file in the print folder.
 TEST(CDCPrinting, PagesGoToThePdfPrinter) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "mfc_gdi_print";
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
+  const halvane::test::TempFolder folder("mfc_gdi_print");
+  const std::filesystem::path dir = folder.path();
   setenv("HALVANE_PRINT_DIR", dir.c_str(), 1);
   {
     CDC dc;
@@ -450,5 +450,4 @@ TEST(CDCPrinting, PagesGoToThePdfPrinter) {
   std::string head(5, '\0');
   in.read(head.data(), 5);
   EXPECT_EQ(head, "%PDF-");
-  std::filesystem::remove_all(dir);
 }

@@ -8,21 +8,12 @@
 #include <sstream>
 
 #include "profile.h"
+#include "temp_profile.h"
 
 namespace {
 
 class ProfileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/mfc-profile-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-    win32::SetRegistryFile((folder_ / "registry.reg").string());
-  }
-  void TearDown() override {
-    win32::SetRegistryFile("");
-    std::filesystem::remove_all(folder_);
-  }
 
   std::string ReadFile(const std::string& name) const {
     std::ifstream in(folder_ / name, std::ios::binary);
@@ -31,7 +22,8 @@ class ProfileTest : public ::testing::Test {
     return text.str();
   }
 
-  std::filesystem::path folder_;
+  halvane::test::TempProfile profile_{"mfc-profile"};
+  const std::filesystem::path folder_{profile_.folder().path()};
 };
 
 TEST_F(ProfileTest, RegistryRoundTrips) {

@@ -10,6 +10,7 @@
 #include "mfc/menu.h"
 #include "mfc/recentfiles.h"
 #include "profile.h"
+#include "temp_profile.h"
 
 namespace {
 
@@ -79,17 +80,8 @@ TEST(RecentFileListTest, AbbreviationKeepsAsMuchOfTheEndAsFits) {
 
 class RecentFileProfileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/mfc-recent-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-    win32::SetRegistryFile((folder_ / "registry.reg").string());
-  }
-  void TearDown() override {
-    win32::SetRegistryFile("");
-    std::filesystem::remove_all(folder_);
-  }
-  std::filesystem::path folder_;
+  halvane::test::TempProfile profile_{"mfc-recent"};
+  const std::filesystem::path folder_{profile_.folder().path()};
 };
 
 TEST_F(RecentFileProfileTest, WritesAndReadsFileEntries) {

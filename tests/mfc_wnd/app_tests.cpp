@@ -11,6 +11,7 @@
 
 #include "resource.h"
 #include "wnd_fixture.h"
+#include "temp_profile.h"
 
 namespace {
 
@@ -69,18 +70,7 @@ class CTestApp : public CWinApp {
 
 class AppTest : public WndTest {
  protected:
-  void SetUp() override {
-    WndTest::SetUp();
-    registry_ = std::filesystem::temp_directory_path() / ("mfc_wnd_registry_" + std::to_string(::getpid()) + ".reg");
-    std::filesystem::remove(registry_);
-    ::setenv("HALVANE_REGISTRY", registry_.c_str(), 1);
-  }
-  void TearDown() override {
-    ::unsetenv("HALVANE_REGISTRY");
-    std::filesystem::remove(registry_);
-    WndTest::TearDown();
-  }
-  std::filesystem::path registry_;
+  halvane::test::TempProfile profile_{"mfc_wnd_profile"};
 };
 
 TEST_F(AppTest, AnApplicationRunsInProcessAndEndsCleanly) {

@@ -43,6 +43,15 @@ class CloseTest : public OrvexTest {
     AnswerNewDialog(name);
     robot.chooseMenu({"&File", "&New..."});
   }
+  // A new definition that passes the validation: it has a key.
+  void NewSavableDefinition(const std::string& name) {
+    NewDefinition(name);
+    CQRBusObjDef* pDef = CDataManager::InitInstance()->GetBO(name.c_str(), 0, 0);
+    ASSERT_NE(pDef, nullptr);
+    auto* pKey = new CBODefAttr(1, "Id", "String");
+    pKey->SetKey(TRUE);
+    pDef->GetAttrs().Add(pKey);
+  }
   // Closes the definition's window with the File menu's Close.
   void Close(const std::string& name) {
     CChildFrame* pFrame = FrameOf(name);
@@ -84,12 +93,12 @@ TEST_F(CloseTest, YesToServerSavesAndClosesAndAFailedSaveOffersAFileInstead) {
   bool ran = false;
   Run(Login(), [&] {
     ran = true;
-    NewDefinition("Draft");
+    NewSavableDefinition("Draft");
     AnswerQuestion("Save", kNeverSaved, kYesToServer);
     Close("Draft");
     EXPECT_FALSE(IsOpen("Draft"));
 
-    NewDefinition("Refused");
+    NewSavableDefinition("Refused");
     dravon::test::RefuseSave(true);
     // A failed save with the file declined keeps the window.
     AnswerQuestion("Save", kNeverSaved, kYesToServer);
@@ -183,7 +192,9 @@ TEST_F(CloseTest, ADefinitionSavedToAFileIsAskedAboutTheServerAndAChangedOneGoes
     NewDefinition("Draft");
     CDataManager* pDM = CDataManager::InitInstance();
     CQRBusObjDef* pDraft = pDM->GetBO("Draft", 0, 0);
-    pDraft->GetAttrs().Add(new CBODefAttr(1, "Id", "String"));
+    auto* pKey = new CBODefAttr(1, "Id", "String");
+    pKey->SetKey(TRUE);
+    pDraft->GetAttrs().Add(pKey);
     AnswerFileDialog(kSaveDialog, Path("Draft.txt"));
     robot.chooseMenu({"&File", "Save To File"});
     EXPECT_EQ(StatusText(0), "Exported to file " + Path("Draft.txt"));

@@ -119,7 +119,7 @@ TEST_F(FileDialogTest, SaveModeOffersTheRenameWhichASchemaFileDoesWithout) {
       const Window rename = options.child(kRename);
       EXPECT_TRUE(generate.isVisible() && profile.isVisible() && rename.isVisible());
       EXPECT_EQ(generate.checked(), BST_CHECKED);
-      EXPECT_FALSE(generate.isEnabled()) << "the broker options wait for the broker profile";
+      EXPECT_FALSE(generate.isEnabled()) << "deployment files come only with a schema file";
       EXPECT_FALSE(profile.isEnabled());
       EXPECT_EQ(rename.checked(), BST_CHECKED);
       EXPECT_TRUE(rename.isEnabled());
@@ -129,8 +129,15 @@ TEST_F(FileDialogTest, SaveModeOffersTheRenameWhichASchemaFileDoesWithout) {
       r.choose(dlg.child(cmb1), kSchemaType);
       EXPECT_EQ(rename.checked(), BST_INDETERMINATE);
       EXPECT_FALSE(rename.isEnabled());
-      EXPECT_FALSE(generate.isEnabled());
+      EXPECT_TRUE(generate.isEnabled());
+      EXPECT_TRUE(profile.isEnabled());
+      r.click(generate);
+      EXPECT_FALSE(profile.isEnabled()) << "no profile without deployment files";
+      r.click(generate);
+      EXPECT_TRUE(profile.isEnabled());
       r.choose(dlg.child(cmb1), "Text Files (*.in)");
+      EXPECT_FALSE(generate.isEnabled());
+      EXPECT_FALSE(profile.isEnabled());
       EXPECT_EQ(rename.checked(), BST_UNCHECKED) << "back from the schema type unchecked";
       EXPECT_TRUE(rename.isEnabled());
       r.click(rename);
@@ -188,6 +195,26 @@ TEST_F(FileDialogTest, TheSaveDialogWithItsOptions) {
     robot.onDialog(kSaveDialog, [&](Robot& r, Window dlg) {
       // The list shows the working folder, which differs from run to run.
       r.snapshot(dlg, "save_with_options", false, {dlg.child(lst1), dlg.child(cmb2)});
+      r.click(dlg.child(IDCANCEL));
+    });
+    robot.chooseMenu({"&File", "Save As", "To File..."});
+  });
+  EXPECT_TRUE(ran);
+}
+
+TEST_F(FileDialogTest, TheOpenFromFileDialogAndTheSchemaOptions) {
+  PutOnServer("Customer", {"Id:String"});
+  bool ran = false;
+  Run(LoginAndOpen("Customer"), [&] {
+    ran = true;
+    robot.onDialog("Import Business Object(s) From File(s)", [&](Robot& r, Window dlg) {
+      r.snapshot(dlg, "open_from_file", false, {dlg.child(lst1), dlg.child(cmb2)});
+      r.click(dlg.child(IDCANCEL));
+    });
+    robot.chooseMenu({"&File", "Open From &File..."});
+    robot.onDialog(kSaveDialog, [&](Robot& r, Window dlg) {
+      r.choose(dlg.child(cmb1), kSchemaType);
+      r.snapshot(dlg, "save_schema_options", false, {dlg.child(lst1), dlg.child(cmb2)});
       r.click(dlg.child(IDCANCEL));
     });
     robot.chooseMenu({"&File", "Save As", "To File..."});

@@ -2,22 +2,17 @@
 // server does not have join the session; for the others the import-results
 // dialog's four choices end with the right definitions on the server and in
 // the session, by name and content; Cancel leaves no session behind.
-#include <DlgImportResults.h>
-#include <GridImportResults.h>
-
 #include <string>
 
+#include "import_results_robot.h"
 #include "orvex_fixture.h"
-#include "robot_grid.h"
 
 namespace orvex_test {
 namespace {
 
-using halvane::test::ClickGridCell;
 using halvane::test::Robot;
 using halvane::test::Window;
 
-constexpr int kGrid = 1003;
 const std::vector<std::string> kServerContent{"Id:String", "Srv:String"};
 const std::vector<std::string> kLocalContent{"Loc:String"};
 
@@ -35,43 +30,12 @@ class MergeTest : public OrvexTest {
       robot.chooseMenu({"&File", "&New..."});
       CQRBusObjDef* pDef = CDataManager::InitInstance()->GetBO(name.c_str(), 0, 0);
       ASSERT_NE(pDef, nullptr);
-      pDef->GetAttrs().Add(new CBODefAttr(1, "Loc", "String"));
+      auto* pKey = new CBODefAttr(1, "Loc", "String");
+      pKey->SetKey(TRUE);
+      pDef->GetAttrs().Add(pKey);
     }
   }
 
-  static void ChooseAction(Robot& r, Window dlg, ROWCOL row, const std::string& action) {
-    const Window grid = dlg.child(kGrid);
-    ClickGridCell(r, grid, row, CGridImportResults::kObjectCol);
-    r.advance(GetDoubleClickTime() + 1);
-    ClickGridCell(r, grid, row, CGridImportResults::kActionCol);
-    const Window combo = grid.childByClass("ComboBox");
-    ASSERT_TRUE(combo.isVisible()) << "no action list at row " << row;
-    r.choose(combo, action);
-  }
-  static void TypeNewName(Robot& r, Window dlg, ROWCOL row, const std::string& name) {
-    const Window grid = dlg.child(kGrid);
-    ClickGridCell(r, grid, row, CGridImportResults::kNewNameCol);
-    r.type(name);
-    ClickGridCell(r, grid, row, CGridImportResults::kObjectCol);
-  }
-  // The dialog's row (from 1) of a name.
-  static ROWCOL RowOf(Window dlg, const std::string& name) {
-    auto* pDlg = dynamic_cast<CDlgImportResults*>(CWnd::FromHandlePermanent(dlg.hwnd()));
-    if (pDlg == nullptr) return 0;
-    for (INT_PTR i = 0; i < pDlg->m_arrEntities.GetSize(); ++i) {
-      if (name == static_cast<LPCTSTR>(pDlg->m_arrEntities[i]->m_strName)) return static_cast<ROWCOL>(i + 1);
-    }
-    return 0;
-  }
-  static std::vector<std::string> RowNames(Window dlg) {
-    std::vector<std::string> names;
-    if (auto* pDlg = dynamic_cast<CDlgImportResults*>(CWnd::FromHandlePermanent(dlg.hwnd()))) {
-      for (INT_PTR i = 0; i < pDlg->m_arrEntities.GetSize(); ++i)
-        names.emplace_back(static_cast<LPCTSTR>(pDlg->m_arrEntities[i]->m_strName));
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
   DefContent Held(const char* name) { return Content(CDataManager::InitInstance()->GetBO(name, 0, 0)); }
   int StateOf(const char* name) {
     const CQRBusObjDef* pDef = CDataManager::InitInstance()->GetBO(name, 0, 0);

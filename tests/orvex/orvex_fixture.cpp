@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <sstream>
 
 namespace orvex_test {
 
@@ -129,6 +130,36 @@ DefContent OrvexTest::OnServer(const std::string& name) {
   return content;
 }
 
+std::string OrvexTest::AllFields(const CQRBusObjDef* pDef) {
+  if (pDef == nullptr) return "(none)";
+  std::ostringstream out;
+  const auto text = [](const CString& value) { return std::string(static_cast<LPCTSTR>(value)); };
+  out << pDef->name(0) << "|" << text(pDef->GetVersion()) << "|" << text(pDef->GetAppInfo()) << "\n";
+  for (INT_PTR i = 0; i < pDef->GetAttrs().GetSize(); ++i) {
+    const CBODefAttr& a = *pDef->GetAttrs()[i];
+    out << "  " << a.GetPosition() << "|" << text(a.GetName()) << "|" << text(a.GetTypeName()) << "|"
+        << text(a.GetContainedObjectVersion()) << "|" << text(a.GetRelationship()) << "|" << text(a.GetCardinality())
+        << "|" << text(a.GetMaxLength()) << "|" << a.IsKey() << a.IsForeignKey() << a.IsRequired() << "|"
+        << text(a.GetAppInfo()) << "|" << text(a.GetDefaultValue()) << "|" << text(a.GetComments()) << "\n";
+  }
+  for (INT_PTR i = 0; i < pDef->GetVerbs().GetSize(); ++i)
+    out << "  verb " << text(pDef->GetVerbs()[i]->GetName()) << "|" << text(pDef->GetVerbs()[i]->GetAppInfo()) << "\n";
+  for (INT_PTR i = 0; i < pDef->GetProperties().GetSize(); ++i) {
+    const CBOSpecProperty& p = pDef->GetProperties()[i];
+    out << "  property " << text(p.name) << "|" << text(p.type) << "|" << text(p.value) << "|" << text(p.description)
+        << "\n";
+  }
+  return out.str();
+}
+
+CBODefAttr& OrvexTest::AddAttribute(CQRBusObjDef* pDef, const std::string& name, const std::string& type,
+                                    const std::string& maxLength) {
+  auto* pAttr = new CBODefAttr(static_cast<int>(pDef->GetAttrs().GetSize()) + 1, name.c_str(), type.c_str());
+  pAttr->SetMaxLength(maxLength.c_str());
+  pDef->GetAttrs().Add(pAttr);
+  return *pAttr;
+}
+
 void OrvexTest::AnswerNewDialog(const std::string& name, const std::string& appInfo) {
   robot.onDialog("New Business Object", [name, appInfo](Robot& r, Window dlg) {
     r.click(dlg.child(1012));
@@ -169,6 +200,15 @@ halvane::test::HandlerRegistration OrvexTest::AnswerFileDialog(const std::string
 
 void OrvexTest::CancelFileDialog(const std::string& title) {
   robot.onDialog(title, [](Robot& r, Window dlg) { r.click(dlg.child(IDCANCEL)); });
+}
+
+void OrvexTest::AnswerBoxKeepingText(std::string& text, const std::string& caption) {
+  robot.onDialog(caption, [&text](Robot& r, Window box) {
+    for (const std::string& line : r.texts(box)) {
+      if (!line.empty() && line != "OK") text = line;
+    }
+    r.click(box.child(IDOK));
+  });
 }
 
 std::string OrvexTest::ReadFile(const std::string& path) {

@@ -64,6 +64,12 @@ class OrvexTest : public halvane::test::MfcTest {
   // The server's definition, read by a session of its own (outside a run).
   DefContent OnServer(const std::string& name);
   static DefContent Content(const CQRBusObjDef* pDef);
+  // Every field of a definition, its attributes, verbs and properties, one
+  // line per part ("(none)" for none).
+  static std::string AllFields(const CQRBusObjDef* pDef);
+  // Appends an attribute (the next position) with its maximum length.
+  static CBODefAttr& AddAttribute(CQRBusObjDef* pDef, const std::string& name, const std::string& type,
+                                  const std::string& maxLength);
 
   // Answers the New dialog with a name.
   void AnswerNewDialog(const std::string& name, const std::string& appInfo = "");
@@ -80,6 +86,8 @@ class OrvexTest : public halvane::test::MfcTest {
       std::function<void(halvane::test::Robot&, halvane::test::Window)> options = {});
   // Answers the file dialog titled `title` with Cancel.
   void CancelFileDialog(const std::string& title);
+  // Answers the next box of the caption with OK; `text` gets its message.
+  void AnswerBoxKeepingText(std::string& text, const std::string& caption = "Orvex");
   // The contents of a file, empty when there is none.
   static std::string ReadFile(const std::string& path);
 

@@ -133,6 +133,8 @@ TEST(Errors, ReportFileAndLine) {
       {"\n#if 1\n", "script.rc", "#if without #endif"},
       {"#endif\n", "script.rc(1): error:", "#endif without #if"},
       {"STRINGTABLE BEGIN\n1 \"a\"\n1 \"b\"\nEND\n", "script.rc(3): error:", "duplicate string id 1"},
+      {"1 MENU BEGIN MENUITEM \"a\", 1 END\n\n1 MENU BEGIN MENUITEM \"b\", 2 END\n", "script.rc(3): error:",
+       "duplicate resource 1"},
       {"1 BITMAP \"missing.bmp\"\n", "script.rc(1): error:", "cannot find file"},
       {"\n\n1 DIALOG 0, 0, 10, 10\nBEGIN\n  WIDGET 1, 2\nEND\n", "script.rc(5): error:", "unknown control 'WIDGET'"},
       {"STRINGTABLE BEGIN 1 \"open\nEND\n", "script.rc(1): error:", "newline in string"},

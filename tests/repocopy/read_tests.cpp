@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "DataManager.h"
+#include "DravonTestHooks.h"
 #include "session/Session.h"
 #include "repocopy_test_support.h"
 #include "temp_folder.h"
@@ -274,14 +275,14 @@ TEST(ReadTest, TheDataManagersDefinitionsOfAFailedReadAreGivenBack) {
   LineReader bad(badText);
   EXPECT_EQ(ReadDefinitions(bad, defs, make, hooks).code, kIncomplete);
   ASSERT_EQ(made.size(), 2u);
-  for (CQRBusObjDef* def : made) EXPECT_FALSE(dm->GetSession().Owns(def));
+  for (CQRBusObjDef* def : made) EXPECT_FALSE(dravon::test::SessionOwns(def));
   EXPECT_EQ(defs.GetSize(), 0);
 
   const std::string goodText = kHeader + kGood;
   LineReader good(goodText);
   ASSERT_FALSE(ReadDefinitions(good, defs, make));
   ASSERT_EQ(defs.GetSize(), 1);
-  EXPECT_TRUE(dm->GetSession().Owns(defs[0])) << "kept by the data manager, which frees it";
+  EXPECT_TRUE(dravon::test::SessionOwns(defs[0])) << "kept by the data manager, which frees it";
   delete dm;
   win32::ResetWindowSystem();
 }

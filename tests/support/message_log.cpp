@@ -14,7 +14,40 @@ bool Listed(std::initializer_list<UINT> only, UINT message) {
   return std::find(only.begin(), only.end(), message) != only.end();
 }
 
+// The message the thread took from its queue last, until it is delivered.
+thread_local MSG t_taken{};
+thread_local bool t_takenPending = false;
+
+LRESULT CALLBACK WatchQueue(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && wParam == PM_REMOVE && lParam != 0) {
+    t_taken = *reinterpret_cast<const MSG*>(lParam);
+    t_takenPending = true;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool TakeIfPosted(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!t_takenPending || t_taken.hwnd != hwnd || t_taken.message != message || t_taken.wParam != wParam ||
+      t_taken.lParam != lParam)
+    return false;
+  t_takenPending = false;
+  return true;
+}
+
 }  // namespace
+
+MessageLog::MessageLog() : queueWatch_(SetWindowsHookEx(WH_GETMESSAGE, WatchQueue, nullptr, GetCurrentThreadId())) {}
+
+MessageLog::~MessageLog() {
+  if (queueWatch_ != nullptr) UnhookWindowsHookEx(queueWatch_);
+}
+
+MessageLog::MessageLog(const MessageLog& other) : MessageLog() { messages_ = other.messages_; }
+
+MessageLog& MessageLog::operator=(const MessageLog& other) {
+  messages_ = other.messages_;
+  return *this;
+}
 
 void PrintTo(const Command& command, std::ostream* out) {
   *out << "{id " << command.id << ", " << (command.name.empty() ? std::to_string(command.code) : command.name)
@@ -28,8 +61,8 @@ void PrintTo(const Message& message, std::ostream* out) {
 }
 
 void MessageLog::add(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  messages_.push_back(
-      {hwnd, message, wParam, lParam, MessageName(message, hwnd), NotificationName(message, wParam, lParam)});
+  messages_.push_back({hwnd, message, wParam, lParam, MessageName(message, hwnd),
+                       NotificationName(message, wParam, lParam), TakeIfPosted(hwnd, message, wParam, lParam)});
 }
 
 std::vector<std::string> MessageLog::names() const {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "win32/wintypes.h"
+#include "win32/winuser.h"
 
 namespace halvane::test {
 
@@ -18,6 +18,7 @@ struct Message {
   LPARAM lParam = 0;
   std::string name;          // "WM_COMMAND"
   std::string notification;  // "BN_CLICKED" for WM_COMMAND/WM_NOTIFY, else empty
+  bool posted = false;       // it came through the queue (GetMessage/PeekMessage)
 };
 
 // A WM_COMMAND reduced to what order tests compare: control id and code.
@@ -31,8 +32,15 @@ struct Command {
 void PrintTo(const Command& command, std::ostream* out);
 void PrintTo(const Message& message, std::ostream* out);
 
+// Tells posted messages from sent ones by watching what the thread takes
+// from its queue; a log made after the window system's reset sees them.
 class MessageLog {
  public:
+  MessageLog();
+  ~MessageLog();
+  MessageLog(const MessageLog& other);
+  MessageLog& operator=(const MessageLog& other);
+
   void add(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void clear() { messages_.clear(); }
 
@@ -48,6 +56,7 @@ class MessageLog {
 
  private:
   std::vector<Message> messages_;
+  HHOOK queueWatch_ = nullptr;
 };
 
 }  // namespace halvane::test

@@ -196,4 +196,12 @@ class Robot {
   void openTreeItem(Window tree, HTREEITEM item);
 };
 
+// The robot's snapshot for tests that drive the window system without a
+// robot: the same picture, place and comparison as Robot::snapshot.
+std::filesystem::path Snapshot(HWND topLevel, const std::string& name, bool withPopups = false);
+// For pictures a test draws itself (a bitmap, not a window): where to write
+// the picture `name`, and its comparison with the reference, as above.
+std::filesystem::path PicturePath(const std::string& name);
+void ExpectMatchesReference(const std::filesystem::path& picture, const std::string& name);
+
 }  // namespace halvane::test

@@ -78,16 +78,28 @@ std::filesystem::path Robot::snapshot(Window window, const std::string& name, bo
     ADD_FAILURE() << "Robot: snapshot \"" << name << "\" of a window that does not exist";
     return {};
   }
-  const std::filesystem::path folder = OutputRoot() / SuiteName();
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
-  const std::filesystem::path file = folder / (name + ".png");
-  if (error || !internal::RenderToPng(window.hwnd(), file, withPopups)) {
+  const std::filesystem::path file = PicturePath(name);
+  if (file.empty() || !internal::RenderToPng(window.hwnd(), file, withPopups)) {
     ADD_FAILURE() << "Robot: could not write the snapshot " << file;
     return {};
   }
   CheckAgainstReference(file, name, IgnoredRects(window, ignore));
   return file;
+}
+
+std::filesystem::path PicturePath(const std::string& name) {
+  const std::filesystem::path folder = OutputRoot() / SuiteName();
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  return error ? std::filesystem::path() : folder / (name + ".png");
+}
+
+void ExpectMatchesReference(const std::filesystem::path& picture, const std::string& name) {
+  CheckAgainstReference(picture, name, {});
+}
+
+std::filesystem::path Snapshot(HWND topLevel, const std::string& name, bool withPopups) {
+  return Robot().snapshot(Window(topLevel), name, withPopups);
 }
 
 }  // namespace halvane::test

@@ -8,7 +8,7 @@
 
 namespace halvane::test {
 
-TempProfile::TempProfile() {
+TempProfile::TempProfile(const std::string& prefix) : folder_(prefix) {
   if (const char* home = std::getenv("XDG_DATA_HOME")) savedDataHome_ = home;
   folder_.folder("data");
   setenv("XDG_DATA_HOME", dataFolder().c_str(), 1);

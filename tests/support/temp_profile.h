@@ -12,7 +12,8 @@ namespace halvane::test {
 
 class TempProfile {
  public:
-  TempProfile();
+  // The folder's name starts with `prefix`.
+  explicit TempProfile(const std::string& prefix = "halvane-profile");
   ~TempProfile();
   TempProfile(const TempProfile&) = delete;
   TempProfile& operator=(const TempProfile&) = delete;
@@ -21,9 +22,11 @@ class TempProfile {
   std::string dataFolder() const { return folder_ / "data"; }
   // The registry file's text.
   std::string registryText() const;
+  // The folder holding both, for the test's other files.
+  const TempFolder& folder() const { return folder_; }
 
  private:
-  TempFolder folder_{"halvane-profile"};
+  TempFolder folder_;
   std::optional<std::string> savedDataHome_;
 };
 

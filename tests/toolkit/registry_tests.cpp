@@ -8,15 +8,14 @@
 #include <fstream>
 #include <string>
 
-#include "temp_folder.h"
+#include "temp_profile.h"
 
 namespace {
 
 class RegistryTest : public ::testing::Test {
  protected:
-  void SetUp() override { win32::SetRegistryFile(folder_ / "registry.reg"); }
-  void TearDown() override { win32::SetRegistryFile(""); }
-  halvane::test::TempFolder folder_{"sec_reg"};
+  halvane::test::TempProfile profile_{"sec_reg"};
+  const halvane::test::TempFolder& folder_ = profile_.folder();
 };
 
 TEST_F(RegistryTest, StringAndNumberValuesRoundTrip) {

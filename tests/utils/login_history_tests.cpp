@@ -8,8 +8,8 @@
 #include <string>
 
 #include "HLUtilWinRegistry.h"
-#include "login/login_key.h"
-#include "reg_key.h"
+#include "login/LoginKey.h"
+#include "RegKey.h"
 #include "registry_fixture.h"
 
 namespace {

@@ -33,6 +33,13 @@ TEST(NameRules, ObjectNamesRefusedNameTheFault) {
   }
 }
 
+TEST(NameRules, ThePlainTypeNumbersCallersPassAreTheTypes) {
+  CString msg;
+  EXPECT_FALSE(CUtilFunc::ValidateName(17, "Sales Order", FALSE, &msg));
+  EXPECT_NE(-1, msg.Find("\" \""));
+  EXPECT_TRUE(CUtilFunc::ValidateName(20, "SAP_Connector", FALSE, nullptr));
+}
+
 TEST(NameRules, EmptyNamesPassForCallersToReportThemselves) {
   EXPECT_TRUE(ObjectName(""));
   EXPECT_TRUE(CUtilFunc::ValidateName(HvObjConnector, nullptr, FALSE, nullptr));

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ResourceScope.h"
-#include "ToolLauncher.h"
+#include "VelmoraTestHooks.h"
 #include "VelmoraTools.h"
 #include "resource.h"
 #include "velmora_fixture.h"
@@ -20,7 +19,7 @@ class LibraryTest : public VelmoraTest {};
 TEST_F(LibraryTest, TheEntryPointPutTheLibraryIntoTheResourceChain) {
   ASSERT_NE(Library(), nullptr);
   EXPECT_FALSE(win32::ModuleLoadFailed(Library()));
-  EXPECT_EQ(velmora::LibraryInstance(), Library());
+  EXPECT_EQ(velmora::test::LibraryInstance(), Library());
   int entries = 0;
   for (CDynLinkLibrary* library : AfxGetAppModuleState()->m_libraryList) entries += library->m_hModule == Library();
   EXPECT_EQ(entries, 1);
@@ -32,34 +31,26 @@ TEST_F(LibraryTest, TheEntryPointPutTheLibraryIntoTheResourceChain) {
 }
 
 TEST_F(LibraryTest, AScopeSelectsTheLibraryAndPutsTheRecordedHostHandleBack) {
-  {
-    velmora::ResourceScope outer;
+  velmora::test::RunInResourceScope([this] {
     EXPECT_EQ(AfxGetResourceHandle(), Library());
-    EXPECT_EQ(velmora::HostResourceHandle(), Host());
-    {
-      velmora::ResourceScope inner;
-      EXPECT_EQ(AfxGetResourceHandle(), Library());
-    }
+    EXPECT_EQ(velmora::test::HostResourceHandle(), Host());
+    velmora::test::RunInResourceScope([this] { EXPECT_EQ(AfxGetResourceHandle(), Library()); });
     EXPECT_EQ(AfxGetResourceHandle(), Host()) << "the recorded host handle, not the one found on entry";
-  }
+  });
   EXPECT_EQ(AfxGetResourceHandle(), Host());
 }
 
 TEST_F(LibraryTest, AnExceptionLeavingAScopeAlsoRestoresTheHostHandle) {
-  const auto work = [] {
-    velmora::ResourceScope resources;
-    throw std::runtime_error("interrupted");
-  };
-  EXPECT_THROW(work(), std::runtime_error);
+  EXPECT_THROW(velmora::test::RunInResourceScope([] { throw std::runtime_error("interrupted"); }), std::runtime_error);
   EXPECT_EQ(AfxGetResourceHandle(), Host());
 }
 
 TEST_F(LibraryTest, TheHostHandleIsRecordedOnceAtTheFirstSwitch) {
-  { velmora::ResourceScope first; }
+  velmora::test::RunInResourceScope([] {});
   // Later switches made while another module is current still restore the
   // host's handle.
   AfxSetResourceHandle(::GetModuleHandle("mfc"));
-  { velmora::ResourceScope later; }
+  velmora::test::RunInResourceScope([] {});
   EXPECT_EQ(AfxGetResourceHandle(), Host());
 }
 
@@ -91,7 +82,7 @@ TEST_F(LauncherTest, NumbersWithoutAProgramAnswerFalseAndStartNothing) {
 }
 
 TEST_F(LauncherTest, AnEmptyFormatRunsTheProgramFollowedByOneBlank) {
-  EXPECT_EQ(velmora::ToolCommandLine(8, ""), "Kestrun.exe ");
+  EXPECT_EQ(velmora::test::ToolCommandLine(8, ""), "Kestrun.exe ");
   EXPECT_TRUE(LaunchHLLDTool(8, ""));
   ASSERT_EQ(launches.size(), 1u);
   EXPECT_EQ(launches[0], std::vector<std::string>{"Kestrun.exe"});
@@ -101,8 +92,8 @@ TEST_F(LauncherTest, TheToolTableAndTheFormattedArguments) {
   const std::vector<std::string> programs = {"Trebbit.exe", "",           "Quorrel.exe", "Gostrel.exe", "Fardle.exe",
                                              "Orvex.exe",   "Wendrel.exe", "Kestrun.exe", "Brannock.exe"};
   for (int number = 1; number <= 9; ++number) {
-    const char* program = velmora::ToolProgram(number);
-    EXPECT_EQ(program ? program : "", programs[static_cast<size_t>(number - 1)]) << number;
+    const std::string& program = programs[static_cast<size_t>(number - 1)];
+    EXPECT_EQ(velmora::test::ToolCommandLine(number, "x"), program.empty() ? "" : program + " x") << number;
   }
   EXPECT_TRUE(LaunchHLLDTool(6, "-s%s -u%s \"%s\"", "Local", "admin", "My Object"));
   ASSERT_EQ(launches.size(), 1u);

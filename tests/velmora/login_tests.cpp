@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "Login.h"
-#include "ResourceScope.h"
 #include "login_fixture.h"
 #include "resource.h"
 

@@ -384,8 +384,7 @@ TEST_F(FileDialogTest, SnapshotOfTheOpenDialog) {
   robot.onDialog("Open File", [&](Robot& r, Window dlg) {
     r.select(dlg.child(lst1), "a.txt");
     // The look-in box shows the temporary folder, whose name changes.
-    const auto png = r.snapshot(dlg, "open_dialog", false, {dlg.child(cmb2)});
-    EXPECT_TRUE(std::filesystem::exists(png));
+    r.snapshot(dlg, "open_dialog", false, {dlg.child(cmb2)});
     r.click(dlg.child(IDCANCEL));
   });
   OPENFILENAME ofn = Ofn(OFN_SHOWHELP);

@@ -6,6 +6,7 @@
 #include "bars_fixture.h"
 #include "controls/animate_clip.h"
 #include "internal/res_store.h"
+#include "temp_folder.h"
 
 namespace bars_test {
 namespace {
@@ -151,7 +152,8 @@ TEST_F(Animation, ARepeatCountEndsThePlayWithAStop) {
 }
 
 TEST_F(Animation, CentredTransparentClipsFromAFileAutoPlay) {
-  auto path = std::filesystem::temp_directory_path() / "halvane_bars_clip.avi";
+  const halvane::test::TempFolder folder("bars_clip");
+  const std::filesystem::path path = folder / "clip.avi";
   {
     std::vector<BYTE> clip = AviBuilder(4, 2, 8)
                                  .palette({kWhite, kBlue})
@@ -172,7 +174,6 @@ TEST_F(Animation, CentredTransparentClipsFromAFileAutoPlay) {
   EXPECT_EQ(parent.pixel(anim, 19, 9), RGB(0, 0, 255));
   EXPECT_EQ(parent.pixel(anim, 2, 2), GetSysColor(COLOR_BTNFACE));
   DestroyWindow(anim);
-  std::filesystem::remove(path);
 }
 
 TEST_F(Animation, GarbageAndMissingClipsFail) {

@@ -36,8 +36,7 @@ TEST_F(Snapshots, FrameWithEveryBar) {
   SendMessage(spin, UDM_SETRANGE32, 1, 1023);
   SendMessage(spin, UDM_SETPOS32, 0, 512);
   Pump();
-  auto file = robot.snapshot(frame, "frame_with_bars");
-  EXPECT_TRUE(std::filesystem::exists(file));
+  robot.snapshot(frame, "frame_with_bars");
   EXPECT_EQ(TextOf(edit), "512");
   // The checked button shows the classic dither of highlight and face.
   RECT checked{};
@@ -66,7 +65,7 @@ TEST_F(Snapshots, TooltipOverAButton) {
   Pump();
   robot.advance(GetDoubleClickTime());
   ASSERT_TRUE(IsWindowVisible(tip));
-  EXPECT_TRUE(std::filesystem::exists(robot.snapshot(halvane::test::Window(tip), "tooltip")));
+  robot.snapshot(halvane::test::Window(tip), "tooltip");
 }
 
 }  // namespace

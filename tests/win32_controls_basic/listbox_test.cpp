@@ -106,7 +106,7 @@ TEST_F(ListBoxes, SelChangeOnlyForUserActions) {
   EXPECT_EQ(SendMessage(list, LB_GETCURSEL, 0, 0), 1);
   EXPECT_THAT(CommandCodes(102), IsEmpty());
   SetFocus(list);
-  Recorded().clear();
+  Received().clear();
   Key(VK_DOWN);
   EXPECT_EQ(SendMessage(list, LB_GETCURSEL, 0, 0), 2);
   Key(VK_DOWN);  // already at the end: nothing changes

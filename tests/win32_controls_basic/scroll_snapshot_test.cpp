@@ -2,6 +2,7 @@
 #include <string>
 
 #include "controls_fixture.h"
+#include "robot.h"
 
 namespace controls_test {
 namespace {
@@ -35,8 +36,9 @@ TEST_F(ScrollBars, ControlSendsCodesToItsParent) {
   Click(ScreenPoint(bar, 8, 186));            // down arrow
   Click(ScreenPoint(bar, 8, 120));            // page below the thumb
   std::vector<UINT> codes;
-  for (const Notice& n : Recorded()) {
-    if (n.msg == WM_VSCROLL) codes.push_back(n.code);
+  for (const halvane::test::Message& m : Received().filtered({WM_VSCROLL})) {
+    EXPECT_EQ(reinterpret_cast<HWND>(m.lParam), bar);
+    codes.push_back(LOWORD(m.wParam));
   }
   EXPECT_THAT(codes, ::testing::ElementsAre(SB_LINEUP, SB_ENDSCROLL, SB_LINEDOWN, SB_ENDSCROLL, SB_PAGEDOWN,
                                             SB_ENDSCROLL));
@@ -83,12 +85,6 @@ TEST_F(ScrollBars, WindowBarsRepaintOnlyWhenTheyChange) {
   ReleaseDC(parent_, dc);
 }
 
-std::string OutputPath(const char* name) {
-  const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
-  std::string base = dir ? dir : ".";
-  return base + "/" + name;
-}
-
 TEST_F(Snapshots, PanelOfEveryKind) {
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   std::vector<HWND> all;
@@ -129,7 +125,7 @@ TEST_F(Snapshots, PanelOfEveryKind) {
   EnableWindow(offCheck, FALSE);
   SetFocus(focused);
   Pump();
-  EXPECT_TRUE(win32::RenderWindowToPng(parent_, OutputPath("controls_panel.png").c_str()));
+  halvane::test::Snapshot(parent_, "controls_panel");
 }
 
 }  // namespace

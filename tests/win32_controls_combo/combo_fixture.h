@@ -1,14 +1,17 @@
-// A top-level parent that records its WM_COMMAND notifications, combo box
+// A recording top-level parent (tests/support's RecordingWindow) that also
+// notes each WM_COMMAND with the state of a watched list, combo box
 // helpers, and mouse and keyboard injection.
 #pragma once
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "raw_input.h"
+#include "recording_window.h"
 #include "win32/input.h"
 #include "windows.h"
 
@@ -32,12 +35,11 @@ inline Recording& Log() {
   return recording;
 }
 
-inline LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_COMMAND) {
-    const bool visible = Log().watchedList && IsWindowVisible(Log().watchedList);
-    Log().notices.push_back({LOWORD(wParam), HIWORD(wParam), visible});
-  }
-  return DefWindowProc(hwnd, msg, wParam, lParam);
+// Notes a WM_COMMAND with the watched list's state at that moment.
+inline LRESULT NoteCommand(HWND, WPARAM wParam, LPARAM) {
+  const bool visible = Log().watchedList && IsWindowVisible(Log().watchedList);
+  Log().notices.push_back({LOWORD(wParam), HIWORD(wParam), visible});
+  return 0;
 }
 
 inline LPARAM Str(const char* s) { return reinterpret_cast<LPARAM>(s); }
@@ -48,17 +50,14 @@ class ComboTest : public ::testing::Test {
     win32::ResetWindowSystem();
     win32::UseVirtualClock(true);
     Log() = Recording{};
-    WNDCLASSEX wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = RecordingProc;
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = "ComboTestParent";
-    RegisterClassEx(&wc);
-    parent_ = CreateWindowEx(0, "ComboTestParent", "Combo boxes", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 400, 300,
-                             nullptr, nullptr, nullptr, nullptr);
+    window_ = std::make_unique<halvane::test::RecordingWindow>("Combo boxes", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                                               RECT{20, 20, 420, 320});
+    window_->answer(WM_COMMAND, NoteCommand);
+    parent_ = window_->hwnd();
     ASSERT_NE(parent_, nullptr);
   }
   void TearDown() override {
+    window_.reset();
     Log() = Recording{};
     win32::ResetWindowSystem();
   }
@@ -131,6 +130,7 @@ class ComboTest : public ::testing::Test {
   }
   static void ClearLog() { Log().notices.clear(); }
 
+  std::unique_ptr<halvane::test::RecordingWindow> window_;
   HWND parent_ = nullptr;
 };
 

@@ -188,5 +188,25 @@ TEST_F(HeaderTest, DoubleClickOnADividerFitsTheColumnToItsCells) {
             fitted);
 }
 
+TEST_F(HeaderTest, CaptionsAndCellsFollowTheirColumnsAlignment) {
+  HWND list = MakeList(LVS_REPORT, {{"Left", 110}, {"Centre", 110}, {"Right", 110}}, 90);
+  const int formats[] = {LVCFMT_LEFT, LVCFMT_CENTER, LVCFMT_RIGHT};
+  for (int c = 1; c < 3; ++c) {
+    LVCOLUMN column{};
+    column.mask = LVCF_FMT;
+    column.fmt = formats[c];
+    ASSERT_TRUE(SendMessage(list, LVM_SETCOLUMN, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&column)));
+  }
+  AddRow(list, {"first", "middle", "last"});
+  AddRow(list, {"a longer first", "x", "12 KB"});
+  HWND header = ListView_GetHeader(list);
+  HDITEM item{};
+  item.mask = HDI_FORMAT;
+  ASSERT_TRUE(Header_GetItem(header, 2, &item));
+  EXPECT_EQ(item.fmt & HDF_JUSTIFYMASK, HDF_RIGHT) << "the list view passes the format to its header";
+  UpdateWindow(parent_);
+  robot.snapshot(halvane::test::Window(parent_), "column_alignments");
+}
+
 }  // namespace
 }  // namespace listview_test

@@ -7,6 +7,8 @@
 #include <commctrl.h>
 #include <windows.h>
 
+#include "image_strip.h"
+
 namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
@@ -36,21 +38,7 @@ class ImageListTest : public ::testing::Test {
   // A strip of 8x8 images: image i filled with colours[i], its top-left
   // pixel always magenta.
   HBITMAP Strip(std::initializer_list<COLORREF> colours) {
-    HBITMAP bitmap = CreateCompatibleBitmap(screen_, 8 * static_cast<int>(colours.size()), 8);
-    HDC dc = CreateCompatibleDC(screen_);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    int x = 0;
-    for (COLORREF colour : colours) {
-      HBRUSH brush = CreateSolidBrush(colour);
-      RECT rc{x, 0, x + 8, 8};
-      FillRect(dc, &rc, brush);
-      DeleteObject(brush);
-      SetPixel(dc, x, 0, kMagenta);
-      x += 8;
-    }
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return bitmap;
+    return halvane::test::MakeColourStrip(8, 8, colours, kMagenta);
   }
 
   COLORREF At(int x, int y) { return GetPixel(canvas_, x, y); }

@@ -48,36 +48,35 @@ LRESULT AnswerDispInfo(LPARAM lParam) {
   return 0;
 }
 
-LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_NOTIFY: {
-      const auto& hdr = *reinterpret_cast<const NMHDR*>(lParam);
-      if (hdr.code == LVN_GETDISPINFO) return AnswerDispInfo(lParam);
-      Log().notices.push_back(Describe(hdr));
-      return hdr.code == Log().answerCode ? Log().answer : 0;
-    }
-    case WM_DRAWITEM: {
-      const auto& dis = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      Log().draws.push_back(dis);
-      HBRUSH brush = CreateSolidBrush((dis.itemState & ODS_SELECTED) ? RGB(200, 0, 0) : RGB(0, 0, 200));
-      FillRect(dis.hDC, &dis.rcItem, brush);
-      DeleteObject(brush);
-      return TRUE;
-    }
-    case WM_CONTEXTMENU: {
-      Notice n;
-      n.code = WM_CONTEXTMENU;
-      n.from = reinterpret_cast<HWND>(wParam);
-      Log().notices.push_back(n);
-      return 0;
-    }
-    case WM_MEASUREITEM:
-      ++Log().measures;
-      if (Log().rowHeight) reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = Log().rowHeight;
-      return TRUE;
-    default:
-      return DefWindowProc(hwnd, msg, wParam, lParam);
-  }
+// The parent's answers: notifications noted and answered as the test says,
+// owner-drawn rows filled red (selected) or blue, the row height given.
+void AnswerAsTheTestSays(halvane::test::RecordingWindow& parent) {
+  parent.answer(WM_NOTIFY, [](HWND, WPARAM, LPARAM lParam) -> LRESULT {
+    const auto& hdr = *reinterpret_cast<const NMHDR*>(lParam);
+    if (hdr.code == LVN_GETDISPINFO) return AnswerDispInfo(lParam);
+    Log().notices.push_back(Describe(hdr));
+    return hdr.code == Log().answerCode ? Log().answer : 0;
+  });
+  parent.answer(WM_DRAWITEM, [](HWND, WPARAM, LPARAM lParam) -> LRESULT {
+    const auto& dis = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    Log().draws.push_back(dis);
+    HBRUSH brush = CreateSolidBrush((dis.itemState & ODS_SELECTED) ? RGB(200, 0, 0) : RGB(0, 0, 200));
+    FillRect(dis.hDC, &dis.rcItem, brush);
+    DeleteObject(brush);
+    return TRUE;
+  });
+  parent.answer(WM_CONTEXTMENU, [](HWND, WPARAM wParam, LPARAM) -> LRESULT {
+    Notice n;
+    n.code = WM_CONTEXTMENU;
+    n.from = reinterpret_cast<HWND>(wParam);
+    Log().notices.push_back(n);
+    return 0;
+  });
+  parent.answer(WM_MEASUREITEM, [](HWND, WPARAM, LPARAM lParam) -> LRESULT {
+    ++Log().measures;
+    if (Log().rowHeight) reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = Log().rowHeight;
+    return TRUE;
+  });
 }
 
 }  // namespace
@@ -85,19 +84,15 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 void ListViewTest::SetUp() {
   RobotTest::SetUp();
   Log() = Recording{};
-  WNDCLASSEX wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = ParentProc;
-  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  wc.lpszClassName = "ListViewTestParent";
-  RegisterClassEx(&wc);
-  parent_ = CreateWindowEx(0, "ListViewTestParent", "List views", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 460, 340,
-                           nullptr, nullptr, nullptr, nullptr);
+  window_ = std::make_unique<halvane::test::RecordingWindow>("List views", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                                             RECT{20, 20, 480, 360});
+  AnswerAsTheTestSays(*window_);
+  parent_ = window_->hwnd();
   ASSERT_NE(parent_, nullptr);
 }
 
 void ListViewTest::TearDown() {
-  if (IsWindow(parent_)) DestroyWindow(parent_);
+  window_.reset();
   Log() = Recording{};
   RobotTest::TearDown();
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,7 @@ class ListViewTest : public halvane::test::RobotTest {
   static std::vector<UINT> Codes();
   static void ClearLog() { Log().notices.clear(); }
 
+  std::unique_ptr<halvane::test::RecordingWindow> window_;
   HWND parent_ = nullptr;
 };
 

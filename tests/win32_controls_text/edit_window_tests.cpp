@@ -2,45 +2,40 @@
 // notifications its parent receives.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "win32/input.h"
+#include "message_sequence.h"
+#include "recording_window.h"
+#include "robot.h"
 #include "windows.h"
 
 namespace {
 
 constexpr int kEditId = 100;
-std::vector<int>* g_notes = nullptr;
 
-LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_COMMAND && LOWORD(wParam) == kEditId && g_notes) g_notes->push_back(HIWORD(wParam));
-  return DefWindowProc(hwnd, msg, wParam, lParam);
-}
+using halvane::test::ExpectedMessage;
+using halvane::test::MatchesSequence;
+using halvane::test::SequenceMatch;
 
 class EditTest : public ::testing::Test {
  protected:
   void SetUp() override {
     win32::ResetWindowSystem();
     win32::UseVirtualClock(true);
-    g_notes = &notes_;
-    WNDCLASSEX wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = ParentProc;
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = "EditTestParent";
-    RegisterClassEx(&wc);
-    parent_ = CreateWindowEx(0, "EditTestParent", "Edits", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 320, 240,
-                             nullptr, nullptr, nullptr, nullptr);
+    window_ = std::make_unique<halvane::test::RecordingWindow>("Edits", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                                               RECT{10, 10, 330, 250});
+    parent_ = window_->hwnd();
   }
-  void TearDown() override { g_notes = nullptr; }
+  void TearDown() override { window_.reset(); }
 
   HWND Make(DWORD style, const char* text = "", int cx = 200, int cy = 24) {
     HWND edit = CreateWindowEx(WS_EX_CLIENTEDGE, "Edit", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 10, 10, cx, cy,
                                parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), nullptr, nullptr);
     Pump();
-    notes_.clear();
+    window_->clear();
     return edit;
   }
   static void Pump() {
@@ -67,29 +62,46 @@ class EditTest : public ::testing::Test {
     win32::input::TypeText(text);
     Pump();
   }
-  void Snapshot(const char* name) {
-    const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
-    if (!dir) return;
-    const std::string path = std::string(dir) + "/" + name + ".png";
-    EXPECT_TRUE(win32::RenderWindowToPng(parent_, path.c_str()));
-  }
   static std::pair<DWORD, DWORD> Sel(HWND edit) {
     DWORD s = 0, e = 0;
     SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
     return {s, e};
   }
 
+  // The notification codes the edit sent its parent, in order.
+  std::vector<int> Notes() const {
+    std::vector<int> codes;
+    for (const halvane::test::Command& c : window_->commands()) {
+      if (c.id == kEditId) codes.push_back(c.code);
+    }
+    return codes;
+  }
+
+  std::unique_ptr<halvane::test::RecordingWindow> window_;
   HWND parent_ = nullptr;
-  std::vector<int> notes_;
 };
 
 TEST_F(EditTest, SetTextSendsUpdateThenChange) {
   HWND edit = Make(ES_AUTOHSCROLL);
   SetWindowText(edit, "hello");
-  EXPECT_EQ(notes_, (std::vector<int>{EN_UPDATE, EN_CHANGE}));
+  EXPECT_EQ(Notes(), (std::vector<int>{EN_UPDATE, EN_CHANGE}));
   EXPECT_EQ(Text(edit), "hello");
   EXPECT_EQ(SendMessage(edit, EM_GETMODIFY, 0, 0), FALSE);
   EXPECT_EQ(SendMessage(edit, EM_CANUNDO, 0, 0), FALSE);
+}
+
+TEST_F(EditTest, SetTextOnAMultiLineEditIsNotAnnouncedAsAChange) {
+  HWND edit = Make(ES_MULTILINE | ES_AUTOVSCROLL, "", 200, 80);
+  SetWindowText(edit, "first\r\nsecond");
+  EXPECT_TRUE(MatchesSequence(*window_, {{WM_COMMAND, edit, 0, EN_UPDATE}}, SequenceMatch::IgnoreOthers));
+  EXPECT_EQ(Text(edit), "first\r\nsecond");
+  SetFocus(edit);
+  window_->clear();
+  Type(edit, "x");
+  EXPECT_EQ(Notes(), (std::vector<int>{EN_UPDATE, EN_CHANGE})) << "typing still announces the change";
+  window_->clear();
+  SendMessage(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("y"));
+  EXPECT_EQ(Notes(), (std::vector<int>{EN_UPDATE, EN_CHANGE}));
 }
 
 TEST_F(EditTest, TypingBackspaceAndUndo) {
@@ -115,10 +127,10 @@ TEST_F(EditTest, ShiftArrowsSelectAndCopyPaste) {
   Keys({VK_SHIFT}, VK_INSERT);
   EXPECT_EQ(Text(edit), "hello worldhello ");
   SendMessage(edit, EM_SETSEL, 0, 5);
-  notes_.clear();
+  window_->clear();
   SendMessage(edit, WM_CUT, 0, 0);
   EXPECT_EQ(Text(edit), " worldhello ");
-  EXPECT_EQ(notes_, (std::vector<int>{EN_UPDATE, EN_CHANGE}));
+  EXPECT_EQ(Notes(), (std::vector<int>{EN_UPDATE, EN_CHANGE}));
 }
 
 TEST_F(EditTest, SetSelRules) {
@@ -139,14 +151,14 @@ TEST_F(EditTest, LimitCutsTypingAndPasteWithMaxText) {
   EXPECT_EQ(SendMessage(edit, EM_GETLIMITTEXT, 0, 0), 3);
   Type(edit, "abcd");
   EXPECT_EQ(Text(edit), "abc");
-  EXPECT_EQ(notes_.back(), EN_MAXTEXT);
+  EXPECT_EQ(Notes().back(), EN_MAXTEXT);
   SendMessage(edit, EM_SETSEL, 0, -1);
   SendMessage(edit, WM_COPY, 0, 0);
   SendMessage(edit, EM_SETSEL, 1, 1);
-  notes_.clear();
+  window_->clear();
   SendMessage(edit, WM_PASTE, 0, 0);
   EXPECT_EQ(Text(edit), "abc");
-  EXPECT_EQ(notes_, (std::vector<int>{EN_MAXTEXT}));
+  EXPECT_EQ(Notes(), (std::vector<int>{EN_MAXTEXT}));
   SendMessage(edit, EM_LIMITTEXT, 0, 0);
   EXPECT_GT(SendMessage(edit, EM_GETLIMITTEXT, 0, 0), 30000);
 }
@@ -168,7 +180,7 @@ TEST_F(EditTest, ReadOnlyRefusesUserEditsButTakesReplaceSel) {
   SendMessage(edit, EM_SETSEL, 0, -1);
   SendMessage(edit, WM_CLEAR, 0, 0);
   EXPECT_EQ(Text(edit), "fixed");
-  EXPECT_TRUE(notes_.empty() || notes_ == (std::vector<int>{EN_SETFOCUS}));
+  EXPECT_TRUE(Notes().empty() || Notes() == (std::vector<int>{EN_SETFOCUS}));
   SendMessage(edit, EM_SETSEL, 5, 5);
   SendMessage(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("!"));
   EXPECT_EQ(Text(edit), "fixed!");
@@ -236,7 +248,7 @@ TEST_F(EditTest, ClickPlacesCaretAndDragSelects) {
   Pump();
   EXPECT_EQ(GetFocus(), edit);
   EXPECT_EQ(Sel(edit), (std::pair<DWORD, DWORD>{3, 8}));
-  EXPECT_EQ(notes_.front(), EN_SETFOCUS);
+  EXPECT_EQ(Notes().front(), EN_SETFOCUS);
 }
 
 TEST_F(EditTest, Snapshots) {
@@ -255,7 +267,7 @@ TEST_F(EditTest, Snapshots) {
   SendMessage(focused, EM_SETSEL, 0, 7);
   Pump();
   EXPECT_EQ(Text(password), "secret");
-  Snapshot("edit_controls");
+  halvane::test::Snapshot(parent_, "edit_controls");
 }
 
 }  // namespace

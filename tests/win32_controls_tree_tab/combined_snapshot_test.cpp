@@ -1,11 +1,11 @@
 // One dialog with a toolbar, a tab control and, on its page, a tree view
 // and a report list view sharing an image list: rendered for people to look
 // at, with checks that the pieces sit where the dialog puts them.
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "internal/dlg_template_builder.h"
+#include "image_strip.h"
+#include "robot.h"
 #include "tree_tab_fixture.h"
 
 namespace tree_tab_test {
@@ -17,42 +17,8 @@ using CombinedSnapshot = TreeTabTest;
 constexpr WORD kTabId = 1101;
 constexpr WORD kTreeId = 1102;
 constexpr WORD kListId = 1103;
-constexpr COLORREF kFolder = RGB(255, 220, 80);
 
 INT_PTR CALLBACK QuietDialog(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG ? TRUE : FALSE; }
-
-// Three 16x16 images on a magenta mask: a closed folder, an open folder and
-// a page with lines.
-HIMAGELIST MakeImages() {
-  HDC screen = GetDC(nullptr);
-  HBITMAP strip = CreateCompatibleBitmap(screen, 48, 16);
-  HDC dc = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(dc, strip);
-  auto fill = [&](RECT rc, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &rc, brush);
-    DeleteObject(brush);
-  };
-  auto frame = [&](RECT rc) { FrameRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))); };
-  fill({0, 0, 48, 16}, RGB(255, 0, 255));
-  for (int x : {0, 16}) {
-    fill({x + 1, 3, x + 7, 5}, kFolder);
-    fill({x + 1, 5, x + 15, 14}, kFolder);
-    frame({x + 1, 5, x + 15, 14});
-  }
-  fill({18, 8, 31, 14}, RGB(255, 240, 170));  // the open folder's front
-  frame({18, 8, 31, 14});
-  fill({35, 1, 45, 15}, RGB(255, 255, 255));
-  frame({35, 1, 45, 15});
-  for (int y = 4; y < 13; y += 3) fill({37, y, 43, y + 1}, RGB(0, 0, 128));
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 1);
-  ImageList_AddMasked(images, strip, RGB(255, 0, 255));
-  DeleteObject(strip);
-  return images;
-}
 
 HTREEITEM AddNode(HWND tree, HTREEITEM parent, const char* text, bool folder) {
   TVINSERTSTRUCT tvis{};
@@ -60,8 +26,8 @@ HTREEITEM AddNode(HWND tree, HTREEITEM parent, const char* text, bool folder) {
   tvis.hInsertAfter = TVI_LAST;
   tvis.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
   tvis.item.pszText = const_cast<LPSTR>(text);
-  tvis.item.iImage = folder ? 0 : 2;
-  tvis.item.iSelectedImage = folder ? 1 : 2;
+  tvis.item.iImage = folder ? halvane::test::kClosedFolderIcon : halvane::test::kPageIcon;
+  tvis.item.iSelectedImage = folder ? halvane::test::kOpenFolderIcon : halvane::test::kPageIcon;
   return TreeView_InsertItem(tree, &tvis);
 }
 
@@ -94,7 +60,7 @@ void FillList(HWND list, HIMAGELIST images) {
     item.mask = LVIF_TEXT | LVIF_IMAGE;
     item.iItem = i;
     item.pszText = const_cast<LPSTR>(names[i]);
-    item.iImage = 2;
+    item.iImage = halvane::test::kPageIcon;
     ListView_InsertItem(list, &item);
     ListView_SetItemText(list, i, 1, const_cast<LPSTR>("Business object"));
   }
@@ -126,13 +92,6 @@ bool Inside(const RECT& inner, const RECT& outer) {
          inner.bottom <= outer.bottom;
 }
 
-std::string OutputPath(const char* name) {
-  const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
-  std::filesystem::path base = dir && *dir ? dir : std::filesystem::temp_directory_path().string();
-  std::filesystem::create_directories(base);
-  return (base / name).string();
-}
-
 TEST_F(CombinedSnapshot, DialogWithToolbarTabsTreeAndReportList) {
   InitCommonControls();
   DialogTemplateBuilder dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0,
@@ -150,14 +109,14 @@ TEST_F(CombinedSnapshot, DialogWithToolbarTabsTreeAndReportList) {
   ASSERT_NE(hwnd, nullptr);
   HWND tabs = GetDlgItem(hwnd, kTabId), tree = GetDlgItem(hwnd, kTreeId), list = GetDlgItem(hwnd, kListId);
   ASSERT_TRUE(tabs && tree && list);
-  HIMAGELIST images = MakeImages();
+  HIMAGELIST images = halvane::test::MakeFileIcons();
   EXPECT_EQ(TabCtrl_SetImageList(tabs, images), nullptr);
   int index = 0;
   for (const char* label : {"Objects", "Connectors"}) {
     TCITEM item{};
     item.mask = TCIF_TEXT | TCIF_IMAGE;
     item.pszText = const_cast<LPSTR>(label);
-    item.iImage = index == 0 ? 1 : 0;
+    item.iImage = index == 0 ? halvane::test::kOpenFolderIcon : halvane::test::kClosedFolderIcon;
     TabCtrl_InsertItem(tabs, index++, &item);
   }
   FillTree(tree, images);
@@ -168,9 +127,7 @@ TEST_F(CombinedSnapshot, DialogWithToolbarTabsTreeAndReportList) {
   SetFocus(tree);
   UpdateWindow(hwnd);
   Pump();
-  const std::string path = OutputPath("combined_controls_dialog.png");
-  ASSERT_TRUE(win32::RenderWindowToPng(hwnd, path.c_str()));
-  EXPECT_GT(std::filesystem::file_size(path), 0u);
+  halvane::test::Snapshot(hwnd, "combined_controls_dialog");
 
   // The toolbar runs along the top above the tabs; the tree and the list
   // sit on the tab's page, side by side.

@@ -2,6 +2,7 @@
 // controls: the room made for them, where they are drawn and hit tests.
 #include <vector>
 
+#include "image_strip.h"
 #include "tree_tab_fixture.h"
 
 namespace tree_tab_test {
@@ -13,19 +14,7 @@ constexpr COLORREF kColours[] = {RGB(200, 0, 0), RGB(0, 160, 0), RGB(0, 0, 200),
 
 // An image list of four plain squares of `size` pixels, one per colour.
 HIMAGELIST Squares(int size) {
-  HDC screen = GetDC(nullptr);
-  HBITMAP strip = CreateCompatibleBitmap(screen, size * 4, size);
-  HDC dc = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(dc, strip);
-  for (int i = 0; i < 4; ++i) {
-    HBRUSH brush = CreateSolidBrush(kColours[i]);
-    RECT rc{i * size, 0, (i + 1) * size, size};
-    FillRect(dc, &rc, brush);
-    DeleteObject(brush);
-  }
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
+  HBITMAP strip = halvane::test::MakeColourStrip(size, size, {kColours[0], kColours[1], kColours[2], kColours[3]});
   HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24, 4, 1);
   ImageList_Add(list, strip, nullptr);
   DeleteObject(strip);

@@ -1,11 +1,10 @@
 // Snapshots of a dialog with a tree view (three levels, lines and buttons,
 // an expanded branch and a selection) and of one with a tab control of
-// three tabs, written to $HALVANE_TEST_OUTPUT for people to look at.
-#include <cstdlib>
-#include <filesystem>
+// three tabs.
 #include <string>
 
 #include "internal/dlg_template_builder.h"
+#include "robot.h"
 #include "tree_tab_fixture.h"
 
 namespace tree_tab_test {
@@ -16,13 +15,6 @@ using Snapshots = TreeTabTest;
 
 constexpr WORD kTreeId = 1059;
 constexpr WORD kTabId = 1060;
-
-std::string OutputPath(const char* name) {
-  const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
-  std::filesystem::path base = dir && *dir ? dir : std::filesystem::temp_directory_path().string();
-  std::filesystem::create_directories(base);
-  return (base / name).string();
-}
 
 INT_PTR CALLBACK QuietDialog(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG ? TRUE : FALSE; }
 
@@ -36,9 +28,7 @@ HWND ShowDialog(const DialogTemplateBuilder& dialog, HWND owner) {
 void ExpectSnapshot(HWND dialog, const char* name) {
   UpdateWindow(dialog);
   Pump();
-  const std::string path = OutputPath(name);
-  ASSERT_TRUE(win32::RenderWindowToPng(dialog, path.c_str()));
-  EXPECT_GT(std::filesystem::file_size(path), 0u);
+  halvane::test::Snapshot(dialog, name);
 }
 
 TEST_F(Snapshots, DialogWithATreeOfThreeLevels) {
@@ -59,7 +49,7 @@ TEST_F(Snapshots, DialogWithATreeOfThreeLevels) {
   TreeView_Expand(tree, s.banana, TVE_EXPAND);
   SetFocus(tree);
   TreeView_SelectItem(tree, s.plantain);
-  ExpectSnapshot(hwnd, "tree_view_dialog.png");
+  ExpectSnapshot(hwnd, "tree_view_dialog");
   EXPECT_EQ(TreeView_GetSelection(tree), s.plantain);
 }
 
@@ -84,7 +74,7 @@ TEST_F(Snapshots, DialogWithATabControlOfThreeTabs) {
   TabCtrl_SetCurSel(tabs, 1);
   // The page sits in the display area, above the tab control.
   SetWindowPos(GetDlgItem(hwnd, 1001), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  ExpectSnapshot(hwnd, "tab_control_dialog.png");
+  ExpectSnapshot(hwnd, "tab_control_dialog");
   EXPECT_EQ(TabCtrl_GetCurSel(tabs), 1);
 }
 

@@ -1,6 +1,6 @@
-// A top-level parent that records the WM_NOTIFY notifications of its tree
-// views and tab controls and answers them as a test says, with helpers to
-// build trees and to inject input.
+// A recording top-level parent (tests/support's RecordingWindow) that notes
+// the WM_NOTIFY notifications of its tree views and tab controls and answers
+// them as a test says, with helpers to build trees and to inject input.
 #pragma once
 
 #include <gmock/gmock.h>
@@ -9,10 +9,12 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "raw_input.h"
+#include "recording_window.h"
 #include "win32/commctrl.h"
 #include "windows.h"
 
@@ -92,19 +94,18 @@ inline void AnswerDispInfo(NMTVDISPINFO& info) {
   if (info.item.mask & TVIF_CHILDREN) info.item.cChildren = Log().callbackChildren;
 }
 
-inline LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NOTIFY) {
-    auto& header = *reinterpret_cast<NMHDR*>(lParam);
-    if (header.code == TVN_GETDISPINFO) {
-      AnswerDispInfo(reinterpret_cast<NMTVDISPINFO&>(header));
-      return 0;
-    }
-    Log().notices.push_back(Describe(header));
-    if (Log().onNotify) Log().onNotify(header);
-    auto answer = Log().answers.find(header.code);
-    return answer == Log().answers.end() ? 0 : answer->second;
+// The parent's answer to WM_NOTIFY: notes the notification and answers as
+// the test said.
+inline LRESULT AnswerNotify(HWND, WPARAM, LPARAM lParam) {
+  auto& header = *reinterpret_cast<NMHDR*>(lParam);
+  if (header.code == TVN_GETDISPINFO) {
+    AnswerDispInfo(reinterpret_cast<NMTVDISPINFO&>(header));
+    return 0;
   }
-  return DefWindowProc(hwnd, msg, wParam, lParam);
+  Log().notices.push_back(Describe(header));
+  if (Log().onNotify) Log().onNotify(header);
+  auto answer = Log().answers.find(header.code);
+  return answer == Log().answers.end() ? 0 : answer->second;
 }
 
 inline HTREEITEM AddItem(HWND tree, HTREEITEM parent, const char* text, HTREEITEM after = TVI_LAST, LPARAM param = 0) {
@@ -123,17 +124,14 @@ class TreeTabTest : public ::testing::Test {
     win32::ResetWindowSystem();
     win32::UseVirtualClock(true);
     Log() = Recording{};
-    WNDCLASSEX wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = RecordingProc;
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = "TreeTabTestParent";
-    RegisterClassEx(&wc);
-    parent_ = CreateWindowEx(0, "TreeTabTestParent", "Trees and tabs", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 420,
-                             320, nullptr, nullptr, nullptr, nullptr);
+    window_ = std::make_unique<halvane::test::RecordingWindow>("Trees and tabs", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                                               RECT{20, 20, 440, 340});
+    window_->answer(WM_NOTIFY, AnswerNotify);
+    parent_ = window_->hwnd();
     ASSERT_NE(parent_, nullptr);
   }
   void TearDown() override {
+    window_.reset();
     Log() = Recording{};
     win32::ResetWindowSystem();
   }
@@ -212,6 +210,7 @@ class TreeTabTest : public ::testing::Test {
     return Notice{};
   }
 
+  std::unique_ptr<halvane::test::RecordingWindow> window_;
   HWND parent_ = nullptr;
 };
 

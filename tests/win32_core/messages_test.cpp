@@ -51,6 +51,58 @@ TEST_F(MessagesTest, PeekFiltersByWindowWithChildrenAndRange) {
   EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
 }
 
+TEST_F(MessagesTest, ARangeFromZeroIsARangeAndOnlyZeroToZeroTakesEverything) {
+  HWND top = MakeTop();
+  PostMessage(top, WM_USER + 10, 0, 0);
+  PostMessage(top, WM_CLOSE, 0, 0);
+  MSG msg;
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, WM_USER, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_CLOSE)) << "the later message, but the one inside 0..WM_USER";
+  EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, WM_USER, PM_REMOVE));
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER + 10));
+}
+
+TEST_F(MessagesTest, QueueStatusFlagsPickOneKindOfMessage) {
+  HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  Pump();
+  SetFocus(top);
+  SetTimer(top, 1, 10, nullptr);
+  win32::AdvanceClock(20);
+  InvalidateRect(top, nullptr, TRUE);
+  win32::input::KeyDown('A');
+  PostMessage(top, WM_USER, 0, 0);
+  MSG msg;
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_PAINT));
+  DispatchMessage(&msg);
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_KEYDOWN));
+  EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT));
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_POSTMESSAGE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER));
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_POSTMESSAGE)) << "timers count as posted";
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_TIMER));
+  EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_POSTMESSAGE | PM_QS_PAINT | PM_QS_INPUT));
+  win32::input::KeyUp('A');
+}
+
+TEST_F(MessagesTest, LookingAtADueTimerLeavesItDue) {
+  HWND top = MakeTop();
+  SetTimer(top, 4, 100, nullptr);
+  win32::AdvanceClock(150);
+  MSG msg;
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE));
+  EXPECT_EQ(msg.wParam, 4u);
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE)) << "still there";
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE));
+  EXPECT_FALSE(PeekMessage(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) << "one WM_TIMER per period";
+  win32::AdvanceClock(50);
+  EXPECT_FALSE(PeekMessage(&msg, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE)) << "the next period has not ended";
+  win32::AdvanceClock(50);
+  EXPECT_TRUE(PeekMessage(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE));
+}
+
 TEST_F(MessagesTest, MessagesForADestroyedWindowAreDropped) {
   HWND a = MakeTop();
   PostMessage(a, WM_USER, 0, 0);

@@ -1,10 +1,10 @@
 // Invalidation, WM_PAINT and rendering a window to PNG.
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "core_test_support.h"
 #include "internal/core_backend.h"
+#include "robot.h"
 
 namespace core_test {
 namespace {
@@ -135,9 +135,7 @@ TEST_F(PaintTest, CaptionedWindowRendersToPng) {
   HWND top = CreateWindowEx(0, kClass, "Halvane Window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 320, 200, nullptr,
                             nullptr, nullptr, nullptr);
   ASSERT_NE(top, nullptr);
-  const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
-  const std::string path = std::string(dir ? dir : ".") + "/win32_core_window.png";
-  ASSERT_TRUE(win32::RenderWindowToPng(top, path.c_str()));
+  halvane::test::Snapshot(top, "win32_core_window");
   cairo_surface_t* s = win32::internal::GetWindowSurface(top);
   ASSERT_NE(s, nullptr);
   EXPECT_EQ(cairo_image_surface_get_width(s), 320);

@@ -1,7 +1,5 @@
 #include "dialog_fixture.h"
 
-#include <cstdlib>
-#include <filesystem>
 
 #include "resource.h"
 #include "win32/input.h"
@@ -97,13 +95,6 @@ std::string DialogTest::TextOf(HWND wnd) {
   char buffer[512] = {};
   GetWindowText(wnd, buffer, sizeof buffer);
   return buffer;
-}
-
-void DialogTest::SavePng(HWND wnd, const std::string& name) {
-  const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
-  std::filesystem::path folder = dir ? dir : "test-output";
-  std::filesystem::create_directories(folder);
-  EXPECT_TRUE(win32::RenderWindowToPng(wnd, (folder / name).string().c_str()));
 }
 
 void Press(UINT vk) {

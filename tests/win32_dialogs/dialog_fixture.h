@@ -49,7 +49,6 @@ class DialogTest : public ::testing::Test {
   static int FocusId() { return GetDlgCtrlID(GetFocus()); }
   static DWORD StyleOf(HWND wnd) { return static_cast<DWORD>(GetWindowLong(wnd, GWL_STYLE)); }
   static std::string TextOf(HWND wnd);
-  static void SavePng(HWND wnd, const std::string& name);
 
   DialogScript script;
   std::deque<std::function<void(HWND)>> steps_;

@@ -1,6 +1,7 @@
 // The helpers on dialog items.
 #include "dialog_fixture.h"
 #include "resource.h"
+#include "robot.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ TEST_F(DialogItemsTest, SnapshotOfTheSettingsDialog) {
   SendDlgItemMessage(dlg, IDC_ITEMS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("First"));
   SendDlgItemMessage(dlg, IDC_ITEMS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Second"));
   SendMessage(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dlg, IDC_NAME)), TRUE);
-  SavePng(dlg, "settings_dialog.png");
+  halvane::test::Snapshot(dlg, "settings_dialog");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "dialog_fixture.h"
+#include "robot.h"
 
 namespace {
 
@@ -210,7 +211,7 @@ TEST_F(MessageBoxTest, ButtonsAreOfOneSizeCentredUnderWrappedText) {
 
 TEST_F(MessageBoxTest, SnapshotOfAYesNoCancelWarning) {
   Then([&](HWND box) {
-    SavePng(box, "message_box_warning.png");
+    halvane::test::Snapshot(box, "message_box_warning");
     Press(VK_ESCAPE);
   });
   EXPECT_EQ(IDCANCEL, MessageBox(nullptr, "The document has been changed.\nDo you want to save the changes?",

@@ -1,19 +1,19 @@
-// Sheets of the classic 3-D look and the system icons, written as PNG
-// files into $HALVANE_TEST_OUTPUT for people to look at.
-#include <cstdlib>
+// Sheets of the classic 3-D look and the system icons, compared with their
+// reference pictures.
 #include <filesystem>
 #include <string>
 
 #include "gdi_test_support.h"
 #include "internal/gdi_system.h"
+#include "robot.h"
 
 namespace {
 
-std::string OutputPath(const char* name) {
-  const char* dir = std::getenv("HALVANE_TEST_OUTPUT");
-  const std::filesystem::path base = dir ? dir : std::filesystem::temp_directory_path().string();
-  std::filesystem::create_directories(base);
-  return (base / name).string();
+// Writes the canvas and compares it with its reference picture.
+void ExpectSheet(HBITMAP bitmap, const std::string& name) {
+  const std::filesystem::path picture = halvane::test::PicturePath(name);
+  ASSERT_TRUE(win32::gdi::WriteBitmapToPng(bitmap, picture.string().c_str()));
+  halvane::test::ExpectMatchesReference(picture, name);
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ TEST_F(GdiSheets, EdgesAndFrameControls) {
   // A raised edge is dark at its bottom-right, a sunken one at its top-left.
   EXPECT_EQ(c.At(59, 39), GetSysColor(COLOR_3DDKSHADOW));
   EXPECT_EQ(c.At(70, 10), GetSysColor(COLOR_3DSHADOW));
-  EXPECT_TRUE(win32::gdi::WriteBitmapToPng(c.bitmap, OutputPath("gdi_frame_controls.png").c_str()));
+  ExpectSheet(c.bitmap, "gdi_frame_controls");
 }
 
 TEST_F(GdiSheets, SystemIcons) {
@@ -88,5 +88,34 @@ TEST_F(GdiSheets, SystemIcons) {
   HBITMAP arrow = win32::gdi::CreateSystemBitmap(OBM_UPARROW);
   ASSERT_NE(arrow, nullptr);
   EXPECT_TRUE(DeleteObject(arrow));
-  EXPECT_TRUE(win32::gdi::WriteBitmapToPng(c.bitmap, OutputPath("gdi_system_icons.png").c_str()));
+  ExpectSheet(c.bitmap, "gdi_system_icons");
+}
+
+TEST_F(GdiSheets, SystemCursors) {
+  LPCSTR ids[] = {IDC_ARROW,  IDC_IBEAM,  IDC_WAIT, IDC_CROSS, IDC_UPARROW, IDC_SIZENWSE, IDC_SIZENESW,
+                  IDC_SIZEWE, IDC_SIZENS, IDC_SIZEALL, IDC_NO, IDC_HAND,   IDC_APPSTARTING, IDC_HELP};
+  constexpr int kCount = sizeof ids / sizeof ids[0];
+  DibCanvas c(kCount * 36 + 10, 52, RGB(255, 255, 255));
+  for (int i = 0; i < kCount; ++i) {
+    HCURSOR cursor = LoadCursor(nullptr, ids[i]);
+    ASSERT_NE(cursor, nullptr) << i;
+    EXPECT_TRUE(DrawIcon(c.dc, 10 + i * 36, 10, cursor)) << i;
+  }
+  // Where the cursors point: the arrow at its tip, the beam and the
+  // cross in their middles.
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(LoadCursor(nullptr, IDC_ARROW), &info));
+  EXPECT_FALSE(info.fIcon);
+  EXPECT_EQ(info.xHotspot, 0u);
+  EXPECT_EQ(info.yHotspot, 0u);
+  DeleteObject(info.hbmMask);
+  DeleteObject(info.hbmColor);
+  for (LPCSTR centred : {IDC_IBEAM, IDC_CROSS}) {
+    ASSERT_TRUE(GetIconInfo(LoadCursor(nullptr, centred), &info));
+    EXPECT_GT(info.xHotspot, 4u);
+    EXPECT_GT(info.yHotspot, 4u);
+    DeleteObject(info.hbmMask);
+    DeleteObject(info.hbmColor);
+  }
+  ExpectSheet(c.bitmap, "gdi_system_cursors");
 }

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "message_names.h"
+#include "message_sequence.h"
 #include "robot_test.h"
 
 namespace halvane::test {
@@ -79,6 +80,34 @@ TEST_F(RobotSupportTest, CommandsAreReducedToIdAndCode) {
   SendMessage(window.hwnd(), WM_COMMAND, MAKEWPARAM(40001, 1), 0);
   EXPECT_THAT(window.commands(), ElementsAre(Command{IDOK, BN_CLICKED, {}}, Command{40001, 1, {}}));
   EXPECT_THAT(window.notifications(), ElementsAre("WM_COMMAND menu", "WM_COMMAND accelerator"));
+}
+
+TEST_F(RobotSupportTest, SequencesAreTablesWithOptionalAndPostedRows) {
+  RecordingWindow window("Sequences");
+  const HWND edit = CreateWindowEx(0, "Edit", "", WS_CHILD | WS_VISIBLE, 0, 0, 80, 20, window.hwnd(),
+                                   reinterpret_cast<HMENU>(5), nullptr, nullptr);
+  window.clear();
+  SendMessage(window.hwnd(), WM_USER, 0, 0);
+  PostMessage(window.hwnd(), WM_USER + 1, 0, 0);
+  SetWindowText(edit, "text");
+  MSG msg;
+  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+  EXPECT_TRUE(MatchesSequence(window,
+                              {{WM_USER, nullptr, kSent},
+                               {WM_COMMAND, edit, 0, EN_UPDATE},
+                               {WM_COMMAND, edit, kOptional, EN_MAXTEXT},
+                               {WM_COMMAND, edit, 0, EN_CHANGE},
+                               {WM_USER + 1, window.hwnd(), kPosted}},
+                              SequenceMatch::IgnoreOthers));
+  const ::testing::AssertionResult wrong =
+      MatchesSequence(window, {{WM_USER, nullptr, kPosted}, {WM_COMMAND}}, SequenceMatch::IgnoreOthers);
+  ASSERT_FALSE(wrong);
+  const std::string text = wrong.message();
+  EXPECT_NE(text.find("expects WM_USER+0 (posted) but got WM_USER+0"), std::string::npos) << text;
+  EXPECT_NE(text.find("WM_COMMAND EN_CHANGE"), std::string::npos) << "the recording, by name: " << text;
+  EXPECT_FALSE(MatchesSequence(window, {{WM_USER}, {WM_COMMAND}}, SequenceMatch::IgnoreOthers))
+      << "what comes after the last row fails";
+  EXPECT_FALSE(MatchesSequence(window, {{WM_USER}}, SequenceMatch::Exact));
 }
 
 TEST_F(RobotSupportTest, FindersLocateTopLevelsByTitleClassAndPattern) {

@@ -129,6 +129,12 @@ bool Parser::CommonOption() {
 }
 
 void Parser::Add(ResId type, ResId name, std::vector<uint8_t> data) {
+  // Two resources of one type, name and language: a program would find only
+  // one of them, so scripts joined from several components must not clash.
+  for (const Resource& r : resources_) {
+    if (r.type == type && r.name == name && r.language == language_)
+      throw CompileError(statementWhere_, "duplicate resource " + (name.isInt ? std::to_string(name.id) : name.name));
+  }
   resources_.push_back({std::move(type), std::move(name), language_, std::move(data)});
 }
 
@@ -138,6 +144,7 @@ void Parser::Statement() {
     StringTable();
     return;
   }
+  statementWhere_ = in_.peek().where;
   ResId name = Name();
   ResourceStatement(name);
 }

@@ -73,6 +73,8 @@ class Parser {
   std::map<uint16_t, std::array<std::optional<std::string>, 16>> strings_;
   uint16_t language_ = 0;
   uint16_t nextImageId_ = 1;
+  // Where the statement being parsed starts, for errors found once it is read.
+  Location statementWhere_;
 };
 
 }  // namespace rc

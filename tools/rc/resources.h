@@ -16,6 +16,8 @@ struct ResId {
 
   static ResId Int(uint16_t value) { return {true, value, {}}; }
   static ResId Name(const std::string& text);
+
+  bool operator==(const ResId&) const = default;
 };
 
 // The standard type numbers.

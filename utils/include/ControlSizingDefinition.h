@@ -25,7 +25,7 @@
 // SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER (532).
 #define HLSIZE_SWP_DEFAULT (SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER)
 
-class CControlSizingDefinition {
+class AFX_EXT_CLASS CControlSizingDefinition {
  public:
   // nAnchor: HLSIZE_ANCHOR_* bits. nShareX, nShareY: the percent of the
   // container's growth across and down that the control follows (0 = 100).

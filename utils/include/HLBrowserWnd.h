@@ -3,9 +3,11 @@
 // load, value flush), with the Utils grid helpers.
 #pragma once
 
+#include <mfc/export.h>
+
 #include "HLGridBase.h"
 
-class HLBrowserWnd : public HLGridBase<CGXBrowserWnd> {
+class AFX_EXT_CLASS HLBrowserWnd : public HLGridBase<CGXBrowserWnd> {
   DECLARE_DYNAMIC(HLBrowserWnd)
 
  public:

@@ -8,7 +8,7 @@
 // SetHLStyle bits.
 #define HLCBS_GRIPPER 0x0001  // the toolkit's gripper at the bar's near end
 
-class HLControlBar : public SECControlBar {
+class AFX_EXT_CLASS HLControlBar : public SECControlBar {
   DECLARE_DYNAMIC(HLControlBar)
 
  public:

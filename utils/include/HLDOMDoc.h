@@ -15,13 +15,13 @@ using DOMString = std::basic_string<XMLCh>;
 
 // Where and why the last load failed; line and column count from 1, both 0
 // when the failure is not in the text (a file that cannot be read).
-struct XmlParseError {
+struct AFX_EXT_CLASS XmlParseError {
   int line = 0;
   int column = 0;
   CString message;
 };
 
-class HLDOMDocBase {
+class AFX_EXT_CLASS HLDOMDocBase {
  public:
   // Starts the XML library; FALSE when it cannot start.
   static BOOL InitializeXml();
@@ -89,7 +89,7 @@ class HLDOMDocBase {
 
 // A document that keeps a map of names to texts as the root's children:
 // <Root><Entry Name="name">text</Entry>...</Root>.
-class CHLMapDOMDocBase : public HLDOMDocBase {
+class AFX_EXT_CLASS CHLMapDOMDocBase : public HLDOMDocBase {
  public:
   BOOL GetValue(LPCTSTR name, CString& value) const;
   // Adds or replaces an entry; FALSE without a document.
@@ -103,7 +103,7 @@ class CHLMapDOMDocBase : public HLDOMDocBase {
 };
 
 // A map document that starts empty with the given root element.
-class CHLMapDOM : public CHLMapDOMDocBase {
+class AFX_EXT_CLASS CHLMapDOM : public CHLMapDOMDocBase {
  public:
   explicit CHLMapDOM(LPCTSTR rootName = "Map");
 };

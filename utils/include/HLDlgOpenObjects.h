@@ -10,7 +10,7 @@
 
 #include <functional>
 
-class HLDlgOpenObjects : public CDialog {
+class AFX_EXT_CLASS HLDlgOpenObjects : public CDialog {
  public:
   // Control ids of the template.
   enum {

@@ -2,9 +2,11 @@
 // grid helpers; dialogs attach it to their "GXWND" controls.
 #pragma once
 
+#include <mfc/export.h>
+
 #include "HLGridBase.h"
 
-class HLGrid : public HLGridBase<CGXGridWnd> {
+class AFX_EXT_CLASS HLGrid : public HLGridBase<CGXGridWnd> {
   DECLARE_DYNCREATE(HLGrid)
 
  public:

@@ -6,11 +6,11 @@
 
 namespace utils::grid {
 // Widens a combo box's drop-down list to its widest item.
-void AdjustDropDownWidth(CComboBox* pCombo);
+AFX_EXT_API void AdjustDropDownWidth(CComboBox* pCombo);
 }  // namespace utils::grid
 
 template <class TGridWnd>
-class HLGridBase : public TGridWnd {
+class AFX_EXT_CLASS HLGridBase : public TGridWnd {
  public:
   HLGridBase() = default;
 

@@ -4,9 +4,11 @@
 // and sorts only when the program asks; column headers show titles.
 #pragma once
 
+#include <mfc/export.h>
+
 #include "HLGrid.h"
 
-class CHLGridCommon : public HLGrid {
+class AFX_EXT_CLASS CHLGridCommon : public HLGrid {
   DECLARE_DYNCREATE(CHLGridCommon)
 
  public:

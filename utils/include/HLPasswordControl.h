@@ -5,7 +5,7 @@
 
 #include <gxall.h>
 
-class HLPasswordControl : public CGXPasswordControl {
+class AFX_EXT_CLASS HLPasswordControl : public CGXPasswordControl {
  public:
   HLPasswordControl(CGXGridCore* pGrid, UINT nID);
 

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-class HLResultsBar : public HLControlBar {
+class AFX_EXT_CLASS HLResultsBar : public HLControlBar {
   DECLARE_DYNAMIC(HLResultsBar)
 
  public:

@@ -9,7 +9,7 @@
 
 // Settings under HKEY_CURRENT_USER\Software\<company>\<application>\<section>
 // (or the same path under another root key).
-class CWinRegistry {
+class AFX_EXT_CLASS CWinRegistry {
  public:
   CWinRegistry(LPCTSTR company, LPCTSTR application);
 
@@ -33,7 +33,7 @@ class CWinRegistry {
 // sealed (AES-256-GCM) under a key in a file only the user can read
 // ($XDG_DATA_HOME/halvane/login.key), so the registry file alone never
 // gives them back.
-class CHLUtilWinRegistry {
+class AFX_EXT_CLASS CHLUtilWinRegistry {
  public:
   static constexpr int kMaxHistory = 10;
 

@@ -10,7 +10,7 @@
 // A task function: takes the argument given to AddTask and answers its code.
 typedef UINT (*HLTASKPROC)(void* pArg);
 
-class CMessageTask {
+class AFX_EXT_CLASS CMessageTask {
  public:
   CMessageTask(HLTASKPROC pfnTask, void* pArg);
   ~CMessageTask();

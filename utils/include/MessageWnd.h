@@ -21,7 +21,7 @@ class TaskRunner;
 class CWaitWnd;
 }  // namespace utils::tasks
 
-class CMessageWnd {
+class AFX_EXT_CLASS CMessageWnd {
  public:
   // Join's answers that are not a task's own code.
   enum : UINT {

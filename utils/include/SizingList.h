@@ -13,7 +13,7 @@
 
 #include "ControlSizingDefinition.h"
 
-class CSizingList {
+class AFX_EXT_CLASS CSizingList {
  public:
   CSizingList() = default;
 

@@ -6,12 +6,16 @@
 
 #include "QRObj.h"
 
-class CUtilFunc {
+class AFX_EXT_CLASS CUtilFunc {
  public:
   // Non-zero when `name` is acceptable for an object of `type`. Otherwise
   // `msgOut` (when given) receives the fault; with no `msgOut` and a
   // non-zero `flag` a message box shows it.
   static BOOL ValidateName(_E_HvObjType type, LPCTSTR name, BOOL flag, CString* msgOut);
+  // The same for the plain type numbers callers pass (17, 20).
+  static BOOL ValidateName(int type, LPCTSTR name, BOOL flag, CString* msgOut) {
+    return ValidateName(static_cast<_E_HvObjType>(type), name, flag, msgOut);
+  }
   static BOOL ValidateBOAttribute(LPCTSTR name, BOOL flag = FALSE, CString* msgOut = nullptr);
   static BOOL ValidateConnectorPropertyName(LPCTSTR name, BOOL flag = FALSE, CString* msgOut = nullptr);
 
@@ -54,7 +58,7 @@ class CUtilFunc {
   static HBITMAP LoadBitmapWithPalette(HINSTANCE module, LPCTSTR name, HPALETTE* palette);
 };
 
-class CStdUtils {
+class AFX_EXT_CLASS CStdUtils {
  public:
   // Non-zero when `text` matches `pattern`: "*" any run of characters, "?"
   // one character, "\" takes the next character literally, ";" separates

@@ -5,7 +5,7 @@
 #include <afx.h>
 
 namespace utils::detail {
-int ShowFormattedBox(UINT style, const CString& text);
+AFX_EXT_API int ShowFormattedBox(UINT style, const CString& text);
 }
 
 // Shows `format` filled with `args` (as CString::Format fills it) and
@@ -18,4 +18,4 @@ int FormatMessageBox(UINT style, LPCTSTR format, const Args&... args) {
 }
 
 // The decimal text of `value`.
-CString HLFormatInt(int value);
+AFX_EXT_API CString HLFormatInt(int value);

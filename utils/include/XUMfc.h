@@ -3,7 +3,7 @@
 
 #include <afxwin.h>
 
-class XUMfc {
+class AFX_EXT_CLASS XUMfc {
  public:
   // Asks pWnd's ON_UPDATE_COMMAND_UI handlers for the state of every item of
   // pMenu and of its sub-menus, as a frame does for a popup it opens, so a

@@ -13,11 +13,11 @@ extern "C" {
 // Shows the box with no parent and answers the pressed button's id (1 to
 // 15); the check-box state (1 checked, 0 not) goes through `checkState`
 // when it is not null. A null or empty `checkText` shows no check box.
-int DMessageBox(const char* text, const char* checkText, const char* caption, int* checkState,
+AFX_EXT_API int DMessageBox(const char* text, const char* checkText, const char* caption, int* checkState,
                 unsigned int options);
 }
 
-class CDefMessageBox : public CDialog {
+class AFX_EXT_CLASS CDefMessageBox : public CDialog {
  public:
   static constexpr int kButtonCount = 15;  // button ids 1 to 15
   static constexpr int kSetCount = 9;

@@ -5,7 +5,7 @@
 
 #include <afxwin.h>
 
-class HvSplash : public CWnd {
+class AFX_EXT_CLASS HvSplash : public CWnd {
  public:
   ~HvSplash() override;
 

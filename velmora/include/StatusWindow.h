@@ -11,7 +11,7 @@
 
 class CDlgStatus;
 
-class CStatusWindow {
+class AFX_EXT_CLASS CStatusWindow {
  public:
   // The large template when either flag is set, else the small one.
   explicit CStatusWindow(CWnd* pParent = nullptr, BOOL bShowCancel = FALSE, BOOL bShowProgress = FALSE);

@@ -2,6 +2,8 @@
 // tools and the version query.
 #pragma once
 
+#include <mfc/export.h>
+
 extern "C" {
 
 // Starts sibling tool `number` (1 to 9) with the printf-formatted arguments
@@ -10,10 +12,10 @@ extern "C" {
 // system's program search: "Kestrun.exe" runs `kestrun` beside the running
 // program, else on PATH. False for a number without a program or a failed
 // start.
-bool LaunchHLLDTool(int number, const char* format, ...);
+AFX_EXT_API bool LaunchHLLDTool(int number, const char* format, ...);
 
 // Lumeric's version query, passed on unchanged: copies the product version
 // into `buffer` (NUL-ended when `size` > 0) and answers its full length.
-int GetLumericVersion(char* buffer, int size);
+AFX_EXT_API int GetLumericVersion(char* buffer, int size);
 
 }

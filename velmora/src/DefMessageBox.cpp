@@ -208,14 +208,15 @@ void CDefMessageBox::InsertControls() {
   m_text.Create(TextOrEmpty(m_lpszText), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, centred(m_rcText, 13), this,
                 kTextControl);
   m_text.SetFont(&m_font);
+  CRect row = m_rcButtons;
+  row.OffsetRect(m_rcWindow.Width() / 2 - m_rcButtons.Width() / 2, m_rcText.Height() + m_rcCheck.Height() + 39);
+  InsertButtons(row);
+  // After the buttons, so that the default button leads the tab order.
   if (!m_rcCheck.IsRectEmpty()) {
     m_check.Create(m_lpszDefText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE,
                    centred(m_rcCheck, m_rcText.Height() + 26), this, kCheckControl);
     m_check.SetFont(&m_font);
   }
-  CRect row = m_rcButtons;
-  row.OffsetRect(m_rcWindow.Width() / 2 - m_rcButtons.Width() / 2, m_rcText.Height() + m_rcCheck.Height() + 39);
-  InsertButtons(row);
 }
 
 void CDefMessageBox::InsertButtons(const CRect& row) {

@@ -1,5 +1,6 @@
 #include "BusObjDef.h"
 
+#include "AgentProperty.h"
 #include "DataManager.h"
 #include "session/Session.h"
 
@@ -24,7 +25,12 @@ CQRBusObjDef* Referenced(const CBODefAttr& attr) {
 }
 }  // namespace
 
-CQRBusObjDef::CQRBusObjDef(const char* name, CQRServer* server, int state) : CQRObj(name, server, state) {}
+CQRBusObjDef::CQRBusObjDef(const char* name, CQRServer* server, int state)
+    : CQRObj(name, server, state), m_kbrxProperties(std::make_unique<AgentPropArray>()) {}
+
+CQRBusObjDef::~CQRBusObjDef() = default;
+
+void CQRBusObjDef::SetKBRXProperties(const AgentPropArray& properties) { *m_kbrxProperties = properties; }
 
 void CQRBusObjDef::AddProperty(const char* name, const char* type, const char* value, const char* description) {
   m_properties.Add(CBOSpecProperty{name, type, value, description});
@@ -46,7 +52,7 @@ void CQRBusObjDef::Copy(const CQRBusObjDef& other) {
     m_verbs.Add(verb);
   }
   m_properties.Copy(other.m_properties);
-  m_kbrxProperties = other.m_kbrxProperties;
+  *m_kbrxProperties = *other.m_kbrxProperties;
   m_bGenerateBrokerFiles = other.m_bGenerateBrokerFiles;
 }
 

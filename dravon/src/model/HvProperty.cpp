@@ -58,6 +58,7 @@ HvProperty::HvProperty(const char* name, const char* value, int type, const char
 HvProperty* HvProperty::Clone() const {
   auto* copy = new HvProperty(m_strName, m_strValue, m_nType, m_strUpdateMethod, m_nFlags);
   copy->m_strDescription = m_strDescription;
+  copy->m_strValueText = m_strValueText;
   copy->m_strDefault = m_strDefault;
   copy->m_allowed.Copy(m_allowed);
   copy->m_pTemplate = m_pTemplate;

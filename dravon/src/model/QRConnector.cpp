@@ -114,11 +114,11 @@ void CQRConnector::CreateResTable() {
 }
 
 CString CQRConnector::getResClass(int resource, int index) const {
-  return ValidPool(resource, index) ? m_resClass[index] : CString();
+  return m_bHasResTable && ValidPool(resource, index) ? m_resClass[index] : CString();
 }
 
 BOOL CQRConnector::setResClass(int resource, int index, const char* className) {
-  if (!ValidPool(resource, index)) return FALSE;
+  if (!m_bHasResTable || !ValidPool(resource, index)) return FALSE;
   m_resClass[index] = className != nullptr ? className : "";
   return TRUE;
 }

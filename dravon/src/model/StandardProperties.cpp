@@ -12,33 +12,45 @@ struct Entry {
   const char* value;
   int type;
   const char* updateMethod;
+  const char* description;
+  const char* valueText;
   std::vector<const char*> allowed;
 };
 
-// In list order. The broker and queue settings are brought in by the
-// delivery transport's dependency, not listed themselves.
+// In list order. The queue settings are brought in by the delivery
+// transport's dependency, not listed themselves.
 const std::vector<Entry> kStandard = {
-    {"AdminInQueue", "", HvPropString, "system restart", {}},
-    {"AgentTraceLevel", "0", HvPropInteger, "dynamic", {}},
-    {"ApplicationName", "", HvPropString, "component restart", {}},
-    {"BrokerType", "QVS", HvPropString, "component restart", {"QVS", "KBRX"}},
-    {"CharacterEncoding", "ascii7", HvPropString, "component restart", {}},
-    {"ContainerManagedEvents", "", HvPropString, "component restart", {"", "JMS"}},
-    {"ControllerStoreAndForwardMode", "true", HvPropBoolean, "dynamic", {}},
-    {"ControllerTraceLevel", "0", HvPropInteger, "dynamic", {}},
-    {"DeliveryTransport", "IDL", HvPropString, "component restart", {"IDL", "JMS", "KBRX-JMS"}},
-    {"Locale", "en_US", HvPropString, "component restart", {}},
-    {"MessageFileName", "InterchangeSystem.txt", HvPropFile, "component restart", {}},
-    {"PollFrequency", "10000", HvPropInteger, "dynamic", {}},
-    {"RepositoryDirectory", "<REMOTE>", HvPropDirectory, "agent restart", {}},
+    {"ApplicationName", "", HvPropString, "component restart", "The name the connector is known by on the server.",
+     "Set to the connector's name when the connector is made.", {}},
+    {"CharacterSet", "UTF-8", HvPropString, "component restart",
+     "The character set of the texts the connector exchanges.", "A character-set name, such as UTF-8.", {}},
+    {"ContainerManagedEvents", "", HvPropString, "component restart",
+     "Whether the container hands the connector its events.", "JMS, or empty when the connector polls itself.",
+     {"", "JMS"}},
+    {"DeliveryTransport", "ORB", HvPropString, "component restart",
+     "How requests and events travel between the connector and the server.",
+     "ORB, JMS, or KBRX-JMS for the message broker.", {"ORB", "JMS", "KBRX-JMS"}},
+    {"MessageFile", "HalvaneConnector.txt", HvPropFile, "component restart",
+     "The file that holds the connector's message texts.", "A file name; a bare name is looked for beside the connector.",
+     {}},
+    {"PollInterval", "5000", HvPropInteger, "dynamic", "How often the connector looks for new events.",
+     "Milliseconds between two looks; 0 stops polling.", {}},
+    {"RepositoryFolder", "", HvPropDirectory, "agent restart",
+     "The folder of the definitions the connector reads at start.", "A folder; empty: the definitions come from the server.",
+     {}},
+    {"StoreAndForward", "true", HvPropBoolean, "dynamic",
+     "Whether events are kept while the server cannot be reached, and sent later.", "true or false.", {}},
+    {"TraceLevel", "0", HvPropInteger, "dynamic", "How much the connector writes to its trace file.",
+     "0 (nothing) to 5 (everything).", {}},
 };
 
 const std::vector<Entry> kDependents = {
-    {"QueueManager", "", HvPropString, "agent restart", {}},
-    {"DeliveryQueue", "", HvPropString, "agent restart", {}},
-    {"FaultQueue", "", HvPropString, "agent restart", {}},
-    {"ResponseQueue", "", HvPropString, "agent restart", {}},
-    {"JmsFactoryClassName", "", HvPropString, "agent restart", {}},
+    {"QueueManager", "", HvPropString, "agent restart", "The queue manager that holds the connector's queues.", "", {}},
+    {"InputQueue", "", HvPropString, "agent restart", "The queue the connector reads its requests from.", "", {}},
+    {"ReplyQueue", "", HvPropString, "agent restart", "The queue the connector answers on.", "", {}},
+    {"ErrorQueue", "", HvPropString, "agent restart", "The queue of the messages that could not be handled.", "", {}},
+    {"QueueFactoryClass", "", HvPropString, "agent restart",
+     "The Java class that makes the connections to the queues.", "A class name with its package.", {}},
 };
 
 std::vector<std::unique_ptr<HvProperty>>& Pool() {
@@ -49,6 +61,8 @@ std::vector<std::unique_ptr<HvProperty>>& Pool() {
 HvProperty* MakeTemplate(const Entry& entry) {
   auto property = std::make_unique<HvProperty>(entry.name, entry.value, entry.type, entry.updateMethod, 0);
   property->SetDefaultValue(entry.value);
+  property->SetDescription(entry.description);
+  property->SetValueText(entry.valueText);
   for (const char* value : entry.allowed) property->GetAllowedValues().Add(value);
   HvProperty* raw = property.get();
   Pool().push_back(std::move(property));

@@ -26,7 +26,7 @@ CDataManager::~CDataManager() {
   if (g_instance == this) g_instance = nullptr;
 }
 
-CQRObj* CDataManager::GetObject(int type, const char* name, int /*create*/) {
+CQRServer* CDataManager::GetObject(int type, const char* name, int /*create*/) {
   if (type != HvObjServer || name == nullptr) return nullptr;
   dravon::EnsureDefaultServer();
   if (!dravon::ServerExists(name)) return nullptr;

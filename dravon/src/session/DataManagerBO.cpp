@@ -40,6 +40,12 @@ CQRBusObjDef* CDataManager::CreateNewBODef(const char* name) {
   return m_session->Make<CQRBusObjDef>(name, m_session->Server(), HvStateNew);
 }
 
+CQRBusObjDef* CDataManager::AdoptBODef(std::unique_ptr<CQRBusObjDef> def) {
+  if (def == nullptr || m_session->Owns(def.get())) return def.release();
+  def->SetServer(m_session->Server());
+  return m_session->Adopt(std::move(def));
+}
+
 void CDataManager::CloseBO(const char* name, HWND wnd) {
   if (name == nullptr) return;
   dravon::Session& s = *m_session;

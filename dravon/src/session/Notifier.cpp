@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "session/NoticePayload.h"
+
 namespace dravon {
 
 namespace {
@@ -21,7 +23,15 @@ BOOL CALLBACK FirstVisible(HWND wnd, LPARAM out) {
 }
 }  // namespace
 
-Notifier::~Notifier() { StopPolling(); }
+Notifier::Notifier()
+    : m_droppedHook(win32::AddDroppedMessageHook([](const MSG& msg) {
+        if (IsNameNotice(msg.message)) ReleaseNoticePayload(msg.lParam);
+      })) {}
+
+Notifier::~Notifier() {
+  StopPolling();
+  win32::RemoveDroppedMessageHook(m_droppedHook);
+}
 
 void Notifier::AddMainWindow(HWND wnd) { AddOnce(m_mainWindows, wnd); }
 void Notifier::RemoveMainWindow(HWND wnd) { Remove(m_mainWindows, wnd); }
@@ -60,21 +70,22 @@ void Notifier::PostToMain(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (target != nullptr) PostMessage(target, msg, wParam, lParam);
 }
 
-LPARAM Notifier::Payload(const std::string& name) {
-  return reinterpret_cast<LPARAM>(m_payloads.insert(name).first->c_str());
+void Notifier::PostName(HWND wnd, UINT msg, const std::string& name) {
+  const LPARAM payload = NewNoticePayload(name);
+  if (!PostMessage(wnd, msg, name.size(), payload)) ReleaseNoticePayload(payload);
 }
 
 void Notifier::PostToViews(const std::string& name, UINT msg) {
   const auto it = m_views.find(name);
   if (it == m_views.end()) return;
-  for (HWND wnd : it->second) PostMessage(wnd, msg, name.size(), Payload(name));
+  for (HWND wnd : it->second) PostName(wnd, msg, name);
 }
 
 void Notifier::PostToAllViews(const std::string& name, UINT msg) {
   std::set<HWND> posted;
   for (const auto& [viewName, windows] : m_views) {
     for (HWND wnd : windows) {
-      if (posted.insert(wnd).second) PostMessage(wnd, msg, name.size(), Payload(name));
+      if (posted.insert(wnd).second) PostName(wnd, msg, name);
     }
   }
 }

@@ -19,7 +19,7 @@ class Notifier {
   // How often the repository is polled for changes of other processes.
   static constexpr UINT kPollMs = 1000;
 
-  Notifier() = default;
+  Notifier();
   ~Notifier();
   Notifier(const Notifier&) = delete;
   Notifier& operator=(const Notifier&) = delete;
@@ -46,14 +46,15 @@ class Notifier {
   void StopPolling();
 
  private:
-  // The name's characters, kept while the data manager lives so a posted
-  // notice can be read whenever it arrives.
-  LPARAM Payload(const std::string& name);
+  // Posts a name notice with its own copy of the name; the copy goes again
+  // when the message cannot be posted.
+  static void PostName(HWND wnd, UINT msg, const std::string& name);
   static LRESULT CALLBACK PollProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
   std::vector<HWND> m_mainWindows;
   std::map<std::string, std::vector<HWND>> m_views;
-  std::set<std::string> m_payloads;
+  // Frees the names of notices dropped unread with their window.
+  int m_droppedHook = 0;
   HWND m_pollWnd = nullptr;
   std::function<void()> m_onTick;
 };

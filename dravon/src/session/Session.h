@@ -30,6 +30,13 @@ class Session {
     m_owned.emplace(raw, std::move(object));
     return raw;
   }
+  // Takes over an object made elsewhere, as if Make had made it.
+  template <class T>
+  T* Adopt(std::unique_ptr<T> object) {
+    T* raw = object.get();
+    m_owned.emplace(raw, std::move(object));
+    return raw;
+  }
   // Called by every object's destructor: a caller deleted it itself.
   void Forget(CQRObj* object);
   void Destroy(CQRObj* object);
@@ -42,7 +49,7 @@ class Session {
   bool Connect(const std::string& server, const std::string& user, const std::string& password);
   void Disconnect();
   // Every server call starts here: false when not connected or when the
-  // server is lost now (which raises 0x468 once).
+  // server is lost now (which raises WM_HV_SERVER_LOST once).
   bool BeginCall();
   // A failed repository call: the server is lost when its file is.
   void CheckAfterFailure();
@@ -60,7 +67,7 @@ class Session {
   void AddName(const char* name) { m_names.Add(name); }
   // Refills the name list from the server, keeping local definitions.
   bool RefetchBONames();
-  // The server's copy into def; Found::Failed after raising 0x468.
+  // The server's copy into def; Found::Failed after raising WM_HV_SERVER_LOST.
   Found LoadBO(const std::string& name, CQRBusObjDef& def);
   bool SaveBO(CQRBusObjDef& def);
   // Frees the definitions no live window holds; with onlyServer only

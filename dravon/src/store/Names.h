@@ -3,6 +3,9 @@
 // not starting with a dot (the folder's own working files do), and short
 // enough that the database's journal files still have legal names.
 #pragma once
+// Internal; exported (AFX_EXT_*) only for the library's own tests.
+
+#include <mfc/export.h>
 
 #include <string>
 #include <string_view>
@@ -14,8 +17,8 @@ inline constexpr size_t kMaxServerNameBytes = 255 - sizeof(".db-journal") + 1;
 inline constexpr size_t kMaxUserNameBytes = 255;
 
 // Why the text cannot be a name, or empty when it can.
-std::string TextNameFault(std::string_view name, size_t maxBytes);
-std::string ServerNameFault(std::string_view name);
+AFX_EXT_API std::string TextNameFault(std::string_view name, size_t maxBytes);
+AFX_EXT_API std::string ServerNameFault(std::string_view name);
 inline std::string UserNameFault(std::string_view name) { return TextNameFault(name, kMaxUserNameBytes); }
 
 }  // namespace dravon

@@ -4,6 +4,9 @@
 // first repositories (64 hex digits of a salted, iterated SHA-256) verify
 // too and ask to be stored again.
 #pragma once
+// Internal; exported (AFX_EXT_*) only for the library's own tests.
+
+#include <mfc/export.h>
 
 #include <string>
 #include <string_view>
@@ -12,13 +15,13 @@ namespace dravon {
 
 // The stored form of a password with the current work factor; empty when
 // the hash could not be made.
-std::string HashPassword(std::string_view salt, std::string_view password);
+AFX_EXT_API std::string HashPassword(std::string_view salt, std::string_view password);
 // Whether the password gives the stored form; the comparison takes the
 // same time wherever the forms differ.
-bool VerifyPassword(std::string_view salt, std::string_view stored, std::string_view password);
+AFX_EXT_API bool VerifyPassword(std::string_view salt, std::string_view stored, std::string_view password);
 // Whether a stored form is weaker than what HashPassword makes now.
-bool NeedsRehash(std::string_view stored);
+AFX_EXT_API bool NeedsRehash(std::string_view stored);
 // A fresh random salt (16 bytes), as hex.
-std::string MakeSalt();
+AFX_EXT_API std::string MakeSalt();
 
 }  // namespace dravon

@@ -5,6 +5,9 @@
 // Every write is one transaction that also bumps the change counter and
 // logs what changed; a failure rolls it back and answers false.
 #pragma once
+// Internal; exported (AFX_EXT_*) only for the library's own tests.
+
+#include <mfc/export.h>
 
 #include <sys/types.h>
 
@@ -24,19 +27,19 @@ namespace dravon {
 // The answer of a lookup: found, not there, or the repository failed.
 enum class Found { Yes, No, Failed };
 
-struct Change {
+struct AFX_EXT_CLASS Change {
   long long seq = 0;
   int kind = 0;        // object type code
   std::string name;
   char action = 'S';   // 'S' saved, 'D' deleted
 };
 
-struct ObjectUse {
+struct AFX_EXT_CLASS ObjectUse {
   int kind;
   std::string name;
 };
 
-class Repository {
+class AFX_EXT_CLASS Repository {
  public:
   static constexpr int kSchemaVersion = 1;
 

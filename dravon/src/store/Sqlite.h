@@ -5,6 +5,9 @@
 // costs more than running a small insert, so each text is compiled once
 // per connection and reset between uses.
 #pragma once
+// Internal; exported (AFX_EXT_*) only for the library's own tests.
+
+#include <mfc/export.h>
 
 #include <sqlite3.h>
 
@@ -17,12 +20,12 @@
 
 namespace dravon::sql {
 
-struct Finalizer {
+struct AFX_EXT_CLASS Finalizer {
   void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
 };
 using StmtHandle = std::unique_ptr<sqlite3_stmt, Finalizer>;
 
-class Db {
+class AFX_EXT_CLASS Db {
  public:
   Db() = default;
   ~Db() { Close(); }
@@ -67,7 +70,7 @@ class Db {
   std::unique_ptr<sqlite3, Closer> m_db;
 };
 
-class Stmt {
+class AFX_EXT_CLASS Stmt {
  public:
   Stmt(const Db& db, const char* sql);
   ~Stmt();
@@ -102,7 +105,7 @@ class Stmt {
 };
 
 // BEGIN IMMEDIATE on construction; ROLLBACK unless Commit succeeded.
-class Transaction {
+class AFX_EXT_CLASS Transaction {
  public:
   explicit Transaction(Db& db);
   ~Transaction();

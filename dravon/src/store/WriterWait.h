@@ -3,6 +3,9 @@
 // it holds the server's load mark, and writers wait for as long as the
 // mark is held instead of failing half-way through someone else's load.
 #pragma once
+// Internal; exported (AFX_EXT_*) only for the library's own tests.
+
+#include <mfc/export.h>
 
 #include <string>
 
@@ -10,7 +13,7 @@ namespace dravon::sql {
 
 // The mark beside the database: an exclusive lock on "<database>-load",
 // which the system drops with the process however it ends.
-class LoadMark {
+class AFX_EXT_CLASS LoadMark {
  public:
   LoadMark() = default;
   ~LoadMark();
@@ -26,19 +29,19 @@ class LoadMark {
 };
 
 // Whether a load holds the database's mark now.
-bool LoadRunning(const std::string& databasePath);
+AFX_EXT_API bool LoadRunning(const std::string& databasePath);
 
 // The file of the mark.
-std::string LoadMarkPath(const std::string& databasePath);
+AFX_EXT_API std::string LoadMarkPath(const std::string& databasePath);
 
 // The state of one connection's waits, for its busy handler.
-struct WaitState {
+struct AFX_EXT_CLASS WaitState {
   std::string databasePath;
   long long waitStartMs = 0;
 };
 
 // SQLite's busy handler: answers whether to try the lock again.
-int WaitForWriteLock(void* state, int count);
+AFX_EXT_API int WaitForWriteLock(void* state, int count);
 
 // The usual wait, after which a writer gives up (when no load runs).
 inline constexpr int kBusyTimeoutMs = 5000;

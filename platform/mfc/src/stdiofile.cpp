@@ -100,9 +100,9 @@ BOOL CStdioFile::ReadString(CString& rString) {
     rString.Empty();
     return FALSE;
   }
+  // Only the line feed goes: in binary mode a CR before it stays, as no
+  // translation takes CR LF apart there.
   for (; ch >= 0 && ch != '\n'; ch = GetChar()) line += static_cast<char>(ch);
-  // A binary-mode reader still answers lines without their CR.
-  if (!line.empty() && line.back() == '\r') line.pop_back();
   rString = CString(std::string_view(line));
   return TRUE;
 }

@@ -180,6 +180,10 @@ CWnd* CWnd::GetOwner() const {
   return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : GetParent();
 }
 CWnd* CWnd::GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
+
+CWnd* CWnd::GetNextWindow(UINT nFlag) const { return FromHandle(::GetNextWindow(m_hWnd, nFlag)); }
+
+BOOL CWnd::OpenClipboard() { return ::OpenClipboard(m_hWnd); }
 BOOL CWnd::IsChild(const CWnd* pWnd) const { return pWnd != nullptr && ::IsChild(m_hWnd, pWnd->m_hWnd); }
 CWnd* PASCAL CWnd::FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName) {
   return FromHandle(::FindWindow(lpszClassName, lpszWindowName));

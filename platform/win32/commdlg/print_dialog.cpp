@@ -6,7 +6,7 @@
 #include <string>
 
 #include "commdlg/commdlg_common.h"
-#include "print/pdf_printer.h"
+#include "internal/print_printer.h"
 
 namespace win32::commdlg {
 namespace {

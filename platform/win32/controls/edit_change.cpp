@@ -23,13 +23,14 @@ std::string Convert(HWND hwnd, std::string_view text) {
 }
 
 // Repaints and tells the parent about a change that has been made.
-void Changed(HWND hwnd, EditState& state) {
+// `announce` is false where Win32 keeps EN_CHANGE back.
+void Changed(HWND hwnd, EditState& state, bool announce = true) {
   Relayout(hwnd, state);
   ScrollCaretIntoView(hwnd, state);
   UpdateScrollBars(hwnd, state);
   Notify(hwnd, EN_UPDATE);
   Redraw(hwnd);
-  Notify(hwnd, EN_CHANGE);
+  if (announce) Notify(hwnd, EN_CHANGE);
 }
 
 }  // namespace
@@ -60,7 +61,8 @@ void SetText(HWND hwnd, EditState& state, const char* text) {
   state.buffer.Reset(Convert(hwnd, text ? text : ""));
   state.firstLine = 0;
   state.xOffset = 0;
-  Changed(hwnd, state);
+  // A multi-line edit does not announce text set through WM_SETTEXT.
+  Changed(hwnd, state, (StyleOf(hwnd) & ES_MULTILINE) == 0);
 }
 
 bool DoUndo(HWND hwnd, EditState& state) {

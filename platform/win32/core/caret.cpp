@@ -21,8 +21,9 @@ void Repaint(HWND owner, const RECT& rc) {
 void CALLBACK Blink(HWND hwnd, UINT, UINT_PTR, DWORD) {
   RECT rc;
   {
-    Lock lk(S().mu);
-    Caret& c = S().caret;
+    State& st = S();
+    Lock lk(st);
+    Caret& c = st.caret;
     if (c.owner != hwnd) return;
     c.blinkOn = !c.blinkOn;
     rc = CaretRectLocked(c);
@@ -36,8 +37,9 @@ void RestartBlink(HWND owner) {
   UINT period = 0;
   bool shown = false;
   {
-    Lock lk(S().mu);
-    Caret& c = S().caret;
+    State& st = S();
+    Lock lk(st);
+    Caret& c = st.caret;
     c.blinkOn = true;
     shown = c.owner == owner && c.hideCount <= 0;
     period = c.blinkTime;
@@ -53,8 +55,9 @@ BOOL ChangeCaretVisibility(HWND hwnd, int delta) {
   HWND owner;
   RECT rc;
   {
-    Lock lk(S().mu);
-    Caret& c = S().caret;
+    State& st = S();
+    Lock lk(st);
+    Caret& c = st.caret;
     if (!c.owner || (hwnd && hwnd != c.owner)) return FALSE;
     if (delta < 0 || c.hideCount > 0) c.hideCount -= delta;
     owner = c.owner;
@@ -70,9 +73,10 @@ BOOL ChangeCaretVisibility(HWND hwnd, int delta) {
 namespace win32::internal {
 
 bool CaretVisible(HWND hwnd) {
-  Lock lk(S().mu);
-  const Caret& c = S().caret;
-  return hwnd && c.owner == hwnd && c.hideCount <= 0 && c.blinkOn && S().focus == hwnd;
+  State& st = S();
+  Lock lk(st);
+  const Caret& c = st.caret;
+  return hwnd && c.owner == hwnd && c.hideCount <= 0 && c.blinkOn && st.focus == hwnd;
 }
 
 }  // namespace win32::internal
@@ -80,9 +84,10 @@ bool CaretVisible(HWND hwnd) {
 BOOL WINAPI CreateCaret(HWND hWnd, HBITMAP, int nWidth, int nHeight) {
   HWND previous;
   {
-    Lock lk(S().mu);
+    State& st = S();
+    Lock lk(st);
     if (!FindWindowLocked(hWnd)) return FALSE;
-    Caret& c = S().caret;
+    Caret& c = st.caret;
     previous = c.owner;
     c.owner = hWnd;
     c.size = SIZE{nWidth ? nWidth : 1, nHeight};
@@ -97,8 +102,9 @@ BOOL WINAPI CreateCaret(HWND hWnd, HBITMAP, int nWidth, int nHeight) {
 BOOL WINAPI DestroyCaret(void) {
   HWND owner;
   {
-    Lock lk(S().mu);
-    Caret& c = S().caret;
+    State& st = S();
+    Lock lk(st);
+    Caret& c = st.caret;
     if (!c.owner) return FALSE;
     owner = c.owner;
     c.owner = nullptr;
@@ -114,8 +120,9 @@ BOOL WINAPI ShowCaret(HWND hWnd) { return ChangeCaretVisibility(hWnd, 1); }
 BOOL WINAPI SetCaretPos(int X, int Y) {
   HWND owner;
   {
-    Lock lk(S().mu);
-    Caret& c = S().caret;
+    State& st = S();
+    Lock lk(st);
+    Caret& c = st.caret;
     if (!c.owner) return FALSE;
     if (c.pos.x == X && c.pos.y == Y) return TRUE;
     c.pos = POINT{X, Y};
@@ -128,22 +135,25 @@ BOOL WINAPI SetCaretPos(int X, int Y) {
 
 BOOL WINAPI GetCaretPos(LPPOINT lpPoint) {
   if (!lpPoint) return FALSE;
-  Lock lk(S().mu);
-  *lpPoint = S().caret.pos;
+  State& st = S();
+  Lock lk(st);
+  *lpPoint = st.caret.pos;
   return TRUE;
 }
 
 UINT WINAPI GetCaretBlinkTime(void) {
-  Lock lk(S().mu);
-  return S().caret.blinkTime;
+  State& st = S();
+  Lock lk(st);
+  return st.caret.blinkTime;
 }
 
 BOOL WINAPI SetCaretBlinkTime(UINT uMSeconds) {
   HWND owner;
   {
-    Lock lk(S().mu);
-    S().caret.blinkTime = uMSeconds;
-    owner = S().caret.owner;
+    State& st = S();
+    Lock lk(st);
+    st.caret.blinkTime = uMSeconds;
+    owner = st.caret.owner;
   }
   RestartBlink(owner);
   return TRUE;

@@ -106,14 +106,14 @@ using namespace win32::core;
 
 namespace win32::internal {
 void RegisterSystemClass(const WNDCLASSEX& wc) {
-  Lock lk(S().mu);
+  Lock lk(S());
   AddClassLocked(wc, true);
 }
 }  // namespace win32::internal
 
 ATOM WINAPI RegisterClassEx(const WNDCLASSEX* lpwcx) {
   if (!lpwcx) return 0;
-  Lock lk(S().mu);
+  Lock lk(S());
   return AddClassLocked(*lpwcx, false);
 }
 
@@ -125,25 +125,26 @@ ATOM WINAPI RegisterClass(const WNDCLASS* wc) {
 }
 
 BOOL WINAPI UnregisterClass(LPCSTR lpClassName, HINSTANCE hInstance) {
-  Lock lk(S().mu);
+  State& st = S();
+  Lock lk(st);
   auto c = FindClassLocked(lpClassName, hInstance);
   if (!c || c->system) {
     SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
     return FALSE;
   }
-  for (auto& [h, w] : S().windows) {
+  for (auto& [h, w] : st.windows) {
     if (w->cls == c) {
       SetLastError(ERROR_CLASS_HAS_WINDOWS);
       return FALSE;
     }
   }
-  auto& v = S().classes;
+  auto& v = st.classes;
   v.erase(std::remove(v.begin(), v.end(), c), v.end());
   return TRUE;
 }
 
 BOOL WINAPI GetClassInfoEx(HINSTANCE hInstance, LPCSTR lpszClass, LPWNDCLASSEX lpwcx) {
-  Lock lk(S().mu);
+  Lock lk(S());
   auto c = FindClassLocked(lpszClass, hInstance);
   if (!c || !lpwcx) {
     SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
@@ -163,7 +164,7 @@ BOOL WINAPI GetClassInfo(HINSTANCE hInstance, LPCSTR lpClassName, LPWNDCLASS lpW
 }
 
 int WINAPI GetClassName(HWND hWnd, LPSTR lpClassName, int nMaxCount) {
-  Lock lk(S().mu);
+  Lock lk(S());
   auto c = ClassOf(hWnd);
   if (!c || !lpClassName || nMaxCount <= 0) return 0;
   const size_t n = std::min(c->name.size(), static_cast<size_t>(nMaxCount - 1));
@@ -173,7 +174,7 @@ int WINAPI GetClassName(HWND hWnd, LPSTR lpClassName, int nMaxCount) {
 }
 
 ULONG_PTR WINAPI GetClassLongPtr(HWND hWnd, int nIndex) {
-  Lock lk(S().mu);
+  Lock lk(S());
   auto c = ClassOf(hWnd);
   if (!c) return 0;
   auto v = ReadClassLong(*c, nIndex);
@@ -182,7 +183,7 @@ ULONG_PTR WINAPI GetClassLongPtr(HWND hWnd, int nIndex) {
 }
 
 ULONG_PTR WINAPI SetClassLongPtr(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
-  Lock lk(S().mu);
+  Lock lk(S());
   auto c = ClassOf(hWnd);
   if (!c) return 0;
   auto v = WriteClassLong(*c, nIndex, static_cast<ULONG_PTR>(dwNewLong));

@@ -56,7 +56,7 @@ struct BlockedMark {
 ULONGLONG NowLocked() { return S().virtualClock ? S().virtualNow : RealNow(); }
 
 ULONGLONG Now() {
-  Lock lk(S().mu);
+  Lock lk(S());
   return NowLocked();
 }
 
@@ -95,7 +95,7 @@ bool WaitUntil(Lock& lk, const std::function<bool()>& ready, std::optional<ULONG
 namespace win32 {
 
 void UseVirtualClock(bool useVirtual) {
-  core::Lock lk(core::S().mu);
+  core::Lock lk(core::S());
   core::State& s = core::S();
   if (useVirtual && !s.virtualClock) s.virtualNow = core::kVirtualStart;
   s.virtualClock = useVirtual;
@@ -103,12 +103,13 @@ void UseVirtualClock(bool useVirtual) {
 }
 
 bool IsVirtualClock() {
-  core::Lock lk(core::S().mu);
-  return core::S().virtualClock;
+  core::State& st = core::S();
+  core::Lock lk(st);
+  return st.virtualClock;
 }
 
 void AdvanceClock(DWORD milliseconds) {
-  core::Lock lk(core::S().mu);
+  core::Lock lk(core::S());
   core::State& s = core::S();
   if (!s.virtualClock) return;
   s.virtualNow += milliseconds;
@@ -123,7 +124,7 @@ DWORD WINAPI timeGetTime(void) { return static_cast<DWORD>(win32::core::Now()); 
 
 void WINAPI Sleep(DWORD dwMilliseconds) {
   using namespace win32::core;
-  Lock lk(S().mu);
+  Lock lk(S());
   if (dwMilliseconds == 0) return;
   WaitUntil(lk, [] { return false; }, DeadlineAfter(dwMilliseconds));
 }

@@ -22,7 +22,7 @@ void RedrawFrame(HWND hwnd) {
 
 LRESULT SetText(HWND hwnd, LPCSTR text) {
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hwnd);
     if (!w) return FALSE;
     w->text = text ? text : "";
@@ -34,7 +34,7 @@ LRESULT SetText(HWND hwnd, LPCSTR text) {
 
 LRESULT GetText(HWND hwnd, WPARAM size, LPSTR buffer) {
   if (!buffer || size == 0) return 0;
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hwnd);
   if (!w) return 0;
   const size_t n = std::min(w->text.size(), static_cast<size_t>(size - 1));
@@ -46,7 +46,7 @@ LRESULT GetText(HWND hwnd, WPARAM size, LPSTR buffer) {
 // WM_SETICON answers the icon it replaces; WM_GETICON with ICON_SMALL2
 // falls back to the big icon, as the caption does.
 LRESULT WindowIcon(HWND hwnd, bool set, WPARAM kind, HICON icon) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hwnd);
   if (!w) return 0;
   HICON& slot = kind == ICON_BIG ? w->bigIcon : w->smallIcon;
@@ -294,7 +294,7 @@ LRESULT WINAPI DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) 
     case WM_SETICON:
     case WM_GETICON: return WindowIcon(hWnd, Msg == WM_SETICON, wParam, reinterpret_cast<HICON>(lParam));
     case WM_GETTEXTLENGTH: {
-      Lock lk(S().mu);
+      Lock lk(S());
       WindowPtr w = FindWindowLocked(hWnd);
       return w ? static_cast<LRESULT>(w->text.size()) : 0;
     }

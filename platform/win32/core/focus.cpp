@@ -6,15 +6,17 @@ namespace win32::core {
 namespace {
 
 HWND Exchange(HWND State::*slot, HWND value) {
-  Lock lk(S().mu);
-  HWND old = S().*slot;
-  S().*slot = value;
+  State& st = S();
+  Lock lk(st);
+  HWND old = st.*slot;
+  st.*slot = value;
   return old;
 }
 
 HWND Read(HWND State::*slot) {
-  Lock lk(S().mu);
-  return S().*slot;
+  State& st = S();
+  Lock lk(st);
+  return st.*slot;
 }
 
 }  // namespace
@@ -54,7 +56,7 @@ void ActivateWindow(HWND hwnd, int how) {
 void ActivateOtherWindow(HWND leaving) {
   HWND next = nullptr;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(leaving);
     auto usable = [&](HWND h) {
       WindowPtr o = FindWindowLocked(h);
@@ -95,7 +97,7 @@ HWND WINAPI SetFocus(HWND hWnd) {
   }
   HWND top;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hWnd);
     if (!w) {
       SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -123,7 +125,7 @@ HWND WINAPI SetFocus(HWND hWnd) {
 HWND WINAPI SetActiveWindow(HWND hWnd) {
   HWND old = GetActiveWindow();
   if (hWnd) {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hWnd);
     if (!w || (w->style & WS_CHILD)) return nullptr;
   }
@@ -134,7 +136,7 @@ HWND WINAPI SetActiveWindow(HWND hWnd) {
 BOOL WINAPI SetForegroundWindow(HWND hWnd) {
   HWND top;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     top = TopLevelOfLocked(hWnd);
   }
   if (!top) return FALSE;
@@ -156,7 +158,7 @@ BOOL WINAPI ReleaseCapture(void) {
 }
 
 BOOL WINAPI IsWindowEnabled(HWND hWnd) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hWnd);
   return w && !(w->style & WS_DISABLED);
 }
@@ -164,7 +166,7 @@ BOOL WINAPI IsWindowEnabled(HWND hWnd) {
 BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
   bool wasDisabled;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hWnd);
     if (!w) return FALSE;
     wasDisabled = (w->style & WS_DISABLED) != 0;
@@ -175,7 +177,7 @@ BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
   } else if (!bEnable && !wasDisabled) {
     SendMessage(hWnd, WM_CANCELMODE, 0, 0);
     {
-      Lock lk(S().mu);
+      Lock lk(S());
       if (WindowPtr w = FindWindowLocked(hWnd)) w->style |= WS_DISABLED;
     }
     HWND focus = GetFocus();

@@ -75,7 +75,7 @@ void PushInputLocked(QueuePtr q, InputEvent ev) {
 }
 
 void InjectKey(UINT vk, bool down) {
-  Lock lk(S().mu);
+  Lock lk(S());
   State& s = S();
   const bool wasDown = Down(s.asyncKeys, vk);
   s.asyncKeys[vk & 0xFF] = down ? static_cast<BYTE>(s.asyncKeys[vk & 0xFF] | 0x80) : static_cast<BYTE>(s.asyncKeys[vk & 0xFF] & 0x7F);
@@ -130,7 +130,7 @@ HWND MouseTargetLocked(POINT pt, bool* disabled, const std::vector<HWND>& skip =
 }
 
 void InjectMouse(UINT msg, POINT pt, int wheel) {
-  Lock lk(S().mu);
+  Lock lk(S());
   State& s = S();
   s.cursorPos = pt;
   const int vkButton = msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP   ? VK_LBUTTON
@@ -180,7 +180,7 @@ void ApplyKeyStateLocked(UINT vk, bool down) {
 }
 
 std::optional<MSG> CookKey(const InputEvent& ev) {
-  Lock lk(S().mu);
+  Lock lk(S());
   State& s = S();
   if (ev.message == WM_CHAR) {
     HWND target = s.focus ? s.focus : s.active;
@@ -223,14 +223,15 @@ std::optional<MSG> CookMouse(const InputEvent& ev) {
   HWND hwnd;
   bool captured;
   {
-    Lock lk(S().mu);
+    State& st = S();
+    Lock lk(st);
     ApplyKeyStateLocked(ev.message == WM_LBUTTONDOWN || ev.message == WM_LBUTTONUP   ? VK_LBUTTON
                         : ev.message == WM_RBUTTONDOWN || ev.message == WM_RBUTTONUP ? VK_RBUTTON
                         : ev.message == WM_MBUTTONDOWN || ev.message == WM_MBUTTONUP ? VK_MBUTTON
                                                                                      : 0,
                         IsButtonDown(ev.message));
-    captured = S().capture != nullptr;
-    hwnd = (ev.message == WM_MOUSEWHEEL) ? ev.target : S().capture;
+    captured = st.capture != nullptr;
+    hwnd = (ev.message == WM_MOUSEWHEEL) ? ev.target : st.capture;
     if (!hwnd) {
       bool disabled;
       hwnd = MouseTargetLocked(ev.pt, &disabled);
@@ -239,7 +240,7 @@ std::optional<MSG> CookMouse(const InputEvent& ev) {
   }
   const LPARAM screen = MAKELPARAM(ev.pt.x, ev.pt.y);
   if (ev.message == WM_MOUSEWHEEL) {
-    Lock lk(S().mu);
+    Lock lk(S());
     return MSG{hwnd, WM_MOUSEWHEEL, MAKEWPARAM(MouseKeyFlagsLocked(), ev.wheel), screen, ev.time, ev.pt};
   }
   LRESULT hit = HTCLIENT;
@@ -251,7 +252,7 @@ std::optional<MSG> CookMouse(const InputEvent& ev) {
     while (hit == HTTRANSPARENT) {
       transparent.push_back(hwnd);
       {
-        Lock lk(S().mu);
+        Lock lk(S());
         bool disabled;
         hwnd = MouseTargetLocked(ev.pt, &disabled, transparent);
       }
@@ -274,7 +275,7 @@ std::optional<MSG> CookMouse(const InputEvent& ev) {
   if (!captured) SendMessage(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(hit, ev.message));
   if (eat) return std::nullopt;
 
-  Lock lk(S().mu);
+  Lock lk(S());
   State& s = S();
   if (s.lastMouseWindow && s.lastMouseWindow != hwnd) {
     if (WindowPtr old = FindWindowLocked(s.lastMouseWindow); old && old->trackLeave) {
@@ -304,8 +305,9 @@ std::optional<MSG> CookInputEvent(const InputEvent& ev) {
 }
 
 int CharFromKey(UINT vk) {
-  Lock lk(S().mu);
-  const auto& k = S().keys;
+  State& st = S();
+  Lock lk(st);
+  const auto& k = st.keys;
   const bool alt = Down(k, VK_MENU);
   return CharFor(vk, Down(k, VK_SHIFT), (k[VK_CAPITAL] & 1) != 0, Down(k, VK_CONTROL) && !alt);
 }
@@ -316,8 +318,9 @@ using namespace win32::core;
 
 namespace win32::internal {
 bool IsKeyDown(UINT vk) {
-  Lock lk(S().mu);
-  return Down(S().keys, vk);
+  State& st = S();
+  Lock lk(st);
+  return Down(st.keys, vk);
 }
 }  // namespace win32::internal
 
@@ -330,7 +333,7 @@ void Char(char ch) {
   const SHORT scan = VkKeyScan(ch);
   if (scan == -1) {
     // A character no key makes arrives as WM_CHAR alone.
-    Lock lk(S().mu);
+    Lock lk(S());
     InputEvent ev;
     ev.kind = InputEvent::Kind::Key;
     ev.message = WM_CHAR;
@@ -364,27 +367,31 @@ void MouseWheel(int delta, POINT screen) { InjectMouse(WM_MOUSEWHEEL, screen, de
 }  // namespace win32::input
 
 SHORT WINAPI GetKeyState(int nVirtKey) {
-  Lock lk(S().mu);
-  const BYTE b = S().keys[static_cast<UINT>(nVirtKey) & 0xFF];
+  State& st = S();
+  Lock lk(st);
+  const BYTE b = st.keys[static_cast<UINT>(nVirtKey) & 0xFF];
   return static_cast<SHORT>(((b & 0x80) ? 0xFF80 : 0) | (b & 1));
 }
 
 SHORT WINAPI GetAsyncKeyState(int vKey) {
-  Lock lk(S().mu);
-  return static_cast<SHORT>((S().asyncKeys[static_cast<UINT>(vKey) & 0xFF] & 0x80) ? 0x8000 : 0);
+  State& st = S();
+  Lock lk(st);
+  return static_cast<SHORT>((st.asyncKeys[static_cast<UINT>(vKey) & 0xFF] & 0x80) ? 0x8000 : 0);
 }
 
 BOOL WINAPI GetKeyboardState(PBYTE lpKeyState) {
   if (!lpKeyState) return FALSE;
-  Lock lk(S().mu);
-  std::memcpy(lpKeyState, S().keys.data(), 256);
+  State& st = S();
+  Lock lk(st);
+  std::memcpy(lpKeyState, st.keys.data(), 256);
   return TRUE;
 }
 
 BOOL WINAPI SetKeyboardState(LPBYTE lpKeyState) {
   if (!lpKeyState) return FALSE;
-  Lock lk(S().mu);
-  std::memcpy(S().keys.data(), lpKeyState, 256);
+  State& st = S();
+  Lock lk(st);
+  std::memcpy(st.keys.data(), lpKeyState, 256);
   return TRUE;
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/clock.h"
 #include "core/window.h"
+#include "internal/core_kernel.h"
 
 namespace win32::core {
 namespace {
@@ -93,14 +94,15 @@ void RunThread(ThreadStart start) {
     code = e.code;
   }
   DestroyThreadWindows();
-  Lock lk(S().mu);
+  State& st = S();
+  Lock lk(st);
   start.obj->exitCode = code;
   start.obj->finished = true;
   // The thread no longer counts for the clock from here on.
-  auto it = S().threads.find(CurrentThreadId());
-  if (it != S().threads.end()) {
+  auto it = st.threads.find(CurrentThreadId());
+  if (it != st.threads.end()) {
     for (auto& sm : it->second->sent) sm->done = true;
-    S().threads.erase(it);
+    st.threads.erase(it);
   }
   NotifyAll();
 }
@@ -108,7 +110,7 @@ void RunThread(ThreadStart start) {
 }  // namespace
 
 DWORD WaitForObjects(const std::vector<HANDLE>& handles, bool waitAll, DWORD ms, std::optional<UINT> wakeMask) {
-  Lock lk(S().mu);
+  Lock lk(S());
   std::vector<KernelPtr> objs;
   for (HANDLE h : handles) {
     KernelPtr o = (h == kCurrentThread) ? nullptr : FindObjectLocked(h);
@@ -163,6 +165,50 @@ DWORD WaitForObjects(const std::vector<HANDLE>& handles, bool waitAll, DWORD ms,
 
 }  // namespace win32::core
 
+namespace win32::internal {
+
+uintptr_t NewHandleValue() { return core::NewHandleValue(); }
+
+ProcessObject NewProcessObject(DWORD id) {
+  auto obj = std::make_shared<core::KernelObject>();
+  obj->kind = core::KernelObject::Kind::Thread;
+  obj->threadId = id;
+  return obj;
+}
+
+HANDLE AddProcessObject(const ProcessObject& object) {
+  core::Lock lk(core::S());
+  return core::AddObjectLocked(object);
+}
+
+ProcessObject FindKernelObject(HANDLE handle) {
+  core::Lock lk(core::S());
+  return core::FindObjectLocked(handle);
+}
+
+void FinishProcessObjects(const std::vector<ProcessObject>& objects, DWORD exitCode) {
+  core::Lock lk(core::S());
+  for (const ProcessObject& o : objects) {
+    o->exitCode = exitCode;
+    o->finished = true;
+  }
+  core::NotifyAll();
+}
+
+DWORD ProcessObjectExitCode(const ProcessObject& object) {
+  core::Lock lk(core::S());
+  return object->exitCode;
+}
+
+DWORD ProcessObjectId(const ProcessObject& object) { return object->threadId; }
+
+void CountCallingThread() {
+  core::Lock lk(core::S());
+  core::CurrentQueueLocked();
+}
+
+}  // namespace win32::internal
+
 using namespace win32::core;
 
 HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE lpStartAddress, LPVOID lpParameter,
@@ -175,7 +221,7 @@ HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE
   obj->kind = KernelObject::Kind::Thread;
   HANDLE h;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     h = AddObjectLocked(obj);
   }
   // The new thread registers itself before CreateThread returns, so the
@@ -185,7 +231,7 @@ HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE
   bool registered = false;
   std::thread([=, &startMu, &started, &registered] {
     {
-      Lock lk(S().mu);
+      Lock lk(S());
       CurrentQueueLocked();
       obj->threadId = CurrentThreadId();
     }
@@ -205,7 +251,7 @@ HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE
 void WINAPI ExitThread(DWORD dwExitCode) { throw ThreadExit{dwExitCode}; }
 
 BOOL WINAPI GetExitCodeThread(HANDLE hThread, LPDWORD lpExitCode) {
-  Lock lk(S().mu);
+  Lock lk(S());
   KernelPtr o = FindObjectLocked(hThread);
   if (!o || o->kind != KernelObject::Kind::Thread || !lpExitCode) {
     t_lastError = ERROR_INVALID_HANDLE;
@@ -225,13 +271,13 @@ HANDLE WINAPI GetCurrentProcess(void) { return kCurrentProcess; }
 
 DWORD WINAPI GetThreadId(HANDLE Thread) {
   if (Thread == kCurrentThread) return CurrentThreadId();
-  Lock lk(S().mu);
+  Lock lk(S());
   KernelPtr o = FindObjectLocked(Thread);
   return (o && o->kind == KernelObject::Kind::Thread) ? o->threadId : 0;
 }
 
 HANDLE WINAPI CreateEvent(LPSECURITY_ATTRIBUTES, BOOL bManualReset, BOOL bInitialState, LPCSTR lpName) {
-  Lock lk(S().mu);
+  Lock lk(S());
   if (HANDLE h = FindNamedLocked(lpName, KernelObject::Kind::Event)) {
     t_lastError = ERROR_ALREADY_EXISTS;
     return h;
@@ -246,7 +292,7 @@ HANDLE WINAPI CreateEvent(LPSECURITY_ATTRIBUTES, BOOL bManualReset, BOOL bInitia
 }
 
 HANDLE WINAPI OpenEvent(DWORD, BOOL, LPCSTR lpName) {
-  Lock lk(S().mu);
+  Lock lk(S());
   HANDLE h = FindNamedLocked(lpName, KernelObject::Kind::Event);
   if (!h) t_lastError = ERROR_FILE_NOT_FOUND;
   return h;
@@ -255,7 +301,7 @@ HANDLE WINAPI OpenEvent(DWORD, BOOL, LPCSTR lpName) {
 namespace {
 
 BOOL WithEvent(HANDLE h, void (*change)(KernelObject&)) {
-  Lock lk(S().mu);
+  Lock lk(S());
   KernelPtr o = FindObjectLocked(h);
   if (!o || o->kind != KernelObject::Kind::Event) {
     t_lastError = ERROR_INVALID_HANDLE;
@@ -278,7 +324,7 @@ BOOL WINAPI ResetEvent(HANDLE hEvent) {
 BOOL WINAPI PulseEvent(HANDLE hEvent) {
   // Waiters are not released: a pulse is unreliable on Win32 as well, and
   // nothing here depends on it.
-  Lock lk(S().mu);
+  Lock lk(S());
   KernelPtr o = FindObjectLocked(hEvent);
   if (!o || o->kind != KernelObject::Kind::Event) {
     t_lastError = ERROR_INVALID_HANDLE;
@@ -289,7 +335,7 @@ BOOL WINAPI PulseEvent(HANDLE hEvent) {
 }
 
 HANDLE WINAPI CreateMutex(LPSECURITY_ATTRIBUTES, BOOL bInitialOwner, LPCSTR lpName) {
-  Lock lk(S().mu);
+  Lock lk(S());
   if (HANDLE h = FindNamedLocked(lpName, KernelObject::Kind::Mutex)) {
     t_lastError = ERROR_ALREADY_EXISTS;
     return h;
@@ -306,14 +352,14 @@ HANDLE WINAPI CreateMutex(LPSECURITY_ATTRIBUTES, BOOL bInitialOwner, LPCSTR lpNa
 }
 
 HANDLE WINAPI OpenMutex(DWORD, BOOL, LPCSTR lpName) {
-  Lock lk(S().mu);
+  Lock lk(S());
   HANDLE h = FindNamedLocked(lpName, KernelObject::Kind::Mutex);
   if (!h) t_lastError = ERROR_FILE_NOT_FOUND;
   return h;
 }
 
 BOOL WINAPI ReleaseMutex(HANDLE hMutex) {
-  Lock lk(S().mu);
+  Lock lk(S());
   KernelPtr o = FindObjectLocked(hMutex);
   if (!o || o->kind != KernelObject::Kind::Mutex) {
     t_lastError = ERROR_INVALID_HANDLE;
@@ -333,7 +379,7 @@ HANDLE WINAPI CreateSemaphore(LPSECURITY_ATTRIBUTES, LONG lInitialCount, LONG lM
     t_lastError = ERROR_INVALID_PARAMETER;
     return nullptr;
   }
-  Lock lk(S().mu);
+  Lock lk(S());
   if (HANDLE h = FindNamedLocked(lpName, KernelObject::Kind::Semaphore)) {
     t_lastError = ERROR_ALREADY_EXISTS;
     return h;
@@ -347,7 +393,7 @@ HANDLE WINAPI CreateSemaphore(LPSECURITY_ATTRIBUTES, LONG lInitialCount, LONG lM
 }
 
 BOOL WINAPI ReleaseSemaphore(HANDLE hSemaphore, LONG lReleaseCount, LPLONG lpPreviousCount) {
-  Lock lk(S().mu);
+  Lock lk(S());
   KernelPtr o = FindObjectLocked(hSemaphore);
   if (!o || o->kind != KernelObject::Kind::Semaphore) {
     t_lastError = ERROR_INVALID_HANDLE;
@@ -365,8 +411,9 @@ BOOL WINAPI ReleaseSemaphore(HANDLE hSemaphore, LONG lReleaseCount, LPLONG lpPre
 
 BOOL WINAPI CloseHandle(HANDLE hObject) {
   if (hObject == kCurrentThread || hObject == kCurrentProcess) return TRUE;
-  Lock lk(S().mu);
-  if (S().kernel.erase(hObject) == 0) {
+  State& st = S();
+  Lock lk(st);
+  if (st.kernel.erase(hObject) == 0) {
     t_lastError = ERROR_INVALID_HANDLE;
     return FALSE;
   }
@@ -375,14 +422,15 @@ BOOL WINAPI CloseHandle(HANDLE hObject) {
 
 BOOL WINAPI DuplicateHandle(HANDLE, HANDLE hSourceHandle, HANDLE, LPHANDLE lpTargetHandle, DWORD, BOOL,
                             DWORD dwOptions) {
-  Lock lk(S().mu);
+  State& st = S();
+  Lock lk(st);
   KernelPtr o = FindObjectLocked(hSourceHandle);
   if (!o || !lpTargetHandle) {
     t_lastError = ERROR_INVALID_HANDLE;
     return FALSE;
   }
   *lpTargetHandle = AddObjectLocked(o);
-  if (dwOptions & DUPLICATE_CLOSE_SOURCE) S().kernel.erase(hSourceHandle);
+  if (dwOptions & DUPLICATE_CLOSE_SOURCE) st.kernel.erase(hSourceHandle);
   return TRUE;
 }
 
@@ -443,8 +491,9 @@ DWORD WINAPI GetLastError(void) { return t_lastError; }
 void WINAPI SetLastError(DWORD dwErrCode) { t_lastError = dwErrCode; }
 
 BOOL WINAPI Beep(DWORD dwFreq, DWORD dwDuration) {
-  Lock lk(S().mu);
-  S().beeps.push_back(win32::RecordedBeep{false, 0, dwFreq, dwDuration});
+  State& st = S();
+  Lock lk(st);
+  st.beeps.push_back(win32::RecordedBeep{false, 0, dwFreq, dwDuration});
   return TRUE;
 }
 

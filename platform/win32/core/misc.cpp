@@ -8,10 +8,11 @@ namespace win32::core {
 namespace {
 
 std::vector<Hook> HooksFor(int type) {
-  Lock lk(S().mu);
+  State& st = S();
+  Lock lk(st);
   std::vector<Hook> out;
   const DWORD me = CurrentThreadId();
-  for (const Hook& h : S().hooks) {
+  for (const Hook& h : st.hooks) {
     if (h.type == type && (h.thread == 0 || h.thread == me)) out.push_back(h);
   }
   return out;
@@ -30,15 +31,16 @@ using namespace win32::core;
 
 HHOOK WINAPI SetWindowsHookEx(int idHook, HOOKPROC lpfn, HINSTANCE, DWORD dwThreadId) {
   if (!lpfn) return nullptr;
-  Lock lk(S().mu);
+  State& st = S();
+  Lock lk(st);
   Hook h{reinterpret_cast<HHOOK>(NewHandleValue()), idHook, lpfn, dwThreadId};
   // The newest hook runs first.
-  S().hooks.insert(S().hooks.begin(), h);
+  st.hooks.insert(st.hooks.begin(), h);
   return h.handle;
 }
 
 BOOL WINAPI UnhookWindowsHookEx(HHOOK hhk) {
-  Lock lk(S().mu);
+  Lock lk(S());
   auto& v = S().hooks;
   auto it = std::find_if(v.begin(), v.end(), [&](const Hook& h) { return h.handle == hhk; });
   if (it == v.end()) {
@@ -52,7 +54,7 @@ BOOL WINAPI UnhookWindowsHookEx(HHOOK hhk) {
 LRESULT WINAPI CallNextHookEx(HHOOK hhk, int nCode, WPARAM wParam, LPARAM lParam) {
   HOOKPROC next = nullptr;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     auto& v = S().hooks;
     auto it = std::find_if(v.begin(), v.end(), [&](const Hook& h) { return h.handle == hhk; });
     if (it == v.end()) return 0;
@@ -74,44 +76,51 @@ BOOL WINAPI CallMsgFilter(LPMSG lpMsg, int nCode) {
 
 BOOL WINAPI GetCursorPos(LPPOINT lpPoint) {
   if (!lpPoint) return FALSE;
-  Lock lk(S().mu);
-  *lpPoint = S().cursorPos;
+  State& st = S();
+  Lock lk(st);
+  *lpPoint = st.cursorPos;
   return TRUE;
 }
 
 BOOL WINAPI SetCursorPos(int X, int Y) {
-  Lock lk(S().mu);
-  S().cursorPos = POINT{X, Y};
+  State& st = S();
+  Lock lk(st);
+  st.cursorPos = POINT{X, Y};
   return TRUE;
 }
 
 HCURSOR WINAPI SetCursor(HCURSOR hCursor) {
-  Lock lk(S().mu);
-  HCURSOR old = S().cursor;
-  S().cursor = hCursor;
+  State& st = S();
+  Lock lk(st);
+  HCURSOR old = st.cursor;
+  st.cursor = hCursor;
   return old;
 }
 
 HCURSOR WINAPI GetCursor(void) {
-  Lock lk(S().mu);
-  return S().cursor;
+  State& st = S();
+  Lock lk(st);
+  return st.cursor;
 }
 
 int WINAPI ShowCursor(BOOL bShow) {
-  Lock lk(S().mu);
-  return S().cursorCount += bShow ? 1 : -1;
+  State& st = S();
+  Lock lk(st);
+  return st.cursorCount += bShow ? 1 : -1;
 }
 
 BOOL WINAPI ClipCursor(const RECT*) { return TRUE; }
 
 UINT WINAPI GetDoubleClickTime(void) {
-  Lock lk(S().mu);
-  return S().doubleClickTime;
+  State& st = S();
+  Lock lk(st);
+  return st.doubleClickTime;
 }
 
 BOOL WINAPI SetDoubleClickTime(UINT uInterval) {
-  Lock lk(S().mu);
-  S().doubleClickTime = uInterval ? uInterval : 500;
+  State& st = S();
+  Lock lk(st);
+  st.doubleClickTime = uInterval ? uInterval : 500;
   return TRUE;
 }
 
@@ -119,7 +128,7 @@ BOOL WINAPI SwapMouseButton(BOOL) { return FALSE; }
 
 BOOL WINAPI TrackMouseEvent(LPTRACKMOUSEEVENT e) {
   if (!e) return FALSE;
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(e->hwndTrack);
   if (!w) return FALSE;
   if (e->dwFlags & TME_LEAVE) w->trackLeave = !(e->dwFlags & TME_CANCEL);
@@ -127,14 +136,16 @@ BOOL WINAPI TrackMouseEvent(LPTRACKMOUSEEVENT e) {
 }
 
 BOOL WINAPI MessageBeep(UINT uType) {
-  Lock lk(S().mu);
-  S().beeps.push_back(win32::RecordedBeep{true, uType, 0, 0});
+  State& st = S();
+  Lock lk(st);
+  st.beeps.push_back(win32::RecordedBeep{true, uType, 0, 0});
   return TRUE;
 }
 
 namespace win32 {
 std::vector<RecordedBeep> GetRecordedBeeps() {
-  core::Lock lk(core::S().mu);
-  return core::S().beeps;
+  core::State& st = core::S();
+  core::Lock lk(st);
+  return st.beeps;
 }
 }  // namespace win32

@@ -24,7 +24,7 @@ struct FrameInfo {
 };
 
 std::optional<FrameInfo> Describe(HWND hwnd) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hwnd);
   if (!w) return std::nullopt;
   FrameInfo f;

@@ -79,7 +79,7 @@ void Present(HWND hwnd) {
   HWND top;
   RECT whole{};
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     top = TopLevelOfLocked(hwnd);
     WindowPtr t = FindWindowLocked(top);
     if (!t || !t->surface) return;
@@ -94,7 +94,7 @@ void PaintNow(HWND hwnd, bool children) {
   bool needs;
   std::vector<HWND> kids;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hwnd);
     if (!w) return;
     needs = NeedsPaintLocked(*w);
@@ -102,7 +102,7 @@ void PaintNow(HWND hwnd, bool children) {
   }
   if (needs) {
     SendMessage(hwnd, WM_PAINT, 0, 0);
-    Lock lk(S().mu);
+    Lock lk(S());
     if (WindowPtr w = FindWindowLocked(hwnd); w && NeedsPaintLocked(*w)) ValidateLocked(*w, nullptr);
   }
   if (!children) return;
@@ -204,9 +204,10 @@ BOOL WINAPI RedrawWindow(HWND hWnd, const RECT* lprcUpdate, HRGN hrgnUpdate, UIN
   if (hrgnUpdate && GetRgnBox(hrgnUpdate, &box)) lprcUpdate = &box;
   std::vector<HWND> targets;
   {
-    Lock lk(S().mu);
+    State& st = S();
+    Lock lk(st);
     if (!hWnd || hWnd == GetDesktopWindow()) {
-      targets = S().topLevels;
+      targets = st.topLevels;
       lprcUpdate = nullptr;
     } else if (FindWindowLocked(hWnd)) {
       targets = {hWnd};
@@ -247,7 +248,7 @@ BOOL WINAPI UpdateWindow(HWND hWnd) {
 BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase) {
   bool eraseNow = false, any;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hWnd);
     if (!w) return FALSE;
     if (lpRect) *lpRect = w->update;
@@ -267,7 +268,7 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
   if (!lpPaint) return nullptr;
   bool frame;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hWnd);
     if (!w) return nullptr;
     frame = w->frameDirty;
@@ -278,7 +279,7 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
   bool erase;
   HDC dc;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hWnd);
     if (!w) return nullptr;
     paint = Intersect(w->update, ClientBounds(*w));
@@ -308,7 +309,7 @@ BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint) {
 }
 
 HDC WINAPI GetDCEx(HWND hWnd, HRGN, DWORD flags) {
-  Lock lk(S().mu);
+  Lock lk(S());
   if (!hWnd || hWnd == GetDesktopWindow()) {
     State& s = S();
     if (!s.screenSurface) s.screenSurface.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1024, 768));
@@ -340,7 +341,7 @@ bool RenderWindowToPng(HWND topLevel, const char* path) {
   PaintNow(topLevel, true);
   cairo_surface_t* surface;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(topLevel);
     if (!w || (w->style & WS_CHILD)) return false;
     EnsureSurfaceLocked(*w);
@@ -369,8 +370,9 @@ bool RenderWindowWithPopupsToPng(HWND topLevel, const char* path) {
   if (!path || !IsWindow(topLevel)) return false;
   std::vector<HWND> layers;  // bottom first
   {
-    Lock lk(S().mu);
-    for (HWND h : S().topLevels) {
+    State& st = S();
+    Lock lk(st);
+    for (HWND h : st.topLevels) {
       if (h == topLevel) break;
       WindowPtr w = FindWindowLocked(h);
       if (w && (w->style & WS_VISIBLE) && IsOwnedByLocked(h, topLevel)) layers.insert(layers.begin(), h);
@@ -390,7 +392,7 @@ bool RenderWindowWithPopupsToPng(HWND topLevel, const char* path) {
   for (HWND h : layers) {
     RECT r{};
     GetWindowRect(h, &r);
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(h);
     if (!w) continue;
     EnsureSurfaceLocked(*w);
@@ -409,7 +411,7 @@ bool RenderWindowWithPopupsToPng(HWND topLevel, const char* path) {
 namespace win32::internal {
 
 cairo_surface_t* GetWindowSurface(HWND topLevel) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(topLevel);
   if (!w || (w->style & WS_CHILD)) return nullptr;
   EnsureSurfaceLocked(*w);

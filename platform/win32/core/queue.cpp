@@ -126,7 +126,7 @@ void NoteRetrievedLocked(ThreadQueue& q, const MSG& m) {
 
 LRESULT SendAcrossThreads(HWND hwnd, DWORD thread, UINT msg, WPARAM wp, LPARAM lp, bool notify,
                           std::optional<DWORD> timeout, bool* timedOut) {
-  Lock lk(S().mu);
+  Lock lk(S());
   QueuePtr target = QueueOfLocked(thread);
   if (!target) return 0;
   auto sm = std::make_shared<SentMessage>();
@@ -153,7 +153,7 @@ LRESULT SendImpl(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool notify, std::op
                  bool* timedOut) {
   DWORD thread;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hwnd);
     if (!w) {
       SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -209,7 +209,7 @@ LRESULT CallWindowDirect(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   WNDPROC proc;
   MSG m;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hwnd);
     if (!w || !w->proc) return 0;
     proc = w->proc;
@@ -238,10 +238,11 @@ void ReportDroppedMessages() {
   std::vector<MSG> dropped;
   std::vector<std::function<void(const MSG&)>> hooks;
   {
-    Lock lk(S().mu);
-    dropped.swap(S().dropped);
+    State& st = S();
+    Lock lk(st);
+    dropped.swap(st.dropped);
     if (dropped.empty()) return;
-    for (const auto& [id, hook] : S().droppedHooks) hooks.push_back(hook);
+    for (const auto& [id, hook] : st.droppedHooks) hooks.push_back(hook);
   }
   for (const MSG& m : dropped) {
     for (const auto& hook : hooks) hook(m);
@@ -257,15 +258,17 @@ const MSG* GetCurrentMessage() { return t_current.empty() ? nullptr : &t_current
 
 int AddDroppedMessageHook(DroppedMessageHook hook) {
   if (!hook) return 0;
-  Lock lk(S().mu);
-  const int id = S().nextDroppedHook++;
-  S().droppedHooks.emplace(id, std::move(hook));
+  State& st = S();
+  Lock lk(st);
+  const int id = st.nextDroppedHook++;
+  st.droppedHooks.emplace(id, std::move(hook));
   return id;
 }
 
 void RemoveDroppedMessageHook(int id) {
-  Lock lk(S().mu);
-  S().droppedHooks.erase(id);
+  State& st = S();
+  Lock lk(st);
+  st.droppedHooks.erase(id);
 }
 }  // namespace win32
 
@@ -293,7 +296,8 @@ BOOL WINAPI SendNotifyMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
 }
 
 BOOL WINAPI PostMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-  Lock lk(S().mu);
+  State& st = S();
+  Lock lk(st);
   QueuePtr q;
   if (!hWnd) {
     q = CurrentQueueLocked();
@@ -306,7 +310,7 @@ BOOL WINAPI PostMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     // A window being destroyed takes no more messages; the dropped-message
     // hooks hear of them when its destruction ends.
     if (w->destroying) {
-      if (!S().droppedHooks.empty()) S().dropped.push_back(Stamp(hWnd, Msg, wParam, lParam));
+      if (!st.droppedHooks.empty()) st.dropped.push_back(Stamp(hWnd, Msg, wParam, lParam));
       return TRUE;
     }
     q = QueueOfLocked(w->thread);
@@ -318,7 +322,7 @@ BOOL WINAPI PostMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL WINAPI PostThreadMessage(DWORD idThread, UINT Msg, WPARAM wParam, LPARAM lParam) {
-  Lock lk(S().mu);
+  Lock lk(S());
   QueuePtr q = QueueOfLocked(idThread);
   if (!q) {
     SetLastError(ERROR_INVALID_THREAD_ID);
@@ -330,7 +334,7 @@ BOOL WINAPI PostThreadMessage(DWORD idThread, UINT Msg, WPARAM wParam, LPARAM lP
 }
 
 void WINAPI PostQuitMessage(int nExitCode) {
-  Lock lk(S().mu);
+  Lock lk(S());
   QueuePtr q = CurrentQueueLocked();
   q->quit = true;
   q->quitCode = nExitCode;
@@ -341,7 +345,7 @@ namespace {
 
 bool GetOrPeek(LPMSG msg, HWND hwnd, UINT lo, UINT hi, UINT flags, bool wait) {
   if (!msg) return false;
-  Lock lk(S().mu);
+  Lock lk(S());
   QueuePtr q = CurrentQueueLocked();
   for (;;) {
     if (RetrieveLocked(lk, *q, msg, hwnd, lo, hi, flags)) break;
@@ -368,7 +372,7 @@ BOOL WINAPI PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFil
 }
 
 BOOL WINAPI WaitMessage(void) {
-  Lock lk(S().mu);
+  Lock lk(S());
   QueuePtr q = CurrentQueueLocked();
   for (;;) {
     ServeSentMessagesLocked(lk, *q);
@@ -378,7 +382,7 @@ BOOL WINAPI WaitMessage(void) {
 }
 
 DWORD WINAPI GetQueueStatus(UINT flags) {
-  Lock lk(S().mu);
+  Lock lk(S());
   QueuePtr q = CurrentQueueLocked();
   const UINT bits = QueueBitsLocked(*q) & flags;
   return MAKELONG(bits, bits);
@@ -408,7 +412,7 @@ LRESULT WINAPI DispatchMessage(const MSG* lpMsg) {
   if (!lpMsg->hwnd) return 0;
   WNDPROC proc;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(lpMsg->hwnd);
     if (!w) {
       SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -429,7 +433,7 @@ LRESULT WINAPI DispatchMessage(const MSG* lpMsg) {
   }
   if (lpMsg->message == WM_PAINT) {
     // A handler that did not validate would get WM_PAINT forever.
-    Lock lk(S().mu);
+    Lock lk(S());
     if (WindowPtr w = FindWindowLocked(lpMsg->hwnd); w && NeedsPaintLocked(*w)) ValidateLocked(*w, nullptr);
   }
   return r;
@@ -442,7 +446,7 @@ BOOL WINAPI TranslateMessage(const MSG* lpMsg) {
   PostMessage(lpMsg->hwnd, lpMsg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR, static_cast<WPARAM>(ch),
               lpMsg->lParam);
   // The character comes before anything already queued behind the key.
-  Lock lk(S().mu);
+  Lock lk(S());
   QueuePtr q = CurrentQueueLocked();
   if (!q->posted.empty()) {
     MSG m = q->posted.back();
@@ -453,12 +457,12 @@ BOOL WINAPI TranslateMessage(const MSG* lpMsg) {
 }
 
 LONG WINAPI GetMessageTime(void) {
-  Lock lk(S().mu);
+  Lock lk(S());
   return static_cast<LONG>(CurrentQueueLocked()->messageTime);
 }
 
 DWORD WINAPI GetMessagePos(void) {
-  Lock lk(S().mu);
+  Lock lk(S());
   return CurrentQueueLocked()->messagePos;
 }
 
@@ -470,7 +474,7 @@ DWORD WINAPI InSendMessageEx(LPVOID) {
 
 BOOL WINAPI ReplyMessage(LRESULT lResult) {
   if (!t_serving) return FALSE;
-  Lock lk(S().mu);
+  Lock lk(S());
   if (t_serving->done) return FALSE;
   t_serving->result = lResult;
   t_serving->done = true;
@@ -480,8 +484,9 @@ BOOL WINAPI ReplyMessage(LRESULT lResult) {
 
 UINT WINAPI RegisterWindowMessage(LPCSTR lpString) {
   if (!lpString || !*lpString) return 0;
-  Lock lk(S().mu);
-  auto& v = S().registeredMessages;
+  State& st = S();
+  Lock lk(st);
+  auto& v = st.registeredMessages;
   for (size_t i = 0; i < v.size(); ++i) {
     if (strcasecmp(v[i].c_str(), lpString) == 0) return static_cast<UINT>(0xC000 + i);
   }

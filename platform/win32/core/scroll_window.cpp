@@ -17,7 +17,7 @@ namespace {
 void MoveChildren(HWND hwnd, int dx, int dy) {
   std::vector<std::pair<HWND, RECT>> moves;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hwnd);
     if (!w) return;
     for (HWND c : w->children) {

@@ -1,5 +1,7 @@
 #include "core/state.h"
 
+#include <utility>
+
 #include <atomic>
 #include <strings.h>
 
@@ -52,7 +54,7 @@ struct ThreadSlot {
     if (generation != g_generation.load()) return;
     // One state throughout: a reset between two look-ups would hand back a state not locked here.
     State& st = S();
-    Lock lk(st.mu);
+    Lock lk(st);
     auto it = st.threads.find(id);
     if (it == st.threads.end()) return;
     for (auto& sm : it->second->sent) sm->done = true;
@@ -64,7 +66,24 @@ thread_local ThreadSlot t_slot;
 
 }  // namespace
 
+namespace {
+thread_local Lock* t_innermostLock = nullptr;
+}  // namespace
+
+Lock::Lock(State& state)
+    : std::unique_lock<std::mutex>(state.mu), state_(&state), outer_(std::exchange(t_innermostLock, this)) {}
+
+Lock::~Lock() { t_innermostLock = outer_; }
+
+State* Lock::Held() {
+  for (Lock* lock = t_innermostLock; lock != nullptr; lock = lock->outer_) {
+    if (lock->owns_lock()) return lock->state_;
+  }
+  return nullptr;
+}
+
 State& S() {
+  if (State* held = Lock::Held()) return *held;
   std::lock_guard<std::recursive_mutex> guard(StateMutex());
   auto& slot = StateSlot();
   if (!slot) {
@@ -148,8 +167,8 @@ void ResetWindowSystem() {
     std::lock_guard<std::recursive_mutex> guard(core::StateMutex());
     old = core::StateSlot().get();
   }
-  core::Lock lk;
-  if (old) lk = core::Lock(old->mu);
+  std::unique_lock<std::mutex> lk;
+  if (old) lk = std::unique_lock<std::mutex>(old->mu);
   std::lock_guard<std::recursive_mutex> guard(core::StateMutex());
   core::g_generation.fetch_add(1);
   auto& slot = core::StateSlot();

@@ -21,7 +21,26 @@
 
 namespace win32::core {
 
-using Lock = std::unique_lock<std::mutex>;
+struct State;
+
+// A lock of the window-system state. While the calling thread holds one,
+// S() answers the state it locked without looking it up again, so a
+// function and the *Locked helpers it calls work on one state even when a
+// reset has made a new one meanwhile.
+class Lock : public std::unique_lock<std::mutex> {
+ public:
+  explicit Lock(State& state);
+  ~Lock();
+  Lock(const Lock&) = delete;
+  Lock& operator=(const Lock&) = delete;
+
+  // The state the thread holds locked now, or null.
+  static State* Held();
+
+ private:
+  State* state_;
+  Lock* outer_;
+};
 
 struct WindowClass {
   WNDCLASSEX wc{};

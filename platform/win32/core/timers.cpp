@@ -41,7 +41,7 @@ void RemoveWindowTimersLocked(HWND hwnd) {
 using namespace win32::core;
 
 UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc) {
-  Lock lk(S().mu);
+  Lock lk(S());
   State& s = S();
   DWORD thread = CurrentThreadId();
   if (hWnd) {
@@ -67,7 +67,7 @@ UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC l
 }
 
 BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent) {
-  Lock lk(S().mu);
+  Lock lk(S());
   auto& v = S().timers;
   auto it = std::find_if(v.begin(), v.end(), [&](const Timer& t) { return t.hwnd == hWnd && t.id == uIDEvent; });
   if (it == v.end()) return FALSE;

@@ -16,7 +16,7 @@ void NotifyParents(HWND hwnd, WPARAM event, LPARAM lParam) {
   for (;;) {
     HWND parent;
     {
-      Lock lk(S().mu);
+      Lock lk(S());
       WindowPtr w = FindWindowLocked(child);
       if (!w || !(w->style & WS_CHILD) || (w->exStyle & WS_EX_NOPARENTNOTIFY)) return;
       parent = w->parent;
@@ -44,7 +44,7 @@ void ClampToMinMax(HWND hwnd, int& cx, int& cy) {
 
 // Removes a window from every table once WM_NCDESTROY was sent.
 void FreeWindow(HWND hwnd) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hwnd);
   if (!w) return;
   State& s = S();
@@ -64,7 +64,7 @@ void FreeWindow(HWND hwnd) {
 void SendNcDestroy(HWND hwnd) {
   std::vector<HWND> children;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hwnd);
     if (!w) return;
     children = w->children;
@@ -78,7 +78,7 @@ void SendDestroy(HWND hwnd) {
   SendMessage(hwnd, WM_DESTROY, 0, 0);
   std::vector<HWND> children;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hwnd);
     if (!w) return;
     children = w->children;
@@ -124,7 +124,7 @@ HWND WINAPI CreateWindowEx(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowN
   HWND parent = nullptr, owner = nullptr, hwnd = nullptr;
   dwStyle = AdjustStyles(dwStyle, dwExStyle);
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     auto cls = FindClassLocked(lpClassName, hInstance);
     if (!cls) {
       SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
@@ -164,12 +164,12 @@ HWND WINAPI CreateWindowEx(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowN
     ClampToMinMax(hwnd, nWidth, nHeight);
     cs.cx = nWidth;
     cs.cy = nHeight;
-    Lock lk(S().mu);
+    Lock lk(S());
     if (WindowPtr w = FindWindowLocked(hwnd)) w->rect = w->client = w->normalRect = RECT{X, Y, X + nWidth, Y + nHeight};
   }
   if (!SendMessage(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) return fail();
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hwnd);
     if (!w) return nullptr;
     RECT rc = w->rect;
@@ -184,7 +184,7 @@ HWND WINAPI CreateWindowEx(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowN
   GetClientRect(hwnd, &client);
   SendMessage(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hwnd);
     if (!w) return nullptr;
     POINT org{w->client.left, w->client.top};
@@ -204,7 +204,7 @@ HWND WINAPI CreateWindowEx(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowN
 BOOL WINAPI DestroyWindow(HWND hWnd) {
   bool visible, child;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hWnd);
     if (!w) {
       SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -229,8 +229,9 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
   if (GetActiveWindow() == hWnd) ActivateOtherWindow(hWnd);
   std::vector<HWND> owned;
   {
-    Lock lk(S().mu);
-    for (auto& [h, w] : S().windows) {
+    State& st = S();
+    Lock lk(st);
+    for (auto& [h, w] : st.windows) {
       if (w->owner == hWnd && !w->destroying) owned.push_back(h);
     }
   }
@@ -239,9 +240,10 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
   bool focusInside = false, captureInside = false;
   HWND parentForFocus = nullptr;
   {
-    Lock lk(S().mu);
+    State& st = S();
+    Lock lk(st);
     focusInside = focus && (focus == hWnd || IsDescendantLocked(hWnd, focus));
-    captureInside = S().capture && (S().capture == hWnd || IsDescendantLocked(hWnd, S().capture));
+    captureInside = st.capture && (st.capture == hWnd || IsDescendantLocked(hWnd, st.capture));
     if (WindowPtr w = FindWindowLocked(hWnd)) parentForFocus = ParentOrNull(*w);
   }
   if (focusInside) SetFocus(parentForFocus);
@@ -261,8 +263,9 @@ void DestroyThreadWindows() {
   // children (and the windows it owns) with it.
   std::vector<HWND> roots;
   {
-    Lock lk(S().mu);
-    for (auto& [h, w] : S().windows) {
+    State& st = S();
+    Lock lk(st);
+    for (auto& [h, w] : st.windows) {
       if (w->thread != me || w->destroying) continue;
       WindowPtr parent = w->parent ? FindWindowLocked(w->parent) : nullptr;
       if (!parent || parent->thread != me) roots.push_back(h);

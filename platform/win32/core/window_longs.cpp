@@ -32,7 +32,7 @@ std::optional<LONG_PTR> ReadLong(const Window& w, int index, size_t width) {
 }
 
 LONG_PTR GetLongImpl(HWND hwnd, int index, size_t width) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hwnd);
   if (!w) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -46,7 +46,7 @@ LONG_PTR GetLongImpl(HWND hwnd, int index, size_t width) {
 LONG_PTR SetStyle(HWND hwnd, int index, DWORD value) {
   STYLESTRUCT ss{};
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hwnd);
     if (!w) return 0;
     ss.styleOld = index == GWL_STYLE ? w->style : w->exStyle;
@@ -54,7 +54,7 @@ LONG_PTR SetStyle(HWND hwnd, int index, DWORD value) {
   ss.styleNew = value;
   SendMessage(hwnd, WM_STYLECHANGING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&ss));
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hwnd);
     if (!w) return 0;
     if (index == GWL_STYLE) {
@@ -73,7 +73,7 @@ LONG_PTR SetLongImpl(HWND hwnd, int index, LONG_PTR value, size_t width) {
     if (!IsWindow(hwnd)) return 0;
     return SetStyle(hwnd, index, static_cast<DWORD>(value));
   }
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hwnd);
   if (!w) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -115,7 +115,7 @@ LONG_PTR WINAPI SetWindowLongPtr(HWND hWnd, int nIndex, LONG_PTR v) {
 }
 
 WORD WINAPI GetWindowWord(HWND hWnd, int nIndex) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hWnd);
   if (!w || nIndex < 0 || static_cast<size_t>(nIndex) + sizeof(WORD) > w->extra.size()) return 0;
   WORD v;
@@ -124,7 +124,7 @@ WORD WINAPI GetWindowWord(HWND hWnd, int nIndex) {
 }
 
 WORD WINAPI SetWindowWord(HWND hWnd, int nIndex, WORD wNewWord) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hWnd);
   if (!w || nIndex < 0 || static_cast<size_t>(nIndex) + sizeof(WORD) > w->extra.size()) return 0;
   WORD v;

@@ -31,7 +31,7 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, 
   RECT oldRect, oldClient;
   bool wasVisible, child;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hWnd);
     if (!w) {
       SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -67,7 +67,7 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, 
   }
   bool nowVisible = wasVisible;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hWnd);
     if (!w) return FALSE;
     w->rect = newRect;
@@ -135,7 +135,7 @@ RECT PlacementRect(const Window& w, Placement p) {
 
 // Changes the minimised/maximised state; answers the SetWindowPos flags.
 UINT ChangeState(HWND hwnd, Placement p, RECT& target) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hwnd);
   if (!w) return 0;
   const bool wasNormal = !(w->style & (WS_MINIMIZE | WS_MAXIMIZE));
@@ -156,7 +156,7 @@ UINT ChangeState(HWND hwnd, Placement p, RECT& target) {
 BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
   bool wasVisible, child;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hWnd);
     if (!w) {
       SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -214,8 +214,9 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
 BOOL WINAPI ShowOwnedPopups(HWND hWnd, BOOL fShow) {
   std::vector<HWND> owned;
   {
-    Lock lk(S().mu);
-    for (auto& [h, w] : S().windows) {
+    State& st = S();
+    Lock lk(st);
+    for (auto& [h, w] : st.windows) {
       if (w->owner == hWnd) owned.push_back(h);
     }
   }
@@ -225,14 +226,14 @@ BOOL WINAPI ShowOwnedPopups(HWND hWnd, BOOL fShow) {
 
 namespace {
 bool HasStyle(HWND hwnd, DWORD bits) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hwnd);
   return w && (w->style & bits);
 }
 }  // namespace
 
 BOOL WINAPI IsWindowVisible(HWND hWnd) {
-  Lock lk(S().mu);
+  Lock lk(S());
   return IsReallyVisibleLocked(hWnd);
 }
 BOOL WINAPI IsIconic(HWND hWnd) { return HasStyle(hWnd, WS_MINIMIZE); }
@@ -246,7 +247,7 @@ BOOL WINAPI CloseWindow(HWND hWnd) {
 BOOL WINAPI FlashWindow(HWND hWnd, BOOL) { return GetActiveWindow() == hWnd; }
 
 BOOL WINAPI GetWindowPlacement(HWND hWnd, WINDOWPLACEMENT* p) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hWnd);
   if (!w || !p) return FALSE;
   p->length = sizeof(WINDOWPLACEMENT);
@@ -265,7 +266,7 @@ BOOL WINAPI SetWindowPlacement(HWND hWnd, const WINDOWPLACEMENT* p) {
   if (!p || !IsWindow(hWnd)) return FALSE;
   const RECT& r = p->rcNormalPosition;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hWnd);
     if (!w) return FALSE;
     w->normalRect = r;
@@ -277,7 +278,7 @@ BOOL WINAPI SetWindowPlacement(HWND hWnd, const WINDOWPLACEMENT* p) {
 }
 
 BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hWnd);
   if (!w || !lpRect) {
     if (hWnd == GetDesktopWindow() && lpRect) {
@@ -295,7 +296,7 @@ BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect) {
 BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect) {
   if (!lpRect) return FALSE;
   if (hWnd == GetDesktopWindow()) return GetWindowRect(hWnd, lpRect);
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hWnd);
   if (!w) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -308,7 +309,7 @@ BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect) {
 namespace {
 std::optional<POINT> ClientOriginOf(HWND hwnd) {
   if (!hwnd || hwnd == GetDesktopWindow()) return POINT{0, 0};
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hwnd);
   if (!w) return std::nullopt;
   return ClientOriginLocked(*w);
@@ -364,7 +365,7 @@ HWND ChildAtLocked(const Window& parent, POINT pt, UINT flags) {
 }  // namespace
 
 HWND WINAPI ChildWindowFromPointEx(HWND hwnd, POINT pt, UINT flags) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hwnd);
   if (!w) return nullptr;
   if (!Contains(RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top}, pt)) return nullptr;
@@ -381,8 +382,9 @@ HWND WINAPI RealChildWindowFromPoint(HWND hwndParent, POINT pt) {
 }
 
 HWND WINAPI WindowFromPoint(POINT Point) {
-  Lock lk(S().mu);
-  for (HWND h : S().topLevels) {
+  State& st = S();
+  Lock lk(st);
+  for (HWND h : st.topLevels) {
     WindowPtr w = FindWindowLocked(h);
     if (!w || !(w->style & WS_VISIBLE) || !Contains(w->rect, Point)) continue;
     for (;;) {

@@ -127,19 +127,19 @@ POINT SurfaceOffsetLocked(const Window& w) {
 using namespace win32::core;
 
 BOOL WINAPI IsWindow(HWND hWnd) {
-  Lock lk(S().mu);
+  Lock lk(S());
   return FindWindowLocked(hWnd) != nullptr;
 }
 
 BOOL WINAPI IsWindowUnicode(HWND) { return FALSE; }
 
 BOOL WINAPI IsChild(HWND hWndParent, HWND hWnd) {
-  Lock lk(S().mu);
+  Lock lk(S());
   return hWndParent && IsDescendantLocked(hWndParent, hWnd);
 }
 
 HWND WINAPI GetParent(HWND hWnd) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hWnd);
   if (!w) return nullptr;
   if (w->style & WS_CHILD) return w->parent;
@@ -147,7 +147,7 @@ HWND WINAPI GetParent(HWND hWnd) {
 }
 
 HWND WINAPI GetAncestor(HWND hwnd, UINT gaFlags) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hwnd);
   if (!w) return nullptr;
   switch (gaFlags) {
@@ -172,7 +172,7 @@ HWND WINAPI GetAncestor(HWND hwnd, UINT gaFlags) {
 HWND WINAPI SetParent(HWND hWndChild, HWND hWndNewParent) {
   HWND old;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hWndChild);
     if (!w || (hWndNewParent && !IsDesktop(hWndNewParent) && !FindWindowLocked(hWndNewParent)) ||
         hWndNewParent == hWndChild || (hWndNewParent && IsDescendantLocked(hWndChild, hWndNewParent))) {
@@ -201,8 +201,9 @@ HWND WINAPI SetParent(HWND hWndChild, HWND hWndNewParent) {
 HWND WINAPI GetDesktopWindow(void) { return kDesktop; }
 
 HWND WINAPI GetWindow(HWND hWnd, UINT uCmd) {
-  Lock lk(S().mu);
-  if (IsDesktop(hWnd)) return uCmd == GW_CHILD && !S().topLevels.empty() ? S().topLevels.front() : nullptr;
+  State& st = S();
+  Lock lk(st);
+  if (IsDesktop(hWnd)) return uCmd == GW_CHILD && !st.topLevels.empty() ? st.topLevels.front() : nullptr;
   WindowPtr w = FindWindowLocked(hWnd);
   if (!w) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -224,7 +225,7 @@ HWND WINAPI GetWindow(HWND hWnd, UINT uCmd) {
 }
 
 HWND WINAPI GetTopWindow(HWND hWnd) {
-  Lock lk(S().mu);
+  Lock lk(S());
   auto v = ChildrenOfLocked(hWnd);
   return v.empty() ? nullptr : v.front();
 }
@@ -245,7 +246,7 @@ BOOL WINAPI EnumChildWindows(HWND hWndParent, WNDENUMPROC lpEnumFunc, LPARAM lPa
   if (!lpEnumFunc) return FALSE;
   std::vector<HWND> list;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     list = DescendantsLocked(hWndParent);
   }
   return EnumSnapshot(list, lpEnumFunc, lParam);
@@ -255,8 +256,9 @@ BOOL WINAPI EnumWindows(WNDENUMPROC lpEnumFunc, LPARAM lParam) {
   if (!lpEnumFunc) return FALSE;
   std::vector<HWND> list;
   {
-    Lock lk(S().mu);
-    list = S().topLevels;
+    State& st = S();
+    Lock lk(st);
+    list = st.topLevels;
   }
   return EnumSnapshot(list, lpEnumFunc, lParam);
 }
@@ -265,8 +267,9 @@ BOOL WINAPI EnumThreadWindows(DWORD dwThreadId, WNDENUMPROC lpfn, LPARAM lParam)
   if (!lpfn) return FALSE;
   std::vector<HWND> list;
   {
-    Lock lk(S().mu);
-    for (HWND h : S().topLevels) {
+    State& st = S();
+    Lock lk(st);
+    for (HWND h : st.topLevels) {
       if (FindWindowLocked(h)->thread == dwThreadId) list.push_back(h);
     }
   }
@@ -274,7 +277,7 @@ BOOL WINAPI EnumThreadWindows(DWORD dwThreadId, WNDENUMPROC lpfn, LPARAM lParam)
 }
 
 HWND WINAPI FindWindowEx(HWND hWndParent, HWND hWndChildAfter, LPCSTR lpszClass, LPCSTR lpszWindow) {
-  Lock lk(S().mu);
+  Lock lk(S());
   auto list = ChildrenOfLocked(hWndParent);
   auto it = list.begin();
   if (hWndChildAfter) {
@@ -301,7 +304,7 @@ HWND WINAPI FindWindow(LPCSTR lpClassName, LPCSTR lpWindowName) {
 }
 
 DWORD WINAPI GetWindowThreadProcessId(HWND hWnd, LPDWORD lpdwProcessId) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hWnd);
   if (!w) return 0;
   if (lpdwProcessId) *lpdwProcessId = GetCurrentProcessId();
@@ -309,13 +312,13 @@ DWORD WINAPI GetWindowThreadProcessId(HWND hWnd, LPDWORD lpdwProcessId) {
 }
 
 int WINAPI GetDlgCtrlID(HWND hWnd) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hWnd);
   return (w && (w->style & WS_CHILD)) ? static_cast<int>(w->id) : 0;
 }
 
 int WINAPI SetDlgCtrlID(HWND hWnd, int nID) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hWnd);
   if (!w) return 0;
   int old = static_cast<int>(w->id);
@@ -324,7 +327,7 @@ int WINAPI SetDlgCtrlID(HWND hWnd, int nID) {
 }
 
 HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr d = FindWindowLocked(hDlg);
   if (!d) return nullptr;
   for (HWND c : d->children) {
@@ -334,14 +337,14 @@ HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
 }
 
 HMENU WINAPI GetMenu(HWND hWnd) {
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hWnd);
   return (w && !(w->style & WS_CHILD)) ? reinterpret_cast<HMENU>(w->id) : nullptr;
 }
 
 BOOL WINAPI SetMenu(HWND hWnd, HMENU hMenu) {
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hWnd);
     if (!w || (w->style & WS_CHILD)) return FALSE;
     w->id = reinterpret_cast<UINT_PTR>(hMenu);
@@ -358,7 +361,7 @@ std::string PropKey(LPCSTR s) {
 
 BOOL WINAPI SetProp(HWND hWnd, LPCSTR lpString, HANDLE hData) {
   if (!lpString) return FALSE;
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hWnd);
   if (!w) return FALSE;
   const std::string key = PropKey(lpString);
@@ -374,7 +377,7 @@ BOOL WINAPI SetProp(HWND hWnd, LPCSTR lpString, HANDLE hData) {
 
 HANDLE WINAPI GetProp(HWND hWnd, LPCSTR lpString) {
   if (!lpString) return nullptr;
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hWnd);
   if (!w) return nullptr;
   const std::string key = PropKey(lpString);
@@ -386,7 +389,7 @@ HANDLE WINAPI GetProp(HWND hWnd, LPCSTR lpString) {
 
 HANDLE WINAPI RemoveProp(HWND hWnd, LPCSTR lpString) {
   if (!lpString) return nullptr;
-  Lock lk(S().mu);
+  Lock lk(S());
   WindowPtr w = FindWindowLocked(hWnd);
   if (!w) return nullptr;
   const std::string key = PropKey(lpString);
@@ -403,7 +406,7 @@ HANDLE WINAPI RemoveProp(HWND hWnd, LPCSTR lpString) {
 int WINAPI EnumProps(HWND hWnd, PROPENUMPROC lpEnumFunc) {
   std::vector<std::pair<std::string, HANDLE>> props;
   {
-    Lock lk(S().mu);
+    Lock lk(S());
     WindowPtr w = FindWindowLocked(hWnd);
     if (!w || !lpEnumFunc) return -1;
     props = w->props;

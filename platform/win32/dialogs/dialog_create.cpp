@@ -1,4 +1,4 @@
-#include "dialogs/dialog_create.h"
+#include "internal/dlg_create.h"
 
 #include <algorithm>
 #include <cstring>

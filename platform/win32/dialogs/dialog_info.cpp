@@ -116,6 +116,13 @@ bool RunModalIdle(HWND modalWindow) {
   return hook && hook(modalWindow);
 }
 
+bool DialogEnded(HWND dlg, INT_PTR* result) {
+  const std::shared_ptr<dlg::DialogInfo> info = dlg::FindDialogInfo(dlg);
+  if (!info || !info->ended) return false;
+  if (result) *result = info->result;
+  return true;
+}
+
 ModalLoopGuard::ModalLoopGuard(HWND modalWindow) : window_(modalWindow) { dlg::PushModal(window_); }
 ModalLoopGuard::~ModalLoopGuard() { dlg::PopModal(window_); }
 

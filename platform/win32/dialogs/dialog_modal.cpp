@@ -1,5 +1,5 @@
 // CreateDialog*, DialogBox* and their modal loop, EndDialog.
-#include "dialogs/dialog_create.h"
+#include "internal/dlg_create.h"
 #include "dialogs/dialog_info.h"
 #include "internal/dlg_modal.h"
 #include "win32/dialogs.h"

@@ -11,6 +11,10 @@ namespace win32::internal {
 // it waits (and so before the virtual clock may jump).
 bool RunModalIdle(HWND modalWindow);
 
+// Whether EndDialog was called for the dialog, and with what result; false
+// for a window that is not a dialog.
+bool DialogEnded(HWND dlg, INT_PTR* result);
+
 // Registers a running modal loop so that GetModalStack() lists it; the
 // window leaves the stack when the guard ends.
 class ModalLoopGuard {

@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "resources/menu_table.h"
+#include "internal/res_menus.h"
 
 namespace win32::menus {
 

@@ -1,4 +1,4 @@
-#include "print/pdf_printer.h"
+#include "internal/print_printer.h"
 
 #include <strings.h>
 

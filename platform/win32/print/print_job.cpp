@@ -10,7 +10,7 @@
 #include <string>
 
 #include "internal/gdi_printer.h"
-#include "print/pdf_printer.h"
+#include "internal/print_printer.h"
 #include "win32/winbase.h"
 
 namespace win32::print {

@@ -1,4 +1,4 @@
-#include "resources/menu_table.h"
+#include "internal/res_menus.h"
 
 #include "resources/objects.h"
 

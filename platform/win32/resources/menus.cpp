@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "internal/menu_bridge.h"
-#include "resources/menu_table.h"
+#include "internal/res_menus.h"
 #include "win32/winbase.h"
 
 namespace {

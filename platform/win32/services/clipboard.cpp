@@ -7,7 +7,7 @@
 #include <mutex>
 #include <strings.h>
 
-#include "core/state.h"
+#include "internal/core_kernel.h"
 #include "internal/core_classes.h"
 #include "internal/svc_clipboard.h"
 #include "win32/services.h"

@@ -11,7 +11,7 @@
 #include <mutex>
 #include <strings.h>
 
-#include "core/state.h"
+#include "internal/core_kernel.h"
 #include "internal/core_classes.h"
 #include "services/file_attributes.h"
 #include "services/spawn.h"
@@ -127,7 +127,7 @@ HANDLE WINAPI FindFirstFile(LPCSTR lpFileName, LPWIN32_FIND_DATA lpFindFileData)
     return INVALID_HANDLE_VALUE;
   }
   *lpFindFileData = search.found.front();
-  auto h = reinterpret_cast<HANDLE>(win32::core::NewHandleValue());
+  auto h = reinterpret_cast<HANDLE>(win32::internal::NewHandleValue());
   std::lock_guard lock(TheSearches().mu);
   TheSearches().open.emplace(h, std::move(search));
   return h;

@@ -8,7 +8,7 @@
 #include <memory>
 #include <mutex>
 
-#include "core/state.h"
+#include "internal/core_kernel.h"
 #include "win32/services.h"
 
 namespace {
@@ -55,7 +55,7 @@ HGLOBAL WINAPI GlobalAlloc(UINT uFlags, SIZE_T dwBytes) {
   b.bytes = NewBytes(dwBytes, (uFlags & GMEM_ZEROINIT) != 0);
   b.size = dwBytes;
   b.moveable = (uFlags & GMEM_MOVEABLE) != 0;
-  HGLOBAL h = b.moveable ? reinterpret_cast<HGLOBAL>(win32::core::NewHandleValue()) : b.bytes.get();
+  HGLOBAL h = b.moveable ? reinterpret_cast<HGLOBAL>(win32::internal::NewHandleValue()) : b.bytes.get();
   std::lock_guard lock(TheHeap().mu);
   TheHeap().blocks.emplace(h, std::move(b));
   return h;

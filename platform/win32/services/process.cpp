@@ -22,7 +22,7 @@ extern "C" {
 #include <map>
 #include <thread>
 
-#include "core/kernel.h"
+#include "internal/core_kernel.h"
 #include "services/spawn.h"
 #include "win32/services.h"
 
@@ -51,32 +51,7 @@ Children& Kids() {
 
 std::atomic<DWORD> g_recordedIds{0x40000};
 
-core::KernelPtr NewProcessObject() {
-  auto obj = std::make_shared<core::KernelObject>();
-  obj->kind = core::KernelObject::Kind::Thread;
-  return obj;
-}
-
-HANDLE AddObjectLocked(core::KernelPtr obj) {
-  auto h = reinterpret_cast<HANDLE>(core::NewHandleValue());
-  core::S().kernel.emplace(h, std::move(obj));
-  return h;
-}
-
-core::KernelPtr FindObject(HANDLE h) {
-  core::Lock lk(core::S().mu);
-  auto it = core::S().kernel.find(h);
-  return it == core::S().kernel.end() ? nullptr : it->second;
-}
-
-void Finish(const std::vector<core::KernelPtr>& objs, DWORD code) {
-  core::Lock lk(core::S().mu);
-  for (auto& o : objs) {
-    o->exitCode = code;
-    o->finished = true;
-  }
-  core::NotifyAll();
-}
+using internal::ProcessObject;
 
 // Waits up to `ms` (-1: for ever) for the child to end, leaving it unreaped.
 bool AwaitExit(int pidfd, int ms) {
@@ -88,7 +63,7 @@ bool AwaitExit(int pidfd, int ms) {
   }
 }
 
-void Reap(const core::KernelObject* key, pid_t pid, const std::vector<core::KernelPtr>& objs) {
+void Reap(const core::KernelObject* key, pid_t pid, const std::vector<ProcessObject>& objs) {
   bool terminated = false;
   DWORD terminateCode = 0;
   {
@@ -103,10 +78,10 @@ void Reap(const core::KernelObject* key, pid_t pid, const std::vector<core::Kern
   }
   DWORD code = WIFEXITED(status) ? static_cast<DWORD>(WEXITSTATUS(status))
                                  : static_cast<DWORD>(128 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0));
-  Finish(objs, terminated ? terminateCode : code);
+  internal::FinishProcessObjects(objs, terminated ? terminateCode : code);
 }
 
-void Watch(pid_t pid, int pidfd, std::vector<core::KernelPtr> objs, bool counted) {
+void Watch(pid_t pid, int pidfd, std::vector<ProcessObject> objs, bool counted) {
   if (counted && !AwaitExit(pidfd, kVirtualWatchMs)) {
     // Hand over to a watcher the clock does not count, and end this one.
     std::thread(Watch, pid, pidfd, std::move(objs), false).detach();
@@ -122,23 +97,20 @@ void Watch(pid_t pid, int pidfd, std::vector<core::KernelPtr> objs, bool counted
 // Starts the watcher; under the virtual clock it is registered with the
 // window system before the caller goes on, so no wait can see the clock
 // free to move while the child runs.
-void StartWatcher(pid_t pid, const std::vector<core::KernelPtr>& objs) {
+void StartWatcher(pid_t pid, const std::vector<ProcessObject>& objs) {
   const int pidfd = pidfd_open(pid, 0);
   const bool counted = IsVirtualClock() && pidfd >= 0;
   std::promise<void> registered;
   auto ready = registered.get_future();
   std::thread([=, &registered] {
-    if (counted) {
-      core::Lock lk(core::S().mu);
-      core::CurrentQueueLocked();
-    }
+    if (counted) internal::CountCallingThread();
     registered.set_value();
     Watch(pid, pidfd, objs, counted);
   }).detach();
   ready.wait();
 }
 
-void Remember(const core::KernelPtr& obj, pid_t pid) {
+void Remember(const ProcessObject& obj, pid_t pid) {
   std::lock_guard lock(Kids().mu);
   std::erase_if(Kids().byObject, [](const auto& entry) { return entry.second.object.expired(); });
   Kids().byObject[obj.get()] = Child{pid, false, 0, obj};
@@ -188,15 +160,11 @@ bool StartProcess(const Launch& launch, LPPROCESS_INFORMATION info) {
     }
   }
   const DWORD id = pid ? static_cast<DWORD>(pid) : g_recordedIds++;
-  std::vector<core::KernelPtr> objs{NewProcessObject(), NewProcessObject()};
-  for (auto& o : objs) o->threadId = id;
+  std::vector<ProcessObject> objs{internal::NewProcessObject(id), internal::NewProcessObject(id)};
   Remember(objs[0], pid);
-  if (info) {
-    core::Lock lk(core::S().mu);
-    *info = PROCESS_INFORMATION{AddObjectLocked(objs[0]), AddObjectLocked(objs[1]), id, id};
-  }
+  if (info) *info = PROCESS_INFORMATION{internal::AddProcessObject(objs[0]), internal::AddProcessObject(objs[1]), id, id};
   if (recordedCode) {
-    Finish(objs, *recordedCode);
+    internal::FinishProcessObjects(objs, *recordedCode);
   } else {
     StartWatcher(pid, objs);
   }
@@ -242,7 +210,7 @@ BOOL WINAPI GetExitCodeProcess(HANDLE hProcess, LPDWORD lpExitCode) {
     *lpExitCode = STILL_ACTIVE;
     return TRUE;
   }
-  core::KernelPtr obj = FindObject(hProcess);
+  ProcessObject obj = internal::FindKernelObject(hProcess);
   {
     std::lock_guard lock(Kids().mu);
     if (!obj || !Kids().byObject.contains(obj.get())) {
@@ -250,13 +218,12 @@ BOOL WINAPI GetExitCodeProcess(HANDLE hProcess, LPDWORD lpExitCode) {
       return FALSE;
     }
   }
-  core::Lock lk(core::S().mu);
-  *lpExitCode = obj->exitCode;
+  *lpExitCode = internal::ProcessObjectExitCode(obj);
   return TRUE;
 }
 
 BOOL WINAPI TerminateProcess(HANDLE hProcess, UINT uExitCode) {
-  core::KernelPtr obj = FindObject(hProcess);
+  ProcessObject obj = internal::FindKernelObject(hProcess);
   std::lock_guard lock(Kids().mu);
   auto it = obj ? Kids().byObject.find(obj.get()) : Kids().byObject.end();
   if (it == Kids().byObject.end()) {
@@ -276,13 +243,13 @@ BOOL WINAPI TerminateProcess(HANDLE hProcess, UINT uExitCode) {
 
 DWORD WINAPI GetProcessId(HANDLE Process) {
   if (Process == GetCurrentProcess()) return GetCurrentProcessId();
-  core::KernelPtr obj = FindObject(Process);
+  ProcessObject obj = internal::FindKernelObject(Process);
   std::lock_guard lock(Kids().mu);
   if (!obj || !Kids().byObject.contains(obj.get())) {
     SetLastError(ERROR_INVALID_HANDLE);
     return 0;
   }
-  return obj->threadId;
+  return internal::ProcessObjectId(obj);
 }
 
 namespace win32 {

@@ -7,7 +7,7 @@
 #include <mutex>
 #include <optional>
 
-#include "core/state.h"
+#include "internal/core_kernel.h"
 #include "internal/core_classes.h"
 #include "services/registry_store.h"
 
@@ -53,7 +53,7 @@ std::optional<std::string> PathOf(HKEY h) {
 }
 
 HKEY NewKeyHandle(const std::string& path) {
-  auto h = reinterpret_cast<HKEY>(core::NewHandleValue());
+  auto h = reinterpret_cast<HKEY>(internal::NewHandleValue());
   std::lock_guard lock(Keys().mu);
   Keys().paths.emplace(h, path);
   return h;

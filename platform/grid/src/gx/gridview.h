@@ -57,6 +57,9 @@ struct GridView {
   // OnEndEditing (a combo window shown over its cell never started one).
   ROWCOL nEditingRow = GX_INVALID;
   ROWCOL nEditingCol = GX_INVALID;
+  // What the running print job prints: the selection when the print
+  // dialog asked for it, else (invalid) the whole grid.
+  CGXRange printRange;
 
   // Whether editing was announced for the cell; forgets the announcement.
   bool TakeEditingStart(ROWCOL nRow, ROWCOL nCol) {

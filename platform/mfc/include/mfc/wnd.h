@@ -158,6 +158,8 @@ class CWnd : public CCmdTarget {
   BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
   BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
 
+  BOOL OpenClipboard();
+
   // Timers, focus, capture.
   UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer);
   BOOL KillTimer(UINT_PTR nIDEvent);
@@ -184,6 +186,8 @@ class CWnd : public CCmdTarget {
   CWnd* GetTopLevelOwner() const;
   CWnd* GetParentOwner() const;
   CWnd* GetWindow(UINT nCmd) const;
+  // GW_HWNDNEXT or GW_HWNDPREV.
+  CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const;
   BOOL IsChild(const CWnd* pWnd) const;
   static CWnd* PASCAL FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName);
   static CWnd* PASCAL GetDesktopWindow();

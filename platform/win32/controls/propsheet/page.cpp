@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "controls/propsheet/sheet.h"
-#include "dialogs/dialog_create.h"
+#include "internal/dlg_create.h"
 #include "internal/res_templates.h"
 #include "win32/winres.h"
 

@@ -6,7 +6,6 @@
 #include <mutex>
 
 #include "controls/propsheet/sheet.h"
-#include "dialogs/dialog_info.h"
 #include "internal/dlg_modal.h"
 #include "internal/dlg_template_builder.h"
 
@@ -142,11 +141,11 @@ INT_PTR Sheet::RunModal(HWND dlg) {
   internal::ModalLoopGuard guard(dlg);
   Sheet* sheet = From(dlg);
   // EndDialog on the sheet ends it too, with its result.
-  const std::shared_ptr<dlg::DialogInfo> info = dlg::FindDialogInfo(dlg);
   auto endedByDialog = [&] {
-    if (!sheet || !info || !info->ended || sheet->ended_) return false;
+    INT_PTR result = 0;
+    if (!sheet || sheet->ended_ || !internal::DialogEnded(dlg, &result)) return false;
     sheet->ended_ = true;
-    sheet->result_ = info->result;
+    sheet->result_ = result;
     return true;
   };
   bool shown = false;

@@ -3,9 +3,7 @@
 #pragma once
 
 #include "win32/wintypes.h"
-#if __has_include("win32/winuser.h")
 #include "win32/winuser.h"
-#endif
 
 // ---- Buttons -------------------------------------------------------------
 #define BS_PUSHBUTTON 0x00000000L

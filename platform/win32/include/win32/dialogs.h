@@ -6,12 +6,8 @@
 #include <vector>
 
 #include "win32/wintypes.h"
-#if __has_include("win32/winuser.h")
 #include "win32/winuser.h"
-#endif
-#if __has_include("win32/controls.h")
 #include "win32/controls.h"
-#endif
 
 // Dialog template styles.
 #ifndef DS_ABSALIGN

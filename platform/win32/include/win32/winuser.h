@@ -4,9 +4,7 @@
 #pragma once
 
 #include "win32/wintypes.h"
-#if __has_include("win32/wingdi.h")
 #include "win32/wingdi.h"
-#endif
 
 #include "win32/winuser_messages.h"
 #include "win32/winuser_styles.h"

@@ -33,7 +33,8 @@ HWND WINAPI GetParent(HWND hWnd);
 HWND WINAPI SetParent(HWND hWndChild, HWND hWndNewParent);
 HWND WINAPI GetAncestor(HWND hwnd, UINT gaFlags);
 HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
-#define GetNextWindow(hWnd, wCmd) GetWindow(hWnd, wCmd)
+// A function rather than the usual macro, so that class members may share the name.
+inline HWND GetNextWindow(HWND hWnd, UINT wCmd) { return GetWindow(hWnd, wCmd); }
 HWND WINAPI GetTopWindow(HWND hWnd);
 HWND WINAPI GetDesktopWindow(void);
 HWND WINAPI GetLastActivePopup(HWND hWnd);

@@ -3,9 +3,7 @@
 #pragma once
 
 #include "win32/winuser_metrics.h"
-#if __has_include("win32/wingdi.h")
 #include "win32/wingdi.h"
-#endif
 
 // ---------------------------------------------------------------------------
 // Structures.
@@ -145,7 +143,6 @@ typedef struct tagCOPYDATASTRUCT {
   LPVOID lpData;
 } COPYDATASTRUCT, *PCOPYDATASTRUCT;
 
-#if __has_include("win32/wingdi.h")
 typedef struct tagNONCLIENTMETRICSA {
   UINT cbSize;
   int iBorderWidth;
@@ -163,7 +160,6 @@ typedef struct tagNONCLIENTMETRICSA {
   LOGFONTA lfStatusFont;
   LOGFONTA lfMessageFont;
 } NONCLIENTMETRICSA, NONCLIENTMETRICS, *LPNONCLIENTMETRICS;
-#endif
 
 typedef LRESULT(CALLBACK* HOOKPROC)(int code, WPARAM wParam, LPARAM lParam);
 DECLARE_HANDLE(HHOOK);
