@@ -180,7 +180,15 @@ void CConnector::AddAppProperty(HvProperty* property) {
 void CConnector::RemoveAppProperty(const char* name) {
   const POSITION at =
       m_appPropertyList.FindFirstPosition([name](const HvProperty& p) { return name != nullptr && p.GetName() == name; });
-  if (at == nullptr) return;
+  if (at != nullptr) RemoveAppPropertyAt(at);
+}
+
+void CConnector::RemoveAppProperty(HvProperty* property) {
+  const POSITION at = property != nullptr ? m_appPropertyList.Find(property) : nullptr;
+  if (at != nullptr) RemoveAppPropertyAt(at);
+}
+
+void CConnector::RemoveAppPropertyAt(POSITION at) {
   HvProperty* property = m_appPropertyList.GetAt(at);
   property->SetFlags(property->GetFlags() | HvPropFlagDeleted);
   ForgetUndecryptable(property);
@@ -261,6 +269,11 @@ int CConnector::SetMessageSet(const char* name, const char* id) {
 void CConnector::RemoveMessageSet(const char* name) {
   const POSITION at = m_messageSets.FindFirstPosition(
       [name](const CMessageSetRecord& r) { return name != nullptr && r.m_strName == name; });
+  if (at != nullptr) m_messageSets.DeleteAt(at);
+}
+
+void CConnector::RemoveMessageSetRecord(CMessageSetRecord* record) {
+  const POSITION at = record != nullptr ? m_messageSets.Find(record) : nullptr;
   if (at != nullptr) m_messageSets.DeleteAt(at);
 }
 

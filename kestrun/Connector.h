@@ -98,6 +98,9 @@ class CConnector : public CObject {
   int SetAppProperty(const char* name, const char* value);
   void AddAppProperty(HvProperty* property);
   void RemoveAppProperty(const char* name);
+  // Removes and deletes this very property (a grid row's own), whatever
+  // other properties share its name.
+  void RemoveAppProperty(HvProperty* property);
   void ApplyAppProperties(CQRConnector* server) const;
   // Re-evaluates which dependents of the property are active.
   bool UpdateDependents(HvProperty* property);
@@ -116,6 +119,8 @@ class CConnector : public CObject {
   CMessageSetRecord* FindMessageSet(const char* name) const;
   int SetMessageSet(const char* name, const char* id);
   void RemoveMessageSet(const char* name);
+  // Removes and deletes this very record (a grid row's own).
+  void RemoveMessageSetRecord(CMessageSetRecord* record);
   void DeleteAllMessageSets();
   void AddMessageSetRecord(CMessageSetRecord* record);
   void RebuildSupportedBOsFromMessageSets();
@@ -178,6 +183,7 @@ class CConnector : public CObject {
   void AddDependentsOf(HvProperty* property, CList<HvProperty*, HvProperty*>& visiting);
   bool UpdateDependentsOf(HvProperty* property, CList<HvProperty*, HvProperty*>& visiting);
   HvProperty* AddStdCopy(HvProperty* templ);
+  void RemoveAppPropertyAt(POSITION at);
   void ForgetUndecryptable(const HvProperty* property) { m_undecryptable.erase(property); }
 
   // Property -> the encrypted text it holds and could not decrypt.

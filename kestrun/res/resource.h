@@ -25,6 +25,10 @@
 // --- Strings ------------------------------------------------------------------
 #define IDS_PROPERTY_NO_VALUE 103
 #define IDS_PROPERTY_BAD_VALUE 104
+#define IDS_SUPP_BO_NAME_EMPTY 501
+#define IDS_SUPP_BO_NAME_TWICE 502
+#define IDS_SUPP_BO_ID_TWICE 503
+#define IDS_SUPP_BO_ID_EMPTY 504
 #define IDS_DH_VALUES_EMPTY 112
 #define IDS_VALIDATING_DH 113
 #define IDS_INSTALL_ID_EMPTY 505

@@ -178,6 +178,25 @@ TEST(HvPropertyTest, TheStandardListKnowsItsPropertiesAndDependencies) {
   }
 }
 
+TEST_F(ConnectorTest, SavedStandardPropertiesAskForNoUpgradeAndApplicationOnesKeepTheirFlags) {
+  ASSERT_TRUE(LogIn());
+  CQRConnector* added = AddSample(Dm(), "Upgraded");
+  ASSERT_NE(added, nullptr);
+  HvProperty* transport = added->GetStandardProperties()[0];
+  transport->SetTemplate(HvProperty::FindStandard("DeliveryTransport"));
+  transport->SetFlags(HvPropFlagNew);
+  ASSERT_TRUE(transport->NeedsUpgrade()) << "as a server with a newer list would hand it out";
+  ASSERT_EQ(added->Save(), 1);
+  EXPECT_FALSE(transport->NeedsUpgrade()) << "saved, it is upgraded";
+
+  delete CDataManager::PeekInstance();
+  ASSERT_TRUE(LogIn());
+  CQRConnector* c = Dm().GetConnector("Upgraded");
+  ASSERT_NE(c, nullptr);
+  EXPECT_FALSE(c->GetStandardProperties()[0]->NeedsUpgrade());
+  EXPECT_EQ(c->GetAppProperties()[0]->GetFlags(), HvPropFlagNew);
+}
+
 TEST(HvPropertyTest, EveryStandardPropertyExplainsItselfAndItsDefaultFits) {
   HvProperty::LoadStandard();
   std::vector<const HvProperty*> all;

@@ -54,9 +54,9 @@ TEST_F(SaveTest, AConfigurationFileHoldsTheHeaderAndTheFilledTabsOfItsOwnWindow)
     ASSERT_TRUE(CKestrunView::WriteConfigFile(Path("alpha.cfg").c_str(), Doc("Alpha")));
     const std::string text = ReadFile("alpha.cfg");
     EXPECT_EQ(text.rfind("[CONFIGURATION_FILE]\r\nVersion = 3.1.2\r\nINSTALLID=", 0), 0u) << text;
-    EXPECT_TRUE(Contains(text, "\r\n\r\n[ConnectorAgent Alpha]\r\n")) << text;
+    EXPECT_TRUE(Contains(text, "\r\n\r\n[ConnectorAgent Alpha]\r\nApplicationName = Alpha\r\n")) << text;
     EXPECT_TRUE(Contains(text, "\r\n[LOGGING]\r\n")) << text;
-    EXPECT_TRUE(Contains(text, "\r\nTestTab = Alpha\r\n")) << text;
+    EXPECT_TRUE(Contains(text, "\r\nTestTab = Alpha\r\n")) << "the test tab, after the window's own tabs: " << text;
     EXPECT_FALSE(Contains(text, "Beta"));
     EXPECT_EQ(Doc("Alpha")->GetTitle(), "QVS - Alpha") << "written: no longer modified";
     EXPECT_EQ(ResultLines().back(), "Save configuration file was successful");
@@ -134,11 +134,13 @@ TEST_F(SaveTest, AValidationFailureStopsEverySaveBeforeAnyDialog) {
     AddTestTab(Doc("Alpha"));
     CTestTabView::s_bValid = FALSE;
     SaveToFile();
-    EXPECT_EQ(ResultLines(), (std::vector<std::string>{"Validating Logging and tracing...",
-                                                       "The test tab is not valid.", "Validation failed ..."}));
+    EXPECT_EQ(ResultLines(),
+              (std::vector<std::string>{"Validating standard properties ", "Validating Logging and tracing...",
+                                        "The test tab is not valid.", "Validation failed ..."}));
     SaveAllToFile();
-    EXPECT_EQ(ResultLines(), (std::vector<std::string>{"Validating Logging and tracing...",
-                                                       "The test tab is not valid.", "Validation failed ..."}));
+    EXPECT_EQ(ResultLines(),
+              (std::vector<std::string>{"Validating standard properties ", "Validating Logging and tracing...",
+                                        "The test tab is not valid.", "Validation failed ..."}));
     EXPECT_TRUE(Doc("Alpha")->m_strPath.IsEmpty());
   });
   EXPECT_TRUE(ran);
@@ -250,9 +252,10 @@ TEST_F(SaveTest, SaveToServerAddsOrUpdatesTheServersConnectorAndReportsEachStep)
     AddTestTab(Doc("Alpha"));
     robot.chooseMenu({"&File", "Sa&ve", "To &Server\tCtrl+S"});
     EXPECT_EQ(ResultLines(),
-              (std::vector<std::string>{"Validating Connector 'Alpha'...", "Validating Logging and tracing...",
-                                        "Connector is valid.", "Saving Connector 'Alpha'...",
-                                        "Connector 'Alpha' is saved successfully."}));
+              (std::vector<std::string>{"Validating Connector 'Alpha'...", "Validating standard properties ",
+                                        "Validating Logging and tracing...", "Connector is valid.",
+                                        "Saving Connector 'Alpha'...", "Saving Supported Business Objects...",
+                                        "Saving associated maps...", "Connector 'Alpha' is saved successfully."}));
     EXPECT_EQ(Doc("Alpha")->GetTitle(), "QVS - Alpha");
     NewConnector("Kay", true);
     Frame().ShowAndClearResults();

@@ -270,6 +270,9 @@ bool Session::SaveConnector(CQRConnector& connector) {
   }
   connector.RemoveState(HvStateNew | HvStateModified);
   connector.AddState(HvStateOnServer | HvStateSavedToServer);
+  // As stored: the saved standard properties are upgraded.
+  auto& standard = connector.GetStandardProperties();
+  for (INT_PTR i = 0; i < standard.GetSize(); ++i) standard[i]->SetFlags(standard[i]->GetFlags() & ~HvPropFlagNew);
   if (!ListHas(m_connectorNames, connector.name())) m_connectorNames.AddTail(connector.name());
   return true;
 }

@@ -9,6 +9,8 @@ namespace {
 
 std::string S(const CString& text) { return std::string(text.GetString()); }
 
+// A standard property the server holds is as current as the list it was
+// saved with: it no longer asks for an upgrade.
 bool InsertProps(sql::Db& db, const std::string& connector, int standard, const COwnedPtrArray<HvProperty>& props) {
   for (INT_PTR i = 0; i < props.GetSize(); ++i) {
     const HvProperty& p = *props[i];
@@ -22,7 +24,7 @@ bool InsertProps(sql::Db& db, const std::string& connector, int standard, const 
              .Bind(5, S(p.GetValue()))
              .Bind(6, p.GetType())
              .Bind(7, S(p.GetUpdateMethod()))
-             .Bind(8, p.GetFlags())
+             .Bind(8, standard != 0 ? p.GetFlags() & ~HvPropFlagNew : p.GetFlags())
              .Bind(9, S(p.GetDescription()))
              .Run()) {
       return false;
