@@ -96,12 +96,7 @@ void BM_GridScrollPageByPage(benchmark::State& state) {
   CGXGridWnd& grid = window.Grid();
   long pages = 0;
   for (auto _ : state) {
-    grid.SetTopRow(1);
-    for (ROWCOL top = 0; top != grid.GetTopRow(); ++pages) {
-      top = grid.GetTopRow();
-      grid.SendMessage(WM_VSCROLL, SB_PAGEDOWN, 0);
-      grid.UpdateWindow();
-    }
+    pages += halvane::bench::PageDownToTheEnd(grid);
     if (grid.GetLastVisibleRow() != kRows) state.SkipWithError("the last row was not reached");
   }
   state.counters["pages"] = benchmark::Counter(static_cast<double>(pages), benchmark::Counter::kAvgIterations);

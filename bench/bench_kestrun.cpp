@@ -57,19 +57,6 @@ std::unique_ptr<CConnector> MakeConnector() {
   return connector;
 }
 
-bool Write(CConnectorFileCodec& codec, CConnector& connector, const CString& path) {
-  CString sections;
-  CString error;
-  if (!CConfigFileText::AppendStandardProperties(codec, connector, sections, error) ||
-      !CConfigFileText::AppendApplicationProperties(codec, connector, sections, error))
-    return false;
-  CConfigFileText::AppendSupportedObjects(connector, sections);
-  CStringList unassociated;
-  CConfigFileText::AppendAssociatedMaps(connector, sections, unassociated);
-  CConfigFileText::AppendResource(connector, sections);
-  CConfigFileText::AppendLogTrace(connector, sections);
-  return codec.WriteConfigFile(path, &connector, sections) != FALSE;
-}
 
 // The sample file, written once per benchmark.
 struct Sample {
@@ -77,7 +64,7 @@ struct Sample {
   CString path;
   Sample() : path((folder.Path() + "/bench.cfg").c_str()) {
     auto codec = MakeCodec();
-    Write(*codec, *MakeConnector(), path);
+    CConfigFileText::WriteWholeFile(*codec, *MakeConnector(), path);
   }
 };
 
@@ -105,7 +92,7 @@ void KestrunWriteConfig5000(benchmark::State& state) {
   auto connector = MakeConnector();
   PeakMemory peak;
   for (auto _ : state) {
-    if (!Write(*codec, *connector, path)) {
+    if (!CConfigFileText::WriteWholeFile(*codec, *connector, path)) {
       state.SkipWithError("the file was not written");
       break;
     }

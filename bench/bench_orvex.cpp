@@ -278,12 +278,7 @@ void AttrGridScrollExpanded(benchmark::State& state) {
   grid.ExpandAll();
   long pages = 0;
   for (auto _ : state) {
-    grid.SetTopRow(1);
-    for (ROWCOL top = 0; top != grid.GetTopRow(); ++pages) {
-      top = grid.GetTopRow();
-      grid.SendMessage(WM_VSCROLL, SB_PAGEDOWN, 0);
-      grid.UpdateWindow();
-    }
+    pages += halvane::bench::PageDownToTheEnd(grid);
     if (grid.GetLastVisibleRow() != grid.GetRowCount()) state.SkipWithError("the last row was not reached");
   }
   state.counters["pages"] = benchmark::Counter(static_cast<double>(pages), benchmark::Counter::kAvgIterations);

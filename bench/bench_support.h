@@ -21,6 +21,21 @@ void Pump();
 // Repaints the whole of `hwnd` and its children at once.
 void RepaintAll(HWND hwnd);
 
+// Pages a grid down with its scroll bar from the first row until the top
+// row stays, painting each page; the pages turned. A template, so that
+// this library needs no grid of its own.
+template <class Grid>
+long PageDownToTheEnd(Grid& grid) {
+  long pages = 0;
+  grid.SetTopRow(1);
+  for (decltype(grid.GetTopRow()) top = 0; top != grid.GetTopRow(); ++pages) {
+    top = grid.GetTopRow();
+    grid.SendMessage(WM_VSCROLL, SB_PAGEDOWN, 0);
+    grid.UpdateWindow();
+  }
+  return pages;
+}
+
 // The process's peak resident memory since construction, reported as the
 // "peak_MB" counter. Construct it before the work it should cover.
 class PeakMemory {

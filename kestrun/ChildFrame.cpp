@@ -141,30 +141,14 @@ bool CChildFrame::OnCloseConnector() {
     CString text;
     text.Format("Do you want to save the changes for connector %s ?", static_cast<LPCTSTR>(pDoc->m_strName));
     const CKestrunApp* pApp = GetKestrunApp();
-    if (pApp != nullptr && pApp->IsConnected() && pDoc->IsQvsMode()) {
-      switch (DMessageBox(text, nullptr, "Save", nullptr, kSaveQuestionOptions)) {
-        case kYesToServer:
-          if (!SaveThroughActiveView(true)) return false;
-          break;
-        case kYesToFile:
-          if (!SaveThroughActiveView(false)) return false;
-          break;
-        case IDCANCEL:
-          return false;
-        default:
-          break;
-      }
-    } else {
-      switch (MessageBox(text, "Save", MB_YESNOCANCEL)) {
-        case IDYES:
-          if (!SaveThroughActiveView(false)) return false;
-          break;
-        case IDCANCEL:
-          return false;
-        default:
-          break;
-      }
-    }
+    // The server is offered only to a connected repository connector; the
+    // plain box's Yes saves to a file.
+    const int answer = pApp != nullptr && pApp->IsConnected() && pDoc->IsQvsMode()
+                           ? DMessageBox(text, nullptr, "Save", nullptr, kSaveQuestionOptions)
+                           : MessageBox(text, "Save", MB_YESNOCANCEL);
+    if (answer == IDCANCEL) return false;
+    const bool toServer = answer == kYesToServer;
+    if ((toServer || answer == kYesToFile || answer == IDYES) && !SaveThroughActiveView(toServer)) return false;
   }
   SECMDIChildWnd::OnClose();
   return true;

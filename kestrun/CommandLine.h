@@ -1,17 +1,14 @@
-// Kestrun's command line: flags whose value follows the letter directly
-// (-sServer -uUser -pPassword -cConnector, and -n). Server, user and
-// password fill the login dialog of Connect; nothing connects at start.
+// Kestrun's command line: the programs' flags (-sServer -uUser -pPassword,
+// and -n) and -cConnector. Server, user and password fill the login dialog
+// of Connect; nothing connects at start.
 #pragma once
 
-#include <afxwin.h>
+#include <HLCmdLineInfo.h>
 
-class CCommandLine : public CCommandLineInfo {
+class CCommandLine : public CHLCmdLineInfo {
  public:
-  void ParseParam(const char* pszParam, BOOL bFlag, BOOL bLast) override;
-
-  BOOL m_bNew = FALSE;
-  CString m_strServer;
-  CString m_strUser;
-  CString m_strPassword;
   CString m_strConnector;
+
+ protected:
+  void ParseOwnFlag(char letter, const char* value) override;
 };

@@ -163,3 +163,18 @@ void CConfigFileText::AppendDataHandlers(const CConnector& connector, CString& t
   text += "DHClass = " + connector.m_strDHClass + kLineEnd;
   text += "DataHandlerConfigMOName = " + connector.m_strDataHandlerConfigMOName + kLineEnd;
 }
+
+BOOL CConfigFileText::WriteWholeFile(CConnectorFileCodec& codec, CConnector& connector, const CString& path) {
+  CString text;
+  CString error;
+  if (!AppendStandardProperties(codec, connector, text, error) ||
+      !AppendApplicationProperties(codec, connector, text, error))
+    return FALSE;
+  AppendSupportedObjects(connector, text);
+  CStringList unassociated;
+  AppendAssociatedMaps(connector, text, unassociated);
+  AppendResource(connector, text);
+  AppendLogTrace(connector, text);
+  AppendDataHandlers(connector, text);
+  return codec.WriteConfigFile(path, &connector, text);
+}

@@ -37,4 +37,8 @@ class CConfigFileText {
   // Data handler tab (KBRX): the [DATAHANDLERS] section, only while the
   // connector's events are "JMS".
   static void AppendDataHandlers(const CConnector& connector, CString& text);
+  // The whole file from the model alone, every section above in the tabs'
+  // order (a writer without the connector's window). FALSE when a value
+  // cannot be encrypted or the file was not written.
+  static BOOL WriteWholeFile(CConnectorFileCodec& codec, CConnector& connector, const CString& path);
 };

@@ -2,13 +2,14 @@
 // commands that create, open and save documents are in KestrunAppFiles.cpp.
 #include "KestrunApp.h"
 
-#include <HLUtilWinRegistry.h>
+#include <HvAppStart.h>
 #include <HvHelp.h>
 #include <HvSplash.h>
 #include <Login.h>
 #include <StatusWindow.h>
 #include <UtilFunc.h>
 #include <UtilMessageBox.h>
+#include <XUMfc.h>
 #include <gxall.h>
 
 #include "ChildFrame.h"
@@ -18,19 +19,6 @@
 #include "KestrunView.h"
 #include "MainFrame.h"
 #include "resource.h"
-
-namespace {
-
-// The login-history user information that switches help authoring on.
-constexpr const char* kAuthoringUser = "admin";
-constexpr const char* kAuthoringWord = "PimRox";
-
-CString ParentFolder(const CString& path) {
-  const int slash = path.ReverseFind('/');
-  return slash >= 0 ? path.Left(slash) : CString();
-}
-
-}  // namespace
 
 IMPLEMENT_DYNAMIC(CKestrunApp, CWinApp)
 
@@ -64,21 +52,12 @@ CMainFrame* CKestrunApp::GetMainFrame() const { return DYNAMIC_DOWNCAST(CMainFra
 std::unique_ptr<CConnectorFileCodec> CKestrunApp::CreateCodec() { return std::make_unique<CConnectorFileCodec>(); }
 
 BOOL CKestrunApp::InitInstance() {
-  AfxEnableControlContainer();
-  GXInit();
-  Enable3dControls();
-  SetRegistryKey("Halvane");
-  // Any argument starts without the picture.
-  if (m_lpCmdLine == nullptr || *m_lpCmdLine == '\0') {
-    HvSplash::EnableSplashScreen(TRUE, TRUE);
-    HvSplash::ShowSplashScreen(nullptr);
-  }
+  HvAppStart::Begin(*this);
   LoadStdProfileSettings(4);
   InitFolders();
   m_pHelp = std::make_unique<HvHelp>("Kestrun", m_strHelpFolder, nullptr);
   m_pCodec = CreateCodec();
-  m_bHelpAuthoring =
-      CHLUtilWinRegistry("Common").GetUserInfo(kAuthoringUser).CompareNoCase(kAuthoringWord) == 0 ? 1 : 0;
+  m_bHelpAuthoring = HvHelp::IsAuthoringUser();
 
   m_pDocTemplate = new SECMultiDocTemplate(IDR_CONNECTORTYPE, RUNTIME_CLASS(CKestrunDoc), RUNTIME_CLASS(CChildFrame),
                                            RUNTIME_CLASS(CKestrunView));
@@ -95,12 +74,8 @@ BOOL CKestrunApp::InitInstance() {
 }
 
 void CKestrunApp::InitFolders() {
-  char path[MAX_PATH * 4] = {};
-  ::GetModuleFileName(nullptr, path, sizeof(path));
-  CString drive, folder;
-  CUtilFunc::splitpath(path, &drive, &folder, nullptr, nullptr);
-  m_strProgramFolder = drive + folder;
-  m_strInstallFolder = ParentFolder(ParentFolder(m_strProgramFolder));
+  m_strProgramFolder = CUtilFunc::GetProgramFolder();
+  m_strInstallFolder = CUtilFunc::GetInstallFolder();
   m_strHelpFolder = m_strProgramFolder + "help";
 }
 
@@ -115,30 +90,12 @@ int CKestrunApp::ExitInstance() {
 
 BOOL CKestrunApp::PreTranslateMessage(MSG* pMsg) {
   if (HvSplash::PreTranslateAppMessage(pMsg)) return TRUE;
-  if (m_pHelp != nullptr && pMsg->message == WM_KEYDOWN) {
-    if (m_bHelpAuthoring && pMsg->wParam == VK_F11) {
-      m_pHelp->AuthorHelpProperty();
-      return TRUE;
-    }
-    if (pMsg->wParam == VK_F1) {
-      m_pHelp->ShowHelpProperty();
-      return TRUE;
-    }
-  }
+  if (m_pHelp != nullptr && m_pHelp->PreTranslateHelpKey(pMsg, m_bHelpAuthoring, TRUE)) return TRUE;
   return CWinApp::PreTranslateMessage(pMsg);
 }
 
 void CKestrunApp::WinHelp(DWORD_PTR, UINT) {
-  if (m_pHelp == nullptr) return;
-  // The help of the window in front, whichever window asked.
-  const HWND saved = m_pHelp->m_hHelpWnd;
-  m_pHelp->m_hHelpWnd = nullptr;
-  if (m_bHelpAuthoring && ::GetKeyState(VK_F11) < 0) {
-    m_pHelp->AuthorHelpProperty();
-  } else {
-    m_pHelp->ShowHelpProperty();
-  }
-  m_pHelp->m_hHelpWnd = saved;
+  if (m_pHelp != nullptr) m_pHelp->HelpOnFrontWindow(m_bHelpAuthoring, TRUE);
 }
 
 void CKestrunApp::OnHelpTopics() {
@@ -149,18 +106,13 @@ void CKestrunApp::OnHelpDocumentation() {
   if (m_pHelp != nullptr) m_pHelp->ShowDocumentation();
 }
 
-void CKestrunApp::OnAppAbout() {
-  HvSplash::EnableSplashScreen(TRUE, FALSE);
-  HvSplash::ShowSplashScreen(nullptr);
-}
+void CKestrunApp::OnAppAbout() { HvAppStart::ShowAbout(); }
 
 // --- The session --------------------------------------------------------------------
 
 void CKestrunApp::OnServerConnect() {
   CLogin dlg(CString(), nullptr);
-  dlg.m_strServer = m_cmdLine.m_strServer;
-  dlg.m_strUser = m_cmdLine.m_strUser;
-  dlg.m_strPassword = m_cmdLine.m_strPassword;
+  dlg.SetPresets(m_cmdLine.m_strServer, m_cmdLine.m_strUser, m_cmdLine.m_strPassword);
   if (dlg.DoModal() != IDOK) return;
   if (!ConnectToServer(dlg.m_strServer, dlg.m_strUser, dlg.m_strPassword)) {
     FormatMessageBox(MB_ICONEXCLAMATION, "Connection to the server '%s' failed for user '%s'",
@@ -223,16 +175,7 @@ CKestrunDoc* CKestrunApp::FindConnectorDocument(const CString& name, int typeCod
 CKestrunDoc* CKestrunApp::OpenConnectorWindow(std::unique_ptr<CConnector> pConnector) {
   if (pConnector == nullptr || m_pDocTemplate == nullptr) return nullptr;
   if (CKestrunDoc* pOpen = FindConnectorDocument(pConnector->m_strName, pConnector->m_nType)) {
-    if (CChildFrame* pFrame = pOpen->GetChildFrame()) {
-      pFrame->ActivateFrame(-1);
-      if (pFrame->IsIconic()) {
-        WINDOWPLACEMENT placement{};
-        placement.length = sizeof(placement);
-        pFrame->GetWindowPlacement(&placement);
-        placement.showCmd = SW_SHOWNORMAL;
-        pFrame->SetWindowPlacement(&placement);
-      }
-    }
+    XUMfc::ActivateRestored(pOpen->GetChildFrame());
     return pOpen;
   }
   auto* pDoc = DYNAMIC_DOWNCAST(CKestrunDoc, m_pDocTemplate->CreateNewDocument());

@@ -127,16 +127,22 @@ BOOL CKestrunView::WriteConfigFile(const CString& path, CKestrunDoc* pDoc) {
 
 // --- Saving -------------------------------------------------------------------------
 
-BOOL CKestrunView::OnSaveToFile() {
-  CKestrunDoc* pDoc = GetDocument();
+CConnector* CKestrunView::BeginFileSave() {
   CConnector* pConnector = GetConnector();
   CMainFrame* pFrame = MainFrame();
-  if (pConnector == nullptr || pFrame == nullptr) return FALSE;
+  if (pConnector == nullptr || pFrame == nullptr) return nullptr;
   pFrame->ShowAndClearResults();
-  if (!pDoc->ValidateAll()) {
+  if (!GetDocument()->ValidateAll()) {
     AddResultLine(kValidationFailed);
-    return FALSE;
+    return nullptr;
   }
+  return pConnector;
+}
+
+BOOL CKestrunView::OnSaveToFile() {
+  CKestrunDoc* pDoc = GetDocument();
+  CConnector* pConnector = BeginFileSave();
+  if (pConnector == nullptr) return FALSE;
   if (!pDoc->m_strPath.IsEmpty()) {
     if (pDoc->m_nFileKind == FILE_KIND_CONFIG) return WriteConfigFile(pDoc->m_strPath, pDoc);
     if (pConnector->m_nType == CONNECTOR_QVS) {
@@ -160,14 +166,8 @@ BOOL CKestrunView::OnSaveToFile() {
 
 BOOL CKestrunView::OnSaveAsToFile() {
   CKestrunDoc* pDoc = GetDocument();
-  CConnector* pConnector = GetConnector();
-  CMainFrame* pFrame = MainFrame();
-  if (pConnector == nullptr || pFrame == nullptr) return FALSE;
-  pFrame->ShowAndClearResults();
-  if (!pDoc->ValidateAll()) {
-    AddResultLine(kValidationFailed);
-    return FALSE;
-  }
+  CConnector* pConnector = BeginFileSave();
+  if (pConnector == nullptr) return FALSE;
   const bool qvs = pConnector->m_nType == CONNECTOR_QVS;
   CDlgSaveAsToFile dlg(FALSE, "*.cfg", pDoc->m_strName, OFN_SHOWHELP, qvs ? kQvsSaveFilter : kKbrxSaveFilter, this);
   dlg.m_ofn.lpstrTitle = kSaveAsTitle;

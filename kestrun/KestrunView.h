@@ -77,6 +77,10 @@ class CKestrunView : public CFormView {
   DECLARE_MESSAGE_MAP()
 
  private:
+  // The start of a save to a file: the results pane shown and cleared,
+  // then every tab validated. The connector; null when there is none or a
+  // tab failed.
+  CConnector* BeginFileSave();
   // The save dialog's path and the write by its extension (Save To File and
   // Save As To File).
   BOOL SaveByExtension(CString path, BOOL bAs);

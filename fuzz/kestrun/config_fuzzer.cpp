@@ -5,31 +5,12 @@
 #include "ConfigFileText.h"
 #include "fuzz_support.h"
 
-namespace {
-
-bool WriteAll(CConnectorFileCodec& codec, CConnector& connector, const CString& path) {
-  CString sections;
-  CString error;
-  if (!CConfigFileText::AppendStandardProperties(codec, connector, sections, error) ||
-      !CConfigFileText::AppendApplicationProperties(codec, connector, sections, error))
-    return false;
-  CConfigFileText::AppendSupportedObjects(connector, sections);
-  CStringList unassociated;
-  CConfigFileText::AppendAssociatedMaps(connector, sections, unassociated);
-  CConfigFileText::AppendResource(connector, sections);
-  CConfigFileText::AppendLogTrace(connector, sections);
-  CConfigFileText::AppendDataHandlers(connector, sections);
-  return codec.WriteConfigFile(path, &connector, sections) != FALSE;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CConnectorFileCodec& codec = kestrun_fuzz::Codec();
   CConnector connector("", CONNECTOR_QVS, CONNECTOR_NEW | CONNECTOR_MODIFIED);
   if (!codec.ReadConfigFile(kestrun_fuzz::InputFile(data, size), &connector)) return 0;
   const CString output = kestrun_fuzz::OutputFile();
-  if (!WriteAll(codec, connector, output)) return 0;
+  if (!CConfigFileText::WriteWholeFile(codec, connector, output)) return 0;
   CConnector again("", CONNECTOR_QVS, CONNECTOR_NEW | CONNECTOR_MODIFIED);
   // The program's own file always reads.
   if (!codec.ReadConfigFile(output, &again)) std::abort();

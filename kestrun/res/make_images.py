@@ -11,7 +11,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "images"))
-from bitmaps import bmp8, draw_text, ico, strip, text_width  # noqa: E402
+from bitmaps import ico, splash, strip, write_outputs  # noqa: E402
 from pictures import CONNECT, DELETE, DISCONNECT, NEW, OPEN, PRINT, SAVE  # noqa: E402
 
 SAVE_ALL = """
@@ -69,7 +69,6 @@ STANDARD = [NEW, OPEN, SAVE, SAVE_ALL, FROM_SERVER, TO_SERVER, SAVE_ALL_TO_SERVE
 
 # --- The start-up picture -----------------------------------------------------
 
-SPLASH_W, SPLASH_H = 360, 220
 SPLASH_PALETTE = [
     (20, 70, 60),     # 0 deep green background
     (40, 110, 95),    # 1 band
@@ -78,26 +77,6 @@ SPLASH_PALETTE = [
     (240, 180, 40),   # 4 accent
     (0, 0, 0),        # 5 frame
 ]
-
-
-def splash():
-    canvas = [[0] * SPLASH_W for _ in range(SPLASH_H)]
-    for y in range(150, 160):
-        for x in range(SPLASH_W):
-            canvas[y][x] = 1
-    for x in range(40, SPLASH_W - 40):
-        canvas[62][x] = 4
-    for x in range(SPLASH_W):
-        canvas[0][x] = canvas[SPLASH_H - 1][x] = 5
-    for y in range(SPLASH_H):
-        canvas[y][0] = canvas[y][SPLASH_W - 1] = 5
-    title = "KESTRUN"
-    draw_text(canvas, title, (SPLASH_W - text_width(title, 7)) // 2, 80, 7, 2)
-    subtitle = "CONNECTOR EDITOR"
-    draw_text(canvas, subtitle, (SPLASH_W - text_width(subtitle, 2)) // 2, 172, 2, 3)
-    brand = "HALVANE"
-    draw_text(canvas, brand, (SPLASH_W - text_width(brand, 3)) // 2, 28, 3, 4)
-    return bmp8(SPLASH_W, SPLASH_H, canvas, SPLASH_PALETTE)
 
 
 # --- Icons --------------------------------------------------------------------
@@ -127,17 +106,13 @@ def connector_icon(x, y, size):
     return (0, 0, 0, 0)
 
 
-def main(folder):
-    outputs = {
-        "standard.bmp": strip(STANDARD),
-        "splash.bmp": splash(),
-        "kestrun.ico": ico(kestrun_icon),
-        "connector.ico": ico(connector_icon),
-    }
-    for name, data in outputs.items():
-        with open(os.path.join(folder, name), "wb") as out:
-            out.write(data)
-
-
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__)))
+    write_outputs(
+        {
+            "standard.bmp": strip(STANDARD),
+            "splash.bmp": splash(SPLASH_PALETTE, "KESTRUN", 7, 80, "CONNECTOR EDITOR"),
+            "kestrun.ico": ico(kestrun_icon),
+            "connector.ico": ico(connector_icon),
+        },
+        __file__,
+    )

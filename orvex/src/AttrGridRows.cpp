@@ -79,20 +79,9 @@ void CAttrGridCtrl::ShowInfo(const char* text) { MessageBox(text, "Information",
 
 std::vector<CAttrGridCtrl::RowRef> CAttrGridCtrl::SelectedRowRefs(BOOL bCanUseCurrentCell) {
   std::vector<RowRef> refs;
-  CRowColArray starts, ends;
-  ROWCOL spans = GetSelectedRows(starts, ends, TRUE, FALSE);
-  ROWCOL current = 0;
-  if (spans == 0 && bCanUseCurrentCell && GetCurrentCell(&current, nullptr)) {
-    starts.Add(current);
-    ends.Add(current);
-    spans = 1;
-  }
-  for (ROWCOL i = 0; i < spans; ++i) {
-    const INT_PTR k = static_cast<INT_PTR>(i);
-    for (ROWCOL row = std::max<ROWCOL>(starts[k], 1); row <= ends[k] && row <= GetRowCount(); ++row) {
-      RowRef ref;
-      if (ResolveRow(row, ref)) refs.push_back(ref);
-    }
+  for (const ROWCOL row : SelectedRows(bCanUseCurrentCell)) {
+    RowRef ref;
+    if (ResolveRow(row, ref)) refs.push_back(ref);
   }
   return refs;
 }

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int kPrintHeaderPoints = 11;
 constexpr UINT kOpenPageCount = 0xFFFF;
 
 }  // namespace
@@ -99,18 +98,7 @@ void CBusObjAttrsView::RefreshFromDef() {
 
 // The attribute rows, not the empty one, every column as text.
 BOOL CBusObjAttrsView::WriteGridToTextFile(const char* path) {
-  CFile file;
-  if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
-    CString text;
-    text.Format("File %s could not be opened!", path);
-    AfxMessageBox(text, MB_OK);
-    return FALSE;
-  }
-  const ROWCOL last = m_wndAttrGrid.GetEmptyRow() - 1;
-  BOOL written = TRUE;
-  if (last >= 1) written = m_wndAttrGrid.CopyTextToFile(file, CGXRange(1, 0, last, m_wndAttrGrid.GetColCount()));
-  file.Close();
-  return written;
+  return WriteRowsToTextFile(path, m_wndAttrGrid, m_wndAttrGrid.GetEmptyRow() - 1);
 }
 
 void CBusObjAttrsView::ApplyToDef(CQRBusObjDef* pDef) {
@@ -199,20 +187,4 @@ BOOL CBusObjAttrsView::OnPreparePrinting(CPrintInfo* pInfo) {
   return DoPreparePrinting(pInfo);
 }
 
-void CBusObjAttrsView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {
-  CString header;
-  header.Format("%s $F", static_cast<LPCTSTR>(m_strBOName));
-  CGXData& lines = m_wndAttrGrid.GetParam()->GetProperties()->GetDataHeader();
-  lines.Clear();
-  lines.StoreStyleRowCol(1, 2, CGXStyle().SetValue(header).SetFont(CGXFont().SetSize(kPrintHeaderPoints).SetBold(TRUE)));
-  m_wndAttrGrid.OnGridBeginPrinting(pDC, pInfo);
-}
-
-void CBusObjAttrsView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) {
-  COrvexView::OnPrepareDC(pDC, pInfo);
-  if (pInfo != nullptr) m_wndAttrGrid.OnGridPrepareDC(pDC, pInfo);
-}
-
-void CBusObjAttrsView::OnPrint(CDC* pDC, CPrintInfo* pInfo) { m_wndAttrGrid.OnGridPrint(pDC, pInfo); }
-
-void CBusObjAttrsView::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) { m_wndAttrGrid.OnGridEndPrinting(pDC, pInfo); }
+CGXGridCore* CBusObjAttrsView::GetPrintedGrid() { return &m_wndAttrGrid; }

@@ -28,10 +28,7 @@ class CBusObjAttrsView : public COrvexView {
  protected:
   void OnInitialUpdate() override;
   BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
-  void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
-  void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
-  void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
-  void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+  CGXGridCore* GetPrintedGrid() override;
 
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnDestroy();

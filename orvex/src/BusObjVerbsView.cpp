@@ -11,7 +11,6 @@ namespace {
 constexpr int kAppInfoLimit = 255;
 constexpr int kMargin = 5;
 constexpr int kAppInfoHeight = 20;
-constexpr int kPrintHeaderPoints = 11;
 
 bool IsEditWindow(HWND hWnd) {
   char className[16] = {};
@@ -101,17 +100,7 @@ void CBusObjVerbsView::RefreshFromDef() {
 }
 
 BOOL CBusObjVerbsView::WriteGridToTextFile(const char* path) {
-  CFile file;
-  if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
-    CString text;
-    text.Format("File %s could not be opened!", path);
-    AfxMessageBox(text, MB_OK);
-    return FALSE;
-  }
-  const ROWCOL rows = m_wndVerbGrid.GetRowCount();
-  if (rows >= 1) m_wndVerbGrid.CopyTextToFile(file, CGXRange(1, 0, rows, m_wndVerbGrid.GetColCount()));
-  file.Close();
-  return TRUE;
+  return WriteRowsToTextFile(path, m_wndVerbGrid, m_wndVerbGrid.GetRowCount());
 }
 
 // --- Clipboard -------------------------------------------------------------------------
@@ -198,20 +187,4 @@ void CBusObjVerbsView::OnSelectAll() { m_wndVerbGrid.SelectAllRows(); }
 
 BOOL CBusObjVerbsView::OnPreparePrinting(CPrintInfo* pInfo) { return DoPreparePrinting(pInfo); }
 
-void CBusObjVerbsView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {
-  CString header;
-  header.Format("%s $F", static_cast<LPCTSTR>(m_strBOName));
-  CGXData& lines = m_wndVerbGrid.GetParam()->GetProperties()->GetDataHeader();
-  lines.Clear();
-  lines.StoreStyleRowCol(1, 2, CGXStyle().SetValue(header).SetFont(CGXFont().SetSize(kPrintHeaderPoints).SetBold(TRUE)));
-  m_wndVerbGrid.OnGridBeginPrinting(pDC, pInfo);
-}
-
-void CBusObjVerbsView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) {
-  COrvexView::OnPrepareDC(pDC, pInfo);
-  if (pInfo != nullptr) m_wndVerbGrid.OnGridPrepareDC(pDC, pInfo);
-}
-
-void CBusObjVerbsView::OnPrint(CDC* pDC, CPrintInfo* pInfo) { m_wndVerbGrid.OnGridPrint(pDC, pInfo); }
-
-void CBusObjVerbsView::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) { m_wndVerbGrid.OnGridEndPrinting(pDC, pInfo); }
+CGXGridCore* CBusObjVerbsView::GetPrintedGrid() { return &m_wndVerbGrid; }

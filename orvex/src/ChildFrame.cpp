@@ -112,33 +112,30 @@ BOOL CChildFrame::SaveToFile() {
 // Every step that runs a box or a save may end the window (a notice, a
 // deleted definition, a renamed copy in its place), and the definition
 // with it: after each, only the handle on the stack is looked at.
+BOOL CChildFrame::CarryOutAnswer(HWND self, int answer, bool saves, CQRBusObjDef* pDef,
+                                 const std::function<BOOL()>& save) {
+  BOOL done = FALSE;
+  if (!::IsWindow(self)) {
+    done = saves || answer == IDNO;
+  } else if (saves) {
+    done = save();
+  } else if (answer == IDNO) {
+    RevertChanges(pDef, TRUE);
+    done = TRUE;
+  }
+  if (!done) ClearRememberedAnswers();
+  return !done;
+}
+
 BOOL CChildFrame::AskNeverSaved(CQRBusObjDef* pDef, BOOL applyToAll, const CString& caption) {
   const HWND self = GetSafeHwnd();
   const int answer =
       Ask(s_nNeverSavedAnswer, applyToAll, "This definition was never saved. Do you want to save changes?",
           "Apply this action to all definitions that were never saved.", caption, kNeverSavedOptions);
-  BOOL done = FALSE;
-  if (::IsWindow(self)) {
-    switch (answer) {
-      case kYesToServer:
-        done = GetOrvexApp()->SaveToServer(pDef) || (::IsWindow(self) && OfferFileInstead(pDef->name(0)));
-        break;
-      case kYesToFile:
-        done = SaveToFile();
-        break;
-      case IDNO:
-        RevertChanges(pDef, TRUE);
-        done = TRUE;
-        break;
-      default:
-        // Cancel, and a box that gave no answer.
-        break;
-    }
-  } else {
-    done = answer == kYesToServer || answer == kYesToFile || answer == IDNO;
-  }
-  if (!done) ClearRememberedAnswers();
-  return !done;
+  return CarryOutAnswer(self, answer, answer == kYesToServer || answer == kYesToFile, pDef, [&]() -> BOOL {
+    if (answer == kYesToFile) return SaveToFile();
+    return GetOrvexApp()->SaveToServer(pDef) || (::IsWindow(self) && OfferFileInstead(pDef->name(0))) ? TRUE : FALSE;
+  });
 }
 
 BOOL CChildFrame::OfferFileInstead(const CString& name) {
@@ -154,24 +151,7 @@ BOOL CChildFrame::AskSavedToFile(CQRBusObjDef* pDef, BOOL applyToAll, const CStr
   const int answer =
       Ask(s_nSavedToFileAnswer, applyToAll, "This definition was saved to a file. Do you want to save it to the server?",
           "Apply this action to all definitions that are already saved to a file.", caption, kSavedToFileOptions);
-  BOOL done = FALSE;
-  if (::IsWindow(self)) {
-    switch (answer) {
-      case IDYES:
-        done = GetOrvexApp()->SaveToServer(pDef);
-        break;
-      case IDNO:
-        RevertChanges(pDef, TRUE);
-        done = TRUE;
-        break;
-      default:
-        break;
-    }
-  } else {
-    done = answer == IDYES || answer == IDNO;
-  }
-  if (!done) ClearRememberedAnswers();
-  return !done;
+  return CarryOutAnswer(self, answer, answer == IDYES, pDef, [&] { return GetOrvexApp()->SaveToServer(pDef); });
 }
 
 BOOL CChildFrame::PromptSaveOnClose(BOOL applyToAll, BOOL closeAfter) {

@@ -10,6 +10,7 @@
 #include <afxmt.h>
 #include <secall.h>
 
+#include <functional>
 #include <memory>
 
 #include "DataManager.h"
@@ -73,6 +74,12 @@ class CChildFrame : public SECMDIChildWnd {
   // definition, a renamed copy in its place).
   BOOL AskNeverSaved(CQRBusObjDef* pDef, BOOL applyToAll, const CString& caption);
   BOOL AskSavedToFile(CQRBusObjDef* pDef, BOOL applyToAll, const CString& caption);
+  // Carries out a question's answer: `save` for an answer that saves
+  // (`saves`), No reverts the definition with those it uses, anything else
+  // keeps the window. When the window went during the box, a decision
+  // counts as carried out. TRUE when the window is to stay; then the
+  // remembered answers are forgotten.
+  BOOL CarryOutAnswer(HWND self, int answer, bool saves, CQRBusObjDef* pDef, const std::function<BOOL()>& save);
   // After "Yes, to server" failed: the offer of a file instead. TRUE when saved.
   BOOL OfferFileInstead(const CString& name);
   // OnSaveToFile of the active view: TRUE when the definition was written.

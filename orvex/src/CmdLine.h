@@ -1,16 +1,13 @@
-// Orvex's command line: flags whose value follows a letter directly
-// (-sServer -uUser -pPassword -oName, and -n for a new definition).
+// Orvex's command line: the programs' flags (-sServer -uUser -pPassword,
+// and -n for a new definition) and -oName, the definition to open.
 #pragma once
 
-#include <afxwin.h>
+#include <HLCmdLineInfo.h>
 
-class CCmdLine : public CCommandLineInfo {
+class CCmdLine : public CHLCmdLineInfo {
  public:
-  void ParseParam(const char* pszParam, BOOL bFlag, BOOL bLast) override;
-
-  CString m_strServer;
-  CString m_strPassword;
-  CString m_strUser;
   CString m_strOpenName;
-  bool m_bNew = false;
+
+ protected:
+  void ParseOwnFlag(char letter, const char* value) override;
 };

@@ -2,13 +2,13 @@
 // with the server is in OrvexAppSession.cpp.
 #include "OrvexApp.h"
 
-#include <HLUtilWinRegistry.h>
+#include <HvAppStart.h>
 #include <HvHelp.h>
 #include <HvSplash.h>
 #include <Login.h>
 #include <Orb.h>
 #include <UtilFunc.h>
-#include <gxall.h>
+#include <XUMfc.h>
 
 #include <string>
 #include <vector>
@@ -27,19 +27,11 @@ namespace {
 // How long the end waits for a busy broker, in steps of the wait.
 constexpr DWORD kOrbWaitStepMs = 5000;
 constexpr DWORD kOrbWaitLimitMs = 30000;
-// The login-history user information that switches help authoring on.
-constexpr const char* kAuthoringUser = "admin";
-constexpr const char* kAuthoringWord = "PimRox";
 
 // A document whose window could not be made: a view made before the
 // failure took the document along when it went.
 void DeleteUnshownDoc(COrvexDoc* pDoc) {
   if (COrvexDoc::IsOpen(pDoc)) delete pDoc;
-}
-
-CString ParentFolder(const CString& path) {
-  const int slash = path.ReverseFind('/');
-  return slash >= 0 ? path.Left(slash) : CString();
 }
 
 }  // namespace
@@ -71,21 +63,11 @@ COrvexApp::~COrvexApp() = default;
 CMainFrame* COrvexApp::GetMainFrame() const { return DYNAMIC_DOWNCAST(CMainFrame, m_pMainWnd); }
 
 BOOL COrvexApp::InitInstance() {
-  AfxEnableControlContainer();
-  Enable3dControls();
-  // The definition windows' grids are "GXWND" controls of their forms.
-  GXInit();
-  SetRegistryKey("Halvane");
-  // Any argument starts without the picture.
-  if (m_lpCmdLine == nullptr || *m_lpCmdLine == '\0') {
-    HvSplash::EnableSplashScreen(TRUE, TRUE);
-    HvSplash::ShowSplashScreen(nullptr);
-  }
+  HvAppStart::Begin(*this);
   LoadStdProfileSettings(0);
   SetFolders();
   m_pHelp = std::make_unique<HvHelp>("Orvex", m_strHelpDir, nullptr);
-  m_bHelpAuthoring =
-      CHLUtilWinRegistry("Common").GetUserInfo(kAuthoringUser).CompareNoCase(kAuthoringWord) == 0 ? TRUE : FALSE;
+  m_bHelpAuthoring = HvHelp::IsAuthoringUser();
 
   m_pDocTemplate = new CMultiDocTemplate(IDR_BODEFTYPE, RUNTIME_CLASS(COrvexDoc), RUNTIME_CLASS(CChildFrame),
                                          RUNTIME_CLASS(COrvexView));
@@ -117,12 +99,8 @@ BOOL COrvexApp::InitInstance() {
 }
 
 void COrvexApp::SetFolders() {
-  char path[MAX_PATH * 4] = {};
-  ::GetModuleFileName(nullptr, path, sizeof(path));
-  CString drive, folder;
-  CUtilFunc::splitpath(path, &drive, &folder, nullptr, nullptr);
-  m_strExeDir.Format("%s%s", static_cast<LPCTSTR>(drive), static_cast<LPCTSTR>(folder));
-  m_strInstallDir = ParentFolder(ParentFolder(m_strExeDir));
+  m_strExeDir = CUtilFunc::GetProgramFolder();
+  m_strInstallDir = CUtilFunc::GetInstallFolder();
   m_strHelpDir = m_strExeDir + "help";
 }
 
@@ -139,30 +117,12 @@ int COrvexApp::ExitInstance() {
 
 BOOL COrvexApp::PreTranslateMessage(MSG* pMsg) {
   if (HvSplash::PreTranslateAppMessage(pMsg)) return TRUE;
-  if (m_pHelp != nullptr && pMsg->message == WM_KEYDOWN) {
-    if (m_bHelpAuthoring && pMsg->wParam == VK_F11) {
-      m_pHelp->AuthorHelp();
-      return TRUE;
-    }
-    if (pMsg->wParam == VK_F1) {
-      m_pHelp->ShowHelp();
-      return TRUE;
-    }
-  }
+  if (m_pHelp != nullptr && m_pHelp->PreTranslateHelpKey(pMsg, m_bHelpAuthoring, FALSE)) return TRUE;
   return CWinApp::PreTranslateMessage(pMsg);
 }
 
 void COrvexApp::WinHelp(DWORD_PTR, UINT) {
-  if (m_pHelp == nullptr) return;
-  // The help of the window in front, whichever window asked.
-  const HWND saved = m_pHelp->m_hHelpWnd;
-  m_pHelp->m_hHelpWnd = nullptr;
-  if (m_bHelpAuthoring && ::GetKeyState(VK_F11) < 0) {
-    m_pHelp->AuthorHelp();
-  } else {
-    m_pHelp->ShowHelp();
-  }
-  m_pHelp->m_hHelpWnd = saved;
+  if (m_pHelp != nullptr) m_pHelp->HelpOnFrontWindow(m_bHelpAuthoring, FALSE);
 }
 
 void COrvexApp::OnHelpTopics() {
@@ -203,15 +163,7 @@ CWnd* COrvexApp::OpenBODefWindow(CQRBusObjDef* pDef) {
     POSITION pos = pDoc->GetFirstViewPosition();
     CView* pView = pos != nullptr ? pDoc->GetNextView(pos) : nullptr;
     if (pView == nullptr) return nullptr;
-    CFrameWnd* pFrame = pView->GetParentFrame();
-    pFrame->ActivateFrame(-1);
-    if (pFrame->IsIconic()) {
-      WINDOWPLACEMENT placement{};
-      placement.length = sizeof(placement);
-      pFrame->GetWindowPlacement(&placement);
-      placement.showCmd = SW_SHOWNORMAL;
-      pFrame->SetWindowPlacement(&placement);
-    }
+    XUMfc::ActivateRestored(pView->GetParentFrame());
     return pView;
   }
   auto* pDoc = static_cast<COrvexDoc*>(m_pDocTemplate->CreateNewDocument());
@@ -257,9 +209,7 @@ void COrvexApp::NewBODef() {
 
 BOOL COrvexApp::OnServerConnect() {
   CLogin dlg(CString(), nullptr);
-  dlg.m_strServer = m_cmdLine.m_strServer;
-  dlg.m_strUser = m_cmdLine.m_strUser;
-  dlg.m_strPassword = m_cmdLine.m_strPassword;
+  dlg.SetPresets(m_cmdLine.m_strServer, m_cmdLine.m_strUser, m_cmdLine.m_strPassword);
   if (dlg.DoModal() != IDOK) return FALSE;
   return ConnectToServer(dlg.m_strServer, dlg.m_strUser, dlg.m_strPassword);
 }
@@ -298,7 +248,4 @@ void COrvexApp::OnToolKestrun() { LaunchTool("Kestrun.exe"); }
 
 void COrvexApp::OnToolTavish() { LaunchTool("Tavish.bat"); }
 
-void COrvexApp::OnAppAbout() {
-  HvSplash::EnableSplashScreen(TRUE, FALSE);
-  HvSplash::ShowSplashScreen(nullptr);
-}
+void COrvexApp::OnAppAbout() { HvAppStart::ShowAbout(); }

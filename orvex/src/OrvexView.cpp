@@ -2,6 +2,8 @@
 // notices, and the window's close and save commands.
 #include "OrvexView.h"
 
+#include <gxall.h>
+
 #include "BOImpExp.h"
 #include "ChildFrame.h"
 #include "DlgBOName.h"
@@ -14,6 +16,7 @@
 namespace {
 
 constexpr DWORD kNewModifiedOrInFile = HvStateNew | HvStateModified | HvStateWrittenToFile;
+constexpr int kPrintHeaderPoints = 11;
 
 }  // namespace
 
@@ -276,3 +279,38 @@ void COrvexView::OnSaveAllToServer() {
     pFrame->CloseFrame();
   }
 }
+
+BOOL COrvexView::WriteRowsToTextFile(const char* path, CGXGridCore& grid, ROWCOL lastRow) {
+  CFile file;
+  if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
+    CString text;
+    text.Format("File %s could not be opened!", path);
+    AfxMessageBox(text, MB_OK);
+    return FALSE;
+  }
+  BOOL written = TRUE;
+  if (lastRow >= 1) written = grid.CopyTextToFile(file, CGXRange(1, 0, lastRow, grid.GetColCount()));
+  file.Close();
+  return written;
+}
+
+// --- Printing ---------------------------------------------------------------------
+
+void COrvexView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {
+  CGXGridCore* pGrid = GetPrintedGrid();
+  CString header;
+  header.Format("%s $F", static_cast<LPCTSTR>(m_strBOName));
+  CGXData& lines = pGrid->GetParam()->GetProperties()->GetDataHeader();
+  lines.Clear();
+  lines.StoreStyleRowCol(1, 2, CGXStyle().SetValue(header).SetFont(CGXFont().SetSize(kPrintHeaderPoints).SetBold(TRUE)));
+  pGrid->OnGridBeginPrinting(pDC, pInfo);
+}
+
+void COrvexView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) {
+  CFormView::OnPrepareDC(pDC, pInfo);
+  if (pInfo != nullptr) GetPrintedGrid()->OnGridPrepareDC(pDC, pInfo);
+}
+
+void COrvexView::OnPrint(CDC* pDC, CPrintInfo* pInfo) { GetPrintedGrid()->OnGridPrint(pDC, pInfo); }
+
+void COrvexView::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) { GetPrintedGrid()->OnGridEndPrinting(pDC, pInfo); }

@@ -16,15 +16,18 @@
 //   RefreshFromDef. A view that also handles 0x29C8 for other names (a
 //   contained definition) puts its own ON_MESSAGE entry in its map and
 //   passes its own definition's name on to OnDefGone;
+// - names the grid it prints (GetPrintedGrid);
 // - overrides the six operations below that concern it; the document calls
 //   them on every view (COrvexDoc::BroadcastToViews, ApplyViewsToDef,
 //   RefreshViews), and their bodies here do nothing.
 #pragma once
 
 #include <afxext.h>
+#include <gx/gxdefs.h>
 
 #include "DataManager.h"
 
+class CGXGridCore;
 class CMainFrame;
 class COrvexDoc;
 
@@ -72,6 +75,16 @@ class COrvexView : public CFormView {
   explicit COrvexView(UINT nIDTemplate);
 
   void OnInitialUpdate() override;
+  // The tab's grid, which its printing prints with the definition's name
+  // and the page number in the header.
+  virtual CGXGridCore* GetPrintedGrid() = 0;
+  // WriteGridToTextFile's work: rows 1 to `lastRow` of the grid, every
+  // column, tab-separated; the message when the file cannot be created.
+  static BOOL WriteRowsToTextFile(const char* path, CGXGridCore& grid, ROWCOL lastRow);
+  void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+  void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
+  void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+  void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
   afx_msg void OnDestroy();
   afx_msg void OnFileClose();

@@ -163,23 +163,6 @@ BOOL CVerbGridCtrl::MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UI
 
 // --- Rows and keys ------------------------------------------------------------
 
-std::vector<ROWCOL> CVerbGridCtrl::SelectedRows(BOOL bCanUseCurrentCell) {
-  std::vector<ROWCOL> rows;
-  CRowColArray starts, ends;
-  ROWCOL spans = GetSelectedRows(starts, ends, TRUE, FALSE);
-  ROWCOL current = 0;
-  if (spans == 0 && bCanUseCurrentCell && GetCurrentCell(&current, nullptr)) {
-    starts.Add(current);
-    ends.Add(current);
-    spans = 1;
-  }
-  for (ROWCOL i = 0; i < spans; ++i) {
-    const INT_PTR k = static_cast<INT_PTR>(i);
-    for (ROWCOL row = std::max<ROWCOL>(starts[k], 1); row <= ends[k] && row <= GetRowCount(); ++row) rows.push_back(row);
-  }
-  return rows;
-}
-
 BOOL CVerbGridCtrl::HasRowSelection() {
   CRowColArray starts, ends;
   return GetSelectedRows(starts, ends, TRUE, FALSE) > 0;

@@ -50,8 +50,6 @@ class CVerbGridCtrl : public HLBrowserWnd {
 
  private:
   CBODefVerbArray* Verbs() const;
-  // The whole rows selected (else the current cell's row), in grid order.
-  std::vector<ROWCOL> SelectedRows(BOOL bCanUseCurrentCell);
   void SortByColumn(ROWCOL nCol, BOOL bDescending);
   void CopyRows(BOOL bCut);
   void PasteRows(const CQRBusObjDef& source);

@@ -7,18 +7,14 @@
 
 #include "cell_fixture.h"
 #include "cell_showcase.h"
+#include "grid_print_view.h"
 #include "print_fixture.h"
 
 namespace cells_test {
 namespace {
 
-class CCellsDoc : public CDocument {
-  DECLARE_DYNCREATE(CCellsDoc)
-};
-IMPLEMENT_DYNCREATE(CCellsDoc, CDocument)
-
-// The grid fills the view; the view's printing is the grid's.
-class CCellsView : public CView {
+// The showcase of the cell controls in either header variant.
+class CCellsView : public CGridPrintView {
   DECLARE_DYNCREATE(CCellsView)
 
  public:
@@ -26,34 +22,12 @@ class CCellsView : public CView {
   static BOOL s_bSortMarkerOnPaper;
   HostGrid m_grid;
 
-  void OnDraw(CDC*) override {}
-  BOOL OnPreparePrinting(CPrintInfo* pInfo) override { return DoPreparePrinting(pInfo); }
-  void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override { m_grid.OnGridBeginPrinting(pDC, pInfo); }
-  void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) override {
-    CView::OnPrepareDC(pDC, pInfo);
-    m_grid.OnGridPrepareDC(pDC, pInfo);
-  }
-  void OnPrint(CDC* pDC, CPrintInfo* pInfo) override { m_grid.OnGridPrint(pDC, pInfo); }
-  void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override { m_grid.OnGridEndPrinting(pDC, pInfo); }
-
  protected:
-  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct) {
-    if (CView::OnCreate(lpCreateStruct) == -1) return -1;
-    if (!m_grid.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), this, 1001)) return -1;
-    m_grid.Initialize();
-    FillShowcase(m_grid, s_bSortMarkerOnPaper);
-    return 0;
-  }
-  DECLARE_MESSAGE_MAP()
+  CGXGridWnd& Grid() override { return m_grid; }
+  void FillGrid() override { FillShowcase(m_grid, s_bSortMarkerOnPaper); }
 };
-IMPLEMENT_DYNCREATE(CCellsView, CView)
+IMPLEMENT_DYNCREATE(CCellsView, CGridPrintView)
 BOOL CCellsView::s_bSortMarkerOnPaper = TRUE;
-
-BEGIN_MESSAGE_MAP(CCellsView, CView)
-  ON_WM_CREATE()
-  ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
-  ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
-END_MESSAGE_MAP()
 
 class PrintTest : public halvane::test::MfcTest {
  protected:
@@ -65,10 +39,8 @@ class PrintTest : public halvane::test::MfcTest {
   // itself when destroyed.
   CFrameWnd* OpenFrame(BOOL bSortMarkerOnPaper) {
     CCellsView::s_bSortMarkerOnPaper = bSortMarkerOnPaper;
-    auto* frame = new CFrameWnd;
-    if (!halvane::test::CreateDocFrame(*frame, new CCellsDoc, RUNTIME_CLASS(CCellsView), "Cells")) return nullptr;
-    view = dynamic_cast<CCellsView*>(frame->GetDlgItem(AFX_IDW_PANE_FIRST));
-    frame->SetActiveView(view);
+    CFrameWnd* frame = halvane::test::OpenGridPrintFrame(RUNTIME_CLASS(CCellsView), "Cells");
+    if (frame != nullptr) view = dynamic_cast<CCellsView*>(frame->GetActiveView());
     return frame;
   }
   void Preview(BOOL bSortMarkerOnPaper, const std::string& snapshot) {

@@ -1,19 +1,8 @@
 #include "fennick_test_support.h"
 
-#include <cstdlib>
-
 #include <windows.h>
 
-#include "DravonAdmin.h"
-#include "DravonTestHooks.h"
-
 namespace fennick_test {
-
-namespace {
-constexpr const char* kServer = "FennickServer";
-constexpr const char* kUser = "tester";
-constexpr const char* kPassword = "secret";
-}  // namespace
 
 std::unique_ptr<CBODefAttr> MakeAttr(const AttrDef& def, int position) {
   auto attr = std::make_unique<CBODefAttr>(position, def.name.c_str(), def.type.c_str());
@@ -24,21 +13,12 @@ std::unique_ptr<CBODefAttr> MakeAttr(const AttrDef& def, int position) {
   return attr;
 }
 
-TestServer::TestServer() {
-  EXPECT_FALSE(m_folder.path().empty());
-  setenv("HALVANE_SERVERS", m_folder.path().c_str(), 1);
+TestServer::TestServer() : TemporaryServer("FennickServer") {
   BusObjSpecDirectory::getTheBusObjSpecDirectory()->clear();
-  // Full-strength password hashes take a quarter second each.
-  dravon::test::SetPasswordIterations(1000);
-  std::string error;
-  EXPECT_TRUE(dravon::admin::CreateServer(kServer, kUser, kPassword, error)) << error;
-  EXPECT_NE(Dm().LogToServer(kServer, kUser, kPassword), 0);
 }
 
-TestServer::~TestServer() {
-  BusObjSpecDirectory::getTheBusObjSpecDirectory()->clear();
-  delete CDataManager::PeekInstance();
-}
+// Before the base class deletes the session the specs came from.
+TestServer::~TestServer() { BusObjSpecDirectory::getTheBusObjSpecDirectory()->clear(); }
 
 void TestServer::Define(const char* name, const std::vector<AttrDef>& attrs, const std::vector<std::string>& verbs) {
   CQRBusObjDef* def = Dm().GetBO(name, 1, 0);

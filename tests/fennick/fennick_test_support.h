@@ -1,6 +1,6 @@
 // A temporary server holding a few definitions, a session logged in to it
-// and an empty spec directory: the fixture of the instance tests, and of
-// the windows that show instances.
+// and an empty spec directory: the fixture of the instance tests, of the
+// windows that show instances and of the name dialogs that check a server.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@
 #include "BusObjDef.h"
 #include "BusObjSpecDirectory.h"
 #include "DataManager.h"
-#include "temp_folder.h"
+#include "temporary_server.h"
 
 namespace fennick_test {
 
@@ -38,16 +38,13 @@ struct AttrDef {
 // A definition's attribute, outside any server.
 std::unique_ptr<CBODefAttr> MakeAttr(const AttrDef& def, int position = 1);
 
-// The server and the session, made by the constructor (which fails the
-// test when it cannot log in) and gone with the object.
-class TestServer {
+// The temporary server with an empty spec directory, emptied again at the
+// end.
+class TestServer : public halvane::test::TemporaryServer {
  public:
   TestServer();
   ~TestServer();
-  TestServer(const TestServer&) = delete;
-  TestServer& operator=(const TestServer&) = delete;
 
-  CDataManager& Dm() { return *CDataManager::InitInstance(); }
   // Saves a definition on the server, then lets the session forget it, so
   // that type descriptions come from the server's copy.
   void Define(const char* name, const std::vector<AttrDef>& attrs, const std::vector<std::string>& verbs);
@@ -55,9 +52,6 @@ class TestServer {
   // Boolean with a default that is no Boolean) and Customer(Name String
   // key, Age Integer, Home Address, Shipping Address N, Since Date).
   void DefineCustomer();
-
- private:
-  halvane::test::TempFolder m_folder{"fennick-test"};
 };
 
 class FennickTest : public ::testing::Test {

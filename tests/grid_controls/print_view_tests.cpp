@@ -7,39 +7,23 @@
 #include <filesystem>
 
 #include "grid_fixture.h"
+#include "grid_print_view.h"
 #include "mfc_test.h"
 #include "print_fixture.h"
 
 namespace grid_test {
 namespace {
 
-class CGridDoc : public CDocument {
-  DECLARE_DYNCREATE(CGridDoc)
-};
-IMPLEMENT_DYNCREATE(CGridDoc, CDocument)
-
-// The grid fills the view; the view's printing is the grid's.
-class CGridView : public CView {
+// Seventy named rows, two pages of them, under a header cell of its own.
+class CGridView : public CGridPrintView {
   DECLARE_DYNCREATE(CGridView)
 
  public:
   RecordingGrid m_grid;
 
-  void OnDraw(CDC*) override {}
-  BOOL OnPreparePrinting(CPrintInfo* pInfo) override { return DoPreparePrinting(pInfo); }
-  void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override { m_grid.OnGridBeginPrinting(pDC, pInfo); }
-  void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) override {
-    CView::OnPrepareDC(pDC, pInfo);
-    m_grid.OnGridPrepareDC(pDC, pInfo);
-  }
-  void OnPrint(CDC* pDC, CPrintInfo* pInfo) override { m_grid.OnGridPrint(pDC, pInfo); }
-  void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override { m_grid.OnGridEndPrinting(pDC, pInfo); }
-
  protected:
-  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct) {
-    if (CView::OnCreate(lpCreateStruct) == -1) return -1;
-    if (!m_grid.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), this, 1001)) return -1;
-    m_grid.Initialize();
+  CGXGridWnd& Grid() override { return m_grid; }
+  void FillGrid() override {
     m_grid.SetRowCount(70);
     m_grid.SetColCount(2);
     m_grid.SetValueRange(CGXRange(0, 1), "Name");
@@ -48,28 +32,17 @@ class CGridView : public CView {
     }
     m_grid.GetParam()->GetProperties()->GetDataHeader().StoreStyleRowCol(
         1, 2, CGXStyle().SetValue("Order $F").SetFont(CGXFont().SetSize(11).SetBold(TRUE)));
-    return 0;
   }
-  DECLARE_MESSAGE_MAP()
 };
-IMPLEMENT_DYNCREATE(CGridView, CView)
-
-BEGIN_MESSAGE_MAP(CGridView, CView)
-ON_WM_CREATE()
-ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
-ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
-ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
-END_MESSAGE_MAP()
+IMPLEMENT_DYNCREATE(CGridView, CGridPrintView)
 
 class GridViewPrintTest : public halvane::test::MfcTest {
  protected:
   // A frame over a new "Order" document with the grid view; it deletes
   // itself when destroyed.
   CFrameWnd* OpenFrame() {
-    auto* frame = new CFrameWnd;
-    if (!halvane::test::CreateDocFrame(*frame, new CGridDoc, RUNTIME_CLASS(CGridView), "Order")) return nullptr;
-    view = dynamic_cast<CGridView*>(frame->GetDlgItem(AFX_IDW_PANE_FIRST));
-    frame->SetActiveView(view);
+    CFrameWnd* frame = halvane::test::OpenGridPrintFrame(RUNTIME_CLASS(CGridView), "Order");
+    if (frame != nullptr) view = dynamic_cast<CGridView*>(frame->GetActiveView());
     return frame;
   }
 

@@ -3,10 +3,8 @@
 
 #include "kestrun_fixture.h"
 
+namespace kestrun_test {
 namespace {
-
-using kestrun_test::KestrunTest;
-using kestrun_test::Text;
 
 std::vector<std::string> Entries(const CMessageSetEntries& entries) {
   std::vector<std::string> out;
@@ -78,3 +76,4 @@ TEST_F(KestrunTest, TheSessionKeyComesFromTheService) {
 }
 
 }  // namespace
+}  // namespace kestrun_test

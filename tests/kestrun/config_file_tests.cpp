@@ -4,14 +4,8 @@
 
 #include "kestrun_fixture.h"
 
+namespace kestrun_test {
 namespace {
-
-using kestrun_test::AppValue;
-using kestrun_test::FakeEncrypted;
-using kestrun_test::KestrunTest;
-using kestrun_test::NewConnector;
-using kestrun_test::StdValue;
-using kestrun_test::Text;
 
 std::vector<std::string> Lines(const CStringList& list) {
   std::vector<std::string> lines;
@@ -335,3 +329,4 @@ TEST_F(ConfigFileTest, TheInstalledTemplateMakesANewConnector) {
 }
 
 }  // namespace
+}  // namespace kestrun_test

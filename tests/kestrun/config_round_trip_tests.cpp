@@ -10,14 +10,8 @@
 #include "ConfigFileText.h"
 #include "kestrun_fixture.h"
 
+namespace kestrun_test {
 namespace {
-
-using kestrun_test::AppValue;
-using kestrun_test::KestrunTest;
-using kestrun_test::NewConnector;
-using kestrun_test::StdValue;
-using kestrun_test::Text;
-using kestrun_test::WriteWholeConfigFile;
 
 // A connector with something in every field the configuration file holds.
 std::unique_ptr<CConnector> FullConnector(int type) {
@@ -241,3 +235,4 @@ TEST_F(FailingWrites, AReplacedFileKeepsItsPermissions) {
 }
 
 }  // namespace
+}  // namespace kestrun_test

@@ -3,19 +3,16 @@
 // a server connector.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <memory>
 #include <set>
 
 #include "Connector.h"
 #include "DataManager.h"
-#include "DravonAdmin.h"
 #include "kestrun_fixture.h"
+#include "temporary_server.h"
 
+namespace kestrun_test {
 namespace {
-
-using kestrun_test::NewConnector;
-using kestrun_test::StdValue;
-using kestrun_test::Text;
 
 std::vector<std::string> Names(const CList<HvProperty*, HvProperty*>& list) {
   std::vector<std::string> names;
@@ -231,16 +228,14 @@ class ConnectorServerTest : public kestrun_test::KestrunTest {
  protected:
   void SetUp() override {
     KestrunTest::SetUp();
-    setenv("HALVANE_SERVERS", servers_.path().c_str(), 1);
-    std::string error;
-    ASSERT_TRUE(dravon::admin::CreateServer("KestrunServer", "tester", "secret", error)) << error;
-    ASSERT_TRUE(CDataManager::InitInstance()->LogToServer("KestrunServer", "tester", "secret"));
+    server_ = std::make_unique<halvane::test::TemporaryServer>("KestrunServer");
+    ASSERT_FALSE(HasFailure());
   }
   void TearDown() override {
-    delete CDataManager::PeekInstance();
+    server_.reset();
     KestrunTest::TearDown();
   }
-  halvane::test::TempFolder servers_{"kestrun-servers"};
+  std::unique_ptr<halvane::test::TemporaryServer> server_;
 };
 
 TEST_F(ConnectorServerTest, SavedConnectorLoadsBackWithEverything) {
@@ -292,3 +287,4 @@ TEST_F(ConnectorServerTest, RenamingDetachesFromTheServerConnector) {
 }
 
 }  // namespace
+}  // namespace kestrun_test

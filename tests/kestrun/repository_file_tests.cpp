@@ -6,14 +6,8 @@
 
 #include "kestrun_fixture.h"
 
+namespace kestrun_test {
 namespace {
-
-using kestrun_test::AppValue;
-using kestrun_test::FakeEncrypted;
-using kestrun_test::KestrunTest;
-using kestrun_test::NewConnector;
-using kestrun_test::StdValue;
-using kestrun_test::Text;
 
 class RepositoryFileTest : public KestrunTest {
  protected:
@@ -302,3 +296,4 @@ TEST_F(RepositoryFileTest, AConnectorBlockFileGivesItsFirstBlock) {
 }
 
 }  // namespace
+}  // namespace kestrun_test

@@ -14,22 +14,10 @@
 namespace orvex_test {
 namespace {
 
-using Col = CBOColumnTable;
-using Strings = std::vector<std::string>;
-using halvane::test::Robot;
-using halvane::test::Window;
-
 constexpr int kNewModified = HvStateModified;
 constexpr int kOnServerWritten = HvStateOnServer | HvStateWrittenToFile;
 
 COLORREF Interior(CGXGridCore& grid, ROWCOL row, ROWCOL col) { return grid.LookupStyleRowCol(row, col).GetInterior(); }
-
-bool IsOpen(CAttrGridCtrl& grid, const char* name) {
-  auto* pView = DYNAMIC_DOWNCAST(CView, grid.GetParent());
-  auto* pDoc = DYNAMIC_DOWNCAST(COrvexDoc, pView->GetDocument());
-  void* pDef = nullptr;
-  return pDoc->m_mapBODefs.Lookup(name, pDef) != FALSE;
-}
 
 // Whether an edit set the modified bit and cleared the written-to-file bit.
 ::testing::AssertionResult MarkedModified(const CQRBusObjDef& def) {

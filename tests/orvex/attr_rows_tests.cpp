@@ -13,18 +13,6 @@
 namespace orvex_test {
 namespace {
 
-using Col = CBOColumnTable;
-using Strings = std::vector<std::string>;
-using halvane::test::Robot;
-using halvane::test::Window;
-
-bool IsOpen(CAttrGridCtrl& grid, const char* name) {
-  auto* pView = DYNAMIC_DOWNCAST(CView, grid.GetParent());
-  auto* pDoc = DYNAMIC_DOWNCAST(COrvexDoc, pView->GetDocument());
-  void* pDef = nullptr;
-  return pDoc->m_mapBODefs.Lookup(name, pDef) != FALSE;
-}
-
 std::vector<int> Positions(const CQRBusObjDef& def) {
   std::vector<int> positions;
   for (INT_PTR i = 0; i < def.GetAttrs().GetSize(); ++i) positions.push_back(def.GetAttrs()[i]->GetPosition());

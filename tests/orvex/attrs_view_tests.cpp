@@ -19,11 +19,6 @@
 namespace orvex_test {
 namespace {
 
-using Col = CBOColumnTable;
-using Strings = std::vector<std::string>;
-using halvane::test::Robot;
-using halvane::test::Window;
-
 CBusObjAttrsView& ViewOf(CAttrGridCtrl& grid) { return *DYNAMIC_DOWNCAST(CBusObjAttrsView, grid.GetParent()); }
 
 bool Enabled(CCmdTarget& target, UINT id) {
@@ -52,8 +47,6 @@ std::string ReadText(const std::filesystem::path& path) {
   text << in.rdbuf();
   return text.str();
 }
-
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 class AttrsViewTest : public GridTest {
  protected:

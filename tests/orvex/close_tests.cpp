@@ -11,22 +11,12 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
-constexpr int kButtonBase = 1024;  // the message box's button ids
 constexpr int kYesToServer = 14;
 constexpr int kYesToFile = 15;
 constexpr const char* kSaveDialog = "Save Business Object to File";
 constexpr const char* kNeverSaved = "This definition was never saved. Do you want to save changes?";
 constexpr const char* kSavedToFile = "This definition was saved to a file. Do you want to save it to the server?";
 constexpr const char* kApplyNeverSaved = "Apply this action to all definitions that were never saved.";
-
-std::vector<std::string> Login() {
-  return {std::string("-s") + kServer, std::string("-u") + kUser, std::string("-p") + kPassword};
-}
-
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 class CloseTest : public OrvexTest {
  protected:
@@ -64,9 +54,7 @@ class CloseTest : public OrvexTest {
 };
 
 TEST_F(CloseTest, ANewDefinitionSavedToAFileClosesAndACancelledSaveKeepsItOpen) {
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     NewDefinition("Draft");
     AnswerQuestion("Save", kNeverSaved, kYesToFile);
     CancelFileDialog(kSaveDialog);
@@ -86,13 +74,10 @@ TEST_F(CloseTest, ANewDefinitionSavedToAFileClosesAndACancelledSaveKeepsItOpen) 
     ASSERT_NE(pDraft, nullptr) << "the session keeps the definition";
     EXPECT_EQ(pDraft->GetState() & (HvStateNew | HvStateWrittenToFile), HvStateWrittenToFile);
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(CloseTest, YesToServerSavesAndClosesAndAFailedSaveOffersAFileInstead) {
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     NewSavableDefinition("Draft");
     AnswerQuestion("Save", kNeverSaved, kYesToServer);
     Close("Draft");
@@ -126,15 +111,12 @@ TEST_F(CloseTest, YesToServerSavesAndClosesAndAFailedSaveOffersAFileInstead) {
     EXPECT_TRUE(Contains(ReadFile(Path("Refused.txt")), "Name = Refused\r\n"));
     dravon::test::RefuseSave(false);
   });
-  EXPECT_TRUE(ran);
   EXPECT_TRUE(OnServer("Draft").exists);
   EXPECT_FALSE(OnServer("Refused").exists);
 }
 
 TEST_F(CloseTest, CancelAndAnUnansweredBoxKeepTheWindowAndNoThrowsANewOneAway) {
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     App().m_pPreferences->m_nDoDelBODef = 1;  // the delete of a new one asks nothing more
     NewDefinition("Draft");
     AnswerQuestion("Save", kNeverSaved, IDCANCEL);
@@ -151,7 +133,6 @@ TEST_F(CloseTest, CancelAndAnUnansweredBoxKeepTheWindowAndNoThrowsANewOneAway) {
     EXPECT_EQ(pDM->GetBO("Draft", 0, 0), nullptr) << "No throws the new definition away";
     EXPECT_EQ(pDM->RefreshBONames(0)->Find("Draft"), nullptr);
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(CloseTest, AChangedServerDefinitionIsRevertedOrSaved) {
@@ -159,11 +140,8 @@ TEST_F(CloseTest, AChangedServerDefinitionIsRevertedOrSaved) {
   PutOnServer("Order", {"Id:String"});
   std::vector<std::string> args = Login();
   args.push_back("-oCustomer");
-  bool ran = false;
-  Run(args, [&] {
-    ran = true;
-    AnswerOpenDialog("Open Business Object", {"Order"});
-    robot.chooseMenu({"&File", "&Open..."});
+  RunScript(args, [&] {
+    OpenFromMenu({"Order"});
     CDataManager* pDM = CDataManager::InitInstance();
     for (const char* name : {"Customer", "Order"}) {
       CQRBusObjDef* pDef = pDM->GetBO(name, 0, 0);
@@ -180,15 +158,12 @@ TEST_F(CloseTest, AChangedServerDefinitionIsRevertedOrSaved) {
     Close("Order");
     EXPECT_FALSE(IsOpen("Order"));
   });
-  EXPECT_TRUE(ran);
   EXPECT_EQ(OnServer("Customer").attributes, std::vector<std::string>{"Id:String"});
   EXPECT_EQ(OnServer("Order").attributes, (std::vector<std::string>{"Id:String", "Extra:String"}));
 }
 
 TEST_F(CloseTest, ADefinitionSavedToAFileIsAskedAboutTheServerAndAChangedOneGoesBackToItsFile) {
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     NewDefinition("Draft");
     CDataManager* pDM = CDataManager::InitInstance();
     CQRBusObjDef* pDraft = pDM->GetBO("Draft", 0, 0);
@@ -224,14 +199,11 @@ TEST_F(CloseTest, ADefinitionSavedToAFileIsAskedAboutTheServerAndAChangedOneGoes
     Close("Draft");
     EXPECT_FALSE(IsOpen("Draft"));
   });
-  EXPECT_TRUE(ran);
   EXPECT_EQ(OnServer("Draft").attributes, std::vector<std::string>{"Id:String"});
 }
 
 TEST_F(CloseTest, CloseAllGivesTheTickedFileAnswerToTheRestAndAFailedSaveStopsIt) {
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     for (const char* name : {"First", "Second", "Third"}) NewDefinition(name);
     AnswerQuestion("Save Business Object \"First\"", kNeverSaved, kYesToFile, true);
     AnswerFileDialog(kSaveDialog, Path("First.txt"));
@@ -249,7 +221,6 @@ TEST_F(CloseTest, CloseAllGivesTheTickedFileAnswerToTheRestAndAFailedSaveStopsIt
     EXPECT_TRUE(OpenTitles().empty());
     EXPECT_TRUE(Contains(ReadFile(Path("Third.txt")), "Name = Third\r\n"));
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(CloseTest, ARevertLeavesAloneWhatAnotherWindowShows) {
@@ -258,11 +229,8 @@ TEST_F(CloseTest, ARevertLeavesAloneWhatAnotherWindowShows) {
   PutOnServer("Order", {"Id:String", "Buyer:Customer", "ShipTo:Address"});
   std::vector<std::string> args = Login();
   args.push_back("-oOrder");
-  bool ran = false;
-  Run(args, [&] {
-    ran = true;
-    AnswerOpenDialog("Open Business Object", {"Customer"});
-    robot.chooseMenu({"&File", "&Open..."});
+  RunScript(args, [&] {
+    OpenFromMenu({"Customer"});
     CDataManager* pDM = CDataManager::InitInstance();
     for (const char* name : {"Address", "Customer", "Order"}) {
       CQRBusObjDef* pDef = pDM->GetBO(name, 0, 1);
@@ -279,7 +247,6 @@ TEST_F(CloseTest, ARevertLeavesAloneWhatAnotherWindowShows) {
     EXPECT_NE(pDM->GetBO("Customer", 0, 0)->GetState() & HvStateModified, 0);
     pDM->GetBO("Customer", 0, 0)->RemoveState(HvStateModified);
   });
-  EXPECT_TRUE(ran);
 }
 
 class ServerLossTest : public CloseTest {
@@ -292,9 +259,7 @@ class ServerLossTest : public CloseTest {
 };
 
 TEST_F(ServerLossTest, ChangedWindowsAreOfferedAFileAndTheSaveMayReplaceTheWindow) {
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     App().m_pPreferences->m_nDoDelBODef = 1;  // the replaced new one goes without a question
     for (const char* name : {"First", "Second"}) NewDefinition(name);
     robot.onMessageBox("Orvex", IDOK);
@@ -322,7 +287,6 @@ TEST_F(ServerLossTest, ChangedWindowsAreOfferedAFileAndTheSaveMayReplaceTheWindo
     EXPECT_TRUE(Contains(ReadFile(Path("Renamed.txt")), "Name = Renamed\r\n"));
     EXPECT_TRUE(Contains(ReadFile(Path("Second.txt")), "Name = Second\r\n"));
   });
-  EXPECT_TRUE(ran);
 }
 
 }  // namespace

@@ -11,19 +11,6 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
-std::vector<std::string> Login() {
-  return {std::string("-s") + kServer, std::string("-u") + kUser, std::string("-p") + kPassword};
-}
-
-std::vector<std::string> LoginAndOpen(const std::string& name) {
-  std::vector<std::string> args = Login();
-  args.push_back("-o" + name);
-  return args;
-}
-
 class DefinitionWindowTest : public OrvexTest {
  protected:
   // A key as the application's message loop offers it: its accelerators
@@ -45,9 +32,7 @@ class DefinitionWindowTest : public OrvexTest {
 
 TEST_F(DefinitionWindowTest, TwoTabsAttributesFirstAndF6SwitchesBetweenThem) {
   PutOnServer("Customer", {"Id:String"}, "table=CUSTOMER");
-  bool ran = false;
-  Run(LoginAndOpen("Customer"), [&] {
-    ran = true;
+  RunScript(LoginAndOpen("Customer"), [&] {
     CChildFrame* pFrame = FrameOf("Customer");
     ASSERT_NE(pFrame, nullptr);
     SECTabWnd& tabs = pFrame->GetTabWnd();
@@ -70,14 +55,11 @@ TEST_F(DefinitionWindowTest, TwoTabsAttributesFirstAndF6SwitchesBetweenThem) {
     robot.chooseMenu({"&File", "&Close"});
     EXPECT_TRUE(OpenTitles().empty()) << "an unchanged definition closes without a question";
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(DefinitionWindowTest, TheApplicationInformationIsWrittenAsTypedAndLimited) {
   PutOnServer("Customer", {"Id:String"}, "table=CUSTOMER");
-  bool ran = false;
-  Run(LoginAndOpen("Customer"), [&] {
-    ran = true;
+  RunScript(LoginAndOpen("Customer"), [&] {
     CChildFrame* pFrame = FrameOf("Customer");
     ASSERT_NE(pFrame, nullptr);
     ClickTab(*pFrame, CChildFrame::kGeneralTab);
@@ -112,17 +94,13 @@ TEST_F(DefinitionWindowTest, TheApplicationInformationIsWrittenAsTypedAndLimited
     EXPECT_EQ(std::string(pDef->GetAppInfo()), std::string(255, 'x'));
     pDef->RemoveState(HvStateModified);
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(DefinitionWindowTest, ANoticeNamingTheDefinitionEndsTheWindowWithoutQuestions) {
   PutOnServer("Customer", {"Id:String"});
   PutOnServer("Order", {"Id:String"});
-  bool ran = false;
-  Run(LoginAndOpen("Customer"), [&] {
-    ran = true;
-    AnswerOpenDialog("Open Business Object", {"Order"});
-    robot.chooseMenu({"&File", "&Open..."});
+  RunScript(LoginAndOpen("Customer"), [&] {
+    OpenFromMenu({"Order"});
     ASSERT_EQ(OpenTitles().size(), 2u);
     CChildFrame* pCustomer = FrameOf("Customer");
     CChildFrame* pOrder = FrameOf("Order");
@@ -143,14 +121,11 @@ TEST_F(DefinitionWindowTest, ANoticeNamingTheDefinitionEndsTheWindowWithoutQuest
                                       reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(order)));
     EXPECT_TRUE(OpenTitles().empty());
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(DefinitionWindowTest, TheWindowOnEachTab) {
   PutOnServer("Customer", {"Id:String", "Name:String"}, "table=CUSTOMER");
-  bool ran = false;
-  Run(LoginAndOpen("Customer"), [&] {
-    ran = true;
+  RunScript(LoginAndOpen("Customer"), [&] {
     Frame().SetWindowPos(nullptr, 0, 0, 800, 640, SWP_NOZORDER | SWP_NOMOVE);
     Frame().ShowControlBar(&Frame().GetResultsView(), FALSE, FALSE);
     CChildFrame* pFrame = FrameOf("Customer");
@@ -163,7 +138,6 @@ TEST_F(DefinitionWindowTest, TheWindowOnEachTab) {
     App().OnIdle(0);
     robot.snapshot(FrameWindow(), "general_tab");
   });
-  EXPECT_TRUE(ran);
 }
 
 }  // namespace

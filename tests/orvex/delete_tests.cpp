@@ -12,14 +12,7 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 constexpr int kNativeMap = 21;
-
-std::vector<std::string> Login() {
-  return {std::string("-s") + kServer, std::string("-u") + kUser, std::string("-p") + kPassword};
-}
 
 class DeleteTest : public OrvexTest {
  protected:
@@ -47,9 +40,7 @@ TEST_F(DeleteTest, TheReportListsTheUsersAndOnlyAnAcceptedDeleteStripsThem) {
   ASSERT_TRUE(dravon::admin::AddObject(kServer, kNativeMap, "AddressMap", {"Address"}, error)) << error;
   std::vector<std::string> args = Login();
   args.push_back("-oAddress");
-  bool ran = false;
-  Run(args, [&] {
-    ran = true;
+  RunScript(args, [&] {
     CDataManager* pDM = CDataManager::InitInstance();
     CQRBusObjDef* pCustomer = pDM->GetBO("Customer", 0, 1);
     ASSERT_NE(pCustomer, nullptr);
@@ -85,16 +76,13 @@ TEST_F(DeleteTest, TheReportListsTheUsersAndOnlyAnAcceptedDeleteStripsThem) {
     EXPECT_TRUE(OpenTitles().empty()) << "the deleted definition's window closed";
     EXPECT_EQ(pDM->RefreshBONames(0)->Find("Address"), nullptr);
   });
-  EXPECT_TRUE(ran);
   EXPECT_FALSE(OnServer("Address").exists);
   EXPECT_TRUE(OnServer("Customer").exists);
 }
 
 TEST_F(DeleteTest, WithoutAServerTheDefinitionLeavesTheSessionAndItsWindowCloses) {
   AnswerNewDialog("Draft");
-  bool ran = false;
-  Run({"-n"}, [&] {
-    ran = true;
+  RunScript({"-n"}, [&] {
     AnswerNewDialog("User");
     robot.chooseMenu({"&File", "&New..."});
     CDataManager* pDM = CDataManager::InitInstance();
@@ -117,16 +105,13 @@ TEST_F(DeleteTest, WithoutAServerTheDefinitionLeavesTheSessionAndItsWindowCloses
     EXPECT_TRUE(OpenTitles().empty());
     EXPECT_TRUE(pDM->GetBODefs(1)->IsEmpty());
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(DeleteTest, OnlyAYesSwitchesTheConfirmationOffAndAtOnce) {
   PutOnServer("One", {"Id:String"});
   PutOnServer("Two", {"Id:String"});
   CWinRegistry common("Halvane", "Common");
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     // Ticked, then No: nothing is deleted and the question stays on.
     AnswerOpenDialog("Delete Business Objects", {"One"});
     robot.onDialog("Delete confirmation : One", [](Robot& r, Window dlg) {
@@ -159,7 +144,6 @@ TEST_F(DeleteTest, OnlyAYesSwitchesTheConfirmationOffAndAtOnce) {
     robot.chooseMenu({"&File", "&Delete..."});
     EXPECT_EQ(CDataManager::InitInstance()->RefreshBONames(0)->GetCount(), 0);
   });
-  EXPECT_TRUE(ran);
   EXPECT_FALSE(OnServer("One").exists);
   EXPECT_FALSE(OnServer("Two").exists);
 }

@@ -11,17 +11,10 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 constexpr int kList = 1019;
 constexpr int kFind = 1004;
 constexpr int kFindPrev = 1020;
 constexpr int kFindNext = 1021;
-
-std::vector<std::string> Login() {
-  return {std::string("-s") + kServer, std::string("-u") + kUser, std::string("-p") + kPassword};
-}
 
 using DialogTest = OrvexTest;
 

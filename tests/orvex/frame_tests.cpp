@@ -12,21 +12,11 @@ namespace orvex_test {
 namespace {
 
 using halvane::test::MessageRecorder;
-using halvane::test::Robot;
-using halvane::test::Window;
-
-constexpr int kButtonBase = 1024;
-
-std::vector<std::string> Login() {
-  return {std::string("-s") + kServer, std::string("-u") + kUser, std::string("-p") + kPassword};
-}
 
 using FrameTest = OrvexTest;
 
 TEST_F(FrameTest, LinesAreAppendedWithoutSettingTheWholeText) {
-  bool ran = false;
-  Run({"-x"}, [&] {
-    ran = true;
+  RunScript({"-x"}, [&] {
     CResultsView& results = Frame().GetResultsView();
     MessageRecorder recorder(Window(results.GetEdit().GetSafeHwnd()));
     results.AddLine("Saved");
@@ -50,7 +40,6 @@ TEST_F(FrameTest, LinesAreAppendedWithoutSettingTheWholeText) {
     Frame().AppendResult("five", 2);
     EXPECT_TRUE(results.IsWindowVisible());
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(FrameTest, TheMainFrameWithResults) {
@@ -68,13 +57,7 @@ TEST_F(FrameTest, TheMainFrameWithResults) {
 }
 
 TEST_F(FrameTest, DisconnectAsksOnlyAboutServerDefinitionsAndClosesThem) {
-  PutOnServer("Customer", {"Id:String"});
-  std::vector<std::string> args = Login();
-  args.insert(args.end(), {"-n", "-oCustomer"});
-  AnswerNewDialog("Draft");
-  bool ran = false;
-  Run(args, [&] {
-    ran = true;
+  RunWithCustomerAndDraft([&] {
     CQRBusObjDef* pCustomer = CDataManager::InitInstance()->GetBO("Customer", 0, 0);
     pCustomer->GetAttrs().Add(new CBODefAttr(2, "Extra", "String"));
     pCustomer->AddState(HvStateModified);
@@ -92,7 +75,6 @@ TEST_F(FrameTest, DisconnectAsksOnlyAboutServerDefinitionsAndClosesThem) {
     ASSERT_NE(pDraft, nullptr);
     EXPECT_EQ(CDataManager::InitInstance()->GetBO("Draft", 0, 0), pDraft->m_pBODef) << "kept, not freed";
   });
-  EXPECT_TRUE(ran);
   EXPECT_EQ(OnServer("Customer").attributes, std::vector<std::string>{"Id:String"}) << "No saved nothing";
 }
 
@@ -100,9 +82,7 @@ TEST_F(FrameTest, RefreshAsksButLeavesEveryWindowOpen) {
   PutOnServer("Customer", {"Id:String"});
   std::vector<std::string> args = Login();
   args.push_back("-oCustomer");
-  bool ran = false;
-  Run(args, [&] {
-    ran = true;
+  RunScript(args, [&] {
     CDataManager* pDM = CDataManager::InitInstance();
     CQRBusObjDef* pCustomer = pDM->GetBO("Customer", 0, 0);
     pCustomer->GetAttrs().Add(new CBODefAttr(2, "Extra", "String"));
@@ -116,14 +96,11 @@ TEST_F(FrameTest, RefreshAsksButLeavesEveryWindowOpen) {
     EXPECT_EQ(Content(pCustomer).attributes, std::vector<std::string>{"Id:String"}) << "No reverts it";
     EXPECT_EQ(pCustomer->GetState() & HvStateModified, 0);
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(FrameTest, CloseAllGivesTheTickedAnswerToTheRestAndCancelStops) {
   AnswerNewDialog("First");
-  bool ran = false;
-  Run({"-n"}, [&] {
-    ran = true;
+  RunScript({"-n"}, [&] {
     App().m_pPreferences->m_nDoDelBODef = 1;  // reverting a new one deletes it: no question for that
     for (const char* name : {"Second", "Third"}) {
       AnswerNewDialog(name);
@@ -143,7 +120,6 @@ TEST_F(FrameTest, CloseAllGivesTheTickedAnswerToTheRestAndCancelStops) {
     EXPECT_TRUE(OpenTitles().empty());
     EXPECT_TRUE(CDataManager::InitInstance()->GetBODefs(1)->IsEmpty()) << "the new ones were thrown away";
   });
-  EXPECT_TRUE(ran);
 }
 
 class CCountedDef : public CQRBusObjDef {
@@ -170,9 +146,7 @@ void PutOnClipboard(HWND owner, CQRObj& object, bool foreign) {
 }
 
 TEST_F(FrameTest, DisconnectDeletesOnlyTheClipboardObjectThisProcessMade) {
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     const UINT format = ::RegisterClipboardFormat(g_strClipboardFormat);
     int deletions = 0;
     PutOnClipboard(Frame().GetSafeHwnd(), *new CCountedDef(&deletions), false);
@@ -188,13 +162,10 @@ TEST_F(FrameTest, DisconnectDeletesOnlyTheClipboardObjectThisProcessMade) {
     EXPECT_EQ(deletions, 1);
     EXPECT_FALSE(::IsClipboardFormatAvailable(format));
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(FrameTest, AClosedWizardIsDestroyedAfterItsPause) {
-  bool ran = false;
-  Run({"-x"}, [&] {
-    ran = true;
+  RunScript({"-x"}, [&] {
     auto* pWizard = new CPropertySheet("Wizard");
     Frame().AddWizard(pWizard);
     Frame().AddWizard(pWizard);
@@ -208,7 +179,6 @@ TEST_F(FrameTest, AClosedWizardIsDestroyedAfterItsPause) {
     CPropertySheet stranger("Stranger");
     Frame().RemoveWizard(&stranger);
   });
-  EXPECT_TRUE(ran);
 }
 
 }  // namespace

@@ -6,15 +6,7 @@
 #include "BusObjVerbsView.h"
 
 namespace orvex_test {
-
-using halvane::test::Robot;
-using halvane::test::Window;
-
 namespace {
-
-std::vector<std::string> Login() {
-  return {std::string("-s") + kServer, std::string("-u") + kUser, std::string("-p") + kPassword};
-}
 
 // The definition's window, opened when it is not yet, with the tab in front.
 COrvexView* OpenTab(CQRBusObjDef* pDef, int tab) {
@@ -31,23 +23,24 @@ COrvexView* OpenTab(CQRBusObjDef* pDef, int tab) {
 }  // namespace
 
 void GridTest::RunConnected(const std::function<void()>& script) {
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     Frame().SetWindowPos(nullptr, 0, 0, 1000, 640, SWP_NOZORDER | SWP_NOMOVE);
     script();
   });
-  EXPECT_TRUE(ran);
 }
 
 void GridTest::RunOffline(const std::function<void()>& script) {
-  bool ran = false;
-  Run({"-x"}, [&] {
-    ran = true;
+  RunScript({"-x"}, [&] {
     Frame().SetWindowPos(nullptr, 0, 0, 1000, 640, SWP_NOZORDER | SWP_NOMOVE);
     script();
   });
-  EXPECT_TRUE(ran);
+}
+
+bool GridTest::IsOpen(CAttrGridCtrl& grid, const char* name) {
+  auto* pView = DYNAMIC_DOWNCAST(CView, grid.GetParent());
+  auto* pDoc = DYNAMIC_DOWNCAST(COrvexDoc, pView->GetDocument());
+  void* pDef = nullptr;
+  return pDoc->m_mapBODefs.Lookup(name, pDef) != FALSE;
 }
 
 CQRBusObjDef* GridTest::Def(const std::string& name) { return CDataManager::InitInstance()->GetBO(name.c_str(), 1, 1); }

@@ -14,6 +14,9 @@
 
 namespace orvex_test {
 
+using Col = CBOColumnTable;
+using Strings = std::vector<std::string>;
+
 class GridTest : public OrvexTest {
  protected:
   // Orvex logged in to the test server; the script runs at its first idle time.
@@ -26,6 +29,8 @@ class GridTest : public OrvexTest {
   CAttrGridCtrl& OpenAttrs(const std::string& name);
   CVerbGridCtrl& OpenVerbs(const std::string& name);
   CQRBusObjDef* Def(const std::string& name);
+  // Whether the document of the grid's window holds the definition named.
+  static bool IsOpen(CAttrGridCtrl& grid, const char* name);
 
   static halvane::test::Window Win(CWnd& wnd) { return halvane::test::Window(wnd.GetSafeHwnd()); }
   // The texts of a column, rows 1 to the last.

@@ -13,9 +13,6 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 constexpr int kUserCombo = 1001;
 constexpr int kServerCombo = 1002;
 constexpr int kPasswordEdit = 1007;
@@ -43,9 +40,7 @@ class HelpLoginTest : public OrvexTest {
 };
 
 TEST_F(HelpLoginTest, F1AndTheHelpMenuOpenTheHelpOfTheWindowInFront) {
-  bool ran = false;
-  Run({}, [&] {
-    ran = true;
+  RunScript({}, [&] {
     EXPECT_FALSE(App().m_bHelpAuthoring);
     // The start-up picture takes the first key, and only closes.
     EXPECT_TRUE(Offer(VK_F1));
@@ -66,14 +61,11 @@ TEST_F(HelpLoginTest, F1AndTheHelpMenuOpenTheHelpOfTheWindowInFront) {
     EXPECT_FALSE(Offer('A'));
     EXPECT_EQ(opened_.size(), 4u);
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(HelpLoginTest, TheAccessWordOfTheLoginHistorySwitchesAuthoringOn) {
   CHLUtilWinRegistry("Common").SetUserInfo("admin", "pimrox");
-  bool ran = false;
-  Run({"-x"}, [&] {
-    ran = true;
+  RunScript({"-x"}, [&] {
     EXPECT_TRUE(App().m_bHelpAuthoring) << "the word in any case";
     // The help folder has no topic file: the author hears so once, then
     // the topic dialog shows.
@@ -87,13 +79,10 @@ TEST_F(HelpLoginTest, TheAccessWordOfTheLoginHistorySwitchesAuthoringOn) {
     EXPECT_TRUE(authored);
     EXPECT_TRUE(opened_.empty());
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(HelpLoginTest, ConnectShowsTheLoginWithTheCommandLinesValues) {
-  bool ran = false;
-  Run({std::string("-u") + kUser, std::string("-p") + kPassword}, [&] {
-    ran = true;
+  RunScript({std::string("-u") + kUser, std::string("-p") + kPassword}, [&] {
     EXPECT_FALSE(App().IsConnected()) << "no server given: no connection at the start";
     robot.onDialog("Connect to Tressel Server", [](Robot& r, Window dlg) { r.click(dlg.child(IDCANCEL)); });
     robot.chooseMenu({"&Server", "&Connect..."});
@@ -120,7 +109,6 @@ TEST_F(HelpLoginTest, ConnectShowsTheLoginWithTheCommandLinesValues) {
     robot.chooseMenu({"&Server", "&Connect..."});
     EXPECT_FALSE(App().IsConnected());
   });
-  EXPECT_TRUE(ran);
 }
 
 }  // namespace

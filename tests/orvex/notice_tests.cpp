@@ -11,15 +11,6 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
-constexpr int kButtonBase = 1024;  // the message box's button ids
-
-std::vector<std::string> Login() {
-  return {std::string("-s") + kServer, std::string("-u") + kUser, std::string("-p") + kPassword};
-}
-
 class NoticeTest : public OrvexTest {
  protected:
   // Another client of the server deletes the definition.
@@ -43,9 +34,7 @@ TEST_F(NoticeTest, ADefinitionNoWindowHoldsIsLetGoWithoutAQuestion) {
   PutOnServer("Kept", {"Id:String"});
   std::vector<std::string> args = Login();
   args.push_back("-oKept");
-  bool ran = false;
-  Run(args, [&] {
-    ran = true;
+  RunScript(args, [&] {
     CDataManager* pDM = CDataManager::InitInstance();
     ASSERT_NE(pDM->GetBO("Gone", 0, 1), nullptr);
     DeleteElsewhere("Gone");
@@ -54,7 +43,6 @@ TEST_F(NoticeTest, ADefinitionNoWindowHoldsIsLetGoWithoutAQuestion) {
     EXPECT_EQ(pDM->RefreshBONames(0)->Find("Gone"), nullptr);
     EXPECT_EQ(OpenTitles(), std::vector<std::string>{"Kept"});
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(NoticeTest, AnOpenDefinitionIsKeptAsNewOrDeletedAsTheUserSays) {
@@ -62,11 +50,8 @@ TEST_F(NoticeTest, AnOpenDefinitionIsKeptAsNewOrDeletedAsTheUserSays) {
   PutOnServer("Order", {"Id:String"});
   std::vector<std::string> args = Login();
   args.push_back("-oCustomer");
-  bool ran = false;
-  Run(args, [&] {
-    ran = true;
-    AnswerOpenDialog("Open Business Object", {"Order"});
-    robot.chooseMenu({"&File", "&Open..."});
+  RunScript(args, [&] {
+    OpenFromMenu({"Order"});
     ASSERT_EQ(OpenTitles(), (std::vector<std::string>{"Customer", "Order"}));
     CDataManager* pDM = CDataManager::InitInstance();
     CQRBusObjDef* pCustomer = pDM->GetBO("Customer", 0, 0);
@@ -93,17 +78,10 @@ TEST_F(NoticeTest, AnOpenDefinitionIsKeptAsNewOrDeletedAsTheUserSays) {
     EXPECT_EQ(OpenTitles(), std::vector<std::string>{"Customer"}) << "Yes closes its window";
     EXPECT_EQ(pDM->GetBO("Order", 0, 0), nullptr);
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(NoticeTest, ALostServerOffersToSaveClosesTheWindowsAndDisconnects) {
-  PutOnServer("Customer", {"Id:String"});
-  std::vector<std::string> args = Login();
-  args.insert(args.end(), {"-n", "-oCustomer"});
-  AnswerNewDialog("Draft");
-  bool ran = false;
-  Run(args, [&] {
-    ran = true;
+  RunWithCustomerAndDraft([&] {
     CQRBusObjDef* pCustomer = CDataManager::InitInstance()->GetBO("Customer", 0, 0);
     pCustomer->AddState(HvStateModified);
     int questions = 0;
@@ -121,16 +99,13 @@ TEST_F(NoticeTest, ALostServerOffersToSaveClosesTheWindowsAndDisconnects) {
     EXPECT_FALSE(App().IsConnected());
     EXPECT_EQ(StatusText(2), "Disconnected");
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(NoticeTest, ALossDuringTheDisconnectQuestionWaitsUntilTheQuestionIsAnswered) {
   PutOnServer("Customer", {"Id:String"});
   std::vector<std::string> args = Login();
   args.push_back("-oCustomer");
-  bool ran = false;
-  Run(args, [&] {
-    ran = true;
+  RunScript(args, [&] {
     CDataManager::InitInstance()->GetBO("Customer", 0, 0)->AddState(HvStateModified);
     // A report of the loss under the question would be a box with no
     // answer here, and fail the test.
@@ -148,17 +123,13 @@ TEST_F(NoticeTest, ALossDuringTheDisconnectQuestionWaitsUntilTheQuestionIsAnswer
     EXPECT_TRUE(OpenTitles().empty());
     EXPECT_FALSE(App().IsConnected());
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(NoticeTest, ALossWhileNotConnectedIsIgnored) {
-  bool ran = false;
-  Run({"-x"}, [&] {
-    ran = true;
+  RunScript({"-x"}, [&] {
     Frame().SendMessage(WM_HV_SERVER_LOST);
     EXPECT_FALSE(App().IsConnected());
   });
-  EXPECT_TRUE(ran);
 }
 
 }  // namespace

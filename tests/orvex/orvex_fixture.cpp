@@ -13,8 +13,15 @@
 
 namespace orvex_test {
 
-using halvane::test::Robot;
-using halvane::test::Window;
+std::vector<std::string> Login() {
+  return {std::string("-s") + kServer, std::string("-u") + kUser, std::string("-p") + kPassword};
+}
+
+std::vector<std::string> LoginAndOpen(const std::string& name) {
+  std::vector<std::string> args = Login();
+  args.push_back("-o" + name);
+  return args;
+}
 
 BOOL CTestOrvexApp::OnIdle(LONG lCount) {
   const BOOL more = COrvexApp::OnIdle(lCount);
@@ -65,6 +72,23 @@ int OrvexTest::Run(const std::vector<std::string>& arguments, const std::functio
   const int code = AfxRunApplication(commandLine);
   app_ = nullptr;
   return code;
+}
+
+void OrvexTest::RunScript(const std::vector<std::string>& arguments, const std::function<void()>& script) {
+  bool ran = false;
+  Run(arguments, [&] {
+    ran = true;
+    script();
+  });
+  EXPECT_TRUE(ran) << "the script never ran";
+}
+
+void OrvexTest::RunWithCustomerAndDraft(const std::function<void()>& script) {
+  PutOnServer("Customer", {"Id:String"});
+  std::vector<std::string> args = Login();
+  args.insert(args.end(), {"-n", "-oCustomer"});
+  AnswerNewDialog("Draft");
+  RunScript(args, script);
 }
 
 std::string OrvexTest::Results() { return Window(Frame().GetResultsView().GetEdit().GetSafeHwnd()).text(); }
@@ -182,6 +206,11 @@ void OrvexTest::AnswerOpenDialog(const std::string& title, const std::vector<std
     }
     r.click(dlg.child(IDOK));
   });
+}
+
+void OrvexTest::OpenFromMenu(const std::vector<std::string>& names) {
+  AnswerOpenDialog("Open Business Object", names);
+  robot.chooseMenu({"&File", "&Open..."});
 }
 
 Window OrvexTest::FileOptions(Window fileDialog) { return fileDialog.childByClass("#32770"); }

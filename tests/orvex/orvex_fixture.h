@@ -19,9 +19,19 @@
 
 namespace orvex_test {
 
+using halvane::test::Robot;
+using halvane::test::Window;
+
 inline constexpr const char* kServer = "TestServer";
 inline constexpr const char* kUser = "tester";
 inline constexpr const char* kPassword = "secret";
+inline constexpr int kButtonBase = 1024;  // the message box's button ids
+
+// The command line that logs in to the test server.
+std::vector<std::string> Login();
+// The same, opening the definition `name` too.
+std::vector<std::string> LoginAndOpen(const std::string& name);
+inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // The application with a script for its first idle time.
 class CTestOrvexApp : public COrvexApp {
@@ -46,6 +56,11 @@ class OrvexTest : public halvane::test::MfcTest {
   // at the first idle time. Windows the script leaves are closed without
   // questions. The exit code.
   int Run(const std::vector<std::string>& arguments, const std::function<void()>& script);
+  // Runs Orvex as Run does and fails the test when the script never ran.
+  void RunScript(const std::vector<std::string>& arguments, const std::function<void()>& script);
+  // RunScript logged in with the server's Customer (one key attribute) open
+  // and a new local Draft beside it.
+  void RunWithCustomerAndDraft(const std::function<void()>& script);
 
   CTestOrvexApp& App() { return *app_; }
   CMainFrame& Frame() { return *app_->GetMainFrame(); }
@@ -75,6 +90,8 @@ class OrvexTest : public halvane::test::MfcTest {
   void AnswerNewDialog(const std::string& name, const std::string& appInfo = "");
   // Answers the Open (or Delete) dialog by picking the rows named.
   void AnswerOpenDialog(const std::string& title, const std::vector<std::string>& names);
+  // Opens the definitions named through File > Open (Orvex must be running).
+  void OpenFromMenu(const std::vector<std::string>& names);
 
   // The options below a file dialog's list: its child dialog.
   static halvane::test::Window FileOptions(halvane::test::Window fileDialog);

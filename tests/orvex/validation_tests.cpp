@@ -13,15 +13,8 @@
 namespace orvex_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 constexpr int kServerCombo = 1002;
 constexpr const char* kLoginTitle = "Connect to Tressel Server";
-
-std::vector<std::string> Login() {
-  return {std::string("-s") + kServer, std::string("-u") + kUser, std::string("-p") + kPassword};
-}
 
 class ValidationTest : public OrvexTest {
  protected:
@@ -76,9 +69,7 @@ class ValidationTest : public OrvexTest {
 };
 
 TEST_F(ValidationTest, VerbRulesAndTheEmptyDefinition) {
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     CQRBusObjDef* pVerbs = Define("Verbs", {"", "bad name", std::string(81, 'v'), "Create", "CREATE"});
     Add(pVerbs, "Id", "String").SetKey(TRUE);
     EXPECT_EQ(Rejected(pVerbs), (std::vector<std::string>{
@@ -102,15 +93,12 @@ TEST_F(ValidationTest, VerbRulesAndTheEmptyDefinition) {
                                                  "Validation Errors : 2",
                                              }));
   });
-  EXPECT_TRUE(ran);
   EXPECT_FALSE(OnServer("Verbs").exists);
   EXPECT_FALSE(OnServer("Empty").exists);
 }
 
 TEST_F(ValidationTest, AttributeRulesEachWithItsLine) {
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     CQRBusObjDef* pDef = DefineWithKey("Attrs");
     Add(pDef, "Name", "String");
     Add(pDef, "NAME", "String");
@@ -146,13 +134,10 @@ TEST_F(ValidationTest, AttributeRulesEachWithItsLine) {
                   "Validation Errors : 11",
               }));
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(ValidationTest, DefaultValuesAreWarnedAboutAndALongStringDefaultWidensItsField) {
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     CQRBusObjDef* pDef = DefineWithKey("Defaults");
     Add(pDef, "Half", "Integer", "", "1.5");
     Add(pDef, "Zero", "Integer", "", "0");
@@ -193,14 +178,11 @@ TEST_F(ValidationTest, DefaultValuesAreWarnedAboutAndALongStringDefaultWidensIts
     EXPECT_EQ(pOther->GetState() & HvStateModified, HvStateModified);
     pOther->RemoveState(HvStateModified);
   });
-  EXPECT_TRUE(ran);
   EXPECT_EQ(MaxLengthOnServer("Defaults", "Code"), "7");
 }
 
 TEST_F(ValidationTest, SchemaModeAsksForXmlNamesAndNeverTakesANameForAFormat) {
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     CQRBusObjDef* pDef = DefineWithKey("Schema");
     Add(pDef, "1st", "String");
     Add(pDef, "a%sb%d", "String");
@@ -227,13 +209,10 @@ TEST_F(ValidationTest, SchemaModeAsksForXmlNamesAndNeverTakesANameForAFormat) {
                                   "Validation Errors : 3",
                               }));
   });
-  EXPECT_TRUE(ran);
 }
 
 TEST_F(ValidationTest, TheDefinitionsUsedAreCheckedWithItAndSavedBeforeIt) {
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     CQRBusObjDef* pOrder = DefineWithKey("Order");
     Add(pOrder, "Buyer", "Customer");
     CQRBusObjDef* pCustomer = DefineWithKey("Customer");
@@ -267,16 +246,13 @@ TEST_F(ValidationTest, TheDefinitionsUsedAreCheckedWithItAndSavedBeforeIt) {
     EXPECT_EQ(Lines().back(), "Save cannot be completed for Address");
     dravon::test::RefuseSave(false);
   });
-  EXPECT_TRUE(ran);
   EXPECT_EQ(OnServer("Order").attributes, (std::vector<std::string>{"Id:String", "Buyer:Customer"}));
   EXPECT_TRUE(OnServer("Customer").exists);
   EXPECT_EQ(OnServer("Address").attributes, std::vector<std::string>{"Street:String"});
 }
 
 TEST_F(ValidationTest, DefinitionsThatUseEachOtherAreEachCheckedAndSavedOnce) {
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     CQRBusObjDef* pParent = DefineWithKey("Parent");
     Add(pParent, "Child", "Kid");
     CQRBusObjDef* pKid = DefineWithKey("Kid");
@@ -300,14 +276,11 @@ TEST_F(ValidationTest, DefinitionsThatUseEachOtherAreEachCheckedAndSavedOnce) {
     App().ClearStateBits(start, HvStateVisited);
     EXPECT_EQ((pParent->GetState() | pKid->GetState()) & HvStateVisited, 0);
   });
-  EXPECT_TRUE(ran);
   EXPECT_EQ(OnServer("Kid").attributes, (std::vector<std::string>{"Id:String", "Back:Parent"}));
 }
 
 TEST_F(ValidationTest, TheEventIdGoesLastWhenSaved) {
-  bool ran = false;
-  Run(Login(), [&] {
-    ran = true;
+  RunScript(Login(), [&] {
     CQRBusObjDef* pDef = DefineWithKey("Events");
     Add(pDef, CBODefAttr::ATTR_OBJECT_EVENT_ID, "String", "");
     Add(pDef, "Three", "String");
@@ -321,14 +294,11 @@ TEST_F(ValidationTest, TheEventIdGoesLastWhenSaved) {
     }
     EXPECT_EQ(order, (std::vector<std::string>{"Id@1", "Three@2", "Four@3", "Five@4", "ObjectEventId@5"}));
   });
-  EXPECT_TRUE(ran);
   EXPECT_EQ(OnServer("Events").attributes.back(), "ObjectEventId:String");
 }
 
 TEST_F(ValidationTest, WithoutASessionTheLogInComesFirstAndItsCancelEndsTheSave) {
-  bool ran = false;
-  Run({std::string("-u") + kUser, std::string("-p") + kPassword}, [&] {
-    ran = true;
+  RunScript({std::string("-u") + kUser, std::string("-p") + kPassword}, [&] {
     CQRBusObjDef* pDef = DefineWithKey("Offline");
     robot.onDialog(kLoginTitle, [](Robot& r, Window dlg) { r.click(dlg.child(IDCANCEL)); });
     EXPECT_FALSE(App().SaveToServer(pDef));
@@ -345,7 +315,6 @@ TEST_F(ValidationTest, WithoutASessionTheLogInComesFirstAndItsCancelEndsTheSave)
     EXPECT_TRUE(App().IsConnected());
     EXPECT_EQ(Lines().back(), "Save completed for Offline");
   });
-  EXPECT_TRUE(ran);
   EXPECT_TRUE(OnServer("Offline").exists);
 }
 

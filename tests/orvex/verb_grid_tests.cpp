@@ -9,10 +9,6 @@
 namespace orvex_test {
 namespace {
 
-using Strings = std::vector<std::string>;
-using halvane::test::Robot;
-using halvane::test::Window;
-
 constexpr ROWCOL kName = CVerbGridCtrl::kColName;
 constexpr ROWCOL kAppInfo = CVerbGridCtrl::kColAppInfo;
 

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "temporary_server.h"
 #include "velmora_fixture.h"
 
 class HostTest : public VelmoraTest {
@@ -17,6 +16,16 @@ class HostTest : public VelmoraTest {
       text = box.child(0xFFFF).text();
       r.click(box.child(IDOK));
     });
+  }
+
+  // Presses OK and answers the message box it shows; the box's text. The
+  // dialog must stay open behind a refusal.
+  std::string RefusalOfOk(halvane::test::Robot& r, halvane::test::Window dlg) {
+    std::string message;
+    AnswerMessage(message);
+    r.click(dlg.child(IDOK));
+    EXPECT_TRUE(dlg.exists()) << "the dialog stays open after a refusal";
+    return message;
   }
 
   CWinApp app{kHostName};

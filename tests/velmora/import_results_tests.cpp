@@ -98,14 +98,6 @@ class ImportResultsTest : public HostTest {
     ::SetWindowText(dlg.child(IDC_RESULTS_FIND).hwnd(), text.c_str());
     r.pumpUntilIdle();
   }
-  // Runs OK and answers the message box it shows; the box's text.
-  std::string RefusalOfOk(Robot& r, Window dlg) {
-    std::string message;
-    AnswerMessage(message);
-    r.click(dlg.child(IDOK));
-    EXPECT_TRUE(dlg.exists()) << "the dialog stays open after a refusal";
-    return message;
-  }
 };
 
 // --- Rows and modes ----------------------------------------------------------

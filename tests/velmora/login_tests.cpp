@@ -28,6 +28,13 @@ void Retype(Robot& r, Window edit, const std::string& text) {
 // The edit of a drop-down combo box.
 Window EditOf(Window combo) { return combo.childByClass("Edit"); }
 
+// Types the three fields over what they show.
+void TypeLogin(Robot& r, Window dlg, const std::string& server, const std::string& user, const std::string& password) {
+  Retype(r, EditOf(dlg.child(IDC_LOGIN_SERVER)), server);
+  Retype(r, EditOf(dlg.child(IDC_LOGIN_USER)), user);
+  Retype(r, dlg.child(IDC_LOGIN_PASSWORD), password);
+}
+
 void Remember(bool remember, const char* server, const char* user, const char* password) {
   CHLUtilWinRegistry("Common").SetRecentLoginInfo(remember, server, user, password);
 }
@@ -134,9 +141,7 @@ TEST_F(LoginDialogTest, ServerAndUserAreTrimmedThePasswordKeptAndNoPasswordIsRea
   Run(
       login,
       [](Robot& r, Window dlg) {
-        Retype(r, EditOf(dlg.child(IDC_LOGIN_SERVER)), "  HalvaneServer  ");
-        Retype(r, EditOf(dlg.child(IDC_LOGIN_USER)), " admin ");
-        Retype(r, dlg.child(IDC_LOGIN_PASSWORD), " Sesame Word ");
+        TypeLogin(r, dlg, "  HalvaneServer  ", " admin ", " Sesame Word ");
         r.click(dlg.child(IDC_LOGIN_REMEMBER));
         Connect(r, dlg);
       },
@@ -233,9 +238,7 @@ TEST_F(LoginDialogTest, ALoginThroughTheDialogReachesTheDefaultServer) {
   Run(
       login,
       [](Robot& r, Window dlg) {
-        Retype(r, EditOf(dlg.child(IDC_LOGIN_SERVER)), "HalvaneServer");
-        Retype(r, EditOf(dlg.child(IDC_LOGIN_USER)), "admin");
-        Retype(r, dlg.child(IDC_LOGIN_PASSWORD), "admin");
+        TypeLogin(r, dlg, "HalvaneServer", "admin", "admin");
         Connect(r, dlg);
       },
       IDOK);

@@ -7,6 +7,7 @@
 #include "DlgConnectorDefine.h"
 #include "DlgMapDefine.h"
 #include "DlgTmplDefine.h"
+#include "fennick_test_support.h"
 #include "host_fixture.h"
 #include "resource.h"
 
@@ -30,14 +31,11 @@ class NameDialogTest : public HostTest {
 
 TEST_F(NameDialogTest, AnEmptyNameLeavesOkEnabledAtFirstAndIsRefusedOnOk) {
   CDlgBODefine dialog(nullptr);
-  std::string message;
   robot.onDialog("New Business Object Definition", [&](Robot& r, Window dlg) {
     EXPECT_TRUE(dlg.child(IDOK).isEnabled()) << "as the template has it";
     EXPECT_EQ(LimitOf(dlg.child(IDC_NEW_NAME)), 80);
-    AnswerMessage(message);
-    r.click(dlg.child(IDOK));
-    EXPECT_EQ(message, "Please enter name .");
-    ASSERT_TRUE(dlg.exists()) << "the dialog stays open";
+    EXPECT_EQ(RefusalOfOk(r, dlg), "Please enter name .");
+    ASSERT_TRUE(dlg.exists());
     TypeInto(r, dlg.child(IDC_NEW_NAME), "   ");
     EXPECT_FALSE(dlg.child(IDOK).isEnabled()) << "blanks only count as empty";
     TypeInto(r, dlg.child(IDC_NEW_NAME), "Customer  ");
@@ -65,16 +63,13 @@ TEST_F(NameDialogTest, ANameThatIsNotAlphanumericKeepsTheDialogOpenWithoutAMessa
 }
 
 TEST_F(NameDialogTest, ABusinessObjectNameHeldByTheSessionIsRefused) {
-  TemporaryServer server;
-  server.AddBusinessObject("Invoice");  // on the server, not held
-  ASSERT_NE(server.Dm()->GetBO("Customer", 1, 0), nullptr);
-  CDlgBODefine dialog(server.Dm());
-  std::string message;
+  fennick_test::TestServer server;
+  server.Define("Invoice", {{"Id", "String"}}, {});  // on the server, not held
+  ASSERT_NE(server.Dm().GetBO("Customer", 1, 0), nullptr);
+  CDlgBODefine dialog(&server.Dm());
   robot.onDialog("New Business Object Definition", [&](Robot& r, Window dlg) {
     TypeInto(r, dlg.child(IDC_NEW_NAME), "Customer");
-    AnswerMessage(message);
-    r.click(dlg.child(IDOK));
-    EXPECT_EQ(message, "Please give unique name to business object.");
+    EXPECT_EQ(RefusalOfOk(r, dlg), "Please give unique name to business object.");
     ASSERT_TRUE(dlg.exists());
     // The check asks only for definitions in hand, not the server's.
     TypeInto(r, dlg.child(IDC_NEW_NAME), "Invoice");
@@ -85,8 +80,8 @@ TEST_F(NameDialogTest, ABusinessObjectNameHeldByTheSessionIsRefused) {
 }
 
 TEST_F(NameDialogTest, WithoutADataManagerEveryWellFormedNameIsAccepted) {
-  TemporaryServer server;
-  ASSERT_NE(server.Dm()->GetBO("Customer", 1, 0), nullptr);
+  fennick_test::TestServer server;
+  ASSERT_NE(server.Dm().GetBO("Customer", 1, 0), nullptr);
   server.AddObject(HvObjNativeMap, "CustomerMap");
   server.AddObject(HvObjCollabTemplate, "Billing");
   CDlgBODefine bo(nullptr);
@@ -127,24 +122,21 @@ TEST_F(NameDialogTest, TheConnectorDialogShowsTheCallersTitleAndStartsInTheName)
 }
 
 TEST_F(NameDialogTest, AConnectorNameInUseIsRefusedUnlessTheObjectTypeIs0) {
-  TemporaryServer server;
+  fennick_test::TestServer server;
   const CList<CQRSupportedBO*, CQRSupportedBO*> none;
   const CList<HvProperty*, HvProperty*> noProps;
-  ASSERT_NE(server.Dm()->AddConnector("Ledger", "1.0", 2, none, noProps, noProps), nullptr);
-  std::string message;
-  CDlgConnectorDefine checked(server.Dm(), HvObjConnector);
+  ASSERT_NE(server.Dm().AddConnector("Ledger", "1.0", 2, none, noProps, noProps), nullptr);
+  CDlgConnectorDefine checked(&server.Dm(), HvObjConnector);
   checked.m_strTitle = "Connector";
   robot.onDialog("Connector", [&](Robot& r, Window dlg) {
     TypeInto(r, dlg.child(IDC_CONNECTOR_NAME), "LEDGER");
-    AnswerMessage(message);
-    r.click(dlg.child(IDOK));
+    EXPECT_EQ(RefusalOfOk(r, dlg), "Please give unique name.");
     ASSERT_TRUE(dlg.exists());
     r.click(dlg.child(IDCANCEL));
   });
   EXPECT_EQ(checked.DoModal(), IDCANCEL);
-  EXPECT_EQ(message, "Please give unique name.");
 
-  CDlgConnectorDefine unchecked(server.Dm(), static_cast<_E_HvObjType>(0));
+  CDlgConnectorDefine unchecked(&server.Dm(), static_cast<_E_HvObjType>(0));
   unchecked.m_strTitle = "Connector";
   unchecked.m_strName = "Ledger";
   robot.onDialog("Connector", [](Robot& r, Window dlg) { r.click(dlg.child(IDOK)); });
@@ -155,26 +147,23 @@ TEST_F(NameDialogTest, AConnectorNameInUseIsRefusedUnlessTheObjectTypeIs0) {
 // --- Map ---------------------------------------------------------------------
 
 TEST_F(NameDialogTest, TheMapLabelIsTheCallersAndAMapOfTheServerIsRefused) {
-  TemporaryServer server;
+  fennick_test::TestServer server;
   server.AddObject(HvObjNativeMap, "CustomerMap");
-  CDlgMapDefine unlabelled(server.Dm());
+  CDlgMapDefine unlabelled(&server.Dm());
   robot.onDialog("New Component", [](Robot& r, Window dlg) {
     EXPECT_EQ(dlg.child(IDC_NAME_LABEL).text(), "");
     r.click(dlg.child(IDCANCEL));
   });
   EXPECT_EQ(unlabelled.DoModal(), IDCANCEL);
 
-  CDlgMapDefine dialog(server.Dm());
+  CDlgMapDefine dialog(&server.Dm());
   dialog.m_strLabel = "Map name:";
-  std::string message;
   robot.onDialog("New Component", [&](Robot& r, Window dlg) {
     EXPECT_EQ(dlg.child(IDC_NAME_LABEL).text(), "Map name:");
     EXPECT_EQ(LimitOf(dlg.child(IDC_NEW_NAME)), 80);
     TypeInto(r, dlg.child(IDC_NEW_NAME), "CustomerMap");
     r.snapshot(dlg, "map_define");
-    AnswerMessage(message);
-    r.click(dlg.child(IDOK));
-    EXPECT_EQ(message, "Please give unique name to new object.");
+    EXPECT_EQ(RefusalOfOk(r, dlg), "Please give unique name to new object.");
     TypeInto(r, dlg.child(IDC_NEW_NAME), "OrderMap");
     r.click(dlg.child(IDOK));
   });
@@ -185,10 +174,9 @@ TEST_F(NameDialogTest, TheMapLabelIsTheCallersAndAMapOfTheServerIsRefused) {
 // --- Collaboration template -------------------------------------------------
 
 TEST_F(NameDialogTest, TheTemplateDialogEnablesOkOnlyWithANameAndFormatsItsMessage) {
-  TemporaryServer server;
+  fennick_test::TestServer server;
   server.AddObject(HvObjCollabTemplate, "Billing");
-  CDlgTmplDefine dialog(server.Dm());
-  std::string message;
+  CDlgTmplDefine dialog(&server.Dm());
   robot.onDialog("New Collaboration Template", [&](Robot& r, Window dlg) {
     EXPECT_FALSE(dlg.child(IDOK).isEnabled()) << "no name yet";
     EXPECT_EQ(LimitOf(dlg.child(IDC_NEW_NAME)), 79);
@@ -199,9 +187,7 @@ TEST_F(NameDialogTest, TheTemplateDialogEnablesOkOnlyWithANameAndFormatsItsMessa
     EXPECT_TRUE(dlg.child(IDOK).isEnabled());
     TypeInto(r, dlg.child(IDC_DESCRIPTION), "Bills the orders of a day.");
     r.snapshot(dlg, "template_define");
-    AnswerMessage(message);
-    r.click(dlg.child(IDOK));
-    EXPECT_EQ(message,
+    EXPECT_EQ(RefusalOfOk(r, dlg),
               "Collaboration template with name \"Billing\" already exists. \nPlease enter a new name before "
               "continuing.");
     TypeInto(r, dlg.child(IDC_NEW_NAME), "Billing2");

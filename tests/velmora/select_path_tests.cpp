@@ -12,6 +12,7 @@
 #include "SelectPath.h"
 #include "host_fixture.h"
 #include "resource.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -69,16 +70,10 @@ TEST_F(SelectPathTest, AFirstRunShowsAnEmptyPathWithTheJarFileChosen) {
 
 TEST_F(SelectPathTest, AMissingPathIsRefusedAndNothingIsStored) {
   CSelectPath dialog;
-  std::string message;
   robot.onDialog(kTitle, [&](Robot& r, Window dlg) {
-    AnswerMessage(message);
-    r.click(dlg.child(IDOK));
-    EXPECT_EQ(message, "Please, enter the valid path or filename!") << "an empty path";
-    message.clear();
+    EXPECT_EQ(RefusalOfOk(r, dlg), "Please, enter the valid path or filename!") << "an empty path";
     TypeInto(r, dlg.child(IDC_CLASS_PATH), folder / "missing.jar");
-    AnswerMessage(message);
-    r.click(dlg.child(IDOK));
-    EXPECT_EQ(message, "Please, enter the valid path or filename!");
+    EXPECT_EQ(RefusalOfOk(r, dlg), "Please, enter the valid path or filename!");
     ASSERT_TRUE(dlg.exists());
     EXPECT_EQ(RegistryText().find("Pellisk"), std::string::npos);
     r.click(dlg.child(IDCANCEL));
@@ -161,15 +156,12 @@ TEST_F(SelectPathTest, ACancelledPickerLeavesThePathAsItWas) {
 TEST_F(SelectPathTest, TheLibrarysTemplateAndMessageWinOverTheHostsOfTheSameIds) {
   ASSERT_NE(::FindResource(Host(), MAKEINTRESOURCE(IDD_SELECT_PATH), RT_DIALOG), nullptr);
   CSelectPath dialog;
-  std::string message;
   robot.onDialog(kTitle, [&](Robot& r, Window dlg) {
     EXPECT_TRUE(dlg.child(IDC_CLASS_PATH));
-    AnswerMessage(message);
-    r.click(dlg.child(IDOK));
+    EXPECT_EQ(RefusalOfOk(r, dlg), "Please, enter the valid path or filename!");
     r.click(dlg.child(IDCANCEL));
   });
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  EXPECT_EQ(message, "Please, enter the valid path or filename!");
   EXPECT_EQ(AfxGetResourceHandle(), Host());
 }
 

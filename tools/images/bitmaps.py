@@ -1,8 +1,11 @@
 """The picture writers of the programs' image scripts (orvex/res and
 kestrun/res make_images.py): toolbar strips of 16 x 15 character pictures
 on the classic grey, 8-bit pictures with a colour table, a 5 x 7 pixel
-alphabet, and 32-bit icons of 16 x 16 and 32 x 32 pixels."""
+alphabet, the programs' start-up picture, 32-bit icons of 16 x 16 and
+32 x 32 pixels, and the writing of a script's files."""
+import os
 import struct
+import sys
 
 COLOURS = {
     ".": (192, 192, 192),
@@ -103,6 +106,30 @@ def bmp8(width, height, canvas, palette):
     return b"BM" + struct.pack("<IHHI", offset + len(data), 0, 0, offset) + header + table + data
 
 
+SPLASH_W, SPLASH_H = 360, 220
+
+
+def splash(palette, title, title_scale, title_top, subtitle):
+    """The start-up picture every program shows: a framed background
+    (palette index 0) with a band (1), an accent rule (4) and the brand (4)
+    above the title (2), the subtitle (3) below the band, the frame 5."""
+    canvas = [[0] * SPLASH_W for _ in range(SPLASH_H)]
+    for y in range(150, 160):
+        for x in range(SPLASH_W):
+            canvas[y][x] = 1
+    for x in range(40, SPLASH_W - 40):
+        canvas[62][x] = 4
+    for x in range(SPLASH_W):
+        canvas[0][x] = canvas[SPLASH_H - 1][x] = 5
+    for y in range(SPLASH_H):
+        canvas[y][0] = canvas[y][SPLASH_W - 1] = 5
+    draw_text(canvas, title, (SPLASH_W - text_width(title, title_scale)) // 2, title_top, title_scale, 2)
+    draw_text(canvas, subtitle, (SPLASH_W - text_width(subtitle, 2)) // 2, 172, 2, 3)
+    brand = "HALVANE"
+    draw_text(canvas, brand, (SPLASH_W - text_width(brand, 3)) // 2, 28, 3, 4)
+    return bmp8(SPLASH_W, SPLASH_H, canvas, palette)
+
+
 def icon_image(size, pixel):
     """One 32-bit icon image: BGRA bottom-up, then an empty AND mask."""
     data = bytearray()
@@ -124,3 +151,12 @@ def ico(pixel):
         out += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), offset)
         offset += len(image)
     return out + b"".join(images)
+
+
+def write_outputs(outputs, script):
+    """Writes each file of `outputs` (name: bytes) into the folder the
+    command line names, or else the folder of `script` (its __file__)."""
+    folder = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(script))
+    for name, data in outputs.items():
+        with open(os.path.join(folder, name), "wb") as out:
+            out.write(data)

@@ -4,6 +4,9 @@
 
 #include <gxall.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace utils::grid {
 // Widens a combo box's drop-down list to its widest item.
 AFX_EXT_API void AdjustDropDownWidth(CComboBox* pCombo);
@@ -26,5 +29,25 @@ class AFX_EXT_CLASS HLGridBase : public TGridWnd {
   void AddActionStyle(WORD nAdd, WORD nRemove = 0) {
     CGXGridParam* param = this->GetParam();
     param->SetActivateCellFlags(static_cast<WORD>((param->GetActivateCellFlags() | nAdd) & ~nRemove));
+  }
+
+  // The rows selected whole (none: the current cell's row, when
+  // bCanUseCurrentCell), in grid order; never the header row.
+  std::vector<ROWCOL> SelectedRows(BOOL bCanUseCurrentCell) {
+    std::vector<ROWCOL> rows;
+    CRowColArray starts, ends;
+    ROWCOL spans = this->GetSelectedRows(starts, ends, TRUE, FALSE);
+    ROWCOL current = 0;
+    if (spans == 0 && bCanUseCurrentCell && this->GetCurrentCell(&current, nullptr)) {
+      starts.Add(current);
+      ends.Add(current);
+      spans = 1;
+    }
+    const ROWCOL count = this->GetRowCount();
+    for (ROWCOL i = 0; i < spans; ++i) {
+      const INT_PTR k = static_cast<INT_PTR>(i);
+      for (ROWCOL row = std::max<ROWCOL>(starts[k], 1); row <= ends[k] && row <= count; ++row) rows.push_back(row);
+    }
+    return rows;
   }
 };

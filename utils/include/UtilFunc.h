@@ -39,6 +39,11 @@ class AFX_EXT_CLASS CUtilFunc {
   // one), folder with its trailing separator, name, extension with its dot.
   // Any output may be null.
   static void splitpath(LPCTSTR path, CString* drive, CString* folder, CString* name, CString* ext);
+  // The running program's folder, with its trailing separator.
+  static CString GetProgramFolder();
+  // The installation: the parent of the program's folder, without a
+  // trailing separator.
+  static CString GetInstallFolder();
 
   // Replaces the characters a file name cannot hold (\ / : * ? " < > | and
   // control characters) with "_".

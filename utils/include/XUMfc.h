@@ -11,4 +11,7 @@ class AFX_EXT_CLASS XUMfc {
   // An item without an update handler stays enabled only when pWnd has a
   // command handler for it (bDisableIfNoHandler).
   static void UpdateCmdUI(CMenu* pMenu, CWnd* pWnd, BOOL bDisableIfNoHandler = TRUE);
+  // Brings a document's frame to the front, restored to its normal size
+  // when it was minimized.
+  static void ActivateRestored(CFrameWnd* pFrame);
 };

@@ -9,6 +9,11 @@ void Put(CString* out, std::string_view part) {
   if (out) *out = CString(part);
 }
 
+CString ParentFolder(const CString& path) {
+  const int slash = path.ReverseFind('/');
+  return slash >= 0 ? path.Left(slash) : CString();
+}
+
 }  // namespace
 
 void CUtilFunc::splitpath(LPCTSTR path, CString* drive, CString* folder, CString* name, CString* ext) {
@@ -39,3 +44,13 @@ void CUtilFunc::FixHelpFileName(CString& path) {
   }
   path = CString(fixed);
 }
+
+CString CUtilFunc::GetProgramFolder() {
+  char path[MAX_PATH * 4] = {};
+  ::GetModuleFileName(nullptr, path, sizeof(path));
+  CString drive, folder;
+  splitpath(path, &drive, &folder, nullptr, nullptr);
+  return drive + folder;
+}
+
+CString CUtilFunc::GetInstallFolder() { return ParentFolder(ParentFolder(GetProgramFolder())); }

@@ -3,26 +3,19 @@
 // and, with a data manager, the name of a definition the session holds.
 #pragma once
 
-#include <afxwin.h>
+#include "DlgNewObjectName.h"
 
-class CDataManager;
-
-class AFX_EXT_CLASS CDlgBODefine : public CDialog {
+class AFX_EXT_CLASS CDlgBODefine : public CDlgNewObjectName {
  public:
   enum { IDD = 349 };
 
   // A null data manager skips the uniqueness check.
   explicit CDlgBODefine(CDataManager* pDataManager, CWnd* pParent = nullptr);
 
-  CDataManager* m_pDataManager;
-  // At most 80 characters; after IDOK without trailing blanks.
-  CString m_strName;
   CString m_strAppInfo;
 
  protected:
+  CString NameTakenMessage() override;
   void DoDataExchange(CDataExchange* pDX) override;
-  BOOL OnInitDialog() override;
-  void OnOK() override;
-  afx_msg void OnChangeName();
   DECLARE_MESSAGE_MAP()
 };

@@ -40,6 +40,17 @@ class AFX_EXT_CLASS HvHelp {
   void AuthorHelp();
   void AuthorHelpProperty();
 
+  // The programs' help keys, offered every message first: F1 shows the
+  // help of the window in front, F11 authors it when `bAuthoring`;
+  // `bProperty` picks the property variants. TRUE when the key was taken.
+  BOOL PreTranslateHelpKey(const MSG* pMsg, BOOL bAuthoring, BOOL bProperty);
+  // The help of the window in front, whichever window asked (F11 held and
+  // `bAuthoring`: its authoring).
+  void HelpOnFrontWindow(BOOL bAuthoring, BOOL bProperty);
+  // Whether the login history's user information switches help authoring
+  // on for this user.
+  static BOOL IsAuthoringUser();
+
   // The topic of the help window (the active window when none is set):
   // null when there is none, AuthoringDialogActive() when that window is
   // the authoring dialog itself. With `bCreate` a missing topic is made

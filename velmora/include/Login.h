@@ -19,6 +19,9 @@ class AFX_EXT_CLASS CLogin : public CDialog {
 
   INT_PTR DoModal() override;
 
+  // The three presets at once (a program's command line).
+  void SetPresets(const CString& strServer, const CString& strUser, const CString& strPassword);
+
   CString m_strPassword;  // at most 30 characters, kept as typed
   int m_bRemember = 0;    // remember the user name and password
   CString m_strUser;      // at most 30 characters, trimmed on OK

@@ -2,6 +2,7 @@
 // in front, opening pages and starting the authoring dialog.
 #include "HvHelp.h"
 
+#include <HLUtilWinRegistry.h>
 #include <UtilMessageBox.h>
 #include <afxcrt.h>
 #include <afxdlgs.h>
@@ -18,6 +19,9 @@ namespace {
 
 constexpr const char* kNoPageMessage = "Default help page wasn't found. Please, check your installation.";
 constexpr int kTabTextSize = 256;
+// The login-history user information that switches help authoring on.
+constexpr const char* kAuthoringUser = "admin";
+constexpr const char* kAuthoringWord = "PimRox";
 
 bool FileExists(const CString& path) { return ::GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES; }
 
@@ -293,3 +297,33 @@ void HvHelp::Author(bool property) {
 
 void HvHelp::AuthorHelp() { Author(false); }
 void HvHelp::AuthorHelpProperty() { Author(true); }
+
+// --- The programs' help keys -----------------------------------------------------
+
+BOOL HvHelp::PreTranslateHelpKey(const MSG* pMsg, BOOL bAuthoring, BOOL bProperty) {
+  if (pMsg->message != WM_KEYDOWN) return FALSE;
+  if (bAuthoring && pMsg->wParam == VK_F11) {
+    Author(bProperty != FALSE);
+    return TRUE;
+  }
+  if (pMsg->wParam == VK_F1) {
+    Show(bProperty != FALSE);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+void HvHelp::HelpOnFrontWindow(BOOL bAuthoring, BOOL bProperty) {
+  const HWND saved = m_hHelpWnd;
+  m_hHelpWnd = nullptr;
+  if (bAuthoring && ::GetKeyState(VK_F11) < 0) {
+    Author(bProperty != FALSE);
+  } else {
+    Show(bProperty != FALSE);
+  }
+  m_hHelpWnd = saved;
+}
+
+BOOL HvHelp::IsAuthoringUser() {
+  return CHLUtilWinRegistry("Common").GetUserInfo(kAuthoringUser).CompareNoCase(kAuthoringWord) == 0 ? TRUE : FALSE;
+}

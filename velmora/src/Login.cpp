@@ -28,6 +28,12 @@ CLogin::CLogin(CString strServer, CWnd* pParent) : CDialog(IDD_LOGIN, pParent), 
 
 CLogin::~CLogin() = default;
 
+void CLogin::SetPresets(const CString& strServer, const CString& strUser, const CString& strPassword) {
+  m_strServer = strServer;
+  m_strUser = strUser;
+  m_strPassword = strPassword;
+}
+
 INT_PTR CLogin::DoModal() {
   velmora::ResourceScope resources;
   return CDialog::DoModal();

@@ -7,8 +7,11 @@ after changing the picture:
 
     python3 orvex/wizard/res/make_clip.py orvex/wizard/res/generate.avi
 """
-import struct
+import os
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "images"))
+from clips import avi  # noqa: E402
 
 WIDTH = 64
 HEIGHT = 40
@@ -20,15 +23,6 @@ FRAME_US = 125_000
 PALETTE = [(0xC0, 0xC0, 0xC0), (0xFF, 0xFF, 0xFF), (0x40, 0x40, 0x40), (0x00, 0x00, 0x80), (0xF0, 0xD0, 0x20)]
 
 LINES = 6  # text lines on the sheet
-
-
-def chunk(fourcc, data):
-    pad = b"\0" if len(data) % 2 else b""
-    return fourcc + struct.pack("<I", len(data)) + data + pad
-
-
-def riff_list(kind, body):
-    return chunk(b"LIST", kind + body)
 
 
 class Canvas:
@@ -70,27 +64,6 @@ def frame_pixels(index):
     return bytes(canvas.pixels)
 
 
-def build():
-    frame_bytes = WIDTH * HEIGHT
-    avih = struct.pack("<14I", FRAME_US, frame_bytes * 8, 0, 0x10, FRAMES, 0, 1, frame_bytes, WIDTH, HEIGHT,
-                       0, 0, 0, 0)
-    strh = b"vids" + b"DIB " + struct.pack("<IHHIIIIIIII4h", 0, 0, 0, 0, 1, 8, 0, FRAMES, frame_bytes, 0, 0,
-                                           0, 0, WIDTH, HEIGHT)
-    header = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 8, 0, frame_bytes, 0, 0, len(PALETTE),
-                         len(PALETTE))
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in PALETTE)
-    hdrl = riff_list(b"hdrl", chunk(b"avih", avih) + riff_list(b"strl", chunk(b"strh", strh) +
-                                                              chunk(b"strf", header + palette)))
-    frames = [chunk(b"00db", frame_pixels(i)) for i in range(FRAMES)]
-    movi = riff_list(b"movi", b"".join(frames))
-    index = b""
-    offset = 4
-    for frame in frames:
-        index += b"00db" + struct.pack("<III", 0x10, offset, frame_bytes)
-        offset += len(frame)
-    return chunk(b"RIFF", b"AVI " + hdrl + movi + chunk(b"idx1", index))
-
-
 if __name__ == "__main__":
     with open(sys.argv[1] if len(sys.argv) > 1 else "generate.avi", "wb") as out:
-        out.write(build())
+        out.write(avi(WIDTH, HEIGHT, FRAME_US, PALETTE, [frame_pixels(i) for i in range(FRAMES)]))

@@ -1,0 +1,36 @@
+// A server of the tests' own: an embedded server in a temporary folder,
+// which is the servers folder while it lives, with a session logged in to
+// it. Built into its own library: the robot does not link the data manager.
+#pragma once
+
+#include <DataManager.h>
+
+#include <string>
+
+#include "temp_folder.h"
+
+namespace halvane::test {
+
+// The constructor fails the test when it cannot make the server or log in;
+// the destructor deletes the data manager, the session with it.
+class TemporaryServer {
+ public:
+  static constexpr const char* kUser = "tester";
+  static constexpr const char* kPassword = "secret";
+
+  explicit TemporaryServer(std::string name = "TestServer");
+  ~TemporaryServer();
+  TemporaryServer(const TemporaryServer&) = delete;
+  TemporaryServer& operator=(const TemporaryServer&) = delete;
+
+  const std::string& Name() const { return name_; }
+  CDataManager& Dm() { return *CDataManager::InitInstance(); }
+  // Records a map, template, collaboration or relationship on the server.
+  void AddObject(_E_HvObjType type, const std::string& name) const;
+
+ private:
+  std::string name_;
+  TempFolder folder_{"test-server"};
+};
+
+}  // namespace halvane::test
