@@ -79,9 +79,56 @@
 
 // --- Tab: Trace/Log Files ------------------------------------------------------------
 #define IDD_LOG_TRACE 521
+#define IDC_LOG_FILE 1002
+#define IDC_LOG_BROWSE 1003
+#define IDC_LOG_TO_FILE 1004
+#define IDC_LOG_TO_CONSOLE 1005
+#define IDC_LOG_SIZE 1006
+#define IDC_LOG_SIZE_SPIN 1007
+#define IDC_LOG_ARCHIVES 1008
+#define IDC_LOG_ARCHIVES_SPIN 1009
+#define IDC_TRACE_FILE 1030
+#define IDC_TRACE_BROWSE 1031
+#define IDC_TRACE_TO_FILE 1032
+#define IDC_TRACE_TO_CONSOLE 1035
+#define IDC_TRACE_SIZE 1036
+#define IDC_TRACE_SIZE_SPIN 1037
+#define IDC_TRACE_ARCHIVES 1038
+#define IDC_TRACE_ARCHIVES_SPIN 1039
+#define IDC_LOG_UNLIMITED 1624
+#define IDC_TRACE_UNLIMITED 1625
+#define IDC_LOG_UNIT 1626
+#define IDC_TRACE_UNIT 1627
 
 // --- Tab: Data Handler ----------------------------------------------------------------
 #define IDD_DATA_HANDLER 142
+#define IDC_DH_MIMETYPE 1026
+#define IDC_DH_CLASS 1027
+#define IDC_DH_CONFIG_MO 1029
+
+// --- Strings of the trace and log, data handler and resources tabs -----------------------
+#define IDS_LOG_SIZE_ZERO 105
+#define IDS_TRACE_SIZE_ZERO 107
+#define IDS_LOG_NAME_MISSING 109
+#define IDS_TRACE_NAME_MISSING 110
+#define IDS_LOGTRACE_VALIDATING 516
+#define IDS_LOGTRACE_SAME_FILE 2100
+#define IDS_LOGTRACE_SAVING 2101
+#define IDS_LOG_FILE_FILTER 2102
+#define IDS_LOG_FILE_TITLE 2103
+#define IDS_TRACE_FILE_FILTER 2104
+#define IDS_TRACE_FILE_TITLE 2105
+#define IDS_RES_SAVING 2110
+#define IDS_RES_DEGREE_ONE 2111
+#define IDS_RES_DEGREE_TOO_HIGH 2112
+#define IDS_RES_MAX_ZERO 2113
+#define IDS_RES_TOTAL 2114
+#define IDS_RES_MIN_ABOVE_MAX 2115
+#define IDS_RES_HEADER_RESOURCE 2116
+#define IDS_RES_HEADER_VALUES 2117
+#define IDS_RES_HEADER_PERCENTAGE 2118
+#define IDS_RES_MIN_ALLOCATION 2119
+#define IDS_RES_MAX_ALLOCATION 2120
 
 // --- Tab placeholders: the text that names a tab until it is built ---------------------
 #define IDC_TAB_PLACEHOLDER 1099

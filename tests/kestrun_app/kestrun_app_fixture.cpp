@@ -15,9 +15,16 @@ namespace kestrun_app_test {
 using halvane::test::Robot;
 using halvane::test::Window;
 
+std::string Text(const CString& text) { return std::string(text, size_t(text.GetLength())); }
+
 namespace {
 
-std::string Text(const CString& text) { return std::string(text, size_t(text.GetLength())); }
+// The test program's name, which the utility library's boxes carry.
+std::string ProgramName() {
+  char path[4096] = {};
+  const DWORD length = ::GetModuleFileName(nullptr, path, sizeof(path));
+  return std::filesystem::path(std::string(path, length)).stem();
+}
 
 }  // namespace
 
@@ -219,7 +226,7 @@ void KestrunAppTest::AnswerFileDialog(const std::string& title, const std::strin
 void KestrunAppTest::AnswerMessages() {
   // The class library's boxes carry the application's title, the utility
   // library's the program's name.
-  for (const char* caption : {"Kestrun", "kestrun_app_tests"}) {
+  for (const std::string& caption : {std::string("Kestrun"), ProgramName()}) {
     robot
         .onDialog(caption,
                   [this](Robot& r, Window box) {

@@ -29,6 +29,8 @@ inline constexpr const char* kServer = "TestServer";
 inline constexpr const char* kUser = "tester";
 inline constexpr const char* kPassword = "secret";
 
+std::string Text(const CString& text);
+
 // Standard property names and values.
 using PropertyValues = std::vector<std::pair<std::string, std::string>>;
 

@@ -55,6 +55,7 @@ TEST_F(SaveTest, AConfigurationFileHoldsTheHeaderAndTheFilledTabsOfItsOwnWindow)
     const std::string text = ReadFile("alpha.cfg");
     EXPECT_EQ(text.rfind("[CONFIGURATION_FILE]\r\nVersion = 3.1.2\r\nINSTALLID=", 0), 0u) << text;
     EXPECT_TRUE(Contains(text, "\r\n\r\n[ConnectorAgent Alpha]\r\nApplicationName = Alpha\r\n")) << text;
+    EXPECT_TRUE(Contains(text, "\r\n[LOGGING]\r\n")) << text;
     EXPECT_TRUE(Contains(text, "\r\nTestTab = Alpha\r\n")) << "the test tab, after the window's own tabs: " << text;
     EXPECT_FALSE(Contains(text, "Beta"));
     EXPECT_EQ(Doc("Alpha")->GetTitle(), "QVS - Alpha") << "written: no longer modified";
@@ -133,11 +134,13 @@ TEST_F(SaveTest, AValidationFailureStopsEverySaveBeforeAnyDialog) {
     AddTestTab(Doc("Alpha"));
     CTestTabView::s_bValid = FALSE;
     SaveToFile();
-    EXPECT_EQ(ResultLines(), (std::vector<std::string>{"Validating standard properties ", "The test tab is not valid.",
-                                                       "Validation failed ..."}));
+    EXPECT_EQ(ResultLines(),
+              (std::vector<std::string>{"Validating standard properties ", "Validating Logging and tracing...",
+                                        "The test tab is not valid.", "Validation failed ..."}));
     SaveAllToFile();
-    EXPECT_EQ(ResultLines(), (std::vector<std::string>{"Validating standard properties ", "The test tab is not valid.",
-                                                       "Validation failed ..."}));
+    EXPECT_EQ(ResultLines(),
+              (std::vector<std::string>{"Validating standard properties ", "Validating Logging and tracing...",
+                                        "The test tab is not valid.", "Validation failed ..."}));
     EXPECT_TRUE(Doc("Alpha")->m_strPath.IsEmpty());
   });
   EXPECT_TRUE(ran);
@@ -250,9 +253,9 @@ TEST_F(SaveTest, SaveToServerAddsOrUpdatesTheServersConnectorAndReportsEachStep)
     robot.chooseMenu({"&File", "Sa&ve", "To &Server\tCtrl+S"});
     EXPECT_EQ(ResultLines(),
               (std::vector<std::string>{"Validating Connector 'Alpha'...", "Validating standard properties ",
-                                        "Connector is valid.", "Saving Connector 'Alpha'...",
-                                        "Saving Supported Business Objects...", "Saving associated maps...",
-                                        "Connector 'Alpha' is saved successfully."}));
+                                        "Validating Logging and tracing...", "Connector is valid.",
+                                        "Saving Connector 'Alpha'...", "Saving Supported Business Objects...",
+                                        "Saving associated maps...", "Connector 'Alpha' is saved successfully."}));
     EXPECT_EQ(Doc("Alpha")->GetTitle(), "QVS - Alpha");
     NewConnector("Kay", true);
     Frame().ShowAndClearResults();

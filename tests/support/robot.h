@@ -127,8 +127,9 @@ class Robot {
   // with the popups it owns above it (open menus) when `withPopups`, and
   // fails unless it matches the reference snapshots/<suite>/<name>.png of
   // the test's folder (tools/update-snapshots makes references). Children
-  // in `ignore` show what differs from run to run (a temporary path) and are
-  // left out of the comparison.
+  // in `ignore` show what differs from run to run (a temporary path): they
+  // are painted over in flat grey in the picture and left out of the
+  // comparison.
   std::filesystem::path snapshot(Window window, const std::string& name, bool withPopups = false,
                                  const std::vector<Window>& ignore = {}) const;
 

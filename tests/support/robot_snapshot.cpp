@@ -83,7 +83,12 @@ std::filesystem::path Robot::snapshot(Window window, const std::string& name, bo
     ADD_FAILURE() << "Robot: could not write the snapshot " << file;
     return {};
   }
-  CheckAgainstReference(file, name, IgnoredRects(window, ignore));
+  const std::vector<RECT> ignored = IgnoredRects(window, ignore);
+  if (!internal::BlankRects(file, ignored)) {
+    ADD_FAILURE() << "Robot: could not blank the ignored children of the snapshot " << file;
+    return {};
+  }
+  CheckAgainstReference(file, name, ignored);
   return file;
 }
 

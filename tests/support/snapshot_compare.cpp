@@ -55,8 +55,8 @@ bool Ignored(const std::vector<RECT>& ignore, int x, int y) {
 }  // namespace
 
 SnapshotVerdict ComparePng(const std::filesystem::path& actual, const std::filesystem::path& reference,
-                           const std::filesystem::path& diffFile, const std::vector<RECT>& ignore,
-                           int channelTolerance, long maxDifferentPixels) {
+                           const std::filesystem::path& diffFile, const std::vector<RECT>& ignore, int channelTolerance,
+                           long maxDifferentPixels) {
   const Surface a = Load(actual);
   if (!a) return {false, "the snapshot " + actual.string() + " is no readable PNG"};
   const Surface r = Load(reference);
@@ -64,8 +64,8 @@ SnapshotVerdict ComparePng(const std::filesystem::path& actual, const std::files
   const int width = cairo_image_surface_get_width(a.get());
   const int height = cairo_image_surface_get_height(a.get());
   if (width != cairo_image_surface_get_width(r.get()) || height != cairo_image_surface_get_height(r.get())) {
-    return {false, "the snapshot is " + std::to_string(width) + "x" + std::to_string(height) +
-                       ", the reference " + std::to_string(cairo_image_surface_get_width(r.get())) + "x" +
+    return {false, "the snapshot is " + std::to_string(width) + "x" + std::to_string(height) + ", the reference " +
+                       std::to_string(cairo_image_surface_get_width(r.get())) + "x" +
                        std::to_string(cairo_image_surface_get_height(r.get()))};
   }
   Surface diff(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
@@ -92,6 +92,18 @@ SnapshotVerdict ComparePng(const std::filesystem::path& actual, const std::files
   cairo_surface_write_to_png(diff.get(), diffFile.c_str());
   return {false, std::to_string(different) + " pixels differ from the reference " + reference.string() +
                      "; the difference is in " + diffFile.string()};
+}
+
+bool BlankRects(const std::filesystem::path& file, const std::vector<RECT>& rects) {
+  if (rects.empty()) return true;
+  const Surface image = Load(file);
+  if (!image) return false;
+  cairo_t* cr = cairo_create(image.get());
+  cairo_set_source_rgb(cr, 0.5, 0.5, 0.5);
+  for (const RECT& r : rects) cairo_rectangle(cr, r.left, r.top, r.right - r.left, r.bottom - r.top);
+  cairo_fill(cr);
+  cairo_destroy(cr);
+  return cairo_surface_write_to_png(image.get(), file.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
 }  // namespace halvane::test::internal

@@ -24,4 +24,10 @@ SnapshotVerdict ComparePng(const std::filesystem::path& actual, const std::files
                            const std::filesystem::path& diffFile, const std::vector<RECT>& ignore = {},
                            int channelTolerance = 24, long maxDifferentPixels = 8);
 
+// Paints the rectangles (picture coordinates) of the PNG file over in one
+// flat grey and writes it back, so that what the machine puts there (paths,
+// folder listings) never reaches a reference picture. False when the file
+// could not be read or written.
+bool BlankRects(const std::filesystem::path& file, const std::vector<RECT>& rects);
+
 }  // namespace halvane::test::internal
