@@ -144,9 +144,9 @@ TEST_F(DialogTest, FilesSaveTakesTypedAndBrowsedFilesAndRefusesClashes) {
       pGrid->SetValueRange(CGXRange(3, 2), Path("browsed.cfg").c_str());
       int refusals = 0;
       r.onDialog("kestrun_app_tests", [&](Robot& rb, Window box) {
-        ++refusals;
-        rb.click(box.childByText("OK"));
-      }).times(2);
+         ++refusals;
+         rb.click(box.childByText("OK"));
+       }).times(2);
       r.click(dlg.child(IDOK));
       EXPECT_TRUE(dlg.exists());
       // A repository copy's name: refused too.
@@ -214,7 +214,7 @@ TEST_F(DialogTest, TheUpgradeDialogListsThePropertiesAndUpgradeAgrees) {
     CDlgUpgrateStdProperty upgrade(&Frame(), "PollInterval\r\nCharacterSet\r\n");
     EXPECT_EQ(upgrade.DoModal(), IDOK);
     robot.onDialog("Upgrade Standard Properties", [](Robot& r, Window dlg) { r.click(dlg.child(IDCANCEL)); });
-    CDlgUpgrateStdProperty cancelled(&Frame(), "Locale\r\n");
+    CDlgUpgrateStdProperty cancelled(&Frame(), "TraceLevel\r\n");
     EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
   });
   EXPECT_TRUE(ran);

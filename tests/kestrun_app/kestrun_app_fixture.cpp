@@ -2,6 +2,7 @@
 
 #include <DravonAdmin.h>
 #include <DravonTestHooks.h>
+#include <Orb.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -90,6 +91,8 @@ void KestrunAppTest::SetUp() {
 void KestrunAppTest::TearDown() {
   delete CDataManager::PeekInstance();
   dravon::test::ResetFaults();
+  // A test that leaves the ORB busy does not pass that on to the next.
+  SetOrbBusy(0);
   win32::SetShellExecuteHook(nullptr);
   MfcTest::TearDown();
   ::unsetenv("HALVANE_SERVERS");
@@ -142,6 +145,19 @@ std::vector<std::string> KestrunAppTest::TabLabels(CChildFrame* pFrame) {
   if (pFrame == nullptr) return labels;
   for (int i = 0; i < pFrame->GetTabCount(); ++i) labels.push_back(Text(pFrame->GetTabWnd().GetTabLabel(i)));
   return labels;
+}
+
+void KestrunAppTest::ShowTab(CKestrunDoc* pDoc, const std::string& label) {
+  CChildFrame* pFrame = pDoc->GetChildFrame();
+  ASSERT_NE(pFrame, nullptr);
+  SECTabWnd& tabs = pFrame->GetTabWnd();
+  for (int i = 0; i < tabs.GetTabCount(); ++i) {
+    if (Text(tabs.GetTabLabel(i)) != label) continue;
+    const CPoint centre = tabs.GetTabRect(i).CenterPoint();
+    robot.click(Window(tabs.GetSafeHwnd()), {centre.x, centre.y});
+    return;
+  }
+  ADD_FAILURE() << "no tab " << label;
 }
 
 void KestrunAppTest::AddTestTab(CKestrunDoc* pDoc) {
@@ -254,7 +270,7 @@ void KestrunAppTest::WriteFile(const std::string& name, const std::string& text)
 
 void KestrunAppTest::WriteConfig(const std::string& file, const std::string& connector) {
   WriteFile(file, "[CONFIGURATION_FILE]\r\nVersion = 3.1.2\r\nINSTALLID=\r\n\r\n[ConnectorAgent " + connector +
-                      "]\r\nApplicationName = " + connector + "\r\nDeliveryTransport = IDL\r\n");
+                      "]\r\nApplicationName = " + connector + "\r\nDeliveryTransport = JMS\r\n");
 }
 
 void KestrunAppTest::WriteRepositoryCopy(const std::string& file, const std::vector<std::string>& names, bool header) {

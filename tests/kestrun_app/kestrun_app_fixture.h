@@ -79,17 +79,24 @@ class KestrunAppTest : public halvane::test::MfcTest {
   // The results bar's text and its lines.
   std::string Results();
   std::vector<std::string> ResultLines();
+  void ClearResults() { Frame().GetResultsView().ClearText(); }
   std::string StatusText(int pane);
   // The open documents' titles, in the template's order.
   std::vector<std::string> OpenTitles();
   CKestrunDoc* Doc(const std::string& name, int type = CONNECTOR_QVS);
   CChildFrame* FrameOf(const std::string& name, int type = CONNECTOR_QVS);
+  static CChildFrame* FrameOf(CKestrunDoc* pDoc) { return pDoc->GetChildFrame(); }
   std::vector<std::string> TabLabels(CChildFrame* pFrame);
+  std::vector<std::string> TabLabels(CKestrunDoc* pDoc) { return TabLabels(pDoc->GetChildFrame()); }
+  // Brings the tab of the label to the front by clicking it.
+  void ShowTab(CKestrunDoc* pDoc, const std::string& label);
   // Adds a tab of CTestTabView to the document's window.
   void AddTestTab(CKestrunDoc* pDoc);
 
   // Connects through the Connect command's dialog.
   void Connect();
+  // Connects as the application's callers do, without the dialog.
+  bool ConnectDirectly() { return App().ConnectToServer(kServer, kUser, kPassword); }
   // A connector on the test server, made by a session of its own; the
   // standard property values given are set first.
   void PutOnServer(const std::string& name, const PropertyValues& values = {});

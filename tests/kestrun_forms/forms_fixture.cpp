@@ -4,7 +4,6 @@
 
 namespace kforms_test {
 
-using halvane::test::Window;
 using kestrun_app_test::Text;
 
 void FormsTest::SetUp() {
@@ -47,17 +46,6 @@ CKestrunView* FormsTest::TabView(CKestrunDoc* doc, const std::string& label) {
     if (Text(frame->GetTabWnd().GetTabLabel(i)) == label) return frame->GetTabView(i);
   }
   return nullptr;
-}
-
-void FormsTest::ShowTab(CKestrunDoc* doc, const std::string& label) {
-  SECTabWnd& tabs = doc->GetChildFrame()->GetTabWnd();
-  for (int i = 0; i < tabs.GetTabCount(); ++i) {
-    if (Text(tabs.GetTabLabel(i)) != label) continue;
-    const CPoint centre = tabs.GetTabRect(i).CenterPoint();
-    robot.click(Window(tabs.GetSafeHwnd()), {centre.x, centre.y});
-    return;
-  }
-  ADD_FAILURE() << "no tab " << label;
 }
 
 std::string FormsTest::SavedConfig(CKestrunDoc* doc) {

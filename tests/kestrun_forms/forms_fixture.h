@@ -26,17 +26,13 @@ class FormsTest : public kestrun_app_test::KestrunAppTest {
   CKestrunDoc* OpenNew(const std::string& name, int typeCode);
   // A window over the configuration file's text.
   CKestrunDoc* OpenConfig(const std::string& text);
-  // Clicks the tab of the document's window.
-  void ShowTab(CKestrunDoc* doc, const std::string& label);
   // The view of the tab of that label; null when the window has none.
   template <class View>
   View* Tab(CKestrunDoc* doc, const std::string& label) {
     return dynamic_cast<View*>(TabView(doc, label));
   }
   CKestrunView* TabView(CKestrunDoc* doc, const std::string& label);
-  std::vector<std::string> TabLabels(CKestrunDoc* doc) { return KestrunAppTest::TabLabels(doc->GetChildFrame()); }
 
-  void ClearResults() { Frame().GetResultsView().ClearText(); }
   // Writes the document as the save command does; the file's text.
   std::string SavedConfig(CKestrunDoc* doc);
   // The lines of the text's section from its header up to the next header

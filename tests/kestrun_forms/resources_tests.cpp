@@ -238,7 +238,7 @@ TEST_F(ResourcesTest, ABrokerWindowHasNoResourcesAndWritesNoResourceLine) {
 
 TEST_F(ResourcesTest, SavingToTheServerAppliesTheNumbersToItsConnector) {
   Run([&] {
-    ASSERT_TRUE(App().ConnectToServer(kestrun_app_test::kServer, kestrun_app_test::kUser, kestrun_app_test::kPassword));
+    ASSERT_TRUE(ConnectDirectly());
     ASSERT_NE(Show(OpenNew("Orders", CONNECTOR_QVS)), nullptr);
     TypeIntoCell(1, 2, "6");
     TypeIntoCell(3, 2, "2");

@@ -30,7 +30,7 @@ class AssocMapsTest : public TabsTest {
   // Customer bound explicitly to CustomerMap, Order implicitly, and a
   // stale record; on the server when `onServer`.
   std::unique_ptr<CConnector> Sample(const char* name, bool onServer) {
-    auto connector = NewConnector(name);
+    auto connector = NewModel(name);
     connector->SetSupportedBO("Customer", 1);
     connector->SetSupportedBO("Order", 0);
     connector->SetSupportedBO("Gone", 0);
@@ -45,14 +45,14 @@ class AssocMapsTest : public TabsTest {
   CAssocMapsView* OpenTab(std::unique_ptr<CConnector> connector) {
     CKestrunDoc* doc = Open(std::move(connector));
     if (doc == nullptr) return nullptr;
-    SelectTab(doc, "Associated Maps");
+    ShowTab(doc, "Associated Maps");
     return Tab<CAssocMapsView>(doc, kMapsTab);
   }
 };
 
 TEST_F(AssocMapsTest, EachSupportedObjectHasARowBoundExplicitlyOrAsTheServerWould) {
   Run([&] {
-    ASSERT_TRUE(Connect());
+    ASSERT_TRUE(ConnectDirectly());
     CAssocMapsView* view = OpenTab(Sample("Maps", true));
     ASSERT_NE(view, nullptr);
     CAssocMapsGrid& grid = view->MapsGrid();
@@ -69,7 +69,7 @@ TEST_F(AssocMapsTest, EachSupportedObjectHasARowBoundExplicitlyOrAsTheServerWoul
 
 TEST_F(AssocMapsTest, TheBindingDecidesWhetherTheMapIsChosenOrShown) {
   Run([&] {
-    ASSERT_TRUE(Connect());
+    ASSERT_TRUE(ConnectDirectly());
     CAssocMapsView* view = OpenTab(Sample("Maps", true));
     ASSERT_NE(view, nullptr);
     CAssocMapsGrid& grid = view->MapsGrid();
@@ -99,7 +99,7 @@ TEST_F(AssocMapsTest, WithoutAServerConnectorAnImplicitBindingShowsNoMap) {
 }
 
 TEST_F(AssocMapsTest, TheConfigurationLineLeavesOutAnExplicitBindingWithoutAMap) {
-  auto connector = NewConnector("Local");
+  auto connector = NewModel("Local");
   connector->SetSupportedBO("Customer", 1);
   connector->SetSupportedBO("Order", 0);
   connector->SetSupportedBO("Invoice", 0);
@@ -121,7 +121,7 @@ TEST_F(AssocMapsTest, TheConfigurationLineLeavesOutAnExplicitBindingWithoutAMap)
 
 TEST_F(AssocMapsTest, AConnectorWithoutSupportedObjectsWritesAnEmptyLine) {
   Run([&] {
-    CAssocMapsView* view = OpenTab(NewConnector("Empty"));
+    CAssocMapsView* view = OpenTab(NewModel("Empty"));
     ASSERT_NE(view, nullptr);
     CString text;
     ASSERT_TRUE(view->AppendConfigText(text));
@@ -131,7 +131,7 @@ TEST_F(AssocMapsTest, AConnectorWithoutSupportedObjectsWritesAnEmptyLine) {
 
 TEST_F(AssocMapsTest, SavingToTheServerHandsItTheTableAndRefillsFromTheModel) {
   Run([&] {
-    ASSERT_TRUE(Connect());
+    ASSERT_TRUE(ConnectDirectly());
     CAssocMapsView* view = OpenTab(Sample("Maps", true));
     ASSERT_NE(view, nullptr);
     ClickCheckBox(view->MapsGrid(), 2, 4);
@@ -156,7 +156,7 @@ TEST_F(AssocMapsTest, SavingToTheServerHandsItTheTableAndRefillsFromTheModel) {
 
 TEST_F(AssocMapsTest, AHeaderClickSortsAndASecondReverses) {
   Run([&] {
-    ASSERT_TRUE(Connect());
+    ASSERT_TRUE(ConnectDirectly());
     CAssocMapsView* view = OpenTab(Sample("Maps", true));
     ASSERT_NE(view, nullptr);
     ClickCell(view->MapsGrid(), 0, 1);
@@ -168,7 +168,7 @@ TEST_F(AssocMapsTest, AHeaderClickSortsAndASecondReverses) {
 
 TEST_F(AssocMapsTest, Snapshot) {
   Run([&] {
-    ASSERT_TRUE(Connect());
+    ASSERT_TRUE(ConnectDirectly());
     OpenTab(Sample("Maps", true));
     robot.snapshot(Window(Frame().GetSafeHwnd()), "associated_maps");
   });

@@ -6,8 +6,6 @@
 #include <win32/commdlg.h>
 #include <win32/winuser.h>
 
-#include <fstream>
-
 #include "SuppBOViewNVRT.h"
 #include "resource.h"
 #include "tabs_fixture.h"
@@ -26,12 +24,12 @@ class BrokerBOTest : public TabsTest {
   CSuppBOViewNVRT* OpenTab(std::unique_ptr<CConnector> connector) {
     CKestrunDoc* doc = Open(std::move(connector));
     if (doc == nullptr) return nullptr;
-    SelectTab(doc, "Supported Business Objects");
+    ShowTab(doc, "Supported Business Objects");
     return Tab<CSuppBOViewNVRT>(doc, kBrokerTab);
   }
   std::string WriteSetFile(const std::string& name, const std::string& text) {
-    std::ofstream(folder / name, std::ios::binary) << text;
-    return folder / name;
+    WriteFile(name, text);
+    return Path(name);
   }
   static std::vector<std::string> Records(const CConnector& connector) {
     std::vector<std::string> records;
@@ -49,7 +47,7 @@ class BrokerBOTest : public TabsTest {
 };
 
 std::unique_ptr<CConnector> WithSets(const char* name, const std::vector<std::pair<const char*, const char*>>& sets) {
-  auto connector = NewConnector(name, true);
+  auto connector = NewModel(name, true);
   for (const auto& [bo, id] : sets) connector->AddMessageSetRecord(new CMessageSetRecord{bo, id, RECORD_NEW});
   return connector;
 }

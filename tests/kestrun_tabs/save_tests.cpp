@@ -29,16 +29,16 @@ class SaveTest : public TabsTest {
 };
 
 TEST_F(SaveTest, AQvsWindowsTabsComeBackFromItsFile) {
-  auto connector = NewConnector("RoundTrip");
+  auto connector = NewModel("RoundTrip");
   connector->SetSupportedBO("Customer", 1);
   NameType map("CustomerMap", "HlMap", 1);
   connector->m_maps.SetAt("Customer", map);
-  const std::string path = folder / "round.cfg";
+  const std::string path = Path("round.cfg");
   Run([&] {
     CKestrunDoc* doc = Open(std::move(connector));
     CStdPropGridCtrl& std = Tab<CStdPropsView>(doc, 0)->PropGrid();
     TypeInto(std, std.FindPropertyRow("CharacterSet"), 2, "ISO-8859-1");
-    SelectTab(doc, "Application Config Properties");
+    ShowTab(doc, "Application Config Properties");
     CUserPropGridCtrl& user = Tab<CUserPropsView>(doc, 1)->PropGrid();
     TypeInto(user, 1, 1, "Password");
     TypeInto(user, 1, 2, "Secret1");
@@ -64,12 +64,12 @@ TEST_F(SaveTest, AQvsWindowsTabsComeBackFromItsFile) {
 }
 
 TEST_F(SaveTest, AKbrxWindowsMessageSetsComeBackFromItsFile) {
-  auto connector = NewConnector("Broker", true);
+  auto connector = NewModel("Broker", true);
   connector->AddMessageSetRecord(new CMessageSetRecord{"Order", "MS-2", RECORD_NEW});
-  const std::string path = folder / "broker.cfg";
+  const std::string path = Path("broker.cfg");
   Run([&] {
     CKestrunDoc* doc = Open(std::move(connector));
-    SelectTab(doc, "Supported Business Objects");
+    ShowTab(doc, "Supported Business Objects");
     TypeInto(Tab<CSuppBOViewNVRT>(doc, 2)->BOGrid(), 2, 1, "Customer");
     TypeInto(Tab<CSuppBOViewNVRT>(doc, 2)->BOGrid(), 2, 2, "MS-1");
     ASSERT_TRUE(CKestrunView::WriteConfigFile(path.c_str(), doc));

@@ -29,7 +29,7 @@ const std::vector<std::string> kQvsNames = {"ApplicationName",   "CharacterSet",
 
 TEST_F(StdPropsTest, AQvsConnectorShowsTheActivePropertiesSortedByName) {
   Run([&] {
-    CKestrunDoc* doc = Open(NewConnector("Alpha"));
+    CKestrunDoc* doc = Open(NewModel("Alpha"));
     CStdPropGridCtrl& grid = Grid(doc);
     EXPECT_EQ(Rows(grid, {1}), kQvsNames);
     EXPECT_EQ(grid.GetColCount(), 3u) << "no Encrypt column";
@@ -52,7 +52,7 @@ TEST_F(StdPropsTest, AQvsConnectorShowsTheActivePropertiesSortedByName) {
 
 TEST_F(StdPropsTest, AKbrxConnectorShowsTheQueuesAndTheQueueManagersUpdateMethodOnEveryRow) {
   Run([&] {
-    CKestrunDoc* doc = Open(NewConnector("Beta", true));
+    CKestrunDoc* doc = Open(NewModel("Beta", true));
     CStdPropGridCtrl& grid = Grid(doc);
     EXPECT_TRUE(grid.IsBrokerMode());
     EXPECT_EQ(grid.GetRowCount(), kQvsNames.size() + 5);
@@ -64,7 +64,7 @@ TEST_F(StdPropsTest, AKbrxConnectorShowsTheQueuesAndTheQueueManagersUpdateMethod
 
 TEST_F(StdPropsTest, AValueGoesToTheModelAndTheSameValueInOtherCaseChangesNothing) {
   Run([&] {
-    CKestrunDoc* doc = Open(NewConnector("Alpha"));
+    CKestrunDoc* doc = Open(NewModel("Alpha"));
     CStdPropGridCtrl& grid = Grid(doc);
     TypeInto(grid, Row(doc, "CharacterSet"), 2, "utf-8");
     EXPECT_EQ(Value(doc, "CharacterSet"), "UTF-8");
@@ -79,7 +79,7 @@ TEST_F(StdPropsTest, AValueGoesToTheModelAndTheSameValueInOtherCaseChangesNothin
 
 TEST_F(StdPropsTest, DeleteClearsOnlyAValue) {
   Run([&] {
-    CKestrunDoc* doc = Open(NewConnector("Alpha"));
+    CKestrunDoc* doc = Open(NewModel("Alpha"));
     CStdPropGridCtrl& grid = Grid(doc);
     const ROWCOL charset = Row(doc, "CharacterSet");
     ClickCell(grid, charset, 1);
@@ -96,7 +96,7 @@ TEST_F(StdPropsTest, DeleteClearsOnlyAValue) {
 }
 
 TEST_F(StdPropsTest, ValidationReportsEveryBadValueWithItsDefault) {
-  auto connector = NewConnector("Alpha");
+  auto connector = NewModel("Alpha");
   // A list of values that the empty value is not on.
   connector->FindStdProperty("ApplicationName")->GetAllowedValues().Add("Alpha");
   Run([&] {
@@ -117,7 +117,7 @@ TEST_F(StdPropsTest, ValidationReportsEveryBadValueWithItsDefault) {
 }
 
 TEST_F(StdPropsTest, TheConfigurationLinesHoldEveryStandardPropertyTrimmed) {
-  auto connector = NewConnector("Alpha");
+  auto connector = NewModel("Alpha");
   connector->SetStdProperty("ApplicationName", "Alpha");
   connector->FindStdProperty("RepositoryFolder")->SetType(HvPropCipherText);
   connector->FindStdProperty("RepositoryFolder")->SetValue("Secret");
@@ -151,7 +151,7 @@ TEST_F(StdPropsTest, TheConfigurationLinesHoldEveryStandardPropertyTrimmed) {
 }
 
 TEST_F(StdPropsTest, TheBrokerTransportSwitchesTheWindowToTheBrokerTabsAndBack) {
-  auto connector = NewConnector("Alpha");
+  auto connector = NewModel("Alpha");
   connector->SetSupportedBO("Orders", 0);
   connector->SetMessageSet("Orders", "MS-1");
   connector->SetMessageSet("Stale", "MS-2");
@@ -189,8 +189,8 @@ TEST_F(StdPropsTest, TheBrokerTransportSwitchesTheWindowToTheBrokerTabsAndBack) 
 
 TEST_F(StdPropsTest, TheSwitchIsRefusedWhileAnotherWindowShowsTheConnectorInThatMode) {
   Run([&] {
-    Open(NewConnector("Alpha", true));
-    CKestrunDoc* doc = Open(NewConnector("Alpha"));
+    Open(NewModel("Alpha", true));
+    CKestrunDoc* doc = Open(NewModel("Alpha"));
     AnswerMessages();
     CStdPropGridCtrl& grid = Grid(doc);
     ChooseInCell(grid, Row(doc, "DeliveryTransport"), 2, "KBRX-JMS");
@@ -205,8 +205,8 @@ TEST_F(StdPropsTest, TheSwitchIsRefusedWhileAnotherWindowShowsTheConnectorInThat
 
 TEST_F(StdPropsTest, SavingToTheServerSetsTheValuesOnItsConnector) {
   Run([&] {
-    ASSERT_TRUE(Connect());
-    CKestrunDoc* doc = Open(NewConnector("StdOne"));
+    ASSERT_TRUE(ConnectDirectly());
+    CKestrunDoc* doc = Open(NewModel("StdOne"));
     TypeInto(Grid(doc), Row(doc, "CharacterSet"), 2, "ISO-8859-1");
     ASSERT_TRUE(doc->SaveToServer());
     CQRConnector* server = CDataManager::InitInstance()->GetConnector("StdOne");
@@ -222,7 +222,7 @@ TEST_F(StdPropsTest, SavingToTheServerSetsTheValuesOnItsConnector) {
 
 TEST_F(StdPropsTest, AServerConnectorAskingForAnUpgradeIsSavedAtOnceWhenTheUserAgrees) {
   Run([&] {
-    ASSERT_TRUE(Connect());
+    ASSERT_TRUE(ConnectDirectly());
     {
       CConnector made("Upgrade", CONNECTOR_QVS, CONNECTOR_NEW | CONNECTOR_MODIFIED);
       ASSERT_NE(made.GetServerConnector(), nullptr);
@@ -260,7 +260,7 @@ TEST_F(StdPropsTest, AServerConnectorAskingForAnUpgradeIsSavedAtOnceWhenTheUserA
 
 TEST_F(StdPropsTest, AnUpgradeTheUserCancelsLeavesTheConnectorUnmodified) {
   Run([&] {
-    ASSERT_TRUE(Connect());
+    ASSERT_TRUE(ConnectDirectly());
     {
       CConnector made("Later", CONNECTOR_QVS, CONNECTOR_NEW | CONNECTOR_MODIFIED);
       ASSERT_NE(made.GetServerConnector(), nullptr);
@@ -278,7 +278,7 @@ TEST_F(StdPropsTest, AnUpgradeTheUserCancelsLeavesTheConnectorUnmodified) {
 
 TEST_F(StdPropsTest, Snapshot) {
   Run([&] {
-    Open(NewConnector("Alpha"));
+    Open(NewModel("Alpha"));
     robot.snapshot(Window(Frame().GetSafeHwnd()), "standard_properties");
   });
 }

@@ -23,11 +23,11 @@ class SuppBOTest : public TabsTest {
   // Connects, opens the connector and brings the tab to the front.
   CSuppBOView* OpenTab(std::unique_ptr<CConnector> connector, bool connect = true) {
     if (connect) {
-      EXPECT_TRUE(Connect());
+      EXPECT_TRUE(ConnectDirectly());
     }
     CKestrunDoc* doc = Open(std::move(connector));
     if (doc == nullptr) return nullptr;
-    SelectTab(doc, "Supported Business Objects");
+    ShowTab(doc, "Supported Business Objects");
     return Tab<CSuppBOView>(doc, kSuppBOTab);
   }
   static std::string Choices(CSuppBOGrid& grid, ROWCOL row) {
@@ -36,7 +36,7 @@ class SuppBOTest : public TabsTest {
 };
 
 std::unique_ptr<CConnector> Supporting(const char* name, const std::vector<std::pair<const char*, int>>& objects) {
-  auto connector = NewConnector(name);
+  auto connector = NewModel(name);
   for (const auto& [bo, agent] : objects) connector->SetSupportedBO(bo, agent);
   return connector;
 }

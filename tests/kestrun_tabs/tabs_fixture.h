@@ -1,8 +1,8 @@
-// The fixture of the connector window's tab tests: a fresh window system on
-// the virtual clock, a temporary registry and servers folder with one server
-// of our own, and the real application object run in-process over a codec
-// with the fake encryption service. A test opens connector windows from
-// models it builds and drives their grids with the robot.
+// The fixture of the connector window's tab tests: the scenario tests'
+// fixture (Kestrun run in-process over the fake encryption service, against
+// a server of its own) with what the tab tests add: windows opened from
+// models the tests build, their grids driven with the robot, the text the
+// tabs write, and business objects on the server.
 #pragma once
 
 #include <gxall.h>
@@ -12,54 +12,24 @@
 #include <string>
 #include <vector>
 
-#include "ChildFrame.h"
-#include "Connector.h"
-#include "ConnectorFileCodec.h"
-#include "KestrunApp.h"
-#include "KestrunDoc.h"
-#include "KestrunView.h"
-#include "MainFrame.h"
-#include "fake_encryption.h"
-#include "mfc_test.h"
+#include "kestrun_app_fixture.h"
 #include "robot_grid.h"
-#include "temp_folder.h"
 
 namespace kestrun_tabs_test {
 
-inline constexpr const char* kServer = "TabServer";
-inline constexpr const char* kUser = "tester";
-inline constexpr const char* kPassword = "secret";
+using kestrun_app_test::kPassword;
+using kestrun_app_test::kServer;
+using kestrun_app_test::kUser;
+using kestrun_app_test::Text;
 
-// The application with a script for its first idle time.
-class CTestKestrunApp : public CKestrunApp {
- public:
-  std::function<void()> m_script;
-  kestrun_test::FakeEncryptionSettings m_encryption;
-  BOOL OnIdle(LONG lCount) override;
-
+class TabsTest : public kestrun_app_test::KestrunAppTest {
  protected:
-  std::unique_ptr<CConnectorFileCodec> CreateCodec() override;
-};
-
-class TabsTest : public halvane::test::MfcTest {
- protected:
-  void SetUp() override;
-  void TearDown() override;
-
-  // Runs Kestrun; `script` runs at its first idle time. Windows the script
-  // leaves are closed without questions.
-  void Run(const std::function<void()>& script);
-
-  CTestKestrunApp& App() { return *app_; }
-  CMainFrame& Frame() { return *app_->GetMainFrame(); }
-  bool Connect();
+  // Runs Kestrun; `script` runs at its first idle time. An argument keeps
+  // the splash away.
+  void Run(const std::function<void()>& script) { KestrunAppTest::Run({std::string("-u") + kUser}, script); }
 
   // Opens a window over the model; the document, settled (not modified).
   CKestrunDoc* Open(std::unique_ptr<CConnector> connector);
-  static CChildFrame* FrameOf(CKestrunDoc* doc) { return doc->GetChildFrame(); }
-  static std::vector<std::string> TabLabels(CKestrunDoc* doc);
-  // Brings the tab with the label to the front by clicking it.
-  void SelectTab(CKestrunDoc* doc, const std::string& label);
   template <class T>
   static T* Tab(CKestrunDoc* doc, int index) {
     CChildFrame* frame = FrameOf(doc);
@@ -82,30 +52,14 @@ class TabsTest : public halvane::test::MfcTest {
   // The grid's rows as "cell|cell|..." of the columns given.
   static std::vector<std::string> Rows(CGXGridWnd& grid, const std::vector<ROWCOL>& cols);
 
-  // The lines of the results bar.
-  std::vector<std::string> ResultLines();
-  void ClearResults();
-  // Answers every message box with OK from now on; its texts land in
-  // `messages`, in order.
-  void AnswerMessages();
   // The configuration-file text the window's tabs append, in tab order.
   CString ConfigSections(CKestrunDoc* doc);
 
   // Business-object definitions on the test server, made before Kestrun runs.
   void PutBOsOnServer(const std::vector<std::string>& names);
-
-  std::vector<std::string> messages;
-  // The encryption service of the next run.
-  kestrun_test::FakeEncryptionSettings encryption;
-  halvane::test::TempFolder folder{"kestrun-tabs"};
-
- private:
-  CTestKestrunApp* app_ = nullptr;
 };
 
 // A connector as a new one is made; `brokerMode` makes a KBRX one.
-std::unique_ptr<CConnector> NewConnector(const char* name, bool brokerMode = false);
-// The text of a CString, for comparisons.
-std::string Text(const CString& text);
+std::unique_ptr<CConnector> NewModel(const char* name, bool brokerMode = false);
 
 }  // namespace kestrun_tabs_test

@@ -23,7 +23,7 @@ class UserPropsTest : public TabsTest {
     Run([&] {
       CKestrunDoc* doc = Open(std::move(connector));
       ASSERT_NE(doc, nullptr);
-      SelectTab(doc, "Application Config Properties");
+      ShowTab(doc, "Application Config Properties");
       auto* view = Tab<CUserPropsView>(doc, kUserTab);
       ASSERT_NE(view, nullptr);
       body(doc, view->PropGrid());
@@ -41,7 +41,7 @@ class UserPropsTest : public TabsTest {
 
 std::unique_ptr<CConnector> WithProperties(const char* name, bool broker,
                                            const std::vector<std::pair<const char*, const char*>>& properties) {
-  auto connector = NewConnector(name, broker);
+  auto connector = NewModel(name, broker);
   for (const auto& [propName, value] : properties)
     connector->AddAppProperty(new HvProperty(propName, value, HvPropString, "agent restart", HvPropFlagNew));
   return connector;
@@ -49,7 +49,7 @@ std::unique_ptr<CConnector> WithProperties(const char* name, bool broker,
 
 TEST_F(UserPropsTest, AConnectorWithoutPropertiesShowsOnlyTheNewRowWithTheModesUpdateMethod) {
   for (const bool broker : {false, true}) {
-    WithTab(NewConnector("Empty", broker), [&](CKestrunDoc*, CUserPropGridCtrl& grid) {
+    WithTab(NewModel("Empty", broker), [&](CKestrunDoc*, CUserPropGridCtrl& grid) {
       ASSERT_EQ(grid.GetRowCount(), 1u);
       EXPECT_EQ(Rows(grid, {1, 2, 3, 4}),
                 (std::vector<std::string>{broker ? "||connector restart|0" : "||agent restart|0"}));
@@ -62,7 +62,7 @@ TEST_F(UserPropsTest, AConnectorWithoutPropertiesShowsOnlyTheNewRowWithTheModesU
 }
 
 TEST_F(UserPropsTest, TypingANameIntoTheNewRowMakesAPropertyAndAFreshNewRow) {
-  WithTab(NewConnector("Alpha"), [&](CKestrunDoc* doc, CUserPropGridCtrl& grid) {
+  WithTab(NewModel("Alpha"), [&](CKestrunDoc* doc, CUserPropGridCtrl& grid) {
     TypeInto(grid, 1, 1, "Region");
     CConnector* connector = doc->GetConnector();
     ASSERT_EQ(connector->AppPropertyList().GetCount(), 1);
@@ -140,7 +140,7 @@ TEST_F(UserPropsTest, EncryptMasksTheValueAndUncheckingAsksForItInTheRightCase) 
 }
 
 TEST_F(UserPropsTest, AnEncryptedPropertyOfTheModelFillsAMaskedCheckedRow) {
-  auto connector = NewConnector("Alpha");
+  auto connector = NewModel("Alpha");
   connector->AddAppProperty(new HvProperty("Token", "abc", HvPropCipherText, "agent restart", HvPropFlagNew));
   WithTab(std::move(connector), [&](CKestrunDoc*, CUserPropGridCtrl& grid) {
     EXPECT_EQ(Rows(grid, {1, 2, 3, 4}), (std::vector<std::string>{"Token|abc|agent restart|1", "||agent restart|0"}));
@@ -249,8 +249,8 @@ TEST_F(UserPropsTest, TheConfigurationLinesHoldEachPropertyThenTheKeptComments) 
 }
 
 TEST_F(UserPropsTest, AValueThatCannotBeEncryptedStopsTheWriteAndIsNeverWrittenInClear) {
-  encryption = kestrun_test::Refusing("refuse");
-  auto connector = NewConnector("Alpha");
+  encryption_ = kestrun_test::Refusing("refuse");
+  auto connector = NewModel("Alpha");
   connector->AddAppProperty(new HvProperty("Password", "refuse-me", HvPropCipherText, "agent restart", HvPropFlagNew));
   WithTab(std::move(connector), [&](CKestrunDoc* doc, CUserPropGridCtrl&) {
     AnswerMessages();
@@ -264,9 +264,9 @@ TEST_F(UserPropsTest, AValueThatCannotBeEncryptedStopsTheWriteAndIsNeverWrittenI
 
 TEST_F(UserPropsTest, SavingToTheServerGivesItTheProperties) {
   Run([&] {
-    ASSERT_TRUE(Connect());
+    ASSERT_TRUE(ConnectDirectly());
     CKestrunDoc* doc = Open(WithProperties("ServerOne", false, {{"Region", "North"}}));
-    SelectTab(doc, "Application Config Properties");
+    ShowTab(doc, "Application Config Properties");
     CUserPropGridCtrl& grid = View(doc)->PropGrid();
     TypeInto(grid, 2, 1, "Queue");
     TypeInto(grid, 2, 2, "Q1");
