@@ -2,8 +2,6 @@
 // without arguments, nothing connected or opened at the start, the server,
 // user and password only filling the login dialog, and the flags that
 // change nothing.
-#include <HvSplash.h>
-
 #include "CommandLine.h"
 #include "kestrun_app_fixture.h"
 
@@ -13,24 +11,7 @@ namespace {
 using halvane::test::Robot;
 using halvane::test::Window;
 
-constexpr int kUserCombo = 1001;
-constexpr int kServerCombo = 1002;
-constexpr int kPasswordEdit = 1007;
-
-class CommandLineTest : public KestrunAppTest {
- protected:
-  void TearDown() override {
-    HvSplash::CloseSplashScreen();
-    HvSplash::EnableSplashScreen(FALSE, TRUE);
-    KestrunAppTest::TearDown();
-  }
-  Window Splash() const {
-    for (const Window& w : robot.topLevels()) {
-      if (w.isVisible() && (::GetWindowLong(w.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) && (w.style() & WS_POPUP)) return w;
-    }
-    return Window();
-  }
-};
+using CommandLineTest = KestrunAppTest;
 
 TEST(CommandLineParse, FlagsTakeTheirValueGluedToTheLetterInEitherCase) {
   CCommandLine line;
@@ -53,28 +34,29 @@ TEST(CommandLineParse, FlagsTakeTheirValueGluedToTheLetterInEitherCase) {
 
 TEST_F(CommandLineTest, WithoutArgumentsThePictureShowsAndNothingElseHappens) {
   bool ran = false;
-  EXPECT_EQ(Run({}, [&] {
-              ran = true;
-              EXPECT_TRUE(Splash()) << "no argument: the start-up picture";
-              robot.advance(750);
-              EXPECT_FALSE(Splash()) << "it closes by its timer";
-              EXPECT_EQ(FrameWindow().text(), "Kestrun");
-              EXPECT_TRUE(FrameWindow().isVisible());
-              EXPECT_EQ(StatusText(0), "Ready");
-              EXPECT_FALSE(App().IsConnected());
-              EXPECT_TRUE(OpenTitles().empty());
-              EXPECT_NE(App().GetCodec(), nullptr);
-              EXPECT_NE(App().m_pHelp, nullptr);
-              // The folders: the program's own, its parent, the help beside it.
-              const CString folder = App().m_strProgramFolder;
-              EXPECT_EQ(folder.Right(1), "/");
-              EXPECT_EQ(App().m_strHelpFolder, folder + "help");
-              EXPECT_EQ(App().m_strInstallFolder + "/tests/", folder) << "the test program lives in tests/";
-              EXPECT_FALSE(robot.tryChooseMenu({"&Server", "&Disconnect\tCtrl+D"})) << "greyed while not connected";
-              EXPECT_FALSE(robot.tryChooseMenu({"&File", "&Open", "From Server...\tCtrl+O"}));
-              EXPECT_FALSE(robot.tryChooseMenu({"&File", "Save All", "To File"})) << "no window open";
-              robot.chooseMenu({"&File", "E&xit"});
-            }),
+  EXPECT_EQ(Run({},
+                [&] {
+                  ran = true;
+                  EXPECT_TRUE(Splash()) << "no argument: the start-up picture";
+                  robot.advance(750);
+                  EXPECT_FALSE(Splash()) << "it closes by its timer";
+                  EXPECT_EQ(FrameWindow().text(), "Kestrun");
+                  EXPECT_TRUE(FrameWindow().isVisible());
+                  EXPECT_EQ(StatusText(0), "Ready");
+                  EXPECT_FALSE(App().IsConnected());
+                  EXPECT_TRUE(OpenTitles().empty());
+                  EXPECT_NE(App().GetCodec(), nullptr);
+                  EXPECT_NE(App().m_pHelp, nullptr);
+                  // The folders: the program's own, its parent, the help beside it.
+                  const CString folder = App().m_strProgramFolder;
+                  EXPECT_EQ(folder.Right(1), "/");
+                  EXPECT_EQ(App().m_strHelpFolder, folder + "help");
+                  EXPECT_EQ(App().m_strInstallFolder + "/tests/", folder) << "the test program lives in tests/";
+                  EXPECT_FALSE(robot.tryChooseMenu({"&Server", "&Disconnect\tCtrl+D"})) << "greyed while not connected";
+                  EXPECT_FALSE(robot.tryChooseMenu({"&File", "&Open", "From Server...\tCtrl+O"}));
+                  EXPECT_FALSE(robot.tryChooseMenu({"&File", "Save All", "To File"})) << "no window open";
+                  robot.chooseMenu({"&File", "E&xit"});
+                }),
             0);
   EXPECT_TRUE(ran);
 }
@@ -86,12 +68,7 @@ TEST_F(CommandLineTest, TheLoginValuesOnlyFillTheConnectDialog) {
     EXPECT_FALSE(Splash()) << "an argument skips the picture";
     EXPECT_FALSE(App().IsConnected()) << "nothing connects until Connect is chosen";
     EXPECT_TRUE(OpenTitles().empty()) << "neither -c nor -n opens or makes a connector";
-    robot.onDialog("Connect to Tressel Server", [](Robot& r, Window dlg) {
-      EXPECT_EQ(dlg.child(kServerCombo).text(), kServer);
-      EXPECT_EQ(dlg.child(kUserCombo).text(), kUser);
-      EXPECT_EQ(dlg.child(kPasswordEdit).text(), kPassword);
-      r.click(dlg.child(IDOK));
-    });
+    AnswerLogin({}, {kServer, kUser, kPassword});
     robot.chooseMenu({"&Server", "&Connect...\tCtrl+K"});
     EXPECT_TRUE(App().IsConnected());
     ASSERT_NE(App().m_pServer, nullptr);

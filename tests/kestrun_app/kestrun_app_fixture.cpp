@@ -1,10 +1,5 @@
 #include "kestrun_app_fixture.h"
 
-#include <DravonAdmin.h>
-#include <DravonTestHooks.h>
-#include <Orb.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -28,18 +23,6 @@ std::string ProgramName() {
 }
 
 }  // namespace
-
-BOOL CTestKestrunApp::OnIdle(LONG lCount) {
-  const BOOL more = CKestrunApp::OnIdle(lCount);
-  if (lCount == 0 && m_script) {
-    auto script = std::move(m_script);
-    m_script = nullptr;
-    script();
-    // What the script left open goes without questions, so the pump ends.
-    if (m_pMainWnd != nullptr) m_pMainWnd->DestroyWindow();
-  }
-  return more;
-}
 
 std::unique_ptr<CConnectorFileCodec> CTestKestrunApp::CreateCodec() {
   return std::make_unique<CConnectorFileCodec>(std::make_unique<kestrun_test::FakeEncryption>(m_encryption));
@@ -71,44 +54,15 @@ void CTestTabView::ApplyToServer(CQRConnector* pServer) { pServer->SetStdPropert
 // --- The fixture ----------------------------------------------------------------------
 
 void KestrunAppTest::SetUp() {
-  MfcTest::SetUp();
-  ASSERT_FALSE(folder_.path().empty());
-  std::filesystem::create_directories(folder_ / "servers");
-  ::setenv("HALVANE_SERVERS", (folder_ / "servers").c_str(), 1);
-  ::setenv("HALVANE_REGISTRY", (folder_ / "registry.reg").c_str(), 1);
-  dravon::test::ResetFaults();
-  dravon::test::SetPasswordIterations(1000);
+  ProgramTest::SetUp();
   CTestTabView::s_bValid = TRUE;
   CTestTabView::s_bWrites = TRUE;
-  win32::SetShellExecuteHook([this](const std::string&, const std::string& file) -> INT_PTR {
-    opened_.push_back(file);
-    return 33;
-  });
-  std::string error;
-  ASSERT_TRUE(dravon::admin::CreateServer(kServer, kUser, kPassword, error)) << error;
-}
-
-void KestrunAppTest::TearDown() {
-  delete CDataManager::PeekInstance();
-  dravon::test::ResetFaults();
-  // A test that leaves the ORB busy does not pass that on to the next.
-  SetOrbBusy(0);
-  win32::SetShellExecuteHook(nullptr);
-  MfcTest::TearDown();
-  ::unsetenv("HALVANE_SERVERS");
-  ::unsetenv("HALVANE_REGISTRY");
 }
 
 int KestrunAppTest::Run(const std::vector<std::string>& arguments, const std::function<void()>& script) {
   auto app = std::make_unique<CTestKestrunApp>();
-  app_ = app.get();
-  app->m_script = script;
   app->m_encryption = encryption_;
-  std::vector<std::string> commandLine{"kestrun"};
-  commandLine.insert(commandLine.end(), arguments.begin(), arguments.end());
-  const int code = AfxRunApplication(commandLine);
-  app_ = nullptr;
-  return code;
+  return RunApplication(std::move(app), "kestrun", arguments, script);
 }
 
 std::string KestrunAppTest::Results() { return Window(Frame().GetResultsView().GetEdit().GetSafeHwnd()).text(); }
@@ -174,12 +128,7 @@ void KestrunAppTest::AddTestTab(CKestrunDoc* pDoc) {
 }
 
 void KestrunAppTest::Connect() {
-  robot.onDialog("Connect to Tressel Server", [](Robot& r, Window dlg) {
-    ::SetWindowText(dlg.child(1002).hwnd(), kServer);
-    ::SetWindowText(dlg.child(1001).hwnd(), kUser);
-    ::SetWindowText(dlg.child(1007).hwnd(), kPassword);
-    r.click(dlg.child(IDOK));
-  });
+  AnswerLogin({kServer, kUser, kPassword});
   robot.chooseMenu({"&Server", "&Connect...\tCtrl+K"});
   ASSERT_TRUE(App().IsConnected());
 }

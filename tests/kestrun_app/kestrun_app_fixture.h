@@ -1,8 +1,6 @@
-// The fixture of Kestrun's scenario tests: a fresh window system on the
-// virtual clock, a temporary registry and servers folder with one server of
-// our own, and the real application object run in-process with a command
-// line and the fake encryption service, its script played by the robot
-// from the first idle time of its pump.
+// The fixture of Kestrun's scenario tests: the programs' scenario base run
+// with Kestrun's application object and the fake encryption service, and
+// the helpers for its windows, dialogs, files and server.
 #pragma once
 
 #include <functional>
@@ -20,14 +18,13 @@
 #include "KestrunView.h"
 #include "MainFrame.h"
 #include "fake_encryption.h"
-#include "mfc_test.h"
-#include "temp_folder.h"
+#include "program_test.h"
 
 namespace kestrun_app_test {
 
-inline constexpr const char* kServer = "TestServer";
-inline constexpr const char* kUser = "tester";
-inline constexpr const char* kPassword = "secret";
+inline constexpr const char* kServer = halvane::test::ProgramTest::kServer;
+inline constexpr const char* kUser = halvane::test::ProgramTest::kUser;
+inline constexpr const char* kPassword = halvane::test::ProgramTest::kPassword;
 
 std::string Text(const CString& text);
 
@@ -36,11 +33,9 @@ using PropertyValues = std::vector<std::pair<std::string, std::string>>;
 
 // The application with a script for its first idle time and the fake
 // encryption service in its codec.
-class CTestKestrunApp : public CKestrunApp {
+class CTestKestrunApp : public halvane::test::ScriptedApp<CKestrunApp> {
  public:
-  std::function<void()> m_script;
   kestrun_test::FakeEncryptionSettings m_encryption;
-  BOOL OnIdle(LONG lCount) override;
 
  protected:
   std::unique_ptr<CConnectorFileCodec> CreateCodec() override;
@@ -63,18 +58,18 @@ class CTestTabView : public CKestrunView {
   CTestTabView();
 };
 
-class KestrunAppTest : public halvane::test::MfcTest {
+class KestrunAppTest : public halvane::test::ProgramTest {
  protected:
+  KestrunAppTest() : ProgramTest("kestrun-app") {}
   void SetUp() override;
-  void TearDown() override;
 
   // Runs Kestrun with the arguments after the program's name; `script` runs
   // at the first idle time. Windows the script leaves are closed without
   // questions. The exit code.
   int Run(const std::vector<std::string>& arguments, const std::function<void()>& script);
 
-  CTestKestrunApp& App() { return *app_; }
-  CMainFrame& Frame() { return *app_->GetMainFrame(); }
+  CTestKestrunApp& App() { return static_cast<CTestKestrunApp&>(*Running()); }
+  CMainFrame& Frame() { return *App().GetMainFrame(); }
   halvane::test::Window FrameWindow() { return halvane::test::Window(Frame().GetSafeHwnd()); }
   // The results bar's text and its lines.
   std::string Results();
@@ -124,13 +119,7 @@ class KestrunAppTest : public halvane::test::MfcTest {
 
   // The encryption service of the next run.
   kestrun_test::FakeEncryptionSettings encryption_;
-  halvane::test::TempFolder folder_{"kestrun-app"};
   std::vector<std::string> messages;
-  // The files the desktop was asked to open (help pages).
-  std::vector<std::string> opened_;
-
- private:
-  CTestKestrunApp* app_ = nullptr;
 };
 
 }  // namespace kestrun_app_test

@@ -2,7 +2,6 @@
 // log-in, Disconnect leaving the windows open and detached from the data
 // manager's objects, and the help keys and commands.
 #include <HLUtilWinRegistry.h>
-#include <HvSplash.h>
 
 #include <filesystem>
 
@@ -14,34 +13,14 @@ namespace {
 using halvane::test::Robot;
 using halvane::test::Window;
 
-bool EndsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-class SessionTest : public KestrunAppTest {
- protected:
-  void TearDown() override {
-    HvSplash::CloseSplashScreen();
-    HvSplash::EnableSplashScreen(FALSE, TRUE);
-    KestrunAppTest::TearDown();
-  }
-  // A key as the application's own message loop offers it: TRUE when the
-  // application took it.
-  BOOL Offer(UINT vk) {
-    MSG msg{};
-    msg.hwnd = Frame().GetSafeHwnd();
-    msg.message = WM_KEYDOWN;
-    msg.wParam = vk;
-    return App().PreTranslateMessage(&msg);
-  }
-};
+using SessionTest = KestrunAppTest;
 
 TEST_F(SessionTest, ConnectAndDisconnectFollowTheMenus) {
   PutOnServer("Alpha");
   bool ran = false;
   Run({"-x"}, [&] {
     ran = true;
-    robot.onDialog("Connect to Tressel Server", [](Robot& r, Window dlg) { r.click(dlg.child(IDCANCEL)); });
+    CancelLogin();
     robot.chooseMenu({"&Server", "&Connect...\tCtrl+K"});
     EXPECT_FALSE(App().IsConnected()) << "a cancelled login connects nothing";
 
@@ -74,18 +53,14 @@ TEST_F(SessionTest, ARefusedLoginSaysSoAndStaysDisconnected) {
   bool ran = false;
   Run({std::string("-s") + kServer, std::string("-u") + kUser, "-pwrong"}, [&] {
     ran = true;
-    robot.onDialog("Connect to Tressel Server", [](Robot& r, Window dlg) { r.click(dlg.child(IDOK)); });
+    AnswerLogin({});
     robot.chooseMenu({"&Server", "&Connect...\tCtrl+K"});
     EXPECT_FALSE(App().IsConnected());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], std::string("Connection to the server '") + kServer + "' failed for user '" + kUser + "'");
     // A server that does not exist is refused the same way.
     messages.clear();
-    robot.onDialog("Connect to Tressel Server", [](Robot& r, Window dlg) {
-      ::SetWindowText(dlg.child(1002).hwnd(), "Nowhere");
-      ::SetWindowText(dlg.child(1007).hwnd(), kPassword);
-      r.click(dlg.child(IDOK));
-    });
+    AnswerLogin({.server = "Nowhere", .password = kPassword});
     robot.chooseMenu({"&Server", "&Connect...\tCtrl+K"});
     EXPECT_FALSE(App().IsConnected());
     ASSERT_EQ(messages.size(), 1u);
@@ -99,20 +74,7 @@ TEST_F(SessionTest, F1AndTheHelpMenuOpenTheHelpOfTheWindowInFront) {
   Run({}, [&] {
     ran = true;
     EXPECT_FALSE(App().m_bHelpAuthoring);
-    // The start-up picture takes the first key, and only closes.
-    EXPECT_TRUE(Offer(VK_F1));
-    EXPECT_TRUE(opened_.empty());
-    EXPECT_TRUE(Offer(VK_F1));
-    ASSERT_EQ(opened_.size(), 1u);
-    EXPECT_TRUE(EndsWith(opened_[0], "/tests/help/NoHelp.html")) << opened_[0];
-    robot.chooseMenu({"&Help", "&Help Topics\tF1"});
-    robot.chooseMenu({"&Help", "&Halvane Documentation"});
-    ASSERT_EQ(opened_.size(), 3u);
-    EXPECT_TRUE(EndsWith(opened_[2], "/documentation/welcome.html")) << opened_[2];
-    App().WinHelp(0);
-    EXPECT_EQ(opened_.size(), 4u);
-    EXPECT_FALSE(Offer(VK_F11)) << "F11 is nobody's key without authoring";
-    EXPECT_FALSE(Offer('A'));
+    ExpectHelpWithoutTopics({"&Help", "&Help Topics\tF1"}, {"&Help", "&Halvane Documentation"});
   });
   EXPECT_TRUE(ran);
 }
@@ -149,19 +111,12 @@ TEST_F(SessionTest, AboutShowsThePictureUntilAKey) {
   Run({"-x"}, [&] {
     ran = true;
     robot.chooseMenu({"&Help", "&About Kestrun..."});
-    auto splash = [this] {
-      for (const Window& w : robot.topLevels()) {
-        if (w.isVisible() && (::GetWindowLong(w.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) && (w.style() & WS_POPUP))
-          return true;
-      }
-      return false;
-    };
-    EXPECT_TRUE(splash());
+    EXPECT_TRUE(Splash());
     robot.advance(5000);
-    EXPECT_TRUE(splash()) << "no timer: it stays";
+    EXPECT_TRUE(Splash()) << "no timer: it stays";
     // The application's loop offers the next key to the picture first.
     EXPECT_TRUE(Offer('A'));
-    EXPECT_FALSE(splash());
+    EXPECT_FALSE(Splash());
   });
   EXPECT_TRUE(ran);
 }

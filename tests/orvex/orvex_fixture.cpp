@@ -1,11 +1,5 @@
 #include "orvex_fixture.h"
 
-#include <DravonAdmin.h>
-#include <DravonTestHooks.h>
-#include <Orb.h>
-
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -23,55 +17,8 @@ std::vector<std::string> LoginAndOpen(const std::string& name) {
   return args;
 }
 
-BOOL CTestOrvexApp::OnIdle(LONG lCount) {
-  const BOOL more = COrvexApp::OnIdle(lCount);
-  if (lCount == 0 && m_script) {
-    auto script = std::move(m_script);
-    m_script = nullptr;
-    script();
-    // What the script left open goes without questions, so the pump ends.
-    if (m_pMainWnd != nullptr) m_pMainWnd->DestroyWindow();
-  }
-  return more;
-}
-
-void OrvexTest::SetUp() {
-  MfcTest::SetUp();
-  ASSERT_FALSE(folder_.path().empty());
-  std::filesystem::create_directories(folder_ / "servers");
-  ::setenv("HALVANE_SERVERS", (folder_ / "servers").c_str(), 1);
-  ::setenv("HALVANE_REGISTRY", (folder_ / "registry.reg").c_str(), 1);
-  dravon::test::ResetFaults();
-  // Full-strength password hashes take a quarter second each.
-  dravon::test::SetPasswordIterations(1000);
-  win32::SetShellExecuteHook([this](const std::string&, const std::string& file) -> INT_PTR {
-    opened_.push_back(file);
-    return 33;
-  });
-  std::string error;
-  ASSERT_TRUE(dravon::admin::CreateServer(kServer, kUser, kPassword, error)) << error;
-}
-
-void OrvexTest::TearDown() {
-  delete CDataManager::PeekInstance();
-  dravon::test::ResetFaults();
-  SetOrbBusy(0);
-  win32::SetProcessLauncherHook(nullptr);
-  win32::SetShellExecuteHook(nullptr);
-  MfcTest::TearDown();
-  ::unsetenv("HALVANE_SERVERS");
-  ::unsetenv("HALVANE_REGISTRY");
-}
-
 int OrvexTest::Run(const std::vector<std::string>& arguments, const std::function<void()>& script) {
-  auto app = std::make_unique<CTestOrvexApp>();
-  app_ = app.get();
-  app->m_script = script;
-  std::vector<std::string> commandLine{"orvex"};
-  commandLine.insert(commandLine.end(), arguments.begin(), arguments.end());
-  const int code = AfxRunApplication(commandLine);
-  app_ = nullptr;
-  return code;
+  return RunApplication(std::make_unique<CTestOrvexApp>(), "orvex", arguments, script);
 }
 
 void OrvexTest::RunScript(const std::vector<std::string>& arguments, const std::function<void()>& script) {
@@ -93,9 +40,7 @@ void OrvexTest::RunWithCustomerAndDraft(const std::function<void()>& script) {
 
 std::string OrvexTest::Results() { return Window(Frame().GetResultsView().GetEdit().GetSafeHwnd()).text(); }
 
-std::string OrvexTest::StatusText(int pane) {
-  return static_cast<LPCTSTR>(Frame().GetStatusBar().GetPaneText(pane));
-}
+std::string OrvexTest::StatusText(int pane) { return static_cast<LPCTSTR>(Frame().GetStatusBar().GetPaneText(pane)); }
 
 std::vector<std::string> OrvexTest::OpenTitles() {
   std::vector<std::string> titles;

@@ -1,7 +1,5 @@
-// The fixture of Orvex's tests: a fresh window system on the virtual clock,
-// a temporary registry and servers folder with one server of our own, and
-// the real application object run in-process with a command line, its
-// script played by the robot from the first idle time of its pump.
+// The fixture of Orvex's tests: the programs' scenario base run with Orvex's
+// application object, and the helpers for its windows, dialogs and server.
 #pragma once
 
 #include <functional>
@@ -14,17 +12,16 @@
 #include "OrvexApp.h"
 #include "OrvexDoc.h"
 #include "UserPref.h"
-#include "mfc_test.h"
-#include "temp_folder.h"
+#include "program_test.h"
 
 namespace orvex_test {
 
 using halvane::test::Robot;
 using halvane::test::Window;
 
-inline constexpr const char* kServer = "TestServer";
-inline constexpr const char* kUser = "tester";
-inline constexpr const char* kPassword = "secret";
+inline constexpr const char* kServer = halvane::test::ProgramTest::kServer;
+inline constexpr const char* kUser = halvane::test::ProgramTest::kUser;
+inline constexpr const char* kPassword = halvane::test::ProgramTest::kPassword;
 inline constexpr int kButtonBase = 1024;  // the message box's button ids
 
 // The command line that logs in to the test server.
@@ -34,11 +31,7 @@ std::vector<std::string> LoginAndOpen(const std::string& name);
 inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // The application with a script for its first idle time.
-class CTestOrvexApp : public COrvexApp {
- public:
-  std::function<void()> m_script;
-  BOOL OnIdle(LONG lCount) override;
-};
+class CTestOrvexApp : public halvane::test::ScriptedApp<COrvexApp> {};
 
 // A definition as it stands: its attributes' names and types, in order.
 struct DefContent {
@@ -47,10 +40,9 @@ struct DefContent {
   std::vector<std::string> attributes;  // "name:type"
 };
 
-class OrvexTest : public halvane::test::MfcTest {
+class OrvexTest : public halvane::test::ProgramTest {
  protected:
-  void SetUp() override;
-  void TearDown() override;
+  OrvexTest() : ProgramTest("orvex-test") {}
 
   // Runs Orvex with the arguments after the program's name; `script` runs
   // at the first idle time. Windows the script leaves are closed without
@@ -62,8 +54,8 @@ class OrvexTest : public halvane::test::MfcTest {
   // and a new local Draft beside it.
   void RunWithCustomerAndDraft(const std::function<void()>& script);
 
-  CTestOrvexApp& App() { return *app_; }
-  CMainFrame& Frame() { return *app_->GetMainFrame(); }
+  CTestOrvexApp& App() { return static_cast<CTestOrvexApp&>(*Running()); }
+  CMainFrame& Frame() { return *App().GetMainFrame(); }
   halvane::test::Window FrameWindow() { return halvane::test::Window(Frame().GetSafeHwnd()); }
   // The text of the results pane.
   std::string Results();
@@ -107,13 +99,6 @@ class OrvexTest : public halvane::test::MfcTest {
   void AnswerBoxKeepingText(std::string& text, const std::string& caption = "Orvex");
   // The contents of a file, empty when there is none.
   static std::string ReadFile(const std::string& path);
-
-  halvane::test::TempFolder folder_{"orvex-test"};
-  // The files the desktop was asked to open (help pages).
-  std::vector<std::string> opened_;
-
- private:
-  CTestOrvexApp* app_ = nullptr;
 };
 
 }  // namespace orvex_test

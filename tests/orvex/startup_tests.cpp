@@ -4,7 +4,6 @@
 // sibling tools and the end with a busy broker.
 #include <DravonAdmin.h>
 #include <HLUtilWinRegistry.h>
-#include <HvSplash.h>
 #include <Orb.h>
 
 #include <optional>
@@ -19,49 +18,37 @@ namespace {
 using halvane::test::ClipboardText;
 using halvane::test::SetClipboardText;
 
-class StartupTest : public OrvexTest {
- protected:
-  void TearDown() override {
-    HvSplash::CloseSplashScreen();
-    HvSplash::EnableSplashScreen(FALSE, TRUE);
-    OrvexTest::TearDown();
-  }
-  Window Splash() const {
-    for (const Window& w : robot.topLevels()) {
-      if (w.isVisible() && (::GetWindowLong(w.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) && (w.style() & WS_POPUP)) return w;
-    }
-    return Window();
-  }
-};
+using StartupTest = OrvexTest;
 
 TEST_F(StartupTest, WithoutArgumentsThePictureShowsAndTheFrameIsReady) {
   SetClipboardText("left from before");
   CWinRegistry("Halvane", "Common").WriteProfileInt("Preferences", "DoDelBODef", 1);
   bool ran = false;
-  EXPECT_EQ(Run({}, [&] {
-              ran = true;
-              EXPECT_TRUE(Splash()) << "no argument: the start-up picture";
-              robot.advance(750);
-              EXPECT_FALSE(Splash()) << "it closes by its timer";
-              EXPECT_EQ(FrameWindow().text(), "Orvex");
-              EXPECT_EQ(ClipboardText(), "<none>") << "emptied at the start";
-              EXPECT_EQ(App().m_pPreferences->m_nDoDelBODef, 1) << "the preference is read before the command line";
-              EXPECT_EQ(StatusText(0), "Ready");
-              EXPECT_EQ(StatusText(1), "Server:");
-              EXPECT_EQ(StatusText(2), "Disconnected");
-              EXPECT_EQ(Frame().GetToolBarManager().GetToolBarCount(), 2);
-              EXPECT_NE(Frame().GetToolBarManager().FindToolBar("Standard"), nullptr);
-              EXPECT_NE(Frame().GetToolBarManager().FindToolBar("Programs"), nullptr);
-              // The folders: the program's own, its parent, the help beside it.
-              const CString exeDir = App().m_strExeDir;
-              EXPECT_EQ(exeDir.Right(1), "/");
-              EXPECT_EQ(App().m_strHelpDir, exeDir + "help");
-              EXPECT_EQ(App().m_strInstallDir + "/tests/", exeDir) << "the test program lives in tests/";
-              EXPECT_FALSE(App().IsConnected());
-              EXPECT_FALSE(robot.tryChooseMenu({"&Server", "&Disconnect"})) << "greyed while not connected";
-              EXPECT_FALSE(robot.tryChooseMenu({"&Server", "&Refresh"}));
-              robot.chooseMenu({"&File", "E&xit"});
-            }),
+  EXPECT_EQ(Run({},
+                [&] {
+                  ran = true;
+                  EXPECT_TRUE(Splash()) << "no argument: the start-up picture";
+                  robot.advance(750);
+                  EXPECT_FALSE(Splash()) << "it closes by its timer";
+                  EXPECT_EQ(FrameWindow().text(), "Orvex");
+                  EXPECT_EQ(ClipboardText(), "<none>") << "emptied at the start";
+                  EXPECT_EQ(App().m_pPreferences->m_nDoDelBODef, 1) << "the preference is read before the command line";
+                  EXPECT_EQ(StatusText(0), "Ready");
+                  EXPECT_EQ(StatusText(1), "Server:");
+                  EXPECT_EQ(StatusText(2), "Disconnected");
+                  EXPECT_EQ(Frame().GetToolBarManager().GetToolBarCount(), 2);
+                  EXPECT_NE(Frame().GetToolBarManager().FindToolBar("Standard"), nullptr);
+                  EXPECT_NE(Frame().GetToolBarManager().FindToolBar("Programs"), nullptr);
+                  // The folders: the program's own, its parent, the help beside it.
+                  const CString exeDir = App().m_strExeDir;
+                  EXPECT_EQ(exeDir.Right(1), "/");
+                  EXPECT_EQ(App().m_strHelpDir, exeDir + "help");
+                  EXPECT_EQ(App().m_strInstallDir + "/tests/", exeDir) << "the test program lives in tests/";
+                  EXPECT_FALSE(App().IsConnected());
+                  EXPECT_FALSE(robot.tryChooseMenu({"&Server", "&Disconnect"})) << "greyed while not connected";
+                  EXPECT_FALSE(robot.tryChooseMenu({"&Server", "&Refresh"}));
+                  robot.chooseMenu({"&File", "E&xit"});
+                }),
             0);
   EXPECT_TRUE(ran);
 }
@@ -113,9 +100,7 @@ TEST_F(StartupTest, ANameTheServerDoesNotKnowOpensNothing) {
     EXPECT_EQ(CDataManager::InitInstance()->GetBO("Nowhere", 0, 0), nullptr) << "and makes no definition of it";
   });
   // Without a server the name opens nothing either.
-  RunScript({"-oCustomer"}, [&] {
-    EXPECT_TRUE(OpenTitles().empty());
-  });
+  RunScript({"-oCustomer"}, [&] { EXPECT_TRUE(OpenTitles().empty()); });
 }
 
 TEST_F(StartupTest, AnOpenWindowIsActivatedAndRestoredNotOpenedTwice) {

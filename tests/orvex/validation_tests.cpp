@@ -13,9 +13,6 @@
 namespace orvex_test {
 namespace {
 
-constexpr int kServerCombo = 1002;
-constexpr const char* kLoginTitle = "Connect to Tressel Server";
-
 class ValidationTest : public OrvexTest {
  protected:
   // A new definition of the session with the verbs given.
@@ -72,16 +69,16 @@ TEST_F(ValidationTest, VerbRulesAndTheEmptyDefinition) {
   RunScript(Login(), [&] {
     CQRBusObjDef* pVerbs = Define("Verbs", {"", "bad name", std::string(81, 'v'), "Create", "CREATE"});
     Add(pVerbs, "Id", "String").SetKey(TRUE);
-    EXPECT_EQ(Rejected(pVerbs), (std::vector<std::string>{
-                                    "Validating...",
-                                    "Validating \"Verbs...\"",
-                                    "Error: The verb name is empty",
-                                    "Error: The verb name \"bad name\" contains invalid characters",
-                                    "Error: The verb name \"" + std::string(81, 'v') +
-                                        "\" cannot be longer than 80 characters",
-                                    "Error: Multiple verbs have the same name",
-                                    "Validation Errors : 4",
-                                }));
+    EXPECT_EQ(Rejected(pVerbs),
+              (std::vector<std::string>{
+                  "Validating...",
+                  "Validating \"Verbs...\"",
+                  "Error: The verb name is empty",
+                  "Error: The verb name \"bad name\" contains invalid characters",
+                  "Error: The verb name \"" + std::string(81, 'v') + "\" cannot be longer than 80 characters",
+                  "Error: Multiple verbs have the same name",
+                  "Validation Errors : 4",
+              }));
     EXPECT_EQ(App().GetErrorCount(), 4);
 
     // Neither verbs nor attributes: two errors, one of each.
@@ -300,17 +297,14 @@ TEST_F(ValidationTest, TheEventIdGoesLastWhenSaved) {
 TEST_F(ValidationTest, WithoutASessionTheLogInComesFirstAndItsCancelEndsTheSave) {
   RunScript({std::string("-u") + kUser, std::string("-p") + kPassword}, [&] {
     CQRBusObjDef* pDef = DefineWithKey("Offline");
-    robot.onDialog(kLoginTitle, [](Robot& r, Window dlg) { r.click(dlg.child(IDCANCEL)); });
+    CancelLogin();
     EXPECT_FALSE(App().SaveToServer(pDef));
     EXPECT_EQ(Lines(), (std::vector<std::string>{"Validating...", "Save cannot be completed for Offline"}))
         << "nothing was validated or tried";
     EXPECT_FALSE(App().IsConnected());
     EXPECT_EQ(pDef->GetState() & HvStateNew, HvStateNew);
 
-    robot.onDialog(kLoginTitle, [](Robot& r, Window dlg) {
-      ::SetWindowText(dlg.child(kServerCombo).hwnd(), kServer);
-      r.click(dlg.child(IDOK));
-    });
+    AnswerLogin({.server = kServer});
     EXPECT_TRUE(App().SaveToServer(pDef));
     EXPECT_TRUE(App().IsConnected());
     EXPECT_EQ(Lines().back(), "Save completed for Offline");

@@ -21,18 +21,6 @@ namespace generatetest {
 using halvane::test::Robot;
 using halvane::test::Window;
 
-BOOL CScriptedOrvexApp::OnIdle(LONG lCount) {
-  const BOOL more = COrvexApp::OnIdle(lCount);
-  if (lCount == 0 && m_script) {
-    auto script = std::move(m_script);
-    m_script = nullptr;
-    script();
-    // What the script left open goes without questions, so the pump ends.
-    if (m_pMainWnd != nullptr) m_pMainWnd->DestroyWindow();
-  }
-  return more;
-}
-
 std::string DefinitionsText(const std::vector<std::string>& names) {
   std::vector<std::unique_ptr<CQRBusObjDef>> defs;
   std::vector<const CQRBusObjDef*> order;
@@ -220,11 +208,14 @@ void GenerateTest::ContextMenu(CNodeTree& tree, const std::vector<std::string>& 
       const UINT state = ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
       char text[128] = {};
       ::GetMenuString(menu, static_cast<UINT>(i), text, sizeof(text), MF_BYPOSITION);
-      items->push_back((state & MF_SEPARATOR) ? std::string("-") : std::string(text) + ((state & MF_GRAYED) ? " (grey)" : ""));
+      items->push_back((state & MF_SEPARATOR) ? std::string("-")
+                                              : std::string(text) + ((state & MF_GRAYED) ? " (grey)" : ""));
     }
   });
-  if (path.empty()) robot.onPopupMenuCancel();
-  else robot.onPopupMenu(path);
+  if (path.empty())
+    robot.onPopupMenuCancel();
+  else
+    robot.onPopupMenu(path);
   robot.rightClick(Window(tree.m_hWnd), rc.CenterPoint());
 }
 

@@ -18,6 +18,7 @@
 #include "OrvexApp.h"
 #include "broker_fixture.h"
 #include "mfc_test.h"
+#include "scripted_app.h"
 #include "temp_folder.h"
 #include "temp_profile.h"
 
@@ -29,11 +30,7 @@ inline constexpr const char* kUser = "tester";
 inline constexpr const char* kPassword = "secret";
 
 // The application with a script for its first idle time.
-class CScriptedOrvexApp : public COrvexApp {
- public:
-  std::function<void()> m_script;
-  BOOL OnIdle(LONG lCount) override;
-};
+using CScriptedOrvexApp = halvane::test::ScriptedApp<COrvexApp>;
 
 // Repository-copy text of definitions of the names, each with a key
 // attribute "Id", as an agent generates it.

@@ -5,20 +5,24 @@
 
 #include <DataManager.h>
 
+#include <optional>
 #include <string>
 
 #include "temp_folder.h"
 
 namespace halvane::test {
 
-// The constructor fails the test when it cannot make the server or log in;
-// the destructor deletes the data manager, the session with it.
+// The constructors fail the test when they cannot make the server or log
+// in; the destructor deletes the data manager, the session with it.
 class TemporaryServer {
  public:
   static constexpr const char* kUser = "tester";
   static constexpr const char* kPassword = "secret";
 
   explicit TemporaryServer(std::string name = "TestServer");
+  // The server alone, no session, in `serversFolder`, which the caller
+  // keeps and removes.
+  TemporaryServer(std::string name, const std::string& serversFolder);
   ~TemporaryServer();
   TemporaryServer(const TemporaryServer&) = delete;
   TemporaryServer& operator=(const TemporaryServer&) = delete;
@@ -29,8 +33,10 @@ class TemporaryServer {
   void AddObject(_E_HvObjType type, const std::string& name) const;
 
  private:
+  void Create(const std::string& serversFolder) const;
+
   std::string name_;
-  TempFolder folder_{"test-server"};
+  std::optional<TempFolder> folder_;
 };
 
 }  // namespace halvane::test
