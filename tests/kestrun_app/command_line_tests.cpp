@@ -8,9 +8,6 @@
 namespace kestrun_app_test {
 namespace {
 
-using halvane::test::Robot;
-using halvane::test::Window;
-
 using CommandLineTest = KestrunAppTest;
 
 TEST(CommandLineParse, FlagsTakeTheirValueGluedToTheLetterInEitherCase) {
