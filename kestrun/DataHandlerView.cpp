@@ -10,23 +10,17 @@ constexpr const char* kEventsProperty = "ContainerManagedEvents";
 constexpr const char* kEventsValue = "JMS";
 constexpr int kEditIds[] = {IDC_DH_MIMETYPE, IDC_DH_CLASS, IDC_DH_CONFIG_MO};
 
-CString LoadText(UINT id) {
-  CString text;
-  text.LoadString(id);
-  return text;
-}
-
 }  // namespace
 
-IMPLEMENT_DYNCREATE(CDataHandlerView, CKestrunView)
+IMPLEMENT_DYNCREATE(CDataHandlerView, CFormTabView)
 
-BEGIN_MESSAGE_MAP(CDataHandlerView, CKestrunView)
+BEGIN_MESSAGE_MAP(CDataHandlerView, CFormTabView)
   ON_EN_CHANGE(IDC_DH_MIMETYPE, OnValueChange)
   ON_EN_CHANGE(IDC_DH_CLASS, OnValueChange)
   ON_EN_CHANGE(IDC_DH_CONFIG_MO, OnValueChange)
 END_MESSAGE_MAP()
 
-CDataHandlerView::CDataHandlerView() : CKestrunView(IDD) {}
+CDataHandlerView::CDataHandlerView() : CFormTabView(IDD) {}
 
 CDataHandlerView::~CDataHandlerView() = default;
 
@@ -38,29 +32,25 @@ CString CDataHandlerView::EventsValue() const {
 
 void CDataHandlerView::OnInitialUpdate() {
   m_bFilling = true;
-  CKestrunView::OnInitialUpdate();
+  CFormTabView::OnInitialUpdate();
   if (const CConnector* connector = GetConnector()) {
     m_strMimeType = connector->m_strMimeType;
     m_strDHClass = connector->m_strDHClass;
     m_strDataHandlerConfigMOName = connector->m_strDataHandlerConfigMOName;
   }
-  UpdateData(FALSE);
-  m_bFilling = false;
+  FillControls();
 }
 
 void CDataHandlerView::DoDataExchange(CDataExchange* pDX) {
-  CKestrunView::DoDataExchange(pDX);
+  CFormTabView::DoDataExchange(pDX);
   DDX_Text(pDX, IDC_DH_MIMETYPE, m_strMimeType);
   DDX_Text(pDX, IDC_DH_CLASS, m_strDHClass);
   DDX_Text(pDX, IDC_DH_CONFIG_MO, m_strDataHandlerConfigMOName);
 }
 
-void CDataHandlerView::OnUpdate(CView* pSender, LPARAM, CObject*) {
+void CDataHandlerView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) {
+  CFormTabView::OnUpdate(pSender, lHint, pHint);
   if (pSender == nullptr) return;
-  if (m_bFirstUpdate) {
-    m_bFirstUpdate = FALSE;
-    m_bFilled = TRUE;
-  }
   const BOOL enable = !EventsValue().IsEmpty();
   for (int id : kEditIds) GetDlgItem(id)->EnableWindow(enable);
 }

@@ -4,10 +4,10 @@
 // the configuration file while the connector's events are "JMS".
 #pragma once
 
-#include "KestrunView.h"
+#include "FormTabView.h"
 #include "resource.h"
 
-class CDataHandlerView : public CKestrunView {
+class CDataHandlerView : public CFormTabView {
   DECLARE_DYNCREATE(CDataHandlerView)
 
  public:
@@ -36,7 +36,4 @@ class CDataHandlerView : public CKestrunView {
   CString m_strMimeType;
   CString m_strDHClass;
   CString m_strDataHandlerConfigMOName;
-  BOOL m_bFirstUpdate = TRUE;
-  // While the form is made and filled, and while the program itself writes into the edits.
-  bool m_bFilling = true;
 };

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "ConnectorFileCodec.h"
+#include "KestrunApp.h"
 #include "resource.h"
 
 IMPLEMENT_DYNAMIC(CGridTabView, CKestrunView)
@@ -36,6 +38,19 @@ void CGridTabView::OnUpdate(CView* pSender, LPARAM, CObject*) {
 }
 
 void CGridTabView::FillGrid() {}
+
+BOOL CGridTabView::AppendPropertySection(CString& text, const CString& savingLine, PropertySectionWriter writer) {
+  CConnector* connector = GetConnector();
+  CConnectorFileCodec* codec = GetKestrunApp() != nullptr ? GetKestrunApp()->GetCodec() : nullptr;
+  if (connector == nullptr || codec == nullptr) return FALSE;
+  AddResultLine(savingLine);
+  CConnectorGrid& grid = Grid();
+  if (grid.GetSafeHwnd() != nullptr) grid.TransferCurrentCell();
+  CString error;
+  if (writer(*codec, *connector, text, error)) return TRUE;
+  CConnectorFileCodec::ReportFileError(error);
+  return FALSE;
+}
 
 void CGridTabView::OnSize(UINT nType, int cx, int cy) {
   CKestrunView::OnSize(nType, cx, cy);

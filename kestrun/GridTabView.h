@@ -8,6 +8,8 @@
 #include "ConnectorGrid.h"
 #include "KestrunView.h"
 
+class CConnectorFileCodec;
+
 class CGridTabView : public CKestrunView {
   DECLARE_DYNAMIC(CGridTabView)
 
@@ -30,6 +32,14 @@ class CGridTabView : public CKestrunView {
   // top-left corner and reaches to kMarginRight and kMarginBottom pixels
   // from the tab's edges.
   virtual void LayoutControls(int cx, int cy);
+
+  // A writer of a property section of the configuration file: FALSE with
+  // the message in its last argument when a value cannot be written.
+  using PropertySectionWriter = BOOL (*)(CConnectorFileCodec&, const CConnector&, CString&, CString&);
+  // The property tabs' AppendConfigText: the saving line in the results
+  // bar, the grid's open editor stored, then the section written; a
+  // section that cannot be written is reported and stops the write.
+  BOOL AppendPropertySection(CString& text, const CString& savingLine, PropertySectionWriter writer);
 
   // The print dialog of the business-object tabs: any number of pages, and
   // the selection may be printed alone.

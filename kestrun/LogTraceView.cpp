@@ -45,17 +45,11 @@ constexpr GroupIds kGroupIds[] = {
 constexpr DWORD kBeepFrequency = 640;
 constexpr DWORD kBeepDuration = 40;
 
-CString LoadText(UINT id) {
-  CString text;
-  text.LoadString(id);
-  return text;
-}
-
 }  // namespace
 
-IMPLEMENT_DYNCREATE(CLogTraceView, CKestrunView)
+IMPLEMENT_DYNCREATE(CLogTraceView, CFormTabView)
 
-BEGIN_MESSAGE_MAP(CLogTraceView, CKestrunView)
+BEGIN_MESSAGE_MAP(CLogTraceView, CFormTabView)
   ON_BN_CLICKED(IDC_LOG_BROWSE, OnLogBrowse)
   ON_BN_CLICKED(IDC_TRACE_BROWSE, OnTraceBrowse)
   ON_BN_CLICKED(IDC_LOG_TO_FILE, OnCheckBox)
@@ -76,7 +70,7 @@ BEGIN_MESSAGE_MAP(CLogTraceView, CKestrunView)
   ON_CBN_SELCHANGE(IDC_TRACE_UNIT, OnTraceUnitChange)
 END_MESSAGE_MAP()
 
-CLogTraceView::CLogTraceView() : CKestrunView(IDD) {}
+CLogTraceView::CLogTraceView() : CFormTabView(IDD) {}
 
 CLogTraceView::~CLogTraceView() = default;
 
@@ -90,7 +84,7 @@ CLogTraceRecord* CLogTraceView::Record(int group) const {
 
 void CLogTraceView::OnInitialUpdate() {
   m_bFilling = true;
-  CKestrunView::OnInitialUpdate();
+  CFormTabView::OnInitialUpdate();
   for (GroupControls& group : m_groups) {
     if (group.m_unit.GetCount() == 0) {
       for (const char* name : UNIT_NAMES) group.m_unit.AddString(name);
@@ -111,7 +105,7 @@ void CLogTraceView::OnInitialUpdate() {
 }
 
 void CLogTraceView::DoDataExchange(CDataExchange* pDX) {
-  CKestrunView::DoDataExchange(pDX);
+  CFormTabView::DoDataExchange(pDX);
   for (int group = 0; group < GROUP_COUNT; ++group) {
     DDX_Control(pDX, kGroupIds[group].unit, m_groups[group].m_unit);
     DDX_Control(pDX, kGroupIds[group].sizeSpin, m_groups[group].m_sizeSpin);
@@ -185,24 +179,12 @@ void CLogTraceView::SyncRecords() {
   ApplyEnabling();
 }
 
-void CLogTraceView::FillControls() {
-  m_bFilling = true;
-  UpdateData(FALSE);
-  m_bFilling = false;
-}
-
 void CLogTraceView::SetEditText(int id, const CString& text) {
   const bool filling = m_bFilling;
   m_bFilling = true;
   SetDlgItemText(id, text);
   SendDlgItemMessage(id, EM_SETSEL, static_cast<WPARAM>(text.GetLength()), text.GetLength());
   m_bFilling = filling;
-}
-
-void CLogTraceView::OnUpdate(CView* pSender, LPARAM, CObject*) {
-  if (pSender == nullptr || !m_bFirstUpdate) return;
-  m_bFirstUpdate = FALSE;
-  m_bFilled = TRUE;
 }
 
 // --- Handlers ------------------------------------------------------------------

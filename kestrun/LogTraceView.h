@@ -6,12 +6,12 @@
 
 #include <afxcmn.h>
 
-#include "KestrunView.h"
+#include "FormTabView.h"
 #include "resource.h"
 
 struct CLogTraceRecord;
 
-class CLogTraceView : public CKestrunView {
+class CLogTraceView : public CFormTabView {
   DECLARE_DYNCREATE(CLogTraceView)
 
  public:
@@ -26,7 +26,6 @@ class CLogTraceView : public CKestrunView {
  protected:
   void OnInitialUpdate() override;
   void DoDataExchange(CDataExchange* pDX) override;
-  void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
 
   afx_msg void OnLogBrowse();
   afx_msg void OnTraceBrowse();
@@ -62,9 +61,6 @@ class CLogTraceView : public CKestrunView {
   // that does not read yet leaves the record's number for the save's check.
   void SyncRecords();
   bool ReadNumber(int id, int& value) const;
-  // Puts the model's values into the controls without their change
-  // handlers reacting.
-  void FillControls();
   void BrowseFile(int group);
   void StepSize(int group, NMHDR* pNMHDR, LRESULT* pResult);
   void SizeChanged(int group);
@@ -75,7 +71,4 @@ class CLogTraceView : public CKestrunView {
   BOOL ValidateGroup(int group, CString& fileName);
 
   GroupControls m_groups[GROUP_COUNT];
-  BOOL m_bFirstUpdate = TRUE;
-  // While the form is made and filled, and while the program itself writes into the controls.
-  bool m_bFilling = true;
 };

@@ -5,9 +5,9 @@
 #include "KestrunDoc.h"
 #include "ResourceRules.h"
 
-IMPLEMENT_DYNCREATE(CResPropView, CKestrunView)
+IMPLEMENT_DYNCREATE(CResPropView, CFormTabView)
 
-CResPropView::CResPropView() : CKestrunView(IDD) {
+CResPropView::CResPropView() : CFormTabView(IDD) {
   // The form's grid control needs the grid's window class.
   GXInit();
   m_grid.SetOwnerView(this);
@@ -16,17 +16,17 @@ CResPropView::CResPropView() : CKestrunView(IDD) {
 CResPropView::~CResPropView() = default;
 
 void CResPropView::OnInitialUpdate() {
-  CKestrunView::OnInitialUpdate();
+  CFormTabView::OnInitialUpdate();
   if (m_grid.m_hWnd == nullptr) {
     m_grid.SubclassDlgItem(IDC_RESOURCES_GRID, this);
     m_grid.Initialize();
   }
   m_grid.SetupLayout();
-  UpdateData(FALSE);
+  FillControls();
 }
 
 void CResPropView::DoDataExchange(CDataExchange* pDX) {
-  CKestrunView::DoDataExchange(pDX);
+  CFormTabView::DoDataExchange(pDX);
   CConnector* connector = GetConnector();
   if (connector == nullptr || m_grid.m_hWnd == nullptr) return;
   if (pDX->m_bSaveAndValidate) {
@@ -36,12 +36,6 @@ void CResPropView::DoDataExchange(CDataExchange* pDX) {
   } else {
     m_grid.Fill(*connector);
   }
-}
-
-void CResPropView::OnUpdate(CView* pSender, LPARAM, CObject*) {
-  if (pSender == nullptr || !m_bFirstUpdate) return;
-  m_bFirstUpdate = FALSE;
-  m_bFilled = TRUE;
 }
 
 BOOL CResPropView::Validate() {
@@ -78,7 +72,7 @@ void CResPropView::ApplyToServer(CQRConnector* pServer) {
 void CResPropView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) { m_grid.OnGridBeginPrinting(pDC, pInfo); }
 
 void CResPropView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) {
-  CKestrunView::OnPrepareDC(pDC, pInfo);
+  CFormTabView::OnPrepareDC(pDC, pInfo);
   if (pInfo != nullptr) m_grid.OnGridPrepareDC(pDC, pInfo);
 }
 

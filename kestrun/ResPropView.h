@@ -4,11 +4,11 @@
 // to the server's connector.
 #pragma once
 
-#include "KestrunView.h"
+#include "FormTabView.h"
 #include "ResGrid.h"
 #include "resource.h"
 
-class CResPropView : public CKestrunView {
+class CResPropView : public CFormTabView {
   DECLARE_DYNCREATE(CResPropView)
 
  public:
@@ -26,7 +26,6 @@ class CResPropView : public CKestrunView {
  protected:
   void OnInitialUpdate() override;
   void DoDataExchange(CDataExchange* pDX) override;
-  void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
   void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
   void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) override;
   void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
@@ -34,5 +33,4 @@ class CResPropView : public CKestrunView {
 
  private:
   CResGrid m_grid;
-  BOOL m_bFirstUpdate = TRUE;
 };

@@ -2,8 +2,6 @@
 
 #include "ConfigFileText.h"
 #include "Connector.h"
-#include "ConnectorFileCodec.h"
-#include "KestrunApp.h"
 #include "resource.h"
 
 IMPLEMENT_DYNCREATE(CStdPropsView, CGridTabView)
@@ -29,15 +27,7 @@ void CStdPropsView::ApplyToServer(CQRConnector* pServer) {
 }
 
 BOOL CStdPropsView::AppendConfigText(CString& text) {
-  CConnector* connector = GetConnector();
-  CConnectorFileCodec* codec = GetKestrunApp() != nullptr ? GetKestrunApp()->GetCodec() : nullptr;
-  if (connector == nullptr || codec == nullptr) return FALSE;
-  AddResultLine("Saving Standard Properties...");
-  if (m_wndGrid.GetSafeHwnd() != nullptr) m_wndGrid.TransferCurrentCell();
-  CString error;
-  if (CConfigFileText::AppendStandardProperties(*codec, *connector, text, error)) return TRUE;
-  CConnectorFileCodec::ReportFileError(error);
-  return FALSE;
+  return AppendPropertySection(text, "Saving Standard Properties...", &CConfigFileText::AppendStandardProperties);
 }
 
 // Every row is checked, so that each bad value gets its line.

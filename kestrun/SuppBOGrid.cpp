@@ -12,14 +12,14 @@ constexpr const char* kFalse = "FALSE";
 
 }  // namespace
 
-IMPLEMENT_DYNAMIC(CSuppBOGrid, CConnectorGrid)
+IMPLEMENT_DYNAMIC(CSuppBOGrid, CSuppBOGridBase)
 
 CSuppBOGrid::CSuppBOGrid() = default;
 
 CSuppBOGrid::~CSuppBOGrid() = default;
 
 void CSuppBOGrid::OnGridInitialUpdate() {
-  CConnectorGrid::OnGridInitialUpdate();
+  CSuppBOGridBase::OnGridInitialUpdate();
   SetupColumns(COLS_SUPPORTED_BOS);
   auto* list = new CGXComboBoxWnd(this);
   list->Create(WS_VSCROLL | CBS_DROPDOWNLIST | CBS_SORT | CBS_AUTOHSCROLL, kNameListControl);
@@ -67,18 +67,6 @@ void CSuppBOGrid::SetRowChoices() {
   }
 }
 
-ROWCOL CSuppBOGrid::NamedRowCount() {
-  const ROWCOL rows = GetRowCount();
-  return rows > 0 && GetValueRowCol(rows, COL_NAME).IsEmpty() ? rows - 1 : rows;
-}
-
-void CSuppBOGrid::SortByColumn(ROWCOL nCol, BOOL bDescending) { SortRowsByColumn(nCol, bDescending, NamedRowCount()); }
-
-void CSuppBOGrid::AddEmptyRow(ROWCOL nRow) {
-  InsertRows(nRow, 1, GX_INVALIDATE);
-  SetRowStyles(nRow);
-}
-
 void CSuppBOGrid::FillFromConnector() {
   CConnector* connector = GetConnector();
   if (connector == nullptr) return;
@@ -89,8 +77,7 @@ void CSuppBOGrid::FillFromConnector() {
   for (POSITION pos = connector->m_supportedBOs.GetHeadPosition(); pos != nullptr;) {
     CQRSupportedBO* record = connector->m_supportedBOs.GetNext(pos);
     if (record->state & RECORD_STALE) continue;
-    InsertRows(++row, 1, GX_INVALIDATE);
-    SetRowStyles(row);
+    AddEmptyRow(++row);
     SetStyleRange(CGXRange(row, COL_NAME), CGXStyle().SetValue(record->name).SetItemDataPtr(record), gxOverride, 0,
                   GX_INVALIDATE);
     SetValueRange(CGXRange(row, COL_AGENT), record->agentSupport ? kTrue : kFalse, gxOverride, 0, GX_INVALIDATE);
@@ -99,13 +86,6 @@ void CSuppBOGrid::FillFromConnector() {
   if (RefreshFreeNames() > 0) AddEmptyRow(GetRowCount() + 1);
   LockUpdate(locked);
   Redraw();
-}
-
-void CSuppBOGrid::Refill() {
-  ResetCurrentCell(FALSE);
-  ClearSelection(FALSE);
-  SetRowCount(0, GX_INVALIDATE);
-  FillFromConnector();
 }
 
 void CSuppBOGrid::GetRows(CStringArray& names, CDWordArray& agentSupport) {
@@ -125,32 +105,13 @@ void CSuppBOGrid::OnModifyCell(ROWCOL nRow, ROWCOL nCol) {
     if (nRow == GetRowCount() && !GetValueRowCol(nRow, COL_NAME).IsEmpty() && free != 0) AddEmptyRow(nRow + 1);
   }
   MarkModified();
-  CConnectorGrid::OnModifyCell(nRow, nCol);
+  CSuppBOGridBase::OnModifyCell(nRow, nCol);
 }
 
-void CSuppBOGrid::OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) {
-  if (nRow == 0 && nCol >= 1) {
-    ResetCurrentCell(TRUE);
-    SortByColumn(nCol, NextSortDescending(nCol));
-  } else if (nRow > 0) {
-    MarkModified();
-  }
-  CConnectorGrid::OnClickedButtonRowCol(nRow, nCol);
+void CSuppBOGrid::RemoveRowRecord(CConnector& connector, ROWCOL nRow) {
+  if (GetRowItem(nRow, COL_NAME) != nullptr) connector.RemoveSupportedBO(GetValueRowCol(nRow, COL_NAME));
 }
 
-void CSuppBOGrid::DeleteSelectedRows() {
-  CConnector* connector = GetConnector();
-  if (connector == nullptr) return;
-  const ROWCOL lastRow = GetRowCount();
-  const BOOL lastNamed = lastRow > 0 && !GetValueRowCol(lastRow, COL_NAME).IsEmpty();
-  ResetCurrentCell(FALSE);
-  for (ROWCOL row : SelectedRowsBottomUp()) {
-    if (row == lastRow && !lastNamed) continue;
-    if (GetRowItem(row, COL_NAME) != nullptr) connector->RemoveSupportedBO(GetValueRowCol(row, COL_NAME));
-    RemoveRows(row, row, GX_INVALIDATE);
-    MarkModified();
-  }
-  ClearSelection();
-  if (RefreshFreeNames() > 0 && lastNamed) AddEmptyRow(GetRowCount() + 1);
-  Redraw();
+void CSuppBOGrid::OnRowsDeleted(BOOL bLastNamed) {
+  if (RefreshFreeNames() > 0 && bLastNamed) AddEmptyRow(GetRowCount() + 1);
 }

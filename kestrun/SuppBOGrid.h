@@ -7,31 +7,25 @@
 // applies or writes them.
 #pragma once
 
-#include "ConnectorGrid.h"
+#include "SuppBOGridBase.h"
 
 struct CQRSupportedBO;
 
-class CSuppBOGrid : public CConnectorGrid {
+class CSuppBOGrid : public CSuppBOGridBase {
   DECLARE_DYNAMIC(CSuppBOGrid)
 
  public:
-  enum { COL_NAME = 1, COL_AGENT = 2 };
+  enum { COL_AGENT = 2 };
 
   CSuppBOGrid();
   ~CSuppBOGrid() override;
 
-  void FillFromConnector();
-  // Empties the grid and fills it again from the model.
-  void Refill();
+  void FillFromConnector() override;
   // The names of the server's definitions that no row holds, each
   // followed by "\n", become the rows' choices; answers their number.
   int RefreshFreeNames();
   void SetRowChoices();
   bool IsNameInGrid(const CString& name);
-  void AddEmptyRow(ROWCOL nRow);
-  void SortByColumn(ROWCOL nCol, BOOL bDescending);
-  BOOL HasRowDeletion() const override { return TRUE; }
-  void DeleteSelectedRows() override;
   // Whether the name cell's list is open (the user is still choosing).
   BOOL IsChoosing() const;
   // The rows that hold a name, as (name, agent support), in row order.
@@ -41,13 +35,13 @@ class CSuppBOGrid : public CConnectorGrid {
  protected:
   void OnGridInitialUpdate() override;
   void OnModifyCell(ROWCOL nRow, ROWCOL nCol) override;
-  void OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) override;
+  void SetRowStyles(ROWCOL nRow) override;
+  void RemoveRowRecord(CConnector& connector, ROWCOL nRow) override;
+  // The names a deletion set free are offered again, in a new empty row
+  // when the last row was a named one.
+  void OnRowsDeleted(BOOL bLastNamed) override;
 
  private:
-  void SetRowStyles(ROWCOL nRow);
-  // The rows that hold a name: all, or all but an empty last row.
-  ROWCOL NamedRowCount();
-
   CString m_strFreeNames;
   CGXComboBoxWnd* m_pNameList = nullptr;  // the grid's
 };

@@ -8,34 +8,20 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 }  // namespace
 
-IMPLEMENT_DYNAMIC(CSuppBOGridNVRT, CConnectorGrid)
+IMPLEMENT_DYNAMIC(CSuppBOGridNVRT, CSuppBOGridBase)
 
 CSuppBOGridNVRT::CSuppBOGridNVRT() = default;
 
 CSuppBOGridNVRT::~CSuppBOGridNVRT() = default;
 
 void CSuppBOGridNVRT::OnGridInitialUpdate() {
-  CConnectorGrid::OnGridInitialUpdate();
+  CSuppBOGridBase::OnGridInitialUpdate();
   SetupColumns(COLS_BROKER_BOS);
 }
 
 void CSuppBOGridNVRT::SetRowStyles(ROWCOL nRow) {
   SetStyleRange(CGXRange(nRow, COL_NAME, nRow, COL_ID), CGXStyle().SetControl(GX_IDS_CTRL_EDIT).SetInterior(kWhite),
                 gxOverride, 0, GX_INVALIDATE);
-}
-
-void CSuppBOGridNVRT::AddEmptyRow(ROWCOL nRow) {
-  InsertRows(nRow, 1, GX_INVALIDATE);
-  SetRowStyles(nRow);
-}
-
-ROWCOL CSuppBOGridNVRT::NamedRowCount() {
-  const ROWCOL rows = GetRowCount();
-  return rows > 0 && GetValueRowCol(rows, COL_NAME).IsEmpty() ? rows - 1 : rows;
-}
-
-void CSuppBOGridNVRT::SortByColumn(ROWCOL nCol, BOOL bDescending) {
-  SortRowsByColumn(nCol, bDescending, NamedRowCount());
 }
 
 CMessageSetRecord* CSuppBOGridNVRT::GetRowRecord(ROWCOL nRow) {
@@ -59,13 +45,6 @@ void CSuppBOGridNVRT::FillFromConnector() {
   AddEmptyRow(GetRowCount() + 1);
   LockUpdate(locked);
   Redraw();
-}
-
-void CSuppBOGridNVRT::Refill() {
-  ResetCurrentCell(FALSE);
-  ClearSelection(FALSE);
-  SetRowCount(0, GX_INVALIDATE);
-  FillFromConnector();
 }
 
 // The record takes the row's name and identifier together, so that an
@@ -98,33 +77,9 @@ void CSuppBOGridNVRT::OnModifyCell(ROWCOL nRow, ROWCOL nCol) {
     if ((record->m_nState & RECORD_NEW) == 0) record->m_nState |= RECORD_CHANGED;
   }
   MarkModified();
-  CConnectorGrid::OnModifyCell(nRow, nCol);
+  CSuppBOGridBase::OnModifyCell(nRow, nCol);
 }
 
-void CSuppBOGridNVRT::OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) {
-  if (nRow == 0 && nCol >= 1) {
-    ResetCurrentCell(TRUE);
-    SortByColumn(nCol, NextSortDescending(nCol));
-  } else if (nRow > 0) {
-    MarkModified();
-  }
-  CConnectorGrid::OnClickedButtonRowCol(nRow, nCol);
-}
-
-// Each row removes its own record, so that two rows of one name never
-// leave a row pointing at a freed record.
-void CSuppBOGridNVRT::DeleteSelectedRows() {
-  CConnector* connector = GetConnector();
-  if (connector == nullptr) return;
-  const ROWCOL lastRow = GetRowCount();
-  const BOOL lastNamed = lastRow > 0 && !GetValueRowCol(lastRow, COL_NAME).IsEmpty();
-  ResetCurrentCell(FALSE);
-  for (ROWCOL row : SelectedRowsBottomUp()) {
-    if (row == lastRow && !lastNamed) continue;
-    connector->RemoveMessageSetRecord(GetRowRecord(row));
-    RemoveRows(row, row, GX_INVALIDATE);
-    MarkModified();
-  }
-  ClearSelection();
-  Redraw();
+void CSuppBOGridNVRT::RemoveRowRecord(CConnector& connector, ROWCOL nRow) {
+  connector.RemoveMessageSetRecord(GetRowRecord(nRow));
 }

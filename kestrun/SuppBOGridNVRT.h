@@ -5,37 +5,27 @@
 // edit goes into it at once.
 #pragma once
 
-#include "ConnectorGrid.h"
+#include "SuppBOGridBase.h"
 
 struct CMessageSetRecord;
 
-class CSuppBOGridNVRT : public CConnectorGrid {
+class CSuppBOGridNVRT : public CSuppBOGridBase {
   DECLARE_DYNAMIC(CSuppBOGridNVRT)
 
  public:
-  enum { COL_NAME = 1, COL_ID = 2 };
+  enum { COL_ID = 2 };
   static constexpr int kMaxNameLength = 80;
   static constexpr int kMaxIdLength = 255;
 
   CSuppBOGridNVRT();
   ~CSuppBOGridNVRT() override;
 
-  void FillFromConnector();
-  // Empties the grid and fills it again from the model.
-  void Refill();
-  void AddEmptyRow(ROWCOL nRow);
-  void SortByColumn(ROWCOL nCol, BOOL bDescending);
-  BOOL HasRowDeletion() const override { return TRUE; }
-  void DeleteSelectedRows() override;
+  void FillFromConnector() override;
   CMessageSetRecord* GetRowRecord(ROWCOL nRow);
 
  protected:
   void OnGridInitialUpdate() override;
   void OnModifyCell(ROWCOL nRow, ROWCOL nCol) override;
-  void OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) override;
-
- private:
-  void SetRowStyles(ROWCOL nRow);
-  // The rows that hold a name: all but an empty last row.
-  ROWCOL NamedRowCount();
+  void SetRowStyles(ROWCOL nRow) override;
+  void RemoveRowRecord(CConnector& connector, ROWCOL nRow) override;
 };

@@ -7,8 +7,6 @@
 
 #include "ConfigFileText.h"
 #include "Connector.h"
-#include "ConnectorFileCodec.h"
-#include "KestrunApp.h"
 #include "resource.h"
 
 IMPLEMENT_DYNCREATE(CUserPropsView, CGridTabView)
@@ -25,15 +23,7 @@ void CUserPropsView::ApplyToServer(CQRConnector* pServer) {
 }
 
 BOOL CUserPropsView::AppendConfigText(CString& text) {
-  CConnector* connector = GetConnector();
-  CConnectorFileCodec* codec = GetKestrunApp() != nullptr ? GetKestrunApp()->GetCodec() : nullptr;
-  if (connector == nullptr || codec == nullptr) return FALSE;
-  AddResultLine("Saving Application Properties...");
-  if (m_wndGrid.GetSafeHwnd() != nullptr) m_wndGrid.TransferCurrentCell();
-  CString error;
-  if (CConfigFileText::AppendApplicationProperties(*codec, *connector, text, error)) return TRUE;
-  CConnectorFileCodec::ReportFileError(error);
-  return FALSE;
+  return AppendPropertySection(text, "Saving Application Properties...", &CConfigFileText::AppendApplicationProperties);
 }
 
 // The first problem is reported and ends the check. A row number is the
