@@ -27,8 +27,8 @@ HWND MakeFrame() {
 HWND MakeControl(HWND frame, const char* className, DWORD style) {
   RECT rc;
   GetClientRect(frame, &rc);
-  return CreateWindowEx(WS_EX_CLIENTEDGE, className, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | style, 0,
-                        0, rc.right, rc.bottom, frame, reinterpret_cast<HMENU>(1), nullptr, nullptr);
+  return CreateWindowEx(WS_EX_CLIENTEDGE, className, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | style, 0, 0,
+                        rc.right, rc.bottom, frame, reinterpret_cast<HMENU>(1), nullptr, nullptr);
 }
 
 HWND MakeReportList(HWND frame) {

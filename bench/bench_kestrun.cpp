@@ -57,7 +57,6 @@ std::unique_ptr<CConnector> MakeConnector() {
   return connector;
 }
 
-
 // The sample file, written once per benchmark.
 struct Sample {
   TempFolder folder{"bench-kestrun"};

@@ -202,7 +202,8 @@ class LargeDefinition {
     pFrame->MDIMaximize();
     pFrame->GetTabWnd().ActivateTab(CChildFrame::kAttributesTab);
     halvane::bench::Pump();
-    CAttrGridCtrl& grid = DYNAMIC_DOWNCAST(CBusObjAttrsView, pFrame->GetTabView(CChildFrame::kAttributesTab))->GetAttrGrid();
+    CAttrGridCtrl& grid =
+        DYNAMIC_DOWNCAST(CBusObjAttrsView, pFrame->GetTabView(CChildFrame::kAttributesTab))->GetAttrGrid();
     if (grid.GetRowCount() != kAttributes + 1) throw std::runtime_error("rows missing");
     return grid;
   }

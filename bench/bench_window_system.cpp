@@ -35,8 +35,8 @@ void Setup() {
 }
 
 HWND MakeTop(int cx, int cy) {
-  return CreateWindowEx(0, kClass, "Bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, cx, cy, nullptr, nullptr,
-                        nullptr, nullptr);
+  return CreateWindowEx(0, kClass, "Bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, cx, cy, nullptr, nullptr, nullptr,
+                        nullptr);
 }
 
 void BM_PostAndDispatch(benchmark::State& state) {
@@ -157,8 +157,8 @@ void BM_RegistryEnumSubkeys(benchmark::State& state) {
   for (auto _ : state) {
     char name[64];
     DWORD index = 0;
-    for (DWORD size = sizeof name; RegEnumKeyEx(many, index, name, &size, nullptr, nullptr, nullptr, nullptr) ==
-                                   ERROR_SUCCESS;
+    for (DWORD size = sizeof name;
+         RegEnumKeyEx(many, index, name, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
          size = sizeof name) {
       ++index;
     }

@@ -73,8 +73,9 @@ CConfigFileReader::Result CConfigFileReader::Read() {
         line = ReadLogTrace(m_connector.m_log, m_connector.m_loggingComments,
                             {"LOG_FILE", "MIRROR_LOG_TO_STDOUT", "MAX_LOG_FILE_SIZE", "NUMBER_OF_ARCHIVE_LOGS"});
       } else if (Is(name, "TRACING")) {
-        line = ReadLogTrace(m_connector.m_trace, m_connector.m_tracingComments,
-                            {"TRACE_FILE", "MIRROR_TRACE_TO_STDOUT", "MAX_TRACE_FILE_SIZE", "NUMBER_OF_ARCHIVE_TRACES"});
+        line =
+            ReadLogTrace(m_connector.m_trace, m_connector.m_tracingComments,
+                         {"TRACE_FILE", "MIRROR_TRACE_TO_STDOUT", "MAX_TRACE_FILE_SIZE", "NUMBER_OF_ARCHIVE_TRACES"});
       } else if (Is(name, "MESSAGING")) {
         line = ReadMessaging();
       } else if (Is(name, "DATAHANDLERS")) {

@@ -9,8 +9,8 @@ namespace {
 constexpr const char* kLineEnd = "\r\n";
 
 // The property's line; `trimValue` as the standard properties tab writes.
-BOOL PropertyLine(CConnectorFileCodec& codec, const CConnector& connector, const HvProperty& property,
-                  bool trimValue, CString& text, CString& error) {
+BOOL PropertyLine(CConnectorFileCodec& codec, const CConnector& connector, const HvProperty& property, bool trimValue,
+                  CString& text, CString& error) {
   if (property.GetType() != HvPropCipherText) {
     CString value = property.GetValue();
     if (trimValue) value.Trim();
@@ -39,8 +39,7 @@ struct LogTraceKeys {
   const char* archives;
 };
 
-void AppendRecord(const CLogTraceRecord& record, const CStringList& comments, const LogTraceKeys& keys,
-                  CString& text) {
+void AppendRecord(const CLogTraceRecord& record, const CStringList& comments, const LogTraceKeys& keys, CString& text) {
   text += CString(kLineEnd) + keys.header + kLineEnd;
   CString file;
   CString mirror = "FALSE";
@@ -149,10 +148,10 @@ void CConfigFileText::AppendLogTrace(const CConnector& connector, CString& text)
                {LOGGING_HEADER_LINE, "LOG_FILE", "MIRROR_LOG_TO_STDOUT", "MAX_LOG_FILE_SIZE", "NUMBER_OF_ARCHIVE_LOGS"},
                text);
   text += kLineEnd;
-  AppendRecord(connector.m_trace, connector.m_tracingComments,
-               {TRACING_HEADER_LINE, "TRACE_FILE", "MIRROR_TRACE_TO_STDOUT", "MAX_TRACE_FILE_SIZE",
-                "NUMBER_OF_ARCHIVE_TRACES"},
-               text);
+  AppendRecord(
+      connector.m_trace, connector.m_tracingComments,
+      {TRACING_HEADER_LINE, "TRACE_FILE", "MIRROR_TRACE_TO_STDOUT", "MAX_TRACE_FILE_SIZE", "NUMBER_OF_ARCHIVE_TRACES"},
+      text);
 }
 
 void CConfigFileText::AppendDataHandlers(const CConnector& connector, CString& text) {

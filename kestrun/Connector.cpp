@@ -178,8 +178,8 @@ void CConnector::AddAppProperty(HvProperty* property) {
 }
 
 void CConnector::RemoveAppProperty(const char* name) {
-  const POSITION at =
-      m_appPropertyList.FindFirstPosition([name](const HvProperty& p) { return name != nullptr && p.GetName() == name; });
+  const POSITION at = m_appPropertyList.FindFirstPosition(
+      [name](const HvProperty& p) { return name != nullptr && p.GetName() == name; });
   if (at != nullptr) RemoveAppPropertyAt(at);
 }
 
@@ -285,7 +285,8 @@ void CConnector::AddMessageSetRecord(CMessageSetRecord* record) {
 
 void CConnector::RebuildSupportedBOsFromMessageSets() {
   DeleteAllSupportedBOs();
-  for (POSITION pos = m_messageSets.GetHeadPosition(); pos != nullptr;) SetSupportedBO(m_messageSets.GetNext(pos)->m_strName, 1);
+  for (POSITION pos = m_messageSets.GetHeadPosition(); pos != nullptr;)
+    SetSupportedBO(m_messageSets.GetNext(pos)->m_strName, 1);
 }
 
 void CConnector::DropOrphanMessageSets() {

@@ -31,7 +31,8 @@ bool CConnectorBlockWriter::Put(int indent, const char* key, const CString& valu
 
 bool CConnectorBlockWriter::Write(std::string& text, CString& error) {
   const CConnector& c = m_connector;
-  bool ok = dravon::repocopy::WriteHeader(m_out, View(m_codec.m_strVersion), {{"RepositoryID", View(m_codec.m_strRepositoryId)}});
+  bool ok = dravon::repocopy::WriteHeader(m_out, View(m_codec.m_strVersion),
+                                          {{"RepositoryID", View(m_codec.m_strRepositoryId)}});
   m_out.Blank();
   m_out.Tag(0, CONNECTOR_BLOCK_NAME);
   ok = Put(0, "Name", c.m_strName) && ok;

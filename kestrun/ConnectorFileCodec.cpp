@@ -106,7 +106,9 @@ void CConnectorFileCodec::ReportFileError(int cause, int osError, const CString&
   ReportFileError(&error);
 }
 
-void CConnectorFileCodec::ReportFileError(const CString& text) { FormatMessageBox(MB_OK | MB_ICONEXCLAMATION, "%s", static_cast<LPCTSTR>(text)); }
+void CConnectorFileCodec::ReportFileError(const CString& text) {
+  FormatMessageBox(MB_OK | MB_ICONEXCLAMATION, "%s", static_cast<LPCTSTR>(text));
+}
 
 // --- Configuration files --------------------------------------------------------
 

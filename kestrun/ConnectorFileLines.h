@@ -12,8 +12,8 @@ bool IsSectionHeader(const CString& trimmed);
 CString SectionName(const CString& line);
 
 struct KeyValue {
-  CString key;    // before the first "=", trimmed; empty without "="
-  CString value;  // after it, trimmed
+  CString key;             // before the first "=", trimmed; empty without "="
+  CString value;           // after it, trimmed
   bool encrypted = false;  // the first "=" is directly preceded by "*"
 };
 KeyValue SplitKeyValue(const CString& line);

@@ -79,8 +79,7 @@ void CDlgFileName::LayOut(int cx, int cy) {
 
 LRESULT CDlgFileName::OnBrowse(WPARAM wParam, LPARAM lParam) {
   const auto nRow = static_cast<ROWCOL>(wParam);
-  if (static_cast<ROWCOL>(lParam) != CFileNameGrid::kBrowseCol || nRow < 1 || nRow > m_wndGrid.GetRowCount())
-    return 0;
+  if (static_cast<ROWCOL>(lParam) != CFileNameGrid::kBrowseCol || nRow < 1 || nRow > m_wndGrid.GetRowCount()) return 0;
   m_wndGrid.TransferCurrentCell();
   CFileDialog dlg(FALSE, ".cfg", m_wndGrid.GetValueRowCol(nRow, CFileNameGrid::kFileCol), OFN_HIDEREADONLY,
                   "Configuration file (*.cfg)|*.cfg||", this);

@@ -8,8 +8,8 @@ class CDlgSaveAsToFile : public CFileDialog {
   DECLARE_DYNAMIC(CDlgSaveAsToFile)
 
  public:
-  CDlgSaveAsToFile(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszFileName, DWORD dwFlags,
-                   LPCTSTR lpszFilter, CWnd* pParentWnd);
+  CDlgSaveAsToFile(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszFileName, DWORD dwFlags, LPCTSTR lpszFilter,
+                   CWnd* pParentWnd);
 
   // After IDOK: the connector is to take the file's title as its name.
   BOOL IsRenameChecked() const { return GetReadOnlyPref(); }

@@ -39,9 +39,9 @@ void SettleLoaded(CKestrunDoc& doc) {
 void CKestrunApp::OnFileNew() {
   CNewConnector dlg(m_pMainWnd);
   if (dlg.DoModal() != IDOK || m_pCodec == nullptr) return;
-  auto pConnector = std::make_unique<CConnector>(dlg.m_strName, dlg.m_nBroker == CONNECTOR_KBRX ? CONNECTOR_KBRX
-                                                                                               : CONNECTOR_QVS,
-                                                 CONNECTOR_NEW | CONNECTOR_MODIFIED);
+  auto pConnector =
+      std::make_unique<CConnector>(dlg.m_strName, dlg.m_nBroker == CONNECTOR_KBRX ? CONNECTOR_KBRX : CONNECTOR_QVS,
+                                   CONNECTOR_NEW | CONNECTOR_MODIFIED);
   if (!m_pCodec->ReadNewConnector(CConnectorFileCodec::TemplatePath(), pConnector.get())) {
     FormatMessageBox(MB_ICONEXCLAMATION, "The connector '%s' creates fail!", static_cast<LPCTSTR>(dlg.m_strName));
     return;

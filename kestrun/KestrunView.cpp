@@ -208,8 +208,7 @@ BOOL CKestrunView::SaveByExtension(CString path, BOOL bAs) {
     }
     return TRUE;
   }
-  FormatMessageBox(MB_ICONEXCLAMATION,
-                   "The connector cannot be saved as '%s': choose a configuration file (.cfg)%s.",
+  FormatMessageBox(MB_ICONEXCLAMATION, "The connector cannot be saved as '%s': choose a configuration file (.cfg)%s.",
                    static_cast<LPCTSTR>(path),
                    pConnector->m_nType == CONNECTOR_QVS ? " or a repository file (.out)" : "");
   return FALSE;

@@ -17,8 +17,8 @@ inline int CountLibrary(dl_phdr_info* info, size_t, void* data) {
 
 inline int RunStartupProgram(bool (*work)()) {
   if (work != nullptr && !work()) return 1;
-  HWND wnd = CreateWindowEx(0, "Static", "Start", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr,
-                            nullptr);
+  HWND wnd =
+      CreateWindowEx(0, "Static", "Start", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
   if (wnd == nullptr) return 1;
   DestroyWindow(wnd);
   int libraries = 0;

@@ -3,8 +3,8 @@
 #include <afxcrt.h>
 
 const CString g_strTypeNames[HV_TYPE_NAME_COUNT] = {
-    "Object", "Boolean", "Integer", "Float",     "Double", "String",
-    "Date",   "Long text", "Cipher text", "Directory", "File", "Invalid type",
+    "Object", "Boolean",   "Integer",     "Float",     "Double", "String",
+    "Date",   "Long text", "Cipher text", "Directory", "File",   "Invalid type",
 };
 const CString g_strSeparator = ":";
 const CString g_strClipboardFormat = "CF_QROBJ";

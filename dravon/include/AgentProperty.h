@@ -19,8 +19,8 @@ class AFX_EXT_CLASS AgentProperty {
  public:
   AgentProperty() = default;
   // values become both the default and the current values.
-  AgentProperty(const char* name, const char* description, const char* type, const CStringList& values,
-                int required, int maxValues, const char* selection);
+  AgentProperty(const char* name, const char* description, const char* type, const CStringList& values, int required,
+                int maxValues, const char* selection);
   AgentProperty(const AgentProperty& other) { *this = other; }
   AgentProperty& operator=(const AgentProperty& other);
 
@@ -40,12 +40,12 @@ class AFX_EXT_CLASS AgentProperty {
   CStringList m_allowedValues;
   CStringList m_defaultValues;
   CStringList m_currentValues;
-  int m_bIsList = 0;       // the value is picked from the allowed values
+  int m_bIsList = 0;             // the value is picked from the allowed values
   CString m_strSelection = "1";  // "N": several values may be picked
   int m_bRequired = 0;
   int m_nMaxValues = 1;
-  int m_nMaxLength = 0;    // 0: no limit
-  CString m_strText;       // free text the agent keeps with the property
+  int m_nMaxLength = 0;  // 0: no limit
+  CString m_strText;     // free text the agent keeps with the property
 };
 
 class AFX_EXT_CLASS AgentPropArray {

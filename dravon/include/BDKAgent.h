@@ -58,7 +58,7 @@ enum : UINT {
   WM_BDK_STATUS = 0x592,              // wParam text, lParam message-box style
   WM_BDK_GENERATED_TEXT = 0x593,      // lParam repository-copy text
   WM_BDK_INFORMATION_REQUEST = 0x59A,
-  WM_BDK_CONTENT = 0x59B,             // wParam content type, lParam count (low 16 bits)
+  WM_BDK_CONTENT = 0x59B,  // wParam content type, lParam count (low 16 bits)
   WM_BDK_STOPPED = 0x59C,
 };
 

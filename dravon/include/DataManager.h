@@ -17,9 +17,9 @@
 // Notices posted to registered windows.
 constexpr UINT WM_HV_OBJECT_DELETED = 0x465;  // wParam object type, lParam the CQRObj*
 constexpr UINT WM_HV_SERVER_LOST = 0x468;
-constexpr UINT WM_HV_DEF_GONE = 0x29C8;       // wParam name length, lParam its characters (TakeNoticeName)
-constexpr UINT WM_HV_DEF_CLOSE = 0x29CA;      // same payload: close without prompts
-constexpr UINT WM_HV_DEF_CHANGED = 0x29CB;    // same payload: refill from the definition
+constexpr UINT WM_HV_DEF_GONE = 0x29C8;     // wParam name length, lParam its characters (TakeNoticeName)
+constexpr UINT WM_HV_DEF_CLOSE = 0x29CA;    // same payload: close without prompts
+constexpr UINT WM_HV_DEF_CHANGED = 0x29CB;  // same payload: refill from the definition
 
 using CBODefMap = CMap<CString, const char*, CQRBusObjDef*, CQRBusObjDef*>;
 using CQRObjRefArray = COwnedPtrArray<CQRObjRef>;

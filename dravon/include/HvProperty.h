@@ -23,8 +23,8 @@ enum _E_HvPropType {
 
 // Bits of a property's flag word.
 enum {
-  HvPropFlagRead = 0x01,     // as read from a file or the server
-  HvPropFlagNew = 0x04,      // new; with a template also "needs an upgrade"
+  HvPropFlagRead = 0x01,  // as read from a file or the server
+  HvPropFlagNew = 0x04,   // new; with a template also "needs an upgrade"
   HvPropFlagChanged = 0x08,
   HvPropFlagDeleted = 0x10,
 };

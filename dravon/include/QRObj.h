@@ -19,12 +19,12 @@ enum _E_HvObjType {
 
 // Bits of an object's state word.
 enum _E_HvObjState {
-  HvStateOnServer = 0x01,     // the server has the object
+  HvStateOnServer = 0x01,       // the server has the object
   HvStateSavedToServer = 0x02,  // written to the server in this session
-  HvStateNew = 0x04,          // never saved
+  HvStateNew = 0x04,            // never saved
   HvStateModified = 0x08,
-  HvStateMarked = 0x10,       // attributes: drag mark; records: stale or deleted
-  HvStateVisited = 0x20,      // visited by the current validation, save or export run
+  HvStateMarked = 0x10,          // attributes: drag mark; records: stale or deleted
+  HvStateVisited = 0x20,         // visited by the current validation, save or export run
   HvStateWrittenToFile = 0x100,  // written to a repository copy since the last server save
 };
 

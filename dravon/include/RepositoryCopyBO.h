@@ -29,21 +29,21 @@ namespace dravon::repocopy {
 // The reader's codes, those of the import and export message table.
 enum ErrorCode {
   kNoError = 0,
-  kNoDefinitions = 1,        // "%s does not contain any Business Object definitions"
-  kNoVersion = 2,            // "Line %d: No repository copy version available" (a warning)
-  kMissingHeader = 3,        // "Line %d: Missing [BusinessObjectDefinition] header"
-  kIncomplete = 4,           // "The content of the BO definition %s is incomplete"
-  kNoName = 5,               // "Line %d: The first field in a business object definition must be its name"
-  kInvalidAttribute = 6,     // "Line %d: %s Invalid attribute"
-  kAttributeWithoutName = 7, // "Line %d: The first attribute of the business object must be its name"
-  kUnknownField = 8,         // "Line %d: Unknown field name %s encountered"
-  kPropertyWithoutName = 9,  // "Line %d: Properties must have their name as the first field"
-  kNullPropertyName = 10,    // "Line %d: NULL property name encountered"
-  kPropertyNameTwice = 11,   // "Line %d: Property name encountered twice"
-  kInvalidField = 13,        // "Line %d: The field is invalid" (also a NUL byte in a line)
-  kInvalidVerb = 14,         // "Line %d: %s Invalid verb"
-  kNameExists = 25,          // "A business object with this name already exists"
-  kCannotRead = -1,          // the file could not be opened or read
+  kNoDefinitions = 1,         // "%s does not contain any Business Object definitions"
+  kNoVersion = 2,             // "Line %d: No repository copy version available" (a warning)
+  kMissingHeader = 3,         // "Line %d: Missing [BusinessObjectDefinition] header"
+  kIncomplete = 4,            // "The content of the BO definition %s is incomplete"
+  kNoName = 5,                // "Line %d: The first field in a business object definition must be its name"
+  kInvalidAttribute = 6,      // "Line %d: %s Invalid attribute"
+  kAttributeWithoutName = 7,  // "Line %d: The first attribute of the business object must be its name"
+  kUnknownField = 8,          // "Line %d: Unknown field name %s encountered"
+  kPropertyWithoutName = 9,   // "Line %d: Properties must have their name as the first field"
+  kNullPropertyName = 10,     // "Line %d: NULL property name encountered"
+  kPropertyNameTwice = 11,    // "Line %d: Property name encountered twice"
+  kInvalidField = 13,         // "Line %d: The field is invalid" (also a NUL byte in a line)
+  kInvalidVerb = 14,          // "Line %d: %s Invalid verb"
+  kNameExists = 25,           // "A business object with this name already exists"
+  kCannotRead = -1,           // the file could not be opened or read
 };
 
 // A failure of the reader (or the code-2 warning): the code, the 1-based
@@ -132,8 +132,7 @@ class AFX_EXT_CLASS BODefReader {
 // failure `defs` is as it was and every definition made is deleted.
 AFX_EXT_API Error ReadDefinitions(LineReader& in, std::vector<std::unique_ptr<CQRBusObjDef>>& defs,
                                   const ReadHooks& hooks = {});
-AFX_EXT_API Error ReadDefinitions(LineReader& in, CBODefArray& defs, const DefMaker& make,
-                                  const ReadHooks& hooks = {});
+AFX_EXT_API Error ReadDefinitions(LineReader& in, CBODefArray& defs, const DefMaker& make, const ReadHooks& hooks = {});
 // The same for a file; a file that cannot be read gives kCannotRead.
 AFX_EXT_API Error ReadFile(const std::string& path, std::vector<std::unique_ptr<CQRBusObjDef>>& defs,
                            const ReadHooks& hooks = {});
@@ -143,8 +142,7 @@ AFX_EXT_API Error ReadFile(const std::string& path, CBODefArray& defs, const Def
 // Reads the file's definitions one at a time, each handed to `take` as
 // soon as it is complete, so that a file of any size is read in little
 // memory; false from `take` stops the reading (without an error).
-AFX_EXT_API Error ReadEach(const std::string& path,
-                           const std::function<bool(std::unique_ptr<CQRBusObjDef> def)>& take,
+AFX_EXT_API Error ReadEach(const std::string& path, const std::function<bool(std::unique_ptr<CQRBusObjDef> def)>& take,
                            const ReadHooks& hooks = {});
 
 // The one definition of the text whose name equals `name` ignoring case,
@@ -153,8 +151,7 @@ AFX_EXT_API Error ReadEach(const std::string& path,
 // version (else code 2); the other blocks are passed over unread. No such
 // definition: no error and `found` stays null.
 AFX_EXT_API Error ReadDefinitionNamed(LineReader& in, const char* name, std::unique_ptr<CQRBusObjDef>& found);
-AFX_EXT_API Error ReadDefinitionNamed(const std::string& path, const char* name,
-                                      std::unique_ptr<CQRBusObjDef>& found);
+AFX_EXT_API Error ReadDefinitionNamed(const std::string& path, const char* name, std::unique_ptr<CQRBusObjDef>& found);
 
 // --- Writing -------------------------------------------------------------------
 

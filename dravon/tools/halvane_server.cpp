@@ -28,28 +28,34 @@ bool PrintLines(const std::vector<std::string>& lines) {
 const std::map<std::string, Command>& Commands() {
   namespace admin = dravon::admin;
   static const std::map<std::string, Command> commands = {
-      {"create", {3, "create SERVER USER PASSWORD",
-                  [](const Args& a, std::string& e) { return admin::CreateServer(a[0], a[1], a[2], e); }}},
+      {"create",
+       {3, "create SERVER USER PASSWORD",
+        [](const Args& a, std::string& e) { return admin::CreateServer(a[0], a[1], a[2], e); }}},
       {"list", {0, "list", [](const Args&, std::string&) { return PrintLines(admin::ListServers()); }}},
       {"remove", {1, "remove SERVER", [](const Args& a, std::string& e) { return admin::RemoveServer(a[0], e); }}},
-      {"accounts", {1, "accounts SERVER",
-                    [](const Args& a, std::string& e) {
-                      std::vector<std::string> users;
-                      return admin::ListAccounts(a[0], users, e) && PrintLines(users);
-                    }}},
-      {"add-account", {3, "add-account SERVER USER PASSWORD",
-                       [](const Args& a, std::string& e) { return admin::AddAccount(a[0], a[1], a[2], e); }}},
-      {"remove-account", {2, "remove-account SERVER USER",
-                          [](const Args& a, std::string& e) { return admin::RemoveAccount(a[0], a[1], e); }}},
-      {"set-password", {3, "set-password SERVER USER PASSWORD",
-                        [](const Args& a, std::string& e) { return admin::SetPassword(a[0], a[1], a[2], e); }}},
-      {"load", {2, "load SERVER FILE",
-                [](const Args& a, std::string& e) {
-                  int count = 0;
-                  if (!admin::LoadRepositoryCopy(a[0], a[1], count, e)) return false;
-                  std::printf("%d business object definition(s) loaded into %s\n", count, a[0].c_str());
-                  return true;
-                }}},
+      {"accounts",
+       {1, "accounts SERVER",
+        [](const Args& a, std::string& e) {
+          std::vector<std::string> users;
+          return admin::ListAccounts(a[0], users, e) && PrintLines(users);
+        }}},
+      {"add-account",
+       {3, "add-account SERVER USER PASSWORD",
+        [](const Args& a, std::string& e) { return admin::AddAccount(a[0], a[1], a[2], e); }}},
+      {"remove-account",
+       {2, "remove-account SERVER USER",
+        [](const Args& a, std::string& e) { return admin::RemoveAccount(a[0], a[1], e); }}},
+      {"set-password",
+       {3, "set-password SERVER USER PASSWORD",
+        [](const Args& a, std::string& e) { return admin::SetPassword(a[0], a[1], a[2], e); }}},
+      {"load",
+       {2, "load SERVER FILE",
+        [](const Args& a, std::string& e) {
+          int count = 0;
+          if (!admin::LoadRepositoryCopy(a[0], a[1], count, e)) return false;
+          std::printf("%d business object definition(s) loaded into %s\n", count, a[0].c_str());
+          return true;
+        }}},
       {"folder", {0, "folder", [](const Args&, std::string&) { return PrintLines({admin::ServersFolder()}); }}},
   };
   return commands;

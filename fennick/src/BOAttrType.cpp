@@ -12,15 +12,16 @@
 namespace {
 
 constexpr std::array<const char*, BOAttrType::kTypeCount + 1> kTypeNames = {
-    "Object", "Boolean", "Integer", "Float", "Double", "String", "Date", "Long text", "Cipher text", "Directory", "File",
-    "Invalid type"};
+    "Object", "Boolean",   "Integer",     "Float",     "Double", "String",
+    "Date",   "Long text", "Cipher text", "Directory", "File",   "Invalid type"};
 
 // The spellings definitions write without the blank.
 struct Alias {
   const char* name;
   int typeNum;
 };
-constexpr std::array<Alias, 2> kAliases = {{{"LongText", BOAttrType::LONGTEXT}, {"CipherText", BOAttrType::CIPHERTEXT}}};
+constexpr std::array<Alias, 2> kAliases = {
+    {{"LongText", BOAttrType::LONGTEXT}, {"CipherText", BOAttrType::CIPHERTEXT}}};
 
 int MaxLengthOf(const CString& text) {
   const std::string_view digits = fennick::Trim(text.GetString());
@@ -60,12 +61,23 @@ BOStatus BOAttrType::checkValue(const char* text) const {
   const std::string_view value(text);
   bool valid = true;
   switch (m_typeNum) {
-    case BOOLEAN: valid = fennick::IsBooleanText(value); break;
-    case INTEGER: valid = fennick::IsIntegerText(value); break;
-    case FLOAT: valid = fennick::IsRealText(value, true); break;
-    case DOUBLE: valid = fennick::IsRealText(value, false); break;
-    case DATE: valid = fennick::IsDateText(value); break;
-    default: break;
+    case BOOLEAN:
+      valid = fennick::IsBooleanText(value);
+      break;
+    case INTEGER:
+      valid = fennick::IsIntegerText(value);
+      break;
+    case FLOAT:
+      valid = fennick::IsRealText(value, true);
+      break;
+    case DOUBLE:
+      valid = fennick::IsRealText(value, false);
+      break;
+    case DATE:
+      valid = fennick::IsDateText(value);
+      break;
+    default:
+      break;
   }
   if (!valid) return BO_BAD_FORMAT;
   if (m_maxLength > 0 && value.size() > static_cast<std::size_t>(m_maxLength)) return BO_TOO_LONG;

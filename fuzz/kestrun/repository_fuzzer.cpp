@@ -65,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!codec.ReadRepositoryFile(output, again)) Broken("the program's own copy does not read");
     const Connectors back = Owned(again);
     if (back.size() != 1) Broken("the program's own copy does not give its one connector back");
-    if (!codec.WriteRepositoryFile(output, back[0].get())) Broken("a connector read from the program's copy does not write");
+    if (!codec.WriteRepositoryFile(output, back[0].get()))
+      Broken("a connector read from the program's copy does not write");
     const std::string rewritten = Content(output);
     if (rewritten != written) Broken("a copy read and written again differs", FirstDifference(written, rewritten));
   }

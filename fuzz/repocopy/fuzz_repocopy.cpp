@@ -38,8 +38,8 @@ std::string Written(const Defs& defs) {
   std::vector<const CQRBusObjDef*> pointers;
   for (const auto& def : defs) pointers.push_back(def.get());
   std::string text;
-  if (const WriteError error = WriteText(text, pointers)) Broken("a definition that was read cannot be written:",
-                                                                 error.message.str());
+  if (const WriteError error = WriteText(text, pointers))
+    Broken("a definition that was read cannot be written:", error.message.str());
   return text;
 }
 

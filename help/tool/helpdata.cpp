@@ -61,11 +61,20 @@ std::string Html(const std::string& text) {
   std::string out;
   for (const char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -152,7 +161,8 @@ void WriteTopicFile(const std::string& program, const std::vector<Entry>& entrie
   CObList topics;
   for (const Entry& e : entries)
     if (e.program == program)
-      topics.AddTail(new HTopic(HvHelp::CleanName(e.title.c_str()), HvHelp::CleanName(e.subTopic.c_str()), e.page.c_str()));
+      topics.AddTail(
+          new HTopic(HvHelp::CleanName(e.title.c_str()), HvHelp::CleanName(e.subTopic.c_str()), e.page.c_str()));
   const fs::path file = help / (program + "Help.data");
   const fs::path temp = file.string() + ".tmp";
   bool written = false;

@@ -13,5 +13,4 @@ AFX_EXT_API int LumericVersion(char* buffer, int size);
 
 // The signature of the query, for callers that pass it on.
 using LumericVersionProc = int (*)(char* buffer, int size);
-
 }

@@ -72,8 +72,8 @@ BOOL CAttrGridCtrl::CanCopySelection() {
 }
 
 BOOL CAttrGridCtrl::CanPasteSelection() {
-  if (const CQRBusObjDef* pSource = CRowClipboard::GetDefinition(this); pSource != nullptr &&
-                                                                      pSource->GetAttrs().GetSize() > 0) {
+  if (const CQRBusObjDef* pSource = CRowClipboard::GetDefinition(this);
+      pSource != nullptr && pSource->GetAttrs().GetSize() > 0) {
     if (!HasWholeRowSelection()) return FALSE;
     const std::vector<RowRef> refs = SelectedRowRefs(FALSE);
     return std::none_of(refs.begin(), refs.end(), [](const RowRef& ref) { return IsObjectEventId(ref.pAttr); });
@@ -139,8 +139,8 @@ void CAttrGridCtrl::CopyRows(BOOL bCut) {
 }
 
 void CAttrGridCtrl::PasteSelection() {
-  if (CQRBusObjDef* pSource = CRowClipboard::GetDefinition(this); pSource != nullptr &&
-                                                                pSource->GetAttrs().GetSize() > 0) {
+  if (CQRBusObjDef* pSource = CRowClipboard::GetDefinition(this);
+      pSource != nullptr && pSource->GetAttrs().GetSize() > 0) {
     PasteRows(*pSource);
   } else if (CRowClipboard::HasText() && CurrentColumnAcceptsText()) {
     PasteText();

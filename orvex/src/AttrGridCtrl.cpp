@@ -126,7 +126,8 @@ void CAttrGridCtrl::FillTypeList() {
   std::vector<CString> names;
   const CStringList* known = CDataManager::InitInstance()->RefreshBONames(0);
   for (POSITION pos = known->GetHeadPosition(); pos != nullptr;) names.push_back(known->GetNext(pos));
-  std::stable_sort(names.begin(), names.end(), [](const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; });
+  std::stable_sort(names.begin(), names.end(),
+                   [](const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; });
   for (const CString& name : names) list->AddString(name);
   AdjustDropDownWidth(list);
 }

@@ -43,8 +43,10 @@ std::vector<int> PathComponents(const CString& path) {
     const long value = std::strtol(p, &end, 10);
     if (end == p || value < 1) return {};
     components.push_back(static_cast<int>(value));
-    if (*end == '.') ++end;
-    else if (*end != '\0') return {};
+    if (*end == '.')
+      ++end;
+    else if (*end != '\0')
+      return {};
     p = end;
   }
   return components;
@@ -177,10 +179,8 @@ void CAttrGridCtrl::ApplyRow(ROWCOL nRow, const RowDesc& desc) {
     const BOOL hasLength = attr.GetTypeName().IsEmpty() || attr.GetTypeName().CompareNoCase("String") == 0;
     put(Col::kMaxLength, hasLength ? EditCell(GX_IDS_CTRL_EDIT, attr.GetMaxLength(), kMaxLengthLength) : TextCell(""));
     if (attr.GetTypeName().CompareNoCase("Boolean") == 0)
-      put(Col::kDefault, CGXStyle()
-                             .SetControl(kBooleanControl)
-                             .SetChoiceList(kBooleanChoices)
-                             .SetValue(attr.GetDefaultValue()));
+      put(Col::kDefault,
+          CGXStyle().SetControl(kBooleanControl).SetChoiceList(kBooleanChoices).SetValue(attr.GetDefaultValue()));
     else
       put(Col::kDefault, EditCell(GX_IDS_CTRL_EDIT, attr.GetDefaultValue(), kMaxTextLength));
   }

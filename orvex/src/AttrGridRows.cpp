@@ -235,7 +235,8 @@ void CAttrGridCtrl::MoveToParentLevel() {
   param->SetLockReadOnly(FALSE);
   SetValueRange(CGXRange(empty, CBOColumnTable::kRowPath),
                 Prefix(GetValueRowCol(parentRow, CBOColumnTable::kRowPath)) + number);
-  SetValueRange(CGXRange(empty, CBOColumnTable::kPos), Prefix(GetValueRowCol(parentRow, CBOColumnTable::kPos)) + number);
+  SetValueRange(CGXRange(empty, CBOColumnTable::kPos),
+                Prefix(GetValueRowCol(parentRow, CBOColumnTable::kPos)) + number);
   param->SetLockReadOnly(lockReadOnly);
 }
 

@@ -162,7 +162,8 @@ void CAttrGridCtrl::SortAttributes(CQRBusObjDef& def, int column, BOOL descendin
   for (INT_PTR i = 0; i < attrs.GetSize(); ++i) order.push_back(attrs[i]);
   // Stable both ways: equal keys keep the order they had.
   if (descending)
-    std::stable_sort(order.begin(), order.end(), [&less](const CBODefAttr* a, const CBODefAttr* b) { return less(b, a); });
+    std::stable_sort(order.begin(), order.end(),
+                     [&less](const CBODefAttr* a, const CBODefAttr* b) { return less(b, a); });
   else
     std::stable_sort(order.begin(), order.end(), less);
   for (size_t i = 0; i < order.size(); ++i) attrs.SetAt(static_cast<INT_PTR>(i), order[i]);

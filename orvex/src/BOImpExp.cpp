@@ -126,7 +126,8 @@ int CBOImpExp::ExportSchema(const CBODefArray& defs, const CString& path) {
   int result = 0;
   if (!pApp->CheckBODef(defs[0], COrvexApp::kSchemaValidation)) {
     CString findings;
-    for (INT_PTR i = 0; i < pApp->GetValidationErrors().GetSize(); ++i) findings += pApp->GetValidationErrors()[i] + "\n";
+    for (INT_PTR i = 0; i < pApp->GetValidationErrors().GetSize(); ++i)
+      findings += pApp->GetValidationErrors()[i] + "\n";
     SetDetailText(findings);
     result = kSchemaFindings;
   } else {

@@ -115,8 +115,8 @@ void CBOImpExp::CommitImport(BOOL bOpenImported, BOOL bSaveToServer) {
     if (answer == IDOK) {
       for (INT_PTR i = 0; i < dlg.m_arrEntities.GetSize(); ++i) {
         const Entity* pRow = dlg.m_arrEntities[i];
-        if (CQRBusObjDef* pKept = Resolve(collisions[static_cast<size_t>(i)], pRow->m_nAction, pRow->m_strNewName,
-                                          alsoToSave))
+        if (CQRBusObjDef* pKept =
+                Resolve(collisions[static_cast<size_t>(i)], pRow->m_nAction, pRow->m_strNewName, alsoToSave))
           kept.push_back(pKept);
         delete pRow;
       }

@@ -82,7 +82,8 @@ int CBOImpExp::ParseDefinitions(repocopy::LineReader& in) {
 int CBOImpExp::Keep(const repocopy::Error& error, Definitions& read) {
   // A read that fails has already freed what it made.
   m_error = error;
-  if (!error) m_imported.insert(m_imported.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
+  if (!error)
+    m_imported.insert(m_imported.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
   return error.code;
 }
 

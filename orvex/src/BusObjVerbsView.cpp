@@ -120,7 +120,8 @@ BOOL CBusObjVerbsView::GridHasSelection() {
 BOOL CBusObjVerbsView::ClipboardHoldsVerbRows() {
   const UINT format = ::RegisterClipboardFormat(g_strClipboardFormat);
   if (!::IsClipboardFormatAvailable(format) || !::OpenClipboard(nullptr)) return FALSE;
-  const auto* pDef = DYNAMIC_DOWNCAST(CQRBusObjDef, CQRObj::FromClipboardData(::GetClipboardData(format), QR_CLIPBOARD_BODEF));
+  const auto* pDef =
+      DYNAMIC_DOWNCAST(CQRBusObjDef, CQRObj::FromClipboardData(::GetClipboardData(format), QR_CLIPBOARD_BODEF));
   const BOOL holds = pDef != nullptr && pDef->GetVerbs().GetSize() > 0;
   ::CloseClipboard();
   return holds;

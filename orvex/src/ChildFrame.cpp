@@ -148,9 +148,9 @@ BOOL CChildFrame::OfferFileInstead(const CString& name) {
 
 BOOL CChildFrame::AskSavedToFile(CQRBusObjDef* pDef, BOOL applyToAll, const CString& caption) {
   const HWND self = GetSafeHwnd();
-  const int answer =
-      Ask(s_nSavedToFileAnswer, applyToAll, "This definition was saved to a file. Do you want to save it to the server?",
-          "Apply this action to all definitions that are already saved to a file.", caption, kSavedToFileOptions);
+  const int answer = Ask(
+      s_nSavedToFileAnswer, applyToAll, "This definition was saved to a file. Do you want to save it to the server?",
+      "Apply this action to all definitions that are already saved to a file.", caption, kSavedToFileOptions);
   return CarryOutAnswer(self, answer, answer == IDYES, pDef, [&] { return GetOrvexApp()->SaveToServer(pDef); });
 }
 
@@ -163,8 +163,7 @@ BOOL CChildFrame::PromptSaveOnClose(BOOL applyToAll, BOOL closeAfter) {
     ClearVisited();
     const BOOL unsaved = IsModifiedRecursive(pDef, kNewOrModified, HvStateWrittenToFile);
     ClearVisited();
-    const CString caption =
-        applyToAll ? "Save Business Object \"" + CString(pDef->name(0)) + "\"" : CString("Save");
+    const CString caption = applyToAll ? "Save Business Object \"" + CString(pDef->name(0)) + "\"" : CString("Save");
     BOOL stay = FALSE;
     if (unsaved) {
       stay = AskNeverSaved(pDef, applyToAll, caption);

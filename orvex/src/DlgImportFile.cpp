@@ -47,8 +47,8 @@ BEGIN_MESSAGE_MAP(CDlgImportFile, CFileDialog)
   ON_BN_CLICKED(IDC_USE_PROFILE, OnUseProfile)
 END_MESSAGE_MAP()
 
-CDlgImportFile::CDlgImportFile(BOOL bOpen, LPCTSTR defExt, LPCTSTR fileName, DWORD flags, LPCTSTR filter,
-                               CWnd* parent, BOOL noBrokerOptions)
+CDlgImportFile::CDlgImportFile(BOOL bOpen, LPCTSTR defExt, LPCTSTR fileName, DWORD flags, LPCTSTR filter, CWnd* parent,
+                               BOOL noBrokerOptions)
     : CFileDialog(bOpen, defExt, fileName, flags | OFN_ENABLETEMPLATE | OFN_SHOWHELP, filter, parent),
       m_bOpen(bOpen),
       m_bNoBrokerOptions(noBrokerOptions),
@@ -102,7 +102,8 @@ BOOL CDlgImportFile::OnInitDialog() {
   } else {
     RemoveControl(IDC_OPEN_IMPORTED);
     m_btnGenerateBrokerFiles.SetCheck(BST_CHECKED);
-    m_sizing.Add(CControlSizingDefinition(&m_btnUseProfile, HLSIZE_ANCHOR_LEFT | HLSIZE_ANCHOR_RIGHT | HLSIZE_ANCHOR_TOP));
+    m_sizing.Add(
+        CControlSizingDefinition(&m_btnUseProfile, HLSIZE_ANCHOR_LEFT | HLSIZE_ANCHOR_RIGHT | HLSIZE_ANCHOR_TOP));
     m_sizing.SetContainerInitialSize(own.Size());
   }
   // The options span the dialog: the template takes its width.

@@ -92,8 +92,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
       !m_pToolBarManager->DefineDefaultToolBar(IDW_PROGRAMS_BAR, "Programs", IDR_PROGRAMS))
     return -1;
   m_pToolBarManager->SetToggleCommand(ID_VIEW_PROGRAMS, IDW_PROGRAMS_BAR);
-  if (!m_wndResults.Create(this, "", WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, CBRS_EX_DEFAULT, IDW_RESULTS_PANE))
-    return -1;
+  if (!m_wndResults.Create(this, "", WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, CBRS_EX_DEFAULT, IDW_RESULTS_PANE)) return -1;
   m_wndResults.EnableDocking(CBRS_ALIGN_ANY);
   DockControlBarEx(&m_wndResults, AFX_IDW_DOCKBAR_BOTTOM, 1.0f, kResultsHeight);
   SetWindowText("Orvex");
@@ -304,7 +303,8 @@ LRESULT CMainFrame::OnObjectDeleted(WPARAM wParam, LPARAM lParam) {
 // --- Wizards ----------------------------------------------------------------------------
 
 BOOL CMainFrame::IsWizardListed(const CPropertySheet* pWizard) const {
-  return std::any_of(m_wizards.begin(), m_wizards.end(), [pWizard](const auto& owned) { return owned.get() == pWizard; });
+  return std::any_of(m_wizards.begin(), m_wizards.end(),
+                     [pWizard](const auto& owned) { return owned.get() == pWizard; });
 }
 
 void CMainFrame::AddWizard(CPropertySheet* pWizard) {

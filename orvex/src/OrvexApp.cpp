@@ -88,7 +88,8 @@ BOOL COrvexApp::InitInstance() {
     ::CloseClipboard();
   }
 
-  if (!m_cmdLine.m_strServer.IsEmpty()) ConnectToServer(m_cmdLine.m_strServer, m_cmdLine.m_strUser, m_cmdLine.m_strPassword);
+  if (!m_cmdLine.m_strServer.IsEmpty())
+    ConnectToServer(m_cmdLine.m_strServer, m_cmdLine.m_strUser, m_cmdLine.m_strPassword);
   if (m_cmdLine.m_bNew) NewBODef();
   // Only a definition the session has or can read opens: a name it does
   // not know must not bring up a new, empty one.

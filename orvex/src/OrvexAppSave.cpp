@@ -252,8 +252,7 @@ BOOL COrvexApp::ValidateAttribute(CQRBusObjDef& def, CBODefAttr& attr, int nMode
                 kNextLine);
   }
   CheckDefaultValue(attr);
-  if (attr.GetTypeName().IsEmpty())
-    ReportValidationError("Error: Type for attribute " + quoted + " is not specified");
+  if (attr.GetTypeName().IsEmpty()) ReportValidationError("Error: Type for attribute " + quoted + " is not specified");
   return m_nErrorCount == errorsBefore;
 }
 
@@ -274,9 +273,9 @@ void COrvexApp::CheckDefaultValue(const CBODefAttr& attr) const {
     }
   }
   if (!expected.IsEmpty())
-    WriteResult("Warning: Default value of attribute " + Quoted(attr.GetName()) + " may not be of the type " +
-                    Quoted(expected),
-                kNextLine);
+    WriteResult(
+        "Warning: Default value of attribute " + Quoted(attr.GetName()) + " may not be of the type " + Quoted(expected),
+        kNextLine);
 }
 
 BOOL COrvexApp::ValidateReferred(const CBODefAttr& attr, int nMode) {

@@ -302,7 +302,8 @@ void COrvexView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {
   header.Format("%s $F", static_cast<LPCTSTR>(m_strBOName));
   CGXData& lines = pGrid->GetParam()->GetProperties()->GetDataHeader();
   lines.Clear();
-  lines.StoreStyleRowCol(1, 2, CGXStyle().SetValue(header).SetFont(CGXFont().SetSize(kPrintHeaderPoints).SetBold(TRUE)));
+  lines.StoreStyleRowCol(1, 2,
+                         CGXStyle().SetValue(header).SetFont(CGXFont().SetSize(kPrintHeaderPoints).SetBold(TRUE)));
   pGrid->OnGridBeginPrinting(pDC, pInfo);
 }
 

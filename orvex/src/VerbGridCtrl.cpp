@@ -83,7 +83,9 @@ BOOL CVerbGridCtrl::OnLoadCellStyle(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, L
     const CBODefVerb* pVerb = (*pVerbs)[static_cast<INT_PTR>(nRow) - 1];
     value = nCol == kColName ? pVerb->GetName() : pVerb->GetAppInfo();
   }
-  style.SetControl(GX_IDS_CTRL_EDIT).SetMaxLength(nCol == kColName ? kMaxNameLength : kMaxAppInfoLength).SetValue(value);
+  style.SetControl(GX_IDS_CTRL_EDIT)
+      .SetMaxLength(nCol == kColName ? kMaxNameLength : kMaxAppInfoLength)
+      .SetValue(value);
   return TRUE;
 }
 
@@ -284,8 +286,8 @@ void CVerbGridCtrl::PasteSelection() {
     Redraw();
     return;
   }
-  if (const CQRBusObjDef* pSource = CRowClipboard::GetDefinition(this); pSource != nullptr &&
-                                                                      pSource->GetVerbs().GetSize() > 0) {
+  if (const CQRBusObjDef* pSource = CRowClipboard::GetDefinition(this);
+      pSource != nullptr && pSource->GetVerbs().GetSize() > 0) {
     PasteRows(*pSource);
     return;
   }

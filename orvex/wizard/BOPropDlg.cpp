@@ -34,7 +34,8 @@ BOOL CBOPropDlg::OnInitDialog() {
   m_wndGrid.SetProperties(m_pProperties, CPropGrid::kFromDefaults);
   if (CMenu* pSystemMenu = GetSystemMenu(FALSE))
     pSystemMenu->EnableMenuItem(1, MF_BYPOSITION | MF_DISABLED | MF_GRAYED);
-  m_sizing.Add(CControlSizingDefinition(GetDlgItem(IDC_PROP_TEXT), HLSIZE_ANCHOR_LEFT | HLSIZE_ANCHOR_RIGHT | HLSIZE_ANCHOR_TOP));
+  m_sizing.Add(CControlSizingDefinition(GetDlgItem(IDC_PROP_TEXT),
+                                        HLSIZE_ANCHOR_LEFT | HLSIZE_ANCHOR_RIGHT | HLSIZE_ANCHOR_TOP));
   m_sizing.Add(CControlSizingDefinition(GetDlgItem(IDOK), HLSIZE_ANCHOR_BOTTOMRIGHT));
   m_sizing.Add(CControlSizingDefinition(&m_wndGrid, HLSIZE_ANCHOR_ALL));
   CRect window;
@@ -51,9 +52,10 @@ void CBOPropDlg::OnOK() {
   }
   m_wndGrid.GetProperties(m_pProperties);
   if (std::unique_ptr<CStringList> pMissing{m_pProperties->GetIncompleteProperties()}) {
-    MessageBox("Some required fields were not filled out. Please review the agent properties and provide all "
-               "required information.",
-               "Incomplete properties", MB_OK | MB_ICONSTOP);
+    MessageBox(
+        "Some required fields were not filled out. Please review the agent properties and provide all "
+        "required information.",
+        "Incomplete properties", MB_OK | MB_ICONSTOP);
     return;
   }
   EndDialog(IDOK);

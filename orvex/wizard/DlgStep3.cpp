@@ -45,7 +45,8 @@ BOOL CDlgStep3::OnSetActive() {
     m_tree.InsertNodes(std::move(nodes), TVI_ROOT);
     const CQRBDKAgent* pAgent = GetWizard()->GetAgent();
     const CQRBDKAgentMetaData* pMeta = pAgent != nullptr ? pAgent->GetMetaData() : nullptr;
-    m_tree.SetSearch(pMeta != nullptr && pMeta->IsSearchEnabled(), pMeta != nullptr ? pMeta->GetSearchHint() : CString());
+    m_tree.SetSearch(pMeta != nullptr && pMeta->IsSearchEnabled(),
+                     pMeta != nullptr ? pMeta->GetSearchHint() : CString());
   }
   return TRUE;
 }

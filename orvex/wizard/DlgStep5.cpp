@@ -96,9 +96,7 @@ void CDlgStep5::InitSizing() {
   m_sizing.Add(CControlSizingDefinition(GetDlgItem(IDC_GENERATE_STATUS), HLSIZE_ANCHOR_LEFT | HLSIZE_ANCHOR_RIGHT));
 }
 
-bool CDlgStep5::IsWaiting() const {
-  return !m_bAbandoned && m_pSheet != nullptr && m_pSheet->GetActivePage() == this;
-}
+bool CDlgStep5::IsWaiting() const { return !m_bAbandoned && m_pSheet != nullptr && m_pSheet->GetActivePage() == this; }
 
 CQRBDKAgent* CDlgStep5::Agent() const {
   const CGenerateWizard* pWizard = GetWizard();
@@ -218,8 +216,10 @@ LRESULT CDlgStep5::OnContentNotice(WPARAM wParam, LPARAM lParam) {
   } else if (nType == ZTK::CONTENT_FILES) {
     WriteContentFiles(static_cast<int>(lParam & 0xFFFF));
   }
-  if (pAgent->CompleteOnAddContent(nType)) FinishGeneration();
-  else StartIdleTimer();
+  if (pAgent->CompleteOnAddContent(nType))
+    FinishGeneration();
+  else
+    StartIdleTimer();
   return 0;
 }
 
@@ -329,8 +329,10 @@ void CDlgStep5::StopIdleTimer() {
 }
 
 void CDlgStep5::OnTimer(UINT_PTR nIDEvent) {
-  if (nIDEvent == kIdleTimer) SendMessage(WM_AGENT_IDLE);
-  else CWzDialog::OnTimer(nIDEvent);
+  if (nIDEvent == kIdleTimer)
+    SendMessage(WM_AGENT_IDLE);
+  else
+    CWzDialog::OnTimer(nIDEvent);
 }
 
 LRESULT CDlgStep5::OnAgentIdle(WPARAM, LPARAM) {
@@ -339,8 +341,10 @@ LRESULT CDlgStep5::OnAgentIdle(WPARAM, LPARAM) {
   question.Format(kIdleQuestion, static_cast<unsigned long>(m_dwIdleTimeout / 1000));
   int nDontAsk = 0;
   const int nAnswer = DMessageBox(question, kIdleCheck, kIdleCaption, &nDontAsk, kIdleOptions);
-  if (nAnswer != IDYES) Stopped(kTimedOut);
-  else if (nDontAsk == 0) StartIdleTimer();
+  if (nAnswer != IDYES)
+    Stopped(kTimedOut);
+  else if (nDontAsk == 0)
+    StartIdleTimer();
   return 0;
 }
 

@@ -10,7 +10,8 @@ IMPLEMENT_DYNAMIC(CDlgStep6, CWzDialog)
 namespace {
 
 constexpr const char* kCaption = "ZTA Wizard";
-constexpr const char* kParseError = "The ZTA Wizard encountered an error while parsing the generated BO stream: \n\r\n\r";
+constexpr const char* kParseError =
+    "The ZTA Wizard encountered an error while parsing the generated BO stream: \n\r\n\r";
 constexpr const char* kDiscard =
     "Are you sure you want to exit the Wizard and discard all recently generated business objects?";
 

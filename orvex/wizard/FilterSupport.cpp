@@ -4,7 +4,9 @@
 
 #include "TreeNode.h"
 
-bool CFilterSupport::IsMatchAll(const CString& filter) { return filter.IsEmpty() || filter == TreeNode::m_pchDefaultFilter; }
+bool CFilterSupport::IsMatchAll(const CString& filter) {
+  return filter.IsEmpty() || filter == TreeNode::m_pchDefaultFilter;
+}
 
 void CFilterSupport::AddFilter(const CString& filter) {
   if (!IsMatchAll(filter) && !IsFilterInUse(filter)) m_filters.push_back(filter);

@@ -148,8 +148,10 @@ void CGenerateWizard::SetSaveChoices(BOOL bToServer, BOOL bToFile, BOOL bOpenInW
 }
 
 void CGenerateWizard::SetGeneratedText(LPCTSTR lpszText) {
-  if (lpszText != nullptr) m_generatedText = CString(lpszText);
-  else m_generatedText.reset();
+  if (lpszText != nullptr)
+    m_generatedText = CString(lpszText);
+  else
+    m_generatedText.reset();
 }
 
 // --- The agent session ------------------------------------------------------------
@@ -384,7 +386,8 @@ int CGenerateWizard::SaveGenerated() {
     dlg.m_ofn.lpstrTitle = kSaveTitle;
     if (dlg.DoModal() != IDOK) {
       nResult |= kFileCancelled;
-    } else if (CString error; !WriteGeneratedText(dlg.GetPathName(), m_generatedText ? *m_generatedText : CString(), error)) {
+    } else if (CString error;
+               !WriteGeneratedText(dlg.GetPathName(), m_generatedText ? *m_generatedText : CString(), error)) {
       nResult |= kFileNotWritten;
       CString message;
       message.Format(kCannotWrite, static_cast<LPCTSTR>(error));

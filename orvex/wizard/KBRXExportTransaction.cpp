@@ -116,8 +116,8 @@ CString Argument(const CString& text, bool always = false) {
 
 CString ClassPath(const CString& home) {
   CString path;
-  path.Format("%s%clib%cxerces.jar%c%s%clib%cHalvane.jar", static_cast<LPCTSTR>(home), kPathSeparator,
-              kPathSeparator, kClassPathSeparator, static_cast<LPCTSTR>(home), kPathSeparator, kPathSeparator);
+  path.Format("%s%clib%cxerces.jar%c%s%clib%cHalvane.jar", static_cast<LPCTSTR>(home), kPathSeparator, kPathSeparator,
+              kClassPathSeparator, static_cast<LPCTSTR>(home), kPathSeparator, kPathSeparator);
   return Argument(path);
 }
 
@@ -259,8 +259,8 @@ int CKBRXExportTransaction::LocateTranslator(CString& strHome) {
   return kSuccess;
 }
 
-int CKBRXExportTransaction::RunExportTranslator(LPCTSTR lpszInputFile, LPCTSTR lpszOutputFolder,
-                                                LPCTSTR lpszErrorFile, LPCTSTR lpszListFile) {
+int CKBRXExportTransaction::RunExportTranslator(LPCTSTR lpszInputFile, LPCTSTR lpszOutputFolder, LPCTSTR lpszErrorFile,
+                                                LPCTSTR lpszListFile) {
   CWaitCursor wait;
   CString arguments;
   arguments.Format("w %s %s %s %s > experr.txt 2>&1", static_cast<LPCTSTR>(Argument(lpszInputFile)),

@@ -19,12 +19,12 @@ class CKBRXExportTransaction {
   // The result codes, those of the import/export message table.
   enum Result {
     kSuccess = 0,
-    kTranslatorErrors = 15,        // the translator's findings are the detail text
-    kTranslatorFailed = 16,        // it did not run or end well, or a file could not be written
-    kDeploymentFilesFailed = 19,   // set by the caller
+    kTranslatorErrors = 15,       // the translator's findings are the detail text
+    kTranslatorFailed = 16,       // it did not run or end well, or a file could not be written
+    kDeploymentFilesFailed = 19,  // set by the caller
     kImportFailed = 20,
-    kNoInstallation = 22,          // HALVANE is not set
-    kLibraryMissing = 23,          // a jar is missing under HALVANE
+    kNoInstallation = 22,  // HALVANE is not set
+    kLibraryMissing = 23,  // a jar is missing under HALVANE
   };
   // The exit code with which the translator reports its work done.
   static constexpr DWORD kTranslatorDone = 400;
@@ -51,8 +51,7 @@ class CKBRXExportTransaction {
   // tool on the parameter file; the program never runs it.
   BOOL WriteImportBatch(LPCTSTR lpszFolder, LPCTSTR lpszName);
 
-  int RunExportTranslator(LPCTSTR lpszInputFile, LPCTSTR lpszOutputFolder, LPCTSTR lpszErrorFile,
-                          LPCTSTR lpszListFile);
+  int RunExportTranslator(LPCTSTR lpszInputFile, LPCTSTR lpszOutputFolder, LPCTSTR lpszErrorFile, LPCTSTR lpszListFile);
   // The translator's exit code; kNotStarted when it could not be started.
   DWORD RunImportTranslator(LPCTSTR lpszSchemaFile, LPCTSTR lpszInputFile, LPCTSTR lpszOutputFile);
   static constexpr DWORD kNotStarted = 0xFFFFFFFF;

@@ -12,7 +12,7 @@ struct BrokerProperty {
   const char* name;
   const char* value;
   WORD maxLength;
-  bool yesNo = false;      // chosen from "Y" and "N"
+  bool yesNo = false;  // chosen from "Y" and "N"
   bool required = false;
   bool secret = false;
   const char* choice = nullptr;  // the one value to choose

@@ -161,8 +161,10 @@ void CNodeTree::ApplyFilter(HTREEITEM hItem, const CString& filter) {
     MarkItem(hChild, bMatch);
     if (bMatch) hLastMatch = hChild;
   }
-  if (hLastMatch != nullptr) EnsureVisible(hLastMatch);
-  else ::MessageBeep(MB_OK);
+  if (hLastMatch != nullptr)
+    EnsureVisible(hLastMatch);
+  else
+    ::MessageBeep(MB_OK);
 }
 
 // The user opens a node whose children were not fetched yet.
@@ -209,7 +211,8 @@ void CNodeTree::OnContextMenu(CWnd*, CPoint point) {
   pPopup->EnableMenuItem(ID_NODE_APPLY_FILTER, MF_BYCOMMAND | noChildren);
   pPopup->EnableMenuItem(ID_NODE_PARENT_FILTER,
                          MF_BYCOMMAND | (pNode->m_bHasChildren && hParent != nullptr ? MF_ENABLED : MF_GRAYED));
-  pPopup->EnableMenuItem(ID_NODE_SEARCH, MF_BYCOMMAND | (pNode->m_bHasChildren && m_bSearchEnabled ? MF_ENABLED : MF_GRAYED));
+  pPopup->EnableMenuItem(ID_NODE_SEARCH,
+                         MF_BYCOMMAND | (pNode->m_bHasChildren && m_bSearchEnabled ? MF_ENABLED : MF_GRAYED));
   // A file associated with a node is removed again; a node that takes
   // files takes more.
   if (KindOf(GetNode(hParent)) != TREENODE_PLAIN) {
@@ -239,7 +242,8 @@ void CNodeTree::OnApplyFilter() {
 void CNodeTree::OnParentFilter() {
   const TreeNode* pParent = GetNode(GetParentItem(m_hCurrentNode));
   if (pParent == nullptr || CurrentNode() == nullptr) return;
-  const CString filter = IsFilterInUse(pParent->m_strFilter) ? pParent->m_strFilter : CString(TreeNode::m_pchDefaultFilter);
+  const CString filter =
+      IsFilterInUse(pParent->m_strFilter) ? pParent->m_strFilter : CString(TreeNode::m_pchDefaultFilter);
   Refresh(m_hCurrentNode, filter, CString(), false, false, kRefreshMode);
 }
 

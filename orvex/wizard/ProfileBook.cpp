@@ -27,14 +27,30 @@ CString Escaped(const CString& text) {
   for (int i = 0; i < text.GetLength(); ++i) {
     const char ch = text[i];
     switch (ch) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\t': out += "&#9;"; break;
-      case '\n': out += "&#10;"; break;
-      case '\r': out += "&#13;"; break;
-      default: out += static_cast<unsigned char>(ch) < 0x20 ? ' ' : ch; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\t':
+        out += "&#9;";
+        break;
+      case '\n':
+        out += "&#10;";
+        break;
+      case '\r':
+        out += "&#13;";
+        break;
+      default:
+        out += static_cast<unsigned char>(ch) < 0x20 ? ' ' : ch;
+        break;
     }
   }
   return out;

@@ -94,7 +94,8 @@ void CPropGrid::InitColumns(const CStringArray* pTitles) {
       SetValueRange(CGXRange(0, static_cast<ROWCOL>(i + 1)), pTitles->GetAt(i));
   } else {
     SetColCount(kDefaultColCount);
-    for (ROWCOL col = kNameCol; col <= kDefaultColCount; ++col) SetValueRange(CGXRange(0, col), kDefaultTitles[col - 1]);
+    for (ROWCOL col = kNameCol; col <= kDefaultColCount; ++col)
+      SetValueRange(CGXRange(0, col), kDefaultTitles[col - 1]);
     for (ROWCOL col = 0; col <= kDefaultColCount; ++col) {
       m_minWidths[col] = static_cast<int>(ColumnsWidth() * kWidthRatios[col]);
       SetColWidth(col, col, m_minWidths[col]);
@@ -155,8 +156,10 @@ void CPropGrid::SetValueCell(ROWCOL nRow, const AgentProperty& property, const C
       style.SetControl(kValueListCtrl).SetInterior(kValueListInterior);
     } else {
       WORD control = property.m_bSecret ? GX_IDS_CTRL_PASSWORD : GX_IDS_CTRL_EDIT;
-      if (property.m_strType == kFolderType) control = kFolderBrowseCtrl;
-      else if (property.m_strType == kFileType) control = kFileBrowseCtrl;
+      if (property.m_strType == kFolderType)
+        control = kFolderBrowseCtrl;
+      else if (property.m_strType == kFileType)
+        control = kFileBrowseCtrl;
       style.SetControl(control).SetValue(SingleValue(values));
     }
   } else if (IsSeveralValues(property)) {

@@ -34,7 +34,9 @@ BOOL CWzDialog::OnInitDialog() {
 
 CGenerateWizard* CWzDialog::GetWizard() const { return DYNAMIC_DOWNCAST(CGenerateWizard, m_pSheet); }
 
-int CWzDialog::GetStepIndex() const { return m_pSheet != nullptr ? m_pSheet->GetPageIndex(const_cast<CWzDialog*>(this)) : -1; }
+int CWzDialog::GetStepIndex() const {
+  return m_pSheet != nullptr ? m_pSheet->GetPageIndex(const_cast<CWzDialog*>(this)) : -1;
+}
 
 BOOL CWzDialog::OnSetActive() {
   if (m_pSheet != nullptr) m_pSheet->FitToClient();

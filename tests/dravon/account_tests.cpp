@@ -57,7 +57,8 @@ TEST_F(AccountTest, PasswordsAreStoredThroughPbkdf2WithTheirWorkFactor) {
   EXPECT_FALSE(dravon::VerifyPassword(dravon::MakeSalt(), hash, "pw"));
   EXPECT_FALSE(dravon::NeedsRehash(hash));
   EXPECT_NE(dravon::MakeSalt(), salt);
-  for (const char* damaged : {"", "pbkdf2-sha256$", "pbkdf2-sha256$0$ab", "pbkdf2-sha256$x$ab", "pbkdf2-sha256$1000$"}) {
+  for (const char* damaged :
+       {"", "pbkdf2-sha256$", "pbkdf2-sha256$0$ab", "pbkdf2-sha256$x$ab", "pbkdf2-sha256$1000$"}) {
     EXPECT_FALSE(dravon::VerifyPassword(salt, damaged, "pw")) << damaged;
     EXPECT_TRUE(dravon::NeedsRehash(damaged)) << damaged;
   }
@@ -71,7 +72,8 @@ TEST_F(AccountTest, AnOldEntryLogsInAndIsStoredAnewWithTheCurrentForm) {
   {
     dravon::Repository repo;
     ASSERT_TRUE(repo.Open(ServerFilePath(), false));
-    const std::string sql = std::string("INSERT INTO accounts VALUES ('veteran', '") + kOldSalt + "', '" + kOldHash + "')";
+    const std::string sql =
+        std::string("INSERT INTO accounts VALUES ('veteran', '") + kOldSalt + "', '" + kOldHash + "')";
     ASSERT_EQ(sqlite3_exec(repo.Handle(), sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
   }
   EXPECT_TRUE(dravon::NeedsRehash(kOldHash));
@@ -164,7 +166,8 @@ TEST_F(AccountTest, BadNamesAreRefusedAndLeaveNoFile) {
     const char* message;
   };
   const Case cases[] = {
-      {std::string(dravon::kMaxServerNameBytes + 1, 'n'), "u", "invalid server name: the name is longer than 244 bytes"},
+      {std::string(dravon::kMaxServerNameBytes + 1, 'n'), "u",
+       "invalid server name: the name is longer than 244 bytes"},
       {"two\nlines", "u", "invalid server name: the name holds a control character"},
       {"bell\a", "u", "invalid server name: the name holds a control character"},
       {"latin\xe9", "u", "invalid server name: the name is not valid UTF-8 text"},
@@ -186,7 +189,11 @@ TEST_F(AccountTest, BadNamesAreRefusedAndLeaveNoFile) {
   EXPECT_EQ(error, "invalid user name: the name holds a control character");
   EXPECT_EQ(FilesOfTheFolder(), std::vector<std::string>{std::string(kServer) + ".db"});
   ASSERT_TRUE(dravon::admin::CreateServer(std::string(dravon::kMaxServerNameBytes, 'n'), "u", "pw", error)) << error;
-  EXPECT_TRUE(dravon::admin::CreateServer("caf\xc3\xa9 \xe2\x82\xac", "\xc3\xbc" "ser", "pw", error)) << error;
+  EXPECT_TRUE(dravon::admin::CreateServer("caf\xc3\xa9 \xe2\x82\xac",
+                                          "\xc3\xbc"
+                                          "ser",
+                                          "pw", error))
+      << error;
 }
 
 TEST_F(AccountTest, TheConnectionPreparesEachStatementOnce) {

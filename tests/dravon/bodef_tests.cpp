@@ -216,8 +216,10 @@ TEST_F(BODefTest, DependenciesComeInUseOrder) {
   const CQRObjRefArray* users = Dm().FindSuperDepsForBO(HvObjBusObj, "B");
   std::vector<std::pair<int, std::string>> got;
   for (INT_PTR i = 0; i < users->GetSize(); ++i) got.emplace_back((*users)[i]->GetObjType(), (*users)[i]->name());
-  EXPECT_EQ(got, (std::vector<std::pair<int, std::string>>{
-                     {HvObjBusObj, "A"}, {HvObjCollabTemplate, "Flow"}, {HvObjConnector, "Conn"}, {HvObjNativeMap, "MapOfB"}}));
+  EXPECT_EQ(
+      got,
+      (std::vector<std::pair<int, std::string>>{
+          {HvObjBusObj, "A"}, {HvObjCollabTemplate, "Flow"}, {HvObjConnector, "Conn"}, {HvObjNativeMap, "MapOfB"}}));
 
   CQRBusObjDef* a = Dm().GetBO("A", 0, 1);
   const CBODefArray& withSelf = a->GetDependentBos(TRUE);

@@ -2,7 +2,6 @@
 
 #include <stdlib.h>
 
-
 #include "AgentTestHooks.h"
 #include "OrbTestHooks.h"
 
@@ -48,8 +47,7 @@ void AgentTest::SetUp() {
   wc.lpfnWndProc = RecordingProc;
   wc.lpszClassName = kClass;
   RegisterClass(&wc);
-  m_wnd = CreateWindowEx(0, kClass, "Notices", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr,
-                         nullptr);
+  m_wnd = CreateWindowEx(0, kClass, "Notices", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(m_wnd, nullptr);
 }
 

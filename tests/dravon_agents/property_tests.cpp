@@ -28,14 +28,12 @@ AgentPropArray Sample() {
   AgentPropArray props;
   AgentProperty& file = props.Add(Prop("Database file", "Where the data is", "10", {}, 1, 1, "1"));
   file.m_nMaxLength = 260;
-  AgentProperty& mode =
-      props.Add(Prop("Mode", "How to read <fast> & \"safe\"", "5", {"fast"}, 0, 1, "1"));
+  AgentProperty& mode = props.Add(Prop("Mode", "How to read <fast> & \"safe\"", "5", {"fast"}, 0, 1, "1"));
   mode.m_bIsList = 1;
   mode.m_allowedValues.AddTail("fast");
   mode.m_allowedValues.AddTail("safe");
   mode.m_strText = "kept";
-  AgentProperty& password =
-      props.Add(Prop("Password", "Log-in secret", "5", {"s3cr\xC3\xA9t"}, 1, 1, "1"));
+  AgentProperty& password = props.Add(Prop("Password", "Log-in secret", "5", {"s3cr\xC3\xA9t"}, 1, 1, "1"));
   password.m_bSecret = 1;
   props.Add(Prop("Tables", "Tables to read", "5", {"a", "b"}, 0, 5, "N"));
   return props;

@@ -168,9 +168,9 @@ TEST_F(SqliteAgentTest, GeneratesDefinitionsThatDravonReads) {
     bool required;
     const char* maxLength;
   };
-  const Expect expected[] = {{"id", "Integer", true, true, ""},        {"name", "String", false, true, "40"},
-                             {"balance", "Double", false, false, ""},  {"joined", "Date", false, false, ""},
-                             {"active", "Boolean", false, false, ""},  {"notes", "LongText", false, false, ""},
+  const Expect expected[] = {{"id", "Integer", true, true, ""},       {"name", "String", false, true, "40"},
+                             {"balance", "Double", false, false, ""}, {"joined", "Date", false, false, ""},
+                             {"active", "Boolean", false, false, ""}, {"notes", "LongText", false, false, ""},
                              {"code", "String", false, false, "255"}};
   for (const Expect& e : expected) {
     const CBODefAttr* a = Attr(customer, e.name);

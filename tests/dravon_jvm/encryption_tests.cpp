@@ -41,7 +41,11 @@ class EncryptionTest : public ::testing::Test {
 
 TEST_F(EncryptionTest, ValuesRoundTrip) {
   const std::string values[] = {
-      "secret", "", "p@ss w0rd;=[]\\\"\t", "Grüße aus Köln, 東京, Ελλάδα", "smile \xF0\x9F\x98\x80 done",
+      "secret",
+      "",
+      "p@ss w0rd;=[]\\\"\t",
+      "Grüße aus Köln, 東京, Ελλάδα",
+      "smile \xF0\x9F\x98\x80 done",
       std::string(100000, 'x') + "end",
   };
   for (const std::string& value : values) {
@@ -60,8 +64,8 @@ TEST_F(EncryptionTest, CipherTextIsBase64OfNonceTextAndTag) {
   auto second = encryption_->Encrypt(value, key_);
   ASSERT_TRUE(first && second);
   EXPECT_EQ(Base64Length(12 + value.size() + 16), first->size());
-  EXPECT_EQ(std::string::npos, first->find_first_not_of(
-                                   "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/="));
+  EXPECT_EQ(std::string::npos,
+            first->find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/="));
   // A fresh nonce per value: the same value never encrypts the same way twice.
   EXPECT_NE(*first, *second);
   EXPECT_EQ(value, encryption_->Decrypt(*second, key_));
@@ -103,8 +107,7 @@ TEST_F(EncryptionTest, DamagedTextFailsCleanly) {
   }
   EXPECT_EQ(std::nullopt, encryption_->Decrypt(encrypted->substr(0, encrypted->size() - 8), key_));
   EXPECT_EQ(std::nullopt, encryption_->Decrypt(encrypted->substr(0, 16), key_));
-  for (const std::string bad : {"", "%%%%", "AAAA"})
-    EXPECT_EQ(std::nullopt, encryption_->Decrypt(bad, key_)) << bad;
+  for (const std::string bad : {"", "%%%%", "AAAA"}) EXPECT_EQ(std::nullopt, encryption_->Decrypt(bad, key_)) << bad;
   EXPECT_EQ(std::nullopt, encryption_->Decrypt(std::nullopt, key_));
   EXPECT_EQ(std::nullopt, encryption_->Encrypt(std::nullopt, key_));
 }

@@ -34,8 +34,8 @@ TEST_F(JvmHostTest, InitTwiceAnswersTheSameAndKeepsOneMachine) {
   ASSERT_NE(nullptr, env);
   jclass system = env->FindClass("java/lang/System");
   jmethodID getProperty = env->GetStaticMethodID(system, "getProperty", "(Ljava/lang/String;)Ljava/lang/String;");
-  auto value = static_cast<jstring>(
-      env->CallStaticObjectMethod(system, getProperty, jvmtest::ToJava(env, "java.class.path")));
+  auto value =
+      static_cast<jstring>(env->CallStaticObjectMethod(system, getProperty, jvmtest::ToJava(env, "java.class.path")));
   ASSERT_NE(nullptr, value);
   EXPECT_EQ(std::string(HALVANE_JAR) + ":" + HALVANE_BUILD_DIR "/lib/xerces.jar", jvmtest::FromJava(env, value));
 }

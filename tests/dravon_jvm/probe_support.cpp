@@ -45,8 +45,8 @@ std::string RunProbe(const std::string& classPath, const std::map<std::string, s
   std::vector<std::string> arguments = {JVM_PROBE, classPath};
   std::vector<std::string> environment = ChildEnvironment(variables);
   pid_t child = 0;
-  int spawned = posix_spawn(&child, JVM_PROBE, &actions, nullptr, Pointers(arguments).data(),
-                            Pointers(environment).data());
+  int spawned =
+      posix_spawn(&child, JVM_PROBE, &actions, nullptr, Pointers(arguments).data(), Pointers(environment).data());
   posix_spawn_file_actions_destroy(&actions);
   close(pipeEnds[1]);
 

@@ -329,7 +329,8 @@ TEST_F(ControlsTest, APopUpGridIsAnOwnedPopUpWindow) {
   const DWORD style = popup.GetStyle();
   EXPECT_TRUE(style & WS_POPUP);
   EXPECT_FALSE(style & WS_CHILD);
-  EXPECT_EQ(::GetWindow(popup.m_hWnd, GW_OWNER), ::GetAncestor(grid.m_hWnd, GA_ROOT)) << "a child's top-level window owns";
+  EXPECT_EQ(::GetWindow(popup.m_hWnd, GW_OWNER), ::GetAncestor(grid.m_hWnd, GA_ROOT))
+      << "a child's top-level window owns";
   CRect rect;
   popup.GetWindowRect(&rect);
   EXPECT_EQ(rect, place) << "screen coordinates";

@@ -23,7 +23,8 @@ class DataTest : public GridTest {
  protected:
   // Column 1 holds "r<row>", and row 2 a yellow row style.
   void Fill(CGXGridCore& grid) {
-    for (ROWCOL r = 1; r <= grid.GetRowCount(); ++r) grid.SetValueRange(CGXRange(r, 1), ("r" + std::to_string(r)).c_str());
+    for (ROWCOL r = 1; r <= grid.GetRowCount(); ++r)
+      grid.SetValueRange(CGXRange(r, 1), ("r" + std::to_string(r)).c_str());
     grid.SetStyleRange(CGXRange().SetRows(2), CGXStyle().SetInterior(RGB(255, 255, 0)));
     grid.SetStyleRange(CGXRange(2, 2), CGXStyle().SetValue("two").SetItemDataPtr(&marker));
   }

@@ -31,7 +31,8 @@ void FillSample(CGXGridCore& grid) {
   grid.SetValueRange(CGXRange(0, 1), "Property");
   grid.SetValueRange(CGXRange(0, 2), "Encrypt");
   grid.SetValueRange(CGXRange(0, 3), "Update Method");
-  grid.SetStyleRange(CGXRange().SetCols(2), CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX).SetHorizontalAlignment(DT_CENTER));
+  grid.SetStyleRange(CGXRange().SetCols(2),
+                     CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX).SetHorizontalAlignment(DT_CENTER));
   grid.SetStyleRange(CGXRange().SetCols(3), CGXStyle().SetInterior(RGB(200, 200, 200)).SetReadOnly(TRUE));
   const char* names[] = {"Host", "Port", "User", "Password"};
   for (ROWCOL r = 1; r <= 4; ++r) {
@@ -113,8 +114,8 @@ TEST_F(DrawingTest, SelectedCellsAreInverted) {
   EXPECT_EQ(PixelAt(pt), RGB(255, 255, 255));
   grid.SetStyleRange(CGXRange(2, 1),
                      CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX).SetHorizontalAlignment(DT_CENTER).SetValue("1"));
-  const CRect box = static_cast<CGXCheckBox*>(grid.GetControl(2, 1))->GetBoxRect(grid.GetCellRect(2, 1),
-                                                                                 grid.LookupStyleRowCol(2, 1));
+  const CRect box = static_cast<CGXCheckBox*>(grid.GetControl(2, 1))
+                        ->GetBoxRect(grid.GetCellRect(2, 1), grid.LookupStyleRowCol(2, 1));
   const POINT inBox{box.left + 3, box.top + 3};
   EXPECT_EQ(PixelAt(inBox), RGB(255, 255, 255));
   grid.SelectRange(CGXRange().SetRows(2));

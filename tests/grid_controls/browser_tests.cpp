@@ -15,12 +15,13 @@ struct Verb {
 class VerbBrowser : public CGXRecordBrowserWnd<Verb> {
  public:
   explicit VerbBrowser(std::vector<Verb>& verbs) : CGXRecordBrowserWnd<Verb>(verbs) {
-    AddColumn("Name", [](const Verb& v) { return CString(v.name.c_str()); },
-              [](Verb& v, const CString& text) {
-                if (text.GetLength() > 8) return FALSE;
-                v.name = static_cast<LPCTSTR>(text);
-                return TRUE;
-              });
+    AddColumn(
+        "Name", [](const Verb& v) { return CString(v.name.c_str()); },
+        [](Verb& v, const CString& text) {
+          if (text.GetLength() > 8) return FALSE;
+          v.name = static_cast<LPCTSTR>(text);
+          return TRUE;
+        });
     AddColumn("Info", [](const Verb& v) { return CString(v.info.c_str()); });
   }
   BOOL StoreMoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow) override {
@@ -133,8 +134,8 @@ TEST_F(BrowserTest, SortingMovesTheRecordsOfAModelOnlyOverridingStoreMoveRows) {
   // Each row's colour names the number it shows, so the formatting's
   // moves can be checked against the records'.
   for (ROWCOL row = 1; row <= kCount; ++row) {
-    numbers.SetStyleRange(CGXRange().SetRows(row),
-                          CGXStyle().SetTextColor(RGB(numbers.numbers[row - 1] % 256, numbers.numbers[row - 1] / 256, 0)));
+    numbers.SetStyleRange(CGXRange().SetRows(row), CGXStyle().SetTextColor(RGB(numbers.numbers[row - 1] % 256,
+                                                                               numbers.numbers[row - 1] / 256, 0)));
   }
   CGXSortInfoArray info;
   info.Add(CGXSortInfo(1, CGXSortInfo::ascending, CGXSortInfo::numeric));

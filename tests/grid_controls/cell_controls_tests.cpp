@@ -79,12 +79,13 @@ TEST_F(CellControlTest, SnapshotOfButtonPasswordAndBrowseCells) {
   grid.SetStyleRange(CGXRange(1, 1), CGXStyle().SetControl(61632).SetValue("/tmp/file.txt"));
   grid.SetStyleRange(CGXRange(1, 2), CGXStyle().SetControl(GX_IDS_CTRL_PASSWORD).SetValue("secret"));
   grid.SetStyleRange(CGXRange(1, 3), CGXStyle().SetControl(GX_IDS_CTRL_PUSHBTN).SetChoiceList("Browse"));
-  grid.SetStyleRange(CGXRange(2, 1), CGXStyle().SetControl(GX_IDS_CTRL_CHOICELIST).SetChoiceList("1\nN\n").SetValue("N"));
-  grid.SetStyleRange(CGXRange(2, 2), CGXStyle()
-                                         .SetControl(GX_IDS_CTRL_CHECKLIST_COMBOBOX)
-                                         .SetChoiceList("Create\nUpdate\nDelete\n")
-                                         .SetValue("5"));
-  grid.SetStyleRange(CGXRange(2, 3), CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList("a\nb\n").SetValue("1"));
+  grid.SetStyleRange(CGXRange(2, 1),
+                     CGXStyle().SetControl(GX_IDS_CTRL_CHOICELIST).SetChoiceList("1\nN\n").SetValue("N"));
+  grid.SetStyleRange(
+      CGXRange(2, 2),
+      CGXStyle().SetControl(GX_IDS_CTRL_CHECKLIST_COMBOBOX).SetChoiceList("Create\nUpdate\nDelete\n").SetValue("5"));
+  grid.SetStyleRange(CGXRange(2, 3),
+                     CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList("a\nb\n").SetValue("1"));
   grid.SetCurrentCell(3, 1);
   robot.pumpUntilIdle();
   robot.snapshot(halvane::test::Window(frame.GetSafeHwnd()), "grid_cells");

@@ -25,8 +25,9 @@ class DropDownTest : public GridTest {
 };
 
 TEST_F(DropDownTest, TheDropDownListCellIsAComboBoxWindowThatStoresTheChosenIndex) {
-  grid.SetStyleRange(CGXRange(1, 1),
-                     CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList("Red\nGreen\nBlue\n").SetValue("0"));
+  grid.SetStyleRange(
+      CGXRange(1, 1),
+      CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList("Red\nGreen\nBlue\n").SetValue("0"));
   grid.SetCurrentCell(1, 1);
   robot.pumpUntilIdle();
   const Window combo = ComboWindow();
@@ -54,8 +55,9 @@ TEST_F(DropDownTest, TheDropDownListCellIsAComboBoxWindowThatStoresTheChosenInde
 }
 
 TEST_F(DropDownTest, ArrowKeysChangeTheValueAndTheListOpenStateIsReported) {
-  grid.SetStyleRange(CGXRange(2, 2),
-                     CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList("one\ntwo\nthree\n").SetValue("0"));
+  grid.SetStyleRange(
+      CGXRange(2, 2),
+      CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList("one\ntwo\nthree\n").SetValue("0"));
   grid.SetCurrentCell(2, 2);
   robot.pumpUntilIdle();
   auto* control = dynamic_cast<CGXComboBoxWnd*>(grid.GetControl(2, 2));
@@ -166,7 +168,8 @@ TEST_F(DropDownTest, ControlTextIsStoredAsTextOrIndexAsTheStyleAsks) {
 }
 
 TEST_F(DropDownTest, TheChoiceListDropDownOpensAListAndStoresThePickedText) {
-  grid.SetStyleRange(CGXRange(1, 2), CGXStyle().SetControl(GX_IDS_CTRL_CHOICELIST).SetChoiceList("1\nN\n").SetValue("1"));
+  grid.SetStyleRange(CGXRange(1, 2),
+                     CGXStyle().SetControl(GX_IDS_CTRL_CHOICELIST).SetChoiceList("1\nN\n").SetValue("1"));
   grid.SetCurrentCell(1, 2);
   robot.pumpUntilIdle();
   robot.click(GridWindow(grid), CellButton(grid, 1, 2));
@@ -241,8 +244,11 @@ TEST_F(DropDownTest, TheCheckListValueIsTheBitMaskOfTheMarkedItems) {
 }
 
 TEST_F(DropDownTest, SnapshotWithTheListOpen) {
-  grid.SetStyleRange(CGXRange().SetCols(1), CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST)
-                                                .SetChoiceList("New business object\nBoolean\nInteger\nFloat\nDouble\nString\nDate\nLongText\nAccount\nAddress\nCustomer\nInvoice\nOrder\n")
+  grid.SetStyleRange(CGXRange().SetCols(1), CGXStyle()
+                                                .SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST)
+                                                .SetChoiceList("New business "
+                                                               "object\nBoolean\nInteger\nFloat\nDouble\nString\nDate\n"
+                                                               "LongText\nAccount\nAddress\nCustomer\nInvoice\nOrder\n")
                                                 .SetValue("4"));
   grid.SetValueRange(CGXRange(1, 2), "Name");
   grid.SetCurrentCell(2, 1);

@@ -13,8 +13,8 @@ void GridTest::TearDown() {
 }
 
 void GridTest::Attach(CGXGridWnd& grid, int width, int height) {
-  ASSERT_TRUE(grid.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, CRect(5, 5, 5 + width, 5 + height), &frame,
-                          1001));
+  ASSERT_TRUE(
+      grid.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, CRect(5, 5, 5 + width, 5 + height), &frame, 1001));
   grid.Initialize();
   grid.SetFocus();
   robot.pumpUntilIdle();

@@ -39,8 +39,8 @@ TEST_F(EditingTest, TypingANameStoresItOnceAndEnterMovesDown) {
   robot.type("Post");
   robot.key(VK_TAB);
   EXPECT_EQ(std::string(Tools().GetValueRowCol(3, kNameCol)), "Post");
-  EXPECT_EQ(Tools().TakeLog(), (Log{"OnStartEditing(3,1)", "OnValidateCell(3,1)", "OnModifyCell(3,1)", "OnLeftCell(3,1)",
-                                    "OnEndEditing(3,1)", "OnMovedCurrentCell(3,2)"}))
+  EXPECT_EQ(Tools().TakeLog(), (Log{"OnStartEditing(3,1)", "OnValidateCell(3,1)", "OnModifyCell(3,1)",
+                                    "OnLeftCell(3,1)", "OnEndEditing(3,1)", "OnMovedCurrentCell(3,2)"}))
       << "Tab stores before it leaves";
 }
 
@@ -74,8 +74,8 @@ TEST_F(EditingTest, OkSavesANameStillBeingTyped) {
   ClickCell(3, kKindCol);
   robot.choose(KindCombo(), "Bridge");
   robot.click(DialogWindow().child(IDOK));
-  EXPECT_EQ(dialog->m_savedTools,
-            (std::vector<std::string>{"Ledger|0|1|T-100", "Courier|2|0|T-200", "Mailer|2|1|T-300", "Archive|0|0|T-400"}))
+  EXPECT_EQ(dialog->m_savedTools, (std::vector<std::string>{"Ledger|0|1|T-100", "Courier|2|0|T-200", "Mailer|2|1|T-300",
+                                                            "Archive|0|0|T-400"}))
       << "the name was stored when the cell was left";
 
   dialog->ShowWindow(SW_SHOW);
@@ -120,8 +120,8 @@ TEST_F(EditingTest, CheckBoxesToggleByClickAndBySpace) {
   robot.key(VK_UP);
   robot.key(VK_SPACE);
   EXPECT_EQ(std::string(Tools().GetValueRowCol(1, kEnabledCol)), "0");
-  EXPECT_EQ(Tools().TakeLog(), (Log{"OnLeftCell(2,3)", "OnMovedCurrentCell(1,3)", "OnModifyCell(1,3)",
-                                    "OnClickedButtonRowCol(1,3)"}));
+  EXPECT_EQ(Tools().TakeLog(),
+            (Log{"OnLeftCell(2,3)", "OnMovedCurrentCell(1,3)", "OnModifyCell(1,3)", "OnClickedButtonRowCol(1,3)"}));
   EXPECT_EQ(Tools().RowText(2), "Relay|2|0|T-200") << "the other cells of the row kept their values";
   EXPECT_FALSE(Editor()) << "a check box never opens an editor";
 }
@@ -150,9 +150,9 @@ TEST_F(EditingTest, TabShiftTabAndTheArrowsMoveAndTabWrapsRows) {
   EXPECT_EQ(Current(), "2,4") << "Right stops at the last column";
   robot.key(VK_UP);
   EXPECT_EQ(Current(), "1,4");
-  EXPECT_EQ(Tools().TakeLog(), (Log{"OnLeftCell(1,4)", "OnMovedCurrentCell(2,4)", "OnLeftCell(2,4)",
-                                    "OnMovedCurrentCell(2,3)", "OnLeftCell(2,3)", "OnMovedCurrentCell(2,4)",
-                                    "OnLeftCell(2,4)", "OnMovedCurrentCell(1,4)"}));
+  EXPECT_EQ(Tools().TakeLog(),
+            (Log{"OnLeftCell(1,4)", "OnMovedCurrentCell(2,4)", "OnLeftCell(2,4)", "OnMovedCurrentCell(2,3)",
+                 "OnLeftCell(2,3)", "OnMovedCurrentCell(2,4)", "OnLeftCell(2,4)", "OnMovedCurrentCell(1,4)"}));
 
   robot.keys({VK_SHIFT, VK_TAB});
   robot.keys({VK_SHIFT, VK_TAB});

@@ -43,7 +43,9 @@ POINT ProgramTest::CellPoint(Window grid, ROWCOL nRow, ROWCOL nCol) const {
   return halvane::test::GridCellPoint(grid, nRow, nCol);
 }
 
-void ProgramTest::ClickCell(ROWCOL nRow, ROWCOL nCol) { halvane::test::ClickGridCell(robot, ToolsWindow(), nRow, nCol); }
+void ProgramTest::ClickCell(ROWCOL nRow, ROWCOL nCol) {
+  halvane::test::ClickGridCell(robot, ToolsWindow(), nRow, nCol);
+}
 
 void ProgramTest::ClickCheckBox(CGXGridWnd& grid, ROWCOL nRow, ROWCOL nCol) {
   auto* pBox = dynamic_cast<CGXCheckBox*>(grid.GetControl(nRow, nCol));

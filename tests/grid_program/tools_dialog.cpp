@@ -67,8 +67,8 @@ void CToolsGrid::OnMovedCurrentCell(ROWCOL nRow, ROWCOL nCol) { Note("OnMovedCur
 
 BOOL CToolsGrid::MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UINT flags) {
   if (!CGXGridWnd::MoveRows(nFromRow, nToRow, nDestRow, flags)) return FALSE;
-  log.push_back("MoveRows(" + std::to_string(nFromRow) + "-" + std::to_string(nToRow) + "," +
-                std::to_string(nDestRow) + ")");
+  log.push_back("MoveRows(" + std::to_string(nFromRow) + "-" + std::to_string(nToRow) + "," + std::to_string(nDestRow) +
+                ")");
   return TRUE;
 }
 
@@ -128,18 +128,20 @@ void CToolsGrid::Note(const char* name, ROWCOL nRow, ROWCOL nCol) {
 }
 
 CRecordsGrid::CRecordsGrid(std::vector<ToolRecord>& records) : CGXRecordBrowserWnd<ToolRecord>(records) {
-  AddColumn("Name", [](const ToolRecord& r) { return CString(r.name.c_str()); },
-            [](ToolRecord& r, const CString& text) {
-              if (text.IsEmpty()) return FALSE;
-              r.name = static_cast<LPCTSTR>(text);
-              return TRUE;
-            });
+  AddColumn(
+      "Name", [](const ToolRecord& r) { return CString(r.name.c_str()); },
+      [](ToolRecord& r, const CString& text) {
+        if (text.IsEmpty()) return FALSE;
+        r.name = static_cast<LPCTSTR>(text);
+        return TRUE;
+      });
   AddColumn("Host", [](const ToolRecord& r) { return CString(r.host.c_str()); });
-  AddColumn("Enabled", [](const ToolRecord& r) { return CString(r.enabled ? "1" : "0"); },
-            [](ToolRecord& r, const CString& text) {
-              r.enabled = text == "1";
-              return TRUE;
-            });
+  AddColumn(
+      "Enabled", [](const ToolRecord& r) { return CString(r.enabled ? "1" : "0"); },
+      [](ToolRecord& r, const CString& text) {
+        r.enabled = text == "1";
+        return TRUE;
+      });
 }
 
 void CRecordsGrid::OnGridInitialUpdate() {
@@ -147,8 +149,7 @@ void CRecordsGrid::OnGridInitialUpdate() {
   SetColWidth(0, 0, 28);
   SetColWidth(1, 2, 120);
   SetColWidth(3, 3, 60);
-  SetStyleRange(CGXRange().SetCols(3),
-                CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX).SetHorizontalAlignment(DT_CENTER));
+  SetStyleRange(CGXRange().SetCols(3), CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX).SetHorizontalAlignment(DT_CENTER));
   SetStyleRange(CGXRange().SetCols(2), CGXStyle().SetInterior(kGrey));
 }
 

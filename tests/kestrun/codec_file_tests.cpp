@@ -8,15 +8,17 @@ namespace {
 
 std::vector<std::string> Entries(const CMessageSetEntries& entries) {
   std::vector<std::string> out;
-  for (INT_PTR i = 0; i < entries.GetSize(); ++i) out.push_back(Text(entries[i].m_strName) + "=" + Text(entries[i].m_strId));
+  for (INT_PTR i = 0; i < entries.GetSize(); ++i)
+    out.push_back(Text(entries[i].m_strName) + "=" + Text(entries[i].m_strId));
   return out;
 }
 
 TEST_F(KestrunTest, MessageSetFilesSkipBlankAndCommentLines) {
   auto codec = MakeCodec();
   CMessageSetEntries entries;
-  ASSERT_TRUE(codec->ReadMessageSetFile(WriteFile("a.set", "# identifiers of the order feed\r\n\r\n  Customer = 11 \r\n"
-                                                          "Order=12\r\n   \r\nInvoice =\r\n"),
+  ASSERT_TRUE(codec->ReadMessageSetFile(WriteFile("a.set",
+                                                  "# identifiers of the order feed\r\n\r\n  Customer = 11 \r\n"
+                                                  "Order=12\r\n   \r\nInvoice =\r\n"),
                                         entries));
   EXPECT_EQ((std::vector<std::string>{"Customer=11", "Order=12", "Invoice="}), Entries(entries));
 }

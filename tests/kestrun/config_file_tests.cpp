@@ -38,45 +38,52 @@ class ConfigFileTest : public KestrunTest {
 
 TEST_F(ConfigFileTest, AFileWrittenByHandFillsEveryField) {
   const std::string key = "file-key";
-  ASSERT_TRUE(Read("ignored before the first section\r\n"
-                   "[CONFIGURATION_FILE]\r\n"
-                   "Version = 3.0.1\r\n"
-                   "\r\n"
-                   "INSTALLID=" + key + "\r\n"
-                   "Other = ignored\r\n"
-                   "\r\n"
-                   "[ConnectorAgent Order Feed]\r\n"
-                   "PollInterval = 250\r\n"
-                   "RepositoryFolder *= " + FakeEncrypted("admin.queue", key) + "\r\n"
-                   "# a comment of the section\r\n"
-                   "Region = north\r\n"
-                   "Password *= " + FakeEncrypted("s3cret", key) + "\r\n"
-                   "   #  an indented comment   \r\n"
-                   "SupportedBusinessObjects = Customer=true;Order=FALSE\r\n"
-                   "AssociatedMaps = Customer=CustMap,HlMap,TRUE;Order=OrdMap,Native,false\r\n"
-                   "Resource = ParallelProcessDegree=4;CTR=1,3;ETR=0,1\r\n"
-                   "\r\n"
-                   "[Unknown Section]\r\n"
-                   "LOG_FILE = not for the log\r\n"
-                   "[LOGGING]\r\n"
-                   "LOG_FILE = /var/log/orders.log\r\n"
-                   "MIRROR_LOG_TO_STDOUT = true\r\n"
-                   "MAX_LOG_FILE_SIZE = 500 KB\r\n"
-                   "NUMBER_OF_ARCHIVE_LOGS = 3\r\n"
-                   "#log comment\r\n"
-                   "\r\n"
-                   "[TRACING]\r\n"
-                   "TRACE_FILE = STDOUT\r\n"
-                   "MAX_TRACE_FILE_SIZE = unlimited\r\n"
-                   "NUMBER_OF_ARCHIVE_TRACES = 7\r\n"
-                   "[DATAHANDLERS]\r\n"
-                   "MimeType = text/xml\r\n"
-                   "DHClass = org.example.Handler\r\n"
-                   "DataHandlerConfigMOName = MO_Handler\r\n"
-                   "[MESSAGING]\r\n"
-                   "  indented = kept as it is\r\n"
-                   "\r\n"
-                   "\tTabbed=too\r\n"));
+  ASSERT_TRUE(
+      Read("ignored before the first section\r\n"
+           "[CONFIGURATION_FILE]\r\n"
+           "Version = 3.0.1\r\n"
+           "\r\n"
+           "INSTALLID=" +
+           key +
+           "\r\n"
+           "Other = ignored\r\n"
+           "\r\n"
+           "[ConnectorAgent Order Feed]\r\n"
+           "PollInterval = 250\r\n"
+           "RepositoryFolder *= " +
+           FakeEncrypted("admin.queue", key) +
+           "\r\n"
+           "# a comment of the section\r\n"
+           "Region = north\r\n"
+           "Password *= " +
+           FakeEncrypted("s3cret", key) +
+           "\r\n"
+           "   #  an indented comment   \r\n"
+           "SupportedBusinessObjects = Customer=true;Order=FALSE\r\n"
+           "AssociatedMaps = Customer=CustMap,HlMap,TRUE;Order=OrdMap,Native,false\r\n"
+           "Resource = ParallelProcessDegree=4;CTR=1,3;ETR=0,1\r\n"
+           "\r\n"
+           "[Unknown Section]\r\n"
+           "LOG_FILE = not for the log\r\n"
+           "[LOGGING]\r\n"
+           "LOG_FILE = /var/log/orders.log\r\n"
+           "MIRROR_LOG_TO_STDOUT = true\r\n"
+           "MAX_LOG_FILE_SIZE = 500 KB\r\n"
+           "NUMBER_OF_ARCHIVE_LOGS = 3\r\n"
+           "#log comment\r\n"
+           "\r\n"
+           "[TRACING]\r\n"
+           "TRACE_FILE = STDOUT\r\n"
+           "MAX_TRACE_FILE_SIZE = unlimited\r\n"
+           "NUMBER_OF_ARCHIVE_TRACES = 7\r\n"
+           "[DATAHANDLERS]\r\n"
+           "MimeType = text/xml\r\n"
+           "DHClass = org.example.Handler\r\n"
+           "DataHandlerConfigMOName = MO_Handler\r\n"
+           "[MESSAGING]\r\n"
+           "  indented = kept as it is\r\n"
+           "\r\n"
+           "\tTabbed=too\r\n"));
   const CConnector& c = *connector;
   EXPECT_EQ("3.0.1", Text(c.m_strConfigVersion));
   EXPECT_EQ(key, Text(codec->m_strInstallId));
@@ -137,13 +144,14 @@ TEST_F(ConfigFileTest, AFileWrittenByHandFillsEveryField) {
 }
 
 TEST_F(ConfigFileTest, KeysAndValuesSplitAtTheFirstEquals) {
-  ASSERT_TRUE(Read("[ConnectorAgent X]\r\n"
-                   "A=1\r\n"
-                   "B = 2\r\n"
-                   "C   =    spaced out   \r\n"
-                   "Note = a*=b\r\n"
-                   "Formula = x = y\r\n"
-                   "Empty =\r\n"));
+  ASSERT_TRUE(
+      Read("[ConnectorAgent X]\r\n"
+           "A=1\r\n"
+           "B = 2\r\n"
+           "C   =    spaced out   \r\n"
+           "Note = a*=b\r\n"
+           "Formula = x = y\r\n"
+           "Empty =\r\n"));
   EXPECT_EQ("1", AppValue(*connector, "A")) << "a one-character value is a value";
   EXPECT_EQ("2", AppValue(*connector, "B"));
   EXPECT_EQ("spaced out", AppValue(*connector, "C"));
@@ -156,10 +164,12 @@ TEST_F(ConfigFileTest, KeysAndValuesSplitAtTheFirstEquals) {
 
 TEST_F(ConfigFileTest, AValueMarkedEncryptedKeepsItsTextWhenItCannotBeDecrypted) {
   AnswerMessages();
-  ASSERT_TRUE(Read("[CONFIGURATION_FILE]\r\nINSTALLID=the-key\r\n"
-                   "[ConnectorAgent X]\r\n"
-                   "Region *= xyz\r\n"
-                   "RepositoryFolder *= " + FakeEncrypted("q", "another-key") + "\r\n"));
+  ASSERT_TRUE(
+      Read("[CONFIGURATION_FILE]\r\nINSTALLID=the-key\r\n"
+           "[ConnectorAgent X]\r\n"
+           "Region *= xyz\r\n"
+           "RepositoryFolder *= " +
+           FakeEncrypted("q", "another-key") + "\r\n"));
   const HvProperty* region = connector->FindAppProperty("Region");
   ASSERT_NE(nullptr, region);
   EXPECT_EQ("xyz", Text(region->GetValue()));
@@ -175,11 +185,16 @@ TEST_F(ConfigFileTest, AValueMarkedEncryptedKeepsItsTextWhenItCannotBeDecrypted)
 
 TEST_F(ConfigFileTest, WithoutAnInstallIdOnlyEncryptedValuesAreBlanked) {
   AnswerMessages();
-  ASSERT_TRUE(Read("[ConnectorAgent X]\r\n"
-                   "RepositoryFolder *= " + FakeEncrypted("q", "k") + "\r\n"
-                   "PollInterval = 99\r\n"
-                   "Secret *= " + FakeEncrypted("s", "k") + "\r\n"
-                   "Plain = kept\r\n"));
+  ASSERT_TRUE(
+      Read("[ConnectorAgent X]\r\n"
+           "RepositoryFolder *= " +
+           FakeEncrypted("q", "k") +
+           "\r\n"
+           "PollInterval = 99\r\n"
+           "Secret *= " +
+           FakeEncrypted("s", "k") +
+           "\r\n"
+           "Plain = kept\r\n"));
   EXPECT_EQ((std::vector<std::string>(2, "Configuration file: Install ID is empty.")), messages);
   EXPECT_EQ("", StdValue(*connector, "RepositoryFolder"));
   EXPECT_EQ("99", StdValue(*connector, "PollInterval"));
@@ -200,7 +215,8 @@ TEST_F(ConfigFileTest, EveryReadStartsWithoutTheEarlierFilesKey) {
 }
 
 TEST_F(ConfigFileTest, AnEmptyLineEndsTheConnectorSection) {
-  ASSERT_TRUE(Read("[ConnectorAgent X]\r\nA = 1\r\n\r\nB = 2\r\nnot a key line\r\nC = 3\r\n[LOGGING]\r\nLOG_FILE = x.log\r\n"));
+  ASSERT_TRUE(
+      Read("[ConnectorAgent X]\r\nA = 1\r\n\r\nB = 2\r\nnot a key line\r\nC = 3\r\n[LOGGING]\r\nLOG_FILE = x.log\r\n"));
   EXPECT_EQ("1", AppValue(*connector, "A"));
   EXPECT_EQ("<none>", AppValue(*connector, "B"));
   EXPECT_EQ("<none>", AppValue(*connector, "C"));
@@ -226,12 +242,13 @@ TEST_F(ConfigFileTest, SectionNamesAndTheirCase) {
 }
 
 TEST_F(ConfigFileTest, TheTransportDecidesTheModeAndTheListThatIsFilled) {
-  ASSERT_TRUE(Read("[ConnectorAgent X]\r\n"
-                   "SupportedBusinessObjects = Early=true\r\n"
-                   "DeliveryTransport = kbrx-jms\r\n"
-                   "SupportedBusinessObjects = A=1;B=2;=3;C=\r\n"
-                   "AssociatedMaps = A=M1,HlMap,TRUE\r\n"
-                   "Resource = ParallelProcessDegree=9\r\n"));
+  ASSERT_TRUE(
+      Read("[ConnectorAgent X]\r\n"
+           "SupportedBusinessObjects = Early=true\r\n"
+           "DeliveryTransport = kbrx-jms\r\n"
+           "SupportedBusinessObjects = A=1;B=2;=3;C=\r\n"
+           "AssociatedMaps = A=M1,HlMap,TRUE\r\n"
+           "Resource = ParallelProcessDegree=9\r\n"));
   EXPECT_EQ(CONNECTOR_KBRX, connector->m_nType);
   EXPECT_EQ((std::vector<std::string>{"Early+"}), SupportedNames(*connector));
   ASSERT_EQ(3, connector->m_messageSets.GetCount());
@@ -245,10 +262,11 @@ TEST_F(ConfigFileTest, TheTransportDecidesTheModeAndTheListThatIsFilled) {
 }
 
 TEST_F(ConfigFileTest, SupportedObjectsMapsAndResourcesOfAQvsConnector) {
-  ASSERT_TRUE(Read("[ConnectorAgent X]\r\n"
-                   "SupportedBusinessObjects = A=true;B=TRUE;C=no;=x;\r\n"
-                   "AssociatedMaps = A=M1,HlMap,TRUE;B=,HlMap,FALSE;=M3,HlMap,TRUE;C=M4\r\n"
-                   "Resource = ParallelProcessDegree=3;CTR=1,2;Other=5\r\n"));
+  ASSERT_TRUE(
+      Read("[ConnectorAgent X]\r\n"
+           "SupportedBusinessObjects = A=true;B=TRUE;C=no;=x;\r\n"
+           "AssociatedMaps = A=M1,HlMap,TRUE;B=,HlMap,FALSE;=M3,HlMap,TRUE;C=M4\r\n"
+           "Resource = ParallelProcessDegree=3;CTR=1,2;Other=5\r\n"));
   EXPECT_EQ((std::vector<std::string>{"A+", "B+", "C-"}), SupportedNames(*connector));
   EXPECT_EQ(2, connector->m_maps.GetCount());
   NameType map;
@@ -264,9 +282,10 @@ TEST_F(ConfigFileTest, SupportedObjectsMapsAndResourcesOfAQvsConnector) {
 }
 
 TEST_F(ConfigFileTest, LogAndTraceSizes) {
-  ASSERT_TRUE(Read("[ConnectorAgent X]\r\n[LOGGING]\r\nLOG_FILE = a.log\r\nMAX_LOG_FILE_SIZE = 500\r\n"
-                   "MIRROR_LOG_TO_STDOUT = maybe\r\n"
-                   "[TRACING]\r\nTRACE_FILE =\r\nMAX_TRACE_FILE_SIZE = UNLIMITED\r\n"));
+  ASSERT_TRUE(
+      Read("[ConnectorAgent X]\r\n[LOGGING]\r\nLOG_FILE = a.log\r\nMAX_LOG_FILE_SIZE = 500\r\n"
+           "MIRROR_LOG_TO_STDOUT = maybe\r\n"
+           "[TRACING]\r\nTRACE_FILE =\r\nMAX_TRACE_FILE_SIZE = UNLIMITED\r\n"));
   EXPECT_EQ(500, connector->m_log.m_nMaxSize);
   EXPECT_EQ("", Text(connector->m_log.m_strSizeUnit));
   EXPECT_FALSE(connector->m_log.m_bToStdout);
@@ -279,8 +298,9 @@ TEST_F(ConfigFileTest, LogAndTraceSizes) {
 }
 
 TEST_F(ConfigFileTest, NumbersOutOfRangeStayWithinRange) {
-  ASSERT_TRUE(Read("[ConnectorAgent X]\r\nResource = ParallelProcessDegree=99999999999999999999;CTR=-99999999999999,x\r\n"
-                   "[LOGGING]\r\nNUMBER_OF_ARCHIVE_LOGS = 12abc\r\n"));
+  ASSERT_TRUE(
+      Read("[ConnectorAgent X]\r\nResource = ParallelProcessDegree=99999999999999999999;CTR=-99999999999999,x\r\n"
+           "[LOGGING]\r\nNUMBER_OF_ARCHIVE_LOGS = 12abc\r\n"));
   EXPECT_EQ(INT_MAX, connector->m_nParallelDegree);
   EXPECT_EQ(INT_MIN, connector->m_pools[0].m_nMinAlloc);
   EXPECT_EQ(0, connector->m_pools[0].m_nMaxAlloc);
@@ -305,8 +325,9 @@ TEST_F(ConfigFileTest, AMissingFileIsReported) {
 }
 
 TEST_F(ConfigFileTest, ANewConnectorKeepsItsEnteredNameAndMode) {
-  const std::string templ = "[CONFIGURATION_FILE]\r\nVersion = 3.1.2\r\n[ConnectorAgent TemplateName]\r\n"
-                            "DeliveryTransport = KBRX-JMS\r\nPollInterval = 123\r\n";
+  const std::string templ =
+      "[CONFIGURATION_FILE]\r\nVersion = 3.1.2\r\n[ConnectorAgent TemplateName]\r\n"
+      "DeliveryTransport = KBRX-JMS\r\nPollInterval = 123\r\n";
   for (int type : {CONNECTOR_QVS, CONNECTOR_KBRX}) {
     CConnector fresh("Entered", type, CONNECTOR_NEW | CONNECTOR_MODIFIED);
     ASSERT_TRUE(codec->ReadNewConnector(WriteFile("template.cfg", templ), &fresh));

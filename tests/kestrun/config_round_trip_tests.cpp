@@ -80,8 +80,9 @@ TEST_P(ConfigRoundTrip, ASecondWriteGivesTheSameBytes) {
     EXPECT_EQ(std::string::npos, first.find("Resource ="));
     EXPECT_NE(std::string::npos, first.find("\r\n[DATAHANDLERS]\r\nMimeType = text/xml\r\n"));
   }
-  EXPECT_NE(std::string::npos, first.find("\r\n\r\n[LOGGING]\r\nLOG_FILE = /var/log/feed.log\r\nMIRROR_LOG_TO_STDOUT = "
-                                          "TRUE\r\nMAX_LOG_FILE_SIZE = 5 KB\r\nNUMBER_OF_ARCHIVE_LOGS = 3\r\n#log note\r\n"));
+  EXPECT_NE(std::string::npos,
+            first.find("\r\n\r\n[LOGGING]\r\nLOG_FILE = /var/log/feed.log\r\nMIRROR_LOG_TO_STDOUT = "
+                       "TRUE\r\nMAX_LOG_FILE_SIZE = 5 KB\r\nNUMBER_OF_ARCHIVE_LOGS = 3\r\n#log note\r\n"));
   EXPECT_NE(std::string::npos, first.find("\r\n[TRACING]\r\nTRACE_FILE = /var/log/feed.trc\r\nMIRROR_TRACE_TO_STDOUT = "
                                           "FALSE\r\nMAX_TRACE_FILE_SIZE = UNLIMITED\r\n"));
   EXPECT_EQ(first.size() - std::string("\r\n[MESSAGING]\r\n  QueueName = IN\r\n\r\n").size(),
@@ -132,7 +133,8 @@ TEST_F(KestrunTest, AnUndecryptableValueGoesOutAsItCameIn) {
   const std::string foreign = kestrun_test::FakeEncrypted("x", "old-key");
   auto connector = NewConnector();
   ASSERT_TRUE(codec->ReadConfigFile(
-      WriteFile("in.cfg", "[CONFIGURATION_FILE]\r\nINSTALLID=other\r\n[ConnectorAgent X]\r\nToken *= " + foreign + "\r\n"),
+      WriteFile("in.cfg",
+                "[CONFIGURATION_FILE]\r\nINSTALLID=other\r\n[ConnectorAgent X]\r\nToken *= " + foreign + "\r\n"),
       connector.get()));
   CString text;
   CString error;
@@ -171,10 +173,11 @@ TEST_F(KestrunTest, SectionTextsOfTheTabs) {
   connector->m_trace = {"t.trc", "Bytes", FALSE, TRUE, 512, 0, FALSE};
   text.Empty();
   CConfigFileText::AppendLogTrace(*connector, text);
-  EXPECT_EQ("\r\n[LOGGING]\r\nLOG_FILE = STDOUT\r\nMIRROR_LOG_TO_STDOUT = FALSE\r\n\r\n"
-            "\r\n[TRACING]\r\nTRACE_FILE = t.trc\r\nMIRROR_TRACE_TO_STDOUT = FALSE\r\nMAX_TRACE_FILE_SIZE = 512 \r\n"
-            "NUMBER_OF_ARCHIVE_TRACES = 0\r\n",
-            Text(text));
+  EXPECT_EQ(
+      "\r\n[LOGGING]\r\nLOG_FILE = STDOUT\r\nMIRROR_LOG_TO_STDOUT = FALSE\r\n\r\n"
+      "\r\n[TRACING]\r\nTRACE_FILE = t.trc\r\nMIRROR_TRACE_TO_STDOUT = FALSE\r\nMAX_TRACE_FILE_SIZE = 512 \r\n"
+      "NUMBER_OF_ARCHIVE_TRACES = 0\r\n",
+      Text(text));
 
   // Data handlers only while the events are exactly "JMS".
   connector->m_nType = CONNECTOR_KBRX;
@@ -211,7 +214,8 @@ TEST_F(FailingWrites, ADiskThatFillsUpKeepsTheOldFile) {
   EXPECT_FALSE(written);
   EXPECT_EQ("the old file", ReadFile("big.cfg"));
   // No temporary file stays behind.
-  EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()));
+  EXPECT_EQ(1,
+            std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()));
   EXPECT_EQ(1u, messages.size());
 }
 

@@ -31,7 +31,9 @@ std::string Text(const CString& s) { return std::string(s, size_t(s.GetLength())
 
 }  // namespace
 
-std::string FakeEncrypted(const std::string& clear, const std::string& key) { return "ENC[" + Hex(key) + "]" + Hex(clear); }
+std::string FakeEncrypted(const std::string& clear, const std::string& key) {
+  return "ENC[" + Hex(key) + "]" + Hex(clear);
+}
 
 bool FakeEncryption::Start() {
   m_running = m_settings.starts;

@@ -59,26 +59,30 @@ std::unique_ptr<CConnector> SmallConnector() {
 TEST_F(RepositoryFileTest, TheBlocksAsWritten) {
   ASSERT_TRUE(codec->WriteRepositoryFile(Path("feed.out").c_str(), SmallConnector().get()));
   const std::string session = Text(codec->m_strSessionKey);
-  EXPECT_EQ("[Pellisk]\r\nVersion = 4.0.0\r\nRepositoryID = " + session + "\r\n[End]\r\n\r\n"
-            "[Connector]\r\nName = Feed\r\nVersion = 1.0.0\r\nConfiguredStatus = Configured\r\nListenQueue = IN.Q\r\n"
-            "SendQueue = \r\nMaxTranLevelSupported = 4\r\n\r\n"
-            "\t[SupportedBusObjSpecs]\r\n\tName = Customer\r\n\tMappingRequired = false\r\n\r\n"
-            "\tName = Order\r\n\tMappingRequired = true\r\n\r\n\t[End]\r\n\r\n"
-            "\t[Property]\r\n\tName = AssociatedMaps\r\n\tAttrName = CustMap\r\n\tAttrValue = HlMap\r\n"
-            "\tAttrDescription = Customer\r\n\t[End]\r\n\r\n"
-            "\r\n\t[DeltaSupport]\r\n\tName = Customer\r\n\tDeltaSupport = true\r\n\r\n"
-            "\tName = Order\r\n\tDeltaSupport = false\r\n\r\n\t[End]\r\n"
-            "\t[Property]\r\n\tName = AppEndConfInfo\r\n"
-            "\tAttrName = PollInterval\r\n\tAttrType = 2\r\n\tAttrValue = 250\r\n"
-            "\tAttrName = Token\r\n\tAttrType = 8\r\n\tAttrValue = " + FakeEncrypted("t0ken", session) + "\r\n"
-            "\tAttrDescription = first  second\r\n\t[End]\r\n\r\n"
-            "\r\n\t[Resource]\r\n\tName = Parallel Process Degree\r\n\tValue = 3\r\n\r\n"
-            "\t\t[ResourcePoolAllocation]\r\n\t\tResourceClassName = Call Triggered Requests\r\n\t\tTag = \r\n"
-            "\t\tMinAlloc = 1\r\n\t\tMaxAlloc = 2\r\n\t\t[End]\r\n\r\n"
-            "\t\t[ResourcePoolAllocation]\r\n\t\tResourceClassName = Event Triggered Requests\r\n\t\tTag = events\r\n"
-            "\t\tMinAlloc = 0\r\n\t\tMaxAlloc = 1\r\n\t\t[End]\r\n\r\n"
-            "\t[End]\r\n\r\n[End]\r\n",
-            ReadFile("feed.out"));
+  EXPECT_EQ(
+      "[Pellisk]\r\nVersion = 4.0.0\r\nRepositoryID = " + session +
+          "\r\n[End]\r\n\r\n"
+          "[Connector]\r\nName = Feed\r\nVersion = 1.0.0\r\nConfiguredStatus = Configured\r\nListenQueue = IN.Q\r\n"
+          "SendQueue = \r\nMaxTranLevelSupported = 4\r\n\r\n"
+          "\t[SupportedBusObjSpecs]\r\n\tName = Customer\r\n\tMappingRequired = false\r\n\r\n"
+          "\tName = Order\r\n\tMappingRequired = true\r\n\r\n\t[End]\r\n\r\n"
+          "\t[Property]\r\n\tName = AssociatedMaps\r\n\tAttrName = CustMap\r\n\tAttrValue = HlMap\r\n"
+          "\tAttrDescription = Customer\r\n\t[End]\r\n\r\n"
+          "\r\n\t[DeltaSupport]\r\n\tName = Customer\r\n\tDeltaSupport = true\r\n\r\n"
+          "\tName = Order\r\n\tDeltaSupport = false\r\n\r\n\t[End]\r\n"
+          "\t[Property]\r\n\tName = AppEndConfInfo\r\n"
+          "\tAttrName = PollInterval\r\n\tAttrType = 2\r\n\tAttrValue = 250\r\n"
+          "\tAttrName = Token\r\n\tAttrType = 8\r\n\tAttrValue = " +
+          FakeEncrypted("t0ken", session) +
+          "\r\n"
+          "\tAttrDescription = first  second\r\n\t[End]\r\n\r\n"
+          "\r\n\t[Resource]\r\n\tName = Parallel Process Degree\r\n\tValue = 3\r\n\r\n"
+          "\t\t[ResourcePoolAllocation]\r\n\t\tResourceClassName = Call Triggered Requests\r\n\t\tTag = \r\n"
+          "\t\tMinAlloc = 1\r\n\t\tMaxAlloc = 2\r\n\t\t[End]\r\n\r\n"
+          "\t\t[ResourcePoolAllocation]\r\n\t\tResourceClassName = Event Triggered Requests\r\n\t\tTag = events\r\n"
+          "\t\tMinAlloc = 0\r\n\t\tMaxAlloc = 1\r\n\t\t[End]\r\n\r\n"
+          "\t[End]\r\n\r\n[End]\r\n",
+      ReadFile("feed.out"));
   EXPECT_EQ(session, Text(codec->m_strRepositoryId));
 }
 
@@ -190,9 +194,10 @@ TEST_F(RepositoryFileTest, WithoutTheServiceNothingIsReadOrWritten) {
 }
 
 TEST_F(RepositoryFileTest, TwoBlocksInFileOrderAndOneWithoutANameIsDropped) {
-  const auto read = Read(Header() + "[Connector]\r\nName = First\r\n[End]\r\n"
-                                    "[Connector]\r\nVersion = 2.0.0\r\n[End]\r\n"
-                                    "[Connector]\r\nName = Second\r\nVersion = 1.2.0\r\n[End]\r\n");
+  const auto read = Read(Header() +
+                         "[Connector]\r\nName = First\r\n[End]\r\n"
+                         "[Connector]\r\nVersion = 2.0.0\r\n[End]\r\n"
+                         "[Connector]\r\nName = Second\r\nVersion = 1.2.0\r\n[End]\r\n");
   ASSERT_EQ(2u, read.size());
   EXPECT_EQ("First", Text(read[0]->m_strName));
   EXPECT_EQ("Second", Text(read[1]->m_strName));
@@ -200,22 +205,23 @@ TEST_F(RepositoryFileTest, TwoBlocksInFileOrderAndOneWithoutANameIsDropped) {
 }
 
 TEST_F(RepositoryFileTest, SubBlocksWrittenByHand) {
-  const auto read = Read(Header() +
-                         "[Connector]\r\nName = Feed\r\n"
-                         "\t[SupportedBusObjSpecs]\r\n\tName = Maybe\r\n\tMappingRequired = maybe\r\n"
-                         "\tName = Yes\r\n\tMappingRequired = FALSE\r\n\t[End]\r\n"
-                         "\t[Mapping]\r\n\tName = skipped\r\n\t\t[Inner]\r\n\t\t[End]\r\n\t[End]\r\n"
-                         "\t[Property]\r\n\tName = BO_SPEC_PROPERTY\r\n\tAttrName = Ignored\r\n\t[End]\r\n"
-                         "\t[Property]\r\n\tName = AssociatedMaps\r\n\tAttrName = M1\r\n\tAttrValue = Native\r\n"
-                         "\tAttrDescription = Yes\r\n\tAttrName = NoObject\r\n\t[End]\r\n"
-                         "\t[Resource]\r\n\tName = ParallelProcessDegree\r\n\tValue = 5\r\n"
-                         "\t\t[ResourcePoolAllocation]\r\n\t\tResourceClassName = event triggered requests\r\n"
-                         "\t\tMinAlloc = 2\r\n\t\tMaxAlloc = 4\r\n\t\t[End]\r\n"
-                         "\t\t[ResourcePoolAllocation]\r\n\t\tResourceClassName = Other Pool\r\n\t\tMaxAlloc = 9\r\n\t\t[End]\r\n"
-                         "\t[End]\r\n"
-                         "SendQueue = after the sub-blocks\r\n"
-                         "[End]\r\n"
-                         "[Connector]\r\nName = Next\r\n[End]\r\n");
+  const auto read =
+      Read(Header() +
+           "[Connector]\r\nName = Feed\r\n"
+           "\t[SupportedBusObjSpecs]\r\n\tName = Maybe\r\n\tMappingRequired = maybe\r\n"
+           "\tName = Yes\r\n\tMappingRequired = FALSE\r\n\t[End]\r\n"
+           "\t[Mapping]\r\n\tName = skipped\r\n\t\t[Inner]\r\n\t\t[End]\r\n\t[End]\r\n"
+           "\t[Property]\r\n\tName = BO_SPEC_PROPERTY\r\n\tAttrName = Ignored\r\n\t[End]\r\n"
+           "\t[Property]\r\n\tName = AssociatedMaps\r\n\tAttrName = M1\r\n\tAttrValue = Native\r\n"
+           "\tAttrDescription = Yes\r\n\tAttrName = NoObject\r\n\t[End]\r\n"
+           "\t[Resource]\r\n\tName = ParallelProcessDegree\r\n\tValue = 5\r\n"
+           "\t\t[ResourcePoolAllocation]\r\n\t\tResourceClassName = event triggered requests\r\n"
+           "\t\tMinAlloc = 2\r\n\t\tMaxAlloc = 4\r\n\t\t[End]\r\n"
+           "\t\t[ResourcePoolAllocation]\r\n\t\tResourceClassName = Other Pool\r\n\t\tMaxAlloc = 9\r\n\t\t[End]\r\n"
+           "\t[End]\r\n"
+           "SendQueue = after the sub-blocks\r\n"
+           "[End]\r\n"
+           "[Connector]\r\nName = Next\r\n[End]\r\n");
   ASSERT_EQ(2u, read.size());
   const CConnector& c = *read[0];
   ASSERT_EQ(1, c.m_supportedBOs.GetCount());
@@ -239,10 +245,12 @@ TEST_F(RepositoryFileTest, SubBlocksWrittenByHand) {
 TEST_F(RepositoryFileTest, AValueThatCannotBeDecryptedStaysEncrypted) {
   AnswerMessages();
   const std::string foreign = FakeEncrypted("x", "another-key");
-  const auto read = Read(Header() + "[Connector]\r\nName = Feed\r\n\t[Property]\r\n\tName = AppEndConfInfo\r\n"
-                                    "\tAttrName = Token\r\n\tAttrType = 8\r\n\tAttrValue = " + foreign +
-                         "\r\n\tAttrName = Good\r\n\tAttrType = 8\r\n\tAttrValue = " + FakeEncrypted("g", key) +
-                         "\r\n\t[End]\r\n[End]\r\n");
+  const auto read =
+      Read(Header() +
+           "[Connector]\r\nName = Feed\r\n\t[Property]\r\n\tName = AppEndConfInfo\r\n"
+           "\tAttrName = Token\r\n\tAttrType = 8\r\n\tAttrValue = " +
+           foreign + "\r\n\tAttrName = Good\r\n\tAttrType = 8\r\n\tAttrValue = " + FakeEncrypted("g", key) +
+           "\r\n\t[End]\r\n[End]\r\n");
   ASSERT_EQ(1u, read.size());
   const HvProperty* token = read[0]->FindAppProperty("Token");
   EXPECT_EQ(foreign, Text(token->GetValue()));
@@ -253,14 +261,16 @@ TEST_F(RepositoryFileTest, AValueThatCannotBeDecryptedStaysEncrypted) {
   EXPECT_NE(std::string::npos, messages[0].find("Token")) << messages[0];
   // Written out again as it came, never in clear.
   ASSERT_TRUE(codec->WriteRepositoryFile(Path("again.out").c_str(), read[0].get()));
-  EXPECT_NE(std::string::npos, ReadFile("again.out").find("\tAttrName = Token\r\n\tAttrType = 8\r\n\tAttrValue = " + foreign));
+  EXPECT_NE(std::string::npos,
+            ReadFile("again.out").find("\tAttrName = Token\r\n\tAttrType = 8\r\n\tAttrValue = " + foreign));
 }
 
 TEST_F(RepositoryFileTest, TheFilesTypeDecidesTheValueAStandardPropertyTakes) {
-  const std::string block = "[Connector]\r\nName = X\r\n\t[Property]\r\n\tName = AppEndConfInfo\r\n"
-                            "\tAttrName = PollInterval\r\n\tAttrType = 5\r\n\tAttrValue = often\r\n"
-                            // A type and value that do not fit each other change nothing.
-                            "\tAttrName = PollInterval\r\n\tAttrType = 1\r\n\tAttrValue = maybe\r\n\t[End]\r\n[End]\r\n";
+  const std::string block =
+      "[Connector]\r\nName = X\r\n\t[Property]\r\n\tName = AppEndConfInfo\r\n"
+      "\tAttrName = PollInterval\r\n\tAttrType = 5\r\n\tAttrValue = often\r\n"
+      // A type and value that do not fit each other change nothing.
+      "\tAttrName = PollInterval\r\n\tAttrType = 1\r\n\tAttrValue = maybe\r\n\t[End]\r\n[End]\r\n";
   const auto read = Read(Header() + block);
   ASSERT_EQ(1u, read.size());
   EXPECT_EQ("often", StdValue(*read[0], "PollInterval"));
@@ -268,9 +278,10 @@ TEST_F(RepositoryFileTest, TheFilesTypeDecidesTheValueAStandardPropertyTakes) {
 }
 
 TEST_F(RepositoryFileTest, NulBytesInALineAreDropped) {
-  const auto read = Read(Header() + std::string("[Connector]\r\nName = Fe\0ed\r\n\t[Property]\r\n\tName = AppEndConfInfo\r\n"
-                                                "\tAttrName = \0Region\r\n\tAttrValue = no\0rth\r\n\t[End]\r\n[End]\r\n",
-                                                121));
+  const auto read =
+      Read(Header() + std::string("[Connector]\r\nName = Fe\0ed\r\n\t[Property]\r\n\tName = AppEndConfInfo\r\n"
+                                  "\tAttrName = \0Region\r\n\tAttrValue = no\0rth\r\n\t[End]\r\n[End]\r\n",
+                                  121));
   ASSERT_EQ(1u, read.size());
   EXPECT_EQ("Feed", Text(read[0]->m_strName));
   EXPECT_EQ("north", AppValue(*read[0], "Region"));
@@ -286,7 +297,8 @@ TEST_F(RepositoryFileTest, AFileWithoutItsHeaderIsNotARepositoryCopy) {
 TEST_F(RepositoryFileTest, AConnectorBlockFileGivesItsFirstBlock) {
   CConnector* read = nullptr;
   ASSERT_TRUE(codec->ReadRepositoryConnector(
-      WriteFile("b.txt", "junk\r\n[Connector]\r\nName = One\r\n[End]\r\n[Connector]\r\nName = Two\r\n[End]\r\n"), read));
+      WriteFile("b.txt", "junk\r\n[Connector]\r\nName = One\r\n[End]\r\n[Connector]\r\nName = Two\r\n[End]\r\n"),
+      read));
   ASSERT_NE(nullptr, read);
   EXPECT_EQ("One", Text(read->m_strName));
   delete read;

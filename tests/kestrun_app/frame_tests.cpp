@@ -173,8 +173,8 @@ TEST_F(FrameTest, DuringAPrintPreviewTheProgramsCloseOnlyEndsThePreview) {
     NewConnector("Alpha");
     robot.chooseMenu({"&File", "Print Pre&view"});
     auto inPreview = [this] {
-      return DYNAMIC_DOWNCAST(CPreviewView, CWnd::FromHandlePermanent(::GetDlgItem(Frame().GetSafeHwnd(),
-                                                                                   AFX_IDW_PANE_FIRST))) != nullptr;
+      return DYNAMIC_DOWNCAST(CPreviewView, CWnd::FromHandlePermanent(
+                                                ::GetDlgItem(Frame().GetSafeHwnd(), AFX_IDW_PANE_FIRST))) != nullptr;
     };
     ASSERT_TRUE(inPreview());
     Frame().SendMessage(WM_CLOSE);

@@ -10,8 +10,11 @@ namespace {
 using halvane::test::Robot;
 using halvane::test::Window;
 
-const std::vector<std::string> kQvsTabs = {"Standard Properties", "Application Config Properties",
-                                           "Supported Business Objects", "Associated Maps", "Resources",
+const std::vector<std::string> kQvsTabs = {"Standard Properties",
+                                           "Application Config Properties",
+                                           "Supported Business Objects",
+                                           "Associated Maps",
+                                           "Resources",
                                            "Trace/Log Files"};
 const std::vector<std::string> kKbrxTabs = {"Standard Properties", "Application Config Properties",
                                             "Supported Business Objects", "Trace/Log Files", "Data Handler"};

@@ -41,7 +41,8 @@ TEST_F(JavaEncryptionTest, TheServiceRunsWithASessionKey) {
 
 TEST_F(JavaEncryptionTest, ValuesRoundTripAsUtf16) {
   CConnectorFileCodec& codec = SharedCodec();
-  for (const std::string& value : std::vector<std::string>{"secret", "", "p@ss w0rd;=[]\\\"\t", "Grüße, 東京", "smile \xF0\x9F\x98\x80 done", std::string(20000, 'x')}) {
+  for (const std::string& value : std::vector<std::string>{"secret", "", "p@ss w0rd;=[]\\\"\t", "Grüße, 東京",
+                                                           "smile \xF0\x9F\x98\x80 done", std::string(20000, 'x')}) {
     CString encrypted;
     ASSERT_TRUE(codec.EncryptValue(CString(value.c_str(), int(value.size())), encrypted));
     if (value.size() >= 6) {
@@ -54,10 +55,16 @@ TEST_F(JavaEncryptionTest, ValuesRoundTripAsUtf16) {
   // Bytes that are not UTF-8 cross as replacement characters, never as
   // malformed text that the machine would misread.
   CString encrypted;
-  ASSERT_TRUE(codec.EncryptValue("a\xFF" "b", encrypted));
+  ASSERT_TRUE(
+      codec.EncryptValue("a\xFF"
+                         "b",
+                         encrypted));
   CString clear;
   ASSERT_TRUE(codec.DecryptValue(encrypted, codec.m_strSessionKey, clear));
-  EXPECT_EQ("a\xEF\xBF\xBD" "b", Text(clear));
+  EXPECT_EQ(
+      "a\xEF\xBF\xBD"
+      "b",
+      Text(clear));
 }
 
 TEST_F(JavaEncryptionTest, AWrongKeyOrDamagedTextFailsCleanly) {
@@ -111,8 +118,8 @@ TEST_F(JavaEncryptionTest, ARepositoryCopyIsReadWithTheKeyItNames) {
   CConnectorFileCodec writer;
   auto connector = NewConnector();
   connector->SetName("Secure");
-  connector->AddAppProperty(new HvProperty("Token", "t0ken \xF0\x9F\x98\x80", HvPropCipherText, "agent restart",
-                                           HvPropFlagNew));
+  connector->AddAppProperty(
+      new HvProperty("Token", "t0ken \xF0\x9F\x98\x80", HvPropCipherText, "agent restart", HvPropFlagNew));
   ASSERT_TRUE(writer.WriteRepositoryFile(Path("secure.out").c_str(), connector.get()));
   const std::string file = ReadFile("secure.out");
   EXPECT_NE(std::string::npos, file.find("RepositoryID = " + Text(writer.m_strSessionKey) + "\r\n"));
@@ -133,8 +140,8 @@ TEST_F(JavaEncryptionTest, ADamagedValueInARepositoryCopyStaysEncrypted) {
   encrypted.SetAt(5, encrypted[5] == 'A' ? 'B' : 'A');
   const std::string text = "[Pellisk]\r\nVersion = 4.0.0\r\nRepositoryID = " + Text(SharedCodec().m_strSessionKey) +
                            "\r\n[End]\r\n[Connector]\r\nName = X\r\n\t[Property]\r\n\tName = AppEndConfInfo\r\n"
-                           "\tAttrName = Token\r\n\tAttrType = 8\r\n\tAttrValue = " + Text(encrypted) +
-                           "\r\n\t[End]\r\n[End]\r\n";
+                           "\tAttrName = Token\r\n\tAttrType = 8\r\n\tAttrValue = " +
+                           Text(encrypted) + "\r\n\t[End]\r\n[End]\r\n";
   CConnectorArray read;
   ASSERT_TRUE(SharedCodec().ReadRepositoryFile(WriteFile("damaged.out", text), read));
   ASSERT_EQ(1, read.GetSize());

@@ -55,12 +55,11 @@ Bytes Text(const std::string& s) { return Bytes(s.begin(), s.end()); }
 TEST(CArchiveTest, ScalarsAreLittleEndianWithClassicSizes) {
   const Bytes bytes = Store([](CArchive& ar) {
     ar << static_cast<BYTE>(0x12) << static_cast<WORD>(0x3456) << static_cast<LONG>(-2)
-       << static_cast<DWORD>(0x89ABCDEF) << 7 << 1.0f << 1.0 << static_cast<LONGLONG>(0x0102030405060708)
-       << true;
+       << static_cast<DWORD>(0x89ABCDEF) << 7 << 1.0f << 1.0 << static_cast<LONGLONG>(0x0102030405060708) << true;
   });
-  const Bytes expected = {0x12, 0x56, 0x34, 0xFE, 0xFF, 0xFF, 0xFF, 0xEF, 0xCD, 0xAB, 0x89, 0x07, 0x00,
-                          0x00, 0x00, 0x00, 0x00, 0x80, 0x3F, 0,    0,    0,    0,    0,    0,    0xF0,
-                          0x3F, 0x08, 0x07, 0x06, 0x05, 0x04, 0x03, 0x02, 0x01, 0x01};
+  const Bytes expected = {0x12, 0x56, 0x34, 0xFE, 0xFF, 0xFF, 0xFF, 0xEF, 0xCD, 0xAB, 0x89, 0x07,
+                          0x00, 0x00, 0x00, 0x00, 0x00, 0x80, 0x3F, 0,    0,    0,    0,    0,
+                          0,    0xF0, 0x3F, 0x08, 0x07, 0x06, 0x05, 0x04, 0x03, 0x02, 0x01, 0x01};
   EXPECT_EQ(bytes, expected);
   Load(bytes, [](CArchive& ar) {
     BYTE by;
@@ -124,7 +123,9 @@ TEST(CArchiveTest, WideStringsOfClassicWritersReadAsText) {
        "a\xc3\xa9\xe2\x82\xac\xf0\x9d\x84\x9e"},
       {{0xFF, 0xFE, 0xFF, 0x00}, ""},
       // A lone surrogate becomes the replacement character.
-      {{0xFF, 0xFE, 0xFF, 0x02, 0x00, 0xDC, 'b', 0x00}, "\xef\xbf\xbd" "b"},
+      {{0xFF, 0xFE, 0xFF, 0x02, 0x00, 0xDC, 'b', 0x00},
+       "\xef\xbf\xbd"
+       "b"},
       // The length after the mark takes the longer forms too.
       {{0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 'z', 0x00}, "z"},
   };
@@ -158,8 +159,13 @@ TEST(CArchiveTest, CountsUseWordThenDword) {
 }
 
 Bytes PointBytes(LONG x, WORD y, BYTE z) {
-  return {static_cast<BYTE>(x), static_cast<BYTE>(x >> 8), static_cast<BYTE>(x >> 16), static_cast<BYTE>(x >> 24),
-          static_cast<BYTE>(y), static_cast<BYTE>(y >> 8), z};
+  return {static_cast<BYTE>(x),
+          static_cast<BYTE>(x >> 8),
+          static_cast<BYTE>(x >> 16),
+          static_cast<BYTE>(x >> 24),
+          static_cast<BYTE>(y),
+          static_cast<BYTE>(y >> 8),
+          z};
 }
 
 const Bytes kPointClass = Concat({{0xFF, 0xFF, 0x01, 0x00, 0x07, 0x00}, Text("CPoint3")});
@@ -173,8 +179,8 @@ TEST(CArchiveTest, ClassTagsAndObjectBackReferences) {
   const Bytes bytes = Store([&](CArchive& ar) { ar << &p1 << &p2 << &p1 << static_cast<CObject*>(nullptr); });
   // p1: new class (index 1), object index 2; p2: class tag 0x8001, object
   // index 3; p1 again: object index 2; null: 0.
-  const Bytes expected = Concat({kPointClass, PointBytes(1, 2, 3), {0x01, 0x80}, PointBytes(-1, 0, 0),
-                                 {0x02, 0x00}, {0x00, 0x00}});
+  const Bytes expected =
+      Concat({kPointClass, PointBytes(1, 2, 3), {0x01, 0x80}, PointBytes(-1, 0, 0), {0x02, 0x00}, {0x00, 0x00}});
   EXPECT_EQ(bytes, expected);
   Load(bytes, [](CArchive& ar) {
     CObject *a = nullptr, *b = nullptr, *c = nullptr, *d = reinterpret_cast<CObject*>(1);
@@ -204,8 +210,12 @@ TEST(CArchiveTest, SharedObjectInsideAnotherIsWrittenOnce) {
   holder.first = &shared;
   holder.second = &shared;
   const Bytes bytes = Store([&](CArchive& ar) { ar << &holder; });
-  const Bytes expected = Concat({{0xFF, 0xFF, 0x01, 0x00, 0x07, 0x00}, Text("CHolder"), {0x01, 'h'}, kPointClass,
-                                 PointBytes(9, 0, 0), {0x04, 0x00}});
+  const Bytes expected = Concat({{0xFF, 0xFF, 0x01, 0x00, 0x07, 0x00},
+                                 Text("CHolder"),
+                                 {0x01, 'h'},
+                                 kPointClass,
+                                 PointBytes(9, 0, 0),
+                                 {0x04, 0x00}});
   EXPECT_EQ(bytes, expected);
   Load(bytes, [](CArchive& ar) {
     CHolder* loaded = nullptr;
@@ -234,13 +244,30 @@ TEST(CArchiveTest, ObjectListKeepsTheClassicLayoutAndBackReferences) {
   // 6 and 7 its objects.
   const Bytes expected = Concat({
       {0x07, 0x00},
-      {0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00}, Text("CTopic"), Str("Intro"), Str("Start"), Str(""), Str("intro.html"),
-      {0x01, 0x80}, Str("Usage"), Str(""), Str("x"), Str("use.html"),
+      {0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00},
+      Text("CTopic"),
+      Str("Intro"),
+      Str("Start"),
+      Str(""),
+      Str("intro.html"),
+      {0x01, 0x80},
+      Str("Usage"),
+      Str(""),
+      Str("x"),
+      Str("use.html"),
       {0x02, 0x00},
-      {0x01, 0x80}, {0xFF, 0xFF, 0x00}, Bytes(255, 'T'), Str(""), {0xFF, 0x2C, 0x01}, Bytes(300, 'x'),
-      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}, Bytes(65535, 'p'),
-      kPointClass, PointBytes(7, 0, 0),
-      {0x05, 0x80}, PointBytes(0, 0, 9),
+      {0x01, 0x80},
+      {0xFF, 0xFF, 0x00},
+      Bytes(255, 'T'),
+      Str(""),
+      {0xFF, 0x2C, 0x01},
+      Bytes(300, 'x'),
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00},
+      Bytes(65535, 'p'),
+      kPointClass,
+      PointBytes(7, 0, 0),
+      {0x05, 0x80},
+      PointBytes(0, 0, 9),
       {0x03, 0x00},
   });
   EXPECT_EQ(bytes, expected);

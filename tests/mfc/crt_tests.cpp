@@ -80,9 +80,9 @@ TEST(CrtTest, CaseInsensitiveComparesFoldOnlyAscii) {
   const auto* upper = reinterpret_cast<const unsigned char*>("\xc3\x89T\xc3\xa9");
   const auto* lower = reinterpret_cast<const unsigned char*>("\xc3\x89t\xc3\xa9");
   EXPECT_EQ(_mbsicmp(upper, lower), 0);
-  EXPECT_NE(_mbsicmp(reinterpret_cast<const unsigned char*>("\xc3\x89"),
-                     reinterpret_cast<const unsigned char*>("\xc3\xa9")),
-            0);
+  EXPECT_NE(
+      _mbsicmp(reinterpret_cast<const unsigned char*>("\xc3\x89"), reinterpret_cast<const unsigned char*>("\xc3\xa9")),
+      0);
   EXPECT_EQ(_mbsnicmp(upper, lower, 2), 0);
   // "_" sorts between the cases of letters; folding to lower case puts it before them.
   EXPECT_LT(_stricmp("_", "a"), 0);

@@ -39,9 +39,7 @@ void CGroup::Add(WORD key, CObject* pOb) {
   map.SetAt(key, pOb);
 }
 
-INT_PTR CGroup::Count() const {
-  return kind == 0 ? list.GetCount() : kind == 1 ? array.GetSize() : map.GetCount();
-}
+INT_PTR CGroup::Count() const { return kind == 0 ? list.GetCount() : kind == 1 ? array.GetSize() : map.GetCount(); }
 
 void CGroup::DeleteElements() {
   if (kind == 0) {
@@ -124,12 +122,8 @@ TEST(RuntimeClassTest, CreationByNameAndDowncasts) {
 
 TEST(ExceptionTest, CatchMacrosFreeTheExceptionAndReturnItsCause) {
   int cause = -1;
-  TRY {
-    AfxThrowFileException(CFileException::sharingViolation, 11, "data.bin");
-  }
-  CATCH(CMemoryException, e) {
-    ADD_FAILURE() << "wrong handler";
-  }
+  TRY { AfxThrowFileException(CFileException::sharingViolation, 11, "data.bin"); }
+  CATCH(CMemoryException, e) { ADD_FAILURE() << "wrong handler"; }
   AND_CATCH(CFileException, e) {
     cause = e->m_cause;
     e->Delete();  // left to END_CATCH, so no double free
@@ -141,9 +135,7 @@ TEST(ExceptionTest, CatchMacrosFreeTheExceptionAndReturnItsCause) {
 TEST(ExceptionTest, ThrowLastPassesTheSameExceptionOn) {
   CException* seen = nullptr;
   try {
-    TRY {
-      AfxThrowArchiveException(CArchiveException::badClass);
-    }
+    TRY { AfxThrowArchiveException(CArchiveException::badClass); }
     CATCH_ALL(e) {
       seen = e;
       THROW_LAST();
@@ -159,12 +151,8 @@ TEST(ExceptionTest, ThrowLastPassesTheSameExceptionOn) {
 
 TEST(ExceptionTest, ThrowInsideCatchHandsOverOwnership) {
   try {
-    TRY {
-      AfxThrowUserException();
-    }
-    CATCH(CUserException, e) {
-      THROW(e);
-    }
+    TRY { AfxThrowUserException(); }
+    CATCH(CUserException, e) { THROW(e); }
     END_CATCH
   } catch (CUserException* e) {
     EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CException)));

@@ -90,4 +90,3 @@ class CGroup : public CObject {
   CObArray array;
   CMapWordToOb map;
 };
-

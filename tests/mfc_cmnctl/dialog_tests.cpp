@@ -28,7 +28,7 @@ class CSelectionTree : public CTreeCtrl {
 };
 
 BEGIN_MESSAGE_MAP(CSelectionTree, CTreeCtrl)
-ON_NOTIFY_REFLECT(TVN_SELCHANGED, OnSelChanged)
+  ON_NOTIFY_REFLECT(TVN_SELCHANGED, OnSelChanged)
 END_MESSAGE_MAP()
 
 class CControlsDialog : public CDialog {

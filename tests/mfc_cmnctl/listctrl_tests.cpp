@@ -246,7 +246,7 @@ class CWatchedList : public CListCtrl {
 };
 
 BEGIN_MESSAGE_MAP(CWatchedList, CListCtrl)
-ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
+  ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
 END_MESSAGE_MAP()
 
 // A parent that would see the same notification when not reflected.
@@ -260,7 +260,7 @@ class CListParent : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CListParent, CWnd)
-ON_NOTIFY(LVN_ITEMCHANGED, 5, OnItemChanged)
+  ON_NOTIFY(LVN_ITEMCHANGED, 5, OnItemChanged)
 END_MESSAGE_MAP()
 
 TEST_F(ListCtrlTest, ReflectedItemChangedReachesTheDerivedControl) {

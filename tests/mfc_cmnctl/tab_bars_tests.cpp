@@ -42,7 +42,7 @@ class CBarsParent : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CBarsParent, CWnd)
-ON_NOTIFY(TCN_SELCHANGE, 11, OnSelChange)
+  ON_NOTIFY(TCN_SELCHANGE, 11, OnSelChange)
 END_MESSAGE_MAP()
 
 TEST_F(TabBarsTest, TabsInsertSelectAndMeasure) {

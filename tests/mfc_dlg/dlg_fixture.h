@@ -25,7 +25,7 @@ class DlgTest : public halvane::test::MfcTest {
 
   CWinApp app{"Dialog Tests"};
   halvane::test::TempFolder dir{"mfcdlg"};  // a.txt b.txt c.log
-  halvane::test::WorkingFolderKeeper cwd;     // the dialogs may change it
+  halvane::test::WorkingFolderKeeper cwd;   // the dialogs may change it
 };
 
 }  // namespace dlgtest

@@ -80,8 +80,7 @@ TEST_F(FramesTest, ADocumentRoundTripsThroughItsArchive) {
 
 TEST_F(FramesTest, ADocumentInADeepFolderKeepsItsWholePath) {
   StartedApp s;
-  const std::string folder =
-      PathOf(std::string(100, 'a')) + "/" + std::string(100, 'b') + "/" + std::string(100, 'c');
+  const std::string folder = PathOf(std::string(100, 'a')) + "/" + std::string(100, 'b') + "/" + std::string(100, 'c');
   std::filesystem::create_directories(folder);
   const std::string path = folder + "/deep.note";
   ASSERT_GT(path.size(), static_cast<size_t>(MAX_PATH));

@@ -19,9 +19,7 @@ class FramesTest : public halvane::test::MfcTest {
     CMainFrame::s_appFirst = false;
     CChildFrame::s_size = CSize(0, 0);
   }
-  void TearDown() override {
-    MfcTest::TearDown();
-  }
+  void TearDown() override { MfcTest::TearDown(); }
 
   std::string PathOf(const std::string& name) const { return folder_ / name; }
   static std::string Contents(const std::string& path) {

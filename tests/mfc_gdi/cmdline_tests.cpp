@@ -93,8 +93,7 @@ TEST(CommandLineTest, SlashFlagsMayCarryPathsAsValues) {
 TEST(CommandLineTest, DerivedParsersSeeEveryArgumentOnce) {
   ProductCommandLine info;
   afx::ParseCommandLine(info, {"kestrun", "-server", "Local", "/p", "conn.cfg"});
-  EXPECT_EQ(info.calls,
-            (std::vector<std::string>{"flag:server", "text:Local", "flag:p", "text:conn.cfg (last)"}));
+  EXPECT_EQ(info.calls, (std::vector<std::string>{"flag:server", "text:Local", "flag:p", "text:conn.cfg (last)"}));
   EXPECT_STREQ(info.server, "Local");
   EXPECT_STREQ(info.m_strFileName, "conn.cfg");
   EXPECT_EQ(info.m_nShellCommand, CCommandLineInfo::FilePrint);

@@ -14,7 +14,6 @@ namespace {
 
 class ProfileTest : public ::testing::Test {
  protected:
-
   std::string ReadFile(const std::string& name) const {
     std::ifstream in(folder_ / name, std::ios::binary);
     std::stringstream text;

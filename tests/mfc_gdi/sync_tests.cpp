@@ -97,9 +97,7 @@ TEST_F(SyncTest, NamedEventsAreShared) {
   a.SetEvent();
   EXPECT_TRUE(b.Lock(0));
   // Each object closes only its own handle: the other still works.
-  {
-    CEvent c(FALSE, TRUE, "halvane-test-event");
-  }
+  { CEvent c(FALSE, TRUE, "halvane-test-event"); }
   b.ResetEvent();
   EXPECT_FALSE(a.Lock(0));
   EXPECT_TRUE(b.SetEvent());

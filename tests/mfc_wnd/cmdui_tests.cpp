@@ -48,7 +48,9 @@ END_MESSAGE_MAP()
 using CmdUITest = WndTest;
 
 // What the window system sends before it shows a popup menu.
-void UpdateMenu(CMenu& menu, CWnd& wnd) { wnd.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu.m_hMenu), 0); }
+void UpdateMenu(CMenu& menu, CWnd& wnd) {
+  wnd.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu.m_hMenu), 0);
+}
 
 TEST_F(CmdUITest, MenuItemsFollowTheirUpdateHandlers) {
   CCommandWnd wnd;

@@ -62,21 +62,25 @@ void ExpectFailure(Robot& robot, CValues& dialog, int field, const char* bad, co
                    const std::string& message) {
   int round = 0;
   std::string shown;
-  robot.onDialog("Values", [&](Robot& r, Window dlg) {
-    if (round++ == 0) {
-      SetText(dlg, field, bad);
-      r.click(dlg.childByText("OK"));
-      return;
-    }
-    // Back on the failing field with all its text selected.
-    EXPECT_EQ(r.focused(), dlg.child(field));
-    DWORD start = 0, end = 0;
-    ::SendMessage(dlg.child(field).hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, std::string(bad).size());
-    SetText(dlg, field, good);
-    r.click(dlg.childByText("OK"));
-  }).times(2);
+  robot
+      .onDialog("Values",
+                [&](Robot& r, Window dlg) {
+                  if (round++ == 0) {
+                    SetText(dlg, field, bad);
+                    r.click(dlg.childByText("OK"));
+                    return;
+                  }
+                  // Back on the failing field with all its text selected.
+                  EXPECT_EQ(r.focused(), dlg.child(field));
+                  DWORD start = 0, end = 0;
+                  ::SendMessage(dlg.child(field).hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                                reinterpret_cast<LPARAM>(&end));
+                  EXPECT_EQ(start, 0u);
+                  EXPECT_EQ(end, std::string(bad).size());
+                  SetText(dlg, field, good);
+                  r.click(dlg.childByText("OK"));
+                })
+      .times(2);
   robot.onDialog("Window Tests", [&shown](Robot& r, Window box) {
     for (const std::string& text : r.texts(box)) {
       if (text.find("Please") != std::string::npos) shown = text;
@@ -172,32 +176,38 @@ TEST_F(DdxTest, UnsignedLongAndByteFields) {
   CUnsignedValues dialog;
   int round = 0;
   std::vector<std::string> messages;
-  robot.onDialog("Values", [&](Robot& r, Window dlg) {
-    if (round == 0) {
-      EXPECT_EQ(dlg.child(IDC_NAME).text(), "-40000");
-      EXPECT_EQ(dlg.child(IDC_RATIO).text(), "200");
-      SetText(dlg, IDC_COUNT, "-1");
-    } else if (round == 1) {
-      SetText(dlg, IDC_COUNT, "10");
-    } else if (round == 2) {
-      SetText(dlg, IDC_COUNT, "9");
-      SetText(dlg, IDC_RATIO, "256");
-    } else {
-      SetText(dlg, IDC_RATIO, "255");
-    }
-    ++round;
-    r.click(dlg.childByText("OK"));
-  }).times(4);
-  robot.onDialog("Window Tests", [&messages](Robot& r, Window box) {
-    for (const std::string& text : r.texts(box)) {
-      if (text.find("Please") != std::string::npos) messages.push_back(text);
-    }
-    r.click(box.childByText("OK"));
-  }).times(3);
+  robot
+      .onDialog("Values",
+                [&](Robot& r, Window dlg) {
+                  if (round == 0) {
+                    EXPECT_EQ(dlg.child(IDC_NAME).text(), "-40000");
+                    EXPECT_EQ(dlg.child(IDC_RATIO).text(), "200");
+                    SetText(dlg, IDC_COUNT, "-1");
+                  } else if (round == 1) {
+                    SetText(dlg, IDC_COUNT, "10");
+                  } else if (round == 2) {
+                    SetText(dlg, IDC_COUNT, "9");
+                    SetText(dlg, IDC_RATIO, "256");
+                  } else {
+                    SetText(dlg, IDC_RATIO, "255");
+                  }
+                  ++round;
+                  r.click(dlg.childByText("OK"));
+                })
+      .times(4);
+  robot
+      .onDialog("Window Tests",
+                [&messages](Robot& r, Window box) {
+                  for (const std::string& text : r.texts(box)) {
+                    if (text.find("Please") != std::string::npos) messages.push_back(text);
+                  }
+                  r.click(box.childByText("OK"));
+                })
+      .times(3);
   EXPECT_EQ(dialog.DoModal(), IDOK);
-  EXPECT_EQ(messages, (std::vector<std::string>{"Please enter a positive integer.",
-                                                 "Please enter an integer between 1 and 9.",
-                                                 "Please enter an integer between 0 and 255."}));
+  EXPECT_EQ(messages,
+            (std::vector<std::string>{"Please enter a positive integer.", "Please enter an integer between 1 and 9.",
+                                      "Please enter an integer between 0 and 255."}));
   EXPECT_EQ(dialog.count, 9u);
   EXPECT_EQ(dialog.small, 255);
 }

@@ -189,7 +189,8 @@ class CUnpackingWnd : public CWnd {
 
  protected:
   afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos) {
-    log.push_back("context " + std::to_string(pWnd == this) + " " + std::to_string(pos.x) + "," + std::to_string(pos.y));
+    log.push_back("context " + std::to_string(pWnd == this) + " " + std::to_string(pos.x) + "," +
+                  std::to_string(pos.y));
   }
   afx_msg int OnMouseActivate(CWnd*, UINT nHitTest, UINT message) {
     log.push_back("activate " + std::to_string(nHitTest) + " " + std::to_string(message));
@@ -254,9 +255,9 @@ TEST_F(MessageMapTest, EachKindOfParameterIsUnpacked) {
   wnd.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
   wnd.SendMessage(WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 1), 0);
   EXPECT_TRUE(wnd.m_hWnd != nullptr) << "SC_CLOSE was handled, not passed on";
-  const std::vector<std::string> expected{
-      "context 1 -5,40", "activate 1 513", "kill none", "erase dc", "ctlcolor 1", "ctlcolor 6",
-      "ncactivate 1",    "syscommand 61536", "wheel -120", "state 2 1"};
+  const std::vector<std::string> expected{"context 1 -5,40", "activate 1 513", "kill none",    "erase dc",
+                                          "ctlcolor 1",      "ctlcolor 6",     "ncactivate 1", "syscommand 61536",
+                                          "wheel -120",      "state 2 1"};
   EXPECT_EQ(wnd.log, expected);
   wnd.DestroyWindow();
 }

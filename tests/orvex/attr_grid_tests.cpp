@@ -39,8 +39,9 @@ TEST_F(AttrGridTest, TheRowsShowTheAttributesAndTheContainedObjectsInlineWhenExp
     grid.ExpandAll();
     EXPECT_EQ(Column(grid, Col::kRowPath),
               (Strings{"1", "2", "2.1", "2.2", "2.3", "2.3.1", "2.3.2", "3", "3.1", "3.2", "3.3", "4", "5", "6"}));
-    EXPECT_EQ(Column(grid, Col::kName), (Strings{"OrderId", "Buyer", "CustId", "CustName", "Home", "Street", "City",
-                                                 "Lines", "LineNo", "Product", "Quantity", "Total", "ObjectEventId", ""}));
+    EXPECT_EQ(Column(grid, Col::kName),
+              (Strings{"OrderId", "Buyer", "CustId", "CustName", "Home", "Street", "City", "Lines", "LineNo", "Product",
+                       "Quantity", "Total", "ObjectEventId", ""}));
     EXPECT_TRUE(IsOpen(grid, "Customer") && IsOpen(grid, "Address") && IsOpen(grid, "OrderLine"));
 
     // Each level is tinted and indented; an expanded name takes the next tint.
@@ -338,9 +339,9 @@ TEST_F(AttrGridTest, TheContextMenuEnablesItsItemsForTheClickedRow) {
     CAttrGridCtrl& grid = OpenAttrs("Holder");
     Strings items;
     ContextMenu(grid, 1, Col::kType, "", &items);
-    EXPECT_EQ(items, (Strings{"Insert &Above", "Insert &Below", "Cu&t\tCtrl+X", "&Copy\t Ctrl+C",
-                              "&Paste\tCtrl+V (grey)", "&Delete\tDEL (grey)", "&Expand (grey)", "C&ollapse (grey)",
-                              "Open In Window (grey)"}));
+    EXPECT_EQ(items,
+              (Strings{"Insert &Above", "Insert &Below", "Cu&t\tCtrl+X", "&Copy\t Ctrl+C", "&Paste\tCtrl+V (grey)",
+                       "&Delete\tDEL (grey)", "&Expand (grey)", "C&ollapse (grey)", "Open In Window (grey)"}));
     // The last attribute: no Insert Below, but it opens in its window.
     ContextMenu(grid, 2, Col::kType, "", &items);
     EXPECT_EQ(items, (Strings{"Insert &Above", "Insert &Below (grey)", "Cu&t\tCtrl+X", "&Copy\t Ctrl+C",
@@ -348,8 +349,8 @@ TEST_F(AttrGridTest, TheContextMenuEnablesItsItemsForTheClickedRow) {
                               "Open In Window"}));
     ContextMenu(grid, 3, Col::kType, "", &items);
     EXPECT_EQ(items, (Strings{"Insert &Above (grey)", "Insert &Below (grey)", "Cu&t\tCtrl+X (grey)",
-                              "&Copy\t Ctrl+C (grey)", "&Paste\tCtrl+V (grey)", "&Delete\tDEL (grey)",
-                              "&Expand (grey)", "C&ollapse (grey)", "Open In Window (grey)"}));
+                              "&Copy\t Ctrl+C (grey)", "&Paste\tCtrl+V (grey)", "&Delete\tDEL (grey)", "&Expand (grey)",
+                              "C&ollapse (grey)", "Open In Window (grey)"}));
     SelectRows(grid, 1, 2);
     ContextMenu(grid, 1, Col::kType, "", &items);
     EXPECT_EQ(items[5], "&Delete\tDEL");

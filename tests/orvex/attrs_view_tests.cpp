@@ -223,8 +223,9 @@ class AttrsPictureTest : public GridTest {
     GridTest::SetUp();
     PutOnServer("Address", {"Street:String", "City:String"});
     PutOnServer("Customer", {"CustId:Integer", "Home:Address", "Note:String"});
-    PutOnServer("Order", {"OrderId:Integer", "Buyer:Customer", "Paid:Boolean", "Lines:Customer", "Total:Double",
-                          std::string(CBODefAttr::ATTR_OBJECT_EVENT_ID) + ":String"},
+    PutOnServer("Order",
+                {"OrderId:Integer", "Buyer:Customer", "Paid:Boolean", "Lines:Customer", "Total:Double",
+                 std::string(CBODefAttr::ATTR_OBJECT_EVENT_ID) + ":String"},
                 "table=ORDERS");
   }
   // Every kind of cell: indented and button names, the type list, check

@@ -264,17 +264,20 @@ TEST_F(ServerLossTest, ChangedWindowsAreOfferedAFileAndTheSaveMayReplaceTheWindo
     for (const char* name : {"First", "Second"}) NewDefinition(name);
     robot.onMessageBox("Orvex", IDOK);
     int questions = 0;
-    robot.onDialog("Save", [&](Robot& r, Window box) {
-      ++questions;
-      // A second notice about the same window inside its question does
-      // not wait on the window's own lock, nor close it twice.
-      CChildFrame* pFirst = FrameOf("First");
-      if (pFirst != nullptr) {
-        EXPECT_TRUE(pFirst->CloseAfterServerLoss());
-      }
-      EXPECT_TRUE(box.exists());
-      r.click(box.child(IDYES));
-    }).times(2);
+    robot
+        .onDialog("Save",
+                  [&](Robot& r, Window box) {
+                    ++questions;
+                    // A second notice about the same window inside its question does
+                    // not wait on the window's own lock, nor close it twice.
+                    CChildFrame* pFirst = FrameOf("First");
+                    if (pFirst != nullptr) {
+                      EXPECT_TRUE(pFirst->CloseAfterServerLoss());
+                    }
+                    EXPECT_TRUE(box.exists());
+                    r.click(box.child(IDYES));
+                  })
+        .times(2);
     // The first is saved under another name: its own save ends its window.
     AnswerFileDialog(kSaveDialog, Path("Renamed.txt"));
     AnswerFileDialog(kSaveDialog, Path("Second.txt"));

@@ -110,15 +110,15 @@ TEST_F(DefinitionWindowTest, ANoticeNamingTheDefinitionEndsTheWindowWithoutQuest
     const CString customer = "Customer";
     // A notice for another name is not this window's.
     pOrder->GetTabView(0)->SendMessage(WM_HV_DEF_CLOSE, customer.GetLength(),
-                                      reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(customer)));
+                                       reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(customer)));
     EXPECT_EQ(OpenTitles().size(), 2u);
     // No question is asked: an unanswered box would fail the test.
     pCustomer->GetTabView(1)->SendMessage(WM_HV_DEF_CLOSE, customer.GetLength(),
-                                         reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(customer)));
+                                          reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(customer)));
     EXPECT_EQ(OpenTitles(), std::vector<std::string>{"Order"});
     const CString order = "Order";
     pOrder->GetTabView(0)->SendMessage(WM_HV_DEF_GONE, order.GetLength(),
-                                      reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(order)));
+                                       reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(order)));
     EXPECT_TRUE(OpenTitles().empty());
   });
 }

@@ -95,7 +95,8 @@ TEST_F(DialogTest, TheFindSelectsByPrefixIgnoringCaseAndStepsOnBothWays) {
 TEST_F(DialogTest, ADoubleClickOpensTheRow) {
   PutOnServer("Customer", {"Id:String"});
   Run(Login(), [&] {
-    robot.onDialog("Open Business Object", [](Robot& r, Window dlg) { r.doubleClickListViewItem(dlg.child(kList), 0); });
+    robot.onDialog("Open Business Object",
+                   [](Robot& r, Window dlg) { r.doubleClickListViewItem(dlg.child(kList), 0); });
     robot.chooseMenu({"&File", "&Open..."});
     EXPECT_EQ(OpenTitles(), std::vector<std::string>{"Customer"});
   });
@@ -121,9 +122,9 @@ TEST_F(DialogTest, TheNewNameDialogRefusesTakenEmptyAndBadNames) {
       EXPECT_EQ(r.focused(), name);
       ::SetWindowText(name.hwnd(), "");
       r.onDialog("Error", [](Robot& r2, Window box) {
-        EXPECT_NE(std::find(r2.texts(box).begin(), r2.texts(box).end(),
-                            "Please give a valid name to the business object"),
-                  r2.texts(box).end());
+        EXPECT_NE(
+            std::find(r2.texts(box).begin(), r2.texts(box).end(), "Please give a valid name to the business object"),
+            r2.texts(box).end());
         r2.click(box.child(IDOK));
       });
       r.click(dlg.child(IDOK));

@@ -145,7 +145,8 @@ void GridTest::SelectRows(CGXGridWnd& grid, ROWCOL from, ROWCOL to) {
 }
 
 void GridTest::DragRows(CGXGridWnd& grid, ROWCOL from, ROWCOL to) {
-  robot.drag(Win(grid), halvane::test::GridCellPoint(Win(grid), from, 0), halvane::test::GridCellPoint(Win(grid), to, 0));
+  robot.drag(Win(grid), halvane::test::GridCellPoint(Win(grid), from, 0),
+             halvane::test::GridCellPoint(Win(grid), to, 0));
   robot.pumpUntilIdle();
   Pause();
 }
@@ -185,15 +186,18 @@ void GridTest::Command(CWnd& wnd, UINT id) {
 void GridTest::Pause() { robot.advance(::GetDoubleClickTime() + 1); }
 
 void GridTest::AnswerBox(const std::string& caption, std::vector<std::string>& texts, int times) {
-  robot.onDialog(caption, [&texts](Robot& r, Window box) {
-    const std::vector<std::string> all = r.texts(box);
-    std::string text;
-    for (const std::string& t : all) {
-      if (t.size() > text.size()) text = t;
-    }
-    texts.push_back(text);
-    r.key(VK_RETURN);
-  }).times(times);
+  robot
+      .onDialog(caption,
+                [&texts](Robot& r, Window box) {
+                  const std::vector<std::string> all = r.texts(box);
+                  std::string text;
+                  for (const std::string& t : all) {
+                    if (t.size() > text.size()) text = t;
+                  }
+                  texts.push_back(text);
+                  r.key(VK_RETURN);
+                })
+      .times(times);
 }
 
 void GridTest::PutOrderModel() {

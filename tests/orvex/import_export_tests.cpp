@@ -117,8 +117,8 @@ class ImportExportTest : public OrvexTest {
   }
   // The saves the server logged for a name after `since` (a log position).
   int SavesOf(const std::string& name, long long since) const {
-    return static_cast<int>(LogCount("SELECT COUNT(*) FROM change_log WHERE action = 'S' AND seq > ? AND name = ?", since,
-                                     name));
+    return static_cast<int>(
+        LogCount("SELECT COUNT(*) FROM change_log WHERE action = 'S' AND seq > ? AND name = ?", since, name));
   }
   long long LogEnd() const { return LogCount("SELECT COALESCE(MAX(seq), 0) FROM change_log WHERE seq > ?", 0, ""); }
 
@@ -207,8 +207,9 @@ TEST_F(ImportExportTest, AValueWithALineBreakWritesNothingAndSaysWhere) {
     AnswerFileDialog(kSaveAllDialog, Path("kept.txt"));
     robot.onMessageBox(kSaveAllDialog, IDYES);
     robot.chooseMenu({"&File", "Save All", "To One File"});
-    EXPECT_EQ(message, "The business object Address cannot be written: the Comments of attribute Street holds a line "
-                       "break.");
+    EXPECT_EQ(message,
+              "The business object Address cannot be written: the Comments of attribute Street holds a line "
+              "break.");
     EXPECT_EQ(Held("Address")->GetState() & HvStateWrittenToFile, 0) << "nothing counts as written";
   });
   EXPECT_EQ(ReadFile(Path("kept.txt")), "what was there\r\n");
@@ -221,9 +222,9 @@ TEST_F(ImportExportTest, AValueWithALineBreakWritesNothingAndSaysWhere) {
 }
 
 TEST_F(ImportExportTest, TheImportResultsChoicesEachLeaveTheirDefinitions) {
-  WriteText(Path("import.txt"), Crlf("[Pellisk]\nVersion = 3.0.0\n[End]\n" + Block("Keep0", "Imp") +
-                                     Block("Keep1", "Imp") + Block("over", "Imp") + Block("Skip", "Imp") +
-                                     Block("Fresh", "Imp")));
+  WriteText(Path("import.txt"),
+            Crlf("[Pellisk]\nVersion = 3.0.0\n[End]\n" + Block("Keep0", "Imp") + Block("Keep1", "Imp") +
+                 Block("over", "Imp") + Block("Skip", "Imp") + Block("Fresh", "Imp")));
   RunScript({"-x"}, [&] {
     MakeLocal({"Keep0", "Keep1", "Over", "Skip"}, "Loc");
     CQRBusObjDef* pLocal0 = Held("Keep0");
@@ -272,9 +273,9 @@ TEST_F(ImportExportTest, TheImportResultsChoicesEachLeaveTheirDefinitions) {
 
 TEST_F(ImportExportTest, ConnectedWithoutWindowsEachKeptDefinitionIsSavedOnce) {
   for (const char* name : {"Keep0", "Keep1", "Over", "Skip"}) PutOnServer(name, {"Srv:String"});
-  WriteText(Path("import.txt"), Crlf("[Pellisk]\nVersion = 3.0.0\n[End]\n" + Block("Keep0", "Imp") +
-                                     Block("Keep1", "Imp") + Block("Over", "Imp") + Block("Skip", "Imp") +
-                                     Block("Fresh", "Imp")));
+  WriteText(Path("import.txt"),
+            Crlf("[Pellisk]\nVersion = 3.0.0\n[End]\n" + Block("Keep0", "Imp") + Block("Keep1", "Imp") +
+                 Block("Over", "Imp") + Block("Skip", "Imp") + Block("Fresh", "Imp")));
   const long long before = LogEnd();
   RunScript(Login(), [&] {
     robot.onDialog("Import Results", [](Robot& r, Window dlg) {
@@ -302,8 +303,8 @@ TEST_F(ImportExportTest, ConnectedWithoutWindowsEachKeptDefinitionIsSavedOnce) {
 }
 
 TEST_F(ImportExportTest, CancelDropsTheCollidingImportsAndKeepsTheNewOnes) {
-  WriteText(Path("import.txt"), Crlf("[Pellisk]\nVersion = 3.0.0\n[End]\n" + Block("Keep0", "Imp") +
-                                     Block("Fresh", "Imp")));
+  WriteText(Path("import.txt"),
+            Crlf("[Pellisk]\nVersion = 3.0.0\n[End]\n" + Block("Keep0", "Imp") + Block("Fresh", "Imp")));
   RunScript({"-x"}, [&] {
     MakeLocal({"Keep0"}, "Loc");
     robot.onDialog("Import Results", [](Robot& r, Window dlg) { r.click(dlg.child(IDCANCEL)); });
@@ -316,8 +317,8 @@ TEST_F(ImportExportTest, CancelDropsTheCollidingImportsAndKeepsTheNewOnes) {
 
 TEST_F(ImportExportTest, AServerLostWhileTheDialogIsOpenLeavesNothingDangling) {
   PutOnServer("Keep0", {"Srv:String"});
-  WriteText(Path("import.txt"), Crlf("[Pellisk]\nVersion = 3.0.0\n[End]\n" + Block("Keep0", "Imp") +
-                                     Block("Fresh", "Imp")));
+  WriteText(Path("import.txt"),
+            Crlf("[Pellisk]\nVersion = 3.0.0\n[End]\n" + Block("Keep0", "Imp") + Block("Fresh", "Imp")));
   RunScript(Login(), [&] {
     robot.onDialog("Import Results", [&](Robot& r, Window dlg) {
       // What the server-lost notice does: the session ends and every
@@ -340,8 +341,9 @@ TEST_F(ImportExportTest, ADamagedFileLeavesNothingAndItsHeaderIsRead) {
                                      "\tColour = red\n\t[End]\n[End]\n");
   // A header without its version, and a block of a name only.
   WriteText(Path("noversion.txt"), "[Pellisk]\n[BusinessObjectDefinition]\nName = Bare\n[End]\n");
-  WriteText(Path("noheader.txt"), "[BusinessObjectDefinition]\nName = Headless\n\n\t[Attribute]\n\tName = Id\n"
-                                  "\tType = String\n\tIsKey = TRUE\n\t[End]\n[End]\n");
+  WriteText(Path("noheader.txt"),
+            "[BusinessObjectDefinition]\nName = Headless\n\n\t[Attribute]\n\tName = Id\n"
+            "\tType = String\n\tIsKey = TRUE\n\t[End]\n[End]\n");
   RunScript({"-x"}, [&] {
     std::string message;
     AnswerBoxKeepingText(message);
@@ -379,8 +381,9 @@ TEST_F(ImportExportTest, AFailedReloadKeepsTheDefinitionAsItIs) {
     pDraft->AddState(HvStateModified);
 
     // The file damaged since: the definition stays as it was, changes and all.
-    WriteText(Path("reload.txt"), "[Pellisk]\nVersion = 3.0.0\n[End]\n[BusinessObjectDefinition]\nName = Draft\n"
-                                  "Colour = red\n[End]\n");
+    WriteText(Path("reload.txt"),
+              "[Pellisk]\nVersion = 3.0.0\n[End]\n[BusinessObjectDefinition]\nName = Draft\n"
+              "Colour = red\n[End]\n");
     std::string message;
     AnswerBoxKeepingText(message);
     EXPECT_FALSE(CBOImpExp().ReloadFromFile(pDraft));

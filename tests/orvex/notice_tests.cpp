@@ -86,12 +86,15 @@ TEST_F(NoticeTest, ALostServerOffersToSaveClosesTheWindowsAndDisconnects) {
     pCustomer->AddState(HvStateModified);
     int questions = 0;
     robot.onMessageBox("Orvex", IDOK);
-    robot.onDialog("Save", [&](Robot& r, Window box) {
-      ++questions;
-      EXPECT_NE(std::find(r.texts(box).begin(), r.texts(box).end(), "Do you want to save to a file?"),
-                r.texts(box).end());
-      r.click(box.child(IDNO));
-    }).times(2);
+    robot
+        .onDialog("Save",
+                  [&](Robot& r, Window box) {
+                    ++questions;
+                    EXPECT_NE(std::find(r.texts(box).begin(), r.texts(box).end(), "Do you want to save to a file?"),
+                              r.texts(box).end());
+                    r.click(box.child(IDNO));
+                  })
+        .times(2);
     LoseServer();
     Poll();
     EXPECT_EQ(questions, 2) << "the changed and the new definition";

@@ -62,7 +62,8 @@ TEST_F(SaveTest, SaveAsToFileUnderAnotherNameOpensTheCopyAndClosesTheOriginal) {
     });
     robot.chooseMenu({"&File", "Save As", "To File..."});
     EXPECT_EQ(OpenTitles(), std::vector<std::string>{"Client"}) << "the copy's window in place of the original";
-    EXPECT_EQ(Content(Held("Client")).attributes, (std::vector<std::string>{"Id:String", "Name:String", "Extra:String"}));
+    EXPECT_EQ(Content(Held("Client")).attributes,
+              (std::vector<std::string>{"Id:String", "Name:String", "Extra:String"}));
     EXPECT_EQ(Content(Held("Customer")).attributes, (std::vector<std::string>{"Id:String", "Name:String"}))
         << "the original's changes were undone";
     EXPECT_TRUE(Contains(ReadFile(Path("Client.txt")), "Name = Client\r\n"));
@@ -179,7 +180,8 @@ TEST_F(SaveTest, SaveAllToFileWritesEachWindowAndACancelStopsTheRest) {
     robot.chooseMenu({"&File", "Save All", "To File"});
     EXPECT_TRUE(Contains(ReadFile(Path("Product.txt")), "Name = Product\r\n"));
     EXPECT_EQ(OpenTitles(), (std::vector<std::string>{"Customer", "Order", "Product"}));
-    for (const char* name : {"Customer", "Order", "Product"}) Held(name)->RemoveState(HvStateWrittenToFile | HvStateModified);
+    for (const char* name : {"Customer", "Order", "Product"})
+      Held(name)->RemoveState(HvStateWrittenToFile | HvStateModified);
   });
 }
 

@@ -173,9 +173,10 @@ TEST_F(SchemaTest, ASchemaNeedsXmlNamesAndDeploymentFilesNeedAProfile) {
     std::string message;
     AnswerBoxKeepingText(message, "Export error");
     SaveAsSchema(Path("out/Customer.xsd"), false, false);
-    EXPECT_EQ(message, "Export failed due to any/all of the following unresolved dependencies: Error: Attribute 1st is "
-                       "not a valid XML name. You can export this definition in repository copy format, but not in "
-                       "XSD\n");
+    EXPECT_EQ(message,
+              "Export failed due to any/all of the following unresolved dependencies: Error: Attribute 1st is "
+              "not a valid XML name. You can export this definition in repository copy format, but not in "
+              "XSD\n");
     EXPECT_TRUE(std::filesystem::is_empty(Path("out")));
 
     // Valid, but the broker's properties were never given.

@@ -9,9 +9,9 @@
 namespace wizardtest {
 namespace {
 
-using ::testing::ElementsAre;
 using halvane::test::Robot;
 using halvane::test::Window;
+using ::testing::ElementsAre;
 
 constexpr const char* kIncomplete = "Incomplete properties";
 

@@ -14,7 +14,7 @@
 #include "temp_folder.h"
 
 // Skips a test that needs the built jar and a Java runtime on PATH.
-#define REQUIRE_TRANSLATOR()                                                                      \
+#define REQUIRE_TRANSLATOR()                                                                         \
   if (!HALVANE_HAVE_JAR) GTEST_SKIP() << "lib/Halvane.jar was not built (no JDK at configure time)"; \
   if (win32::FindProgram("java.exe").empty()) GTEST_SKIP() << "no java program on PATH"
 

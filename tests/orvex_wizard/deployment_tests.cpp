@@ -12,7 +12,7 @@ namespace {
 // user may have set them.
 AgentPropArray BrokerProperties() {
   const std::pair<const char*, const char*> values[] = {
-      {"VSK_DB", "brokerdb"}, {"DB_User", "admin"},     {"DB_PW", "p=w d"},     {"xsiPrefix", "xsi"},
+      {"VSK_DB", "brokerdb"}, {"DB_User", "admin"},      {"DB_PW", "p=w d"},     {"xsiPrefix", "xsi"},
       {"FilePath", ""},       {"DefNameSpace", "urn:x"}, {"NoNameSpaceLoc", ""}, {"XMLTabName", "HlXML"},
       {"ReportOnly", "N"},    {"Verbose", "Y"},          {"Trace", "N"},         {"DateStringOnly", "N"},
       {"InclTimeFrac", "N"},  {"ShowSchema", "N"},

@@ -15,7 +15,8 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-const char* const kText = "[Pellisk]\r\nVersion = 3.0.0\r\n[End]\r\n[BusinessObjectDefinition]\r\nName = A\r\n[End]\r\n";
+const char* const kText =
+    "[Pellisk]\r\nVersion = 3.0.0\r\n[End]\r\n[BusinessObjectDefinition]\r\nName = A\r\n[End]\r\n";
 
 class FakeTranslatorTest : public BrokerTest {
  protected:
@@ -91,8 +92,8 @@ TEST_F(FakeTranslatorTest, ImportPutsTheHeaderBeforeWhatTheTranslatorWrote) {
 
 TEST_F(FakeTranslatorTest, OnlyExitCode400EndsWell) {
   // 144 is 400 as an exit status of 8 bits carries it.
-  const std::pair<std::optional<DWORD>, int> exports[] = {
-      {400, 0}, {144, 0}, {0, 16}, {1, 16}, {145, 16}, {656, 16}, {std::nullopt, 16}};
+  const std::pair<std::optional<DWORD>, int> exports[] = {{400, 0},  {144, 0},  {0, 16},           {1, 16},
+                                                          {145, 16}, {656, 16}, {std::nullopt, 16}};
   for (const auto& [code, result] : exports) {
     play_ = [code = code](const Args& argv) {
       WriteFile(argv[7], "");

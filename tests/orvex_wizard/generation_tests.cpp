@@ -130,8 +130,9 @@ TEST_F(GenerationTest, ARefusedGenerationIsReportedAndEndsTheWizard) {
     std::string text;
   };
   const std::vector<Case> cases = {
-      {BDK_NO_CONTENT, "The ZTA wizard failed to request the business object content from the ZTA. The ZTA declared "
-                       "that it generates this content"},
+      {BDK_NO_CONTENT,
+       "The ZTA wizard failed to request the business object content from the ZTA. The ZTA declared "
+       "that it generates this content"},
       {BDK_SEE_MESSAGE, "The ledger Customers is locked."},
   };
   for (const Case& c : cases) {
@@ -201,8 +202,7 @@ TEST_F(GenerationTest, TheAgentsFilesGoToTheFileDestination) {
 TEST_F(GenerationTest, StatusNoticesAndRequestsForValuesKeepTheGenerationGoing) {
   Offer(AgentWith({Notice(0, WM_BDK_STATUS, "Reading the ledgers.", "", MB_OK | MB_ICONINFORMATION),
                    Notice(10, WM_BDK_PROPERTIES_REQUEST, "Customers", "The agent needs these values for Customers."),
-                   Notice(10, WM_BDK_INFORMATION_REQUEST),
-                   ContentReady(10)}));
+                   Notice(10, WM_BDK_INFORMATION_REQUEST), ContentReady(10)}));
   Run(false, [&] {
     OpenAt(3);
     std::string status;

@@ -11,10 +11,10 @@
 namespace wizardtest {
 namespace {
 
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 using halvane::test::Robot;
 using halvane::test::Window;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 
 constexpr const char* kTitle = "Deployment to KBRX - KBRX Connection Properties";
 
@@ -23,7 +23,15 @@ class TestKBRXProfileDlg : public CKBRXProfileDlg {
   using CKBRXProfileDlg::m_wndGrid;
 };
 
-enum BrokerRow : ROWCOL { kVskDbRow = 1, kDbUserRow, kDbPwRow, kXsiPrefixRow, kFilePathRow, kXmlTabNameRow = 8, kReportOnlyRow };
+enum BrokerRow : ROWCOL {
+  kVskDbRow = 1,
+  kDbUserRow,
+  kDbPwRow,
+  kXsiPrefixRow,
+  kFilePathRow,
+  kXmlTabNameRow = 8,
+  kReportOnlyRow
+};
 
 class KBRXProfileTest : public WizardTest {
  protected:
@@ -71,8 +79,8 @@ TEST_F(KBRXProfileTest, TheDialogShowsTheFourteenBrokerPropertiesAtTheirFactoryV
     std::vector<std::string> names;
     for (ROWCOL row = 1; row <= 14; ++row) names.emplace_back(grid.GetValueRowCol(row, CPropGrid::kNameCol));
     EXPECT_THAT(names, ElementsAre("VSK_DB", "DB_User", "DB_PW", "xsiPrefix", "FilePath", "DefNameSpace",
-                                   "NoNameSpaceLoc", "XMLTabName", "ReportOnly", "Verbose", "Trace",
-                                   "DateStringOnly", "InclTimeFrac", "ShowSchema"));
+                                   "NoNameSpaceLoc", "XMLTabName", "ReportOnly", "Verbose", "Trace", "DateStringOnly",
+                                   "InclTimeFrac", "ShowSchema"));
     EXPECT_EQ(Value(dialog, kXsiPrefixRow), "xsi");
     EXPECT_EQ(Value(dialog, kXmlTabNameRow), "HlXML");
     for (ROWCOL row = kReportOnlyRow; row <= 14; ++row) {

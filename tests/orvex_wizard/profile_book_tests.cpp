@@ -89,7 +89,8 @@ TEST_F(BookTest, AProfileWithoutPropertiesHasNoPropertyElements) {
   wizard.SetCurrentStep(1);
   wizard.StoreProfile("Empty", AgentPropArray());
   ASSERT_EQ(wizard.SaveProfileBook(kAgentKey), CGenerateWizard::kBookSaved);
-  EXPECT_EQ(bookText(), "<AgentProfiles Name=\"ProfileBook\"><AgentProfile Name=\"Empty\"></AgentProfile></AgentProfiles>");
+  EXPECT_EQ(bookText(),
+            "<AgentProfiles Name=\"ProfileBook\"><AgentProfile Name=\"Empty\"></AgentProfile></AgentProfiles>");
 }
 
 TEST_F(BookTest, ABookThatCannotBeWrittenIsReportedAndTheOldFileStays) {
@@ -108,7 +109,8 @@ TEST_F(BookTest, TheKeyIsTheSameWithOrWithoutItsTrailingBackslash) {
   wizard.StoreProfile("P", HostProperties("a"));
   ASSERT_EQ(wizard.SaveProfileBook(kAgentKey), CGenerateWizard::kBookSaved);
   EXPECT_THAT(bookText(), HasSubstr("Name=\"P\""));
-  EXPECT_THAT(profile.registryText(), HasSubstr("[HKEY_CURRENT_USER\\Software\\Halvane\\Orvex\\Settings\\Agent Profiles]"));
+  EXPECT_THAT(profile.registryText(),
+              HasSubstr("[HKEY_CURRENT_USER\\Software\\Halvane\\Orvex\\Settings\\Agent Profiles]"));
 }
 
 // --- Reading ---------------------------------------------------------------------

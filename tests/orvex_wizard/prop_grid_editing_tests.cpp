@@ -10,8 +10,8 @@
 namespace wizardtest {
 namespace {
 
-using ::testing::ElementsAre;
 using halvane::test::Window;
+using ::testing::ElementsAre;
 
 class PropGridEditingTest : public PropGridTest {
  protected:

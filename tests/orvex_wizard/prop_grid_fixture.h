@@ -11,14 +11,14 @@ namespace wizardtest {
 
 // Rows of SampleProperties().
 enum SampleRow : ROWCOL {
-  kHostRow = 1,   // plain text
-  kPasswordRow,   // secret
-  kFolderRow,     // type 9
-  kFileRow,       // type 10
-  kTablesRow,     // several values typed into a list
-  kViewsRow,      // several of the allowed values
-  kModeRow,       // one of the allowed values
-  kEnabledRow,    // Boolean
+  kHostRow = 1,  // plain text
+  kPasswordRow,  // secret
+  kFolderRow,    // type 9
+  kFileRow,      // type 10
+  kTablesRow,    // several values typed into a list
+  kViewsRow,     // several of the allowed values
+  kModeRow,      // one of the allowed values
+  kEnabledRow,   // Boolean
   kSampleRows = kEnabledRow
 };
 

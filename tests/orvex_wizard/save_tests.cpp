@@ -186,7 +186,8 @@ TEST_F(SaveTest, ANameTheSessionHasIsOfferedInTheImportResults) {
 
 TEST_F(SaveTest, GeneratedTextThatDoesNotReadIsReportedAndNothingIsCommitted) {
   dravon::test::ScriptedAgent agent = StandardAgent();
-  agent.content[ZTK::CONTENT_BODEFS] = {{"Customers", "[Pellisk]\nVersion = 3.0.0\n\n[BusinessObjectDefinition]\nVersion = 1.0.0\n"}};
+  agent.content[ZTK::CONTENT_BODEFS] = {
+      {"Customers", "[Pellisk]\nVersion = 3.0.0\n\n[BusinessObjectDefinition]\nVersion = 1.0.0\n"}};
   Offer(agent);
   Run(false, [&] {
     std::string text;
@@ -200,8 +201,7 @@ TEST_F(SaveTest, GeneratedTextThatDoesNotReadIsReportedAndNothingIsCommitted) {
     EXPECT_EQ(pWizard->GetGeneratedText(), nullptr) << "the text is dropped";
     for (int id : {IDC_SAVE_TO_SERVER, IDC_SAVE_TO_FILE, IDC_OPEN_IN_WINDOWS}) EXPECT_FALSE(Choice(id).isEnabled());
     Cancel();
-    EXPECT_TRUE(WaitFor([&] { return !Frame().IsWizardListed(pWizard); }, 2000))
-        << "nothing to discard: no question";
+    EXPECT_TRUE(WaitFor([&] { return !Frame().IsWizardListed(pWizard); }, 2000)) << "nothing to discard: no question";
     EXPECT_EQ(InSession("Customers"), nullptr);
   });
 }

@@ -104,8 +104,9 @@ TEST_F(SheetTest, AFailedConnectIsReportedAndTheStepStays) {
       {BDK_AGENT_NOT_FOUND, "Cannot bind to agent Test Agent"},
       {BDK_CONNECT_FAILED, "Cannot get a handle to agent Test Agent"},
       {BDK_BAD_PROPERTIES, "A CORBA exception occurred while getting agent properties for Test Agent"},
-      {BDK_NO_SUCH_NODE, "The wizard cannot continue because the agent is no longer responding while connecting to "
-                         "agent Test Agent"},
+      {BDK_NO_SUCH_NODE,
+       "The wizard cannot continue because the agent is no longer responding while connecting to "
+       "agent Test Agent"},
       {BDK_SEE_MESSAGE, "The host sales.example does not answer."},
   };
   for (const Case& c : cases) {

@@ -55,7 +55,9 @@ class SourceTest : public GenerateTest {
     if (!SourceTree().IsItemMarked(hItem)) return "unmarked";
     return SourceTree().IsItemMatch(hItem) ? "match" : "apart";
   }
-  CString Filter(const std::vector<std::string>& path) { return SourceTree().GetNode(Item(SourceTree(), path))->m_strFilter; }
+  CString Filter(const std::vector<std::string>& path) {
+    return SourceTree().GetNode(Item(SourceTree(), path))->m_strFilter;
+  }
   void UseObject(const std::string& path) {
     robot.onDialog("Object Path", [path](Robot& r, Window dlg) {
       ::SetWindowText(dlg.child(IDC_OBJECT_PATH).hwnd(), path.c_str());
@@ -273,14 +275,16 @@ TEST_F(SourceTest, TheReviewShowsTheChosenNodesWithTheirAncestors) {
     EXPECT_THAT(Children(ReviewTree(), {}), ElementsAre("Sales", "Customers"));
     EXPECT_THAT(Children(ReviewTree(), {"Sales"}), ElementsAre("Orders", "Invoices"));
     EXPECT_EQ(ReviewTree().GetItemText(Item(ReviewTree(), {"Sales", "Orders"}), 1), "Orders taken");
-    EXPECT_THAT(Strings(pWizard->GetReviewStep()->GetNames()), ElementsAre("Sales:Orders", "Sales:Invoices", "Customers"));
+    EXPECT_THAT(Strings(pWizard->GetReviewStep()->GetNames()),
+                ElementsAre("Sales:Orders", "Sales:Invoices", "Customers"));
     EXPECT_EQ(pWizard->GetCurrentStep(), 4);
     robot.snapshot(Sheet(), "step4");
     // Back and forth without another choice keeps the review.
     Back();
     Next();
     EXPECT_EQ(pWizard->GetCurrentStep(), 4);
-    EXPECT_THAT(Strings(pWizard->GetReviewStep()->GetNames()), ElementsAre("Sales:Orders", "Sales:Invoices", "Customers"));
+    EXPECT_THAT(Strings(pWizard->GetReviewStep()->GetNames()),
+                ElementsAre("Sales:Orders", "Sales:Invoices", "Customers"));
     Back();
     ClickItem(SourceTree(), {"Sales", "Invoices"});
     Next();

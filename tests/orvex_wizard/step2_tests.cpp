@@ -8,9 +8,9 @@
 namespace wizardtest {
 namespace {
 
-using ::testing::ElementsAre;
 using halvane::test::Robot;
 using halvane::test::Window;
+using ::testing::ElementsAre;
 
 constexpr const char* kStep2 = "Business Object Wizard - Step 2 of 6 - Configure Agent";
 

@@ -60,12 +60,12 @@ const std::string kDefinitions =
     Attribute({"Name = Home", "Type = Address", "ContainedObjectVersion = 1.0.0", "Relationship = Containment",
                "Cardinality = 1", "MaxLength = 1", "IsKey = false", "IsForeignKey = true", "IsRequired = true",
                "AppSpecificInfo = fk=home_id", "IsRequiredServerBound = false"}) +
-    Attribute({"Name = Previous", "Type = Address", "ContainedObjectVersion = ", "Relationship = ",
-               "Cardinality = n", "MaxLength = 1", "IsKey = false", "IsForeignKey = false", "IsRequired = false",
+    Attribute({"Name = Previous", "Type = Address", "ContainedObjectVersion = ", "Relationship = ", "Cardinality = n",
+               "MaxLength = 1", "IsKey = false", "IsForeignKey = false", "IsRequired = false",
                "IsRequiredServerBound = false"}) +
-    Attribute({"Name = Referrer", "Type = customer", "ContainedObjectVersion = 3.0.0",
-               "Relationship = Association", "Cardinality = 1", "MaxLength = 1", "IsKey = false",
-               "IsForeignKey = false", "IsRequired = false", "IsRequiredServerBound = false"}) +
+    Attribute({"Name = Referrer", "Type = customer", "ContainedObjectVersion = 3.0.0", "Relationship = Association",
+               "Cardinality = 1", "MaxLength = 1", "IsKey = false", "IsForeignKey = false", "IsRequired = false",
+               "IsRequiredServerBound = false"}) +
     Attribute({"Name = Nickname", "Type = String", "Relationship = unusual", "MaxLength = 20", "IsKey = false",
                "IsForeignKey = false", "IsRequired = false", "IsRequiredServerBound = false"}) +
     Attribute({"Name = Straße", "Type = String", "MaxLength = 30", "IsKey = false", "IsForeignKey = false",
@@ -191,8 +191,8 @@ TEST_F(TranslatorTest, SchemasAreValidAndDescribeTheDefinitions) {
   EXPECT_EQ(std::vector<std::string>(), SchemaProblems(xsd("Customer")));
   const std::string customer = ReadFile(xsd("Customer"));
   EXPECT_NE(std::string::npos, customer.find("targetNamespace=\"" + kNamespace + "Customer\""));
-  EXPECT_NE(std::string::npos, customer.find("<xsd:import namespace=\"" + kNamespace +
-                                             "Address\" schemaLocation=\"Address.xsd\"/>"));
+  EXPECT_NE(std::string::npos,
+            customer.find("<xsd:import namespace=\"" + kNamespace + "Address\" schemaLocation=\"Address.xsd\"/>"));
 
   // An instance: the required elements, in attribute order.
   const auto instance = [&](const std::string& id) {
@@ -219,17 +219,19 @@ TEST_F(TranslatorTest, FindingsOfTheTranslatorAreResult15AndNoSchemaIsWritten) {
   CKBRXExportTransaction transaction(&owner_);
   EXPECT_EQ(15, transaction.Export(out_.path().c_str(), text.c_str()));
   ASSERT_EQ(1u, owner_.texts.size());
-  EXPECT_EQ("Phone (the type of attribute Home of Customer)\n"
-            "Customer: the attribute name \"First Name\" is not a valid XML name\n"
-            "Customer: the comments of attribute Note holds the character U+0007, which XML cannot carry\n",
-            owner_.texts[0]);
+  EXPECT_EQ(
+      "Phone (the type of attribute Home of Customer)\n"
+      "Customer: the attribute name \"First Name\" is not a valid XML name\n"
+      "Customer: the comments of attribute Note holds the character U+0007, which XML cannot carry\n",
+      owner_.texts[0]);
   EXPECT_TRUE(FolderNames(out_.path()).empty());
   EXPECT_TRUE(FolderNames(temp_.path()).empty());
 }
 
 TEST_F(TranslatorTest, AFaultOfTheTextIsAFindingWithItsLine) {
-  const std::string text = "[Pellisk]\nVersion = 3.0.0\n[End]\n[BusinessObjectDefinition]\nName = Customer\n\n"
-                           "\t[Attribute]\n\tName = Id\n\tColour = red\n\t[End]\n[End]\n";
+  const std::string text =
+      "[Pellisk]\nVersion = 3.0.0\n[End]\n[BusinessObjectDefinition]\nName = Customer\n\n"
+      "\t[Attribute]\n\tName = Id\n\tColour = red\n\t[End]\n[End]\n";
   CKBRXExportTransaction transaction(&owner_);
   EXPECT_EQ(15, transaction.Export(out_.path().c_str(), text.c_str()));
   EXPECT_EQ((std::vector<std::string>{"Line 9: Unknown field name Colour encountered\n"}), owner_.texts);
@@ -260,27 +262,29 @@ TEST_F(TranslatorTest, ASchemaThatCannotBeReadIsResult20) {
   std::filesystem::remove(xsd("Address"));
   EXPECT_EQ(20, transaction.Import(xsd("Customer").c_str(), text));
   // A document type could reach out to other files: it is refused.
-  WriteFile(xsd("Entity"), "<?xml version=\"1.0\"?><!DOCTYPE x [<!ENTITY e SYSTEM \"/etc/hostname\">]>"
-                           "<xsd:schema xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\"/>");
+  WriteFile(xsd("Entity"),
+            "<?xml version=\"1.0\"?><!DOCTYPE x [<!ENTITY e SYSTEM \"/etc/hostname\">]>"
+            "<xsd:schema xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\"/>");
   EXPECT_EQ(20, transaction.Import(xsd("Entity").c_str(), text));
   EXPECT_TRUE(text.IsEmpty());
 }
 
 TEST_F(TranslatorTest, ASchemaOfAnotherToolIsReadFromItsStructure) {
-  WriteFile(xsd("Order"),
-            "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" xmlns:t=\"urn:shop\" targetNamespace=\"urn:shop\">"
-            "<xs:simpleType name=\"Code\"><xs:restriction base=\"xs:token\"><xs:maxLength value=\"5\"/>"
-            "</xs:restriction></xs:simpleType>"
-            "<xs:complexType name=\"Line\"><xs:sequence><xs:element name=\"Qty\" type=\"xs:int\"/></xs:sequence>"
-            "</xs:complexType>"
-            "<xs:element name=\"Order\"><xs:complexType><xs:sequence>"
-            "<xs:element name=\"Number\" type=\"t:Code\"/>"
-            "<xs:element name=\"Placed\" type=\"xs:date\" minOccurs=\"0\"/>"
-            "<xs:element name=\"Note\" minOccurs=\"0\" default=\"none\"><xs:simpleType>"
-            "<xs:restriction base=\"xs:string\"><xs:maxLength value=\"80\"/></xs:restriction></xs:simpleType>"
-            "</xs:element>"
-            "<xs:element name=\"Lines\" type=\"t:Line\" maxOccurs=\"unbounded\"/>"
-            "</xs:sequence></xs:complexType></xs:element></xs:schema>");
+  WriteFile(
+      xsd("Order"),
+      "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" xmlns:t=\"urn:shop\" targetNamespace=\"urn:shop\">"
+      "<xs:simpleType name=\"Code\"><xs:restriction base=\"xs:token\"><xs:maxLength value=\"5\"/>"
+      "</xs:restriction></xs:simpleType>"
+      "<xs:complexType name=\"Line\"><xs:sequence><xs:element name=\"Qty\" type=\"xs:int\"/></xs:sequence>"
+      "</xs:complexType>"
+      "<xs:element name=\"Order\"><xs:complexType><xs:sequence>"
+      "<xs:element name=\"Number\" type=\"t:Code\"/>"
+      "<xs:element name=\"Placed\" type=\"xs:date\" minOccurs=\"0\"/>"
+      "<xs:element name=\"Note\" minOccurs=\"0\" default=\"none\"><xs:simpleType>"
+      "<xs:restriction base=\"xs:string\"><xs:maxLength value=\"80\"/></xs:restriction></xs:simpleType>"
+      "</xs:element>"
+      "<xs:element name=\"Lines\" type=\"t:Line\" maxOccurs=\"unbounded\"/>"
+      "</xs:sequence></xs:complexType></xs:element></xs:schema>");
   CKBRXExportTransaction transaction(&owner_);
   CString text;
   ASSERT_EQ(0, transaction.Import(xsd("Order").c_str(), text));

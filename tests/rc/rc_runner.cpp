@@ -53,7 +53,8 @@ std::vector<CompiledResource> ReadGenerated(const std::string& source) {
     arrays[std::stoi((*it)[1].str())] = bytes;
   }
   std::vector<CompiledResource> resources;
-  std::regex addPattern(R"re(AddResource\(module, (MAKEINTRESOURCE\((\d+)\)|"([^"]*)"), (MAKEINTRESOURCE\((\d+)\)|"([^"]*)"), kResource(\d+), (\d+)\);)re");
+  std::regex addPattern(
+      R"re(AddResource\(module, (MAKEINTRESOURCE\((\d+)\)|"([^"]*)"), (MAKEINTRESOURCE\((\d+)\)|"([^"]*)"), kResource(\d+), (\d+)\);)re");
   for (std::sregex_iterator it(source.begin(), source.end(), addPattern), end; it != end; ++it) {
     const auto& m = *it;
     CompiledResource r;

@@ -49,16 +49,29 @@ END
   DialogTemplate d = ParseDialog(r, "#1");
   EXPECT_EQ(d.style, 0x80000000u | kBorder | 0x00080000u);  // WS_POPUP | WS_BORDER | WS_SYSMENU
   const DWORD expected[] = {
-      kChild | 0x0 | kGroup,             kChild | 0x2 | kGroup,         kChild | 0x1 | kGroup,
-      kChild | kBorder | kTabStop,       kChild | 0x0 | kTabStop,       kChild | 0x1 | kTabStop,
-      kChild | 0x2 | kTabStop,           kChild | 0x3 | kTabStop,       kChild | 0x5 | kTabStop,
-      kChild | 0x6 | kTabStop,           kChild | 0x4 | kTabStop,       kChild | 0x9 | kTabStop,
-      kChild | 0x7,                      kChild | 0x1 | kBorder,        kChild | 0x1 | kTabStop,
-      kChild | 0x0,                      kChild | 0x3,                  kChild | 0x3,
-      kChild | kGroup,                   0x40000000 | kTabStop | 0x4,
+      kChild | 0x0 | kGroup,
+      kChild | 0x2 | kGroup,
+      kChild | 0x1 | kGroup,
+      kChild | kBorder | kTabStop,
+      kChild | 0x0 | kTabStop,
+      kChild | 0x1 | kTabStop,
+      kChild | 0x2 | kTabStop,
+      kChild | 0x3 | kTabStop,
+      kChild | 0x5 | kTabStop,
+      kChild | 0x6 | kTabStop,
+      kChild | 0x4 | kTabStop,
+      kChild | 0x9 | kTabStop,
+      kChild | 0x7,
+      kChild | 0x1 | kBorder,
+      kChild | 0x1 | kTabStop,
+      kChild | 0x0,
+      kChild | 0x3,
+      kChild | 0x3,
+      kChild | kGroup,
+      0x40000000 | kTabStop | 0x4,
   };
-  const char* classes[] = {"Static", "Static", "Static", "Edit",      "Button", "Button", "Button",
-                           "Button", "Button", "Button", "Button",    "Button", "Button", "ListBox",
+  const char* classes[] = {"Static",   "Static",    "Static", "Edit",   "Button", "Button", "Button",
+                           "Button",   "Button",    "Button", "Button", "Button", "Button", "ListBox",
                            "ComboBox", "ScrollBar", "Static", "Button", "Button", "Edit"};
   ASSERT_EQ(d.items.size(), std::size(expected));
   for (size_t i = 0; i < d.items.size(); ++i) {
@@ -153,11 +166,11 @@ END
 )");
   ASSERT_EQ(r.exitCode, 0) << r.errors;
   const std::vector<uint8_t> expected = {
-      0, 0, 0, 0,                          // header
-      0x10, 0, 'F', 0, 0, 0,               // MF_POPUP "F"
-      0x01, 0, 10, 0, 'A', 0, 0, 0,        // MF_GRAYED, id 10, "A"
-      0x80, 0, 0, 0, 0, 0,                 // separator: MF_END, id 0, ""
-      0xC8, 0, 11, 0, 'B', 0, 0, 0,        // MF_END | MF_MENUBREAK | MF_CHECKED, id 11, "B"
+      0,    0, 0,   0,                // header
+      0x10, 0, 'F', 0, 0,   0,        // MF_POPUP "F"
+      0x01, 0, 10,  0, 'A', 0, 0, 0,  // MF_GRAYED, id 10, "A"
+      0x80, 0, 0,   0, 0,   0,        // separator: MF_END, id 0, ""
+      0xC8, 0, 11,  0, 'B', 0, 0, 0,  // MF_END | MF_MENUBREAK | MF_CHECKED, id 11, "B"
   };
   EXPECT_EQ(r.Get("#4", "#1"), expected);
 }
@@ -173,8 +186,8 @@ END
 )");
   ASSERT_EQ(r.exitCode, 0) << r.errors;
   const std::vector<uint8_t> expected = {
-      0x00, 0, 3, 0, 100, 0, 0, 0,     // ASCII control-C
-      0x15, 0, 'X', 0, 101, 0, 0, 0,   // VIRTKEY | SHIFT | ALT, the capital letter
+      0x00, 0, 3,    0, 100, 0, 0, 0,  // ASCII control-C
+      0x15, 0, 'X',  0, 101, 0, 0, 0,  // VIRTKEY | SHIFT | ALT, the capital letter
       0x8B, 0, 0x74, 0, 102, 0, 0, 0,  // last | VIRTKEY | NOINVERT | CONTROL
   };
   EXPECT_EQ(r.Get("#9", "#1"), expected);
@@ -182,8 +195,9 @@ END
 
 TEST(Files, BitmapsAndCustomTypesResolvePathsWithoutCase) {
   std::string bmp = "BM" + std::string(12, '\0') + "DIBDATA";
-  CompileResult r = Compile("1 BITMAP \"Res\\\\PIC.bmp\"\n174 AVI \"res/clip.avi\"\n2 RCDATA BEGIN 1, 2L, \"ab\", L\"c\" END\n",
-                            {{"res/pic.bmp", bmp}, {"res/clip.avi", "RIFF"}});
+  CompileResult r =
+      Compile("1 BITMAP \"Res\\\\PIC.bmp\"\n174 AVI \"res/clip.avi\"\n2 RCDATA BEGIN 1, 2L, \"ab\", L\"c\" END\n",
+              {{"res/pic.bmp", bmp}, {"res/clip.avi", "RIFF"}});
   ASSERT_EQ(r.exitCode, 0) << r.errors;
   EXPECT_EQ(r.Get("#2", "#1"), (std::vector<uint8_t>{'D', 'I', 'B', 'D', 'A', 'T', 'A'}));
   EXPECT_EQ(r.Get("AVI", "#174"), (std::vector<uint8_t>{'R', 'I', 'F', 'F'}));

@@ -90,7 +90,8 @@ TEST_F(LoadTest, ABadFileStoresNothingAndNamesItsLine) {
   const std::string header = "[Pellisk]\r\nVersion = 3.0.0\r\n[End]\r\n";
   const std::string good = "[BusinessObjectDefinition]\r\nName = New\r\n[End]\r\n";
   std::string many;
-  for (int i = 0; i < 1000; ++i) many += "[BusinessObjectDefinition]\r\nName = Bulk" + std::to_string(i) + "\r\n[End]\r\n";
+  for (int i = 0; i < 1000; ++i)
+    many += "[BusinessObjectDefinition]\r\nName = Bulk" + std::to_string(i) + "\r\n[End]\r\n";
   struct Case {
     std::string text;
     const char* says;
@@ -103,8 +104,7 @@ TEST_F(LoadTest, ABadFileStoresNothingAndNamesItsLine) {
        "Line 8: The field is invalid"},
       {header + good + "[BusinessObjectDefinition]\r\nName = NEW\r\n[End]\r\n",
        "Line 8: A business object with this name already exists: NEW"},
-      {header + many + "[BusinessObjectDefinition]\r\nName = Last\r\nOops\r\n",
-       "Line 3006: Oops Invalid attribute"},
+      {header + many + "[BusinessObjectDefinition]\r\nName = Last\r\nOops\r\n", "Line 3006: Oops Invalid attribute"},
   };
   for (const Case& c : cases) {
     const std::string path = File("bad.in", c.text);

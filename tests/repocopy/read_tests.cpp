@@ -178,12 +178,12 @@ TEST(ReadTest, EveryErrorWithItsLine) {
        kPropertyNameTwice, 9, "Line 9: Property name encountered twice"},
       {kHeader + "[BusinessObjectDefinition]\nName = X\n\t[Property]\n\tName = P\n\tAttrName = a\n\tOther = 1\n",
        kInvalidField, 9, "Line 9: The field is invalid"},
-      {kHeader + "[BusinessObjectDefinition]\nName = X\n\t[Property]\n\tName = P\n\tAttrValue = v\n", kInvalidField,
-       8, nullptr},
+      {kHeader + "[BusinessObjectDefinition]\nName = X\n\t[Property]\n\tName = P\n\tAttrValue = v\n", kInvalidField, 8,
+       nullptr},
       {kHeader + "[BusinessObjectDefinition]\nName = X\n\t[Verb]\n\tName = \n\t[End]\n[End]\n", kInvalidVerb, 7,
        "Line 7: Name =  Invalid verb"},
-      {kHeader + "[BusinessObjectDefinition]\nName = X\n\t[Verb]\n\tname = Create\n\t[End]\n[End]\n", kInvalidVerb,
-       7, nullptr},
+      {kHeader + "[BusinessObjectDefinition]\nName = X\n\t[Verb]\n\tname = Create\n\t[End]\n[End]\n", kInvalidVerb, 7,
+       nullptr},
       {kHeader + "[BusinessObjectDefinition]\nName = X\n\t[Verb]\n\tName = Create\n\tScenario = s\n\t[End]\n[End]\n",
        kInvalidVerb, 8, "Line 8: Scenario = s Invalid verb"},
   };
@@ -323,7 +323,8 @@ TEST(ReadTest, FilesThatCannotBeReadSaySo) {
   Defs defs;
   const Error missing = ReadFile(folder / "none.in", defs);
   EXPECT_EQ(missing.code, kCannotRead);
-  EXPECT_EQ(ErrorText(missing), CString(("Cannot read " + (folder / "none.in") + ": No such file or directory").c_str()));
+  EXPECT_EQ(ErrorText(missing),
+            CString(("Cannot read " + (folder / "none.in") + ": No such file or directory").c_str()));
   const Error isFolder = ReadFile(folder.path(), defs);
   EXPECT_EQ(isFolder.code, kCannotRead);
   EXPECT_NE(ErrorText(isFolder).Find("Is a directory"), -1) << ErrorText(isFolder);

@@ -165,9 +165,7 @@ std::string FileText(const std::string& path) {
   return text.str();
 }
 
-void WriteFileText(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+void WriteFileText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 std::vector<std::string> FolderEntries(const std::string& folder) {
   std::vector<std::string> names;

@@ -61,8 +61,8 @@ std::vector<std::pair<int, std::string>> AllLines(LineReader& in, bool skipEmpty
 TEST(SyntaxTest, LinesSplitAtLfWithEveryCrTakenOut) {
   const std::string text = "\xEF\xBB\xBF[Pellisk]\r\nVersion = 3.0.0\n\r\n\nA\rB = x\r\r\n\tlast";
   LineReader in(text);
-  const std::vector<std::pair<int, std::string>> expected = {
-      {1, "[Pellisk]"}, {2, "Version = 3.0.0"}, {3, ""}, {4, ""}, {5, "AB = x"}, {6, "\tlast"}};
+  const std::vector<std::pair<int, std::string>> expected = {{1, "[Pellisk]"}, {2, "Version = 3.0.0"}, {3, ""},
+                                                             {4, ""},          {5, "AB = x"},          {6, "\tlast"}};
   EXPECT_EQ(AllLines(in, false), expected);
   EXPECT_EQ(in.Number(), 6);
 

@@ -69,12 +69,32 @@ TEST(WriteTest, OnlyBusinessObjectAttributesCarryTheirVersionAndRelationship) {
   std::string text;
   LineWriter out(text);
   ASSERT_FALSE(WriteDefinition(out, def));
-  EXPECT_EQ(text, Crlf({"[BusinessObjectDefinition]", "Name = Order", "Version = ", "", "\t[Attribute]",
-                        "\tName = Lines", "\tType = OrderLine", "\tContainedObjectVersion = ", "\tRelationship = ",
-                        "\tMaxLength = ", "\tIsKey = false", "\tIsForeignKey = false", "\tIsRequired = false",
-                        "\tIsRequiredServerBound = false", "\t[End]", "", "\t[Attribute]", "\tName = Note",
-                        "\tType = LongText", "\tMaxLength = ", "\tIsKey = false", "\tIsForeignKey = false",
-                        "\tIsRequired = false", "\tIsRequiredServerBound = false", "\t[End]", "[End]"}));
+  EXPECT_EQ(text, Crlf({"[BusinessObjectDefinition]",
+                        "Name = Order",
+                        "Version = ",
+                        "",
+                        "\t[Attribute]",
+                        "\tName = Lines",
+                        "\tType = OrderLine",
+                        "\tContainedObjectVersion = ",
+                        "\tRelationship = ",
+                        "\tMaxLength = ",
+                        "\tIsKey = false",
+                        "\tIsForeignKey = false",
+                        "\tIsRequired = false",
+                        "\tIsRequiredServerBound = false",
+                        "\t[End]",
+                        "",
+                        "\t[Attribute]",
+                        "\tName = Note",
+                        "\tType = LongText",
+                        "\tMaxLength = ",
+                        "\tIsKey = false",
+                        "\tIsForeignKey = false",
+                        "\tIsRequired = false",
+                        "\tIsRequiredServerBound = false",
+                        "\t[End]",
+                        "[End]"}));
 }
 
 struct BrokenValue {

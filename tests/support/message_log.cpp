@@ -50,8 +50,7 @@ MessageLog& MessageLog::operator=(const MessageLog& other) {
 }
 
 void PrintTo(const Command& command, std::ostream* out) {
-  *out << "{id " << command.id << ", " << (command.name.empty() ? std::to_string(command.code) : command.name)
-       << "}";
+  *out << "{id " << command.id << ", " << (command.name.empty() ? std::to_string(command.code) : command.name) << "}";
 }
 
 void PrintTo(const Message& message, std::ostream* out) {

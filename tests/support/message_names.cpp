@@ -14,6 +14,8 @@ struct Named {
   std::string_view name;
 };
 
+// Kept by hand a few entries to a line.
+// clang-format off
 constexpr Named kMessages[] = {
     {0x0000, "WM_NULL"}, {0x0001, "WM_CREATE"}, {0x0002, "WM_DESTROY"}, {0x0003, "WM_MOVE"},
     {0x0005, "WM_SIZE"}, {0x0006, "WM_ACTIVATE"}, {0x0007, "WM_SETFOCUS"}, {0x0008, "WM_KILLFOCUS"},
@@ -80,44 +82,80 @@ constexpr Named kMessages[] = {
     {0x0304, "WM_UNDO"}, {0x0311, "WM_PALETTECHANGED"}, {0x0312, "WM_HOTKEY"}, {0x0317, "WM_PRINT"},
     {0x0318, "WM_PRINTCLIENT"}, {0x0364, "WM_INITIALUPDATE"},
 };
+// clang-format on
 
-constexpr Named kDialogMessages[] = {
-    {0x0400, "DM_GETDEFID"}, {0x0401, "DM_SETDEFID"}, {0x0402, "DM_REPOSITION"}};
+constexpr Named kDialogMessages[] = {{0x0400, "DM_GETDEFID"}, {0x0401, "DM_SETDEFID"}, {0x0402, "DM_REPOSITION"}};
 
-constexpr Named kButtonCodes[] = {{0, "BN_CLICKED"}, {1, "BN_PAINT"}, {2, "BN_HILITE"}, {3, "BN_UNHILITE"},
-                                  {4, "BN_DISABLE"}, {5, "BN_DOUBLECLICKED"}, {6, "BN_SETFOCUS"},
-                                  {7, "BN_KILLFOCUS"}};
+constexpr Named kButtonCodes[] = {{0, "BN_CLICKED"}, {1, "BN_PAINT"},         {2, "BN_HILITE"},   {3, "BN_UNHILITE"},
+                                  {4, "BN_DISABLE"}, {5, "BN_DOUBLECLICKED"}, {6, "BN_SETFOCUS"}, {7, "BN_KILLFOCUS"}};
 constexpr Named kEditCodes[] = {{0x100, "EN_SETFOCUS"}, {0x200, "EN_KILLFOCUS"}, {0x300, "EN_CHANGE"},
                                 {0x400, "EN_UPDATE"},   {0x500, "EN_ERRSPACE"},  {0x501, "EN_MAXTEXT"},
                                 {0x601, "EN_HSCROLL"},  {0x602, "EN_VSCROLL"}};
-constexpr Named kListBoxCodes[] = {{0xFFFE, "LBN_ERRSPACE"}, {1, "LBN_SELCHANGE"},  {2, "LBN_DBLCLK"},
-                                   {3, "LBN_SELCANCEL"},     {4, "LBN_SETFOCUS"},   {5, "LBN_KILLFOCUS"}};
-constexpr Named kComboBoxCodes[] = {{0xFFFF, "CBN_ERRSPACE"}, {1, "CBN_SELCHANGE"},  {2, "CBN_DBLCLK"},
-                                    {3, "CBN_SETFOCUS"},      {4, "CBN_KILLFOCUS"},  {5, "CBN_EDITCHANGE"},
-                                    {6, "CBN_EDITUPDATE"},    {7, "CBN_DROPDOWN"},   {8, "CBN_CLOSEUP"},
+constexpr Named kListBoxCodes[] = {{0xFFFE, "LBN_ERRSPACE"}, {1, "LBN_SELCHANGE"}, {2, "LBN_DBLCLK"},
+                                   {3, "LBN_SELCANCEL"},     {4, "LBN_SETFOCUS"},  {5, "LBN_KILLFOCUS"}};
+constexpr Named kComboBoxCodes[] = {{0xFFFF, "CBN_ERRSPACE"}, {1, "CBN_SELCHANGE"},    {2, "CBN_DBLCLK"},
+                                    {3, "CBN_SETFOCUS"},      {4, "CBN_KILLFOCUS"},    {5, "CBN_EDITCHANGE"},
+                                    {6, "CBN_EDITUPDATE"},    {7, "CBN_DROPDOWN"},     {8, "CBN_CLOSEUP"},
                                     {9, "CBN_SELENDOK"},      {10, "CBN_SELENDCANCEL"}};
 constexpr Named kStaticCodes[] = {{0, "STN_CLICKED"}, {1, "STN_DBLCLK"}, {2, "STN_ENABLE"}, {3, "STN_DISABLE"}};
 
 constexpr Named kNotifyCodes[] = {
-    {-1, "NM_OUTOFMEMORY"},       {-2, "NM_CLICK"},           {-3, "NM_DBLCLK"},
-    {-4, "NM_RETURN"},            {-5, "NM_RCLICK"},          {-6, "NM_RDBLCLK"},
-    {-7, "NM_SETFOCUS"},          {-8, "NM_KILLFOCUS"},       {-12, "NM_CUSTOMDRAW"},
-    {-13, "NM_HOVER"},            {-100, "LVN_ITEMCHANGING"}, {-101, "LVN_ITEMCHANGED"},
-    {-102, "LVN_INSERTITEM"},     {-103, "LVN_DELETEITEM"},   {-104, "LVN_DELETEALLITEMS"},
-    {-105, "LVN_BEGINLABELEDIT"}, {-106, "LVN_ENDLABELEDIT"}, {-108, "LVN_COLUMNCLICK"},
-    {-109, "LVN_BEGINDRAG"},      {-150, "LVN_GETDISPINFO"},  {-155, "LVN_KEYDOWN"},
-    {-200, "PSN_SETACTIVE"},      {-201, "PSN_KILLACTIVE"},   {-202, "PSN_APPLY"},
-    {-203, "PSN_RESET"},          {-205, "PSN_HELP"},         {-206, "PSN_WIZBACK"},
-    {-207, "PSN_WIZNEXT"},        {-208, "PSN_WIZFINISH"},    {-209, "PSN_QUERYCANCEL"},
-    {-300, "HDN_ITEMCHANGING"},   {-301, "HDN_ITEMCHANGED"},  {-302, "HDN_ITEMCLICK"},
-    {-306, "HDN_BEGINTRACK"},     {-307, "HDN_ENDTRACK"},     {-308, "HDN_TRACK"},
-    {-401, "TVN_SELCHANGING"},    {-402, "TVN_SELCHANGED"},   {-403, "TVN_GETDISPINFO"},
-    {-405, "TVN_ITEMEXPANDING"},  {-406, "TVN_ITEMEXPANDED"}, {-412, "TVN_KEYDOWN"},
-    {-520, "TTN_GETDISPINFO"},    {-521, "TTN_SHOW"},         {-522, "TTN_POP"},
-    {-550, "TCN_KEYDOWN"},        {-551, "TCN_SELCHANGE"},    {-552, "TCN_SELCHANGING"},
-    {-601, "CDN_INITDONE"},       {-602, "CDN_SELCHANGE"},    {-603, "CDN_FOLDERCHANGE"},
-    {-604, "CDN_SHAREVIOLATION"}, {-605, "CDN_HELP"},         {-606, "CDN_FILEOK"},
-    {-607, "CDN_TYPECHANGE"},     {-722, "UDN_DELTAPOS"},
+    {-1, "NM_OUTOFMEMORY"},
+    {-2, "NM_CLICK"},
+    {-3, "NM_DBLCLK"},
+    {-4, "NM_RETURN"},
+    {-5, "NM_RCLICK"},
+    {-6, "NM_RDBLCLK"},
+    {-7, "NM_SETFOCUS"},
+    {-8, "NM_KILLFOCUS"},
+    {-12, "NM_CUSTOMDRAW"},
+    {-13, "NM_HOVER"},
+    {-100, "LVN_ITEMCHANGING"},
+    {-101, "LVN_ITEMCHANGED"},
+    {-102, "LVN_INSERTITEM"},
+    {-103, "LVN_DELETEITEM"},
+    {-104, "LVN_DELETEALLITEMS"},
+    {-105, "LVN_BEGINLABELEDIT"},
+    {-106, "LVN_ENDLABELEDIT"},
+    {-108, "LVN_COLUMNCLICK"},
+    {-109, "LVN_BEGINDRAG"},
+    {-150, "LVN_GETDISPINFO"},
+    {-155, "LVN_KEYDOWN"},
+    {-200, "PSN_SETACTIVE"},
+    {-201, "PSN_KILLACTIVE"},
+    {-202, "PSN_APPLY"},
+    {-203, "PSN_RESET"},
+    {-205, "PSN_HELP"},
+    {-206, "PSN_WIZBACK"},
+    {-207, "PSN_WIZNEXT"},
+    {-208, "PSN_WIZFINISH"},
+    {-209, "PSN_QUERYCANCEL"},
+    {-300, "HDN_ITEMCHANGING"},
+    {-301, "HDN_ITEMCHANGED"},
+    {-302, "HDN_ITEMCLICK"},
+    {-306, "HDN_BEGINTRACK"},
+    {-307, "HDN_ENDTRACK"},
+    {-308, "HDN_TRACK"},
+    {-401, "TVN_SELCHANGING"},
+    {-402, "TVN_SELCHANGED"},
+    {-403, "TVN_GETDISPINFO"},
+    {-405, "TVN_ITEMEXPANDING"},
+    {-406, "TVN_ITEMEXPANDED"},
+    {-412, "TVN_KEYDOWN"},
+    {-520, "TTN_GETDISPINFO"},
+    {-521, "TTN_SHOW"},
+    {-522, "TTN_POP"},
+    {-550, "TCN_KEYDOWN"},
+    {-551, "TCN_SELCHANGE"},
+    {-552, "TCN_SELCHANGING"},
+    {-601, "CDN_INITDONE"},
+    {-602, "CDN_SELCHANGE"},
+    {-603, "CDN_FOLDERCHANGE"},
+    {-604, "CDN_SHAREVIOLATION"},
+    {-605, "CDN_HELP"},
+    {-606, "CDN_FILEOK"},
+    {-607, "CDN_TYPECHANGE"},
+    {-722, "UDN_DELTAPOS"},
 };
 
 std::string_view Lookup(std::span<const Named> table, long value) {

@@ -12,8 +12,7 @@ constexpr const char* kRecorderProperty = "halvane.test.MessageRecorder";
 
 }  // namespace
 
-MessageRecorder::MessageRecorder(Window window, MessageLog* sharedLog)
-    : log_(sharedLog != nullptr ? sharedLog : this) {
+MessageRecorder::MessageRecorder(Window window, MessageLog* sharedLog) : log_(sharedLog != nullptr ? sharedLog : this) {
   if (!window.exists()) {
     ADD_FAILURE() << "MessageRecorder: no such window";
     return;

@@ -36,8 +36,9 @@ std::string Describe(const ExpectedMessage& row) {
   std::ostringstream out;
   out << MessageName(row.message);
   if (row.code != -1) {
-    const std::string name =
-        row.message == WM_COMMAND ? NotificationName(WM_COMMAND, MAKEWPARAM(0, row.code), reinterpret_cast<LPARAM>(row.hwnd)) : "";
+    const std::string name = row.message == WM_COMMAND ? NotificationName(WM_COMMAND, MAKEWPARAM(0, row.code),
+                                                                          reinterpret_cast<LPARAM>(row.hwnd))
+                                                       : "";
     out << ' ' << (name.empty() ? std::to_string(row.code) : name);
   }
   if (row.hwnd != nullptr) out << " of " << row.hwnd;

@@ -34,8 +34,8 @@ RecordingWindow::RecordingWindow(const std::string& title, DWORD style, RECT rec
   RecordingWindow* const outer = creating;
   creating = this;
   hwnd_ = CreateWindowEx(0, kClassName, title.c_str(), style, rect.left, rect.top, rect.right - rect.left,
-                         rect.bottom - rect.top, parent.hwnd(),
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandle(nullptr), this);
+                         rect.bottom - rect.top, parent.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandle(nullptr), this);
   creating = outer;
   if (hwnd_ == nullptr) ADD_FAILURE() << "RecordingWindow: CreateWindowEx failed";
 }
@@ -64,8 +64,8 @@ LRESULT CALLBACK RecordingWindow::Procedure(HWND hwnd, UINT message, WPARAM wPar
 LRESULT RecordingWindow::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   add(hwnd, message, wParam, lParam);
   const auto answer = answers_.find(message);
-  const LRESULT result = answer != answers_.end() ? answer->second(hwnd, wParam, lParam)
-                                                  : DefWindowProc(hwnd, message, wParam, lParam);
+  const LRESULT result =
+      answer != answers_.end() ? answer->second(hwnd, wParam, lParam) : DefWindowProc(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtr(hwnd, GWLP_USERDATA, 0);
     hwnd_ = nullptr;

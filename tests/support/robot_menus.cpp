@@ -177,8 +177,8 @@ bool Robot::chooseMenuPath(const std::vector<std::string>& items, bool failOnGre
   }
   const int index = FindItem(bar, items.front());
   if (index < 0) {
-    ADD_FAILURE() << "Robot: the menu bar has no item \"" << items.front() << "\"; its items: "
-                  << Joined(ItemTexts(bar), ", ");
+    ADD_FAILURE() << "Robot: the menu bar has no item \"" << items.front()
+                  << "\"; its items: " << Joined(ItemTexts(bar), ", ");
     return false;
   }
   clickMenuItem(owner.hwnd(), bar, index);

@@ -19,9 +19,7 @@ struct ListMessages {
 constexpr ListMessages kListBox{LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_GETCURSEL};
 constexpr ListMessages kComboBox{CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_GETCURSEL};
 
-const ListMessages& ListMessagesOf(const Window& window) {
-  return window.isComboBox() ? kComboBox : kListBox;
-}
+const ListMessages& ListMessagesOf(const Window& window) { return window.isComboBox() ? kComboBox : kListBox; }
 
 void CollectDescendants(HWND parent, std::vector<Window>& out) {
   for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -69,9 +67,7 @@ bool Window::isVisible() const { return exists() && IsWindowVisible(hwnd_); }
 
 bool Window::isEnabled() const { return exists() && IsWindowEnabled(hwnd_); }
 
-int Window::checked() const {
-  return exists() ? static_cast<int>(SendMessage(hwnd_, BM_GETCHECK, 0, 0)) : 0;
-}
+int Window::checked() const { return exists() ? static_cast<int>(SendMessage(hwnd_, BM_GETCHECK, 0, 0)) : 0; }
 
 RECT Window::rect() const {
   RECT r{};
@@ -116,9 +112,7 @@ bool Window::isComboBox() const { return className() == "ComboBox"; }
 
 bool Window::isSimpleComboBox() const { return isComboBox() && (style() & 0x0003) == CBS_SIMPLE; }
 
-DWORD Window::style() const {
-  return exists() ? static_cast<DWORD>(GetWindowLong(hwnd_, GWL_STYLE)) : 0;
-}
+DWORD Window::style() const { return exists() ? static_cast<DWORD>(GetWindowLong(hwnd_, GWL_STYLE)) : 0; }
 
 std::vector<std::string> Window::listItems() const {
   std::vector<std::string> items;
@@ -128,8 +122,7 @@ std::vector<std::string> Window::listItems() const {
   for (LRESULT i = 0; i < count; ++i) {
     const LRESULT length = SendMessage(hwnd_, m.textLength, static_cast<WPARAM>(i), 0);
     std::string item(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-    const LRESULT copied =
-        SendMessage(hwnd_, m.text, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
+    const LRESULT copied = SendMessage(hwnd_, m.text, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
     item.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
     items.push_back(std::move(item));
   }

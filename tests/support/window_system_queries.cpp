@@ -34,9 +34,7 @@ void InjectCharacter(char c) { win32::input::Char(c); }
 
 void InjectMouseMove(POINT screen) { win32::input::MouseMove(screen); }
 
-void InjectMouseButton(bool right, bool down, POINT screen) {
-  win32::input::MouseButton(right ? 1 : 0, down, screen);
-}
+void InjectMouseButton(bool right, bool down, POINT screen) { win32::input::MouseButton(right ? 1 : 0, down, screen); }
 
 bool RenderToPng(HWND window, const std::filesystem::path& file, bool withPopups) {
   return withPopups ? win32::RenderWindowWithPopupsToPng(window, file.c_str())

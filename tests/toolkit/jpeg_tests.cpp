@@ -82,7 +82,7 @@ TEST_F(JpegTest, ABitmapIsWrittenAsAReadableJfifFile) {
   EXPECT_EQ(jpeg.GetPixel(35, 25), RGB(0, 0, 200));
   EXPECT_EQ(jpeg.GetPixel(40, 0), CLR_INVALID);
   jpeg.SetQuality(90);
-  const auto path = folder_ / "images" ;
+  const auto path = folder_ / "images";
   std::filesystem::create_directories(path);
   ASSERT_TRUE(jpeg.SaveImage((path / "Main_General.jpeg").c_str())) << jpeg.GetLastError().GetString();
 
@@ -105,8 +105,8 @@ TEST_F(JpegTest, ABitmapIsWrittenAsAReadableJfifFile) {
 
 TEST_F(JpegTest, AWindowIsCapturedWithItsFrameOrItsClientArea) {
   CWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, "Captured", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 240, 160, nullptr,
-                           nullptr));
+  ASSERT_TRUE(
+      wnd.CreateEx(0, nullptr, "Captured", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 240, 160, nullptr, nullptr));
   CRect window, client;
   wnd.GetWindowRect(&window);
   wnd.GetClientRect(&client);

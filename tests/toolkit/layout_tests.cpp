@@ -31,7 +31,8 @@ class LayoutTest : public ToolkitTest {
   void SetUp() override {
     ToolkitTest::SetUp();
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "Layout", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr));
-    ASSERT_TRUE(grid.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOINTEGRALHEIGHT, CRect(5, 5, 300, 250), &parent, kGrid));
+    ASSERT_TRUE(
+        grid.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOINTEGRALHEIGHT, CRect(5, 5, 300, 250), &parent, kGrid));
     ASSERT_TRUE(load.Create("Load", WS_CHILD | WS_VISIBLE, CRect(310, 220, 390, 245), &parent, kLoad));
     ASSERT_TRUE(parent.layout.Init(&parent));
   }

@@ -21,8 +21,7 @@ class ResultsBar : public SECControlBar {
  protected:
   afx_msg int OnCreate(LPCREATESTRUCT lpcs) {
     if (SECControlBar::OnCreate(lpcs) == -1) return -1;
-    return m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE, CRect(10, 10, 100, 100), this, 1) ? 0
-                                                                                                           : -1;
+    return m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE, CRect(10, 10, 100, 100), this, 1) ? 0 : -1;
   }
   afx_msg void OnSize(UINT nType, int cx, int cy) {
     SECControlBar::OnSize(nType, cx, cy);

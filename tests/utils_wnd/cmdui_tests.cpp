@@ -6,7 +6,14 @@
 
 namespace {
 
-enum : UINT { ID_CUT = 57635, ID_COPY = 57634, ID_PASTE = 57637, ID_EXPAND = 32814, ID_DELETE = 32810, ID_OPEN = 32858 };
+enum : UINT {
+  ID_CUT = 57635,
+  ID_COPY = 57634,
+  ID_PASTE = 57637,
+  ID_EXPAND = 32814,
+  ID_DELETE = 32810,
+  ID_OPEN = 32858
+};
 
 class CCommands : public CWnd {
  public:

@@ -36,7 +36,8 @@ TEST_F(GridWndTest, APasswordCellShowsMasksWhileTheStoredValueStaysClear) {
   ::CloseClipboard();
   ::SendMessage(editor.hwnd(), EM_SETSEL, 0, -1);
   robot.keys({VK_CONTROL, 'C'});
-  EXPECT_EQ(halvane::test::ClipboardText().find("secret"), std::string::npos) << "copying from the editor leaks nothing";
+  EXPECT_EQ(halvane::test::ClipboardText().find("secret"), std::string::npos)
+      << "copying from the editor leaks nothing";
 
   ::SendMessage(editor.hwnd(), EM_SETSEL, 0, -1);
   robot.type("ab");

@@ -27,7 +27,8 @@ class GridWndTest : public UtilsWndTest {
   }
   void ClickCell(CGXGridWnd& grid, ROWCOL nRow, ROWCOL nCol) {
     const CRect rect = grid.CalcRectFromRowCol(nRow, nCol);
-    robot.click(halvane::test::Window(grid.GetSafeHwnd()), POINT{rect.left + rect.Width() / 2, rect.top + rect.Height() / 2});
+    robot.click(halvane::test::Window(grid.GetSafeHwnd()),
+                POINT{rect.left + rect.Width() / 2, rect.top + rect.Height() / 2});
   }
   static halvane::test::Window Editor(const CWnd& grid) {
     for (const auto& child : halvane::test::Window(grid.GetSafeHwnd()).children())

@@ -158,7 +158,6 @@ void CALLBACK PressCancel(HWND, UINT, UINT_PTR id, DWORD) {
   g_robot->click(Window(g_cancel));
 }
 
-
 TEST_F(MessageWndTest, CancelEndsTheWaitAndTheTaskFinishesUnseen) {
   GatedJob job;
   job.code = 7;
@@ -176,7 +175,6 @@ TEST_F(MessageWndTest, CancelEndsTheWaitAndTheTaskFinishesUnseen) {
   EXPECT_EQ(tasks.Join(INFINITE, false, false, true), CMessageWnd::TASK_NONE);
   job.Open();  // the destructor waits for the worker
 }
-
 
 TEST_F(MessageWndTest, FailingTasksAnswerTheFailureCode) {
   CMessageWnd tasks(nullptr);
@@ -283,7 +281,6 @@ TEST_F(MessageWndTest, ANewParentOwnsTheNextWaitWindowAfterTheOldOneWent) {
   EXPECT_EQ(tasks.Join(INFINITE, false, false, true), 0u);
   mainWnd.DestroyWindow();
 }
-
 
 void CALLBACK QuitAndOpen(HWND, UINT, UINT_PTR id, DWORD) {
   ::KillTimer(nullptr, id);

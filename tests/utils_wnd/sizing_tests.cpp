@@ -66,10 +66,10 @@ class SizingTest : public UtilsWndTest {
     list.SetMinDimensions(window.Width(), window.Height());
   }
   static void AddChild(CWnd& parent, const char* cls, UINT id, const CRect& rect) {
-    ASSERT_NE(::CreateWindowEx(0, cls, "", WS_CHILD | WS_VISIBLE, rect.left, rect.top, rect.Width(), rect.Height(),
-                               parent.GetSafeHwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr,
-                               nullptr),
-              nullptr);
+    ASSERT_NE(
+        ::CreateWindowEx(0, cls, "", WS_CHILD | WS_VISIBLE, rect.left, rect.top, rect.Width(), rect.Height(),
+                         parent.GetSafeHwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr, nullptr),
+        nullptr);
   }
   static void Resize(CWnd& wnd, int cx, int cy) {
     wnd.SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

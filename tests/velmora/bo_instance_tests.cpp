@@ -389,8 +389,8 @@ TEST_F(InstanceEditorTest, RemoveInstanceAndRemoveAllRebuildTheElementRows) {
     Choose(list, "[0].Create", "Remove Instance");
     ASSERT_EQ(Shipping()->getObjectCount(), 1);
     EXPECT_EQ(Shipping()->getObject(0), second);
-    EXPECT_EQ(Column(list, 0), (std::vector<std::string>{"Name", "Age", "Home.<none>", "Shipping[N]", "[0].<none>",
-                                                         "Since"}));
+    EXPECT_EQ(Column(list, 0),
+              (std::vector<std::string>{"Name", "Age", "Home.<none>", "Shipping[N]", "[0].<none>", "Since"}));
     Open(list, "[0].<none>");
     Choose(list, "Shipping[N]", "Remove All Instance");
     EXPECT_EQ(Shipping()->getObjectCount(), 0);

@@ -67,7 +67,8 @@ TEST_F(HelpAuthoringTest, OkOnANewTopicWritesTheStubPageItsScreenshotAndTheTopic
   bool focusInPage = false, checked = false;
   AuthorLookup(
       [&](Robot& r, Window dlg) {
-        fields = {dlg.child(IDC_HTOPIC_WINDOW).text(), dlg.child(IDC_HTOPIC_TAB).text(), dlg.child(IDC_HTOPIC_PAGE).text()};
+        fields = {dlg.child(IDC_HTOPIC_WINDOW).text(), dlg.child(IDC_HTOPIC_TAB).text(),
+                  dlg.child(IDC_HTOPIC_PAGE).text()};
         focusInPage = r.focused() == dlg.child(IDC_HTOPIC_PAGE);
         checked = dlg.child(IDC_HTOPIC_CREATE).checked() == BST_CHECKED;
         r.snapshot(dlg, "add_help_topic");
@@ -83,7 +84,8 @@ TEST_F(HelpAuthoringTest, OkOnANewTopicWritesTheStubPageItsScreenshotAndTheTopic
   EXPECT_TRUE(TopicFileRewritten());
 
   const std::string stub = Text(page);
-  EXPECT_NE(std::string::npos, stub.find("<h2>\nOrders &amp; Returns - \n<br><img src = \"images/Orders &amp; Returns_.jpeg\">"))
+  EXPECT_NE(std::string::npos,
+            stub.find("<h2>\nOrders &amp; Returns - \n<br><img src = \"images/Orders &amp; Returns_.jpeg\">"))
       << stub;
   const Bytes jpeg = Read("Orvex/images/Orders & Returns_.jpeg");
   ASSERT_GE(jpeg.size(), 4u);
@@ -207,7 +209,8 @@ TEST_F(HelpAuthoringTest, ListAllTopicsShowsEveryTopicInOrder) {
   std::vector<Strings> rows;
   AuthorLookup([&](Robot& r, Window dlg) {
     r.onDialog("Help Topics", [&](Robot& r2, Window list) {
-      auto* grid = static_cast<CGXGridCore*>(static_cast<HLGrid*>(CWnd::FromHandlePermanent(list.child(IDC_HTOPIC_GRID).hwnd())));
+      auto* grid = static_cast<CGXGridCore*>(
+          static_cast<HLGrid*>(CWnd::FromHandlePermanent(list.child(IDC_HTOPIC_GRID).hwnd())));
       ASSERT_NE(grid, nullptr);
       for (ROWCOL row = 0; row <= grid->GetRowCount(); ++row)
         rows.push_back({grid->GetValueRowCol(row, 1).GetString(), grid->GetValueRowCol(row, 2).GetString(),

@@ -70,8 +70,8 @@ class HelpTest : public VelmoraTest {
   std::string Path(const std::string& relative) const { return helpFolder + "/" + relative; }
   void Write(const std::string& relative, const Bytes& bytes) const {
     std::filesystem::create_directories(std::filesystem::path(Path(relative)).parent_path());
-    std::ofstream(Path(relative), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                           static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(Path(relative), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }
   Bytes Read(const std::string& relative) const {
     std::ifstream in(Path(relative), std::ios::binary);
@@ -111,12 +111,12 @@ class HelpTest : public VelmoraTest {
   }
 
   static constexpr const char* kUtilsCaption = "velmora_tests";  // Utils' boxes show the program's name
-  static constexpr const char* kHostCaption = "Help Host";        // the class library's, the application's
+  static constexpr const char* kHostCaption = "Help Host";       // the class library's, the application's
 
   HelpHost app;
   halvane::test::TempFolder install{"velmora-help"};
   const std::string helpFolder = install / "bin/help";
-  std::vector<std::string> opened;     // the shell's openings, in order
-  std::set<std::string> unopenable;    // files the shell fails to open
+  std::vector<std::string> opened;   // the shell's openings, in order
+  std::set<std::string> unopenable;  // files the shell fails to open
   INT_PTR failedResult = SE_ERR_FNF;
 };

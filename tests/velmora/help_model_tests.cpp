@@ -52,8 +52,9 @@ TEST(HelpNamesTest, TheStubPageEscapesWhatTheWindowShows) {
   const CString page = StubPage("Tom & <Jerry>", "\"Tab\"", "images/a.jpeg");
   const std::string text = page.GetString();
   EXPECT_TRUE(text.starts_with("<!DOCTYPE HTML PUBLIC>\n<html><head>\n<title>Dummy Page </title></head>\n"));
-  EXPECT_NE(std::string::npos, text.find("<h2>\nTom &amp; &lt;Jerry&gt; - &quot;Tab&quot;\n<br><img src = \"images/a.jpeg\">\n"
-                                         "\n</h2>\n"));
+  EXPECT_NE(std::string::npos,
+            text.find("<h2>\nTom &amp; &lt;Jerry&gt; - &quot;Tab&quot;\n<br><img src = \"images/a.jpeg\">\n"
+                      "\n</h2>\n"));
   EXPECT_TRUE(text.ends_with("</body>\n</html>\n"));
   EXPECT_EQ(std::string::npos, std::string(StubPage("T", "S", "").GetString()).find("<img"));
 }
@@ -71,19 +72,19 @@ class HelpFileTest : public HelpTest {};
 
 // Two topics as the class library's archive stores a CObList of them.
 const Bytes kTwoTopics = {
-    0x02, 0x00,                                              // element count
-    0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00,                      // new class, schema 1, name length 6
-    'H', 'T', 'o', 'p', 'i', 'c',                            //
-    0x04, 'M', 'a', 'i', 'n',                                // window title
-    0x07, 'G', 'e', 'n', 'e', 'r', 'a', 'l',                 // sub-topic
-    0x00,                                                    // third text
-    0x17, 'O', 'r', 'v', 'e', 'x', '/', 'M', 'a', 'i', 'n', '_', 'G', 'e', 'n', 'e', 'r', 'a', 'l', '.', 'h',
-    't', 'm', 'l',                                           // page
-    0x01, 0x80,                                              // the class again
-    0x05, 'L', 'o', 'g', 'i', 'n',                           //
-    0x00,                                                    //
-    0x00,                                                    //
-    0x0A, 'l', 'o', 'g', 'i', 'n', '.', 'h', 't', 'm', 'l',  //
+    0x02, 0x00,                                    // element count
+    0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00,            // new class, schema 1, name length 6
+    'H',  'T',  'o',  'p',  'i',  'c',             //
+    0x04, 'M',  'a',  'i',  'n',                   // window title
+    0x07, 'G',  'e',  'n',  'e',  'r',  'a', 'l',  // sub-topic
+    0x00,                                          // third text
+    0x17, 'O',  'r',  'v',  'e',  'x',  '/', 'M', 'a', 'i', 'n', '_',
+    'G',  'e',  'n',  'e',  'r',  'a',  'l', '.', 'h', 't', 'm', 'l',  // page
+    0x01, 0x80,                                                        // the class again
+    0x05, 'L',  'o',  'g',  'i',  'n',                                 //
+    0x00,                                                              //
+    0x00,                                                              //
+    0x0A, 'l',  'o',  'g',  'i',  'n',  '.', 'h', 't', 'm', 'l',       //
 };
 
 TEST_F(HelpFileTest, TheTopicFileIsTheArchiveLayoutByteForByteAndReadsBack) {
@@ -166,8 +167,8 @@ TEST_F(HelpFileTest, ADamagedTopicFileIsReportedKeptAsItIsAndNeverOverwritten) {
   wrongClass[8] = 'X';  // "XTopic"
   Bytes wrongSchema = kTwoTopics;
   wrongSchema[4] = 0x02;
-  for (const Case& c : {Case{"cut short", cut, 1}, Case{"unknown class", wrongClass, 0},
-                        Case{"other schema", wrongSchema, 0}}) {
+  for (const Case& c :
+       {Case{"cut short", cut, 1}, Case{"unknown class", wrongClass, 0}, Case{"other schema", wrongSchema, 0}}) {
     Write("OrvexHelp.data", c.bytes);
     std::string shown;
     AnswerBox(kUtilsCaption, shown);
@@ -210,8 +211,8 @@ TEST_F(HelpFileTest, TheHelpFolderIsComparedInLowerCaseButOpenedAsGiven) {
   const std::string mixed = install / "Bin/Help";
   std::filesystem::create_directories(mixed);
   {
-    std::ofstream(mixed + "/OrvexHelp.data", std::ios::binary).write(reinterpret_cast<const char*>(kTwoTopics.data()),
-                                                                      static_cast<std::streamsize>(kTwoTopics.size()));
+    std::ofstream(mixed + "/OrvexHelp.data", std::ios::binary)
+        .write(reinterpret_cast<const char*>(kTwoTopics.data()), static_cast<std::streamsize>(kTwoTopics.size()));
   }
   HvHelp help("Orvex", mixed.c_str());
   std::string lower = mixed;
@@ -238,8 +239,8 @@ TEST_F(ShippedHelpTest, EveryShippedTopicHasItsPageNamedByTheRule) {
   const std::filesystem::path shipped = BuildFolder() / "bin/help";
   ASSERT_TRUE(std::filesystem::exists(shipped / "OrvexHelp.data")) << shipped;
   // A copy, so that nothing is written into the build's own help folder.
-  std::filesystem::copy(shipped, helpFolder, std::filesystem::copy_options::recursive |
-                                                 std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::copy(shipped, helpFolder,
+                        std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
   for (const char* program : {"Orvex", "Kestrun"}) {
     HvHelp help(program, helpFolder.c_str());
     EXPECT_FALSE(help.IsReadOnly()) << program;

@@ -59,7 +59,8 @@ class ImportDialog : public CDlgImportResults {
     std::vector<ROWCOL> rows;
     const ROWCOL spans = m_wndGrid.GetSelectedRows(starts, ends, TRUE, FALSE);
     for (ROWCOL i = 0; i < spans; ++i)
-      for (ROWCOL row = starts[static_cast<INT_PTR>(i)]; row <= ends[static_cast<INT_PTR>(i)]; ++row) rows.push_back(row);
+      for (ROWCOL row = starts[static_cast<INT_PTR>(i)]; row <= ends[static_cast<INT_PTR>(i)]; ++row)
+        rows.push_back(row);
     return rows;
   }
 };

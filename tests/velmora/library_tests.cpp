@@ -60,12 +60,12 @@ class LauncherTest : public LibraryTest {
  protected:
   void SetUp() override {
     LibraryTest::SetUp();
-    win32::SetProcessLauncherHook([this](const std::string& program, const std::vector<std::string>& argv)
-                                      -> std::optional<DWORD> {
-      launches.push_back(argv);
-      if (program == missing) return std::nullopt;
-      return 0;
-    });
+    win32::SetProcessLauncherHook(
+        [this](const std::string& program, const std::vector<std::string>& argv) -> std::optional<DWORD> {
+          launches.push_back(argv);
+          if (program == missing) return std::nullopt;
+          return 0;
+        });
   }
   void TearDown() override {
     win32::SetProcessLauncherHook({});
@@ -89,8 +89,9 @@ TEST_F(LauncherTest, AnEmptyFormatRunsTheProgramFollowedByOneBlank) {
 }
 
 TEST_F(LauncherTest, TheToolTableAndTheFormattedArguments) {
-  const std::vector<std::string> programs = {"Trebbit.exe", "",           "Quorrel.exe", "Gostrel.exe", "Fardle.exe",
-                                             "Orvex.exe",   "Wendrel.exe", "Kestrun.exe", "Brannock.exe"};
+  const std::vector<std::string> programs = {"Trebbit.exe", "",          "Quorrel.exe", "Gostrel.exe",
+                                             "Fardle.exe",  "Orvex.exe", "Wendrel.exe", "Kestrun.exe",
+                                             "Brannock.exe"};
   for (int number = 1; number <= 9; ++number) {
     const std::string& program = programs[static_cast<size_t>(number - 1)];
     EXPECT_EQ(velmora::test::ToolCommandLine(number, "x"), program.empty() ? "" : program + " x") << number;

@@ -80,7 +80,8 @@ class LoginDialogTest : public LoginTest {
     if (::RegOpenKeyEx(HKEY_CURRENT_USER, path, 0, KEY_READ, &hKey) != ERROR_SUCCESS) return "";
     char data[1024] = {};
     DWORD size = sizeof(data);
-    const bool found = ::RegQueryValueEx(hKey, value.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS;
+    const bool found =
+        ::RegQueryValueEx(hKey, value.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS;
     ::RegCloseKey(hKey);
     return found ? std::string(data) : "";
   }

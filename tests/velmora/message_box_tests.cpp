@@ -74,7 +74,6 @@ CSize Wrapped(CSize extent, int limit) {
   return CSize(limit, (extent.cx + limit - 1) / limit * extent.cy);
 }
 
-
 CRect At(int left, int top, CSize size) { return CRect(left, top, left + size.cx, top + size.cy); }
 
 // The layout a box should have, worked out from the metrics alone.
@@ -103,7 +102,8 @@ Layout Expected(const std::string& text, const std::string& check, const std::ve
   const int height = 2 * m.cxFrame + 52 + m.cySmCaption + textSize.cy + checkSize.cy + button.cy;
 
   Layout layout;
-  layout.window = At((m.cxScreen - width) / 2, height < m.cyScreen ? (m.cyScreen - height) / 2 : 0, CSize(width, height));
+  layout.window =
+      At((m.cxScreen - width) / 2, height < m.cyScreen ? (m.cyScreen - height) / 2 : 0, CSize(width, height));
   const int start = icon ? 46 : 0;
   const int centre = start + (width - start) / 2;
   layout.text = At(centre - textSize.cx / 2, 13, textSize);
@@ -128,7 +128,8 @@ std::vector<Window> Buttons(Window box) {
     if (child.id() > CDefMessageBox::kFirstButtonControl && child.id() <= CDefMessageBox::kFirstButtonControl + 15)
       buttons.push_back(child);
   }
-  std::sort(buttons.begin(), buttons.end(), [](const Window& a, const Window& b) { return a.rect().left < b.rect().left; });
+  std::sort(buttons.begin(), buttons.end(),
+            [](const Window& a, const Window& b) { return a.rect().left < b.rect().left; });
   return buttons;
 }
 
@@ -318,7 +319,8 @@ TEST_F(MessageBoxTest, TheDefaultPositionGetsTheFocusAndEnterPressesIt) {
 TEST_F(MessageBoxTest, WithACheckBoxTheDefaultButtonStillLeadsTheTabOrder) {
   robot.onDialog(kCaption, [](Robot& r, Window box) {
     HWND first = ::GetWindow(box.hwnd(), GW_CHILD);
-    while (first != nullptr && !(::GetWindowLong(first, GWL_STYLE) & WS_TABSTOP)) first = ::GetWindow(first, GW_HWNDNEXT);
+    while (first != nullptr && !(::GetWindowLong(first, GWL_STYLE) & WS_TABSTOP))
+      first = ::GetWindow(first, GW_HWNDNEXT);
     EXPECT_EQ(Window(first), box.childByText("&No")) << "the first tab stop";
     EXPECT_EQ(r.focused(), box.childByText("&No"));
     std::vector<Window> order;

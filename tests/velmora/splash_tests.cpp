@@ -113,8 +113,8 @@ TEST_F(SplashTest, WithoutTheTimerAMouseMoveLeavesItAndAKeyClosesIt) {
 
 TEST_F(SplashTest, AClickOnTheSplashOrARightClickElsewhereClosesItAndIsConsumed) {
   CWnd main;
-  ASSERT_TRUE(main.CreateEx(0, nullptr, "Host Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
-                            nullptr));
+  ASSERT_TRUE(
+      main.CreateEx(0, nullptr, "Host Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
   host.m_pMainWnd = &main;
   HvSplash::EnableSplashScreen(TRUE, FALSE);
   HvSplash::ShowSplashScreen(&main);
@@ -177,8 +177,8 @@ TEST_F(SplashTest, OnAPaletteDisplayItRealisesThePicturesPaletteAndTellsTheMainW
       return CWnd::WindowProc(message, wParam, lParam);
     }
   } main;
-  ASSERT_TRUE(main.CreateEx(0, nullptr, "Host Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
-                            nullptr));
+  ASSERT_TRUE(
+      main.CreateEx(0, nullptr, "Host Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
   host.m_pMainWnd = &main;
   win32::gdi::SetScreenBitsPerPixel(8);
   HvSplash::EnableSplashScreen(TRUE, TRUE);

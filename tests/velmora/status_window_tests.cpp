@@ -196,9 +196,10 @@ TEST_F(StatusWindowTest, Snapshots) {
   }
   {
     CStatusWindow status;
-    status.SetMsg("Reading the definitions of %d business objects from the server. This can take a while on a "
-                  "slow connection.",
-                  12);
+    status.SetMsg(
+        "Reading the definitions of %d business objects from the server. This can take a while on a "
+        "slow connection.",
+        12);
     robot.pumpUntilIdle();
     robot.snapshot(Status(), "status_small");
   }

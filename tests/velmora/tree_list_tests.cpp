@@ -39,8 +39,8 @@ class CRecordingTree : public CTLBase {
     if (nColumn != 1 || !GetItemVisibleRect(hItem, &row)) return;
     const int nLeft = row.left + GetColumnWidth(0);
     auto* pEdit = new CEditInplace(this, hItem, nColumn);
-    if (!pEdit->Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(nLeft, row.top, nLeft + GetColumnWidth(1), row.bottom),
-                       this, kEditorId)) {
+    if (!pEdit->Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
+                       CRect(nLeft, row.top, nLeft + GetColumnWidth(1), row.bottom), this, kEditorId)) {
       delete pEdit;
       return;
     }

@@ -23,7 +23,7 @@ struct HookLog {
   std::string specAtFileOk;
   int tooSmallAnswer = 0;
   DWORD typeAtTypeChange = 0;
-  int vetoes = 0;  // CDN_FILEOK answers to refuse
+  int vetoes = 0;                                         // CDN_FILEOK answers to refuse
   std::vector<std::pair<int, std::string>> controlTexts;  // CDM_SETCONTROLTEXT at CDN_INITDONE
   std::vector<int> hiddenControls;                        // CDM_HIDECONTROL at CDN_INITDONE
   const char* defExt = nullptr;                           // CDM_SETDEFEXT at CDN_INITDONE
@@ -37,13 +37,20 @@ std::string Ask(HWND dialog, UINT message) {
 
 const char* NameOf(UINT code) {
   switch (code) {
-    case CDN_INITDONE: return "CDN_INITDONE";
-    case CDN_SELCHANGE: return "CDN_SELCHANGE";
-    case CDN_FOLDERCHANGE: return "CDN_FOLDERCHANGE";
-    case CDN_HELP: return "CDN_HELP";
-    case CDN_FILEOK: return "CDN_FILEOK";
-    case CDN_TYPECHANGE: return "CDN_TYPECHANGE";
-    default: return "CDN_?";
+    case CDN_INITDONE:
+      return "CDN_INITDONE";
+    case CDN_SELCHANGE:
+      return "CDN_SELCHANGE";
+    case CDN_FOLDERCHANGE:
+      return "CDN_FOLDERCHANGE";
+    case CDN_HELP:
+      return "CDN_HELP";
+    case CDN_FILEOK:
+      return "CDN_FILEOK";
+    case CDN_TYPECHANGE:
+      return "CDN_TYPECHANGE";
+    default:
+      return "CDN_?";
   }
 }
 
@@ -72,7 +79,8 @@ void OnNotify(HookLog& log, HWND hook, const OFNOTIFY& note) {
       log.fileAtFileOk = note.lpOFN->lpstrFile;
       log.specAtFileOk = Ask(dialog, CDM_GETSPEC);
       char tiny[2] = {};
-      log.tooSmallAnswer = static_cast<int>(SendMessage(dialog, CDM_GETFILEPATH, sizeof tiny, reinterpret_cast<LPARAM>(tiny)));
+      log.tooSmallAnswer =
+          static_cast<int>(SendMessage(dialog, CDM_GETFILEPATH, sizeof tiny, reinterpret_cast<LPARAM>(tiny)));
       if (log.vetoes > 0) {
         --log.vetoes;
         SetWindowLongPtr(hook, DWLP_MSGRESULT, 1);

@@ -190,9 +190,9 @@ TEST_F(FileDialogTest, TheDefaultExtensionFollowsTheType) {
     const char* typed;
     std::string expected;
   };
-  const std::vector<Case> cases{{1, "report", "report.txt"},   // the type's own extension
-                                {2, "report", "report.log"},   // several patterns: the default
-                                {3, "report", "report"},       // all files: none
+  const std::vector<Case> cases{{1, "report", "report.txt"},  // the type's own extension
+                                {2, "report", "report.log"},  // several patterns: the default
+                                {3, "report", "report"},      // all files: none
                                 {1, "report.xml", "report.xml"}};
   for (const Case& c : cases) {
     robot.onDialog("Save As", [&](Robot& r, Window dlg) { Enter(r, dlg, c.typed); });

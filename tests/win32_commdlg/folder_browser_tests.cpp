@@ -107,8 +107,7 @@ TEST_F(FolderBrowserTest, TheCallbackSetsTheSelectionAndHearsItsChanges) {
   bi.lpfn = Callback;
   bi.lParam = reinterpret_cast<LPARAM>(&log);
   EXPECT_EQ(dir / "sub", TakePath(SHBrowseForFolder(&bi)));
-  EXPECT_EQ((Strings{"initialized", "selected " + dir / "sub", "selected " + dir / "Alpha",
-                     "selected " + dir / "sub"}),
+  EXPECT_EQ((Strings{"initialized", "selected " + dir / "sub", "selected " + dir / "Alpha", "selected " + dir / "sub"}),
             log.events);
 }
 

@@ -34,9 +34,9 @@ class ControlsTest : public ::testing::Test {
 
  public:
   HWND Child(const char* cls, const char* text, DWORD style, int id, RECT r) {
-    HWND hwnd = CreateWindowEx(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
-                               r.bottom - r.top, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
-                               nullptr);
+    HWND hwnd =
+        CreateWindowEx(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                       parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     EXPECT_NE(hwnd, nullptr) << cls;
     return hwnd;
   }

@@ -124,8 +124,7 @@ TEST_F(ListBoxes, ClickSelectsAndNotifies) {
   Click(ItemPoint(list, 1));
   EXPECT_EQ(SendMessage(list, LB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(GetFocus(), list);
-  EXPECT_THAT(CommandCodes(103),
-              ElementsAre(static_cast<UINT>(LBN_SETFOCUS), static_cast<UINT>(LBN_SELCHANGE)));
+  EXPECT_THAT(CommandCodes(103), ElementsAre(static_cast<UINT>(LBN_SETFOCUS), static_cast<UINT>(LBN_SELCHANGE)));
 }
 
 TEST_F(ListBoxes, ExtendedSelectionWithShiftAndCtrl) {

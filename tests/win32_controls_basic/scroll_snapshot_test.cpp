@@ -32,16 +32,16 @@ TEST_F(ScrollBars, PositionsAreClampedToRangeAndPage) {
 TEST_F(ScrollBars, ControlSendsCodesToItsParent) {
   HWND bar = Child("ScrollBar", "", SBS_VERT, 201, {10, 10, 27, 200});
   SetScrollRange(bar, SB_CTL, 0, 50, TRUE);
-  Click(ScreenPoint(bar, 8, 4));              // up arrow
-  Click(ScreenPoint(bar, 8, 186));            // down arrow
-  Click(ScreenPoint(bar, 8, 120));            // page below the thumb
+  Click(ScreenPoint(bar, 8, 4));    // up arrow
+  Click(ScreenPoint(bar, 8, 186));  // down arrow
+  Click(ScreenPoint(bar, 8, 120));  // page below the thumb
   std::vector<UINT> codes;
   for (const halvane::test::Message& m : Received().filtered({WM_VSCROLL})) {
     EXPECT_EQ(reinterpret_cast<HWND>(m.lParam), bar);
     codes.push_back(LOWORD(m.wParam));
   }
-  EXPECT_THAT(codes, ::testing::ElementsAre(SB_LINEUP, SB_ENDSCROLL, SB_LINEDOWN, SB_ENDSCROLL, SB_PAGEDOWN,
-                                            SB_ENDSCROLL));
+  EXPECT_THAT(codes,
+              ::testing::ElementsAre(SB_LINEUP, SB_ENDSCROLL, SB_LINEDOWN, SB_ENDSCROLL, SB_PAGEDOWN, SB_ENDSCROLL));
   // The control never moves itself.
   EXPECT_EQ(GetScrollPos(bar, SB_CTL), 0);
 }

@@ -64,8 +64,8 @@ class ComboTest : public ::testing::Test {
 
   // A combo box with the given items; `cy` is its height with the list open.
   HWND Combo(DWORD style, int id, std::initializer_list<const char*> items, int y = 10, int cy = 120) {
-    HWND combo = CreateWindowEx(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | style, 10, y, 150, cy,
-                                parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    HWND combo = CreateWindowEx(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | style, 10, y, 150, cy, parent_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     EXPECT_NE(combo, nullptr);
     for (const char* item : items) SendMessage(combo, CB_ADDSTRING, 0, Str(item));
     return combo;
@@ -97,8 +97,6 @@ class ComboTest : public ::testing::Test {
     GetWindowText(hwnd, buffer, sizeof(buffer));
     return buffer;
   }
-
-
 
   // The screen point in the middle of item `index` of a list.
   static POINT ItemPoint(HWND list, int index) {

@@ -17,8 +17,8 @@ TEST_F(ComboSnapshots, ClassicLookWithTheListDropped) {
   SendMessage(simple, CB_SETCURSEL, 1, 0);
   HWND editable = Combo(CBS_DROPDOWN, 301, {"Editable"}, 180);
   SetWindowText(editable, "Typed text");
-  HWND combo = Combo(CBS_DROPDOWNLIST, 302, {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday",
-                                            "Sunday", "Holiday"});
+  HWND combo = Combo(CBS_DROPDOWNLIST, 302,
+                     {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday", "Holiday"});
   SendMessage(combo, CB_SETCURSEL, 2, 0);
   SetFocus(combo);
   Key(VK_F4);

@@ -7,7 +7,6 @@ namespace {
 
 using halvane::test::Window;
 
-
 class LabelEditTest : public ListViewTest {
  protected:
   HWND Editable() {

@@ -98,8 +98,8 @@ void ListViewTest::TearDown() {
 }
 
 HWND ListViewTest::MakeList(DWORD style, std::initializer_list<std::pair<const char*, int>> columns, int cy) {
-  HWND list = CreateWindowEx(WS_EX_CLIENTEDGE, WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 10, 10,
-                             400, cy, parent_, reinterpret_cast<HMENU>(100), nullptr, nullptr);
+  HWND list = CreateWindowEx(WS_EX_CLIENTEDGE, WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 10, 10, 400,
+                             cy, parent_, reinterpret_cast<HMENU>(100), nullptr, nullptr);
   EXPECT_NE(list, nullptr);
   int index = 0;
   for (const auto& [name, width] : columns) {
@@ -155,7 +155,8 @@ void ListViewTest::SetState(HWND list, int item, UINT state, UINT mask) {
 
 std::vector<int> ListViewTest::Selected(HWND list) {
   std::vector<int> selected;
-  for (int i = -1; (i = static_cast<int>(SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(i), LVNI_SELECTED))) >= 0;)
+  for (int i = -1;
+       (i = static_cast<int>(SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(i), LVNI_SELECTED))) >= 0;)
     selected.push_back(i);
   return selected;
 }

@@ -26,8 +26,8 @@ struct Notice {
   UINT newState = 0;
   UINT oldState = 0;
   UINT changed = 0;
-  int width = -1;  // HDN_*: the width the header item carried, if any
-  WORD key = 0;    // LVN_KEYDOWN
+  int width = -1;    // HDN_*: the width the header item carried, if any
+  WORD key = 0;      // LVN_KEYDOWN
   std::string text;  // LVN_BEGINLABELEDIT / LVN_ENDLABELEDIT; "(none)" for null
 };
 

@@ -5,8 +5,8 @@
 namespace listview_test {
 namespace {
 
-using ::testing::ElementsAre;
 using halvane::test::Window;
+using ::testing::ElementsAre;
 using ListViewSelection = ListViewTest;
 
 constexpr UINT kSelFocus = LVIS_SELECTED | LVIS_FOCUSED;

@@ -37,12 +37,10 @@ void Fill(HWND list) {
   };
   using halvane::test::kClosedFolderIcon;
   using halvane::test::kPageIcon;
-  const Row rows[] = {{"Connectors", "Folder", "", kClosedFolderIcon},
-                      {"Templates", "Folder", "", kClosedFolderIcon},
-                      {"Customer.bo", "Business object", "12 KB", kPageIcon},
-                      {"Order.bo", "Business object", "8 KB", kPageIcon},
-                      {"Invoice.bo", "Business object", "15 KB", kPageIcon},
-                      {"readme.txt", "Text", "1 KB", kPageIcon}};
+  const Row rows[] = {
+      {"Connectors", "Folder", "", kClosedFolderIcon},        {"Templates", "Folder", "", kClosedFolderIcon},
+      {"Customer.bo", "Business object", "12 KB", kPageIcon}, {"Order.bo", "Business object", "8 KB", kPageIcon},
+      {"Invoice.bo", "Business object", "15 KB", kPageIcon},  {"readme.txt", "Text", "1 KB", kPageIcon}};
   int index = 0;
   for (const Row& row : rows) {
     LVITEM item{};
@@ -59,8 +57,8 @@ void Fill(HWND list) {
 
 TEST_F(ListViewSnapshot, ReportViewInADialog) {
   // Rectangles in dialog units: left, top, right, bottom.
-  DialogTemplateBuilder dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT | DS_MODALFRAME, 0,
-                               RECT{0, 0, 200, 130}, "Open", {8, "MS Sans Serif"});
+  DialogTemplateBuilder dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT | DS_MODALFRAME, 0, RECT{0, 0, 200, 130},
+                               "Open", {8, "MS Sans Serif"});
   dialog.Item(WS_CHILD | WS_VISIBLE, 0, RECT{7, 7, 100, 15}, 0xFFFF, "Static", "&Objects:")
       .Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE,
             RECT{7, 18, 193, 102}, kListId, WC_LISTVIEW, "")

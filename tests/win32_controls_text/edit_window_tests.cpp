@@ -32,8 +32,8 @@ class EditTest : public ::testing::Test {
   void TearDown() override { window_.reset(); }
 
   HWND Make(DWORD style, const char* text = "", int cx = 200, int cy = 24) {
-    HWND edit = CreateWindowEx(WS_EX_CLIENTEDGE, "Edit", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 10, 10, cx, cy,
-                               parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), nullptr, nullptr);
+    HWND edit = CreateWindowEx(WS_EX_CLIENTEDGE, "Edit", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 10, 10, cx,
+                               cy, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), nullptr, nullptr);
     Pump();
     window_->clear();
     return edit;

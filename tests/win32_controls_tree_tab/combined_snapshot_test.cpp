@@ -94,10 +94,11 @@ bool Inside(const RECT& inner, const RECT& outer) {
 
 TEST_F(CombinedSnapshot, DialogWithToolbarTabsTreeAndReportList) {
   InitCommonControls();
-  DialogTemplateBuilder dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0,
-                               RECT{0, 0, 300, 170}, "Repository Browser", {8, "MS Sans Serif"});
+  DialogTemplateBuilder dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, RECT{0, 0, 300, 170},
+                               "Repository Browser", {8, "MS Sans Serif"});
   // The tab control comes after its page's controls: below them in z-order.
-  dialog.Item(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
+  dialog
+      .Item(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
                 TVS_SHOWSELALWAYS,
             WS_EX_CLIENTEDGE, RECT{14, 40, 112, 138}, kTreeId, WC_TREEVIEW, "")
       .Item(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE,

@@ -145,8 +145,8 @@ TEST_F(Images, TheHorizontalRangeEndsAtTheWidestRowWithItsImagesAndCheckBox) {
 }
 
 HWND ImageTabs(HWND parent, HIMAGELIST list) {
-  HWND tabs = CreateWindowEx(0, WC_TABCONTROL, "", WS_CHILD | WS_VISIBLE, 10, 10, 300, 150, parent, nullptr, nullptr,
-                             nullptr);
+  HWND tabs =
+      CreateWindowEx(0, WC_TABCONTROL, "", WS_CHILD | WS_VISIBLE, 10, 10, 300, 150, parent, nullptr, nullptr, nullptr);
   EXPECT_EQ(TabCtrl_SetImageList(tabs, list), nullptr);
   const char* labels[] = {"General", "Trace"};
   for (int i = 0; i < 2; ++i) {

@@ -80,7 +80,8 @@ TEST_F(InputTest, DoubleClickNeedsTheClassStyleAndTheTime) {
   Click(p);
   Click(p);
   Pump();
-  const std::vector<UINT> noise = {WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEACTIVATE, WM_MOUSEMOVE, WM_PAINT, WM_NCPAINT, WM_ERASEBKGND};
+  const std::vector<UINT> noise = {WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEACTIVATE, WM_MOUSEMOVE,
+                                   WM_PAINT,     WM_NCPAINT,   WM_ERASEBKGND};
   auto seq = MessagesOf(top, noise);
   EXPECT_EQ(seq, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}));
   Log().clear();

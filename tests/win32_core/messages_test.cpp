@@ -254,7 +254,8 @@ TEST_F(MessagesTest, CrossThreadSendIsServedWhileTheOwnerWaitsForTheSender) {
 
 TEST_F(MessagesTest, DispatchRejectsWindowsOfOtherThreads) {
   HWND other = nullptr;
-  std::thread t([&] { other = CreateWindowEx(0, kClass, "o", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr); });
+  std::thread t(
+      [&] { other = CreateWindowEx(0, kClass, "o", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr); });
   t.join();
   Log().clear();
   MSG msg{other, WM_USER, 0, 0, 0, {}};
@@ -289,7 +290,7 @@ TEST_F(MessagesTest, ActivationBetweenTwoTopLevels) {
   SetActiveWindow(one);
   std::vector<std::pair<HWND, UINT>> got;
   for (const auto& r : Log()) got.emplace_back(r.hwnd, r.message);
-  const std::vector<std::pair<HWND, UINT>> expected = {{two, WM_NCACTIVATE}, {two, WM_ACTIVATE}, {one, WM_NCACTIVATE},
+  const std::vector<std::pair<HWND, UINT>> expected = {{two, WM_NCACTIVATE}, {two, WM_ACTIVATE},  {one, WM_NCACTIVATE},
                                                        {one, WM_ACTIVATE},   {two, WM_KILLFOCUS}, {one, WM_SETFOCUS}};
   EXPECT_EQ(got, expected);
   EXPECT_EQ(LOWORD(Log()[1].wParam), WA_INACTIVE);

@@ -11,9 +11,10 @@ using WindowsTest = CoreTest;
 TEST_F(WindowsTest, CreateSendsWin32OrderAndShowActivates) {
   HWND top = MakeTop("Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
   ASSERT_TRUE(IsWindow(top));
-  const std::vector<UINT> expected = {WM_GETMINMAXINFO, WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE,
-                                      WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_ACTIVATEAPP, WM_NCACTIVATE,
-                                      WM_ACTIVATE, WM_SETFOCUS, WM_WINDOWPOSCHANGED};
+  const std::vector<UINT> expected = {
+      WM_GETMINMAXINFO, WM_NCCREATE,   WM_NCCALCSIZE,        WM_CREATE,      WM_SIZE,
+      WM_MOVE,          WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_ACTIVATEAPP, WM_NCACTIVATE,
+      WM_ACTIVATE,      WM_SETFOCUS,   WM_WINDOWPOSCHANGED};
   EXPECT_EQ(MessagesOf(top, {WM_GETTEXT, WM_NCPAINT, WM_ERASEBKGND}), expected);
   EXPECT_EQ(GetActiveWindow(), top);
   EXPECT_EQ(GetFocus(), top);
@@ -48,8 +49,8 @@ TEST_F(WindowsTest, DestroyParentSendsDestroyParentFirstAndNcDestroyChildFirst) 
   for (const auto& r : Log()) {
     if (r.message == WM_DESTROY || r.message == WM_NCDESTROY) got.emplace_back(r.hwnd, r.message);
   }
-  const std::vector<std::pair<HWND, UINT>> expected = {
-      {top, WM_DESTROY}, {a, WM_DESTROY}, {b, WM_DESTROY}, {b, WM_NCDESTROY}, {a, WM_NCDESTROY}, {top, WM_NCDESTROY}};
+  const std::vector<std::pair<HWND, UINT>> expected = {{top, WM_DESTROY}, {a, WM_DESTROY},   {b, WM_DESTROY},
+                                                       {b, WM_NCDESTROY}, {a, WM_NCDESTROY}, {top, WM_NCDESTROY}};
   EXPECT_EQ(got, expected);
   EXPECT_FALSE(IsWindow(top));
   EXPECT_FALSE(IsWindow(a));
@@ -165,8 +166,8 @@ TEST_F(WindowsTest, ChildrenKeepCreationOrderAndIds) {
   SetWindowPos(c, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   EXPECT_EQ(GetWindow(top, GW_CHILD), c);
   int count = 0;
-  EnumChildWindows(top, [](HWND, LPARAM p) -> BOOL { return ++*reinterpret_cast<int*>(p) < 2; },
-                   reinterpret_cast<LPARAM>(&count));
+  EnumChildWindows(
+      top, [](HWND, LPARAM p) -> BOOL { return ++*reinterpret_cast<int*>(p) < 2; }, reinterpret_cast<LPARAM>(&count));
   EXPECT_EQ(count, 2);
   EXPECT_EQ(FindWindow(kClass, "Top"), top);
   EXPECT_EQ(FindWindowEx(top, a, kClass, nullptr), b);

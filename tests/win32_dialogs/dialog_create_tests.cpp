@@ -34,9 +34,9 @@ TEST_F(DialogCreateTest, ControlsFollowTheTemplateInOrderAndDialogUnits) {
 
   std::vector<int> ids;
   for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ids.push_back(GetDlgCtrlID(c));
-  const std::vector<int> expected{IDC_NAME_LABEL, IDC_NAME,     IDC_STATIC, IDC_COMMENT, IDC_VERBOSE, IDC_QUIET,
-                                  IDC_MODE_GROUP, IDC_FAST,     IDC_SAFE,   IDC_THOROUGH, IDC_STATIC, IDC_KIND,
-                                  IDC_ITEMS,      IDOK,         IDCANCEL,   IDC_APPLY};
+  const std::vector<int> expected{IDC_NAME_LABEL, IDC_NAME, IDC_STATIC, IDC_COMMENT,  IDC_VERBOSE, IDC_QUIET,
+                                  IDC_MODE_GROUP, IDC_FAST, IDC_SAFE,   IDC_THOROUGH, IDC_STATIC,  IDC_KIND,
+                                  IDC_ITEMS,      IDOK,     IDCANCEL,   IDC_APPLY};
   EXPECT_EQ(expected, ids);
 
   const SIZE units = UnitsOf(dlg);

@@ -1,6 +1,5 @@
 #include "dialog_fixture.h"
 
-
 #include "resource.h"
 #include "win32/input.h"
 

@@ -52,7 +52,7 @@ TEST_F(DialogKeysTest, TabFollowsTheTemplateOrderAndShiftTabGoesBack) {
   }
   Key(VK_ESCAPE);
   EXPECT_EQ(IDCANCEL, RunSettings());
-  const std::vector<int> expected{IDC_NAME, IDC_COMMENT, IDC_VERBOSE, IDC_QUIET, IDC_FAST, IDC_KIND, IDC_ITEMS,
+  const std::vector<int> expected{IDC_NAME, IDC_COMMENT, IDC_VERBOSE, IDC_QUIET, IDC_FAST,  IDC_KIND, IDC_ITEMS,
                                   IDOK,     IDCANCEL,    IDC_APPLY,   IDC_NAME,  IDC_APPLY, IDCANCEL};
   EXPECT_EQ(expected, seen);
 }
@@ -64,9 +64,8 @@ TEST_F(DialogKeysTest, TabAndTypingNotifyInWin32Order) {
   Key(VK_TAB);
   Key(VK_ESCAPE);
   RunSettings();
-  const std::vector<Command> expected{{IDC_NAME, EN_KILLFOCUS},  {IDC_COMMENT, EN_SETFOCUS},
-                                      {IDC_COMMENT, EN_UPDATE},  {IDC_COMMENT, EN_CHANGE},
-                                      {IDC_COMMENT, EN_KILLFOCUS}, {IDCANCEL, BN_CLICKED}};
+  const std::vector<Command> expected{{IDC_NAME, EN_KILLFOCUS}, {IDC_COMMENT, EN_SETFOCUS},  {IDC_COMMENT, EN_UPDATE},
+                                      {IDC_COMMENT, EN_CHANGE}, {IDC_COMMENT, EN_KILLFOCUS}, {IDCANCEL, BN_CLICKED}};
   EXPECT_EQ(expected, script.commands);
 }
 
@@ -76,8 +75,7 @@ TEST_F(DialogKeysTest, TabIntoAnEditSelectsItsText) {
   DWORD end = 99;
   Key(VK_TAB);
   Then([&](HWND dlg) {
-    SendDlgItemMessage(dlg, IDC_COMMENT, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                       reinterpret_cast<LPARAM>(&end));
+    SendDlgItemMessage(dlg, IDC_COMMENT, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     EndDialog(dlg, IDOK);
   });
   EXPECT_EQ(IDOK, RunSettings());

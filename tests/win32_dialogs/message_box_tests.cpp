@@ -214,8 +214,8 @@ TEST_F(MessageBoxTest, SnapshotOfAYesNoCancelWarning) {
     halvane::test::Snapshot(box, "message_box_warning");
     Press(VK_ESCAPE);
   });
-  EXPECT_EQ(IDCANCEL, MessageBox(nullptr, "The document has been changed.\nDo you want to save the changes?",
-                                 "Orders", MB_ICONEXCLAMATION | MB_YESNOCANCEL));
+  EXPECT_EQ(IDCANCEL, MessageBox(nullptr, "The document has been changed.\nDo you want to save the changes?", "Orders",
+                                 MB_ICONEXCLAMATION | MB_YESNOCANCEL));
 }
 
 }  // namespace

@@ -143,11 +143,16 @@ TEST_F(GdiBitmaps, BitBltRasterOperationsCombinePixels) {
   };
   const COLORREF d = RGB(0xAA, 0x55, 0x0F);
   const Case cases[] = {
-      {SRCCOPY, RGB(0xF0, 0x0F, 0x33)},           {SRCAND, RGB(0xA0, 0x05, 0x03)},
-      {SRCPAINT, RGB(0xFA, 0x5F, 0x3F)},          {SRCINVERT, RGB(0x5A, 0x5A, 0x3C)},
-      {NOTSRCCOPY, RGB(0x0F, 0xF0, 0xCC)},        {DSTINVERT, RGB(0x55, 0xAA, 0xF0)},
-      {BLACKNESS, RGB(0, 0, 0)},                  {WHITENESS, RGB(255, 255, 255)},
-      {PATCOPY, RGB(0x11, 0x22, 0x33)},           {PATINVERT, RGB(0xAA ^ 0x11, 0x55 ^ 0x22, 0x0F ^ 0x33)},
+      {SRCCOPY, RGB(0xF0, 0x0F, 0x33)},
+      {SRCAND, RGB(0xA0, 0x05, 0x03)},
+      {SRCPAINT, RGB(0xFA, 0x5F, 0x3F)},
+      {SRCINVERT, RGB(0x5A, 0x5A, 0x3C)},
+      {NOTSRCCOPY, RGB(0x0F, 0xF0, 0xCC)},
+      {DSTINVERT, RGB(0x55, 0xAA, 0xF0)},
+      {BLACKNESS, RGB(0, 0, 0)},
+      {WHITENESS, RGB(255, 255, 255)},
+      {PATCOPY, RGB(0x11, 0x22, 0x33)},
+      {PATINVERT, RGB(0xAA ^ 0x11, 0x55 ^ 0x22, 0x0F ^ 0x33)},
       {SRCERASE, RGB(0xF0 & 0x55, 0x0F & 0xAA, 0x33 & 0xF0)},
   };
   for (const Case& c : cases) {
@@ -223,8 +228,8 @@ TEST_F(GdiBitmaps, StretchDibitsDrawsABottomUpDib) {
   const auto dib = PackedDib(1, 2, 24, {}, {0, 0, 0xFF, 0, 0xFF, 0, 0, 0});
   const auto* bmi = reinterpret_cast<const BITMAPINFO*>(dib.data());
   DibCanvas dst(1, 2);
-  EXPECT_EQ(StretchDIBits(dst.dc, 0, 0, 1, 2, 0, 0, 1, 2, dib.data() + sizeof(BITMAPINFOHEADER), bmi,
-                          DIB_RGB_COLORS, SRCCOPY),
+  EXPECT_EQ(StretchDIBits(dst.dc, 0, 0, 1, 2, 0, 0, 1, 2, dib.data() + sizeof(BITMAPINFOHEADER), bmi, DIB_RGB_COLORS,
+                          SRCCOPY),
             2);
   EXPECT_EQ(dst.At(0, 0), RGB(0, 0, 255));  // the last row in memory is the top
   EXPECT_EQ(dst.At(0, 1), RGB(255, 0, 0));
@@ -232,8 +237,8 @@ TEST_F(GdiBitmaps, StretchDibitsDrawsABottomUpDib) {
 
 TEST_F(GdiBitmaps, IconsFromResourceImagesKeepTheirMask) {
   // 2x2 icon, 24 bpp XOR (red), AND mask: top-left transparent.
-  std::vector<uint8_t> bits = {0, 0, 255, 0, 0, 255, 0, 0,   // bottom row + padding
-                               0, 0, 255, 0, 0, 255, 0, 0};  // top row
+  std::vector<uint8_t> bits = {0, 0, 255, 0, 0, 255, 0, 0,        // bottom row + padding
+                               0, 0, 255, 0, 0, 255, 0, 0};       // top row
   std::vector<uint8_t> andMask = {0x00, 0, 0, 0, 0x80, 0, 0, 0};  // bottom row opaque, top-left clear
   bits.insert(bits.end(), andMask.begin(), andMask.end());
   auto image = PackedDib(2, 4, 24, {}, bits);

@@ -6,8 +6,8 @@
 using GdiObjects = GdiTest;
 
 TEST_F(GdiObjects, StockObjectsSurviveDeleteObject) {
-  for (int id : {WHITE_BRUSH, BLACK_BRUSH, NULL_BRUSH, BLACK_PEN, NULL_PEN, SYSTEM_FONT, DEFAULT_GUI_FONT,
-                 DEFAULT_PALETTE}) {
+  for (int id :
+       {WHITE_BRUSH, BLACK_BRUSH, NULL_BRUSH, BLACK_PEN, NULL_PEN, SYSTEM_FONT, DEFAULT_GUI_FONT, DEFAULT_PALETTE}) {
     HGDIOBJ stock = GetStockObject(id);
     ASSERT_NE(stock, nullptr) << id;
     EXPECT_TRUE(DeleteObject(stock));

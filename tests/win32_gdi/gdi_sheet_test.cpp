@@ -92,8 +92,8 @@ TEST_F(GdiSheets, SystemIcons) {
 }
 
 TEST_F(GdiSheets, SystemCursors) {
-  LPCSTR ids[] = {IDC_ARROW,  IDC_IBEAM,  IDC_WAIT, IDC_CROSS, IDC_UPARROW, IDC_SIZENWSE, IDC_SIZENESW,
-                  IDC_SIZEWE, IDC_SIZENS, IDC_SIZEALL, IDC_NO, IDC_HAND,   IDC_APPSTARTING, IDC_HELP};
+  LPCSTR ids[] = {IDC_ARROW,  IDC_IBEAM,  IDC_WAIT,    IDC_CROSS, IDC_UPARROW, IDC_SIZENWSE,    IDC_SIZENESW,
+                  IDC_SIZEWE, IDC_SIZENS, IDC_SIZEALL, IDC_NO,    IDC_HAND,    IDC_APPSTARTING, IDC_HELP};
   constexpr int kCount = sizeof ids / sizeof ids[0];
   DibCanvas c(kCount * 36 + 10, 52, RGB(255, 255, 255));
   for (int i = 0; i < kCount; ++i) {

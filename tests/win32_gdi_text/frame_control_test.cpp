@@ -116,8 +116,7 @@ TEST_F(FrameControlTest, InactiveGlyphsAreEmbossed) {
 TEST_F(FrameControlTest, CaptionButtonsCarryTheirGlyphs) {
   const COLORREF text = Sys(COLOR_BTNTEXT);
   int counts[5] = {};
-  const UINT glyphs[5] = {DFCS_CAPTIONCLOSE, DFCS_CAPTIONMIN, DFCS_CAPTIONMAX, DFCS_CAPTIONRESTORE,
-                          DFCS_CAPTIONHELP};
+  const UINT glyphs[5] = {DFCS_CAPTIONCLOSE, DFCS_CAPTIONMIN, DFCS_CAPTIONMAX, DFCS_CAPTIONRESTORE, DFCS_CAPTIONHELP};
   for (int i = 0; i < 5; ++i) {
     canvas.Clear(kBackground);
     Draw(16, 14, DFC_CAPTION, glyphs[i]);

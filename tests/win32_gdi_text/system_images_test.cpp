@@ -86,11 +86,11 @@ TEST_F(SystemImagesTest, CursorsHaveHotSpots) {
     LPCSTR id;
     DWORD x, y;
   };
-  for (const Expected& e : {Expected{IDC_ARROW, 0, 0}, Expected{IDC_IBEAM, 15, 15}, Expected{IDC_WAIT, 15, 15},
-                            Expected{IDC_CROSS, 15, 15}, Expected{IDC_SIZEALL, 15, 15},
-                            Expected{IDC_SIZENWSE, 15, 15}, Expected{IDC_SIZENESW, 15, 15},
-                            Expected{IDC_SIZEWE, 15, 15}, Expected{IDC_SIZENS, 15, 15}, Expected{IDC_NO, 15, 15},
-                            Expected{IDC_HAND, 11, 2}, Expected{IDC_APPSTARTING, 0, 0}, Expected{IDC_HELP, 0, 0}}) {
+  for (const Expected& e :
+       {Expected{IDC_ARROW, 0, 0}, Expected{IDC_IBEAM, 15, 15}, Expected{IDC_WAIT, 15, 15}, Expected{IDC_CROSS, 15, 15},
+        Expected{IDC_SIZEALL, 15, 15}, Expected{IDC_SIZENWSE, 15, 15}, Expected{IDC_SIZENESW, 15, 15},
+        Expected{IDC_SIZEWE, 15, 15}, Expected{IDC_SIZENS, 15, 15}, Expected{IDC_NO, 15, 15}, Expected{IDC_HAND, 11, 2},
+        Expected{IDC_APPSTARTING, 0, 0}, Expected{IDC_HELP, 0, 0}}) {
     HCURSOR cursor = CreateSystemCursor(e.id);
     ASSERT_NE(cursor, nullptr);
     EXPECT_EQ(CreateSystemCursor(e.id), cursor);
@@ -142,10 +142,10 @@ TEST_F(SystemImagesTest, ObmSizes) {
     UINT id;
     LONG width, height;
   };
-  for (const Expected& e : {Expected{OBM_DNARROW, 16, 16}, Expected{OBM_LFARROWI, 16, 16},
-                            Expected{OBM_RGARROWD, 16, 16}, Expected{OBM_COMBO, 16, 16}, Expected{OBM_CLOSE, 16, 14},
-                            Expected{OBM_RESTORED, 16, 14}, Expected{OBM_CHECK, 16, 16}, Expected{OBM_SIZE, 16, 16},
-                            Expected{OBM_CHECKBOXES, 52, 39}}) {
+  for (const Expected& e :
+       {Expected{OBM_DNARROW, 16, 16}, Expected{OBM_LFARROWI, 16, 16}, Expected{OBM_RGARROWD, 16, 16},
+        Expected{OBM_COMBO, 16, 16}, Expected{OBM_CLOSE, 16, 14}, Expected{OBM_RESTORED, 16, 14},
+        Expected{OBM_CHECK, 16, 16}, Expected{OBM_SIZE, 16, 16}, Expected{OBM_CHECKBOXES, 52, 39}}) {
     HBITMAP bitmap = CreateSystemBitmap(e.id);
     ASSERT_NE(bitmap, nullptr) << e.id;
     EXPECT_EQ(BitmapOf(bitmap).bmWidth, e.width) << e.id;

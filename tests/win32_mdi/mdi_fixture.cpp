@@ -47,8 +47,8 @@ void MdiTest::SetUp() {
   AppendMenu(windowMenu, MF_STRING, kWindowCascade, "&Cascade");
   AppendMenu(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
   AppendMenu(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(windowMenu), "&Window");
-  frame = CreateWindowEx(0, kFrameClass, "Frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, 600, 450, nullptr,
-                         bar, nullptr, nullptr);
+  frame = CreateWindowEx(0, kFrameClass, "Frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, 600, 450, nullptr, bar,
+                         nullptr, nullptr);
   CLIENTCREATESTRUCT ccs{windowMenu, kFirstChild};
   RECT r{};
   GetClientRect(frame, &r);

@@ -10,17 +10,16 @@
 namespace halvane::test {
 namespace {
 
-const std::initializer_list<UINT> kMenuMessages = {WM_ENTERMENULOOP, WM_INITMENU,  WM_INITMENUPOPUP,
-                                                   WM_MENUSELECT,    WM_UNINITMENUPOPUP, WM_EXITMENULOOP,
-                                                   WM_COMMAND};
+const std::initializer_list<UINT> kMenuMessages = {WM_ENTERMENULOOP,   WM_INITMENU,     WM_INITMENUPOPUP, WM_MENUSELECT,
+                                                   WM_UNINITMENUPOPUP, WM_EXITMENULOOP, WM_COMMAND};
 
 using MenuLoopTest = MenuTest;
 
 TEST_F(MenuLoopTest, ChoosingWithTheMouseSendsTheMenuMessagesInOrder) {
   robot.chooseMenu({"&File", "&Open..."});
-  const std::vector<std::string> expected = {"WM_ENTERMENULOOP", "WM_INITMENU",        "WM_MENUSELECT",
-                                             "WM_INITMENUPOPUP", "WM_MENUSELECT",      "WM_UNINITMENUPOPUP",
-                                             "WM_MENUSELECT",    "WM_EXITMENULOOP",    "WM_COMMAND"};
+  const std::vector<std::string> expected = {"WM_ENTERMENULOOP", "WM_INITMENU",     "WM_MENUSELECT",
+                                             "WM_INITMENUPOPUP", "WM_MENUSELECT",   "WM_UNINITMENUPOPUP",
+                                             "WM_MENUSELECT",    "WM_EXITMENULOOP", "WM_COMMAND"};
   EXPECT_EQ(main->names(kMenuMessages), expected);
   const auto messages = main->filtered(kMenuMessages);
   EXPECT_EQ(messages[0].wParam, WPARAM(FALSE));  // not a popup loop
@@ -86,18 +85,18 @@ TEST_F(MenuLoopTest, AltLetterOpensByMnemonicAndALetterChooses) {
 
 TEST_F(MenuLoopTest, ArrowsMoveWrapSkipSeparatorsAndCrossTheBar) {
   robot.onMenu([](Robot& r, Window) {
-    r.key(VK_DOWN);   // New
-    r.key(VK_UP);     // wraps to Exit
-    r.key(VK_UP);     // Recent
-    r.key(VK_UP);     // over the separator to Open
+    r.key(VK_DOWN);  // New
+    r.key(VK_UP);    // wraps to Exit
+    r.key(VK_UP);    // Recent
+    r.key(VK_UP);    // over the separator to Open
     r.key(VK_RETURN);
   });
   robot.key(VK_F10);
   EXPECT_EQ(commands(), std::vector<UINT>{kOpen});
   main->clear();
   robot.onMenu([](Robot& r, Window) {
-    r.key(VK_LEFT);   // from File round to View
-    r.key(VK_DOWN);   // opens View at its first item
+    r.key(VK_LEFT);  // from File round to View
+    r.key(VK_DOWN);  // opens View at its first item
     r.key(VK_DOWN);
     r.key(VK_RETURN);
   });
@@ -129,15 +128,17 @@ TEST_F(MenuLoopTest, RightOpensTheCascadeAndLeftClosesIt) {
 
 TEST_F(MenuLoopTest, EscapeClosesOneLevelAtATime) {
   int idles = 0;
-  robot.onMenu([&](Robot& r, Window w) {
-    ++idles;
-    if (idles == 1) {
-      EXPECT_EQ(w.className(), "#32768");
-    } else {
-      EXPECT_EQ(w, main->window()) << "only the bar is selected";
-    }
-    r.key(VK_ESCAPE);
-  }).times(2);
+  robot
+      .onMenu([&](Robot& r, Window w) {
+        ++idles;
+        if (idles == 1) {
+          EXPECT_EQ(w.className(), "#32768");
+        } else {
+          EXPECT_EQ(w, main->window()) << "only the bar is selected";
+        }
+        r.key(VK_ESCAPE);
+      })
+      .times(2);
   robot.keys({VK_MENU, 'F'});
   EXPECT_EQ(idles, 2);
   EXPECT_TRUE(commands().empty());

@@ -42,8 +42,7 @@ class PrintDialogTest : public RobotTest {
   std::vector<std::string> DevNames() const {
     const auto* names = static_cast<const DEVNAMES*>(GlobalLock(pd.hDevNames));
     const char* base = reinterpret_cast<const char*>(names);
-    std::vector<std::string> out{base + names->wDriverOffset, base + names->wDeviceOffset,
-                                 base + names->wOutputOffset};
+    std::vector<std::string> out{base + names->wDriverOffset, base + names->wDeviceOffset, base + names->wOutputOffset};
     GlobalUnlock(pd.hDevNames);
     return out;
   }

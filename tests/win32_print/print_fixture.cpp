@@ -22,8 +22,10 @@ PrintFolder::PrintFolder() {
 }
 
 PrintFolder::~PrintFolder() {
-  if (hadPrintDir_) setenv("HALVANE_PRINT_DIR", savedPrintDir_.c_str(), 1);
-  else unsetenv("HALVANE_PRINT_DIR");
+  if (hadPrintDir_)
+    setenv("HALVANE_PRINT_DIR", savedPrintDir_.c_str(), 1);
+  else
+    unsetenv("HALVANE_PRINT_DIR");
   std::error_code ec;
   if (!path_.empty()) std::filesystem::remove_all(path_, ec);
 }
@@ -62,8 +64,8 @@ std::string PdfInfo(const std::string& file, const std::string& key) {
 GreyPage RenderPage(const std::string& file, int page, int dpi) {
   const std::string base = file + ".render";
   const std::string p = std::to_string(page);
-  RunTool("pdftoppm -gray -singlefile -r " + std::to_string(dpi) + " -f " + p + " -l " + p + " '" + file + "' '" + base +
-      "'");
+  RunTool("pdftoppm -gray -singlefile -r " + std::to_string(dpi) + " -f " + p + " -l " + p + " '" + file + "' '" +
+          base + "'");
   GreyPage out;
   std::ifstream in(base + ".pgm", std::ios::binary);
   std::string magic;

@@ -23,8 +23,8 @@ class PrintJobTest : public ::testing::Test {
     DOCINFO di{sizeof di, docName, output, nullptr, 0};
     ASSERT_GT(StartDoc(dc, &di), 0);
     const int width = GetDeviceCaps(dc, HORZRES), height = GetDeviceCaps(dc, VERTRES);
-    HFONT font = CreateFont(-MulDiv(11, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0,
-                            "Arial");
+    HFONT font =
+        CreateFont(-MulDiv(11, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
     for (int page = 1; page <= pages; ++page) {
       ASSERT_GT(StartPage(dc), 0);
       HGDIOBJ old = SelectObject(dc, font);

@@ -55,16 +55,26 @@ UINT CALLBACK PageCallback(HWND, UINT msg, PROPSHEETPAGE* psp) {
 
 const char* NotificationName(UINT code) {
   switch (code) {
-    case PSN_SETACTIVE: return "SETACTIVE";
-    case PSN_KILLACTIVE: return "KILLACTIVE";
-    case PSN_APPLY: return "APPLY";
-    case PSN_RESET: return "RESET";
-    case PSN_HELP: return "HELP";
-    case PSN_WIZBACK: return "WIZBACK";
-    case PSN_WIZNEXT: return "WIZNEXT";
-    case PSN_WIZFINISH: return "WIZFINISH";
-    case PSN_QUERYCANCEL: return "QUERYCANCEL";
-    default: return "?";
+    case PSN_SETACTIVE:
+      return "SETACTIVE";
+    case PSN_KILLACTIVE:
+      return "KILLACTIVE";
+    case PSN_APPLY:
+      return "APPLY";
+    case PSN_RESET:
+      return "RESET";
+    case PSN_HELP:
+      return "HELP";
+    case PSN_WIZBACK:
+      return "WIZBACK";
+    case PSN_WIZNEXT:
+      return "WIZNEXT";
+    case PSN_WIZFINISH:
+      return "WIZFINISH";
+    case PSN_QUERYCANCEL:
+      return "QUERYCANCEL";
+    default:
+      return "?";
   }
 }
 

@@ -160,7 +160,8 @@ TEST_F(TabbedSheetTest, HelpTheCloseBoxAndTheOwner) {
   EXPECT_TRUE(ownerDisabled);
   EXPECT_TRUE(owner.isEnabled()) << "the owner works again";
   EXPECT_TRUE(helpEnabled);
-  EXPECT_EQ((Strings{"general:init", "general:SETACTIVE", "general:HELP", "general:QUERYCANCEL", "general:RESET"}), log);
+  EXPECT_EQ((Strings{"general:init", "general:SETACTIVE", "general:HELP", "general:QUERYCANCEL", "general:RESET"}),
+            log);
   DestroyWindow(owner.hwnd());
 }
 

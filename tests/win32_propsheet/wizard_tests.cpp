@@ -65,9 +65,9 @@ TEST_F(WizardTest, BackNextAndFinishWalkThePages) {
   EXPECT_TRUE(stayed) << "PSN_WIZNEXT answered -1";
   EXPECT_EQ((Strings{"Step two", "Step three", "Step two"}), titles);
   EXPECT_EQ((Strings{"one:init", "one:SETACTIVE", "one:KILLACTIVE", "one:WIZNEXT", "two:init", "two:SETACTIVE",
-                     "two:KILLACTIVE", "two:WIZNEXT", "two:KILLACTIVE", "two:WIZNEXT", "three:init",
-                     "three:SETACTIVE", "three:WIZBACK", "two:SETACTIVE", "two:KILLACTIVE", "two:WIZNEXT",
-                     "three:SETACTIVE", "three:KILLACTIVE", "three:WIZFINISH"}),
+                     "two:KILLACTIVE", "two:WIZNEXT", "two:KILLACTIVE", "two:WIZNEXT", "three:init", "three:SETACTIVE",
+                     "three:WIZBACK", "two:SETACTIVE", "two:KILLACTIVE", "two:WIZNEXT", "three:SETACTIVE",
+                     "three:KILLACTIVE", "three:WIZFINISH"}),
             log);
 }
 

@@ -63,8 +63,8 @@ TEST_F(Images, IconPicksTheLargeImageAndCursorKeepsItsHotSpot) {
   EXPECT_TRUE(info.fIcon);
   EXPECT_EQ(Info(info.hbmColor).bmWidth, 32);
 
-  HICON small = static_cast<HICON>(LoadImage(GetModuleHandle(nullptr), MAKEINTRESOURCE(IDI_APP), IMAGE_ICON, 16, 16,
-                                             LR_DEFAULTCOLOR));
+  HICON small = static_cast<HICON>(
+      LoadImage(GetModuleHandle(nullptr), MAKEINTRESOURCE(IDI_APP), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
   ASSERT_NE(small, nullptr);
   ICONINFO smallInfo{};
   ASSERT_TRUE(GetIconInfo(small, &smallInfo));
@@ -84,11 +84,11 @@ TEST_F(Images, LoadImageFromFiles) {
       LoadImage(nullptr, RESOURCE_TEST_DIR "/res/grid.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
   ASSERT_NE(bitmap, nullptr);
   EXPECT_EQ(Info(bitmap).bmHeight, 6);
-  HICON icon = static_cast<HICON>(LoadImage(nullptr, RESOURCE_TEST_DIR "/res/app.ico", IMAGE_ICON, 16, 16,
-                                            LR_LOADFROMFILE));
+  HICON icon =
+      static_cast<HICON>(LoadImage(nullptr, RESOURCE_TEST_DIR "/res/app.ico", IMAGE_ICON, 16, 16, LR_LOADFROMFILE));
   ASSERT_NE(icon, nullptr);
-  HCURSOR cursor = static_cast<HCURSOR>(LoadImage(nullptr, RESOURCE_TEST_DIR "/res/hand.cur", IMAGE_CURSOR, 0, 0,
-                                                  LR_LOADFROMFILE));
+  HCURSOR cursor =
+      static_cast<HCURSOR>(LoadImage(nullptr, RESOURCE_TEST_DIR "/res/hand.cur", IMAGE_CURSOR, 0, 0, LR_LOADFROMFILE));
   ASSERT_NE(cursor, nullptr);
   EXPECT_EQ(LoadImage(nullptr, RESOURCE_TEST_DIR "/res/missing.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE), nullptr);
   // A bitmap file is not an icon file.

@@ -81,7 +81,7 @@ TEST_F(Menus, InsertModifyRemoveAndDelete) {
   HMENU menu = CreateMenu();
   AppendMenu(menu, MF_STRING, 1, "A");
   AppendMenu(menu, MF_STRING, 3, "C");
-  InsertMenu(menu, 3, MF_BYCOMMAND | MF_STRING, 2, "B");   // before the item with id 3
+  InsertMenu(menu, 3, MF_BYCOMMAND | MF_STRING, 2, "B");                 // before the item with id 3
   InsertMenu(menu, UINT(-1), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);  // appends
   ASSERT_EQ(GetMenuItemCount(menu), 4);
   EXPECT_EQ(Text(menu, 1, MF_BYPOSITION), "B");
@@ -179,10 +179,10 @@ TEST_F(Menus, StaleAndInvalidHandlesFailQuietly) {
 TEST_F(Menus, ExtendedTemplateThroughLoadMenuIndirect) {
   // MENUEX: header (version 1, offset 4, help id), then one popup with one item.
   alignas(4) const WORD words[] = {
-      1, 4, 0, 0,                                   // header
-      0, 0, 0, 0, 7, 0, 0x81, 'P', 0, 0,            // popup (and last): type, state, id 7, flags, "P"; pad
-      0, 0,                                         // popup help id
-      0, 0, 8, 0, 9, 0, 0x80, 'I', 't', 0,          // item: state MFS_CHECKED, id 9, last, "It"
+      1, 4, 0, 0,                           // header
+      0, 0, 0, 0, 7, 0, 0x81, 'P', 0,   0,  // popup (and last): type, state, id 7, flags, "P"; pad
+      0, 0,                                 // popup help id
+      0, 0, 8, 0, 9, 0, 0x80, 'I', 't', 0,  // item: state MFS_CHECKED, id 9, last, "It"
   };
   HMENU menu = LoadMenuIndirect(words);
   ASSERT_NE(menu, nullptr);

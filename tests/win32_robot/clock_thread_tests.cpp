@@ -84,7 +84,8 @@ TEST_F(ClockThreadTest, ACrossThreadSendReturnsTheHandlersAnswer) {
     return static_cast<LRESULT>(wParam * 2);
   });
   const HWND target = window.hwnd();
-  std::future<LRESULT> answer = std::async(std::launch::async, [target] { return SendMessage(target, kAskDouble, 21, 0); });
+  std::future<LRESULT> answer =
+      std::async(std::launch::async, [target] { return SendMessage(target, kAskDouble, 21, 0); });
   // The sender waits until this thread looks at its queue.
   while (answer.wait_for(std::chrono::seconds(0)) != std::future_status::ready) robot.pumpUntilIdle();
   EXPECT_EQ(answer.get(), 42);

@@ -85,8 +85,8 @@ TEST_F(OrderDialogTest, TabAndShiftTabFollowTheTemplateAndWrapAround) {
     r.key(VK_ESCAPE);
   });
   ASSERT_EQ(order.run(), IDCANCEL);
-  EXPECT_THAT(forward, ElementsAre(IDC_NAME, IDC_QUANTITY, IDC_GIFT, IDC_EXPRESS, IDC_ROAD, IDC_COLOUR, IDC_SIZES,
-                                   IDOK, IDCANCEL, IDC_DETAILS, IDC_NAME));
+  EXPECT_THAT(forward, ElementsAre(IDC_NAME, IDC_QUANTITY, IDC_GIFT, IDC_EXPRESS, IDC_ROAD, IDC_COLOUR, IDC_SIZES, IDOK,
+                                   IDCANCEL, IDC_DETAILS, IDC_NAME));
   EXPECT_THAT(backward, ElementsAre(IDC_DETAILS, IDCANCEL, IDOK));
 }
 
@@ -178,8 +178,7 @@ TEST_F(OrderDialogTest, EditNotificationsArriveInWin32Order) {
   });
   ASSERT_EQ(order.run(), IDCANCEL);
   EXPECT_THAT(seen, ElementsAre(Cmd(IDC_NAME, EN_UPDATE), Cmd(IDC_NAME, EN_CHANGE), Cmd(IDC_NAME, EN_UPDATE),
-                                Cmd(IDC_NAME, EN_CHANGE), Cmd(IDC_NAME, EN_KILLFOCUS),
-                                Cmd(IDC_QUANTITY, EN_SETFOCUS)));
+                                Cmd(IDC_NAME, EN_CHANGE), Cmd(IDC_NAME, EN_KILLFOCUS), Cmd(IDC_QUANTITY, EN_SETFOCUS)));
 }
 
 TEST_F(OrderDialogTest, ClickingAControlMovesTheFocusBeforeItNotifies) {

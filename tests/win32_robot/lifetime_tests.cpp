@@ -39,8 +39,8 @@ TEST_F(LifetimeTest, DestroyingAParentDestroysItsChildrenParentFirstAndNcDestroy
 
   EXPECT_TRUE(DestroyWindow(parent.hwnd()));
   EXPECT_THAT(DestroyOrder(log, names),
-              ElementsAre("parent:WM_DESTROY", "child:WM_DESTROY", "grandchild:WM_DESTROY",
-                          "grandchild:WM_NCDESTROY", "child:WM_NCDESTROY", "parent:WM_NCDESTROY"));
+              ElementsAre("parent:WM_DESTROY", "child:WM_DESTROY", "grandchild:WM_DESTROY", "grandchild:WM_NCDESTROY",
+                          "child:WM_NCDESTROY", "parent:WM_NCDESTROY"));
   EXPECT_FALSE(parentRec.attached());
   EXPECT_FALSE(grandchildRec.attached());
   EXPECT_FALSE(IsWindow(grandchild.hwnd()));

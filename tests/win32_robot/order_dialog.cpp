@@ -83,8 +83,7 @@ INT_PTR CALLBACK OrderProc(HWND dlg, UINT message, WPARAM wParam, LPARAM lParam)
 HINSTANCE DemoModule() { return GetModuleHandle(nullptr); }
 
 INT_PTR OrderDialog::run(HWND owner) {
-  return DialogBoxParam(DemoModule(), MAKEINTRESOURCE(IDD_ORDER), owner, &OrderProc,
-                        reinterpret_cast<LPARAM>(this));
+  return DialogBoxParam(DemoModule(), MAKEINTRESOURCE(IDD_ORDER), owner, &OrderProc, reinterpret_cast<LPARAM>(this));
 }
 
 }  // namespace halvane::test::demo

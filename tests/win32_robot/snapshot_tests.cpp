@@ -68,8 +68,7 @@ TEST_F(SnapshotTest, ErrorMessageBox) {
     ExpectSnapshotOf(r.snapshot(box, "message-box-error"), box);
     r.key(VK_RETURN);
   });
-  EXPECT_EQ(MessageBox(nullptr, "The quantity must be a whole number.", "Order Error", MB_OK | MB_ICONERROR),
-            IDOK);
+  EXPECT_EQ(MessageBox(nullptr, "The quantity must be a whole number.", "Order Error", MB_OK | MB_ICONERROR), IDOK);
 }
 
 }  // namespace

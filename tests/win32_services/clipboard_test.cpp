@@ -108,8 +108,8 @@ TEST_F(ClipboardTest, ResetEmptiesAndTextHelpersAndProviderWork) {
   EXPECT_FALSE(win32::internal::ReadClipboardText(nullptr).has_value());
 
   std::string published;
-  win32::internal::SetClipboardTextProvider({[&](const std::string& t) { published = t; },
-                                             [] { return std::optional<std::string>("from display"); }});
+  win32::internal::SetClipboardTextProvider(
+      {[&](const std::string& t) { published = t; }, [] { return std::optional<std::string>("from display"); }});
   EXPECT_EQ("from display", win32::internal::ReadClipboardText(nullptr).value_or(""));
   EXPECT_TRUE(win32::internal::WriteClipboardText(nullptr, "mine"));
   EXPECT_EQ("mine", published);

@@ -204,8 +204,8 @@ TEST(EnvironmentTest, NamesIgnoreCaseAndTheWindowsSessionVariablesAlwaysExist) {
 }
 
 TEST(ShellTest, ExecuteChecksTheFileAndHonoursTheHook) {
-  EXPECT_EQ(SE_ERR_FNF, reinterpret_cast<INT_PTR>(ShellExecute(nullptr, nullptr, "/no/such/help.html", nullptr,
-                                                               nullptr, SW_SHOWNORMAL)));
+  EXPECT_EQ(SE_ERR_FNF, reinterpret_cast<INT_PTR>(
+                            ShellExecute(nullptr, nullptr, "/no/such/help.html", nullptr, nullptr, SW_SHOWNORMAL)));
   std::string seen;
   win32::SetShellExecuteHook([&](const std::string& verb, const std::string& file) -> INT_PTR {
     seen = verb + "|" + file;

@@ -31,8 +31,8 @@ class RegistryTest : public ::testing::Test {
   }
   HKEY Create(const char* path) {
     HKEY key = nullptr;
-    EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyEx(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                            nullptr));
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegCreateKeyEx(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
     return key;
   }
   void WriteFile(const std::string& text) { std::ofstream(file_, std::ios::binary) << text; }

@@ -10,8 +10,8 @@ namespace {
 std::u16string Wide(const std::string& text, DWORD flags = 0) {
   const int needed = MultiByteToWideChar(CP_UTF8, flags, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::u16string result(static_cast<size_t>(needed), u'\0');
-  EXPECT_EQ(needed, MultiByteToWideChar(CP_UTF8, flags, text.data(), static_cast<int>(text.size()), result.data(),
-                                        needed));
+  EXPECT_EQ(needed,
+            MultiByteToWideChar(CP_UTF8, flags, text.data(), static_cast<int>(text.size()), result.data(), needed));
   return result;
 }
 
@@ -33,7 +33,8 @@ TEST(TextConversion, EveryPlaneRoundTrips) {
 }
 
 TEST(TextConversion, BytesThatAreNotUtf8BecomeReplacementCharacters) {
-  EXPECT_EQ(u"a\uFFFDb", Wide("a\xFF" "b"));
+  EXPECT_EQ(u"a\uFFFDb", Wide("a\xFF"
+                              "b"));
   EXPECT_EQ(u"\uFFFD\uFFFD", Wide("\xC0\x80")) << "an overlong form";
   EXPECT_EQ(u"\uFFFD\uFFFD\uFFFD", Wide("\xED\xA0\x80")) << "an encoded surrogate";
   EXPECT_EQ(u"x\uFFFD", Wide("x\xE6\x9D")) << "cut short at the end";
@@ -42,7 +43,11 @@ TEST(TextConversion, BytesThatAreNotUtf8BecomeReplacementCharacters) {
 }
 
 TEST(TextConversion, LoneSurrogatesBecomeReplacementCharacters) {
-  EXPECT_EQ("\xEF\xBF\xBD" "a", Narrow(std::u16string(u"\xD800" u"a")));
+  EXPECT_EQ(
+      "\xEF\xBF\xBD"
+      "a",
+      Narrow(std::u16string(u"\xD800"
+                            u"a")));
   EXPECT_EQ("a\xEF\xBF\xBD", Narrow(std::u16string(u"a\xDC00")));
 }
 

@@ -87,9 +87,9 @@ class X11DialogTest : public ::testing::Test {
 
   void OpenDialog() {
     win32::internal::DialogTemplateBuilder tpl(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0,
-                                               RECT{0, 0, 180, 100}, "Real input",
-                                               {8, "MS Sans Serif"});
-    tpl.Item(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0, RECT{10, 10, 110, 24}, kEdit, "Edit", "")
+                                               RECT{0, 0, 180, 100}, "Real input", {8, "MS Sans Serif"});
+    tpl.Item(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0, RECT{10, 10, 110, 24}, kEdit, "Edit",
+             "")
         .Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, RECT{10, 30, 110, 40}, kCheck, "Button",
               "&Remember")
         .Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, RECT{10, 46, 110, 106}, kCombo,
@@ -256,8 +256,8 @@ TEST_F(X11DialogTest, ATopmostWindowStaysAboveWindowsShownOrActivatedAfterIt) {
   HWND topmost = CreateWindowEx(WS_EX_TOPMOST, "STATIC", "Topmost", WS_POPUP | WS_VISIBLE, 40, 40, 120, 80, nullptr,
                                 nullptr, nullptr, nullptr);
   Settle();
-  HWND later = CreateWindowEx(0, "STATIC", "Later", WS_OVERLAPPEDWINDOW, 20, 20, 300, 200, nullptr, nullptr, nullptr,
-                              nullptr);
+  HWND later =
+      CreateWindowEx(0, "STATIC", "Later", WS_OVERLAPPEDWINDOW, 20, 20, 300, 200, nullptr, nullptr, nullptr, nullptr);
   ShowWindow(later, SW_SHOW);
   SetActiveWindow(later);
   Settle();

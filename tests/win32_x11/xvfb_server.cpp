@@ -34,8 +34,8 @@ XvfbServer* XvfbServer::Get() {
       return nullptr;
     }
     const std::string fd = std::to_string(fds[1]);
-    std::vector<std::string> args = {"Xvfb",  "-displayfd", fd,      "-screen", "0",
-                                      "1280x1024x24", "-nolisten", "tcp", "-noreset"};
+    std::vector<std::string> args = {"Xvfb",         "-displayfd", fd,    "-screen", "0",
+                                     "1280x1024x24", "-nolisten",  "tcp", "-noreset"};
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);

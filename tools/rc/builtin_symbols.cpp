@@ -18,12 +18,11 @@ std::string Lower(std::string_view name) {
 }
 
 constexpr std::array<std::string_view, 17> kHeaders{
-    "windows.h", "winres.h", "winresrc.h", "afxres.h",  "winuser.h", "winbase.h", "wingdi.h",
-    "winnt.h",   "winver.h", "commctrl.h", "dlgs.h",    "richedit.h", "afxwin.h",  "prsht.h",
-    "ddeml.h",   "winnls.h", "verrsrc.h"};
+    "windows.h",  "winres.h", "winresrc.h", "afxres.h", "winuser.h", "winbase.h", "wingdi.h", "winnt.h",  "winver.h",
+    "commctrl.h", "dlgs.h",   "richedit.h", "afxwin.h", "prsht.h",   "ddeml.h",   "winnls.h", "verrsrc.h"};
 
-constexpr std::array<std::string_view, 7> kScripts{"afxres.rc",   "afxprint.rc", "afxolecl.rc", "afxolesv.rc",
-                                                   "afxdb.rc",    "afxctl.rc",   "afxribbon.rc"};
+constexpr std::array<std::string_view, 7> kScripts{"afxres.rc", "afxprint.rc", "afxolecl.rc", "afxolesv.rc",
+                                                   "afxdb.rc",  "afxctl.rc",   "afxribbon.rc"};
 
 }  // namespace
 

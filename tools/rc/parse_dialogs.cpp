@@ -12,8 +12,7 @@ namespace {
 constexpr uint32_t WS_POPUP = 0x80000000, WS_CHILD = 0x40000000, WS_VISIBLE = 0x10000000, WS_CAPTION = 0x00C00000,
                    WS_BORDER = 0x00800000, WS_SYSMENU = 0x00080000, WS_GROUP = 0x00020000, WS_TABSTOP = 0x00010000,
                    DS_SETFONT = 0x40;
-constexpr uint16_t kButton = 0x80, kEdit = 0x81, kStatic = 0x82, kListBox = 0x83, kScrollBar = 0x84,
-                   kComboBox = 0x85;
+constexpr uint16_t kButton = 0x80, kEdit = 0x81, kStatic = 0x82, kListBox = 0x83, kScrollBar = 0x84, kComboBox = 0x85;
 constexpr uint16_t kDefaultCharset = 1;
 
 enum class Shape { Text, NoText, Icon };
@@ -27,10 +26,10 @@ struct ControlKeyword {
 
 // The statements and the default styles they give their controls.
 constexpr ControlKeyword kControls[] = {
-    {"LTEXT", kStatic, 0x0 | WS_GROUP, Shape::Text},          // SS_LEFT
-    {"RTEXT", kStatic, 0x2 | WS_GROUP, Shape::Text},          // SS_RIGHT
-    {"CTEXT", kStatic, 0x1 | WS_GROUP, Shape::Text},          // SS_CENTER
-    {"PUSHBUTTON", kButton, 0x0 | WS_TABSTOP, Shape::Text},   // BS_PUSHBUTTON
+    {"LTEXT", kStatic, 0x0 | WS_GROUP, Shape::Text},         // SS_LEFT
+    {"RTEXT", kStatic, 0x2 | WS_GROUP, Shape::Text},         // SS_RIGHT
+    {"CTEXT", kStatic, 0x1 | WS_GROUP, Shape::Text},         // SS_CENTER
+    {"PUSHBUTTON", kButton, 0x0 | WS_TABSTOP, Shape::Text},  // BS_PUSHBUTTON
     {"DEFPUSHBUTTON", kButton, 0x1 | WS_TABSTOP, Shape::Text},
     {"CHECKBOX", kButton, 0x2 | WS_TABSTOP, Shape::Text},
     {"AUTOCHECKBOX", kButton, 0x3 | WS_TABSTOP, Shape::Text},
@@ -41,15 +40,15 @@ constexpr ControlKeyword kControls[] = {
     {"AUTORADIOBUTTON", kButton, 0x9 | WS_TABSTOP, Shape::Text},
     {"PUSHBOX", kButton, 0xA | WS_TABSTOP, Shape::Text},
     {"EDITTEXT", kEdit, 0x0 | WS_BORDER | WS_TABSTOP, Shape::NoText},  // ES_LEFT
-    {"LISTBOX", kListBox, 0x1 | WS_BORDER, Shape::NoText},              // LBS_NOTIFY
-    {"COMBOBOX", kComboBox, 0x1 | WS_TABSTOP, Shape::NoText},           // CBS_SIMPLE
-    {"SCROLLBAR", kScrollBar, 0x0, Shape::NoText},                      // SBS_HORZ
-    {"ICON", kStatic, 0x3, Shape::Icon},                                // SS_ICON
+    {"LISTBOX", kListBox, 0x1 | WS_BORDER, Shape::NoText},             // LBS_NOTIFY
+    {"COMBOBOX", kComboBox, 0x1 | WS_TABSTOP, Shape::NoText},          // CBS_SIMPLE
+    {"SCROLLBAR", kScrollBar, 0x0, Shape::NoText},                     // SBS_HORZ
+    {"ICON", kStatic, 0x3, Shape::Icon},                               // SS_ICON
 };
 
-constexpr std::pair<std::string_view, uint16_t> kClassNames[] = {
-    {"BUTTON", kButton},       {"EDIT", kEdit},         {"STATIC", kStatic},
-    {"LISTBOX", kListBox},     {"SCROLLBAR", kScrollBar}, {"COMBOBOX", kComboBox}};
+constexpr std::pair<std::string_view, uint16_t> kClassNames[] = {{"BUTTON", kButton},       {"EDIT", kEdit},
+                                                                 {"STATIC", kStatic},       {"LISTBOX", kListBox},
+                                                                 {"SCROLLBAR", kScrollBar}, {"COMBOBOX", kComboBox}};
 
 struct Control {
   uint32_t style = 0, exStyle = 0, helpId = 0;

@@ -13,8 +13,8 @@ constexpr uint32_t MFT_SEPARATOR = 0x800;
 constexpr uint16_t kExPopup = 0x01;
 
 constexpr std::pair<std::string_view, uint16_t> kOptions[] = {
-    {"GRAYED", MF_GRAYED},         {"INACTIVE", MF_DISABLED}, {"CHECKED", MF_CHECKED},
-    {"MENUBARBREAK", MF_MENUBARBREAK}, {"MENUBREAK", MF_MENUBREAK}, {"HELP", MF_HELP}};
+    {"GRAYED", MF_GRAYED},       {"INACTIVE", MF_DISABLED}, {"CHECKED", MF_CHECKED}, {"MENUBARBREAK", MF_MENUBARBREAK},
+    {"MENUBREAK", MF_MENUBREAK}, {"HELP", MF_HELP}};
 
 struct MenuNode {
   bool popup = false;

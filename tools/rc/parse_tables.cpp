@@ -17,7 +17,7 @@ struct AccelOption {
   uint16_t flag;
 };
 constexpr AccelOption kAccelOptions[] = {{"VIRTKEY", FVIRTKEY}, {"NOINVERT", FNOINVERT}, {"SHIFT", FSHIFT},
-                                         {"CONTROL", FCONTROL}, {"ALT", FALT},          {"ASCII", 0}};
+                                         {"CONTROL", FCONTROL}, {"ALT", FALT},           {"ASCII", 0}};
 
 }  // namespace
 

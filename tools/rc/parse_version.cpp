@@ -42,14 +42,22 @@ void Parser::VersionInfo(const ResId& name) {
     ls = (parts[2] << 16) | parts[3];
   };
   while (!AtBegin()) {
-    if (in_.acceptWord("FILEVERSION")) readVersion(fixed[2], fixed[3]);
-    else if (in_.acceptWord("PRODUCTVERSION")) readVersion(fixed[4], fixed[5]);
-    else if (in_.acceptWord("FILEFLAGSMASK")) fixed[6] = Number();
-    else if (in_.acceptWord("FILEFLAGS")) fixed[7] = Number();
-    else if (in_.acceptWord("FILEOS")) fixed[8] = Number();
-    else if (in_.acceptWord("FILETYPE")) fixed[9] = Number();
-    else if (in_.acceptWord("FILESUBTYPE")) fixed[10] = Number();
-    else if (!CommonOption()) in_.fail("unknown VERSIONINFO option '" + in_.peek().text + "'");
+    if (in_.acceptWord("FILEVERSION"))
+      readVersion(fixed[2], fixed[3]);
+    else if (in_.acceptWord("PRODUCTVERSION"))
+      readVersion(fixed[4], fixed[5]);
+    else if (in_.acceptWord("FILEFLAGSMASK"))
+      fixed[6] = Number();
+    else if (in_.acceptWord("FILEFLAGS"))
+      fixed[7] = Number();
+    else if (in_.acceptWord("FILEOS"))
+      fixed[8] = Number();
+    else if (in_.acceptWord("FILETYPE"))
+      fixed[9] = Number();
+    else if (in_.acceptWord("FILESUBTYPE"))
+      fixed[10] = Number();
+    else if (!CommonOption())
+      in_.fail("unknown VERSIONINFO option '" + in_.peek().text + "'");
   }
   ByteWriter fixedBytes;
   for (uint32_t v : fixed) fixedBytes.dword(v);

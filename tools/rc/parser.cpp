@@ -15,16 +15,27 @@ struct TypeKeyword {
   uint16_t id;
 };
 
-constexpr TypeKeyword kTypeKeywords[] = {
-    {"CURSOR", type::kCursor},   {"BITMAP", type::kBitmap},     {"ICON", type::kIcon},
-    {"MENU", type::kMenu},       {"MENUEX", type::kMenu},       {"DIALOG", type::kDialog},
-    {"DIALOGEX", type::kDialog}, {"ACCELERATORS", type::kAccelerator}, {"RCDATA", type::kRcData},
-    {"VERSIONINFO", type::kVersion}, {"HTML", type::kHtml},     {"MANIFEST", type::kManifest},
-    {"DLGINIT", type::kDlgInit}, {"TOOLBAR", type::kToolbar},   {"FONT", 8},
-    {"MESSAGETABLE", 11},        {"ANICURSOR", 21},             {"ANIICON", 22}};
+constexpr TypeKeyword kTypeKeywords[] = {{"CURSOR", type::kCursor},
+                                         {"BITMAP", type::kBitmap},
+                                         {"ICON", type::kIcon},
+                                         {"MENU", type::kMenu},
+                                         {"MENUEX", type::kMenu},
+                                         {"DIALOG", type::kDialog},
+                                         {"DIALOGEX", type::kDialog},
+                                         {"ACCELERATORS", type::kAccelerator},
+                                         {"RCDATA", type::kRcData},
+                                         {"VERSIONINFO", type::kVersion},
+                                         {"HTML", type::kHtml},
+                                         {"MANIFEST", type::kManifest},
+                                         {"DLGINIT", type::kDlgInit},
+                                         {"TOOLBAR", type::kToolbar},
+                                         {"FONT", 8},
+                                         {"MESSAGETABLE", 11},
+                                         {"ANICURSOR", 21},
+                                         {"ANIICON", 22}};
 
-constexpr const char* kMemoryOptions[] = {"PRELOAD", "LOADONCALL", "MOVEABLE", "FIXED",     "PURE",
-                                          "IMPURE",  "DISCARDABLE", "SHARED",  "NONSHARED"};
+constexpr const char* kMemoryOptions[] = {"PRELOAD", "LOADONCALL",  "MOVEABLE", "FIXED",    "PURE",
+                                          "IMPURE",  "DISCARDABLE", "SHARED",   "NONSHARED"};
 
 // Blocks written by the resource editors for themselves.
 bool IsSkippedType(const Token& t) { return t.isWord("TEXTINCLUDE") || t.isWord("DESIGNINFO"); }
@@ -178,10 +189,14 @@ ResId Parser::TypeOf(const Token& keyword) const {
   for (const auto& known : kTypeKeywords)
     if (keyword.isWord(known.word)) return ResId::Int(known.id);
   switch (keyword.kind) {
-    case TokenKind::Identifier: return ResId::Name(keyword.text);
-    case TokenKind::String: return ResId::Name(DecodeString(keyword));
-    case TokenKind::Number: return ResId::Int(uint16_t(keyword.value));
-    default: throw CompileError(keyword.where, "resource type expected");
+    case TokenKind::Identifier:
+      return ResId::Name(keyword.text);
+    case TokenKind::String:
+      return ResId::Name(DecodeString(keyword));
+    case TokenKind::Number:
+      return ResId::Int(uint16_t(keyword.value));
+    default:
+      throw CompileError(keyword.where, "resource type expected");
   }
 }
 

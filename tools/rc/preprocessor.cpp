@@ -65,8 +65,10 @@ std::string StripComments(const std::string& text) {
     char c = text[i];
     if (inString) {
       out += c;
-      if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n') out += text[++i];
-      else if (c == '"' || c == '\n') inString = false;
+      if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n')
+        out += text[++i];
+      else if (c == '"' || c == '\n')
+        inString = false;
     } else if (c == '"') {
       inString = true;
       out += c;
@@ -198,8 +200,8 @@ void Preprocessor::ProcessFile(const std::string& path, const Location& from) {
   while (std::getline(lines, line)) {
     Location where{path, ++number};
     // A backslash at the end continues the logical line.
-    while (!line.empty() && (line.back() == '\\' || (line.back() == '\r' && line.size() > 1 &&
-                                                     line[line.size() - 2] == '\\'))) {
+    while (!line.empty() &&
+           (line.back() == '\\' || (line.back() == '\r' && line.size() > 1 && line[line.size() - 2] == '\\'))) {
       line.erase(line.find_last_of('\\'));
       std::string more;
       if (!std::getline(lines, more)) break;
@@ -298,8 +300,10 @@ void Preprocessor::DefineLine(const std::string& rest, const Location& where) {
     size_t close = rest.find(')', i);
     if (close == std::string::npos) throw CompileError(where, "')' expected in macro parameters");
     for (const Token& t : Tokenize(rest.substr(i + 1, close - i - 1), where)) {
-      if (t.kind == TokenKind::Identifier) macro.params.push_back(t.text);
-      else if (!t.isPunct(",")) throw CompileError(where, "bad macro parameter list");
+      if (t.kind == TokenKind::Identifier)
+        macro.params.push_back(t.text);
+      else if (!t.isPunct(","))
+        throw CompileError(where, "bad macro parameter list");
     }
     i = close + 1;
   }

@@ -56,8 +56,7 @@ class Preprocessor {
   bool EvaluateCondition(const std::string& rest, const Location& where);
   bool Active() const { return conditions_.empty() || conditions_.back().active; }
 
-  void Expand(const std::vector<Token>& in, std::vector<Token>& out, std::set<std::string>& busy,
-              const Location& site);
+  void Expand(const std::vector<Token>& in, std::vector<Token>& out, std::set<std::string>& busy, const Location& site);
   // Expands a function-like macro use at in[i] ("NAME(" ...); answers false
   // when no argument list follows. Advances i past the use.
   bool ExpandCall(const Macro& macro, const std::string& name, const std::vector<Token>& in, size_t& i,

@@ -133,13 +133,27 @@ std::string DecodeString(const Token& token) {
     }
     char e = raw[++i];
     switch (e) {
-      case 'n': out += '\n'; break;
-      case 't': out += '\t'; break;
-      case 'r': out += '\r'; break;
-      case 'a': out += '\a'; break;
-      case 'b': out += '\b'; break;
-      case 'f': out += '\f'; break;
-      case 'v': out += '\v'; break;
+      case 'n':
+        out += '\n';
+        break;
+      case 't':
+        out += '\t';
+        break;
+      case 'r':
+        out += '\r';
+        break;
+      case 'a':
+        out += '\a';
+        break;
+      case 'b':
+        out += '\b';
+        break;
+      case 'f':
+        out += '\f';
+        break;
+      case 'v':
+        out += '\v';
+        break;
       case 'x':
       case 'X': {
         // Two hex digits in narrow strings, four in wide ones.

@@ -14,8 +14,8 @@ enum class TokenKind { Number, String, Identifier, Punct, End };
 
 struct Token {
   TokenKind kind = TokenKind::End;
-  std::string text;   // identifier, punctuation, the number as written, or a string's raw body
-  int64_t value = 0;  // numbers
+  std::string text;     // identifier, punctuation, the number as written, or a string's raw body
+  int64_t value = 0;    // numbers
   bool isLong = false;  // a number with an L suffix (a DWORD in data blocks)
   bool wide = false;    // L"..."
   Location where;

@@ -12,7 +12,7 @@
 #define HLSIZE_ANCHOR_RIGHT 0x0002
 #define HLSIZE_ANCHOR_TOP 0x0004
 #define HLSIZE_ANCHOR_BOTTOM 0x0008
-#define HLSIZE_ANCHOR_ALL 0x000F  // fills: stretches both ways (15)
+#define HLSIZE_ANCHOR_ALL 0x000F                                                // fills: stretches both ways (15)
 #define HLSIZE_ANCHOR_BOTTOMRIGHT (HLSIZE_ANCHOR_RIGHT | HLSIZE_ANCHOR_BOTTOM)  // a button in the corner (10)
 // Stretches across and keeps its distance to the bottom (11): a rule above the buttons.
 #define HLSIZE_ANCHOR_BOTTOMWIDE (HLSIZE_ANCHOR_LEFT | HLSIZE_ANCHOR_RIGHT | HLSIZE_ANCHOR_BOTTOM)
@@ -32,8 +32,7 @@ class AFX_EXT_CLASS CControlSizingDefinition {
   // bRepaint: the control is repainted whole after each move (group boxes,
   // centred texts). nSwpFlags: SetWindowPos flags of the moves.
   CControlSizingDefinition(CWnd* pControl, UINT nAnchor, UINT nShareX = HLSIZE_SHARE_ALL,
-                           UINT nShareY = HLSIZE_SHARE_ALL, BOOL bRepaint = FALSE,
-                           UINT nSwpFlags = HLSIZE_SWP_DEFAULT);
+                           UINT nShareY = HLSIZE_SHARE_ALL, BOOL bRepaint = FALSE, UINT nSwpFlags = HLSIZE_SWP_DEFAULT);
 
   // The control's window; null while it is not one yet.
   HWND GetControl() const;
@@ -70,8 +69,8 @@ class AFX_EXT_CLASS CControlSizingDefinition {
   BOOL m_bRepaint;
   UINT m_nSwpFlags;
   BOOL m_bMeasured = FALSE;
-  CRect m_rcOrigin;      // the control at the reference size
-  CSize m_szReference;   // the container's client size it was measured at
-  CSize m_szApplied;     // the container size of the last ApplyFor
+  CRect m_rcOrigin;     // the control at the reference size
+  CSize m_szReference;  // the container's client size it was measured at
+  CSize m_szApplied;    // the container size of the last ApplyFor
   BOOL m_bApplied = FALSE;
 };

@@ -24,7 +24,10 @@ class FirstErrorHandler : public ErrorHandler {
   void warning(const SAXParseException&) override {}
   void error(const SAXParseException& e) override { Keep(e); }
   void fatalError(const SAXParseException& e) override { Keep(e); }
-  void resetErrors() override { m_error = XmlParseError(); m_failed = false; }
+  void resetErrors() override {
+    m_error = XmlParseError();
+    m_failed = false;
+  }
 
   bool failed() const { return m_failed; }
   const XmlParseError& first() const { return m_error; }
@@ -73,8 +76,8 @@ DOMImplementation* Implementation() {
 std::string Serialise(const DOMNode* node, bool pretty, const XMLCh* newLine) {
   static const XMLCh kUtf8[] = {'U', 'T', 'F', '-', '8', 0};
   DOMImplementationLS* ls = Implementation();
-  std::unique_ptr<DOMLSSerializer, void (*)(DOMLSSerializer*)> serializer(
-      ls->createLSSerializer(), [](DOMLSSerializer* s) { s->release(); });
+  std::unique_ptr<DOMLSSerializer, void (*)(DOMLSSerializer*)> serializer(ls->createLSSerializer(),
+                                                                          [](DOMLSSerializer* s) { s->release(); });
   std::unique_ptr<DOMLSOutput, void (*)(DOMLSOutput*)> output(ls->createLSOutput(),
                                                               [](DOMLSOutput* o) { o->release(); });
   DOMConfiguration* config = serializer->getDomConfig();
@@ -112,9 +115,7 @@ void HLDOMDocBase::SetDOMDocument(DOMDocument* document) { m_document.reset(docu
 
 DOMDocument* HLDOMDocBase::DetachDOMDocument() { return m_document.release(); }
 
-DOMElement* HLDOMDocBase::GetRootElement() const {
-  return m_document ? m_document->getDocumentElement() : nullptr;
-}
+DOMElement* HLDOMDocBase::GetRootElement() const { return m_document ? m_document->getDocumentElement() : nullptr; }
 
 BOOL HLDOMDocBase::Create(LPCTSTR rootName) {
   if (!rootName || !*rootName) return FALSE;

@@ -9,9 +9,7 @@ using namespace xercesc;
 
 namespace {
 
-bool HasName(const DOMNode* node, LPCTSTR name) {
-  return !name || HLDOMDocBase::GetNodeName(node) == name;
-}
+bool HasName(const DOMNode* node, LPCTSTR name) { return !name || HLDOMDocBase::GetNodeName(node) == name; }
 
 DOMElement* FirstElementFrom(DOMNode* node, LPCTSTR name) {
   for (; node; node = node->getNextSibling()) {

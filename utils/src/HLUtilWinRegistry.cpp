@@ -73,7 +73,8 @@ bool KeepSecret(const std::string& keyPath, bool keep, const std::string& name, 
   utils::RegKey key(HKEY_CURRENT_USER, keyPath, true);
   if (keep) {
     const auto userKey = utils::login::LoadKey(true);
-    const std::string sealed = userKey ? utils::login::Seal(*userKey, secret, SecretContext(keyPath, name)) : std::string();
+    const std::string sealed =
+        userKey ? utils::login::Seal(*userKey, secret, SecretContext(keyPath, name)) : std::string();
     if (!sealed.empty()) return key.SetString(name, sealed);
   }
   key.DeleteValue(name);
@@ -121,8 +122,7 @@ void CHLUtilWinRegistry::GetRegisteredUserNames(CUserInfos& users) const {
   }
 }
 
-void CHLUtilWinRegistry::GetRecentLoginInfo(bool& remember, CString& server, CString& user,
-                                            CString& password) const {
+void CHLUtilWinRegistry::GetRecentLoginInfo(bool& remember, CString& server, CString& user, CString& password) const {
   const std::string recentPath = Path("Recent").str();
   const utils::RegKey recent(HKEY_CURRENT_USER, recentPath, false);
   remember = recent.GetDword("Remember").value_or(0) != 0;

@@ -31,8 +31,8 @@ std::optional<std::string> RegKey::GetString(const std::string& name) const {
 
 std::optional<DWORD> RegKey::GetDword(const std::string& name) const {
   DWORD type = 0, value = 0, size = sizeof(value);
-  if (!m_key || RegQueryValueEx(m_key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
-                    ERROR_SUCCESS ||
+  if (!m_key ||
+      RegQueryValueEx(m_key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
       type != REG_DWORD) {
     return std::nullopt;
   }

@@ -40,9 +40,20 @@ bool InRanges(char32_t c, std::initializer_list<std::pair<char32_t, char32_t>> r
 
 // The NameStartChar production of XML 1.0 (fifth edition) without ":".
 bool IsNameStart(char32_t c) {
-  return InRanges(c, {{'A', 'Z'}, {'_', '_'}, {'a', 'z'}, {0xC0, 0xD6}, {0xD8, 0xF6}, {0xF8, 0x2FF},
-                      {0x370, 0x37D}, {0x37F, 0x1FFF}, {0x200C, 0x200D}, {0x2070, 0x218F},
-                      {0x2C00, 0x2FEF}, {0x3001, 0xD7FF}, {0xF900, 0xFDCF}, {0xFDF0, 0xFFFD},
+  return InRanges(c, {{'A', 'Z'},
+                      {'_', '_'},
+                      {'a', 'z'},
+                      {0xC0, 0xD6},
+                      {0xD8, 0xF6},
+                      {0xF8, 0x2FF},
+                      {0x370, 0x37D},
+                      {0x37F, 0x1FFF},
+                      {0x200C, 0x200D},
+                      {0x2070, 0x218F},
+                      {0x2C00, 0x2FEF},
+                      {0x3001, 0xD7FF},
+                      {0xF900, 0xFDCF},
+                      {0xFDF0, 0xFFFD},
                       {0x10000, 0xEFFFF}});
 }
 

@@ -24,12 +24,13 @@ size_t PixelBytes(const BITMAPINFOHEADER& header) {
 bool IsPlainDib(const BITMAPINFOHEADER& header) {
   return header.biSize >= sizeof(BITMAPINFOHEADER) && header.biWidth > 0 && header.biHeight != 0 &&
          header.biClrUsed <= 256 && header.biPlanes == 1 && header.biCompression == BI_RGB &&
-         (header.biBitCount == 1 || header.biBitCount == 4 || header.biBitCount == 8 ||
-          header.biBitCount == 16 || header.biBitCount == 24 || header.biBitCount == 32);
+         (header.biBitCount == 1 || header.biBitCount == 4 || header.biBitCount == 8 || header.biBitCount == 16 ||
+          header.biBitCount == 24 || header.biBitCount == 32);
 }
 
 HINSTANCE ModuleOf(HWND wnd) {
-  HINSTANCE module = wnd && IsWindow(wnd) ? reinterpret_cast<HINSTANCE>(GetWindowLongPtr(wnd, GWLP_HINSTANCE)) : nullptr;
+  HINSTANCE module =
+      wnd && IsWindow(wnd) ? reinterpret_cast<HINSTANCE>(GetWindowLongPtr(wnd, GWLP_HINSTANCE)) : nullptr;
   return module ? module : GetModuleHandle(nullptr);
 }
 
@@ -58,8 +59,7 @@ HPALETTE CUtilFunc::CreateDIBPalette(const BITMAPINFO* bmi, int* colorCount) {
   if (!bmi) return nullptr;
   int count = ColorTableSize(bmi->bmiHeader);
   if (count <= 0 || count > 256) return nullptr;
-  const auto* colors =
-      reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const BYTE*>(bmi) + bmi->bmiHeader.biSize);
+  const auto* colors = reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const BYTE*>(bmi) + bmi->bmiHeader.biSize);
   std::vector<BYTE> storage(sizeof(LOGPALETTE) + count * sizeof(PALETTEENTRY));
   auto* palette = reinterpret_cast<LOGPALETTE*>(storage.data());
   palette->palVersion = 0x300;
@@ -84,8 +84,8 @@ HBITMAP CUtilFunc::LoadBitmapWithPalette(HINSTANCE module, LPCTSTR name, HPALETT
     if (bitmap) DeleteObject(bitmap);
     return nullptr;
   }
-  const BYTE* source = reinterpret_cast<const BYTE*>(info) + info->bmiHeader.biSize +
-                       ColorTableSize(info->bmiHeader) * sizeof(RGBQUAD);
+  const BYTE* source =
+      reinterpret_cast<const BYTE*>(info) + info->bmiHeader.biSize + ColorTableSize(info->bmiHeader) * sizeof(RGBQUAD);
   std::memcpy(bits, source, PixelBytes(info->bmiHeader));
   if (palette) *palette = CreateDIBPalette(info, nullptr);
   return bitmap;

@@ -15,9 +15,9 @@ bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 
 bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 struct NameRule {
-  std::string_view what;       // used in the messages: "The <what> ..."
+  std::string_view what;        // used in the messages: "The <what> ..."
   std::string_view innerExtra;  // characters allowed after the first one
-  bool innerSpaces;            // single spaces between words
+  bool innerSpaces;             // single spaces between words
 };
 
 constexpr NameRule kObjectRule{"name", "_-", false};

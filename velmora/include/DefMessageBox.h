@@ -14,7 +14,7 @@ extern "C" {
 // 15); the check-box state (1 checked, 0 not) goes through `checkState`
 // when it is not null. A null or empty `checkText` shows no check box.
 AFX_EXT_API int DMessageBox(const char* text, const char* checkText, const char* caption, int* checkState,
-                unsigned int options);
+                            unsigned int options);
 }
 
 class AFX_EXT_CLASS CDefMessageBox : public CDialog {

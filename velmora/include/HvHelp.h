@@ -104,7 +104,7 @@ class AFX_EXT_CLASS HvHelp {
   CObList m_topics{10};
   BOOL m_bReadOnly = FALSE;
   CString m_strHelpPath;
-  bool m_bDamaged = false;        // the topic file could not be read: it is never overwritten
+  bool m_bDamaged = false;  // the topic file could not be read: it is never overwritten
   bool m_bReadOnlyNoted = false;
-  bool m_bAuthoring = false;      // an authoring dialog is open
+  bool m_bAuthoring = false;  // an authoring dialog is open
 };

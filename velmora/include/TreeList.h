@@ -44,7 +44,7 @@ class AFX_EXT_CLASS CItemDesc : public CObArray {
   int m_nImage = -1;
   int m_nSelectedImage = -1;
   DWORD_PTR m_dwData = 0;
-  int m_nDepth;             // 0 for the hidden root
+  int m_nDepth;  // 0 for the hidden root
   BOOL m_bShownOnce = FALSE;
   BOOL m_bExpanded = FALSE;
 };
@@ -141,9 +141,9 @@ class AFX_EXT_CLASS CTreeList : public CListCtrl {
   void DrawButton(CDC& dc, const CItemDesc* pItem, int nRowLeft, int nMiddle);
 
   std::unordered_set<const CItemDesc*> m_liveItems;  // every item but the hidden root
-  CItemDesc m_root;                 // depth 0, never shown
-  std::vector<CItemDesc*> m_rows;   // row i shows m_rows[i]
-  CPen m_penLines;                  // inactive caption: tree lines and boxes
-  CPen m_penGrid;                   // inactive caption text: the cell grid
-  CBrush m_brushWindow;             // the boxes' fill
+  CItemDesc m_root;                                  // depth 0, never shown
+  std::vector<CItemDesc*> m_rows;                    // row i shows m_rows[i]
+  CPen m_penLines;                                   // inactive caption: tree lines and boxes
+  CPen m_penGrid;                                    // inactive caption text: the cell grid
+  CBrush m_brushWindow;                              // the boxes' fill
 };

@@ -17,5 +17,4 @@ AFX_EXT_API bool LaunchHLLDTool(int number, const char* format, ...);
 // Lumeric's version query, passed on unchanged: copies the product version
 // into `buffer` (NUL-ended when `size` > 0) and answers its full length.
 AFX_EXT_API int GetLumericVersion(char* buffer, int size);
-
 }

@@ -11,9 +11,8 @@ namespace {
 
 // Captions by button id - 1.
 constexpr std::array<const char*, CDefMessageBox::kButtonCount> kCaptions = {
-    "&OK",       "&Cancel",   "&Abort",    "&Retry",           "&Ignore",
-    "&Yes",      "&No",       "&Close",    "&Help",            "&Try again",
-    "C&ontinue", "Yes to all", "No to all", "Yes, to &server", "Yes, to &file",
+    "&OK",        "&Cancel",   "&Abort",     "&Retry",    "&Ignore",         "&Yes",          "&No", "&Close", "&Help",
+    "&Try again", "C&ontinue", "Yes to all", "No to all", "Yes, to &server", "Yes, to &file",
 };
 
 // Button ids in display order, each row ended by -1.
@@ -41,11 +40,16 @@ constexpr int kIconColumn = 46;  // content starts right of the icon
 
 LPCSTR SystemIconOf(int code) {
   switch (code) {
-    case kIconStop: return IDI_HAND;
-    case kIconQuestion: return IDI_QUESTION;
-    case kIconExclamation: return IDI_EXCLAMATION;
-    case kIconInformation: return IDI_ASTERISK;
-    default: return nullptr;
+    case kIconStop:
+      return IDI_HAND;
+    case kIconQuestion:
+      return IDI_QUESTION;
+    case kIconExclamation:
+      return IDI_EXCLAMATION;
+    case kIconInformation:
+      return IDI_ASTERISK;
+    default:
+      return nullptr;
   }
 }
 

@@ -180,8 +180,8 @@ CString CDlgImportResults::CheckNewName(ROWCOL nRow) {
     if (m_arrEntities[i]->m_strType.CompareNoCase(strType) != 0) continue;
     const auto nOther = static_cast<ROWCOL>(i + 1);
     const bool takesName = m_arrEntities[i]->m_strName.CompareNoCase(strNewName) == 0;
-    const bool takesNewName = nOther != nRow &&
-        IsRename(std::atoi(m_wndGrid.GetValueRowCol(nOther, CGridImportResults::kActionCol))) &&
+    const bool takesNewName =
+        nOther != nRow && IsRename(std::atoi(m_wndGrid.GetValueRowCol(nOther, CGridImportResults::kActionCol))) &&
         m_wndGrid.GetValueRowCol(nOther, CGridImportResults::kNewNameCol).CompareNoCase(strNewName) == 0;
     if (takesName || takesNewName) return NameExists(*type, strNewName);
   }

@@ -42,10 +42,9 @@ void CDlgLoadResults::FillGrid() {
     grid.SetStaticText(nRow, CGridLoadResults::kNameCol, entity.m_strName);
     CString choices;
     for (INT_PTR v = 0; v < entity.m_arrValues.GetSize(); ++v) choices += entity.m_arrValues[v] + "\n";
-    grid.SetStyleRange(CGXRange(nRow, CGridLoadResults::kValueCol), CGXStyle()
-                                                                         .SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST)
-                                                                         .SetChoiceList(choices)
-                                                                         .SetValue(StartIndex(entity)));
+    grid.SetStyleRange(
+        CGXRange(nRow, CGridLoadResults::kValueCol),
+        CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList(choices).SetValue(StartIndex(entity)));
   }
   grid.LockUpdate(FALSE);
   grid.Redraw();

@@ -30,8 +30,7 @@ void CDlgNewObjectName::OnChangeName() { velmora::UpdateOkForName(*this, m_nIDNa
 void CDlgNewObjectName::OnOK() {
   if (!UpdateData(TRUE)) return;
   m_strName.TrimRight();
-  const BOOL accepted = velmora::AcceptNewName(m_strName, "Please enter name .", [this] {
-    return m_pDataManager != nullptr ? NameTakenMessage() : CString();
-  });
+  const BOOL accepted = velmora::AcceptNewName(
+      m_strName, "Please enter name .", [this] { return m_pDataManager != nullptr ? NameTakenMessage() : CString(); });
   if (accepted) EndDialog(IDOK);
 }

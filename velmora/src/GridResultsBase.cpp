@@ -25,11 +25,8 @@ void CGridResultsBase::SetColWrite(ROWCOL nRow, ROWCOL nCol) {
 }
 
 void CGridResultsBase::SetStaticText(ROWCOL nRow, ROWCOL nCol, LPCTSTR text) {
-  SetStyleRange(CGXRange(nRow, nCol), CGXStyle()
-                                          .SetControl(GX_IDS_CTRL_STATIC)
-                                          .SetValue(text)
-                                          .SetReadOnly(TRUE)
-                                          .SetInterior(kReadOnlyColor));
+  SetStyleRange(CGXRange(nRow, nCol),
+                CGXStyle().SetControl(GX_IDS_CTRL_STATIC).SetValue(text).SetReadOnly(TRUE).SetInterior(kReadOnlyColor));
 }
 
 ROWCOL CGridResultsBase::FindPrefix(const CString& text, ROWCOL nFrom, ROWCOL nTo) {

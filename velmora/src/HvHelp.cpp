@@ -40,7 +40,8 @@ CString SelectedTabText(HWND tabs) {
   item.mask = TCIF_TEXT;
   item.pszText = buffer;
   item.cchTextMax = kTabTextSize;
-  if (!::SendMessage(tabs, TCM_GETITEM, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&item))) return CString();
+  if (!::SendMessage(tabs, TCM_GETITEM, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&item)))
+    return CString();
   return CString(buffer);
 }
 
@@ -74,7 +75,8 @@ HvHelp::HvHelp(const char* lpszAppName, const char* lpszHelpFolder, const char* 
       m_strHelpPath(lpszHelpFolder != nullptr ? lpszHelpFolder : "") {
   m_strHelpFolder = m_strHelpPath;
   m_strHelpFolder.MakeLower();
-  m_strDocFolder = lpszDocFolder != nullptr ? CString(lpszDocFolder) : velmora::help::DocumentationFolder(m_strHelpPath);
+  m_strDocFolder =
+      lpszDocFolder != nullptr ? CString(lpszDocFolder) : velmora::help::DocumentationFolder(m_strHelpPath);
   Load();
 }
 
@@ -179,7 +181,8 @@ CString HvHelp::TabNameOf(CWnd* pWnd, bool property) {
 
 CString HvHelp::GetTabName(CWnd* pWnd) {
   if (pWnd == nullptr) return CString();
-  for (HWND child = ::GetWindow(pWnd->GetSafeHwnd(), GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = ::GetWindow(pWnd->GetSafeHwnd(), GW_CHILD); child != nullptr;
+       child = ::GetWindow(child, GW_HWNDNEXT)) {
     CString name = TabNameOf(CWnd::FromHandle(child), false);
     if (!name.IsEmpty()) return name;
   }
@@ -188,7 +191,8 @@ CString HvHelp::GetTabName(CWnd* pWnd) {
 
 CString HvHelp::GetTabNameProperty(CWnd* pWnd) {
   if (pWnd == nullptr) return CString();
-  for (HWND child = ::GetWindow(pWnd->GetSafeHwnd(), GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = ::GetWindow(pWnd->GetSafeHwnd(), GW_CHILD); child != nullptr;
+       child = ::GetWindow(child, GW_HWNDNEXT)) {
     CString name = TabNameOf(CWnd::FromHandle(child), true);
     if (!name.IsEmpty()) return name;
   }
@@ -237,7 +241,8 @@ HTopic* HvHelp::GetActiveTopic(int bCreate) { return FindTopic(bCreate, false); 
 HTopic* HvHelp::GetActiveTopicProperty(int bCreate) { return FindTopic(bCreate, true); }
 
 BOOL HvHelp::Open(const CString& file) const {
-  const auto result = reinterpret_cast<INT_PTR>(::ShellExecuteA(m_hHelpWnd, nullptr, file, nullptr, nullptr, SW_SHOWNORMAL));
+  const auto result =
+      reinterpret_cast<INT_PTR>(::ShellExecuteA(m_hHelpWnd, nullptr, file, nullptr, nullptr, SW_SHOWNORMAL));
   return result > 32;
 }
 
@@ -261,7 +266,7 @@ void HvHelp::ShowDocumentation() {
 void HvHelp::NoteReadOnly() {
   if (!m_bReadOnly || m_bReadOnlyNoted) return;
   m_bReadOnlyNoted = true;
-  const char* reason = m_bDamaged ? "could not be read, so it is left as it is"
+  const char* reason = m_bDamaged                   ? "could not be read, so it is left as it is"
                        : FileExists(GetTopicFile()) ? "cannot be written"
                                                     : "does not exist";
   FormatMessageBox(MB_ICONEXCLAMATION,

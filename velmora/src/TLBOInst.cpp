@@ -186,7 +186,8 @@ BOOL CTLBOInst::UpdateItem(HTREEITEM hItem, int nColumn, CString strText) {
   void* pValue = strText.IsEmpty() ? nullptr : const_cast<char*>(strText.GetString());
   // A text the attribute refuses (its type or length) leaves the value
   // as it was, and the cell shows what the object holds.
-  if (owner.setAttributeValue(pRecord->m_nAttrIndex, pValue, pRecord->m_nTypeNum) != BO_OK) ::MessageBeep(MB_ICONEXCLAMATION);
+  if (owner.setAttributeValue(pRecord->m_nAttrIndex, pValue, pRecord->m_nTypeNum) != BO_OK)
+    ::MessageBeep(MB_ICONEXCLAMATION);
   pRecord->m_pValue = owner.getAttrValue(pRecord->m_nAttrIndex);
   return SetItem(hItem, nColumn, TextOf(pRecord->m_pValue));
 }

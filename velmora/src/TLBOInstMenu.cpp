@@ -16,11 +16,8 @@ struct VerbCommand {
   const char* pszVerb;  // null for "<none>"
 };
 constexpr VerbCommand kVerbs[] = {
-    {ID_BOINST_RETRIEVE, "Retrieve"},
-    {ID_BOINST_CREATE, "Create"},
-    {ID_BOINST_UPDATE, "Update"},
-    {ID_BOINST_DELETE, "Delete"},
-    {ID_BOINST_NONE, nullptr},
+    {ID_BOINST_RETRIEVE, "Retrieve"}, {ID_BOINST_CREATE, "Create"}, {ID_BOINST_UPDATE, "Update"},
+    {ID_BOINST_DELETE, "Delete"},     {ID_BOINST_NONE, nullptr},
 };
 
 constexpr UINT kCommands[] = {
@@ -114,10 +111,10 @@ void CTLBOInst::OnAddInstance() {
   }
   HTREEITEM hContainerRow = record.IsElement() ? GetParentItem(hItem) : hItem;
   BusObjContainer* pContainer = ContainerOf(record);
-  const BOStatus status = pContainer != nullptr
-                              ? pContainer->insertObjectAt(record.IsElement() ? record.m_nContainerIndex + 1 : 0,
-                                                           pChild.get())
-                              : owner.setAttributeValue(record.m_nAttrIndex, pChild.get(), 0);
+  const BOStatus status =
+      pContainer != nullptr
+          ? pContainer->insertObjectAt(record.IsElement() ? record.m_nContainerIndex + 1 : 0, pChild.get())
+          : owner.setAttributeValue(record.m_nAttrIndex, pChild.get(), 0);
   if (status != BO_OK) {
     Refuse();
     return;

@@ -15,8 +15,8 @@ namespace {
 
 // By tool number; number 2 has no program.
 constexpr std::array<const char*, 10> kToolPrograms = {
-    nullptr,      "Trebbit.exe", nullptr,        "Quorrel.exe", "Gostrel.exe",
-    "Fardle.exe", "Orvex.exe",   "Wendrel.exe",  "Kestrun.exe", "Brannock.exe",
+    nullptr,      "Trebbit.exe", nullptr,       "Quorrel.exe", "Gostrel.exe",
+    "Fardle.exe", "Orvex.exe",   "Wendrel.exe", "Kestrun.exe", "Brannock.exe",
 };
 
 constexpr std::size_t kArgumentBuffer = 1024;

@@ -90,8 +90,8 @@ int CTreeList::VisibleDescendantRows(const CItemDesc* pItem) const {
 }
 
 void CTreeList::InsertRow(CItemDesc* pItem, int nRow) {
-  nRow = CListCtrl::InsertItem(LVIF_TEXT | LVIF_PARAM, nRow, pItem->GetText(0), 0, 0, 0,
-                               reinterpret_cast<LPARAM>(pItem));
+  nRow =
+      CListCtrl::InsertItem(LVIF_TEXT | LVIF_PARAM, nRow, pItem->GetText(0), 0, 0, 0, reinterpret_cast<LPARAM>(pItem));
   if (nRow < 0) return;
   m_rows.insert(m_rows.begin() + nRow, pItem);
   for (INT_PTR nColumn = 1; nColumn < pItem->m_strTexts.GetSize(); ++nColumn)
@@ -254,8 +254,7 @@ int CTreeList::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 
 int CTreeList::GetSelItems(int nMax, HTREEITEM* pItems) const {
   int nCount = 0;
-  for (int nRow = GetNextItem(-1, LVNI_SELECTED); nRow >= 0 && nCount < nMax;
-       nRow = GetNextItem(nRow, LVNI_SELECTED)) {
+  for (int nRow = GetNextItem(-1, LVNI_SELECTED); nRow >= 0 && nCount < nMax; nRow = GetNextItem(nRow, LVNI_SELECTED)) {
     if (CItemDesc* pItem = ItemOfRow(nRow)) pItems[nCount++] = reinterpret_cast<HTREEITEM>(pItem);
   }
   return nCount;

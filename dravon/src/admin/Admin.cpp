@@ -55,8 +55,7 @@ std::string ServersFolder() { return dravon::ServersFolder(); }
 
 std::vector<std::string> ListServers() { return dravon::ListServers(); }
 
-bool CreateServer(const std::string& server, const std::string& user, const std::string& password,
-                  std::string& error) {
+bool CreateServer(const std::string& server, const std::string& user, const std::string& password, std::string& error) {
   if (!CheckServerName(server, error) || !CheckUserName(user, error)) return false;
   switch (CreateServerFile(server, user, password, error)) {
     case Created::Yes:
@@ -88,8 +87,7 @@ bool ListAccounts(const std::string& server, std::vector<std::string>& users, st
   return true;
 }
 
-bool AddAccount(const std::string& server, const std::string& user, const std::string& password,
-                std::string& error) {
+bool AddAccount(const std::string& server, const std::string& user, const std::string& password, std::string& error) {
   Repository repo;
   return CheckUserName(user, error) && OpenServer(repo, server, error) &&
          (repo.AddAccount(user, password) || Fail(error, "cannot add the account '" + user + "'"));
@@ -97,12 +95,10 @@ bool AddAccount(const std::string& server, const std::string& user, const std::s
 
 bool RemoveAccount(const std::string& server, const std::string& user, std::string& error) {
   Repository repo;
-  return OpenServer(repo, server, error) &&
-         (repo.RemoveAccount(user) || Fail(error, "no account '" + user + "'"));
+  return OpenServer(repo, server, error) && (repo.RemoveAccount(user) || Fail(error, "no account '" + user + "'"));
 }
 
-bool SetPassword(const std::string& server, const std::string& user, const std::string& password,
-                 std::string& error) {
+bool SetPassword(const std::string& server, const std::string& user, const std::string& password, std::string& error) {
   Repository repo;
   return OpenServer(repo, server, error) &&
          (repo.SetPassword(user, password) || Fail(error, "no account '" + user + "'"));
@@ -128,7 +124,9 @@ namespace {
 // The location service learns the servers when the library loads; Dravon
 // depends on the broker, never the other way round.
 const struct ServerSource {
-  ServerSource() { orb::AddInstanceSource(kEngineRepositoryId, [] { return dravon::admin::ListServers(); }); }
+  ServerSource() {
+    orb::AddInstanceSource(kEngineRepositoryId, [] { return dravon::admin::ListServers(); });
+  }
 } g_serverSource;
 
 }  // namespace

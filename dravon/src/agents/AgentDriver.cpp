@@ -83,7 +83,9 @@ Registry& Reg() {
 // The location service learns the agents when the library loads; Dravon
 // depends on the broker, never the other way round.
 const struct LocationSources {
-  LocationSources() { orb::AddInstanceSource(kAgentRepositoryId, [] { return AgentNames(); }); }
+  LocationSources() {
+    orb::AddInstanceSource(kAgentRepositoryId, [] { return AgentNames(); });
+  }
 } g_locationSources;
 
 }  // namespace

@@ -47,8 +47,7 @@ class AgentDriver {
   const std::vector<ContentItem>* Items(int type) const;
 
  private:
-  int Make(int type, const std::vector<std::string>& names, bool asText, CQRBDKListener& listener,
-           std::string& error);
+  int Make(int type, const std::vector<std::string>& names, bool asText, CQRBDKListener& listener, std::string& error);
 
   std::map<int, std::vector<ContentItem>> m_items;
   std::set<int> m_pending;  // requested, not yet completed

@@ -47,8 +47,7 @@ void AppendValues(DOMDocument& doc, DOMElement& parent, const char* tag, const C
 void ReadValues(const DOMElement& element, const char* tag, CStringList& values) {
   values.RemoveAll();
   const XStr name(tag);
-  for (DOMElement* child = element.getFirstElementChild(); child != nullptr;
-       child = child->getNextElementSibling()) {
+  for (DOMElement* child = element.getFirstElementChild(); child != nullptr; child = child->getNextElementSibling()) {
     if (!XMLString::equals(child->getTagName(), name)) continue;
     std::string value = dravon::agents::ToUtf8(child->getTextContent());
     if (Attribute(*child, "Encoded") == "1") value = Unscramble(value);
@@ -65,9 +64,7 @@ int IntAttribute(const DOMElement& element, const char* name, int fallback) {
 
 DOMElement* AgentPropArray::MakeElement(DOMDocument& doc, const AgentProperty& p) const {
   DOMElement* element = doc.createElement(XStr("Property"));
-  const auto set = [&](const char* name, const std::string& value) {
-    element->setAttribute(XStr(name), XStr(value));
-  };
+  const auto set = [&](const char* name, const std::string& value) { element->setAttribute(XStr(name), XStr(value)); };
   set("Name", static_cast<const char*>(p.m_strName));
   set("Description", static_cast<const char*>(p.m_strDescription));
   set("Type", static_cast<const char*>(p.m_strType));

@@ -14,8 +14,7 @@ std::vector<std::string> LocateAgents() {
   SetOrbBusy(1);
   std::vector<std::string> names;
   try {
-    ObjLocation::Agent_var agent =
-        ObjLocation::Agent::_narrow(GetOrb()->resolve_initial_references("LocationService"));
+    ObjLocation::Agent_var agent = ObjLocation::Agent::_narrow(GetOrb()->resolve_initial_references("LocationService"));
     if (agent)
       for (const ObjLocation::Desc& desc : agent->all_instances_descs(kAgentRepositoryId))
         names.push_back(desc.instance_name);

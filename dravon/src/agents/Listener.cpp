@@ -11,7 +11,10 @@ using dravon::agents::XStr;
 const char* const TreeNode::m_pchDefaultFilter = "*";
 
 TreeNode::TreeNode(const char* name, const char* description, bool generable, bool hasChildren, int kind)
-    : m_strName(name), m_strDescription(description), m_bGenerable(generable), m_bHasChildren(hasChildren),
+    : m_strName(name),
+      m_strDescription(description),
+      m_bGenerable(generable),
+      m_bHasChildren(hasChildren),
       m_nKind(kind) {}
 
 int CQRBDKAgentMetaData::GetContentProtocol(int type) const {

@@ -76,8 +76,7 @@ class ScriptedDriver : public agents::AgentDriver {
     return from > 0 && call >= from ? Script().failedStatus : BDK_OK;
   }
 
-  int Tree(const std::string& path, const std::string& pattern, int, TreeNodeList& nodes,
-           std::string& error) override {
+  int Tree(const std::string& path, const std::string& pattern, int, TreeNodeList& nodes, std::string& error) override {
     Record("GetBOTree " + path);
     const auto it = Script().tree.find(path);
     if (it == Script().tree.end()) {
@@ -86,8 +85,8 @@ class ScriptedDriver : public agents::AgentDriver {
     }
     for (const ScriptedNode& n : it->second) {
       if (!pattern.empty() && n.name.find(pattern) == std::string::npos) continue;
-      nodes.push_back(std::make_unique<TreeNode>(n.name.c_str(), n.description.c_str(), n.generable, n.hasChildren,
-                                                 n.kind));
+      nodes.push_back(
+          std::make_unique<TreeNode>(n.name.c_str(), n.description.c_str(), n.generable, n.hasChildren, n.kind));
     }
     return BDK_OK;
   }
@@ -153,14 +152,29 @@ class ScriptedDriver : public agents::AgentDriver {
   void Post(const ScriptedNotice& n) {
     CQRBDKListener& l = *m_listener;
     switch (n.message) {
-      case WM_BDK_PROPERTIES_REQUEST: l.PostPropertiesRequest(n.text1.c_str(), n.text2.c_str(), Script().properties); break;
-      case WM_BDK_NOTIFICATION: l.PostNotification(n.text1.c_str(), n.style); break;
-      case WM_BDK_STATUS: l.PostStatus(n.text1.c_str(), n.style); break;
-      case WM_BDK_GENERATED_TEXT: l.PostGeneratedText(n.text1.c_str()); break;
-      case WM_BDK_INFORMATION_REQUEST: l.PostInformationRequest(); break;
-      case WM_BDK_CONTENT: l.PostContent(static_cast<int>(n.wParam), static_cast<int>(n.style)); break;
-      case WM_BDK_STOPPED: l.PostStopped(); break;
-      default: break;
+      case WM_BDK_PROPERTIES_REQUEST:
+        l.PostPropertiesRequest(n.text1.c_str(), n.text2.c_str(), Script().properties);
+        break;
+      case WM_BDK_NOTIFICATION:
+        l.PostNotification(n.text1.c_str(), n.style);
+        break;
+      case WM_BDK_STATUS:
+        l.PostStatus(n.text1.c_str(), n.style);
+        break;
+      case WM_BDK_GENERATED_TEXT:
+        l.PostGeneratedText(n.text1.c_str());
+        break;
+      case WM_BDK_INFORMATION_REQUEST:
+        l.PostInformationRequest();
+        break;
+      case WM_BDK_CONTENT:
+        l.PostContent(static_cast<int>(n.wParam), static_cast<int>(n.style));
+        break;
+      case WM_BDK_STOPPED:
+        l.PostStopped();
+        break;
+      default:
+        break;
     }
   }
 

@@ -96,8 +96,8 @@ bool Definition(const Table& table, const std::string& prefix, std::string& text
                           .c_str());
     def.GetAttrs().Add(attr);
   }
-  auto* eventId = new CBODefAttr(static_cast<int>(def.GetAttrs().GetSize()) + 1, CBODefAttr::ATTR_OBJECT_EVENT_ID,
-                                 "String");
+  auto* eventId =
+      new CBODefAttr(static_cast<int>(def.GetAttrs().GetSize()) + 1, CBODefAttr::ATTR_OBJECT_EVENT_ID, "String");
   eventId->SetMaxLength("255");
   def.GetAttrs().Add(eventId);
   for (const char* verb : {"Create", "Retrieve", "Update", "Delete"}) {
@@ -123,17 +123,17 @@ class SqliteAgent : public AgentDriver {
   AgentPropArray DefaultProperties() const override {
     AgentPropArray props;
     CStringList none;
-    props.Add(AgentProperty(kFileProperty, "The SQLite database whose tables become business objects", "10", none,
-                            1, 1, "1"));
+    props.Add(AgentProperty(kFileProperty, "The SQLite database whose tables become business objects", "10", none, 1, 1,
+                            "1"));
     CStringList no;
     no.AddTail("false");
-    AgentProperty& views =
-        props.Add(AgentProperty(kViewsProperty, "Offer the database's views as well as its tables", "5", no, 0, 1, "1"));
+    AgentProperty& views = props.Add(
+        AgentProperty(kViewsProperty, "Offer the database's views as well as its tables", "5", no, 0, 1, "1"));
     views.m_bIsList = 1;
     views.m_allowedValues.AddTail("true");
     views.m_allowedValues.AddTail("false");
-    props.Add(AgentProperty(kPrefixProperty, "Text put before every generated business-object name", "5", none, 0,
-                            1, "1"));
+    props.Add(
+        AgentProperty(kPrefixProperty, "Text put before every generated business-object name", "5", none, 0, 1, "1"));
     return props;
   }
 
@@ -171,12 +171,9 @@ class SqliteAgent : public AgentDriver {
     m_path.clear();
   }
 
-  int Status() override {
-    return m_db && !std::filesystem::is_regular_file(m_path) ? BDK_CONNECTION_LOST : BDK_OK;
-  }
+  int Status() override { return m_db && !std::filesystem::is_regular_file(m_path) ? BDK_CONNECTION_LOST : BDK_OK; }
 
-  int Tree(const std::string& path, const std::string& pattern, int, TreeNodeList& nodes,
-           std::string& error) override {
+  int Tree(const std::string& path, const std::string& pattern, int, TreeNodeList& nodes, std::string& error) override {
     if (!m_db) {
       error = "The agent has no database yet; send its properties first.";
       return BDK_NOT_CONNECTED;
@@ -285,7 +282,9 @@ class SqliteAgent : public AgentDriver {
 };
 
 const struct Registration {
-  Registration() { AddAgent(kAgentName, [] { return std::make_unique<SqliteAgent>(); }); }
+  Registration() {
+    AddAgent(kAgentName, [] { return std::make_unique<SqliteAgent>(); });
+  }
 } g_registration;
 
 }  // namespace

@@ -29,23 +29,20 @@ std::string ToUtf8(const XMLCh* text) {
   return reinterpret_cast<const char*>(to.str());
 }
 
-std::string Attribute(const DOMElement& element, const char* name) {
-  return ToUtf8(element.getAttribute(XStr(name)));
-}
+std::string Attribute(const DOMElement& element, const char* name) { return ToUtf8(element.getAttribute(XStr(name))); }
 
 std::vector<std::string> ChildTexts(const DOMElement& element, const char* name) {
   std::vector<std::string> out;
   const XStr tag(name);
-  for (DOMElement* child = element.getFirstElementChild(); child != nullptr;
-       child = child->getNextElementSibling())
+  for (DOMElement* child = element.getFirstElementChild(); child != nullptr; child = child->getNextElementSibling())
     if (XMLString::equals(child->getTagName(), tag)) out.push_back(ToUtf8(child->getTextContent()));
   return out;
 }
 
 std::string Serialize(const DOMNode& node) {
   DOMImplementation* impl = DOMImplementationRegistry::getDOMImplementation(XStr("LS"));
-  std::unique_ptr<DOMLSSerializer, void (*)(DOMLSSerializer*)> writer(
-      impl->createLSSerializer(), [](DOMLSSerializer* w) { w->release(); });
+  std::unique_ptr<DOMLSSerializer, void (*)(DOMLSSerializer*)> writer(impl->createLSSerializer(),
+                                                                      [](DOMLSSerializer* w) { w->release(); });
   writer->getDomConfig()->setParameter(XMLUni::fgDOMXMLDeclaration, false);
   XMLCh* text = writer->writeToString(&node);
   std::string out = ToUtf8(text);

@@ -44,11 +44,16 @@ JavaVM* ExistingMachine(const dravon::jvm::JvmLibrary& library) {
 // invocation interface numbers them.
 std::string CreationError(jint code) {
   switch (code) {
-    case -3: return "this Java runtime does not offer the JNI version asked for";
-    case -4: return "not enough memory";
-    case -5: return "a machine exists already";
-    case -6: return "invalid options";
-    default: return "the runtime failed";
+    case -3:
+      return "this Java runtime does not offer the JNI version asked for";
+    case -4:
+      return "not enough memory";
+    case -5:
+      return "a machine exists already";
+    case -6:
+      return "invalid options";
+    default:
+      return "the runtime failed";
   }
 }
 

@@ -22,8 +22,12 @@ void CopyList(CStringList& to, const CStringList& from) {
 
 AgentProperty::AgentProperty(const char* name, const char* description, const char* type, const CStringList& values,
                              int required, int maxValues, const char* selection)
-    : m_strName(name), m_strDescription(description), m_strType(type), m_strSelection(selection),
-      m_bRequired(required), m_nMaxValues(maxValues) {
+    : m_strName(name),
+      m_strDescription(description),
+      m_strType(type),
+      m_strSelection(selection),
+      m_bRequired(required),
+      m_nMaxValues(maxValues) {
   CopyList(m_defaultValues, values);
   CopyList(m_currentValues, values);
 }
@@ -64,9 +68,7 @@ bool AgentProperty::IsIncomplete() const {
   return true;
 }
 
-CString AgentProperty::GetValue() const {
-  return m_currentValues.IsEmpty() ? CString() : m_currentValues.GetHead();
-}
+CString AgentProperty::GetValue() const { return m_currentValues.IsEmpty() ? CString() : m_currentValues.GetHead(); }
 
 void AgentProperty::SetValue(const char* value) {
   m_currentValues.RemoveAll();

@@ -11,7 +11,7 @@ const char* const CBODefAttr::ATTR_OBJECT_EVENT_ID = "ObjectEventId";
 namespace {
 // The plain types; "Long text" and "Cipher text" as the type list names
 // them, "LongText" as definitions write it.
-constexpr std::array<const char*, 10> kSimpleTypes = {"Boolean", "Integer", "Float",     "Double",      "String",
+constexpr std::array<const char*, 10> kSimpleTypes = {"Boolean", "Integer",  "Float",     "Double",      "String",
                                                       "Date",    "LongText", "Long text", "Cipher text", ""};
 }  // namespace
 

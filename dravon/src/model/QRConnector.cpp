@@ -109,9 +109,7 @@ void CQRConnector::GetCandidateMaps(const char* boName, CStringList& names) {
   }
 }
 
-void CQRConnector::CreateResTable() {
-  m_bHasResTable = TRUE;
-}
+void CQRConnector::CreateResTable() { m_bHasResTable = TRUE; }
 
 CString CQRConnector::getResClass(int resource, int index) const {
   return m_bHasResTable && ValidPool(resource, index) ? m_resClass[index] : CString();

@@ -49,7 +49,8 @@ unsigned long long CQRObj::ClipboardOwnerToken() {
   return token;
 }
 
-CQRObjRef::CQRObjRef(int type, const char* name, CQRServer* server) : CQRObj(name, server, HvStateOnServer), m_nType(type) {}
+CQRObjRef::CQRObjRef(int type, const char* name, CQRServer* server)
+    : CQRObj(name, server, HvStateOnServer), m_nType(type) {}
 
 CQRServer::CQRServer(const char* serverName) : CQRObj(serverName, nullptr, 0), m_strServerName(serverName) {}
 

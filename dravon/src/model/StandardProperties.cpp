@@ -19,6 +19,8 @@ struct Entry {
 
 // In list order. The queue settings are brought in by the delivery
 // transport's dependency, not listed themselves.
+// Kept by hand: each property on a few lines.
+// clang-format off
 const std::vector<Entry> kStandard = {
     {"ApplicationName", "", HvPropString, "component restart", "The name the connector is known by on the server.",
      "Set to the connector's name when the connector is made.", {}},
@@ -43,14 +45,20 @@ const std::vector<Entry> kStandard = {
     {"TraceLevel", "0", HvPropInteger, "dynamic", "How much the connector writes to its trace file.",
      "0 (nothing) to 5 (everything).", {}},
 };
+// clang-format on
 
 const std::vector<Entry> kDependents = {
     {"QueueManager", "", HvPropString, "agent restart", "The queue manager that holds the connector's queues.", "", {}},
     {"InputQueue", "", HvPropString, "agent restart", "The queue the connector reads its requests from.", "", {}},
     {"ReplyQueue", "", HvPropString, "agent restart", "The queue the connector answers on.", "", {}},
     {"ErrorQueue", "", HvPropString, "agent restart", "The queue of the messages that could not be handled.", "", {}},
-    {"QueueFactoryClass", "", HvPropString, "agent restart",
-     "The Java class that makes the connections to the queues.", "A class name with its package.", {}},
+    {"QueueFactoryClass",
+     "",
+     HvPropString,
+     "agent restart",
+     "The Java class that makes the connections to the queues.",
+     "A class name with its package.",
+     {}},
 };
 
 std::vector<std::unique_ptr<HvProperty>>& Pool() {

@@ -60,8 +60,10 @@ CQRConnector* CDataManager::AddConnector(const char* name, const char* version, 
     const CQRSupportedBO* bo = supportedBOs.GetNext(pos);
     if (bo != nullptr) connector->GetSupportedBOs().Add(new CQRSupportedBO(*bo));
   }
-  for (POSITION pos = stdProps.GetHeadPosition(); pos != nullptr;) connector->AddStdProperty(stdProps.GetNext(pos)->Clone());
-  for (POSITION pos = appProps.GetHeadPosition(); pos != nullptr;) connector->AddProperty(appProps.GetNext(pos)->Clone());
+  for (POSITION pos = stdProps.GetHeadPosition(); pos != nullptr;)
+    connector->AddStdProperty(stdProps.GetNext(pos)->Clone());
+  for (POSITION pos = appProps.GetHeadPosition(); pos != nullptr;)
+    connector->AddProperty(appProps.GetNext(pos)->Clone());
   connector->CreateResTable();
   connector->setResClass(0, 0, "Call Triggered Requests");
   connector->setResClass(0, 1, "Event Triggered Requests");

@@ -29,9 +29,9 @@ enum class Found { Yes, No, Failed };
 
 struct AFX_EXT_CLASS Change {
   long long seq = 0;
-  int kind = 0;        // object type code
+  int kind = 0;  // object type code
   std::string name;
-  char action = 'S';   // 'S' saved, 'D' deleted
+  char action = 'S';  // 'S' saved, 'D' deleted
 };
 
 struct AFX_EXT_CLASS ObjectUse {

@@ -34,7 +34,8 @@ bool InsertAttr(sql::Db& db, const std::string& bo, int seq, const CBODefAttr& a
 }
 
 bool InsertVerb(sql::Db& db, const std::string& bo, int seq, const CBODefVerb& v) {
-  return sql::Stmt(db, "INSERT INTO bo_verbs(bo, seq, name, app_info, subscription, scenario) VALUES (?, ?, ?, ?, ?, ?)")
+  return sql::Stmt(db,
+                   "INSERT INTO bo_verbs(bo, seq, name, app_info, subscription, scenario) VALUES (?, ?, ?, ?, ?, ?)")
       .Bind(1, bo)
       .Bind(2, seq)
       .Bind(3, S(v.GetName()))

@@ -56,8 +56,8 @@ bool LoadBOs(sql::Db& db, const std::string& name, CQRConnector& c) {
   sql::Stmt stmt(db, "SELECT name, agent_support, state FROM connector_bos WHERE connector = ? ORDER BY seq");
   stmt.Bind(1, name);
   while (stmt.Next()) {
-    c.GetSupportedBOs().Add(new CQRSupportedBO{stmt.Text(0).c_str(), static_cast<int>(stmt.Int(1)),
-                                               static_cast<int>(stmt.Int(2))});
+    c.GetSupportedBOs().Add(
+        new CQRSupportedBO{stmt.Text(0).c_str(), static_cast<int>(stmt.Int(1)), static_cast<int>(stmt.Int(2))});
   }
   return stmt.Done();
 }

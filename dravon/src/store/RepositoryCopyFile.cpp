@@ -43,8 +43,8 @@ std::string BaseOf(const std::string& path) {
 std::string TemporaryName(const std::string& target) {
   static std::atomic<unsigned> counter{0};
   thread_local std::mt19937 random{std::random_device{}()};
-  return FolderOf(target) + "/." + BaseOf(target) + "." + std::to_string(getpid()) + "-" +
-         std::to_string(counter++) + "-" + std::to_string(random() % 100000) + ".tmp";
+  return FolderOf(target) + "/." + BaseOf(target) + "." + std::to_string(getpid()) + "-" + std::to_string(counter++) +
+         "-" + std::to_string(random() % 100000) + ".tmp";
 }
 
 }  // namespace

@@ -93,22 +93,38 @@ bool OpenToRead(const std::string& path, std::ifstream& in, Error& error) {
 
 const char* ErrorFormat(int code) {
   switch (code) {
-    case kNoDefinitions: return "%s does not contain any Business Object definitions";
-    case kNoVersion: return "Line %d: No repository copy version available";
-    case kMissingHeader: return "Line %d: Missing [BusinessObjectDefinition] header";
-    case kIncomplete: return "The content of the BO definition %s is incomplete";
-    case kNoName: return "Line %d: The first field in a business object definition must be its name";
-    case kInvalidAttribute: return "Line %d: %s Invalid attribute";
-    case kAttributeWithoutName: return "Line %d: The first attribute of the business object must be its name";
-    case kUnknownField: return "Line %d: Unknown field name %s encountered";
-    case kPropertyWithoutName: return "Line %d: Properties must have their name as the first field";
-    case kNullPropertyName: return "Line %d: NULL property name encountered";
-    case kPropertyNameTwice: return "Line %d: Property name encountered twice";
-    case kInvalidField: return "Line %d: The field is invalid";
-    case kInvalidVerb: return "Line %d: %s Invalid verb";
-    case kNameExists: return "A business object with this name already exists";
-    case kCannotRead: return "Cannot read %s";
-    default: return "";
+    case kNoDefinitions:
+      return "%s does not contain any Business Object definitions";
+    case kNoVersion:
+      return "Line %d: No repository copy version available";
+    case kMissingHeader:
+      return "Line %d: Missing [BusinessObjectDefinition] header";
+    case kIncomplete:
+      return "The content of the BO definition %s is incomplete";
+    case kNoName:
+      return "Line %d: The first field in a business object definition must be its name";
+    case kInvalidAttribute:
+      return "Line %d: %s Invalid attribute";
+    case kAttributeWithoutName:
+      return "Line %d: The first attribute of the business object must be its name";
+    case kUnknownField:
+      return "Line %d: Unknown field name %s encountered";
+    case kPropertyWithoutName:
+      return "Line %d: Properties must have their name as the first field";
+    case kNullPropertyName:
+      return "Line %d: NULL property name encountered";
+    case kPropertyNameTwice:
+      return "Line %d: Property name encountered twice";
+    case kInvalidField:
+      return "Line %d: The field is invalid";
+    case kInvalidVerb:
+      return "Line %d: %s Invalid verb";
+    case kNameExists:
+      return "A business object with this name already exists";
+    case kCannotRead:
+      return "Cannot read %s";
+    default:
+      return "";
   }
 }
 

@@ -66,8 +66,7 @@ void SyncFolder(const std::string& folder) {
 
 // Builds the complete server in a working file of the folder; false with
 // the reason when it cannot.
-bool BuildServer(const std::string& path, const std::string& user, const std::string& password,
-                 std::string& error) {
+bool BuildServer(const std::string& path, const std::string& user, const std::string& password, std::string& error) {
   Repository repo;
   if (!repo.Open(path, true)) {
     error = "cannot make a database in " + ServersFolder();

@@ -30,7 +30,7 @@ enum class Created { Yes, Exists, Failed };
 // server that exists is never replaced and a failure leaves no file.
 // `error` tells a failure.
 AFX_EXT_API Created CreateServerFile(const std::string& name, const std::string& user, const std::string& password,
-                         std::string& error);
+                                     std::string& error);
 // Makes the default server when the folder holds no server at all.
 AFX_EXT_API void EnsureDefaultServer();
 

@@ -10,12 +10,11 @@
 #include "mfc/map.h"
 
 #define AFX_DECLARE_COLLECTION(class_name, declare, ...) \
-  class class_name : public __VA_ARGS__ {                 \
-    using Base = __VA_ARGS__;                             \
-    declare(class_name)                                   \
-                                                          \
-   public:                                                \
-    using Base::Base;                                     \
+  class class_name : public __VA_ARGS__ {                \
+    using Base = __VA_ARGS__;                            \
+    declare(class_name)                                  \
+                                                         \
+        public : using Base::Base;                       \
   }
 
 // Collections of CObject pointers store the objects, not the pointers.

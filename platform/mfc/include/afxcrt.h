@@ -49,9 +49,7 @@ char* _strupr(char* str);
 char* _strlwr(char* str);
 
 // Overloads for callers that pass plain char pointers to the multibyte forms.
-inline int _mbsicmp(const char* string1, const char* string2) {
-  return _stricmp(string1, string2);
-}
+inline int _mbsicmp(const char* string1, const char* string2) { return _stricmp(string1, string2); }
 inline int _mbsnicmp(const char* string1, const char* string2, size_t count) {
   return _strnicmp(string1, string2, count);
 }

@@ -71,9 +71,7 @@ class CTypedPtrMap : public BASE_CLASS {
     rValue = static_cast<VALUE>(value);
     return bFound;
   }
-  VALUE& operator[](typename BASE_CLASS::BASE_ARG_KEY key) {
-    return afx::AsTyped<VALUE>(BASE_CLASS::operator[](key));
-  }
+  VALUE& operator[](typename BASE_CLASS::BASE_ARG_KEY key) { return afx::AsTyped<VALUE>(BASE_CLASS::operator[](key)); }
   void SetAt(KEY key, VALUE newValue) { BASE_CLASS::SetAt(key, newValue); }
   BOOL RemoveKey(KEY key) { return BASE_CLASS::RemoveKey(key); }
   void GetNextAssoc(POSITION& rPosition, KEY& rKey, VALUE& rValue) const {

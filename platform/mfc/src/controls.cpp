@@ -87,7 +87,9 @@ BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nI
   return CreateControl(*this, "LISTBOX", nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
-void CListBox::GetText(int nIndex, CString& rString) const { ItemText(*this, nIndex, LB_GETTEXTLEN, LB_GETTEXT, rString); }
+void CListBox::GetText(int nIndex, CString& rString) const {
+  ItemText(*this, nIndex, LB_GETTEXTLEN, LB_GETTEXT, rString);
+}
 
 void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
 void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}

@@ -73,9 +73,7 @@ int _mbsnicmp(const unsigned char* string1, const unsigned char* string2, size_t
 
 int _stricmp(const char* string1, const char* string2) { return CompareFolded(string1, string2, SIZE_MAX); }
 
-int _strnicmp(const char* string1, const char* string2, size_t count) {
-  return CompareFolded(string1, string2, count);
-}
+int _strnicmp(const char* string1, const char* string2, size_t count) { return CompareFolded(string1, string2, count); }
 
 char* _strupr(char* str) {
   for (char* p = str; *p != '\0'; ++p) {

@@ -267,8 +267,8 @@ LPTSTR CString::GetBufferSetLength(int nNewLength) {
 }
 
 void CString::ReleaseBuffer(int nNewLength) {
-  const size_t length = nNewLength < 0 ? std::strlen(m_str.c_str())
-                                       : std::min(static_cast<size_t>(nNewLength), m_str.size());
+  const size_t length =
+      nNewLength < 0 ? std::strlen(m_str.c_str()) : std::min(static_cast<size_t>(nNewLength), m_str.size());
   m_str.resize(length);
 }
 

@@ -202,9 +202,7 @@ int CDC::SetStretchBltMode(int nStretchMode) {
   return SetOnBoth(m_hDC, m_hAttribDC, nStretchMode, ::SetStretchBltMode);
 }
 
-int CDC::SetPolyFillMode(int nPolyFillMode) {
-  return SetOnBoth(m_hDC, m_hAttribDC, nPolyFillMode, ::SetPolyFillMode);
-}
+int CDC::SetPolyFillMode(int nPolyFillMode) { return SetOnBoth(m_hDC, m_hAttribDC, nPolyFillMode, ::SetPolyFillMode); }
 
 CPoint CDC::SetBrushOrg(int x, int y) {
   CPoint previous;

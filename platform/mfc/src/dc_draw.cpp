@@ -129,8 +129,8 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
 BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                      int nSrcHeight, DWORD dwRop) {
   if (!m_hDC) return FALSE;
-  return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc, nSrcWidth,
-                      nSrcHeight, dwRop);
+  return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc, nSrcWidth, nSrcHeight,
+                      dwRop);
 }
 
 BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount) {
@@ -139,8 +139,7 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount) {
 
 BOOL CDC::TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
 
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
-                     LPINT lpDxWidths) {
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount, LPINT lpDxWidths) {
   return m_hDC ? ::ExtTextOut(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths) : FALSE;
 }
 
@@ -166,15 +165,11 @@ CSize TextExtentOn(HDC hDC, LPCTSTR lpszString, int nCount) {
 
 }  // namespace
 
-CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const {
-  return TextExtentOn(m_hAttribDC, lpszString, nCount);
-}
+CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const { return TextExtentOn(m_hAttribDC, lpszString, nCount); }
 
 CSize CDC::GetTextExtent(const CString& str) const { return GetTextExtent(str, str.GetLength()); }
 
-CSize CDC::GetOutputTextExtent(LPCTSTR lpszString, int nCount) const {
-  return TextExtentOn(m_hDC, lpszString, nCount);
-}
+CSize CDC::GetOutputTextExtent(LPCTSTR lpszString, int nCount) const { return TextExtentOn(m_hDC, lpszString, nCount); }
 
 CSize CDC::GetOutputTextExtent(const CString& str) const { return GetOutputTextExtent(str, str.GetLength()); }
 

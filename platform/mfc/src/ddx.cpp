@@ -56,16 +56,15 @@ CString WindowText(HWND hWnd) {
   return CString(buffer.data(), copied);
 }
 
-bool HasEdit(HWND hWndCombo) {
-  return (::GetWindowLong(hWndCombo, GWL_STYLE) & 0x3) != CBS_DROPDOWNLIST;
-}
+bool HasEdit(HWND hWndCombo) { return (::GetWindowLong(hWndCombo, GWL_STYLE) & 0x3) != CBS_DROPDOWNLIST; }
 
 // The text of a list item (list or combo box messages).
 CString ItemText(HWND hWnd, int index, UINT lengthMessage, UINT textMessage) {
   const auto length = ::SendMessage(hWnd, lengthMessage, static_cast<WPARAM>(index), 0);
   if (length < 0) return CString();
   std::vector<char> buffer(static_cast<size_t>(length) + 1);
-  const auto copied = ::SendMessage(hWnd, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+  const auto copied =
+      ::SendMessage(hWnd, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
   return copied < 0 ? CString() : CString(buffer.data(), static_cast<int>(copied));
 }
 
@@ -107,8 +106,8 @@ void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) {
       const auto index = static_cast<int>(::SendMessage(hWndCtrl, CB_GETCURSEL, 0, 0));
       value = index != CB_ERR ? ItemText(hWndCtrl, index, CB_GETLBTEXTLEN, CB_GETLBTEXT) : CString();
     }
-  } else if (::SendMessage(hWndCtrl, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(value))) ==
-             CB_ERR) {
+  } else if (::SendMessage(hWndCtrl, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                           reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(value))) == CB_ERR) {
     // Not in the list: an edit shows the text anyway.
     if (HasEdit(hWndCtrl)) ::SetWindowText(hWndCtrl, value);
   }

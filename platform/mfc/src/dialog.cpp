@@ -18,7 +18,6 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
   ON_MESSAGE(WM_SETFONT, HandleSetFont)
 END_MESSAGE_MAP()
 
-
 CDialog::CDialog() = default;
 
 CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)

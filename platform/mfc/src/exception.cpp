@@ -48,8 +48,7 @@ constexpr const char* kArchiveMessages[] = {
 };
 
 template <size_t N>
-BOOL CauseMessage(const char* const (&table)[N], int cause, const CString& fileName, LPTSTR lpszError,
-                  UINT nMaxError) {
+BOOL CauseMessage(const char* const (&table)[N], int cause, const CString& fileName, LPTSTR lpszError, UINT nMaxError) {
   const char* format = (cause >= 0 && static_cast<size_t>(cause) < N) ? table[cause] : table[1];
   const LPCTSTR name = fileName.IsEmpty() ? kUnnamedFile : static_cast<LPCTSTR>(fileName);
   CString message;

@@ -216,6 +216,6 @@ void CFile::Rename(LPCTSTR lpszOldName, LPCTSTR lpszNewName) {
 
 void CFile::Remove(LPCTSTR lpszFileName) {
   const std::string path = afx::path::Native(lpszFileName != nullptr ? lpszFileName : "");
-  if (path.empty() || ::unlink(path.c_str()) != 0) CFileException::ThrowErrno(path.empty() ? ENOENT : errno,
-                                                                              lpszFileName);
+  if (path.empty() || ::unlink(path.c_str()) != 0)
+    CFileException::ThrowErrno(path.empty() ? ENOENT : errno, lpszFileName);
 }

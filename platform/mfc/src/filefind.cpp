@@ -72,8 +72,8 @@ BOOL CFileFind::FindFile(LPCTSTR pstrName, DWORD) {
     if (!AfxMatchFilePattern(pattern.c_str(), name.c_str())) continue;
     struct stat st = {};
     if (::stat((prefix + name).c_str(), &st) != 0 && ::lstat((prefix + name).c_str(), &st) != 0) continue;
-    m_entries.push_back({name, S_ISDIR(st.st_mode) ? 0 : static_cast<ULONGLONG>(st.st_size), st.st_mtime,
-                         Attributes(st, name)});
+    m_entries.push_back(
+        {name, S_ISDIR(st.st_mode) ? 0 : static_cast<ULONGLONG>(st.st_size), st.st_mtime, Attributes(st, name)});
   }
   std::sort(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
   if (m_entries.empty()) Close();

@@ -17,9 +17,7 @@ BOOL CBitmap::LoadBitmap(LPCTSTR lpszResourceName) {
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCE(nIDResource)); }
 
-BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap) {
-  return AttachCreated(::LoadBitmap(nullptr, MAKEINTRESOURCE(nIDBitmap)));
-}
+BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap) { return AttachCreated(::LoadBitmap(nullptr, MAKEINTRESOURCE(nIDBitmap))); }
 
 BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits) {
   return AttachCreated(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
@@ -66,9 +64,7 @@ CRgn* PASCAL CRgn::FromHandle(HRGN hRgn) { return TypedFromHandle<CRgn>(hRgn); }
 
 BOOL CRgn::CreateRectRgn(int x1, int y1, int x2, int y2) { return AttachCreated(::CreateRectRgn(x1, y1, x2, y2)); }
 
-BOOL CRgn::CreateRectRgnIndirect(LPCRECT lpRect) {
-  return lpRect && AttachCreated(::CreateRectRgnIndirect(lpRect));
-}
+BOOL CRgn::CreateRectRgnIndirect(LPCRECT lpRect) { return lpRect && AttachCreated(::CreateRectRgnIndirect(lpRect)); }
 
 void CRgn::SetRectRgn(int x1, int y1, int x2, int y2) {
   if (m_hObject) ::SetRectRgn(*this, x1, y1, x2, y2);

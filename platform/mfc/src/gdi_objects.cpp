@@ -27,9 +27,7 @@ BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
   return AttachCreated(::CreatePen(nPenStyle, nWidth, crColor));
 }
 
-BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen) {
-  return lpLogPen && AttachCreated(::CreatePenIndirect(lpLogPen));
-}
+BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen) { return lpLogPen && AttachCreated(::CreatePenIndirect(lpLogPen)); }
 
 int CPen::GetLogPen(LOGPEN* pLogPen) const { return GetObject(sizeof(LOGPEN), pLogPen); }
 
@@ -51,9 +49,7 @@ BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* lpLogBrush) {
   return lpLogBrush && AttachCreated(::CreateBrushIndirect(lpLogBrush));
 }
 
-BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap) {
-  return pBitmap && AttachCreated(::CreatePatternBrush(*pBitmap));
-}
+BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap) { return pBitmap && AttachCreated(::CreatePatternBrush(*pBitmap)); }
 
 // The system's colour brushes are shared and never deleted, so the object
 // only borrows one.
@@ -71,8 +67,8 @@ BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientatio
                        BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
                        BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFacename) {
   return AttachCreated(::CreateFont(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
-                                    cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality,
-                                    nPitchAndFamily, lpszFacename));
+                                    cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily,
+                                    lpszFacename));
 }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC) {

@@ -117,9 +117,7 @@ UINT CMenu::GetDefaultItem(UINT gmdiFlags, BOOL fByPos) const {
   return m_hMenu ? ::GetMenuDefaultItem(m_hMenu, fByPos, gmdiFlags) : 0xFFFFFFFFu;
 }
 
-UINT CMenu::GetMenuItemCount() const {
-  return m_hMenu ? static_cast<UINT>(::GetMenuItemCount(m_hMenu)) : 0xFFFFFFFFu;
-}
+UINT CMenu::GetMenuItemCount() const { return m_hMenu ? static_cast<UINT>(::GetMenuItemCount(m_hMenu)) : 0xFFFFFFFFu; }
 
 UINT CMenu::GetMenuItemID(int nPos) const { return m_hMenu ? ::GetMenuItemID(m_hMenu, nPos) : 0xFFFFFFFFu; }
 

@@ -40,7 +40,8 @@ LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam) {
 HWND ModalWalkStop() { return t_modalWalkStop; }
 
 ModalFilter::ModalFilter() {
-  if (t_modalDepth++ == 0) t_msgFilter = ::SetWindowsHookEx(WH_MSGFILTER, MessageFilter, nullptr, ::GetCurrentThreadId());
+  if (t_modalDepth++ == 0)
+    t_msgFilter = ::SetWindowsHookEx(WH_MSGFILTER, MessageFilter, nullptr, ::GetCurrentThreadId());
 }
 
 ModalFilter::~ModalFilter() {

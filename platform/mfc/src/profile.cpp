@@ -23,8 +23,8 @@ class RegKey {
   }
   static RegKey Create(const std::string& path) {
     RegKey key;
-    if (::RegCreateKeyEx(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                         nullptr, &key.key_, nullptr) != ERROR_SUCCESS) {
+    if (::RegCreateKeyEx(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                         &key.key_, nullptr) != ERROR_SUCCESS) {
       key.key_ = nullptr;
     }
     return key;
@@ -81,8 +81,8 @@ BOOL ProfileStore::WriteInt(LPCTSTR section, LPCTSTR entry, int nValue) const {
   if (!section || !entry) return FALSE;
   if (!UsesRegistry()) return WriteString(section, entry, std::to_string(nValue).c_str());
   const auto value = static_cast<DWORD>(nValue);
-  return RegKey::Create(SectionPath(section)).Set(entry, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                                                  sizeof(value));
+  return RegKey::Create(SectionPath(section))
+      .Set(entry, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
 }
 
 CString ProfileStore::GetString(LPCTSTR section, LPCTSTR entry, LPCTSTR lpszDefault) const {

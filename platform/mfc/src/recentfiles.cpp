@@ -29,8 +29,7 @@ int LastSeparator(const CString& path) {
 
 }  // namespace
 
-CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize,
-                                 int nMaxDispLen)
+CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize, int nMaxDispLen)
     : m_nSize(std::max(nSize, 0)),
       m_arrNames(static_cast<size_t>(std::max(nSize, 0))),
       m_strSectionName(lpszSection ? lpszSection : ""),

@@ -12,7 +12,9 @@ std::atomic<AFX_REPORT_ERROR_HOOK> g_reportErrorHook{nullptr};
 
 }  // namespace
 
-AFX_REPORT_ERROR_HOOK AfxSetReportErrorHook(AFX_REPORT_ERROR_HOOK pfnHook) { return g_reportErrorHook.exchange(pfnHook); }
+AFX_REPORT_ERROR_HOOK AfxSetReportErrorHook(AFX_REPORT_ERROR_HOOK pfnHook) {
+  return g_reportErrorHook.exchange(pfnHook);
+}
 
 int CException::ReportError(UINT nType, UINT nMessageID) const {
   char text[512];

@@ -34,9 +34,7 @@ CSemaphore::CSemaphore(LONG lInitialCount, LONG lMaxCount, LPCTSTR pstrName, LPS
 
 BOOL CSemaphore::Unlock() { return Unlock(1, nullptr); }
 
-BOOL CSemaphore::Unlock(LONG lCount, LPLONG lpPrevCount) {
-  return ::ReleaseSemaphore(m_hObject, lCount, lpPrevCount);
-}
+BOOL CSemaphore::Unlock(LONG lCount, LPLONG lpPrevCount) { return ::ReleaseSemaphore(m_hObject, lCount, lpPrevCount); }
 
 CMutex::CMutex(BOOL bInitiallyOwn, LPCTSTR lpszName, LPSECURITY_ATTRIBUTES lpsaAttribute) : CSyncObject(lpszName) {
   Adopt(::CreateMutex(lpsaAttribute, bInitiallyOwn, lpszName));

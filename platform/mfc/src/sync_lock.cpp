@@ -36,10 +36,9 @@ DWORD CMultiLock::Lock(DWORD dwTimeOut, BOOL bWaitForAll, DWORD dwWakeMask) {
     if (!handle) return WAIT_FAILED;
   }
   if (count == 0) return WAIT_FAILED;
-  const DWORD result =
-      dwWakeMask == 0
-          ? ::WaitForMultipleObjects(count, m_handles.data(), bWaitForAll, dwTimeOut)
-          : ::MsgWaitForMultipleObjects(count, m_handles.data(), bWaitForAll, dwTimeOut, dwWakeMask);
+  const DWORD result = dwWakeMask == 0
+                           ? ::WaitForMultipleObjects(count, m_handles.data(), bWaitForAll, dwTimeOut)
+                           : ::MsgWaitForMultipleObjects(count, m_handles.data(), bWaitForAll, dwTimeOut, dwWakeMask);
   if (result < WAIT_OBJECT_0 + count) {
     if (bWaitForAll) {
       m_locked.assign(count, true);

@@ -63,9 +63,7 @@ void CRect::MoveToXY(int x, int y) noexcept {
   MoveToY(y);
 }
 
-BOOL CRect::IntersectRect(LPCRECT lpRect1, LPCRECT lpRect2) noexcept {
-  return ::IntersectRect(this, lpRect1, lpRect2);
-}
+BOOL CRect::IntersectRect(LPCRECT lpRect1, LPCRECT lpRect2) noexcept { return ::IntersectRect(this, lpRect1, lpRect2); }
 
 BOOL CRect::UnionRect(LPCRECT lpRect1, LPCRECT lpRect2) noexcept { return ::UnionRect(this, lpRect1, lpRect2); }
 

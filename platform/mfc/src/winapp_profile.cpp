@@ -66,8 +66,7 @@ void CWinApp::LoadStdProfileSettings(UINT nMaxMRU) {
   m_recentFiles.reset();
   m_pRecentFileList = nullptr;
   if (nMaxMRU == 0) return;
-  m_recentFiles =
-      std::make_unique<CRecentFileList>(0, "Recent File List", "File%d", static_cast<int>(nMaxMRU));
+  m_recentFiles = std::make_unique<CRecentFileList>(0, "Recent File List", "File%d", static_cast<int>(nMaxMRU));
   m_pRecentFileList = m_recentFiles.get();
   m_pRecentFileList->ReadList(Store(*this));
 }

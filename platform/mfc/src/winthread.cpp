@@ -231,4 +231,3 @@ CWinThread* AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority, UINT nSta
   if (pThread == nullptr) return nullptr;
   return StartThread(pThread, nPriority, nStackSize, dwCreateFlags, lpSecurityAttrs);
 }
-

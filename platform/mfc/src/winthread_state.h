@@ -9,7 +9,7 @@ struct AFX_MODULE_STATE;
 struct AFX_THREAD_STATE {
   AFX_MODULE_STATE* m_pModuleState = nullptr;  // set by AFX_MANAGE_STATE
   CWinThread* m_pCurrentWinThread = nullptr;
-  MSG m_lastSentMsg{};                         // the message Default passes on
+  MSG m_lastSentMsg{};  // the message Default passes on
 };
 
 AFX_THREAD_STATE* AfxGetThreadState();

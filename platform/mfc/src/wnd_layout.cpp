@@ -9,8 +9,8 @@ void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRe
   HWND parent = ::GetParent(hWnd);
   if (parent != nullptr) ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&current), 2);
   if (::EqualRect(&current, lpRect)) return;
-  ::SetWindowPos(hWnd, nullptr, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
-                 lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER);
+  ::SetWindowPos(hWnd, nullptr, lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+                 SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
 void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag, LPRECT lpRectParam,

@@ -43,8 +43,8 @@ namespace {
 // Puts AfxWndProc in front of the window's procedure; the old one is the
 // object's super procedure unless it already had one.
 void HookWindowProc(CWnd& wnd, HWND hWnd) {
-  const auto old = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxGetAfxWndProc())));
+  const auto old =
+      reinterpret_cast<WNDPROC>(::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxGetAfxWndProc())));
   WNDPROC* super = wnd.GetSuperWndProcAddr();
   if (old != AfxGetAfxWndProc() && *super == nullptr) *super = old;
 }

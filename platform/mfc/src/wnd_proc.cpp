@@ -14,8 +14,7 @@ namespace {
 // restoring the outer one when the handler returns.
 class CurrentMessage {
  public:
-  CurrentMessage(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
-      : m_saved(AfxGetThreadState()->m_lastSentMsg) {
+  CurrentMessage(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) : m_saved(AfxGetThreadState()->m_lastSentMsg) {
     MSG& msg = AfxGetThreadState()->m_lastSentMsg;
     msg.hwnd = hWnd;
     msg.message = nMsg;

@@ -14,8 +14,8 @@ namespace fs = std::filesystem;
 // The standard controls in dialog units, in tab order. The "Look in"
 // combo comes before the type combo, as in the classic dialog.
 void AddStandardControls(internal::DialogTemplateBuilder& b, bool multiSelect) {
-  const DWORD list = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY |
-                     LBS_NOINTEGRALHEIGHT | (multiSelect ? LBS_EXTENDEDSEL : 0);
+  const DWORD list = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                     (multiSelect ? LBS_EXTENDEDSEL : 0);
   b.Item(kLabel, 0, RECT{7, 8, 45, 16}, stc4, "Static", "Look &in:")
       .Item(kDropList, 0, RECT{47, 6, 209, 106}, cmb2, "ComboBox", "")
       .Item(kPushButton | BS_BITMAP, 0, RECT{213, 5, 229, 19}, kUpOneLevelId, "Button", "Up one level")
@@ -95,9 +95,7 @@ void FileDialog::ReadInitialState() {
   if (HasWildcard(initialName_)) typedPatterns_ = SplitPatterns(initialName_);
 }
 
-FileDialog* FileDialog::FromDialog(HWND dlg) {
-  return reinterpret_cast<FileDialog*>(GetWindowLongPtr(dlg, DWLP_USER));
-}
+FileDialog* FileDialog::FromDialog(HWND dlg) { return reinterpret_cast<FileDialog*>(GetWindowLongPtr(dlg, DWLP_USER)); }
 
 INT_PTR CALLBACK FileDialog::DialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_INITDIALOG) {
@@ -150,7 +148,8 @@ void FileDialog::ApplyFlags() {
 
 void FileDialog::FillTypes() {
   HWND combo = GetDlgItem(dlg_, cmb1);
-  for (const FileType& type : types_) SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(type.description.c_str()));
+  for (const FileType& type : types_)
+    SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(type.description.c_str()));
   SendMessage(combo, CB_SETCURSEL, types_.empty() ? static_cast<WPARAM>(-1) : typeIndex_, 0);
 }
 

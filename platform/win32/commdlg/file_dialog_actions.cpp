@@ -131,11 +131,15 @@ bool FileDialog::AcceptNames(const std::vector<std::string>& typed) {
   std::vector<std::string> names;
   for (const std::string& n : typed) names.push_back(WithDefaultExtension(n));
   if (!CheckNames(names)) return false;
-  if (IsDlgButtonChecked(dlg_, chx1) == BST_CHECKED) ofn_.Flags |= OFN_READONLY;
-  else ofn_.Flags &= ~static_cast<DWORD>(OFN_READONLY);
+  if (IsDlgButtonChecked(dlg_, chx1) == BST_CHECKED)
+    ofn_.Flags |= OFN_READONLY;
+  else
+    ofn_.Flags &= ~static_cast<DWORD>(OFN_READONLY);
   const std::string ext = HasExtension(names.front()) ? names.front().substr(names.front().rfind('.') + 1) : "";
-  if (!defExt_.empty() && strcasecmp(ext.c_str(), defExt_.c_str()) != 0) ofn_.Flags |= OFN_EXTENSIONDIFFERENT;
-  else ofn_.Flags &= ~static_cast<DWORD>(OFN_EXTENSIONDIFFERENT);
+  if (!defExt_.empty() && strcasecmp(ext.c_str(), defExt_.c_str()) != 0)
+    ofn_.Flags |= OFN_EXTENSIONDIFFERENT;
+  else
+    ofn_.Flags &= ~static_cast<DWORD>(OFN_EXTENSIONDIFFERENT);
   const DWORD error = WriteFileResult(ofn_, folder_, names);
   if (error) {
     Finish(FALSE, error);

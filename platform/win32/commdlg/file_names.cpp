@@ -79,8 +79,7 @@ bool MatchesAny(const std::string& name, const std::vector<std::string>& pattern
 bool HasWildcard(const std::string& text) { return text.find_first_of("*?") != std::string::npos; }
 
 bool MatchesEverything(const std::vector<std::string>& patterns) {
-  return std::any_of(patterns.begin(), patterns.end(),
-                     [](const std::string& p) { return p == "*.*" || p == "*"; });
+  return std::any_of(patterns.begin(), patterns.end(), [](const std::string& p) { return p == "*.*" || p == "*"; });
 }
 
 std::string CleanExtension(const std::string& defExt) {
@@ -125,8 +124,10 @@ std::string NormalizePath(const std::string& path) {
     const size_t end = std::min(p.find('/', start), p.size());
     const std::string part = p.substr(start, end - start);
     if (part == "..") {
-      if (!parts.empty() && parts.back() != "..") parts.pop_back();
-      else if (!absolute) parts.push_back(part);
+      if (!parts.empty() && parts.back() != "..")
+        parts.pop_back();
+      else if (!absolute)
+        parts.push_back(part);
     } else if (!part.empty() && part != ".") {
       parts.push_back(part);
     }

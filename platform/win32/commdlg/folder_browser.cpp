@@ -17,8 +17,8 @@ namespace {
 
 bool IsWithin(const std::string& path, const std::string& root) {
   if (root == "/") return true;
-  return path == root || (path.size() > root.size() && path.compare(0, root.size(), root) == 0 &&
-                          path[root.size()] == '/');
+  return path == root ||
+         (path.size() > root.size() && path.compare(0, root.size(), root) == 0 && path[root.size()] == '/');
 }
 
 std::string HomeFolder() {
@@ -143,7 +143,8 @@ class FolderBrowser {
     SetDlgItemText(dlg_, stc2, folder_.c_str());
     HWND list = GetDlgItem(dlg_, lst1);
     SendMessage(list, LB_RESETCONTENT, 0, 0);
-    for (const std::string& n : ListFolder(folder_, false).folders) SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(n.c_str()));
+    for (const std::string& n : ListFolder(folder_, false).folders)
+      SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(n.c_str()));
     if (HWND edit = GetDlgItem(dlg_, edt1)) SetWindowText(edit, "");
   }
 
@@ -189,9 +190,7 @@ class FolderBrowser {
     ILFree(pidl);
   }
 
-  int Callback(UINT msg, LPARAM lParam) {
-    return info_.lpfn ? info_.lpfn(dlg_, msg, lParam, info_.lParam) : 0;
-  }
+  int Callback(UINT msg, LPARAM lParam) { return info_.lpfn ? info_.lpfn(dlg_, msg, lParam, info_.lParam) : 0; }
 
   BROWSEINFO& info_;
   HWND dlg_ = nullptr;

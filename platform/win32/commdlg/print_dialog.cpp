@@ -36,8 +36,10 @@ PageSetup ReadSetup(HGLOBAL devMode) {
 
 // Copies `size` bytes into the block of `handle`, made or grown as needed.
 bool StoreBlock(HGLOBAL& handle, const void* data, size_t size) {
-  if (!handle) handle = GlobalAlloc(GMEM_MOVEABLE, size);
-  else if (GlobalSize(handle) < size) handle = GlobalReAlloc(handle, size, GMEM_MOVEABLE);
+  if (!handle)
+    handle = GlobalAlloc(GMEM_MOVEABLE, size);
+  else if (GlobalSize(handle) < size)
+    handle = GlobalReAlloc(handle, size, GMEM_MOVEABLE);
   void* p = handle ? GlobalLock(handle) : nullptr;
   if (!p) return false;
   std::memcpy(p, data, size);
@@ -46,8 +48,8 @@ bool StoreBlock(HGLOBAL& handle, const void* data, size_t size) {
 }
 
 bool StoreDevNames(HGLOBAL& handle) {
-  const std::string strings = std::string(print::kDriverName) + '\0' + print::kPrinterName + '\0' +
-                              print::kPortName + '\0';
+  const std::string strings =
+      std::string(print::kDriverName) + '\0' + print::kPrinterName + '\0' + print::kPortName + '\0';
   DEVNAMES names{};
   names.wDriverOffset = sizeof(DEVNAMES);
   names.wDeviceOffset = static_cast<WORD>(names.wDriverOffset + std::strlen(print::kDriverName) + 1);
@@ -69,8 +71,10 @@ BOOL Deliver(PRINTDLG& pd, const PageSetup& setup) {
   if (!StoreBlock(pd.hDevMode, &devmode, sizeof devmode) || !StoreDevNames(pd.hDevNames))
     return Fail(CDERR_MEMALLOCFAILURE);
   pd.hDC = nullptr;
-  if (pd.Flags & PD_RETURNDC) pd.hDC = CreateDC(print::kDriverName, print::kPrinterName, print::kPortName, &devmode);
-  else if (pd.Flags & PD_RETURNIC) pd.hDC = CreateIC(print::kDriverName, print::kPrinterName, print::kPortName, &devmode);
+  if (pd.Flags & PD_RETURNDC)
+    pd.hDC = CreateDC(print::kDriverName, print::kPrinterName, print::kPortName, &devmode);
+  else if (pd.Flags & PD_RETURNIC)
+    pd.hDC = CreateIC(print::kDriverName, print::kPrinterName, print::kPortName, &devmode);
   if ((pd.Flags & (PD_RETURNDC | PD_RETURNIC)) && !pd.hDC) return Fail(PDERR_CREATEICFAILURE);
   SetExtendedError(0);
   return TRUE;
@@ -196,8 +200,7 @@ INT_PTR RunPrintDialog(PrintChoice& c) {
       .Item(kLabel, 0, RECT{165, 60, 228, 68}, stc6, "Static", "Number of &copies:")
       .Item(kEdit | ES_NUMBER | WS_GROUP, WS_EX_CLIENTEDGE, RECT{228, 58, 246, 70}, edt3, "Edit", "")
       .Item(kCheckBox, 0, RECT{165, 80, 240, 90}, chx2, "Button", "C&ollate")
-      .Item(kCheckBox & ~static_cast<DWORD>(WS_VISIBLE), 0, RECT{14, 126, 100, 136}, chx1, "Button",
-            "Print to fi&le")
+      .Item(kCheckBox & ~static_cast<DWORD>(WS_VISIBLE), 0, RECT{14, 126, 100, 136}, chx1, "Button", "Print to fi&le")
       .Item(kDefButton | WS_GROUP, 0, RECT{147, 126, 197, 140}, IDOK, "Button", "OK")
       .Item(kPushButton, 0, RECT{203, 126, 253, 140}, IDCANCEL, "Button", "Cancel");
   return DialogBoxIndirectParam(nullptr, b.Get(), c.pd.hwndOwner, ChoiceProc<InitPrint, AcceptPrint>,

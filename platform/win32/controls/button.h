@@ -8,10 +8,10 @@ namespace win32::controls {
 
 struct ButtonState {
   UINT check = BST_UNCHECKED;
-  bool pushed = false;    // drawn pressed (BST_PUSHED)
-  bool focused = false;   // has the keyboard focus (BST_FOCUS)
-  bool mouseDown = false; // a left press on the button holds the capture
-  bool spaceDown = false; // Space was pressed while focused
+  bool pushed = false;     // drawn pressed (BST_PUSHED)
+  bool focused = false;    // has the keyboard focus (BST_FOCUS)
+  bool mouseDown = false;  // a left press on the button holds the capture
+  bool spaceDown = false;  // Space was pressed while focused
   HFONT font = nullptr;
   HBITMAP bitmap = nullptr;
   HICON icon = nullptr;

@@ -63,8 +63,7 @@ int AlignedTop(const RECT& area, int height, VAlign align) {
 
 // The rectangle the label's text takes inside `area`, by the style's
 // alignment and word wrapping.
-RECT LabelRect(const Context& c, const std::string& text, const RECT& area, UINT hformat, VAlign valign,
-               UINT& format) {
+RECT LabelRect(const Context& c, const std::string& text, const RECT& area, UINT hformat, VAlign valign, UINT& format) {
   format = hformat | ((c.style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE);
   RECT measured = area;
   DrawText(c.dc, text.c_str(), static_cast<int>(text.size()), &measured, format | DT_CALCRECT);
@@ -89,15 +88,14 @@ RECT DrawLabel(const Context& c, const RECT& area, UINT hfallback, VAlign vfallb
   if (HasImage(c)) {
     bool bitmap = (c.style & BS_BITMAP) != 0;
     DrawImage(c.dc, bitmap ? IMAGE_BITMAP : IMAGE_ICON,
-              bitmap ? static_cast<HANDLE>(c.state.bitmap) : static_cast<HANDLE>(c.state.icon), area, true,
-              c.disabled);
+              bitmap ? static_cast<HANDLE>(c.state.bitmap) : static_cast<HANDLE>(c.state.icon), area, true, c.disabled);
     return area;
   }
   std::string text = WindowText(c.hwnd);
   if (text.empty()) return area;
   UINT format = 0;
-  RECT label = LabelRect(c, text, area, HorizontalFormat(c.style, hfallback), VerticalAlign(c.style, vfallback),
-                         format);
+  RECT label =
+      LabelRect(c, text, area, HorizontalFormat(c.style, hfallback), VerticalAlign(c.style, vfallback), format);
   DrawControlText(c.dc, text, label, format, c.disabled);
   return label;
 }
@@ -200,8 +198,8 @@ void PaintOwnerDraw(const Context& c) {
   dis.CtlType = ODT_BUTTON;
   dis.CtlID = static_cast<UINT>(GetDlgCtrlID(c.hwnd));
   dis.itemAction = ODA_DRAWENTIRE;
-  dis.itemState = (c.state.pushed ? ODS_SELECTED : 0) | (c.state.focused ? ODS_FOCUS : 0) |
-                  (c.disabled ? ODS_DISABLED : 0);
+  dis.itemState =
+      (c.state.pushed ? ODS_SELECTED : 0) | (c.state.focused ? ODS_FOCUS : 0) | (c.disabled ? ODS_DISABLED : 0);
   dis.hwndItem = c.hwnd;
   dis.hDC = c.dc;
   dis.rcItem = c.client;

@@ -238,8 +238,8 @@ LRESULT HandleCombo(HWND hwnd, ComboState& state, UINT msg, WPARAM wParam, LPARA
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC:
       // The children take their colours from the combo's parent.
-      return reinterpret_cast<LRESULT>(ControlColor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam),
-                                                    msg, GetParent(hwnd)));
+      return reinterpret_cast<LRESULT>(
+          ControlColor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam), msg, GetParent(hwnd)));
     case WM_DRAWITEM:
       return RelayOwnerDraw<DRAWITEMSTRUCT>(hwnd, msg, lParam);
     case WM_MEASUREITEM:

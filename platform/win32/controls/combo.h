@@ -19,11 +19,11 @@ struct ComboState {
   int fieldHeight = 21;      // the selection field, edges included
   int customFieldItem = -1;  // CB_SETITEMHEIGHT(-1): the field's inner height
   bool dropped = false;
-  bool focused = false;          // the combo (or its edit) reported CBN_SETFOCUS
-  bool extendedUI = false;       // CB_SETEXTENDEDUI
-  bool settingText = false;      // the combo itself changes the edit's text
-  bool forwardingKey = false;    // a key the combo passed to its list
-  bool resizing = false;         // the combo resizes itself to its field
+  bool focused = false;        // the combo (or its edit) reported CBN_SETFOCUS
+  bool extendedUI = false;     // CB_SETEXTENDEDUI
+  bool settingText = false;    // the combo itself changes the edit's text
+  bool forwardingKey = false;  // a key the combo passed to its list
+  bool resizing = false;       // the combo resizes itself to its field
 };
 
 // ---- The window procedure and notifications (combo.cpp) --------------------

@@ -243,9 +243,9 @@ void UserSelect(HWND hwnd, ComboState& state, int index) {
 
 void FollowEditText(ComboState& state) {
   const std::string text = WindowText(state.edit);
-  const LRESULT found =
-      text.empty() ? LB_ERR : SendMessage(state.list, LB_FINDSTRING, static_cast<WPARAM>(-1),
-                                          reinterpret_cast<LPARAM>(text.c_str()));
+  const LRESULT found = text.empty() ? LB_ERR
+                                     : SendMessage(state.list, LB_FINDSTRING, static_cast<WPARAM>(-1),
+                                                   reinterpret_cast<LPARAM>(text.c_str()));
   state.sel = found == LB_ERR ? -1 : static_cast<int>(found);
   SendMessage(state.list, LB_SETCURSEL, static_cast<WPARAM>(state.sel), 0);
 }
@@ -269,8 +269,8 @@ LRESULT SetComboText(HWND hwnd, ComboState& state, const char* text) {
     ShowSelection(hwnd, state, -1);
     return TRUE;
   }
-  const LRESULT found = SendMessage(state.list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                    reinterpret_cast<LPARAM>(value.c_str()));
+  const LRESULT found =
+      SendMessage(state.list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(value.c_str()));
   if (found == LB_ERR) return CB_ERR;
   ShowSelection(hwnd, state, static_cast<int>(found));
   return TRUE;

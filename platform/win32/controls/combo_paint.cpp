@@ -7,9 +7,9 @@
 namespace win32::controls {
 namespace {
 
-constexpr int kEdge = 2;         // the sunken edge around the field
-constexpr int kFieldExtra = 6;   // edges and margins around the field's item
-constexpr int kTextIndent = 2;   // text inside the highlight of the field
+constexpr int kEdge = 2;        // the sunken edge around the field
+constexpr int kFieldExtra = 6;  // edges and margins around the field's item
+constexpr int kTextIndent = 2;  // text inside the highlight of the field
 
 int FontHeight(HWND hwnd, const ComboState& state) {
   HDC dc = GetDC(hwnd);
@@ -124,7 +124,8 @@ RECT ButtonRect(HWND hwnd, const ComboState& state) {
 RECT FieldTextRect(HWND hwnd, const ComboState& state) {
   RECT client{};
   GetClientRect(hwnd, &client);
-  const int right = ComboType(hwnd) == CBS_SIMPLE ? static_cast<int>(client.right) - kEdge : ButtonRect(hwnd, state).left;
+  const int right =
+      ComboType(hwnd) == CBS_SIMPLE ? static_cast<int>(client.right) - kEdge : ButtonRect(hwnd, state).left;
   return RECT{kEdge, kEdge, std::max(kEdge, right), state.fieldHeight - kEdge};
 }
 

@@ -177,15 +177,23 @@ int ScrollTrackPosition(HWND hwnd, int bar, WPARAM wParam) {
 
 int ScrolledPosition(UINT code, int current, int line, int page, int last, int track) {
   switch (code) {
-    case SB_LINEUP: return current - line;
-    case SB_LINEDOWN: return current + line;
-    case SB_PAGEUP: return current - page;
-    case SB_PAGEDOWN: return current + page;
+    case SB_LINEUP:
+      return current - line;
+    case SB_LINEDOWN:
+      return current + line;
+    case SB_PAGEUP:
+      return current - page;
+    case SB_PAGEDOWN:
+      return current + page;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: return track;
-    case SB_TOP: return 0;
-    case SB_BOTTOM: return last;
-    default: return current;
+    case SB_THUMBPOSITION:
+      return track;
+    case SB_TOP:
+      return 0;
+    case SB_BOTTOM:
+      return last;
+    default:
+      return current;
   }
 }
 

@@ -189,7 +189,8 @@ LRESULT HandleEdit(HWND hwnd, EditState& state, UINT msg, WPARAM wParam, LPARAM 
       state.buffer.SetModified(wParam != 0);
       return 0;
     case EM_SETREADONLY:
-      SetWindowLongPtr(hwnd, GWL_STYLE, wParam ? (StyleOf(hwnd) | ES_READONLY) : (StyleOf(hwnd) & ~static_cast<DWORD>(ES_READONLY)));
+      SetWindowLongPtr(hwnd, GWL_STYLE,
+                       wParam ? (StyleOf(hwnd) | ES_READONLY) : (StyleOf(hwnd) & ~static_cast<DWORD>(ES_READONLY)));
       Redraw(hwnd);
       return TRUE;
     case EM_SETPASSWORDCHAR:

@@ -16,9 +16,11 @@ std::string Convert(HWND hwnd, std::string_view text) {
   std::string out(text);
   if (!(style & ES_MULTILINE)) out = out.substr(0, out.find_first_of("\r\n"));
   if (style & ES_UPPERCASE)
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   if (style & ES_LOWERCASE)
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return out;
 }
 

@@ -148,7 +148,8 @@ LRESULT Char(HWND hwnd, EditState& state, WPARAM wParam) {
     return 0;
   }
   if (ch == '\r') {
-    if (IsMultiLine(hwnd) && (StyleOf(hwnd) & ES_WANTRETURN) && !IsReadOnly(hwnd)) ReplaceSel(hwnd, state, "\r\n", true);
+    if (IsMultiLine(hwnd) && (StyleOf(hwnd) & ES_WANTRETURN) && !IsReadOnly(hwnd))
+      ReplaceSel(hwnd, state, "\r\n", true);
     return 0;
   }
   // Control characters (Ctrl+letters, Tab, Escape) are handled as keys or

@@ -77,10 +77,13 @@ LRESULT HandleLineMessage(HWND hwnd, EditState& state, UINT msg, WPARAM wParam, 
     case EM_GETLINE:
       return GetLine(hwnd, state, wParam, lParam);
     case EM_GETFIRSTVISIBLELINE:
-      return IsMultiLine(hwnd) ? state.firstLine : static_cast<LRESULT>(CharFromPos(hwnd, state, {state.formatRect.left, state.formatRect.top}));
+      return IsMultiLine(hwnd)
+                 ? state.firstLine
+                 : static_cast<LRESULT>(CharFromPos(hwnd, state, {state.formatRect.left, state.formatRect.top}));
     case EM_LINESCROLL:
       if (!IsMultiLine(hwnd)) return FALSE;
-      ScrollBy(hwnd, state, static_cast<int>(lParam), static_cast<int>(static_cast<INT_PTR>(wParam)) * std::max(1, state.lineHeight / 2));
+      ScrollBy(hwnd, state, static_cast<int>(lParam),
+               static_cast<int>(static_cast<INT_PTR>(wParam)) * std::max(1, state.lineHeight / 2));
       return TRUE;
     case EM_SCROLL:
       return ScrollCommand(hwnd, state, wParam);

@@ -16,10 +16,13 @@ struct Piece {
 
 void DrawLine(HDC dc, const EditMeasure& measure, const std::string& shown, const EditLine& line, POINT origin,
               const EditState& state, bool showSelection) {
-  const size_t selFrom = showSelection ? std::clamp(state.buffer.selStart(), line.start, line.start + line.length) : line.start;
-  const size_t selTo = showSelection ? std::clamp(state.buffer.selEnd(), line.start, line.start + line.length) : line.start;
+  const size_t selFrom =
+      showSelection ? std::clamp(state.buffer.selStart(), line.start, line.start + line.length) : line.start;
+  const size_t selTo =
+      showSelection ? std::clamp(state.buffer.selEnd(), line.start, line.start + line.length) : line.start;
   const COLORREF text = GetTextColor(dc);
-  const Piece pieces[] = {{line.start, selFrom, false}, {selFrom, selTo, true}, {selTo, line.start + line.length, false}};
+  const Piece pieces[] = {
+      {line.start, selFrom, false}, {selFrom, selTo, true}, {selTo, line.start + line.length, false}};
   for (const Piece& p : pieces) {
     if (p.from >= p.to) continue;
     const std::string_view piece = std::string_view(shown).substr(p.from, p.to - p.from);

@@ -22,9 +22,9 @@ struct HeaderState {
   HWND notify = nullptr;  // the creation parent
   HFONT font = nullptr;
   HIMAGELIST images = nullptr;
-  int pressed = -1;        // the item held down with HDS_BUTTONS
+  int pressed = -1;  // the item held down with HDS_BUTTONS
   bool pressedInside = false;
-  int tracking = -1;       // the item whose divider is being dragged
+  int tracking = -1;  // the item whose divider is being dragged
   int trackStartX = 0;
   int trackStartWidth = 0;
   int trackWidth = 0;

@@ -136,8 +136,7 @@ bool CutImages(const ImageList& list, const Raster& colors, const Raster& mask, 
     for (int y = 0; y < std::min<int>(list.cy, colors.size.cy); ++y) {
       for (int x = 0; x < list.cx; ++x) {
         uint32_t px = colors.At(first + x, y);
-        bool transparent =
-            list.masked() && ((key && px == ToPixel(*key)) || (maskUsable && mask.At(first + x, y)));
+        bool transparent = list.masked() && ((key && px == ToPixel(*key)) || (maskUsable && mask.At(first + x, y)));
         image[static_cast<size_t>(y) * list.cx + x] = transparent ? 0 : (px | kOpaque);
       }
     }
@@ -247,8 +246,10 @@ std::pair<HBITMAP, HBITMAP> MakeBitmaps(const ImageList& list, int first, int co
 // Removing image `i` moves the overlays that name later images down.
 void ForgetImage(ImageList& list, int i) {
   for (int& image : list.overlays) {
-    if (image == i) image = -1;
-    else if (image > i) --image;
+    if (image == i)
+      image = -1;
+    else if (image > i)
+      --image;
   }
 }
 
@@ -345,7 +346,8 @@ BOOL WINAPI ImageList_GetImageInfo(HIMAGELIST himl, int i, IMAGEINFO* pImageInfo
   auto [image, mask] = win32::controls::MakeBitmaps(*list, 0, static_cast<int>(list->images.size()));
   list->infoImage.reset(image);
   list->infoMask.reset(mask);
-  *pImageInfo = IMAGEINFO{image, list->masked() ? mask : nullptr, 0, 0, RECT{i * list->cx, 0, (i + 1) * list->cx, list->cy}};
+  *pImageInfo =
+      IMAGEINFO{image, list->masked() ? mask : nullptr, 0, 0, RECT{i * list->cx, 0, (i + 1) * list->cx, list->cy}};
   return image ? TRUE : FALSE;
 }
 

@@ -18,7 +18,7 @@ struct ListItem {
 
 struct ListBoxState {
   ChunkedList<ListItem> items;
-  size_t reserved = 0;  // LB_INITSTORAGE: the items asked room for
+  size_t reserved = 0;    // LB_INITSTORAGE: the items asked room for
   HWND notify = nullptr;  // the creation parent: parent, owner or combo box
   bool comboList = false;
   bool hasVScroll = false;  // created with WS_VSCROLL

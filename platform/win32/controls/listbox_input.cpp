@@ -135,8 +135,8 @@ void ToggleCaret(HWND hwnd, ListBoxState& state) {
 // or name the item to move to.
 bool OwnerHandledKey(HWND hwnd, ListBoxState& state, UINT msg, WPARAM key) {
   if (!(ListStyle(hwnd) & LBS_WANTKEYBOARDINPUT) || !state.notify) return false;
-  LRESULT answer = SendMessage(state.notify, msg, MAKEWPARAM(key, std::max(state.caret, 0)),
-                               reinterpret_cast<LPARAM>(hwnd));
+  LRESULT answer =
+      SendMessage(state.notify, msg, MAKEWPARAM(key, std::max(state.caret, 0)), reinterpret_cast<LPARAM>(hwnd));
   if (answer == -1) return false;
   if (answer >= 0) MoveCaret(hwnd, state, static_cast<int>(answer));
   return true;

@@ -6,9 +6,7 @@
 
 namespace win32::controls {
 
-bool Valid(const ListBoxState& state, int index) {
-  return index >= 0 && index < static_cast<int>(state.items.size());
-}
+bool Valid(const ListBoxState& state, int index) { return index >= 0 && index < static_cast<int>(state.items.size()); }
 
 namespace {
 
@@ -193,8 +191,8 @@ void SelectRange(ListBoxState& state, int first, int last, bool selected) {
 }
 
 int SelectedCount(const ListBoxState& state) {
-  return static_cast<int>(std::count_if(state.items.begin(), state.items.end(),
-                                        [](const ListItem& item) { return item.selected; }));
+  return static_cast<int>(
+      std::count_if(state.items.begin(), state.items.end(), [](const ListItem& item) { return item.selected; }));
 }
 
 }  // namespace win32::controls

@@ -141,15 +141,24 @@ void EnsureVisible(HWND hwnd, ListBoxState& state, int index) {
 void UpdateScrollBars(HWND hwnd, ListBoxState& state) {
   UINT noScroll = (ListStyle(hwnd) & LBS_DISABLENOSCROLL) ? SIF_DISABLENOSCROLL : 0;
   if (state.hasVScroll) {
-    SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS | noScroll, 0, std::max(0, Count(state) - 1),
-                    static_cast<UINT>(ItemsPerPage(hwnd, state)), state.top, 0};
+    SCROLLINFO info{sizeof(info),
+                    SIF_RANGE | SIF_PAGE | SIF_POS | noScroll,
+                    0,
+                    std::max(0, Count(state) - 1),
+                    static_cast<UINT>(ItemsPerPage(hwnd, state)),
+                    state.top,
+                    0};
     SetScrollBarLater(hwnd, SB_VERT, info);
   }
   if (state.hasHScroll) {
     state.horizontalPos = std::clamp(state.horizontalPos, 0, MaxHorizontalPos(hwnd, state));
-    SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS | noScroll, 0,
-                    std::max(0, state.horizontalExtent - 1), static_cast<UINT>(ClientWidth(hwnd)),
-                    state.horizontalPos, 0};
+    SCROLLINFO info{sizeof(info),
+                    SIF_RANGE | SIF_PAGE | SIF_POS | noScroll,
+                    0,
+                    std::max(0, state.horizontalExtent - 1),
+                    static_cast<UINT>(ClientWidth(hwnd)),
+                    state.horizontalPos,
+                    0};
     SetScrollBarLater(hwnd, SB_HORZ, info);
   }
 }
@@ -164,7 +173,8 @@ void OnScroll(HWND hwnd, ListBoxState& state, UINT msg, WPARAM wParam) {
   }
   int last = MaxHorizontalPos(hwnd, state);
   int track = ScrollTrackPosition(hwnd, SB_HORZ, wParam);
-  int pos = std::clamp(ScrolledPosition(code, state.horizontalPos, kHorizontalLine, ClientWidth(hwnd), last, track), 0, last);
+  int pos =
+      std::clamp(ScrolledPosition(code, state.horizontalPos, kHorizontalLine, ClientWidth(hwnd), last, track), 0, last);
   if (pos == state.horizontalPos) return;
   state.horizontalPos = pos;
   UpdateScrollBars(hwnd, state);

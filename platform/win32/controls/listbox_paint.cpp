@@ -9,7 +9,6 @@ namespace {
 constexpr int kTextIndent = 2;
 constexpr int kDefaultTabChars = 8;  // 32 dialog units
 
-
 // The next tab stop after `offset` pixels from the item's left edge.
 int NextTabStop(const ListBoxState& state, int offset, int averageWidth) {
   for (int stop : state.tabStops) {
@@ -29,8 +28,7 @@ void DrawTabbed(HDC dc, const ListBoxState& state, const std::string& text, RECT
     size_t tab = text.find('\t', start);
     std::string piece = text.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
     RECT pieceRect = rc;
-    DrawText(dc, piece.c_str(), static_cast<int>(piece.size()), &pieceRect,
-             DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER);
+    DrawText(dc, piece.c_str(), static_cast<int>(piece.size()), &pieceRect, DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER);
     if (tab == std::string::npos) break;
     SIZE extent{};
     GetTextExtentPoint32(dc, piece.c_str(), static_cast<int>(piece.size()), &extent);

@@ -19,9 +19,7 @@ LRESULT SendNotify(const ListViewState& state, NMHDR& header) {
 
 namespace {
 
-NMHDR HeaderOf(HWND hwnd, UINT code) {
-  return NMHDR{hwnd, static_cast<UINT_PTR>(GetDlgCtrlID(hwnd)), code};
-}
+NMHDR HeaderOf(HWND hwnd, UINT code) { return NMHDR{hwnd, static_cast<UINT_PTR>(GetDlgCtrlID(hwnd)), code}; }
 
 }  // namespace
 
@@ -167,7 +165,8 @@ bool HandleViewMessage(HWND hwnd, ListViewState& state, UINT msg, WPARAM wParam,
       result = SetImageList(hwnd, state, wParam, lParam);
       return true;
     case LVM_SETEXTENDEDLISTVIEWSTYLE:
-      result = static_cast<LRESULT>(SetExtendedStyle(hwnd, state, static_cast<DWORD>(wParam), static_cast<DWORD>(lParam)));
+      result =
+          static_cast<LRESULT>(SetExtendedStyle(hwnd, state, static_cast<DWORD>(wParam), static_cast<DWORD>(lParam)));
       return true;
     case LVM_GETEXTENDEDLISTVIEWSTYLE:
       result = static_cast<LRESULT>(state.exStyle);

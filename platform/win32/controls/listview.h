@@ -13,7 +13,7 @@
 namespace win32::controls {
 
 struct ListViewItem {
-  std::vector<std::string> texts;  // by subitem
+  std::vector<std::string> texts;   // by subitem
   std::vector<bool> callbackTexts;  // subitems whose text the parent supplies
   int image = 0;
   LPARAM lParam = 0;
@@ -39,10 +39,10 @@ struct ListViewState {
   COLORREF text = 0;
   COLORREF textBackground = CLR_DEFAULT;
   UINT callbackMask = 0;
-  int top = 0;        // first visible row
-  int scrollX = 0;    // pixels scrolled to the right
+  int top = 0;      // first visible row
+  int scrollX = 0;  // pixels scrolled to the right
   int rowHeight = 1;
-  int mark = -1;      // where a Shift range starts
+  int mark = -1;  // where a Shift range starts
   bool focused = false;
   bool updatingBars = false;
   // Mouse tracking of the left button.
@@ -65,8 +65,8 @@ LRESULT SendNotify(const ListViewState& state, NMHDR& header);
 // NMHDR-only notifications (NM_SETFOCUS, NM_RETURN...).
 LRESULT NotifySimple(HWND hwnd, const ListViewState& state, UINT code);
 // NMLISTVIEW notifications about one item (-1 for none).
-LRESULT NotifyItem(HWND hwnd, const ListViewState& state, UINT code, int item, int subItem = 0,
-                   UINT newState = 0, UINT oldState = 0, UINT changed = 0, POINT point = {});
+LRESULT NotifyItem(HWND hwnd, const ListViewState& state, UINT code, int item, int subItem = 0, UINT newState = 0,
+                   UINT oldState = 0, UINT changed = 0, POINT point = {});
 // NMITEMACTIVATE notifications (NM_CLICK, NM_DBLCLK, NM_RCLICK).
 LRESULT NotifyActivate(HWND hwnd, const ListViewState& state, UINT code, int item, int subItem, POINT point);
 
@@ -133,8 +133,7 @@ HWND BeginLabelEdit(HWND hwnd, ListViewState& state, int index);
 void EndLabelEdit(HWND hwnd, ListViewState& state, bool commit);
 // A click on the focused item's label edits it when no double click follows.
 void ScheduleLabelEdit(HWND hwnd);
-bool HandleLabelEditMessage(HWND hwnd, ListViewState& state, UINT msg, WPARAM wParam, LPARAM lParam,
-                            LRESULT& result);
+bool HandleLabelEditMessage(HWND hwnd, ListViewState& state, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 // ---- Painting (listview_paint.cpp) ---------------------------------------
 int LabelTextWidth(HWND hwnd, const ListViewState& state, const std::string& text);

@@ -15,7 +15,7 @@ int ColumnWidth(const ListViewState& state, int column) {
   HDITEM item{};
   item.mask = HDI_WIDTH;
   return SendMessage(state.header, HDM_GETITEM, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item)) ? item.cxy
-                                                                                                             : 0;
+                                                                                                              : 0;
 }
 
 int TotalWidth(const ListViewState& state) {
@@ -62,7 +62,8 @@ LRESULT InsertColumn(HWND hwnd, ListViewState& state, int index, const LVCOLUMN*
   if (index == 0) item.fmt &= ~HDF_JUSTIFYMASK;
   item.mask |= HDI_FORMAT | HDI_WIDTH;
   if (!(column->mask & LVCF_FMT)) item.fmt = HDF_STRING;
-  LRESULT inserted = SendMessage(state.header, HDM_INSERTITEM, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  LRESULT inserted =
+      SendMessage(state.header, HDM_INSERTITEM, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
   if (inserted < 0) return -1;
   ListViewColumn added;
   added.subItem = index;

@@ -116,8 +116,7 @@ void EndLabelEdit(HWND hwnd, ListViewState& state, bool commit) {
 
 void ScheduleLabelEdit(HWND hwnd) { SetTimer(hwnd, kEditTimer, GetDoubleClickTime(), nullptr); }
 
-bool HandleLabelEditMessage(HWND hwnd, ListViewState& state, UINT msg, WPARAM wParam, LPARAM lParam,
-                            LRESULT& result) {
+bool HandleLabelEditMessage(HWND hwnd, ListViewState& state, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
   switch (msg) {
     case LVM_EDITLABEL:

@@ -19,9 +19,7 @@ RECT Client(HWND hwnd) {
   return rc;
 }
 
-bool ShowsHeader(HWND hwnd) {
-  return ViewType(hwnd) == LVS_REPORT && !(StyleOf(hwnd) & LVS_NOCOLUMNHEADER);
-}
+bool ShowsHeader(HWND hwnd) { return ViewType(hwnd) == LVS_REPORT && !(StyleOf(hwnd) & LVS_NOCOLUMNHEADER); }
 
 // Without columns the first "column" is the client's width.
 int FirstColumnWidth(HWND hwnd, const ListViewState& state) {
@@ -117,8 +115,7 @@ void LayoutHeader(HWND hwnd, ListViewState& state) {
   HDLAYOUT layout{&client, &pos};
   SendMessage(state.header, HDM_LAYOUT, 0, reinterpret_cast<LPARAM>(&layout));
   int width = std::max(pos.cx + state.scrollX, TotalWidth(state));
-  SetWindowPos(state.header, nullptr, pos.x - state.scrollX, pos.y, width, pos.cy,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(state.header, nullptr, pos.x - state.scrollX, pos.y, width, pos.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int CountPerPage(HWND hwnd, const ListViewState& state) {
@@ -244,13 +241,14 @@ void OnScroll(HWND hwnd, ListViewState& state, UINT msg, WPARAM wParam) {
   UINT code = LOWORD(wParam);
   if (msg == WM_VSCROLL) {
     int page = std::max(1, CountPerPage(hwnd, state));
-    SetTop(hwnd, state, ScrolledPosition(code, state.top, 1, page, MaxTop(hwnd, state), ScrollTrackPosition(hwnd, SB_VERT, wParam)));
+    SetTop(hwnd, state,
+           ScrolledPosition(code, state.top, 1, page, MaxTop(hwnd, state), ScrollTrackPosition(hwnd, SB_VERT, wParam)));
     return;
   }
   int page = std::max(1, static_cast<int>(Client(hwnd).right));
   SetScrollX(hwnd, state,
              ScrolledPosition(code, state.scrollX, kHorizontalLine, page, MaxScrollX(hwnd, state),
-                      ScrollTrackPosition(hwnd, SB_HORZ, wParam)));
+                              ScrollTrackPosition(hwnd, SB_HORZ, wParam)));
 }
 
 // Report rows scroll by whole lines: dy rounds to the nearest row.

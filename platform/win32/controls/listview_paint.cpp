@@ -45,8 +45,8 @@ void DrawIcon(HWND hwnd, const ListViewState& state, HDC dc, int index, bool hig
   // The item's overlay image (state bits 8 to 11) goes over its icon.
   UINT style = ILD_TRANSPARENT | (highlighted && state.focused ? ILD_SELECTED : ILD_NORMAL) |
                (state.items[static_cast<size_t>(index)].state & LVIS_OVERLAYMASK);
-  ImageList_DrawEx(images, image, dc, icon.left, icon.top + (icon.bottom - icon.top - cy) / 2,
-                   icon.right - icon.left, cy, CLR_NONE, CLR_DEFAULT, style);
+  ImageList_DrawEx(images, image, dc, icon.left, icon.top + (icon.bottom - icon.top - cy) / 2, icon.right - icon.left,
+                   cy, CLR_NONE, CLR_DEFAULT, style);
 }
 
 struct RowColors {

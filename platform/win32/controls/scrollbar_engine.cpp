@@ -67,7 +67,8 @@ ScrollLayout ScrollLayout::Make(const RECT& bar, bool vertical, const ScrollMode
   if (thumb > shaft) return layout;
   layout.thumbLength = thumb;
   long long posRange = static_cast<long long>(model.MaxPos()) - model.min;
-  layout.thumbStart = layout.start + layout.arrow + Scale(shaft - thumb, std::clamp(pos, model.min, model.MaxPos()) - model.min, posRange);
+  layout.thumbStart = layout.start + layout.arrow +
+                      Scale(shaft - thumb, std::clamp(pos, model.min, model.MaxPos()) - model.min, posRange);
   return layout;
 }
 
@@ -177,8 +178,8 @@ void PaintPage(HDC dc, const ScrollLayout& layout, ScrollPart part, bool pressed
 
 }  // namespace
 
-void PaintScrollBar(HDC dc, const ScrollLayout& layout, const ScrollModel& model, ScrollPart pressed,
-                    bool enabled, HBRUSH shaft) {
+void PaintScrollBar(HDC dc, const ScrollLayout& layout, const ScrollModel& model, ScrollPart pressed, bool enabled,
+                    HBRUSH shaft) {
   DitherBrush dither;
   HBRUSH pageBrush = shaft ? shaft : dither.get();
   bool inactive = !enabled || !model.Scrollable();

@@ -32,11 +32,11 @@ enum class ScrollPart { None, LineUp, PageUp, Thumb, PageDown, LineDown };
 struct ScrollLayout {
   RECT bar{};
   bool vertical = true;
-  int start = 0;       // first pixel of the bar along the axis
-  int end = 0;         // one past the last
-  int arrow = 0;       // length of each arrow button
-  int thumbStart = 0;  // thumb position along the axis (when thumbLength > 0)
-  int thumbLength = 0; // 0: no thumb (nothing to scroll, disabled or too short)
+  int start = 0;        // first pixel of the bar along the axis
+  int end = 0;          // one past the last
+  int arrow = 0;        // length of each arrow button
+  int thumbStart = 0;   // thumb position along the axis (when thumbLength > 0)
+  int thumbLength = 0;  // 0: no thumb (nothing to scroll, disabled or too short)
 
   static ScrollLayout Make(const RECT& bar, bool vertical, const ScrollModel& model, int pos);
   ScrollPart HitTest(POINT pt) const;
@@ -48,8 +48,8 @@ struct ScrollLayout {
 
 // Paints a bar. `pressed` is the part held down (drawn pushed); `shaft` is
 // the brush of the page areas, null for the classic dither.
-void PaintScrollBar(HDC dc, const ScrollLayout& layout, const ScrollModel& model, ScrollPart pressed,
-                    bool enabled, HBRUSH shaft);
+void PaintScrollBar(HDC dc, const ScrollLayout& layout, const ScrollModel& model, ScrollPart pressed, bool enabled,
+                    HBRUSH shaft);
 
 // Follows one press on a bar: sends the scroll codes to the notify window,
 // repeats with a timer while an arrow or page area is held, drags the thumb.

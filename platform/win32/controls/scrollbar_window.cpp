@@ -54,7 +54,8 @@ RECT ClientInWindow(HWND hwnd) {
 
 RECT BarRect(HWND hwnd, int bar) {
   RECT client = ClientInWindow(hwnd);
-  if (bar == SB_VERT) return RECT{client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL), client.bottom};
+  if (bar == SB_VERT)
+    return RECT{client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL), client.bottom};
   return RECT{client.left, client.bottom, client.right, client.bottom + GetSystemMetrics(SM_CYHSCROLL)};
 }
 
@@ -103,8 +104,7 @@ bool ShowBars(HWND hwnd, DWORD bits, bool show) {
   DWORD updated = show ? (style | bits) : (style & ~bits);
   if (updated == style) return false;
   SetWindowLong(hwnd, GWL_STYLE, static_cast<LONG>(updated));
-  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   return true;
 }
 
@@ -194,8 +194,7 @@ void ScrollBarNcLButtonDown(HWND hwnd, WPARAM hitTest, POINT screenPt) {
   ScrollTracker::Target target{hwnd, 0, hwnd, WindowBarTimer};
   ScrollLayout layout = LayoutOf(hwnd, *bars, bar);
   bars->trackingBar = bar;
-  if (bars->tracker.Press(target, layout, Bar(*bars, bar).model, ScreenToWindow(hwnd, screenPt)) ==
-      ScrollPart::None) {
+  if (bars->tracker.Press(target, layout, Bar(*bars, bar).model, ScreenToWindow(hwnd, screenPt)) == ScrollPart::None) {
     bars->trackingBar = -1;
     return;
   }

@@ -11,8 +11,8 @@ namespace win32::controls {
 
 struct StatusPart {
   std::string text;
-  UINT type = 0;    // SBT_* drawing type
-  LPARAM data = 0;  // the value an SBT_OWNERDRAW part carries
+  UINT type = 0;         // SBT_* drawing type
+  LPARAM data = 0;       // the value an SBT_OWNERDRAW part carries
   HICON icon = nullptr;  // SB_SETICON's, the caller's to destroy
 };
 

@@ -16,7 +16,7 @@ struct ToolbarButton {
   BYTE style = TBSTYLE_BUTTON;
   DWORD_PTR data = 0;
   INT_PTR string = 0;  // an index of ToolbarState::strings, shown under the image; -1 none
-  RECT rect{};  // laid out by LayoutToolbar; empty when hidden
+  RECT rect{};         // laid out by LayoutToolbar; empty when hidden
 };
 
 // Images added with TB_ADDBITMAP: a strip of `count` images side by side.

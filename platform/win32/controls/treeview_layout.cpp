@@ -122,7 +122,9 @@ bool IsShown(const TreeItem& item) {
   return true;
 }
 
-int RowWidth(HWND hwnd, TreeViewState& state, TreeItem& item) { return ItemWidth(hwnd, state, PartsOf(hwnd, state), item); }
+int RowWidth(HWND hwnd, TreeViewState& state, TreeItem& item) {
+  return ItemWidth(hwnd, state, PartsOf(hwnd, state), item);
+}
 
 void NoteInserted(HWND hwnd, TreeViewState& state, TreeItem& item) {
   state.visibleDirty = true;
@@ -294,12 +296,14 @@ void OnScroll(HWND hwnd, TreeViewState& state, UINT msg, WPARAM wParam) {
   UINT code = LOWORD(wParam);
   if (msg == WM_VSCROLL) {
     int page = std::max(1, RowsPerPage(hwnd, state));
-    SetTop(hwnd, state, ScrolledPosition(code, state.top, 1, page, MaxTop(hwnd, state), ScrollTrackPosition(hwnd, SB_VERT, wParam)));
+    SetTop(hwnd, state,
+           ScrolledPosition(code, state.top, 1, page, MaxTop(hwnd, state), ScrollTrackPosition(hwnd, SB_VERT, wParam)));
     return;
   }
   int last = MaxXOffset(hwnd, state);
   int track = ScrollTrackPosition(hwnd, SB_HORZ, wParam);
-  int pos = std::clamp(ScrolledPosition(code, state.xOffset, kHorizontalLine, Client(hwnd).right, last, track), 0, last);
+  int pos =
+      std::clamp(ScrolledPosition(code, state.xOffset, kHorizontalLine, Client(hwnd).right, last, track), 0, last);
   if (pos == state.xOffset) return;
   state.xOffset = pos;
   UpdateScrollBars(hwnd, state);

@@ -62,17 +62,28 @@ std::shared_ptr<WindowClass> ClassOf(HWND hwnd) {
 std::optional<ULONG_PTR> ReadClassLong(const WindowClass& c, int index) {
   const WNDCLASSEX& wc = c.wc;
   switch (index) {
-    case GCL_STYLE: return wc.style;
-    case GCL_CBWNDEXTRA: return static_cast<ULONG_PTR>(wc.cbWndExtra);
-    case GCL_CBCLSEXTRA: return static_cast<ULONG_PTR>(wc.cbClsExtra);
-    case GCLP_HBRBACKGROUND: return reinterpret_cast<ULONG_PTR>(wc.hbrBackground);
-    case GCLP_HCURSOR: return reinterpret_cast<ULONG_PTR>(wc.hCursor);
-    case GCLP_HICON: return reinterpret_cast<ULONG_PTR>(wc.hIcon);
-    case GCLP_HICONSM: return reinterpret_cast<ULONG_PTR>(wc.hIconSm);
-    case GCLP_HMODULE: return reinterpret_cast<ULONG_PTR>(wc.hInstance);
-    case GCLP_WNDPROC: return reinterpret_cast<ULONG_PTR>(wc.lpfnWndProc);
-    case GCW_ATOM: return c.atom;
-    default: break;
+    case GCL_STYLE:
+      return wc.style;
+    case GCL_CBWNDEXTRA:
+      return static_cast<ULONG_PTR>(wc.cbWndExtra);
+    case GCL_CBCLSEXTRA:
+      return static_cast<ULONG_PTR>(wc.cbClsExtra);
+    case GCLP_HBRBACKGROUND:
+      return reinterpret_cast<ULONG_PTR>(wc.hbrBackground);
+    case GCLP_HCURSOR:
+      return reinterpret_cast<ULONG_PTR>(wc.hCursor);
+    case GCLP_HICON:
+      return reinterpret_cast<ULONG_PTR>(wc.hIcon);
+    case GCLP_HICONSM:
+      return reinterpret_cast<ULONG_PTR>(wc.hIconSm);
+    case GCLP_HMODULE:
+      return reinterpret_cast<ULONG_PTR>(wc.hInstance);
+    case GCLP_WNDPROC:
+      return reinterpret_cast<ULONG_PTR>(wc.lpfnWndProc);
+    case GCW_ATOM:
+      return c.atom;
+    default:
+      break;
   }
   if (index >= 0 && static_cast<size_t>(index) + sizeof(ULONG_PTR) <= c.extra.size()) {
     ULONG_PTR v = 0;
@@ -87,14 +98,32 @@ std::optional<ULONG_PTR> WriteClassLong(WindowClass& c, int index, ULONG_PTR v) 
   if (!old) return std::nullopt;
   WNDCLASSEX& wc = c.wc;
   switch (index) {
-    case GCL_STYLE: wc.style = static_cast<UINT>(v); break;
-    case GCLP_HBRBACKGROUND: wc.hbrBackground = reinterpret_cast<HBRUSH>(v); break;
-    case GCLP_HCURSOR: wc.hCursor = reinterpret_cast<HCURSOR>(v); break;
-    case GCLP_HICON: wc.hIcon = reinterpret_cast<HICON>(v); break;
-    case GCLP_HICONSM: wc.hIconSm = reinterpret_cast<HICON>(v); break;
-    case GCLP_WNDPROC: wc.lpfnWndProc = reinterpret_cast<WNDPROC>(v); break;
-    case GCL_CBWNDEXTRA: case GCL_CBCLSEXTRA: case GCLP_HMODULE: case GCW_ATOM: return std::nullopt;
-    default: std::memcpy(c.extra.data() + index, &v, sizeof v); break;
+    case GCL_STYLE:
+      wc.style = static_cast<UINT>(v);
+      break;
+    case GCLP_HBRBACKGROUND:
+      wc.hbrBackground = reinterpret_cast<HBRUSH>(v);
+      break;
+    case GCLP_HCURSOR:
+      wc.hCursor = reinterpret_cast<HCURSOR>(v);
+      break;
+    case GCLP_HICON:
+      wc.hIcon = reinterpret_cast<HICON>(v);
+      break;
+    case GCLP_HICONSM:
+      wc.hIconSm = reinterpret_cast<HICON>(v);
+      break;
+    case GCLP_WNDPROC:
+      wc.lpfnWndProc = reinterpret_cast<WNDPROC>(v);
+      break;
+    case GCL_CBWNDEXTRA:
+    case GCL_CBCLSEXTRA:
+    case GCLP_HMODULE:
+    case GCW_ATOM:
+      return std::nullopt;
+    default:
+      std::memcpy(c.extra.data() + index, &v, sizeof v);
+      break;
   }
   return old;
 }
@@ -119,8 +148,8 @@ ATOM WINAPI RegisterClassEx(const WNDCLASSEX* lpwcx) {
 
 ATOM WINAPI RegisterClass(const WNDCLASS* wc) {
   if (!wc) return 0;
-  WNDCLASSEX ex{sizeof(WNDCLASSEX), wc->style, wc->lpfnWndProc, wc->cbClsExtra, wc->cbWndExtra, wc->hInstance,
-                wc->hIcon, wc->hCursor, wc->hbrBackground, wc->lpszMenuName, wc->lpszClassName, nullptr};
+  WNDCLASSEX ex{sizeof(WNDCLASSEX), wc->style,   wc->lpfnWndProc,   wc->cbClsExtra,   wc->cbWndExtra,    wc->hInstance,
+                wc->hIcon,          wc->hCursor, wc->hbrBackground, wc->lpszMenuName, wc->lpszClassName, nullptr};
   return RegisterClassEx(&ex);
 }
 
@@ -158,8 +187,8 @@ BOOL WINAPI GetClassInfo(HINSTANCE hInstance, LPCSTR lpClassName, LPWNDCLASS lpW
   WNDCLASSEX ex{};
   BOOL ok = GetClassInfoEx(hInstance, lpClassName, &ex);
   if (!ok || !lpWndClass) return FALSE;
-  *lpWndClass = WNDCLASS{ex.style,  ex.lpfnWndProc,   ex.cbClsExtra,    ex.cbWndExtra,    ex.hInstance,
-                         ex.hIcon, ex.hCursor, ex.hbrBackground, ex.lpszMenuName, ex.lpszClassName};
+  *lpWndClass = WNDCLASS{ex.style, ex.lpfnWndProc, ex.cbClsExtra,    ex.cbWndExtra,   ex.hInstance,
+                         ex.hIcon, ex.hCursor,     ex.hbrBackground, ex.lpszMenuName, ex.lpszClassName};
   return ok;
 }
 

@@ -126,7 +126,8 @@ void WINAPI Sleep(DWORD dwMilliseconds) {
   using namespace win32::core;
   Lock lk(S());
   if (dwMilliseconds == 0) return;
-  WaitUntil(lk, [] { return false; }, DeadlineAfter(dwMilliseconds));
+  WaitUntil(
+      lk, [] { return false; }, DeadlineAfter(dwMilliseconds));
 }
 
 DWORD WINAPI SleepEx(DWORD dwMilliseconds, BOOL) {

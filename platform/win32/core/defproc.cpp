@@ -93,7 +93,8 @@ void PositionChanged(HWND hwnd, const WINDOWPOS& wp) {
     GetWindowRect(hwnd, &r);
     POINT p{0, 0};
     ClientToScreen(hwnd, &p);
-    if (HWND parent = (GetWindowLong(hwnd, GWL_STYLE) & WS_CHILD) ? GetParent(hwnd) : nullptr) ScreenToClient(parent, &p);
+    if (HWND parent = (GetWindowLong(hwnd, GWL_STYLE) & WS_CHILD) ? GetParent(hwnd) : nullptr)
+      ScreenToClient(parent, &p);
     SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(p.x, p.y));
   }
   if (!(wp.flags & SWP_NOCLIENTSIZE) || (wp.flags & SWP_STATECHANGED)) {
@@ -125,12 +126,24 @@ HWND CycleTopLevel(HWND from, bool next) {
 LRESULT SysCommand(HWND hwnd, WPARAM wp, LPARAM lp) {
   switch (wp & 0xFFF0) {
     case SC_MOVE:
-    case SC_SIZE: RunSizeMoveLoop(hwnd, wp, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); break;
-    case SC_CLOSE: SendMessage(hwnd, WM_CLOSE, 0, 0); break;
-    case SC_MINIMIZE: ShowWindow(hwnd, SW_MINIMIZE); break;
-    case SC_MAXIMIZE: ShowWindow(hwnd, SW_MAXIMIZE); break;
-    case SC_RESTORE: ShowWindow(hwnd, SW_RESTORE); break;
-    case SC_KEYMENU: win32::internal::KeyMenu(hwnd, static_cast<char>(lp)); break;
+    case SC_SIZE:
+      RunSizeMoveLoop(hwnd, wp, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+      break;
+    case SC_CLOSE:
+      SendMessage(hwnd, WM_CLOSE, 0, 0);
+      break;
+    case SC_MINIMIZE:
+      ShowWindow(hwnd, SW_MINIMIZE);
+      break;
+    case SC_MAXIMIZE:
+      ShowWindow(hwnd, SW_MAXIMIZE);
+      break;
+    case SC_RESTORE:
+      ShowWindow(hwnd, SW_RESTORE);
+      break;
+    case SC_KEYMENU:
+      win32::internal::KeyMenu(hwnd, static_cast<char>(lp));
+      break;
     case SC_MOUSEMENU:
       win32::internal::MouseMenu(hwnd, static_cast<UINT>(wp & 0x000F), POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       break;
@@ -138,7 +151,8 @@ LRESULT SysCommand(HWND hwnd, WPARAM wp, LPARAM lp) {
     case SC_PREVWINDOW:
       if (HWND other = CycleTopLevel(hwnd, (wp & 0xFFF0) == SC_NEXTWINDOW)) SetActiveWindow(other);
       break;
-    default: break;
+    default:
+      break;
   }
   return 0;
 }
@@ -146,10 +160,14 @@ LRESULT SysCommand(HWND hwnd, WPARAM wp, LPARAM lp) {
 // The command of a caption button, or 0 for other hit-test codes.
 WPARAM CaptionButtonCommand(HWND hwnd, WPARAM hit) {
   switch (hit) {
-    case HTCLOSE: return SC_CLOSE;
-    case HTMINBUTTON: return IsIconic(hwnd) ? SC_RESTORE : SC_MINIMIZE;
-    case HTMAXBUTTON: return IsZoomed(hwnd) ? SC_RESTORE : SC_MAXIMIZE;
-    default: return 0;
+    case HTCLOSE:
+      return SC_CLOSE;
+    case HTMINBUTTON:
+      return IsIconic(hwnd) ? SC_RESTORE : SC_MINIMIZE;
+    case HTMAXBUTTON:
+      return IsZoomed(hwnd) ? SC_RESTORE : SC_MAXIMIZE;
+    default:
+      return 0;
   }
 }
 
@@ -179,19 +197,24 @@ LRESULT NcLButtonDown(HWND hwnd, WPARAM hit, LPARAM lp) {
     return 0;
   }
   switch (hit) {
-    case HTCAPTION: SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE + HTCAPTION, lp); break;
+    case HTCAPTION:
+      SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE + HTCAPTION, lp);
+      break;
     case HTVSCROLL:
     case HTHSCROLL:
       win32::internal::ScrollBarNcLButtonDown(hwnd, hit, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       break;
     case HTMENU:
-    case HTSYSMENU: SendMessage(hwnd, WM_SYSCOMMAND, SC_MOUSEMENU + hit, lp); break;
+    case HTSYSMENU:
+      SendMessage(hwnd, WM_SYSCOMMAND, SC_MOUSEMENU + hit, lp);
+      break;
     case HTCLOSE:
     case HTMINBUTTON:
     case HTMAXBUTTON:
       if (CaptionButtonEnabled(hwnd, hit)) win32::internal::PressCaptionButton(hwnd, static_cast<UINT>(hit));
       break;
-    default: break;
+    default:
+      break;
   }
   return 0;
 }
@@ -266,9 +289,12 @@ LRESULT WINAPI DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) 
       win32::internal::ScrollBarTrackMessage(hWnd, Msg, wParam, lParam))
     return 0;
   switch (Msg) {
-    case WM_NCLBUTTONDOWN: return NcLButtonDown(hWnd, wParam, lParam);
-    case WM_NCLBUTTONUP: return NcLButtonUp(hWnd, wParam, lParam);
-    case WM_NCLBUTTONDBLCLK: return NcLButtonDblClk(hWnd, wParam, lParam);
+    case WM_NCLBUTTONDOWN:
+      return NcLButtonDown(hWnd, wParam, lParam);
+    case WM_NCLBUTTONUP:
+      return NcLButtonUp(hWnd, wParam, lParam);
+    case WM_NCLBUTTONDBLCLK:
+      return NcLButtonDblClk(hWnd, wParam, lParam);
     case WM_NCDESTROY:
       win32::internal::ScrollBarWindowDestroyed(hWnd);
       win32::internal::ForgetWindowMenus(hWnd);
@@ -284,34 +310,50 @@ LRESULT WINAPI DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) 
       if (r) *r = ClientFromWindowRect(hWnd, *r);
       return 0;
     }
-    case WM_NCHITTEST: return NcHitTest(hWnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-    case WM_NCPAINT: PaintNonClient(hWnd); return 0;
+    case WM_NCHITTEST:
+      return NcHitTest(hWnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_NCPAINT:
+      PaintNonClient(hWnd);
+      return 0;
     case WM_NCACTIVATE:
       RedrawFrame(hWnd);
       return TRUE;
-    case WM_SETTEXT: return SetText(hWnd, reinterpret_cast<LPCSTR>(lParam));
-    case WM_GETTEXT: return GetText(hWnd, wParam, reinterpret_cast<LPSTR>(lParam));
+    case WM_SETTEXT:
+      return SetText(hWnd, reinterpret_cast<LPCSTR>(lParam));
+    case WM_GETTEXT:
+      return GetText(hWnd, wParam, reinterpret_cast<LPSTR>(lParam));
     case WM_SETICON:
-    case WM_GETICON: return WindowIcon(hWnd, Msg == WM_SETICON, wParam, reinterpret_cast<HICON>(lParam));
+    case WM_GETICON:
+      return WindowIcon(hWnd, Msg == WM_SETICON, wParam, reinterpret_cast<HICON>(lParam));
     case WM_GETTEXTLENGTH: {
       Lock lk(S());
       WindowPtr w = FindWindowLocked(hWnd);
       return w ? static_cast<LRESULT>(w->text.size()) : 0;
     }
-    case WM_CLOSE: DestroyWindow(hWnd); return 0;
-    case WM_SYSCOMMAND: return SysCommand(hWnd, wParam, lParam);
-    case WM_SYSKEYDOWN: return SysKeyDown(hWnd, wParam, lParam);
-    case WM_SYSKEYUP: return SysKeyUp(hWnd, wParam);
-    case WM_SYSCHAR: return SysChar(hWnd, wParam, lParam);
-    case WM_KEYDOWN: win32::internal::ArmAltMenu(false); return 0;
-    case WM_ERASEBKGND: return EraseBackground(hWnd, reinterpret_cast<HDC>(wParam));
+    case WM_CLOSE:
+      DestroyWindow(hWnd);
+      return 0;
+    case WM_SYSCOMMAND:
+      return SysCommand(hWnd, wParam, lParam);
+    case WM_SYSKEYDOWN:
+      return SysKeyDown(hWnd, wParam, lParam);
+    case WM_SYSKEYUP:
+      return SysKeyUp(hWnd, wParam);
+    case WM_SYSCHAR:
+      return SysChar(hWnd, wParam, lParam);
+    case WM_KEYDOWN:
+      win32::internal::ArmAltMenu(false);
+      return 0;
+    case WM_ERASEBKGND:
+      return EraseBackground(hWnd, reinterpret_cast<HDC>(wParam));
     case WM_PAINT: {
       PAINTSTRUCT ps;
       BeginPaint(hWnd, &ps);
       EndPaint(hWnd, &ps);
       return 0;
     }
-    case WM_SETCURSOR: return SetCursorDefault(hWnd, wParam, lParam);
+    case WM_SETCURSOR:
+      return SetCursorDefault(hWnd, wParam, lParam);
     case WM_MOUSEACTIVATE:
       if (GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD) {
         if (LRESULT r = SendMessage(GetParent(hWnd), WM_MOUSEACTIVATE, wParam, lParam)) return r;
@@ -326,7 +368,8 @@ LRESULT WINAPI DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) 
       SendMessage(hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hWnd), MAKELPARAM(p.x, p.y));
       return 0;
     }
-    case WM_CONTEXTMENU: return ContextMenu(hWnd, wParam, lParam);
+    case WM_CONTEXTMENU:
+      return ContextMenu(hWnd, wParam, lParam);
     case WM_WINDOWPOSCHANGING: {
       auto* wp = reinterpret_cast<WINDOWPOS*>(lParam);
       const DWORD style = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE));
@@ -357,7 +400,8 @@ LRESULT WINAPI DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) 
     case WM_QUERYENDSESSION:
     case WM_QUERYOPEN:
       return TRUE;
-    case WM_NOTIFYFORMAT: return NFR_ANSI;
+    case WM_NOTIFYFORMAT:
+      return NFR_ANSI;
     case WM_GETFONT:
     case WM_SETFONT:
     case WM_SHOWWINDOW:

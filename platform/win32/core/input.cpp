@@ -23,10 +23,10 @@ struct OemKey {
   char plain;
   char shifted;
 };
-constexpr OemKey kOemKeys[] = {{VK_OEM_1, ';', ':'},      {VK_OEM_PLUS, '=', '+'}, {VK_OEM_COMMA, ',', '<'},
-                               {VK_OEM_MINUS, '-', '_'},  {VK_OEM_PERIOD, '.', '>'}, {VK_OEM_2, '/', '?'},
-                               {VK_OEM_3, '`', '~'},      {VK_OEM_4, '[', '{'},     {VK_OEM_5, '\\', '|'},
-                               {VK_OEM_6, ']', '}'},      {VK_OEM_7, '\'', '"'}};
+constexpr OemKey kOemKeys[] = {{VK_OEM_1, ';', ':'},     {VK_OEM_PLUS, '=', '+'},   {VK_OEM_COMMA, ',', '<'},
+                               {VK_OEM_MINUS, '-', '_'}, {VK_OEM_PERIOD, '.', '>'}, {VK_OEM_2, '/', '?'},
+                               {VK_OEM_3, '`', '~'},     {VK_OEM_4, '[', '{'},      {VK_OEM_5, '\\', '|'},
+                               {VK_OEM_6, ']', '}'},     {VK_OEM_7, '\'', '"'}};
 
 bool Down(const std::array<BYTE, 256>& keys, UINT vk) { return (keys[vk & 0xFF] & 0x80) != 0; }
 
@@ -39,17 +39,28 @@ int CharFor(UINT vk, bool shift, bool caps, bool ctrl) {
   if (vk >= '0' && vk <= '9') return shift ? kShiftedDigits[vk - '0'] : static_cast<int>(vk);
   if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9) return static_cast<int>('0' + vk - VK_NUMPAD0);
   switch (vk) {
-    case VK_SPACE: return ' ';
-    case VK_RETURN: return '\r';
-    case VK_TAB: return '\t';
-    case VK_BACK: return '\b';
-    case VK_ESCAPE: return 0x1B;
-    case VK_MULTIPLY: return '*';
-    case VK_ADD: return '+';
-    case VK_SUBTRACT: return '-';
-    case VK_DECIMAL: return '.';
-    case VK_DIVIDE: return '/';
-    default: break;
+    case VK_SPACE:
+      return ' ';
+    case VK_RETURN:
+      return '\r';
+    case VK_TAB:
+      return '\t';
+    case VK_BACK:
+      return '\b';
+    case VK_ESCAPE:
+      return 0x1B;
+    case VK_MULTIPLY:
+      return '*';
+    case VK_ADD:
+      return '+';
+    case VK_SUBTRACT:
+      return '-';
+    case VK_DECIMAL:
+      return '.';
+    case VK_DIVIDE:
+      return '/';
+    default:
+      break;
   }
   for (const OemKey& k : kOemKeys) {
     if (k.vk == vk) return shift ? k.shifted : k.plain;
@@ -78,7 +89,8 @@ void InjectKey(UINT vk, bool down) {
   Lock lk(S());
   State& s = S();
   const bool wasDown = Down(s.asyncKeys, vk);
-  s.asyncKeys[vk & 0xFF] = down ? static_cast<BYTE>(s.asyncKeys[vk & 0xFF] | 0x80) : static_cast<BYTE>(s.asyncKeys[vk & 0xFF] & 0x7F);
+  s.asyncKeys[vk & 0xFF] =
+      down ? static_cast<BYTE>(s.asyncKeys[vk & 0xFF] | 0x80) : static_cast<BYTE>(s.asyncKeys[vk & 0xFF] & 0x7F);
   const bool alt = Down(s.asyncKeys, VK_MENU) || (vk == VK_MENU && !down);
   const bool ctrl = Down(s.asyncKeys, VK_CONTROL);
   const bool sys = (alt && !ctrl) || vk == VK_F10;
@@ -404,12 +416,18 @@ SHORT WINAPI VkKeyScan(CHAR ch) {
     if (kShiftedDigits[d] == ch) return static_cast<SHORT>(0x100 | ('0' + d));
   }
   switch (ch) {
-    case ' ': return VK_SPACE;
-    case '\r': return VK_RETURN;
-    case '\t': return VK_TAB;
-    case '\b': return VK_BACK;
-    case 0x1B: return VK_ESCAPE;
-    default: break;
+    case ' ':
+      return VK_SPACE;
+    case '\r':
+      return VK_RETURN;
+    case '\t':
+      return VK_TAB;
+    case '\b':
+      return VK_BACK;
+    case 0x1B:
+      return VK_ESCAPE;
+    default:
+      break;
   }
   for (const OemKey& k : kOemKeys) {
     if (k.plain == ch) return static_cast<SHORT>(k.vk);
@@ -420,13 +438,16 @@ SHORT WINAPI VkKeyScan(CHAR ch) {
 
 UINT WINAPI MapVirtualKey(UINT uCode, UINT uMapType) {
   switch (uMapType) {
-    case MAPVK_VK_TO_VSC: return ScanCode(uCode);
+    case MAPVK_VK_TO_VSC:
+      return ScanCode(uCode);
     case MAPVK_VSC_TO_VK:
       for (UINT vk = 1; vk < 256; ++vk) {
         if (ScanCode(vk) == uCode) return vk;
       }
       return 0;
-    case MAPVK_VK_TO_CHAR: return static_cast<UINT>(CharFor(uCode, false, true, false));
-    default: return 0;
+    case MAPVK_VK_TO_CHAR:
+      return static_cast<UINT>(CharFor(uCode, false, true, false));
+    default:
+      return 0;
   }
 }

@@ -35,40 +35,99 @@ using namespace win32::core;
 int WINAPI GetSystemMetrics(int nIndex) {
   const SIZE screen = Backend().ScreenSize();
   switch (nIndex) {
-    case SM_CXSCREEN: case SM_CXVIRTUALSCREEN: case SM_CXFULLSCREEN: return screen.cx;
-    case SM_CYSCREEN: case SM_CYVIRTUALSCREEN: return screen.cy;
-    case SM_CYFULLSCREEN: return screen.cy - 28 - 19;
-    case SM_CXVSCROLL: case SM_CYHSCROLL: case SM_CYVSCROLL: case SM_CXHSCROLL: return 16;
-    case SM_CYVTHUMB: case SM_CXHTHUMB: return 16;
-    case SM_CYCAPTION: return 19;
-    case SM_CXBORDER: case SM_CYBORDER: return 1;
-    case SM_CXDLGFRAME: case SM_CYDLGFRAME: return 3;
-    case SM_CXFRAME: case SM_CYFRAME: return 4;
-    case SM_CXEDGE: case SM_CYEDGE: return 2;
-    case SM_CXICON: case SM_CYICON: case SM_CXCURSOR: case SM_CYCURSOR: return 32;
-    case SM_CXSMICON: case SM_CYSMICON: return 16;
-    case SM_CYSMCAPTION: return 16;
-    case SM_CXSMSIZE: case SM_CYSMSIZE: return 15;
-    case SM_CYMENU: return 19;
-    case SM_CXMENUSIZE: case SM_CYMENUSIZE: return 18;
-    case SM_CXSIZE: case SM_CYSIZE: return 18;
-    case SM_CXMIN: return 112;
-    case SM_CYMIN: return 27;
-    case SM_CXMINTRACK: return 112;
-    case SM_CYMINTRACK: return 27;
-    case SM_CXMAXTRACK: return screen.cx + 12;
-    case SM_CYMAXTRACK: return screen.cy + 12;
-    case SM_CXMAXIMIZED: return screen.cx + 8;
-    case SM_CYMAXIMIZED: return screen.cy - 28 + 8;
-    case SM_CXMINIMIZED: return 160;
-    case SM_CYMINIMIZED: return 24;
-    case SM_CXDOUBLECLK: case SM_CYDOUBLECLK: return 4;
-    case SM_CXDRAG: case SM_CYDRAG: return 4;
-    case SM_CXICONSPACING: case SM_CYICONSPACING: return 75;
-    case SM_CXMENUCHECK: case SM_CYMENUCHECK: return 13;
-    case SM_MOUSEPRESENT: case SM_MOUSEWHEELPRESENT: case SM_CMONITORS: case SM_SAMEDISPLAYFORMAT: return 1;
-    case SM_CMOUSEBUTTONS: return 3;
-    default: return 0;
+    case SM_CXSCREEN:
+    case SM_CXVIRTUALSCREEN:
+    case SM_CXFULLSCREEN:
+      return screen.cx;
+    case SM_CYSCREEN:
+    case SM_CYVIRTUALSCREEN:
+      return screen.cy;
+    case SM_CYFULLSCREEN:
+      return screen.cy - 28 - 19;
+    case SM_CXVSCROLL:
+    case SM_CYHSCROLL:
+    case SM_CYVSCROLL:
+    case SM_CXHSCROLL:
+      return 16;
+    case SM_CYVTHUMB:
+    case SM_CXHTHUMB:
+      return 16;
+    case SM_CYCAPTION:
+      return 19;
+    case SM_CXBORDER:
+    case SM_CYBORDER:
+      return 1;
+    case SM_CXDLGFRAME:
+    case SM_CYDLGFRAME:
+      return 3;
+    case SM_CXFRAME:
+    case SM_CYFRAME:
+      return 4;
+    case SM_CXEDGE:
+    case SM_CYEDGE:
+      return 2;
+    case SM_CXICON:
+    case SM_CYICON:
+    case SM_CXCURSOR:
+    case SM_CYCURSOR:
+      return 32;
+    case SM_CXSMICON:
+    case SM_CYSMICON:
+      return 16;
+    case SM_CYSMCAPTION:
+      return 16;
+    case SM_CXSMSIZE:
+    case SM_CYSMSIZE:
+      return 15;
+    case SM_CYMENU:
+      return 19;
+    case SM_CXMENUSIZE:
+    case SM_CYMENUSIZE:
+      return 18;
+    case SM_CXSIZE:
+    case SM_CYSIZE:
+      return 18;
+    case SM_CXMIN:
+      return 112;
+    case SM_CYMIN:
+      return 27;
+    case SM_CXMINTRACK:
+      return 112;
+    case SM_CYMINTRACK:
+      return 27;
+    case SM_CXMAXTRACK:
+      return screen.cx + 12;
+    case SM_CYMAXTRACK:
+      return screen.cy + 12;
+    case SM_CXMAXIMIZED:
+      return screen.cx + 8;
+    case SM_CYMAXIMIZED:
+      return screen.cy - 28 + 8;
+    case SM_CXMINIMIZED:
+      return 160;
+    case SM_CYMINIMIZED:
+      return 24;
+    case SM_CXDOUBLECLK:
+    case SM_CYDOUBLECLK:
+      return 4;
+    case SM_CXDRAG:
+    case SM_CYDRAG:
+      return 4;
+    case SM_CXICONSPACING:
+    case SM_CYICONSPACING:
+      return 75;
+    case SM_CXMENUCHECK:
+    case SM_CYMENUCHECK:
+      return 13;
+    case SM_MOUSEPRESENT:
+    case SM_MOUSEWHEELPRESENT:
+    case SM_CMONITORS:
+    case SM_SAMEDISPLAYFORMAT:
+      return 1;
+    case SM_CMOUSEBUTTONS:
+      return 3;
+    default:
+      return 0;
   }
 }
 
@@ -120,7 +179,10 @@ BOOL WINAPI SystemParametersInfo(UINT uiAction, UINT, PVOID pvParam, UINT) {
     case SPI_GETMENUSHOWDELAY:
     case SPI_GETMOUSEHOVERTIME: {
       const UINT values[] = {1, 31, 400, 400};
-      const int i = uiAction == SPI_GETKEYBOARDDELAY ? 0 : uiAction == SPI_GETKEYBOARDSPEED ? 1 : uiAction == SPI_GETMENUSHOWDELAY ? 2 : 3;
+      const int i = uiAction == SPI_GETKEYBOARDDELAY   ? 0
+                    : uiAction == SPI_GETKEYBOARDSPEED ? 1
+                    : uiAction == SPI_GETMENUSHOWDELAY ? 2
+                                                       : 3;
       if (pvParam) *static_cast<UINT*>(pvParam) = values[i];
       return pvParam != nullptr;
     }
@@ -222,11 +284,15 @@ BOOL WINAPI SubtractRect(LPRECT d, const RECT* a, const RECT* b) {
   if (IntersectRect(&i, a, b)) {
     // Only a cut that spans a whole side leaves a rectangle.
     if (i.top == r.top && i.bottom == r.bottom) {
-      if (i.left == r.left) r.left = i.right;
-      else if (i.right == r.right) r.right = i.left;
+      if (i.left == r.left)
+        r.left = i.right;
+      else if (i.right == r.right)
+        r.right = i.left;
     } else if (i.left == r.left && i.right == r.right) {
-      if (i.top == r.top) r.top = i.bottom;
-      else if (i.bottom == r.bottom) r.bottom = i.top;
+      if (i.top == r.top)
+        r.top = i.bottom;
+      else if (i.bottom == r.bottom)
+        r.bottom = i.top;
     }
   }
   if (IsRectEmpty(&r)) r = RECT{};

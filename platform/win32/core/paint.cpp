@@ -9,7 +9,9 @@
 namespace win32::core {
 namespace {
 
-RECT ClientBounds(const Window& w) { return RECT{0, 0, w.client.right - w.client.left, w.client.bottom - w.client.top}; }
+RECT ClientBounds(const Window& w) {
+  return RECT{0, 0, w.client.right - w.client.left, w.client.bottom - w.client.top};
+}
 
 RECT Intersect(const RECT& a, const RECT& b) {
   RECT r{};
@@ -38,7 +40,8 @@ HDC MakeDCLocked(Window& w, bool wholeWindow, const RECT* clipClient) {
   for (WindowPtr a = (w.style & WS_CHILD) ? FindWindowLocked(w.parent) : nullptr; a;
        a = (a->style & WS_CHILD) ? FindWindowLocked(a->parent) : nullptr) {
     const POINT o = SurfaceOffsetLocked(*a);
-    clip = Intersect(clip, Shift(ClientBounds(*a), POINT{o.x + a->client.left - a->rect.left, o.y + a->client.top - a->rect.top}));
+    clip = Intersect(
+        clip, Shift(ClientBounds(*a), POINT{o.x + a->client.left - a->rect.left, o.y + a->client.top - a->rect.top}));
   }
   HDC dc = internal::CreateSurfaceDC(top->surface.get(), origin, clip, w.hwnd);
   if (!dc) return nullptr;
@@ -197,7 +200,9 @@ BOOL WINAPI ValidateRect(HWND hWnd, const RECT* lpRect) {
   return RedrawWindow(hWnd, lpRect, nullptr, RDW_VALIDATE | RDW_NOCHILDREN);
 }
 
-BOOL WINAPI ValidateRgn(HWND hWnd, HRGN hRgn) { return RedrawWindow(hWnd, nullptr, hRgn, RDW_VALIDATE | RDW_NOCHILDREN); }
+BOOL WINAPI ValidateRgn(HWND hWnd, HRGN hRgn) {
+  return RedrawWindow(hWnd, nullptr, hRgn, RDW_VALIDATE | RDW_NOCHILDREN);
+}
 
 BOOL WINAPI RedrawWindow(HWND hWnd, const RECT* lprcUpdate, HRGN hrgnUpdate, UINT flags) {
   RECT box{};
@@ -297,8 +302,10 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
   lpPaint->hdc = dc;
   lpPaint->rcPaint = paint;
   lpPaint->fErase = TRUE;
-  if (erase && dc) lpPaint->fErase = SendMessage(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) == 0;
-  else if (!erase) lpPaint->fErase = FALSE;
+  if (erase && dc)
+    lpPaint->fErase = SendMessage(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) == 0;
+  else if (!erase)
+    lpPaint->fErase = FALSE;
   return dc;
 }
 

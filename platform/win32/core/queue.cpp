@@ -149,8 +149,7 @@ LRESULT SendAcrossThreads(HWND hwnd, DWORD thread, UINT msg, WPARAM wp, LPARAM l
   return sm->result;
 }
 
-LRESULT SendImpl(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool notify, std::optional<DWORD> timeout,
-                 bool* timedOut) {
+LRESULT SendImpl(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool notify, std::optional<DWORD> timeout, bool* timedOut) {
   DWORD thread;
   {
     Lock lk(S());
@@ -377,7 +376,8 @@ BOOL WINAPI WaitMessage(void) {
   for (;;) {
     ServeSentMessagesLocked(lk, *q);
     if (HasMatchLocked(*q, nullptr, 0, 0, QS_ALLINPUT & ~QS_SENDMESSAGE)) return TRUE;
-    WaitUntil(lk, [q] { return HasMatchLocked(*q, nullptr, 0, 0, QS_ALLINPUT); }, NextTimerLocked(q->id));
+    WaitUntil(
+        lk, [q] { return HasMatchLocked(*q, nullptr, 0, 0, QS_ALLINPUT); }, NextTimerLocked(q->id));
   }
 }
 
@@ -443,8 +443,7 @@ BOOL WINAPI TranslateMessage(const MSG* lpMsg) {
   if (!lpMsg || (lpMsg->message != WM_KEYDOWN && lpMsg->message != WM_SYSKEYDOWN)) return FALSE;
   const int ch = CharFromKey(static_cast<UINT>(lpMsg->wParam));
   if (ch <= 0) return FALSE;
-  PostMessage(lpMsg->hwnd, lpMsg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR, static_cast<WPARAM>(ch),
-              lpMsg->lParam);
+  PostMessage(lpMsg->hwnd, lpMsg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR, static_cast<WPARAM>(ch), lpMsg->lParam);
   // The character comes before anything already queued behind the key.
   Lock lk(S());
   QueuePtr q = CurrentQueueLocked();

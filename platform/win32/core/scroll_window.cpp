@@ -64,8 +64,8 @@ void ShiftPixels(HWND hwnd, const RECT& area, int dx, int dy) {
 
 }  // namespace
 
-int WINAPI ScrollWindowEx(HWND hWnd, int dx, int dy, const RECT* prcScroll, const RECT* prcClip, HRGN,
-                          LPRECT prcUpdate, UINT flags) {
+int WINAPI ScrollWindowEx(HWND hWnd, int dx, int dy, const RECT* prcScroll, const RECT* prcClip, HRGN, LPRECT prcUpdate,
+                          UINT flags) {
   RECT area{};
   if (!GetClientRect(hWnd, &area)) return 0;
   if (prcScroll) IntersectRect(&area, &area, prcScroll);

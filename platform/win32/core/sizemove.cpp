@@ -50,15 +50,26 @@ RECT SizedRect(const RECT& start, const Edges& e, POINT offset, const MINMAXINFO
   const LONG minW = mmi.ptMinTrackSize.x, maxW = std::max(mmi.ptMinTrackSize.x, mmi.ptMaxTrackSize.x);
   const LONG minH = mmi.ptMinTrackSize.y, maxH = std::max(mmi.ptMinTrackSize.y, mmi.ptMaxTrackSize.y);
   const LONG w = std::clamp(r.right - r.left, minW, maxW), h = std::clamp(r.bottom - r.top, minH, maxH);
-  if (e.left) r.left = r.right - w; else r.right = r.left + w;
-  if (e.top) r.top = r.bottom - h; else r.bottom = r.top + h;
+  if (e.left)
+    r.left = r.right - w;
+  else
+    r.right = r.left + w;
+  if (e.top)
+    r.top = r.bottom - h;
+  else
+    r.bottom = r.top + h;
   return r;
 }
 
 class SizeMoveLoop {
  public:
   SizeMoveLoop(HWND hwnd, bool sizing, bool keyboard, int code, POINT cursor)
-      : hwnd_(hwnd), sizing_(sizing), keyboard_(keyboard), edges_(EdgesOf(code)), cursor_(cursor), anchor_(cursor),
+      : hwnd_(hwnd),
+        sizing_(sizing),
+        keyboard_(keyboard),
+        edges_(EdgesOf(code)),
+        cursor_(cursor),
+        anchor_(cursor),
         mmi_(QueryMinMaxInfo(hwnd)) {
     GetWindowRect(hwnd, &start_);
   }
@@ -103,27 +114,46 @@ class SizeMoveLoop {
         if (!keyboard_) Track(msg.pt);
         return true;
       case WM_LBUTTONUP:
-      case WM_LBUTTONDOWN: done_ = true; return true;
+      case WM_LBUTTONDOWN:
+        done_ = true;
+        return true;
       case WM_KEYDOWN:
-      case WM_SYSKEYDOWN: OnKey(static_cast<UINT>(msg.wParam)); return true;
+      case WM_SYSKEYDOWN:
+        OnKey(static_cast<UINT>(msg.wParam));
+        return true;
       case WM_KEYUP:
       case WM_SYSKEYUP:
       case WM_CHAR:
-      case WM_SYSCHAR: return true;
-      default: return msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST;
+      case WM_SYSCHAR:
+        return true;
+      default:
+        return msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST;
     }
   }
 
   void OnKey(UINT vk) {
     POINT step{0, 0};
     switch (vk) {
-      case VK_ESCAPE: Cancel(); return;
-      case VK_RETURN: done_ = true; return;
-      case VK_LEFT: step.x = -kKeyStep; break;
-      case VK_RIGHT: step.x = kKeyStep; break;
-      case VK_UP: step.y = -kKeyStep; break;
-      case VK_DOWN: step.y = kKeyStep; break;
-      default: return;
+      case VK_ESCAPE:
+        Cancel();
+        return;
+      case VK_RETURN:
+        done_ = true;
+        return;
+      case VK_LEFT:
+        step.x = -kKeyStep;
+        break;
+      case VK_RIGHT:
+        step.x = kKeyStep;
+        break;
+      case VK_UP:
+        step.y = -kKeyStep;
+        break;
+      case VK_DOWN:
+        step.y = kKeyStep;
+        break;
+      default:
+        return;
     }
     if (sizing_) ChooseEdge(vk);
     Track(POINT{cursor_.x + step.x, cursor_.y + step.y});
@@ -161,7 +191,8 @@ class SizeMoveLoop {
     if (GetWindowLong(hwnd_, GWL_STYLE) & WS_CHILD)
       MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&screen), 2);
     const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (sizing_ ? 0 : SWP_NOSIZE);
-    SetWindowPos(hwnd_, nullptr, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top, flags);
+    SetWindowPos(hwnd_, nullptr, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
+                 flags);
   }
 
   HWND hwnd_;

@@ -73,7 +73,7 @@ struct Window {
   UINT_PTR id = 0;  // child id, or the menu of a top-level window
   std::vector<BYTE> extra;
   std::string text;
-  HICON bigIcon = nullptr;    // WM_SETICON
+  HICON bigIcon = nullptr;  // WM_SETICON
   HICON smallIcon = nullptr;
   std::vector<std::pair<std::string, HANDLE>> props;
   RECT normalRect{};  // restored position (screen or parent coordinates)

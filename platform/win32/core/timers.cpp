@@ -51,9 +51,8 @@ UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC l
       return 0;
     }
   } else {
-    const bool exists = std::any_of(s.timers.begin(), s.timers.end(), [&](const Timer& t) {
-      return !t.hwnd && t.id == nIDEvent && t.thread == thread;
-    });
+    const bool exists = std::any_of(s.timers.begin(), s.timers.end(),
+                                    [&](const Timer& t) { return !t.hwnd && t.id == nIDEvent && t.thread == thread; });
     if (!exists) nIDEvent = s.nextThreadTimer++;
   }
   // Win32 clamps the period to at least USER_TIMER_MINIMUM (10 ms).

@@ -38,8 +38,10 @@ void ClampToMinMax(HWND hwnd, int& cx, int& cy) {
   mmi.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
   mmi.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
   SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-  cx = std::clamp(cx, static_cast<int>(mmi.ptMinTrackSize.x), std::max<int>(mmi.ptMinTrackSize.x, mmi.ptMaxTrackSize.x));
-  cy = std::clamp(cy, static_cast<int>(mmi.ptMinTrackSize.y), std::max<int>(mmi.ptMinTrackSize.y, mmi.ptMaxTrackSize.y));
+  cx =
+      std::clamp(cx, static_cast<int>(mmi.ptMinTrackSize.x), std::max<int>(mmi.ptMinTrackSize.x, mmi.ptMaxTrackSize.x));
+  cy =
+      std::clamp(cy, static_cast<int>(mmi.ptMinTrackSize.y), std::max<int>(mmi.ptMinTrackSize.y, mmi.ptMaxTrackSize.y));
 }
 
 // Removes a window from every table once WM_NCDESTROY was sent.
@@ -89,8 +91,8 @@ void SendDestroy(HWND hwnd) {
   for (HWND c : children) SendDestroy(c);
 }
 
-HWND MakeWindow(std::shared_ptr<WindowClass> cls, DWORD exStyle, DWORD style, HWND parent, HWND owner,
-                HMENU menu, HINSTANCE instance, RECT rect) {
+HWND MakeWindow(std::shared_ptr<WindowClass> cls, DWORD exStyle, DWORD style, HWND parent, HWND owner, HMENU menu,
+                HINSTANCE instance, RECT rect) {
   auto w = std::make_shared<Window>();
   w->hwnd = reinterpret_cast<HWND>(NewHandleValue());
   w->cls = cls;
@@ -118,8 +120,7 @@ HWND MakeWindow(std::shared_ptr<WindowClass> cls, DWORD exStyle, DWORD style, HW
 using namespace win32::core;
 
 HWND WINAPI CreateWindowEx(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, int X, int Y,
-                           int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance,
-                           LPVOID lpParam) {
+                           int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam) {
   const bool child = (dwStyle & WS_CHILD) != 0;
   HWND parent = nullptr, owner = nullptr, hwnd = nullptr;
   dwStyle = AdjustStyles(dwStyle, dwExStyle);
@@ -152,8 +153,9 @@ HWND WINAPI CreateWindowEx(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowN
     hwnd = MakeWindow(cls, dwExStyle, dwStyle, parent, owner, hMenu, hInstance, RECT{X, Y, X + nWidth, Y + nHeight});
   }
 
-  CREATESTRUCT cs{lpParam, hInstance, hMenu, child ? parent : owner, nHeight, nWidth, Y, X,
-                  static_cast<LONG>(dwStyle), lpWindowName, lpClassName, dwExStyle};
+  CREATESTRUCT cs{lpParam,     hInstance, hMenu, child ? parent : owner,     nHeight,
+                  nWidth,      Y,         X,     static_cast<LONG>(dwStyle), lpWindowName,
+                  lpClassName, dwExStyle};
   CBT_CREATEWND cbt{&cs, HWND_TOP};
   auto fail = [&] {
     DestroyWindow(hwnd);
@@ -223,8 +225,7 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
   CallHooks(WH_CBT, HCBT_DESTROYWND, reinterpret_cast<WPARAM>(hWnd), 0);
   if (child) NotifyParents(hWnd, WM_DESTROY, reinterpret_cast<LPARAM>(hWnd));
   if (visible) {
-    SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
-                 SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
   }
   if (GetActiveWindow() == hWnd) ActivateOtherWindow(hWnd);
   std::vector<HWND> owned;

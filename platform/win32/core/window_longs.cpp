@@ -11,14 +11,22 @@ namespace {
 
 std::optional<LONG_PTR> ReadLong(const Window& w, int index, size_t width) {
   switch (index) {
-    case GWL_STYLE: return static_cast<LONG>(w.style);
-    case GWL_EXSTYLE: return static_cast<LONG>(w.exStyle);
-    case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(w.proc);
-    case GWLP_HINSTANCE: return reinterpret_cast<LONG_PTR>(w.instance);
-    case GWLP_HWNDPARENT: return reinterpret_cast<LONG_PTR>((w.style & WS_CHILD) ? w.parent : w.owner);
-    case GWLP_USERDATA: return w.userData;
-    case GWLP_ID: return static_cast<LONG_PTR>(w.id);
-    default: break;
+    case GWL_STYLE:
+      return static_cast<LONG>(w.style);
+    case GWL_EXSTYLE:
+      return static_cast<LONG>(w.exStyle);
+    case GWLP_WNDPROC:
+      return reinterpret_cast<LONG_PTR>(w.proc);
+    case GWLP_HINSTANCE:
+      return reinterpret_cast<LONG_PTR>(w.instance);
+    case GWLP_HWNDPARENT:
+      return reinterpret_cast<LONG_PTR>((w.style & WS_CHILD) ? w.parent : w.owner);
+    case GWLP_USERDATA:
+      return w.userData;
+    case GWLP_ID:
+      return static_cast<LONG_PTR>(w.id);
+    default:
+      break;
   }
   if (index < 0 || static_cast<size_t>(index) + width > w.extra.size()) return std::nullopt;
   if (width == sizeof(LONG)) {
@@ -85,13 +93,21 @@ LONG_PTR SetLongImpl(HWND hwnd, int index, LONG_PTR value, size_t width) {
     return 0;
   }
   switch (index) {
-    case GWLP_WNDPROC: w->proc = reinterpret_cast<WNDPROC>(value); break;
-    case GWLP_HINSTANCE: w->instance = reinterpret_cast<HINSTANCE>(value); break;
+    case GWLP_WNDPROC:
+      w->proc = reinterpret_cast<WNDPROC>(value);
+      break;
+    case GWLP_HINSTANCE:
+      w->instance = reinterpret_cast<HINSTANCE>(value);
+      break;
     case GWLP_HWNDPARENT:
       if (!(w->style & WS_CHILD)) w->owner = reinterpret_cast<HWND>(value);
       break;
-    case GWLP_USERDATA: w->userData = value; break;
-    case GWLP_ID: w->id = static_cast<UINT_PTR>(value); break;
+    case GWLP_USERDATA:
+      w->userData = value;
+      break;
+    case GWLP_ID:
+      w->id = static_cast<UINT_PTR>(value);
+      break;
     default:
       if (width == sizeof(LONG)) {
         LONG v = static_cast<LONG>(value);

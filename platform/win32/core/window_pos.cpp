@@ -123,7 +123,8 @@ RECT PlacementRect(const Window& w, Placement p) {
   }
   RECT area{};
   if (w.style & WS_CHILD) {
-    if (WindowPtr p2 = FindWindowLocked(w.parent)) area = {0, 0, p2->client.right - p2->client.left, p2->client.bottom - p2->client.top};
+    if (WindowPtr p2 = FindWindowLocked(w.parent))
+      area = {0, 0, p2->client.right - p2->client.left, p2->client.bottom - p2->client.top};
   } else {
     SystemParametersInfo(SPI_GETWORKAREA, 0, &area, 0);
   }
@@ -139,7 +140,7 @@ UINT ChangeState(HWND hwnd, Placement p, RECT& target) {
   WindowPtr w = FindWindowLocked(hwnd);
   if (!w) return 0;
   const bool wasNormal = !(w->style & (WS_MINIMIZE | WS_MAXIMIZE));
-  const Placement current = (w->style & WS_MINIMIZE) ? Placement::Minimized
+  const Placement current = (w->style & WS_MINIMIZE)   ? Placement::Minimized
                             : (w->style & WS_MAXIMIZE) ? Placement::Maximized
                                                        : Placement::Normal;
   if (current == p) return SWP_NOSIZE | SWP_NOMOVE;
@@ -252,7 +253,7 @@ BOOL WINAPI GetWindowPlacement(HWND hWnd, WINDOWPLACEMENT* p) {
   if (!w || !p) return FALSE;
   p->length = sizeof(WINDOWPLACEMENT);
   p->flags = 0;
-  p->showCmd = (w->style & WS_MINIMIZE) ? SW_SHOWMINIMIZED
+  p->showCmd = (w->style & WS_MINIMIZE)   ? SW_SHOWMINIMIZED
                : (w->style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED
                : (w->style & WS_VISIBLE)  ? SW_SHOWNORMAL
                                           : SW_HIDE;

@@ -216,11 +216,16 @@ HWND WINAPI GetWindow(HWND hWnd, UINT uCmd) {
   auto it = std::find(v.begin(), v.end(), hWnd);
   if (it == v.end()) return nullptr;
   switch (uCmd) {
-    case GW_HWNDFIRST: return v.front();
-    case GW_HWNDLAST: return v.back();
-    case GW_HWNDNEXT: return (it + 1 == v.end()) ? nullptr : *(it + 1);
-    case GW_HWNDPREV: return (it == v.begin()) ? nullptr : *(it - 1);
-    default: return nullptr;
+    case GW_HWNDFIRST:
+      return v.front();
+    case GW_HWNDLAST:
+      return v.back();
+    case GW_HWNDNEXT:
+      return (it + 1 == v.end()) ? nullptr : *(it + 1);
+    case GW_HWNDPREV:
+      return (it == v.begin()) ? nullptr : *(it - 1);
+    default:
+      return nullptr;
   }
 }
 
@@ -422,7 +427,8 @@ int WINAPI EnumProps(HWND hWnd, PROPENUMPROC lpEnumFunc) {
 int WINAPI GetWindowText(HWND hWnd, LPSTR lpString, int nMaxCount) {
   if (!lpString || nMaxCount <= 0 || !IsWindow(hWnd)) return 0;
   lpString[0] = '\0';
-  return static_cast<int>(SendMessage(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount), reinterpret_cast<LPARAM>(lpString)));
+  return static_cast<int>(
+      SendMessage(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount), reinterpret_cast<LPARAM>(lpString)));
 }
 
 BOOL WINAPI SetWindowText(HWND hWnd, LPCSTR lpString) {

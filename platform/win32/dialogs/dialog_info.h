@@ -17,16 +17,16 @@ struct FontDeleter {
 using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
 struct DialogInfo {
-  HFONT font = nullptr;        // answered by WM_GETFONT; null means the system font
-  OwnedFont ownedFont;         // the font made from the template, deleted with the dialog
-  SIZE baseUnits{};            // dialog base units of the dialog font
-  HWND lastFocus = nullptr;    // the control that gets the focus back on activation
-  bool keepNoFocus = false;    // WM_INITDIALOG answered FALSE and focused no control
-  UINT defId = 0;              // set by the template's default button or DM_SETDEFID
-  bool ended = false;          // EndDialog was called
-  INT_PTR result = 0;          // EndDialog's result
-  bool modal = false;          // a modal loop runs for this dialog
-  HWND owner = nullptr;        // the modal dialog's owner, activated again when it ends
+  HFONT font = nullptr;          // answered by WM_GETFONT; null means the system font
+  OwnedFont ownedFont;           // the font made from the template, deleted with the dialog
+  SIZE baseUnits{};              // dialog base units of the dialog font
+  HWND lastFocus = nullptr;      // the control that gets the focus back on activation
+  bool keepNoFocus = false;      // WM_INITDIALOG answered FALSE and focused no control
+  UINT defId = 0;                // set by the template's default button or DM_SETDEFID
+  bool ended = false;            // EndDialog was called
+  INT_PTR result = 0;            // EndDialog's result
+  bool modal = false;            // a modal loop runs for this dialog
+  HWND owner = nullptr;          // the modal dialog's owner, activated again when it ends
   HWND disabledOwner = nullptr;  // the owner the modal loop disabled and must enable again
 };
 

@@ -14,9 +14,7 @@ namespace {
 
 bool IsStaticCode(UINT code) { return (code & DLGC_STATIC) && !(code & DLGC_BUTTON); }
 
-bool IsAutoRadio(HWND control) {
-  return (GetWindowLong(control, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
-}
+bool IsAutoRadio(HWND control) { return (GetWindowLong(control, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON; }
 
 void SendButtonCommand(HWND dlg, int id, HWND button) {
   SendMessage(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));

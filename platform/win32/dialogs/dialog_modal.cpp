@@ -83,8 +83,8 @@ HWND WINAPI CreateDialogParam(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND h
 
 HWND WINAPI CreateDialogIndirectParam(HINSTANCE hInstance, LPCDLGTEMPLATE lpTemplate, HWND hWndParent,
                                       DLGPROC lpDialogFunc, LPARAM dwInitParam) {
-  return win32::dlg::CreateDialogWindow({hInstance, lpTemplate, win32::dlg::kIndirectTemplateLimit, hWndParent,
-                                         lpDialogFunc, dwInitParam, false});
+  return win32::dlg::CreateDialogWindow(
+      {hInstance, lpTemplate, win32::dlg::kIndirectTemplateLimit, hWndParent, lpDialogFunc, dwInitParam, false});
 }
 
 INT_PTR WINAPI DialogBoxParam(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent, DLGPROC lpDialogFunc,
@@ -96,8 +96,8 @@ INT_PTR WINAPI DialogBoxParam(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND h
 
 INT_PTR WINAPI DialogBoxIndirectParam(HINSTANCE hInstance, LPCDLGTEMPLATE hDialogTemplate, HWND hWndParent,
                                       DLGPROC lpDialogFunc, LPARAM dwInitParam) {
-  return win32::dlg::RunModal({hInstance, hDialogTemplate, win32::dlg::kIndirectTemplateLimit, hWndParent,
-                               lpDialogFunc, dwInitParam, true});
+  return win32::dlg::RunModal(
+      {hInstance, hDialogTemplate, win32::dlg::kIndirectTemplateLimit, hWndParent, lpDialogFunc, dwInitParam, true});
 }
 
 BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult) {

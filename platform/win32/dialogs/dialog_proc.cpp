@@ -35,8 +35,8 @@ bool AnswersDirectly(UINT msg) {
 }
 
 LRESULT EraseBackground(HWND dlg, HDC dc) {
-  auto brush = reinterpret_cast<HBRUSH>(SendMessage(dlg, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
-                                                    reinterpret_cast<LPARAM>(dlg)));
+  auto brush = reinterpret_cast<HBRUSH>(
+      SendMessage(dlg, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(dlg)));
   if (!brush) return DefWindowProc(dlg, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
   RECT client{};
   GetClientRect(dlg, &client);
@@ -61,8 +61,7 @@ void CloseAsCancel(HWND dlg) {
 // wParam names the control when LOWORD(lParam) is set; otherwise it asks
 // for the previous (non-zero) or next tab stop.
 void NextDialogControl(HWND dlg, WPARAM wParam, LPARAM lParam) {
-  HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                               : GetNextDlgTabItem(dlg, GetFocus(), wParam != 0);
+  HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(dlg, GetFocus(), wParam != 0);
   if (target && IsChild(dlg, target)) SetDialogFocus(dlg, target, true);
 }
 

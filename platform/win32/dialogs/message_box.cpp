@@ -116,8 +116,8 @@ struct Metrics {
 };
 
 Metrics MetricsFor(SIZE units) {
-  return Metrics{MulDiv(7, units.cx, 4), MulDiv(7, units.cy, 8), MulDiv(50, units.cx, 4),
-                 MulDiv(14, units.cy, 8), MulDiv(4, units.cx, 4)};
+  return Metrics{MulDiv(7, units.cx, 4), MulDiv(7, units.cy, 8), MulDiv(50, units.cx, 4), MulDiv(14, units.cy, 8),
+                 MulDiv(4, units.cx, 4)};
 }
 
 SIZE MeasureText(HWND dlg, HFONT font, const std::string& text) {
@@ -144,10 +144,9 @@ void AddButtons(HWND dlg, const MessageBoxSpec& spec, const Metrics& m, int clie
   int x = (clientWidth - rowWidth) / 2;
   for (int i = 0; i < count; ++i) {
     const int id = spec.buttons[static_cast<size_t>(i)];
-    const DWORD style = WS_TABSTOP | (i == 0 ? WS_GROUP : 0) |
-                        (i == spec.defaultIndex ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    AddControl(dlg, "Button", ButtonLabel(id), style, RECT{x, top, x + m.buttonWidth, top + m.buttonHeight}, id,
-               font);
+    const DWORD style =
+        WS_TABSTOP | (i == 0 ? WS_GROUP : 0) | (i == spec.defaultIndex ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    AddControl(dlg, "Button", ButtonLabel(id), style, RECT{x, top, x + m.buttonWidth, top + m.buttonHeight}, id, font);
     x += m.buttonWidth + m.buttonSpace;
   }
 }

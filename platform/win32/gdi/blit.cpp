@@ -78,8 +78,8 @@ Image PatternImage(const DcObject& dc, const RECT& d) {
   Image img{w, h, std::vector<uint32_t>(static_cast<size_t>(w) * h)};
   const unsigned char* data = cairo_image_surface_get_data(s.get());
   for (int y = 0; y < h; ++y)
-    std::memcpy(&img.pixels[static_cast<size_t>(y) * w], data + static_cast<size_t>(y) * cairo_image_surface_get_stride(s.get()),
-                static_cast<size_t>(w) * 4);
+    std::memcpy(&img.pixels[static_cast<size_t>(y) * w],
+                data + static_cast<size_t>(y) * cairo_image_surface_get_stride(s.get()), static_cast<size_t>(w) * 4);
   return img;
 }
 
@@ -168,8 +168,8 @@ BOOL WINAPI TransparentBlt(HDC hdcDest, int xoriginDest, int yoriginDest, int wD
   return TRUE;
 }
 
-BOOL WINAPI AlphaBlend(HDC hdcDest, int xoriginDest, int yoriginDest, int wDest, int hDest, HDC hdcSrc,
-                       int xoriginSrc, int yoriginSrc, int wSrc, int hSrc, BLENDFUNCTION ftn) {
+BOOL WINAPI AlphaBlend(HDC hdcDest, int xoriginDest, int yoriginDest, int wDest, int hDest, HDC hdcSrc, int xoriginSrc,
+                       int yoriginSrc, int wSrc, int hSrc, BLENDFUNCTION ftn) {
   Canvas canvas(hdcDest);
   DcObject* src = GetDc(hdcSrc);
   if (!canvas.Valid() || !src || ftn.BlendOp != AC_SRC_OVER || wDest <= 0 || hDest <= 0 || wSrc <= 0 || hSrc <= 0)
@@ -216,9 +216,8 @@ struct DibSource {
 
 }  // namespace
 
-int WINAPI StretchDIBits(HDC hdc, int xDest, int yDest, int DestWidth, int DestHeight, int xSrc, int ySrc,
-                         int SrcWidth, int SrcHeight, const void* lpBits, const BITMAPINFO* lpbmi, UINT iUsage,
-                         DWORD rop) {
+int WINAPI StretchDIBits(HDC hdc, int xDest, int yDest, int DestWidth, int DestHeight, int xSrc, int ySrc, int SrcWidth,
+                         int SrcHeight, const void* lpBits, const BITMAPINFO* lpbmi, UINT iUsage, DWORD rop) {
   std::optional<DibFormat> f = ParseDib(lpbmi);
   if (!f || !lpBits || !GetDc(hdc) || iUsage != DIB_RGB_COLORS) return 0;
   DibSource source(*f, lpBits);

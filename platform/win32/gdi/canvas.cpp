@@ -41,22 +41,38 @@ namespace {
 uint32_t ApplyRop2(int rop2, uint32_t dst, uint32_t pen) {
   const uint32_t p = pen & 0xFFFFFF, d = dst & 0xFFFFFF, all = 0xFFFFFF;
   switch (rop2) {
-    case R2_BLACK: return 0;
-    case R2_NOTMERGEPEN: return ~(p | d) & all;
-    case R2_MASKNOTPEN: return (~p & d) & all;
-    case R2_NOTCOPYPEN: return ~p & all;
-    case R2_MASKPENNOT: return (p & ~d) & all;
-    case R2_NOT: return ~d & all;
-    case R2_XORPEN: return p ^ d;
-    case R2_NOTMASKPEN: return ~(p & d) & all;
-    case R2_MASKPEN: return p & d;
-    case R2_NOTXORPEN: return ~(p ^ d) & all;
-    case R2_NOP: return d;
-    case R2_MERGENOTPEN: return (~p | d) & all;
-    case R2_MERGEPENNOT: return (p | ~d) & all;
-    case R2_MERGEPEN: return p | d;
-    case R2_WHITE: return all;
-    default: return p;
+    case R2_BLACK:
+      return 0;
+    case R2_NOTMERGEPEN:
+      return ~(p | d) & all;
+    case R2_MASKNOTPEN:
+      return (~p & d) & all;
+    case R2_NOTCOPYPEN:
+      return ~p & all;
+    case R2_MASKPENNOT:
+      return (p & ~d) & all;
+    case R2_NOT:
+      return ~d & all;
+    case R2_XORPEN:
+      return p ^ d;
+    case R2_NOTMASKPEN:
+      return ~(p & d) & all;
+    case R2_MASKPEN:
+      return p & d;
+    case R2_NOTXORPEN:
+      return ~(p ^ d) & all;
+    case R2_NOP:
+      return d;
+    case R2_MERGENOTPEN:
+      return (~p | d) & all;
+    case R2_MERGEPENNOT:
+      return (p | ~d) & all;
+    case R2_MERGEPEN:
+      return p | d;
+    case R2_WHITE:
+      return all;
+    default:
+      return p;
   }
 }
 

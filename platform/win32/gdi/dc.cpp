@@ -235,8 +235,8 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
 }
 
 HDC WINAPI CreateDC(LPCSTR pwszDriver, LPCSTR pwszDevice, LPCSTR pszPort, const void* pdm) {
-  const bool display = (pwszDriver && strcasecmp(pwszDriver, "DISPLAY") == 0) ||
-                       (pwszDevice && strcasecmp(pwszDevice, "DISPLAY") == 0);
+  const bool display =
+      (pwszDriver && strcasecmp(pwszDriver, "DISPLAY") == 0) || (pwszDevice && strcasecmp(pwszDevice, "DISPLAY") == 0);
   if (!display) {
     auto device = win32::internal::OpenPrinterDevice(pwszDriver, pwszDevice, pszPort, pdm);
     if (!device) return nullptr;
@@ -290,29 +290,49 @@ int WINAPI GetDeviceCaps(HDC hdc, int index) {
   const DcObject* dc = GetDc(hdc);
   if (!dc) return 0;
   if (dc->printer) return dc->printer->DeviceCaps(index);
-  const int bpp = dc->kind == DcKind::Memory ? (SelectedBitmap(*dc) ? SelectedBitmap(*dc)->bpp : 32)
-                                             : State().screenBpp;
+  const int bpp =
+      dc->kind == DcKind::Memory ? (SelectedBitmap(*dc) ? SelectedBitmap(*dc)->bpp : 32) : State().screenBpp;
   const bool palette = bpp <= 8;
   switch (index) {
-    case TECHNOLOGY: return DT_RASDISPLAY;
-    case HORZSIZE: return 271;
-    case VERTSIZE: return 203;
-    case HORZRES: case DESKTOPHORZRES: return 1024;
-    case VERTRES: case DESKTOPVERTRES: return 768;
-    case BITSPIXEL: return bpp;
-    case PLANES: return 1;
-    case NUMCOLORS: return palette ? 20 : -1;
+    case TECHNOLOGY:
+      return DT_RASDISPLAY;
+    case HORZSIZE:
+      return 271;
+    case VERTSIZE:
+      return 203;
+    case HORZRES:
+    case DESKTOPHORZRES:
+      return 1024;
+    case VERTRES:
+    case DESKTOPVERTRES:
+      return 768;
+    case BITSPIXEL:
+      return bpp;
+    case PLANES:
+      return 1;
+    case NUMCOLORS:
+      return palette ? 20 : -1;
     case RASTERCAPS:
       return RC_BITBLT | RC_BITMAP64 | RC_GDI20_OUTPUT | RC_DI_BITMAP | RC_DIBTODEV | RC_STRETCHBLT | RC_STRETCHDIB |
              (palette ? RC_PALETTE : 0);
-    case ASPECTX: case ASPECTY: return 36;
-    case ASPECTXY: return 51;
-    case LOGPIXELSX: case LOGPIXELSY: return 96;
-    case SIZEPALETTE: return palette ? 256 : 0;
-    case NUMRESERVED: return palette ? 20 : 0;
-    case COLORRES: return palette ? 18 : 24;
-    case VREFRESH: return 60;
-    default: return 0;
+    case ASPECTX:
+    case ASPECTY:
+      return 36;
+    case ASPECTXY:
+      return 51;
+    case LOGPIXELSX:
+    case LOGPIXELSY:
+      return 96;
+    case SIZEPALETTE:
+      return palette ? 256 : 0;
+    case NUMRESERVED:
+      return palette ? 20 : 0;
+    case COLORRES:
+      return palette ? 18 : 24;
+    case VREFRESH:
+      return 60;
+    default:
+      return 0;
   }
 }
 
@@ -347,27 +367,33 @@ HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
   const DcObject* dc = GetDc(hdc);
   if (!dc) return nullptr;
   switch (type) {
-    case OBJ_PEN: return dc->attrs.pen;
-    case OBJ_BRUSH: return dc->attrs.brush;
-    case OBJ_FONT: return dc->attrs.font;
-    case OBJ_BITMAP: return dc->attrs.bitmap;
-    case OBJ_PAL: return dc->attrs.palette;
-    default: return nullptr;
+    case OBJ_PEN:
+      return dc->attrs.pen;
+    case OBJ_BRUSH:
+      return dc->attrs.brush;
+    case OBJ_FONT:
+      return dc->attrs.font;
+    case OBJ_BITMAP:
+      return dc->attrs.bitmap;
+    case OBJ_PAL:
+      return dc->attrs.palette;
+    default:
+      return nullptr;
   }
 }
 
 // Attribute setters answer the previous value, or the Win32 failure value.
 #define HALVANE_DC_ATTRIBUTE(Type, SetName, GetName, member, failure) \
   Type WINAPI SetName(HDC hdc, Type value) {                          \
-    DcObject* dc = GetDc(hdc);                                         \
-    if (!dc) return failure;                                           \
-    Type old = dc->attrs.member;                                       \
-    dc->attrs.member = value;                                          \
-    return old;                                                        \
-  }                                                                    \
-  Type WINAPI GetName(HDC hdc) {                                       \
-    const DcObject* dc = GetDc(hdc);                                   \
-    return dc ? dc->attrs.member : failure;                            \
+    DcObject* dc = GetDc(hdc);                                        \
+    if (!dc) return failure;                                          \
+    Type old = dc->attrs.member;                                      \
+    dc->attrs.member = value;                                         \
+    return old;                                                       \
+  }                                                                   \
+  Type WINAPI GetName(HDC hdc) {                                      \
+    const DcObject* dc = GetDc(hdc);                                  \
+    return dc ? dc->attrs.member : failure;                           \
   }
 
 HALVANE_DC_ATTRIBUTE(COLORREF, SetTextColor, GetTextColor, textColor, CLR_INVALID)

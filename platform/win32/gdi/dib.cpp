@@ -40,18 +40,20 @@ std::array<DWORD, 3> Masks(const DibFormat& f) {
 }
 
 uint32_t DecodePixel(const DibFormat& f, const uint8_t* row, int x, const std::array<DWORD, 3>& m) {
-  auto fromQuad = [&](unsigned index) -> uint32_t {
-    return index < f.colors.size() ? QuadPixel(f.colors[index]) : 0;
-  };
+  auto fromQuad = [&](unsigned index) -> uint32_t { return index < f.colors.size() ? QuadPixel(f.colors[index]) : 0; };
   switch (f.bpp) {
-    case 1: return fromQuad((row[x / 8] >> (7 - x % 8)) & 1);
-    case 4: return fromQuad((row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF);
-    case 8: return fromQuad(row[x]);
+    case 1:
+      return fromQuad((row[x / 8] >> (7 - x % 8)) & 1);
+    case 4:
+      return fromQuad((row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF);
+    case 8:
+      return fromQuad(row[x]);
     case 16: {
       const DWORD v = row[2 * x] | (row[2 * x + 1] << 8);
       return (uint32_t{FromMask(v, m[0])} << 16) | (uint32_t{FromMask(v, m[1])} << 8) | FromMask(v, m[2]);
     }
-    case 24: return (uint32_t{row[3 * x + 2]} << 16) | (uint32_t{row[3 * x + 1]} << 8) | row[3 * x];
+    case 24:
+      return (uint32_t{row[3 * x + 2]} << 16) | (uint32_t{row[3 * x + 1]} << 8) | row[3 * x];
     default: {
       uint32_t v;
       std::memcpy(&v, row + 4 * x, 4);
@@ -103,7 +105,9 @@ void EncodePixel(const DibFormat& f, uint8_t* row, int x, uint32_t px, const std
       row[x / 2] = static_cast<uint8_t>((row[x / 2] & ~(0xF << shift)) | (nearest(px) << shift));
       break;
     }
-    case 8: row[x] = static_cast<uint8_t>(nearest(px)); break;
+    case 8:
+      row[x] = static_cast<uint8_t>(nearest(px));
+      break;
     case 16: {
       const DWORD v = ToMask(r, m[0]) | ToMask(g, m[1]) | ToMask(b, m[2]);
       row[2 * x] = v & 0xFF;
@@ -146,8 +150,7 @@ std::optional<DibFormat> ParseDib(const BITMAPINFO* bmi, size_t available) {
   const int bpp = h.biBitCount;
   if (h.biSize < sizeof(BITMAPINFOHEADER) || h.biWidth <= 0 || h.biHeight == 0) return std::nullopt;
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) return std::nullopt;
-  if (h.biCompression != BI_RGB && !(h.biCompression == BI_BITFIELDS && (bpp == 16 || bpp == 32)))
-    return std::nullopt;
+  if (h.biCompression != BI_RGB && !(h.biCompression == BI_BITFIELDS && (bpp == 16 || bpp == 32))) return std::nullopt;
   if (h.biWidth > 0x8000 || h.biHeight > 0x8000 || h.biHeight < -0x8000) return std::nullopt;
   if (DibHeaderBytes(bmi) > available) return std::nullopt;
   DibFormat f;
@@ -215,8 +218,10 @@ std::vector<RGBQUAD> DefaultColorTable(int bpp) {
     // A 6x6x6 cube followed by grays.
     for (int r = 0; r < 6; ++r)
       for (int g = 0; g < 6; ++g)
-        for (int b = 0; b < 6; ++b) add(static_cast<BYTE>(r * 51), static_cast<BYTE>(g * 51), static_cast<BYTE>(b * 51));
-    for (int i = 0; table.size() < 256; ++i) add(static_cast<BYTE>(i * 6), static_cast<BYTE>(i * 6), static_cast<BYTE>(i * 6));
+        for (int b = 0; b < 6; ++b)
+          add(static_cast<BYTE>(r * 51), static_cast<BYTE>(g * 51), static_cast<BYTE>(b * 51));
+    for (int i = 0; table.size() < 256; ++i)
+      add(static_cast<BYTE>(i * 6), static_cast<BYTE>(i * 6), static_cast<BYTE>(i * 6));
   }
   return table;
 }
@@ -226,8 +231,8 @@ BitmapObject BitmapFromDib(const DibFormat& f, const uint8_t* bits) {
   bmp.width = f.width;
   bmp.height = f.height;
   // Only a black-and-white DIB becomes a monochrome bitmap.
-  const bool blackWhite = f.bpp == 1 && f.colors.size() == 2 && QuadPixel(f.colors[0]) == 0 &&
-                          QuadPixel(f.colors[1]) == 0xFFFFFF;
+  const bool blackWhite =
+      f.bpp == 1 && f.colors.size() == 2 && QuadPixel(f.colors[0]) == 0 && QuadPixel(f.colors[1]) == 0xFFFFFF;
   bmp.bpp = blackWhite ? 1 : 32;
   bmp.surface = NewImage(f.width, f.height);
   bmp.colorTable = f.colors;

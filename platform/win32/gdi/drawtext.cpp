@@ -21,8 +21,8 @@ struct Layout {
 
   int Width(std::string_view s) const {
     int w = 0;
-    for (uint32_t cp : DecodeText(s)) w = cp == '\t' && (format & DT_EXPANDTABS) ? (w / tabWidth + 1) * tabWidth
-                                                                                 : w + font.Advance(cp);
+    for (uint32_t cp : DecodeText(s))
+      w = cp == '\t' && (format & DT_EXPANDTABS) ? (w / tabWidth + 1) * tabWidth : w + font.Advance(cp);
     return w;
   }
 };
@@ -107,9 +107,8 @@ std::vector<Line> BreakLines(const Layout& layout, std::string text, int width) 
     if ((format & DT_WORDBREAK) && !single) {
       WrapParagraph(layout, para, width, paraUnderline, lines);
     } else {
-      lines.push_back(Line{std::string(para), paraUnderline >= 0 && paraUnderline < static_cast<int>(para.size())
-                                                    ? paraUnderline
-                                                    : -1,
+      lines.push_back(Line{std::string(para),
+                           paraUnderline >= 0 && paraUnderline < static_cast<int>(para.size()) ? paraUnderline : -1,
                            0});
     }
     if (end >= text.size()) break;
@@ -161,7 +160,8 @@ int WINAPI DrawTextEx(HDC hdc, LPSTR lpchText, int cchText, LPRECT lprc, UINT fo
   const LOGFONT lf = FontOf(*dc);
   const FontInstance& font = FontFor(lf);
   const TEXTMETRIC& tm = font.Metrics();
-  const int tabChars = (format & DT_TABSTOP) ? ((format >> 8) & 0xFF) : (lpdtp && lpdtp->iTabLength ? lpdtp->iTabLength : 8);
+  const int tabChars =
+      (format & DT_TABSTOP) ? ((format >> 8) & 0xFF) : (lpdtp && lpdtp->iTabLength ? lpdtp->iTabLength : 8);
   Layout layout{font, format, std::max(1, tabChars) * tm.tmAveCharWidth};
   if (format & DT_TABSTOP) layout.format &= ~0xFF00u;
   RECT rect = *lprc;
@@ -184,8 +184,10 @@ int WINAPI DrawTextEx(HDC hdc, LPSTR lpchText, int cchText, LPRECT lprc, UINT fo
   }
   int y = device.top;
   if (format & DT_SINGLELINE) {
-    if (format & DT_VCENTER) y = device.top + (device.bottom - device.top - total) / 2;
-    else if (format & DT_BOTTOM) y = device.bottom - total;
+    if (format & DT_VCENTER)
+      y = device.top + (device.bottom - device.top - total) / 2;
+    else if (format & DT_BOTTOM)
+      y = device.bottom - total;
   }
   Canvas canvas(hdc);
   GdiRecord rec = MakeRecord(*dc, "DrawText", device);
@@ -201,8 +203,10 @@ int WINAPI DrawTextEx(HDC hdc, LPSTR lpchText, int cchText, LPRECT lprc, UINT fo
     // Edit controls never show a line cut by the bottom edge.
     if ((format & DT_EDITCONTROL) && y + lineHeight > device.bottom && y > device.top) break;
     int x = device.left;
-    if (format & DT_CENTER) x = device.left + (device.right - device.left - line.width) / 2;
-    else if (format & DT_RIGHT) x = device.right - line.width;
+    if (format & DT_CENTER)
+      x = device.left + (device.right - device.left - line.width) / 2;
+    else if (format & DT_RIGHT)
+      x = device.right - line.width;
     DrawLine(canvas, layout, lf, line, x, y);
     y += lineHeight;
   }

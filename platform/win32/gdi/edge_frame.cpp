@@ -83,7 +83,7 @@ BOOL PaintButtonControl(Canvas& canvas, RECT& r, UINT state) {
 template <typename F>
 void PaintGlyphButton(Canvas& canvas, const RECT& r, UINT state, F glyph) {
   const RECT face = (state & DFCS_PUSHED) ? PaintEdge(canvas, r, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_FLAT)
-                                     : PaintButtonFace(canvas, r, state & ~DFCS_CHECKED, 0);
+                                          : PaintButtonFace(canvas, r, state & ~DFCS_CHECKED, 0);
   const RECT inner = Shifted(face, (state & DFCS_PUSHED) ? 1 : 0);
   PaintGlyphState((state & DFCS_INACTIVE) != 0,
                   [&](int offset, COLORREF color) { glyph(Shifted(inner, offset), color); });
@@ -92,17 +92,26 @@ void PaintGlyphButton(Canvas& canvas, const RECT& r, UINT state, F glyph) {
 BOOL PaintScrollControl(Canvas& canvas, const RECT& r, UINT state) {
   Arrow arrow;
   switch (state & 0x1F) {
-    case DFCS_SCROLLUP: arrow = Arrow::Up; break;
+    case DFCS_SCROLLUP:
+      arrow = Arrow::Up;
+      break;
     case DFCS_SCROLLDOWN:
-    case DFCS_SCROLLCOMBOBOX: arrow = Arrow::Down; break;
-    case DFCS_SCROLLLEFT: arrow = Arrow::Left; break;
-    case DFCS_SCROLLRIGHT: arrow = Arrow::Right; break;
+    case DFCS_SCROLLCOMBOBOX:
+      arrow = Arrow::Down;
+      break;
+    case DFCS_SCROLLLEFT:
+      arrow = Arrow::Left;
+      break;
+    case DFCS_SCROLLRIGHT:
+      arrow = Arrow::Right;
+      break;
     case DFCS_SCROLLSIZEGRIP:
     case DFCS_SCROLLSIZEGRIPRIGHT:
       FillDevice(canvas, r, GetSysColor(COLOR_3DFACE));
       PaintSizeGrip(canvas, r);
       return TRUE;
-    default: return FALSE;
+    default:
+      return FALSE;
   }
   PaintGlyphButton(canvas, r, state, [&](const RECT& box, COLORREF color) { PaintArrow(canvas, box, arrow, color); });
   return TRUE;
@@ -111,12 +120,23 @@ BOOL PaintScrollControl(Canvas& canvas, const RECT& r, UINT state) {
 BOOL PaintCaptionControl(Canvas& canvas, const RECT& r, UINT state) {
   CaptionGlyph glyph;
   switch (state & 0x1F) {
-    case DFCS_CAPTIONCLOSE: glyph = CaptionGlyph::Close; break;
-    case DFCS_CAPTIONMIN: glyph = CaptionGlyph::Minimize; break;
-    case DFCS_CAPTIONMAX: glyph = CaptionGlyph::Maximize; break;
-    case DFCS_CAPTIONRESTORE: glyph = CaptionGlyph::Restore; break;
-    case DFCS_CAPTIONHELP: glyph = CaptionGlyph::Help; break;
-    default: return FALSE;
+    case DFCS_CAPTIONCLOSE:
+      glyph = CaptionGlyph::Close;
+      break;
+    case DFCS_CAPTIONMIN:
+      glyph = CaptionGlyph::Minimize;
+      break;
+    case DFCS_CAPTIONMAX:
+      glyph = CaptionGlyph::Maximize;
+      break;
+    case DFCS_CAPTIONRESTORE:
+      glyph = CaptionGlyph::Restore;
+      break;
+    case DFCS_CAPTIONHELP:
+      glyph = CaptionGlyph::Help;
+      break;
+    default:
+      return FALSE;
   }
   PaintGlyphButton(canvas, r, state,
                    [&](const RECT& box, COLORREF color) { PaintCaptionGlyph(canvas, box, glyph, color); });
@@ -128,22 +148,36 @@ BOOL PaintMenuControl(Canvas& canvas, const RECT& r, UINT state) {
   FillDevice(canvas, r, RGB(255, 255, 255));
   const COLORREF black = RGB(0, 0, 0);
   switch (state & 0x1F) {
-    case DFCS_MENUARROW: PaintArrow(canvas, r, Arrow::Right, black); return TRUE;
-    case DFCS_MENUARROWRIGHT: PaintArrow(canvas, r, Arrow::Left, black); return TRUE;
-    case DFCS_MENUCHECK: PaintCheckMark(canvas, r, black); return TRUE;
-    case DFCS_MENUBULLET: PaintBullet(canvas, r, black); return TRUE;
-    default: return FALSE;
+    case DFCS_MENUARROW:
+      PaintArrow(canvas, r, Arrow::Right, black);
+      return TRUE;
+    case DFCS_MENUARROWRIGHT:
+      PaintArrow(canvas, r, Arrow::Left, black);
+      return TRUE;
+    case DFCS_MENUCHECK:
+      PaintCheckMark(canvas, r, black);
+      return TRUE;
+    case DFCS_MENUBULLET:
+      PaintBullet(canvas, r, black);
+      return TRUE;
+    default:
+      return FALSE;
   }
 }
 
 BOOL PaintFrameControl(Canvas& canvas, RECT& r, UINT type, UINT state) {
   switch (type) {
-    case DFC_BUTTON: return PaintButtonControl(canvas, r, state);
-    case DFC_SCROLL: return PaintScrollControl(canvas, r, state);
-    case DFC_CAPTION: return PaintCaptionControl(canvas, r, state);
+    case DFC_BUTTON:
+      return PaintButtonControl(canvas, r, state);
+    case DFC_SCROLL:
+      return PaintScrollControl(canvas, r, state);
+    case DFC_CAPTION:
+      return PaintCaptionControl(canvas, r, state);
     case DFC_MENU:
-    case DFC_POPUPMENU: return PaintMenuControl(canvas, r, state);
-    default: return FALSE;
+    case DFC_POPUPMENU:
+      return PaintMenuControl(canvas, r, state);
+    default:
+      return FALSE;
   }
 }
 

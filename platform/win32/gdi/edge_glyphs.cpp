@@ -22,7 +22,10 @@ void PaintArrow(Canvas& canvas, const RECT& box, Arrow arrow, COLORREF color) {
   const RECT r = vertical ? CenterBox(box, span, depth) : CenterBox(box, depth, span);
   PaintShape(canvas, r.left, r.top, Width(r), Height(r), color, [&](int x, int y) {
     // Row (or column) i of the triangle, counted from its point, is 2i+1 long.
-    const int i = arrow == Arrow::Up ? y : arrow == Arrow::Down ? depth - 1 - y : arrow == Arrow::Left ? x : depth - 1 - x;
+    const int i = arrow == Arrow::Up     ? y
+                  : arrow == Arrow::Down ? depth - 1 - y
+                  : arrow == Arrow::Left ? x
+                                         : depth - 1 - x;
     const int along = vertical ? x : y;
     return std::abs(along - (depth - 1)) <= i;
   });
@@ -48,9 +51,8 @@ namespace {
 void PaintCross(Canvas& canvas, const RECT& box, COLORREF color) {
   const int n = std::max(3, (std::min(Width(box), Height(box)) + 4) / 2);
   const RECT r = CenterBox(box, n + 1, n);
-  PaintShape(canvas, r.left, r.top, n + 1, n, color, [&](int x, int y) {
-    return x == y || x == y + 1 || x == n - 1 - y || x == n - y;
-  });
+  PaintShape(canvas, r.left, r.top, n + 1, n, color,
+             [&](int x, int y) { return x == y || x == y + 1 || x == n - 1 - y || x == n - y; });
 }
 
 // A window outline with a thick title edge.

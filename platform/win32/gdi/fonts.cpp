@@ -26,9 +26,9 @@ struct FamilyFiles {
 constexpr FamilyFiles kFamilies[] = {
     {"DejaVu Sans", {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSans-Oblique.ttf", "DejaVuSans-BoldOblique.ttf"}},
     {"DejaVu Sans Mono",
-     {"DejaVuSansMono.ttf", "DejaVuSansMono-Bold.ttf", "DejaVuSansMono-Oblique.ttf",
-      "DejaVuSansMono-BoldOblique.ttf"}},
-    {"DejaVu Serif", {"DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf", "DejaVuSerif-Italic.ttf", "DejaVuSerif-BoldItalic.ttf"}},
+     {"DejaVuSansMono.ttf", "DejaVuSansMono-Bold.ttf", "DejaVuSansMono-Oblique.ttf", "DejaVuSansMono-BoldOblique.ttf"}},
+    {"DejaVu Serif",
+     {"DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf", "DejaVuSerif-Italic.ttf", "DejaVuSerif-BoldItalic.ttf"}},
 };
 
 Family FamilyOf(const char* face) {
@@ -113,8 +113,8 @@ class FontEngine {
     const Family family = FamilyOf(lf.lfFaceName);
     FontFile& file = File(family, bold, italic);
     const int em = EmPixels(file, lf.lfHeight);
-    const auto key = std::make_tuple(static_cast<int>(family), bold, italic, em, lf.lfUnderline != 0,
-                                     lf.lfStrikeOut != 0);
+    const auto key =
+        std::make_tuple(static_cast<int>(family), bold, italic, em, lf.lfUnderline != 0, lf.lfStrikeOut != 0);
     auto it = instances_.find(key);
     if (it == instances_.end()) it = instances_.emplace(key, std::make_unique<FontInstance>(file, em, lf)).first;
     return *it->second;
@@ -197,10 +197,9 @@ FontInstance::FontInstance(FontFile& file, int emPixels, const LOGFONT& lf) : fi
   tm_.tmMaxCharWidth = std::max(1, Scale(face->max_advance_width));
   const bool fixed = FT_IS_FIXED_WIDTH(face);
   // The classic (inverted) meaning: the bit is set for variable pitch.
-  tm_.tmPitchAndFamily = static_cast<BYTE>((fixed ? 0 : TMPF_FIXED_PITCH) | TMPF_VECTOR | TMPF_TRUETYPE |
-                                           (fixed ? FF_MODERN : (FamilyOf(lf.lfFaceName) == Family::Serif
-                                                                     ? FF_ROMAN
-                                                                     : FF_SWISS)));
+  tm_.tmPitchAndFamily =
+      static_cast<BYTE>((fixed ? 0 : TMPF_FIXED_PITCH) | TMPF_VECTOR | TMPF_TRUETYPE |
+                        (fixed ? FF_MODERN : (FamilyOf(lf.lfFaceName) == Family::Serif ? FF_ROMAN : FF_SWISS)));
   underlineOffset_ = std::max(1, Scale(-face->underline_position));
   underlineThickness_ = std::max(1, Scale(face->underline_thickness));
   strikeoutOffset_ = os2 ? std::max(1, Scale(os2->yStrikeoutPosition)) : tm_.tmAscent / 3;

@@ -28,7 +28,8 @@ using namespace win32::gdi::detail;
 namespace {
 
 uint32_t* Row(cairo_surface_t* s, int y) {
-  return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s) + static_cast<size_t>(y) * cairo_image_surface_get_stride(s));
+  return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s) +
+                                     static_cast<size_t>(y) * cairo_image_surface_get_stride(s));
 }
 
 // Combines colour pixels (the top byte may hold alpha) and an AND mask
@@ -145,8 +146,9 @@ HICON WINAPI CreateIconIndirect(PICONINFO piconinfo) {
                    false);
   }
   SyncFromDib(*color);
-  return AddIcon(Compose(color->surface.get(), mask->surface.get(), color->width, color->height, color->bpp == 32 && color->dib),
-                 piconinfo->fIcon != 0, hotspot, false);
+  return AddIcon(
+      Compose(color->surface.get(), mask->surface.get(), color->width, color->height, color->bpp == 32 && color->dib),
+      piconinfo->fIcon != 0, hotspot, false);
 }
 
 HICON WINAPI CreateIconFromResourceEx(LPBYTE presbits, DWORD dwResSize, BOOL fIcon, DWORD dwVer, int cxDesired,
@@ -204,7 +206,8 @@ BOOL WINAPI GetIconInfo(HICON hIcon, PICONINFO piconinfo) {
     for (int x = 0; x < icon->width; ++x) {
       const unsigned a = s[x] >> 24;
       uint32_t px = 0;
-      for (int shift = 0; a && shift <= 16; shift += 8) px |= std::min(255u, ((s[x] >> shift) & 0xFF) * 255 / a) << shift;
+      for (int shift = 0; a && shift <= 16; shift += 8)
+        px |= std::min(255u, ((s[x] >> shift) & 0xFF) * 255 / a) << shift;
       c[x] = px;
       m[x] = a ? 0 : 0xFFFFFF;
     }

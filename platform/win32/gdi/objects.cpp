@@ -4,7 +4,6 @@
 
 #include <cstring>
 
-
 namespace win32::gdi::detail {
 
 namespace {

@@ -54,7 +54,7 @@ struct BitmapObject {
   // DIB sections: the caller-visible bits, kept in step with the surface.
   std::optional<DibFormat> dib;
   std::vector<uint8_t> dibBits;
-  bool bitsShared = false;  // the surface draws straight on dibBits
+  bool bitsShared = false;          // the surface draws straight on dibBits
   std::vector<RGBQUAD> colorTable;  // from a DIB, for GetDIBColorTable
   HDC selectedInto = nullptr;
 };
@@ -68,7 +68,7 @@ struct IconObject {
   POINT hotspot{};
   int width = 0;
   int height = 0;
-  SurfacePtr image;  // premultiplied ARGB
+  SurfacePtr image;     // premultiplied ARGB
   bool shared = false;  // system icons survive DestroyIcon
 };
 

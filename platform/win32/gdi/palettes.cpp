@@ -23,9 +23,8 @@ UINT WINAPI RealizePalette(HDC hdc) {
   DcObject* dc = GetDc(hdc);
   if (!dc) return GDI_ERROR;
   const PaletteObject* pal = Get<PaletteObject>(dc->attrs.palette);
-  const UINT mapped = pal && dc->attrs.palette != GetStockObject(DEFAULT_PALETTE)
-                          ? static_cast<UINT>(pal->entries.size())
-                          : 0;
+  const UINT mapped =
+      pal && dc->attrs.palette != GetStockObject(DEFAULT_PALETTE) ? static_cast<UINT>(pal->entries.size()) : 0;
   dc->realizedEntries = mapped;
   GdiRecord record = MakeRecord(*dc, "RealizePalette", RECT{});
   record.flags = mapped;
@@ -71,6 +70,4 @@ UINT WINAPI GetNearestPaletteIndex(HPALETTE h, COLORREF color) {
   return best;
 }
 
-COLORREF WINAPI GetNearestColor(HDC hdc, COLORREF color) {
-  return GetDc(hdc) ? (color & 0xFFFFFF) : CLR_INVALID;
-}
+COLORREF WINAPI GetNearestColor(HDC hdc, COLORREF color) { return GetDc(hdc) ? (color & 0xFFFFFF) : CLR_INVALID; }

@@ -45,7 +45,8 @@ bool Region::Contains(int x, int y) const {
 }
 
 bool Region::Intersects(const RECT& rect) const {
-  return std::any_of(rects_.begin(), rects_.end(), [&](const RECT& r) { return !IsEmptyRect(IntersectRects(r, rect)); });
+  return std::any_of(rects_.begin(), rects_.end(),
+                     [&](const RECT& r) { return !IsEmptyRect(IntersectRects(r, rect)); });
 }
 
 void Region::Offset(int dx, int dy) {
@@ -70,11 +71,16 @@ namespace {
 
 bool Apply(int mode, bool inA, bool inB) {
   switch (mode) {
-    case RGN_AND: return inA && inB;
-    case RGN_OR: return inA || inB;
-    case RGN_XOR: return inA != inB;
-    case RGN_DIFF: return inA && !inB;
-    default: return inA;
+    case RGN_AND:
+      return inA && inB;
+    case RGN_OR:
+      return inA || inB;
+    case RGN_XOR:
+      return inA != inB;
+    case RGN_DIFF:
+      return inA && !inB;
+    default:
+      return inA;
   }
 }
 
@@ -105,8 +111,7 @@ std::vector<RECT> Band(const Region& a, const Region& b, int mode, const std::ve
 }
 
 bool SameColumns(const std::vector<RECT>& a, const std::vector<RECT>& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](const RECT& l, const RECT& r) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](const RECT& l, const RECT& r) {
            return l.left == r.left && l.right == r.right;
          });
 }

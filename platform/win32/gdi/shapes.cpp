@@ -11,11 +11,16 @@ namespace {
 
 bool DashOn(UINT style, int step) {
   switch (style & PS_STYLE_MASK) {
-    case PS_DASH: return step % 24 < 18;
-    case PS_DOT: return step % 6 < 3;
-    case PS_DASHDOT: return step % 24 < 9 || (step % 24 >= 15 && step % 24 < 18);
-    case PS_DASHDOTDOT: return step % 24 < 12 ? step % 24 < 9 : (step % 6 < 3);
-    default: return true;
+    case PS_DASH:
+      return step % 24 < 18;
+    case PS_DOT:
+      return step % 6 < 3;
+    case PS_DASHDOT:
+      return step % 24 < 9 || (step % 24 >= 15 && step % 24 < 18);
+    case PS_DASHDOTDOT:
+      return step % 24 < 12 ? step % 24 < 9 : (step % 6 < 3);
+    default:
+      return true;
   }
 }
 
@@ -175,8 +180,8 @@ BOOL WINAPI Polygon(HDC hdc, const POINT* apt, int cpt) {
   std::vector<POINT> pts = ToDevicePoints(canvas.Dc().attrs, apt, cpt);
   RecordShape(canvas, "Polygon", RECT{}, pts);
   cairo_t* cr = canvas.Cr();
-  cairo_set_fill_rule(cr, canvas.Dc().attrs.polyFillMode == WINDING ? CAIRO_FILL_RULE_WINDING
-                                                                     : CAIRO_FILL_RULE_EVEN_ODD);
+  cairo_set_fill_rule(cr,
+                      canvas.Dc().attrs.polyFillMode == WINDING ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
   cairo_move_to(cr, pts[0].x + 0.5, pts[0].y + 0.5);
   for (const POINT& p : pts) cairo_line_to(cr, p.x + 0.5, p.y + 0.5);
   cairo_close_path(cr);
@@ -221,8 +226,7 @@ BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
 
 BOOL WINAPI RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height) {
   return DrawClosedShape(hdc, "RoundRect", RECT{left, top, right, bottom}, [&](cairo_t* cr, const RECT& r, bool) {
-    RoundRectPath(cr, r.left + 0.5, r.top + 0.5, r.right - r.left - 1, r.bottom - r.top - 1, width / 2.0,
-                  height / 2.0);
+    RoundRectPath(cr, r.left + 0.5, r.top + 0.5, r.right - r.left - 1, r.bottom - r.top - 1, width / 2.0, height / 2.0);
   });
 }
 
@@ -256,11 +260,11 @@ int WINAPI FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
   if (!lprc) return FALSE;
   const RECT& r = *lprc;
   if (r.right <= r.left || r.bottom <= r.top) return GetDc(hDC) ? TRUE : FALSE;
-  return FillRectsWithBrush(hDC, "FrameRect",
-                            {RECT{r.left, r.top, r.right, r.top + 1}, RECT{r.left, r.bottom - 1, r.right, r.bottom},
-                             RECT{r.left, r.top + 1, r.left + 1, r.bottom - 1},
-                             RECT{r.right - 1, r.top + 1, r.right, r.bottom - 1}},
-                            hbr);
+  return FillRectsWithBrush(
+      hDC, "FrameRect",
+      {RECT{r.left, r.top, r.right, r.top + 1}, RECT{r.left, r.bottom - 1, r.right, r.bottom},
+       RECT{r.left, r.top + 1, r.left + 1, r.bottom - 1}, RECT{r.right - 1, r.top + 1, r.right, r.bottom - 1}},
+      hbr);
 }
 
 BOOL WINAPI InvertRect(HDC hDC, const RECT* lprc) {

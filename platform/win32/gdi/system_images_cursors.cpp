@@ -16,9 +16,9 @@ constexpr double kPi = 3.14159265358979323846;
 
 // The standard arrow: '#' black, '.' white, anything else clear.
 const std::vector<std::string_view> kArrow = {
-    "#",           "##",          "#.#",         "#..#",        "#...#",       "#....#",      "#.....#",
-    "#......#",    "#.......#",   "#........#",  "#.....#####", "#..#..#",     "#.# #..#",    "##  #..#",
-    "#    #..#",   "     #..#",   "      #..#",  "      #..#",  "       ##",
+    "#",         "##",        "#.#",        "#..#",        "#...#",     "#....#",   "#.....#",
+    "#......#",  "#.......#", "#........#", "#.....#####", "#..#..#",   "#.# #..#", "##  #..#",
+    "#    #..#", "     #..#", "      #..#", "      #..#",  "       ##",
 };
 
 const std::vector<std::string_view> kQuestion = {
@@ -164,11 +164,19 @@ bool PaintCursor(cairo_t* cr, cairo_surface_t* image, UINT id, POINT& hot) {
       DoubleArrow(cr, 15.5, 3.5, 15.5, 27.5);
       DoubleArrow(cr, 3.5, 15.5, 27.5, 15.5);
       return true;
-    case 32642: DoubleArrow(cr, 7.5, 7.5, 23.5, 23.5); return true;   // IDC_SIZENWSE
-    case 32643: DoubleArrow(cr, 23.5, 7.5, 7.5, 23.5); return true;   // IDC_SIZENESW
-    case 32644: DoubleArrow(cr, 4.5, 15.5, 26.5, 15.5); return true;  // IDC_SIZEWE
-    case 32645: DoubleArrow(cr, 15.5, 4.5, 15.5, 26.5); return true;  // IDC_SIZENS
-    case 32648:  // IDC_NO
+    case 32642:
+      DoubleArrow(cr, 7.5, 7.5, 23.5, 23.5);
+      return true;  // IDC_SIZENWSE
+    case 32643:
+      DoubleArrow(cr, 23.5, 7.5, 7.5, 23.5);
+      return true;  // IDC_SIZENESW
+    case 32644:
+      DoubleArrow(cr, 4.5, 15.5, 26.5, 15.5);
+      return true;  // IDC_SIZEWE
+    case 32645:
+      DoubleArrow(cr, 15.5, 4.5, 15.5, 26.5);
+      return true;  // IDC_SIZENS
+    case 32648:     // IDC_NO
       Outlined(
           cr,
           [](cairo_t* c) {

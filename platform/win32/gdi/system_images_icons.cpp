@@ -127,11 +127,20 @@ SurfacePtr DrawSystemIcon(UINT id) {
     case 32517:  // IDI_WINLOGO
       paint = ApplicationIcon;
       break;
-    case 32513: paint = StopIcon; break;         // IDI_HAND
-    case 32514: paint = QuestionIcon; break;     // IDI_QUESTION
-    case 32515: paint = ExclamationIcon; break;  // IDI_EXCLAMATION
-    case 32516: paint = InformationIcon; break;  // IDI_ASTERISK
-    default: return nullptr;
+    case 32513:
+      paint = StopIcon;
+      break;  // IDI_HAND
+    case 32514:
+      paint = QuestionIcon;
+      break;  // IDI_QUESTION
+    case 32515:
+      paint = ExclamationIcon;
+      break;  // IDI_EXCLAMATION
+    case 32516:
+      paint = InformationIcon;
+      break;  // IDI_ASTERISK
+    default:
+      return nullptr;
   }
   SurfacePtr image = NewImage(kIconSize, kIconSize, true);
   ContextPtr cr(cairo_create(image.get()));

@@ -33,8 +33,8 @@ void DrawGlyphs(Canvas& canvas, const FontInstance& font, const LOGFONT& lf, int
   cairo_set_font_size(cr, font.EmPixels());
   cairo_font_options_t* options = cairo_font_options_create();
   // Grey antialiasing with light hinting: crisp and the same everywhere.
-  cairo_font_options_set_antialias(options, lf.lfQuality == NONANTIALIASED_QUALITY ? CAIRO_ANTIALIAS_NONE
-                                                                                   : CAIRO_ANTIALIAS_GRAY);
+  cairo_font_options_set_antialias(
+      options, lf.lfQuality == NONANTIALIASED_QUALITY ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_GRAY);
   cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
   cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
   cairo_font_options_set_subpixel_order(options, CAIRO_SUBPIXEL_ORDER_DEFAULT);
@@ -84,10 +84,14 @@ BOOL WINAPI ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* lprect, 
   Canvas canvas(hdc);
   if (!canvas.Valid()) return TRUE;
   POINT p = ToDevice(dc->attrs, origin.x, origin.y);
-  if ((align & TA_CENTER) == TA_CENTER) p.x -= width / 2;
-  else if ((align & TA_CENTER) == TA_RIGHT) p.x -= width;
-  if ((align & TA_BASELINE) == TA_BASELINE) p.y -= font.Metrics().tmAscent;
-  else if ((align & TA_BASELINE) == TA_BOTTOM) p.y -= font.Metrics().tmHeight;
+  if ((align & TA_CENTER) == TA_CENTER)
+    p.x -= width / 2;
+  else if ((align & TA_CENTER) == TA_RIGHT)
+    p.x -= width;
+  if ((align & TA_BASELINE) == TA_BASELINE)
+    p.y -= font.Metrics().tmAscent;
+  else if ((align & TA_BASELINE) == TA_BOTTOM)
+    p.y -= font.Metrics().tmHeight;
   const RECT textRect{p.x, p.y, p.x + width, p.y + font.Metrics().tmHeight};
   GdiRecord rec = MakeRecord(*dc, "TextOut", textRect);
   rec.text = std::string(text);
@@ -127,8 +131,8 @@ BOOL WINAPI GetTextExtentPoint(HDC hdc, LPCSTR lpString, int c, LPSIZE lpsz) {
   return GetTextExtentPoint32(hdc, lpString, c, lpsz);
 }
 
-BOOL WINAPI GetTextExtentExPoint(HDC hdc, LPCSTR lpszString, int cchString, int nMaxExtent, LPINT lpnFit,
-                                 LPINT lpnDx, LPSIZE lpSize) {
+BOOL WINAPI GetTextExtentExPoint(HDC hdc, LPCSTR lpszString, int cchString, int nMaxExtent, LPINT lpnFit, LPINT lpnDx,
+                                 LPSIZE lpSize) {
   const DcObject* dc = GetDc(hdc);
   if (!dc || !lpSize || cchString < 0 || (cchString && !lpszString)) return FALSE;
   const FontInstance& font = FontFor(FontOf(*dc));

@@ -95,7 +95,8 @@ void OnSize(HWND client) {
 
 LRESULT CALLBACK ClientProc(HWND client, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case WM_CREATE: return OnCreate(client, reinterpret_cast<const CREATESTRUCT*>(lParam));
+    case WM_CREATE:
+      return OnCreate(client, reinterpret_cast<const CREATESTRUCT*>(lParam));
     case WM_MDICREATE:
       if (lParam == 0) return 0;
       return reinterpret_cast<LRESULT>(CreateChild(client, *reinterpret_cast<const MDICREATESTRUCT*>(lParam)));
@@ -105,17 +106,26 @@ LRESULT CALLBACK ClientProc(HWND client, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_MDIACTIVATE:
       if (IsChildOf(client, reinterpret_cast<HWND>(wParam))) Activate(client, reinterpret_cast<HWND>(wParam));
       return 0;
-    case WM_MDIGETACTIVE: return GetActive(client, lParam);
-    case WM_MDINEXT: ActivateNext(client, reinterpret_cast<HWND>(wParam), lParam != 0); return 0;
+    case WM_MDIGETACTIVE:
+      return GetActive(client, lParam);
+    case WM_MDINEXT:
+      ActivateNext(client, reinterpret_cast<HWND>(wParam), lParam != 0);
+      return 0;
     case WM_MDIMAXIMIZE:
       if (IsChildOf(client, reinterpret_cast<HWND>(wParam))) ShowWindow(reinterpret_cast<HWND>(wParam), SW_MAXIMIZE);
       return 0;
     case WM_MDIRESTORE:
       if (IsChildOf(client, reinterpret_cast<HWND>(wParam))) ShowWindow(reinterpret_cast<HWND>(wParam), SW_RESTORE);
       return 0;
-    case WM_MDITILE: Tile(client, UINT(wParam)); return TRUE;
-    case WM_MDICASCADE: Cascade(client, UINT(wParam)); return TRUE;
-    case WM_MDIICONARRANGE: ArrangeIcons(client); return 0;
+    case WM_MDITILE:
+      Tile(client, UINT(wParam));
+      return TRUE;
+    case WM_MDICASCADE:
+      Cascade(client, UINT(wParam));
+      return TRUE;
+    case WM_MDIICONARRANGE:
+      ArrangeIcons(client);
+      return 0;
     case WM_MDISETMENU:
       return reinterpret_cast<LRESULT>(
           SetFrameMenus(client, reinterpret_cast<HMENU>(wParam), reinterpret_cast<HMENU>(lParam)));
@@ -127,7 +137,9 @@ LRESULT CALLBACK ClientProc(HWND client, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_PARENTNOTIFY:
       if (LOWORD(wParam) == WM_DESTROY) ChildGone(client, reinterpret_cast<HWND>(lParam));
       return 0;
-    case WM_SIZE: OnSize(client); return 0;
+    case WM_SIZE:
+      OnSize(client);
+      return 0;
     case WM_SETFOCUS:
       if (const auto info = InfoOf(client); info && info->active && !IsIconic(info->active)) SetFocus(info->active);
       return 0;
@@ -136,7 +148,8 @@ LRESULT CALLBACK ClientProc(HWND client, UINT msg, WPARAM wParam, LPARAM lParam)
       Clients().clients.erase(client);
       return DefWindowProc(client, msg, wParam, lParam);
     }
-    default: return DefWindowProc(client, msg, wParam, lParam);
+    default:
+      return DefWindowProc(client, msg, wParam, lParam);
   }
 }
 

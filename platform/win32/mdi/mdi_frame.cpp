@@ -36,10 +36,17 @@ bool IsMaximizeCommand(WPARAM command) { return (command & 0xFFF0) == SC_MAXIMIZ
 
 LRESULT ChildSysCommand(HWND child, HWND client, WPARAM wParam, LPARAM lParam) {
   switch (wParam & 0xFFF0) {
-    case SC_NEXTWINDOW: ActivateNext(client, child, false); return 0;
-    case SC_PREVWINDOW: ActivateNext(client, child, true); return 0;
-    case SC_CLOSE: SendMessage(child, WM_CLOSE, 0, 0); return 0;
-    default: break;
+    case SC_NEXTWINDOW:
+      ActivateNext(client, child, false);
+      return 0;
+    case SC_PREVWINDOW:
+      ActivateNext(client, child, true);
+      return 0;
+    case SC_CLOSE:
+      SendMessage(child, WM_CLOSE, 0, 0);
+      return 0;
+    default:
+      break;
   }
   // Maximising an inactive child activates it first.
   if (IsMaximizeCommand(wParam)) Activate(client, child);
@@ -86,7 +93,8 @@ LRESULT WINAPI DefFrameProc(HWND hWnd, HWND hWndMDIClient, UINT uMsg, WPARAM wPa
       if (const auto info = InfoOf(hWndMDIClient); info && info->active)
         SendMessage(info->active, WM_NCACTIVATE, wParam, lParam);
       break;
-    default: break;
+    default:
+      break;
   }
   return DefWindowProc(hWnd, uMsg, wParam, lParam);
 }
@@ -95,8 +103,11 @@ LRESULT WINAPI DefMDIChildProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
   HWND client = ClientOf(hWnd);
   if (client == nullptr) return DefWindowProc(hWnd, uMsg, wParam, lParam);
   switch (uMsg) {
-    case WM_SYSCOMMAND: return ChildSysCommand(hWnd, client, wParam, lParam);
-    case WM_CLOSE: SendMessage(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hWnd), 0); return 0;
+    case WM_SYSCOMMAND:
+      return ChildSysCommand(hWnd, client, wParam, lParam);
+    case WM_CLOSE:
+      SendMessage(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hWnd), 0);
+      return 0;
     case WM_SETTEXT: {
       const LRESULT result = DefWindowProc(hWnd, uMsg, wParam, lParam);
       RefreshWindowMenu(client);
@@ -115,7 +126,8 @@ LRESULT WINAPI DefMDIChildProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
       ChildSized(client, hWnd, wParam);
       return result;
     }
-    case WM_WINDOWPOSCHANGING: return ChildPosChanging(hWnd, lParam);
+    case WM_WINDOWPOSCHANGING:
+      return ChildPosChanging(hWnd, lParam);
     case WM_WINDOWPOSCHANGED: {
       // A child made hidden becomes the active one when it is shown.
       const LRESULT result = DefWindowProc(hWnd, uMsg, wParam, lParam);
@@ -123,7 +135,9 @@ LRESULT WINAPI DefMDIChildProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
       if (wp != nullptr && (wp->flags & SWP_SHOWWINDOW)) Activate(client, hWnd);
       return result;
     }
-    case WM_DESTROY: ChildGone(client, hWnd); return 0;
+    case WM_DESTROY:
+      ChildGone(client, hWnd);
+      return 0;
     case WM_SYSCHAR:
       // Alt+minus opens the child's own system menu.
       if (wParam == '-') {
@@ -131,7 +145,8 @@ LRESULT WINAPI DefMDIChildProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
         return 0;
       }
       return DefWindowProc(hWnd, uMsg, wParam, lParam);
-    default: return DefWindowProc(hWnd, uMsg, wParam, lParam);
+    default:
+      return DefWindowProc(hWnd, uMsg, wParam, lParam);
   }
 }
 
@@ -142,10 +157,15 @@ BOOL WINAPI TranslateMDISysAccel(HWND hWndClient, LPMSG lpMsg) {
   if (!(GetKeyState(VK_CONTROL) & 0x8000)) return FALSE;
   WPARAM command = 0;
   switch (lpMsg->wParam) {
-    case VK_F4: command = SC_CLOSE; break;
+    case VK_F4:
+      command = SC_CLOSE;
+      break;
     case VK_F6:
-    case VK_TAB: command = (GetKeyState(VK_SHIFT) & 0x8000) ? SC_PREVWINDOW : SC_NEXTWINDOW; break;
-    default: return FALSE;
+    case VK_TAB:
+      command = (GetKeyState(VK_SHIFT) & 0x8000) ? SC_PREVWINDOW : SC_NEXTWINDOW;
+      break;
+    default:
+      return FALSE;
   }
   SendMessage(info->active, WM_SYSCOMMAND, command, 0);
   return TRUE;

@@ -43,7 +43,8 @@ INT_PTR CALLBACK SelectWindowProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPar
         return TRUE;
       }
       return FALSE;
-    default: return FALSE;
+    default:
+      return FALSE;
   }
 }
 
@@ -61,8 +62,8 @@ void ChooseMoreWindows(HWND client) {
       .Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, RECT{103, 97, 153, 111}, IDCANCEL, "Button",
             "Cancel");
   Choice choice{info->children, info->active};
-  const INT_PTR chosen = DialogBoxIndirectParam(nullptr, dialog.Get(), info->frame, &SelectWindowProc,
-                                                reinterpret_cast<LPARAM>(&choice));
+  const INT_PTR chosen =
+      DialogBoxIndirectParam(nullptr, dialog.Get(), info->frame, &SelectWindowProc, reinterpret_cast<LPARAM>(&choice));
   if (chosen <= 0 || size_t(chosen) > choice.children.size()) return;
   HWND child = choice.children[size_t(chosen - 1)];
   if (!IsWindow(child)) return;

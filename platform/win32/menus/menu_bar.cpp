@@ -73,8 +73,7 @@ int MenuBarRows(HWND hwnd, int width) {
 BOOL WINAPI DrawMenuBar(HWND hWnd) {
   if (!IsWindow(hWnd) || GetMenu(hWnd) == nullptr) return FALSE;
   // The bar may need more or fewer rows now: the frame is measured again.
-  SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   return TRUE;
 }
 

@@ -114,10 +114,14 @@ bool MenuTracker::Handle(const MSG& msg) {
       OnKey(UINT(msg.wParam));
       return true;
     case WM_KEYUP:
-    case WM_SYSKEYUP: return true;
+    case WM_SYSKEYUP:
+      return true;
     case WM_CHAR:
-    case WM_SYSCHAR: OnChar(char(msg.wParam)); return true;
-    default: break;
+    case WM_SYSCHAR:
+      OnChar(char(msg.wParam));
+      return true;
+    default:
+      break;
   }
   if (msg.message >= WM_MOUSEMOVE && msg.message <= WM_MBUTTONDBLCLK) {
     OnMouse(msg.message, msg.pt);

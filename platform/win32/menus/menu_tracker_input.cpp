@@ -87,7 +87,9 @@ void MenuTracker::MoveOnBar(int step) {
 void MenuTracker::OnKey(UINT vk) {
   switch (vk) {
     case VK_MENU:
-    case VK_F10: Cancel(); return;
+    case VK_F10:
+      Cancel();
+      return;
     case VK_ESCAPE:
       if (levels_.empty() || (levels_.size() == 1 && isPopupLoop())) {
         Cancel();
@@ -149,7 +151,8 @@ void MenuTracker::OnKey(UINT vk) {
       }
       return;
     }
-    default: return;
+    default:
+      return;
   }
 }
 
@@ -205,12 +208,14 @@ void MenuTracker::OnChar(char ch) {
 void MenuTracker::MenuChar(char ch) {
   HMENU menu = levels_.empty() ? request_.bar : levels_.back().menu;
   const UINT flags = (levels_.empty() ? 0 : MF_POPUP) | (LevelIsSystem(levels_.size() - 1) ? MF_SYSMENU : 0);
-  const LRESULT answer = Notify() ? SendMessage(request_.owner, WM_MENUCHAR, MAKEWPARAM(BYTE(ch), flags),
-                                                reinterpret_cast<LPARAM>(menu))
-                                  : 0;
+  const LRESULT answer =
+      Notify() ? SendMessage(request_.owner, WM_MENUCHAR, MAKEWPARAM(BYTE(ch), flags), reinterpret_cast<LPARAM>(menu))
+               : 0;
   const int index = LOWORD(answer);
   switch (HIWORD(answer)) {
-    case MNC_CLOSE: Cancel(); return;
+    case MNC_CLOSE:
+      Cancel();
+      return;
     case MNC_SELECT:
     case MNC_EXECUTE:
       if (levels_.empty()) {
@@ -222,7 +227,9 @@ void MenuTracker::MenuChar(char ch) {
       if (HIWORD(answer) == MNC_EXECUTE && IsChoosable(levels_.back().items[size_t(index)]))
         Choose(levels_.back().items[size_t(index)]);
       return;
-    default: MessageBeep(0); return;
+    default:
+      MessageBeep(0);
+      return;
   }
 }
 

@@ -11,13 +11,16 @@ constexpr int kMenuSlot = 0;
 
 LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case MN_GETHMENU: return GetWindowLongPtr(hwnd, kMenuSlot);
-    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+    case MN_GETHMENU:
+      return GetWindowLongPtr(hwnd, kMenuSlot);
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
     case WM_GETMINMAXINFO:
       // A popup is as small as its items; no window minimum applies.
       reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{1, 1};
       return 0;
-    case WM_ERASEBKGND: return 1;
+    case WM_ERASEBKGND:
+      return 1;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);
@@ -25,7 +28,8 @@ LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       EndPaint(hwnd, &ps);
       return 0;
     }
-    default: return DefWindowProc(hwnd, msg, wParam, lParam);
+    default:
+      return DefWindowProc(hwnd, msg, wParam, lParam);
   }
 }
 

@@ -116,24 +116,45 @@ int PrinterCaps(const PageSetup& setup, int index) {
   const int horzRes = g.physicalWidth - 2 * kMargin;
   const int vertRes = g.physicalHeight - 2 * kMargin;
   switch (index) {
-    case TECHNOLOGY: return DT_RASPRINTER;
-    case HORZRES: case DESKTOPHORZRES: return horzRes;
-    case VERTRES: case DESKTOPVERTRES: return vertRes;
-    case HORZSIZE: return static_cast<int>(std::lround(horzRes * 25.4 / kDpi));
-    case VERTSIZE: return static_cast<int>(std::lround(vertRes * 25.4 / kDpi));
-    case LOGPIXELSX: case LOGPIXELSY: return kDpi;
-    case PHYSICALWIDTH: return g.physicalWidth;
-    case PHYSICALHEIGHT: return g.physicalHeight;
-    case PHYSICALOFFSETX: case PHYSICALOFFSETY: return kMargin;
-    case BITSPIXEL: return 24;
-    case PLANES: return 1;
-    case NUMCOLORS: return -1;
-    case ASPECTX: case ASPECTY: return kDpi;
-    case ASPECTXY: return static_cast<int>(std::lround(kDpi * std::sqrt(2.0)));
+    case TECHNOLOGY:
+      return DT_RASPRINTER;
+    case HORZRES:
+    case DESKTOPHORZRES:
+      return horzRes;
+    case VERTRES:
+    case DESKTOPVERTRES:
+      return vertRes;
+    case HORZSIZE:
+      return static_cast<int>(std::lround(horzRes * 25.4 / kDpi));
+    case VERTSIZE:
+      return static_cast<int>(std::lround(vertRes * 25.4 / kDpi));
+    case LOGPIXELSX:
+    case LOGPIXELSY:
+      return kDpi;
+    case PHYSICALWIDTH:
+      return g.physicalWidth;
+    case PHYSICALHEIGHT:
+      return g.physicalHeight;
+    case PHYSICALOFFSETX:
+    case PHYSICALOFFSETY:
+      return kMargin;
+    case BITSPIXEL:
+      return 24;
+    case PLANES:
+      return 1;
+    case NUMCOLORS:
+      return -1;
+    case ASPECTX:
+    case ASPECTY:
+      return kDpi;
+    case ASPECTXY:
+      return static_cast<int>(std::lround(kDpi * std::sqrt(2.0)));
     case RASTERCAPS:
       return RC_BITBLT | RC_BITMAP64 | RC_GDI20_OUTPUT | RC_DI_BITMAP | RC_DIBTODEV | RC_STRETCHBLT | RC_STRETCHDIB;
-    case COLORRES: return 24;
-    default: return 0;
+    case COLORRES:
+      return 24;
+    default:
+      return 0;
   }
 }
 

@@ -90,8 +90,7 @@ bool Matches(const ACCEL& accel, const MSG& msg) {
     case WM_CHAR:
     case WM_SYSCHAR:
       // Character entries: Alt matters through the message kind only.
-      return !virt && accel.key == WORD(msg.wParam) &&
-             (msg.message == WM_SYSCHAR) == ((accel.fVirt & FALT) != 0);
+      return !virt && accel.key == WORD(msg.wParam) && (msg.message == WM_SYSCHAR) == ((accel.fVirt & FALT) != 0);
     default:
       return false;
   }

@@ -12,21 +12,31 @@ constexpr DWORD kSetFont = 0x40;  // DS_SETFONT (DS_SHELLFONT includes it)
 // numbers; readers get today's.
 WORD CurrentMessage(WORD message) {
   switch (message) {
-    case 0x0401: return 0x0180;  // LB_ADDSTRING
-    case 0x0403: return 0x0143;  // CB_ADDSTRING
-    default: return message;
+    case 0x0401:
+      return 0x0180;  // LB_ADDSTRING
+    case 0x0403:
+      return 0x0143;  // CB_ADDSTRING
+    default:
+      return message;
   }
 }
 
 const char* PredefinedClass(WORD ordinal) {
   switch (ordinal) {
-    case 0x0080: return "Button";
-    case 0x0081: return "Edit";
-    case 0x0082: return "Static";
-    case 0x0083: return "ListBox";
-    case 0x0084: return "ScrollBar";
-    case 0x0085: return "ComboBox";
-    default: return nullptr;
+    case 0x0080:
+      return "Button";
+    case 0x0081:
+      return "Edit";
+    case 0x0082:
+      return "Static";
+    case 0x0083:
+      return "ListBox";
+    case 0x0084:
+      return "ScrollBar";
+    case 0x0085:
+      return "ComboBox";
+    default:
+      return nullptr;
   }
 }
 

@@ -17,8 +17,8 @@ using win32::internal::ByteReader;
 
 constexpr DWORD kIconVersion = 0x00030000;
 constexpr int kDefaultIconSize = 32;
-constexpr size_t kFileHeaderSize = 14;   // BITMAPFILEHEADER
-constexpr size_t kIconDirSize = 6;       // ICONDIR
+constexpr size_t kFileHeaderSize = 14;    // BITMAPFILEHEADER
+constexpr size_t kIconDirSize = 6;        // ICONDIR
 constexpr size_t kIconDirEntrySize = 16;  // ICONDIRENTRY in .ico/.cur files
 
 bool FindBytes(HINSTANCE module, LPCSTR type, LPCSTR name, const BYTE*& data, size_t& size) {
@@ -42,8 +42,7 @@ HICON LoadGroupImage(HINSTANCE module, LPCSTR name, bool icon, int cx, int cy, U
   WORD id = win32::internal::PickGroupImage(group, groupSize, !icon, cx, cy);
   const BYTE* image = nullptr;
   size_t imageSize = 0;
-  if (id == 0 || !FindBytes(module, icon ? RT_ICON : RT_CURSOR, MAKEINTRESOURCE(id), image, imageSize))
-    return nullptr;
+  if (id == 0 || !FindBytes(module, icon ? RT_ICON : RT_CURSOR, MAKEINTRESOURCE(id), image, imageSize)) return nullptr;
   return IconFromImage(image, imageSize, icon, cx, cy, flags);
 }
 
@@ -56,8 +55,7 @@ bool ReadFile(LPCSTR path, std::vector<BYTE>& bytes) {
 
 HBITMAP BitmapFromFile(LPCSTR path) {
   std::vector<BYTE> bytes;
-  if (!ReadFile(path, bytes) || bytes.size() <= kFileHeaderSize || bytes[0] != 'B' || bytes[1] != 'M')
-    return nullptr;
+  if (!ReadFile(path, bytes) || bytes.size() <= kFileHeaderSize || bytes[0] != 'B' || bytes[1] != 'M') return nullptr;
   return win32::gdi::CreateBitmapFromDib(bytes.data() + kFileHeaderSize, bytes.size() - kFileHeaderSize);
 }
 
@@ -101,10 +99,14 @@ HICON IconFromFile(LPCSTR path, bool icon, int cx, int cy, UINT flags) {
 HANDLE LoadFromFile(LPCSTR path, UINT type, int cx, int cy, UINT flags) {
   if (IS_INTRESOURCE(path)) return nullptr;
   switch (type) {
-    case IMAGE_BITMAP: return BitmapFromFile(path);
-    case IMAGE_ICON: return IconFromFile(path, true, cx, cy, flags);
-    case IMAGE_CURSOR: return IconFromFile(path, false, cx, cy, flags);
-    default: return nullptr;
+    case IMAGE_BITMAP:
+      return BitmapFromFile(path);
+    case IMAGE_ICON:
+      return IconFromFile(path, true, cx, cy, flags);
+    case IMAGE_CURSOR:
+      return IconFromFile(path, false, cx, cy, flags);
+    default:
+      return nullptr;
   }
 }
 
@@ -138,13 +140,15 @@ HANDLE WINAPI LoadImage(HINSTANCE hInst, LPCSTR name, UINT type, int cx, int cy,
   if (name == nullptr) return nullptr;
   if (fuLoad & LR_LOADFROMFILE) return LoadFromFile(name, type, cx, cy, fuLoad);
   switch (type) {
-    case IMAGE_BITMAP: return LoadBitmap(hInst, name);
+    case IMAGE_BITMAP:
+      return LoadBitmap(hInst, name);
     case IMAGE_ICON:
       if (hInst == nullptr) return LoadIcon(nullptr, name);
       return LoadGroupImage(hInst, name, true, cx, cy, fuLoad);
     case IMAGE_CURSOR:
       if (hInst == nullptr) return LoadCursor(nullptr, name);
       return LoadGroupImage(hInst, name, false, cx, cy, fuLoad);
-    default: return nullptr;
+    default:
+      return nullptr;
   }
 }

@@ -59,9 +59,7 @@ MenuSlot MenuTable::Find(HMENU handle, UINT item, bool byPosition) {
   return FindCommand(*menu, item, 0);
 }
 
-void MenuTable::Clear() {
-  menus_.clear();
-}
+void MenuTable::Clear() { menus_.clear(); }
 
 void ResetMenus() {
   auto& table = MenuTable::Instance();

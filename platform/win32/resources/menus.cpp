@@ -14,8 +14,8 @@ using win32::internal::MenuItem;
 using win32::internal::MenuSlot;
 using win32::internal::MenuTable;
 
-constexpr UINT kTypeFlags = MF_SEPARATOR | MF_BITMAP | MF_OWNERDRAW | MF_MENUBARBREAK | MF_MENUBREAK |
-                            MF_RIGHTJUSTIFY | MFT_RADIOCHECK | MFT_RIGHTORDER;
+constexpr UINT kTypeFlags = MF_SEPARATOR | MF_BITMAP | MF_OWNERDRAW | MF_MENUBARBREAK | MF_MENUBREAK | MF_RIGHTJUSTIFY |
+                            MFT_RADIOCHECK | MFT_RIGHTORDER;
 constexpr UINT kStateFlags = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_HILITE | MF_DEFAULT;
 constexpr UINT kNotFound = UINT(-1);
 

@@ -24,13 +24,20 @@ std::string PathArg(LPCSTR p) { return SlashPath(p ? p : ""); }
 
 DWORD ErrorOf(int err, DWORD notFound = ERROR_FILE_NOT_FOUND) {
   switch (err) {
-    case ENOENT: return notFound;
-    case ENOTDIR: return ERROR_PATH_NOT_FOUND;
-    case EEXIST: return ERROR_ALREADY_EXISTS;
-    case ENOTEMPTY: return ERROR_DIR_NOT_EMPTY;
-    case EXDEV: return ERROR_NOT_SAME_DEVICE;
-    case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
-    default: return ERROR_ACCESS_DENIED;
+    case ENOENT:
+      return notFound;
+    case ENOTDIR:
+      return ERROR_PATH_NOT_FOUND;
+    case EEXIST:
+      return ERROR_ALREADY_EXISTS;
+    case ENOTEMPTY:
+      return ERROR_DIR_NOT_EMPTY;
+    case EXDEV:
+      return ERROR_NOT_SAME_DEVICE;
+    case ENOMEM:
+      return ERROR_NOT_ENOUGH_MEMORY;
+    default:
+      return ERROR_ACCESS_DENIED;
   }
 }
 
@@ -138,7 +145,9 @@ BOOL WINAPI MoveFileEx(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dw
   return Copy(from, to, false) && Check(unlink(from.c_str()));
 }
 
-DWORD WINAPI GetTempPath(DWORD nBufferLength, LPSTR lpBuffer) { return CopyString(TempFolder(), lpBuffer, nBufferLength); }
+DWORD WINAPI GetTempPath(DWORD nBufferLength, LPSTR lpBuffer) {
+  return CopyString(TempFolder(), lpBuffer, nBufferLength);
+}
 
 UINT WINAPI GetTempFileName(LPCSTR lpPathName, LPCSTR lpPrefixString, UINT uUnique, LPSTR lpTempFileName) {
   const std::string dir = PathArg(lpPathName);

@@ -53,8 +53,8 @@ bool Matches(const char* pattern, const char* name) {
       }
     }
     if (!*name) return false;
-    if (*pattern != '?' && std::tolower(static_cast<unsigned char>(*pattern)) !=
-                               std::tolower(static_cast<unsigned char>(*name)))
+    if (*pattern != '?' &&
+        std::tolower(static_cast<unsigned char>(*pattern)) != std::tolower(static_cast<unsigned char>(*name)))
       return false;
   }
   return !*name;

@@ -155,14 +155,17 @@ bool StartProcess(const Launch& launch, LPPROCESS_INFORMATION info) {
     int error = 0;
     pid = Spawn(path, launch.argv, launch.env, launch.dir, error);
     if (!pid) {
-      SetLastError(error == ENOENT ? ERROR_FILE_NOT_FOUND : error == ENOEXEC ? ERROR_BAD_EXE_FORMAT : ERROR_ACCESS_DENIED);
+      SetLastError(error == ENOENT    ? ERROR_FILE_NOT_FOUND
+                   : error == ENOEXEC ? ERROR_BAD_EXE_FORMAT
+                                      : ERROR_ACCESS_DENIED);
       return false;
     }
   }
   const DWORD id = pid ? static_cast<DWORD>(pid) : g_recordedIds++;
   std::vector<ProcessObject> objs{internal::NewProcessObject(id), internal::NewProcessObject(id)};
   Remember(objs[0], pid);
-  if (info) *info = PROCESS_INFORMATION{internal::AddProcessObject(objs[0]), internal::AddProcessObject(objs[1]), id, id};
+  if (info)
+    *info = PROCESS_INFORMATION{internal::AddProcessObject(objs[0]), internal::AddProcessObject(objs[1]), id, id};
   if (recordedCode) {
     internal::FinishProcessObjects(objs, *recordedCode);
   } else {
@@ -186,9 +189,9 @@ UINT WINAPI WinExec(LPCSTR lpCmdLine, UINT) {
   return StartProcess(launch, nullptr) ? 33 : ERROR_FILE_NOT_FOUND;
 }
 
-BOOL WINAPI CreateProcess(LPCSTR lpApplicationName, LPSTR lpCommandLine, LPSECURITY_ATTRIBUTES,
-                          LPSECURITY_ATTRIBUTES, BOOL, DWORD, LPVOID lpEnvironment, LPCSTR lpCurrentDirectory,
-                          LPSTARTUPINFO, LPPROCESS_INFORMATION lpProcessInformation) {
+BOOL WINAPI CreateProcess(LPCSTR lpApplicationName, LPSTR lpCommandLine, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES,
+                          BOOL, DWORD, LPVOID lpEnvironment, LPCSTR lpCurrentDirectory, LPSTARTUPINFO,
+                          LPPROCESS_INFORMATION lpProcessInformation) {
   Launch launch;
   launch.argv = win32::SplitCommandLine(lpCommandLine ? lpCommandLine : (lpApplicationName ? lpApplicationName : ""));
   if (launch.argv.empty()) {

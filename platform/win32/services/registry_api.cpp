@@ -165,8 +165,7 @@ LONG WINAPI RegCloseKey(HKEY hKey) {
   return Keys().paths.erase(hKey) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }
 
-LONG WINAPI RegQueryValueEx(HKEY hKey, LPCSTR lpValueName, LPDWORD, LPDWORD lpType, LPBYTE lpData,
-                            LPDWORD lpcbData) {
+LONG WINAPI RegQueryValueEx(HKEY hKey, LPCSTR lpValueName, LPDWORD, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
   return WithKey(hKey, [&](RegKey& key, RegModel&) -> LONG {
     const RegValue* v = key.FindValue(lpValueName ? lpValueName : "");
     if (!v) return ERROR_FILE_NOT_FOUND;
@@ -232,8 +231,8 @@ LONG WINAPI RegEnumKey(HKEY hKey, DWORD dwIndex, LPSTR lpName, DWORD cchName) {
   return RegEnumKeyEx(hKey, dwIndex, lpName, &cchName, nullptr, nullptr, nullptr, nullptr);
 }
 
-LONG WINAPI RegEnumValue(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName, LPDWORD,
-                         LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
+LONG WINAPI RegEnumValue(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName, LPDWORD, LPDWORD lpType,
+                         LPBYTE lpData, LPDWORD lpcbData) {
   return WithKey(hKey, [&](RegKey& key, RegModel&) -> LONG {
     if (dwIndex >= key.values.size()) return ERROR_NO_MORE_ITEMS;
     const RegValue& v = key.values[dwIndex];

@@ -28,8 +28,8 @@ std::string LowerCase(std::string s) {
 }
 
 bool HasKnownRoot(const std::string& path) {
-  static constexpr std::array<const char*, 4> kRoots = {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER",
-                                                        "HKEY_LOCAL_MACHINE", "HKEY_USERS"};
+  static constexpr std::array<const char*, 4> kRoots = {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE",
+                                                        "HKEY_USERS"};
   const std::string root = path.substr(0, path.find('\\'));
   return std::any_of(kRoots.begin(), kRoots.end(), [&](const char* r) { return strcasecmp(r, root.c_str()) == 0; });
 }

@@ -27,9 +27,7 @@ Shell& TheShell() {
   return shell;
 }
 
-bool IsAddress(const std::string& file) {
-  return file.find("://") != std::string::npos || file.starts_with("mailto:");
-}
+bool IsAddress(const std::string& file) { return file.find("://") != std::string::npos || file.starts_with("mailto:"); }
 
 HINSTANCE Result(INT_PTR code) { return reinterpret_cast<HINSTANCE>(code); }
 
@@ -83,12 +81,19 @@ BOOL WINAPI SHGetSpecialFolderPath(HWND, LPSTR lpszPath, int csidl, BOOL fCreate
   if (!lpszPath) return FALSE;
   std::string folder;
   switch (csidl & ~CSIDL_FLAG_CREATE) {
-    case CSIDL_APPDATA: folder = XdgFolder("XDG_CONFIG_HOME", "/.config"); break;
+    case CSIDL_APPDATA:
+      folder = XdgFolder("XDG_CONFIG_HOME", "/.config");
+      break;
     case CSIDL_LOCAL_APPDATA:
-    case CSIDL_COMMON_APPDATA: folder = XdgFolder("XDG_DATA_HOME", "/.local/share"); break;
+    case CSIDL_COMMON_APPDATA:
+      folder = XdgFolder("XDG_DATA_HOME", "/.local/share");
+      break;
     case CSIDL_PERSONAL:
-    case CSIDL_DESKTOP: folder = HomeFolder(); break;
-    default: return FALSE;
+    case CSIDL_DESKTOP:
+      folder = HomeFolder();
+      break;
+    default:
+      return FALSE;
   }
   std::error_code ec;
   if (fCreate || (csidl & CSIDL_FLAG_CREATE)) std::filesystem::create_directories(folder, ec);

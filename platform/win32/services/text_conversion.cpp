@@ -19,7 +19,10 @@ bool DecodeUtf8(const unsigned char* text, size_t size, size_t at, char32_t& poi
     point = lead;
     return true;
   }
-  const int extra = lead >= 0xF0 && lead <= 0xF4 ? 3 : lead >= 0xE0 && lead < 0xF0 ? 2 : lead >= 0xC2 && lead < 0xE0 ? 1 : 0;
+  const int extra = lead >= 0xF0 && lead <= 0xF4  ? 3
+                    : lead >= 0xE0 && lead < 0xF0 ? 2
+                    : lead >= 0xC2 && lead < 0xE0 ? 1
+                                                  : 0;
   if (extra == 0) return false;
   char32_t value = lead & (0x3F >> extra);
   for (int k = 1; k <= extra; ++k) {
@@ -115,11 +118,10 @@ int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteS
 }
 
 int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
-                               LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar,
-                               LPBOOL lpUsedDefaultChar) {
+                               LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar, LPBOOL lpUsedDefaultChar) {
   // UTF-8 needs no default character: the call refuses one, as the system's does.
-  if (!KnownCodePage(CodePage) || lpWideCharStr == nullptr || cchWideChar == 0 || cchWideChar < -1 ||
-      cbMultiByte < 0 || lpDefaultChar != nullptr || lpUsedDefaultChar != nullptr) {
+  if (!KnownCodePage(CodePage) || lpWideCharStr == nullptr || cchWideChar == 0 || cchWideChar < -1 || cbMultiByte < 0 ||
+      lpDefaultChar != nullptr || lpUsedDefaultChar != nullptr) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }

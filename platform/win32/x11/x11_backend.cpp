@@ -39,8 +39,8 @@ void TurnOffDecorations(Display* display, Window xid, Atom motifHints) {
     long inputMode;
     unsigned long status;
   } hints{2, 0, 0, 0, 0};
-  XChangeProperty(display, xid, motifHints, motifHints, 32, PropModeReplace,
-                  reinterpret_cast<unsigned char*>(&hints), 5);
+  XChangeProperty(display, xid, motifHints, motifHints, 32, PropModeReplace, reinterpret_cast<unsigned char*>(&hints),
+                  5);
 }
 
 std::string WindowTitle(HWND hwnd) {
@@ -57,10 +57,14 @@ bool CloseAllowed(HWND hwnd) {
 
 int MouseButtonIndex(unsigned xButton) {
   switch (xButton) {
-    case Button1: return 0;
-    case Button2: return 2;
-    case Button3: return 1;
-    default: return -1;
+    case Button1:
+      return 0;
+    case Button2:
+      return 2;
+    case Button3:
+      return 1;
+    default:
+      return -1;
   }
 }
 
@@ -96,14 +100,13 @@ std::unique_ptr<X11Backend> X11Backend::Open(const char* displayName, std::strin
 X11Backend::X11Backend(Display* display)
     : display_(display), screen_(DefaultScreen(display)), root_(RootWindow(display, screen_)) {
   auto atom = [&](const char* name) { return XInternAtom(display_, name, False); };
-  atoms_ = Atoms{atom("WM_PROTOCOLS"),   atom("WM_DELETE_WINDOW"), atom("_MOTIF_WM_HINTS"),
-                 atom("_NET_WM_NAME"),   atom("UTF8_STRING"),      atom("CLIPBOARD"),
-                 atom("TARGETS"),        atom("HALVANE_SELECTION"), atom("HALVANE_WAKE"),
-                 atom("HALVANE_SYNC"),  atom("_NET_WM_ICON")};
+  atoms_ = Atoms{atom("WM_PROTOCOLS"), atom("WM_DELETE_WINDOW"), atom("_MOTIF_WM_HINTS"), atom("_NET_WM_NAME"),
+                 atom("UTF8_STRING"),  atom("CLIPBOARD"),        atom("TARGETS"),         atom("HALVANE_SELECTION"),
+                 atom("HALVANE_WAKE"), atom("HALVANE_SYNC"),     atom("_NET_WM_ICON")};
   XSetWindowAttributes attrs{};
   attrs.event_mask = PropertyChangeMask;
-  helper_ = XCreateWindow(display_, root_, -10, -10, 1, 1, 0, CopyFromParent, InputOnly, CopyFromParent,
-                          CWEventMask, &attrs);
+  helper_ =
+      XCreateWindow(display_, root_, -10, -10, 1, 1, 0, CopyFromParent, InputOnly, CopyFromParent, CWEventMask, &attrs);
 }
 
 void X11Backend::Start() {
@@ -128,9 +131,7 @@ X11Backend::~X11Backend() {
   XCloseDisplay(display_);
 }
 
-SIZE X11Backend::ScreenSize() const {
-  return SIZE{DisplayWidth(display_, screen_), DisplayHeight(display_, screen_)};
-}
+SIZE X11Backend::ScreenSize() const { return SIZE{DisplayWidth(display_, screen_), DisplayHeight(display_, screen_)}; }
 
 void X11Backend::Reset() {
   std::lock_guard<std::mutex> lk(mu_);
@@ -156,9 +157,9 @@ void X11Backend::CreateXWindowLocked(HWND hwnd, TopWindow& tw) {
   attrs.background_pixel = BlackPixel(display_, screen_);
   attrs.event_mask = KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
                      StructureNotifyMask | FocusChangeMask;
-  tw.xid = XCreateWindow(display_, root_, rc.left, rc.top, static_cast<unsigned>(width),
-                         static_cast<unsigned>(height), 0, CopyFromParent, InputOutput, CopyFromParent,
-                         CWOverrideRedirect | CWBackPixel | CWEventMask, &attrs);
+  tw.xid = XCreateWindow(display_, root_, rc.left, rc.top, static_cast<unsigned>(width), static_cast<unsigned>(height),
+                         0, CopyFromParent, InputOutput, CopyFromParent, CWOverrideRedirect | CWBackPixel | CWEventMask,
+                         &attrs);
   tw.placed = rc;
   byXid_[tw.xid] = hwnd;
   if (!attrs.override_redirect) {
@@ -194,8 +195,7 @@ void X11Backend::DestroyXWindowLocked(TopWindow& tw) {
 
 void X11Backend::ResizePixmapLocked(TopWindow& tw, int width, int height) {
   if (tw.pixmap && tw.width == width && tw.height == height) return;
-  const Pixmap fresh = XCreatePixmap(display_, tw.xid, static_cast<unsigned>(width),
-                                     static_cast<unsigned>(height),
+  const Pixmap fresh = XCreatePixmap(display_, tw.xid, static_cast<unsigned>(width), static_cast<unsigned>(height),
                                      static_cast<unsigned>(DefaultDepth(display_, screen_)));
   if (tw.pixmap) {
     // Keep what is known until the window paints at its new size.
@@ -265,11 +265,10 @@ void X11Backend::PutSurfaceLocked(TopWindow& tw, cairo_surface_t* surface, const
   RECT area{};
   const RECT whole{0, 0, tw.width, tw.height};
   if (!IntersectRect(&area, &damaged, &whole)) return;
-  XImage* image = XCreateImage(display_, DefaultVisual(display_, screen_),
-                               static_cast<unsigned>(DefaultDepth(display_, screen_)), ZPixmap, 0,
-                               reinterpret_cast<char*>(cairo_image_surface_get_data(surface)),
-                               static_cast<unsigned>(tw.width), static_cast<unsigned>(tw.height), 32,
-                               cairo_image_surface_get_stride(surface));
+  XImage* image = XCreateImage(
+      display_, DefaultVisual(display_, screen_), static_cast<unsigned>(DefaultDepth(display_, screen_)), ZPixmap, 0,
+      reinterpret_cast<char*>(cairo_image_surface_get_data(surface)), static_cast<unsigned>(tw.width),
+      static_cast<unsigned>(tw.height), 32, cairo_image_surface_get_stride(surface));
   if (!image) return;
   GC gc = XCreateGC(display_, tw.pixmap, 0, nullptr);
   XPutImage(display_, tw.pixmap, gc, image, area.left, area.top, area.left, area.top,
@@ -304,7 +303,8 @@ void X11Backend::WindowChanged(HWND topLevel) {
   RECT rc{};
   GetWindowRect(topLevel, &rc);
   if (!EqualRect(&rc, &tw.placed)) {
-    XMoveResizeWindow(display_, tw.xid, rc.left, rc.top, static_cast<unsigned>(std::max(1L, static_cast<long>(rc.right - rc.left))),
+    XMoveResizeWindow(display_, tw.xid, rc.left, rc.top,
+                      static_cast<unsigned>(std::max(1L, static_cast<long>(rc.right - rc.left))),
                       static_cast<unsigned>(std::max(1L, static_cast<long>(rc.bottom - rc.top))));
     tw.placed = rc;
   }
@@ -355,8 +355,7 @@ void X11Backend::ReadEvents() {
   for (;;) {
     XEvent ev;
     XNextEvent(display_, &ev);
-    if (ev.type == ClientMessage && ev.xclient.window == helper_ &&
-        ev.xclient.message_type == atoms_.wake) {
+    if (ev.type == ClientMessage && ev.xclient.window == helper_ && ev.xclient.message_type == atoms_.wake) {
       return;
     }
     Dispatch(ev);

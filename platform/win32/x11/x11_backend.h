@@ -47,8 +47,8 @@ class X11Backend final : public internal::DisplayBackend {
     HICON icon = nullptr;
   };
   struct Atoms {
-    Atom protocols, deleteWindow, motifHints, netWmName, utf8String, clipboard, targets, selectionProperty,
-        wake, sync, netWmIcon;
+    Atom protocols, deleteWindow, motifHints, netWmName, utf8String, clipboard, targets, selectionProperty, wake, sync,
+        netWmIcon;
   };
 
   explicit X11Backend(Display* display);

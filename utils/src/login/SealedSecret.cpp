@@ -23,7 +23,8 @@ using Cipher = std::unique_ptr<EVP_CIPHER_CTX, CipherFree>;
 
 std::string Base64(const Bytes& bytes) {
   std::string out(4 * ((bytes.size() + 2) / 3), '\0');
-  const int n = EVP_EncodeBlock(reinterpret_cast<unsigned char*>(out.data()), bytes.data(), static_cast<int>(bytes.size()));
+  const int n =
+      EVP_EncodeBlock(reinterpret_cast<unsigned char*>(out.data()), bytes.data(), static_cast<int>(bytes.size()));
   out.resize(static_cast<size_t>(n));
   return out;
 }
@@ -31,7 +32,8 @@ std::string Base64(const Bytes& bytes) {
 std::optional<Bytes> FromBase64(std::string_view text) {
   if (text.empty() || text.size() % 4 != 0) return std::nullopt;
   Bytes out(3 * text.size() / 4);
-  const int n = EVP_DecodeBlock(out.data(), reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
+  const int n =
+      EVP_DecodeBlock(out.data(), reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
   if (n < 0) return std::nullopt;
   // The decoder counts the padding as zero bytes.
   size_t size = static_cast<size_t>(n);

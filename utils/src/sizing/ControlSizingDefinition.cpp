@@ -65,8 +65,8 @@ CRect CControlSizingDefinition::LayoutFor(CSize container) const {
   if (!m_bMeasured) return rect;
   Follow(rect.left, rect.right, Share(container.cx - m_szReference.cx, m_nShareX),
          (m_nAnchor & HLSIZE_ANCHOR_LEFT) != 0, (m_nAnchor & HLSIZE_ANCHOR_RIGHT) != 0);
-  Follow(rect.top, rect.bottom, Share(container.cy - m_szReference.cy, m_nShareY),
-         (m_nAnchor & HLSIZE_ANCHOR_TOP) != 0, (m_nAnchor & HLSIZE_ANCHOR_BOTTOM) != 0);
+  Follow(rect.top, rect.bottom, Share(container.cy - m_szReference.cy, m_nShareY), (m_nAnchor & HLSIZE_ANCHOR_TOP) != 0,
+         (m_nAnchor & HLSIZE_ANCHOR_BOTTOM) != 0);
   return rect;
 }
 

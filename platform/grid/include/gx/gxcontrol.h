@@ -90,8 +90,8 @@ class CGXControl {
   virtual void DrawBackground(CDC* pDC, const CRect& rect, const CGXStyle& style);
   virtual CRect GetTextRect(const CRect& rectCell, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
   // Size the cell needs for its text (bVert: height, else width).
-  virtual CSize CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
-                         const CGXStyle* pStandardStyle, BOOL bVert);
+  virtual CSize CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandardStyle,
+                         BOOL bVert);
   // Places the children in the cell rectangle (derived controls lay out their buttons).
   virtual void OnInitChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect);
 
@@ -112,8 +112,7 @@ class CGXControl {
   virtual BOOL GetCurrentText(CString& strResult);
   virtual void SetCurrentText(const CString& str);
   // The text the cell shows for a value (password cells mask it).
-  virtual BOOL GetControlText(CString& strResult, ROWCOL nRow, ROWCOL nCol, LPCTSTR pszRawValue,
-                              const CGXStyle& style);
+  virtual BOOL GetControlText(CString& strResult, ROWCOL nRow, ROWCOL nCol, LPCTSTR pszRawValue, const CGXStyle& style);
   // Stores a shown text as the cell's value (choice lists store the index).
   virtual BOOL SetControlText(ROWCOL nRow, ROWCOL nCol, const CString& str, UINT nFlags = GX_UPDATENOW,
                               const CGXStyle* pOldStyle = nullptr);
@@ -183,7 +182,7 @@ class CGXControl {
   CRuntimeClass* GetRuntimeClass() const override;
 
 #define GRID_IMPLEMENT_CONTROL(class_name, base_class_name)                                       \
-  CRuntimeClass class_name::class##class_name = {                                                \
+  CRuntimeClass class_name::class##class_name = {                                                 \
       #class_name, sizeof(class_name), 0xFFFF, nullptr, RUNTIME_CLASS(base_class_name), nullptr}; \
   static const AFX_CLASSINIT _init_##class_name(&class_name::class##class_name);                  \
   CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
@@ -191,7 +190,8 @@ class CGXControl {
 #define GRID_IMPLEMENT_DYNCREATE_CONTROL(class_name, base_class_name) \
   GRID_IMPLEMENT_CONTROL(class_name, base_class_name)                 \
   static const GXControlCreator _create_##class_name(                 \
-      #class_name, [](CGXGridCore* pGrid) -> std::unique_ptr<CGXControl> { return std::make_unique<class_name>(pGrid); });
+      #class_name,                                                    \
+      [](CGXGridCore* pGrid) -> std::unique_ptr<CGXControl> { return std::make_unique<class_name>(pGrid); });
 
 // Built-in controls that every grid has without registering them: the
 // library's own files fill this table from static initialisers; a grid

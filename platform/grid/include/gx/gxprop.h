@@ -44,7 +44,10 @@ class CGXProperties {
   void SetMargins(double dTop, double dLeft, double dBottom, double dRight);
   void GetMargins(double& dTop, double& dLeft, double& dBottom, double& dRight) const;
   // Space between the header and the grid and between grid and footer, in points.
-  void SetDistances(int nHeader, int nFooter) { m_nHeaderDistance = nHeader; m_nFooterDistance = nFooter; }
+  void SetDistances(int nHeader, int nFooter) {
+    m_nHeaderDistance = nHeader;
+    m_nFooterDistance = nFooter;
+  }
   int GetHeaderDistance() const { return m_nHeaderDistance; }
   int GetFooterDistance() const { return m_nFooterDistance; }
 

@@ -115,9 +115,18 @@ class CGXStyle {
 
  private:
   enum Bit : DWORD {
-    bValue = 1u << 0, bControl = 1u << 1, bChoices = 1u << 2, bReadOnly = 1u << 3, bEnabled = 1u << 4,
-    bInterior = 1u << 5, bTextColor = 1u << 6, bHorz = 1u << 7, bVert = 1u << 8, bWrap = 1u << 9,
-    bMaxLength = 1u << 10, bItemData = 1u << 11
+    bValue = 1u << 0,
+    bControl = 1u << 1,
+    bChoices = 1u << 2,
+    bReadOnly = 1u << 3,
+    bEnabled = 1u << 4,
+    bInterior = 1u << 5,
+    bTextColor = 1u << 6,
+    bHorz = 1u << 7,
+    bVert = 1u << 8,
+    bWrap = 1u << 9,
+    bMaxLength = 1u << 10,
+    bItemData = 1u << 11
   };
   BOOL Has(Bit b) const { return (m_nInclude & b) != 0; }
   CGXStyle& Include(Bit b, BOOL bInclude);

@@ -19,9 +19,8 @@ class SECControlBar : public CControlBar {
   SECControlBar();
   ~SECControlBar() override;
 
-  BOOL Create(CWnd* pParentWnd, LPCTSTR lpszWindowName,
-              DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, DWORD dwExStyle = CBRS_EX_DEFAULT,
-              UINT nID = 0xE700);
+  BOOL Create(CWnd* pParentWnd, LPCTSTR lpszWindowName, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,
+              DWORD dwExStyle = CBRS_EX_DEFAULT, UINT nID = 0xE700);
 
   DWORD GetExBarStyle() const { return m_dwExStyle; }
   // Docked along a top or bottom edge: fPctLength of the frame's width and

@@ -18,9 +18,8 @@ struct CCreateContext;
 #define TWS_SHOW_FOCUS 0x0800      // the active tab shows the focus; arrow keys switch tabs
 // As a frame's first pane: child, visible, tab stop, tabs along the bottom,
 // 3-D border, scrolling tabs and the focus shown (0x50010D20).
-#define TWS_DEFAULT_PANE_STYLE                                                                                  \
-  (WS_CHILD | WS_VISIBLE | WS_TABSTOP | TWS_TABS_ON_BOTTOM | TWS_DRAW_3D_BORDER | TWS_SCROLL_TABS | \
-   TWS_SHOW_FOCUS)
+#define TWS_DEFAULT_PANE_STYLE \
+  (WS_CHILD | WS_VISIBLE | WS_TABSTOP | TWS_TABS_ON_BOTTOM | TWS_DRAW_3D_BORDER | TWS_SCROLL_TABS | TWS_SHOW_FOCUS)
 
 class SECTabWndBase : public CWnd {
   DECLARE_DYNAMIC(SECTabWndBase)

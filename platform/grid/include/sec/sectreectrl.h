@@ -229,8 +229,8 @@ class SECTreeCtrl : public CWnd {
   int m_cyHeader = 0;
   int m_nIndent = 19;
   bool m_bFocused = false;
-  CString m_strTyped;       // type-ahead prefix
-  DWORD m_dwLastChar = 0;   // tick of the last typed character
+  CString m_strTyped;      // type-ahead prefix
+  DWORD m_dwLastChar = 0;  // tick of the last typed character
   // Deletions under way: the owner may read items in TVN_DELETEITEM but
   // not insert or delete until they are done.
   int m_nDeleting = 0;

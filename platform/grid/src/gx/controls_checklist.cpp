@@ -51,8 +51,7 @@ BOOL CGXCheckListComboBox::GetControlText(CString& strResult, ROWCOL, ROWCOL, LP
 }
 
 // Takes a mask ("5") or the shown form ("a, c").
-BOOL CGXCheckListComboBox::SetControlText(ROWCOL nRow, ROWCOL nCol, const CString& str, UINT nFlags,
-                                          const CGXStyle*) {
+BOOL CGXCheckListComboBox::SetControlText(ROWCOL nRow, ROWCOL nCol, const CString& str, UINT nFlags, const CGXStyle*) {
   CString value = str;
   char* end = nullptr;
   std::strtoul(str, &end, 10);

@@ -49,8 +49,7 @@ BOOL CGXComboBox::GetControlText(CString& strResult, ROWCOL, ROWCOL, LPCTSTR psz
   return TRUE;
 }
 
-BOOL CGXComboBox::SetControlText(ROWCOL nRow, ROWCOL nCol, const CString& str, UINT nFlags,
-                                 const CGXStyle* pOldStyle) {
+BOOL CGXComboBox::SetControlText(ROWCOL nRow, ROWCOL nCol, const CString& str, UINT nFlags, const CGXStyle* pOldStyle) {
   const CGXStyle style = Grid()->LookupStyleRowCol(nRow, nCol);
   const std::vector<std::string> choices = gx::ChoicesOf(style);
   const int mode = gx::IndexModeOf(style, IndexMode());

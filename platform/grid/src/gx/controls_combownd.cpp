@@ -25,8 +25,8 @@ std::vector<std::string> WindowItems(const CComboBox& combo) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CGXComboBoxWnd, CComboBox)
-ON_WM_KEYDOWN()
-ON_WM_GETDLGCODE()
+  ON_WM_KEYDOWN()
+  ON_WM_GETDLGCODE()
 END_MESSAGE_MAP()
 
 CGXComboBoxWnd::CGXComboBoxWnd(CGXGridCore* pGrid) : CGXControl(pGrid) {}
@@ -114,7 +114,8 @@ void CGXComboBoxWnd::ShowOverCell() {
     return;
   }
   cell.right -= 1;
-  SetWindowPos(nullptr, cell.left, cell.top, cell.Width(), cell.Height() + kDroppedHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(nullptr, cell.left, cell.top, cell.Width(), cell.Height() + kDroppedHeight,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(SW_SHOWNA);
 }
 

@@ -10,7 +10,9 @@ CGXHotSpotEdit::CGXHotSpotEdit(CGXGridCore* pGrid, UINT nID, int nButtonWidth)
       m_pButton(AddChild(std::make_unique<CGXHotSpotButton>(this))),
       m_nButtonWidth(nButtonWidth) {}
 
-CRect CGXHotSpotEdit::GetButtonRect(const CRect& rectCell) const { return gx::RightButtonRect(rectCell, m_nButtonWidth); }
+CRect CGXHotSpotEdit::GetButtonRect(const CRect& rectCell) const {
+  return gx::RightButtonRect(rectCell, m_nButtonWidth);
+}
 
 CRect CGXHotSpotEdit::GetTextRect(const CRect& rectCell, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) {
   CRect text = CGXEditControl::GetTextRect(rectCell, nRow, nCol, style);

@@ -23,8 +23,7 @@ void CGXPushbutton::OnInitChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect) 
   m_pButton->SetText(GetCaption(Grid()->LookupStyleRowCol(nRow, nCol)));
 }
 
-void CGXPushbutton::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
-                         const CGXStyle*) {
+void CGXPushbutton::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle*) {
   DrawBackground(pDC, rect, style);
   // The caption in the cell's font, as other cells' texts.
   gx::SelectedFont font(pDC, style.GetFont());

@@ -158,8 +158,7 @@ BOOL CGXGridCore::RemoveCols(ROWCOL nFromCol, ROWCOL nToCol, UINT flags) {
 
 BOOL CGXGridCore::MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UINT flags) {
   const ROWCOL nCount = GetRowCount();
-  if (nFromRow == 0 || nFromRow > nToRow || nToRow > nCount || nDestRow == 0 ||
-      nDestRow > nCount - (nToRow - nFromRow))
+  if (nFromRow == 0 || nFromRow > nToRow || nToRow > nCount || nDestRow == 0 || nDestRow > nCount - (nToRow - nFromRow))
     return FALSE;
   if (nDestRow == nFromRow) return TRUE;
   ResetCurrentCell(TRUE);
@@ -170,8 +169,7 @@ BOOL CGXGridCore::MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UINT
 
 BOOL CGXGridCore::MoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol, UINT flags) {
   const ROWCOL nCount = GetColCount();
-  if (nFromCol == 0 || nFromCol > nToCol || nToCol > nCount || nDestCol == 0 ||
-      nDestCol > nCount - (nToCol - nFromCol))
+  if (nFromCol == 0 || nFromCol > nToCol || nToCol > nCount || nDestCol == 0 || nDestCol > nCount - (nToCol - nFromCol))
     return FALSE;
   if (nDestCol == nFromCol) return TRUE;
   ResetCurrentCell(TRUE);
@@ -277,11 +275,19 @@ CGXControl* CGXGridCore::GetRegisteredControl(WORD nID) {
   if (it != m_controls.end()) return it->second.get();
   std::unique_ptr<CGXControl> pMade;
   switch (nID) {
-    case GX_IDS_CTRL_EDIT: pMade = std::make_unique<CGXEditControl>(this, kEditWindowID); break;
-    case GX_IDS_CTRL_STATIC: pMade = std::make_unique<CGXStatic>(this); break;
-    case GX_IDS_CTRL_HEADER: pMade = std::make_unique<CGXHeader>(this); break;
+    case GX_IDS_CTRL_EDIT:
+      pMade = std::make_unique<CGXEditControl>(this, kEditWindowID);
+      break;
+    case GX_IDS_CTRL_STATIC:
+      pMade = std::make_unique<CGXStatic>(this);
+      break;
+    case GX_IDS_CTRL_HEADER:
+      pMade = std::make_unique<CGXHeader>(this);
+      break;
     case GX_IDS_CTRL_CHECKBOX:
-    case GX_IDS_CTRL_CHECKBOX3D: pMade = std::make_unique<CGXCheckBox>(this); break;
+    case GX_IDS_CTRL_CHECKBOX3D:
+      pMade = std::make_unique<CGXCheckBox>(this);
+      break;
     default:
       if (GXControlFactory pfn = GXFindControlFactory(nID)) pMade = pfn(this);
       break;

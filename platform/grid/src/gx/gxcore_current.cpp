@@ -185,17 +185,38 @@ BOOL CGXGridCore::MoveCurrentCell(int direction, UINT nCell, UINT flags) {
     return n;
   };
   switch (direction) {
-    case GX_UP: nRow = nextVisible(back(nRow, nCell), nRows, -1, TRUE); break;
-    case GX_DOWN: nRow = nextVisible(std::min(nRow + nCell, nRows), nRows, 1, TRUE); break;
-    case GX_LEFT: nCol = nextVisible(back(nCol, nCell), nCols, -1, FALSE); break;
-    case GX_RIGHT: nCol = nextVisible(std::min(nCol + nCell, nCols), nCols, 1, FALSE); break;
-    case GX_TOP: nRow = nextVisible(1, nRows, 1, TRUE); break;
-    case GX_BOTTOM: nRow = nextVisible(nRows, nRows, -1, TRUE); break;
-    case GX_MOSTLEFT: nCol = nextVisible(1, nCols, 1, FALSE); break;
-    case GX_MOSTRIGHT: nCol = nextVisible(nCols, nCols, -1, FALSE); break;
-    case GX_PGUP: nRow = nextVisible(back(nRow, nPage), nRows, -1, TRUE); break;
-    case GX_PGDOWN: nRow = nextVisible(std::min(nRow + nPage, nRows), nRows, 1, TRUE); break;
-    default: return FALSE;
+    case GX_UP:
+      nRow = nextVisible(back(nRow, nCell), nRows, -1, TRUE);
+      break;
+    case GX_DOWN:
+      nRow = nextVisible(std::min(nRow + nCell, nRows), nRows, 1, TRUE);
+      break;
+    case GX_LEFT:
+      nCol = nextVisible(back(nCol, nCell), nCols, -1, FALSE);
+      break;
+    case GX_RIGHT:
+      nCol = nextVisible(std::min(nCol + nCell, nCols), nCols, 1, FALSE);
+      break;
+    case GX_TOP:
+      nRow = nextVisible(1, nRows, 1, TRUE);
+      break;
+    case GX_BOTTOM:
+      nRow = nextVisible(nRows, nRows, -1, TRUE);
+      break;
+    case GX_MOSTLEFT:
+      nCol = nextVisible(1, nCols, 1, FALSE);
+      break;
+    case GX_MOSTRIGHT:
+      nCol = nextVisible(nCols, nCols, -1, FALSE);
+      break;
+    case GX_PGUP:
+      nRow = nextVisible(back(nRow, nPage), nRows, -1, TRUE);
+      break;
+    case GX_PGDOWN:
+      nRow = nextVisible(std::min(nRow + nPage, nRows), nRows, 1, TRUE);
+      break;
+    default:
+      return FALSE;
   }
   if (nRow < 1 || nRow > nRows || nCol < 1 || nCol > nCols) return FALSE;
   if (IsCurrentCell(nRow, nCol)) return FALSE;

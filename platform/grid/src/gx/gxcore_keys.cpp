@@ -41,22 +41,35 @@ BOOL CGXGridCore::NavigateKey(UINT nChar, BOOL bShift, BOOL bCtrl) {
   }
   BOOL bMoved = FALSE;
   switch (nChar) {
-    case VK_UP: bMoved = MoveCurrentCell(GX_UP); break;
+    case VK_UP:
+      bMoved = MoveCurrentCell(GX_UP);
+      break;
     case VK_DOWN:
       bMoved = MoveCurrentCell(GX_DOWN, 1, v.nCurRow == nRows ? GX_UPDATENOW | GX_ENDOFLIST : GX_UPDATENOW);
       break;
-    case VK_LEFT: bMoved = MoveCurrentCell(GX_LEFT); break;
-    case VK_RIGHT: bMoved = MoveCurrentCell(GX_RIGHT); break;
-    case VK_PRIOR: bMoved = MoveCurrentCell(GX_PGUP); break;
-    case VK_NEXT: bMoved = MoveCurrentCell(GX_PGDOWN); break;
-    case VK_HOME: bMoved = bCtrl ? SetCurrentCell(1, 1) : MoveCurrentCell(GX_MOSTLEFT); break;
-    case VK_END: bMoved = bCtrl ? SetCurrentCell(nRows, nCols) : MoveCurrentCell(GX_MOSTRIGHT); break;
+    case VK_LEFT:
+      bMoved = MoveCurrentCell(GX_LEFT);
+      break;
+    case VK_RIGHT:
+      bMoved = MoveCurrentCell(GX_RIGHT);
+      break;
+    case VK_PRIOR:
+      bMoved = MoveCurrentCell(GX_PGUP);
+      break;
+    case VK_NEXT:
+      bMoved = MoveCurrentCell(GX_PGDOWN);
+      break;
+    case VK_HOME:
+      bMoved = bCtrl ? SetCurrentCell(1, 1) : MoveCurrentCell(GX_MOSTLEFT);
+      break;
+    case VK_END:
+      bMoved = bCtrl ? SetCurrentCell(nRows, nCols) : MoveCurrentCell(GX_MOSTRIGHT);
+      break;
     case VK_TAB:
       if (!IsCurrentCell()) {
         bMoved = SetCurrentCell(1, 1);
       } else if (bShift) {
-        bMoved = v.nCurCol > 1 ? MoveCurrentCell(GX_LEFT)
-                               : (v.nCurRow > 1 && SetCurrentCell(v.nCurRow - 1, nCols));
+        bMoved = v.nCurCol > 1 ? MoveCurrentCell(GX_LEFT) : (v.nCurRow > 1 && SetCurrentCell(v.nCurRow - 1, nCols));
       } else if (v.nCurCol < nCols) {
         bMoved = MoveCurrentCell(GX_RIGHT);
       } else if (v.nCurRow < nRows) {
@@ -65,7 +78,8 @@ BOOL CGXGridCore::NavigateKey(UINT nChar, BOOL bShift, BOOL bCtrl) {
         bMoved = MoveCurrentCell(GX_RIGHT, 1, GX_UPDATENOW | GX_ENDOFLIST);
       }
       return TRUE;
-    default: return FALSE;
+    default:
+      return FALSE;
   }
   if (bMoved && bExtend) {
     v.gesture = gx::Gesture::SelectCells;
@@ -119,9 +133,12 @@ BOOL CGXGridCore::ProcessKeys(CWnd*, UINT nMessage, UINT nChar, UINT, UINT) {
       // An open text editor copies and pastes its own text; a combo-box
       // window over its cell has none.
       if (!bCtrl || (bActive && dynamic_cast<CGXEditControl*>(GetCurrentCellControl()) != nullptr)) return FALSE;
-      if (nChar == 'C') Copy();
-      else if (nChar == 'X') Cut();
-      else Paste();
+      if (nChar == 'C')
+        Copy();
+      else if (nChar == 'X')
+        Cut();
+      else
+        Paste();
       return TRUE;
     case VK_DELETE: {
       if (bActive || !IsCurrentCell()) return FALSE;

@@ -22,10 +22,14 @@ void CGXGridCore::CellFromPointClamped(CPoint pt, ROWCOL& nRow, ROWCOL& nCol) {
   const auto cols = gx::VisibleSpans(*this, FALSE);
   nRow = rows.empty() ? 0 : rows.back().n;
   nCol = cols.empty() ? 0 : cols.back().n;
-  if (const gx::Span* r = gx::SpanAt(rows, pt.y)) nRow = r->n;
-  else if (pt.y < 0 && !rows.empty()) nRow = GetTopRow();
-  if (const gx::Span* c = gx::SpanAt(cols, pt.x)) nCol = c->n;
-  else if (pt.x < 0 && !cols.empty()) nCol = GetLeftCol();
+  if (const gx::Span* r = gx::SpanAt(rows, pt.y))
+    nRow = r->n;
+  else if (pt.y < 0 && !rows.empty())
+    nRow = GetTopRow();
+  if (const gx::Span* c = gx::SpanAt(cols, pt.x))
+    nCol = c->n;
+  else if (pt.x < 0 && !cols.empty())
+    nCol = GetLeftCol();
   nRow = std::max<ROWCOL>(nRow, 1);
   nCol = std::max<ROWCOL>(nCol, 1);
 }
@@ -54,9 +58,15 @@ void CGXGridCore::ExtendSelection(ROWCOL nRow, ROWCOL nCol, BOOL bDragging) {
   CGXRangeList* pList = m_pParam->GetRangeList();
   CGXRange range;
   switch (v.gesture) {
-    case Gesture::SelectRows: range.SetRows(v.nAnchorRow, nRow); break;
-    case Gesture::SelectCols: range.SetCols(v.nAnchorCol, nCol); break;
-    default: range.SetCells(v.nAnchorRow, v.nAnchorCol, nRow, nCol); break;
+    case Gesture::SelectRows:
+      range.SetRows(v.nAnchorRow, nRow);
+      break;
+    case Gesture::SelectCols:
+      range.SetCols(v.nAnchorCol, nCol);
+      break;
+    default:
+      range.SetCells(v.nAnchorRow, v.nAnchorCol, nRow, nCol);
+      break;
   }
   CGXRange* pLast = pList->GetLastRange();
   if (pLast != nullptr && *pLast == range) return;
@@ -145,8 +155,8 @@ BOOL CGXGridCore::PressControl(ROWCOL nRow, ROWCOL nCol, const CRect& rect, UINT
   if (pControl == nullptr) return FALSE;
   if (!IsCurrentCell(nRow, nCol) || !pControl->IsActive()) pControl->Init(nRow, nCol);
   pControl->OnInitChildren(nRow, nCol, CellRectInside(rect, nRow, nCol));
-  const BOOL bTaken = bDouble ? pControl->LButtonDblClk(nFlags, pt)
-                              : pControl->LButtonDown(nFlags, pt, GX_HITSTART | GX_HITINCELL);
+  const BOOL bTaken =
+      bDouble ? pControl->LButtonDblClk(nFlags, pt) : pControl->LButtonDown(nFlags, pt, GX_HITSTART | GX_HITINCELL);
   if (!bTaken) return FALSE;
   v.gesture = Gesture::PressControl;
   v.pPressedControl = pControl;
@@ -198,8 +208,7 @@ void CGXGridCore::DoLButtonDown(UINT nFlags, CPoint pt) {
   if ((nFlags & MK_CONTROL) == 0 || !Has(nAllow, GX_SELMULTIPLE)) ClearSelection();
   if (PressControl(nRow, nCol, rect, nFlags, pt, FALSE)) return;
   // A cell that opens no editor (read-only) lets the press start a selection.
-  if (bWasCurrent && Has(nActivate, GX_ACTIVATE_CLICKINTEXT) && !IsActiveCurrentCell() && ActivateCurrentCell())
-    return;
+  if (bWasCurrent && Has(nActivate, GX_ACTIVATE_CLICKINTEXT) && !IsActiveCurrentCell() && ActivateCurrentCell()) return;
   if (Has(nAllow, GX_SELCELL)) {
     v.gesture = Gesture::SelectCells;
     v.nAnchorRow = nRow;
@@ -212,7 +221,8 @@ void CGXGridCore::DoMouseMove(UINT nFlags, CPoint pt) {
   auto& v = *m_pView;
   v.ptLastMouse = pt;
   switch (v.gesture) {
-    case Gesture::None: return;
+    case Gesture::None:
+      return;
     case Gesture::ResizeCol:
       SetColWidth(v.nResizeIndex, v.nResizeIndex, std::max(kMinDraggedSize, v.nResizeStart + pt.x - v.ptDown.x));
       return;
@@ -226,10 +236,12 @@ void CGXGridCore::DoMouseMove(UINT nFlags, CPoint pt) {
       v.pPressedControl->MouseMove(nFlags, pt, GX_HITMOVE | (rect.PtInRect(pt) ? GX_HITINCELL : 0));
       return;
     }
-    case Gesture::MoveRows: return;
+    case Gesture::MoveRows:
+      return;
     case Gesture::SelectCells:
     case Gesture::SelectRows:
-    case Gesture::SelectCols: break;
+    case Gesture::SelectCols:
+      break;
   }
   ROWCOL nRow = 0;
   ROWCOL nCol = 0;

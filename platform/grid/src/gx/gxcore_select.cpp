@@ -37,8 +37,8 @@ SpanList CollectSpans(const CGXRangeList& list, BOOL bRows, ROWCOL nCount, ROWCO
     const CGXRange& r = list.GetNext(pos);
     const ROWCOL nOtherFirst = bRows ? r.left : r.top;
     const ROWCOL nOtherLast = bRows ? r.right : r.bottom;
-    const BOOL bWhole = (bRows ? r.IsRows() : r.IsCols()) || r.IsTable() ||
-                        (nOtherFirst == 0 && nOtherLast >= nOtherCount);
+    const BOOL bWhole =
+        (bRows ? r.IsRows() : r.IsCols()) || r.IsTable() || (nOtherFirst == 0 && nOtherLast >= nOtherCount);
     if (bWholeOnly && !bWhole) continue;
     const ROWCOL nFirst = std::max<ROWCOL>(bRows ? r.top : r.left, 1);
     const ROWCOL nLast = std::min(bRows ? r.bottom : r.right, nCount);

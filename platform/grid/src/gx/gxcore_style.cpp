@@ -120,8 +120,7 @@ BOOL CGXGridCore::ApplyStyleToRange(const CGXRange& rangeIn, const CGXStyle* pSt
   return bAll;
 }
 
-BOOL CGXGridCore::SetStyleRange(const CGXRange& range, const CGXStyle* pStyle, GXModifyType mt, int nType,
-                                UINT flags) {
+BOOL CGXGridCore::SetStyleRange(const CGXRange& range, const CGXStyle* pStyle, GXModifyType mt, int nType, UINT flags) {
   if (pStyle == nullptr && mt != gxRemove) return FALSE;
   const BOOL bDone = ApplyStyleToRange(range, pStyle, mt, nType);
   if (IsCurrentCell() && range.IsCellInRange(m_pView->nCurRow, m_pView->nCurCol)) {
@@ -131,8 +130,7 @@ BOOL CGXGridCore::SetStyleRange(const CGXRange& range, const CGXStyle* pStyle, G
   return bDone;
 }
 
-BOOL CGXGridCore::SetStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt, int nType,
-                                UINT flags) {
+BOOL CGXGridCore::SetStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt, int nType, UINT flags) {
   return SetStyleRange(range, &style, mt, nType, flags);
 }
 

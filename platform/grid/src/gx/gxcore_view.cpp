@@ -225,15 +225,30 @@ void CGXGridCore::DoVScroll(UINT nSBCode, UINT nPos) {
   const ROWCOL nTop = m_pView->nTopRow;
   const ROWCOL nPage = std::max<ROWCOL>(1, GetLastVisibleRow() >= nTop ? GetLastVisibleRow() - nTop : 1);
   switch (nSBCode) {
-    case SB_LINEUP: SetTopRow(nTop > 1 ? nTop - 1 : 1); break;
-    case SB_LINEDOWN: SetTopRow(nTop + 1); break;
-    case SB_PAGEUP: SetTopRow(nTop > nPage ? nTop - nPage : 1); break;
-    case SB_PAGEDOWN: SetTopRow(nTop + nPage); break;
-    case SB_TOP: SetTopRow(0); break;
-    case SB_BOTTOM: SetTopRow(GetRowCount()); break;
+    case SB_LINEUP:
+      SetTopRow(nTop > 1 ? nTop - 1 : 1);
+      break;
+    case SB_LINEDOWN:
+      SetTopRow(nTop + 1);
+      break;
+    case SB_PAGEUP:
+      SetTopRow(nTop > nPage ? nTop - nPage : 1);
+      break;
+    case SB_PAGEDOWN:
+      SetTopRow(nTop + nPage);
+      break;
+    case SB_TOP:
+      SetTopRow(0);
+      break;
+    case SB_BOTTOM:
+      SetTopRow(GetRowCount());
+      break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: SetTopRow(GetFrozenRows() + 1 + gx::ThumbPosition(m_pGridWnd, SB_VERT, nPos)); break;
-    default: break;
+    case SB_THUMBTRACK:
+      SetTopRow(GetFrozenRows() + 1 + gx::ThumbPosition(m_pGridWnd, SB_VERT, nPos));
+      break;
+    default:
+      break;
   }
 }
 
@@ -241,15 +256,30 @@ void CGXGridCore::DoHScroll(UINT nSBCode, UINT nPos) {
   const ROWCOL nLeft = m_pView->nLeftCol;
   const ROWCOL nPage = std::max<ROWCOL>(1, GetLastVisibleCol() >= nLeft ? GetLastVisibleCol() - nLeft : 1);
   switch (nSBCode) {
-    case SB_LINELEFT: SetLeftCol(nLeft > 1 ? nLeft - 1 : 1); break;
-    case SB_LINERIGHT: SetLeftCol(nLeft + 1); break;
-    case SB_PAGELEFT: SetLeftCol(nLeft > nPage ? nLeft - nPage : 1); break;
-    case SB_PAGERIGHT: SetLeftCol(nLeft + nPage); break;
-    case SB_LEFT: SetLeftCol(0); break;
-    case SB_RIGHT: SetLeftCol(GetColCount()); break;
+    case SB_LINELEFT:
+      SetLeftCol(nLeft > 1 ? nLeft - 1 : 1);
+      break;
+    case SB_LINERIGHT:
+      SetLeftCol(nLeft + 1);
+      break;
+    case SB_PAGELEFT:
+      SetLeftCol(nLeft > nPage ? nLeft - nPage : 1);
+      break;
+    case SB_PAGERIGHT:
+      SetLeftCol(nLeft + nPage);
+      break;
+    case SB_LEFT:
+      SetLeftCol(0);
+      break;
+    case SB_RIGHT:
+      SetLeftCol(GetColCount());
+      break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: SetLeftCol(GetFrozenCols() + 1 + gx::ThumbPosition(m_pGridWnd, SB_HORZ, nPos)); break;
-    default: break;
+    case SB_THUMBTRACK:
+      SetLeftCol(GetFrozenCols() + 1 + gx::ThumbPosition(m_pGridWnd, SB_HORZ, nPos));
+      break;
+    default:
+      break;
   }
 }
 

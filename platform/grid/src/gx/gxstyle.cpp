@@ -110,18 +110,42 @@ CString CGXStyle::GetUncheckedValue() const {
 template <class Self, class Other, class F>
 void CGXStyle::WithAttribute(Self& self, Other& other, Bit b, F f) {
   switch (b) {
-    case bValue: f(self.m_sValue, other.m_sValue); return;
-    case bControl: f(self.m_nControl, other.m_nControl); return;
-    case bChoices: f(self.m_sChoices, other.m_sChoices); return;
-    case bReadOnly: f(self.m_bReadOnly, other.m_bReadOnly); return;
-    case bEnabled: f(self.m_bEnabled, other.m_bEnabled); return;
-    case bInterior: f(self.m_rgbInterior, other.m_rgbInterior); return;
-    case bTextColor: f(self.m_rgbText, other.m_rgbText); return;
-    case bHorz: f(self.m_dtHorz, other.m_dtHorz); return;
-    case bVert: f(self.m_dtVert, other.m_dtVert); return;
-    case bWrap: f(self.m_bWrap, other.m_bWrap); return;
-    case bMaxLength: f(self.m_nMaxLength, other.m_nMaxLength); return;
-    case bItemData: f(self.m_pItemData, other.m_pItemData); return;
+    case bValue:
+      f(self.m_sValue, other.m_sValue);
+      return;
+    case bControl:
+      f(self.m_nControl, other.m_nControl);
+      return;
+    case bChoices:
+      f(self.m_sChoices, other.m_sChoices);
+      return;
+    case bReadOnly:
+      f(self.m_bReadOnly, other.m_bReadOnly);
+      return;
+    case bEnabled:
+      f(self.m_bEnabled, other.m_bEnabled);
+      return;
+    case bInterior:
+      f(self.m_rgbInterior, other.m_rgbInterior);
+      return;
+    case bTextColor:
+      f(self.m_rgbText, other.m_rgbText);
+      return;
+    case bHorz:
+      f(self.m_dtHorz, other.m_dtHorz);
+      return;
+    case bVert:
+      f(self.m_dtVert, other.m_dtVert);
+      return;
+    case bWrap:
+      f(self.m_bWrap, other.m_bWrap);
+      return;
+    case bMaxLength:
+      f(self.m_nMaxLength, other.m_nMaxLength);
+      return;
+    case bItemData:
+      f(self.m_pItemData, other.m_pItemData);
+      return;
   }
 }
 

@@ -48,7 +48,8 @@ void CGXGridCore::OnGridPrepareDC(CDC* pDC, CPrintInfo* pInfo) {
 void CGXGridCore::OnGridPrint(CDC* pDC, CPrintInfo* pInfo) {
   if (!pDC || !pInfo) return;
   PrinterFor(*this, m_pView->printRange)
-      .PrintPage(pDC, static_cast<int>(pInfo->m_nCurPage), CGXGridPrinter::GetDrawRect(pDC, *GetParam()->GetProperties()));
+      .PrintPage(pDC, static_cast<int>(pInfo->m_nCurPage),
+                 CGXGridPrinter::GetDrawRect(pDC, *GetParam()->GetProperties()));
 }
 
 void CGXGridCore::OnGridEndPrinting(CDC*, CPrintInfo*) { m_pView->printRange = CGXRange(); }

@@ -6,7 +6,8 @@ namespace gx {
 namespace {
 
 std::string CellText(std::string cell) {
-  std::replace_if(cell.begin(), cell.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+  std::replace_if(
+      cell.begin(), cell.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
   return cell;
 }
 

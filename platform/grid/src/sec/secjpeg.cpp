@@ -31,8 +31,8 @@ void JpegErrorExit(j_common_ptr cinfo) {
 }
 
 // Plain C data only between setjmp and longjmp: no destructor is skipped.
-bool CompressRgb(const unsigned char* rgb, int width, int height, int quality, unsigned char** out,
-                 unsigned long* size, char* message) {
+bool CompressRgb(const unsigned char* rgb, int width, int height, int quality, unsigned char** out, unsigned long* size,
+                 char* message) {
   jpeg_compress_struct cinfo;
   JpegError error;
   cinfo.err = jpeg_std_error(&error.manager);
@@ -88,8 +88,7 @@ BOOL SECImage::ReadBitmap(HDC hDC, HBITMAP hBitmap) {
   info.bmiHeader.biCompression = BI_RGB;
   const size_t count = static_cast<size_t>(bm.bmWidth) * static_cast<size_t>(bm.bmHeight);
   std::vector<BYTE> bgra(count * 4);
-  if (::GetDIBits(hDC, hBitmap, 0, static_cast<UINT>(bm.bmHeight), bgra.data(), &info, DIB_RGB_COLORS) !=
-      bm.bmHeight)
+  if (::GetDIBits(hDC, hBitmap, 0, static_cast<UINT>(bm.bmHeight), bgra.data(), &info, DIB_RGB_COLORS) != bm.bmHeight)
     return FALSE;
   m_pixels.resize(count * 3);
   for (size_t i = 0; i < count; ++i) {

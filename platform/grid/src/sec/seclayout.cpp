@@ -33,10 +33,10 @@ SECLayoutNode::SECLayoutNode(HWND hWnd, UINT nAnchor, const CRect& rcDesign, con
 
 CRect SECLayoutNode::CalcRect(const CSize& szParent) const {
   CRect rc;
-  PlaceAxis(m_nAnchor & SEC_ANCHOR_LEFT, m_nAnchor & SEC_ANCHOR_RIGHT, m_rcDesign.left, m_rcDesign.right,
-            m_szDesign.cx, szParent.cx, rc.left, rc.right);
-  PlaceAxis(m_nAnchor & SEC_ANCHOR_TOP, m_nAnchor & SEC_ANCHOR_BOTTOM, m_rcDesign.top, m_rcDesign.bottom,
-            m_szDesign.cy, szParent.cy, rc.top, rc.bottom);
+  PlaceAxis(m_nAnchor & SEC_ANCHOR_LEFT, m_nAnchor & SEC_ANCHOR_RIGHT, m_rcDesign.left, m_rcDesign.right, m_szDesign.cx,
+            szParent.cx, rc.left, rc.right);
+  PlaceAxis(m_nAnchor & SEC_ANCHOR_TOP, m_nAnchor & SEC_ANCHOR_BOTTOM, m_rcDesign.top, m_rcDesign.bottom, m_szDesign.cy,
+            szParent.cy, rc.top, rc.bottom);
   return rc;
 }
 
@@ -86,7 +86,6 @@ void SECLayoutManager::RecalcLayout(int cx, int cy) {
     // A child destroyed since it was added is skipped, not moved.
     if (!::IsWindow(node->GetWnd())) continue;
     const CRect rc = node->CalcRect(size);
-    ::SetWindowPos(node->GetWnd(), nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(node->GetWnd(), nullptr, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }

@@ -50,9 +50,9 @@ BOOL SECRegistry::Create(LPCTSTR lpszSubkeyName, LPCTSTR lpszClass, CreateOption
   if (name.IsEmpty()) return Result(ERROR_BADKEY);
   HKEY key = nullptr;
   DWORD disposition = 0;
-  LONG error = RegCreateKeyEx(m_hKeyRoot, name, 0, const_cast<LPSTR>(lpszClass ? lpszClass : ""),
-                              static_cast<DWORD>(options), static_cast<REGSAM>(permissions), nullptr, &key,
-                              &disposition);
+  LONG error =
+      RegCreateKeyEx(m_hKeyRoot, name, 0, const_cast<LPSTR>(lpszClass ? lpszClass : ""), static_cast<DWORD>(options),
+                     static_cast<REGSAM>(permissions), nullptr, &key, &disposition);
   if (error != ERROR_SUCCESS) return Result(error);
   if (m_hKey) RegCloseKey(m_hKey);
   m_hKey = key;

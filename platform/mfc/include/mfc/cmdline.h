@@ -19,7 +19,15 @@ class CCommandLineInfo : public CObject {
   BOOL m_bShowSplash = TRUE;
   BOOL m_bRunEmbedded = FALSE;
   BOOL m_bRunAutomated = FALSE;
-  enum { FileNew, FileOpen, FilePrint, FilePrintTo, FileDDE, AppUnregister, FileNothing = -1 } m_nShellCommand = FileNew;
+  enum {
+    FileNew,
+    FileOpen,
+    FilePrint,
+    FilePrintTo,
+    FileDDE,
+    AppUnregister,
+    FileNothing = -1
+  } m_nShellCommand = FileNew;
   CString m_strFileName;
   CString m_strPrinterName;
   CString m_strDriverName;

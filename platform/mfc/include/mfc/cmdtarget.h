@@ -59,11 +59,11 @@ class CCmdUI {
   CCmdUI& operator=(const CCmdUI&) = delete;
 
   UINT m_nID = 0;
-  UINT m_nIndex = 0;       // menu item or other index
+  UINT m_nIndex = 0;            // menu item or other index
   CMenu* m_pMenu = nullptr;     // the menu, for menu items
   CMenu* m_pSubMenu = nullptr;  // a popup item's sub-menu
   CMenu* m_pParentMenu = nullptr;
-  CWnd* m_pOther = nullptr;     // a window (button, status pane) instead of a menu
+  CWnd* m_pOther = nullptr;  // a window (button, status pane) instead of a menu
   BOOL m_bEnableChanged = FALSE;
   BOOL m_bContinueRouting = FALSE;
   UINT m_nIndexMax = 0;

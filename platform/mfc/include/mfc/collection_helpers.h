@@ -24,7 +24,8 @@ inline UINT HashString(const char* key) {
   // Characters count as signed, as on the original platform, so the hash
   // values (and with them the iteration order of maps) are the same.
   UINT nHash = 0;
-  for (; key != nullptr && *key != '\0'; ++key) nHash = (nHash << 5) + nHash + static_cast<UINT>(static_cast<signed char>(*key));
+  for (; key != nullptr && *key != '\0'; ++key)
+    nHash = (nHash << 5) + nHash + static_cast<UINT>(static_cast<signed char>(*key));
   return nHash;
 }
 
@@ -58,7 +59,10 @@ void SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount) {
     } else if (ar.Read(pElements, nBytes) < nBytes) {
       AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
     }
-  } else if constexpr (requires { ar << pElements[0]; ar >> pElements[0]; }) {
+  } else if constexpr (requires {
+                         ar << pElements[0];
+                         ar >> pElements[0];
+                       }) {
     for (INT_PTR i = 0; i < nCount; ++i) {
       if (ar.IsStoring()) {
         ar << pElements[i];

@@ -42,7 +42,9 @@ class CStatic : public CWnd {
   CStatic() = default;
   BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF);
 
-  HICON SetIcon(HICON hIcon) { return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(hIcon))); }
+  HICON SetIcon(HICON hIcon) {
+    return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(hIcon)));
+  }
   HICON GetIcon() const { return reinterpret_cast<HICON>(SendMessage(STM_GETICON)); }
   HBITMAP SetBitmap(HBITMAP hBitmap) {
     return reinterpret_cast<HBITMAP>(SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
@@ -66,7 +68,9 @@ class CEdit : public CWnd {
   void GetRect(LPRECT lpRect) const { SendMessage(EM_GETRECT, 0, reinterpret_cast<LPARAM>(lpRect)); }
   DWORD GetSel() const { return static_cast<DWORD>(SendMessage(EM_GETSEL)); }
   void GetSel(int& nStartChar, int& nEndChar) const;
-  void SetSel(DWORD dwSelection, BOOL bNoScroll = FALSE) { SetSel(LOWORD(dwSelection), HIWORD(dwSelection), bNoScroll); }
+  void SetSel(DWORD dwSelection, BOOL bNoScroll = FALSE) {
+    SetSel(LOWORD(dwSelection), HIWORD(dwSelection), bNoScroll);
+  }
   void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
   void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE) {
     SendMessage(EM_REPLACESEL, bCanUndo, reinterpret_cast<LPARAM>(lpszNewText));
@@ -74,11 +78,15 @@ class CEdit : public CWnd {
   void LimitText(int nChars = 0) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(nChars)); }
   void SetLimitText(UINT nMax) { SendMessage(EM_SETLIMITTEXT, nMax); }
   UINT GetLimitText() const { return static_cast<UINT>(SendMessage(EM_GETLIMITTEXT)); }
-  int LineIndex(int nLine = -1) const { return static_cast<int>(SendMessage(EM_LINEINDEX, static_cast<WPARAM>(nLine))); }
+  int LineIndex(int nLine = -1) const {
+    return static_cast<int>(SendMessage(EM_LINEINDEX, static_cast<WPARAM>(nLine)));
+  }
   int LineFromChar(int nIndex = -1) const {
     return static_cast<int>(SendMessage(EM_LINEFROMCHAR, static_cast<WPARAM>(nIndex)));
   }
-  int LineLength(int nLine = -1) const { return static_cast<int>(SendMessage(EM_LINELENGTH, static_cast<WPARAM>(nLine))); }
+  int LineLength(int nLine = -1) const {
+    return static_cast<int>(SendMessage(EM_LINELENGTH, static_cast<WPARAM>(nLine)));
+  }
   int GetLine(int nIndex, LPTSTR lpszBuffer, int nMaxLength) const;
   void LineScroll(int nLines, int nChars = 0) { SendMessage(EM_LINESCROLL, static_cast<WPARAM>(nChars), nLines); }
   int GetFirstVisibleLine() const { return static_cast<int>(SendMessage(EM_GETFIRSTVISIBLELINE)); }
@@ -86,11 +94,11 @@ class CEdit : public CWnd {
   void SetPasswordChar(TCHAR ch) { SendMessage(EM_SETPASSWORDCHAR, static_cast<BYTE>(ch)); }
   TCHAR GetPasswordChar() const { return static_cast<TCHAR>(SendMessage(EM_GETPASSWORDCHAR)); }
   // The character nearest to a point: index in the low word, line in the high.
-  int CharFromPos(CPoint pt) const {
-    return static_cast<int>(SendMessage(EM_CHARFROMPOS, 0, MAKELPARAM(pt.x, pt.y)));
-  }
+  int CharFromPos(CPoint pt) const { return static_cast<int>(SendMessage(EM_CHARFROMPOS, 0, MAKELPARAM(pt.x, pt.y))); }
   CPoint PosFromChar(UINT nChar) const { return CPoint(static_cast<LPARAM>(SendMessage(EM_POSFROMCHAR, nChar))); }
-  void SetMargins(UINT nLeft, UINT nRight) { SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(nLeft, nRight)); }
+  void SetMargins(UINT nLeft, UINT nRight) {
+    SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(nLeft, nRight));
+  }
   void Clear() { SendMessage(WM_CLEAR); }
   void Copy() { SendMessage(WM_COPY); }
   void Cut() { SendMessage(WM_CUT); }
@@ -127,33 +135,40 @@ class CListBox : public CWnd {
   void GetText(int nIndex, CString& rString) const;
   int GetTextLen(int nIndex) const { return static_cast<int>(SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(nIndex))); }
   int SetItemHeight(int nIndex, UINT cyItemHeight) {
-    return static_cast<int>(SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(cyItemHeight)));
+    return static_cast<int>(
+        SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(cyItemHeight)));
   }
-  int GetItemHeight(int nIndex) const { return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex))); }
+  int GetItemHeight(int nIndex) const {
+    return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex)));
+  }
   int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
   int SetCurSel(int nSelect) { return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(nSelect))); }
-  int SetSel(int nIndex, BOOL bSelect = TRUE) {
-    return static_cast<int>(SendMessage(LB_SETSEL, bSelect, nIndex));
-  }
+  int SetSel(int nIndex, BOOL bSelect = TRUE) { return static_cast<int>(SendMessage(LB_SETSEL, bSelect, nIndex)); }
   int GetSelCount() const { return static_cast<int>(SendMessage(LB_GETSELCOUNT)); }
   int GetSelItems(int nMaxItems, LPINT rgIndex) const {
-    return static_cast<int>(SendMessage(LB_GETSELITEMS, static_cast<WPARAM>(nMaxItems), reinterpret_cast<LPARAM>(rgIndex)));
+    return static_cast<int>(
+        SendMessage(LB_GETSELITEMS, static_cast<WPARAM>(nMaxItems), reinterpret_cast<LPARAM>(rgIndex)));
   }
-  int AddString(LPCTSTR lpszItem) { return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszItem))); }
+  int AddString(LPCTSTR lpszItem) {
+    return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszItem)));
+  }
   int DeleteString(UINT nIndex) { return static_cast<int>(SendMessage(LB_DELETESTRING, nIndex)); }
   int InsertString(int nIndex, LPCTSTR lpszItem) {
-    return static_cast<int>(SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszItem)));
+    return static_cast<int>(
+        SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszItem)));
   }
   void ResetContent() { SendMessage(LB_RESETCONTENT); }
   int FindString(int nStartAfter, LPCTSTR lpszItem) const {
-    return static_cast<int>(SendMessage(LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem)));
+    return static_cast<int>(
+        SendMessage(LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem)));
   }
   int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const {
     return static_cast<int>(
         SendMessage(LB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), reinterpret_cast<LPARAM>(lpszFind)));
   }
   int SelectString(int nStartAfter, LPCTSTR lpszItem) {
-    return static_cast<int>(SendMessage(LB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem)));
+    return static_cast<int>(
+        SendMessage(LB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem)));
   }
 
   virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
@@ -190,11 +205,16 @@ class CComboBox : public CWnd {
     return static_cast<int>(SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszText)));
   }
   void GetLBText(int nIndex, CString& rString) const;
-  int GetLBTextLen(int nIndex) const { return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex))); }
-  int SetItemHeight(int nIndex, UINT cyItemHeight) {
-    return static_cast<int>(SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(cyItemHeight)));
+  int GetLBTextLen(int nIndex) const {
+    return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex)));
   }
-  int GetItemHeight(int nIndex) const { return static_cast<int>(SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex))); }
+  int SetItemHeight(int nIndex, UINT cyItemHeight) {
+    return static_cast<int>(
+        SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(cyItemHeight)));
+  }
+  int GetItemHeight(int nIndex) const {
+    return static_cast<int>(SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex)));
+  }
   int SetExtendedUI(BOOL bExtended = TRUE) { return static_cast<int>(SendMessage(CB_SETEXTENDEDUI, bExtended)); }
   BOOL GetExtendedUI() const { return static_cast<BOOL>(SendMessage(CB_GETEXTENDEDUI)); }
   void GetDroppedControlRect(LPRECT lprect) const {
@@ -208,21 +228,26 @@ class CComboBox : public CWnd {
   int GetHorizontalExtent() const { return static_cast<int>(SendMessage(CB_GETHORIZONTALEXTENT)); }
   void SetHorizontalExtent(UINT nExtent) { SendMessage(CB_SETHORIZONTALEXTENT, nExtent); }
   void ShowDropDown(BOOL bShowIt = TRUE) { SendMessage(CB_SHOWDROPDOWN, bShowIt); }
-  int AddString(LPCTSTR lpszString) { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszString))); }
+  int AddString(LPCTSTR lpszString) {
+    return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszString)));
+  }
   int DeleteString(UINT nIndex) { return static_cast<int>(SendMessage(CB_DELETESTRING, nIndex)); }
   int InsertString(int nIndex, LPCTSTR lpszString) {
-    return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszString)));
+    return static_cast<int>(
+        SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszString)));
   }
   void ResetContent() { SendMessage(CB_RESETCONTENT); }
   int FindString(int nStartAfter, LPCTSTR lpszString) const {
-    return static_cast<int>(SendMessage(CB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszString)));
+    return static_cast<int>(
+        SendMessage(CB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszString)));
   }
   int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const {
     return static_cast<int>(
         SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), reinterpret_cast<LPARAM>(lpszFind)));
   }
   int SelectString(int nStartAfter, LPCTSTR lpszString) {
-    return static_cast<int>(SendMessage(CB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszString)));
+    return static_cast<int>(
+        SendMessage(CB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszString)));
   }
   void Clear() { SendMessage(WM_CLEAR); }
   void Copy() { SendMessage(WM_COPY); }

@@ -162,8 +162,8 @@ class CDC : public CObject {
   // Blocks of pixels.
   BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
   BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
-  BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
-                  int nSrcHeight, DWORD dwRop);
+  BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth, int nSrcHeight,
+                  DWORD dwRop);
 
   // Text.
   virtual BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount);

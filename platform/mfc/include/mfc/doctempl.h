@@ -14,8 +14,14 @@ class CDocTemplate : public CCmdTarget {
  public:
   // The parts of the "\n"-separated document string.
   enum DocStringIndex { windowTitle, docName, fileNewName, filterName, filterExt, regFileTypeId, regFileTypeName };
-  enum Confidence { noAttempt, maybeAttemptForeign, maybeAttemptNative, yesAttemptForeign, yesAttemptNative,
-                    yesAlreadyOpen };
+  enum Confidence {
+    noAttempt,
+    maybeAttemptForeign,
+    maybeAttemptNative,
+    yesAttemptForeign,
+    yesAttemptNative,
+    yesAlreadyOpen
+  };
 
   ~CDocTemplate() override;
 
@@ -61,8 +67,7 @@ class CMultiDocTemplate : public CDocTemplate {
   DECLARE_DYNAMIC(CMultiDocTemplate)
 
  public:
-  CMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-                    CRuntimeClass* pViewClass);
+  CMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass);
   ~CMultiDocTemplate() override;
 
   void LoadTemplate() override;
@@ -83,8 +88,7 @@ class CSingleDocTemplate : public CDocTemplate {
   DECLARE_DYNAMIC(CSingleDocTemplate)
 
  public:
-  CSingleDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-                     CRuntimeClass* pViewClass);
+  CSingleDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass);
   ~CSingleDocTemplate() override;
 
   POSITION GetFirstDocPosition() const override;

@@ -42,8 +42,15 @@ class CFile : public CObject {
     typeText = 0x4000,
     typeBinary = 0x8000
   };
-  enum Attribute { normal = 0x00, readOnly = 0x01, hidden = 0x02, system = 0x04, volume = 0x08,
-                   directory = 0x10, archive = 0x20 };
+  enum Attribute {
+    normal = 0x00,
+    readOnly = 0x01,
+    hidden = 0x02,
+    system = 0x04,
+    volume = 0x08,
+    directory = 0x10,
+    archive = 0x20
+  };
   enum SeekPosition { begin = 0x0, current = 0x1, end = 0x2 };
   static constexpr int hFileNull = -1;
 

@@ -27,7 +27,7 @@ class CFormView : public CScrollView {
   afx_msg void OnSetFocus(CWnd* pOldWnd);
 
  private:
-  HWND m_hWndFocus = nullptr;  // the control that had the focus last
+  HWND m_hWndFocus = nullptr;                  // the control that had the focus last
   CCreateContext* m_pCreateContext = nullptr;  // for OnCreate, while Create runs
   void SaveFocusControl();
 };

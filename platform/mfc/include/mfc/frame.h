@@ -103,11 +103,11 @@ class CFrameWnd : public CWnd {
 
   BOOL IsFrameWnd() const override { return TRUE; }
 
-  BOOL m_bAutoMenuEnable = TRUE;  // items without a handler are greyed
-  HMENU m_hMenuDefault = nullptr;   // the frame's own menu
+  BOOL m_bAutoMenuEnable = TRUE;   // items without a handler are greyed
+  HMENU m_hMenuDefault = nullptr;  // the frame's own menu
   HACCEL m_hAccelTable = nullptr;
   UINT m_nIDHelp = 0;
-  UINT m_nIDTracking = 0;       // the item whose prompt the status line shows
+  UINT m_nIDTracking = 0;  // the item whose prompt the status line shows
   UINT m_nIDLastMessage = 0;
 
   // Overridables.

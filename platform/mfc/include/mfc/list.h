@@ -71,9 +71,7 @@ class CList : public CObject {
     typename Nodes::iterator self;
   };
 
-  static POSITION ToPosition(const CNode& node) {
-    return reinterpret_cast<POSITION>(const_cast<CNode*>(&node));
-  }
+  static POSITION ToPosition(const CNode& node) { return reinterpret_cast<POSITION>(const_cast<CNode*>(&node)); }
   static CNode& FromPosition(POSITION position) {
     ASSERT(position != nullptr);
     return *reinterpret_cast<CNode*>(position);
@@ -158,7 +156,8 @@ POSITION CList<TYPE, ARG_TYPE>::InsertAfter(POSITION position, ARG_TYPE newEleme
 
 template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::Find(ARG_TYPE searchValue, POSITION startAfter) const {
-  auto it = startAfter == nullptr ? m_nodes.begin() : std::next(typename Nodes::const_iterator(FromPosition(startAfter).self));
+  auto it = startAfter == nullptr ? m_nodes.begin()
+                                  : std::next(typename Nodes::const_iterator(FromPosition(startAfter).self));
   for (; it != m_nodes.end(); ++it) {
     if (CompareElements<TYPE, std::remove_cvref_t<ARG_TYPE>>(&it->data, &searchValue)) return ToPosition(*it);
   }

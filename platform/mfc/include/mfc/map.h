@@ -53,9 +53,7 @@ class CMap : public CObject {
     typename Nodes::iterator self;
   };
 
-  static POSITION ToPosition(const CAssoc* pAssoc) {
-    return reinterpret_cast<POSITION>(const_cast<CAssoc*>(pAssoc));
-  }
+  static POSITION ToPosition(const CAssoc* pAssoc) { return reinterpret_cast<POSITION>(const_cast<CAssoc*>(pAssoc)); }
   UINT BucketOf(UINT nHashValue) const { return nHashValue % m_nHashTableSize; }
   CAssoc* Find(ARG_KEY key) const;
   CAssoc* FirstFrom(UINT nBucket) const;
@@ -70,8 +68,7 @@ class CMap : public CObject {
 };
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
-typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc* CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Find(
-    ARG_KEY key) const {
+typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc* CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Find(ARG_KEY key) const {
   if (m_buckets.empty()) return nullptr;
   for (CAssoc* p = m_buckets[BucketOf(HashKey<ARG_KEY>(key))]; p != nullptr; p = p->pNext) {
     if (CompareElements<KEY, std::remove_cvref_t<ARG_KEY>>(&p->key, &key)) return p;

@@ -41,9 +41,9 @@ struct AFX_CALL {
   UINT nMessage;
   WPARAM wParam;
   LPARAM lParam;
-  UINT nID;                  // command or control id
-  void* pExtra;              // CCmdUI* or NMHDR*
-  LRESULT* pResult;          // WM_NOTIFY result
+  UINT nID;          // command or control id
+  void* pExtra;      // CCmdUI* or NMHDR*
+  LRESULT* pResult;  // WM_NOTIFY result
 };
 
 // A thunk returns the message's result; command thunks return whether the
@@ -53,10 +53,10 @@ typedef LRESULT (*AFX_PMSG)(CCmdTarget* pTarget, const AFX_CALL& call);
 // How an entry's handler is called; the routing code needs only the kind.
 enum AfxSig : UINT {
   AfxSig_end = 0,
-  AfxSig_msg,      // window message, result from the handler
-  AfxSig_cmd,      // command or control notification
-  AfxSig_cmdui,    // CN_UPDATE_COMMAND_UI
-  AfxSig_notify,   // WM_NOTIFY
+  AfxSig_msg,     // window message, result from the handler
+  AfxSig_cmd,     // command or control notification
+  AfxSig_cmdui,   // CN_UPDATE_COMMAND_UI
+  AfxSig_notify,  // WM_NOTIFY
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -149,24 +149,23 @@ LRESULT ThreadMessage(CCmdTarget* p, const AFX_CALL& c) {
 
 }  // namespace afx
 
-#define DECLARE_MESSAGE_MAP()                 \
- protected:                                   \
+#define DECLARE_MESSAGE_MAP()                   \
+ protected:                                     \
   static const AFX_MSGMAP* GetThisMessageMap(); \
   const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                         \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
   const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-  const AFX_MSGMAP* theClass::GetThisMessageMap() {                                  \
-    using ThisClass [[maybe_unused]] = theClass;                                     \
-    using TheBaseClass = baseClass;                                                  \
+  const AFX_MSGMAP* theClass::GetThisMessageMap() {                                 \
+    using ThisClass [[maybe_unused]] = theClass;                                    \
+    using TheBaseClass = baseClass;                                                 \
     static const AFX_MSGMAP_ENTRY _messageEntries[] = {
-
-#define END_MESSAGE_MAP()                                                        \
-  {0, 0, 0, 0, AfxSig_end, nullptr}                                              \
-  }                                                                              \
-  ;                                                                              \
+#define END_MESSAGE_MAP()                                                                   \
+  { 0, 0, 0, 0, AfxSig_end, nullptr }                                                       \
+  }                                                                                         \
+  ;                                                                                         \
   static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, _messageEntries}; \
-  return &messageMap;                                                            \
+  return &messageMap;                                                                       \
   }
 
 // Commands (menus, accelerators, push buttons).
@@ -186,36 +185,40 @@ LRESULT ThreadMessage(CCmdTarget* p, const AFX_CALL& c) {
 // Control notifications through WM_COMMAND.
 #define ON_CONTROL(wNotifyCode, id, memberFxn) \
   {WM_COMMAND, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(id), AfxSig_cmd, &afx::Cmd<&ThisClass::memberFxn>},
-#define ON_CONTROL_RANGE(wNotifyCode, id, idLast, memberFxn)                                  \
-  {WM_COMMAND, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), AfxSig_cmd, \
-   &afx::CmdRange<&ThisClass::memberFxn>},
+#define ON_CONTROL_RANGE(wNotifyCode, id, idLast, memberFxn) \
+  {WM_COMMAND, (UINT)(WORD)(wNotifyCode),                    \
+   (UINT)(id), (UINT)(idLast),                               \
+   AfxSig_cmd, &afx::CmdRange<&ThisClass::memberFxn>},
 #define ON_CONTROL_REFLECT(wNotifyCode, memberFxn) \
   {WM_COMMAND + WM_REFLECT_BASE, (UINT)(WORD)(wNotifyCode), 0, 0, AfxSig_cmd, &afx::Cmd<&ThisClass::memberFxn>},
-#define ON_CONTROL_REFLECT_EX(wNotifyCode, memberFxn)                        \
-  {WM_COMMAND + WM_REFLECT_BASE, (UINT)(WORD)(wNotifyCode), 0, 0, AfxSig_cmd, \
-   &afx::CmdBool<&ThisClass::memberFxn>},
+#define ON_CONTROL_REFLECT_EX(wNotifyCode, memberFxn) \
+  {WM_COMMAND + WM_REFLECT_BASE, (UINT)(WORD)(wNotifyCode), 0, 0, AfxSig_cmd, &afx::CmdBool<&ThisClass::memberFxn>},
 
 // WM_NOTIFY: the codes are kept as words, as OnCmdMsg passes them.
 #define ON_NOTIFY(wNotifyCode, id, memberFxn) \
   {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(id), AfxSig_notify, &afx::Notify<&ThisClass::memberFxn>},
-#define ON_NOTIFY_RANGE(wNotifyCode, id, idLast, memberFxn)                       \
-  {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), AfxSig_notify, \
-   &afx::NotifyRange<&ThisClass::memberFxn>},
+#define ON_NOTIFY_RANGE(wNotifyCode, id, idLast, memberFxn) \
+  {WM_NOTIFY,     (UINT)(WORD)(wNotifyCode),                \
+   (UINT)(id),    (UINT)(idLast),                           \
+   AfxSig_notify, &afx::NotifyRange<&ThisClass::memberFxn>},
 #define ON_NOTIFY_EX(wNotifyCode, id, memberFxn) \
   {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(id), AfxSig_notify, &afx::NotifyEx<&ThisClass::memberFxn>},
-#define ON_NOTIFY_EX_RANGE(wNotifyCode, id, idLast, memberFxn)                    \
-  {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), AfxSig_notify, \
-   &afx::NotifyEx<&ThisClass::memberFxn>},
-#define ON_NOTIFY_REFLECT(wNotifyCode, memberFxn)                       \
-  {WM_NOTIFY + WM_REFLECT_BASE, (UINT)(WORD)(wNotifyCode), 0, 0, AfxSig_notify, \
-   &afx::Notify<&ThisClass::memberFxn>},
-#define ON_NOTIFY_REFLECT_EX(wNotifyCode, memberFxn)                    \
-  {WM_NOTIFY + WM_REFLECT_BASE, (UINT)(WORD)(wNotifyCode), 0, 0, AfxSig_notify, \
+#define ON_NOTIFY_EX_RANGE(wNotifyCode, id, idLast, memberFxn) \
+  {WM_NOTIFY,     (UINT)(WORD)(wNotifyCode),                   \
+   (UINT)(id),    (UINT)(idLast),                              \
+   AfxSig_notify, &afx::NotifyEx<&ThisClass::memberFxn>},
+#define ON_NOTIFY_REFLECT(wNotifyCode, memberFxn) \
+  {WM_NOTIFY + WM_REFLECT_BASE, (UINT)(WORD)(wNotifyCode), 0, 0, AfxSig_notify, &afx::Notify<&ThisClass::memberFxn>},
+#define ON_NOTIFY_REFLECT_EX(wNotifyCode, memberFxn) \
+  {WM_NOTIFY + WM_REFLECT_BASE,                      \
+   (UINT)(WORD)(wNotifyCode),                        \
+   0,                                                \
+   0,                                                \
+   AfxSig_notify,                                    \
    &afx::NotifyReflectEx<&ThisClass::memberFxn>},
 
 // User-defined messages.
-#define ON_MESSAGE(message, memberFxn) \
-  {(UINT)(message), 0, 0, 0, AfxSig_msg, &afx::Message<&ThisClass::memberFxn>},
+#define ON_MESSAGE(message, memberFxn) {(UINT)(message), 0, 0, 0, AfxSig_msg, &afx::Message<&ThisClass::memberFxn>},
 // The number is read when the map is searched: nSig points to it.
 #define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn) \
   {0xC000, 0, 0, 0, (UINT_PTR)(UINT*)(&(nMessageVariable)), &afx::Message<&ThisClass::memberFxn>},

@@ -39,9 +39,9 @@ LRESULT Call(CCmdTarget* p, const AFX_CALL& c, Unpack unpack) {
   }
 }
 
-#define AFX_THUNK(name, ...)                                                          \
-  template <auto pmf>                                                                 \
-  LRESULT name(CCmdTarget* p, const AFX_CALL& c) {                                    \
+#define AFX_THUNK(name, ...)                                                                                    \
+  template <auto pmf>                                                                                           \
+  LRESULT name(CCmdTarget* p, const AFX_CALL& c) {                                                              \
     return Call<pmf>(p, c, [](auto* t, [[maybe_unused]] const AFX_CALL& m) { return (t->*pmf)(__VA_ARGS__); }); \
   }
 
@@ -123,7 +123,8 @@ AFX_THUNK(Sig_ncactivate, static_cast<BOOL>(m.wParam))
 #define ON_WM_DRAWITEM() AFX_ON_WM(WM_DRAWITEM, Sig_drawitem, OnDrawItem)
 #define ON_WM_MEASUREITEM() AFX_ON_WM(WM_MEASUREITEM, Sig_measureitem, OnMeasureItem)
 // One entry answers every WM_CTLCOLOR* message.
-#define ON_WM_CTLCOLOR() {WM_CTLCOLORMSGBOX, 0, 0, WM_CTLCOLORSTATIC, AfxSig_msg, &afx::Sig_ctlcolor<&ThisClass::OnCtlColor>},
+#define ON_WM_CTLCOLOR() \
+  {WM_CTLCOLORMSGBOX, 0, 0, WM_CTLCOLORSTATIC, AfxSig_msg, &afx::Sig_ctlcolor<&ThisClass::OnCtlColor>},
 #define ON_WM_INITMENUPOPUP() AFX_ON_WM(WM_INITMENUPOPUP, Sig_initmenupopup, OnInitMenuPopup)
 #define ON_WM_WINDOWPOSCHANGED() AFX_ON_WM(WM_WINDOWPOSCHANGED, Sig_windowpos, OnWindowPosChanged)
 #define ON_WM_ENABLE() AFX_ON_WM(WM_ENABLE, Sig_b, OnEnable)
@@ -134,9 +135,9 @@ AFX_THUNK(Sig_ncactivate, static_cast<BOOL>(m.wParam))
 #define ON_WM_NCHITTEST() AFX_ON_WM(WM_NCHITTEST, Sig_point, OnNcHitTest)
 
 // Messages a parent reflects back to the control that sent them.
-#define ON_WM_CTLCOLOR_REFLECT()                                                                 \
-  {WM_REFLECT_BASE + WM_CTLCOLORMSGBOX, 0, 0, WM_REFLECT_BASE + WM_CTLCOLORSTATIC, AfxSig_msg, \
-   &afx::Sig_ctlcolor_reflect<&ThisClass::CtlColor>},
+#define ON_WM_CTLCOLOR_REFLECT()                       \
+  {WM_REFLECT_BASE + WM_CTLCOLORMSGBOX, 0,          0, \
+   WM_REFLECT_BASE + WM_CTLCOLORSTATIC, AfxSig_msg, &afx::Sig_ctlcolor_reflect<&ThisClass::CtlColor>},
 #define ON_WM_HSCROLL_REFLECT() AFX_ON_WM(WM_REFLECT_BASE + WM_HSCROLL, Sig_scroll_reflect, HScroll)
 #define ON_WM_VSCROLL_REFLECT() AFX_ON_WM(WM_REFLECT_BASE + WM_VSCROLL, Sig_scroll_reflect, VScroll)
 

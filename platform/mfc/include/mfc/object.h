@@ -88,25 +88,25 @@ class CObject {
 
 // The class record is constant-initialised, so base-class links hold before
 // any constructor of any module runs.
-#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                 \
-  CRuntimeClass class_name::class##class_name = {                                          \
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                      \
+  CRuntimeClass class_name::class##class_name = {                                                 \
       #class_name, sizeof(class_name), wSchema, pfnNew, RUNTIME_CLASS(base_class_name), nullptr}; \
-  static const AFX_CLASSINIT _init_##class_name(&class_name::class##class_name);            \
+  static const AFX_CLASSINIT _init_##class_name(&class_name::class##class_name);                  \
   CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
   IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                  \
-  CObject* class_name::CreateObject() { return new class_name; }          \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)         \
+  CObject* class_name::CreateObject() { return new class_name; } \
   IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
 
-#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                            \
-  CObject* class_name::CreateObject() { return new class_name; }                          \
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                           \
+  CObject* class_name::CreateObject() { return new class_name; }                         \
   IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject) \
-  CArchive& operator>>(CArchive& ar, class_name*& pOb) {                                  \
-    pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));             \
-    return ar;                                                                            \
+  CArchive& operator>>(CArchive& ar, class_name*& pOb) {                                 \
+    pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));            \
+    return ar;                                                                           \
   }
 
 // The object as a pointer to the class, or NULL when it is not one.

@@ -13,7 +13,6 @@ namespace afx {
 class ProfileStore;
 }
 
-
 // Display names longer than this are abbreviated.
 #define AFX_ABBREV_FILENAME_LEN 30
 

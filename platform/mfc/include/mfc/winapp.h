@@ -75,8 +75,7 @@ class CWinApp : public CWinThread {
   virtual BOOL SaveAllModified();
   void CloseAllDocuments(BOOL bEndSession);
   int GetOpenDocumentCount();
-  BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
-                        CDocTemplate* pTemplate);
+  BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog, CDocTemplate* pTemplate);
 
   // Help and messages.
   virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);

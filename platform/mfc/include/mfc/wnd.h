@@ -73,8 +73,8 @@ class CWnd : public CCmdTarget {
   HWND UnsubclassWindow();
 
   // Creation.
-  virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                      CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
+  virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                      UINT nID, void* pContext = nullptr);
   virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
                         int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
   BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
@@ -306,8 +306,7 @@ class CWnd : public CCmdTarget {
   UINT m_nFlags = 0;  // WF_* state
 
   // Routes a message's handler entry; fills *pResult.
-  BOOL DispatchMsgEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam,
-                        LRESULT* pResult);
+  BOOL DispatchMsgEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
   BOOL OnReflectedMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
   // Sends the command-UI update of a popup menu's items through this window.
   void UpdateMenuCommandUI(CMenu* pPopupMenu, BOOL bDisableIfNoHandler);

@@ -195,8 +195,8 @@ CString CFileDialog::GetNextPathName(POSITION& pos) const {
   // Several names only when the dialog put the first after the folder's
   // NUL; one name is its whole path, and whatever follows its NUL is left
   // over from an earlier answer.
-  const bool several = (m_ofn.Flags & OFN_ALLOWMULTISELECT) && m_ofn.nFileOffset > 0 &&
-                       buffer[m_ofn.nFileOffset - 1] == '\0';
+  const bool several =
+      (m_ofn.Flags & OFN_ALLOWMULTISELECT) && m_ofn.nFileOffset > 0 && buffer[m_ofn.nFileOffset - 1] == '\0';
   if (!several) {
     pos = nullptr;
     return CString(buffer);
@@ -212,9 +212,7 @@ void CFileDialog::SetControlText(int nID, LPCTSTR lpsz) {
   ::SendMessage(SystemDialog(), CDM_SETCONTROLTEXT, static_cast<WPARAM>(nID), reinterpret_cast<LPARAM>(lpsz));
 }
 
-void CFileDialog::HideControl(int nID) {
-  ::SendMessage(SystemDialog(), CDM_HIDECONTROL, static_cast<WPARAM>(nID), 0);
-}
+void CFileDialog::HideControl(int nID) { ::SendMessage(SystemDialog(), CDM_HIDECONTROL, static_cast<WPARAM>(nID), 0); }
 
 void CFileDialog::SetDefExt(LPCSTR lpsz) {
   ::SendMessage(SystemDialog(), CDM_SETDEFEXT, 0, reinterpret_cast<LPARAM>(lpsz));

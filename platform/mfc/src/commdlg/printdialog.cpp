@@ -21,8 +21,10 @@ auto WithBlock(HGLOBAL block, F read) -> decltype(read(static_cast<const T*>(nul
 CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd) : CCommonDialog(pParentWnd) {
   m_pd.lStructSize = sizeof m_pd;
   m_pd.Flags = dwFlags;
-  if (bPrintSetupOnly) m_pd.Flags |= PD_PRINTSETUP;
-  else m_pd.Flags |= PD_RETURNDC;
+  if (bPrintSetupOnly)
+    m_pd.Flags |= PD_PRINTSETUP;
+  else
+    m_pd.Flags |= PD_RETURNDC;
   m_pd.nFromPage = 1;
   m_pd.nToPage = 1;
   m_pd.nMinPage = 1;

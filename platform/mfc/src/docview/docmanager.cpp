@@ -37,7 +37,8 @@ CString FileFilter(const CPtrList& templates, CDocTemplate* pOnly, CString& defa
 // File New's choice among the templates that make new documents.
 class CNewTypeDlg : public CDialog {
  public:
-  CNewTypeDlg(const CPtrList& templates, CWnd* pParent) : CDialog(AFX_IDD_NEWTYPEDLG, pParent), m_templates(templates) {}
+  CNewTypeDlg(const CPtrList& templates, CWnd* pParent)
+      : CDialog(AFX_IDD_NEWTYPEDLG, pParent), m_templates(templates) {}
   CDocTemplate* m_pSelectedTemplate = nullptr;
 
  protected:

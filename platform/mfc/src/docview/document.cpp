@@ -144,9 +144,12 @@ BOOL CDocument::SaveModified() {
   CString prompt;
   AfxFormatString1(prompt, AFX_IDP_ASK_TO_SAVE, name);
   switch (AfxMessageBox(prompt, MB_YESNOCANCEL, AFX_IDP_ASK_TO_SAVE)) {
-    case IDCANCEL: return FALSE;
-    case IDYES: return DoFileSave();
-    default: return TRUE;
+    case IDCANCEL:
+      return FALSE;
+    case IDYES:
+      return DoFileSave();
+    default:
+      return TRUE;
   }
 }
 
@@ -174,9 +177,8 @@ BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace) {
         newName += ext;
     }
     CWinApp* pApp = AfxGetApp();
-    if (pApp == nullptr ||
-        !pApp->DoPromptFileName(newName, bReplace ? AFX_IDS_SAVEFILE : AFX_IDS_SAVEFILECOPY,
-                                OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, FALSE, m_pDocTemplate))
+    if (pApp == nullptr || !pApp->DoPromptFileName(newName, bReplace ? AFX_IDS_SAVEFILE : AFX_IDS_SAVEFILECOPY,
+                                                   OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, FALSE, m_pDocTemplate))
       return FALSE;
   }
   if (!OnSaveDocument(newName)) return FALSE;

@@ -36,8 +36,8 @@ std::vector<BYTE> ChildTemplate(LPCTSTR lpszTemplateName, HINSTANCE& hInst) {
   if (copy.size() < styleOffset + sizeof(DWORD)) return {};
   DWORD style;
   std::memcpy(&style, copy.data() + styleOffset, sizeof style);
-  style &= ~(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME | WS_VISIBLE | WS_DISABLED |
-             WS_BORDER | WS_DLGFRAME);
+  style &= ~(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME | WS_VISIBLE | WS_DISABLED | WS_BORDER |
+             WS_DLGFRAME);
   style |= WS_CHILD;
   std::memcpy(copy.data() + styleOffset, &style, sizeof style);
   return copy;
@@ -51,8 +51,7 @@ CFormView::CFormView(LPCTSTR lpszTemplateName) : m_lpszTemplateName(lpszTemplate
 
 CFormView::CFormView(UINT nIDTemplate) : m_lpszTemplateName(MAKEINTRESOURCE(nIDTemplate)) {}
 
-BOOL CFormView::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
-                       void* pContext) {
+BOOL CFormView::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, void* pContext) {
   if (m_hWnd != nullptr || pParentWnd == nullptr) return FALSE;
   HINSTANCE hInst = nullptr;
   const std::vector<BYTE> dialog = ChildTemplate(m_lpszTemplateName, hInst);

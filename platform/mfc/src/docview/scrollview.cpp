@@ -182,15 +182,23 @@ int CScrollView::ScrollTarget(int nBar, UINT nCode, int nLine, int nPage) {
   info.fMask = SIF_ALL;
   GetScrollInfo(nBar, &info, SIF_ALL);
   switch (nCode) {
-    case SB_TOP: return 0;
-    case SB_BOTTOM: return info.nMax;
-    case SB_LINEUP: return info.nPos - nLine;
-    case SB_LINEDOWN: return info.nPos + nLine;
-    case SB_PAGEUP: return info.nPos - nPage;
-    case SB_PAGEDOWN: return info.nPos + nPage;
+    case SB_TOP:
+      return 0;
+    case SB_BOTTOM:
+      return info.nMax;
+    case SB_LINEUP:
+      return info.nPos - nLine;
+    case SB_LINEDOWN:
+      return info.nPos + nLine;
+    case SB_PAGEUP:
+      return info.nPos - nPage;
+    case SB_PAGEDOWN:
+      return info.nPos + nPage;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: return info.nTrackPos;
-    default: return info.nPos;
+    case SB_THUMBPOSITION:
+      return info.nTrackPos;
+    default:
+      return info.nPos;
   }
 }
 
@@ -245,15 +253,33 @@ void CScrollView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
   const bool control = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
   UINT code = 0xFFFF;
   switch (nChar) {
-    case VK_UP: code = MAKEWORD(0xFF, SB_LINEUP); break;
-    case VK_DOWN: code = MAKEWORD(0xFF, SB_LINEDOWN); break;
-    case VK_PRIOR: code = MAKEWORD(0xFF, SB_PAGEUP); break;
-    case VK_NEXT: code = MAKEWORD(0xFF, SB_PAGEDOWN); break;
-    case VK_LEFT: code = MAKEWORD(SB_LINEUP, 0xFF); break;
-    case VK_RIGHT: code = MAKEWORD(SB_LINEDOWN, 0xFF); break;
-    case VK_HOME: code = control ? MAKEWORD(SB_TOP, SB_TOP) : MAKEWORD(SB_TOP, 0xFF); break;
-    case VK_END: code = control ? MAKEWORD(SB_BOTTOM, SB_BOTTOM) : MAKEWORD(SB_BOTTOM, 0xFF); break;
-    default: CView::OnKeyDown(nChar, nRepCnt, nFlags); return;
+    case VK_UP:
+      code = MAKEWORD(0xFF, SB_LINEUP);
+      break;
+    case VK_DOWN:
+      code = MAKEWORD(0xFF, SB_LINEDOWN);
+      break;
+    case VK_PRIOR:
+      code = MAKEWORD(0xFF, SB_PAGEUP);
+      break;
+    case VK_NEXT:
+      code = MAKEWORD(0xFF, SB_PAGEDOWN);
+      break;
+    case VK_LEFT:
+      code = MAKEWORD(SB_LINEUP, 0xFF);
+      break;
+    case VK_RIGHT:
+      code = MAKEWORD(SB_LINEDOWN, 0xFF);
+      break;
+    case VK_HOME:
+      code = control ? MAKEWORD(SB_TOP, SB_TOP) : MAKEWORD(SB_TOP, 0xFF);
+      break;
+    case VK_END:
+      code = control ? MAKEWORD(SB_BOTTOM, SB_BOTTOM) : MAKEWORD(SB_BOTTOM, 0xFF);
+      break;
+    default:
+      CView::OnKeyDown(nChar, nRepCnt, nFlags);
+      return;
   }
   OnScroll(code, 0);
 }

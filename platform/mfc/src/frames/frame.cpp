@@ -44,8 +44,8 @@ CFrameWnd::~CFrameWnd() {
   if (m_bOwnAccelTable) ::DestroyAcceleratorTable(m_hAccelTable);
 }
 
-BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext) {
+BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                       LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext) {
   HMENU hMenu = nullptr;
   if (lpszMenuName != nullptr) {
     hMenu = ::LoadMenu(AfxFindResourceHandle(lpszMenuName, RT_MENU), lpszMenuName);
@@ -104,8 +104,8 @@ BOOL CFrameWnd::LoadAccelTable(LPCTSTR lpszResourceName) {
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs) {
   if (cs.lpszClass == nullptr) {
-    cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
-                                       reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+    cs.lpszClass =
+        AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
   }
   // The document's name comes first unless the program takes it away.
   if (cs.style & FWS_ADDTOTITLE) cs.style |= FWS_PREFIXTITLE;

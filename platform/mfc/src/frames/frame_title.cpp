@@ -25,7 +25,7 @@ void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
   if ((GetStyle() & FWS_ADDTOTITLE) == 0) return;
   CDocument* pDocument = GetActiveDocument();
   UpdateFrameTitleForDocument(bAddToTitle && pDocument != nullptr ? static_cast<LPCTSTR>(pDocument->GetTitle())
-                                                                   : nullptr);
+                                                                  : nullptr);
 }
 
 void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName) {

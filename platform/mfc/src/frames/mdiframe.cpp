@@ -76,8 +76,8 @@ void CMDIFrameWnd::OnSize(UINT nType, int, int) {
 
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const {
   if (m_hWndMDIClient == nullptr) return nullptr;
-  auto hWnd = reinterpret_cast<HWND>(
-      ::SendMessage(m_hWndMDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(pbMaximized)));
+  auto hWnd =
+      reinterpret_cast<HWND>(::SendMessage(m_hWndMDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(pbMaximized)));
   return dynamic_cast<CMDIChildWnd*>(FromHandlePermanent(hWnd));
 }
 
@@ -164,11 +164,20 @@ BOOL CMDIFrameWnd::PreTranslateMessage(MSG* pMsg) {
 
 BOOL CMDIFrameWnd::OnMDIWindowCmd(UINT nID) {
   switch (nID) {
-    case ID_WINDOW_ARRANGE: MDIIconArrange(); break;
-    case ID_WINDOW_CASCADE: MDICascade(); break;
-    case ID_WINDOW_TILE_HORZ: MDITile(MDITILE_HORIZONTAL); break;
-    case ID_WINDOW_TILE_VERT: MDITile(MDITILE_VERTICAL); break;
-    default: return FALSE;
+    case ID_WINDOW_ARRANGE:
+      MDIIconArrange();
+      break;
+    case ID_WINDOW_CASCADE:
+      MDICascade();
+      break;
+    case ID_WINDOW_TILE_HORZ:
+      MDITile(MDITILE_HORIZONTAL);
+      break;
+    case ID_WINDOW_TILE_VERT:
+      MDITile(MDITILE_VERTICAL);
+      break;
+    default:
+      return FALSE;
   }
   return TRUE;
 }

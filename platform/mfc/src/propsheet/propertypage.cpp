@@ -128,8 +128,10 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
 
 // Shown again, the page shows its members again.
 BOOL CPropertyPage::OnSetActive() {
-  if (m_bFirstSetActive) m_bFirstSetActive = false;
-  else UpdateData(FALSE);
+  if (m_bFirstSetActive)
+    m_bFirstSetActive = false;
+  else
+    UpdateData(FALSE);
   return TRUE;
 }
 

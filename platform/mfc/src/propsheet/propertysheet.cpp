@@ -19,8 +19,8 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr DWORD kDefaultSheetStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT |
-                                     DS_CENTER | DS_CONTEXTHELP;
+constexpr DWORD kDefaultSheetStyle =
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | DS_CENTER | DS_CONTEXTHELP;
 
 // The style words of a DLGTEMPLATE (the sheet's template is never extended).
 void SetTemplateStyle(LPARAM lParam, DWORD style, DWORD exStyle) {
@@ -62,8 +62,10 @@ int CALLBACK CPropertySheet::SheetCallback(HWND, UINT message, LPARAM lParam) {
   if (message == PSCB_PRECREATE && sheet != nullptr && lParam != 0) {
     DWORD style = sheet->m_dwSheetStyle;
     if (sheet->m_psh.dwFlags & PSH_WIZARD) style &= ~static_cast<DWORD>(DS_CONTEXTHELP);
-    if (sheet->m_bModeless) style |= WS_VISIBLE;
-    else style &= ~static_cast<DWORD>(WS_VISIBLE);
+    if (sheet->m_bModeless)
+      style |= WS_VISIBLE;
+    else
+      style &= ~static_cast<DWORD>(WS_VISIBLE);
     SetTemplateStyle(lParam, style | WS_CLIPCHILDREN, sheet->m_dwSheetExStyle | WS_EX_CONTROLPARENT);
   }
   return 0;
@@ -206,8 +208,10 @@ BOOL CPropertySheet::SetActivePage(CPropertyPage* pPage) { return SetActivePage(
 
 void CPropertySheet::SetTitle(LPCTSTR lpszText, UINT nStyle) {
   m_strCaption = lpszText != nullptr ? lpszText : "";
-  if (nStyle & PSH_PROPTITLE) m_psh.dwFlags |= PSH_PROPTITLE;
-  else m_psh.dwFlags &= ~static_cast<DWORD>(PSH_PROPTITLE);
+  if (nStyle & PSH_PROPTITLE)
+    m_psh.dwFlags |= PSH_PROPTITLE;
+  else
+    m_psh.dwFlags &= ~static_cast<DWORD>(PSH_PROPTITLE);
   if (m_hWnd != nullptr) ::SendMessage(m_hWnd, PSM_SETTITLE, nStyle, reinterpret_cast<LPARAM>(lpszText));
 }
 
@@ -227,8 +231,10 @@ void CPropertySheet::PressButton(int nButton) {
 void CPropertySheet::EndDialog(int nEndID) {
   if (m_hWnd == nullptr) return;
   m_nEndID = nEndID;
-  if (m_bModeless) DestroyWindow();
-  else ::EndDialog(m_hWnd, nEndID == IDCANCEL ? 0 : 1);
+  if (m_bModeless)
+    DestroyWindow();
+  else
+    ::EndDialog(m_hWnd, nEndID == IDCANCEL ? 0 : 1);
 }
 
 CTabCtrl* CPropertySheet::GetTabControl() const {

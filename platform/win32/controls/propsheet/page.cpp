@@ -61,8 +61,8 @@ HWND CreatePageWindow(HPROPSHEETPAGE page, HWND sheet) {
   size_t size = 0;
   // The callback comes last: a class library may wait for the next window.
   if (!FindTemplate(psp, data, size) || !Callback(psp, PSPCB_CREATE)) return nullptr;
-  const dlg::DialogRequest request{psp.hInstance, data, size, sheet, psp.pfnDlgProc,
-                                   reinterpret_cast<LPARAM>(&psp), false};
+  const dlg::DialogRequest request{psp.hInstance, data, size, sheet, psp.pfnDlgProc, reinterpret_cast<LPARAM>(&psp),
+                                   false};
   return dlg::CreateDialogWindowStyled(request, kPageStyleOff, kPageStyleOn);
 }
 

@@ -118,8 +118,8 @@ void Sheet::SetWizardButtons(DWORD buttons) {
   Show(hwnd_, ID_PSFINISH, both || finish);
   Enable(hwnd_, ID_PSFINISH, (buttons & PSWIZB_FINISH) != 0);
   const int def = IsUsable(hwnd_, ID_PSFINISH) && finish ? ID_PSFINISH
-                  : IsUsable(hwnd_, ID_PSNEXT)            ? ID_PSNEXT
-                                                          : ID_PSFINISH;
+                  : IsUsable(hwnd_, ID_PSNEXT)           ? ID_PSNEXT
+                                                         : ID_PSFINISH;
   SendMessage(hwnd_, DM_SETDEFID, static_cast<WPARAM>(def), 0);
   // The focus does not stay on a button that went away.
   HWND focus = GetFocus();
@@ -152,8 +152,7 @@ void Sheet::UpdateApply() {
 
 // Help works for a page that has some.
 void Sheet::UpdateHelp() {
-  const bool help =
-      current_ >= 0 && (pages_[static_cast<size_t>(current_)].handle->psp().dwFlags & PSP_HASHELP) != 0;
+  const bool help = current_ >= 0 && (pages_[static_cast<size_t>(current_)].handle->psp().dwFlags & PSP_HASHELP) != 0;
   Enable(hwnd_, IDHELP, help);
 }
 

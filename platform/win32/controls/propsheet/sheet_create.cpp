@@ -49,8 +49,10 @@ Sheet::Sheet(const PROPSHEETHEADER& header)
       caption_(TextOrResource(header.hInstance, header.pszCaption)),
       callback_((header.dwFlags & PSH_USECALLBACK) ? header.pfnCallback : nullptr) {
   std::string startName;
-  if (header.dwFlags & PSH_USEPSTARTPAGE) startName = TextOrResource(header.hInstance, header.pStartPage);
-  else start_ = static_cast<int>(header.nStartPage);
+  if (header.dwFlags & PSH_USEPSTARTPAGE)
+    startName = TextOrResource(header.hInstance, header.pStartPage);
+  else
+    start_ = static_cast<int>(header.nStartPage);
   for (UINT i = 0; i < header.nPages; ++i) {
     HPROPSHEETPAGE page = nullptr;
     if (header.dwFlags & PSH_PROPSHEETPAGE) {
@@ -122,8 +124,8 @@ HWND Sheet::Create(std::unique_ptr<Sheet> sheet) {
     sheet->disabledOwner_ = owner;
   }
   HWND disabled = sheet->disabledOwner_;
-  HWND dlg = CreateDialogIndirectParam(sheet->instance_, reinterpret_cast<LPCDLGTEMPLATE>(words.data()), owner,
-                                       &Proc, reinterpret_cast<LPARAM>(&sheet));
+  HWND dlg = CreateDialogIndirectParam(sheet->instance_, reinterpret_cast<LPCDLGTEMPLATE>(words.data()), owner, &Proc,
+                                       reinterpret_cast<LPARAM>(&sheet));
   // Without a window the object never moved to the registry.
   if (!dlg && disabled) EnableWindow(disabled, TRUE);
   return dlg;
@@ -269,8 +271,8 @@ void Sheet::Layout() {
   } else {
     TabCtrl_AdjustRect(tab_, TRUE, &content);
     OffsetRect(&content, margin.cx - content.left, margin.cy - content.top);
-    SetWindowPos(tab_, nullptr, content.left, content.top, content.right - content.left,
-                 content.bottom - content.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(tab_, nullptr, content.left, content.top, content.right - content.left, content.bottom - content.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     pageRect_ = content;
     TabCtrl_AdjustRect(tab_, FALSE, &pageRect_);
     buttonsTop = content.bottom + gap.cy;
@@ -311,16 +313,20 @@ void Sheet::PlaceButtons(int top, int right) {
     return;
   }
   place(IDCANCEL, gap.cx);
-  if (flags_ & PSH_WIZARDHASFINISH) place(ID_PSFINISH, gap.cx);
-  else moveTo(ID_PSFINISH, x - button.cx);
+  if (flags_ & PSH_WIZARDHASFINISH)
+    place(ID_PSFINISH, gap.cx);
+  else
+    moveTo(ID_PSFINISH, x - button.cx);
   place(ID_PSNEXT, 0);
   place(ID_PSBACK, 0);
 }
 
 void Sheet::CenterOnOwner() {
   RECT outer{};
-  if (owner_ && IsWindowVisible(owner_) && !IsIconic(owner_)) GetWindowRect(owner_, &outer);
-  else SystemParametersInfo(SPI_GETWORKAREA, 0, &outer, 0);
+  if (owner_ && IsWindowVisible(owner_) && !IsIconic(owner_))
+    GetWindowRect(owner_, &outer);
+  else
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &outer, 0);
   RECT rc{};
   GetWindowRect(hwnd_, &rc);
   const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;

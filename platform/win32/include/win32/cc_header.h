@@ -124,7 +124,9 @@ inline BOOL Header_GetItem(HWND hwnd, int i, HDITEM* phdi) {
 inline BOOL Header_SetItem(HWND hwnd, int i, const HDITEM* phdi) {
   return (BOOL)SendMessage(hwnd, HDM_SETITEM, (WPARAM)i, (LPARAM)phdi);
 }
-inline BOOL Header_Layout(HWND hwnd, HDLAYOUT* playout) { return (BOOL)SendMessage(hwnd, HDM_LAYOUT, 0, (LPARAM)playout); }
+inline BOOL Header_Layout(HWND hwnd, HDLAYOUT* playout) {
+  return (BOOL)SendMessage(hwnd, HDM_LAYOUT, 0, (LPARAM)playout);
+}
 inline BOOL Header_GetItemRect(HWND hwnd, int i, RECT* prc) {
   return (BOOL)SendMessage(hwnd, HDM_GETITEMRECT, (WPARAM)i, (LPARAM)prc);
 }

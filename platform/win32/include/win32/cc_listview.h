@@ -284,7 +284,9 @@ inline int ListView_InsertItem(HWND hwnd, const LVITEM* pitem) {
 }
 inline BOOL ListView_DeleteItem(HWND hwnd, int i) { return (BOOL)SendMessage(hwnd, LVM_DELETEITEM, (WPARAM)i, 0); }
 inline BOOL ListView_DeleteAllItems(HWND hwnd) { return (BOOL)SendMessage(hwnd, LVM_DELETEALLITEMS, 0, 0); }
-inline BOOL ListView_GetItem(HWND hwnd, LVITEM* pitem) { return (BOOL)SendMessage(hwnd, LVM_GETITEM, 0, (LPARAM)pitem); }
+inline BOOL ListView_GetItem(HWND hwnd, LVITEM* pitem) {
+  return (BOOL)SendMessage(hwnd, LVM_GETITEM, 0, (LPARAM)pitem);
+}
 inline BOOL ListView_SetItem(HWND hwnd, const LVITEM* pitem) {
   return (BOOL)SendMessage(hwnd, LVM_SETITEM, 0, (LPARAM)pitem);
 }
@@ -325,7 +327,9 @@ inline BOOL ListView_GetItemRect(HWND hwnd, int i, RECT* prc, int code) {
   if (prc) prc->left = code;
   return (BOOL)SendMessage(hwnd, LVM_GETITEMRECT, (WPARAM)i, (LPARAM)prc);
 }
-inline int ListView_HitTest(HWND hwnd, LVHITTESTINFO* pinfo) { return (int)SendMessage(hwnd, LVM_HITTEST, 0, (LPARAM)pinfo); }
+inline int ListView_HitTest(HWND hwnd, LVHITTESTINFO* pinfo) {
+  return (int)SendMessage(hwnd, LVM_HITTEST, 0, (LPARAM)pinfo);
+}
 inline int ListView_SubItemHitTest(HWND hwnd, LVHITTESTINFO* pinfo) {
   return (int)SendMessage(hwnd, LVM_SUBITEMHITTEST, 0, (LPARAM)pinfo);
 }

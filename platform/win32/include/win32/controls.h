@@ -488,7 +488,6 @@ typedef struct tagDELETEITEMSTRUCT {
 
 // ---- Messages controls send their parents --------------------------------
 
-
 // ---- Dialog codes (answers to WM_GETDLGCODE) -----------------------------
 #ifndef DLGC_WANTARROWS
 #define DLGC_WANTARROWS 0x0001

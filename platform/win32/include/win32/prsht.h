@@ -241,9 +241,7 @@ inline HWND PropSheet_GetTabControl(HWND hDlg) { return (HWND)SendMessage(hDlg, 
 inline BOOL PropSheet_IsDialogMessage(HWND hDlg, LPMSG pMsg) {
   return (BOOL)SendMessage(hDlg, PSM_ISDIALOGMESSAGE, 0, (LPARAM)pMsg);
 }
-inline HWND PropSheet_GetCurrentPageHwnd(HWND hDlg) {
-  return (HWND)SendMessage(hDlg, PSM_GETCURRENTPAGEHWND, 0, 0);
-}
+inline HWND PropSheet_GetCurrentPageHwnd(HWND hDlg) { return (HWND)SendMessage(hDlg, PSM_GETCURRENTPAGEHWND, 0, 0); }
 inline HPROPSHEETPAGE PropSheet_IndexToPage(HWND hDlg, int i) {
   return (HPROPSHEETPAGE)SendMessage(hDlg, PSM_INDEXTOPAGE, (WPARAM)i, 0);
 }

@@ -40,9 +40,8 @@ int WINAPI SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void* 
 int WINAPI GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, LPVOID lpvBits, LPBITMAPINFO lpbmi, UINT usage);
 UINT WINAPI GetDIBColorTable(HDC hdc, UINT iStart, UINT cEntries, RGBQUAD* prgbq);
 UINT WINAPI SetDIBColorTable(HDC hdc, UINT iStart, UINT cEntries, const RGBQUAD* prgbq);
-int WINAPI StretchDIBits(HDC hdc, int xDest, int yDest, int DestWidth, int DestHeight, int xSrc, int ySrc,
-                         int SrcWidth, int SrcHeight, const void* lpBits, const BITMAPINFO* lpbmi, UINT iUsage,
-                         DWORD rop);
+int WINAPI StretchDIBits(HDC hdc, int xDest, int yDest, int DestWidth, int DestHeight, int xSrc, int ySrc, int SrcWidth,
+                         int SrcHeight, const void* lpBits, const BITMAPINFO* lpbmi, UINT iUsage, DWORD rop);
 int WINAPI SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc, int ySrc, UINT StartScan,
                              UINT cLines, const void* lpvBits, const BITMAPINFO* lpbmi, UINT ColorUse);
 
@@ -158,8 +157,8 @@ BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, 
                        int wSrc, int hSrc, DWORD rop);
 BOOL WINAPI TransparentBlt(HDC hdcDest, int xoriginDest, int yoriginDest, int wDest, int hDest, HDC hdcSrc,
                            int xoriginSrc, int yoriginSrc, int wSrc, int hSrc, UINT crTransparent);
-BOOL WINAPI AlphaBlend(HDC hdcDest, int xoriginDest, int yoriginDest, int wDest, int hDest, HDC hdcSrc,
-                       int xoriginSrc, int yoriginSrc, int wSrc, int hSrc, BLENDFUNCTION ftn);
+BOOL WINAPI AlphaBlend(HDC hdcDest, int xoriginDest, int yoriginDest, int wDest, int hDest, HDC hdcSrc, int xoriginSrc,
+                       int yoriginSrc, int wSrc, int hSrc, BLENDFUNCTION ftn);
 
 // Text.
 BOOL WINAPI TextOut(HDC hdc, int x, int y, LPCSTR lpString, int c);
@@ -169,8 +168,8 @@ int WINAPI DrawText(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT for
 int WINAPI DrawTextEx(HDC hdc, LPSTR lpchText, int cchText, LPRECT lprc, UINT format, LPDRAWTEXTPARAMS lpdtp);
 BOOL WINAPI GetTextExtentPoint32(HDC hdc, LPCSTR lpString, int c, LPSIZE psizl);
 BOOL WINAPI GetTextExtentPoint(HDC hdc, LPCSTR lpString, int c, LPSIZE lpsz);
-BOOL WINAPI GetTextExtentExPoint(HDC hdc, LPCSTR lpszString, int cchString, int nMaxExtent, LPINT lpnFit,
-                                 LPINT lpnDx, LPSIZE lpSize);
+BOOL WINAPI GetTextExtentExPoint(HDC hdc, LPCSTR lpszString, int cchString, int nMaxExtent, LPINT lpnFit, LPINT lpnDx,
+                                 LPSIZE lpSize);
 BOOL WINAPI GetTextMetrics(HDC hdc, LPTEXTMETRIC lptm);
 int WINAPI GetTextFace(HDC hdc, int c, LPSTR lpName);
 BOOL WINAPI GetCharWidth32(HDC hdc, UINT iFirst, UINT iLast, LPINT lpBuffer);

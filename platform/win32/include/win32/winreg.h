@@ -70,8 +70,8 @@ LONG WINAPI RegSetValueEx(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD d
                           DWORD cbData);
 LONG WINAPI RegDeleteValue(HKEY hKey, LPCSTR lpValueName);
 LONG WINAPI RegDeleteKey(HKEY hKey, LPCSTR lpSubKey);
-LONG WINAPI RegEnumKeyEx(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved,
-                         LPSTR lpClass, LPDWORD lpcchClass, LPFILETIME lpftLastWriteTime);
+LONG WINAPI RegEnumKeyEx(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved, LPSTR lpClass,
+                         LPDWORD lpcchClass, LPFILETIME lpftLastWriteTime);
 LONG WINAPI RegEnumKey(HKEY hKey, DWORD dwIndex, LPSTR lpName, DWORD cchName);
 LONG WINAPI RegEnumValue(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName, LPDWORD lpReserved,
                          LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData);

@@ -47,8 +47,8 @@ CRect SECControlBar::GripperRect() const {
   window.OffsetRect(-window.left, -window.top);
   // Along a top or bottom edge the gripper stands at the left, along a
   // side edge it lies across the top.
-  if (IsHorizontal()) return CRect(window.left + kGap, window.top + kGap, window.left + kGap + kGripperWidth,
-                                   window.bottom - kGap);
+  if (IsHorizontal())
+    return CRect(window.left + kGap, window.top + kGap, window.left + kGap + kGripperWidth, window.bottom - kGap);
   return CRect(window.left + kGap, window.top + kGap, window.right - kGap, window.top + kGap + kGripperWidth);
 }
 

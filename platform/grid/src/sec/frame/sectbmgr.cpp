@@ -9,10 +9,14 @@ namespace {
 // The side a dock bar holds, for EnableDocking.
 DWORD SideOf(UINT nDockBarID) {
   switch (nDockBarID) {
-    case AFX_IDW_DOCKBAR_LEFT: return CBRS_ALIGN_LEFT;
-    case AFX_IDW_DOCKBAR_RIGHT: return CBRS_ALIGN_RIGHT;
-    case AFX_IDW_DOCKBAR_BOTTOM: return CBRS_ALIGN_BOTTOM;
-    default: return CBRS_ALIGN_TOP;
+    case AFX_IDW_DOCKBAR_LEFT:
+      return CBRS_ALIGN_LEFT;
+    case AFX_IDW_DOCKBAR_RIGHT:
+      return CBRS_ALIGN_RIGHT;
+    case AFX_IDW_DOCKBAR_BOTTOM:
+      return CBRS_ALIGN_BOTTOM;
+    default:
+      return CBRS_ALIGN_TOP;
   }
 }
 
@@ -86,9 +90,9 @@ BOOL SECToolBarManager::IsToolBarVisible(UINT nID) const {
 
 BOOL SECToolBarManager::SetToggleCommand(UINT nIDCommand, UINT nIDToolBar) {
   if (!GetToolBar(nIDToolBar)) return FALSE;
-  m_toggles.erase(std::remove_if(m_toggles.begin(), m_toggles.end(),
-                                 [&](const Toggle& t) { return t.nIDCommand == nIDCommand; }),
-                  m_toggles.end());
+  m_toggles.erase(
+      std::remove_if(m_toggles.begin(), m_toggles.end(), [&](const Toggle& t) { return t.nIDCommand == nIDCommand; }),
+      m_toggles.end());
   m_toggles.push_back(Toggle{nIDCommand, nIDToolBar});
   return TRUE;
 }

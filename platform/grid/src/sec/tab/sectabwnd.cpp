@@ -8,9 +8,9 @@
 IMPLEMENT_DYNAMIC(SECTabWnd, SECTabWndBase)
 
 namespace {
-constexpr int kLabelPad = 8;   // each side of a label
-constexpr int kStripInset = 4; // before the first tab
-constexpr int kRaise = 2;      // the active tab stands out this much
+constexpr int kLabelPad = 8;    // each side of a label
+constexpr int kStripInset = 4;  // before the first tab
+constexpr int kRaise = 2;       // the active tab stands out this much
 }  // namespace
 
 int SECTabWnd::GetStripHeight() const {

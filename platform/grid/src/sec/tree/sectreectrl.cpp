@@ -42,8 +42,8 @@ BOOL SECTreeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT
 
 int SECTreeCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   if (CWnd::OnCreate(lpCreateStruct) == -1) return -1;
-  m_hWndHeader = ::CreateWindowEx(0, WC_HEADER, "", WS_CHILD | HDS_BUTTONS | HDS_FULLDRAG, 0, 0, 0, 0, m_hWnd,
-                                  nullptr, AfxGetInstanceHandle(), nullptr);
+  m_hWndHeader = ::CreateWindowEx(0, WC_HEADER, "", WS_CHILD | HDS_BUTTONS | HDS_FULLDRAG, 0, 0, 0, 0, m_hWnd, nullptr,
+                                  AfxGetInstanceHandle(), nullptr);
   if (!m_hWndHeader) return -1;
   RecalcRowHeight();
   LayoutHeader();

@@ -65,13 +65,26 @@ Item* SECTreeCtrl::KeyTarget(UINT nChar) const {
   const int page = std::max(1, RowsPerPage() - 1);
   int target = row;
   switch (nChar) {
-    case VK_UP: target = row < 0 ? 0 : row - 1; break;
-    case VK_DOWN: target = row + 1; break;
-    case VK_PRIOR: target = row - page; break;
-    case VK_NEXT: target = row < 0 ? page : row + page; break;
-    case VK_HOME: target = 0; break;
-    case VK_END: target = last; break;
-    default: return nullptr;
+    case VK_UP:
+      target = row < 0 ? 0 : row - 1;
+      break;
+    case VK_DOWN:
+      target = row + 1;
+      break;
+    case VK_PRIOR:
+      target = row - page;
+      break;
+    case VK_NEXT:
+      target = row < 0 ? page : row + page;
+      break;
+    case VK_HOME:
+      target = 0;
+      break;
+    case VK_END:
+      target = last;
+      break;
+    default:
+      return nullptr;
   }
   return rows[static_cast<size_t>(std::clamp(target, 0, last))];
 }

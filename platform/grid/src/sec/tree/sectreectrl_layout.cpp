@@ -147,8 +147,7 @@ void SECTreeCtrl::OnSize(UINT nType, int cx, int cy) {
 BOOL SECTreeCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   auto* hdr = reinterpret_cast<NMHDR*>(lParam);
   if (hdr && hdr->hwndFrom == m_hWndHeader && m_hWndHeader) {
-    if (hdr->code == HDN_ITEMCHANGED || hdr->code == HDN_TRACK || hdr->code == HDN_ENDTRACK)
-      UpdateColumnsFromHeader();
+    if (hdr->code == HDN_ITEMCHANGED || hdr->code == HDN_TRACK || hdr->code == HDN_ENDTRACK) UpdateColumnsFromHeader();
     if (pResult) *pResult = 0;
     return TRUE;
   }
@@ -244,15 +243,30 @@ void SECTreeCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
   const int page = std::max(1, RowsPerPage());
   int top = m_nTopRow;
   switch (nSBCode) {
-    case SB_LINEUP: --top; break;
-    case SB_LINEDOWN: ++top; break;
-    case SB_PAGEUP: top -= page; break;
-    case SB_PAGEDOWN: top += page; break;
+    case SB_LINEUP:
+      --top;
+      break;
+    case SB_LINEDOWN:
+      ++top;
+      break;
+    case SB_PAGEUP:
+      top -= page;
+      break;
+    case SB_PAGEDOWN:
+      top += page;
+      break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: top = static_cast<int>(gx::ThumbPosition(this, SB_VERT, nPos)); break;
-    case SB_TOP: top = 0; break;
-    case SB_BOTTOM: top = static_cast<int>(m_pModel->Rows().size()); break;
-    default: break;
+    case SB_THUMBPOSITION:
+      top = static_cast<int>(gx::ThumbPosition(this, SB_VERT, nPos));
+      break;
+    case SB_TOP:
+      top = 0;
+      break;
+    case SB_BOTTOM:
+      top = static_cast<int>(m_pModel->Rows().size());
+      break;
+    default:
+      break;
   }
   ScrollToRow(top);
   CWnd::OnVScroll(nSBCode, nPos, pScrollBar);
@@ -359,12 +373,18 @@ HTREEITEM SECTreeCtrl::HitTest(CPoint pt, UINT* pFlags, int* pnCol) const {
       for (int c = 1; c < GetColumnCount(); ++c)
         if (pt.x >= ColumnLeft(c)) column = c;
       if (column > 0 && pt.x >= ColumnLeft(GetColumnCount())) column = -1;
-      if (column != 0) flags = column > 0 ? TVHT_ONITEMLABEL : TVHT_ONITEMRIGHT;
-      else if (geo.button.PtInRect(pt)) flags = TVHT_ONITEMBUTTON;
-      else if (geo.image.PtInRect(pt)) flags = TVHT_ONITEMICON;
-      else if (geo.label.PtInRect(pt)) flags = TVHT_ONITEMLABEL;
-      else if (pt.x < geo.label.left) flags = TVHT_ONITEMINDENT;
-      else flags = TVHT_ONITEMRIGHT;
+      if (column != 0)
+        flags = column > 0 ? TVHT_ONITEMLABEL : TVHT_ONITEMRIGHT;
+      else if (geo.button.PtInRect(pt))
+        flags = TVHT_ONITEMBUTTON;
+      else if (geo.image.PtInRect(pt))
+        flags = TVHT_ONITEMICON;
+      else if (geo.label.PtInRect(pt))
+        flags = TVHT_ONITEMLABEL;
+      else if (pt.x < geo.label.left)
+        flags = TVHT_ONITEMINDENT;
+      else
+        flags = TVHT_ONITEMRIGHT;
     }
   }
   if (pFlags) *pFlags = flags;

@@ -25,7 +25,7 @@ struct Item {
   UINT state = 0;             // TVIS_* bits
   bool childrenFlag = false;  // expand button before children exist
   Mark mark = Mark::None;
-  Item* parent = nullptr;     // null for top-level items
+  Item* parent = nullptr;  // null for top-level items
   std::vector<std::unique_ptr<Item>> children;
 
   CString Text(int column) const;
