@@ -280,17 +280,29 @@ void COrvexView::OnSaveAllToServer() {
   }
 }
 
+namespace {
+
+// A message about a file, which the box names.
+void ReportFileMessage(const char* format, const char* path) {
+  CString text;
+  text.Format(format, path);
+  AfxMessageBox(text, MB_OK);
+}
+
+}  // namespace
+
 BOOL COrvexView::WriteRowsToTextFile(const char* path, CGXGridCore& grid, ROWCOL lastRow) {
   CFile file;
   if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
-    CString text;
-    text.Format("File %s could not be opened!", path);
-    AfxMessageBox(text, MB_OK);
+    ReportFileMessage("File %s could not be opened!", path);
     return FALSE;
   }
   BOOL written = TRUE;
   if (lastRow >= 1) written = grid.CopyTextToFile(file, CGXRange(1, 0, lastRow, grid.GetColCount()));
   file.Close();
+  // A full disk lets the file open and then refuses the rows: the caller
+  // counts on a box having said so.
+  if (!written) ReportFileMessage("File %s could not be written!", path);
   return written;
 }
 

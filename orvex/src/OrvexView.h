@@ -79,7 +79,8 @@ class COrvexView : public CFormView {
   // and the page number in the header.
   virtual CGXGridCore* GetPrintedGrid() = 0;
   // WriteGridToTextFile's work: rows 1 to `lastRow` of the grid, every
-  // column, tab-separated; the message when the file cannot be created.
+  // column, tab-separated; the message when the file cannot be created or
+  // written.
   static BOOL WriteRowsToTextFile(const char* path, CGXGridCore& grid, ROWCOL lastRow);
   void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
   void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;

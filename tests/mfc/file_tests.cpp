@@ -133,6 +133,19 @@ TEST_F(FileTest, ModeNoTruncateKeepsContents) {
   EXPECT_EQ(Contents("log.txt"), "");
 }
 
+TEST_F(FileTest, ADeviceOpensForCreationAndAFullOneRefusesWrites) {
+  CFile file;
+  ASSERT_TRUE(file.Open("/dev/full", CFile::modeCreate | CFile::modeWrite)) << "nothing to truncate on a device";
+  try {
+    file.Write("x", 1);
+    ADD_FAILURE() << "a write to a full device must throw";
+  } catch (CFileException* e) {
+    EXPECT_EQ(e->m_cause, CFileException::diskFull);
+    e->Delete();
+  }
+  file.Close();
+}
+
 TEST_F(FileTest, StaticRemoveRenameAndStatus) {
   Put("a.txt", "12345");
   CFileStatus status;

@@ -116,6 +116,28 @@ TEST_F(SaveTest, ASpreadsheetGetsTheTabsGridAsTextAndNothingElse) {
   });
 }
 
+TEST_F(SaveTest, AFullDiskFailsEitherTabsTextFileAndSaysSo) {
+  PutOnServer("Customer", {"Id:String", "Name:String"});
+  RunScript(LoginAndOpen("Customer"), [&] {
+    CChildFrame* pFrame = FrameOf("Customer");
+    for (int tab : {CChildFrame::kGeneralTab, CChildFrame::kAttributesTab}) {
+      SCOPED_TRACE(tab);
+      auto* pView = dynamic_cast<COrvexView*>(pFrame->GetTabView(tab));
+      ASSERT_NE(pView, nullptr);
+      std::vector<std::string> messages;
+      robot.onDialog("Orvex", [&](Robot& r, Window box) {
+        for (const std::string& text : r.texts(box)) {
+          if (Contains(text, "/dev/full")) messages.push_back(text);
+        }
+        r.click(box.child(IDOK));
+      });
+      // The device opens like any file and refuses every byte written.
+      EXPECT_FALSE(pView->WriteGridToTextFile("/dev/full"));
+      EXPECT_EQ(messages, std::vector<std::string>{"File /dev/full could not be written!"});
+    }
+  });
+}
+
 TEST_F(SaveTest, SaveAsToServerReplacesTheWindowOnlyWhenTheCopyIsSaved) {
   PutOnServer("Customer", {"Id:String", "Name:String"}, "table=CUSTOMER");
   RunScript(LoginAndOpen("Customer"), [&] {

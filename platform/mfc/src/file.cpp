@@ -48,8 +48,9 @@ int OpenDescriptor(const std::string& path, UINT nOpenFlags) {
   int error = fstat(fd, &st) != 0 ? errno : (S_ISDIR(st.st_mode) ? EISDIR : 0);
   if (error == 0) error = TakeShareLock(fd, nOpenFlags);
   // Truncating only after the share check keeps a file that another opener
-  // holds intact.
-  const bool truncate = (nOpenFlags & CFile::modeCreate) && !(nOpenFlags & CFile::modeNoTruncate);
+  // holds intact. Devices and pipes have no length to cut.
+  const bool truncate =
+      (nOpenFlags & CFile::modeCreate) && !(nOpenFlags & CFile::modeNoTruncate) && S_ISREG(st.st_mode);
   if (error == 0 && truncate && ftruncate(fd, 0) != 0) error = errno;
   if (error != 0) {
     ::close(fd);
