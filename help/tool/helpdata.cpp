@@ -57,28 +57,7 @@ void WriteFile(const fs::path& path, const std::string& text) {
   fs::rename(temp, path);
 }
 
-std::string Html(const std::string& text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
+std::string Html(const std::string& text) { return HvHelp::HtmlText(text.c_str()).GetString(); }
 
 // A relative address: every byte but letters, digits and -._~/ escaped.
 std::string Address(const std::string& path) {

@@ -72,6 +72,9 @@ class AFX_EXT_CLASS HvHelp {
   // sub-topic + ".html", title and sub-topic cleaned for file names. The one
   // rule for authored topics and the shipped help.
   static CString TopicPage(LPCTSTR lpszAppName, LPCTSTR lpszTitle, LPCTSTR lpszSubTopic);
+  // Text for a help page: &, <, >, " and ' as HTML entities, as the stub
+  // pages of authored topics and the shipped pages both write it.
+  static CString HtmlText(LPCTSTR lpszText);
 
   const CString& GetAppName() const { return m_strAppName; }
   // In lower case, as browsed paths are compared with it.

@@ -99,6 +99,8 @@ CString HvHelp::TopicPage(LPCTSTR lpszAppName, LPCTSTR lpszTitle, LPCTSTR lpszSu
   return PageName(CString(lpszAppName), Cleaned(CString(lpszTitle)), Cleaned(CString(lpszSubTopic)));
 }
 
+CString HvHelp::HtmlText(LPCTSTR lpszText) { return velmora::help::HtmlEscaped(CString(lpszText)); }
+
 CString HvHelp::GetTopicFile() const { return HelpFile(m_strAppName + "Help.data"); }
 
 CString HvHelp::HelpFile(const CString& relative) const { return m_strHelpPath + "/" + relative; }
