@@ -121,7 +121,6 @@ BOOL COrvexApp::ValidateAndSaveBODef(CQRBusObjDef* pDef) {
   }
   const BOOL saved = SaveBODefRecursive(pDef);
   m_mapVisited.RemoveAll();
-  ClearVisitedMarks(pDef);
   return saved;
 }
 
@@ -139,8 +138,7 @@ BOOL COrvexApp::SaveBODefRecursive(CQRBusObjDef* pDef) {
   }
   for (const CString& type : used) {
     CQRBusObjDef* pUsed = pDM->GetBO(type, 1, 1);
-    if (pUsed == nullptr || (pUsed->GetState() & HvStateVisited) != 0) continue;
-    if (!SaveBODefRecursive(pUsed)) return FALSE;
+    if (pUsed != nullptr && !SaveBODefRecursive(pUsed)) return FALSE;
   }
   MoveObjectEventIdLast(*pDef);
   pDef->SetServer(m_pServer);

@@ -17,9 +17,6 @@ class CDlgStep1 : public CWzDialog {
   void OnSheetInitDialog() override;
   void InitSizing() override;
 
-  // The name of the agent connected last; empty while none is.
-  const CString& GetConnectedName() const { return m_strConnected; }
-
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
   afx_msg void OnFindAgents();

@@ -321,7 +321,7 @@ LRESULT CDlgStep5::OnAgentStopped(WPARAM, LPARAM) {
 // --- The idle watchdog ------------------------------------------------------------
 
 void CDlgStep5::StartIdleTimer() {
-  if (IsWaiting()) SetTimer(kIdleTimer, m_dwIdleTimeout, nullptr);
+  if (IsWaiting()) SetTimer(kIdleTimer, kIdleTimeoutMs, nullptr);
 }
 
 void CDlgStep5::StopIdleTimer() {
@@ -338,7 +338,7 @@ void CDlgStep5::OnTimer(UINT_PTR nIDEvent) {
 LRESULT CDlgStep5::OnAgentIdle(WPARAM, LPARAM) {
   StopIdleTimer();
   CString question;
-  question.Format(kIdleQuestion, static_cast<unsigned long>(m_dwIdleTimeout / 1000));
+  question.Format(kIdleQuestion, static_cast<unsigned long>(kIdleTimeoutMs / 1000));
   int nDontAsk = 0;
   const int nAnswer = DMessageBox(question, kIdleCheck, kIdleCaption, &nDontAsk, kIdleOptions);
   if (nAnswer != IDYES)

@@ -80,7 +80,6 @@ class CDlgStep5 : public CWzDialog, public IMsgReceiver {
   CQRBDKAgent* Agent() const;
 
   CAnimateCtrl m_animation;
-  DWORD m_dwIdleTimeout = kIdleTimeoutMs;
   bool m_bGenerateOnNext = false;
   // Set from a failure's report until the next arrival.
   bool m_bAbandoned = false;

@@ -135,7 +135,6 @@ int CGenerateWizard::GetCurrentStep() { return m_nCurrentStep; }
 
 void CGenerateWizard::SetCurrentStep(int nStep) { m_nCurrentStep = nStep; }
 
-CDlgStep1* CGenerateWizard::GetAgentStep() const { return DYNAMIC_DOWNCAST(CDlgStep1, GetPage(0)); }
 CDlgStep3* CGenerateWizard::GetSourceStep() const { return DYNAMIC_DOWNCAST(CDlgStep3, GetPage(2)); }
 CDlgStep4* CGenerateWizard::GetReviewStep() const { return DYNAMIC_DOWNCAST(CDlgStep4, GetPage(3)); }
 

@@ -117,7 +117,6 @@ class CGenerateWizard : public CWizard, public IMsgReceiver {
   int ParseGenerated();
   CBOImpExp* GetImpExp() const { return m_pImpExp.get(); }
 
-  CDlgStep1* GetAgentStep() const;
   CDlgStep3* GetSourceStep() const;
   CDlgStep4* GetReviewStep() const;
 
