@@ -1,5 +1,7 @@
 #include "UserPref.h"
 
+#include <HLUtilWinRegistry.h>
+
 #include "UserConfirmPP.h"
 
 namespace {
@@ -9,18 +11,8 @@ constexpr const char* kSection = "Preferences";
 constexpr const char* kEntry = "DoDelBODef";
 constexpr int kLastChildId = 0xFFFD;
 
-// The application's profile is the shared one for the life of the object.
-class CCommonProfile {
- public:
-  CCommonProfile() : m_pApp(AfxGetApp()), m_pszOld(m_pApp->m_pszProfileName) { m_pApp->m_pszProfileName = kProfile; }
-  ~CCommonProfile() { m_pApp->m_pszProfileName = m_pszOld; }
-  CCommonProfile(const CCommonProfile&) = delete;
-  CCommonProfile& operator=(const CCommonProfile&) = delete;
-
- private:
-  CWinApp* m_pApp;
-  LPCTSTR m_pszOld;
-};
+// The shared profile beside the application's own.
+CWinRegistry CommonProfile() { return CWinRegistry(AfxGetApp()->m_pszRegistryKey, kProfile); }
 
 }  // namespace
 
@@ -36,15 +28,9 @@ CUserPref::CUserPref(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage)
 
 CUserPref::~CUserPref() = default;
 
-void CUserPref::LoadSettings() {
-  CCommonProfile common;
-  m_nDoDelBODef = static_cast<int>(AfxGetApp()->GetProfileInt(kSection, kEntry, 0));
-}
+void CUserPref::LoadSettings() { m_nDoDelBODef = static_cast<int>(CommonProfile().GetProfileInt(kSection, kEntry, 0)); }
 
-void CUserPref::SaveSettings() {
-  CCommonProfile common;
-  AfxGetApp()->WriteProfileInt(kSection, kEntry, m_nDoDelBODef);
-}
+void CUserPref::SaveSettings() { CommonProfile().WriteProfileInt(kSection, kEntry, m_nDoDelBODef); }
 
 BOOL CUserPref::OnInitDialog() {
   const BOOL result = CPropertySheet::OnInitDialog();
