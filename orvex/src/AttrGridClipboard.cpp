@@ -45,14 +45,9 @@ CGXEditControl* CAttrGridCtrl::TextEditor() {
   return pEdit != nullptr && pEdit->IsActive() ? pEdit : nullptr;
 }
 
-BOOL CAttrGridCtrl::HasWholeRowSelection() {
-  CRowColArray starts, ends;
-  return GetSelectedRows(starts, ends, TRUE, FALSE) > 0;
-}
-
 BOOL CAttrGridCtrl::CanCopySelection() {
   if (CGXEditControl* pEdit = TextEditor()) return pEdit->HasSelectedText();
-  if (HasWholeRowSelection()) {
+  if (HasRowSelection()) {
     const std::vector<RowRef> refs = SelectedRowRefs(FALSE);
     return std::any_of(refs.begin(), refs.end(),
                        [](const RowRef& ref) { return ref.pAttr != nullptr && !IsObjectEventId(ref.pAttr); });
@@ -74,7 +69,7 @@ BOOL CAttrGridCtrl::CanCopySelection() {
 BOOL CAttrGridCtrl::CanPasteSelection() {
   if (const CQRBusObjDef* pSource = CRowClipboard::GetDefinition(this);
       pSource != nullptr && pSource->GetAttrs().GetSize() > 0) {
-    if (!HasWholeRowSelection()) return FALSE;
+    if (!HasRowSelection()) return FALSE;
     const std::vector<RowRef> refs = SelectedRowRefs(FALSE);
     return std::none_of(refs.begin(), refs.end(), [](const RowRef& ref) { return IsObjectEventId(ref.pAttr); });
   }
@@ -93,7 +88,7 @@ void CAttrGridCtrl::RememberCopyColumn() {
 
 void CAttrGridCtrl::CopySelection() {
   CRowClipboard::Release();
-  if (TextEditor() == nullptr && HasWholeRowSelection()) {
+  if (TextEditor() == nullptr && HasRowSelection()) {
     CopyRows(FALSE);
     return;
   }
@@ -103,7 +98,7 @@ void CAttrGridCtrl::CopySelection() {
 
 void CAttrGridCtrl::CutSelection() {
   CRowClipboard::Release();
-  if (TextEditor() == nullptr && HasWholeRowSelection()) {
+  if (TextEditor() == nullptr && HasRowSelection()) {
     CopyRows(TRUE);
     return;
   }

@@ -184,7 +184,6 @@ class CAttrGridCtrl : public HLGrid, public CBitmapBtnOwner {
   void PasteText();
   void RememberCopyColumn();
   BOOL CurrentColumnAcceptsText();
-  BOOL HasWholeRowSelection();
   // The current cell's text editor while it is open, else null.
   CGXEditControl* TextEditor();
 

@@ -176,11 +176,7 @@ void CBusObjVerbsView::OnUpdateEditPaste(CCmdUI* pCmdUI) {
 
 void CBusObjVerbsView::OnDeleteRow() { m_wndVerbGrid.DeleteSelectedRows(); }
 
-void CBusObjVerbsView::OnUpdateDeleteRow(CCmdUI* pCmdUI) {
-  CRowColArray starts;
-  CRowColArray ends;
-  pCmdUI->Enable(m_wndVerbGrid.GetSelectedRows(starts, ends, TRUE, FALSE) > 0);
-}
+void CBusObjVerbsView::OnUpdateDeleteRow(CCmdUI* pCmdUI) { pCmdUI->Enable(m_wndVerbGrid.HasRowSelection()); }
 
 void CBusObjVerbsView::OnSelectAll() { m_wndVerbGrid.SelectAllRows(); }
 

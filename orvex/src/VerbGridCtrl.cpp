@@ -165,11 +165,6 @@ BOOL CVerbGridCtrl::MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UI
 
 // --- Rows and keys ------------------------------------------------------------
 
-BOOL CVerbGridCtrl::HasRowSelection() {
-  CRowColArray starts, ends;
-  return GetSelectedRows(starts, ends, TRUE, FALSE) > 0;
-}
-
 void CVerbGridCtrl::SelectAllRows() {
   if (GetRowCount() > 0) SetSelection(CGXRange().SetRows(1, GetRowCount()));
 }

@@ -34,7 +34,6 @@ class CVerbGridCtrl : public HLBrowserWnd {
   void CutSelection();
   void PasteSelection();
   void DeleteSelectedRows();
-  BOOL HasRowSelection();
   void SelectAllRows();
 
   long OnGetRecordCount() override;

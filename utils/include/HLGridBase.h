@@ -31,6 +31,12 @@ class AFX_EXT_CLASS HLGridBase : public TGridWnd {
     param->SetActivateCellFlags(static_cast<WORD>((param->GetActivateCellFlags() | nAdd) & ~nRemove));
   }
 
+  // Whether any row is selected whole.
+  BOOL HasRowSelection() {
+    CRowColArray starts, ends;
+    return this->GetSelectedRows(starts, ends, TRUE, FALSE) > 0;
+  }
+
   // The rows selected whole (none: the current cell's row, when
   // bCanUseCurrentCell), in grid order; never the header row.
   std::vector<ROWCOL> SelectedRows(BOOL bCanUseCurrentCell) {
