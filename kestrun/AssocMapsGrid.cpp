@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr COLORREF kGrey = RGB(200, 200, 200);
 constexpr const char* kNoMap = "<None>";
 constexpr const char* kTrue = "TRUE";
 constexpr const char* kFalse = "FALSE";
@@ -32,7 +31,7 @@ void CAssocMapsGrid::OnGridInitialUpdate() {
 }
 
 void CAssocMapsGrid::SetRowStyles(ROWCOL nRow, const CString& choices) {
-  const CGXStyle grey = CGXStyle().SetControl(GX_IDS_CTRL_STATIC).SetInterior(kGrey).SetReadOnly(TRUE);
+  const CGXStyle grey = ReadOnlyCell();
   SetStyleRange(CGXRange(nRow, COL_BO), grey, gxOverride, 0, GX_INVALIDATE);
   SetStyleRange(CGXRange(nRow, COL_MAP),
                 CGXStyle()
@@ -70,13 +69,6 @@ void CAssocMapsGrid::FillFromConnector() {
   Redraw();
 }
 
-void CAssocMapsGrid::Refill() {
-  ResetCurrentCell(FALSE);
-  ClearSelection(FALSE);
-  SetRowCount(0, GX_INVALIDATE);
-  FillFromConnector();
-}
-
 // Explicit: the user picks the map. Implicit: the map the server would
 // bind, shown read-only ("<None>" when it has none).
 void CAssocMapsGrid::ApplyBinding(ROWCOL nRow) {
@@ -98,8 +90,8 @@ void CAssocMapsGrid::ApplyBinding(ROWCOL nRow) {
       type = map->m_strType;
     }
   }
-  SetStyleRange(CGXRange(nRow, COL_MAP), CGXStyle().SetValue(name).SetReadOnly(TRUE).SetInterior(kGrey), gxOverride, 0,
-                GX_INVALIDATE);
+  SetStyleRange(CGXRange(nRow, COL_MAP), CGXStyle().SetValue(name).SetReadOnly(TRUE).SetInterior(kReadOnlyColor),
+                gxOverride, 0, GX_INVALIDATE);
   SetValueRange(CGXRange(nRow, COL_TYPE), type, gxOverride, 0, GX_INVALIDATE);
 }
 

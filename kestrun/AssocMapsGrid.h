@@ -19,9 +19,7 @@ class CAssocMapsGrid : public CConnectorGrid {
   CAssocMapsGrid();
   ~CAssocMapsGrid() override;
 
-  void FillFromConnector();
-  // Empties the grid and fills it again from the model.
-  void Refill();
+  void FillFromConnector() override;
   // The map cell of the row as its binding says.
   void ApplyBinding(ROWCOL nRow);
   BOOL IsExplicit(ROWCOL nRow) { return GetValueRowCol(nRow, COL_BINDING) == "TRUE"; }

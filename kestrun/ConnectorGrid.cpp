@@ -112,6 +112,17 @@ BOOL CConnectorGrid::IsTextEditCell(ROWCOL nRow, ROWCOL nCol) {
   return control != nullptr && control->IsKindOf(RUNTIME_CLASS(CGXEditControl));
 }
 
+void CConnectorGrid::Refill() {
+  ResetCurrentCell(FALSE);
+  ClearSelection(FALSE);
+  SetRowCount(0, GX_INVALIDATE);
+  FillFromConnector();
+}
+
+CGXStyle CConnectorGrid::ReadOnlyCell() {
+  return CGXStyle().SetControl(GX_IDS_CTRL_STATIC).SetInterior(kReadOnlyColor).SetReadOnly(TRUE);
+}
+
 void CConnectorGrid::PutCellText(ROWCOL nRow, ROWCOL nCol, const CString& text) {
   SetValueRange(CGXRange(nRow, nCol), text, gxOverride, 0, GX_INVALIDATE);
   if (!IsCurrentCell(nRow, nCol)) return;

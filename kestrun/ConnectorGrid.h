@@ -19,12 +19,19 @@ class CConnectorGrid : public CHLGridCommon {
   DECLARE_DYNAMIC(CConnectorGrid)
 
  public:
+  // The interior of the cells the user cannot edit.
+  static constexpr COLORREF kReadOnlyColor = RGB(200, 200, 200);
+
   CConnectorGrid();
   ~CConnectorGrid() override;
 
   // The text in the cell's editor while that cell is being edited, else
   // the stored value.
   CString GetCellText(ROWCOL nRow, ROWCOL nCol);
+  // Fills the grid's rows from the model.
+  virtual void FillFromConnector() = 0;
+  // Empties the grid and fills it again from the model.
+  void Refill();
   // The item data of the row's cell in the column (a model record), or null.
   void* GetRowItem(ROWCOL nRow, ROWCOL nCol);
   // Whether the grid's rows can be deleted at all (the default: no).
@@ -60,4 +67,6 @@ class CConnectorGrid : public CHLGridCommon {
   BOOL IsTextEditCell(ROWCOL nRow, ROWCOL nCol);
   // Puts a text into the cell without a change notification of its own.
   void PutCellText(ROWCOL nRow, ROWCOL nCol, const CString& text);
+  // A grey static cell the user cannot edit.
+  static CGXStyle ReadOnlyCell();
 };

@@ -5,6 +5,7 @@
 #include <HLGridDialogLayout.h>
 #include <UtilMessageBox.h>
 
+#include "ConnectorGrid.h"
 #include "FileKinds.h"
 #include "resource.h"
 
@@ -14,7 +15,6 @@ constexpr int kHeaderWidth = 12;
 constexpr int kNameWidth = 150;
 constexpr int kFileWidth = 250;
 constexpr int kBrowseWidth = 60;
-constexpr COLORREF kReadOnlyColor = RGB(200, 200, 200);
 
 }  // namespace
 
@@ -56,7 +56,7 @@ void CDlgFileName::FillGrid() {
                                                                     .SetControl(GX_IDS_CTRL_STATIC)
                                                                     .SetValue(m_rows[i].m_strName)
                                                                     .SetReadOnly(TRUE)
-                                                                    .SetInterior(kReadOnlyColor));
+                                                                    .SetInterior(CConnectorGrid::kReadOnlyColor));
     grid.SetStyleRange(CGXRange(nRow, CFileNameGrid::kFileCol),
                        CGXStyle().SetControl(GX_IDS_CTRL_EDIT).SetValue(m_rows[i].m_strPath));
     grid.SetStyleRange(CGXRange(nRow, CFileNameGrid::kBrowseCol),

@@ -12,6 +12,9 @@ class CFormTabView : public CKestrunView {
  public:
   ~CFormTabView() override;
 
+  // The text of a string resource (empty when there is none).
+  static CString LoadText(UINT id);
+
  protected:
   explicit CFormTabView(UINT nIDTemplate);
 
@@ -21,8 +24,6 @@ class CFormTabView : public CKestrunView {
   // Puts the values into the controls through the data exchange with the
   // change handlers told that the program writes.
   void FillControls();
-
-  static CString LoadText(UINT id);
 
   // While the form is made and filled, and while the program itself writes
   // into the controls.

@@ -31,9 +31,8 @@ void CGridTabView::OnInitialUpdate() {
 }
 
 void CGridTabView::OnUpdate(CView* pSender, LPARAM, CObject*) {
-  if (pSender == nullptr || !m_bNeedsRefill || Grid().GetSafeHwnd() == nullptr) return;
+  if (pSender == nullptr || m_bFilled || Grid().GetSafeHwnd() == nullptr) return;
   FillGrid();
-  m_bNeedsRefill = FALSE;
   m_bFilled = TRUE;
 }
 

@@ -58,8 +58,6 @@ class CGridTabView : public CKestrunView {
   static constexpr int kMarginRight = 3;
   static constexpr int kMarginBottom = 5;
 
-  BOOL m_bNeedsRefill = TRUE;
-
  private:
   UINT m_nGridID;
 };

@@ -126,8 +126,8 @@ bool CKestrunDoc::SaveToServer() {
     AddNamedLine(IDS_CONNECTOR_SAVED, m_strName);
   } else {
     AddNamedLine(IDS_CONNECTOR_SAVE_FAILED, m_strName);
+    RefreshTitle();
   }
-  RefreshTitle();
   return saved;
 }
 

@@ -121,7 +121,6 @@ BOOL CKestrunView::WriteConfigFile(const CString& path, CKestrunDoc* pDoc) {
   if (!pApp->GetCodec()->WriteConfigFile(path, pConnector, sections)) return FALSE;
   pDoc->SetModifiedFlag(FALSE);
   AddResultLine(kConfigSaved);
-  pDoc->RefreshTitle();
   return TRUE;
 }
 
@@ -152,7 +151,6 @@ BOOL CKestrunView::OnSaveToFile() {
       }
       pDoc->SetModifiedFlag(FALSE);
       AddResultLine(kRepositorySaved);
-      pDoc->RefreshTitle();
       return TRUE;
     }
   }
@@ -204,7 +202,6 @@ BOOL CKestrunView::SaveByExtension(CString path, BOOL bAs) {
     if (!bAs) {
       pDoc->SetModifiedFlag(FALSE);
       AddResultLine(kRepositorySaved);
-      pDoc->RefreshTitle();
     }
     return TRUE;
   }

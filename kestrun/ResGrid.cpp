@@ -22,12 +22,6 @@ constexpr DWORD kBeepDuration = 40;
 constexpr ROWCOL kNumberRows[] = {ROW_DEGREE, ROW_CALL_MIN, ROW_CALL_MAX, ROW_EVENT_MIN, ROW_EVENT_MAX};
 constexpr ROWCOL kPoolNumberRows[] = {ROW_CALL_MIN, ROW_CALL_MAX, ROW_EVENT_MIN, ROW_EVENT_MAX};
 
-CString LoadText(UINT id) {
-  CString text;
-  text.LoadString(id);
-  return text;
-}
-
 bool IsPoolRow(ROWCOL row) { return row != ROW_DEGREE && IsNumberRow(static_cast<int>(row)); }
 
 }  // namespace
@@ -42,14 +36,14 @@ void CResGrid::SetupLayout() {
   SetColWidth(COL_HEADER, COL_HEADER, 0);
   SetColWidth(COL_LABEL, COL_LABEL, kLabelWidth);
   SetColWidth(COL_VALUE, COL_PERCENTAGE, kNumberWidth);
-  SetValueRange(CGXRange(0, COL_LABEL), LoadText(IDS_RES_HEADER_RESOURCE));
-  SetValueRange(CGXRange(0, COL_VALUE), LoadText(IDS_RES_HEADER_VALUES));
-  SetValueRange(CGXRange(0, COL_PERCENTAGE), LoadText(IDS_RES_HEADER_PERCENTAGE));
+  SetValueRange(CGXRange(0, COL_LABEL), CFormTabView::LoadText(IDS_RES_HEADER_RESOURCE));
+  SetValueRange(CGXRange(0, COL_VALUE), CFormTabView::LoadText(IDS_RES_HEADER_VALUES));
+  SetValueRange(CGXRange(0, COL_PERCENTAGE), CFormTabView::LoadText(IDS_RES_HEADER_PERCENTAGE));
   SetValueRange(CGXRange(ROW_DEGREE, COL_LABEL), DEGREE_NAME);
   for (ROWCOL row : {ROW_CALL_MIN, ROW_EVENT_MIN})
-    SetValueRange(CGXRange(row, COL_LABEL), LoadText(IDS_RES_MIN_ALLOCATION));
+    SetValueRange(CGXRange(row, COL_LABEL), CFormTabView::LoadText(IDS_RES_MIN_ALLOCATION));
   for (ROWCOL row : {ROW_CALL_MAX, ROW_EVENT_MAX})
-    SetValueRange(CGXRange(row, COL_LABEL), LoadText(IDS_RES_MAX_ALLOCATION));
+    SetValueRange(CGXRange(row, COL_LABEL), CFormTabView::LoadText(IDS_RES_MAX_ALLOCATION));
   SetStyleRange(CGXRange(1, COL_LABEL, ROW_LAST, COL_LABEL), CGXStyle().SetReadOnly(TRUE));
   const CGXStyle grey = CGXStyle().SetInterior(kGrey).SetReadOnly(TRUE);
   SetStyleRange(CGXRange(ROW_DEGREE, COL_PERCENTAGE), grey);

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr COLORREF kGrey = RGB(200, 200, 200);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr int kStdColumns = 4;  // the Encrypt column of the table is not used here
 
@@ -36,8 +35,6 @@ CGXStyle ValueStyle(const HvProperty& property) {
   return style;
 }
 
-CGXStyle GreyStatic() { return CGXStyle().SetControl(GX_IDS_CTRL_STATIC).SetInterior(kGrey).SetReadOnly(TRUE); }
-
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CStdPropGridCtrl, CConnectorGrid)
@@ -55,23 +52,23 @@ void CStdPropGridCtrl::OnGridInitialUpdate() {
   SetupColumns(COLS_PROPERTIES, kStdColumns);
   GetParam()->SetSortCol(PROP_COL_NAME);
   GetParam()->SetSortFlag(TRUE);
-  FillRows();
+  FillFromConnector();
   CheckForUpgrade();
   SetCurrentCell(1, PROP_COL_VALUE);
 }
 
 void CStdPropGridCtrl::SetRow(ROWCOL nRow, HvProperty& property) {
   const CString method = m_bBroker ? HvProperty::GetUpdateMethod("QueueManager") : property.GetUpdateMethod();
-  CGXStyle name = GreyStatic();
+  CGXStyle name = ReadOnlyCell();
   name.SetValue(property.GetName());
   if (!property.GetDescription().IsEmpty()) name.SetUserAttribute(kDescriptionAttribute, property.GetDescription());
   SetStyleRange(CGXRange(nRow, PROP_COL_NAME), name, gxCopy, 0, GX_INVALIDATE);
   SetStyleRange(CGXRange(nRow, PROP_COL_VALUE), ValueStyle(property).SetValue(property.GetValue()), gxCopy, 0,
                 GX_INVALIDATE);
-  SetStyleRange(CGXRange(nRow, PROP_COL_UPDATE), GreyStatic().SetValue(method), gxCopy, 0, GX_INVALIDATE);
+  SetStyleRange(CGXRange(nRow, PROP_COL_UPDATE), ReadOnlyCell().SetValue(method), gxCopy, 0, GX_INVALIDATE);
 }
 
-void CStdPropGridCtrl::FillRows() {
+void CStdPropGridCtrl::FillFromConnector() {
   CConnector* connector = GetConnector();
   if (connector == nullptr) return;
   const BOOL locked = LockUpdate(TRUE);
@@ -110,7 +107,7 @@ ROWCOL CStdPropGridCtrl::FindPropertyRow(const CString& name) {
 }
 
 void CStdPropGridCtrl::RebuildKeepingCell(const CString& name) {
-  FillRows();
+  FillFromConnector();
   if (const ROWCOL row = FindPropertyRow(name)) SetCurrentCell(row, PROP_COL_VALUE);
 }
 
@@ -169,7 +166,7 @@ void CStdPropGridCtrl::OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) {
   if (nRow == 0 && nCol >= 1) {
     ResetCurrentCell(TRUE);
     const BOOL descending = NextSortDescending(nCol);
-    FillRows();
+    FillFromConnector();
     SortBy(nCol, descending);
   }
   CConnectorGrid::OnClickedButtonRowCol(nRow, nCol);

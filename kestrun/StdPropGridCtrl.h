@@ -21,7 +21,7 @@ class CStdPropGridCtrl : public CConnectorGrid {
   ~CStdPropGridCtrl() override;
 
   // Rebuilds the rows from the model, sorted as the grid was sorted last.
-  void FillRows();
+  void FillFromConnector() override;
   // The property of a row (by its name); null when the model lacks it.
   HvProperty* GetRowProperty(ROWCOL nRow);
   // The row of a property name; 0 when none.

@@ -10,7 +10,6 @@ CStdPropsView::CStdPropsView() : CGridTabView(IDD_STD_PROPS, IDC_STD_PROPS_GRID)
 
 void CStdPropsView::OnInitialUpdate() {
   CGridTabView::OnInitialUpdate();
-  m_bNeedsRefill = FALSE;
   m_bFilled = TRUE;
 }
 

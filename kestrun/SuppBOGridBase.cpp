@@ -6,13 +6,6 @@ CSuppBOGridBase::CSuppBOGridBase() = default;
 
 CSuppBOGridBase::~CSuppBOGridBase() = default;
 
-void CSuppBOGridBase::Refill() {
-  ResetCurrentCell(FALSE);
-  ClearSelection(FALSE);
-  SetRowCount(0, GX_INVALIDATE);
-  FillFromConnector();
-}
-
 void CSuppBOGridBase::AddEmptyRow(ROWCOL nRow) {
   InsertRows(nRow, 1, GX_INVALIDATE);
   SetRowStyles(nRow);

@@ -15,9 +15,6 @@ class CSuppBOGridBase : public CConnectorGrid {
 
   ~CSuppBOGridBase() override;
 
-  virtual void FillFromConnector() = 0;
-  // Empties the grid and fills it again from the model.
-  void Refill();
   void AddEmptyRow(ROWCOL nRow);
   void SortByColumn(ROWCOL nCol, BOOL bDescending);
   BOOL HasRowDeletion() const override { return TRUE; }

@@ -8,27 +8,25 @@
 
 namespace {
 
-constexpr COLORREF kGrey = RGB(200, 200, 200);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr const char* kChecked = "1";
 constexpr const char* kUnchecked = "0";
 constexpr const char* kNotVerified =
     "Cannot verify the value. Try again.\nLetters must be typed in correct case\nThe value will be kept encrypted.";
 
-// One value-changed handling at a time in the process: the handler's own
-// cell writes come back as notifications and are ignored.
-bool g_bInValueChanged = false;
-
-class ValueChangedScope {
+// Sets a flag for its lifetime.
+class FlagScope {
  public:
-  ValueChangedScope() { g_bInValueChanged = true; }
-  ~ValueChangedScope() { g_bInValueChanged = false; }
-  ValueChangedScope(const ValueChangedScope&) = delete;
-  ValueChangedScope& operator=(const ValueChangedScope&) = delete;
+  explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
+  ~FlagScope() { m_flag = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& m_flag;
 };
 
 CGXStyle EditCell() { return CGXStyle().SetControl(GX_IDS_CTRL_EDIT).SetInterior(kWhite); }
-CGXStyle GreyCell() { return CGXStyle().SetControl(GX_IDS_CTRL_STATIC).SetInterior(kGrey).SetReadOnly(TRUE); }
 CGXStyle CheckBoxCell() { return CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX).SetCheckBoxValues(kChecked, kUnchecked); }
 
 }  // namespace
@@ -52,7 +50,7 @@ CString CUserPropGridCtrl::NewUpdateMethod() const {
 
 void CUserPropGridCtrl::SetDataRowStyles(ROWCOL nRow) {
   SetStyleRange(CGXRange(nRow, PROP_COL_NAME, nRow, PROP_COL_VALUE), EditCell(), gxOverride, 0, GX_INVALIDATE);
-  SetStyleRange(CGXRange(nRow, PROP_COL_UPDATE), GreyCell(), gxOverride, 0, GX_INVALIDATE);
+  SetStyleRange(CGXRange(nRow, PROP_COL_UPDATE), ReadOnlyCell(), gxOverride, 0, GX_INVALIDATE);
   SetStyleRange(CGXRange(nRow, PROP_COL_ENCRYPT), CheckBoxCell(), gxOverride, 0, GX_INVALIDATE);
 }
 
@@ -115,10 +113,10 @@ BOOL CUserPropGridCtrl::GetControlText(CString& strResult, ROWCOL nRow, ROWCOL n
 }
 
 void CUserPropGridCtrl::OnModifyCell(ROWCOL nRow, ROWCOL nCol) {
-  if (g_bInValueChanged) return;
+  if (m_bInValueChanged) return;
   BOOL handled = FALSE;
   {
-    ValueChangedScope scope;
+    const FlagScope scope(m_bInValueChanged);
     handled = HandleValueChanged(nRow, nCol);
   }
   if (handled) CConnectorGrid::OnModifyCell(nRow, nCol);

@@ -20,7 +20,7 @@ class CUserPropGridCtrl : public CConnectorGrid {
   CUserPropGridCtrl();
   ~CUserPropGridCtrl() override;
 
-  void FillFromConnector();
+  void FillFromConnector() override;
   void SetNewRowDefaults(ROWCOL nRow);
   BOOL HasRowDeletion() const override { return TRUE; }
   void DeleteSelectedRows() override;
@@ -50,4 +50,8 @@ class CUserPropGridCtrl : public CConnectorGrid {
   HvProperty* AddNewRowProperty(ROWCOL nRow);
   // Clearing the Encrypt box: the value typed again must match.
   void VerifyDecryption(ROWCOL nRow, HvProperty& property);
+
+  // While a change of the user's is handled: the handler's own cell writes
+  // come back as notifications and are ignored.
+  bool m_bInValueChanged = false;
 };
